@@ -1,0 +1,45 @@
+#pragma once
+
+#include "list/SenderListe.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QStringList>
+
+// The list file: one entry line per text line, each ended by CR LF. Written as
+// FF FE and UTF-16 little-endian when the list's Unicode flag is set, else as
+// Windows-1252 without byte-order mark.
+namespace senvio {
+
+struct GeleseneListe {
+    QStringList zeilen;
+    bool unicode = false;
+};
+
+// Decodes a list file's bytes: FF FE or FE FF start UTF-16 (little- or big-endian),
+// anything else is Windows-1252. Lines end at CR, LF, CR LF, 11, 12, U+2028 and
+// U+2029; a character 0 ends the text.
+GeleseneListe DekodiereListe(const QByteArray& bytes);
+
+// The bytes of a list file for these lines.
+QByteArray KodiereListe(const QStringList& zeilen, bool unicode);
+
+// True when the list must be written as UTF-16: its flag is set, or a line holds a
+// character Windows-1252 cannot represent.
+bool BrauchtUnicode(const SenderListe& liste);
+
+// Reads a list file into the list, replacing its lines and setting its Unicode
+// flag. Throws DateiFehler ("kann nicht geöffnet werden") and leaves the list
+// unchanged when the file cannot be read.
+void LeseListendatei(const QString& pfad, SenderListe& liste);
+
+// Writes the list to any device; returns false when the device refused a byte.
+bool SchreibeListe(QIODevice& ziel, const SenderListe& liste);
+
+// Writes the list file atomically: a temporary file in the same folder is renamed
+// over the old one, so a failure or a crash leaves the old file whole. A list that
+// holds characters outside Windows-1252 is written as UTF-16 and gets its flag set.
+// Throws DateiFehler ("kann nicht erstellt werden") on failure.
+void SchreibeListendatei(const QString& pfad, SenderListe& liste);
+
+} // namespace senvio

@@ -1,0 +1,27 @@
+#include "Nummerierung.h"
+
+#include "list/Zeilenformat.h"
+
+namespace senvio {
+
+void KorrigiereDieNummern(SenderListe& liste) {
+    const QString gleich = QStringLiteral("= ");
+    for (qsizetype i = 0; i < liste.Anzahl(); ++i) {
+        const QString& zeile = liste.Zeile(i);
+        const qsizetype pos = zeile.indexOf(gleich);
+        const QStringView rest = pos >= 0 ? QStringView(zeile).mid(pos + 2) : QStringView(zeile);
+        QString neu = Praefix(i + 1);
+        if (neu.size() + rest.size() == zeile.size() && zeile.startsWith(neu)) {
+            continue; // already right: keep the shared data
+        }
+        neu.append(rest);
+        liste.Ersetze(i, neu);
+    }
+}
+
+QString ListenStatuszeile(qsizetype anzahl, const QString& listenName) {
+    return QStringLiteral("      ") + QString::number(anzahl) + QStringLiteral("  Eintragung(en) in der Liste: \"") +
+           listenName + u'"';
+}
+
+} // namespace senvio

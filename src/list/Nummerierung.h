@@ -1,0 +1,16 @@
+#pragma once
+
+#include "list/SenderListe.h"
+
+namespace senvio {
+
+// Gives every line the prefix of its entry number: the text up to and including
+// the first "= " is replaced, a line without "= " gains the prefix. Text stays
+// Unicode; nothing else of the line changes.
+void KorrigiereDieNummern(SenderListe& liste);
+
+// The status line: 6 blanks, the count, "  Eintragung(en) in der Liste: " and the
+// list name in double quotation marks.
+QString ListenStatuszeile(qsizetype anzahl, const QString& listenName);
+
+} // namespace senvio

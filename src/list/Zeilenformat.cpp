@@ -1,0 +1,85 @@
+#include "Zeilenformat.h"
+
+#include "platform/Zeichensatz.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace senvio {
+
+ZeilenTeile ZerlegeZeile(const QString& zeile) {
+    ZeilenTeile t;
+    const qsizetype trenner = zeile.indexOf(Trenner);
+    t.hatTrenner = trenner >= 0;
+    t.kopf = t.hatTrenner ? zeile.left(trenner + 1) : zeile;
+    t.logoPfad = t.hatTrenner ? zeile.mid(trenner + Trenner.size()) : QString();
+
+    const qsizetype gleich = zeile.indexOf(QStringLiteral("= "));
+    t.praefix = gleich >= 0 ? zeile.left(gleich + 2) : QString();
+    // The name runs from the end of the prefix to the separator's blank; a "= " that
+    // only occurs in or after the separator leaves an empty name.
+    const qsizetype nameEnde = t.hatTrenner ? trenner : zeile.size();
+    const qsizetype nameAnfang = t.praefix.size();
+    t.name = nameEnde > nameAnfang ? zeile.mid(nameAnfang, nameEnde - nameAnfang) : QString();
+    return t;
+}
+
+QString Praefix(qsizetype n) {
+    const QString zahl = QString::number(n);
+    if (n < 10) {
+        return QStringLiteral("    ") + zahl + QStringLiteral("   = ");
+    }
+    if (n < 100) {
+        return QStringLiteral("  ") + zahl + QStringLiteral("   = ");
+    }
+    return QStringLiteral("  ") + zahl + QStringLiteral(" = ");
+}
+
+QString VorlaeufigerPraefix(qsizetype n) { return QStringLiteral("  ") + QString::number(n) + QStringLiteral(" = "); }
+
+QString BaueZeile(const QString& praefix, const QString& name, const QString& logoPfad) {
+    return praefix + name + Trenner + logoPfad;
+}
+
+QString MitNeuemLogo(const QString& zeile, const QString& logoPfad) {
+    const qsizetype trenner = zeile.indexOf(Trenner);
+    return (trenner >= 0 ? zeile.left(trenner) : zeile) + Trenner + logoPfad;
+}
+
+QString PlatzhalterPfad(int n) { return QStringLiteral("Ohne Logo") + QString::number(n) + QStringLiteral(".png"); }
+
+bool IstPlatzhalterPfad(const QString& logoPfad) {
+    return KleinInWindows1252(logoPfad).contains(QStringLiteral("ohne logo"));
+}
+
+int PlatzhalterNummer(const QString& logoPfad) {
+    const QString klein = KleinInWindows1252(logoPfad);
+    int k = 0;
+    for (int j = 1; j <= 4; ++j) {
+        if (klein.contains(QStringLiteral("ohne logo") + QString::number(j))) {
+            k = j;
+        }
+    }
+    return k;
+}
+
+AufgeloestesLogo LoeseLogoPfadAuf(const QString& logoPfad, const QString& programmOrdner) {
+    AufgeloestesLogo a;
+    QString pfad = logoPfad;
+    QString davor;
+    if (pfad.contains(ProgrammToken)) {
+        // The token and the backslash after it stand at the start of every path we write.
+        pfad = pfad.mid(ProgrammToken.size() + 1);
+        davor = programmOrdner;
+    }
+    pfad.replace(u'\\', u'/');
+    a.datei = davor + pfad;
+    if (!a.datei.isEmpty() && QDir::isRelativePath(a.datei)) {
+        a.datei = programmOrdner + a.datei;
+    }
+    a.platzhalter = PlatzhalterNummer(logoPfad);
+    a.vorhanden = !pfad.isEmpty() && QFileInfo(a.datei).isFile();
+    return a;
+}
+
+} // namespace senvio

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+// One entry line: prefix ("  12   = "), name, separator " #png#", logo path.
+namespace senvio {
+
+inline const QString Trenner = QStringLiteral(" #png#");
+inline const QString ProgrammToken = QStringLiteral("ProgrammVerzeichnis");
+
+struct ZeilenTeile {
+    bool hatTrenner = false;
+    QString praefix;   // up to and including the first "= " (empty without one)
+    QString kopf;      // prefix, name and the blank that starts the separator
+    QString name;
+    QString logoPfad;  // everything after the separator
+};
+
+// Takes a line apart. A line without separator counts as a name without logo:
+// its head is the whole line and its logo path is empty.
+ZeilenTeile ZerlegeZeile(const QString& zeile);
+
+// The prefix of entry n as the renumbering writes it.
+QString Praefix(qsizetype n);
+// The interim prefix of an entry appended from the station picker.
+QString VorlaeufigerPraefix(qsizetype n);
+
+QString BaueZeile(const QString& praefix, const QString& name, const QString& logoPfad);
+
+// The line with everything before the separator unchanged and a new logo path.
+QString MitNeuemLogo(const QString& zeile, const QString& logoPfad);
+
+// "Ohne Logo" + n + ".png", the stored form of placeholder n (1 to 4).
+QString PlatzhalterPfad(int n);
+
+// True when the path, in any letter case, contains "ohne logo".
+bool IstPlatzhalterPfad(const QString& logoPfad);
+
+// The placeholder number of a logo path: the last j of 1 to 4 for which "ohne logo"
+// followed by j occurs (any letter case); 0 otherwise.
+int PlatzhalterNummer(const QString& logoPfad);
+
+// A logo path as used: the token replaced by the program folder, backslashes made
+// slashes, relative paths taken from the program folder.
+struct AufgeloestesLogo {
+    QString datei;
+    bool vorhanden = false;  // the file exists; otherwise placeholder picture "platzhalter" is shown
+    int platzhalter = 0;
+};
+AufgeloestesLogo LoeseLogoPfadAuf(const QString& logoPfad, const QString& programmOrdner);
+
+} // namespace senvio

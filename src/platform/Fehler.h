@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace senvio {
+
+// An error that ends the running command; its German text is shown by the
+// application's error box. what() gives the same text in UTF-8.
+class Fehler : public std::runtime_error {
+public:
+    explicit Fehler(const QString& meldung);
+    const QString& meldung() const noexcept { return m_meldung; }
+
+private:
+    QString m_meldung;
+};
+
+// The file layer's error: a file that cannot be created/written or opened/read.
+class DateiFehler : public Fehler {
+public:
+    enum class Art { NichtErstellt, NichtGeoeffnet };
+
+    DateiFehler(Art art, const QString& pfad);
+
+    static DateiFehler NichtErstellt(const QString& pfad) { return {Art::NichtErstellt, pfad}; }
+    static DateiFehler NichtGeoeffnet(const QString& pfad) { return {Art::NichtGeoeffnet, pfad}; }
+
+    Art art() const noexcept { return m_art; }
+    const QString& pfad() const noexcept { return m_pfad; }
+
+private:
+    Art m_art;
+    QString m_pfad;
+};
+
+} // namespace senvio
