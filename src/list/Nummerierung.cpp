@@ -5,11 +5,9 @@
 namespace senvio {
 
 void KorrigiereDieNummern(SenderListe& liste) {
-    const QString gleich = QStringLiteral("= ");
     for (qsizetype i = 0; i < liste.Anzahl(); ++i) {
         const QString& zeile = liste.Zeile(i);
-        const qsizetype pos = zeile.indexOf(gleich);
-        const QStringView rest = pos >= 0 ? QStringView(zeile).mid(pos + 2) : QStringView(zeile);
+        const QStringView rest = QStringView(zeile).mid(PraefixLaenge(zeile));
         QString neu = Praefix(i + 1);
         if (neu.size() + rest.size() == zeile.size() && zeile.startsWith(neu)) {
             continue; // already right: keep the shared data

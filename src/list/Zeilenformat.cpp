@@ -7,6 +7,15 @@
 
 namespace senvio {
 
+qsizetype PraefixLaenge(const QString& zeile) {
+    const qsizetype gleich = zeile.indexOf(QStringLiteral("= "));
+    if (gleich < 0) {
+        return 0;
+    }
+    const qsizetype trenner = zeile.indexOf(Trenner);
+    return (trenner < 0 || gleich + 2 <= trenner) ? gleich + 2 : 0;
+}
+
 ZeilenTeile ZerlegeZeile(const QString& zeile) {
     ZeilenTeile t;
     const qsizetype trenner = zeile.indexOf(Trenner);
@@ -14,13 +23,9 @@ ZeilenTeile ZerlegeZeile(const QString& zeile) {
     t.kopf = t.hatTrenner ? zeile.left(trenner + 1) : zeile;
     t.logoPfad = t.hatTrenner ? zeile.mid(trenner + Trenner.size()) : QString();
 
-    const qsizetype gleich = zeile.indexOf(QStringLiteral("= "));
-    t.praefix = gleich >= 0 ? zeile.left(gleich + 2) : QString();
-    // The name runs from the end of the prefix to the separator's blank; a "= " that
-    // only occurs in or after the separator leaves an empty name.
+    t.praefix = zeile.left(PraefixLaenge(zeile));
     const qsizetype nameEnde = t.hatTrenner ? trenner : zeile.size();
-    const qsizetype nameAnfang = t.praefix.size();
-    t.name = nameEnde > nameAnfang ? zeile.mid(nameAnfang, nameEnde - nameAnfang) : QString();
+    t.name = zeile.mid(t.praefix.size(), nameEnde - t.praefix.size());
     return t;
 }
 

@@ -10,11 +10,16 @@ inline const QString ProgrammToken = QStringLiteral("ProgrammVerzeichnis");
 
 struct ZeilenTeile {
     bool hatTrenner = false;
-    QString praefix;   // up to and including the first "= " (empty without one)
+    QString praefix;   // see PraefixLaenge (empty without one)
     QString kopf;      // prefix, name and the blank that starts the separator
     QString name;
     QString logoPfad;  // everything after the separator
 };
+
+// The length of the line's prefix: up to and including the first "= ", when that
+// lies wholly before the separator; 0 otherwise. A "= " inside the logo path never
+// makes a prefix, so renumbering cannot cut into the separator or the path.
+qsizetype PraefixLaenge(const QString& zeile);
 
 // Takes a line apart. A line without separator counts as a name without logo:
 // its head is the whole line and its logo path is empty.
