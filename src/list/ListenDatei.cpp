@@ -13,7 +13,9 @@ namespace {
 // Larger files are refused rather than read into memory whole.
 constexpr qint64 GroessteListendatei = qint64(512) * 1024 * 1024;
 
-bool IstZeilenende(char16_t z) { return z == u'\r' || z == u'\n' || z == 11 || z == 12 || z == 0x2028 || z == 0x2029; }
+bool IstZeilenende(char16_t z) {
+    return z == u'\r' || z == u'\n' || z == 11 || z == 12 || z == 0x2028 || z == 0x2029;
+}
 
 QString Utf16Text(const QByteArray& bytes, bool kleinerEndian) {
     const qsizetype einheiten = (bytes.size() - 2) / 2; // an odd last byte is ignored
@@ -21,7 +23,8 @@ QString Utf16Text(const QByteArray& bytes, bool kleinerEndian) {
     QString text(einheiten, Qt::Uninitialized);
     char16_t* ziel = reinterpret_cast<char16_t*>(text.data());
     for (qsizetype i = 0; i < einheiten; ++i) {
-        const char16_t z = kleinerEndian ? char16_t(b[2 * i] | b[2 * i + 1] << 8) : char16_t(b[2 * i] << 8 | b[2 * i + 1]);
+        const char16_t z =
+            kleinerEndian ? char16_t(b[2 * i] | b[2 * i + 1] << 8) : char16_t(b[2 * i] << 8 | b[2 * i + 1]);
         if (z == 0) {
             text.truncate(i);
             break;

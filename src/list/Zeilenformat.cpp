@@ -40,7 +40,9 @@ QString Praefix(qsizetype n) {
     return QStringLiteral("  ") + zahl + QStringLiteral(" = ");
 }
 
-QString VorlaeufigerPraefix(qsizetype n) { return QStringLiteral("  ") + QString::number(n) + QStringLiteral(" = "); }
+QString VorlaeufigerPraefix(qsizetype n) {
+    return QStringLiteral("  ") + QString::number(n) + QStringLiteral(" = ");
+}
 
 QString BaueZeile(const QString& praefix, const QString& name, const QString& logoPfad) {
     return praefix + name + Trenner + logoPfad;
@@ -51,7 +53,9 @@ QString MitNeuemLogo(const QString& zeile, const QString& logoPfad) {
     return (trenner >= 0 ? zeile.left(trenner) : zeile) + Trenner + logoPfad;
 }
 
-QString PlatzhalterPfad(int n) { return QStringLiteral("Ohne Logo") + QString::number(n) + QStringLiteral(".png"); }
+QString PlatzhalterPfad(int n) {
+    return QStringLiteral("Ohne Logo") + QString::number(n) + QStringLiteral(".png");
+}
 
 bool IstPlatzhalterPfad(const QString& logoPfad) {
     return KleinInWindows1252(logoPfad).contains(QStringLiteral("ohne logo"));

@@ -10,10 +10,10 @@ inline const QString ProgrammToken = QStringLiteral("ProgrammVerzeichnis");
 
 struct ZeilenTeile {
     bool hatTrenner = false;
-    QString praefix;   // see PraefixLaenge (empty without one)
-    QString kopf;      // prefix, name and the blank that starts the separator
+    QString praefix; // see PraefixLaenge (empty without one)
+    QString kopf;    // prefix, name and the blank that starts the separator
     QString name;
-    QString logoPfad;  // everything after the separator
+    QString logoPfad; // everything after the separator
 };
 
 // The length of the line's prefix: up to and including the first "= ", when that
@@ -49,7 +49,7 @@ int PlatzhalterNummer(const QString& logoPfad);
 // slashes, relative paths taken from the program folder.
 struct AufgeloestesLogo {
     QString datei;
-    bool vorhanden = false;  // the file exists; otherwise placeholder picture "platzhalter" is shown
+    bool vorhanden = false; // the file exists; otherwise placeholder picture "platzhalter" is shown
     int platzhalter = 0;
 };
 AufgeloestesLogo LoeseLogoPfadAuf(const QString& logoPfad, const QString& programmOrdner);

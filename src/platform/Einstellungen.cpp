@@ -40,7 +40,9 @@ QByteArray KodiereIniText(const QString& text) {
     return text.toUtf8();
 }
 
-bool IstLeer(char c) { return c == ' ' || c == '\t'; }
+bool IstLeer(char c) {
+    return c == ' ' || c == '\t';
+}
 
 QByteArrayView Getrimmt(QByteArrayView v) {
     while (!v.isEmpty() && IstLeer(v.front())) {
@@ -53,9 +55,9 @@ QByteArrayView Getrimmt(QByteArrayView v) {
 }
 
 struct Zeile {
-    qsizetype anfang;       // first byte of the line
-    qsizetype inhaltEnde;   // end of the line without CR/LF
-    qsizetype ende;         // end including the line end
+    qsizetype anfang;     // first byte of the line
+    qsizetype inhaltEnde; // end of the line without CR/LF
+    qsizetype ende;       // end including the line end
 };
 
 struct Gliederung {
@@ -102,7 +104,9 @@ std::optional<QString> AbschnittDerZeile(QByteArrayView text) {
     return DekodiereIniText(Getrimmt(text));
 }
 
-bool GleicherName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool GleicherName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 bool IstSchluessel(QByteArrayView text, const QString& schluessel) {
     const qsizetype gleich = text.indexOf('=');
@@ -110,9 +114,9 @@ bool IstSchluessel(QByteArrayView text, const QString& schluessel) {
 }
 
 struct Fundstelle {
-    qsizetype abschnitt = -1;        // index of the section's header line
-    qsizetype letzteZeile = -1;      // last non-blank line of the section
-    qsizetype schluessel = -1;       // index of the key's line
+    qsizetype abschnitt = -1;   // index of the section's header line
+    qsizetype letzteZeile = -1; // last non-blank line of the section
+    qsizetype schluessel = -1;  // index of the key's line
 };
 
 Fundstelle Suche(const QByteArray& inhalt, const Gliederung& g, const QString& abschnitt, const QString& schluessel) {
@@ -146,7 +150,8 @@ Fundstelle Suche(const QByteArray& inhalt, const Gliederung& g, const QString& a
 
 QByteArray GespeicherterWert(const QString& wert) {
     const bool randLeer = !wert.isEmpty() && (wert.front().isSpace() || wert.back().isSpace());
-    const bool inZeichen = wert.size() >= 2 && (wert.front() == u'"' || wert.front() == u'\'') && wert.back() == wert.front();
+    const bool inZeichen =
+        wert.size() >= 2 && (wert.front() == u'"' || wert.front() == u'\'') && wert.back() == wert.front();
     const QByteArray bytes = KodiereIniText(wert);
     return (randLeer || inZeichen) ? '"' + bytes + '"' : bytes;
 }

@@ -5,8 +5,9 @@ namespace senvio {
 Fehler::Fehler(const QString& meldung) : std::runtime_error(meldung.toStdString()), m_meldung(meldung) {}
 
 static QString DateiMeldung(DateiFehler::Art art, const QString& pfad) {
-    const QString muster = art == DateiFehler::Art::NichtErstellt ? QStringLiteral("Datei %1 kann nicht erstellt werden")
-                                                                  : QStringLiteral("Datei %1 kann nicht geöffnet werden");
+    const QString muster = art == DateiFehler::Art::NichtErstellt
+                               ? QStringLiteral("Datei %1 kann nicht erstellt werden")
+                               : QStringLiteral("Datei %1 kann nicht geöffnet werden");
     return muster.arg(pfad);
 }
 

@@ -12,15 +12,15 @@ namespace senvio {
 namespace fs = std::filesystem;
 
 ProgrammOrdner::ProgrammOrdner(const QString& ordner)
-    : programm(ordner.endsWith(u'/') ? ordner : ordner + u'/'),
-      einstellungen(programm + QStringLiteral("senvio.ini")),
-      listen(programm + QStringLiteral("Senvio-Listen/")),
-      temp(listen + QStringLiteral("Temp")),
+    : programm(ordner.endsWith(u'/') ? ordner : ordner + u'/'), einstellungen(programm + QStringLiteral("senvio.ini")),
+      listen(programm + QStringLiteral("Senvio-Listen/")), temp(listen + QStringLiteral("Temp")),
       senderLogos(listen + QStringLiteral("Sender-Logos")),
       logoWurzel(programm + QStringLiteral("TV und Radio Sender Logos/")),
       hilfe(programm + QStringLiteral("Senvio-Hilfe.pdf")) {}
 
-ProgrammOrdner ProgrammOrdner::AusArbeitsverzeichnis() { return ProgrammOrdner(QDir::currentPath()); }
+ProgrammOrdner ProgrammOrdner::AusArbeitsverzeichnis() {
+    return ProgrammOrdner(QDir::currentPath());
+}
 
 static bool LegeOrdnerAn(const QString& pfad) {
     if (QFileInfo(pfad).isDir()) {
@@ -33,8 +33,8 @@ OrdnerPruefung PruefeUndLegeOrdnerAn(const ProgrammOrdner& ordner) {
     OrdnerPruefung p;
     if (!QFileInfo(ordner.listen).isDir()) {
         p.listenOrdnerFehlt = true;
-        p.information = QStringLiteral("Verzeichnis: ") + ordner.listen + QStringLiteral("\nist nicht vorhanden!\n\t\t") +
-                        QStringLiteral("Das Programm wird beendet.");
+        p.information = QStringLiteral("Verzeichnis: ") + ordner.listen +
+                        QStringLiteral("\nist nicht vorhanden!\n\t\t") + QStringLiteral("Das Programm wird beendet.");
         return p;
     }
     for (const QString* unterordner : {&ordner.temp, &ordner.senderLogos}) {

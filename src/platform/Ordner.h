@@ -12,13 +12,13 @@ struct ProgrammOrdner {
     explicit ProgrammOrdner(const QString& ordner);
     static ProgrammOrdner AusArbeitsverzeichnis();
 
-    QString programm;        // ends with "/"
-    QString einstellungen;   // "senvio.ini"
-    QString listen;          // "Senvio-Listen/"
-    QString temp;            // lists folder + "Temp", no trailing "/"
-    QString senderLogos;     // lists folder + "Sender-Logos", no trailing "/"
-    QString logoWurzel;      // "TV und Radio Sender Logos/"
-    QString hilfe;           // "Senvio-Hilfe.pdf"
+    QString programm;      // ends with "/"
+    QString einstellungen; // "senvio.ini"
+    QString listen;        // "Senvio-Listen/"
+    QString temp;          // lists folder + "Temp", no trailing "/"
+    QString senderLogos;   // lists folder + "Sender-Logos", no trailing "/"
+    QString logoWurzel;    // "TV und Radio Sender Logos/"
+    QString hilfe;         // "Senvio-Hilfe.pdf"
 
     // The file of a list, by its name without ".lis".
     QString ListenDatei(const QString& listenName) const { return listen + listenName + QStringLiteral(".lis"); }
@@ -29,8 +29,8 @@ inline const QString ListenOrdnerToken = QStringLiteral("ProgrammVerzeichnis\\Se
 
 struct OrdnerPruefung {
     bool listenOrdnerFehlt = false;
-    QString information;     // text of the information box before the program ends
-    QStringList warnungen;   // texts of warning boxes, one per folder that could not be made
+    QString information;   // text of the information box before the program ends
+    QStringList warnungen; // texts of warning boxes, one per folder that could not be made
 };
 
 // Checks the lists folder and creates the temporary and logo copies folders when

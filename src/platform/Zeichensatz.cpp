@@ -70,8 +70,12 @@ bool PasstInWindows1252(const QString& text) {
     return true;
 }
 
-QString DurchWindows1252(const QString& text) { return VonWindows1252(NachWindows1252(text)); }
+QString DurchWindows1252(const QString& text) {
+    return VonWindows1252(NachWindows1252(text));
+}
 
-QString KleinInWindows1252(const QString& text) { return DurchWindows1252(text).toLower(); }
+QString KleinInWindows1252(const QString& text) {
+    return DurchWindows1252(text).toLower();
+}
 
 } // namespace senvio

@@ -10,7 +10,9 @@
 namespace senvio {
 
 QString VonWindows1252(const char* daten, qsizetype laenge);
-inline QString VonWindows1252(const QByteArray& bytes) { return VonWindows1252(bytes.constData(), bytes.size()); }
+inline QString VonWindows1252(const QByteArray& bytes) {
+    return VonWindows1252(bytes.constData(), bytes.size());
+}
 
 // Characters the code page cannot represent become "?"; a combining diaeresis
 // (U+0308) becomes the spacing diaeresis 0xA8, so "u" + U+0308 reads "u¨".

@@ -58,7 +58,8 @@ private:
 
 TEST(ListeLesen, AchtBitMitZeilenendenAllerArt) {
     // CR LF, LF, CR, VT, FF, then a last line without line end; E4 is "ä" in Windows-1252.
-    const GeleseneListe g = DekodiereListe("a\r\nb\nc\rd\x0B" "e\x0C\xE4\x80");
+    const GeleseneListe g = DekodiereListe("a\r\nb\nc\rd\x0B"
+                                           "e\x0C\xE4\x80");
     EXPECT_FALSE(g.unicode);
     EXPECT_EQ(g.zeilen, Zeilen({"a", "b", "c", "d", "e", "ä€"}));
 }
@@ -90,8 +91,9 @@ TEST(ListeLesen, Utf8ByteOrderMarkWirdZuDreiZeichen) {
 
 TEST(ListeLesen, Utf16KleinUndGrossEndian) {
     // "Ж" is U+0416, "😀" is D83D DE00; U+2028 and U+2029 end lines too.
-    const QByteArray le = Bytes({0xFF, 0xFE, 0x16, 0x04, 'a', 0, 0x28, 0x20, 'b', 0, 0x29, 0x20, 0x3D, 0xD8, 0x00, 0xDE,
-                                 '\r', 0, '\n', 0, 'x'}); // the odd last byte is ignored
+    const QByteArray le =
+        Bytes({0xFF, 0xFE, 0x16, 0x04, 'a',  0,    0x28, 0x20, 'b', 0,  0x29,
+               0x20, 0x3D, 0xD8, 0x00, 0xDE, '\r', 0,    '\n', 0,   'x'}); // the odd last byte is ignored
     const GeleseneListe g = DekodiereListe(le);
     EXPECT_TRUE(g.unicode);
     EXPECT_EQ(g.zeilen, Zeilen({"Жa", "b", "😀"}));
@@ -109,7 +111,8 @@ TEST(ListeLesen, Utf16KleinUndGrossEndian) {
 
 TEST(ListeSchreiben, AchtBitMitCrLfNachJederZeile) {
     EXPECT_EQ(KodiereListe(Zeilen({"    1   = ARD #png#", "    2   = Süd", ""}), false),
-              QByteArray("    1   = ARD #png#\r\n    2   = S\xFC" "d\r\n\r\n"));
+              QByteArray("    1   = ARD #png#\r\n    2   = S\xFC"
+                         "d\r\n\r\n"));
     EXPECT_EQ(KodiereListe({}, false), QByteArray());
 }
 
@@ -176,7 +179,8 @@ TEST_F(ListenDateiTest, UnicodeFlagFolgtDerGelesenenDatei) {
 TEST_F(ListenDateiTest, AchtBitBleibtByteFuerByte) {
     // LF and CR LF mixed in; written back with CR LF, every byte else as read.
     QByteArray alt("    1   = ARD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\ard.png\n"
-                   "    2   = S\xFC" "dwest \x80\x81 #png#Ohne Logo2.png\r\n");
+                   "    2   = S\xFC"
+                   "dwest \x80\x81 #png#Ohne Logo2.png\r\n");
     Schreib(Pfad("a.lis"), alt);
     SenderListe l;
     LeseListendatei(Pfad("a.lis"), l);
@@ -193,9 +197,10 @@ TEST_F(ListenDateiTest, ListeMitFremdenZeichenWirdUtf16UndBehaeltSie) {
     ASSERT_FALSE(l.IstUnicode());
     SchreibeListendatei(Pfad("r.lis"), l);
     EXPECT_TRUE(l.IstUnicode());
-    const QByteArray erwartet = Bytes({0xFF, 0xFE, ' ', 0, ' ', 0, ' ', 0, ' ', 0, '1', 0, ' ', 0, ' ', 0, ' ', 0, '=', 0,
-                                       ' ', 0, 0x1F, 0x04, 0x35, 0x04, 0x40, 0x04, 0x32, 0x04, 0x4B, 0x04, 0x39, 0x04,
-                                       ' ', 0, '#', 0, 'p', 0, 'n', 0, 'g', 0, '#', 0, '\r', 0, '\n', 0});
+    const QByteArray erwartet =
+        Bytes({0xFF, 0xFE, ' ', 0,   ' ', 0,    ' ',  0,    ' ',  0,    '1',  0,    ' ',  0,    ' ',  0,    ' ',
+               0,    '=',  0,   ' ', 0,   0x1F, 0x04, 0x35, 0x04, 0x40, 0x04, 0x32, 0x04, 0x4B, 0x04, 0x39, 0x04,
+               ' ',  0,    '#', 0,   'p', 0,    'n',  0,    'g',  0,    '#',  0,    '\r', 0,    '\n', 0});
     EXPECT_EQ(Lies(Pfad("r.lis")), erwartet);
     SenderListe wieder;
     LeseListendatei(Pfad("r.lis"), wieder);
@@ -210,7 +215,8 @@ TEST_F(ListenDateiTest, NichtLesbareDateiLaesstDieListeStehen) {
         LeseListendatei(Pfad("fehlt.lis"), l);
         FAIL() << "kein Fehler";
     } catch (const DateiFehler& f) {
-        EXPECT_EQ(f.meldung(), QStringLiteral("Datei ") + Pfad("fehlt.lis") + QStringLiteral(" kann nicht geöffnet werden"));
+        EXPECT_EQ(f.meldung(),
+                  QStringLiteral("Datei ") + Pfad("fehlt.lis") + QStringLiteral(" kann nicht geöffnet werden"));
     }
     ASSERT_TRUE(QDir().mkdir(Pfad("ordner.lis")));
     EXPECT_THROW(LeseListendatei(Pfad("ordner.lis"), l), DateiFehler);

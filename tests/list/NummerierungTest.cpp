@@ -79,13 +79,16 @@ TEST(Nummerierung, LeereListeUndStatuszeile) {
 TEST(SenderListe, OperationenUndUnicodeFlag) {
     SenderListe l = Liste({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
     l.Verschiebe(0, 3);
-    EXPECT_EQ(l.Zeilen(), (QStringList{QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("a")}));
+    EXPECT_EQ(l.Zeilen(),
+              (QStringList{QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("a")}));
     l.Verschiebe(3, 1);
-    EXPECT_EQ(l.Zeilen(), (QStringList{QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("d")}));
+    EXPECT_EQ(l.Zeilen(),
+              (QStringList{QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("d")}));
     l.Loesche(2);
     l.Ersetze(0, QStringLiteral("B"));
     l.HaengeAn(QStringLiteral("e"));
-    EXPECT_EQ(l.Zeilen(), (QStringList{QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("d"), QStringLiteral("e")}));
+    EXPECT_EQ(l.Zeilen(),
+              (QStringList{QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("d"), QStringLiteral("e")}));
     l.SetzeUnicode(true);
     l.Leere();
     EXPECT_EQ(l.Anzahl(), 0);

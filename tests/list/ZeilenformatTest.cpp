@@ -76,7 +76,8 @@ TEST(Zeilenformat, BautZeilenUndWechseltNurDasLogo) {
               QStringLiteral("    4   = ZDF #png#Ohne Logo3.png"));
 
     const QString zeile = QStringLiteral("    1   = ARD #png#Ohne Logo1.png");
-    const QString neu = MitNeuemLogo(zeile, QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\ard.png"));
+    const QString neu =
+        MitNeuemLogo(zeile, QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\ard.png"));
     EXPECT_EQ(neu, QStringLiteral("    1   = ARD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\ard.png"));
     EXPECT_EQ(MitNeuemLogo(neu, QStringLiteral("b.png")), QStringLiteral("    1   = ARD #png#b.png"));
     EXPECT_EQ(MitNeuemLogo(QStringLiteral("    2   = Text"), QStringLiteral("c.png")),
@@ -115,7 +116,8 @@ protected:
 };
 
 TEST_F(LogoAufloesung, TokenWirdZumProgrammordner) {
-    const auto a = LoeseLogoPfadAuf(QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\zdf.png"), programm);
+    const auto a =
+        LoeseLogoPfadAuf(QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\zdf.png"), programm);
     EXPECT_EQ(a.datei, programm + QStringLiteral("Senvio-Listen/Sender-Logos/zdf.png"));
     EXPECT_TRUE(a.vorhanden);
     EXPECT_EQ(a.platzhalter, 0);

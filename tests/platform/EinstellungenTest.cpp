@@ -120,7 +120,8 @@ TEST(IniSchreiben, LeererWertUndWerteMitRandleerzeichen) {
 
 TEST(IniSchreiben, Windows1252WoEsPasstSonstUtf8) {
     EXPECT_EQ(*IniTextMitWert(QByteArray(), E, QStringLiteral("N"), QString::fromUtf8("Süd €")),
-              QByteArray("[Einstellung]\r\nN=S\xFC" "d \x80\r\n"));
+              QByteArray("[Einstellung]\r\nN=S\xFC"
+                         "d \x80\r\n"));
     EXPECT_EQ(*IniTextMitWert(QByteArray(), E, QStringLiteral("N"), QString::fromUtf8("Жар")),
               QByteArray("[Einstellung]\r\nN=\xD0\x96\xD0\xB0\xD1\x80\r\n"));
     // "Ã¤" in Windows-1252 is C3 A4, which would read back as "ä": written as UTF-8 instead.

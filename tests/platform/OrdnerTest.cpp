@@ -1,5 +1,5 @@
-#include "platform/Fehler.h"
 #include "platform/Ordner.h"
+#include "platform/Fehler.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,8 +57,9 @@ TEST(OrdnerPruefung, OhneListenordnerWirdNichtsAngelegt) {
     const ProgrammOrdner o(ordner.path());
     const OrdnerPruefung p = PruefeUndLegeOrdnerAn(o);
     EXPECT_TRUE(p.listenOrdnerFehlt);
-    EXPECT_EQ(p.information, QStringLiteral("Verzeichnis: ") + ordner.path() +
-                                 QStringLiteral("/Senvio-Listen/\nist nicht vorhanden!\n\t\tDas Programm wird beendet."));
+    EXPECT_EQ(p.information,
+              QStringLiteral("Verzeichnis: ") + ordner.path() +
+                  QStringLiteral("/Senvio-Listen/\nist nicht vorhanden!\n\t\tDas Programm wird beendet."));
     EXPECT_TRUE(p.warnungen.isEmpty());
     EXPECT_TRUE(Inhalt(ordner.path()).isEmpty());
 }
@@ -83,7 +84,8 @@ TEST(OrdnerPruefung, WarntWennEinOrdnerNichtAngelegtWerdenKann) {
     const OrdnerPruefung p = PruefeUndLegeOrdnerAn(o);
     EXPECT_FALSE(p.listenOrdnerFehlt);
     ASSERT_EQ(p.warnungen.size(), 1);
-    EXPECT_EQ(p.warnungen[0], QStringLiteral("Kann das Verzeichnis ") + o.listen + QStringLiteral("Temp nicht anlegen!"));
+    EXPECT_EQ(p.warnungen[0],
+              QStringLiteral("Kann das Verzeichnis ") + o.listen + QStringLiteral("Temp nicht anlegen!"));
     EXPECT_TRUE(QFileInfo(o.senderLogos).isDir());
 }
 
@@ -112,7 +114,7 @@ TEST(LoescheDateien, MaskeMitMusterOhneRuecksichtAufGrossKlein) {
     }
     EXPECT_TRUE(LoescheDateien(o + QStringLiteral("/BildNr?_*.bmp")));
     EXPECT_EQ(Inhalt(o), (QStringList{QStringLiteral("Bild.bmp"), QStringLiteral("BildNr1_1.txt"),
-                                       QStringLiteral("DINA4_1.bmp")}));
+                                      QStringLiteral("DINA4_1.bmp")}));
     // Nothing matches: nothing happens, and that is no failure.
     EXPECT_TRUE(LoescheDateien(o + QStringLiteral("/*.pdf")));
     EXPECT_EQ(Inhalt(o).size(), 3);
