@@ -17,42 +17,54 @@ bool IstZeilenende(char16_t z) {
     return z == u'\r' || z == u'\n' || z == 11 || z == 12 || z == 0x2028 || z == 0x2029;
 }
 
-QString Utf16Text(const QByteArray& bytes, bool kleinerEndian) {
-    const qsizetype einheiten = (bytes.size() - 2) / 2; // an odd last byte is ignored
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData()) + 2;
-    QString text(einheiten, Qt::Uninitialized);
-    char16_t* ziel = reinterpret_cast<char16_t*>(text.data());
-    for (qsizetype i = 0; i < einheiten; ++i) {
-        const char16_t z =
-            kleinerEndian ? char16_t(b[2 * i] | b[2 * i + 1] << 8) : char16_t(b[2 * i] << 8 | b[2 * i + 1]);
-        if (z == 0) {
-            text.truncate(i);
-            break;
-        }
-        ziel[i] = z;
-    }
-    return text;
-}
-
-QStringList TeileInZeilen(const QString& text) {
+// Splits n characters into lines as they are read, without a copy of the whole text:
+// "zeichen(i)" gives character i, "zeile(a, e)" makes the line of characters a to e.
+template <typename Zeichen, typename Zeile> QStringList TeileInZeilen(qsizetype n, Zeichen zeichen, Zeile zeile) {
     QStringList zeilen;
-    const char16_t* z = reinterpret_cast<const char16_t*>(text.constData());
-    const qsizetype n = text.size();
     qsizetype anfang = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        if (!IstZeilenende(z[i])) {
+        const char16_t z = zeichen(i);
+        if (z == 0) {
+            n = i; // a character 0 ends the text
+            break;
+        }
+        if (!IstZeilenende(z)) {
             continue;
         }
-        zeilen.append(text.mid(anfang, i - anfang));
-        if (z[i] == u'\r' && i + 1 < n && z[i + 1] == u'\n') {
+        zeilen.append(zeile(anfang, i));
+        if (z == u'\r' && i + 1 < n && zeichen(i + 1) == u'\n') {
             ++i;
         }
         anfang = i + 1;
     }
     if (anfang < n) {
-        zeilen.append(text.mid(anfang));
+        zeilen.append(zeile(anfang, n));
     }
     return zeilen;
+}
+
+QStringList Utf16Zeilen(const QByteArray& bytes, bool kleinerEndian) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData()) + 2;
+    const auto einheit = [b, kleinerEndian](qsizetype i) {
+        return kleinerEndian ? char16_t(b[2 * i] | b[2 * i + 1] << 8) : char16_t(b[2 * i] << 8 | b[2 * i + 1]);
+    };
+    const auto zeile = [&einheit](qsizetype anfang, qsizetype ende) {
+        QString text(ende - anfang, Qt::Uninitialized);
+        char16_t* ziel = reinterpret_cast<char16_t*>(text.data());
+        for (qsizetype i = anfang; i < ende; ++i) {
+            *ziel++ = einheit(i);
+        }
+        return text;
+    };
+    return TeileInZeilen((bytes.size() - 2) / 2, einheit, zeile); // an odd last byte is ignored
+}
+
+QStringList AchtBitZeilen(const QByteArray& bytes) {
+    const char* d = bytes.constData();
+    // Line ends and NUL are ASCII, so the raw byte tells them apart.
+    const auto zeichen = [d](qsizetype i) { return char16_t(static_cast<unsigned char>(d[i])); };
+    const auto zeile = [d](qsizetype anfang, qsizetype ende) { return VonWindows1252(d + anfang, ende - anfang); };
+    return TeileInZeilen(bytes.size(), zeichen, zeile);
 }
 
 } // namespace
@@ -61,15 +73,12 @@ GeleseneListe DekodiereListe(const QByteArray& bytes) {
     GeleseneListe gelesen;
     const auto b0 = bytes.size() >= 2 ? static_cast<unsigned char>(bytes[0]) : 0;
     const auto b1 = bytes.size() >= 2 ? static_cast<unsigned char>(bytes[1]) : 0;
-    QString text;
     if ((b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF)) {
         gelesen.unicode = true;
-        text = Utf16Text(bytes, b0 == 0xFF);
+        gelesen.zeilen = Utf16Zeilen(bytes, b0 == 0xFF);
     } else {
-        const qsizetype null = bytes.indexOf('\0');
-        text = VonWindows1252(bytes.constData(), null < 0 ? bytes.size() : null);
+        gelesen.zeilen = AchtBitZeilen(bytes);
     }
-    gelesen.zeilen = TeileInZeilen(text);
     return gelesen;
 }
 
@@ -80,11 +89,14 @@ QByteArray KodiereListe(const QStringList& zeilen, bool unicode) {
     }
     QByteArray bytes;
     if (!unicode) {
-        bytes.reserve(zeichen);
+        bytes.resize(zeichen);
+        char* ziel = bytes.data();
         for (const QString& z : zeilen) {
-            bytes.append(NachWindows1252(z));
-            bytes.append("\r\n", 2);
+            ziel += KodiereWindows1252(z, ziel);
+            *ziel++ = '\r';
+            *ziel++ = '\n';
         }
+        bytes.truncate(ziel - bytes.constData());
         return bytes;
     }
     bytes.resize(2 + 2 * zeichen);
@@ -138,8 +150,9 @@ bool SchreibeListe(QIODevice& ziel, const SenderListe& liste) {
 
 void SchreibeListendatei(const QString& pfad, SenderListe& liste) {
     const bool unicode = BrauchtUnicode(liste);
+    const QByteArray bytes = KodiereListe(liste.Zeilen(), unicode);
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly) || !SchreibeListe(datei, liste) || !datei.commit()) {
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit()) {
         throw DateiFehler::NichtErstellt(pfad);
     }
     liste.SetzeUnicode(unicode);

@@ -197,7 +197,8 @@ std::optional<QByteArray> IniTextMitWert(const QByteArray& inhalt, const QString
     const QByteArray zeile = KodiereIniText(schluessel) + '=' + GespeicherterWert(wert) + g.zeilenende;
     if (f.abschnitt >= 0) {
         const Zeile& letzte = g.zeilen[f.letzteZeile];
-        if (letzte.ende == letzte.inhaltEnde) { // the file's last line has no line end yet
+        // The file's last line may lack its LF (a lone CR is no line end to the reader).
+        if (letzte.ende == inhalt.size() && !inhalt.endsWith('\n')) {
             neu.append(g.zeilenende);
             neu.append(zeile);
         } else {

@@ -38,26 +38,29 @@ QString VonWindows1252(const char* daten, qsizetype laenge) {
     return text;
 }
 
-QByteArray NachWindows1252(const QString& text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* ziel = bytes.data();
+qsizetype KodiereWindows1252(QStringView text, char* ziel) {
     qsizetype n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t z = text.at(i).unicode();
+        const char16_t z = text[i].unicode();
         int b = ByteFuer(z);
         if (b < 0) {
             if (z == 0x0308) {
                 b = 0xA8;
-            } else if (QChar::isHighSurrogate(z) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-                ++i; // one character outside the BMP gives one "?"
-                b = '?';
             } else {
+                if (QChar::isHighSurrogate(z) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                    ++i; // one character outside the BMP gives one "?"
+                }
                 b = '?';
             }
         }
         ziel[n++] = static_cast<char>(b);
     }
-    bytes.truncate(n);
+    return n;
+}
+
+QByteArray NachWindows1252(const QString& text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(KodiereWindows1252(text, bytes.data()));
     return bytes;
 }
 

@@ -18,6 +18,9 @@ inline QString VonWindows1252(const QByteArray& bytes) {
 // (U+0308) becomes the spacing diaeresis 0xA8, so "u" + U+0308 reads "u¨".
 QByteArray NachWindows1252(const QString& text);
 
+// The same into a buffer of at least text.size() bytes; returns the bytes written.
+qsizetype KodiereWindows1252(QStringView text, char* ziel);
+
 // True when every character of the text has its own byte in Windows-1252.
 bool PasstInWindows1252(const QString& text);
 
