@@ -4,6 +4,7 @@
 #include "platform/Zeichensatz.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace senvio {
@@ -130,8 +131,10 @@ bool BrauchtUnicode(const SenderListe& liste) {
 }
 
 void LeseListendatei(const QString& pfad, SenderListe& liste) {
+    // Only a plain file: a pipe or a device could feed bytes without end.
+    const QFileInfo info(pfad);
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly) || datei.size() > GroessteListendatei) {
+    if (!info.isFile() || info.size() > GroessteListendatei || !datei.open(QIODevice::ReadOnly)) {
         throw DateiFehler::NichtGeoeffnet(pfad);
     }
     const QByteArray bytes = datei.readAll();

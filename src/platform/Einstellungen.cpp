@@ -3,6 +3,7 @@
 #include "Zeichensatz.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <vector>
@@ -214,12 +215,34 @@ std::optional<QByteArray> IniTextMitWert(const QByteArray& inhalt, const QString
     return neu;
 }
 
-QString LeseIniWert(const QString& datei, const QString& abschnitt, const QString& schluessel) {
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) {
-        return {};
+namespace {
+
+// A settings file larger than this is not ours to read or rewrite.
+constexpr qint64 GroessteIniDatei = qint64(16) * 1024 * 1024;
+
+// The file's bytes; empty when it does not exist, nothing when it exists but cannot
+// be read whole (not a plain file, too large, a read error).
+std::optional<QByteArray> LeseIniDatei(const QString& datei) {
+    const QFileInfo info(datei);
+    if (!info.exists()) {
+        return QByteArray();
     }
-    return IniWertAusText(f.readAll(), abschnitt, schluessel);
+    QFile f(datei);
+    if (!info.isFile() || info.size() > GroessteIniDatei || !f.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray inhalt = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return inhalt;
+}
+
+} // namespace
+
+QString LeseIniWert(const QString& datei, const QString& abschnitt, const QString& schluessel) {
+    const auto inhalt = LeseIniDatei(datei);
+    return inhalt ? IniWertAusText(*inhalt, abschnitt, schluessel) : QString();
 }
 
 std::optional<int> AlsGanzzahl(const QString& wert) {
@@ -243,19 +266,11 @@ std::optional<int> LeseIniGanzzahl(const QString& datei, const QString& abschnit
 }
 
 bool SchreibeIniWert(const QString& datei, const QString& abschnitt, const QString& schluessel, const QString& wert) {
-    QByteArray alt;
-    QFile f(datei);
-    if (f.exists()) {
-        if (!f.open(QIODevice::ReadOnly)) {
-            return false; // never replace a file we could not read
-        }
-        alt = f.readAll();
-        if (f.error() != QFileDevice::NoError) {
-            return false;
-        }
-        f.close();
+    const auto alt = LeseIniDatei(datei);
+    if (!alt) {
+        return false; // never replace a file we could not read
     }
-    const auto neu = IniTextMitWert(alt, abschnitt, schluessel, wert);
+    const auto neu = IniTextMitWert(*alt, abschnitt, schluessel, wert);
     if (!neu) {
         return false;
     }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace senvio;
 
@@ -220,6 +221,9 @@ TEST_F(ListenDateiTest, NichtLesbareDateiLaesstDieListeStehen) {
     }
     ASSERT_TRUE(QDir().mkdir(Pfad("ordner.lis")));
     EXPECT_THROW(LeseListendatei(Pfad("ordner.lis"), l), DateiFehler);
+    // A pipe is refused at once instead of being read until it ends.
+    ASSERT_EQ(mkfifo(Pfad("rohr.lis").toUtf8().constData(), 0600), 0);
+    EXPECT_THROW(LeseListendatei(Pfad("rohr.lis"), l), DateiFehler);
     EXPECT_EQ(l.Zeilen(), Zeilen({"alt"}));
     EXPECT_TRUE(l.IstUnicode());
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace senvio;
 
@@ -73,6 +74,8 @@ TEST(IniLesen, Utf8UndWindows1252) {
     // "Öl" in UTF-8, then in Windows-1252 (D6 is no valid UTF-8 on its own).
     EXPECT_EQ(IniWertAusText("[Einstellung]\nN=\xC3\x96l\n", E, QStringLiteral("N")), QString::fromUtf8("Öl"));
     EXPECT_EQ(IniWertAusText("[Einstellung]\nN=\xD6l \x80\n", E, QStringLiteral("N")), QString::fromUtf8("Öl €"));
+    // A UTF-8 sequence cut off at the end is no UTF-8: "GrÃ".
+    EXPECT_EQ(IniWertAusText("[Einstellung]\nN=Gr\xC3\n", E, QStringLiteral("N")), QString::fromUtf8("GrÃ"));
     // A UTF-8 byte-order mark does not hide the first section.
     EXPECT_EQ(IniWertAusText("\xEF\xBB\xBF[Einstellung]\nN=1\n", E, QStringLiteral("N")), QStringLiteral("1"));
 }
@@ -167,6 +170,12 @@ TEST(IniDatei, EinFehlgeschlagenesSchreibenLaesstDieDateiStehen) {
     ASSERT_TRUE(QDir().mkdir(pfad));
     EXPECT_FALSE(SchreibeIniWert(pfad, E, QStringLiteral("Auswahl"), QStringLiteral("1")));
     EXPECT_TRUE(QFileInfo(pfad).isDir());
+    // A pipe in its place is neither read nor replaced.
+    const QString rohr = ordner.filePath(QStringLiteral("rohr.ini"));
+    ASSERT_EQ(mkfifo(rohr.toUtf8().constData(), 0600), 0);
+    EXPECT_EQ(LeseIniWert(rohr, E, QStringLiteral("Auswahl")), QString());
+    EXPECT_FALSE(SchreibeIniWert(rohr, E, QStringLiteral("Auswahl"), QStringLiteral("1")));
+    EXPECT_FALSE(QFileInfo(rohr).isFile());
     // A folder that does not exist: nothing is written.
     const QString nirgends = ordner.filePath(QStringLiteral("fehlt/senvio.ini"));
     EXPECT_FALSE(SchreibeIniWert(nirgends, E, QStringLiteral("Auswahl"), QStringLiteral("1")));
