@@ -101,6 +101,15 @@ TEST(IniSchreiben, NeuerSchluesselKommtAnsEndeSeinesAbschnitts) {
     EXPECT_EQ(*amEnde, VonHand + "\nz=1\n");
 }
 
+TEST(IniSchreiben, LetzteZeileMitEinzelnemCr) {
+    // A lone CR ends no line for the reader: the new key must not be glued onto "a=1".
+    const auto neu = IniTextMitWert("[s]\r\na=1\r", QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"));
+    ASSERT_TRUE(neu);
+    EXPECT_EQ(*neu, QByteArray("[s]\r\na=1\r\r\nk=v\r\n"));
+    EXPECT_EQ(IniWertAusText(*neu, QStringLiteral("s"), QStringLiteral("k")), QStringLiteral("v"));
+    EXPECT_EQ(IniWertAusText(*neu, QStringLiteral("s"), QStringLiteral("a")), QStringLiteral("1"));
+}
+
 TEST(IniSchreiben, NeuerAbschnittKommtAnsDateiende) {
     EXPECT_EQ(*IniTextMitWert(QByteArray(), E, QStringLiteral("Auswahl"), QStringLiteral("0")),
               QByteArray("[Einstellung]\r\nAuswahl=0\r\n"));
