@@ -8,24 +8,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "TestDateien.h"
+
 using namespace senvio;
+using namespace senvio::test;
 
 namespace {
-
-QByteArray Bytes(std::initializer_list<unsigned char> b) {
-    return QByteArray(reinterpret_cast<const char*>(std::data(b)), qsizetype(b.size()));
-}
-
-QByteArray Lies(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
-void Schreib(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(inhalt), inhalt.size());
-}
 
 QStringList Zeilen(std::initializer_list<const char*> utf8) {
     QStringList l;

@@ -7,22 +7,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "TestDateien.h"
+
 using namespace senvio;
+using namespace senvio::test;
 
 namespace {
 
 const QString E = QStringLiteral("Einstellung");
-
-QByteArray Lies(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
-void Schreib(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-}
 
 // A file edited by hand: comments, another section before and after, odd spacing,
 // LF line ends, a key spelt in other letters, and no line end at the very end.

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-using namespace senvio;
+#include "TestDateien.h"
 
-namespace {
-QByteArray Bytes(std::initializer_list<unsigned char> b) {
-    return QByteArray(reinterpret_cast<const char*>(std::data(b)), qsizetype(b.size()));
-}
-} // namespace
+using namespace senvio;
+using namespace senvio::test;
 
 TEST(Zeichensatz, DekodiertDieBytesOberhalb7FNachWindows1252) {
     // Euro sign, single low-9 quote, ellipsis, S caron, trademark, y diaeresis; then Latin-1 ä, ß, ÿ.

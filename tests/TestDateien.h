@@ -1,0 +1,28 @@
+#pragma once
+
+// Small helpers the test suites share: bytes written by hand, files read and written whole.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <gtest/gtest.h>
+#include <initializer_list>
+
+namespace senvio::test {
+
+inline QByteArray Bytes(std::initializer_list<unsigned char> b) {
+    return QByteArray(reinterpret_cast<const char*>(std::data(b)), qsizetype(b.size()));
+}
+
+// The file's bytes, or "<fehlt>" when it cannot be read.
+inline QByteArray Lies(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+inline void Schreib(const QString& pfad, const QByteArray& inhalt) {
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << pfad.toStdString();
+    ASSERT_EQ(f.write(inhalt), inhalt.size());
+}
+
+} // namespace senvio::test
