@@ -14,7 +14,7 @@ namespace {
 
 bool IstGueltigesUtf8(QByteArrayView bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
+    (void)decoder.decode(bytes);
     return !decoder.hasError();
 }
 
