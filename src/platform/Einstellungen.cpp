@@ -14,7 +14,7 @@ namespace {
 
 bool IstGueltigesUtf8(QByteArrayView bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    (void)decoder.decode(bytes);
+    [[maybe_unused]] const QString text = decoder.decode(bytes); // decodes only when made a QString
     return !decoder.hasError();
 }
 
