@@ -25,7 +25,10 @@
 
 extern char** environ;
 
+#include "TestDateien.h"
+
 using namespace senvio;
+using namespace senvio::test;
 
 namespace {
 
@@ -89,11 +92,6 @@ QByteArray DateiB() {
     return b;
 }
 
-QByteArray LeseDatei(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Saves both lists here once. The file must hold the bytes built by hand, else the
 // kills below could not be judged; the time taken spreads the kills over whole saves.
 std::chrono::microseconds SpeichereBeideEinmal(const QByteArray& a, const QByteArray& b) {
@@ -114,11 +112,11 @@ std::chrono::microseconds SpeichereBeideEinmal(const QByteArray& a, const QByteA
     uhr.start();
     SchreibeListendatei(pfad, listeB);
     qint64 ns = uhr.nsecsElapsed();
-    EXPECT_TRUE(LeseDatei(pfad) == b) << "Liste B wird anders gespeichert als hier von Hand gebaut";
+    EXPECT_TRUE(Lies(pfad) == b) << "Liste B wird anders gespeichert als hier von Hand gebaut";
     uhr.start();
     SchreibeListendatei(pfad, listeA);
     ns += uhr.nsecsElapsed();
-    EXPECT_TRUE(LeseDatei(pfad) == a) << "Liste A wird anders gespeichert als hier von Hand gebaut";
+    EXPECT_TRUE(Lies(pfad) == a) << "Liste A wird anders gespeichert als hier von Hand gebaut";
     return std::chrono::microseconds(ns / 1000);
 }
 
@@ -189,7 +187,7 @@ TEST(Absturz, EinKillMittenImSpeichernHinterlaesstEineGanzeListe) {
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
             << "listen-schreiber endete von selbst, Status " << status;
 
-        const QByteArray jetzt = LeseDatei(pfad);
+        const QByteArray jetzt = Lies(pfad);
         const bool istA = jetzt == a;
         const bool istB = jetzt == b;
         EXPECT_TRUE(istA || istB) << "Kill " << i << " nach " << us << " us: " << jetzt.size()
@@ -217,11 +215,7 @@ TEST(Absturz, EinMisslungenesSpeichernAendertNichtsAufDerPlatte) {
     ASSERT_TRUE(ordner.isValid());
     const QString pfad = ordner.filePath(QStringLiteral("liste.lis"));
     const QByteArray alt = "    1   = Alt #png#alt.png\r\n";
-    {
-        QFile f(pfad);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(alt), alt.size());
-    }
+    Schreib(pfad, alt);
 
     std::fflush(stdout);
     std::fflush(stderr);
@@ -257,7 +251,7 @@ TEST(Absturz, EinMisslungenesSpeichernAendertNichtsAufDerPlatte) {
     ASSERT_TRUE(WIFEXITED(status)) << "Status " << status;
     EXPECT_EQ(WEXITSTATUS(status), FehlerWieErwartet)
         << "1: kein DateiFehler, 2: DateiFehler mit anderer Meldung, 3: andere Ausnahme";
-    EXPECT_EQ(LeseDatei(pfad).toStdString(), alt.toStdString());
+    EXPECT_EQ(Lies(pfad).toStdString(), alt.toStdString());
 
     QStringList reste = QDir(ordner.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     reste.removeAll(QStringLiteral("liste.lis"));
