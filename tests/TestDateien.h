@@ -6,6 +6,12 @@
 #include <QString>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <ostream>
+
+// Readable failure messages for Qt's strings.
+inline void PrintTo(const QString& text, std::ostream* aus) {
+    *aus << '"' << text.toStdString() << '"';
+}
 
 namespace senvio::test {
 

@@ -1,0 +1,228 @@
+// Start-up, first paint, exit and the modes of the main window.
+#include "app/MainForm.h"
+
+#include "app/Fehlerbehandlung.h"
+#include "app/NachrichtenFilter.h"
+#include "list/ListenDatei.h"
+#include "list/Nummerierung.h"
+#include "list/Platzhalterzaehler.h"
+#include "list/TextlistenForm.h"
+#include "logos/LogoGruppen.h"
+#include "platform/Dialoge.h"
+#include "platform/Einstellungen.h"
+#include "platform/Fehler.h"
+#include "view/ListenAnsicht.h"
+#include "view/Platzhalter.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace senvio {
+
+namespace {
+const QString Abschnitt = QStringLiteral("Einstellung");
+const QString TitelAnfang = QStringLiteral("Senvio-Liste 2.0");
+} // namespace
+
+TMainForm::TMainForm(const ProgrammOrdner& ordner) : m_ordner(ordner) {
+    m_umgebung.programmOrdner = m_ordner.programm;
+    BaueFensterAuf();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() {
+    if (auto* anwendung = dynamic_cast<SenvioAnwendung*>(qApp); anwendung && m_filter)
+        anwendung->SetzeNachrichtenFilter({});
+}
+
+void TMainForm::FormCreate() {
+    const OrdnerPruefung pruefung = PruefeUndLegeOrdnerAn(m_ordner);
+    if (pruefung.listenOrdnerFehlt) {
+        Dialoge::Information(nullptr, pruefung.information);
+        m_programmEndet = true;
+        return;
+    }
+    for (const QString& warnung : pruefung.warnungen)
+        Dialoge::Warnung(nullptr, warnung);
+    m_filter = std::make_unique<NachrichtenFilter>(*this);
+    if (auto* anwendung = dynamic_cast<SenvioAnwendung*>(qApp))
+        anwendung->SetzeNachrichtenFilter([this](QObject* o, QEvent* e) { return m_filter->Pruefe(o, e); });
+    ComboBox1->addItems(LeseLogoGruppen(m_ordner.logoWurzel));
+    connect(Listbox1->model(), &QAbstractItemModel::modelReset, this, &TMainForm::FormPaint);
+    connect(Listbox1->model(), &QAbstractItemModel::rowsInserted, this, &TMainForm::FormPaint);
+    connect(Listbox1->model(), &QAbstractItemModel::rowsRemoved, this, &TMainForm::FormPaint);
+    if (const QScreen* schirm = QGuiApplication::primaryScreen())
+        move(schirm->availableGeometry().center() - rect().center());
+}
+
+void TMainForm::showEvent(QShowEvent* ereignis) {
+    QMainWindow::showEvent(ereignis);
+    // The first paint comes once the message loop runs and all windows exist.
+    if (m_ersteAnzeige)
+        QTimer::singleShot(0, this, [this] { FuehreAus([this] { FormPaint(); }); });
+}
+
+// What follows every change of mode or rows: the back button follows the panels,
+// the small preview moves left while the list shows its scroll bar.
+void TMainForm::FormPaint() {
+    if (m_ersteAnzeige)
+        ErsteAnzeigeInitialisieren();
+    if (Panel1->isVisibleTo(this))
+        ZurueckButton->show();
+    if (Panel2->isVisibleTo(this))
+        ZurueckButton->hide();
+    Image324->move(Listbox1->model()->rowCount() > 12 ? 412 : 430, 2);
+}
+
+void TMainForm::ErsteAnzeigeInitialisieren() {
+    m_ersteAnzeige = false;
+    LoescheDateien(m_ordner.temp + QStringLiteral("/*.*"));
+    ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
+    Image321->resize(LogoBreite, LogoHoehe);
+    Image324->resize(LogoBreite, LogoHoehe);
+    if (const std::optional<int> auswahl =
+            LeseIniGanzzahl(m_ordner.einstellungen, Abschnitt, QStringLiteral("Auswahl")))
+        ComboBox1->setCurrentIndex(*auswahl >= 0 && *auswahl < ComboBox1->count() ? *auswahl : -1);
+    m_logoOrdner = m_ordner.logoWurzel + (ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString());
+    if (const QString name = LeseIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("ListenName"));
+        !name.isEmpty()) {
+        m_listenName = name;
+        SetzeTitel();
+    }
+    if (m_fenster.textliste)
+        for (int k = 0; k < 5; ++k)
+            m_fenster.textliste->OhneImage[k]->setPixmap(QPixmap::fromImage(Platzhalterbild(k)));
+    m_umgebung.platzhalterZaehler = 0;
+    LadeLetzteListe();
+    KorrigiereDieNummern();
+    Listbox1->WaehleZeile(0);
+    if (Panel2->isVisible() && Listbox1->isVisible())
+        Listbox1->setFocus();
+}
+
+void TMainForm::LadeLetzteListe() {
+    const QString datei = AktuelleListendatei();
+    if (!QFileInfo::exists(datei))
+        return;
+    try {
+        LeseListendatei(datei, m_liste);
+    } catch (const Fehler& fehler) {
+        // Left under its name, the unreadable file would be overwritten at exit by
+        // an empty list; start with no list name instead, the file stays as it is.
+        ZeigeUnbehandeltenFehler(fehler);
+        m_listenName.clear();
+        SetzeTitel();
+        return;
+    }
+    m_umgebung.platzhalterZaehler = PlatzhalterZaehlerNachStart(m_liste.Zeilen(), m_umgebung.platzhalterZaehler);
+    Listbox1->Modell().Neuaufbau();
+}
+
+void TMainForm::FormDestroy() {
+    if (m_programmEndet)
+        return;
+    FuehreAus([this] { SchreibeListendatei(AktuelleListendatei(), m_liste); });
+    SchreibeIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("Auswahl"),
+                    QString::number(ComboBox1->currentIndex()));
+    SchreibeIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("ListenName"), m_listenName);
+}
+
+void TMainForm::KorrigiereDieNummern() {
+    senvio::KorrigiereDieNummern(m_liste);
+    Listbox1->Modell().ZeilenGeaendert();
+    Listbox1->viewport()->update();
+    ZeigeListenStatus();
+}
+
+QString TMainForm::Statuszeile() const {
+    return m_statusText->text();
+}
+void TMainForm::ZeigeListenStatus() {
+    m_statusText->setText(ListenStatuszeile(m_liste.Anzahl(), m_listenName));
+}
+
+void TMainForm::SetzeTitel() {
+    setWindowTitle(m_listenName.isEmpty() ? TitelAnfang : TitelAnfang + QStringLiteral(":   ") + m_listenName);
+}
+
+QString TMainForm::AktuelleListendatei() const {
+    return m_ordner.ListenDatei(m_listenName);
+}
+
+bool TMainForm::IstListenModus() const {
+    return Panel2->isVisibleTo(this);
+}
+bool TMainForm::IstLogoModus() const {
+    return Panel1->isVisibleTo(this);
+}
+
+void TMainForm::ZeigeLogoAuswahl() {
+    Suchen1->setEnabled(true);
+    m_logoOrdner = m_ordner.logoWurzel + (ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString());
+    ComboBox1->show();
+    Panel1->show();
+    Panel2->hide();
+    ZurueckButton->setGeometry(Panel1->x(), ZurueckButton->y(), ZurueckButton->width(), ComboBox1->height());
+    FormPaint();
+}
+
+void TMainForm::ZeigeListe() {
+    ComboBox1->hide();
+    Panel1->hide();
+    Panel2->show();
+    ZeigeListenStatus();
+    FormPaint();
+}
+
+void TMainForm::ScrolleLogos(int taste) {
+    ScrollBox1->setFocus();
+    QScrollBar* leiste = ScrollBox1->verticalScrollBar();
+    switch (taste) {
+    case Qt::Key_Up:
+        leiste->setValue(leiste->value() - 108);
+        break;
+    case Qt::Key_Down:
+        leiste->setValue(leiste->value() + 108);
+        break;
+    case Qt::Key_PageUp:
+        leiste->setValue(leiste->value() - 540);
+        break;
+    case Qt::Key_PageDown:
+        leiste->setValue(leiste->value() + 540);
+        break;
+    case Qt::Key_Home:
+        leiste->setValue(0);
+        break;
+    case Qt::Key_End:
+        leiste->setValue(leiste->maximum());
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainForm::VerbergeKopf() {
+    EinfuegenBtn->hide();
+    TntEdit1->hide();
+    Image324->hide();
+}
+
+void TMainForm::Beenden1Click() {
+    close();
+}
+
+void TMainForm::HilfeClick() {
+    Dialoge::OeffneDokument(m_ordner.hilfe);
+}
+
+} // namespace senvio

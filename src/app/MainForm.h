@@ -1,0 +1,160 @@
+#pragma once
+
+#include "list/SenderListe.h"
+#include "platform/Ordner.h"
+#include "view/Eintrag.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QScrollArea;
+class QStatusBar;
+
+namespace senvio {
+
+class ListenAnsicht;
+class NachrichtenFilter;
+class TGrossImageForm;
+class TNameEingabeForm;
+class TSuchForm;
+class TTextlistenForm;
+class TbearbeitenForm;
+
+// The other five windows, created after the main window and kept until exit.
+struct Nebenfenster {
+    TNameEingabeForm* nameEingabe = nullptr;
+    TbearbeitenForm* bearbeiten = nullptr;
+    TTextlistenForm* textliste = nullptr;
+    TGrossImageForm* grossBild = nullptr;
+    TSuchForm* suche = nullptr;
+};
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the creation steps: the folder checks, the group list. When the lists
+    // folder is missing, ProgrammEndet() is true and nothing else happens.
+    explicit TMainForm(const ProgrammOrdner& ordner);
+    ~TMainForm() override;
+
+    bool ProgrammEndet() const { return m_programmEndet; }
+    void VerbindeFenster(const Nebenfenster& fenster) { m_fenster = fenster; }
+    const Nebenfenster& Fenster() const { return m_fenster; }
+
+    // Saves the list and the two settings; run once when the program ends.
+    void FormDestroy();
+
+    // State read by tests and the message filter.
+    const ProgrammOrdner& Ordner() const { return m_ordner; }
+    const SenderListe& Liste() const { return m_liste; }
+    const QString& ListenName() const { return m_listenName; }
+    const QString& LogoOrdner() const { return m_logoOrdner; }
+    QString Statuszeile() const;
+    int Platzhalterzaehler() const { return m_umgebung.platzhalterZaehler; }
+    bool ErsteAnzeige() const { return m_ersteAnzeige; }
+    bool IstListenModus() const;
+    bool IstLogoModus() const;
+
+    // Switches between the list and the logo grid (what the logo command shows).
+    void ZeigeLogoAuswahl();
+    void ZeigeListe();
+    // Scrolls the logo grid as the keys do in the logo-picking mode.
+    void ScrolleLogos(int taste);
+
+    void KorrigiereDieNummern();
+
+    // Controls, named as the program has always named them.
+    QComboBox* ComboBox1 = nullptr;
+    QPushButton* ZurueckButton = nullptr;
+    QFrame* Panel1 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    ListenAnsicht* Listbox1 = nullptr;
+    QPushButton* AbbruchBtn = nullptr;
+    QLabel* TntLabel1 = nullptr;
+    QPushButton* EinfuegenBtn = nullptr;
+    QLabel* Image324 = nullptr;
+    QLineEdit* TntEdit1 = nullptr;
+    QLineEdit* tempTntEdit = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image3 = nullptr;
+    QLabel* Image321 = nullptr;
+    QLabel* Image323 = nullptr;
+
+    QAction* Neu1 = nullptr;
+    QAction* ffnen1 = nullptr;
+    QAction* Speichernunter1 = nullptr;
+    QAction* Beenden1 = nullptr;
+    QAction* Eintragbearbeiten1 = nullptr;
+    QAction* NeuerTexteintrageinfuegen1 = nullptr;
+    QAction* SenderlogoanaktuellenEintrageinfuegen1 = nullptr;
+    QAction* Eintraglschen1 = nullptr;
+    QAction* DruckenOben1 = nullptr;
+    QAction* DruckenLinks1 = nullptr;
+    QAction* DruckenDoppel1 = nullptr;
+    QAction* JPEGDatei1 = nullptr;
+    QAction* PNGDatei1 = nullptr;
+    QAction* Schriftart1 = nullptr;
+    QAction* Suchen1 = nullptr;
+    QAction* Hilfe1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+
+public slots:
+    void Neu1Click();
+    void ffnen1Click();
+    void Speichernunter1Click();
+    void Beenden1Click();
+    void HilfeClick();
+    // Built by the commands that edit, print and search; present here already.
+    void Eintragbearbeiten1Click() {}
+    void NeuerTexteintrageinfuegenClick() {}
+    void SenderlogoanaktuellenEintrageinfuegen1Click() {}
+    void Eintraglschen1Click() {}
+    void DruckenClick() {}
+    void BildClick() {}
+    void Schriftart1Click() {}
+    void Suchen1Click() {}
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+
+private:
+    void FormCreate();
+    void FormPaint();
+    void ErsteAnzeigeInitialisieren();
+    void BaueFensterAuf();
+    void BaueListenPanelAuf();
+    void BaueMenuesAuf();
+    // Connects a menu item to a command; an error the command does not catch ends
+    // it and is shown in the error box.
+    void Befehl(QAction* eintrag, void (TMainForm::*befehl)());
+    void LadeLetzteListe();
+    void SetzeTitel();
+    void ZeigeListenStatus();
+    void VerbergeKopf();
+    QString AktuelleListendatei() const;
+
+    ProgrammOrdner m_ordner;
+    SenderListe m_liste;
+    Eintragsumgebung m_umgebung;
+    QString m_listenName;
+    QString m_logoOrdner;
+    QLabel* m_statusText = nullptr;
+    std::unique_ptr<NachrichtenFilter> m_filter;
+    Nebenfenster m_fenster;
+    bool m_ersteAnzeige = true;
+    bool m_programmEndet = false;
+};
+
+} // namespace senvio

@@ -1,0 +1,104 @@
+// "Neu", "Öffnen" and "Speichern unter...": the commands that switch or copy list files.
+#include "app/MainForm.h"
+
+#include "app/Fehlerbehandlung.h"
+#include "list/ListenDatei.h"
+#include "list/NameEingabe.h"
+#include "list/Platzhalterzaehler.h"
+#include "platform/Dialoge.h"
+#include "platform/Fehler.h"
+#include "view/ListenAnsicht.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace senvio {
+
+namespace {
+const QString ListenFilter = QStringLiteral("Listendateien (*.lis)|*.lis|Alle Dateien (*.*)|*.*");
+
+// The list name of a chosen file: its name without folder and without ".lis" in any case.
+QString ListenNameAusDatei(const QString& pfad) {
+    QString name = QFileInfo(pfad).fileName();
+    if (name.endsWith(QStringLiteral(".lis"), Qt::CaseInsensitive))
+        name.chop(4);
+    return name;
+}
+} // namespace
+
+void TMainForm::Neu1Click() {
+    if (Dialoge::ZeigeModal(*m_fenster.nameEingabe) != QDialog::Accepted)
+        return;
+    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    VerbergeKopf();
+    Panel1->hide();
+    ComboBox1->hide();
+    Panel2->show();
+    m_listenName = m_fenster.nameEingabe->Name();
+    SetzeTitel();
+    m_liste.Leere();
+    Listbox1->Modell().Neuaufbau();
+    Suchen1->setEnabled(false);
+    ZeigeListenStatus();
+    FormPaint();
+}
+
+void TMainForm::ffnen1Click() {
+    Suchen1->setEnabled(false);
+    AbbruchBtn->hide();
+    EinfuegenBtn->hide();
+    ZurueckButton->hide();
+    ComboBox1->hide();
+    TntLabel1->hide();
+    Image324->hide();
+    if (Panel1->isVisibleTo(this)) {
+        Panel1->hide();
+        Panel2->show();
+    }
+    SchreibeListendatei(AktuelleListendatei(), m_liste);
+
+    const QString gewaehlt = Dialoge::DateiOeffnen(this, m_ordner.listen, ListenFilter);
+    if (!gewaehlt.isEmpty() && QFileInfo::exists(gewaehlt)) {
+        // Read first: a file that cannot be read leaves the list, its name and the
+        // caption as they were, as if the dialog had been cancelled.
+        SenderListe gelesen;
+        try {
+            LeseListendatei(gewaehlt, gelesen);
+            m_listenName = ListenNameAusDatei(gewaehlt);
+            SetzeTitel();
+            m_liste = std::move(gelesen);
+            m_umgebung.platzhalterZaehler =
+                PlatzhalterZaehlerNachOeffnen(m_liste.Zeilen(), m_ordner.programm, m_umgebung.platzhalterZaehler);
+            Listbox1->Modell().Neuaufbau();
+        } catch (const Fehler& fehler) {
+            ZeigeUnbehandeltenFehler(fehler);
+        }
+    }
+    Listbox1->WaehleZeile(0);
+    ZeigeListenStatus();
+    VerbergeKopf();
+    FormPaint();
+}
+
+void TMainForm::Speichernunter1Click() {
+    const QString gewaehlt =
+        Dialoge::DateiSpeichern(this, m_ordner.listen, m_listenName + QStringLiteral(".lis"), ListenFilter);
+    if (gewaehlt.isEmpty())
+        return;
+    // A copy: the current list's name and file stay; only the flag may learn that
+    // the list needs UTF-16.
+    if (QFileInfo::exists(gewaehlt)) {
+        if (Dialoge::Bestaetigung(this, QStringLiteral("Die Datei \"") + gewaehlt +
+                                            QStringLiteral("\" ist schon vorhanden. Soll sie überschrieben werden?")))
+            SchreibeListendatei(gewaehlt, m_liste);
+        return;
+    }
+    const bool hatEndung = QFileInfo(gewaehlt).fileName().contains(QLatin1Char('.'));
+    SchreibeListendatei(hatEndung ? gewaehlt : gewaehlt + QStringLiteral(".lis"), m_liste);
+}
+
+} // namespace senvio

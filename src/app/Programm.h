@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/MainForm.h"
+#include "list/BearbeitenForm.h"
+#include "list/NameEingabe.h"
+#include "list/TextlistenForm.h"
+#include "logos/GrossImageForm.h"
+#include "logos/SuchForm.h"
+
+#include <memory>
+
+namespace senvio {
+
+// The six windows of the program, created in this order and destroyed in the reverse
+// order, the main window last.
+class Programm {
+public:
+    explicit Programm(const ProgrammOrdner& ordner);
+    ~Programm();
+
+    // True when the main window's checks ended the program before it began.
+    bool Endet() const { return haupt->ProgrammEndet(); }
+    TMainForm& Haupt() { return *haupt; }
+    // Saves the list and the settings, as at the end of the message loop.
+    void Beende();
+
+private:
+    std::unique_ptr<TMainForm> haupt;
+    std::unique_ptr<TNameEingabeForm> nameEingabe;
+    std::unique_ptr<TbearbeitenForm> bearbeiten;
+    std::unique_ptr<TTextlistenForm> textliste;
+    std::unique_ptr<TGrossImageForm> grossBild;
+    std::unique_ptr<TSuchForm> suche;
+    bool m_beendet = false;
+};
+
+} // namespace senvio

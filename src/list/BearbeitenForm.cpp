@@ -1,0 +1,31 @@
+#include "list/BearbeitenForm.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace senvio {
+
+TbearbeitenForm::TbearbeitenForm(QWidget* eltern) : QDialog(eltern) {
+    setWindowTitle(QStringLiteral("Eintrag bearbeiten"));
+    setFixedSize(337, 132);
+    TntEdit1 = new QLineEdit(this);
+    TntEdit1->setGeometry(12, 12, 313, 24);
+    TntEdit1->setToolTip(QStringLiteral("Hier können Sie den Text ändern"));
+    auto* rahmen = new QFrame(this);
+    rahmen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    rahmen->setGeometry(12, 46, 313, 34);
+    LogoEntfernenCheckBox = new QCheckBox(QStringLiteral("Logo entfernen"), rahmen);
+    LogoEntfernenCheckBox->setGeometry(8, 6, 290, 22);
+    LogoEntfernenCheckBox->setToolTip(QStringLiteral("Wenn markiert, dann wird das aktuelle Logo entfernt"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(148, 94, 82, 28);
+    ok->setDefault(true);
+    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    abbrechen->setGeometry(243, 94, 82, 28);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+} // namespace senvio

@@ -1,0 +1,169 @@
+#include "platform/Dialoge.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+#include <deque>
+
+namespace senvio {
+
+namespace {
+
+struct Skript {
+    bool an = false;
+    std::deque<bool> antworten;
+    std::deque<QString> dateinamen;
+    std::deque<std::function<int(QDialog&)>> dialoge;
+    QList<Dialoge::Meldung> meldungen;
+    QStringList dokumente;
+    QString ordner;
+    QString name;
+};
+
+Skript& skript() {
+    static Skript s;
+    return s;
+}
+
+template <typename T> std::optional<T> Naechstes(std::deque<T>& schlange) {
+    if (schlange.empty())
+        return std::nullopt;
+    T wert = std::move(schlange.front());
+    schlange.pop_front();
+    return wert;
+}
+
+void ZeigeBox(QWidget* eltern, QMessageBox::Icon symbol, const QString& titel, const QString& text) {
+    QMessageBox box(symbol, titel, text, QMessageBox::NoButton, eltern);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+void ZeigeOderProtokolliere(QWidget* eltern, QMessageBox::Icon symbol, const QString& titel, const QString& text) {
+    skript().meldungen.append({titel, text});
+    if (!skript().an)
+        ZeigeBox(eltern, symbol, titel, text);
+}
+
+} // namespace
+
+QStringList QtFilter(const QString& filter) {
+    const QStringList teile = filter.split(QLatin1Char('|'));
+    QStringList ergebnis;
+    for (int i = 0; i + 1 < teile.size(); i += 2)
+        ergebnis.append(teile[i]);
+    return ergebnis;
+}
+
+void Dialoge::Information(QWidget* eltern, const QString& text) {
+    ZeigeOderProtokolliere(eltern, QMessageBox::Information, QStringLiteral("Information"), text);
+}
+
+void Dialoge::Warnung(QWidget* eltern, const QString& text) {
+    ZeigeOderProtokolliere(eltern, QMessageBox::Warning, QStringLiteral("Warnung"), text);
+}
+
+void Dialoge::Fehler(QWidget* eltern, const QString& titel, const QString& text) {
+    ZeigeOderProtokolliere(eltern, QMessageBox::Critical, titel, text);
+}
+
+bool Dialoge::Bestaetigung(QWidget* eltern, const QString& text) {
+    const QString titel = QStringLiteral("Bestätigung");
+    skript().meldungen.append({titel, text});
+    if (skript().an)
+        return Naechstes(skript().antworten).value_or(false);
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern);
+    QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(nein);
+    box.setEscapeButton(nein);
+    box.exec();
+    return box.clickedButton() == ja;
+}
+
+QString Dialoge::DateiOeffnen(QWidget* eltern, const QString& ordner, const QString& filter) {
+    skript().ordner = ordner;
+    skript().name.clear();
+    if (skript().an)
+        return Naechstes(skript().dateinamen).value_or(QString());
+    QFileDialog dialog(eltern, QString(), ordner);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(QtFilter(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+QString Dialoge::DateiSpeichern(QWidget* eltern, const QString& ordner, const QString& dateiname,
+                                const QString& filter) {
+    skript().ordner = ordner;
+    skript().name = dateiname;
+    if (skript().an)
+        return Naechstes(skript().dateinamen).value_or(QString());
+    QFileDialog dialog(eltern, QString(), ordner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // We ask about overwriting ourselves, with our own wording.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(QtFilter(filter));
+    dialog.selectFile(dateiname);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+int Dialoge::ZeigeModal(QDialog& dialog) {
+    if (skript().an) {
+        auto bearbeiter = Naechstes(skript().dialoge);
+        return bearbeiter ? (*bearbeiter)(dialog) : int(QDialog::Rejected);
+    }
+    return dialog.exec();
+}
+
+void Dialoge::OeffneDokument(const QString& pfad) {
+    skript().dokumente.append(pfad);
+    if (!skript().an)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+}
+
+void Dialoge::SetzeSkriptbetrieb(bool an) {
+    skript() = Skript{};
+    skript().an = an;
+}
+
+bool Dialoge::Skriptbetrieb() {
+    return skript().an;
+}
+void Dialoge::SetzeNaechsteAntwort(bool ja) {
+    skript().antworten.push_back(ja);
+}
+void Dialoge::SetzeNaechstenDateinamen(const QString& pfad) {
+    skript().dateinamen.push_back(pfad);
+}
+void Dialoge::SetzeNaechstenDialog(std::function<int(QDialog&)> bearbeiter) {
+    skript().dialoge.push_back(std::move(bearbeiter));
+}
+QList<Dialoge::Meldung> Dialoge::Meldungen() {
+    return skript().meldungen;
+}
+QStringList Dialoge::GeoeffneteDokumente() {
+    return skript().dokumente;
+}
+QString Dialoge::LetzterDateidialogOrdner() {
+    return skript().ordner;
+}
+QString Dialoge::LetzterDateidialogName() {
+    return skript().name;
+}
+
+void Dialoge::LeereProtokoll() {
+    skript().meldungen.clear();
+    skript().dokumente.clear();
+}
+
+} // namespace senvio

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace senvio {
+
+// Every message box, file dialog and modal dialog of the program goes through here.
+// Tests switch on the script mode: nothing is shown, every box is recorded, and the
+// answers come from what the test queued before the action.
+class Dialoge {
+public:
+    struct Meldung {
+        QString titel;
+        QString text;
+    };
+
+    static void Information(QWidget* eltern, const QString& text);
+    static void Warnung(QWidget* eltern, const QString& text);
+    // "Bestätigung" with "Ja" and "Nein"; true only for "Ja".
+    static bool Bestaetigung(QWidget* eltern, const QString& text);
+    // An error box with its own title (the application title for uncaught errors).
+    static void Fehler(QWidget* eltern, const QString& titel, const QString& text);
+
+    // The file dialogs return the chosen path, or an empty text when cancelled.
+    // Filters are given as "Beschreibung (*.x)|*.x|…" pairs; the first is selected.
+    static QString DateiOeffnen(QWidget* eltern, const QString& ordner, const QString& filter);
+    static QString DateiSpeichern(QWidget* eltern, const QString& ordner, const QString& dateiname,
+                                  const QString& filter);
+
+    // Shows a dialog of ours modally and returns its result code.
+    static int ZeigeModal(QDialog& dialog);
+
+    // Asks the desktop to open a document with its own application.
+    static void OeffneDokument(const QString& pfad);
+
+    // --- script mode for tests ---
+    static void SetzeSkriptbetrieb(bool an);
+    static bool Skriptbetrieb();
+    static void SetzeNaechsteAntwort(bool ja);
+    // An empty name stands for "Abbrechen".
+    static void SetzeNaechstenDateinamen(const QString& pfad);
+    // Runs instead of exec(): fills in the dialog, then returns its result code.
+    static void SetzeNaechstenDialog(std::function<int(QDialog&)> bearbeiter);
+    static QList<Meldung> Meldungen();
+    static QStringList GeoeffneteDokumente();
+    // What the last file dialog was given: folder and suggested name.
+    static QString LetzterDateidialogOrdner();
+    static QString LetzterDateidialogName();
+    static void LeereProtokoll();
+};
+
+// Turns "Text (*.x)|*.x|Alle (*.*)|*.*" into Qt's filter list "Text (*.x)", "Alle (*.*)".
+QStringList QtFilter(const QString& filter);
+
+} // namespace senvio

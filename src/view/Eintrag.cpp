@@ -1,0 +1,92 @@
+#include "view/Eintrag.h"
+
+#include "list/Zeilenformat.h"
+#include "view/Logobild.h"
+#include "view/Platzhalter.h"
+#include "view/PngBild.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTextOption>
+
+namespace senvio {
+
+int TabAbstand(const QFont& schrift) {
+    return 5 * QFontMetrics(schrift).averageCharWidth();
+}
+
+int TextBreite(const QFont& schrift, const QString& text) {
+    const QFontMetrics masse(schrift);
+    return masse.size(Qt::TextSingleLine | Qt::TextExpandTabs, text, TabAbstand(schrift)).width() + 8;
+}
+
+QString Eintragstext(const QString& zeile, const QFont& schrift) {
+    QString text = ZerlegeZeile(zeile).kopf;
+    if (TextBreite(schrift, text) <= MaxTextBreite)
+        return text;
+    // Cut from the end until it fits; a guess from the average width saves most of
+    // the measuring on very long lines, the loop makes the result exact.
+    const int durchschnitt = std::max(1, QFontMetrics(schrift).averageCharWidth());
+    const qsizetype grob = std::max<qsizetype>(1, 4 * (MaxTextBreite / durchschnitt));
+    if (text.size() > grob) {
+        const QString kurz = text.left(grob);
+        if (TextBreite(schrift, kurz) > MaxTextBreite)
+            text = kurz;
+    }
+    while (!text.isEmpty() && TextBreite(schrift, text) > MaxTextBreite)
+        text.chop(1);
+    return text;
+}
+
+void SetzePlatzhalterZaehler(const QString& logoPfad, int& zaehler) {
+    if (!IstPlatzhalterPfad(logoPfad)) {
+        zaehler = 0;
+    } else if (const int nummer = PlatzhalterNummer(logoPfad); nummer > 0) {
+        zaehler = nummer;
+    }
+    if (zaehler < 0 || zaehler > 4)
+        zaehler = 0;
+}
+
+QImage MacheEintragslogo(const QImage& logo) {
+    return SkaliereLanczos(PasseInKastenEin(logo, QSize(140, 100), Qt::white), QSize(LogoBreite, LogoHoehe));
+}
+
+QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung) {
+    const ZeilenTeile teile = ZerlegeZeile(zeile);
+    if (!teile.hatTrenner)
+        return {};
+    const AufgeloestesLogo logo = LoeseLogoPfadAuf(teile.logoPfad, umgebung.programmOrdner);
+    SetzePlatzhalterZaehler(teile.logoPfad, umgebung.platzhalterZaehler);
+    QImage bild;
+    if (logo.vorhanden) {
+        bild = LesePngDatei(logo.datei);
+        if (bild.isNull())
+            bild = Platzhalterbild(0);
+    } else {
+        bild = Platzhalterbild(umgebung.platzhalterZaehler);
+    }
+    return MacheEintragslogo(bild);
+}
+
+void ZeichneEintrag(QPainter& maler, const QRect& rechteck, const QString& zeile, Eintragsumgebung& umgebung,
+                    const QFont& schrift, const QColor& grund, const QColor& textfarbe) {
+    maler.save();
+    maler.fillRect(rechteck, grund);
+    const QImage logo = Eintragslogo(zeile, umgebung);
+    if (!logo.isNull())
+        maler.drawImage(rechteck.right() + 1 - LogoBreite, rechteck.top(), logo);
+
+    QRect textfeld = rechteck;
+    textfeld.setTop(rechteck.top() + LogoHoehe / 4);
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(TabAbstand(schrift));
+    maler.setClipRect(textfeld);
+    maler.setFont(schrift);
+    maler.setPen(textfarbe);
+    maler.drawText(QRectF(textfeld), Eintragstext(zeile, schrift), option);
+    maler.restore();
+}
+
+} // namespace senvio

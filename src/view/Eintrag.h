@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+
+// Measuring and drawing one entry of the channel list: its text on the left, its logo
+// at 60 × 40 at the right edge. The list view and the card renderer both draw through
+// here, so cards and pictures look like the screen.
+namespace senvio {
+
+constexpr int LogoBreite = 60;
+constexpr int LogoHoehe = 40;
+constexpr int ZeilenHoehe = LogoHoehe + 1;
+// TextBreite above this is shortened: the drawn text is at most 392 pixels wide.
+constexpr int MaxTextBreite = 400;
+
+// What drawing an entry needs beyond the line: the program folder for resolving
+// logo paths and the placeholder counter, which every drawn entry sets.
+struct Eintragsumgebung {
+    QString programmOrdner;
+    int platzhalterZaehler = 0;
+};
+
+// Width of the text in the font, tabs expanded, plus 8.
+int TextBreite(const QFont& schrift, const QString& text);
+int TabAbstand(const QFont& schrift);
+
+// The text drawn for an entry: its head (prefix, name, one blank), or the whole line
+// when it has no separator; shortened from the end while TextBreite exceeds 400.
+QString Eintragstext(const QString& zeile, const QFont& schrift);
+
+// Sets the placeholder counter from a logo path: the path's placeholder number, 0
+// for a path that is no placeholder, unchanged for "ohne logo" without a digit.
+void SetzePlatzhalterZaehler(const QString& logoPfad, int& zaehler);
+
+// The 60 × 40 item logo of a line (the counter updated on the way), or a null
+// picture when the line has no separator. A missing file shows the placeholder of
+// the counter, a file that does not decode placeholder 0.
+QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung);
+
+// Fits a logo into a white 140 × 100 box and resamples it to 60 × 40.
+QImage MacheEintragslogo(const QImage& logo);
+
+// Draws one entry into the rectangle: fills it with the ground, copies the logo to
+// its right edge, and writes the text 10 pixels down in the font and text colour.
+void ZeichneEintrag(QPainter& maler, const QRect& rechteck, const QString& zeile, Eintragsumgebung& umgebung,
+                    const QFont& schrift, const QColor& grund, const QColor& textfarbe);
+
+} // namespace senvio

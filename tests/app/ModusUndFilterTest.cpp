@@ -1,0 +1,217 @@
+// Layout, modes, the message filter (wheel, keys, F1) and how rows look on screen.
+#include "ProgrammOrdnerFixture.h"
+
+#include "list/TextlistenForm.h"
+#include "logos/SuchForm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QWheelEvent>
+
+namespace senvio::test {
+namespace {
+
+class ModusUndFilter : public ProgrammOrdnerTest {
+protected:
+    TMainForm& StarteMitZeilen(int anzahl) {
+        LegeStandardOrdnerAn();
+        LegeAn(QStringLiteral("TV und Radio Sender Logos/ZDF"));
+        QByteArray liste;
+        for (int i = 1; i <= anzahl; ++i)
+            liste += "    " + QByteArray::number(i) + "   = Sender #png#Ohne Logo1.png\r\n";
+        Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
+        Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), liste);
+        return Starte();
+    }
+    static void Rad(QWidget* ziel, int delta) {
+        const QPointF punkt(20, 20);
+        QWheelEvent rad(punkt, ziel->mapToGlobal(punkt), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+        QApplication::sendEvent(ziel, &rad);
+    }
+    static QStringList Texte(const QList<QAction*>& eintraege) {
+        QStringList texte;
+        for (const QAction* eintrag : eintraege)
+            texte << eintrag->text();
+        return texte;
+    }
+};
+
+TEST_F(ModusUndFilter, DasFensterStehtFestMitAllenTeilenAnIhremPlatz) {
+    TMainForm& haupt = StarteMitZeilen(0);
+    EXPECT_EQ(haupt.centralWidget()->size(), QSize(530, 613));
+    EXPECT_EQ(haupt.minimumSize(), haupt.maximumSize());
+    EXPECT_EQ(haupt.Panel2->geometry(), QRect(10, 14, 509, 575));
+    EXPECT_EQ(haupt.Listbox1->geometry(), QRect(14, 47, 478, 499));
+    EXPECT_EQ(haupt.Panel1->geometry(), QRect(30, 37, 466, 552));
+    EXPECT_EQ(haupt.ComboBox1->geometry(), QRect(84, 4, 414, 29));
+    EXPECT_EQ(haupt.StatusBar1->geometry(), QRect(0, 589, 530, 24));
+    EXPECT_EQ(haupt.ProgressBar1->geometry(), QRect(4, 594, 150, 17));
+    EXPECT_EQ(haupt.EinfuegenBtn->geometry(), QRect(352, 9, 56, 29));
+    EXPECT_EQ(haupt.AbbruchBtn->text(), QStringLiteral("Abbruch einf."));
+
+    // At start only the list shows; its header is empty and "Suchen" is off.
+    EXPECT_TRUE(haupt.Panel2->isVisible());
+    const QList<QWidget*> verborgene{haupt.Panel1,    haupt.ComboBox1,    haupt.ZurueckButton, haupt.AbbruchBtn,
+                                     haupt.TntLabel1, haupt.EinfuegenBtn, haupt.Image324,      haupt.ProgressBar1,
+                                     haupt.TntEdit1,  haupt.tempTntEdit};
+    for (QWidget* verborgen : verborgene)
+        EXPECT_FALSE(verborgen->isVisible());
+    EXPECT_FALSE(haupt.Suchen1->isEnabled());
+
+    EXPECT_EQ(Texte(haupt.menuBar()->actions()),
+              (QStringList{QStringLiteral("Datei"), QStringLiteral("Bearbeiten"), QStringLiteral("Drucken"),
+                           QStringLiteral("Liste speichern als Bild"), QStringLiteral("Einstellung"),
+                           QStringLiteral("Suchen"), QString(16, QLatin1Char(' ')), QStringLiteral("[ ? ]")}));
+    EXPECT_EQ(Texte(haupt.menuBar()->actions()[0]->menu()->actions()),
+              (QStringList{QStringLiteral("Neu"), QStringLiteral("Öffnen"), QStringLiteral("Speichern unter..."),
+                           QStringLiteral(" "), QStringLiteral("Beenden")}));
+    EXPECT_EQ(Texte(haupt.PopupMenu1->actions()),
+              (QStringList{QStringLiteral("Eintrag bearbeiten"), QStringLiteral("Neuer Texteintrag einfügen"),
+                           QStringLiteral("Senderlogo an aktuellen Eintrag einfügen"), QStringLiteral("   "),
+                           QStringLiteral("Eintrag löschen")}));
+}
+
+TEST_F(ModusUndFilter, LogoauswahlZeigtGruppenlisteUndZurueckknopfDieListeVerbirgtIhn) {
+    TMainForm& haupt = StarteMitZeilen(2);
+    haupt.ZeigeLogoAuswahl();
+    EXPECT_TRUE(haupt.IstLogoModus());
+    EXPECT_FALSE(haupt.IstListenModus());
+    EXPECT_TRUE(haupt.ComboBox1->isVisible());
+    EXPECT_TRUE(haupt.ZurueckButton->isVisible());
+    EXPECT_EQ(haupt.ZurueckButton->geometry(), QRect(30, 4, 43, 29));
+    EXPECT_TRUE(haupt.Suchen1->isEnabled());
+    haupt.ZeigeListe();
+    EXPECT_TRUE(haupt.IstListenModus());
+    EXPECT_FALSE(haupt.ZurueckButton->isVisible());
+    EXPECT_FALSE(haupt.ComboBox1->isVisible());
+    EXPECT_EQ(haupt.Statuszeile(), Status(2, QStringLiteral("Astra")));
+}
+
+TEST_F(ModusUndFilter, DieKleineVorschauRuecktBeiMehrAlsZwoelfZeilenNachLinks) {
+    EXPECT_EQ(StarteMitZeilen(12).Image324->x(), 430);
+    Beende();
+    EXPECT_EQ(StarteMitZeilen(13).Image324->x(), 412);
+}
+
+TEST_F(ModusUndFilter, F1OeffnetDieHilfeAusserInDerLogoauswahlUndBeiSucheOderNamensdialog) {
+    TMainForm& haupt = StarteMitZeilen(1);
+    const QStringList hilfe{m_pfad + QStringLiteral("Senvio-Hilfe.pdf")};
+    QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), hilfe);
+
+    haupt.Fenster().suche->show();
+    QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
+    haupt.Fenster().suche->hide();
+    haupt.Fenster().nameEingabe->show();
+    QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
+    haupt.Fenster().nameEingabe->hide();
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), hilfe);
+
+    haupt.ZeigeLogoAuswahl();
+    QTest::keyClick(haupt.ScrollBox1, Qt::Key_F1);
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), hilfe);
+
+    haupt.ZeigeListe();
+    QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), hilfe + hilfe);
+}
+
+TEST_F(ModusUndFilter, MausradBewegtDieAuswahlDerListeUmEineZeile) {
+    TMainForm& haupt = StarteMitZeilen(3);
+    ASSERT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
+    Rad(haupt.Listbox1->viewport(), -120);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
+    EXPECT_TRUE(haupt.Listbox1->hasFocus());
+    Rad(haupt.Listbox1->viewport(), -120);
+    Rad(haupt.Listbox1->viewport(), -120);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 2);
+    Rad(haupt.Listbox1->viewport(), 120);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
+    // Over the status line the wheel still moves the list.
+    Rad(haupt.StatusBar1, 120);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
+}
+
+TEST_F(ModusUndFilter, MitSichtbaremSenderwaehlerBekommtDieListeDenFokusNicht) {
+    TMainForm& haupt = StarteMitZeilen(3);
+    TTextlistenForm& waehler = *haupt.Fenster().textliste;
+    waehler.TntListBox1->addItems({QStringLiteral("Eins"), QStringLiteral("Zwei"), QStringLiteral("Drei")});
+    waehler.TntListBox1->setCurrentRow(0);
+    waehler.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&waehler));
+    QApplication::setActiveWindow(&waehler);
+    waehler.TntListBox1->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), waehler.TntListBox1);
+    Rad(haupt.Listbox1->viewport(), -120);
+    EXPECT_EQ(waehler.TntListBox1->currentRow(), 1);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
+    waehler.hide();
+}
+
+TEST_F(ModusUndFilter, TastenScrollenInDerLogoauswahlDasRasterUndSonstNichts) {
+    TMainForm& haupt = StarteMitZeilen(1);
+    haupt.ScrollBox1->widget()->resize(440, 3000);
+    haupt.ZeigeLogoAuswahl();
+    QScrollBar* leiste = haupt.ScrollBox1->verticalScrollBar();
+    ASSERT_GT(leiste->maximum(), 1000);
+    haupt.ComboBox1->setFocus();
+    ASSERT_EQ(haupt.ComboBox1->currentIndex(), 0);
+    QTest::keyClick(haupt.ComboBox1, Qt::Key_Down);
+    EXPECT_EQ(leiste->value(), 108);
+    EXPECT_EQ(haupt.ComboBox1->currentIndex(), 0);
+    EXPECT_TRUE(haupt.ScrollBox1->hasFocus());
+    QTest::keyClick(haupt.ScrollBox1, Qt::Key_PageDown);
+    EXPECT_EQ(leiste->value(), 648);
+    QTest::keyClick(haupt.ScrollBox1, Qt::Key_Up);
+    EXPECT_EQ(leiste->value(), 540);
+    QTest::keyClick(haupt.ScrollBox1, Qt::Key_PageUp);
+    EXPECT_EQ(leiste->value(), 0);
+    QTest::keyClick(haupt.ScrollBox1, Qt::Key_End);
+    EXPECT_EQ(leiste->value(), leiste->maximum());
+    QTest::keyClick(haupt.ScrollBox1, Qt::Key_A);
+    EXPECT_EQ(leiste->value(), leiste->maximum());
+    QTest::keyClick(haupt.ScrollBox1, Qt::Key_Home);
+    EXPECT_EQ(leiste->value(), 0);
+}
+
+TEST_F(ModusUndFilter, ZeilenSindEinundvierzigPixelHochDieGewaehlteMitHervorhebungUnterDemLogo) {
+    LegeStandardOrdnerAn();
+    LegeAn(QStringLiteral("Senvio-Listen/Sender-Logos"));
+    QImage rot(140, 100, QImage::Format_RGB32);
+    rot.fill(QColor(255, 0, 0));
+    ASSERT_TRUE(rot.save(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos/rot.png"))));
+    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
+    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")),
+            "    1   = #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\rot.png\r\n"
+            "    2   = #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\rot.png\r\n");
+    TMainForm& haupt = Starte();
+    const QAbstractItemModel* modell = haupt.Listbox1->model();
+    EXPECT_EQ(haupt.Listbox1->visualRect(modell->index(0, 0)), QRect(0, 0, haupt.Listbox1->viewport()->width(), 41));
+    EXPECT_EQ(haupt.Listbox1->visualRect(modell->index(1, 0)).top(), 41);
+
+    const QImage bild = haupt.Listbox1->viewport()->grab().toImage();
+    const int breite = haupt.Listbox1->viewport()->width();
+    const QColor hervorhebung = haupt.Listbox1->palette().color(QPalette::Highlight);
+    const QColor grund = haupt.Listbox1->palette().color(QPalette::Base);
+    // Row 0 is selected: highlight ground, the logo copied over it at the right edge.
+    EXPECT_EQ(bild.pixelColor(breite - 61, 5), hervorhebung);
+    EXPECT_EQ(bild.pixelColor(breite - 30, 20), QColor(255, 0, 0));
+    EXPECT_EQ(bild.pixelColor(breite - 61, 46), grund);
+    EXPECT_EQ(bild.pixelColor(breite - 30, 61), QColor(255, 0, 0));
+}
+
+} // namespace
+} // namespace senvio::test

@@ -1,0 +1,69 @@
+#pragma once
+
+// A temporary program folder with lists folder and two logo groups, the dialogs in
+// script mode, and helpers to start and end the real program in it.
+#include "TestDateien.h"
+#include "app/Programm.h"
+#include "platform/Dialoge.h"
+#include "view/ListenAnsicht.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace senvio::test {
+
+class ProgrammOrdnerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_tmp.isValid());
+        m_pfad = m_tmp.path() + QStringLiteral("/");
+        Dialoge::SetzeSkriptbetrieb(true);
+    }
+    void TearDown() override {
+        m_programm.reset();
+        Dialoge::SetzeSkriptbetrieb(false);
+    }
+
+    QString Pfad(const QString& relativ) const { return m_pfad + relativ; }
+    void LegeAn(const QString& relativ) { ASSERT_TRUE(QDir().mkpath(Pfad(relativ))); }
+    void LegeStandardOrdnerAn() {
+        LegeAn(QStringLiteral("Senvio-Listen"));
+        LegeAn(QStringLiteral("TV und Radio Sender Logos/ARD"));
+    }
+
+    // Creates the six windows and shows the main window until its first paint ran.
+    TMainForm& Starte() {
+        m_programm = std::make_unique<Programm>(ProgrammOrdner(m_pfad));
+        if (m_programm->Endet())
+            return m_programm->Haupt();
+        TMainForm& haupt = m_programm->Haupt();
+        haupt.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&haupt));
+        for (int i = 0; i < 20 && haupt.ErsteAnzeige(); ++i)
+            QCoreApplication::processEvents();
+        EXPECT_FALSE(haupt.ErsteAnzeige());
+        return haupt;
+    }
+    void Beende() {
+        m_programm->Haupt().close();
+        m_programm->Beende();
+        m_programm.reset();
+    }
+    TMainForm& Haupt() { return m_programm->Haupt(); }
+
+    static QString Status(qsizetype anzahl, const QString& name) {
+        return QStringLiteral("      %1  Eintragung(en) in der Liste: \"%2\"").arg(anzahl).arg(name);
+    }
+
+    QTemporaryDir m_tmp;
+    QString m_pfad;
+    std::unique_ptr<Programm> m_programm;
+};
+
+} // namespace senvio::test

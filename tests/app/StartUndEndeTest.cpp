@@ -1,0 +1,152 @@
+// Start-up, first paint and exit of the real program in a temporary program folder.
+#include "ProgrammOrdnerFixture.h"
+
+#include "platform/Einstellungen.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QStatusBar>
+
+namespace senvio::test {
+namespace {
+
+using StartUndEnde = ProgrammOrdnerTest;
+
+TEST_F(StartUndEnde, OhneListenOrdnerEndetNachDerInformationOhneEtwasZuSchreiben) {
+    LegeAn(QStringLiteral("TV und Radio Sender Logos/ARD"));
+    Starte();
+    EXPECT_TRUE(m_programm->Endet());
+    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Information"));
+    EXPECT_EQ(Dialoge::Meldungen()[0].text, QStringLiteral("Verzeichnis: ") + m_pfad +
+                                                QStringLiteral("Senvio-Listen/\nist nicht vorhanden!\n\t\t"
+                                                               "Das Programm wird beendet."));
+    m_programm->Beende();
+    m_programm.reset();
+    EXPECT_EQ(QDir(m_pfad).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("TV und Radio Sender Logos")});
+}
+
+TEST_F(StartUndEnde, ErsterStartOhneEinstellungenSchreibtLeereListeUndEinstellungenBeimEnde) {
+    LegeStandardOrdnerAn();
+    TMainForm& haupt = Starte();
+    EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0"));
+    EXPECT_EQ(haupt.Statuszeile(), Status(0, QString()));
+    EXPECT_EQ(haupt.ComboBox1->currentIndex(), 0);
+    EXPECT_EQ(haupt.LogoOrdner(), m_pfad + QStringLiteral("TV und Radio Sender Logos/ARD"));
+    EXPECT_TRUE(QFileInfo(Pfad(QStringLiteral("Senvio-Listen/Temp"))).isDir());
+    EXPECT_TRUE(QFileInfo(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos"))).isDir());
+    EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(Pfad(QStringLiteral("senvio.ini"))));
+    Beende();
+
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/.lis"))), QByteArray());
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("senvio.ini"))), QByteArray("[Einstellung]\r\nAuswahl=0\r\nListenName=\r\n"));
+
+    // The next start reads the nameless list again.
+    Schreib(Pfad(QStringLiteral("Senvio-Listen/.lis")), "ARD #png#Ohne Logo1.png\r\n");
+    TMainForm& wieder = Starte();
+    ASSERT_EQ(wieder.Liste().Anzahl(), 1);
+    EXPECT_EQ(wieder.Liste().Zeile(0), QStringLiteral("    1   = ARD #png#Ohne Logo1.png"));
+    EXPECT_EQ(wieder.Statuszeile(), Status(1, QString()));
+}
+
+TEST_F(StartUndEnde, LetzteListeWirdGeladenUndNeuNummeriertDieDateiErstBeimEnde) {
+    LegeStandardOrdnerAn();
+    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\r\nListenName=Astra\r\n");
+    const QByteArray alt = "  3   = ZDF #png#zdf.png\r\n    1   = ARD #png#ard.png\r\n2= Arte #png#Ohne Logo2.png\r\n";
+    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), alt);
+    TMainForm& haupt = Starte();
+    EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0:   Astra"));
+    EXPECT_EQ(haupt.Liste().Zeilen(),
+              (QStringList{QStringLiteral("    1   = ZDF #png#zdf.png"), QStringLiteral("    2   = ARD #png#ard.png"),
+                           QStringLiteral("    3   = Arte #png#Ohne Logo2.png")}));
+    EXPECT_EQ(haupt.Statuszeile(), Status(3, QStringLiteral("Astra")));
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), alt);
+    Beende();
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))),
+              QByteArray("    1   = ZDF #png#zdf.png\r\n    2   = ARD #png#ard.png\r\n"
+                         "    3   = Arte #png#Ohne Logo2.png\r\n"));
+    EXPECT_EQ(
+        LeseIniWert(Pfad(QStringLiteral("senvio.ini")), QStringLiteral("Einstellung"), QStringLiteral("ListenName")),
+        QStringLiteral("Astra"));
+}
+
+TEST_F(StartUndEnde, AuswahlJenseitsDerGruppenWaehltKeineGruppe) {
+    LegeStandardOrdnerAn();
+    LegeAn(QStringLiteral("TV und Radio Sender Logos/ZDF"));
+    const QString wurzel = m_pfad + QStringLiteral("TV und Radio Sender Logos/");
+    struct Fall {
+        const char* wert;
+        int index;
+    };
+    for (const Fall& fall : {Fall{"2", -1}, Fall{"-1", -1}, Fall{"1", 1}, Fall{"eins", 0}}) {
+        SCOPED_TRACE(fall.wert);
+        Schreib(Pfad(QStringLiteral("senvio.ini")), QByteArray("[Einstellung]\nAuswahl=") + fall.wert + "\n");
+        TMainForm& haupt = Starte();
+        ASSERT_EQ(haupt.ComboBox1->count(), 2);
+        EXPECT_EQ(haupt.ComboBox1->currentIndex(), fall.index);
+        EXPECT_EQ(haupt.LogoOrdner(), fall.index < 0 ? wurzel : wurzel + haupt.ComboBox1->itemText(fall.index));
+        Beende();
+        EXPECT_EQ(LeseIniGanzzahl(Pfad(QStringLiteral("senvio.ini")), QStringLiteral("Einstellung"),
+                                  QStringLiteral("Auswahl")),
+                  fall.index);
+    }
+}
+
+TEST_F(StartUndEnde, ResteImTemporaerenOrdnerSindNachDemStartFort) {
+    LegeStandardOrdnerAn();
+    LegeAn(QStringLiteral("Senvio-Listen/Temp/Unterordner"));
+    Schreib(Pfad(QStringLiteral("Senvio-Listen/Temp/DINA4_1.bmp")), "BM");
+    Schreib(Pfad(QStringLiteral("Senvio-Listen/Temp/Unterordner/BildNr1_1.bmp")), "BM");
+    Schreib(Pfad(QStringLiteral("Senvio-Listen/Temp/ohne Punkt")), "x");
+    Starte();
+    EXPECT_TRUE(QDir(Pfad(QStringLiteral("Senvio-Listen/Temp")))
+                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                    .isEmpty());
+}
+
+// A list that cannot be read at start is neither shown nor overwritten at exit.
+TEST_F(StartUndEnde, UnlesbareLetzteListeMeldetSichUndBleibtUnberuehrt) {
+    LegeStandardOrdnerAn();
+    LegeAn(QStringLiteral("Senvio-Listen/Kaputt.lis"));
+    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Kaputt\n");
+    TMainForm& haupt = Starte();
+    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Senvio-Liste"));
+    EXPECT_EQ(Dialoge::Meldungen()[0].text, QStringLiteral("Datei ") + m_pfad +
+                                                QStringLiteral("Senvio-Listen/Kaputt.lis kann nicht geöffnet werden."));
+    EXPECT_EQ(haupt.ListenName(), QString());
+    EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0"));
+    Beende();
+    EXPECT_TRUE(QFileInfo(Pfad(QStringLiteral("Senvio-Listen/Kaputt.lis"))).isDir());
+}
+
+// An error no command catches ends the command with the error box; the program goes on.
+TEST_F(StartUndEnde, UnbehandelterFehlerEinesBefehlsZeigtDieFehlerboxUndDasProgrammGehtWeiter) {
+    LegeStandardOrdnerAn();
+    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
+    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), "    1   = ARD #png#\r\n");
+    TMainForm& haupt = Starte();
+    // The list's own file turns into a folder: saving it before "Neu" must fail.
+    ASSERT_TRUE(QFile::remove(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))));
+    LegeAn(QStringLiteral("Senvio-Listen/Astra.lis"));
+    Dialoge::SetzeNaechstenDialog([](QDialog& d) {
+        static_cast<TNameEingabeForm&>(d).SetzeName(QStringLiteral("Sport"));
+        return int(QDialog::Accepted);
+    });
+    haupt.Neu1->trigger();
+    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Senvio-Liste"));
+    EXPECT_EQ(Dialoge::Meldungen()[0].text, QStringLiteral("Datei ") + m_pfad +
+                                                QStringLiteral("Senvio-Listen/Astra.lis kann nicht erstellt werden."));
+    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
+    EXPECT_EQ(haupt.Liste().Anzahl(), 1);
+    EXPECT_TRUE(haupt.isVisible());
+}
+
+} // namespace
+} // namespace senvio::test
