@@ -2,6 +2,7 @@
 
 // Small helpers the test suites share: bytes written by hand, files read and written whole.
 #include <QByteArray>
+#include <QColor>
 #include <QFile>
 #include <QString>
 #include <gtest/gtest.h>
