@@ -44,43 +44,64 @@ PixmanBild UmhuelleBild(QImage& bild) {
                                                reinterpret_cast<uint32_t*>(bild.bits()), int(bild.bytesPerLine())));
 }
 
-// Lanczos as the sampling kernel when shrinking (its width grows with the scale),
-// as the reconstruction kernel when enlarging.
-void SetzeLanczosFilter(pixman_image_t* quelle, double sx, double sy) {
-    const bool verkleinern = sx >= 1.0 || sy >= 1.0;
-    const pixman_kernel_t rekonstruktion = verkleinern ? PIXMAN_KERNEL_IMPULSE : PIXMAN_KERNEL_LANCZOS3;
-    const pixman_kernel_t abtastung = verkleinern ? PIXMAN_KERNEL_LANCZOS3 : PIXMAN_KERNEL_IMPULSE;
+// One direction's kernels: Lanczos as the sampling kernel when shrinking (its width
+// grows with the scale), as the reconstruction kernel when enlarging; a direction
+// that keeps its size takes one pixel as it is.
+struct Kern {
+    pixman_kernel_t rekonstruktion;
+    pixman_kernel_t abtastung;
+    double skala;
+    int phasenBits;
+};
+
+Kern KernFuer(double skala) {
+    if (skala == 1.0)
+        return {PIXMAN_KERNEL_BOX, PIXMAN_KERNEL_IMPULSE, 1.0, 0};
+    if (skala > 1.0)
+        return {PIXMAN_KERNEL_IMPULSE, PIXMAN_KERNEL_LANCZOS3, skala, 4};
+    return {PIXMAN_KERNEL_LANCZOS3, PIXMAN_KERNEL_IMPULSE, 1.0, 4};
+}
+
+// Resamples in one pass. pixman applies the separable kernel as a full 2-D grid of
+// taps, so SkaliereLanczos runs one pass per direction: far fewer taps, same result.
+QImage SkaliereEinmal(const QImage& quelle, QSize ziel) {
+    QImage q = quelle;
+    QImage ergebnis(ziel, QImage::Format_RGB32);
+    PixmanBild quellbild = UmhuelleBild(q);
+    PixmanBild zielbild = UmhuelleBild(ergebnis);
+    const double sx = double(q.width()) / ziel.width();
+    const double sy = double(q.height()) / ziel.height();
+    pixman_transform_t transformation;
+    pixman_transform_init_scale(&transformation, pixman_double_to_fixed(sx), pixman_double_to_fixed(sy));
+    pixman_image_set_transform(quellbild.get(), &transformation);
+    const Kern x = KernFuer(sx);
+    const Kern y = KernFuer(sy);
     int anzahl = 0;
     pixman_fixed_t* parameter = pixman_filter_create_separable_convolution(
-        &anzahl, pixman_double_to_fixed(std::max(sx, 1.0)), pixman_double_to_fixed(std::max(sy, 1.0)), rekonstruktion,
-        rekonstruktion, abtastung, abtastung, 4, 4);
-    pixman_image_set_filter(quelle, PIXMAN_FILTER_SEPARABLE_CONVOLUTION, parameter, anzahl);
+        &anzahl, pixman_double_to_fixed(x.skala), pixman_double_to_fixed(y.skala), x.rekonstruktion, y.rekonstruktion,
+        x.abtastung, y.abtastung, x.phasenBits, y.phasenBits);
+    pixman_image_set_filter(quellbild.get(), PIXMAN_FILTER_SEPARABLE_CONVOLUTION, parameter, anzahl);
     std::free(parameter);
+    // Edge pixels repeat outward, so the kernel does not pull black in at the borders.
+    pixman_image_set_repeat(quellbild.get(), PIXMAN_REPEAT_PAD);
+    pixman_image_composite32(PIXMAN_OP_SRC, quellbild.get(), nullptr, zielbild.get(), 0, 0, 0, 0, 0, 0, ziel.width(),
+                             ziel.height());
+    return ergebnis;
 }
 
 } // namespace
 
 QImage SkaliereLanczos(const QImage& bild, QSize ziel) {
-    QImage ergebnis(ziel, QImage::Format_RGB32);
     if (ziel.isEmpty())
-        return ergebnis;
+        return QImage(ziel, QImage::Format_RGB32);
     if (bild.isNull() || bild.width() <= 0 || bild.height() <= 0) {
-        ergebnis.fill(Qt::white);
-        return ergebnis;
+        QImage weiss(ziel, QImage::Format_RGB32);
+        weiss.fill(Qt::white);
+        return weiss;
     }
-    QImage quelle = bild.convertToFormat(QImage::Format_RGB32);
-    PixmanBild q = UmhuelleBild(quelle);
-    PixmanBild z = UmhuelleBild(ergebnis);
-    const double sx = double(quelle.width()) / ziel.width();
-    const double sy = double(quelle.height()) / ziel.height();
-    pixman_transform_t transformation;
-    pixman_transform_init_scale(&transformation, pixman_double_to_fixed(sx), pixman_double_to_fixed(sy));
-    pixman_image_set_transform(q.get(), &transformation);
-    SetzeLanczosFilter(q.get(), sx, sy);
-    // Edge pixels repeat outward, so the kernel does not pull black in at the borders.
-    pixman_image_set_repeat(q.get(), PIXMAN_REPEAT_PAD);
-    pixman_image_composite32(PIXMAN_OP_SRC, q.get(), nullptr, z.get(), 0, 0, 0, 0, 0, 0, ziel.width(), ziel.height());
-    return ergebnis;
+    const QImage quelle = bild.convertToFormat(QImage::Format_RGB32);
+    const QImage waagrecht = SkaliereEinmal(quelle, QSize(ziel.width(), quelle.height()));
+    return SkaliereEinmal(waagrecht, ziel);
 }
 
 } // namespace senvio
