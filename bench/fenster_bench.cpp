@@ -3,6 +3,7 @@
 // Runs on Qt's offscreen platform unless another is set. Prints figures only.
 //
 //   fenster-bench [Anzahl Einträge] [Anzahl Zeilenmessungen]
+//   SENVIO_BILD=fenster.png also saves a picture of the window after its first paint.
 
 #include "app/Fehlerbehandlung.h"
 #include "app/Programm.h"
@@ -103,6 +104,9 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
     haupt.repaint();
     const double ersteAnzeige = Millisekunden(start, Uhr::now());
+    // For looking at the window by eye: SENVIO_BILD=fenster.png fenster-bench
+    if (const QString bild = qEnvironmentVariable("SENVIO_BILD"); !bild.isEmpty())
+        haupt.grab().save(bild);
     const qsizetype geladen = haupt.Liste().Anzahl();
 
     // One row, drawn as the list view draws it, over many different rows.

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -40,6 +41,24 @@ QPixmap GruenesDreieck() {
     maler.drawPolygon(QPolygon({QPoint(0, 0), QPoint(50, 0), QPoint(25, 11)}));
     return bild;
 }
+
+// Menu bar items with narrower margins than the platform style gives them.
+class SchmaleMenueleiste : public QProxyStyle {
+public:
+    explicit SchmaleMenueleiste(QStyle* grundstil) : QProxyStyle(grundstil->name()) {}
+    QSize sizeFromContents(ContentsType art, const QStyleOption* option, const QSize& inhalt,
+                           const QWidget* widget) const override {
+        QSize groesse = QProxyStyle::sizeFromContents(art, option, inhalt, widget);
+        if (art == CT_MenuBarItem)
+            groesse.rwidth() = inhalt.width() + 8;
+        return groesse;
+    }
+    int pixelMetric(PixelMetric mass, const QStyleOption* option, const QWidget* widget) const override {
+        if (mass == PM_MenuBarItemSpacing || mass == PM_MenuBarHMargin)
+            return 2;
+        return QProxyStyle::pixelMetric(mass, option, widget);
+    }
+};
 
 QLabel* VersteckteBildflaeche(QWidget* eltern) {
     auto* bild = new QLabel(eltern);
@@ -142,6 +161,9 @@ void TMainForm::Befehl(QAction* eintrag, void (TMainForm::*befehl)()) {
 
 void TMainForm::BaueMenuesAuf() {
     QMenuBar* leiste = menuBar();
+    // Narrow enough that the whole menu bar, spacer and help included, fits the fixed width.
+    leiste->setStyle(new SchmaleMenueleiste(leiste->style()));
+    leiste->setFont(Schrift(QStringLiteral("DejaVu Sans Condensed"), 12));
     QMenu* datei = leiste->addMenu(QStringLiteral("Datei"));
     Neu1 = datei->addAction(QStringLiteral("Neu"));
     ffnen1 = datei->addAction(QStringLiteral("Öffnen"));

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Starts the real senvio under Xvfb in a temporary program folder, drives it with
+# xdotool (wheel and keys on the list, then "Datei" → "Beenden" from the menu bar) and
+# checks the files it leaves behind: the list renumbered, the settings written.
+#   fenster_e2e.sh PFAD/ZU/senvio
+set -euo pipefail
+
+senvio="$(realpath "$1")"
+ordner="$(mktemp -d)"
+xvfb_pid=""
+senvio_pid=""
+aufraeumen() {
+    [ -n "$senvio_pid" ] && kill "$senvio_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$ordner"
+}
+trap aufraeumen EXIT
+fehler() { echo "FEHLER: $*" >&2; exit 1; }
+
+mkdir -p "$ordner/Senvio-Listen" "$ordner/TV und Radio Sender Logos/Gruppe A"
+printf '[Einstellung]\r\nListenName=Ende zu Ende\r\n' >"$ordner/senvio.ini"
+printf '  3   = ARD #png#Ohne Logo1.png\r\n  1   = ZDF #png#Ohne Logo2.png\r\n  2   = Arte #png#Ohne Logo3.png\r\n' \
+    >"$ordner/Senvio-Listen/Ende zu Ende.lis"
+
+# A display of our own; Xvfb writes its number once it is ready.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 20 nummer <&"$fd" || fehler "Xvfb startet nicht"
+export DISPLAY=":$nummer"
+
+(cd "$ordner" && QT_QPA_PLATFORM=xcb exec "$senvio") >"$ordner/ausgabe.txt" 2>&1 &
+senvio_pid=$!
+
+fenster="$(timeout 20 xdotool search --sync --onlyvisible --name '^Senvio-Liste 2.0:   Ende zu Ende$' | head -n1)" ||
+    fehler "das Fenster erscheint nicht"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$fenster")"
+
+# The list view lies at 24, 61 of the client area, below the menu bar.
+xdotool mousemove $((X + 120)) $((Y + 120)) click 1
+xdotool click 5 click 5 click 4
+xdotool key Down Up
+sleep 0.5
+
+# "Datei" is the first menu of the menu bar; Up from its first item wraps to "Beenden".
+xdotool mousemove $((X + 18)) $((Y + 10)) click 1
+sleep 0.5
+xdotool key Up Return
+
+for _ in $(seq 1 100); do
+    kill -0 "$senvio_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$senvio_pid" 2>/dev/null; then fehler "senvio endet nicht nach Datei → Beenden"; fi
+wait "$senvio_pid" || fehler "senvio endet mit Fehlercode"
+senvio_pid=""
+
+erwartet=$'    1   = ARD #png#Ohne Logo1.png\r\n    2   = ZDF #png#Ohne Logo2.png\r\n    3   = Arte #png#Ohne Logo3.png\r'
+[ "$(cat "$ordner/Senvio-Listen/Ende zu Ende.lis")" = "$erwartet" ] ||
+    fehler "Liste nicht wie erwartet: $(od -c "$ordner/Senvio-Listen/Ende zu Ende.lis" | head)"
+grep -q $'^Auswahl=0\r$' "$ordner/senvio.ini" || fehler "Auswahl fehlt: $(cat "$ordner/senvio.ini")"
+grep -q $'^ListenName=Ende zu Ende\r$' "$ordner/senvio.ini" || fehler "ListenName fehlt: $(cat "$ordner/senvio.ini")"
+[ -d "$ordner/Senvio-Listen/Temp" ] || fehler "Temp fehlt"
+echo "Ende-zu-Ende-Lauf bestanden."
