@@ -76,7 +76,7 @@ TEST_F(ModusUndFilter, DasFensterStehtFestMitAllenTeilenAnIhremPlatz) {
                            QStringLiteral("Liste speichern als Bild"), QStringLiteral("Einstellung"),
                            QStringLiteral("Suchen"), QString(16, QLatin1Char(' ')), QStringLiteral("[ ? ]")}));
     // The whole menu bar fits the window: no item goes into an overflow menu.
-    const QAction* hilfe = haupt.menuBar()->actions().last();
+    QAction* hilfe = haupt.menuBar()->actions().last();
     EXPECT_LE(haupt.menuBar()->actionGeometry(hilfe).right(), haupt.width() - 1);
     EXPECT_EQ(Texte(haupt.menuBar()->actions()[0]->menu()->actions()),
               (QStringList{QStringLiteral("Neu"), QStringLiteral("Öffnen"), QStringLiteral("Speichern unter..."),
