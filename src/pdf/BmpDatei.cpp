@@ -1,9 +1,13 @@
 #include "BmpDatei.h"
 
+#include "Deskriptor.h"
 #include "PdfDateien.h"
 
+#include <algorithm>
 #include <cstring>
+#include <fcntl.h>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace senvio {
 
@@ -37,6 +41,17 @@ struct Kopf {
     std::uint32_t bits = 0;
     std::uint32_t kompression = OhneKompression;
     std::size_t kopfEnde = 0; // where the headers (and colour masks) end
+};
+
+// Where the rows lie in the file.
+struct Aufbau {
+    int breite = 0;
+    int hoehe = 0;
+    int bytesJePixel = 0;
+    bool vonUnten = true;
+    std::size_t anfang = 0;  // offset of the first row in the file
+    std::size_t zeile = 0;   // bytes of pixels in a row
+    std::size_t abstand = 0; // bytes from row to row, padded to 4
 };
 
 [[noreturn]] void Scheitere(const std::string& name, std::string_view was) {
@@ -94,43 +109,96 @@ void PruefeFormat(std::span<const std::uint8_t> b, const Kopf& k, const std::str
     }
 }
 
+// Checks the headers (the first bytes of the file, `kopf`) against a file of
+// `dateigroesse` bytes and says where its rows are.
+Aufbau LiesAufbau(std::span<const std::uint8_t> kopf, std::uint64_t dateigroesse, const std::string& name) {
+    const Kopf k = LiesKopf(kopf, name);
+    PruefeFormat(kopf, k, name);
+    Aufbau a;
+    a.breite = int(k.breite);
+    a.hoehe = int(k.hoehe < 0 ? -k.hoehe : k.hoehe);
+    a.bytesJePixel = int(k.bits / 8);
+    a.vonUnten = k.hoehe > 0;
+    a.zeile = std::size_t(a.breite) * std::size_t(a.bytesJePixel);
+    a.abstand = (a.zeile + 3) / 4 * 4;
+    a.anfang = Lies32(kopf, 10);
+    // Sides of at most 20000 pixels keep this sum far from overflowing.
+    const std::uint64_t ende = std::uint64_t(a.anfang) + std::uint64_t(a.hoehe - 1) * a.abstand + a.zeile;
+    if (a.anfang < k.kopfEnde || ende > dateigroesse) {
+        Scheitere(name, "ist beschädigt: die Bilddaten sind unvollständig");
+    }
+    return a;
+}
+
+// Makes room for the picture; a buffer of the same size is used again as it is.
+void Bereite(BmpBild& bild, const Aufbau& a) {
+    bild.Breite = a.breite;
+    bild.Hoehe = a.hoehe;
+    bild.BytesJePixel = a.bytesJePixel;
+    bild.Pixel.resize(a.zeile * std::size_t(a.hoehe));
+}
+
+// Where file row r goes in the picture, whose rows run from top to bottom.
+std::uint8_t* Zielzeile(BmpBild& bild, const Aufbau& a, std::size_t r) {
+    const std::size_t y = a.vonUnten ? std::size_t(a.hoehe) - 1 - r : r;
+    return bild.Pixel.data() + y * a.zeile;
+}
+
+// The headers fit in this many bytes: file header, the largest info header, masks.
+constexpr std::size_t KopfBytes = Dateikopf + 1024 + 12;
+
+// The largest file the limits allow, with room for headers and padding.
+constexpr std::uint64_t GroessteDatei = std::uint64_t(BmpGroesstePixelzahl) * 4 + BmpGroessteSeite * 3 + 2 * KopfBytes;
+
 } // namespace
 
 BmpBild DekodiereBmp(std::span<const std::uint8_t> b, const std::string& name) {
-    const Kopf k = LiesKopf(b, name);
-    PruefeFormat(b, k, name);
-
+    const Aufbau a = LiesAufbau(b, b.size(), name);
     BmpBild bild;
-    bild.Breite = int(k.breite);
-    bild.Hoehe = int(k.hoehe < 0 ? -k.hoehe : k.hoehe);
-    bild.BytesJePixel = int(k.bits / 8);
-    const std::size_t zeile = bild.Ansicht().Zeilenlaenge();
-    const std::size_t abstand = (zeile + 3) / 4 * 4; // file rows are padded to 4 bytes
-    const std::size_t anfang = Lies32(b, 10);
-    // Sides of at most 20000 pixels keep this sum far from overflowing.
-    const std::uint64_t ende = std::uint64_t(anfang) + std::uint64_t(bild.Hoehe - 1) * abstand + zeile;
-    if (anfang < k.kopfEnde || ende > b.size()) {
-        Scheitere(name, "ist beschädigt: die Bilddaten sind unvollständig");
-    }
-    bild.Pixel.resize(zeile * std::size_t(bild.Hoehe));
-    const bool vonUnten = k.hoehe > 0;
-    for (int y = 0; y < bild.Hoehe; ++y) {
-        const std::size_t dateiZeile = std::size_t(vonUnten ? bild.Hoehe - 1 - y : y);
-        std::memcpy(bild.Pixel.data() + std::size_t(y) * zeile, b.data() + anfang + dateiZeile * abstand, zeile);
+    Bereite(bild, a);
+    for (std::size_t r = 0; r < std::size_t(a.hoehe); ++r) {
+        std::memcpy(Zielzeile(bild, a, r), b.data() + a.anfang + r * a.abstand, a.zeile);
     }
     return bild;
 }
 
-BmpBild LeseBmp(const std::string& pfad) {
-    // The largest file the limits allow, with room for headers and padding.
-    constexpr std::size_t hoechstens = std::size_t(BmpGroesstePixelzahl) * 4 + BmpGroessteSeite * 3 + 4096;
-    std::string bytes;
-    try {
-        pdf::HaengeDateiAn(pfad, bytes, hoechstens);
-    } catch (const std::runtime_error&) {
+// Reads the rows in blocks straight into the picture: no copy of the whole file.
+void LeseBmp(const std::string& pfad, BmpBild& bild) {
+    pdf::Deskriptor datei(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info {};
+    if (datei.fd() < 0 || ::fstat(datei.fd(), &info) != 0 || !S_ISREG(info.st_mode)) {
         throw BmpFehler("Datei " + pfad + " kann nicht geöffnet werden");
     }
-    return DekodiereBmp({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, pfad);
+    const std::uint64_t groesse = std::uint64_t(info.st_size);
+    if (groesse > GroessteDatei) {
+        Scheitere(pfad, "ist zu groß für ein Bild (" + std::to_string(groesse) + " Bytes)");
+    }
+    std::vector<std::uint8_t> puffer(std::size_t(std::min<std::uint64_t>(groesse, KopfBytes)));
+    if (!pdf::LiesAlles(datei.fd(), puffer.data(), puffer.size(), 0)) {
+        throw BmpFehler("Datei " + pfad + " kann nicht geöffnet werden");
+    }
+    const Aufbau a = LiesAufbau(puffer, groesse, pfad);
+    Bereite(bild, a);
+
+    const std::size_t zeilenJeBlock = std::max<std::size_t>(1, (256 * 1024) / a.abstand);
+    puffer.resize(zeilenJeBlock * a.abstand);
+    for (std::size_t r = 0; r < std::size_t(a.hoehe); r += zeilenJeBlock) {
+        const std::size_t zeilen = std::min(zeilenJeBlock, std::size_t(a.hoehe) - r);
+        // The last row need not carry its padding in the file.
+        const std::size_t laenge = (zeilen - 1) * a.abstand + a.zeile;
+        if (!pdf::LiesAlles(datei.fd(), puffer.data(), laenge, off_t(a.anfang + r * a.abstand))) {
+            Scheitere(pfad, "ist beschädigt: die Bilddaten sind unvollständig");
+        }
+        for (std::size_t i = 0; i < zeilen; ++i) {
+            std::memcpy(Zielzeile(bild, a, r + i), puffer.data() + i * a.abstand, a.zeile);
+        }
+    }
+}
+
+BmpBild LeseBmp(const std::string& pfad) {
+    BmpBild bild;
+    LeseBmp(pfad, bild);
+    return bild;
 }
 
 std::vector<std::uint8_t> KodiereBmp(const BildPixel& bild) {

@@ -8,8 +8,10 @@
 
 namespace senvio::pdf {
 
-// zlib's default level: a good balance of size and time for page pictures.
-constexpr int Stufe = Z_DEFAULT_COMPRESSION;
+// Level 2 rather than zlib's default 6: on page pictures (mostly white, text, small
+// logos) it takes about half the time for some 25 % more bytes, and still beats what
+// img2pdf makes of the same pictures with PNG predictors.
+constexpr int Stufe = 2;
 
 Verdichter::Verdichter() : m_strom(new z_stream{}) {
     if (deflateInit(m_strom, Stufe) != Z_OK) {

@@ -1,5 +1,6 @@
 #include "PdfDateien.h"
 
+#include "Deskriptor.h"
 #include "PdfFehler.h"
 
 #include <cerrno>
@@ -10,42 +11,6 @@
 namespace senvio::pdf {
 
 namespace {
-
-// Closes the descriptor when it goes out of scope, unless it was closed already.
-class Deskriptor {
-public:
-    explicit Deskriptor(int fd) : m_fd(fd) {}
-    Deskriptor(const Deskriptor&) = delete;
-    Deskriptor& operator=(const Deskriptor&) = delete;
-    ~Deskriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    int fd() const { return m_fd; }
-    bool Schliesse() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
-bool SchreibeAlles(int fd, std::string_view daten) {
-    while (!daten.empty()) {
-        const ssize_t n = ::write(fd, daten.data(), daten.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        daten.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
 
 bool SchreibeTeile(int fd, std::initializer_list<std::string_view> teile) {
     for (const std::string_view teil : teile) {
@@ -109,19 +74,10 @@ void HaengeDateiAn(const std::string& pfad, std::string& ziel, std::size_t hoech
         throw PdfDateiFehler::NichtGeoeffnet(pfad);
     }
     const std::size_t anfang = ziel.size();
-    const std::size_t groesse = std::size_t(info.st_size);
-    ziel.resize(anfang + groesse);
-    std::size_t gelesen = 0;
-    while (gelesen < groesse) {
-        const ssize_t n = ::read(datei.fd(), ziel.data() + anfang + gelesen, groesse - gelesen);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            ziel.resize(anfang);
-            throw PdfDateiFehler::NichtGeoeffnet(pfad);
-        }
-        gelesen += std::size_t(n);
+    ziel.resize(anfang + std::size_t(info.st_size));
+    if (!LiesAlles(datei.fd(), ziel.data() + anfang, std::size_t(info.st_size), 0)) {
+        ziel.resize(anfang);
+        throw PdfDateiFehler::NichtGeoeffnet(pfad);
     }
 }
 

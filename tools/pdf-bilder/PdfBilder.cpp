@@ -34,11 +34,12 @@ void SchreibePdf(const std::string& ausgabe, int anzahl, char** bilder, int& ges
     pdf.PageHeight = 1122;
     pdf.Compress = true;
     pdf.BeginDoc();
+    BmpBild bild;
     for (int i = 0; i < anzahl; ++i) {
         if (i > 0) {
             pdf.NewPage();
         }
-        const BmpBild bild = LeseBmp(bilder[i]);
+        LeseBmp(bilder[i], bild);
         pdf.DrawImage(0, 6, bild.Ansicht(), BildschirmDpi, BildschirmDpi);
         gestaut = i + 1;
     }
