@@ -9,9 +9,9 @@
 //   SENVIO_BEHALTEN=1               keeps the pictures and both PDFs to look at
 #include "pdf/BmpDatei.h"
 
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <spawn.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -123,7 +123,8 @@ void MaleLogo(Seite& seite, const std::vector<Glyphe>& schrift, int x0, int y0, 
             } else if (art == 2) {
                 const double t = (x + y) / 98.0;
                 seite.Mische(x0 + x, y0 + y,
-                             {std::uint8_t(grund.r * (1 - t) + zweite.r * t), std::uint8_t(grund.g * (1 - t) + zweite.g * t),
+                             {std::uint8_t(grund.r * (1 - t) + zweite.r * t),
+                              std::uint8_t(grund.g * (1 - t) + zweite.g * t),
                               std::uint8_t(grund.b * (1 - t) + zweite.b * t)},
                              1.0);
             }
@@ -201,7 +202,9 @@ double Median(std::vector<double> werte) {
     return werte.size() % 2 == 1 ? werte[m] : (werte[m - 1] + werte[m]) / 2;
 }
 
-const char* Bewertung(bool erreicht) { return erreicht ? "erreicht" : "VERFEHLT"; }
+const char* Bewertung(bool erreicht) {
+    return erreicht ? "erreicht" : "VERFEHLT";
+}
 
 } // namespace
 

@@ -19,7 +19,9 @@ constexpr std::size_t KernKopf = 12; // the old OS/2 header with 16-bit sizes
 constexpr std::uint32_t OhneKompression = 0;
 constexpr std::uint32_t Bitfelder = 3;
 
-std::uint32_t Lies16(std::span<const std::uint8_t> b, std::size_t i) { return b[i] | std::uint32_t(b[i + 1]) << 8; }
+std::uint32_t Lies16(std::span<const std::uint8_t> b, std::size_t i) {
+    return b[i] | std::uint32_t(b[i + 1]) << 8;
+}
 
 std::uint32_t Lies32(std::span<const std::uint8_t> b, std::size_t i) {
     return b[i] | std::uint32_t(b[i + 1]) << 8 | std::uint32_t(b[i + 2]) << 16 | std::uint32_t(b[i + 3]) << 24;

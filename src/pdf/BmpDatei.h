@@ -22,7 +22,7 @@ public:
 struct BmpBild {
     int Breite = 0;
     int Hoehe = 0;
-    int BytesJePixel = 4;           // as in the file: 3 or 4
+    int BytesJePixel = 4;            // as in the file: 3 or 4
     std::vector<std::uint8_t> Pixel; // rows top to bottom, no padding, bytes as in BildPixel
 
     BildPixel Ansicht() const { return {Breite, Hoehe, BytesJePixel, 0, Pixel}; }

@@ -10,7 +10,9 @@
 
 namespace senvio::pdf {
 
-inline void HaengeAn(std::string& ziel, std::string_view text) { ziel.append(text); }
+inline void HaengeAn(std::string& ziel, std::string_view text) {
+    ziel.append(text);
+}
 
 // Decimal, a minus sign only when negative, no leading zeros, no grouping.
 inline void HaengeAn(std::string& ziel, std::integral auto zahl) {
@@ -48,8 +50,7 @@ inline void HaengeAn(std::string& ziel, Maskiert m) {
 constexpr std::string_view Zeilenende = "\r\n";
 
 // One line made of its pieces, ended by CR LF.
-template <typename... Teile>
-void Zeile(std::string& ziel, const Teile&... teile) {
+template <typename... Teile> void Zeile(std::string& ziel, const Teile&... teile) {
     (HaengeAn(ziel, teile), ...);
     ziel.append(Zeilenende);
 }

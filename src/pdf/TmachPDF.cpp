@@ -32,7 +32,9 @@ std::string Zeitstempel() {
 
 } // namespace
 
-std::string TmachPDF::Zwischendatei(int i) { return "~tmp" + std::to_string(i); }
+std::string TmachPDF::Zwischendatei(int i) {
+    return "~tmp" + std::to_string(i);
+}
 
 void TmachPDF::PruefeOffen(const char* operation) const {
     if (!m_offen) {
@@ -65,7 +67,9 @@ void TmachPDF::SchreibeInformation() {
     HaengeObjektAn();
 }
 
-int TmachPDF::NeuesObjekt() { return ++m_objektzaehler; }
+int TmachPDF::NeuesObjekt() {
+    return ++m_objektzaehler;
+}
 
 // Records where the finished object starts, then moves it to the output.
 void TmachPDF::HaengeObjektAn() {

@@ -16,9 +16,10 @@ using namespace pdf;
 namespace {
 
 constexpr std::array<std::string_view, 14> Grundschriften = {
-    "Helvetica",    "Helvetica-Bold",   "Helvetica-Oblique", "Helvetica-BoldOblique", "Courier",
-    "Courier-Bold", "Courier-Oblique",  "Courier-BoldOblique", "Times-Roman",         "Times-Bold",
-    "Times-Italic", "Times-BoldItalic", "Symbol",            "ZapfDingbats"};
+    "Helvetica",   "Helvetica-Bold", "Helvetica-Oblique", "Helvetica-BoldOblique",
+    "Courier",     "Courier-Bold",   "Courier-Oblique",   "Courier-BoldOblique",
+    "Times-Roman", "Times-Bold",     "Times-Italic",      "Times-BoldItalic",
+    "Symbol",      "ZapfDingbats"};
 
 // A staged picture is read back only up to this size, far above any page picture.
 constexpr std::size_t GroessteZwischendatei = std::size_t(1) << 31;

@@ -19,12 +19,12 @@ using Bytes = std::vector<std::uint8_t>;
 
 // 3 × 2 pixels, 24 bit, bottom-up: rows of 9 bytes padded to 12. The bottom row
 // (first in the file) is 10 … 18, the top row 20 … 28.
-const Bytes Datei24 = {
-    'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                          // file header, 78 bytes, data at 54
-    40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 24, 0, 0, 0, // info header
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,                          //
-    10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 0, 0,                             // bottom row
-    20, 21, 22, 23, 24, 25, 26, 27, 28, 0, 0, 0};                            // top row
+const Bytes Datei24 = {'B', 'M', 78, 0,  0,  0,  0,  0,  0,  0, 54, 0, 0, 0, // file header, 78 bytes, data at 54
+                       40,  0,   0,  0,  3,  0,  0,  0,  2,  0, 0,  0, 1, 0, 24, 0,
+                       0,   0,   0,  0,  24, 0,  0,  0,                             // info header
+                       0,   0,   0,  0,  0,  0,  0,  0,  0,  0, 0,  0, 0, 0, 0,  0, //
+                       10,  11,  12, 13, 14, 15, 16, 17, 18, 0, 0,  0,              // bottom row
+                       20,  21,  22, 23, 24, 25, 26, 27, 28, 0, 0,  0};             // top row
 const Bytes Oben24 = {20, 21, 22, 23, 24, 25, 26, 27, 28, 10, 11, 12, 13, 14, 15, 16, 17, 18};
 
 void Setze32(Bytes& b, std::size_t stelle, std::uint32_t wert) {
@@ -83,8 +83,8 @@ TEST_F(BmpDatei, VierundzwanzigBitVonUntenUndVonOben) {
 }
 
 TEST_F(BmpDatei, ZweiunddreissigBitAuchMitEinfachenMasken) {
-    Bytes b = {'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 32, 0,
-               0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8};
+    Bytes b = {'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 32, 0, 0,
+               0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6,  7, 8};
     const BmpBild ohne = Lies(b);
     EXPECT_EQ(ohne.Breite, 2);
     EXPECT_EQ(ohne.Hoehe, 1);
@@ -100,8 +100,9 @@ TEST_F(BmpDatei, ZweiunddreissigBitAuchMitEinfachenMasken) {
 
     Bytes andere = masken;
     andere[56] = 0xFE; // red mask FE0000
-    EXPECT_EQ(Meldung(andere),
-              "Datei x.bmp ist komprimiert oder hat besondere Farbmasken (Art 3); lesbar sind nur unkomprimierte Bilder");
+    EXPECT_EQ(
+        Meldung(andere),
+        "Datei x.bmp ist komprimiert oder hat besondere Farbmasken (Art 3); lesbar sind nur unkomprimierte Bilder");
 }
 
 TEST_F(BmpDatei, AlterOs2Kopf) {
@@ -131,8 +132,9 @@ TEST_F(BmpDatei, KaputteDateienMitIhrerMeldung) {
     EXPECT_EQ(Meldung(b), "Datei x.bmp hat eine nicht unterstützte Farbtiefe (8 Bit je Pixel; lesbar sind 24 und 32)");
     b = Datei24;
     Setze32(b, 30, 1);
-    EXPECT_EQ(Meldung(b),
-              "Datei x.bmp ist komprimiert oder hat besondere Farbmasken (Art 1); lesbar sind nur unkomprimierte Bilder");
+    EXPECT_EQ(
+        Meldung(b),
+        "Datei x.bmp ist komprimiert oder hat besondere Farbmasken (Art 1); lesbar sind nur unkomprimierte Bilder");
 
     b = Datei24;
     Setze32(b, 18, 0);
@@ -189,11 +191,11 @@ TEST_F(BmpDatei, DateiFehltOderIstOrdner) {
 TEST_F(BmpDatei, SchreibenZweiunddreissigBitVonUnten) {
     // 2 × 2 pixels given as 3 bytes each: top row 1 … 6, bottom row 7 … 12.
     const Bytes pixel = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    const Bytes erwartet = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                       // 54 + 16 bytes
-                            40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 32, 0, 0, 0, 0, 0, 16, 0, 0, 0, //
-                            0xC4, 0x0E, 0, 0, 0xC4, 0x0E, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,           // 3780 px/m
-                            7, 8, 9, 0, 10, 11, 12, 0,                                            // bottom row first
-                            1, 2, 3, 0, 4, 5, 6, 0};
+    const Bytes erwartet = {'B',  'M',  70, 0, 0,    0,    0,  0, 0, 0, 54, 0, 0, 0, // 54 + 16 bytes
+                            40,   0,    0,  0, 2,    0,    0,  0, 2, 0, 0,  0, 1, 0, 32, 0, 0, 0, 0, 0, 16, 0, 0, 0, //
+                            0xC4, 0x0E, 0,  0, 0xC4, 0x0E, 0,  0, 0, 0, 0,  0, 0, 0, 0,  0, // 3780 px/m
+                            7,    8,    9,  0, 10,   11,   12, 0,                           // bottom row first
+                            1,    2,    3,  0, 4,    5,    6,  0};
     EXPECT_EQ(KodiereBmp({2, 2, 3, 0, pixel}), erwartet);
 
     SchreibDatei("bild.bmp", "alt");

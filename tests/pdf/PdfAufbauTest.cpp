@@ -37,8 +37,8 @@ TEST_F(PdfAufbau, LeeresDokumentByteFuerByte) {
         Zeilen({"%PDF-1.4", "1 0 obj", "<<", "/Producer (Senvio)", "/Author (Senvio)",
                 "/CreationDate (D:20240101120000)", "/Creator (Senvio)", "/Keywords ()", "/Subject ()", "/Title ()",
                 "/ModDate ()", ">>", "endobj"}) +
-        Zeilen({"2 0 obj", "<< /Length 3 0 R", "/Filter [/FlateDecode]", " >>", "stream",
-                LeererZlibStrom + "endstream", "endobj"}) +
+        Zeilen({"2 0 obj", "<< /Length 3 0 R", "/Filter [/FlateDecode]", " >>", "stream", LeererZlibStrom + "endstream",
+                "endobj"}) +
         Zeilen({"3 0 obj", "8", "endobj"}) + Zeilen({"4 0 obj", "<< /Type /Outlines", "/Count 0", ">>", "endobj"}) +
         Zeilen({"5 0 obj", "<< /Type /Font", "/Subtype /Type1", "/Name /F1", "/BaseFont /Helvetica",
                 "/Encoding /WinAnsiEncoding", ">>", "endobj"}) +
@@ -69,20 +69,53 @@ TEST_F(PdfAufbau, LeeresDokumentByteFuerByte) {
         Zeilen({"18 0 obj", "<< /Type /Font", "/Subtype /Type1", "/Name /F14", "/BaseFont /ZapfDingbats",
                 "/Encoding /WinAnsiEncoding", ">>", "endobj"}) +
         Zeilen({"19 0 obj", "<< /Type /Pages", "/Kids [", "21 0 R", "]", "/Count 1", ">>", "endobj"}) +
-        Zeilen({"20 0 obj", "<< /ProcSet [ /PDF /Text /ImageC]", "/XObject << ", ">>", "/Font << ", "/F1 5 0 R ",
-                "/F2 6 0 R ", "/F3 7 0 R ", "/F4 8 0 R ", "/F5 9 0 R ", "/F6 10 0 R ", "/F7 11 0 R ", "/F8 12 0 R ",
-                "/F9 13 0 R ", "/F10 14 0 R ", "/F11 15 0 R ", "/F12 16 0 R ", "/F13 17 0 R ", "/F14 18 0 R ", ">>",
-                ">>", "endobj"}) +
+        Zeilen({"20 0 obj",     "<< /ProcSet [ /PDF /Text /ImageC]",
+                "/XObject << ", ">>",
+                "/Font << ",    "/F1 5 0 R ",
+                "/F2 6 0 R ",   "/F3 7 0 R ",
+                "/F4 8 0 R ",   "/F5 9 0 R ",
+                "/F6 10 0 R ",  "/F7 11 0 R ",
+                "/F8 12 0 R ",  "/F9 13 0 R ",
+                "/F10 14 0 R ", "/F11 15 0 R ",
+                "/F12 16 0 R ", "/F13 17 0 R ",
+                "/F14 18 0 R ", ">>",
+                ">>",           "endobj"}) +
         Zeilen({"21 0 obj", "<< /Type /Page", "/Parent 19 0 R", "/MediaBox [ 0 0 612 792]", "/Contents 2 0 R",
                 "/Resources 20 0 R", ">>", "endobj"}) +
         Zeilen({"22 0 obj", "<< /Type /Catalog", "/Pages 19 0 R", "/Outlines 4 0 R", ">>", "endobj"}) +
-        Zeilen({"xref", "0 23", "0000000000 65535 f", "0000000010 00000 n", "0000000177 00000 n",
-                "0000000268 00000 n", "0000000288 00000 n", "0000000339 00000 n", "0000000454 00000 n",
-                "0000000574 00000 n", "0000000697 00000 n", "0000000824 00000 n", "0000000937 00000 n",
-                "0000001056 00000 n", "0000001178 00000 n", "0000001304 00000 n", "0000001422 00000 n",
-                "0000001540 00000 n", "0000001660 00000 n", "0000001784 00000 n", "0000001898 00000 n",
-                "0000002018 00000 n", "0000002087 00000 n", "0000002359 00000 n", "0000002475 00000 n", "trailer",
-                "<< /Size 23", "/Root 22 0 R", "/Info 1 0 R", ">>", "startxref", "2548", "%%EOF"});
+        Zeilen({"xref",
+                "0 23",
+                "0000000000 65535 f",
+                "0000000010 00000 n",
+                "0000000177 00000 n",
+                "0000000268 00000 n",
+                "0000000288 00000 n",
+                "0000000339 00000 n",
+                "0000000454 00000 n",
+                "0000000574 00000 n",
+                "0000000697 00000 n",
+                "0000000824 00000 n",
+                "0000000937 00000 n",
+                "0000001056 00000 n",
+                "0000001178 00000 n",
+                "0000001304 00000 n",
+                "0000001422 00000 n",
+                "0000001540 00000 n",
+                "0000001660 00000 n",
+                "0000001784 00000 n",
+                "0000001898 00000 n",
+                "0000002018 00000 n",
+                "0000002087 00000 n",
+                "0000002359 00000 n",
+                "0000002475 00000 n",
+                "trailer",
+                "<< /Size 23",
+                "/Root 22 0 R",
+                "/Info 1 0 R",
+                ">>",
+                "startxref",
+                "2548",
+                "%%EOF"});
     EXPECT_EQ(OhneDatum(LiesDatei("leer.pdf")), erwartet);
     PruefeMitWerkzeugen("leer.pdf", 1);
 }
@@ -102,7 +135,8 @@ TEST_F(PdfAufbau, OhneKompressionKeinFilterUndLeererStrom) {
     EXPECT_EQ(datei.Objekt(3), Zeilen({"3 0 obj", "0", "endobj"}));
     // Page 2: the picture's four lines; 2 × 1 pixels at 96 dpi on 612 × 792 are 1.27 × 0.62 units.
     const std::string inhalt = Zeilen({"q", "1 0 0 1 0 791 cm", "/Im1 Do", "Q"});
-    EXPECT_EQ(datei.Objekt(4), Zeilen({"4 0 obj", "<< /Length 5 0 R", " >>", "stream", inhalt + "endstream", "endobj"}));
+    EXPECT_EQ(datei.Objekt(4),
+              Zeilen({"4 0 obj", "<< /Length 5 0 R", " >>", "stream", inhalt + "endstream", "endobj"}));
     EXPECT_EQ(datei.Objekt(5), Zeilen({"5 0 obj", "33", "endobj"}));
     PruefeMitWerkzeugen("leer.pdf", 2);
 }
@@ -128,16 +162,22 @@ TEST_F(PdfAufbau, ZweiSeitenMitJeEinemBild) {
                                         "/BaseFont /ZapfDingbats", "/Encoding /WinAnsiEncoding", ">>", "endobj"}));
     EXPECT_EQ(datei.Objekt(21),
               Zeilen({"21 0 obj", "<< /Type /Pages", "/Kids [", "25 0 R", "26 0 R", "]", "/Count 2", ">>", "endobj"}));
-    EXPECT_EQ(datei.Objekt(22),
-              Zeilen({"22 0 obj", "<< /ProcSet [ /PDF /Text /ImageC]", "/XObject << ", "/Im1 23 0 R", "/Im2 24 0 R",
-                      ">>", "/Font << ", "/F1 7 0 R ", "/F2 8 0 R ", "/F3 9 0 R ", "/F4 10 0 R ", "/F5 11 0 R ",
-                      "/F6 12 0 R ", "/F7 13 0 R ", "/F8 14 0 R ", "/F9 15 0 R ", "/F10 16 0 R ", "/F11 17 0 R ",
-                      "/F12 18 0 R ", "/F13 19 0 R ", "/F14 20 0 R ", ">>", ">>", "endobj"}));
+    EXPECT_EQ(datei.Objekt(22), Zeilen({"22 0 obj",     "<< /ProcSet [ /PDF /Text /ImageC]",
+                                        "/XObject << ", "/Im1 23 0 R",
+                                        "/Im2 24 0 R",  ">>",
+                                        "/Font << ",    "/F1 7 0 R ",
+                                        "/F2 8 0 R ",   "/F3 9 0 R ",
+                                        "/F4 10 0 R ",  "/F5 11 0 R ",
+                                        "/F6 12 0 R ",  "/F7 13 0 R ",
+                                        "/F8 14 0 R ",  "/F9 15 0 R ",
+                                        "/F10 16 0 R ", "/F11 17 0 R ",
+                                        "/F12 18 0 R ", "/F13 19 0 R ",
+                                        "/F14 20 0 R ", ">>",
+                                        ">>",           "endobj"}));
     for (const int i : {1, 2}) {
         const std::string bild = datei.Objekt(22 + i);
-        const std::string kopf =
-            Zeilen({std::to_string(22 + i) + " 0 obj", "<< /Type /XObject", "/Subtype /Image", "/Width 2", "/Height 1",
-                    "/ColorSpace /DeviceRGB", "/BitsPerComponent 8"});
+        const std::string kopf = Zeilen({std::to_string(22 + i) + " 0 obj", "<< /Type /XObject", "/Subtype /Image",
+                                         "/Width 2", "/Height 1", "/ColorSpace /DeviceRGB", "/BitsPerComponent 8"});
         EXPECT_EQ(bild.substr(0, kopf.size()), kopf);
         EXPECT_NE(bild.find(Zeilen({"/Name /Im" + std::to_string(i), "/Filter [/FlateDecode]", ">>", "stream"})),
                   std::string::npos);
@@ -176,10 +216,10 @@ TEST_F(PdfAufbau, SeiteDesDruckauftrags) {
         pdf.EndDoc();
 
         const PdfDatei datei(LiesDatei("seite.pdf"));
-        const std::string inhalt = Zeilen({"q", "794 0 0 1116 0 0 cm", "/Im1 Do", "Q", "BT", "/F2 6 Tf", "4 1116 Td",
-                                           "(Erstellt mit \\(Senvio\\) - Liste: C:\\\\TV) Tj", "ET", "BT", "/F2 6 Tf",
-                                           "401 1116 Td", "(\xC4rger \xFC) Tj", "ET", "1 w", "0 1115 m",
-                                           "794 1115 l", "S"});
+        const std::string inhalt =
+            Zeilen({"q", "794 0 0 1116 0 0 cm", "/Im1 Do", "Q", "BT", "/F2 6 Tf", "4 1116 Td",
+                    "(Erstellt mit \\(Senvio\\) - Liste: C:\\\\TV) Tj", "ET", "BT", "/F2 6 Tf", "401 1116 Td",
+                    "(\xC4rger \xFC) Tj", "ET", "1 w", "0 1115 m", "794 1115 l", "S"});
         const std::string strom = datei.Stream(2);
         EXPECT_EQ(komprimiert ? Entpacke(strom) : strom, inhalt) << komprimiert;
         EXPECT_EQ(datei.Objekt(3), Zeilen({"3 0 obj", std::to_string(strom.size()), "endobj"}));
@@ -200,7 +240,8 @@ TEST_F(PdfAufbau, SchriftLinienbreiteUndNegativeKoordinaten) {
     pdf.DrawLine(10, -20, 0, 792);
     pdf.EndDoc();
     const PdfDatei datei(LiesDatei("linien.pdf"));
-    EXPECT_EQ(datei.Stream(2), Zeilen({"BT", "/F14 24 Tf", "-5 -8 Td", "() Tj", "ET", "3 w", "10 812 m", "0 0 l", "S"}));
+    EXPECT_EQ(datei.Stream(2),
+              Zeilen({"BT", "/F14 24 Tf", "-5 -8 Td", "() Tj", "ET", "3 w", "10 812 m", "0 0 l", "S"}));
     PruefeMitWerkzeugen("linien.pdf", 1);
 }
 

@@ -36,7 +36,9 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& aus, const Rgb& f) { return aus << f.r << ',' << f.g << ',' << f.b; }
+std::ostream& operator<<(std::ostream& aus, const Rgb& f) {
+    return aus << f.r << ',' << f.g << ',' << f.b;
+}
 
 } // namespace
 
@@ -50,10 +52,10 @@ TEST_F(PdfBild, KleinesBildByteFuerByteUndSeineZwischendatei) {
     pdf.DrawImage(0, 0, {2, 2, 3, 8, pixel}, 96, 96);
 
     const std::string daten("\x03\x02\x01\x06\x05\x04\x09\x08\x07\x0C\x0B\x0A", 12);
-    const std::string koerper = Zeilen({"<< /Type /XObject", "/Subtype /Image", "/Width 2", "/Height 2",
-                                        "/ColorSpace /DeviceRGB", "/BitsPerComponent 8", "/Length 12", "/Name /Im1",
-                                        ">>", "stream"}) +
-                                daten;
+    const std::string koerper =
+        Zeilen({"<< /Type /XObject", "/Subtype /Image", "/Width 2", "/Height 2", "/ColorSpace /DeviceRGB",
+                "/BitsPerComponent 8", "/Length 12", "/Name /Im1", ">>", "stream"}) +
+        daten;
     EXPECT_EQ(LiesDatei("~tmp1"), koerper);
     pdf.EndDoc();
     EXPECT_EQ(Dateien(), std::vector<std::string>{"klein.pdf"});
@@ -75,8 +77,8 @@ TEST_F(PdfBild, VierBytesJePixelVerlierenDasVierte) {
     const PdfDatei datei(LiesDatei("vier.pdf"));
     const std::string strom = datei.Stream(21);
     EXPECT_EQ(Entpacke(strom), std::string("\x03\x02\x01\x06\x05\x04\x09\x08\x07", 9));
-    EXPECT_NE(datei.Objekt(21).find(Zeilen({"/Length " + std::to_string(strom.size()), "/Name /Im1",
-                                            "/Filter [/FlateDecode]", ">>", "stream"})),
+    EXPECT_NE(datei.Objekt(21).find(Zeilen(
+                  {"/Length " + std::to_string(strom.size()), "/Name /Im1", "/Filter [/FlateDecode]", ">>", "stream"})),
               std::string::npos);
     PruefeMitWerkzeugen("vier.pdf", 1);
 }

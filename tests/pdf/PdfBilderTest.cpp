@@ -20,10 +20,10 @@ Ausgang PdfBilderMit(std::vector<std::string> argumente) {
 }
 
 // 3 × 2 pixels, 24 bit, bottom-up; the top row is 20 … 28, the bottom row 10 … 18.
-const std::string Klein24 = {'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0,
-                             1,   0,   24, 0, 0, 0, 0, 0, 24, 0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                             0,   0,   10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 0, 0, 20, 21, 22, 23, 24, 25, 26, 27,
-                             28,  0,   0,  0};
+const std::string Klein24 = {'B', 'M', 78, 0, 0, 0, 0,  0,  0,  0,  54, 0,  0,  0,  40, 0,  0,  0,  3,  0,
+                             0,   0,   2,  0, 0, 0, 1,  0,  24, 0,  0,  0,  0,  0,  24, 0,  0,  0,  0,  0,
+                             0,   0,   0,  0, 0, 0, 0,  0,  0,  0,  0,  0,  0,  0,  10, 11, 12, 13, 14, 15,
+                             16,  17,  18, 0, 0, 0, 20, 21, 22, 23, 24, 25, 26, 27, 28, 0,  0,  0};
 
 } // namespace
 
@@ -47,8 +47,8 @@ TEST_F(PdfBilder, EineSeiteJeBild) {
     EXPECT_EQ(Entpacke(pdf.Stream(2)), Zeilen({"q", "794 0 0 1116 0 0 cm", "/Im1 Do", "Q"}));
     // 3 × 2 pixels are 2.47 × 1.75 units, so 2 × 2 with the top edge 6 units down.
     EXPECT_EQ(Entpacke(pdf.Stream(4)), Zeilen({"q", "2 0 0 2 0 1114 cm", "/Im2 Do", "Q"}));
-    EXPECT_EQ(Entpacke(pdf.Stream(24)), std::string({22, 21, 20, 25, 24, 23, 28, 27, 26, 12, 11, 10, 15, 14, 13, 18,
-                                                      17, 16}));
+    EXPECT_EQ(Entpacke(pdf.Stream(24)),
+              std::string({22, 21, 20, 25, 24, 23, 28, 27, 26, 12, 11, 10, 15, 14, 13, 18, 17, 16}));
     const std::string rgb = Entpacke(pdf.Stream(23));
     ASSERT_EQ(rgb.size(), 966u * 1278u * 3u);
     std::size_t falsch = 0;

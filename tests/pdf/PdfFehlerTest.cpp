@@ -45,8 +45,7 @@ void FuelleDiePlatte() {
 
 // Runs `schritte` in a child process (the file size limit must not reach the test)
 // and returns its exit code.
-template <typename Schritte>
-int ImKind(Schritte schritte) {
+template <typename Schritte> int ImKind(Schritte schritte) {
     const pid_t kind = fork();
     if (kind == 0) {
         _exit(schritte());
@@ -58,8 +57,7 @@ int ImKind(Schritte schritte) {
 
 // 0 when the call throws PdfDateiFehler with exactly this message; 1 when it throws
 // nothing, 2 another message, 3 another exception.
-template <typename Aufruf>
-int WirftMeldung(Aufruf aufruf, const std::string& meldung) {
+template <typename Aufruf> int WirftMeldung(Aufruf aufruf, const std::string& meldung) {
     try {
         aufruf();
         return 1;
@@ -205,8 +203,8 @@ TEST_F(PdfFehler, HalbeZwischendateiWirdEntfernt) {
         pdf.FileName = "liste.pdf";
         pdf.BeginDoc();
         FuelleDiePlatte();
-        const int wurf = WirftMeldung([&] { pdf.DrawImage(0, 0, RauschBild, 96, 96); },
-                                      "Datei ~tmp1 kann nicht erstellt werden");
+        const int wurf =
+            WirftMeldung([&] { pdf.DrawImage(0, 0, RauschBild, 96, 96); }, "Datei ~tmp1 kann nicht erstellt werden");
         return wurf != 0 ? wurf : fs::exists("~tmp1") ? 4 : 0;
     });
     EXPECT_EQ(ergebnis, 0);

@@ -157,7 +157,9 @@ std::size_t ZahlAb(const std::string& text, std::size_t stelle) {
 
 } // namespace
 
-PdfDatei::PdfDatei(std::string bytes) : m_bytes(std::move(bytes)) { Lies(); }
+PdfDatei::PdfDatei(std::string bytes) : m_bytes(std::move(bytes)) {
+    Lies();
+}
 
 void PdfDatei::Lies() {
     const std::string schluss = "\r\n%%EOF\r\n";
@@ -185,9 +187,9 @@ void PdfDatei::Lies() {
         m_versaetze.push_back(versatz);
     }
     zeile += 20;
-    const std::string trailer = Zeilen({"trailer", "<< /Size " + std::to_string(groesse),
-                                        "/Root " + std::to_string(groesse - 1) + " 0 R", "/Info 1 0 R", ">>",
-                                        "startxref", std::to_string(xref), "%%EOF"});
+    const std::string trailer =
+        Zeilen({"trailer", "<< /Size " + std::to_string(groesse), "/Root " + std::to_string(groesse - 1) + " 0 R",
+                "/Info 1 0 R", ">>", "startxref", std::to_string(xref), "%%EOF"});
     EXPECT_EQ(m_bytes.substr(zeile), trailer);
 }
 
