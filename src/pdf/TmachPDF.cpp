@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <ctime>
 #include <stdexcept>
-#include <zlib.h>
 
 namespace senvio {
 

@@ -36,6 +36,7 @@ public:
     // May change between drawing operations.
     int LineWidth = 1;
     TPDFFont Font;
+    // Flate compression; each page takes it as it begins, each picture as it is drawn.
     bool Compress = true;
 
     // The current page, so also the number of pages so far; 0 before the first BeginDoc.
