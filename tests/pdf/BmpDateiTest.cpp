@@ -188,6 +188,18 @@ TEST_F(BmpDatei, DateiFehltOderIstOrdner) {
     }
 }
 
+// A file larger than any picture within the limits is not read at all (sparse here).
+TEST_F(BmpDatei, RiesigeDateiWirdNichtGelesen) {
+    SchreibDatei("riesig.bmp", std::string(Datei24.begin(), Datei24.end()));
+    fs::resize_file("riesig.bmp", 200'000'000);
+    try {
+        LeseBmp("riesig.bmp");
+        ADD_FAILURE();
+    } catch (const BmpFehler& f) {
+        EXPECT_STREQ(f.what(), "Datei riesig.bmp ist zu groß für ein Bild (200000000 Bytes)");
+    }
+}
+
 TEST_F(BmpDatei, SchreibenZweiunddreissigBitVonUnten) {
     // 2 × 2 pixels given as 3 bytes each: top row 1 … 6, bottom row 7 … 12.
     const Bytes pixel = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
