@@ -15,7 +15,8 @@ namespace {
 
 class PdfAufbau : public PdfOrdnerTest {};
 
-const std::string LeererZlibStrom("\x78\x5E\x03\x00\x00\x00\x00\x01", 8);
+// zlib at its default level: header 78 9C, an empty fixed block, Adler-32 of nothing (1).
+const std::string LeererZlibStrom("\x78\x9C\x03\x00\x00\x00\x00\x01", 8);
 
 // A 2 × 1 picture of a red and a blue pixel, blue-green-red order.
 const std::vector<std::uint8_t> RotBlau = {0, 0, 255, 255, 0, 0};
