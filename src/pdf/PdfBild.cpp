@@ -1,0 +1,96 @@
+#include "PdfBild.h"
+
+#include "Komprimierung.h"
+#include "PdfText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+namespace senvio::pdf {
+
+namespace {
+
+// Nearest integer, halves to the even neighbour.
+double RundeHalbGerade(double x) {
+    const double unten = std::floor(x);
+    const double rest = x - unten;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(unten, 2.0) != 0.0)) {
+        return unten + 1.0;
+    }
+    return unten;
+}
+
+std::int64_t Seitenmass(double x) {
+    const double gerundet = RundeHalbGerade(x);
+    if (!std::isfinite(gerundet) || std::fabs(gerundet) > 1e9) {
+        throw std::invalid_argument("DrawImage: Bildgröße passt nicht auf die Seite");
+    }
+    return std::int64_t(gerundet);
+}
+
+// Turns blue-green-red(-unused) pixels into red-green-blue.
+void WandleZeile(const std::uint8_t* pixel, int breite, int bytesJePixel, std::uint8_t* rgb) {
+    for (int x = 0; x < breite; ++x, pixel += bytesJePixel, rgb += 3) {
+        rgb[0] = pixel[2];
+        rgb[1] = pixel[1];
+        rgb[2] = pixel[0];
+    }
+}
+
+} // namespace
+
+Platzierung PlatziereBild(int breite, int hoehe, int seitenbreite, int seitenhoehe, double dpiX, double dpiY) {
+    if (!(dpiX > 0.0) || !(dpiY > 0.0) || !std::isfinite(dpiX) || !std::isfinite(dpiY)) {
+        throw std::invalid_argument("DrawImage: Bildschirmauflösung muss positiv sein");
+    }
+    const double sx = double(seitenbreite) / (dpiX * 10.066);
+    const double sy = double(seitenhoehe) / (dpiY * 13.38);
+    return {Seitenmass(double(breite) * sx), Seitenmass(double(hoehe) * sy)};
+}
+
+std::string Bilddaten(const BildPixel& bild, bool komprimiert) {
+    const std::size_t rgbZeile = std::size_t(bild.Breite) * 3;
+    // Rows are converted in blocks of about 256 KiB, so deflate gets long inputs
+    // without a second copy of the whole picture.
+    const int zeilenJeBlock = int(std::max<std::size_t>(1, (256 * 1024) / rgbZeile));
+    if (!komprimiert) {
+        std::string daten(rgbZeile * std::size_t(bild.Hoehe), '\0');
+        for (int y = 0; y < bild.Hoehe; ++y) {
+            WandleZeile(bild.Zeile(y), bild.Breite, bild.BytesJePixel,
+                        reinterpret_cast<std::uint8_t*>(daten.data()) + std::size_t(y) * rgbZeile);
+        }
+        return daten;
+    }
+    Verdichter verdichter;
+    std::vector<std::uint8_t> block(rgbZeile * std::size_t(zeilenJeBlock));
+    for (int y = 0; y < bild.Hoehe; y += zeilenJeBlock) {
+        const int zeilen = std::min(zeilenJeBlock, bild.Hoehe - y);
+        for (int i = 0; i < zeilen; ++i) {
+            WandleZeile(bild.Zeile(y + i), bild.Breite, bild.BytesJePixel, block.data() + std::size_t(i) * rgbZeile);
+        }
+        verdichter.Nimm({block.data(), rgbZeile * std::size_t(zeilen)});
+    }
+    return verdichter.Schliesse();
+}
+
+std::string Bildkopf(const BildPixel& bild, int nummer, std::size_t laenge, bool komprimiert) {
+    std::string kopf;
+    Zeile(kopf, "<< /Type /XObject");
+    Zeile(kopf, "/Subtype /Image");
+    Zeile(kopf, "/Width ", bild.Breite);
+    Zeile(kopf, "/Height ", bild.Hoehe);
+    Zeile(kopf, "/ColorSpace /DeviceRGB");
+    Zeile(kopf, "/BitsPerComponent 8");
+    Zeile(kopf, "/Length ", laenge);
+    Zeile(kopf, "/Name /Im", nummer);
+    if (komprimiert) {
+        Zeile(kopf, "/Filter [/FlateDecode]");
+    }
+    Zeile(kopf, ">>");
+    Zeile(kopf, "stream");
+    return kopf;
+}
+
+} // namespace senvio::pdf

@@ -1,0 +1,185 @@
+#include "TmachPDF.h"
+
+#include "Komprimierung.h"
+#include "PdfBild.h"
+#include "PdfDateien.h"
+#include "PdfFehler.h"
+#include "PdfText.h"
+
+#include <cstdio>
+#include <ctime>
+#include <stdexcept>
+
+namespace senvio {
+
+using namespace pdf;
+
+namespace {
+
+// "D:" and the local time as YYYYMMDDHHmmSS.
+std::string Zeitstempel() {
+    const std::time_t jetzt = std::time(nullptr);
+    std::tm t{};
+    localtime_r(&jetzt, &t);
+    std::string text = "D:";
+    HaengeMitNullenAn(text, std::uint64_t(t.tm_year + 1900), 4);
+    for (const int teil : {t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec}) {
+        HaengeMitNullenAn(text, std::uint64_t(teil), 2);
+    }
+    return text;
+}
+
+} // namespace
+
+std::string TmachPDF::Zwischendatei(int i) {
+    return "~tmp" + std::to_string(i);
+}
+
+void TmachPDF::PruefeOffen(const char* operation) const {
+    if (!m_offen) {
+        throw std::logic_error(std::string("TmachPDF::") + operation + " ohne offenes Dokument");
+    }
+}
+
+void TmachPDF::BeginDoc() {
+    Verwirf();
+    m_offen = true;
+    m_seitennummer = 1;
+    Zeile(m_ausgabe, "%PDF-1.4");
+    SchreibeInformation();
+    BeginneInhalt();
+}
+
+void TmachPDF::SchreibeInformation() {
+    Zeile(m_objekt, NeuesObjekt(), " 0 obj");
+    Zeile(m_objekt, "<<");
+    Zeile(m_objekt, "/Producer (", Maskiert{Producer}, ")");
+    Zeile(m_objekt, "/Author (", Maskiert{Author}, ")");
+    Zeile(m_objekt, "/CreationDate (", Zeitstempel(), ")");
+    Zeile(m_objekt, "/Creator (", Maskiert{Creator}, ")");
+    Zeile(m_objekt, "/Keywords (", Maskiert{Keywords}, ")");
+    Zeile(m_objekt, "/Subject (", Maskiert{Subject}, ")");
+    Zeile(m_objekt, "/Title (", Maskiert{TITLE}, ")");
+    Zeile(m_objekt, "/ModDate ()");
+    Zeile(m_objekt, ">>");
+    Zeile(m_objekt, "endobj");
+    HaengeObjektAn();
+}
+
+int TmachPDF::NeuesObjekt() {
+    return ++m_objektzaehler;
+}
+
+// Records where the finished object starts, then moves it to the output.
+void TmachPDF::HaengeObjektAn() {
+    m_versaetze.push_back(m_ausgabe.size());
+    m_ausgabe += m_objekt;
+    m_objekt.clear();
+}
+
+// The page's content object stays in the object buffer while the page is drawn.
+void TmachPDF::BeginneInhalt() {
+    const int inhalt = NeuesObjekt();
+    m_inhalte.push_back(inhalt);
+    m_seiteninhalt.clear();
+    m_inhaltKomprimiert = Compress;
+    Zeile(m_objekt, inhalt, " 0 obj");
+    Zeile(m_objekt, "<< /Length ", inhalt + 1, " 0 R");
+    if (m_inhaltKomprimiert) {
+        Zeile(m_objekt, "/Filter [/FlateDecode]");
+    }
+    Zeile(m_objekt, " >>");
+    Zeile(m_objekt, "stream");
+}
+
+// The data follows "stream" and is followed by "endstream" without a line end between;
+// its length goes into the object after it.
+void TmachPDF::BeendeInhalt() {
+    const std::size_t vorher = m_objekt.size();
+    m_objekt += m_inhaltKomprimiert ? Komprimiere(m_seiteninhalt) : m_seiteninhalt;
+    const std::size_t laenge = m_objekt.size() - vorher;
+    Zeile(m_objekt, "endstream");
+    Zeile(m_objekt, "endobj");
+    HaengeObjektAn();
+    m_seiteninhalt.clear();
+
+    Zeile(m_objekt, NeuesObjekt(), " 0 obj");
+    Zeile(m_objekt, laenge);
+    Zeile(m_objekt, "endobj");
+    HaengeObjektAn();
+}
+
+void TmachPDF::NewPage() {
+    PruefeOffen("NewPage");
+    ++m_seitennummer;
+    BeendeInhalt();
+    BeginneInhalt();
+}
+
+void TmachPDF::DrawLine(int X1, int Y1, int X2, int Y2) {
+    PruefeOffen("DrawLine");
+    Zeile(m_seiteninhalt, LineWidth, " w");
+    Zeile(m_seiteninhalt, X1, " ", std::int64_t(PageHeight) - Y1, " m");
+    Zeile(m_seiteninhalt, X2, " ", std::int64_t(PageHeight) - Y2, " l");
+    Zeile(m_seiteninhalt, "S");
+}
+
+void TmachPDF::TextOut(int X, int Y, std::string_view Text) {
+    PruefeOffen("TextOut");
+    Zeile(m_seiteninhalt, "BT");
+    Zeile(m_seiteninhalt, "/F", int(Font.Index) + 1, " ", Font.Size, " Tf");
+    Zeile(m_seiteninhalt, X, " ", std::int64_t(PageHeight) - Y, " Td");
+    Zeile(m_seiteninhalt, "(", Maskiert{Text}, ") Tj");
+    Zeile(m_seiteninhalt, "ET");
+}
+
+// The picture is staged first; only when that worked does it join the document.
+void TmachPDF::DrawImage(int X, int Y, const BildPixel& Bild, double DpiX, double DpiY) {
+    PruefeOffen("DrawImage");
+    if (!Bild.IstGueltig()) {
+        throw std::invalid_argument("TmachPDF::DrawImage: Bildpixel passen nicht zu Breite und Höhe");
+    }
+    const Platzierung groesse = PlatziereBild(Bild.Breite, Bild.Hoehe, PageWidth, PageHeight, DpiX, DpiY);
+    const int nummer = int(m_bilder.size()) + 1;
+    const std::string daten = Bilddaten(Bild, Compress);
+    const std::string kopf = Bildkopf(Bild, nummer, daten.size(), Compress);
+    const std::string name = Zwischendatei(nummer);
+    SchreibeDatei(name, {kopf, daten});
+    m_bilder.push_back({name, kopf.size() + daten.size(), Pruefsumme({kopf, daten})});
+
+    Zeile(m_seiteninhalt, "q");
+    Zeile(m_seiteninhalt, groesse.breite, " 0 0 ", groesse.hoehe, " ", X, " ",
+          std::int64_t(PageHeight) - Y - groesse.hoehe, " cm");
+    Zeile(m_seiteninhalt, "/Im", nummer, " Do");
+    Zeile(m_seiteninhalt, "Q");
+}
+
+void TmachPDF::EndDoc() {
+    PruefeOffen("EndDoc");
+    m_offen = false;
+    try {
+        SchreibeSchluss();
+        SchreibeDateiAtomar(FileName, {m_ausgabe});
+    } catch (...) {
+        Verwirf();
+        throw;
+    }
+    for (const Gestaut& bild : m_bilder) {
+        std::remove(bild.name.c_str());
+    }
+    Verwirf();
+}
+
+void TmachPDF::Verwirf() {
+    m_offen = false;
+    m_ausgabe.clear();
+    m_ausgabe.shrink_to_fit();
+    m_objekt.clear();
+    m_seiteninhalt.clear();
+    m_objektzaehler = 0;
+    m_versaetze.clear();
+    m_inhalte.clear();
+    m_bilder.clear();
+}
+
+} // namespace senvio
