@@ -15,6 +15,7 @@
 #include "view/Platzhalter.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
@@ -70,6 +71,14 @@ void TMainForm::showEvent(QShowEvent* ereignis) {
     // The first paint comes once the message loop runs and all windows exist.
     if (m_ersteAnzeige)
         QTimer::singleShot(0, this, [this] { FuehreAus([this] { FormPaint(); }); });
+}
+
+// The main window is the program: closing it ends the message loop even while the
+// station picker or the large preview is still open.
+void TMainForm::closeEvent(QCloseEvent* ereignis) {
+    QMainWindow::closeEvent(ereignis);
+    if (ereignis->isAccepted())
+        QCoreApplication::quit();
 }
 
 // What follows every change of mode or rows: the back button follows the panels,

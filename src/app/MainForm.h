@@ -128,6 +128,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
 
 private:
     void FormCreate();

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -42,6 +43,28 @@ QPixmap GruenesDreieck() {
     return bild;
 }
 
+// The program's icon: a television with a numbered list on its screen.
+QIcon ProgrammSymbol() {
+    QPixmap bild(64, 64);
+    bild.fill(Qt::transparent);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setPen(QPen(QColor(40, 40, 40), 3));
+    maler.drawLine(22, 4, 32, 14);
+    maler.drawLine(42, 4, 32, 14);
+    maler.setBrush(QColor(40, 40, 40));
+    maler.drawRoundedRect(4, 14, 56, 44, 8, 8);
+    maler.setBrush(QColor(0, 162, 232));
+    maler.setPen(Qt::NoPen);
+    maler.drawRoundedRect(9, 19, 46, 34, 4, 4);
+    maler.setBrush(Qt::white);
+    for (int zeile = 0; zeile < 3; ++zeile) {
+        maler.drawRect(14, 24 + 9 * zeile, 6, 5);
+        maler.drawRect(23, 24 + 9 * zeile, 26, 5);
+    }
+    return QIcon(bild);
+}
+
 // Menu bar items with narrower margins than the platform style gives them.
 class SchmaleMenueleiste : public QProxyStyle {
 public:
@@ -74,6 +97,7 @@ void TMainForm::BaueFensterAuf() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(Schrift(QStringLiteral("MS Sans Serif"), 13));
+    setWindowIcon(ProgrammSymbol());
 
     auto* flaeche = new QWidget(this);
     flaeche->setFixedSize(530, 613);
