@@ -123,8 +123,9 @@ void TMainForm::LadeLetzteListe() {
     const QString datei = AktuelleListendatei();
     if (!QFileInfo::exists(datei))
         return;
+    SenderListe gelesen;
     try {
-        LeseListendatei(datei, m_liste);
+        LeseListendatei(datei, gelesen);
     } catch (const Fehler& fehler) {
         // Left under its name, the unreadable file would be overwritten at exit by
         // an empty list; start with no list name instead, the file stays as it is.
@@ -133,8 +134,8 @@ void TMainForm::LadeLetzteListe() {
         SetzeTitel();
         return;
     }
+    Listbox1->Modell().Neuaufbau([&] { m_liste = std::move(gelesen); });
     m_umgebung.platzhalterZaehler = PlatzhalterZaehlerNachStart(m_liste.Zeilen(), m_umgebung.platzhalterZaehler);
-    Listbox1->Modell().Neuaufbau();
 }
 
 void TMainForm::FormDestroy() {

@@ -40,8 +40,7 @@ void TMainForm::Neu1Click() {
     Panel2->show();
     m_listenName = m_fenster.nameEingabe->Name();
     SetzeTitel();
-    m_liste.Leere();
-    Listbox1->Modell().Neuaufbau();
+    Listbox1->Modell().Neuaufbau([this] { m_liste.Leere(); });
     Suchen1->setEnabled(false);
     ZeigeListenStatus();
     FormPaint();
@@ -70,10 +69,9 @@ void TMainForm::ffnen1Click() {
             LeseListendatei(gewaehlt, gelesen);
             m_listenName = ListenNameAusDatei(gewaehlt);
             SetzeTitel();
-            m_liste = std::move(gelesen);
+            Listbox1->Modell().Neuaufbau([&] { m_liste = std::move(gelesen); });
             m_umgebung.platzhalterZaehler =
                 PlatzhalterZaehlerNachOeffnen(m_liste.Zeilen(), m_ordner.programm, m_umgebung.platzhalterZaehler);
-            Listbox1->Modell().Neuaufbau();
         } catch (const Fehler& fehler) {
             ZeigeUnbehandeltenFehler(fehler);
         }

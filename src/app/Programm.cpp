@@ -14,6 +14,7 @@ Programm::Programm(const ProgrammOrdner& ordner) : haupt(std::make_unique<TMainF
 }
 
 Programm::~Programm() {
+    haupt->VerbindeFenster({});
     suche.reset();
     grossBild.reset();
     textliste.reset();

@@ -18,8 +18,9 @@ QVariant ListenModell::data(const QModelIndex& index, int rolle) const {
     return {};
 }
 
-void ListenModell::Neuaufbau() {
+void ListenModell::Neuaufbau(const std::function<void()>& aenderung) {
     beginResetModel();
+    aenderung();
     endResetModel();
 }
 

@@ -7,6 +7,8 @@
 #include <QListView>
 #include <QStyledItemDelegate>
 
+#include <functional>
+
 // The list view: a QListView over a model that reads SenderListe directly, so row i
 // is always line i, and a delegate that draws every row through the entry routine.
 namespace senvio {
@@ -18,8 +20,8 @@ public:
     int rowCount(const QModelIndex& eltern = {}) const override;
     QVariant data(const QModelIndex& index, int rolle) const override;
 
-    // After the list was replaced or emptied as a whole.
-    void Neuaufbau();
+    // Replaces or empties the list as a whole; the views learn of it around the change.
+    void Neuaufbau(const std::function<void()>& aenderung);
     // After lines changed in place (renumbering, an edited entry).
     void ZeilenGeaendert();
 
