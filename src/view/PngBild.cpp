@@ -102,8 +102,9 @@ void LiesKopf(png_structp png, png_infop info, PngKopf& kopf) {
 
 // Interlaced files fill every row once per pass; libpng merges the passes in place.
 void LiesZeilen(png_structp png, QImage& bild, int durchgaenge) {
+    const int hoehe = bild.height();
     for (int d = 0; d < durchgaenge; ++d) {
-        for (int y = 0; y < bild.height(); ++y) {
+        for (int y = 0; y < hoehe; ++y) {
             png_read_row(png, bild.scanLine(y), nullptr);
         }
     }
@@ -117,14 +118,21 @@ inline int UeberWeiss(int c, int a) {
 
 // Turns the R, G, B, A bytes of every pixel into an opaque RGB32 pixel in place.
 void MischeUeberWeiss(QImage& bild) {
-    for (int y = 0; y < bild.height(); ++y) {
+    const int breite = bild.width();
+    const int hoehe = bild.height();
+    for (int y = 0; y < hoehe; ++y) {
         uchar* zeile = bild.scanLine(y);
         auto* pixel = reinterpret_cast<QRgb*>(zeile);
-        for (int x = 0; x < bild.width(); ++x) {
+        for (int x = 0; x < breite; ++x) {
             const uchar* p = zeile + 4 * x;
             const int a = p[3];
-            pixel[x] =
-                a == 255 ? qRgb(p[0], p[1], p[2]) : qRgb(UeberWeiss(p[0], a), UeberWeiss(p[1], a), UeberWeiss(p[2], a));
+            if (a == 255) {
+                pixel[x] = qRgb(p[0], p[1], p[2]);
+            } else if (a == 0) {
+                pixel[x] = qRgb(255, 255, 255);
+            } else {
+                pixel[x] = qRgb(UeberWeiss(p[0], a), UeberWeiss(p[1], a), UeberWeiss(p[2], a));
+            }
         }
     }
 }
