@@ -7,7 +7,7 @@ set -euo pipefail
 sekunden="${1:-30}"
 wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bau="$wurzel/build-fuzz"
-ziele=(fuzz_listendatei fuzz_einstellungen fuzz_bmp)
+ziele=(fuzz_listendatei fuzz_einstellungen fuzz_bmp fuzz_png)
 
 CC=clang-14 CXX=clang++-14 cmake -S "$wurzel" -B "$bau" -DSENVIO_FUZZ=ON -DSENVIO_TESTS=OFF >/dev/null
 cmake --build "$bau" -j2 --target "${ziele[@]}"
@@ -44,6 +44,45 @@ seeds_bmp() {
     nullen 16 >>"$k/masken.bmp"
     printf '\0\0\xff\0\0\xff\0\0\xff\0\0\0\x01\x02\x03\x04\x05\x06\x07\x08' >>"$k/masken.bmp"
     printf 'BM\x22\0\0\0\0\0\0\0\x1a\0\0\0\x0c\0\0\0\x02\0\x01\0\x01\0\x18\0\x01\x02\x03\x04\x05\x06\0\0' >"$k/os2.bmp"
+}
+
+# Small PNG files of several colour types, bit depths and chunks, one interlaced.
+seeds_png() {
+    python3 - "$1" <<'PY'
+import struct, sys, zlib
+
+def chunk(typ, daten):
+    return struct.pack(">I", len(daten)) + typ + daten + struct.pack(">I", zlib.crc32(typ + daten))
+
+def png(name, breite, hoehe, tiefe, farbtyp, roh, zusatz=b"", interlace=0):
+    kopf = struct.pack(">IIBBBBB", breite, hoehe, tiefe, farbtyp, 0, 0, interlace)
+    daten = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", kopf) + zusatz
+    daten += chunk(b"IDAT", zlib.compress(roh)) + chunk(b"IEND", b"")
+    open(sys.argv[1] + "/" + name, "wb").write(daten)
+
+def zeilen(liste):
+    return b"".join(b"\x00" + z for z in liste)
+
+# Adam7: each pass takes every dx-th pixel from x0 of every dy-th row from y0.
+def adam7(pixel, breite, hoehe):
+    roh = b""
+    for x0, y0, dx, dy in [(0, 0, 8, 8), (4, 0, 8, 8), (0, 4, 4, 8), (2, 0, 4, 4), (0, 2, 2, 4), (1, 0, 2, 2), (0, 1, 1, 2)]:
+        for y in range(y0, hoehe, dy):
+            z = b"".join(pixel[y][x] for x in range(x0, breite, dx))
+            if z:
+                roh += b"\x00" + z
+    return roh
+
+png("rgb.png", 3, 2, 8, 2, zeilen([bytes([255, 0, 0, 0, 255, 0, 0, 0, 255]), bytes(range(9))]))
+png("rgba-text.png", 2, 1, 8, 6, zeilen([bytes([255, 0, 0, 128, 9, 9, 9, 0])]),
+    chunk(b"tEXt", b"Titel\x00Kanal Eins") + chunk(b"gAMA", struct.pack(">I", 45455)))
+png("palette-trns.png", 5, 2, 2, 3, zeilen([b"\xe4\xc0", b"\x1b\x00"]),
+    chunk(b"PLTE", bytes([0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255])) + chunk(b"tRNS", bytes([0, 128])))
+png("grau-alpha-16.png", 2, 2, 16, 4, zeilen([bytes([0x12, 0xF0, 0xFF, 0xFF, 0, 0, 0x80, 0])] * 2))
+png("grau-1bit-trns.png", 10, 1, 1, 0, zeilen([b"\xac\x80"]), chunk(b"tRNS", struct.pack(">H", 1)))
+pixel = [[bytes([20 * x, 20 * y, 10 * (x + y), 40 * x]) for x in range(5)] for y in range(5)]
+png("rgba-adam7.png", 5, 5, 8, 6, adam7(pixel, 5, 5), interlace=1)
+PY
 }
 
 fehler=0

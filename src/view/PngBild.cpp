@@ -1,0 +1,192 @@
+#include "PngBild.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <csetjmp>
+#include <cstring>
+#include <png.h>
+
+namespace senvio {
+
+namespace {
+
+// Ancillary chunks we have no use for: libpng skips them unread (no text inflated,
+// no profile parsed). Gamma and background are not applied anyway.
+constexpr png_byte UebergangeneChunks[] = "bKGD\0cHRM\0eXIf\0gAMA\0hIST\0iCCP\0iTXt\0oFFs\0pCAL\0pHYs\0"
+                                          "sBIT\0sCAL\0sPLT\0sRGB\0tEXt\0tIME\0zTXt";
+constexpr int AnzahlUebergangeneChunks = sizeof(UebergangeneChunks) / 5;
+
+// The bytes libpng reads through LiesBytes.
+struct PngQuelle {
+    const png_byte* daten;
+    size_t groesse;
+    size_t gelesen;
+};
+
+struct PngKopf {
+    png_uint_32 breite = 0;
+    png_uint_32 hoehe = 0;
+    int durchgaenge = 1;
+};
+
+// libpng's errors end in a jump back to FuehreAus; nothing is printed.
+[[noreturn]] void SpringeZurueck(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
+
+void UebergeheWarnung(png_structp, png_const_charp) {}
+
+void LiesBytes(png_structp png, png_bytep ziel, size_t anzahl) {
+    auto* quelle = static_cast<PngQuelle*>(png_get_io_ptr(png));
+    if (anzahl > quelle->groesse - quelle->gelesen) {
+        png_error(png, "Datei zu kurz");
+    }
+    std::memcpy(ziel, quelle->daten + quelle->gelesen, anzahl);
+    quelle->gelesen += anzahl;
+}
+
+// Owns libpng's read and info structures.
+class PngLeser {
+public:
+    PngLeser() : png(png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, SpringeZurueck, UebergeheWarnung)) {
+        if (png != nullptr) {
+            info = png_create_info_struct(png);
+        }
+    }
+    ~PngLeser() { png_destroy_read_struct(&png, &info, nullptr); }
+    PngLeser(const PngLeser&) = delete;
+    PngLeser& operator=(const PngLeser&) = delete;
+
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+};
+
+// Runs one step of libpng calls. An error jumps back here with longjmp, past the
+// step's frame: this function and every step hold only trivially destructible
+// locals, so the jump skips no destructor.
+template <typename Schritt> [[gnu::noinline]] bool FuehreAus(png_structp png, const Schritt& schritt) {
+    if (setjmp(png_jmpbuf(png)) != 0) {
+        return false;
+    }
+    schritt();
+    return true;
+}
+
+void SetzeGrenzen(png_structp png) {
+    png_set_user_limits(png, GroessteSeitePng, GroessteSeitePng);
+    png_set_chunk_cache_max(png, 128);
+    png_set_chunk_malloc_max(png, png_alloc_size_t(4) << 20);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, UebergangeneChunks, AnzahlUebergangeneChunks);
+}
+
+// Reads the header and asks libpng for 8-bit R, G, B, A bytes per pixel, whatever
+// the file holds.
+void LiesKopf(png_structp png, png_infop info, PngKopf& kopf) {
+    png_read_info(png, info);
+    kopf.breite = png_get_image_width(png, info);
+    kopf.hoehe = png_get_image_height(png, info);
+    if (qint64(kopf.breite) * kopf.hoehe > GroesstePixelzahlPng) {
+        png_error(png, "Bild zu groß");
+    }
+    png_set_expand(png); // palette to RGB, grey below 8 bits to 8, tRNS to alpha
+    png_set_scale_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER); // only where no alpha came out
+    kopf.durchgaenge = png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    if (png_get_bit_depth(png, info) != 8 || png_get_channels(png, info) != 4 ||
+        png_get_rowbytes(png, info) != size_t(kopf.breite) * 4) {
+        png_error(png, "unerwartetes Zeilenformat");
+    }
+}
+
+// Interlaced files fill every row once per pass; libpng merges the passes in place.
+void LiesZeilen(png_structp png, QImage& bild, int durchgaenge) {
+    const int hoehe = bild.height();
+    for (int d = 0; d < durchgaenge; ++d) {
+        for (int y = 0; y < hoehe; ++y) {
+            png_read_row(png, bild.scanLine(y), nullptr);
+        }
+    }
+}
+
+// One channel blended over white: round((c·a + 255·(255 − a)) / 255). For an integer
+// x, x / 255 never ends in exactly one half, so (x + 127) / 255 rounds it to nearest.
+inline int UeberWeiss(int c, int a) {
+    return (c * a + 255 * (255 - a) + 127) / 255;
+}
+
+// Turns the R, G, B, A bytes of every pixel into an opaque RGB32 pixel in place.
+void MischeUeberWeiss(QImage& bild) {
+    const int breite = bild.width();
+    const int hoehe = bild.height();
+    for (int y = 0; y < hoehe; ++y) {
+        uchar* zeile = bild.scanLine(y);
+        auto* pixel = reinterpret_cast<QRgb*>(zeile);
+        for (int x = 0; x < breite; ++x) {
+            const uchar* p = zeile + 4 * x;
+            const int a = p[3];
+            if (a == 255) {
+                pixel[x] = qRgb(p[0], p[1], p[2]);
+            } else if (a == 0) {
+                pixel[x] = qRgb(255, 255, 255);
+            } else {
+                pixel[x] = qRgb(UeberWeiss(p[0], a), UeberWeiss(p[1], a), UeberWeiss(p[2], a));
+            }
+        }
+    }
+}
+
+} // namespace
+
+QImage DekodierePng(const QByteArray& bytes) {
+    const auto* daten = reinterpret_cast<const png_byte*>(bytes.constData());
+    if (bytes.size() < 8 || png_sig_cmp(daten, 0, 8) != 0) {
+        return {};
+    }
+    PngLeser leser;
+    if (leser.png == nullptr || leser.info == nullptr) {
+        return {};
+    }
+    PngQuelle quelle{daten, size_t(bytes.size()), 0};
+    PngKopf kopf;
+    const bool kopfGelesen = FuehreAus(leser.png, [&] {
+        SetzeGrenzen(leser.png);
+        png_set_read_fn(leser.png, &quelle, LiesBytes);
+        LiesKopf(leser.png, leser.info, kopf);
+    });
+    if (!kopfGelesen) {
+        return {};
+    }
+    QImage bild(int(kopf.breite), int(kopf.hoehe), QImage::Format_RGB32);
+    if (bild.isNull()) {
+        return {};
+    }
+    if (kopf.durchgaenge > 1) {
+        bild.fill(Qt::white); // early passes leave pixels unwritten until the last one
+    }
+    if (!FuehreAus(leser.png, [&] { LiesZeilen(leser.png, bild, kopf.durchgaenge); })) {
+        return {};
+    }
+    MischeUeberWeiss(bild);
+    return bild;
+}
+
+QImage LesePngDatei(const QString& pfad) {
+    // Only a plain file: a pipe or a device could feed bytes without end.
+    const QFileInfo info(pfad);
+    if (!info.isFile() || info.size() > GroesstePngDatei) {
+        return {};
+    }
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = datei.read(info.size());
+    if (datei.error() != QFileDevice::NoError) {
+        return {};
+    }
+    return DekodierePng(bytes);
+}
+
+} // namespace senvio

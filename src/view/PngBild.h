@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Logo pictures: PNG files decoded with libpng into opaque pictures on white.
+namespace senvio {
+
+// Caps checked before any pixel memory is allocated: at most 16384 pixels per side
+// and 2^25 pixels in all (128 MiB as Format_RGB32, e.g. 8192 × 4096). Larger
+// pictures are refused, as are files larger than 64 MiB.
+inline constexpr int GroessteSeitePng = 16384;
+inline constexpr qint64 GroesstePixelzahlPng = qint64(1) << 25;
+inline constexpr qint64 GroesstePngDatei = qint64(64) << 20;
+
+// Decodes PNG bytes into an opaque picture (QImage::Format_RGB32), every pixel blended
+// over white. Every colour type and bit depth, palettes with transparency and Adam7
+// interlacing are read; 16-bit samples are rounded to 8 bits. Gamma and colour
+// profiles are ignored: the stored sample values are used as they are.
+// Returns a null QImage for anything that is not a decodable PNG within the caps.
+QImage DekodierePng(const QByteArray& bytes);
+
+// Reads a file (plain files only, at most GroesstePngDatei bytes) and decodes it;
+// a null QImage when it is missing, unreadable or not decodable.
+QImage LesePngDatei(const QString& pfad);
+
+} // namespace senvio

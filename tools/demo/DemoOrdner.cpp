@@ -1,0 +1,171 @@
+#include "DemoOrdner.h"
+
+#include "DemoLogo.h"
+#include "DemoSender.h"
+#include "list/ListenDatei.h"
+#include "list/Zeilenformat.h"
+#include "platform/Einstellungen.h"
+#include "platform/Fehler.h"
+#include "platform/Ordner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace senvio::demo {
+
+namespace {
+
+// The sample list: station and placeholder number; 0 means the station's own logo.
+struct ListenEintrag {
+    QString sender;
+    int platzhalter = 0;
+};
+
+const std::vector<ListenEintrag>& ListenEintraege() {
+    static const std::vector<ListenEintrag> eintraege = {
+        {QStringLiteral("Kanal Eins")},   {QStringLiteral("Kanal Zwei")},        {QStringLiteral("Nordwelle TV")},
+        {QStringLiteral("Südblick")},     {QStringLiteral("Westfunk"), 1},       {QStringLiteral("Sport Plus")},
+        {QStringLiteral("Filmhaus")},     {QStringLiteral("Serienwelt"), 2},     {QStringLiteral("Krimi Kanal")},
+        {QStringLiteral("Kultur Drei")},  {QStringLiteral("Nachrichten Jetzt")}, {QStringLiteral("Tierfreunde TV"), 3},
+        {QStringLiteral("Radio Lerche")}, {QStringLiteral("Küstenradio")},       {QStringLiteral("Alpenblick TV"), 4},
+    };
+    return eintraege;
+}
+
+QString LogoDateiname(const DemoSender& sender) {
+    return sender.name + QStringLiteral(".png");
+}
+
+void PruefeZiel(const QString& ziel) {
+    const QFileInfo info(ziel);
+    if (!info.exists()) {
+        return;
+    }
+    if (!info.isDir()) {
+        throw Fehler(QStringLiteral("%1 gibt es schon, und es ist kein Ordner.").arg(ziel));
+    }
+    if (!QDir(ziel).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+        throw Fehler(QStringLiteral("Der Ordner %1 ist nicht leer; die Demo wird nur in einen neuen oder leeren "
+                                    "Ordner geschrieben.")
+                         .arg(ziel));
+    }
+}
+
+void LegeOrdnerAn(const QString& pfad) {
+    if (!QDir().mkpath(pfad)) {
+        throw Fehler(QStringLiteral("Kann den Ordner %1 nicht anlegen.").arg(pfad));
+    }
+}
+
+// Every group's logos, numbered on through all groups so that shapes and colours vary.
+void SchreibeLogos(const ProgrammOrdner& ordner) {
+    int nummer = 0;
+    for (const DemoGruppe& gruppe : DemoGruppen()) {
+        const QString gruppenOrdner = ordner.logoWurzel + gruppe.name + u'/';
+        LegeOrdnerAn(gruppenOrdner);
+        for (const DemoSender& sender : gruppe.sender) {
+            const QString datei = gruppenOrdner + LogoDateiname(sender);
+            if (!ZeichneDemoLogo(sender.kuerzel, nummer++).save(datei, "PNG")) {
+                throw DateiFehler::NichtErstellt(datei);
+            }
+        }
+    }
+}
+
+// The logo file of a station in the library.
+QString LogoInBibliothek(const ProgrammOrdner& ordner, const QString& name) {
+    for (const DemoGruppe& gruppe : DemoGruppen()) {
+        for (const DemoSender& sender : gruppe.sender) {
+            if (sender.name == name) {
+                return ordner.logoWurzel + gruppe.name + u'/' + LogoDateiname(sender);
+            }
+        }
+    }
+    throw Fehler(QStringLiteral("Kein Logo für %1.").arg(name));
+}
+
+// The list as Senvio writes it: attached logos copied into "Sender-Logos" and stored
+// with the program-folder token.
+void SchreibeListe(const ProgrammOrdner& ordner) {
+    LegeOrdnerAn(ordner.senderLogos);
+    SenderListe liste;
+    qsizetype n = 0;
+    for (const ListenEintrag& e : ListenEintraege()) {
+        QString logoPfad = PlatzhalterPfad(e.platzhalter);
+        if (e.platzhalter == 0) {
+            const QString quelle = LogoInBibliothek(ordner, e.sender);
+            const QString name = QFileInfo(quelle).fileName();
+            if (!QFile::copy(quelle, ordner.senderLogos + u'/' + name)) {
+                throw DateiFehler::NichtErstellt(ordner.senderLogos + u'/' + name);
+            }
+            logoPfad = ListenOrdnerToken + QStringLiteral("Sender-Logos\\") + name;
+        }
+        liste.HaengeAn(BaueZeile(Praefix(++n), e.sender, logoPfad));
+    }
+    SchreibeListendatei(ordner.ListenDatei(DemoListenName), liste);
+}
+
+// All TV stations, one per line, UTF-8 with byte-order mark.
+void SchreibeSendernamen(const ProgrammOrdner& ordner) {
+    QByteArray text("\xEF\xBB\xBF");
+    for (const DemoGruppe& gruppe : DemoGruppen()) {
+        if (gruppe.name == QStringLiteral("Radio")) {
+            continue;
+        }
+        for (const DemoSender& sender : gruppe.sender) {
+            text += sender.name.toUtf8() + "\r\n";
+        }
+    }
+    const QString pfad = ordner.listen + QStringLiteral("Sendernamen.txt");
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(text) != text.size() || !datei.commit()) {
+        throw DateiFehler::NichtErstellt(pfad);
+    }
+}
+
+void SchreibeEinstellungen(const ProgrammOrdner& ordner) {
+    const QString abschnitt = QStringLiteral("Einstellung");
+    if (!SchreibeIniWert(ordner.einstellungen, abschnitt, QStringLiteral("ListenName"), DemoListenName) ||
+        !SchreibeIniWert(ordner.einstellungen, abschnitt, QStringLiteral("Auswahl"), QStringLiteral("0"))) {
+        throw DateiFehler::NichtErstellt(ordner.einstellungen);
+    }
+}
+
+// rename() replaces an empty folder, so an existing empty "ziel" is fine too.
+void BringeAnOrt(QTemporaryDir& bau, const QString& ziel) {
+    QFile::setPermissions(bau.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                          QFileDevice::ExeOther);
+    if (std::rename(QFile::encodeName(bau.path()).constData(), QFile::encodeName(ziel).constData()) != 0) {
+        throw Fehler(
+            QStringLiteral("Kann %1 nicht anlegen: %2").arg(ziel, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    bau.setAutoRemove(false);
+}
+
+} // namespace
+
+void ErstelleDemoOrdner(const QString& ziel) {
+    PruefeZiel(ziel);
+    const QFileInfo zielInfo(ziel);
+    LegeOrdnerAn(zielInfo.absolutePath());
+    QTemporaryDir bau(zielInfo.absolutePath() + u'/' + zielInfo.fileName() + QStringLiteral(".entsteht-XXXXXX"));
+    if (!bau.isValid()) {
+        throw Fehler(QStringLiteral("Kann keinen Ordner neben %1 anlegen.").arg(ziel));
+    }
+    const ProgrammOrdner ordner(bau.path());
+    LegeOrdnerAn(ordner.listen);
+    SchreibeLogos(ordner);
+    SchreibeListe(ordner);
+    SchreibeSendernamen(ordner);
+    SchreibeEinstellungen(ordner);
+    BringeAnOrt(bau, ziel);
+}
+
+} // namespace senvio::demo
