@@ -13,12 +13,6 @@ if [ ! -e demo ]; then
     build/tools/demo/senvio-demo demo
 fi
 
-if [ ! -x build/senvio ]; then
-    echo "Gebaut sind bisher die Kernbibliotheken (Listen, Einstellungen, Ordner) mit ihren Tests."
-    echo "Das Programmfenster ist noch nicht da; dieser Befehl startet es, sobald es gebaut wird."
-    exit 0
-fi
-
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Es gibt hier keine grafische Anzeige (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt)."
     echo "Senvio ist ein Programm mit Fenster. Auf einem Desktop startet es so:"

@@ -144,7 +144,9 @@ void TMainForm::BaueFensterAuf() {
 
 void TMainForm::BaueListenPanelAuf() {
     Listbox1 = new ListenAnsicht(m_liste, m_umgebung, Panel2);
-    Listbox1->setGeometry(14, 47, 478, 499);
+    // Whole rows only: the 499 pixels of the design shrink to 12 rows of 41.
+    Listbox1->setGeometry(14, 47, 478,
+                          (499 - 2 * Listbox1->frameWidth()) / ZeilenHoehe * ZeilenHoehe + 2 * Listbox1->frameWidth());
 
     AbbruchBtn = new QPushButton(QStringLiteral("Abbruch einf."), Panel2);
     AbbruchBtn->setGeometry(14, 9, 70, 29);
