@@ -23,6 +23,7 @@ echo "== Mit AddressSanitizer und UndefinedBehaviorSanitizer =="
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DSENVIO_SANITIZE=ON >/dev/null
 cmake --build build-san -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
     ctest --test-dir build-san --output-on-failure -j"$jobs"
 
 echo "== Fuzzing =="

@@ -188,7 +188,10 @@ void TMainForm::Befehl(QAction* eintrag, void (TMainForm::*befehl)()) {
 void TMainForm::BaueMenuesAuf() {
     QMenuBar* leiste = menuBar();
     // Narrow enough that the whole menu bar, spacer and help included, fits the fixed width.
-    leiste->setStyle(new SchmaleMenueleiste(leiste->style()));
+    // A widget does not own its style; the menu bar does, as the style's parent.
+    auto* stil = new SchmaleMenueleiste(leiste->style());
+    stil->setParent(leiste);
+    leiste->setStyle(stil);
     leiste->setFont(Schrift(QStringLiteral("DejaVu Sans Condensed"), 12));
     QMenu* datei = leiste->addMenu(QStringLiteral("Datei"));
     Neu1 = datei->addAction(QStringLiteral("Neu"));

@@ -15,7 +15,11 @@ aufraeumen() {
     rm -rf "$ordner"
 }
 trap aufraeumen EXIT
-fehler() { echo "FEHLER: $*" >&2; exit 1; }
+fehler() {
+    echo "FEHLER: $*" >&2
+    [ -f "$ordner/ausgabe.txt" ] && tail -n 40 "$ordner/ausgabe.txt" >&2
+    exit 1
+}
 
 mkdir -p "$ordner/Senvio-Listen" "$ordner/TV und Radio Sender Logos/Gruppe A"
 printf '[Einstellung]\r\nListenName=Ende zu Ende\r\n' >"$ordner/senvio.ini"
