@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -93,7 +94,7 @@ QString Dialoge::DateiOeffnen(QWidget* eltern, const QString& ordner, const QStr
     QFileDialog dialog(eltern, QString(), ordner);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(QtFilter(filter));
+    SetzeFilter(dialog, filter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
@@ -110,7 +111,7 @@ QString Dialoge::DateiSpeichern(QWidget* eltern, const QString& ordner, const QS
     dialog.setFileMode(QFileDialog::AnyFile);
     // We ask about overwriting ourselves, with our own wording.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters(QtFilter(filter));
+    SetzeFilter(dialog, filter);
     dialog.selectFile(dateiname);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

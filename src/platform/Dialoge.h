@@ -57,7 +57,7 @@ public:
     static void LeereProtokoll();
 };
 
-// Turns "Text (*.x)|*.x|Alle (*.*)|*.*" into Qt's filter list "Text (*.x)", "Alle (*.*)".
+// Turns "Text (*.x)|*.x|Alle (*.*)|*.*" into Qt's filter list "Text (*.x)", "Alle (*)".
 QStringList QtFilter(const QString& filter);
 
 } // namespace senvio
