@@ -55,10 +55,19 @@ void ZeigeOderProtokolliere(QWidget* eltern, QMessageBox::Icon symbol, const QSt
 QStringList QtFilter(const QString& filter) {
     const QStringList teile = filter.split(QLatin1Char('|'));
     QStringList ergebnis;
+    // "*.*" means every file, as it always did; here it would leave out names without a dot.
     for (int i = 0; i + 1 < teile.size(); i += 2)
-        ergebnis.append(teile[i]);
+        ergebnis.append(QString(teile[i]).replace(QStringLiteral("(*.*)"), QStringLiteral("(*)")));
     return ergebnis;
 }
+
+namespace {
+// Filters match without regard to case, so "Sport.LIS" shows among the list files.
+void SetzeFilter(QFileDialog& dialog, const QString& filter) {
+    dialog.setNameFilters(QtFilter(filter));
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+}
+} // namespace
 
 void Dialoge::Information(QWidget* eltern, const QString& text) {
     ZeigeOderProtokolliere(eltern, QMessageBox::Information, QStringLiteral("Information"), text);
