@@ -6,6 +6,7 @@
 // 2. Written as a 32-bit BMP file and read again, the picture has the same size and
 //    the same blue, green and red bytes.
 // A file the reader refuses must give a message that names it.
+#include "Invariante.h"
 #include "pdf/BmpDatei.h"
 
 #include <cstdint>
@@ -14,17 +15,7 @@
 #include <string>
 
 using namespace senvio;
-
-namespace {
-
-void Pruefe(bool bedingung, const char* was) {
-    if (!bedingung) {
-        std::fprintf(stderr, "Invariante verletzt: %s\n", was);
-        std::abort();
-    }
-}
-
-} // namespace
+using senvio::fuzz::Pruefe;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     BmpBild bild;

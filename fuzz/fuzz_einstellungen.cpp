@@ -11,6 +11,7 @@
 //    plain, distinct even without regard to case, and hold no "=", "[" or "]", so
 //    no two of them can name the same line.
 // 4. Writing the same value again changes no byte.
+#include "Invariante.h"
 #include "platform/Einstellungen.h"
 
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include <cstdlib>
 
 using namespace senvio;
+using senvio::fuzz::Pruefe;
 
 namespace {
 
@@ -29,13 +31,6 @@ const std::array<QString, 4> Schluessel = {QStringLiteral("Liste"), QStringLiter
                                            QStringLiteral("Über uns")};
 
 using Werte = std::array<std::array<QString, 4>, 4>;
-
-void Pruefe(bool bedingung, const char* was) {
-    if (!bedingung) {
-        std::fprintf(stderr, "Invariante verletzt: %s\n", was);
-        std::abort();
-    }
-}
 
 Werte LeseAlle(const QByteArray& inhalt) {
     Werte w;

@@ -15,6 +15,7 @@
 //    That case is real (a list with such a first line, saved 8-bit, reads back as
 //    UTF-16), but entry lines start with their number prefix, so it does not occur
 //    in lists the program writes; it is skipped here, not hidden.
+#include "Invariante.h"
 #include "list/ListenDatei.h"
 #include "platform/Zeichensatz.h"
 
@@ -23,15 +24,9 @@
 #include <cstdlib>
 
 using namespace senvio;
+using senvio::fuzz::Pruefe;
 
 namespace {
-
-void Pruefe(bool bedingung, const char* was) {
-    if (!bedingung) {
-        std::fprintf(stderr, "Invariante verletzt: %s\n", was);
-        std::abort();
-    }
-}
 
 bool IstZeilenendeOderNull(QChar z) {
     const char16_t u = z.unicode();

@@ -11,6 +11,7 @@
 // 2. Every pixel is opaque: its alpha byte is FF.
 // 3. Decoding the same bytes again gives the same pixels, so no uninitialised
 //    memory reaches the picture (interlaced files fill their rows over seven passes).
+#include "Invariante.h"
 #include "view/PngBild.h"
 
 #include <algorithm>
@@ -20,15 +21,9 @@
 #include <zlib.h>
 
 using namespace senvio;
+using senvio::fuzz::Pruefe;
 
 namespace {
-
-void Pruefe(bool bedingung, const char* was) {
-    if (!bedingung) {
-        std::fprintf(stderr, "Invariante verletzt: %s\n", was);
-        std::abort();
-    }
-}
 
 quint32 LiesZahl(const uchar* b) {
     return quint32(b[0]) << 24 | quint32(b[1]) << 16 | quint32(b[2]) << 8 | b[3];
