@@ -1,77 +1,213 @@
 #pragma once
 
-// What the PDF tests share: a fresh current folder per test (the writer stages its
-// pictures there), files read whole, other programs run, and a small reader of the
-// files TmachPDF writes that checks the cross-reference table on the way.
+// What the PDF tests share: a fresh folder per test, files read whole, programs run, the
+// empty document worked out by hand, and a reader of TmachPDF's files that checks them.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
-#include <cstdint>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
-#include <initializer_list>
+#include <fstream>
+#include <iterator>
+#include <locale>
 #include <string>
-#include <string_view>
+#include <sys/wait.h>
 #include <vector>
 
 namespace senvio::test {
 
-// Every test runs in a new temporary folder as its current folder, under the German
-// locale (a decimal comma, "." between thousands), and leaves the folder afterwards.
+namespace fs = std::filesystem;
+
+// Each test runs in the new folder "arbeit" of a temporary folder, which takes what the
+// programs print, under the locale that ctest sets (German: a decimal comma).
 class PdfOrdnerTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-    // The names in the current folder, sorted.
-    std::vector<std::string> Dateien() const;
+    void SetUp() override {
+        std::locale::global(std::locale("")); // as the program does at start
+        std::string vorlage = (fs::temp_directory_path() / "senvio-pdf-XXXXXX").string();
+        ASSERT_NE(mkdtemp(vorlage.data()), nullptr);
+        m_ordner = vorlage;
+        m_vorher = fs::current_path();
+        fs::create_directory(m_ordner / "arbeit");
+        fs::current_path(m_ordner / "arbeit");
+    }
+    void TearDown() override {
+        fs::current_path(m_vorher);
+        fs::remove_all(m_ordner);
+        std::locale::global(std::locale::classic());
+    }
+    std::vector<std::string> Dateien() const { // sorted
+        std::vector<std::string> namen;
+        for (const auto& eintrag : fs::directory_iterator(".")) {
+            namen.push_back(eintrag.path().filename().string());
+        }
+        std::sort(namen.begin(), namen.end());
+        return namen;
+    }
 
-    std::filesystem::path m_ordner;
-    std::filesystem::path m_vorher;
+    fs::path m_ordner, m_vorher;
 };
 
-std::string LiesDatei(const std::filesystem::path& pfad);
-void SchreibDatei(const std::filesystem::path& pfad, std::string_view inhalt);
+inline std::string LiesDatei(const std::string& pfad) {
+    std::ifstream datei(pfad, std::ios::binary);
+    return datei ? std::string(std::istreambuf_iterator<char>(datei), {}) : "<fehlt>";
+}
 
-// Lines, each ended by CR LF.
-std::string Zeilen(std::initializer_list<std::string_view> zeilen);
+inline void SchreibDatei(const std::string& pfad, std::string_view inhalt) {
+    std::ofstream(pfad, std::ios::binary) << inhalt;
+}
+
+// Each line ended by CR LF.
+inline std::string Zeilen(std::initializer_list<std::string_view> zeilen) {
+    std::string text;
+    for (const std::string_view z : zeilen) {
+        text.append(z).append("\r\n");
+    }
+    return text;
+}
 
 struct Ausgang {
-    int status = -1; // exit code, -1 when the program did not end normally
-    std::string ausgabe;
-    std::string fehler;
+    int status;
+    std::string ausgabe, fehler;
 };
 
-// Runs the program (looked up in PATH) with its arguments and collects its output.
-Ausgang Starte(const std::vector<std::string>& befehl);
+// A shell command; what it prints goes beside the working folder, out of Dateien()'s sight.
+inline Ausgang Starte(const std::string& befehl) {
+    const int status = std::system(("(" + befehl + ") >../aus 2>../fehler").c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, LiesDatei("../aus"), LiesDatei("../fehler")};
+}
 
-// Checks the file with "qpdf --check" and renders it with pdftoppm; `seiten` pages.
-void PruefeMitWerkzeugen(const std::string& pfad, int seiten);
+// "<kaputt>" when it is no whole zlib stream; the output room grows until the data fits.
+inline std::string Entpacke(std::string_view zlib) {
+    for (uLong platz = 4096;; platz *= 4) {
+        std::string daten(platz, '\0');
+        uLong laenge = platz, gelesen = zlib.size();
+        const int antwort = uncompress2(reinterpret_cast<Bytef*>(daten.data()), &laenge,
+                                        reinterpret_cast<const Bytef*>(zlib.data()), &gelesen);
+        if (antwort != Z_BUF_ERROR) {
+            return antwort == Z_OK && gelesen == zlib.size() ? daten.substr(0, laenge) : "<kaputt>";
+        }
+    }
+}
 
-// The inflated bytes of a zlib stream; "<kaputt>" when it is not one.
-std::string Entpacke(std::string_view daten);
+// The 14 font objects from number `erste` on.
+inline std::string Schriften(int erste) {
+    const char* namen[] = {"Helvetica",   "Helvetica-Bold", "Helvetica-Oblique", "Helvetica-BoldOblique",
+                           "Courier",     "Courier-Bold",   "Courier-Oblique",   "Courier-BoldOblique",
+                           "Times-Roman", "Times-Bold",     "Times-Italic",      "Times-BoldItalic",
+                           "Symbol",      "ZapfDingbats"};
+    std::string text;
+    for (int f = 0; f < 14; ++f) {
+        text += Zeilen({std::to_string(erste + f) + " 0 obj", "<< /Type /Font", "/Subtype /Type1",
+                        "/Name /F" + std::to_string(f + 1), std::string("/BaseFont /") + namen[f],
+                        "/Encoding /WinAnsiEncoding", ">>", "endobj"});
+    }
+    return text;
+}
 
-// A document as TmachPDF writes it, taken apart by its cross-reference table.
+// The resource dictionary with these picture lines.
+inline std::string Ressourcen(int nummer, int ersteSchrift, const std::string& bilder) {
+    std::string schriften;
+    for (int f = 0; f < 14; ++f) {
+        schriften += Zeilen({"/F" + std::to_string(f + 1) + " " + std::to_string(ersteSchrift + f) + " 0 R "});
+    }
+    return Zeilen({std::to_string(nummer) + " 0 obj", "<< /ProcSet [ /PDF /Text /ImageC]", "/XObject << "}) + bilder +
+           Zeilen({">>", "/Font << "}) + schriften + Zeilen({">>", ">>", "endobj"});
+}
+
+// The empty document on 612 × 792, compressed, made on 2024-01-01 at 12:00:00.
+// Objects: information 1, content 2 (zlib at its default level of no data: header 78 9C,
+// an empty fixed block, Adler-32 1) and its length 3, outlines 4, fonts 5 to 18, page
+// tree 19, resources 20, page 21, catalog 22. An offset is the sum of the line lengths
+// above its object, 10 for the header line.
+inline std::string LeeresDokument() {
+    std::string text =
+        Zeilen({"%PDF-1.4", "1 0 obj", "<<", "/Producer (Senvio)", "/Author (Senvio)",
+                "/CreationDate (D:20240101120000)", "/Creator (Senvio)", "/Keywords ()", "/Subject ()", "/Title ()",
+                "/ModDate ()", ">>", "endobj", "2 0 obj", "<< /Length 3 0 R", "/Filter [/FlateDecode]", " >>"}) +
+        Zeilen({"stream", std::string("\x78\x9C\x03\x00\x00\x00\x00\x01", 8) + "endstream", "endobj", "3 0 obj", "8",
+                "endobj", "4 0 obj", "<< /Type /Outlines", "/Count 0", ">>", "endobj"}) +
+        Schriften(5) + Zeilen({"19 0 obj", "<< /Type /Pages", "/Kids [", "21 0 R", "]", "/Count 1", ">>", "endobj"}) +
+        Ressourcen(20, 5, "") +
+        Zeilen({"21 0 obj", "<< /Type /Page", "/Parent 19 0 R", "/MediaBox [ 0 0 612 792]", "/Contents 2 0 R",
+                "/Resources 20 0 R", ">>", "endobj", "22 0 obj", "<< /Type /Catalog", "/Pages 19 0 R",
+                "/Outlines 4 0 R", ">>", "endobj", "xref", "0 23", "0000000000 65535 f"});
+    for (const int versatz : {10,   177,  268,  288,  339,  454,  574,  697,  824,  937,  1056,
+                              1178, 1304, 1422, 1540, 1660, 1784, 1898, 2018, 2087, 2359, 2475}) {
+        char zeile[24];
+        std::snprintf(zeile, sizeof zeile, "%010d 00000 n", versatz);
+        text += Zeilen({zeile});
+    }
+    return text + Zeilen({"trailer", "<< /Size 23", "/Root 22 0 R", "/Info 1 0 R", ">>", "startxref", "2548", "%%EOF"});
+}
+
+// The file's /CreationDate set to that of LeeresDokument(), after checking it is 14 digits.
+inline std::string OhneDatum(std::string pdf) {
+    const std::size_t stelle = pdf.find("/CreationDate (D:") + 17;
+    EXPECT_EQ(pdf.find_first_not_of("0123456789", stelle), stelle + 14) << pdf.substr(stelle, 20);
+    return pdf.replace(stelle, 14, "20240101120000");
+}
+
+// A file that TmachPDF wrote, read by its cross-reference table. Reading checks that
+// "qpdf --check" passes, pdftoppm renders `seiten` pages, startxref names the "xref"
+// line, every entry points at its "n 0 obj", and the trailer fits.
 class PdfDatei {
 public:
-    // Checks as it reads: startxref names the "xref" line, every entry is 20 bytes and
-    // points at the first byte of "n 0 obj", the trailer's /Size fits, "%%EOF" ends it.
-    explicit PdfDatei(std::string bytes);
-
+    PdfDatei(const std::string& pfad, int seiten) : m_bytes(LiesDatei(pfad)) {
+        const Ausgang werkzeuge = Starte("qpdf --check " + pfad + " >/dev/null && pdftoppm -r 5 " + pfad +
+                                         " ../seite && ls ../seite-* | wc -l && rm ../seite-*");
+        EXPECT_EQ(werkzeuge.status, 0) << pfad;
+        EXPECT_EQ(werkzeuge.fehler + werkzeuge.ausgabe, std::to_string(seiten) + "\n") << pfad;
+        Lies();
+    }
     const std::string& Bytes() const { return m_bytes; }
     int Groesse() const { return int(m_versaetze.size()) + 1; } // /Size
-    std::size_t Versatz(int nummer) const { return m_versaetze.at(std::size_t(nummer - 1)); }
-    // Object n from "n 0 obj" to its "endobj" line, both included.
-    std::string Objekt(int nummer) const;
-    // The data of a stream object, as long as its /Length says (direct or in an object).
-    std::string Stream(int nummer) const;
+
+    // From object `nummer` up to the "endobj" line of object `bis`, or of its own.
+    std::string Objekt(int nummer, int bis = 0) const {
+        const std::size_t ende = m_bytes.find("endobj\r\n", Versatz(std::max(nummer, bis))) + 8;
+        return m_bytes.substr(Versatz(nummer), ende - Versatz(nummer));
+    }
+
+    // The data, as long as /Length says: directly or as "n 0 R" of an object that holds
+    // only the number.
+    std::string Stream(int nummer) const {
+        const std::size_t wert = m_bytes.find("/Length ", Versatz(nummer)) + 8;
+        std::size_t laenge = std::strtoull(m_bytes.c_str() + wert, nullptr, 10);
+        if (m_bytes.compare(m_bytes.find_first_not_of("0123456789", wert), 6, " 0 R\r\n") == 0) {
+            laenge = std::strtoull(Objekt(int(laenge)).c_str() + std::to_string(laenge).size() + 8, nullptr, 10);
+        }
+        return m_bytes.substr(m_bytes.find("stream\r\n", Versatz(nummer)) + 8, laenge);
+    }
 
 private:
-    void Lies();
+    std::size_t Versatz(int nummer) const { return m_versaetze.at(std::size_t(nummer - 1)); }
+
+    void Lies() {
+        const std::size_t sx = m_bytes.rfind("startxref\r\n");
+        ASSERT_NE(sx, std::string::npos);
+        const std::size_t xref = std::strtoull(m_bytes.c_str() + sx + 11, nullptr, 10);
+        ASSERT_EQ(m_bytes.substr(std::min(xref, sx), 8), "xref\r\n0 ") << "startxref zeigt nicht auf xref";
+        const int groesse = std::atoi(m_bytes.c_str() + xref + 8);
+        std::size_t eintrag = m_bytes.find("\r\n", xref + 8) + 2;
+        ASSERT_EQ(m_bytes.substr(eintrag, 20), "0000000000 65535 f\r\n");
+        for (int n = 1; n < groesse; ++n) {
+            eintrag += 20;
+            ASSERT_EQ(m_bytes.substr(eintrag + 10, 10), " 00000 n\r\n") << "Eintrag " << n;
+            const std::size_t versatz = std::strtoull(m_bytes.c_str() + eintrag, nullptr, 10);
+            const std::string kopf = std::to_string(n) + " 0 obj\r\n";
+            ASSERT_EQ(m_bytes.substr(std::min(versatz, sx), kopf.size()), kopf) << "Eintrag " << n << " zeigt daneben";
+            m_versaetze.push_back(versatz);
+        }
+        EXPECT_EQ(m_bytes.substr(eintrag + 20), Zeilen({"trailer", "<< /Size " + std::to_string(groesse),
+                                                        "/Root " + std::to_string(groesse - 1) + " 0 R", "/Info 1 0 R",
+                                                        ">>", "startxref", std::to_string(xref), "%%EOF"}));
+    }
 
     std::string m_bytes;
     std::vector<std::size_t> m_versaetze;
 };
-
-// The bytes of the date in /CreationDate replaced by 20240101120000, after checking
-// that they are 14 digits.
-std::string OhneDatum(std::string pdf);
 
 } // namespace senvio::test
