@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <memory>
+#include <tuple>
+#include <vector>
 
 namespace senvio {
 
@@ -62,6 +65,25 @@ Kern KernFuer(double skala) {
     return {PIXMAN_KERNEL_LANCZOS3, PIXMAN_KERNEL_IMPULSE, 1.0, 4};
 }
 
+// The filter's coefficients for a pair of kernels. Working them out takes longer than
+// the resampling of a small logo, and the same few scales come again and again.
+const std::vector<pixman_fixed_t>& FilterParameter(const Kern& x, const Kern& y) {
+    using Schluessel = std::tuple<int, int, double, int, int, int, double, int>;
+    thread_local std::map<Schluessel, std::vector<pixman_fixed_t>> bekannt;
+    const Schluessel schluessel{x.rekonstruktion, x.abtastung, x.skala, x.phasenBits,
+                                y.rekonstruktion, y.abtastung, y.skala, y.phasenBits};
+    auto [eintrag, neu] = bekannt.try_emplace(schluessel);
+    if (neu) {
+        int anzahl = 0;
+        pixman_fixed_t* werte = pixman_filter_create_separable_convolution(
+            &anzahl, pixman_double_to_fixed(x.skala), pixman_double_to_fixed(y.skala), x.rekonstruktion,
+            y.rekonstruktion, x.abtastung, y.abtastung, x.phasenBits, y.phasenBits);
+        eintrag->second.assign(werte, werte + anzahl);
+        std::free(werte);
+    }
+    return eintrag->second;
+}
+
 // Resamples in one pass. pixman applies the separable kernel as a full 2-D grid of
 // taps, so SkaliereLanczos runs one pass per direction: far fewer taps, same result.
 QImage SkaliereEinmal(const QImage& quelle, QSize ziel) {
@@ -76,12 +98,9 @@ QImage SkaliereEinmal(const QImage& quelle, QSize ziel) {
     pixman_image_set_transform(quellbild.get(), &transformation);
     const Kern x = KernFuer(sx);
     const Kern y = KernFuer(sy);
-    int anzahl = 0;
-    pixman_fixed_t* parameter = pixman_filter_create_separable_convolution(
-        &anzahl, pixman_double_to_fixed(x.skala), pixman_double_to_fixed(y.skala), x.rekonstruktion, y.rekonstruktion,
-        x.abtastung, y.abtastung, x.phasenBits, y.phasenBits);
-    pixman_image_set_filter(quellbild.get(), PIXMAN_FILTER_SEPARABLE_CONVOLUTION, parameter, anzahl);
-    std::free(parameter);
+    const std::vector<pixman_fixed_t>& parameter = FilterParameter(x, y);
+    pixman_image_set_filter(quellbild.get(), PIXMAN_FILTER_SEPARABLE_CONVOLUTION, parameter.data(),
+                            int(parameter.size()));
     // Edge pixels repeat outward, so the kernel does not pull black in at the borders.
     pixman_image_set_repeat(quellbild.get(), PIXMAN_REPEAT_PAD);
     pixman_image_composite32(PIXMAN_OP_SRC, quellbild.get(), nullptr, zielbild.get(), 0, 0, 0, 0, 0, 0, ziel.width(),
