@@ -22,8 +22,8 @@ void FuehreAus(const std::function<void()>& befehl) {
 }
 
 SenvioAnwendung::SenvioAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
+    // No display name: on X11 Qt would append it to every window title.
     setApplicationName(AnwendungsTitel);
-    setApplicationDisplayName(AnwendungsTitel);
 }
 
 bool SenvioAnwendung::notify(QObject* empfaenger, QEvent* ereignis) {

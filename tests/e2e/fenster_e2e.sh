@@ -39,6 +39,8 @@ senvio_pid=$!
 fenster="$(timeout 20 xdotool search --sync --onlyvisible --name '^Senvio-Liste 2.0:   Ende zu Ende$' | head -n1)" ||
     fehler "das Fenster erscheint nicht"
 sleep 1
+titel="$(xdotool getwindowname "$fenster")"
+[ "$titel" = "Senvio-Liste 2.0:   Ende zu Ende" ] || fehler "Fenstertitel ist \"$titel\""
 eval "$(xdotool getwindowgeometry --shell "$fenster")"
 
 # The list view lies at 24, 61 of the client area, below the menu bar.
