@@ -114,6 +114,7 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
     m_umgebung.platzhalterZaehler = 0;
     LadeLetzteListe();
     KorrigiereDieNummern();
+    SetzeListenschrift(LeseListenschrift(m_ordner.einstellungen, AktuelleListenschrift()), true);
     Listbox1->WaehleZeile(0);
     if (Panel2->isVisible() && Listbox1->isVisible())
         Listbox1->setFocus();

@@ -3,6 +3,7 @@
 #include "list/SenderListe.h"
 #include "platform/Ordner.h"
 #include "view/Eintrag.h"
+#include "view/Listenschrift.h"
 
 #include <QMainWindow>
 
@@ -71,6 +72,11 @@ public:
     void ScrolleLogos(int taste);
 
     void KorrigiereDieNummern();
+
+    // The list font of the list view and the measuring field, and at 10 points of the
+    // controls that follow it; the name field only at start-up.
+    Listenschrift AktuelleListenschrift() const;
+    void SetzeListenschrift(const Listenschrift& liste, bool auchNamensfeld);
 
     // Controls, named as the program has always named them.
     QComboBox* ComboBox1 = nullptr;

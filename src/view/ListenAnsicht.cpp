@@ -1,5 +1,7 @@
 #include "view/ListenAnsicht.h"
 
+#include "view/Listenschrift.h"
+
 #include <QPainter>
 
 namespace senvio {
@@ -55,10 +57,8 @@ ListenAnsicht::ListenAnsicht(const SenderListe& liste, Eintragsumgebung& umgebun
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Reached by clicks and by code, never by the tab key.
     setFocusPolicy(Qt::ClickFocus);
-    QFont schrift(QStringLiteral("DejaVu Sans Condensed"));
-    schrift.setPointSize(18);
-    schrift.setBold(true);
-    setFont(schrift);
+    const Listenschrift standard = StandardListenschrift(palette().color(QPalette::Text));
+    setFont(standard.schrift);
 }
 
 int ListenAnsicht::AktuelleZeile() const {

@@ -1,12 +1,17 @@
 // Start-up, first paint and exit of the real program in a temporary program folder.
 #include "ProgrammOrdnerFixture.h"
 
+#include "list/TextlistenForm.h"
+#include "logos/SuchForm.h"
 #include "platform/Einstellungen.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QStatusBar>
 
 namespace senvio::test {
@@ -146,6 +151,45 @@ TEST_F(StartUndEnde, UnbehandelterFehlerEinesBefehlsZeigtDieFehlerboxUndDasProgr
     EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
     EXPECT_EQ(haupt.Liste().Anzahl(), 1);
     EXPECT_TRUE(haupt.isVisible());
+}
+
+TEST_F(StartUndEnde, ListenschriftAusDenEinstellungenGehtAnListeUndAbhaengigeFelder) {
+    LegeStandardOrdnerAn();
+    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nFontName=DejaVu Serif\nFontSize=20\n"
+                                                "FontFarbe=255\nFontStyle=FSBOLD + fsitalic\n");
+    TMainForm& haupt = Starte();
+    const QColor rot(255, 0, 0);
+    for (const QWidget* feld : {static_cast<QWidget*>(haupt.Listbox1), static_cast<QWidget*>(haupt.TntEdit1),
+                                static_cast<QWidget*>(haupt.tempTntEdit)}) {
+        EXPECT_EQ(feld->font().family(), QStringLiteral("DejaVu Serif"));
+        EXPECT_EQ(feld->font().pointSize(), 20);
+        EXPECT_TRUE(feld->font().bold() && feld->font().italic());
+        EXPECT_EQ(feld->palette().color(QPalette::Text), rot);
+    }
+    const QListWidget* waehler = haupt.Fenster().textliste->TntListBox1;
+    EXPECT_EQ(waehler->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(waehler->font().pointSize(), 10);
+    EXPECT_TRUE(waehler->font().italic());
+    EXPECT_EQ(waehler->palette().color(QPalette::Text), rot);
+    EXPECT_EQ(haupt.Fenster().suche->TntLabel1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(haupt.Fenster().suche->TntLabel1->font().pointSize(), 10);
+    // The file-name label takes face, size and colour, and keeps its style.
+    EXPECT_EQ(haupt.TntLabel1->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_FALSE(haupt.TntLabel1->font().italic());
+    EXPECT_EQ(haupt.TntLabel1->palette().color(QPalette::WindowText), rot);
+}
+
+TEST_F(StartUndEnde, UngueltigeSchriftwerteBleibenOhneWirkung) {
+    LegeStandardOrdnerAn();
+    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nFontSize=zwanzig\nFontFarbe=0x00FF\n"
+                                                "FontStyle=fsUnderline + fsBold\nListenName=Astra\n");
+    TMainForm& haupt = Starte();
+    EXPECT_EQ(haupt.Listbox1->font().family(), QStringLiteral("DejaVu Sans Condensed"));
+    EXPECT_EQ(haupt.Listbox1->font().pointSize(), 18);
+    EXPECT_TRUE(haupt.Listbox1->font().bold());
+    EXPECT_FALSE(haupt.Listbox1->font().underline());
+    EXPECT_EQ(haupt.Listbox1->Schriftfarbe(), haupt.palette().color(QPalette::Text));
+    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra")); // start-up went on
 }
 
 } // namespace

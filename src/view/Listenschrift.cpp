@@ -1,0 +1,67 @@
+#include "view/Listenschrift.h"
+
+#include "platform/Einstellungen.h"
+
+namespace senvio {
+
+namespace {
+const QString Abschnitt = QStringLiteral("Einstellung");
+
+QString NurAsciiGross(const QString& text) {
+    QString gross = text;
+    for (QChar& zeichen : gross)
+        if (zeichen >= QLatin1Char('a') && zeichen <= QLatin1Char('z'))
+            zeichen = QChar(zeichen.unicode() - 32);
+    return gross;
+}
+} // namespace
+
+Listenschrift StandardListenschrift(const QColor& fensterText) {
+    QFont schrift(QStringLiteral("DejaVu Sans Condensed"));
+    schrift.setPointSize(18);
+    schrift.setBold(true);
+    return {schrift, fensterText};
+}
+
+std::optional<Schriftstil> StilAusText(const QString& text) {
+    const QString gross = NurAsciiGross(text);
+    if (gross == QLatin1String("FSBOLD"))
+        return Schriftstil{true, false, false, false};
+    if (gross == QLatin1String("FSBOLD + FSITALIC"))
+        return Schriftstil{true, true, false, false};
+    if (gross == QLatin1String("FSITALIC"))
+        return Schriftstil{false, true, false, false};
+    if (gross == QLatin1String("FSUNDERLINE"))
+        return Schriftstil{false, false, true, false};
+    if (gross == QLatin1String("FSSTRIKEOUT"))
+        return Schriftstil{false, false, false, true};
+    return std::nullopt;
+}
+
+void WendeStilAn(const Schriftstil& stil, QFont& schrift) {
+    schrift.setBold(stil.fett);
+    schrift.setItalic(stil.kursiv);
+    schrift.setUnderline(stil.unterstrichen);
+    schrift.setStrikeOut(stil.durchgestrichen);
+}
+
+QColor FarbeAusZahl(int bbggrr) {
+    return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
+}
+
+Listenschrift LeseListenschrift(const QString& einstellungen, Listenschrift basis) {
+    const auto wert = [&](const char* schluessel) {
+        return LeseIniWert(einstellungen, Abschnitt, QString::fromLatin1(schluessel));
+    };
+    if (const QString name = wert("FontName"); !name.isEmpty())
+        basis.schrift.setFamily(name);
+    if (const std::optional<int> groesse = AlsGanzzahl(wert("FontSize")); groesse && *groesse > 0)
+        basis.schrift.setPointSize(*groesse);
+    if (const std::optional<int> farbe = AlsGanzzahl(wert("FontFarbe")))
+        basis.farbe = FarbeAusZahl(*farbe);
+    if (const std::optional<Schriftstil> stil = StilAusText(wert("FontStyle")))
+        WendeStilAn(*stil, basis.schrift);
+    return basis;
+}
+
+} // namespace senvio
