@@ -1,8 +1,10 @@
 #include "app/NachrichtenFilter.h"
 
 #include "app/MainForm.h"
+#include "list/BearbeitenForm.h"
 #include "list/NameEingabe.h"
 #include "list/TextlistenForm.h"
+#include "logos/GrossImageForm.h"
 #include "logos/SuchForm.h"
 #include "view/ListenAnsicht.h"
 
@@ -20,10 +22,25 @@ bool NachrichtenFilter::Pruefe(QObject* empfaenger, QEvent* ereignis) {
     // Window-level copies of input events are forwarded to a widget; act on that one.
     if (!empfaenger->isWidgetType())
         return false;
+    if (ereignis->type() != QEvent::Wheel && ereignis->type() != QEvent::KeyPress)
+        return false;
+    // Message boxes and file dialogs run as the desktop's own dialogs and keep their keys.
+    if (!IstEigenesFenster(static_cast<QWidget*>(empfaenger)->window()))
+        return false;
     if (ereignis->type() == QEvent::Wheel)
         return Mausrad(ereignis);
     if (ereignis->type() == QEvent::KeyPress)
         return Taste(ereignis);
+    return false;
+}
+
+bool NachrichtenFilter::IstEigenesFenster(const QWidget* fenster) const {
+    const Nebenfenster& f = m_haupt.Fenster();
+    for (const QWidget* eigenes : {static_cast<const QWidget*>(&m_haupt), static_cast<const QWidget*>(f.nameEingabe),
+                                   static_cast<const QWidget*>(f.bearbeiten), static_cast<const QWidget*>(f.textliste),
+                                   static_cast<const QWidget*>(f.grossBild), static_cast<const QWidget*>(f.suche)})
+        if (eigenes && fenster == eigenes)
+            return true;
     return false;
 }
 

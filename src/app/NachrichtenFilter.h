@@ -2,14 +2,15 @@
 
 class QEvent;
 class QObject;
+class QWidget;
 
 namespace senvio {
 
 class TMainForm;
 
-// Sees every event of the application before it is delivered: the mouse wheel moves
-// the list's selection like the arrow keys, keys scroll the logo grid while it is
-// shown (and go nowhere else), and F1 opens the help.
+// Sees every event for the program's own windows before it is delivered: the mouse
+// wheel moves the list's selection like the arrow keys, keys scroll the logo grid
+// while it is shown (and go nowhere else), and F1 opens the help.
 class NachrichtenFilter {
 public:
     explicit NachrichtenFilter(TMainForm& haupt);
@@ -17,6 +18,8 @@ public:
     bool Pruefe(QObject* empfaenger, QEvent* ereignis);
 
 private:
+    // The six windows of the program; the desktop's dialogs are not among them.
+    bool IstEigenesFenster(const QWidget* fenster) const;
     bool Mausrad(QEvent* ereignis);
     bool Taste(QEvent* ereignis);
 

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -191,6 +192,23 @@ TEST_F(ModusUndFilter, TastenScrollenInDerLogoauswahlDasRasterUndSonstNichts) {
     EXPECT_EQ(leiste->value(), leiste->maximum());
     QTest::keyClick(haupt.ScrollBox1, Qt::Key_Home);
     EXPECT_EQ(leiste->value(), 0);
+}
+
+// Message boxes and file dialogs are the desktop's: wheel and keys reach them unchanged.
+TEST_F(ModusUndFilter, FremdeDialogeBehaltenRadUndTasten) {
+    TMainForm& haupt = StarteMitZeilen(3);
+    QDialog fremd;
+    auto* feld = new QLineEdit(&fremd);
+    fremd.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fremd));
+    Rad(feld, -120);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
+
+    haupt.ZeigeLogoAuswahl();
+    QTest::keyClicks(feld, QStringLiteral("Sport"));
+    EXPECT_EQ(feld->text(), QStringLiteral("Sport"));
+    QTest::keyClick(feld, Qt::Key_F1);
+    EXPECT_TRUE(Dialoge::GeoeffneteDokumente().isEmpty());
 }
 
 TEST_F(ModusUndFilter, ZeilenSindEinundvierzigPixelHochDieGewaehlteMitHervorhebungUnterDemLogo) {
