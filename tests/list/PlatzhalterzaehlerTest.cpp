@@ -1,15 +1,14 @@
 // Where the placeholder counter stands after a list was loaded at start or opened.
 #include "list/Platzhalterzaehler.h"
-#include "TestDateien.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
-namespace senvio {
-namespace {
+#include "TestDateien.h"
 
-QString Zeile(const QString& logo) {
-    return QStringLiteral("    1   = X #png#") + logo;
+using namespace senvio;
+
+static QString Zeile(const char* logo) {
+    return QStringLiteral("    1   = X #png#") + QString::fromUtf8(logo);
 }
 
 TEST(Platzhalterzaehler, NachDemStartZaehltDieLetzteZeileMitLogo) {
@@ -34,6 +33,3 @@ TEST(Platzhalterzaehler, NachDemOeffnenZaehlenNurPlatzhalterOhneDatei) {
     EXPECT_EQ(PlatzhalterZaehlerNachOeffnen({Zeile("Ohne Logo4.png")}, programm, 1), 4);
     EXPECT_EQ(PlatzhalterZaehlerNachOeffnen({Zeile("fehlt.png"), Zeile("Ohne Logo.png")}, programm, 2), 2);
 }
-
-} // namespace
-} // namespace senvio

@@ -1,161 +1,82 @@
 #include "list/Zeilenformat.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "TestDateien.h"
+
 using namespace senvio;
+using namespace Qt::StringLiterals;
 
-TEST(Zeilenformat, PraefixeNachStellenzahl) {
-    EXPECT_EQ(Praefix(1), QStringLiteral("    1   = "));
-    EXPECT_EQ(Praefix(9), QStringLiteral("    9   = "));
-    EXPECT_EQ(Praefix(10), QStringLiteral("  10   = "));
-    EXPECT_EQ(Praefix(99), QStringLiteral("  99   = "));
-    EXPECT_EQ(Praefix(100), QStringLiteral("  100 = "));
-    EXPECT_EQ(Praefix(12345), QStringLiteral("  12345 = "));
-    EXPECT_EQ(VorlaeufigerPraefix(7), QStringLiteral("  7 = "));
-    EXPECT_EQ(VorlaeufigerPraefix(42), QStringLiteral("  42 = "));
+TEST(Zeilenformat, ZerlegeZeile) {
+    // line, prefix, head, name, logo path, separator found
+    const std::tuple<QString, QString, QString, QString, QString, bool> faelle[] = {
+        {u"  12   = ARD #png#a.png"_s, u"  12   = "_s, u"  12   = ARD "_s, u"ARD"_s, u"a.png"_s, true},
+        {u"    3   =  #png#"_s, u"    3   = "_s, u"    3   =  "_s, {}, {}, true},
+        {u"  1 = A #png#x #png#y"_s, u"  1 = "_s, u"  1 = A "_s, u"A"_s, u"x #png#y"_s, true},
+        {u"  2 = A = B #png#b"_s, u"  2 = "_s, u"  2 = A = B "_s, u"A = B"_s, u"b"_s, true},
+        // A "= " inside the logo path, or one whose blank is the separator's, makes no prefix.
+        {u"ARD #png#a= b.png"_s, {}, u"ARD "_s, u"ARD"_s, u"a= b.png"_s, true},
+        {u"A= #png#x"_s, {}, u"A= "_s, u"A="_s, u"x"_s, true},
+        // Without separator (which is case-sensitive) a line is a name without logo.
+        {u"  5 = Nur Text"_s, u"  5 = "_s, u"  5 = Nur Text"_s, u"Nur Text"_s, {}, false},
+        {u"A #PNG#x"_s, {}, u"A #PNG#x"_s, u"A #PNG#x"_s, {}, false},
+    };
+    for (const auto& [zeile, praefix, kopf, name, logoPfad, hatTrenner] : faelle) {
+        const ZeilenTeile t = ZerlegeZeile(zeile);
+        EXPECT_EQ(std::tuple(t.praefix, t.kopf, t.name, t.logoPfad, t.hatTrenner),
+                  std::tuple(praefix, kopf, name, logoPfad, hatTrenner));
+    }
 }
 
-TEST(Zeilenformat, ZerlegtEineGeschriebeneZeile) {
-    const ZeilenTeile t = ZerlegeZeile(QStringLiteral("  12   = Das Erste HD #png#Ohne Logo2.png"));
-    EXPECT_TRUE(t.hatTrenner);
-    EXPECT_EQ(t.praefix, QStringLiteral("  12   = "));
-    EXPECT_EQ(t.kopf, QStringLiteral("  12   = Das Erste HD "));
-    EXPECT_EQ(t.name, QStringLiteral("Das Erste HD"));
-    EXPECT_EQ(t.logoPfad, QStringLiteral("Ohne Logo2.png"));
-}
-
-TEST(Zeilenformat, ZerlegtGrenzfaelle) {
-    // Empty name and empty logo path.
-    ZeilenTeile t = ZerlegeZeile(QStringLiteral("    3   =  #png#"));
-    EXPECT_EQ(t.kopf, QStringLiteral("    3   =  "));
-    EXPECT_EQ(t.name, QString());
-    EXPECT_EQ(t.logoPfad, QString());
-
-    // Only the first separator counts; the rest belongs to the path.
-    t = ZerlegeZeile(QStringLiteral("    1   = A #png#x #png#y"));
-    EXPECT_EQ(t.name, QStringLiteral("A"));
-    EXPECT_EQ(t.logoPfad, QStringLiteral("x #png#y"));
-
-    // A name containing "= " stays whole behind the prefix.
-    t = ZerlegeZeile(QStringLiteral("    2   = A = B #png#b.png"));
-    EXPECT_EQ(t.praefix, QStringLiteral("    2   = "));
-    EXPECT_EQ(t.name, QStringLiteral("A = B"));
-
-    // No prefix: the name starts at the beginning.
-    t = ZerlegeZeile(QStringLiteral("ARD #png#ard.png"));
-    EXPECT_EQ(t.praefix, QString());
-    EXPECT_EQ(t.name, QStringLiteral("ARD"));
-    EXPECT_EQ(t.kopf, QStringLiteral("ARD "));
-
-    // A "= " only inside the logo path does not make a prefix reach into the path.
-    t = ZerlegeZeile(QStringLiteral("ARD #png#a= b.png"));
-    EXPECT_EQ(t.praefix, QString());
-    EXPECT_EQ(t.name, QStringLiteral("ARD"));
-    EXPECT_EQ(t.logoPfad, QStringLiteral("a= b.png"));
-    // Nor does one whose blank is the separator's own.
-    t = ZerlegeZeile(QStringLiteral("A= #png#x"));
-    EXPECT_EQ(PraefixLaenge(QStringLiteral("A= #png#x")), 0);
-    EXPECT_EQ(t.name, QStringLiteral("A="));
-
-    // A line without separator is a name without logo.
-    t = ZerlegeZeile(QStringLiteral("    5   = Nur Text"));
-    EXPECT_FALSE(t.hatTrenner);
-    EXPECT_EQ(t.kopf, QStringLiteral("    5   = Nur Text"));
-    EXPECT_EQ(t.name, QStringLiteral("Nur Text"));
-    EXPECT_EQ(t.logoPfad, QString());
-
-    // Case matters for the separator.
-    EXPECT_FALSE(ZerlegeZeile(QStringLiteral("A #PNG#x")).hatTrenner);
-}
-
-TEST(Zeilenformat, BautZeilenUndWechseltNurDasLogo) {
-    EXPECT_EQ(BaueZeile(QStringLiteral("    4   = "), QStringLiteral("ZDF"), PlatzhalterPfad(3)),
-              QStringLiteral("    4   = ZDF #png#Ohne Logo3.png"));
-
-    const QString zeile = QStringLiteral("    1   = ARD #png#Ohne Logo1.png");
-    const QString neu =
-        MitNeuemLogo(zeile, QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\ard.png"));
-    EXPECT_EQ(neu, QStringLiteral("    1   = ARD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\ard.png"));
-    EXPECT_EQ(MitNeuemLogo(neu, QStringLiteral("b.png")), QStringLiteral("    1   = ARD #png#b.png"));
-    EXPECT_EQ(MitNeuemLogo(QStringLiteral("    2   = Text"), QStringLiteral("c.png")),
-              QStringLiteral("    2   = Text #png#c.png"));
+TEST(Zeilenformat, PraefixeZeilenUndNeuesLogo) {
+    EXPECT_EQ(Praefix(1), u"    1   = "_s);
+    EXPECT_EQ(Praefix(10), u"  10   = "_s);
+    EXPECT_EQ(Praefix(100), u"  100 = "_s);
+    EXPECT_EQ(VorlaeufigerPraefix(7), u"  7 = "_s);
+    EXPECT_EQ(BaueZeile(u"    4   = "_s, u"ZDF"_s, PlatzhalterPfad(3)), u"    4   = ZDF #png#Ohne Logo3.png"_s);
+    const QString neu = MitNeuemLogo(u"    1   = ARD #png#Ohne Logo1.png"_s, u"L\\ard.png"_s);
+    EXPECT_EQ(neu, u"    1   = ARD #png#L\\ard.png"_s);
+    EXPECT_EQ(MitNeuemLogo(neu, u"b.png"_s), u"    1   = ARD #png#b.png"_s);
+    EXPECT_EQ(MitNeuemLogo(u"    2   = Text"_s, u"c.png"_s), u"    2   = Text #png#c.png"_s);
 }
 
 TEST(Zeilenformat, PlatzhalterNummerInJederSchreibweise) {
-    EXPECT_EQ(PlatzhalterPfad(1), QStringLiteral("Ohne Logo1.png"));
-    EXPECT_EQ(PlatzhalterNummer(QStringLiteral("Ohne Logo1.png")), 1);
-    EXPECT_EQ(PlatzhalterNummer(QStringLiteral("OHNE LOGO4.PNG")), 4);
-    EXPECT_EQ(PlatzhalterNummer(QStringLiteral("oHnE lOgO2.png")), 2);
-    // The highest matching digit wins.
-    EXPECT_EQ(PlatzhalterNummer(QStringLiteral("ohne logo3 ohne logo1")), 3);
-    // "ohne logo" without a digit 1 to 4 after it, and no "ohne logo" at all: 0.
-    EXPECT_EQ(PlatzhalterNummer(QStringLiteral("Ohne Logo.png")), 0);
-    EXPECT_EQ(PlatzhalterNummer(QStringLiteral("Ohne Logo5.png")), 0);
-    EXPECT_EQ(PlatzhalterNummer(QStringLiteral("zdf.png")), 0);
-    EXPECT_EQ(PlatzhalterNummer(QStringLiteral("Ohne  Logo1.png")), 0);
-    EXPECT_TRUE(IstPlatzhalterPfad(QStringLiteral("OHNE LOGO.png")));
-    EXPECT_FALSE(IstPlatzhalterPfad(QStringLiteral("ohnelogo1.png")));
+    const std::tuple<QString, int, bool> faelle[] = {
+        {u"Ohne Logo1.png"_s, 1, true}, {u"OHNE LOGO4.PNG"_s, 4, true},
+        {u"oHnE lOgO2.png"_s, 2, true}, {u"ohne logo3 ohne logo1"_s, 3, true},
+        {u"Ohne Logo.png"_s, 0, true},  {u"Ohne Logo5.png"_s, 0, true},
+        {u"zdf.png"_s, 0, false},       {u"Ohne  Logo1.png"_s, 0, false},
+        {u"ohnelogo1.png"_s, 0, false},
+    };
+    for (const auto& [pfad, nummer, platzhalter] : faelle) {
+        EXPECT_EQ(std::tuple(PlatzhalterNummer(pfad), IstPlatzhalterPfad(pfad)), std::tuple(nummer, platzhalter))
+            << pfad.toStdString();
+    }
 }
 
-class LogoAufloesung : public ::testing::Test {
-protected:
-    void SetUp() override {
-        programm = ordner.path() + u'/';
-        ASSERT_TRUE(QDir().mkpath(programm + QStringLiteral("Senvio-Listen/Sender-Logos")));
-        LegeAn(programm + QStringLiteral("Senvio-Listen/Sender-Logos/zdf.png"));
-    }
-    static void LegeAn(const QString& pfad) {
-        QFile f(pfad);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+TEST(Zeilenformat, LogoPfadAufloesen) {
     QTemporaryDir ordner;
-    QString programm;
-};
-
-TEST_F(LogoAufloesung, TokenWirdZumProgrammordner) {
-    const auto a =
-        LoeseLogoPfadAuf(QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\zdf.png"), programm);
-    EXPECT_EQ(a.datei, programm + QStringLiteral("Senvio-Listen/Sender-Logos/zdf.png"));
-    EXPECT_TRUE(a.vorhanden);
-    EXPECT_EQ(a.platzhalter, 0);
-}
-
-TEST_F(LogoAufloesung, FehlendeDateiZeigtPlatzhalter) {
-    auto a = LoeseLogoPfadAuf(QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\ard.png"), programm);
-    EXPECT_FALSE(a.vorhanden);
-    EXPECT_EQ(a.platzhalter, 0);
-
-    a = LoeseLogoPfadAuf(QStringLiteral("OHNE LOGO4.PNG"), programm);
-    EXPECT_EQ(a.datei, programm + QStringLiteral("OHNE LOGO4.PNG"));
-    EXPECT_FALSE(a.vorhanden);
-    EXPECT_EQ(a.platzhalter, 4);
-
-    a = LoeseLogoPfadAuf(QString(), programm);
-    EXPECT_FALSE(a.vorhanden);
-    EXPECT_EQ(a.platzhalter, 0);
-
-    // A folder is no logo file.
-    a = LoeseLogoPfadAuf(QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos"), programm);
-    EXPECT_FALSE(a.vorhanden);
-}
-
-TEST_F(LogoAufloesung, RelativeUndAbsolutePfade) {
-    // A file named like placeholder 2 in the program folder is shown instead of the placeholder.
-    LegeAn(programm + QStringLiteral("Ohne Logo2.png"));
-    auto a = LoeseLogoPfadAuf(QStringLiteral("Ohne Logo2.png"), programm);
-    EXPECT_TRUE(a.vorhanden);
-    EXPECT_EQ(a.platzhalter, 2);
-
-    // Backslashes of a stored relative path become slashes.
-    a = LoeseLogoPfadAuf(QStringLiteral("Senvio-Listen\\Sender-Logos\\zdf.png"), programm);
-    EXPECT_EQ(a.datei, programm + QStringLiteral("Senvio-Listen/Sender-Logos/zdf.png"));
-    EXPECT_TRUE(a.vorhanden);
-
-    const QString absolut = programm + QStringLiteral("Senvio-Listen/Sender-Logos/zdf.png");
-    a = LoeseLogoPfadAuf(absolut, QStringLiteral("/anderswo/"));
-    EXPECT_EQ(a.datei, absolut);
-    EXPECT_TRUE(a.vorhanden);
+    const QString programm = ordner.path() + u'/';
+    ASSERT_TRUE(QDir().mkdir(programm + u"Logos"_s));
+    test::Schreib(programm + u"Logos/zdf.png"_s, "x");
+    test::Schreib(programm + u"Ohne Logo2.png"_s, "x"); // shown instead of placeholder 2
+    const std::tuple<QString, QString, bool, int> faelle[] = {
+        // stored path, file below the program folder, whether it exists, placeholder
+        {u"ProgrammVerzeichnis\\Logos\\zdf.png"_s, u"Logos/zdf.png"_s, true, 0},
+        {u"ProgrammVerzeichnis\\Logos\\ard.png"_s, u"Logos/ard.png"_s, false, 0},
+        {u"ProgrammVerzeichnis\\Logos"_s, u"Logos"_s, false, 0},
+        {u"Logos\\zdf.png"_s, u"Logos/zdf.png"_s, true, 0},
+        {u"OHNE LOGO4.PNG"_s, u"OHNE LOGO4.PNG"_s, false, 4},
+        {u"Ohne Logo2.png"_s, u"Ohne Logo2.png"_s, true, 2},
+    };
+    for (const auto& [logoPfad, datei, vorhanden, platzhalter] : faelle) {
+        const AufgeloestesLogo a = LoeseLogoPfadAuf(logoPfad, programm);
+        EXPECT_EQ(std::tuple(a.datei, a.vorhanden, a.platzhalter), std::tuple(programm + datei, vorhanden, platzhalter))
+            << logoPfad.toStdString();
+    }
+    const AufgeloestesLogo absolut = LoeseLogoPfadAuf(programm + u"Logos/zdf.png"_s, u"/anderswo/"_s);
+    EXPECT_EQ(absolut.datei, programm + u"Logos/zdf.png"_s);
+    EXPECT_TRUE(absolut.vorhanden);
 }

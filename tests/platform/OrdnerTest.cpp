@@ -2,136 +2,81 @@
 #include "platform/Fehler.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "TestDateien.h"
+
 using namespace senvio;
+using namespace senvio::test;
+using namespace Qt::StringLiterals;
 
-namespace {
-
-void LegeDateiAn(const QString& pfad) {
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << pfad.toStdString();
-    f.write("x");
+static QStringList Inhalt(const QString& ordner) {
+    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QStringList Inhalt(const QString& ordner) {
-    QStringList namen = QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    namen.sort();
-    return namen;
-}
+TEST(Ordner, AlleWegeHaengenAmProgrammordner) {
+    const ProgrammOrdner o(u"/home/anna/Senvio"_s);
+    EXPECT_EQ(o.programm, u"/home/anna/Senvio/"_s);
+    EXPECT_EQ(o.einstellungen, u"/home/anna/Senvio/senvio.ini"_s);
+    EXPECT_EQ(o.listen, u"/home/anna/Senvio/Senvio-Listen/"_s);
+    EXPECT_EQ(o.temp, u"/home/anna/Senvio/Senvio-Listen/Temp"_s);
+    EXPECT_EQ(o.senderLogos, u"/home/anna/Senvio/Senvio-Listen/Sender-Logos"_s);
+    EXPECT_EQ(o.logoWurzel, u"/home/anna/Senvio/TV und Radio Sender Logos/"_s);
+    EXPECT_EQ(o.hilfe, u"/home/anna/Senvio/Senvio-Hilfe.pdf"_s);
+    EXPECT_EQ(o.ListenDatei(u" Sport "_s), u"/home/anna/Senvio/Senvio-Listen/ Sport .lis"_s);
+    EXPECT_EQ(ProgrammOrdner(u"/opt/senvio/"_s).programm, u"/opt/senvio/"_s); // no second "/"
 
-} // namespace
-
-TEST(ProgrammOrdner, AlleWegeHaengenAmProgrammordner) {
-    const ProgrammOrdner o(QStringLiteral("/home/anna/Senvio"));
-    EXPECT_EQ(o.programm, QStringLiteral("/home/anna/Senvio/"));
-    EXPECT_EQ(o.einstellungen, QStringLiteral("/home/anna/Senvio/senvio.ini"));
-    EXPECT_EQ(o.listen, QStringLiteral("/home/anna/Senvio/Senvio-Listen/"));
-    EXPECT_EQ(o.temp, QStringLiteral("/home/anna/Senvio/Senvio-Listen/Temp"));
-    EXPECT_EQ(o.senderLogos, QStringLiteral("/home/anna/Senvio/Senvio-Listen/Sender-Logos"));
-    EXPECT_EQ(o.logoWurzel, QStringLiteral("/home/anna/Senvio/TV und Radio Sender Logos/"));
-    EXPECT_EQ(o.hilfe, QStringLiteral("/home/anna/Senvio/Senvio-Hilfe.pdf"));
-    EXPECT_EQ(o.ListenDatei(QString()), QStringLiteral("/home/anna/Senvio/Senvio-Listen/.lis"));
-    EXPECT_EQ(o.ListenDatei(QStringLiteral(" Sport ")), QStringLiteral("/home/anna/Senvio/Senvio-Listen/ Sport .lis"));
-
-    // A folder that already ends with "/" gets no second one; the root stays "/".
-    EXPECT_EQ(ProgrammOrdner(QStringLiteral("/opt/senvio/")).programm, QStringLiteral("/opt/senvio/"));
-    EXPECT_EQ(ProgrammOrdner(QStringLiteral("/")).listen, QStringLiteral("/Senvio-Listen/"));
-    EXPECT_EQ(ListenOrdnerToken, QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\"));
-}
-
-TEST(ProgrammOrdner, KommtAusDemArbeitsverzeichnis) {
     QTemporaryDir ordner;
     const QString vorher = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(ordner.path()));
-    const ProgrammOrdner o = ProgrammOrdner::AusArbeitsverzeichnis();
+    const ProgrammOrdner aktuell = ProgrammOrdner::AusArbeitsverzeichnis();
     QDir::setCurrent(vorher);
-    EXPECT_EQ(o.programm, QDir(ordner.path()).canonicalPath() + u'/');
+    EXPECT_EQ(aktuell.programm, QDir(ordner.path()).canonicalPath() + u'/');
 }
 
-TEST(OrdnerPruefung, OhneListenordnerWirdNichtsAngelegt) {
+TEST(Ordner, PruefeUndLegeOrdnerAn) {
     QTemporaryDir ordner;
     const ProgrammOrdner o(ordner.path());
-    const OrdnerPruefung p = PruefeUndLegeOrdnerAn(o);
+    // Without the lists folder nothing is created: the program ends.
+    OrdnerPruefung p = PruefeUndLegeOrdnerAn(o);
     EXPECT_TRUE(p.listenOrdnerFehlt);
     EXPECT_EQ(p.information,
-              QStringLiteral("Verzeichnis: ") + ordner.path() +
-                  QStringLiteral("/Senvio-Listen/\nist nicht vorhanden!\n\t\tDas Programm wird beendet."));
-    EXPECT_TRUE(p.warnungen.isEmpty());
+              u"Verzeichnis: "_s + o.listen + u"\nist nicht vorhanden!\n\t\tDas Programm wird beendet."_s);
     EXPECT_TRUE(Inhalt(ordner.path()).isEmpty());
-}
 
-TEST(OrdnerPruefung, LegtTempUndSenderLogosAn) {
-    QTemporaryDir ordner;
-    const ProgrammOrdner o(ordner.path());
+    // A file where Temp should go: one warning, Sender-Logos is made all the same.
     ASSERT_TRUE(QDir().mkdir(o.listen));
-    const OrdnerPruefung p = PruefeUndLegeOrdnerAn(o);
-    EXPECT_FALSE(p.listenOrdnerFehlt);
-    EXPECT_TRUE(p.warnungen.isEmpty());
-    EXPECT_EQ(Inhalt(o.listen), (QStringList{QStringLiteral("Sender-Logos"), QStringLiteral("Temp")}));
-    // Again: the folders exist already, nothing to report.
-    EXPECT_TRUE(PruefeUndLegeOrdnerAn(o).warnungen.isEmpty());
-}
-
-TEST(OrdnerPruefung, WarntWennEinOrdnerNichtAngelegtWerdenKann) {
-    QTemporaryDir ordner;
-    const ProgrammOrdner o(ordner.path());
-    ASSERT_TRUE(QDir().mkdir(o.listen));
-    LegeDateiAn(o.temp); // a file stands where the folder should go
-    const OrdnerPruefung p = PruefeUndLegeOrdnerAn(o);
-    EXPECT_FALSE(p.listenOrdnerFehlt);
-    ASSERT_EQ(p.warnungen.size(), 1);
-    EXPECT_EQ(p.warnungen[0],
-              QStringLiteral("Kann das Verzeichnis ") + o.listen + QStringLiteral("Temp nicht anlegen!"));
+    Schreib(o.temp, "x");
+    p = PruefeUndLegeOrdnerAn(o);
+    EXPECT_EQ(p.warnungen, QStringList{u"Kann das Verzeichnis "_s + o.listen + u"Temp nicht anlegen!"_s});
     EXPECT_TRUE(QFileInfo(o.senderLogos).isDir());
+
+    ASSERT_TRUE(QFile::remove(o.temp));
+    EXPECT_TRUE(PruefeUndLegeOrdnerAn(o).warnungen.isEmpty());
+    EXPECT_EQ(Inhalt(o.listen), (QStringList{u"Sender-Logos"_s, u"Temp"_s}));
 }
 
-TEST(LoescheDateien, SternPunktSternLoeschtAllesImOrdner) {
+TEST(Ordner, LoescheDateien) {
     QTemporaryDir ordner;
-    const QString temp = ordner.filePath(QStringLiteral("Temp"));
-    ASSERT_TRUE(QDir().mkpath(temp + QStringLiteral("/unter/tiefer")));
-    LegeDateiAn(temp + QStringLiteral("/BildNr1_1.bmp"));
-    LegeDateiAn(temp + QStringLiteral("/ohnePunkt"));
-    LegeDateiAn(temp + QStringLiteral("/.versteckt"));
-    LegeDateiAn(temp + QStringLiteral("/unter/tiefer/x.txt"));
-    LegeDateiAn(QString::fromUtf8("%1/Grüße ü.bmp").arg(temp));
-    LegeDateiAn(ordner.filePath(QStringLiteral("daneben.txt")));
-
-    EXPECT_TRUE(LoescheDateien(temp + QStringLiteral("/*.*")));
-    EXPECT_TRUE(Inhalt(temp).isEmpty());
-    EXPECT_TRUE(QFileInfo(temp).isDir());
-    EXPECT_TRUE(QFileInfo::exists(ordner.filePath(QStringLiteral("daneben.txt"))));
-}
-
-TEST(LoescheDateien, MaskeMitMusterOhneRuecksichtAufGrossKlein) {
-    QTemporaryDir ordner;
-    const QString o = ordner.path();
-    for (const char* name : {"BildNr1_1.bmp", "bildnr2_1.BMP", "DINA4_1.bmp", "BildNr1_1.txt", "Bild.bmp"}) {
-        LegeDateiAn(o + u'/' + QString::fromUtf8(name));
+    const QString o = ordner.path() + u'/';
+    ASSERT_TRUE(QDir().mkpath(o + u"Temp/unter/tiefer"_s));
+    for (const QString& name : {u"Temp/BildNr1_1.bmp"_s, u"Temp/ohnePunkt"_s, u"Temp/.versteckt"_s,
+                                u"Temp/unter/tiefer/x.txt"_s, u"Temp/Grüße ü.bmp"_s, u"BildNr1_1.bmp"_s,
+                                u"bildnr2_1.BMP"_s, u"DINA4_1.bmp"_s, u"BildNr1_1.txt"_s, u"Bild.bmp"_s}) {
+        Schreib(o + name, "x");
     }
-    EXPECT_TRUE(LoescheDateien(o + QStringLiteral("/BildNr?_*.bmp")));
-    EXPECT_EQ(Inhalt(o), (QStringList{QStringLiteral("Bild.bmp"), QStringLiteral("BildNr1_1.txt"),
-                                      QStringLiteral("DINA4_1.bmp")}));
-    // Nothing matches: nothing happens, and that is no failure.
-    EXPECT_TRUE(LoescheDateien(o + QStringLiteral("/*.pdf")));
-    EXPECT_EQ(Inhalt(o).size(), 3);
+    // "*.*" takes every name, with a dot or without, and folders with all they hold.
+    EXPECT_TRUE(LoescheDateien(o + u"Temp/*.*"_s));
+    EXPECT_TRUE(Inhalt(o + u"Temp"_s).isEmpty());
+    EXPECT_TRUE(LoescheDateien(o + u"BildNr?_*.bmp"_s));
+    EXPECT_TRUE(LoescheDateien(o + u"*.pdf"_s)); // nothing matches: no failure
+    EXPECT_EQ(Inhalt(o), (QStringList{u"Bild.bmp"_s, u"BildNr1_1.txt"_s, u"DINA4_1.bmp"_s, u"Temp"_s}));
+    EXPECT_FALSE(LoescheDateien(o + u"gibtsnicht/*.*"_s));
 }
 
-TEST(LoescheDateien, FehlenderOrdnerMeldetFalschOhneAbsturz) {
-    QTemporaryDir ordner;
-    EXPECT_FALSE(LoescheDateien(ordner.filePath(QStringLiteral("gibtsnicht/*.*"))));
-}
-
-TEST(DateiFehler, MeldungenTragenDenPfad) {
-    const DateiFehler erstellt = DateiFehler::NichtErstellt(QStringLiteral("/a/b c.lis"));
-    EXPECT_EQ(erstellt.meldung(), QStringLiteral("Datei /a/b c.lis kann nicht erstellt werden"));
-    EXPECT_EQ(erstellt.art(), DateiFehler::Art::NichtErstellt);
-    const DateiFehler geoeffnet = DateiFehler::NichtGeoeffnet(QString::fromUtf8("/x/Österreich %1.lis"));
-    EXPECT_EQ(geoeffnet.meldung(), QString::fromUtf8("Datei /x/Österreich %1.lis kann nicht geöffnet werden"));
-    EXPECT_STREQ(geoeffnet.what(), "Datei /x/Österreich %1.lis kann nicht geöffnet werden");
-    // Both are caught as the program's general error.
-    EXPECT_THROW(throw DateiFehler::NichtErstellt(QStringLiteral("x")), Fehler);
+TEST(Ordner, DateiFehlerMeldungen) {
+    EXPECT_EQ(DateiFehler::NichtErstellt(u"/a/b c.lis"_s).meldung(), u"Datei /a/b c.lis kann nicht erstellt werden"_s);
+    EXPECT_STREQ(DateiFehler::NichtGeoeffnet(u"/x/Österreich %1.lis"_s).what(),
+                 "Datei /x/Österreich %1.lis kann nicht geöffnet werden");
 }
