@@ -150,6 +150,10 @@ TEST_F(ModusUndFilter, MausradBewegtDieAuswahlDerListeUmEineZeile) {
     // Over the status line the wheel still moves the list.
     Rad(haupt.StatusBar1, 120);
     EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
+    // With the logo grid shown the wheel is the grid's own; the list stays.
+    haupt.ZeigeLogoAuswahl();
+    Rad(haupt.ScrollBox1->viewport(), -120);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
 }
 
 TEST_F(ModusUndFilter, MitSichtbaremSenderwaehlerBekommtDieListeDenFokusNicht) {
