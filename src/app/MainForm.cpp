@@ -140,7 +140,8 @@ void TMainForm::LadeLetzteListe() {
 }
 
 void TMainForm::FormDestroy() {
-    if (m_programmEndet)
+    // Before the first paint nothing was loaded: saving would empty the last list's file.
+    if (m_programmEndet || m_ersteAnzeige)
         return;
     FuehreAus([this] { SchreibeListendatei(AktuelleListendatei(), m_liste); });
     SchreibeIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("Auswahl"),

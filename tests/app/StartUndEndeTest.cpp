@@ -80,6 +80,16 @@ TEST_F(StartUndEnde, LetzteListeWirdGeladenUndNeuNummeriertDieDateiErstBeimEnde)
         QStringLiteral("Astra"));
 }
 
+TEST_F(StartUndEnde, EndeVorDerErstenAnzeigeUeberschreibtNichts) {
+    LegeStandardOrdnerAn();
+    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
+    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), "  3   = ZDF #png#\r\n");
+    Programm programm{ProgrammOrdner(m_pfad)};
+    programm.Beende();
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), QByteArray("  3   = ZDF #png#\r\n"));
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("senvio.ini"))), QByteArray("[Einstellung]\nListenName=Astra\n"));
+}
+
 TEST_F(StartUndEnde, AuswahlJenseitsDerGruppenWaehltKeineGruppe) {
     LegeStandardOrdnerAn();
     LegeAn(QStringLiteral("TV und Radio Sender Logos/ZDF"));
