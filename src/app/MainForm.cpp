@@ -38,6 +38,7 @@ const QString TitelAnfang = QStringLiteral("Senvio-Liste 2.0");
 TMainForm::TMainForm(const ProgrammOrdner& ordner) : m_ordner(ordner) {
     m_umgebung.programmOrdner = m_ordner.programm;
     BaueFensterAuf();
+    VerbindeLogoBefehle();
     FormCreate();
 }
 

@@ -19,12 +19,15 @@ class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QStatusBar;
+class QTimer;
 
 namespace senvio {
 
 class ListenAnsicht;
+class LogoRaster;
 class NachrichtenFilter;
 class TGrossImageForm;
+class TMachPause;
 class TNameEingabeForm;
 class TSuchForm;
 class TTextlistenForm;
@@ -125,12 +128,29 @@ public slots:
     // Built by the commands that edit, print and search; present here already.
     void Eintragbearbeiten1Click() {}
     void NeuerTexteintrageinfuegenClick() {}
-    void SenderlogoanaktuellenEintrageinfuegen1Click() {}
+    void SenderlogoanaktuellenEintrageinfuegen1Click();
     void Eintraglschen1Click() {}
     void DruckenClick() {}
     void BildClick() {}
     void Schriftart1Click() {}
-    void Suchen1Click() {}
+    void Suchen1Click();
+
+public:
+    // The logo library: groups, the tile grid, picking and attaching (MainFormLogos.cpp).
+    void ComboBox1Change();
+    void LadeDieBilder();
+    void ZurueckButtonClick();
+    void EinfuegenBtnClick();
+    void AbbruchBtnClick();
+    void Timer1Timer();
+    // The wheel over the main window while the logo grid is shown.
+    void FormMouseWheel(int winkel);
+    const QStringList& LogoDateien() const { return m_logoDateien; }
+    const QStringList& LogoPositionen() const { return m_logoPositionen; }
+    LogoRaster* LogoKacheln() const { return m_logoRaster; }
+    int GemerkteLogoPosition() const { return m_logoPosition; }
+    QTimer* Timer1 = nullptr;
+    TMachPause* MachPause1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -151,6 +171,12 @@ private:
     void ZeigeListenStatus();
     void VerbergeKopf();
     QString AktuelleListendatei() const;
+    void VerbindeLogoBefehle();
+    void BaueKachelnAuf();
+    void KachelMausDruck(int tag, Qt::MouseButton taste);
+    void KachelMausBewegung(int tag);
+    void WaehleLogo(int tag);
+    void ZeigeLogoStatus();
 
     ProgrammOrdner m_ordner;
     SenderListe m_liste;
@@ -162,6 +188,15 @@ private:
     Nebenfenster m_fenster;
     bool m_ersteAnzeige = true;
     bool m_programmEndet = false;
+
+    QStringList m_logoDateien;
+    QStringList m_logoPositionen;
+    LogoRaster* m_logoRaster = nullptr;
+    QString m_gewaehlterPfad;
+    QString m_gewaehlteDatei;
+    int m_logoPosition = 0;
+    int m_radRest = 0;
+    QPoint m_klickpunkt;
 };
 
 } // namespace senvio

@@ -28,7 +28,7 @@ bool NachrichtenFilter::Pruefe(QObject* empfaenger, QEvent* ereignis) {
     if (!IstEigenesFenster(static_cast<QWidget*>(empfaenger)->window()))
         return false;
     if (ereignis->type() == QEvent::Wheel)
-        return Mausrad(ereignis);
+        return Mausrad(empfaenger, ereignis);
     if (ereignis->type() == QEvent::KeyPress)
         return Taste(ereignis);
     return false;
@@ -44,7 +44,14 @@ bool NachrichtenFilter::IstEigenesFenster(const QWidget* fenster) const {
     return false;
 }
 
-bool NachrichtenFilter::Mausrad(QEvent* ereignis) {
+bool NachrichtenFilter::Mausrad(QObject* empfaenger, QEvent* ereignis) {
+    if (m_haupt.Panel1->isVisibleTo(&m_haupt)) {
+        // The grid scrolls for the wheel over the main window; other windows keep theirs.
+        if (static_cast<QWidget*>(empfaenger)->window() != &m_haupt)
+            return false;
+        m_haupt.FormMouseWheel(static_cast<QWheelEvent*>(ereignis)->angleDelta().y());
+        return true;
+    }
     if (!m_haupt.Panel2->isVisibleTo(&m_haupt))
         return false;
     const Nebenfenster& fenster = m_haupt.Fenster();

@@ -9,7 +9,8 @@ namespace senvio {
 class TMainForm;
 
 // Sees every event for the program's own windows before it is delivered: the mouse
-// wheel moves the list's selection like the arrow keys, keys scroll the logo grid
+// wheel moves the list's selection like the arrow keys (over the shown logo grid it
+// scrolls the grid), keys scroll the logo grid
 // while it is shown (and go nowhere else), and F1 opens the help.
 class NachrichtenFilter {
 public:
@@ -20,7 +21,7 @@ public:
 private:
     // The six windows of the program; the desktop's dialogs are not among them.
     bool IstEigenesFenster(const QWidget* fenster) const;
-    bool Mausrad(QEvent* ereignis);
+    bool Mausrad(QObject* empfaenger, QEvent* ereignis);
     bool Taste(QEvent* ereignis);
 
     TMainForm& m_haupt;

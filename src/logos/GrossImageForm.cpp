@@ -1,18 +1,56 @@
 #include "logos/GrossImageForm.h"
 
-#include <QLabel>
+#include "platform/Fehler.h"
+#include "view/PngBild.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
 
 namespace senvio {
 
+void GestrecktesBild::SetzeBild(const QImage& bild) {
+    m_bild = bild;
+    update();
+}
+
+void GestrecktesBild::paintEvent(QPaintEvent*) {
+    QPainter maler(this);
+    if (!m_bild.isNull())
+        maler.drawImage(rect(), m_bild);
+}
+
+void GestrecktesBild::mousePressEvent(QMouseEvent*) {
+    emit Geklickt();
+}
+
 TGrossImageForm::TGrossImageForm(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     resize(315, 231);
-    Image1 = new QLabel(this);
-    Image1->setScaledContents(true);
+    if (const QScreen* schirm = QGuiApplication::primaryScreen())
+        move(schirm->availableGeometry().center() - rect().center());
+    Image1 = new GestrecktesBild(this);
     Image1->setGeometry(0, height() - 190, width(), 190);
+    connect(Image1, &GestrecktesBild::Geklickt, this, &TGrossImageForm::GrossImageClick);
 }
 
 void TGrossImageForm::resizeEvent(QResizeEvent*) {
     Image1->setGeometry(0, height() - 190, width(), 190);
+}
+
+void TGrossImageForm::ZeigeLogo(const QString& pfad) {
+    const QImage logo = LesePngDatei(pfad);
+    if (logo.isNull())
+        throw Fehler(QStringLiteral("Das Logo \"") + pfad + QStringLiteral("\" kann nicht gelesen werden"));
+    Image1->SetzeBild(logo);
+    setWindowTitle(QFileInfo(pfad).fileName());
+    show();
+    raise();
+    activateWindow();
+}
+
+void TGrossImageForm::GrossImageClick() {
+    close();
 }
 
 } // namespace senvio

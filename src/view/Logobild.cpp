@@ -5,10 +5,12 @@
 #include <pixman.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <memory>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace senvio {
@@ -84,15 +86,16 @@ const std::vector<pixman_fixed_t>& FilterParameter(const Kern& x, const Kern& y)
     return eintrag->second;
 }
 
-// Resamples in one pass. pixman applies the separable kernel as a full 2-D grid of
-// taps, so SkaliereLanczos runs one pass per direction: far fewer taps, same result.
-QImage SkaliereEinmal(const QImage& quelle, QSize ziel) {
-    QImage q = quelle;
-    QImage ergebnis(ziel, QImage::Format_RGB32);
-    PixmanBild quellbild = UmhuelleBild(q);
-    PixmanBild zielbild = UmhuelleBild(ergebnis);
-    const double sx = double(q.width()) / ziel.width();
-    const double sy = double(q.height()) / ziel.height();
+// Resamples rows `von` to `bis` (exclusive) of the target in one pass; the source's
+// rows lie at the same place as in the whole picture, so every target pixel comes
+// out as a pass over everything would give it. pixman applies the separable kernel
+// as a full 2-D grid of taps, so SkaliereLanczos runs one pass per direction: far
+// fewer taps, same result.
+void SkaliereZeilen(QImage& quelle, QImage& ziel, int von, int bis) {
+    PixmanBild quellbild = UmhuelleBild(quelle);
+    PixmanBild zielbild = UmhuelleBild(ziel);
+    const double sx = double(quelle.width()) / ziel.width();
+    const double sy = double(quelle.height()) / ziel.height();
     pixman_transform_t transformation;
     pixman_transform_init_scale(&transformation, pixman_double_to_fixed(sx), pixman_double_to_fixed(sy));
     pixman_image_set_transform(quellbild.get(), &transformation);
@@ -103,24 +106,52 @@ QImage SkaliereEinmal(const QImage& quelle, QSize ziel) {
                             int(parameter.size()));
     // Edge pixels repeat outward, so the kernel does not pull black in at the borders.
     pixman_image_set_repeat(quellbild.get(), PIXMAN_REPEAT_PAD);
-    pixman_image_composite32(PIXMAN_OP_SRC, quellbild.get(), nullptr, zielbild.get(), 0, 0, 0, 0, 0, 0, ziel.width(),
-                             ziel.height());
-    return ergebnis;
+    pixman_image_composite32(PIXMAN_OP_SRC, quellbild.get(), nullptr, zielbild.get(), 0, von, 0, 0, 0, von,
+                             ziel.width(), bis - von);
+}
+
+QImage Weiss(QSize groesse) {
+    QImage bild(groesse, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    return bild;
+}
+
+// The target rows whose kernel reaches source rows `von` to `bis` (exclusive), with
+// a margin of two rows for the kernel's phases; the rest sees only what lies outside.
+std::pair<int, int> BetroffeneZeilen(int von, int bis, int quellHoehe, int zielHoehe) {
+    const double skala = double(quellHoehe) / zielHoehe;
+    const double reichweite = 3.0 * std::max(skala, 1.0) + 2.0;
+    const int erste = int(std::floor((von - reichweite) / skala - 0.5));
+    const int letzte = int(std::ceil((bis + reichweite) / skala + 0.5));
+    return {std::clamp(erste, 0, zielHoehe), std::clamp(letzte, 0, zielHoehe)};
 }
 
 } // namespace
 
 QImage SkaliereLanczos(const QImage& bild, QSize ziel) {
+    return SkaliereLanczosAufWeiss(bild, ziel, bild.rect());
+}
+
+QImage SkaliereLanczosAufWeiss(const QImage& bild, QSize ziel, QRect inhalt) {
     if (ziel.isEmpty())
         return QImage(ziel, QImage::Format_RGB32);
-    if (bild.isNull() || bild.width() <= 0 || bild.height() <= 0) {
-        QImage weiss(ziel, QImage::Format_RGB32);
-        weiss.fill(Qt::white);
-        return weiss;
-    }
-    const QImage quelle = bild.convertToFormat(QImage::Format_RGB32);
-    const QImage waagrecht = SkaliereEinmal(quelle, QSize(ziel.width(), quelle.height()));
-    return SkaliereEinmal(waagrecht, ziel);
+    if (bild.isNull() || bild.width() <= 0 || bild.height() <= 0)
+        return Weiss(ziel);
+    // Our own copy: pixman reads through a pointer to writable bits.
+    QImage quelle = bild.convertToFormat(QImage::Format_RGB32);
+    quelle.detach();
+    const QRect band = inhalt.intersected(quelle.rect());
+    if (band.isEmpty())
+        return Weiss(ziel);
+    // Across: one row in gives one row out, so only the rows of the content are done.
+    QImage waagrecht = Weiss(QSize(ziel.width(), quelle.height()));
+    SkaliereZeilen(quelle, waagrecht, band.top(), band.bottom() + 1);
+    // Down: only the target rows that reach into the content.
+    QImage ergebnis = Weiss(ziel);
+    const auto [erste, letzte] = BetroffeneZeilen(band.top(), band.bottom() + 1, quelle.height(), ziel.height());
+    if (erste < letzte)
+        SkaliereZeilen(waagrecht, ergebnis, erste, letzte);
+    return ergebnis;
 }
 
 } // namespace senvio

@@ -99,5 +99,23 @@ TEST(Lanczos, EintragslogoEinesBreitenLogos) {
     EXPECT_EQ(logo.pixelColor(30, 27), Weiss);
 }
 
+// Skipping the white rows must not change a single pixel: compared with the whole
+// resampling for bands of several heights, shrinking and enlarging.
+TEST(Lanczos, WeisserRandWirdUebersprungenOhneAbweichung) {
+    const std::pair<QSize, QRect> faelle[] = {
+        {{96, 96}, {0, 84, 311, 156}}, {{96, 96}, {0, 160, 311, 3}},    {{96, 96}, {9, 0, 292, 324}},
+        {{60, 40}, {0, 43, 140, 14}},  {{400, 500}, {0, 100, 311, 50}}, {{96, 96}, {0, 0, 311, 1}},
+        {{96, 96}, {0, 323, 311, 1}},
+    };
+    for (const auto& [ziel, band] : faelle) {
+        QImage bild = Einfarbig(band.right() < 140 ? 140 : 311, band.right() < 140 ? 100 : 324, Weiss);
+        for (int y = band.top(); y <= band.bottom(); ++y)
+            for (int x = band.left(); x <= band.right(); ++x)
+                bild.setPixelColor(x, y, QColor((x * 7) % 256, (y * 13) % 256, (x * y) % 256));
+        EXPECT_EQ(SkaliereLanczosAufWeiss(bild, ziel, band), SkaliereLanczos(bild, ziel))
+            << band.y() << "+" << band.height() << " → " << ziel.height();
+    }
+}
+
 } // namespace
 } // namespace senvio

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+// The picture of one logo tile.
+namespace senvio {
+
+// Where a w × h picture lands when fitted into a W × H box: full width when
+// w / h ≥ W / H, else full height; the other side rounded, halves away from zero,
+// and the picture centred.
+QRect EingepassterBereich(QSize bild, QSize kasten);
+
+// The picture stretched (nearest neighbour) into its fitted area of a white box.
+QImage PasseBildEin(const QImage& bild, QSize kasten);
+
+// The 96 × 96 picture of a decoded logo: fitted into 311 × 324 on white, then
+// squeezed to the square with the Lanczos filter. A null logo gives a null picture.
+// Uses no fonts, so it may run on any thread.
+QImage SkaliereKachellogo(const QImage& logo);
+
+// The tile of a scaled logo, or "FEHLER" in red for a null one; both get a frame
+// along x = 1, x = 95, y = 1 and y = 95 that inverts what lies beneath.
+QImage ErstelleKachelbild(const QImage& kachellogo);
+
+// The tile of a logo file; a file that is missing or does not decode shows "FEHLER".
+QImage ErstelleLogoKachel(const QString& pfad);
+
+} // namespace senvio

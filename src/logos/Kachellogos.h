@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+
+#include <functional>
+
+namespace senvio {
+
+// Decodes and scales the logos of a group on every processor core: the work of a
+// load is nearly all decoding and resampling. Each picture (SkaliereKachellogo of
+// the file, null when it does not decode) is handed to `fertig` on the calling
+// thread, in the order of the paths, as soon as it and all before it are done.
+void ErstelleKachellogos(const QStringList& pfade, const std::function<void(int, const QImage&)>& fertig);
+
+} // namespace senvio

@@ -1,0 +1,93 @@
+// Tile positions, the scroll range and the tile picture, with values worked out by hand.
+#include "logos/Kachelbild.h"
+#include "logos/Kachelgeometrie.h"
+
+#include "TestDateien.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace senvio::test {
+namespace {
+
+QImage Einfarbig(int breite, int hoehe, QColor farbe) {
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    bild.fill(farbe);
+    return bild;
+}
+
+TEST(KachelGeometrie, SpaltenPositionenUndScrollBereich) {
+    EXPECT_EQ(KachelSpalten(464, 3), 3);
+    EXPECT_EQ(KachelSpalten(464, 40), 4); // (464 − 12) div 106
+    EXPECT_EQ(KachelSpalten(435, 40), 3); // 423 div 106
+    EXPECT_EQ(KachelSpalten(100, 40), 1); // never fewer than one
+    const std::pair<int, const char*> positionen[] = {{0, "12x12"},  {2, "228x12"},   {3, "336x12"},
+                                                      {4, "12x120"}, {10, "228x228"}, {39, "336x984"}};
+    for (const auto& [index, text] : positionen)
+        EXPECT_EQ(PositionsText(KachelPosition(index, 4)), QLatin1String(text)) << index;
+    EXPECT_EQ(KachelPosition(2, 3), QPoint(228, 12));
+    EXPECT_EQ(KachelScrollBereich(0, 466), 108);
+    EXPECT_EQ(KachelScrollBereich(3, 466), 108);
+    EXPECT_EQ(KachelScrollBereich(4, 466), 216); // a full row still adds one
+    EXPECT_EQ(KachelScrollBereich(40, 466), 1188);
+    EXPECT_EQ(KachelScrollBereich(3, 50), 432); // at least one per row
+}
+
+TEST(KachelBild, EinpassenRundetUndZentriert) {
+    const QSize kasten(311, 324);
+    EXPECT_EQ(EingepassterBereich({90, 100}, kasten), QRect(9, 0, 292, 324));   // 291.6, (311 − 292) / 2
+    EXPECT_EQ(EingepassterBereich({200, 100}, kasten), QRect(0, 84, 311, 156)); // 155.5 rounds up
+    EXPECT_EQ(EingepassterBereich({311, 324}, kasten), QRect(0, 0, 311, 324));  // equal ratios: full width
+    EXPECT_EQ(EingepassterBereich({1000, 10}, kasten), QRect(0, 160, 311, 3));  // 3.11
+    EXPECT_TRUE(EingepassterBereich({0, 10}, kasten).isEmpty());
+
+    const QImage hoch = PasseBildEin(Einfarbig(90, 100, Qt::red), kasten);
+    ASSERT_EQ(hoch.size(), kasten);
+    EXPECT_EQ(hoch.pixelColor(8, 100), QColor(Qt::white));
+    EXPECT_EQ(hoch.pixelColor(9, 0), QColor(Qt::red));
+    EXPECT_EQ(hoch.pixelColor(300, 323), QColor(Qt::red));
+    EXPECT_EQ(hoch.pixelColor(301, 100), QColor(Qt::white));
+}
+
+TEST(KachelBild, LogoMitUmkehrendemRahmen) {
+    const QImage kachel = ErstelleKachelbild(SkaliereKachellogo(Einfarbig(200, 100, Qt::red)));
+    ASSERT_EQ(kachel.size(), QSize(96, 96));
+    // Rows 84 to 239 of 324 are red: 24.9 to 71.1 of 96.
+    EXPECT_EQ(kachel.pixelColor(48, 48), QColor(Qt::red));
+    EXPECT_EQ(kachel.pixelColor(48, 10), QColor(Qt::white));
+    EXPECT_EQ(kachel.pixelColor(48, 85), QColor(Qt::white));
+    // The frame inverts: black over white, cyan over red; row and column 0 stay.
+    for (const QPoint punkt :
+         {QPoint(1, 1), QPoint(95, 1), QPoint(1, 95), QPoint(95, 95), QPoint(48, 1), QPoint(1, 10)})
+        EXPECT_EQ(kachel.pixelColor(punkt), QColor(Qt::black)) << punkt.x() << "," << punkt.y();
+    EXPECT_EQ(kachel.pixelColor(1, 48), QColor(Qt::cyan));
+    EXPECT_EQ(kachel.pixelColor(95, 48), QColor(Qt::cyan));
+    EXPECT_EQ(kachel.pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(kachel.pixelColor(0, 48), QColor(Qt::red));
+    EXPECT_EQ(kachel.pixelColor(94, 48), QColor(Qt::red));
+}
+
+TEST(KachelBild, FehlendeUndKaputteDateiZeigenFehler) {
+    QTemporaryDir tmp;
+    const QString kaputt = tmp.path() + QStringLiteral("/kaputt.png");
+    Schreib(kaputt, QByteArray("\x89PNG\r\n\x1a\nkein Bild", 18));
+    const QImage fehler = ErstelleLogoKachel(kaputt);
+    EXPECT_EQ(ErstelleLogoKachel(tmp.path() + QStringLiteral("/fehlt.png")), fehler);
+    int rot = 0;
+    for (int y = 0; y < 96; ++y)
+        for (int x = 0; x < 96; ++x) {
+            const QColor farbe = fehler.pixelColor(x, y);
+            if (farbe.red() > 200 && farbe.green() < 60) {
+                ++rot;
+                // The red text stays in the middle.
+                EXPECT_TRUE(x > 20 && x < 76 && y > 30 && y < 66) << x << "," << y;
+            }
+        }
+    EXPECT_GT(rot, 20);
+    EXPECT_EQ(fehler.pixelColor(48, 1), QColor(Qt::black));
+    EXPECT_EQ(fehler.pixelColor(0, 0), QColor(Qt::white));
+}
+
+} // namespace
+} // namespace senvio::test

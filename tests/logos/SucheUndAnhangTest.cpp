@@ -1,0 +1,111 @@
+// Finding logos by name, the scroll targets of the search, the search dialog's
+// selection, and the pieces of attaching a logo.
+#include "logos/Logoanhang.h"
+#include "logos/Logosuche.h"
+#include "logos/SuchForm.h"
+
+#include "TestDateien.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace senvio::test {
+namespace {
+
+const QStringList Gruppe{QStringLiteral("ARD.png"), QStringLiteral("ard-alpha.png"), QStringLiteral("BR.png"),
+                         QStringLiteral("TV ard.png")};
+
+TEST(Logosuche, ErstGleicherNameDannTeiltexte) {
+    const std::pair<const char*, QList<int>> faelle[] = {
+        {"ard.png", {0}},   // the whole name, any case
+        {"  Br.PNG ", {2}}, // trimmed for the whole name
+        {"ARD", {0, 1, 3}}, // no name equals it: every name holding it
+        {" ar", {3}},       // the leading blank is kept for the part
+        {"alpha ", {}},     // and so is a trailing one
+        {"", {}},           {"zdf", {}},
+    };
+    for (const auto& [text, erwartet] : faelle)
+        EXPECT_EQ(SucheLogos(Gruppe, QString::fromUtf8(text)), erwartet) << text;
+}
+
+TEST(Logosuche, ScrollZiele) {
+    const std::tuple<int, int, int> faelle[] = {
+        // {i, n, T}
+        {39, 40, 567}, // 27 · 39 − 108 − 108 − 216 − 54
+        {10, 40, 162}, {3, 40, 0},   {4, 40, 0},    {23, 40, 513}, {24, 40, 432}, // 540 − 108
+        {30, 40, 378},                                                            // 702 − 108 − 216
+        {2, 12, 0},    {5, 12, -10}, {11, 20, -10}, {12, 20, 216}, {19, 20, 405},
+    };
+    for (const auto& [i, n, ziel] : faelle)
+        EXPECT_EQ(ScrollZiel(i, n), ziel) << i << " von " << n;
+}
+
+TEST(Suchdialog, DerLetzteTrefferBleibtGewaehltDoppelklickFuehrtZurKachel) {
+    TSuchForm suche;
+    QStringList pfade;
+    for (const QString& name : Gruppe)
+        pfade << QStringLiteral("/logos/ARD/") + name;
+    suche.FuelleNamen(pfade);
+    suche.FuelleNamen({QStringLiteral("/anders/x.png")}); // filled once per group
+    ASSERT_EQ(suche.TntListBox1->count(), 4);
+    EXPECT_EQ(suche.TntListBox1->item(3)->text(), QStringLiteral("TV ard.png"));
+
+    suche.TntEdit1->setText(QStringLiteral("ARD"));
+    suche.SuchBtnClick();
+    ASSERT_EQ(suche.TntListBox2->count(), 3);
+    EXPECT_EQ(suche.TntListBox1->currentRow(), 3);
+
+    QScrollBar leiste;
+    leiste.setRange(0, 500);
+    const QStringList positionen{QStringLiteral("12x12"), QStringLiteral("120x12"), QStringLiteral("228x12"),
+                                 QStringLiteral("336x12")};
+    QList<QPoint> klicks;
+    suche.SetzeRaster({&leiste, &positionen, [&](QPoint punkt) { klicks << punkt; }});
+    suche.TntListBox2->setCurrentRow(1);
+    suche.ListBox2DblClick();
+    EXPECT_EQ(suche.TntListBox1->currentRow(), 1);
+    EXPECT_EQ(klicks, QList<QPoint>{QPoint(120, 12)});
+    EXPECT_EQ(suche.result(), int(QDialog::Accepted));
+
+    suche.Leere();
+    EXPECT_EQ(suche.TntListBox1->count() + suche.TntListBox2->count(), 0);
+    EXPECT_TRUE(suche.TntEdit1->text().isEmpty());
+}
+
+TEST(Logoanhang, ZeileNamensfeldUndKopie) {
+    const QString pfad = QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\zdf.png");
+    EXPECT_EQ(ZeileMitLogo(QStringLiteral("    2   = ZDF  #png#Ohne Logo1.png"), QStringLiteral("zdf.png")),
+              QStringLiteral("    2   = ZDF  #png#") + pfad);
+    EXPECT_EQ(ZeileMitLogo(QStringLiteral("    2   = ZDF #png#alt #png#x.png"), QStringLiteral("zdf.png")),
+              QStringLiteral("    2   = ZDF #png#") + pfad);
+    EXPECT_EQ(ZeileMitLogo(QStringLiteral("    2   = ZDF"), QStringLiteral("zdf.png")), std::nullopt);
+
+    EXPECT_EQ(Namensfeldtext(QStringLiteral("ARD.PNG")), QStringLiteral("ARD"));
+    EXPECT_EQ(Namensfeldtext(QStringLiteral("a.png.png")), QStringLiteral("a.png"));
+    EXPECT_EQ(Namensfeldtext(QStringLiteral("x.p")), QStringLiteral("x.p"));
+    QFont schrift(QStringLiteral("DejaVu Sans"));
+    schrift.setPixelSize(16);
+    const QString lang = KuerzeNamen(QString(200, QLatin1Char('W')), schrift);
+    EXPECT_LE(QFontMetrics(schrift).horizontalAdvance(lang) + 8, 280);
+    EXPECT_GT(QFontMetrics(schrift).horizontalAdvance(lang + QLatin1Char('W')) + 8, 280);
+    EXPECT_EQ(KuerzeNamen(QStringLiteral("ZDF"), schrift), QStringLiteral("ZDF"));
+
+    QTemporaryDir tmp;
+    const QString quelle = tmp.path() + QStringLiteral("/neu.png");
+    const QString ziel = tmp.path() + QStringLiteral("/zdf.png");
+    Schreib(quelle, QByteArray(100000, 'n'));
+    Schreib(ziel, QByteArray("alt"));
+    EXPECT_TRUE(KopiereLogo(quelle, ziel));
+    EXPECT_EQ(Lies(ziel), QByteArray(100000, 'n'));
+    EXPECT_FALSE(KopiereLogo(quelle, tmp.path() + QStringLiteral("/fehlt/zdf.png")));
+    EXPECT_FALSE(KopiereLogo(tmp.path() + QStringLiteral("/fehlt.png"), ziel));
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files).size(), 2); // no temporary file left
+}
+
+} // namespace
+} // namespace senvio::test
