@@ -11,7 +11,10 @@
 // 2. Every pixel is opaque: its alpha byte is FF.
 // 3. Decoding the same bytes again gives the same pixels, so no uninitialised
 //    memory reaches the picture (interlaced files fill their rows over seven passes).
+// 4. A picture of at most 2^16 pixels (any shape, 1 × 16384 included) also makes
+//    its logo tile: 96 × 96, Format_RGB32, every pixel opaque.
 #include "Invariante.h"
+#include "logos/Kachelbild.h"
 #include "view/PngBild.h"
 
 #include <algorithm>
@@ -78,6 +81,13 @@ void PruefeDekodierung(const QByteArray& bytes) {
         }
     }
     Pruefe(DekodierePng(bytes) == bild, "zweites Dekodieren ergibt andere Pixel");
+    if (qint64(bild.width()) * bild.height() <= (1 << 16)) {
+        const QImage kachel = SkaliereKachellogo(bild);
+        Pruefe(kachel.size() == QSize(96, 96) && kachel.format() == QImage::Format_RGB32, "Kachel falsch bemessen");
+        for (int y = 0; y < 96; ++y)
+            for (int x = 0; x < 96; ++x)
+                Pruefe(qAlpha(kachel.pixel(x, y)) == 255, "Kachelpixel nicht deckend");
+    }
 }
 
 } // namespace
