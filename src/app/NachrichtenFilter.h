@@ -9,8 +9,8 @@ namespace senvio {
 class TMainForm;
 
 // Sees every event for the program's own windows before it is delivered: the mouse
-// wheel moves the list's selection like the arrow keys, keys scroll the logo grid
-// while it is shown (and go nowhere else), and F1 opens the help.
+// wheel moves the list's selection like the arrow keys, keys to the main window scroll
+// the logo grid while it is shown (and go nowhere else), and F1 opens the help.
 class NachrichtenFilter {
 public:
     explicit NachrichtenFilter(TMainForm& haupt);
@@ -21,7 +21,7 @@ private:
     // The six windows of the program; the desktop's dialogs are not among them.
     bool IstEigenesFenster(const QWidget* fenster) const;
     bool Mausrad(QEvent* ereignis);
-    bool Taste(QEvent* ereignis);
+    bool Taste(QEvent* ereignis, const QWidget* fenster);
 
     TMainForm& m_haupt;
 };
