@@ -1,9 +1,11 @@
 #include "list/TextlistenForm.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 
 namespace senvio {
 
@@ -24,6 +26,8 @@ TTextlistenForm::TTextlistenForm(QWidget* eltern) : QWidget(eltern, Qt::Window) 
     }
     connect(Button1, &QPushButton::clicked, this, &TTextlistenForm::Einfuegen);
     connect(TntListBox1, &QListWidget::itemDoubleClicked, this, &TTextlistenForm::Einfuegen);
+    if (const QScreen* schirm = QGuiApplication::primaryScreen())
+        move(schirm->availableGeometry().center() - rect().center());
     // Cancelling only minimises: the names stay for the next use of the command.
     connect(Button2, &QPushButton::clicked, this, &QWidget::showMinimized);
 }
