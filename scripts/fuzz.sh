@@ -7,7 +7,7 @@ set -euo pipefail
 sekunden="${1:-30}"
 wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bau="$wurzel/build-fuzz"
-ziele=(fuzz_listendatei fuzz_einstellungen fuzz_bmp fuzz_png)
+ziele=(fuzz_listendatei fuzz_einstellungen fuzz_sendernamen fuzz_bmp fuzz_png)
 
 CC=clang-14 CXX=clang++-14 cmake -S "$wurzel" -B "$bau" -DSENVIO_FUZZ=ON -DSENVIO_TESTS=OFF >/dev/null
 cmake --build "$bau" -j2 --target "${ziele[@]}"
@@ -27,6 +27,15 @@ seeds_einstellungen() {
     printf '\x00\x0aNeue Liste; Senvio\r\n[Einstellungen]\r\nListe=Meine Liste\r\nSchrift = DejaVu Sans\r\n\r\n; Drucker\r\n[Drucker]\r\nBreite="  105 "\r\n' >"$k/crlf.ini"
     printf '\x06\x06Gr\xc3\xb6\xc3\x9f\xef\xbb\xbf[gr\xc3\xb6\xc3\x9fe]\nbreite=1\n[Drucker]\n  schrift  =  \x27Arial\x27\n[Letzte Liste]\n\xdcber uns=S\xfcd' >"$k/lf-utf8.ini"
     printf '\x0f\x02  [Letzte Liste\r\n\xdcber uns\r\n=x\r\n[Einstellungen]\r' >"$k/kaputt.ini"
+}
+
+# Station name files with each byte-order mark, in UTF-8 without one, and in Windows-1252.
+seeds_sendernamen() {
+    local k="$1"
+    { printf '\xff\xfe'; printf 'Das Erste\r\nПервый канал\r\n' | utf16 UTF-16LE; } >"$k/utf16le.txt"
+    { printf '\xfe\xff'; printf 'ZDF\n3sat' | utf16 UTF-16BE; printf '\x04'; } >"$k/utf16be.txt"
+    printf '\xef\xbb\xbfORF \xc3\x961\r\n' >"$k/utf8bom.txt"
+    printf 'S\xfcdwest\rArte\tHD\n\n\x80' >"$k/cp1252.txt"
 }
 
 # BMP files: 24 bit bottom-up with row padding, 32 bit top-down, 32 bit with colour

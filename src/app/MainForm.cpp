@@ -112,6 +112,7 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
     if (m_fenster.textliste)
         for (int k = 0; k < 5; ++k)
             m_fenster.textliste->OhneImage[k]->setPixmap(QPixmap::fromImage(Platzhalterbild(k)));
+    VerbindeBearbeitung();
     m_umgebung.platzhalterZaehler = 0;
     LadeLetzteListe();
     KorrigiereDieNummern();

@@ -75,6 +75,8 @@ public:
     void ScrolleLogos(int taste);
 
     void KorrigiereDieNummern();
+    // As drawing would leave it; tests set it before a command.
+    void SetzePlatzhalterzaehler(int wert) { m_umgebung.platzhalterZaehler = wert; }
 
     // The list font of the list view and the measuring field, and at 10 points of the
     // controls that follow it; the name field only at start-up.
@@ -126,13 +128,13 @@ public slots:
     void Beenden1Click();
     void HilfeClick();
     // Built by the commands that edit, print and search; present here already.
-    void Eintragbearbeiten1Click() {}
-    void NeuerTexteintrageinfuegenClick() {}
+    void Eintragbearbeiten1Click();
+    void NeuerTexteintrageinfuegenClick();
     void SenderlogoanaktuellenEintrageinfuegen1Click();
-    void Eintraglschen1Click() {}
+    void Eintraglschen1Click();
     void DruckenClick() {}
     void BildClick() {}
-    void Schriftart1Click() {}
+    void Schriftart1Click();
     void Suchen1Click();
 
 public:
@@ -171,6 +173,11 @@ private:
     void ZeigeListenStatus();
     void VerbergeKopf();
     QString AktuelleListendatei() const;
+    // Editing and reordering: the list view's and the station picker's requests.
+    void VerbindeBearbeitung();
+    void FuegeTexteintragEin();
+    void VerschiebeEintrag(int von, int nach);
+    void ZeigeKontextmenue(const QPoint& global);
     void VerbindeLogoBefehle();
     void BaueKachelnAuf();
     void KachelMausDruck(int tag, Qt::MouseButton taste);

@@ -4,6 +4,7 @@
 #include "list/BearbeitenForm.h"
 #include "list/TextlistenForm.h"
 #include "logos/SuchForm.h"
+#include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 
 #include <QCheckBox>
@@ -28,6 +29,14 @@ void SetzeSchrift(QWidget* widget, const QFont& schrift, const QColor& farbe) {
 }
 
 } // namespace
+
+void TMainForm::Schriftart1Click() {
+    const std::optional<Schriftwahl> wahl = Dialoge::Schrift(this);
+    if (!wahl)
+        return;
+    SetzeListenschrift({wahl->schrift, wahl->farbe}, false);
+    SchreibeListenschrift(m_ordner.einstellungen, AktuelleListenschrift());
+}
 
 Listenschrift TMainForm::AktuelleListenschrift() const {
     return {Listbox1->font(), Listbox1->Schriftfarbe()};

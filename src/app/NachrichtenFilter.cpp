@@ -30,7 +30,7 @@ bool NachrichtenFilter::Pruefe(QObject* empfaenger, QEvent* ereignis) {
     if (ereignis->type() == QEvent::Wheel)
         return Mausrad(empfaenger, ereignis);
     if (ereignis->type() == QEvent::KeyPress)
-        return Taste(ereignis);
+        return Taste(ereignis, static_cast<QWidget*>(empfaenger)->window());
     return false;
 }
 
@@ -66,12 +66,15 @@ bool NachrichtenFilter::Mausrad(QObject* empfaenger, QEvent* ereignis) {
     return true;
 }
 
-bool NachrichtenFilter::Taste(QEvent* ereignis) {
-    const Nebenfenster& fenster = m_haupt.Fenster();
-    if ((fenster.suche && fenster.suche->isVisible()) || (fenster.nameEingabe && fenster.nameEingabe->isVisible()))
+bool NachrichtenFilter::Taste(QEvent* ereignis, const QWidget* fenster) {
+    const Nebenfenster& neben = m_haupt.Fenster();
+    if ((neben.suche && neben.suche->isVisible()) || (neben.nameEingabe && neben.nameEingabe->isVisible()))
         return false;
     const int taste = static_cast<QKeyEvent*>(ereignis)->key();
     if (m_haupt.Panel1->isVisibleTo(&m_haupt)) {
+        // The edit dialog and the station picker keep their keys while the logos show.
+        if (fenster != &m_haupt)
+            return false;
         m_haupt.ScrolleLogos(taste);
         return true;
     }

@@ -10,8 +10,8 @@ class TMainForm;
 
 // Sees every event for the program's own windows before it is delivered: the mouse
 // wheel moves the list's selection like the arrow keys (over the shown logo grid it
-// scrolls the grid), keys scroll the logo grid
-// while it is shown (and go nowhere else), and F1 opens the help.
+// scrolls the grid), keys to the main window scroll the logo grid while it is shown
+// (and go nowhere else), and F1 opens the help.
 class NachrichtenFilter {
 public:
     explicit NachrichtenFilter(TMainForm& haupt);
@@ -22,7 +22,7 @@ private:
     // The six windows of the program; the desktop's dialogs are not among them.
     bool IstEigenesFenster(const QWidget* fenster) const;
     bool Mausrad(QObject* empfaenger, QEvent* ereignis);
-    bool Taste(QEvent* ereignis);
+    bool Taste(QEvent* ereignis, const QWidget* fenster);
 
     TMainForm& m_haupt;
 };

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -15,10 +17,23 @@ class TTextlistenForm : public QWidget {
     Q_OBJECT
 public:
     explicit TTextlistenForm(QWidget* eltern = nullptr);
+
+    // Replaces the names; none is selected.
+    void LadeNamen(const QStringList& namen);
+    // The selected name, unchanged; nothing when none is selected.
+    std::optional<QString> GewaehlterName() const;
+
     QListWidget* TntListBox1 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QLabel* OhneImage[5] = {};
+
+signals:
+    // "Einfügen", a double click on a name or Enter.
+    void Einfuegen();
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
 };
 
 } // namespace senvio

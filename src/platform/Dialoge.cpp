@@ -19,6 +19,7 @@ struct Skript {
     std::deque<bool> antworten;
     std::deque<QString> dateinamen;
     std::deque<std::function<int(QDialog&)>> dialoge;
+    std::deque<std::optional<Schriftwahl>> schriften;
     QList<Dialoge::Meldung> meldungen;
     QStringList dokumente;
     QString ordner;
@@ -28,6 +29,12 @@ struct Skript {
 Skript& skript() {
     static Skript s;
     return s;
+}
+
+// The font dialog remembers its last choice until the program ends.
+std::optional<Schriftwahl>& letzteSchrift() {
+    static std::optional<Schriftwahl> wahl;
+    return wahl;
 }
 
 template <typename T> std::optional<T> Naechstes(std::deque<T>& schlange) {
@@ -135,6 +142,24 @@ int Dialoge::ZeigeModal(QDialog& dialog) {
     return dialog.exec();
 }
 
+std::optional<Schriftwahl> Dialoge::Schrift(QWidget* eltern) {
+    std::optional<Schriftwahl> wahl;
+    if (skript().an) {
+        wahl = Naechstes(skript().schriften).value_or(std::nullopt);
+    } else {
+        SchriftDialog dialog(LetzteSchriftwahl(), eltern);
+        if (dialog.exec() == QDialog::Accepted)
+            wahl = dialog.Auswahl();
+    }
+    if (wahl)
+        letzteSchrift() = wahl;
+    return wahl;
+}
+
+Schriftwahl Dialoge::LetzteSchriftwahl() {
+    return letzteSchrift().value_or(StandardSchriftwahl());
+}
+
 void Dialoge::OeffneDokument(const QString& pfad) {
     skript().dokumente.append(pfad);
     if (!skript().an)
@@ -144,6 +169,7 @@ void Dialoge::OeffneDokument(const QString& pfad) {
 void Dialoge::SetzeSkriptbetrieb(bool an) {
     skript() = Skript{};
     skript().an = an;
+    letzteSchrift().reset();
 }
 
 bool Dialoge::Skriptbetrieb() {
@@ -154,6 +180,9 @@ void Dialoge::SetzeNaechsteAntwort(bool ja) {
 }
 void Dialoge::SetzeNaechstenDateinamen(const QString& pfad) {
     skript().dateinamen.push_back(pfad);
+}
+void Dialoge::SetzeNaechsteSchrift(const std::optional<Schriftwahl>& wahl) {
+    skript().schriften.push_back(wahl);
 }
 void Dialoge::SetzeNaechstenDialog(std::function<int(QDialog&)> bearbeiter) {
     skript().dialoge.push_back(std::move(bearbeiter));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SchriftDialog.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,6 +40,11 @@ public:
     // Shows a dialog of ours modally and returns its result code.
     static int ZeigeModal(QDialog& dialog);
 
+    // The font dialog; nothing when cancelled. It opens with the font last chosen in
+    // it during this run, the first time with StandardSchriftwahl().
+    static std::optional<Schriftwahl> Schrift(QWidget* eltern);
+    static Schriftwahl LetzteSchriftwahl();
+
     // Asks the desktop to open a document with its own application.
     static void OeffneDokument(const QString& pfad);
 
@@ -47,6 +54,9 @@ public:
     static void SetzeNaechsteAntwort(bool ja);
     // An empty name stands for "Abbrechen".
     static void SetzeNaechstenDateinamen(const QString& pfad);
+    // Nothing stands for "Abbrechen". A new script is a new run: the font dialog
+    // forgets its last choice.
+    static void SetzeNaechsteSchrift(const std::optional<Schriftwahl>& wahl);
     // Runs instead of exec(): fills in the dialog, then returns its result code.
     static void SetzeNaechstenDialog(std::function<int(QDialog&)> bearbeiter);
     static QList<Meldung> Meldungen();

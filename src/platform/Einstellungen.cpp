@@ -5,18 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <vector>
 
 namespace senvio {
 
 namespace {
-
-bool IstGueltigesUtf8(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    [[maybe_unused]] const QString text = decoder.decode(bytes); // decodes only when made a QString
-    return !decoder.hasError();
-}
 
 QString DekodiereIniText(QByteArrayView bytes) {
     if (IstGueltigesUtf8(bytes)) {

@@ -1,5 +1,7 @@
 #include "Zeichensatz.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace senvio {
@@ -79,6 +81,12 @@ QString DurchWindows1252(const QString& text) {
 
 QString KleinInWindows1252(const QString& text) {
     return DurchWindows1252(text).toLower();
+}
+
+bool IstGueltigesUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    [[maybe_unused]] const QString text = decoder.decode(bytes); // decodes only when made a QString
+    return !decoder.hasError();
 }
 
 } // namespace senvio

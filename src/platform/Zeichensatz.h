@@ -27,6 +27,9 @@ bool PasstInWindows1252(const QString& text);
 // The text as it comes back from a trip through the code page.
 QString DurchWindows1252(const QString& text);
 
+// True when the bytes are valid UTF-8 (the empty text included).
+bool IstGueltigesUtf8(QByteArrayView bytes);
+
 // Lower-casing as done on 8-bit text: through the code page, then Unicode rules.
 QString KleinInWindows1252(const QString& text);
 

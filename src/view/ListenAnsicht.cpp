@@ -1,8 +1,15 @@
 #include "view/ListenAnsicht.h"
 
+#include "list/Umordnung.h"
 #include "view/Listenschrift.h"
 
+#include <QDrag>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace senvio {
 
@@ -31,6 +38,32 @@ void ListenModell::ZeilenGeaendert() {
         emit dataChanged(index(0), index(rowCount() - 1));
 }
 
+void ListenModell::ZeileAngehaengt(const std::function<void()>& aenderung) {
+    beginInsertRows({}, rowCount(), rowCount());
+    aenderung();
+    endInsertRows();
+}
+
+void ListenModell::ZeileEntfernt(int zeile, const std::function<void()>& aenderung) {
+    beginRemoveRows({}, zeile, zeile);
+    aenderung();
+    endRemoveRows();
+}
+
+void ListenModell::ZeileVerschoben(int von, int nach, const std::function<void()>& aenderung) {
+    // Qt counts the destination before the move: downwards it is one past the target.
+    if (von == nach || !beginMoveRows({}, von, von, {}, nach > von ? nach + 1 : nach)) {
+        aenderung();
+        return;
+    }
+    aenderung();
+    endMoveRows();
+}
+
+Qt::ItemFlags ListenModell::flags(const QModelIndex& index) const {
+    return QAbstractListModel::flags(index) | (index.isValid() ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
+}
+
 EintragDelegate::EintragDelegate(Eintragsumgebung& umgebung, QObject* eltern)
     : QStyledItemDelegate(eltern), m_umgebung(umgebung) {}
 
@@ -57,6 +90,13 @@ ListenAnsicht::ListenAnsicht(const SenderListe& liste, Eintragsumgebung& umgebun
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Reached by clicks and by code, never by the tab key.
     setFocusPolicy(Qt::ClickFocus);
+    // Entries are dragged onto other entries; the edge scrolling is our own.
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setAutoScroll(false);
+    setContextMenuPolicy(Qt::PreventContextMenu);
     const Listenschrift standard = StandardListenschrift(palette().color(QPalette::Text));
     setFont(standard.schrift);
 }
@@ -84,6 +124,87 @@ void ListenAnsicht::SetzeSchriftfarbe(const QColor& farbe) {
     QPalette farben = palette();
     farben.setColor(QPalette::Text, farbe);
     setPalette(farben);
+}
+
+void ListenAnsicht::keyPressEvent(QKeyEvent* ereignis) {
+    const bool hoch = ereignis->key() == Qt::Key_Up;
+    if (!(hoch || ereignis->key() == Qt::Key_Down) || !(ereignis->modifiers() & Qt::ControlModifier)) {
+        QListView::keyPressEvent(ereignis);
+        return;
+    }
+    const int aktuell = AktuelleZeile();
+    if (const std::optional<int> ziel = TastenZiel(aktuell, m_modell.rowCount(), hoch)) {
+        emit VerschiebenGewuenscht(aktuell, *ziel);
+        return;
+    }
+    // Nothing to move: the key acts as the plain arrow key.
+    QKeyEvent pfeil(QEvent::KeyPress, ereignis->key(), Qt::NoModifier);
+    QListView::keyPressEvent(&pfeil);
+}
+
+void ListenAnsicht::mousePressEvent(QMouseEvent* ereignis) {
+    if (ereignis->button() != Qt::RightButton) {
+        QListView::mousePressEvent(ereignis);
+        return;
+    }
+    ereignis->accept();
+    emit KontextmenueGewuenscht(ereignis->globalPosition().toPoint());
+}
+
+void ListenAnsicht::mouseReleaseEvent(QMouseEvent* ereignis) {
+    if (ereignis->button() == Qt::RightButton)
+        ereignis->accept();
+    else
+        QListView::mouseReleaseEvent(ereignis);
+}
+
+void ListenAnsicht::startDrag(Qt::DropActions) {
+    const int zeile = AktuelleZeile();
+    if (zeile < 0)
+        return;
+    auto* daten = new QMimeData;
+    daten->setData(EintragsFormat, QByteArray::number(zeile));
+    auto* zug = new QDrag(this);
+    zug->setMimeData(daten);
+    // The drop moves the entry itself; the result of the drag changes nothing here.
+    zug->exec(Qt::MoveAction);
+}
+
+int ListenAnsicht::Ablagezeile(const QDropEvent& ereignis) const {
+    if (!ereignis.mimeData() || !ereignis.mimeData()->hasFormat(EintragsFormat))
+        return -1;
+    return indexAt(ereignis.position().toPoint()).row();
+}
+
+void ListenAnsicht::dragEnterEvent(QDragEnterEvent* ereignis) {
+    if (ereignis->mimeData() && ereignis->mimeData()->hasFormat(EintragsFormat))
+        ereignis->acceptProposedAction();
+    else
+        ereignis->ignore();
+}
+
+void ListenAnsicht::dragMoveEvent(QDragMoveEvent* ereignis) {
+    if (Ablagezeile(*ereignis) >= 0)
+        ereignis->acceptProposedAction();
+    else
+        ereignis->ignore();
+    const int y = ereignis->position().toPoint().y();
+    if (y < Randzone)
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    else if (viewport()->height() - y < Randzone)
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+}
+
+void ListenAnsicht::dropEvent(QDropEvent* ereignis) {
+    const int nach = Ablagezeile(*ereignis);
+    const int von = AktuelleZeile();
+    if (nach < 0 || von < 0) {
+        ereignis->ignore();
+        return;
+    }
+    ereignis->setDropAction(Qt::MoveAction);
+    ereignis->accept();
+    emit VerschiebenGewuenscht(von, nach);
 }
 
 } // namespace senvio

@@ -24,6 +24,11 @@ public:
     void Neuaufbau(const std::function<void()>& aenderung);
     // After lines changed in place (renumbering, an edited entry).
     void ZeilenGeaendert();
+    // One line appended, removed or moved by the change; the views keep their place.
+    void ZeileAngehaengt(const std::function<void()>& aenderung);
+    void ZeileEntfernt(int zeile, const std::function<void()>& aenderung);
+    void ZeileVerschoben(int von, int nach, const std::function<void()>& aenderung);
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
     const SenderListe& m_liste;
@@ -41,7 +46,8 @@ private:
 };
 
 // The list box of the main window: rows of 41 pixels, drawn in the list font
-// (the widget's font) and the list font's colour.
+// (the widget's font) and the list font's colour. Moving entries and the context
+// menu are asked for by signals; the main window does them.
 class ListenAnsicht : public QListView {
     Q_OBJECT
 public:
@@ -52,7 +58,30 @@ public:
     QColor Schriftfarbe() const;
     void SetzeSchriftfarbe(const QColor& farbe);
 
+    // Within this many pixels of the top or bottom edge a drag scrolls by one row.
+    static constexpr int Randzone = 15;
+    // What a drag of an entry carries; only our own list makes it.
+    static inline const QString EintragsFormat = QStringLiteral("application/x-senvio-eintrag");
+
+signals:
+    // Ctrl+Up/Down or a drop: the entry at "von" is to end at "nach".
+    void VerschiebenGewuenscht(int von, int nach);
+    // The right button at this screen position; the selection stays as it was.
+    void KontextmenueGewuenscht(const QPoint& global);
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void startDrag(Qt::DropActions aktionen) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dragMoveEvent(QDragMoveEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
+
 private:
+    // The row a drop at this point lands on, or -1 (no drag of ours, or below the last row).
+    int Ablagezeile(const QDropEvent& ereignis) const;
+
     ListenModell m_modell;
     EintragDelegate m_delegate;
 };

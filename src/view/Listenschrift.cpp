@@ -2,6 +2,8 @@
 
 #include "platform/Einstellungen.h"
 
+#include <QFontInfo>
+
 namespace senvio {
 
 namespace {
@@ -45,6 +47,28 @@ void WendeStilAn(const Schriftstil& stil, QFont& schrift) {
     schrift.setStrikeOut(stil.durchgestrichen);
 }
 
+QString StilText(const QFont& schrift) {
+    struct Eintrag {
+        Schriftstil stil;
+        const char* text;
+    };
+    static const Eintrag texte[] = {{{true, false, false, false}, "fsBold"},
+                                    {{true, true, false, false}, "fsBold + fsItalic"},
+                                    {{false, true, false, false}, "fsItalic"},
+                                    {{false, false, true, false}, "fsUnderline"},
+                                    {{false, false, false, true}, "fsStrikeout"}};
+    const Schriftstil stil{schrift.bold(), schrift.italic(), schrift.underline(), schrift.strikeOut()};
+    for (const Eintrag& e : texte)
+        if (e.stil.fett == stil.fett && e.stil.kursiv == stil.kursiv && e.stil.unterstrichen == stil.unterstrichen &&
+            e.stil.durchgestrichen == stil.durchgestrichen)
+            return QString::fromLatin1(e.text);
+    return {};
+}
+
+int ZahlAusFarbe(const QColor& farbe) {
+    return farbe.red() | farbe.green() << 8 | farbe.blue() << 16;
+}
+
 QColor FarbeAusZahl(int bbggrr) {
     return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
 }
@@ -62,6 +86,16 @@ Listenschrift LeseListenschrift(const QString& einstellungen, Listenschrift basi
     if (const std::optional<Schriftstil> stil = StilAusText(wert("FontStyle")))
         WendeStilAn(*stil, basis.schrift);
     return basis;
+}
+
+void SchreibeListenschrift(const QString& einstellungen, const Listenschrift& liste) {
+    // A font given in pixels has no point size of its own; the screen's answer stands in.
+    const int punkte = liste.schrift.pointSize() > 0 ? liste.schrift.pointSize() : QFontInfo(liste.schrift).pointSize();
+    // Like every settings write of the program, a failed one goes unremarked.
+    SchreibeIniWert(einstellungen, Abschnitt, QStringLiteral("FontName"), liste.schrift.family());
+    SchreibeIniWert(einstellungen, Abschnitt, QStringLiteral("FontSize"), QString::number(punkte));
+    SchreibeIniWert(einstellungen, Abschnitt, QStringLiteral("FontFarbe"), QString::number(ZahlAusFarbe(liste.farbe)));
+    SchreibeIniWert(einstellungen, Abschnitt, QStringLiteral("FontStyle"), StilText(liste.schrift));
 }
 
 } // namespace senvio

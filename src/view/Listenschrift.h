@@ -30,11 +30,19 @@ struct Schriftstil {
 std::optional<Schriftstil> StilAusText(const QString& text);
 void WendeStilAn(const Schriftstil& stil, QFont& schrift);
 
+// The "FontStyle" text of a font: one of the five texts above for exactly its style
+// set, the empty text for every other set (regular, bold underline, …).
+QString StilText(const QFont& schrift);
+
 // A colour kept as 0x00BBGGRR.
 QColor FarbeAusZahl(int bbggrr);
+int ZahlAusFarbe(const QColor& farbe);
 
 // The list font as the settings file leaves it: each key that is present and valid
 // replaces its part of "basis"; a size or colour that is no decimal integer is not used.
 Listenschrift LeseListenschrift(const QString& einstellungen, Listenschrift basis);
+
+// Writes "FontName", "FontSize", "FontFarbe" and "FontStyle" in this order, each at once.
+void SchreibeListenschrift(const QString& einstellungen, const Listenschrift& liste);
 
 } // namespace senvio

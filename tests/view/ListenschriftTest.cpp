@@ -30,7 +30,27 @@ TEST(Listenschrift, StiltexteOhneRuecksichtAufGrossKlein) {
     EXPECT_FALSE(StilAusText(QStringLiteral("ſsBold"))); // long s is no ASCII letter
 }
 
+TEST(Listenschrift, StiltextNurFuerGenauDieFuenfStile) {
+    // bold, italic, underline, strike-out, text written
+    const std::tuple<bool, bool, bool, bool, const char*> faelle[] = {{true, false, false, false, "fsBold"},
+                                                                      {true, true, false, false, "fsBold + fsItalic"},
+                                                                      {false, true, false, false, "fsItalic"},
+                                                                      {false, false, true, false, "fsUnderline"},
+                                                                      {false, false, false, true, "fsStrikeout"},
+                                                                      {false, false, false, false, ""},
+                                                                      {true, false, true, false, ""},
+                                                                      {true, true, true, true, ""}};
+    for (const auto& [fett, kursiv, unter, durch, text] : faelle) {
+        QFont schrift;
+        WendeStilAn({fett, kursiv, unter, durch}, schrift);
+        EXPECT_EQ(StilText(schrift), QString::fromLatin1(text));
+    }
+}
+
 TEST(Listenschrift, FarbeAlsBlauGruenRot) {
+    EXPECT_EQ(ZahlAusFarbe(QColor(0, 0, 255)), 16711680);
+    EXPECT_EQ(ZahlAusFarbe(QColor(255, 0, 0)), 255);
+    EXPECT_EQ(ZahlAusFarbe(QColor(0x56, 0x34, 0x12)), 0x00123456);
     EXPECT_EQ(FarbeAusZahl(255), QColor(255, 0, 0));
     EXPECT_EQ(FarbeAusZahl(65280), QColor(0, 255, 0));
     EXPECT_EQ(FarbeAusZahl(16711680), QColor(0, 0, 255));

@@ -1,0 +1,34 @@
+// Feeds any bytes to the station name reader and checks what must hold for every file.
+//
+// Invariants, for N = DekodiereSendernamen(bytes):
+// 1. No name holds CR or LF.
+// 2. Written back as FF FE and UTF-16 little-endian, each name followed by CR LF, the
+//    names read back unchanged; lone surrogates go through, the file stores code units.
+#include "Invariante.h"
+#include "list/Sendernamen.h"
+
+#include <cstdint>
+
+using namespace senvio;
+using senvio::fuzz::Pruefe;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
+    const QByteArray bytes(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));
+    const QStringList namen = DekodiereSendernamen(bytes);
+
+    QByteArray utf16("\xFF\xFE");
+    const auto schreibe = [&utf16](char16_t e) {
+        utf16.append(char(e & 0xFF));
+        utf16.append(char(e >> 8));
+    };
+    for (const QString& name : namen) {
+        for (const QChar z : name) {
+            Pruefe(z != u'\r' && z != u'\n', "Zeilenende in einem Namen");
+            schreibe(z.unicode());
+        }
+        schreibe(u'\r');
+        schreibe(u'\n');
+    }
+    Pruefe(DekodiereSendernamen(utf16) == namen, "UTF-16-Datei liest sich anders zurück");
+    return 0;
+}

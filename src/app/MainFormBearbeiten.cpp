@@ -1,0 +1,113 @@
+// Editing, inserting, deleting and moving entries: glue between the list view, the
+// two dialogs and the list logic.
+#include "app/MainForm.h"
+
+#include "app/Fehlerbehandlung.h"
+#include "list/BearbeitenForm.h"
+#include "list/Bearbeitung.h"
+#include "list/ListenDatei.h"
+#include "list/Sendernamen.h"
+#include "list/TextlistenForm.h"
+#include "platform/Dialoge.h"
+#include "view/ListenAnsicht.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace senvio {
+
+namespace {
+const QString TextFilter = QStringLiteral("Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*");
+} // namespace
+
+void TMainForm::VerbindeBearbeitung() {
+    connect(Listbox1, &ListenAnsicht::VerschiebenGewuenscht, this,
+            [this](int von, int nach) { FuehreAus([=, this] { VerschiebeEintrag(von, nach); }); });
+    connect(Listbox1, &ListenAnsicht::KontextmenueGewuenscht, this, &TMainForm::ZeigeKontextmenue);
+    if (m_fenster.textliste)
+        connect(m_fenster.textliste, &TTextlistenForm::Einfuegen, this,
+                [this] { FuehreAus([this] { FuegeTexteintragEin(); }); });
+}
+
+void TMainForm::Eintragbearbeiten1Click() {
+    const int i = Listbox1->AktuelleZeile();
+    if (i < 0 || !m_fenster.bearbeiten)
+        return;
+    const std::optional<QString> name = NameZumBearbeiten(m_liste.Zeile(i));
+    if (!name)
+        return;
+    TbearbeitenForm& dialog = *m_fenster.bearbeiten;
+    dialog.TntEdit1->setText(*name);
+    if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
+        return;
+    int zaehler = m_umgebung.platzhalterZaehler;
+    const std::optional<QString> neu =
+        BearbeiteteZeile(m_liste.Zeile(i), dialog.TntEdit1->text(), dialog.LogoEntfernenCheckBox->isChecked(), zaehler);
+    if (!neu)
+        return;
+    m_umgebung.platzhalterZaehler = zaehler;
+    m_liste.Ersetze(i, *neu);
+    Listbox1->Modell().ZeilenGeaendert();
+    SchreibeListendatei(AktuelleListendatei(), m_liste);
+}
+
+void TMainForm::NeuerTexteintrageinfuegenClick() {
+    TTextlistenForm* waehler = m_fenster.textliste;
+    if (!waehler)
+        return;
+    // Shown or minimised: back to the front with the names it holds.
+    if (waehler->isVisible()) {
+        waehler->showNormal();
+        waehler->raise();
+        waehler->activateWindow();
+        return;
+    }
+    const QString datei = Dialoge::DateiOeffnen(this, m_ordner.listen, TextFilter);
+    if (datei.isEmpty())
+        return;
+    waehler->LadeNamen(LeseSendernamen(datei));
+    waehler->show();
+}
+
+void TMainForm::FuegeTexteintragEin() {
+    const std::optional<QString> name = m_fenster.textliste->GewaehlterName();
+    if (!name)
+        return;
+    int zaehler = m_umgebung.platzhalterZaehler;
+    const QString zeile = NeueTextzeile(*name, m_liste.Anzahl() + 1, zaehler);
+    Listbox1->Modell().ZeileAngehaengt([&] { m_liste.HaengeAn(zeile); });
+    m_umgebung.platzhalterZaehler = zaehler;
+    // Stored with the interim prefix; the renumbering reaches the file with the next save.
+    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    Listbox1->WaehleZeile(int(m_liste.Anzahl()) - 1);
+    Listbox1->setFocus();
+    KorrigiereDieNummern();
+}
+
+void TMainForm::Eintraglschen1Click() {
+    const int i = Listbox1->AktuelleZeile();
+    if (i < 0 || !Dialoge::Bestaetigung(this, LoeschFrage(m_liste.Zeile(i))))
+        return;
+    // Only in memory: the next save or the end of the program writes it.
+    Listbox1->Modell().ZeileEntfernt(i, [&] { m_liste.Loesche(i); });
+    Listbox1->WaehleZeile(AuswahlNachLoeschen(i));
+    KorrigiereDieNummern();
+}
+
+void TMainForm::VerschiebeEintrag(int von, int nach) {
+    const qsizetype anzahl = m_liste.Anzahl();
+    if (von < 0 || nach < 0 || von >= anzahl || nach >= anzahl)
+        return;
+    Listbox1->Modell().ZeileVerschoben(von, nach, [&] { m_liste.Verschiebe(von, nach); });
+    Listbox1->WaehleZeile(nach);
+    KorrigiereDieNummern();
+}
+
+void TMainForm::ZeigeKontextmenue(const QPoint& global) {
+    if (Listbox1->AktuelleZeile() < 0 || m_liste.Anzahl() < 1)
+        return;
+    PopupMenu1->popup(global + QPoint(10, 10));
+}
+
+} // namespace senvio

@@ -1,0 +1,168 @@
+// "Eintrag bearbeiten", "Neuer Texteintrag einfügen" and "Eintrag löschen" on the real main window.
+#include "ProgrammOrdnerFixture.h"
+
+#include "list/BearbeitenForm.h"
+#include "list/TextlistenForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace senvio::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class Bearbeiten : public ProgrammOrdnerTest {
+protected:
+    const QByteArray fuenf = "    1   = ARD #png#ard.png\r\n    2   = ZDF #png#Ohne Logo1.png\r\n"
+                             "    3   = ZDF #png#zdf.png\r\n    4   = Arte #png#Ohne Logo2.png\r\n"
+                             "    5   = Phoenix #png#Ohne Logo3.png\r\n";
+
+    TMainForm& StarteMit(const QByteArray& liste) {
+        LegeStandardOrdnerAn();
+        Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nListenName=Astra\n");
+        Schreib(Datei(), liste);
+        return Starte();
+    }
+    QString Datei() const { return m_pfad + u"Senvio-Listen/Astra.lis"_s; }
+    // Edits the current entry with the counter at "zaehler"; returns what the field showed.
+    QString Bearbeite(int zaehler, const QString& name, bool entfernen, int antwort = QDialog::Accepted) {
+        // Shared: a handler no dialog took stays queued until the test ends.
+        auto gezeigt = std::make_shared<QString>(u"nicht gezeigt"_s);
+        Dialoge::SetzeNaechstenDialog([=](QDialog& d) {
+            auto& dialog = static_cast<TbearbeitenForm&>(d);
+            *gezeigt = dialog.TntEdit1->text();
+            dialog.TntEdit1->setText(name);
+            dialog.LogoEntfernenCheckBox->setChecked(entfernen);
+            return antwort;
+        });
+        Haupt().SetzePlatzhalterzaehler(zaehler);
+        Haupt().Eintragbearbeiten1->trigger();
+        return *gezeigt;
+    }
+    TTextlistenForm& Waehler() { return *Haupt().Fenster().textliste; }
+};
+
+TEST_F(Bearbeiten, EintragDreiBearbeitenUndDerPlatzhalterzaehler) {
+    TMainForm& haupt = StarteMit(fuenf);
+    haupt.Listbox1->WaehleZeile(2);
+    EXPECT_EQ(Bearbeite(2, u"  ZDF HD  "_s, false), u"ZDF"_s);
+    EXPECT_EQ(haupt.Liste().Zeile(2), u"    3   = ZDF HD #png#zdf.png"_s);
+    EXPECT_EQ(haupt.Platzhalterzaehler(), 3);
+    EXPECT_TRUE(Lies(Datei()).contains("    3   = ZDF HD #png#zdf.png\r\n    4   = "));
+    // Ticked with the counter at 4: placeholder 1.
+    Bearbeite(4, u"ZDF HD"_s, true);
+    EXPECT_EQ(std::tuple(haupt.Liste().Zeile(2), haupt.Platzhalterzaehler()),
+              std::tuple(u"    3   = ZDF HD #png#Ohne Logo1.png"_s, 1));
+    // A placeholder stays, and the counter too; an empty name is stored empty.
+    Bearbeite(3, QString(), true);
+    EXPECT_EQ(std::tuple(haupt.Liste().Zeile(2), haupt.Platzhalterzaehler()),
+              std::tuple(u"    3   =  #png#Ohne Logo1.png"_s, 3));
+    EXPECT_TRUE(haupt.Fenster().bearbeiten->LogoEntfernenCheckBox->isChecked());
+    // "Abbrechen" changes nothing; without a current entry no dialog shows.
+    Bearbeite(1, u"Weg"_s, false, QDialog::Rejected);
+    haupt.Listbox1->WaehleZeile(-1);
+    EXPECT_EQ(Bearbeite(1, u"Weg"_s, false), u"nicht gezeigt"_s);
+    EXPECT_EQ(haupt.Liste().Zeile(2), u"    3   =  #png#Ohne Logo1.png"_s);
+}
+
+// The logo grid takes the main window's keys, not those typed into the edit dialog.
+TEST_F(Bearbeiten, ImLogomodusKommenDieTastenImDialogAn) {
+    TMainForm& haupt = StarteMit(fuenf);
+    haupt.ZeigeLogoAuswahl();
+    haupt.Listbox1->WaehleZeile(0);
+    Dialoge::SetzeNaechstenDialog([](QDialog& d) {
+        QTest::keyClicks(static_cast<TbearbeitenForm&>(d).TntEdit1, u" HD"_s);
+        return int(QDialog::Accepted);
+    });
+    haupt.Eintragbearbeiten1->trigger();
+    EXPECT_EQ(haupt.Liste().Zeile(0), u"    1   = ARD HD #png#ard.png"_s);
+}
+
+TEST_F(Bearbeiten, DreiNamenNachPlatzhalterDreiUndDerVorlaeufigePraefix) {
+    TMainForm& haupt = StarteMit(fuenf);
+    Schreib(Pfad(u"Sender.txt"_s), "Arte\r\n 3sat \r\nKiKA\r\n");
+    Dialoge::SetzeNaechstenDateinamen(Pfad(u"Sender.txt"_s));
+    haupt.NeuerTexteintrageinfuegen1->trigger();
+    EXPECT_EQ(Dialoge::LetzterDateidialogOrdner(), m_pfad + u"Senvio-Listen/"_s);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Waehler()));
+    Waehler().Button1->click(); // no name selected: nothing happens
+    EXPECT_EQ(haupt.Liste().Anzahl(), 5);
+
+    haupt.SetzePlatzhalterzaehler(3);
+    Waehler().TntListBox1->setCurrentRow(0);
+    Waehler().Button1->click();
+    EXPECT_EQ(Lies(Datei()), fuenf + "  6 = Arte #png#Ohne Logo4.png\r\n");
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 5);
+    EXPECT_EQ(haupt.Statuszeile(), Status(6, u"Astra"_s));
+    // A double click inserts as well; the name stays as it is, blanks and all.
+    QWidget* namen = Waehler().TntListBox1->viewport();
+    const QPoint zweiter = Waehler().TntListBox1->visualItemRect(Waehler().TntListBox1->item(1)).center();
+    QTest::mousePress(namen, Qt::LeftButton, {}, zweiter);
+    QMouseEvent doppel(QEvent::MouseButtonDblClick, zweiter, namen->mapToGlobal(zweiter), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(namen, &doppel);
+    EXPECT_EQ(Lies(Datei()), fuenf + "    6   = Arte #png#Ohne Logo4.png\r\n  7 =  3sat  #png#Ohne Logo1.png\r\n");
+    Waehler().TntListBox1->setCurrentRow(2);
+    QTest::keyClick(Waehler().TntListBox1, Qt::Key_Return);
+    ASSERT_EQ(haupt.Liste().Anzahl(), 8);
+    EXPECT_EQ(haupt.Liste().Zeilen().mid(5),
+              (QStringList{u"    6   = Arte #png#Ohne Logo4.png"_s, u"    7   =  3sat  #png#Ohne Logo1.png"_s,
+                           u"    8   = KiKA #png#Ohne Logo2.png"_s}));
+}
+
+TEST_F(Bearbeiten, AbbrechenVerkleinertDenWaehlerErstNachDemSchliessenKommtDerDateidialog) {
+    TMainForm& haupt = StarteMit(fuenf);
+    Schreib(Pfad(u"Sender.txt"_s), "Arte\r\n");
+    Dialoge::SetzeNaechstenDateinamen(Pfad(u"Sender.txt"_s));
+    haupt.NeuerTexteintrageinfuegen1->trigger();
+    Waehler().Button2->click();
+    EXPECT_TRUE(Waehler().isMinimized() && Waehler().isVisible());
+    haupt.NeuerTexteintrageinfuegen1->trigger(); // no file name queued: none asked for
+    EXPECT_FALSE(Waehler().isMinimized());
+    EXPECT_EQ(Waehler().TntListBox1->item(0)->text(), u"Arte"_s);
+
+    Waehler().close();
+    Dialoge::SetzeNaechstenDateinamen(Pfad(u"fehlt.txt"_s));
+    haupt.NeuerTexteintrageinfuegen1->trigger();
+    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+    EXPECT_EQ(Dialoge::Meldungen()[0].text, u"Datei "_s + Pfad(u"fehlt.txt"_s) + u" kann nicht geöffnet werden."_s);
+    EXPECT_FALSE(Waehler().isVisible());
+}
+
+TEST_F(Bearbeiten, LoeschenDesFuenftenDesErstenUndDesEinzigenEintrags) {
+    TMainForm& haupt = StarteMit(fuenf);
+    haupt.Listbox1->WaehleZeile(4);
+    Dialoge::SetzeNaechsteAntwort(true);
+    haupt.Eintraglschen1->trigger();
+    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+    EXPECT_EQ(Dialoge::Meldungen()[0].text, u"Möchten Sie den Eintrag: \"    5   = Phoenix \" wirklich löschen?"_s);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 3);
+    EXPECT_EQ(Lies(Datei()), fuenf); // the file learns of it with the next save
+    haupt.Listbox1->WaehleZeile(0);
+    Dialoge::SetzeNaechsteAntwort(false);
+    haupt.Eintraglschen1->trigger();
+    Dialoge::SetzeNaechsteAntwort(true);
+    haupt.Eintraglschen1->trigger();
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), -1);
+    EXPECT_EQ(haupt.Statuszeile(), Status(3, u"Astra"_s));
+    Dialoge::LeereProtokoll();
+    haupt.Eintraglschen1->trigger(); // no current entry: no question
+    EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
+    Beende();
+    EXPECT_EQ(Lies(Datei()), QByteArray("    1   = ZDF #png#Ohne Logo1.png\r\n    2   = ZDF #png#zdf.png\r\n"
+                                        "    3   = Arte #png#Ohne Logo2.png\r\n"));
+
+    TMainForm& einer = StarteMit("    1   = ARD #png#ard.png\r\n");
+    einer.Listbox1->WaehleZeile(0);
+    Dialoge::SetzeNaechsteAntwort(true);
+    einer.Eintraglschen1->trigger();
+    EXPECT_EQ(std::tuple(einer.Liste().Anzahl(), einer.Listbox1->model()->rowCount(), einer.Listbox1->AktuelleZeile()),
+              std::tuple(0, 0, -1));
+}
+
+} // namespace
+} // namespace senvio::test

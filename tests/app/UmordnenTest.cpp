@@ -1,0 +1,122 @@
+// Moving entries with Ctrl+Up/Down and by drag and drop, and the right button's menu.
+#include "ProgrammOrdnerFixture.h"
+
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+
+namespace senvio::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class Umordnen : public ProgrammOrdnerTest {
+protected:
+    ListenAnsicht& StarteMitZeilen(int anzahl) {
+        LegeStandardOrdnerAn();
+        QByteArray liste;
+        for (int i = 0; i < anzahl; ++i)
+            liste += "    " + QByteArray::number(i + 1) + "   = " + char('A' + i) + " #png#Ohne Logo1.png\r\n";
+        Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nListenName=Astra\n");
+        Schreib(Pfad(u"Senvio-Listen/Astra.lis"_s), liste);
+        return *Starte().Listbox1;
+    }
+    // The names in list order, each line numbered after its place.
+    QString Reihenfolge() {
+        QString namen;
+        const QStringList& zeilen = Haupt().Liste().Zeilen();
+        for (int i = 0; i < zeilen.size(); ++i) {
+            EXPECT_TRUE(zeilen[i].startsWith(QStringLiteral("%1   = ").arg(i + 1, 5))) << zeilen[i].toStdString();
+            namen += zeilen[i].mid(10, 1);
+        }
+        return namen;
+    }
+    QPoint Mitte(int zeile) {
+        return Haupt().Listbox1->visualRect(Haupt().Listbox1->model()->index(zeile, 0)).center();
+    }
+    // A drag enters the list first: the application sends moves and the drop only to the
+    // widget that accepted the entry. Returns whether the move or drop was accepted.
+    bool Ziehe(const QPoint& punkt, bool ablegen, const QString& format = ListenAnsicht::EintragsFormat) {
+        QMimeData daten;
+        daten.setData(format, "1");
+        QWidget* flaeche = Haupt().Listbox1->viewport();
+        QDragEnterEvent eintritt(punkt, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(flaeche, &eintritt);
+        QDragMoveEvent ueber(punkt, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent ablage(punkt, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QDragLeaveEvent austritt;
+        QApplication::sendEvent(flaeche, ablegen ? static_cast<QEvent*>(&ablage) : &ueber);
+        if (!ablegen)
+            QApplication::sendEvent(flaeche, &austritt);
+        return ablegen ? ablage.isAccepted() : ueber.isAccepted();
+    }
+};
+
+TEST_F(Umordnen, StrgPfeilVerschiebtDenEintragUndDieAuswahlFolgt) {
+    ListenAnsicht& liste = StarteMitZeilen(5);
+    liste.WaehleZeile(2);
+    QTest::keyClick(&liste, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(Reihenfolge(), u"ABDCE"_s);
+    EXPECT_EQ(liste.AktuelleZeile(), 3);
+    // Shift or Alt held as well still moves.
+    QTest::keyClick(&liste, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(&liste, Qt::Key_Up, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(Reihenfolge(), u"ACBDE"_s);
+    EXPECT_EQ(liste.AktuelleZeile(), 1);
+    // At the ends nothing moves and the selection stays; without Ctrl only the selection moves.
+    liste.WaehleZeile(0);
+    QTest::keyClick(&liste, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(liste.AktuelleZeile(), 0);
+    liste.WaehleZeile(4);
+    QTest::keyClick(&liste, Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(&liste, Qt::Key_Up);
+    EXPECT_EQ(liste.AktuelleZeile(), 3);
+    EXPECT_EQ(Reihenfolge(), u"ACBDE"_s);
+    EXPECT_TRUE(Lies(Pfad(u"Senvio-Listen/Astra.lis"_s)).contains("    2   = B")); // saved later
+}
+
+TEST_F(Umordnen, ZiehenAufEinenEintragNichtUnterDenLetztenUndAmRandRollen) {
+    ListenAnsicht& liste = StarteMitZeilen(5);
+    liste.WaehleZeile(1);
+    EXPECT_TRUE(Ziehe(Mitte(4), false));
+    EXPECT_TRUE(Ziehe(Mitte(4), true));
+    EXPECT_EQ(Reihenfolge(), u"ACDEB"_s);
+    EXPECT_EQ(liste.AktuelleZeile(), 4);
+    Ziehe(Mitte(1), true);
+    EXPECT_EQ(Reihenfolge(), u"ABCDE"_s);
+    EXPECT_EQ(liste.AktuelleZeile(), 1);
+    // Below the last entry, or a drag that is none of ours: refused, nothing moves.
+    const QPoint darunter(20, 5 * ZeilenHoehe + 10);
+    EXPECT_FALSE(Ziehe(darunter, false));
+    EXPECT_FALSE(Ziehe(darunter, true));
+    EXPECT_FALSE(Ziehe(Mitte(2), false, u"text/plain"_s));
+    EXPECT_EQ(Reihenfolge(), u"ABCDE"_s);
+    Beende();
+
+    // Within 15 pixels of an edge every move scrolls one row.
+    QScrollBar* leiste = StarteMitZeilen(20).verticalScrollBar();
+    const int hoehe = Haupt().Listbox1->viewport()->height();
+    for (const int y : {hoehe - 14, hoehe - 1, hoehe - 15, 15})
+        Ziehe({20, y}, false);
+    EXPECT_EQ(leiste->value(), 2);
+    Ziehe({20, 14}, false);
+    EXPECT_EQ(leiste->value(), 1);
+}
+
+TEST_F(Umordnen, RechteMaustasteZeigtDasMenueNurMitAuswahl) {
+    ListenAnsicht& liste = StarteMitZeilen(3);
+    QMenu* menue = Haupt().PopupMenu1;
+    liste.WaehleZeile(2);
+    QTest::mouseClick(liste.viewport(), Qt::RightButton, {}, Mitte(0));
+    EXPECT_TRUE(menue->isVisible());
+    EXPECT_EQ(menue->pos(), liste.viewport()->mapToGlobal(Mitte(0)) + QPoint(10, 10));
+    EXPECT_EQ(liste.AktuelleZeile(), 2);
+    menue->hide();
+    liste.WaehleZeile(-1);
+    QTest::mouseClick(liste.viewport(), Qt::RightButton, {}, Mitte(0));
+    EXPECT_FALSE(menue->isVisible());
+    EXPECT_EQ(liste.AktuelleZeile(), -1);
+}
+
+} // namespace
+} // namespace senvio::test

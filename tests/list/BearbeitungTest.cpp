@@ -1,0 +1,37 @@
+// The edit, insert and move rules on lines the main window's tests do not reach.
+#include "list/Bearbeitung.h"
+#include "list/Umordnung.h"
+
+#include "TestDateien.h"
+
+using namespace senvio;
+using namespace Qt::StringLiterals;
+
+TEST(Bearbeitung, OkImBearbeitenDialog) {
+    // line, new name, box ticked, counter before, new line, counter after
+    const std::tuple<QString, QString, bool, int, std::optional<QString>, int> faelle[] = {
+        {u"    1   = A #png#"_s, u"A"_s, true, 0, u"    1   = A #png#Ohne Logo1.png"_s, 1},
+        {u"    3   = Z #png#OHNE LOGO.png"_s, u"X"_s, true, 1, u"    3   = X #png#OHNE LOGO.png"_s, 1},
+        {u"    1   = A #png#a.png"_s, u" \tПервый ☺ "_s, false, 2, u"    1   = \tПервый ☺ #png#a.png"_s, 3},
+        {u"    1   = Nur Text"_s, u"X"_s, true, 2, std::nullopt, 2},
+        {u"ARD #png#ard.png"_s, u"X"_s, true, 2, std::nullopt, 2},
+    };
+    for (const auto& [zeile, name, entfernen, vorher, neu, nachher] : faelle) {
+        int zaehler = vorher;
+        EXPECT_EQ(std::tuple(BearbeiteteZeile(zeile, name, entfernen, zaehler), zaehler), std::tuple(neu, nachher));
+    }
+    EXPECT_EQ(NameZumBearbeiten(u"  2 = A = B  #png#b"_s), u"A = B"_s);
+    EXPECT_EQ(NameZumBearbeiten(u"    1   = Nur Text"_s), std::nullopt);
+}
+
+TEST(Bearbeitung, NeueTextzeileUndTastenZiel) {
+    int zaehler = 4;
+    EXPECT_EQ(NeueTextzeile(u"KiKA"_s, 123, zaehler), u"  123 = KiKA #png#Ohne Logo1.png"_s);
+    EXPECT_EQ(zaehler, 1);
+    // current, count, upwards, target
+    const std::tuple<int, int, bool, std::optional<int>> faelle[] = {
+        {2, 5, false, 3}, {2, 5, true, 1}, {0, 5, true, {}}, {4, 5, false, {}}, {-1, 5, false, {}}, {0, 1, false, {}},
+    };
+    for (const auto& [aktuell, anzahl, hoch, ziel] : faelle)
+        EXPECT_EQ(TastenZiel(aktuell, anzahl, hoch), ziel) << aktuell << ' ' << hoch;
+}
