@@ -1,5 +1,6 @@
 #include "logos/LogoDateien.h"
 
+#include "logos/LogoGruppen.h"
 #include "platform/Zeichensatz.h"
 
 #include <QDir>
@@ -52,7 +53,7 @@ GeleseneLogoDateien LeseLogoDateien(const QString& ordner, const QString& endung
     GeleseneLogoDateien gelesen;
     const QString basis = ordner.endsWith(QLatin1Char('/')) ? ordner : ordner + QLatin1Char('/');
     const QStringList namen =
-        QDir(basis).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+        QDir(basis).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, NamensFolge);
     for (const QString& name : namen) {
         if (!IstLogoEndung(name, endung))
             continue;

@@ -16,7 +16,7 @@ bool IstLogoEndung(const QString& dateiname, const QString& endung);
 QString NormalisiereLogoname(const QString& dateiname);
 
 struct GeleseneLogoDateien {
-    QStringList dateien;   // full paths, in the order the folder lists them
+    QStringList dateien;   // full paths, in name order
     QStringList meldungen; // one text per rename that failed
 };
 

@@ -6,7 +6,7 @@ namespace senvio {
 
 QStringList LeseLogoGruppen(const QString& logoWurzel) {
     const QDir wurzel(logoWurzel);
-    return wurzel.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Unsorted);
+    return wurzel.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, NamensFolge);
 }
 
 } // namespace senvio

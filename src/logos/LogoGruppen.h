@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
 
 namespace senvio {
 
-// The logo groups: the names of the folders directly inside the logo root, in the
-// order the file system lists them. No root, no groups.
+// Groups and logos are listed by name, ignoring case, as the user knows them from a
+// file manager; the order a Linux file system hands out is that of its hash table.
+inline constexpr QDir::SortFlags NamensFolge = QDir::Name | QDir::IgnoreCase;
+
+// The logo groups: the names of the folders directly inside the logo root, in name
+// order. No root, no groups.
 QStringList LeseLogoGruppen(const QString& logoWurzel);
 
 } // namespace senvio

@@ -1,6 +1,7 @@
 // Which files of a group folder count, how their names are tidied on disk, and which
 // placeholders are dropped.
 #include "logos/LogoDateien.h"
+#include "logos/LogoGruppen.h"
 
 #include "TestDateien.h"
 
@@ -63,7 +64,6 @@ protected:
             EXPECT_TRUE(pfad.startsWith(m_ordner + QLatin1Char('/'))) << pfad.toStdString();
             namen << pfad.mid(m_ordner.size() + 1);
         }
-        namen.sort();
         return namen;
     }
     QStringList AufPlatte() const {
@@ -112,13 +112,24 @@ TEST_F(GruppenOrdner, OhneLogoDateienFallenVonHintenWegHoechstensVier) {
                              "c.png", "ohne Logo5.png"})
         dateien << m_ordner + QLatin1Char('/') + QLatin1String(name);
     EntferneOhneLogoDateien(dateien);
-    EXPECT_EQ(Namen(dateien), (QStringList{QStringLiteral("Ohne Logo1.png"), QStringLiteral("a.png"),
+    EXPECT_EQ(Namen(dateien), (QStringList{QStringLiteral("a.png"), QStringLiteral("Ohne Logo1.png"),
                                            QStringLiteral("b.png"), QStringLiteral("c.png")}));
 
     // Only the file name counts: a folder of that name drops nothing.
     QStringList imOrdner{QStringLiteral("/x/ohne logo/zdf.png"), QStringLiteral("/x/ohne logo/ard.png")};
     EntferneOhneLogoDateien(imOrdner);
     EXPECT_EQ(imOrdner.size(), 2);
+}
+
+// Groups in name order, capitals or not; files and deeper folders are no groups.
+TEST_F(GruppenOrdner, GruppenNachNamen) {
+    for (const char* gruppe : {"zdf", "ARD", "br/Regional", "Arte"})
+        ASSERT_TRUE(QDir().mkpath(m_ordner + QLatin1Char('/') + QLatin1String(gruppe)));
+    Lege(QStringLiteral("lose.png"));
+    EXPECT_EQ(LeseLogoGruppen(m_ordner),
+              (QStringList{QStringLiteral("ARD"), QStringLiteral("Arte"), QStringLiteral("br"),
+                           QStringLiteral("Unterordner.png"), QStringLiteral("zdf")}));
+    EXPECT_TRUE(LeseLogoGruppen(m_ordner + QStringLiteral("/fehlt")).isEmpty());
 }
 
 } // namespace
