@@ -127,11 +127,11 @@ public slots:
     void Speichernunter1Click();
     void Beenden1Click();
     void HilfeClick();
-    // Built by the commands that edit, print and search; present here already.
     void Eintragbearbeiten1Click();
     void NeuerTexteintrageinfuegenClick();
     void SenderlogoanaktuellenEintrageinfuegen1Click();
     void Eintraglschen1Click();
+    // The print and picture commands are in the menus already and do nothing yet.
     void DruckenClick() {}
     void BildClick() {}
     void Schriftart1Click();
