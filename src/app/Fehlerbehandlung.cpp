@@ -2,6 +2,7 @@
 
 #include "platform/Dialoge.h"
 #include "platform/Fehler.h"
+#include "platform/QtTexte.h"
 
 namespace senvio {
 
@@ -24,6 +25,7 @@ void FuehreAus(const std::function<void()>& befehl) {
 SenvioAnwendung::SenvioAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
     // No display name: on X11 Qt would append it to every window title.
     setApplicationName(AnwendungsTitel);
+    LadeQtTexteAufDeutsch(*this);
 }
 
 bool SenvioAnwendung::notify(QObject* empfaenger, QEvent* ereignis) {
