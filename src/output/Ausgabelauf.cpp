@@ -1,0 +1,74 @@
+#include "output/Ausgabelauf.h"
+
+#include "output/Bildschreiber.h"
+#include "output/Druckauftrag.h"
+#include "output/Kartenbilder.h"
+#include "platform/Ordner.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+
+namespace senvio {
+
+namespace {
+
+// Every run starts from an empty temporary folder: the page stage reads card files
+// back by name, and a leftover of an earlier run would be taken for a current card.
+void LeereTempOrdner(const Kartenauftrag& auftrag) {
+    LoescheDateien(auftrag.tempOrdner + QStringLiteral("/*.*"));
+}
+
+int AnzahlEintraege(const Kartenauftrag& auftrag) {
+    return int(auftrag.liste->Anzahl());
+}
+
+} // namespace
+
+QString Ausgabedatei(const Ausgabeziel& ziel, Ausgabeart art) {
+    const QString endung = art == Ausgabeart::BildJpeg  ? QStringLiteral(".jpg")
+                           : art == Ausgabeart::BildPng ? QStringLiteral(".png")
+                                                        : QStringLiteral(".pdf");
+    return ziel.listenOrdner + ziel.listenName + endung;
+}
+
+QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::function<void()>& vorDemPdf, qint64* pdfNs) {
+    LeereTempOrdner(auftrag);
+    const int seiten = AnzahlSeiten(AnzahlEintraege(auftrag));
+    for (int seite = 1; seite <= seiten; ++seite)
+        ErstelleDieBitmaps(auftrag, seite);
+    if (vorDemPdf)
+        vorDemPdf();
+
+    QElapsedTimer uhr;
+    uhr.start();
+    const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, ziel.dpiX, ziel.dpiY};
+    ErstelleDiePDF(pdf);
+    if (pdfNs)
+        *pdfNs = uhr.nsecsElapsed();
+    return pdf.pdfDatei;
+}
+
+QString SpeichereBild(Kartenauftrag auftrag, const Ausgabeziel& ziel) {
+    LeereTempOrdner(auftrag);
+    const int eintraege = AnzahlEintraege(auftrag);
+    if (eintraege == 0)
+        return {};
+
+    // Every page has the same number of cards, so the height is known before the first
+    // page: a picture the format cannot hold is refused before anything is drawn.
+    const int seiten = AnzahlSeiten(eintraege);
+    const qint64 hoehe = qint64(seiten) * AnzahlKarten(eintraege) * KartenHoehe;
+    const int breite = std::max(KartenBreite, auftrag.eintragsBreite);
+    const Bildformat format = auftrag.art == Ausgabeart::BildJpeg ? Bildformat::Jpeg : Bildformat::Png;
+    const QString datei = Ausgabedatei(ziel, auftrag.art);
+
+    Bildschreiber schreiber(datei, format, breite, int(std::min<qint64>(hoehe, INT32_MAX)));
+    auftrag.schreibeBild = [&schreiber](const QImage& seite) { schreiber.SchreibeStreifen(seite); };
+    for (int seite = 1; seite <= seiten; ++seite)
+        ErstelleDieBitmaps(auftrag, seite);
+    schreiber.Schliesse();
+    return datei;
+}
+
+} // namespace senvio

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// The PDF of a print: one A4 page per page picture of the temporary folder, under
+// the credit line and a rule.
+namespace senvio {
+
+// "Erstellt mit dem Programm Senvio von " + maker + " - Name der Liste: " + name.
+QString Kreditzeile(const QString& listenName);
+
+// Counts the files of the folder (not folders) whose extension, from the last dot on
+// and lower-cased, occurs within `muster` and whose name, upper-cased, holds "DINA4_".
+int ZaehleDateien(const QString& ordner, const QString& muster);
+
+struct PdfAuftrag {
+    QString tempOrdner; // no trailing "/"
+    QString pdfDatei;
+    QString listenName;
+    double dpiX = 96; // the screen's logical dots per inch
+    double dpiY = 96;
+};
+
+// Writes the PDF from the pictures "DINA4_1.bmp" … "DINA4_m.bmp" of the temporary
+// folder, m counted by ZaehleDateien; with none, one empty page. Atomic. Throws
+// DateiFehler (from PdfDateiFehler and BmpFehler) with the file layer's messages.
+void ErstelleDiePDF(const PdfAuftrag& auftrag);
+
+} // namespace senvio

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "list/SenderListe.h"
+#include "output/Ausgabeart.h"
+#include "view/Eintrag.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+
+// Renders the list page by page into sleeve cards: every entry is drawn by the list
+// view's own entry routine into an off-screen bitmap, 15 entries make a card, the
+// cards go to the temporary folder as BMP files and are read back to compose the page.
+namespace senvio {
+
+// Time spent in the stages of a run, added up over its pages (for the benchmark).
+struct Ausgabezeiten {
+    qint64 eintraegeNs = 0; // drawing entries, logos included
+    qint64 dateienNs = 0;   // composing, writing and reading card and page files
+};
+
+struct Kartenauftrag {
+    const SenderListe* liste = nullptr;
+    Eintragsumgebung* umgebung = nullptr; // logo paths; its placeholder counter is drawn on
+    QFont schrift;                         // the list font
+    QColor textfarbe;                      // the list font's colour
+    QColor grund = Qt::white;              // the list view's ground
+    int eintragsBreite = 0;                // the list view's client width
+    QString tempOrdner;                    // no trailing "/"
+    Ausgabeart art = Ausgabeart::Doppelhuellen;
+    // Picture modes: receives each page picture, pages in ascending order.
+    std::function<void(const QImage&)> schreibeBild;
+    Ausgabezeiten* zeiten = nullptr; // optional
+};
+
+// "BildNr" k "_" p ".bmp" and "DINA4_" p ".bmp" in the temporary folder.
+QString Kartendatei(const QString& tempOrdner, int karte, int seite);
+QString Seitendatei(const QString& tempOrdner, int seite);
+
+// Renders page `seite` (1 or more): writes its card files and, in the print modes,
+// its page file; in the picture modes hands the page picture to schreibeBild.
+// Throws DateiFehler for a file that cannot be written and Fehler("Bitmap ist
+// ungültig") for a card file that cannot be read back.
+void ErstelleDieBitmaps(const Kartenauftrag& auftrag, int seite);
+
+} // namespace senvio
