@@ -5,15 +5,14 @@
 //   logo-bench [Anzahl Logos] [Anzahl Ladevorgänge]
 //   SENVIO_BILD=raster.png also saves a picture of the window with the grid.
 
+#include "Benchlogos.h"
+
 #include "app/Fehlerbehandlung.h"
 #include "app/Programm.h"
 #include "logos/LogoRaster.h"
 #include "platform/Dialoge.h"
 
 #include <QDir>
-#include <QImage>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QScrollArea>
 #include <QTemporaryDir>
 
@@ -35,28 +34,6 @@ double SpitzeMiB() {
     rusage nutzung{};
     getrusage(RUSAGE_SELF, &nutzung);
     return double(nutzung.ru_maxrss) / 1024.0;
-}
-
-// Logos as a library holds them: 200 × 100 to 800 × 400, a coloured badge with the
-// station's name on a transparent ground, edges anti-aliased into partial alpha.
-void LegeLogosAn(const QString& ordner, int anzahl) {
-    QRandomGenerator zufall(6);
-    for (int i = 0; i < anzahl; ++i) {
-        const int breite = 200 + zufall.bounded(601);
-        const int hoehe = std::clamp(breite / 2 + zufall.bounded(-40, 41), 100, 400);
-        QImage bild(breite, hoehe, QImage::Format_ARGB32);
-        bild.fill(Qt::transparent);
-        QPainter maler(&bild);
-        maler.setRenderHint(QPainter::Antialiasing);
-        maler.setPen(Qt::NoPen);
-        maler.setBrush(QColor::fromHsv(zufall.bounded(360), 200, 220, 160 + zufall.bounded(96)));
-        maler.drawRoundedRect(bild.rect().adjusted(6, 6, -6, -6), hoehe / 5, hoehe / 5);
-        maler.setPen(Qt::white);
-        maler.setFont(QFont(QStringLiteral("DejaVu Sans"), hoehe / 5, QFont::Bold));
-        maler.drawText(bild.rect(), Qt::AlignCenter, QStringLiteral("Sender %1").arg(i + 1));
-        maler.end();
-        bild.save(ordner + QStringLiteral("sender%1.png").arg(i + 1, 4, 10, QLatin1Char('0')));
-    }
 }
 
 } // namespace

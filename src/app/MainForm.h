@@ -1,6 +1,7 @@
 #pragma once
 
 #include "list/SenderListe.h"
+#include "output/Ausgabeart.h"
 #include "platform/Ordner.h"
 #include "view/Eintrag.h"
 #include "view/Listenschrift.h"
@@ -131,9 +132,12 @@ public slots:
     void NeuerTexteintrageinfuegenClick();
     void SenderlogoanaktuellenEintrageinfuegen1Click();
     void Eintraglschen1Click();
-    // The print and picture commands are in the menus already and do nothing yet.
-    void DruckenClick() {}
-    void BildClick() {}
+    // Printing as sleeve cards and saving as one picture (MainFormAusgabe.cpp).
+    void FuerEinfachhuelleObenGeheftetClick();
+    void FuerEinfachhuelleLinksGeheftetClick();
+    void fuerDoppelhuellenClick();
+    void JpegDatei1Click();
+    void PNGDatei1Click();
     void Schriftart1Click();
     void Suchen1Click();
 
@@ -184,6 +188,8 @@ private:
     void KachelMausBewegung(int tag);
     void WaehleLogo(int tag);
     void ZeigeLogoStatus();
+    void DruckeListe(Ausgabeart art);
+    void SpeichereListeAlsBild(Ausgabeart art);
 
     ProgrammOrdner m_ordner;
     SenderListe m_liste;

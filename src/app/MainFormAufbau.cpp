@@ -144,9 +144,8 @@ void TMainForm::BaueFensterAuf() {
 
 void TMainForm::BaueListenPanelAuf() {
     Listbox1 = new ListenAnsicht(m_liste, m_umgebung, Panel2);
-    // Whole rows only: the 499 pixels of the design shrink to 12 rows of 41.
-    Listbox1->setGeometry(14, 47, 478,
-                          (499 - 2 * Listbox1->frameWidth()) / ZeilenHoehe * ZeilenHoehe + 2 * Listbox1->frameWidth());
+    Listbox1->move(14, 47);
+    Listbox1->SetzeStandardgroesse();
 
     AbbruchBtn = new QPushButton(QStringLiteral("Abbruch einf."), Panel2);
     AbbruchBtn->setGeometry(14, 9, 70, 29);
@@ -241,10 +240,11 @@ void TMainForm::BaueMenuesAuf() {
     Befehl(NeuerTexteintrageinfuegen1, &TMainForm::NeuerTexteintrageinfuegenClick);
     Befehl(SenderlogoanaktuellenEintrageinfuegen1, &TMainForm::SenderlogoanaktuellenEintrageinfuegen1Click);
     Befehl(Eintraglschen1, &TMainForm::Eintraglschen1Click);
-    for (QAction* druck : {DruckenOben1, DruckenLinks1, DruckenDoppel1})
-        Befehl(druck, &TMainForm::DruckenClick);
-    Befehl(JPEGDatei1, &TMainForm::BildClick);
-    Befehl(PNGDatei1, &TMainForm::BildClick);
+    Befehl(DruckenOben1, &TMainForm::FuerEinfachhuelleObenGeheftetClick);
+    Befehl(DruckenLinks1, &TMainForm::FuerEinfachhuelleLinksGeheftetClick);
+    Befehl(DruckenDoppel1, &TMainForm::fuerDoppelhuellenClick);
+    Befehl(JPEGDatei1, &TMainForm::JpegDatei1Click);
+    Befehl(PNGDatei1, &TMainForm::PNGDatei1Click);
     Befehl(Schriftart1, &TMainForm::Schriftart1Click);
     Befehl(Suchen1, &TMainForm::Suchen1Click);
     Befehl(Hilfe1, &TMainForm::HilfeClick);

@@ -3,9 +3,12 @@
 #include "output/Bildschreiber.h"
 #include "output/Druckauftrag.h"
 #include "output/Kartenbilder.h"
-#include "platform/Ordner.h"
+#include "view/ListenAnsicht.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -24,6 +27,30 @@ int AnzahlEintraege(const Kartenauftrag& auftrag) {
 }
 
 } // namespace
+
+Kartenauftrag AuftragFuerAnsicht(ListenAnsicht& ansicht, const SenderListe& liste, Eintragsumgebung& umgebung,
+                                 const ProgrammOrdner& ordner, Ausgabeart art) {
+    ansicht.selectionModel()->clear();
+    Kartenauftrag auftrag;
+    auftrag.liste = &liste;
+    auftrag.umgebung = &umgebung;
+    auftrag.schrift = ansicht.font();
+    auftrag.textfarbe = ansicht.Schriftfarbe();
+    auftrag.grund = ansicht.palette().color(QPalette::Base);
+    auftrag.eintragsBreite = ansicht.viewport()->width();
+    auftrag.tempOrdner = ordner.temp;
+    auftrag.art = art;
+    return auftrag;
+}
+
+Ausgabeziel ZielFuer(const ProgrammOrdner& ordner, const QString& listenName) {
+    Ausgabeziel ziel{ordner.listen, listenName};
+    if (const QScreen* schirm = QGuiApplication::primaryScreen()) {
+        ziel.dpiX = schirm->logicalDotsPerInchX();
+        ziel.dpiY = schirm->logicalDotsPerInchY();
+    }
+    return ziel;
+}
 
 QString Ausgabedatei(const Ausgabeziel& ziel, Ausgabeart art) {
     const QString endung = art == Ausgabeart::BildJpeg  ? QStringLiteral(".jpg")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/Kartenrenderer.h"
+#include "platform/Ordner.h"
 
 #include <QString>
 
@@ -11,12 +12,23 @@
 // beside the list file. Opening the result is the caller's.
 namespace senvio {
 
+class ListenAnsicht;
+
 struct Ausgabeziel {
     QString listenOrdner; // ends with "/"
     QString listenName;
     double dpiX = 96; // the screen's logical dots per inch, for placing the pages
     double dpiY = 96;
 };
+
+// The renderer's order for the list as the view shows it: the view's font, colours and
+// client width. Clears the view's selection, so that no entry is drawn highlighted and
+// none is selected after the run.
+Kartenauftrag AuftragFuerAnsicht(ListenAnsicht& ansicht, const SenderListe& liste, Eintragsumgebung& umgebung,
+                                 const ProgrammOrdner& ordner, Ausgabeart art);
+
+// Beside the list files, under the list's name, placed at the primary screen's resolution.
+Ausgabeziel ZielFuer(const ProgrammOrdner& ordner, const QString& listenName);
 
 // The file a run writes: lists folder + list name + ".pdf", ".jpg" or ".png".
 QString Ausgabedatei(const Ausgabeziel& ziel, Ausgabeart art);

@@ -101,6 +101,11 @@ ListenAnsicht::ListenAnsicht(const SenderListe& liste, Eintragsumgebung& umgebun
     setFont(standard.schrift);
 }
 
+void ListenAnsicht::SetzeStandardgroesse() {
+    // Whole rows only: the 499 pixels of the design shrink to 12 rows of 41.
+    resize(478, (499 - 2 * frameWidth()) / ZeilenHoehe * ZeilenHoehe + 2 * frameWidth());
+}
+
 int ListenAnsicht::AktuelleZeile() const {
     const QModelIndexList gewaehlt = selectionModel()->selectedIndexes();
     return gewaehlt.isEmpty() ? -1 : gewaehlt.first().row();

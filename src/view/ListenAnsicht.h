@@ -57,6 +57,9 @@ public:
     void WaehleZeile(int zeile);
     QColor Schriftfarbe() const;
     void SetzeSchriftfarbe(const QColor& farbe);
+    // The main window's size: 478 wide and as high as whole rows fill 499 pixels. The
+    // client width that follows is the width of every entry on the cards, too.
+    void SetzeStandardgroesse();
 
     // Within this many pixels of the top or bottom edge a drag scrolls by one row.
     static constexpr int Randzone = 15;

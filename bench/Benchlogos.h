@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Logos as a library holds them: 200 × 100 to 800 × 400, a coloured badge with the
+// station's name on a transparent ground, edges anti-aliased into partial alpha.
+// Saved as "sender0001.png", "sender0002.png", … in the folder (which ends with "/").
+void LegeLogosAn(const QString& ordner, int anzahl);
+
+QString BenchLogoName(int nummer);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "output/Ausgabeart.h"
+
+#include <QString>
+#include <QStringList>
+
+// The command line of senvio-druck:
+//   senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png] LISTE…
+namespace senvio {
+
+struct Druckaufruf {
+    QString programmOrdner; // empty: the working directory
+    Ausgabeart art = Ausgabeart::Doppelhuellen;
+    QStringList listen;
+    bool hilfe = false; // --help: print the usage and do nothing else
+    QString fehler;     // a German message when the command line is not usable
+};
+
+// Reads the arguments (without the program name).
+Druckaufruf LeseDruckaufruf(const QStringList& argumente);
+
+QString Druckanleitung();
+
+// The list file an argument names: a path when it holds "/" or ends in ".lis",
+// relative to the folder the program was started in; otherwise a list name in the
+// lists folder.
+QString ListendateiZu(const QString& argument, const QString& startOrdner, const QString& listenOrdner);
+
+// The list's name: its file name without ".lis".
+QString ListennameVon(const QString& listendatei);
+
+} // namespace senvio

@@ -1,0 +1,33 @@
+// senvio-druck: prints Senvio lists without the window, with the code of the menu
+// commands, and prints the path of every file it wrote.
+#include "Druckaufruf.h"
+#include "Drucklauf.h"
+
+#include "platform/QtTexte.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    // The entries are drawn by the list view's own code, which needs a window system;
+    // the offscreen one needs no display, so the program runs on a server as well.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication anwendung(argc, argv);
+    senvio::LadeQtTexteAufDeutsch(anwendung);
+
+    QTextStream aus(stdout);
+    QTextStream fehler(stderr);
+    const senvio::Druckaufruf aufruf = senvio::LeseDruckaufruf(anwendung.arguments().mid(1));
+    if (aufruf.hilfe) {
+        aus << senvio::Druckanleitung();
+        return 0;
+    }
+    if (!aufruf.fehler.isEmpty()) {
+        fehler << "senvio-druck: " << aufruf.fehler << "\n\n" << senvio::Druckanleitung();
+        return 2;
+    }
+    return senvio::DruckeListen(aufruf, aus, fehler);
+}
