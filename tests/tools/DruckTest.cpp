@@ -172,3 +172,17 @@ TEST_F(DruckProgramm, FalscherAufruf) {
     EXPECT_EQ(hilfe.rueckgabe, 0);
     EXPECT_TRUE(hilfe.aus.startsWith(QStringLiteral("Aufruf: senvio-druck")));
 }
+
+TEST_F(DruckProgramm, ZuLangFuerJpeg) {
+    // 1,600 entries are 27 pages of four cards, 68,472 rows: more than a JPEG can hold.
+    // The refusal comes before anything is drawn or written.
+    QByteArray bytes;
+    for (int i = 1; i <= 1600; ++i)
+        bytes += "Sender " + QByteArray::number(i) + "\r\n";
+    Schreib(m_listen + QStringLiteral("Lang.lis"), bytes);
+    const Lauf lauf = StarteDruck({QStringLiteral("--modus"), QStringLiteral("jpeg"), QStringLiteral("Lang")}, m_programm);
+    EXPECT_EQ(lauf.rueckgabe, 1);
+    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("68472"))) << lauf.fehler.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(m_listen + QStringLiteral("Lang.jpg")));
+    EXPECT_TRUE(QDir(m_listen + QStringLiteral("Temp")).isEmpty());
+}
