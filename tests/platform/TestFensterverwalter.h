@@ -1,0 +1,175 @@
+#pragma once
+
+// A stand-in window manager on the test's X server, on a connection of its own. It
+// creates titled client windows; as an EWMH manager it announces itself, keeps the
+// stacking list and receives what other clients ask of the root (activate, close,
+// map); without that role it receives the messages sent to its own windows.
+// Needs DISPLAY; every request is handled by the server before the next step.
+
+#include <xcb/xcb.h>
+#include <xcb/xcb_ewmh.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace senvio::test {
+
+class TestFensterverwalter {
+public:
+    // One request that reached us: a client message by its type's name (its first
+    // three 32-bit values), or "MapRequest" and "ConfigureRequest".
+    struct Anfrage {
+        std::string art;
+        xcb_window_t fenster = XCB_NONE;
+        std::array<std::uint32_t, 3> daten{};
+        bool operator==(const Anfrage&) const = default;
+        friend void PrintTo(const Anfrage& a, std::ostream* aus) {
+            *aus << a.art << " an " << a.fenster << " {" << a.daten[0] << ", " << a.daten[1] << ", " << a.daten[2]
+                 << "}";
+        }
+    };
+
+    explicit TestFensterverwalter(bool alsEwmhVerwalter) : m_verwalter(alsEwmhVerwalter) {
+        m_c = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(m_c) ||
+            !xcb_ewmh_init_atoms_replies(&m_ewmh, xcb_ewmh_init_atoms(m_c, &m_ewmh), nullptr)) {
+            ADD_FAILURE() << "keine Verbindung zum X-Server in DISPLAY";
+            return;
+        }
+        m_wurzel = m_ewmh.screens[0]->root;
+        if (!m_verwalter)
+            return;
+        const std::uint32_t maske = XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        if (xcb_generic_error_t* fehler = xcb_request_check(
+                m_c, xcb_change_window_attributes_checked(m_c, m_wurzel, XCB_CW_EVENT_MASK, &maske))) {
+            ADD_FAILURE() << "ein anderer Fensterverwalter läuft schon";
+            std::free(fehler);
+        }
+        const xcb_window_t pruef = ErzeugeFenster("Testverwalter");
+        xcb_ewmh_set_supporting_wm_check(&m_ewmh, m_wurzel, pruef);
+        xcb_ewmh_set_supporting_wm_check(&m_ewmh, pruef, pruef);
+        Synchronisiere();
+    }
+
+    ~TestFensterverwalter() {
+        if (m_wurzel != XCB_NONE) {
+            const std::uint32_t keine = XCB_EVENT_MASK_NO_EVENT;
+            if (m_verwalter)
+                xcb_change_window_attributes(m_c, m_wurzel, XCB_CW_EVENT_MASK, &keine);
+            xcb_delete_property(m_c, m_wurzel, m_ewmh._NET_SUPPORTING_WM_CHECK);
+            xcb_delete_property(m_c, m_wurzel, m_ewmh._NET_CLIENT_LIST_STACKING);
+            for (const xcb_window_t fenster : m_fenster)
+                xcb_destroy_window(m_c, fenster);
+            Synchronisiere();
+            xcb_ewmh_connection_wipe(&m_ewmh);
+        }
+        xcb_disconnect(m_c);
+    }
+    TestFensterverwalter(const TestFensterverwalter&) = delete;
+    TestFensterverwalter& operator=(const TestFensterverwalter&) = delete;
+
+    // An unmapped top-level window; an empty title is left unset. WM_NAME holds bytes.
+    xcb_window_t ErzeugeFenster(std::string_view netWmName, std::string_view wmName = {}) {
+        const xcb_window_t fenster = xcb_generate_id(m_c);
+        xcb_create_window(m_c, XCB_COPY_FROM_PARENT, fenster, m_wurzel, 0, 0, 200, 100, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, m_ewmh.screens[0]->root_visual, 0, nullptr);
+        if (!netWmName.empty())
+            xcb_ewmh_set_wm_name(&m_ewmh, fenster, netWmName.size(), netWmName.data());
+        if (!wmName.empty())
+            xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, fenster, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
+                                wmName.size(), wmName.data());
+        m_fenster.push_back(fenster);
+        Synchronisiere();
+        return fenster;
+    }
+
+    void Zeige(xcb_window_t fenster) {
+        xcb_map_window(m_c, fenster);
+        Synchronisiere();
+    }
+
+    void Zerstoere(xcb_window_t fenster) {
+        xcb_destroy_window(m_c, fenster);
+        std::erase(m_fenster, fenster);
+        Synchronisiere();
+    }
+
+    void SetzeStapel(std::vector<xcb_window_t> vonUntenNachOben) {
+        xcb_ewmh_set_client_list_stacking(&m_ewmh, 0, vonUntenNachOben.size(), vonUntenNachOben.data());
+        Synchronisiere();
+    }
+
+    // A property holding a list of atoms, such as WM_PROTOCOLS or _NET_WM_STATE.
+    void SetzeAtome(xcb_window_t fenster, const char* eigenschaft, const std::vector<const char*>& namen) {
+        std::vector<xcb_atom_t> atome;
+        for (const char* name : namen)
+            atome.push_back(Atom(name));
+        xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, fenster, Atom(eigenschaft), XCB_ATOM_ATOM, 32, atome.size(),
+                            atome.data());
+        Synchronisiere();
+    }
+
+    // Every request that has reached us since the last call, in order.
+    std::vector<Anfrage> HoleAnfragen() {
+        Synchronisiere();
+        std::vector<Anfrage> anfragen;
+        while (xcb_generic_event_t* ereignis = xcb_poll_for_queued_event(m_c)) {
+            const auto* e = ereignis;
+            switch (e->response_type & 0x7f) {
+            case XCB_CLIENT_MESSAGE: {
+                const auto* n = reinterpret_cast<const xcb_client_message_event_t*>(e);
+                anfragen.push_back(
+                    {AtomName(n->type), n->window, {n->data.data32[0], n->data.data32[1], n->data.data32[2]}});
+                break;
+            }
+            case XCB_MAP_REQUEST:
+                anfragen.push_back({"MapRequest", reinterpret_cast<const xcb_map_request_event_t*>(e)->window, {}});
+                break;
+            case XCB_CONFIGURE_REQUEST:
+                anfragen.push_back(
+                    {"ConfigureRequest", reinterpret_cast<const xcb_configure_request_event_t*>(e)->window, {}});
+                break;
+            }
+            std::free(ereignis);
+        }
+        return anfragen;
+    }
+
+    xcb_atom_t Atom(const char* name) {
+        const auto keks = xcb_intern_atom(m_c, 0, std::string_view(name).size(), name);
+        xcb_intern_atom_reply_t* antwort = xcb_intern_atom_reply(m_c, keks, nullptr);
+        const xcb_atom_t atom = antwort ? antwort->atom : XCB_NONE;
+        std::free(antwort);
+        return atom;
+    }
+
+    xcb_connection_t* Verbindung() const { return m_c; }
+    xcb_window_t Wurzel() const { return m_wurzel; }
+
+private:
+    void Synchronisiere() { std::free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr)); }
+
+    std::string AtomName(xcb_atom_t atom) {
+        xcb_get_atom_name_reply_t* antwort = xcb_get_atom_name_reply(m_c, xcb_get_atom_name(m_c, atom), nullptr);
+        std::string name = antwort
+                               ? std::string(xcb_get_atom_name_name(antwort), xcb_get_atom_name_name_length(antwort))
+                               : std::string("?");
+        std::free(antwort);
+        return name;
+    }
+
+    bool m_verwalter;
+    xcb_connection_t* m_c = nullptr;
+    xcb_ewmh_connection_t m_ewmh{};
+    xcb_window_t m_wurzel = XCB_NONE;
+    std::vector<xcb_window_t> m_fenster;
+};
+
+} // namespace senvio::test
