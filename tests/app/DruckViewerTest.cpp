@@ -1,0 +1,41 @@
+// A print on a real X server closes the viewer that still shows the list's old PDF,
+// and leaves alone a viewer of another list whose name merely ends the same way.
+#include "ProgrammOrdnerFixture.h"
+#include "platform/TestFensterverwalter.h"
+
+using namespace senvio;
+using namespace senvio::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Anfrage = TestFensterverwalter::Anfrage;
+using Anfragen = std::vector<Anfrage>;
+
+class DruckViewer : public ProgrammOrdnerTest {};
+
+} // namespace
+
+TEST_F(DruckViewer, DruckSchliesstDenViewerDerListe) {
+    LegeStandardOrdnerAn();
+    Schreib(Pfad(u"Senvio-Listen/Liste.lis"_s), "Eins\r\nZwei\r\n");
+    Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\r\nListenName=Liste\r\n");
+    TMainForm& haupt = Starte(); // shown before the stand-in manager takes over the root
+
+    TestFensterverwalter verwalter(true);
+    const xcb_window_t liste = verwalter.ErzeugeFenster("Liste.pdf - Adobe Reader");
+    const xcb_window_t meine = verwalter.ErzeugeFenster("Meine Liste.pdf - Adobe Reader");
+    verwalter.SetzeStapel({liste, meine});
+    verwalter.HoleAnfragen();
+
+    haupt.DruckenDoppel1->trigger();
+    EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{Pfad(u"Senvio-Listen/Liste.pdf"_s)});
+    EXPECT_EQ(verwalter.HoleAnfragen(),
+              (Anfragen{{"_NET_ACTIVE_WINDOW", liste, {1, 0, 0}}, {"_NET_CLOSE_WINDOW", liste, {0, 1, 0}}}));
+
+    // With the list's viewer gone, the next print finds none and asks nothing.
+    verwalter.SetzeStapel({meine});
+    haupt.DruckenOben1->trigger();
+    EXPECT_EQ(verwalter.HoleAnfragen(), Anfragen{});
+}
