@@ -13,13 +13,15 @@ namespace senvio {
 
 enum class Bildformat { Jpeg, Png };
 
-// JPEG cannot hold more rows than this.
-constexpr int GroessteJpegHoehe = 65535;
+// The most rows (and columns) a JPEG can hold: the format's 65,535 less libjpeg's
+// margin against overflows (JPEG_MAX_DIMENSION).
+constexpr int GroessteJpegHoehe = 65500;
 
 class Bildschreiber {
 public:
-    // Throws Fehler with a German message when the format cannot take the size
-    // (a JPEG taller than 65,535 rows) and DateiFehler when the file cannot be created.
+    // Throws Fehler with a German message when the format cannot take the size (a
+    // JPEG taller than GroessteJpegHoehe, a PNG taller than libpng's 1,000,000 rows)
+    // and DateiFehler when the file cannot be created.
     Bildschreiber(const QString& pfad, Bildformat format, int breite, int hoehe);
     ~Bildschreiber(); // without Schliesse(): the file is not written
     Bildschreiber(const Bildschreiber&) = delete;

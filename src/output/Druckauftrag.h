@@ -23,7 +23,7 @@ struct PdfAuftrag {
 
 // Writes the PDF from the pictures "DINA4_1.bmp" … "DINA4_m.bmp" of the temporary
 // folder, m counted by ZaehleDateien; with none, one empty page. Atomic. Throws
-// DateiFehler (from PdfDateiFehler and BmpFehler) with the file layer's messages.
+// DateiFehler (from PdfDateiFehler) or Fehler (from BmpFehler) with the same text.
 void ErstelleDiePDF(const PdfAuftrag& auftrag);
 
 } // namespace senvio

@@ -1,0 +1,105 @@
+#include "output/Druckauftrag.h"
+
+#include "pdf/BmpDatei.h"
+#include "pdf/PdfFehler.h"
+#include "pdf/TmachPDF.h"
+#include "platform/Fehler.h"
+#include "platform/Zeichensatz.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <string>
+
+namespace senvio {
+
+namespace {
+
+const QString Hersteller = QStringLiteral("den Senvio-Entwicklern");
+
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+QString Seitenbild(const QString& tempOrdner, int seite) {
+    return tempOrdner + QStringLiteral("/DINA4_") + QString::number(seite) + QStringLiteral(".bmp");
+}
+
+// One A4 page: the page picture 6 units below the top edge, the credit line over
+// each half of the page and a rule below them.
+void ZeichneSeite(TmachPDF& pdf, const BmpBild& bild, const std::string& kredit, const PdfAuftrag& auftrag) {
+    pdf.DrawImage(0, 6, bild.Ansicht(), auftrag.dpiX, auftrag.dpiY);
+    pdf.Font.Index = 1; // Helvetica-Bold
+    pdf.Font.Size = 6;
+    pdf.TextOut(4, 6, kredit);
+    pdf.TextOut(pdf.PageWidth / 2 + 4, 6, kredit);
+    pdf.LineWidth = 1;
+    pdf.DrawLine(0, 7, pdf.PageWidth, 7);
+}
+
+void SchreibePdf(TmachPDF& pdf, const PdfAuftrag& auftrag) {
+    pdf.TITLE = "Senvio-Liste 2.0";
+    pdf.Compress = true;
+    pdf.PageWidth = 794; // DIN A4 at 96 units per inch
+    pdf.PageHeight = 1122;
+    pdf.FileName = Utf8(auftrag.pdfDatei);
+    pdf.BeginDoc();
+
+    const QByteArray kredit = NachWindows1252(Kreditzeile(auftrag.listenName));
+    const int seiten = ZaehleDateien(auftrag.tempOrdner, QStringLiteral("*.bmp"));
+    BmpBild bild;
+    for (int i = 1; i <= seiten; ++i) {
+        LeseBmp(Utf8(Seitenbild(auftrag.tempOrdner, i)), bild);
+        ZeichneSeite(pdf, bild, kredit.toStdString(), auftrag);
+        if (i < seiten) {
+            pdf.NewPage();
+        }
+    }
+    pdf.EndDoc();
+}
+
+// A run that ends early leaves no staged pictures in the working folder.
+void RaeumeZwischendateienAuf() {
+    for (int i = 1; std::remove(TmachPDF::Zwischendatei(i).c_str()) == 0; ++i) {
+    }
+}
+
+} // namespace
+
+QString Kreditzeile(const QString& listenName) {
+    return QStringLiteral("Erstellt mit dem Programm Senvio von ") + Hersteller +
+           QStringLiteral(" - Name der Liste: ") + listenName;
+}
+
+int ZaehleDateien(const QString& ordner, const QString& muster) {
+    int anzahl = 0;
+    QDirIterator eintraege(ordner, QDir::Files | QDir::Hidden | QDir::System);
+    while (eintraege.hasNext()) {
+        const QString name = QFileInfo(eintraege.next()).fileName();
+        const qsizetype punkt = name.lastIndexOf(QLatin1Char('.'));
+        // A name without a dot has no extension, and an empty one occurs nowhere.
+        if (punkt >= 0 && muster.contains(name.mid(punkt).toLower()) &&
+            name.toUpper().contains(QStringLiteral("DINA4_"))) {
+            ++anzahl;
+        }
+    }
+    return anzahl;
+}
+
+void ErstelleDiePDF(const PdfAuftrag& auftrag) {
+    try {
+        TmachPDF pdf;
+        SchreibePdf(pdf, auftrag);
+    } catch (const PdfDateiFehler& fehler) {
+        RaeumeZwischendateienAuf();
+        throw DateiFehler(fehler.art() == PdfDateiFehler::Art::NichtErstellt ? DateiFehler::Art::NichtErstellt
+                                                                             : DateiFehler::Art::NichtGeoeffnet,
+                          QString::fromStdString(fehler.pfad()));
+    } catch (const BmpFehler& fehler) {
+        RaeumeZwischendateienAuf();
+        throw Fehler(QString::fromUtf8(fehler.what()));
+    }
+}
+
+} // namespace senvio

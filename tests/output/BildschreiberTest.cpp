@@ -1,0 +1,271 @@
+#include "output/Bildschreiber.h"
+#include "platform/Fehler.h"
+
+#include "TestDateien.h"
+#include "pdf/PdfPruefung.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <csignal>
+#include <random>
+#include <sys/resource.h>
+
+namespace senvio {
+namespace {
+
+using test::Entpacke;
+using test::Lies;
+using test::Schreib;
+
+// Strips with pixels that do not compress, so the PNG's data spans several IDAT chunks.
+QImage Rauschen(int breite, int hoehe, QImage::Format format, unsigned saat) {
+    QImage bild(breite, hoehe, format);
+    std::mt19937 zufall(saat);
+    for (int y = 0; y < hoehe; ++y)
+        for (int x = 0; x < breite; ++x)
+            bild.setPixel(x, y, 0xFF000000u | (zufall() & 0xFFFFFFu));
+    return bild;
+}
+
+QImage Verlauf(int breite, int hoehe, int ab) {
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    for (int y = 0; y < hoehe; ++y)
+        for (int x = 0; x < breite; ++x)
+            bild.setPixel(x, y, qRgb(x * 4, (ab + y) * 4, 128));
+    return bild;
+}
+
+QByteArray RgbBytes(const QImage& bild) {
+    const QImage rgb = bild.convertToFormat(QImage::Format_RGB888);
+    QByteArray bytes;
+    for (int y = 0; y < rgb.height(); ++y)
+        bytes.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 3);
+    return bytes;
+}
+
+quint32 Zahl32(const QByteArray& b, qsizetype stelle) {
+    return qFromBigEndian<quint32>(b.constData() + stelle);
+}
+int Zahl16(const QByteArray& b, qsizetype stelle) {
+    return qFromBigEndian<quint16>(b.constData() + stelle);
+}
+
+class BildschreiberTest : public ::testing::Test {
+protected:
+    QString Pfad(const QString& name) const { return m_ordner.filePath(name); }
+    QStringList Dateien() const { return QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir m_ordner;
+};
+
+TEST_F(BildschreiberTest, PngIstRgbMitFilterSubInKleinenIdatChunks) {
+    const int breite = 300;
+    const QImage oben = Rauschen(breite, 150, QImage::Format_RGB32, 1);
+    const QImage unten = Rauschen(breite, 107, QImage::Format_RGB888, 2);
+    Bildschreiber schreiber(Pfad("liste.png"), Bildformat::Png, breite, 257);
+    schreiber.SchreibeStreifen(oben);
+    schreiber.SchreibeStreifen(unten);
+    schreiber.Schliesse();
+
+    const QByteArray png = Lies(Pfad("liste.png"));
+    ASSERT_EQ(png.left(8), QByteArray("\x89PNG\r\n\x1a\n"));
+    QStringList typen;
+    QByteArray ihdr, idat;
+    for (qsizetype stelle = 8; stelle + 12 <= png.size();) {
+        const quint32 laenge = Zahl32(png, stelle);
+        const QByteArray typ = png.mid(stelle + 4, 4);
+        typen << QString::fromLatin1(typ);
+        if (typ == "IHDR")
+            ihdr = png.mid(stelle + 8, laenge);
+        if (typ == "IDAT") {
+            EXPECT_LE(laenge, 65535u);
+            idat += png.mid(stelle + 8, laenge);
+        }
+        stelle += 12 + qsizetype(laenge);
+    }
+    // 257 rows of 1 + 900 bytes of noise need at least four chunks; no tRNS, no other chunk.
+    ASSERT_GE(typen.size(), 6);
+    EXPECT_EQ(typen.first(), "IHDR");
+    EXPECT_EQ(typen.last(), "IEND");
+    EXPECT_EQ(typen.mid(1, typen.size() - 2), QStringList(typen.size() - 2, "IDAT"));
+    // Width, height, depth 8, colour type 2, compression 0, filter method 0, no interlace.
+    EXPECT_EQ(ihdr, test::Bytes({0, 0, 1, 44, 0, 0, 1, 1, 8, 2, 0, 0, 0}));
+    // The zlib header's FLEVEL bits are 3 for levels 7 to 9 (the default level 6 gives 2).
+    ASSERT_GE(idat.size(), 2);
+    EXPECT_EQ(quint8(idat[1]) >> 6, 3);
+
+    // Every row starts with filter byte 1: each byte is stored as its difference to
+    // the byte one pixel to the left, which undoing here must give the strips back.
+    const std::string daten = Entpacke(std::string_view(idat.constData(), std::size_t(idat.size())));
+    ASSERT_EQ(daten.size(), 257u * 901u);
+    QByteArray pixel;
+    for (int y = 0; y < 257; ++y) {
+        const char* zeile = daten.data() + y * 901;
+        EXPECT_EQ(zeile[0], 1) << "Zeile " << y;
+        QByteArray rgb(zeile + 1, 900);
+        for (int i = 3; i < 900; ++i)
+            rgb[i] = char(quint8(rgb[i]) + quint8(rgb[i - 3]));
+        pixel += rgb;
+    }
+    const QByteArray erwartet = RgbBytes(oben) + RgbBytes(unten);
+    EXPECT_TRUE(pixel == erwartet);
+    EXPECT_TRUE(RgbBytes(QImage(Pfad("liste.png"))) == erwartet);
+    EXPECT_EQ(Dateien(), QStringList{"liste.png"});
+}
+
+// The standard tables of the JPEG format (luminance, chrominance) in natural order.
+constexpr int Luminanz[64] = {16, 11, 10, 16, 24,  40,  51,  61,  12, 12, 14, 19, 26,  58,  60,  55,
+                              14, 13, 16, 24, 40,  57,  69,  56,  14, 17, 22, 29, 51,  87,  80,  62,
+                              18, 22, 37, 56, 68,  109, 103, 77,  24, 35, 55, 64, 81,  104, 113, 92,
+                              49, 64, 78, 87, 103, 121, 120, 101, 72, 92, 95, 98, 112, 100, 103, 99};
+constexpr int Chrominanz[64] = {17, 18, 24, 47, 99, 99, 99, 99, 18, 21, 26, 66, 99, 99, 99, 99, 24, 26, 56, 99, 99, 99,
+                                99, 99, 47, 66, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99,
+                                99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99};
+// Position in natural order of the k-th value of a DQT segment.
+constexpr int Zickzack[64] = {0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48,
+                              41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23,
+                              30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
+
+// Quality 90 scales the tables to 20 %: q = (t · 20 + 50) / 100, at least 1.
+QByteArray Dqt(const int (&tabelle)[64]) {
+    QByteArray werte;
+    for (const int natuerlich : Zickzack)
+        werte += char(std::max(1, (tabelle[natuerlich] * 20 + 50) / 100));
+    return werte;
+}
+
+TEST_F(BildschreiberTest, JpegIstBaselineMitQualitaet90) {
+    const QImage oben = Verlauf(64, 40, 0);
+    const QImage unten = Verlauf(64, 24, 40);
+    Bildschreiber schreiber(Pfad("liste.jpg"), Bildformat::Jpeg, 64, 64);
+    schreiber.SchreibeStreifen(oben);
+    schreiber.SchreibeStreifen(unten);
+    schreiber.Schliesse();
+
+    const QByteArray jpeg = Lies(Pfad("liste.jpg"));
+    ASSERT_EQ(jpeg.left(2), test::Bytes({0xFF, 0xD8}));
+    QList<int> marken;
+    QList<QByteArray> tabellen(2);
+    QByteArray rahmen;
+    for (qsizetype stelle = 2; stelle + 4 <= jpeg.size() && marken.value(marken.size() - 1) != 0xDA;) {
+        ASSERT_EQ(quint8(jpeg[stelle]), 0xFF);
+        const int marke = quint8(jpeg[stelle + 1]);
+        const int laenge = Zahl16(jpeg, stelle + 2);
+        const QByteArray daten = jpeg.mid(stelle + 4, laenge - 2);
+        marken << marke;
+        if (marke == 0xC0)
+            rahmen = daten;
+        for (qsizetype t = 0; marke == 0xDB && t + 65 <= daten.size(); t += 65) {
+            ASSERT_LT(quint8(daten[t]), 2) << "nur 8-Bit-Tabellen 0 und 1";
+            tabellen[daten[t]] = daten.mid(t + 1, 64);
+        }
+        stelle += 2 + laenge;
+    }
+    EXPECT_TRUE(marken.contains(0xC0));
+    EXPECT_FALSE(marken.contains(0xC2));
+    // Precision 8, height 64, width 64, three components.
+    EXPECT_EQ(rahmen.left(6), test::Bytes({8, 0, 64, 0, 64, 3}));
+    EXPECT_EQ(tabellen[0], Dqt(Luminanz));
+    EXPECT_EQ(tabellen[1], Dqt(Chrominanz));
+    // A few worked out: 16 → 3, 11 → 2, 99 → 20, 17 → 3, 47 → 9 (zigzag positions 0, 1, 63, 0, 6).
+    EXPECT_EQ(test::Bytes({3, 2, 20}), QByteArray{tabellen[0].left(2) + tabellen[0].right(1)});
+    EXPECT_EQ(test::Bytes({3, 9}), QByteArray{tabellen[1].left(1) + tabellen[1].mid(6, 1)});
+
+    const QByteArray gelesen = RgbBytes(QImage(Pfad("liste.jpg")));
+    const QByteArray erwartet = RgbBytes(oben) + RgbBytes(unten);
+    ASSERT_EQ(gelesen.size(), erwartet.size());
+    long summe = 0;
+    for (qsizetype i = 0; i < erwartet.size(); ++i)
+        summe += std::abs(quint8(gelesen[i]) - quint8(erwartet[i]));
+    EXPECT_LT(double(summe) / double(erwartet.size()), 2.0);
+}
+
+TEST_F(BildschreiberTest, ZuGrossFuerDasFormatWirdAbgelehntOhneDatei) {
+    try {
+        Bildschreiber(Pfad("liste.jpg"), Bildformat::Jpeg, 478, 65536);
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const Fehler& fehler) {
+        EXPECT_EQ(fehler.meldung(), "Ein JPEG-Bild kann höchstens 65500 Pixel hoch sein, diese Liste ergäbe 65536 "
+                                    "Pixel. Als \"PNG-Datei\" lässt sie sich speichern.");
+    }
+    // libjpeg's own limit lies a little below the format's.
+    EXPECT_THROW(Bildschreiber(Pfad("liste.jpg"), Bildformat::Jpeg, 478, 65501), Fehler);
+    EXPECT_THROW(Bildschreiber(Pfad("liste.jpg"), Bildformat::Jpeg, 65501, 634), Fehler);
+    try {
+        Bildschreiber(Pfad("liste.png"), Bildformat::Png, 478, 1'000'001);
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const Fehler& fehler) {
+        EXPECT_EQ(fehler.meldung(), "Ein PNG-Bild kann höchstens 1000000 Pixel hoch sein, diese Liste ergäbe "
+                                    "1000001 Pixel.");
+    }
+    EXPECT_TRUE(Dateien().isEmpty());
+    // Just within the limits: begun, then given up, which leaves nothing either.
+    Bildschreiber(Pfad("liste.jpg"), Bildformat::Jpeg, 478, 65500);
+    Bildschreiber(Pfad("liste.png"), Bildformat::Png, 478, 1'000'000);
+    EXPECT_TRUE(Dateien().isEmpty());
+}
+
+// Lets writes of the process fail beyond `bytes` bytes, also for root.
+class Dateigrenze {
+public:
+    explicit Dateigrenze(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &m_vorher);
+        rlimit grenze = m_vorher;
+        grenze.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &grenze);
+    }
+    ~Dateigrenze() {
+        setrlimit(RLIMIT_FSIZE, &m_vorher);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_vorher{};
+    void (*m_signal)(int);
+};
+
+TEST_F(BildschreiberTest, FehlerLassenDieAlteDateiGanz) {
+    const QString fehlt = Pfad("fehlt/liste.png");
+    try {
+        Bildschreiber(fehlt, Bildformat::Png, 10, 10);
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const DateiFehler& fehler) {
+        EXPECT_EQ(fehler.meldung(), "Datei " + fehlt + " kann nicht erstellt werden");
+    }
+
+    const QByteArray alt("alter Inhalt");
+    for (const auto& [name, format] : {std::pair{"liste.png", Bildformat::Png}, {"liste.jpg", Bildformat::Jpeg}}) {
+        SCOPED_TRACE(name);
+        Schreib(Pfad(name), alt);
+        const QImage streifen = Rauschen(300, 200, QImage::Format_RGB32, 3);
+        { // given up half way
+            Bildschreiber schreiber(Pfad(name), format, 300, 400);
+            schreiber.SchreibeStreifen(streifen);
+        }
+        { // a strip of the wrong width, then one too many, then too few rows
+            Bildschreiber schreiber(Pfad(name), format, 300, 250);
+            EXPECT_THROW(schreiber.SchreibeStreifen(streifen.copy(0, 0, 299, 10)), Fehler);
+            schreiber.SchreibeStreifen(streifen);
+            EXPECT_THROW(schreiber.SchreibeStreifen(streifen), Fehler);
+            EXPECT_THROW(schreiber.Schliesse(), Fehler);
+        }
+        { // the disk takes no more than 4 KiB
+            const Dateigrenze grenze(4096);
+            Bildschreiber schreiber(Pfad(name), format, 300, 200);
+            EXPECT_THROW(
+                {
+                    schreiber.SchreibeStreifen(streifen);
+                    schreiber.Schliesse();
+                },
+                DateiFehler);
+        }
+        EXPECT_EQ(Lies(Pfad(name)), alt);
+        EXPECT_EQ(Dateien(), QStringList{name});
+        QFile::remove(Pfad(name));
+    }
+}
+
+} // namespace
+} // namespace senvio

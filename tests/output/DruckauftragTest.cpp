@@ -1,0 +1,124 @@
+#include "output/Druckauftrag.h"
+#include "pdf/BmpDatei.h"
+#include "platform/Fehler.h"
+
+#include "pdf/PdfPruefung.h"
+
+namespace senvio {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::Entpacke;
+using test::LiesDatei;
+using test::PdfDatei;
+using test::SchreibDatei;
+using test::Zeilen;
+
+// Page pictures of one colour each, 32-bit BMP bytes blue, green, red, unused.
+std::string Einfarbig(int breite, int hoehe, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    std::string pixel;
+    for (int i = 0; i < breite * hoehe; ++i)
+        pixel += {char(b), char(g), char(r), 0};
+    return pixel;
+}
+
+class DruckauftragTest : public test::PdfOrdnerTest {
+protected:
+    void SetUp() override {
+        PdfOrdnerTest::SetUp();
+        fs::create_directory(m_ordner / "Temp");
+        m_auftrag = {QString::fromStdString((m_ordner / "Temp").string()),
+                     QString::fromStdString((m_ordner / "Liste.pdf").string()), QStringLiteral("Küche (Kabel)")};
+    }
+    void SchreibeSeite(int nummer, const std::string& pixel, int breite, int hoehe) {
+        const BildPixel bild{breite, hoehe, 4, 0, {reinterpret_cast<const std::uint8_t*>(pixel.data()), pixel.size()}};
+        SchreibeBmp(Temp("DINA4_" + std::to_string(nummer) + ".bmp"), bild);
+    }
+    std::string Temp(const std::string& name) const { return (m_ordner / "Temp" / name).string(); }
+    std::string Pdf() const { return m_auftrag.pdfDatei.toStdString(); }
+
+    PdfAuftrag m_auftrag;
+};
+
+TEST_F(DruckauftragTest, KreditzeileNenntDieListe) {
+    EXPECT_EQ(Kreditzeile("Küche"),
+              "Erstellt mit dem Programm Senvio von den Senvio-Entwicklern - Name der Liste: Küche");
+}
+
+TEST_F(DruckauftragTest, ZaehltNurDateienMitDina4UndPassenderEndung) {
+    for (const char* name : {"DINA4_1.bmp", "dina4_2.BMP", "BildNr1_1.bmp", "DINA4_x.txt", "DINA4_9"})
+        SchreibDatei(Temp(name), "x");
+    fs::create_directory(Temp("DINA4_3.bmp"));
+    EXPECT_EQ(ZaehleDateien(m_auftrag.tempOrdner, "*.bmp"), 2);
+    EXPECT_EQ(ZaehleDateien(m_auftrag.tempOrdner, "*.txt"), 1);
+}
+
+// Each page: the picture at 96 dots per inch, 966 × 1278 pixels placed 794 × 1116 from
+// the top-left corner 6 units below the top edge; the credit line in Windows-1252 with
+// its brackets escaped at x = 4 and x = 794 / 2 + 4, baseline 1122 − 6; the rule at 1122 − 7.
+TEST_F(DruckauftragTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
+    const std::string rot = Einfarbig(966, 1278, 200, 0, 0), blau = Einfarbig(966, 1278, 0, 0, 200);
+    SchreibeSeite(1, rot, 966, 1278);
+    SchreibeSeite(2, blau, 966, 1278);
+    ErstelleDiePDF(m_auftrag);
+
+    const PdfDatei pdf(Pdf(), 2);
+    const std::string kredit = "(Erstellt mit dem Programm Senvio von den Senvio-Entwicklern - Name der Liste: K\xFC"
+                               "che \\(Kabel\\)) Tj";
+    for (int seite = 1; seite <= 2; ++seite) {
+        EXPECT_EQ(Entpacke(pdf.Stream(2 * seite)),
+                  Zeilen({"q", "794 0 0 1116 0 0 cm", "/Im" + std::to_string(seite) + " Do", "Q", "BT", "/F2 6 Tf",
+                          "4 1116 Td", kredit, "ET", "BT", "/F2 6 Tf", "401 1116 Td", kredit, "ET", "1 w", "0 1115 m",
+                          "794 1115 l", "S"}))
+            << "Seite " << seite;
+    }
+    // Pictures 1 and 2 are objects 23 and 24, in page order, as red, green, blue bytes.
+    std::string rgb1, rgb2;
+    for (int i = 0; i < 966 * 1278; ++i) {
+        rgb1 += {char(200), 0, 0};
+        rgb2 += {0, 0, char(200)};
+    }
+    EXPECT_TRUE(Entpacke(pdf.Stream(23)) == rgb1);
+    EXPECT_TRUE(Entpacke(pdf.Stream(24)) == rgb2);
+    EXPECT_NE(pdf.Bytes().find("/Title (Senvio-Liste 2.0)\r\n"), std::string::npos);
+    EXPECT_NE(pdf.Bytes().find("/MediaBox [ 0 0 794 1122]"), std::string::npos);
+    EXPECT_TRUE(Dateien().empty()) << "Zwischendateien geblieben";
+
+    // A second run replaces the first; without page pictures the PDF has one empty page.
+    fs::remove(Temp("DINA4_2.bmp"));
+    ErstelleDiePDF(m_auftrag);
+    EXPECT_EQ(PdfDatei(Pdf(), 1).Groesse(), 24);
+    fs::remove(Temp("DINA4_1.bmp"));
+    ErstelleDiePDF(m_auftrag);
+    EXPECT_EQ(Entpacke(PdfDatei(Pdf(), 1).Stream(2)), "");
+}
+
+TEST_F(DruckauftragTest, FehlerLassenDieAltePdfGanz) {
+    SchreibDatei(Pdf(), "alte PDF");
+    const std::string klein = Einfarbig(4, 2, 1, 2, 3);
+    SchreibeSeite(1, klein, 4, 2);
+    SchreibDatei(Temp("dina4_2.BMP"), "x"); // counted, but DINA4_2.bmp is missing
+    try {
+        ErstelleDiePDF(m_auftrag);
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const Fehler& fehler) {
+        EXPECT_EQ(fehler.meldung(), "Datei " + m_auftrag.tempOrdner + "/DINA4_2.bmp kann nicht geöffnet werden");
+    }
+    EXPECT_EQ(LiesDatei(Pdf()), "alte PDF");
+    EXPECT_TRUE(Dateien().empty()) << "Zwischendateien geblieben";
+
+    fs::remove(Temp("dina4_2.BMP"));
+    m_auftrag.pdfDatei = QString::fromStdString((m_ordner / "fehlt" / "Liste.pdf").string());
+    try {
+        ErstelleDiePDF(m_auftrag);
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const DateiFehler& fehler) {
+        EXPECT_EQ(fehler.art(), DateiFehler::Art::NichtErstellt);
+        EXPECT_EQ(fehler.meldung(), "Datei " + m_auftrag.pdfDatei + " kann nicht erstellt werden");
+    }
+    EXPECT_TRUE(Dateien().empty()) << "Zwischendateien geblieben";
+}
+
+} // namespace
+} // namespace senvio
