@@ -76,7 +76,8 @@ TEST(Hilfesatz, BreitenUmbruchUndZeichensatz) {
     EXPECT_EQ(FehlerVon("Gr\xF6\xDF"
                         "e",
                         2),
-              "Zeile 2: kein gültiges UTF-8 (ein Zeichen bricht ab).");
+              "Zeile 2: kein gültiges UTF-8 (Byte 246)."); // Windows-1252 text, not UTF-8
+    EXPECT_EQ(FehlerVon("Gr\xC3", 2), "Zeile 2: kein gültiges UTF-8 (ein Zeichen bricht ab).");
     EXPECT_EQ(FehlerVon("\xC0\xAF", 3), "Zeile 3: kein gültiges UTF-8 (Byte 192).");
     EXPECT_EQ(FehlerVon("\xE0\x80\xAF", 4), "Zeile 4: kein gültiges UTF-8.");
 }

@@ -38,12 +38,12 @@ char32_t LiesZeichen(std::string_view text, std::size_t& i, int zeile) {
     const auto erstes = std::uint8_t(text[i++]);
     int folgende = 0;
     char32_t zeichen = erstes;
-    if (erstes >= 0xF0 && erstes <= 0xF4) {
-        folgende = 3, zeichen = erstes & 0x07;
-    } else if (erstes >= 0xE0) {
-        folgende = 2, zeichen = erstes & 0x0F;
-    } else if (erstes >= 0xC2 && erstes < 0xE0) {
+    if (erstes >= 0xC2 && erstes <= 0xDF) {
         folgende = 1, zeichen = erstes & 0x1F;
+    } else if (erstes >= 0xE0 && erstes <= 0xEF) {
+        folgende = 2, zeichen = erstes & 0x0F;
+    } else if (erstes >= 0xF0 && erstes <= 0xF4) {
+        folgende = 3, zeichen = erstes & 0x07;
     } else if (erstes >= 0x80) {
         Melde(zeile, "kein gültiges UTF-8 (Byte " + std::to_string(erstes) + ").");
     }
