@@ -236,7 +236,9 @@ void TMainForm::Beenden1Click() {
 }
 
 void TMainForm::HilfeClick() {
-    Dialoge::OeffneDokument(m_ordner.hilfe);
+    // Without a copy in the program folder the one installed with the program serves.
+    Dialoge::OeffneDokument(QFileInfo::exists(m_ordner.hilfe) ? m_ordner.hilfe
+                                                              : QStringLiteral(SENVIO_HILFE_INSTALLIERT));
 }
 
 } // namespace senvio

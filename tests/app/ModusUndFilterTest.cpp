@@ -115,9 +115,14 @@ TEST_F(ModusUndFilter, DieKleineVorschauRuecktBeiMehrAlsZwoelfZeilenNachLinks) {
 
 TEST_F(ModusUndFilter, F1OeffnetDieHilfeAusserInDerLogoauswahlUndBeiSucheOderNamensdialog) {
     TMainForm& haupt = StarteMitZeilen(1);
-    const QStringList hilfe{m_pfad + QStringLiteral("Senvio-Hilfe.pdf")};
+    // Without a help document in the program folder F1 opens the installed one.
+    const QString installiert = QStringLiteral(SENVIO_HILFE_INSTALLIERT);
     QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
-    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), hilfe);
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{installiert});
+    Schreib(Pfad(QStringLiteral("Senvio-Hilfe.pdf")), "%PDF-1.4\n");
+    const QString hilfe = m_pfad + QStringLiteral("Senvio-Hilfe.pdf");
+    QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), (QStringList{installiert, hilfe}));
 
     haupt.Fenster().suche->show();
     QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
@@ -125,15 +130,13 @@ TEST_F(ModusUndFilter, F1OeffnetDieHilfeAusserInDerLogoauswahlUndBeiSucheOderNam
     haupt.Fenster().nameEingabe->show();
     QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
     haupt.Fenster().nameEingabe->hide();
-    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), hilfe);
-
     haupt.ZeigeLogoAuswahl();
     QTest::keyClick(haupt.ScrollBox1, Qt::Key_F1);
-    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), hilfe);
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), (QStringList{installiert, hilfe}));
 
     haupt.ZeigeListe();
     QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
-    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), hilfe + hilfe);
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), (QStringList{installiert, hilfe, hilfe}));
 }
 
 TEST_F(ModusUndFilter, MausradBewegtDieAuswahlDerListeUmEineZeile) {

@@ -72,6 +72,11 @@ TEST(DemoOrdner, GruppenListeUndEinstellungen) {
     EXPECT_EQ(
         LeseIniWert(demo + QStringLiteral("senvio.ini"), QStringLiteral("Einstellung"), QStringLiteral("ListenName")),
         QStringLiteral("Meine Astra Liste"));
+
+    // The help document that F1 opens: the one the build set, and a valid PDF.
+    const QString hilfe = demo + QStringLiteral("Senvio-Hilfe.pdf");
+    EXPECT_EQ(Lies(hilfe), Lies(QStringLiteral(SENVIO_HILFE_PDF)));
+    EXPECT_EQ(QProcess::execute(QStringLiteral("qpdf"), {QStringLiteral("--check"), hilfe}), 0);
 }
 
 TEST(DemoOrdner, VerweigertVollenOrdnerUndDatei) {

@@ -137,6 +137,12 @@ void SchreibeEinstellungen(const ProgrammOrdner& ordner) {
     }
 }
 
+void KopiereHilfe(const ProgrammOrdner& ordner, const QString& hilfe) {
+    if (!QFile::copy(hilfe, ordner.hilfe)) {
+        throw Fehler(QStringLiteral("Kann die Hilfe %1 nicht nach %2 kopieren.").arg(hilfe, ordner.hilfe));
+    }
+}
+
 // rename() replaces an empty folder, so an existing empty "ziel" is fine too.
 void BringeAnOrt(QTemporaryDir& bau, const QString& ziel) {
     QFile::setPermissions(bau.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
@@ -151,7 +157,7 @@ void BringeAnOrt(QTemporaryDir& bau, const QString& ziel) {
 
 } // namespace
 
-void ErstelleDemoOrdner(const QString& ziel) {
+void ErstelleDemoOrdner(const QString& ziel, const QString& hilfe) {
     PruefeZiel(ziel);
     const QFileInfo zielInfo(ziel);
     LegeOrdnerAn(zielInfo.absolutePath());
@@ -165,6 +171,7 @@ void ErstelleDemoOrdner(const QString& ziel) {
     SchreibeListe(ordner);
     SchreibeSendernamen(ordner);
     SchreibeEinstellungen(ordner);
+    KopiereHilfe(ordner, hilfe);
     BringeAnOrt(bau, ziel);
 }
 

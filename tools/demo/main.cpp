@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     try {
-        senvio::demo::ErstelleDemoOrdner(QString::fromLocal8Bit(argv[1]));
+        senvio::demo::ErstelleDemoOrdner(QString::fromLocal8Bit(argv[1]), QStringLiteral(SENVIO_HILFE_PDF));
     } catch (const senvio::Fehler& f) {
         std::fprintf(stderr, "senvio-demo: %s\n", f.what());
         return 1;

@@ -1,0 +1,211 @@
+// The help generator: measuring, wrapping and converting text by hand-worked values, its
+// markup, and the document the build sets, checked with qpdf and poppler's tools.
+#include "HilfeFehler.h"
+#include "Hilfequelle.h"
+#include "Schriftmasse.h"
+#include "Umbruch.h"
+#include "Windows1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "TestDateien.h"
+
+using namespace senvio::hilfe;
+using senvio::test::Schreib;
+
+namespace {
+
+using Zeilen = std::vector<std::string>;
+
+struct Lauf {
+    int rueckgabe; // -1 after a crash
+    QByteArray ausgabe, fehler;
+};
+
+Lauf Starte(const QString& programm, const QStringList& argumente) {
+    QProcess p;
+    p.start(programm, argumente);
+    const bool beendet = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit;
+    return {beendet ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+std::string FehlerVon(std::string_view utf8, int zeile) {
+    try {
+        NachWindows1252(utf8, zeile);
+    } catch (const HilfeFehler& f) {
+        return f.what();
+    }
+    return "kein Fehler";
+}
+
+} // namespace
+
+TEST(Hilfesatz, BreitenUmbruchUndZeichensatz) {
+    // S 667 + e 556 + n 556 + v 500 + i 222 + o 556 = 3057 thousandths.
+    EXPECT_DOUBLE_EQ(Textbreite("Senvio", Schrift::Helvetica, 10), 30.57);
+    // Bold: H 722 + ü 611 + l 278 + l 278 + e 556 = 2445.
+    EXPECT_DOUBLE_EQ(Textbreite("H\xFCl"
+                                "le",
+                                Schrift::HelveticaFett, 10),
+                     24.45);
+    // The Windows-1252 codes of the quotes and the bullet: „ 333, “ 333, • 350.
+    EXPECT_DOUBLE_EQ(Textbreite("\x84\x93\x95", Schrift::Helvetica, 10), 10.16);
+    EXPECT_DOUBLE_EQ(Textbreite("a~", Schrift::Courier, 9), 10.8);
+
+    // "Senvio Senvio" is 3057 + 278 + 3057 = 6392 thousandths: 63.92 points fit it exactly.
+    EXPECT_EQ(BrichUm("Senvio Senvio Senvio", Schrift::Helvetica, 10, 63.92), (Zeilen{"Senvio Senvio", "Senvio"}));
+    EXPECT_EQ(BrichUm("Senvio Senvio Senvio", Schrift::Helvetica, 10, 63.91), (Zeilen{"Senvio", "Senvio", "Senvio"}));
+    EXPECT_EQ(BrichUm("  Senvio    Senvio ", Schrift::Helvetica, 10, 64), (Zeilen{"Senvio Senvio"}));
+    // Too wide for any line: "Sen" is 17.79 points, "Senv" 22.79, so it is cut after "Sen".
+    EXPECT_EQ(BrichUm("ab Senvio", Schrift::Helvetica, 10, 20), (Zeilen{"ab", "Sen", "vio"}));
+    EXPECT_TRUE(BrichUm("   ", Schrift::Helvetica, 10, 100).empty());
+
+    EXPECT_EQ(NachWindows1252("Größe 5 € „Hülle“ – • ß", 1), "Gr\xF6\xDF"
+                                                             "e 5 \x80 \x84H\xFCl"
+                                                             "le\x93 \x96 \x95 \xDF");
+    const std::string pfeil = FehlerVon("Datei → Neu", 7);
+    EXPECT_NE(pfeil.find("Zeile 7:"), std::string::npos) << pfeil;
+    EXPECT_NE(pfeil.find("U+2192 \"→\""), std::string::npos) << pfeil;
+    EXPECT_NE(FehlerVon("a\tb", 1).find("U+0009"), std::string::npos);
+    EXPECT_NE(FehlerVon("\xC2\x81", 1).find("U+0081"), std::string::npos); // no glyph at 0x81
+    EXPECT_EQ(FehlerVon("Gr\xF6\xDF"
+                        "e",
+                        2),
+              "Zeile 2: kein gültiges UTF-8 (Byte 246)."); // Windows-1252 text, not UTF-8
+    EXPECT_EQ(FehlerVon("Gr\xC3", 2), "Zeile 2: kein gültiges UTF-8 (ein Zeichen bricht ab).");
+    EXPECT_EQ(FehlerVon("\xC0\xAF", 3), "Zeile 3: kein gültiges UTF-8 (Byte 192).");
+    EXPECT_EQ(FehlerVon("\xE0\x80\xAF", 4), "Zeile 4: kein gültiges UTF-8.");
+}
+
+TEST(Hilfesatz, AuszeichnungWirdZuBloecken) {
+    const auto bloecke = LeseHilfequelle("% Bemerkung\n"
+                                         "# Titel\n"
+                                         "Erste Zeile\n"
+                                         "zweite Zeile.  \r\n"
+                                         "\n"
+                                         "## Über\n"
+                                         "- Punkt eins\n"
+                                         "  geht weiter\n"
+                                         "- Punkt zwei\n"
+                                         "| senvio-druck --modus png\n"
+                                         "[Bild links]\n"
+                                         "[Seitenumbruch]\n"
+                                         "### Ende");
+    std::vector<std::pair<Blockart, std::string>> gelesen;
+    for (const Block& b : bloecke) {
+        gelesen.emplace_back(b.art, b.text);
+    }
+    EXPECT_EQ(gelesen, (std::vector<std::pair<Blockart, std::string>>{
+                           {Blockart::Titel, "Titel"},
+                           {Blockart::Absatz, "Erste Zeile zweite Zeile."},
+                           {Blockart::Abschnitt, "\xDC"
+                                                 "ber"},
+                           {Blockart::Punkt, "Punkt eins geht weiter"},
+                           {Blockart::Punkt, "Punkt zwei"},
+                           {Blockart::Befehlszeile, "senvio-druck --modus png"},
+                           {Blockart::Huellenbild, ""},
+                           {Blockart::Seitenumbruch, ""},
+                           {Blockart::Unterabschnitt, "Ende"},
+                       }));
+    EXPECT_EQ(bloecke[6].huelle, Huelle::LinksGeheftet);
+    try {
+        LeseHilfequelle("Text\n\n[Bild quer]\n");
+        ADD_FAILURE() << "unbekannte Anweisung angenommen";
+    } catch (const HilfeFehler& f) {
+        EXPECT_STREQ(f.what(), "Zeile 3: unbekannte Anweisung [Bild quer]");
+    }
+}
+
+// The document the build made: valid, every page renders, it names every command of
+// the main window, and no word runs into the margins.
+TEST(Hilfedokument, GueltigVollstaendigUndInDenRaendern) {
+    const QString pdf = QStringLiteral(SENVIO_HILFE_PDF);
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const Lauf pruefung = Starte(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
+    EXPECT_EQ(pruefung.rueckgabe, 0) << pruefung.ausgabe.toStdString();
+    const QByteArray info = Starte(QStringLiteral("pdfinfo"), {pdf}).ausgabe;
+    const int seiten = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+    EXPECT_GE(seiten, 5);
+    EXPECT_TRUE(info.contains("595 x 842 pts (A4)")) << info.toStdString();
+    ASSERT_EQ(Starte(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("10"), pdf, tmp.filePath("s")})
+                  .rueckgabe,
+              0);
+    EXPECT_EQ(QDir(tmp.path()).entryList({QStringLiteral("s-*.ppm")}).size(), seiten);
+
+    QString text = QString::fromUtf8(Starte(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).ausgabe);
+    text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+    const QStringList befehle = {"Datei",
+                                 "Neu",
+                                 "Öffnen",
+                                 "Speichern unter...",
+                                 "Beenden",
+                                 "Bearbeiten",
+                                 "Eintrag bearbeiten",
+                                 "Neuer Texteintrag einfügen",
+                                 "Senderlogo an aktuellen Eintrag einfügen",
+                                 "Eintrag löschen",
+                                 "Drucken",
+                                 "für DIN A6 Klarsicht Einfachhülle oben geheftet",
+                                 "für DIN A6 Klarsicht Einfachhülle links geheftet",
+                                 "für DIN A6 Klarsicht Doppelhüllen",
+                                 "Liste speichern als Bild",
+                                 "JPEG-Datei",
+                                 "PNG-Datei",
+                                 "Einstellung",
+                                 "Schriftart",
+                                 "Suchen",
+                                 "[ ? ]",
+                                 "F1",
+                                 "Abbruch einf.",
+                                 "<-----",
+                                 "Strg",
+                                 "senvio-druck",
+                                 "--programmordner",
+                                 "--modus oben|links|doppel|jpeg|png",
+                                 "Senvio-Listen",
+                                 "TV und Radio Sender Logos",
+                                 "senvio.ini",
+                                 "Senvio-Hilfe.pdf"};
+    for (const QString& befehl : befehle) {
+        EXPECT_TRUE(text.contains(befehl)) << befehl.toStdString();
+    }
+
+    // Margins 62 points left and right; half a point for rounding.
+    const QString boxen = QString::fromUtf8(
+        Starte(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}).ausgabe);
+    const QRegularExpression wort(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"));
+    int woerter = 0;
+    for (auto it = wort.globalMatch(boxen); it.hasNext(); ++woerter) {
+        const auto m = it.next();
+        EXPECT_GE(m.captured(1).toDouble(), 61.5) << m.captured(4).toStdString();
+        EXPECT_LE(m.captured(2).toDouble(), 595 - 62 + 0.5) << m.captured(4).toStdString();
+        EXPECT_LE(m.captured(3).toDouble(), 842 - 20) << m.captured(4).toStdString();
+    }
+    EXPECT_GT(woerter, 1000);
+}
+
+TEST(Hilfedokument, ProgrammWeistFalscheQuelleUndFalschenAufrufZurueck) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QString quelle = tmp.filePath(QStringLiteral("hilfe.txt"));
+    const QString ziel = tmp.filePath(QStringLiteral("hilfe.pdf"));
+    Schreib(quelle, "# Titel\n\nDatei \xE2\x86\x92 Neu\n");
+    const Lauf falsch = Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle, ziel});
+    EXPECT_EQ(falsch.rueckgabe, 1);
+    EXPECT_TRUE(falsch.fehler.contains("Zeile 3: Das Zeichen U+2192")) << falsch.fehler.toStdString();
+    EXPECT_FALSE(QFile::exists(ziel));
+    EXPECT_EQ(Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle}).rueckgabe, 2);
+    EXPECT_EQ(Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {tmp.filePath("fehlt.txt"), ziel}).rueckgabe, 1);
+
+    Schreib(quelle, "# Titel\n\nText mit \xC3\xBC.\n");
+    ASSERT_EQ(Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle, ziel}).rueckgabe, 0);
+    EXPECT_EQ(QString::fromUtf8(Starte(QStringLiteral("pdftotext"), {ziel, QStringLiteral("-")}).ausgabe).simplified(),
+              QStringLiteral("Titel Text mit ü. Seite 1"));
+}
