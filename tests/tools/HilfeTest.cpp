@@ -73,12 +73,13 @@ TEST(Hilfesatz, BreitenUmbruchUndZeichensatz) {
     EXPECT_NE(pfeil.find("U+2192 \"→\""), std::string::npos) << pfeil;
     EXPECT_NE(FehlerVon("a\tb", 1).find("U+0009"), std::string::npos);
     EXPECT_NE(FehlerVon("\xC2\x81", 1).find("U+0081"), std::string::npos); // no glyph at 0x81
+    // Windows-1252 text, a character cut short, an overlong form: no UTF-8.
     EXPECT_EQ(FehlerVon("Gr\xF6\xDF"
                         "e",
                         2),
-              "Zeile 2: kein gültiges UTF-8 (Byte 246)."); // Windows-1252 text, not UTF-8
-    EXPECT_EQ(FehlerVon("Gr\xC3", 2), "Zeile 2: kein gültiges UTF-8 (ein Zeichen bricht ab).");
-    EXPECT_EQ(FehlerVon("\xC0\xAF", 3), "Zeile 3: kein gültiges UTF-8 (Byte 192).");
+              "Zeile 2: kein gültiges UTF-8.");
+    EXPECT_EQ(FehlerVon("Gr\xC3", 2), "Zeile 2: kein gültiges UTF-8.");
+    EXPECT_EQ(FehlerVon("\xC0\xAF", 3), "Zeile 3: kein gültiges UTF-8.");
     EXPECT_EQ(FehlerVon("\xE0\x80\xAF", 4), "Zeile 4: kein gültiges UTF-8.");
 }
 
