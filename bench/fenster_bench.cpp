@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     // One row, drawn as the list view draws it, over many different rows.
     QImage zeile(478, ZeilenHoehe, QImage::Format_RGB32);
     QPainter maler(&zeile);
-    Eintragsumgebung umgebung{ordner, 0};
+    Eintragsumgebung umgebung{ordner, 0, {}};
     const QFont schrift = haupt.Listbox1->font();
     std::vector<double> zeiten;
     zeiten.reserve(messungen);

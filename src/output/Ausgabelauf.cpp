@@ -61,9 +61,7 @@ QString Ausgabedatei(const Ausgabeziel& ziel, Ausgabeart art) {
 
 QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::function<void()>& vorDemPdf, qint64* pdfNs) {
     LeereTempOrdner(auftrag);
-    const int seiten = AnzahlSeiten(AnzahlEintraege(auftrag));
-    for (int seite = 1; seite <= seiten; ++seite)
-        ErstelleDieBitmaps(auftrag, seite);
+    ErstelleAlleBitmaps(auftrag);
     if (vorDemPdf)
         vorDemPdf();
 
@@ -92,8 +90,7 @@ QString SpeichereBild(Kartenauftrag auftrag, const Ausgabeziel& ziel) {
 
     Bildschreiber schreiber(datei, format, breite, int(std::min<qint64>(hoehe, INT32_MAX)));
     auftrag.schreibeBild = [&schreiber](const QImage& seite) { schreiber.SchreibeStreifen(seite); };
-    for (int seite = 1; seite <= seiten; ++seite)
-        ErstelleDieBitmaps(auftrag, seite);
+    ErstelleAlleBitmaps(auftrag);
     schreiber.Schliesse();
     return datei;
 }

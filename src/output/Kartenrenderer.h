@@ -19,17 +19,18 @@ namespace senvio {
 // Time spent in the stages of a run, added up over its pages (for the benchmark).
 struct Ausgabezeiten {
     qint64 eintraegeNs = 0; // drawing entries, logos included
-    qint64 dateienNs = 0;   // composing, writing and reading card and page files
+    qint64 dateienNs = 0;   // composing, writing and reading card and page files (not schreibeBild)
 };
 
 struct Kartenauftrag {
     const SenderListe* liste = nullptr;
-    Eintragsumgebung* umgebung = nullptr; // logo paths; its placeholder counter is drawn on
-    QFont schrift;                         // the list font
-    QColor textfarbe;                      // the list font's colour
-    QColor grund = Qt::white;              // the list view's ground
-    int eintragsBreite = 0;                // the list view's client width
-    QString tempOrdner;                    // no trailing "/"
+    // Logo paths; its placeholder counter is drawn on, its logo store lent to the run.
+    Eintragsumgebung* umgebung = nullptr;
+    QFont schrift;            // the list font
+    QColor textfarbe;         // the list font's colour
+    QColor grund = Qt::white; // the list view's ground
+    int eintragsBreite = 0;   // the list view's client width
+    QString tempOrdner;       // no trailing "/"
     Ausgabeart art = Ausgabeart::Doppelhuellen;
     // Picture modes: receives each page picture, pages in ascending order.
     std::function<void(const QImage&)> schreibeBild;
@@ -45,5 +46,10 @@ QString Seitendatei(const QString& tempOrdner, int seite);
 // Throws DateiFehler for a file that cannot be written and Fehler("Bitmap ist
 // ungültig") for a card file that cannot be read back.
 void ErstelleDieBitmaps(const Kartenauftrag& auftrag, int seite);
+
+// Renders pages 1 to ⌈n / 60⌉ as the calls of ErstelleDieBitmaps one after the other
+// would, with the same files and errors; the logos of the coming pages are made on
+// every core while a page is composed and written. Nothing for an empty list.
+void ErstelleAlleBitmaps(const Kartenauftrag& auftrag);
 
 } // namespace senvio

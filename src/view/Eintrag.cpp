@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QTextOption>
 
+#include <array>
+
 namespace senvio {
 
 int TabAbstand(const QFont& schrift) {
@@ -49,7 +51,30 @@ void SetzePlatzhalterZaehler(const QString& logoPfad, int& zaehler) {
 }
 
 QImage MacheEintragslogo(const QImage& logo) {
-    return SkaliereLanczos(PasseInKastenEin(logo, QSize(140, 100), Qt::white), QSize(LogoBreite, LogoHoehe));
+    // Outside the fitted picture the box is white: those rows need no resampling.
+    const QSize kasten(140, 100);
+    const QSize groesse = EingepassteGroesse(logo.size(), kasten);
+    const QRect inhalt(QPoint((kasten.width() - groesse.width()) / 2, (kasten.height() - groesse.height()) / 2),
+                       groesse);
+    return SkaliereLanczosAufWeiss(PasseInKastenEin(logo, kasten, Qt::white), QSize(LogoBreite, LogoHoehe), inhalt);
+}
+
+namespace {
+
+// The five placeholders never change: each is made once per thread.
+const QImage& PlatzhalterLogo(int k) {
+    thread_local std::array<QImage, AnzahlPlatzhalterbilder> fertig;
+    QImage& logo = fertig[size_t(k >= 0 && k < AnzahlPlatzhalterbilder ? k : 0)];
+    if (logo.isNull())
+        logo = MacheEintragslogo(Platzhalterbild(k));
+    return logo;
+}
+
+} // namespace
+
+QImage EintragslogoDerDatei(const QString& datei) {
+    const QImage bild = LesePngDatei(datei);
+    return bild.isNull() ? QImage() : MacheEintragslogo(bild);
 }
 
 QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung) {
@@ -58,15 +83,13 @@ QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung) {
         return {};
     const AufgeloestesLogo logo = LoeseLogoPfadAuf(teile.logoPfad, umgebung.programmOrdner);
     SetzePlatzhalterZaehler(teile.logoPfad, umgebung.platzhalterZaehler);
-    QImage bild;
-    if (logo.vorhanden) {
-        bild = LesePngDatei(logo.datei);
-        if (bild.isNull())
-            bild = Platzhalterbild(0);
-    } else {
-        bild = Platzhalterbild(umgebung.platzhalterZaehler);
-    }
-    return MacheEintragslogo(bild);
+    if (!logo.vorhanden)
+        return PlatzhalterLogo(umgebung.platzhalterZaehler);
+    // The same pixels either way: the store holds what EintragslogoDerDatei made.
+    QImage fertig = umgebung.vorrat ? umgebung.vorrat(logo.datei) : QImage();
+    if (fertig.isNull())
+        fertig = EintragslogoDerDatei(logo.datei);
+    return fertig.isNull() ? PlatzhalterLogo(0) : fertig;
 }
 
 void ZeichneEintrag(QPainter& maler, const QRect& rechteck, const QString& zeile, Eintragsumgebung& umgebung,

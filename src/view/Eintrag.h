@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
 
 // Measuring and drawing one entry of the channel list: its text on the left, its logo
@@ -19,11 +21,17 @@ constexpr int ZeilenHoehe = LogoHoehe + 1;
 // TextBreite above this is shortened: the drawn text is at most 392 pixels wide.
 constexpr int MaxTextBreite = 400;
 
+// The item logo of a logo file, made ahead of the drawing; a null picture when it has
+// none for the file (the logo is then made as usual).
+using Logovorrat = std::function<QImage(const QString& datei)>;
+
 // What drawing an entry needs beyond the line: the program folder for resolving
-// logo paths and the placeholder counter, which every drawn entry sets.
+// logo paths and the placeholder counter, which every drawn entry sets. The card
+// renderer lends a store of logos it made on every core while it draws a page.
 struct Eintragsumgebung {
     QString programmOrdner;
     int platzhalterZaehler = 0;
+    Logovorrat vorrat; // empty: every logo is decoded and scaled as it is drawn
 };
 
 // Width of the text in the font, tabs expanded, plus 8.
@@ -45,6 +53,10 @@ QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung);
 
 // Fits a logo into a white 140 × 100 box and resamples it to 60 × 40.
 QImage MacheEintragslogo(const QImage& logo);
+
+// The item logo of an existing logo file, or a null picture when it does not decode.
+// Touches no shared state, so it runs on any thread.
+QImage EintragslogoDerDatei(const QString& datei);
 
 // Draws one entry into the rectangle: fills it with the ground, copies the logo to
 // its right edge, and writes the text 10 pixels down in the font and text colour.

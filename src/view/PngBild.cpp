@@ -2,10 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 #include <csetjmp>
 #include <cstring>
 #include <png.h>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace senvio {
 
@@ -120,21 +123,47 @@ inline int UeberWeiss(int c, int a) {
     return (c * a + 255 * (255 - a) + 127) / 255;
 }
 
+inline quint32 MischePixel(const uchar* rgba) {
+    const int a = rgba[3];
+    return 0xFF000000u | quint32(UeberWeiss(rgba[0], a)) << 16 | quint32(UeberWeiss(rgba[1], a)) << 8 |
+           quint32(UeberWeiss(rgba[2], a));
+}
+
+#ifdef __SSE2__
+// Four pixels at once: blending over white is a fifth of the decoding of a logo.
+// c·a + 255·(255 − a) + 127 = 65152 − a·(255 − c) fits in 16 bits, and for such t,
+// t / 255 = (t · 0x8081) >> 23 exactly, so every result equals UeberWeiss.
+inline __m128i MischeVierPixel(__m128i rgba) {
+    const __m128i null = _mm_setzero_si128();
+    const auto halb = [&](__m128i c) { // two pixels as 16-bit R, G, B, A
+        const __m128i a = _mm_shufflehi_epi16(_mm_shufflelo_epi16(c, 0xFF), 0xFF);
+        const __m128i rest = _mm_mullo_epi16(a, _mm_sub_epi16(_mm_set1_epi16(255), c));
+        const __m128i t = _mm_sub_epi16(_mm_set1_epi16(short(65152)), rest);
+        const __m128i q = _mm_srli_epi16(_mm_mulhi_epu16(t, _mm_set1_epi16(short(0x8081))), 7);
+        // R, G, B, A to B, G, R, A: the byte order of Format_RGB32.
+        return _mm_shufflehi_epi16(_mm_shufflelo_epi16(q, 0xC6), 0xC6);
+    };
+    const __m128i ergebnis = _mm_packus_epi16(halb(_mm_unpacklo_epi8(rgba, null)), halb(_mm_unpackhi_epi8(rgba, null)));
+    return _mm_or_si128(ergebnis, _mm_set1_epi32(int(0xFF000000u)));
+}
+#endif
+
 // Turns the R, G, B, A bytes of every pixel into an opaque RGB32 pixel in place.
-// Alpha 255 gives c and alpha 0 gives 255 by the same formula, so the loop has no
-// branches and the compiler runs it on several pixels at once.
+// Alpha 255 gives c and alpha 0 gives 255 by the same formula, so there are no branches.
 void MischeUeberWeiss(QImage& bild) {
     const int breite = bild.width();
     const int hoehe = bild.height();
     for (int y = 0; y < hoehe; ++y) {
         uchar* zeile = bild.scanLine(y);
-        for (int x = 0; x < breite; ++x) {
-            const quint32 rgba = qFromLittleEndian<quint32>(zeile + 4 * x);
-            const int a = int(rgba >> 24);
-            const quint32 r = quint32(UeberWeiss(int(rgba & 0xFF), a));
-            const quint32 g = quint32(UeberWeiss(int((rgba >> 8) & 0xFF), a));
-            const quint32 b = quint32(UeberWeiss(int((rgba >> 16) & 0xFF), a));
-            const quint32 pixel = 0xFF000000u | r << 16 | g << 8 | b;
+        int x = 0;
+#ifdef __SSE2__
+        for (; x + 4 <= breite; x += 4) {
+            auto* vier = reinterpret_cast<__m128i*>(zeile + 4 * x);
+            _mm_storeu_si128(vier, MischeVierPixel(_mm_loadu_si128(vier)));
+        }
+#endif
+        for (; x < breite; ++x) {
+            const quint32 pixel = MischePixel(zeile + 4 * x);
             std::memcpy(zeile + 4 * x, &pixel, 4);
         }
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "PngTestDateien.h"
 #include "TestDateien.h"
 
@@ -63,6 +65,28 @@ TEST(PngFarbtypen, JedeArtWirdDeckendUeberWeiss) {
         EXPECT_EQ(bild.size(), QSize(breite, 1));
         EXPECT_EQ(Zeile(bild, 0), f.erwartet);
     }
+}
+
+// Every channel value at every alpha, four pixels at a time and the two left over:
+// round((c·a + 255·(255 − a)) / 255), which never lies halfway.
+TEST(PngFarbtypen, JedeMischungUeberWeissStimmt) {
+    PngVorlage v{.farbtyp = PNG_COLOR_TYPE_RGBA, .breite = 258};
+    for (int a = 0; a < 256; ++a) {
+        v.zeilen.emplace_back();
+        for (int x = 0; x < 258; ++x)
+            v.zeilen.back() += Bytes({uchar(x), uchar(255 - x % 256), uchar(x * 7), uchar(a)});
+    }
+    const QImage bild = DekodierePng(SchreibePng(v));
+    ASSERT_EQ(bild.size(), QSize(258, 256));
+    const auto gemischt = [](int c, int a) { return int(std::lround((c * a + 255.0 * (255 - a)) / 255.0)); };
+    int falsch = 0;
+    for (int a = 0; a < 256; ++a)
+        for (int x = 0; x < 258; ++x) {
+            const QRgb p = bild.pixel(x, a);
+            const Farbe erwartet{gemischt(x % 256, a), gemischt(255 - x % 256, a), gemischt(x * 7 % 256, a)};
+            falsch += Farbe{qRed(p), qGreen(p), qBlue(p)} != erwartet || qAlpha(p) != 255;
+        }
+    EXPECT_EQ(falsch, 0);
 }
 
 TEST(PngInterlace, Adam7FuelltJedesPixel) {

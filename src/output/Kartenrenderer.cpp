@@ -1,0 +1,205 @@
+#include "output/Kartenrenderer.h"
+
+#include "list/Zeilenformat.h"
+#include "output/Kartenbilder.h"
+#include "output/Logovorbereitung.h"
+#include "pdf/BmpDatei.h"
+#include "pdf/PdfFehler.h"
+#include "platform/Fehler.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+
+#include <cstring>
+#include <vector>
+
+namespace senvio {
+
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "QImage::Format_RGB32 must have BildPixel's byte order");
+
+namespace {
+
+// Adds the time from its start to the end of its scope to a counter, when there is one.
+class Stoppuhr {
+public:
+    explicit Stoppuhr(qint64* summe) : m_summe(summe) {
+        if (m_summe)
+            m_uhr.start();
+    }
+    ~Stoppuhr() {
+        if (m_summe)
+            *m_summe += m_uhr.nsecsElapsed();
+    }
+    Stoppuhr(const Stoppuhr&) = delete;
+    Stoppuhr& operator=(const Stoppuhr&) = delete;
+
+private:
+    qint64* m_summe;
+    QElapsedTimer m_uhr;
+};
+
+qint64* Eintragszeit(const Kartenauftrag& auftrag) {
+    return auftrag.zeiten ? &auftrag.zeiten->eintraegeNs : nullptr;
+}
+
+qint64* Dateizeit(const Kartenauftrag& auftrag) {
+    return auftrag.zeiten ? &auftrag.zeiten->dateienNs : nullptr;
+}
+
+// Lends the prepared logos to the entry drawing for the entry at `position`, and
+// takes them back also when the page ends in an error.
+class VorratGeliehen {
+public:
+    VorratGeliehen(Eintragsumgebung& umgebung, Logovorbereitung& logos, const int& position)
+        : m_umgebung(umgebung), m_vorher(std::move(umgebung.vorrat)) {
+        m_umgebung.vorrat = [&logos, &position](const QString& datei) { return logos.Hole(position, datei); };
+    }
+    ~VorratGeliehen() { m_umgebung.vorrat = std::move(m_vorher); }
+    VorratGeliehen(const VorratGeliehen&) = delete;
+    VorratGeliehen& operator=(const VorratGeliehen&) = delete;
+
+private:
+    Eintragsumgebung& m_umgebung;
+    Logovorrat m_vorher;
+};
+
+// The existing logo files of positions von to bis (exclusive), resolved as the drawing
+// will resolve them.
+std::vector<Logoauftrag> Logoauftraege(const Kartenauftrag& auftrag, int von, int bis) {
+    std::vector<Logoauftrag> auftraege;
+    for (int i = von; i < bis && i < int(auftrag.liste->Anzahl()); ++i) {
+        const ZeilenTeile teile = ZerlegeZeile(auftrag.liste->Zeile(i));
+        if (!teile.hatTrenner)
+            continue;
+        const AufgeloestesLogo logo = LoeseLogoPfadAuf(teile.logoPfad, auftrag.umgebung->programmOrdner);
+        if (logo.vorhanden)
+            auftraege.push_back({i, logo.datei});
+    }
+    return auftraege;
+}
+
+int Kartenzahl(const Kartenauftrag& auftrag) {
+    return AnzahlKarten(int(auftrag.liste->Anzahl()));
+}
+
+// Step 2: the entry at list position i, drawn by the list view's own routine, not
+// selected; a position beyond the list gives an empty bitmap.
+QImage ZeichneEintrag(const Kartenauftrag& auftrag, int i) {
+    if (i >= int(auftrag.liste->Anzahl()) || auftrag.eintragsBreite <= 0)
+        return {};
+    QImage bild(auftrag.eintragsBreite, ZeilenHoehe, QImage::Format_RGB32);
+    QPainter maler(&bild);
+    senvio::ZeichneEintrag(maler, QRect(0, 0, bild.width(), bild.height()), auftrag.liste->Zeile(i), *auftrag.umgebung,
+                           auftrag.schrift, auftrag.grund, auftrag.textfarbe);
+    return bild;
+}
+
+void SchreibeBitmap(const QImage& bild, const QString& pfad) {
+    const QImage rgb = bild.convertToFormat(QImage::Format_RGB32);
+    const BildPixel pixel{
+        rgb.width(), rgb.height(), 4, size_t(rgb.bytesPerLine()), {rgb.constBits(), size_t(rgb.sizeInBytes())}};
+    try {
+        SchreibeBmp(QFile::encodeName(pfad).toStdString(), pixel);
+    } catch (const PdfDateiFehler&) {
+        throw DateiFehler::NichtErstellt(pfad);
+    }
+}
+
+// A card file read back; a null picture when there is none. The file's unused fourth
+// bytes are 0, Format_RGB32 wants them 0xFF.
+QImage LeseKarte(const QString& pfad, BmpBild& puffer) {
+    if (!QFileInfo::exists(pfad))
+        return {};
+    try {
+        LeseBmp(QFile::encodeName(pfad).toStdString(), puffer);
+    } catch (const BmpFehler&) {
+        throw Fehler(QStringLiteral("Bitmap ist ungültig"));
+    }
+    QImage bild(puffer.Breite, puffer.Hoehe, QImage::Format_RGB32);
+    const size_t breite = size_t(puffer.Breite);
+    const std::uint8_t* q = puffer.Pixel.data();
+    for (int y = 0; y < bild.height(); ++y) {
+        auto* z = reinterpret_cast<QRgb*>(bild.scanLine(y));
+        if (puffer.BytesJePixel == 4) {
+            std::memcpy(z, q, breite * 4);
+            for (size_t x = 0; x < breite; ++x)
+                z[x] |= 0xFF000000u;
+        } else {
+            for (size_t x = 0; x < breite; ++x)
+                z[x] = qRgb(q[3 * x + 2], q[3 * x + 1], q[3 * x]);
+        }
+        q += breite * size_t(puffer.BytesJePixel);
+    }
+    return bild;
+}
+
+} // namespace
+
+QString Kartendatei(const QString& tempOrdner, int karte, int seite) {
+    return tempOrdner + QStringLiteral("/BildNr%1_%2.bmp").arg(karte).arg(seite);
+}
+
+QString Seitendatei(const QString& tempOrdner, int seite) {
+    return tempOrdner + QStringLiteral("/DINA4_%1.bmp").arg(seite);
+}
+
+namespace {
+
+// Steps 2 to 4: draws the page's cards and writes them.
+void SchreibeKarten(const Kartenauftrag& auftrag, int seite, Logovorbereitung& logos) {
+    const int erste = (seite - 1) * EintraegeJeSeite;
+    int position = erste;
+    const VorratGeliehen geliehen(*auftrag.umgebung, logos, position);
+    for (int k = 1; k <= Kartenzahl(auftrag); ++k) {
+        std::vector<QImage> eintraege(EintraegeJeKarte);
+        {
+            const Stoppuhr uhr(Eintragszeit(auftrag));
+            for (int j = 0; j < EintraegeJeKarte; ++j, ++position)
+                eintraege[size_t(j)] = ZeichneEintrag(auftrag, position);
+        }
+        const Stoppuhr uhr(Dateizeit(auftrag));
+        SchreibeBitmap(SetzeKarteZusammen(eintraege), Kartendatei(auftrag.tempOrdner, k, seite));
+    }
+}
+
+// Steps 5 to 7, from what the folder holds, as the page has always been made.
+void SchreibeSeite(const Kartenauftrag& auftrag, int seite) {
+    QImage bild;
+    {
+        const Stoppuhr uhr(Dateizeit(auftrag));
+        BmpBild puffer;
+        std::array<QImage, KartenJeSeite> karten;
+        for (int k = 1; k <= KartenJeSeite; ++k)
+            karten[size_t(k - 1)] = LeseKarte(Kartendatei(auftrag.tempOrdner, k, seite), puffer);
+        bild = SetzeSeiteZusammen(auftrag.art, karten);
+        if (IstDruckmodus(auftrag.art))
+            SchreibeBitmap(bild, Seitendatei(auftrag.tempOrdner, seite));
+    }
+    if (!IstDruckmodus(auftrag.art) && auftrag.schreibeBild)
+        auftrag.schreibeBild(bild);
+}
+
+} // namespace
+
+void ErstelleDieBitmaps(const Kartenauftrag& auftrag, int seite) {
+    const int erste = (seite - 1) * EintraegeJeSeite;
+    {
+        // The workers are joined before the page is composed.
+        Logovorbereitung logos(Logoauftraege(auftrag, erste, erste + Kartenzahl(auftrag) * EintraegeJeKarte));
+        SchreibeKarten(auftrag, seite, logos);
+    }
+    SchreibeSeite(auftrag, seite);
+}
+
+void ErstelleAlleBitmaps(const Kartenauftrag& auftrag) {
+    // Two pages ahead keep the workers busy while a page is composed and written.
+    Logovorbereitung logos(Logoauftraege(auftrag, 0, int(auftrag.liste->Anzahl())), 2 * EintraegeJeSeite);
+    for (int seite = 1; seite <= AnzahlSeiten(int(auftrag.liste->Anzahl())); ++seite) {
+        SchreibeKarten(auftrag, seite, logos);
+        SchreibeSeite(auftrag, seite);
+    }
+}
+
+} // namespace senvio

@@ -1,0 +1,303 @@
+// Cards and pages composed from bitmaps: card counts, joins, turning, the five modes'
+// arrangements, page sizes and the dotted cut lines, all against values worked out by hand.
+#include "output/Kartenbilder.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+inline void PrintTo(const QSize& s, std::ostream* aus) {
+    *aus << s.width() << " x " << s.height();
+}
+
+namespace senvio {
+namespace {
+
+const QRgb Weiss = qRgb(255, 255, 255);
+const QRgb Schwarz = qRgb(0, 0, 0);
+const QRgb Blau = qRgb(0, 0, 255);
+const QRgb Rot = qRgb(255, 0, 0);
+const QRgb Kartenfarbe[] = {qRgb(200, 60, 60), qRgb(60, 200, 60), qRgb(60, 60, 200), qRgb(200, 200, 60)};
+
+QRgb Px(const QImage& bild, int x, int y) {
+    return bild.pixel(x, y) | 0xFF000000u;
+}
+
+QImage Voll(int w, int h, QRgb farbe) {
+    QImage bild(w, h, QImage::Format_RGB32);
+    bild.fill(farbe);
+    return bild;
+}
+
+// Card k (1 to 4) in its own colour with a black 20 × 20 mark at its top left, so that
+// its place and its turn can be read from the page.
+QImage Karte(int k) {
+    QImage karte = Voll(KartenBreite, KartenHoehe, Kartenfarbe[k - 1]);
+    QPainter(&karte).fillRect(0, 0, 20, 20, Qt::black);
+    return karte;
+}
+
+std::array<QImage, KartenJeSeite> Karten(int anzahl) {
+    std::array<QImage, KartenJeSeite> c;
+    for (int k = 1; k <= anzahl; ++k)
+        c[size_t(k - 1)] = Karte(k);
+    return c;
+}
+
+// What stands at the card place with top left (x, y): "1" to "4" upright, "1R" to "4R"
+// turned by 180°, "w" white, "?" anything else.
+std::string Stelle(const QImage& seite, int x, int y) {
+    const QRgb mitte = Px(seite, x + 239, y + 317);
+    if (mitte == Weiss)
+        return "w";
+    for (int k = 1; k <= 4; ++k)
+        if (mitte == Kartenfarbe[k - 1]) {
+            if (Px(seite, x + 5, y + 5) == Schwarz && Px(seite, x + 472, y + 628) == mitte)
+                return std::to_string(k);
+            if (Px(seite, x + 472, y + 628) == Schwarz && Px(seite, x + 5, y + 5) == mitte)
+                return std::to_string(k) + "R";
+        }
+    return "?";
+}
+
+// Top left, top right, bottom left, bottom right of a print page; "-" outside it.
+std::vector<std::string> Plaetze(const QImage& seite) {
+    std::vector<std::string> p;
+    for (const auto& [x, y] : {std::pair{0, 0}, {488, 0}, {0, 644}, {488, 644}})
+        p.push_back(x + 478 <= seite.width() && y + 634 <= seite.height() ? Stelle(seite, x, y) : "-");
+    return p;
+}
+
+using V = std::vector<std::string>;
+
+TEST(Kartenbilder, AnzahlKartenUndSeiten) {
+    const std::pair<int, int> karten[] = {{1, 1},  {14, 1}, {15, 2}, {16, 2}, {29, 2}, {30, 3}, {44, 3},
+                                          {45, 3}, {46, 4}, {59, 4}, {60, 4}, {61, 4}, {600, 4}};
+    for (const auto& [n, k] : karten)
+        EXPECT_EQ(AnzahlKarten(n), k) << n;
+    const std::pair<int, int> seiten[] = {{0, 0}, {1, 1}, {60, 1}, {61, 2}, {120, 2}, {121, 3}, {600, 10}};
+    for (const auto& [n, p] : seiten)
+        EXPECT_EQ(AnzahlSeiten(n), p) << n;
+}
+
+TEST(Kartenbilder, DreheRechtsNachDerRegel) {
+    // Source 3 × 2:  A B C / D E F  turned clockwise is  D A / E B / F C.
+    QImage klein(3, 2, QImage::Format_ARGB32);
+    const QRgb A = qRgb(1, 0, 0), B = qRgb(2, 0, 0), C = qRgb(3, 0, 0), D = qRgb(4, 0, 0), E = qRgb(5, 0, 0),
+               F = qRgb(6, 0, 0);
+    klein.setPixel(0, 0, A), klein.setPixel(1, 0, B), klein.setPixel(2, 0, C);
+    klein.setPixel(0, 1, D), klein.setPixel(1, 1, E), klein.setPixel(2, 1, F);
+    DreheRechts(klein);
+    ASSERT_EQ(klein.size(), QSize(2, 3));
+    EXPECT_EQ(klein.format(), QImage::Format_RGB32);
+    const QRgb erwartet[3][2] = {{D, A}, {E, B}, {F, C}};
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 2; ++x)
+            EXPECT_EQ(Px(klein, x, y), erwartet[y][x]) << x << "," << y;
+
+    // result(x, y) = source(y, H − 1 − x) on a 7 × 4 picture of distinct pixels.
+    QImage quelle(7, 4, QImage::Format_RGB32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 7; ++x)
+            quelle.setPixel(x, y, qRgb(10 * x, 40 * y, 3 * x + y));
+    QImage bild = quelle;
+    DreheRechts(bild);
+    ASSERT_EQ(bild.size(), QSize(4, 7));
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 4; ++x)
+            ASSERT_EQ(Px(bild, x, y), Px(quelle, y, 4 - 1 - x)) << x << "," << y;
+
+    QImage leer;
+    DreheRechts(leer);
+    EXPECT_TRUE(leer.isNull());
+}
+
+TEST(Kartenbilder, NebeneinanderUndUntereinanderNachDemErsten) {
+    const QImage a = Voll(5, 4, Rot), b = Voll(3, 6, Blau);
+    const QImage n = SetzeNebeneinander(a, b);
+    ASSERT_EQ(n.size(), QSize(18, 4)); // 5 + 10 + 3, as high as a: b's rows 4 and 5 cut off
+    EXPECT_EQ(Px(n, 4, 3), Rot);
+    for (int x = 5; x < 15; ++x)
+        EXPECT_EQ(Px(n, x, 2), Weiss) << x;
+    EXPECT_EQ(Px(n, 15, 0), Blau);
+    EXPECT_EQ(Px(n, 17, 3), Blau);
+
+    const QImage u = SetzeUntereinander(a, b, 10);
+    ASSERT_EQ(u.size(), QSize(5, 20)); // 4 + 10 + 6, as wide as a
+    EXPECT_EQ(Px(u, 4, 3), Rot);
+    EXPECT_EQ(Px(u, 0, 4), Weiss);
+    EXPECT_EQ(Px(u, 0, 13), Weiss);
+    EXPECT_EQ(Px(u, 2, 14), Blau);
+    EXPECT_EQ(Px(u, 3, 14), Weiss); // beside the narrower b
+    EXPECT_EQ(Px(u, 2, 19), Blau);
+    EXPECT_EQ(SetzeUntereinander(b, a, 0).size(), QSize(3, 10)); // a wider a is cut to 3
+
+    // An empty operand gives its gap and no pixels.
+    const QImage nLeer = SetzeNebeneinander(a, QImage());
+    EXPECT_EQ(nLeer.size(), QSize(15, 4));
+    EXPECT_EQ(Px(nLeer, 14, 0), Weiss);
+    EXPECT_EQ(SetzeUntereinander(a, QImage(), 10).size(), QSize(5, 14));
+    EXPECT_TRUE(SetzeNebeneinander(QImage(), b).isNull()); // as high as nothing
+}
+
+TEST(Kartenbilder, KarteAusFuenfzehnEintraegen) {
+    std::vector<QImage> eintraege;
+    for (int j = 0; j < 15; ++j)
+        eintraege.push_back(Voll(400, 41, qRgb(10 + 15 * j, 100, 50)));
+    const QImage karte = SetzeKarteZusammen(eintraege);
+    ASSERT_EQ(karte.size(), QSize(478, 634));
+    EXPECT_EQ(karte.format(), QImage::Format_RGB32);
+    for (int j = 0; j < 15; ++j) {
+        EXPECT_EQ(Px(karte, 0, 41 * j), qRgb(10 + 15 * j, 100, 50)) << j;
+        EXPECT_EQ(Px(karte, 399, 41 * j + 40), qRgb(10 + 15 * j, 100, 50)) << j;
+        EXPECT_EQ(Px(karte, 400, 41 * j + 20), Weiss) << j; // widened to 478 in white
+    }
+    for (int y = 615; y < 634; ++y)
+        EXPECT_EQ(Px(karte, 200, y), Weiss) << y;
+
+    // The last card of a list: two entries, the rest beyond the list.
+    std::vector<QImage> zwei(15);
+    zwei[0] = eintraege[0], zwei[1] = eintraege[1];
+    const QImage kurz = SetzeKarteZusammen(zwei);
+    ASSERT_EQ(kurz.size(), QSize(478, 634));
+    EXPECT_EQ(Px(kurz, 0, 81), qRgb(25, 100, 50));
+    EXPECT_EQ(Px(kurz, 0, 82), Weiss);
+
+    // Wider and taller entries: the card keeps the width and is cut at row 634.
+    std::vector<QImage> gross;
+    for (int j = 0; j < 15; ++j)
+        gross.push_back(Voll(500, 50, qRgb(10 + 15 * j, 0, 0)));
+    const QImage breit = SetzeKarteZusammen(gross);
+    ASSERT_EQ(breit.size(), QSize(500, 634));
+    EXPECT_EQ(Px(breit, 499, 633), qRgb(10 + 15 * 12, 0, 0)); // entry 12 spans rows 600 to 649
+
+    const QImage weiss = SetzeKarteZusammen(std::vector<QImage>(15));
+    ASSERT_EQ(weiss.size(), QSize(478, 634));
+    EXPECT_EQ(weiss, Voll(478, 634, Weiss));
+}
+
+TEST(Kartenbilder, PlaetzeDerKartenJeModus) {
+    using A = Ausgabeart;
+    // Places: top left, top right, bottom left, bottom right.
+    const std::tuple<A, int, V> faelle[] = {
+        {A::ObenGeheftet, 1, {"1", "-", "-", "-"}},  {A::ObenGeheftet, 2, {"1", "-", "2", "-"}},
+        {A::ObenGeheftet, 3, {"1", "3", "2", "w"}},  {A::ObenGeheftet, 4, {"1", "3", "2", "4"}},
+        {A::LinksGeheftet, 1, {"1", "-", "-", "-"}}, {A::LinksGeheftet, 2, {"1", "2", "-", "-"}},
+        {A::LinksGeheftet, 3, {"1", "2", "3", "w"}}, {A::LinksGeheftet, 4, {"1", "2", "3", "4"}},
+        {A::Doppelhuellen, 1, {"w", "1", "-", "-"}}, {A::Doppelhuellen, 2, {"w", "1", "2", "w"}},
+        {A::Doppelhuellen, 3, {"w", "1", "2", "3"}}, {A::Doppelhuellen, 4, {"4", "1", "3R", "2R"}},
+    };
+    for (const auto& [art, anzahl, plaetze] : faelle)
+        EXPECT_EQ(Plaetze(SetzeSeiteZusammen(art, Karten(anzahl))), plaetze) << int(art) << " " << anzahl;
+
+    for (const A art : {A::BildJpeg, A::BildPng}) {
+        const QImage streifen = SetzeSeiteZusammen(art, Karten(3));
+        ASSERT_EQ(streifen.size(), QSize(478, 1902));
+        EXPECT_EQ(Stelle(streifen, 0, 0), "1");
+        EXPECT_EQ(Stelle(streifen, 0, 634), "2");
+        EXPECT_EQ(Stelle(streifen, 0, 1268), "3");
+    }
+}
+
+TEST(Kartenbilder, SeitengroessenJeModusUndKartenzahl) {
+    using A = Ausgabeart;
+    // Width × height for 1 to 4 full cards.
+    const std::pair<A, std::array<QSize, 4>> tabelle[] = {
+        {A::ObenGeheftet, {QSize(488, 644), QSize(488, 1278), QSize(966, 1278), QSize(966, 1278)}},
+        {A::LinksGeheftet, {QSize(488, 644), QSize(966, 644), QSize(966, 1278), QSize(966, 1278)}},
+        {A::Doppelhuellen, {QSize(966, 634), QSize(966, 1278), QSize(966, 1278), QSize(966, 1278)}},
+        {A::BildJpeg, {QSize(478, 634), QSize(478, 1268), QSize(478, 1902), QSize(478, 2536)}},
+        {A::BildPng, {QSize(478, 634), QSize(478, 1268), QSize(478, 1902), QSize(478, 2536)}},
+    };
+    for (const auto& [art, groessen] : tabelle)
+        for (int k = 1; k <= 4; ++k)
+            EXPECT_EQ(SetzeSeiteZusammen(art, Karten(k)).size(), groessen[size_t(k - 1)]) << int(art) << " " << k;
+}
+
+struct Linie {
+    int farbig = 0; // pixels of the line's colour
+    int weiss = 0;
+    int fremd = 0; // anything else
+    int erstes = -1, letztes = -1;
+};
+
+Linie Zaehle(const QImage& bild, bool waagrecht, int wo, QRgb farbe, int auslassen) {
+    Linie l;
+    const int laenge = waagrecht ? bild.width() : bild.height();
+    for (int i = 0; i < laenge; ++i) {
+        if (i == auslassen)
+            continue;
+        const QRgb p = waagrecht ? Px(bild, i, wo) : Px(bild, wo, i);
+        if (p == farbe) {
+            ++l.farbig;
+            l.letztes = i;
+            if (l.erstes < 0)
+                l.erstes = i;
+        } else if (p == Weiss) {
+            ++l.weiss;
+        } else {
+            ++l.fremd;
+        }
+    }
+    return l;
+}
+
+// Dotted: coloured and white pixels alternate from one end of the picture to the other.
+void PruefeGepunktet(const QImage& bild, bool waagrecht, int wo, QRgb farbe, int kreuzung) {
+    const Linie l = Zaehle(bild, waagrecht, wo, farbe, kreuzung);
+    const int laenge = waagrecht ? bild.width() : bild.height();
+    EXPECT_EQ(l.fremd, 0);
+    EXPECT_GT(l.farbig, laenge / 5);
+    EXPECT_GT(l.weiss, laenge / 5);
+    EXPECT_LT(l.erstes, 4);
+    EXPECT_GT(l.letztes, laenge - 5);
+}
+
+// Every pixel off the two lines is white (the cards are blank).
+int NichtWeissNebenDenLinien(const QImage& bild) {
+    int anzahl = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            anzahl += y != 638 && x != 483 && Px(bild, x, y) != Weiss;
+    return anzahl;
+}
+
+TEST(Kartenbilder, SchnittlinienGepunktetInDenFarbenDesModus) {
+    using A = Ausgabeart;
+    const QImage blank = SetzeKarteZusammen({});
+    const std::array<QImage, 4> vier{blank, blank, blank, blank};
+    const std::tuple<A, QRgb, QRgb> farben[] = {
+        {A::ObenGeheftet, Blau, Rot}, {A::LinksGeheftet, Rot, Blau}, {A::Doppelhuellen, Blau, Blau}};
+    for (const auto& [art, waagrecht, senkrecht] : farben) {
+        SCOPED_TRACE(int(art));
+        const QImage seite = SetzeSeiteZusammen(art, vier);
+        ASSERT_EQ(seite.size(), QSize(966, 1278));
+        PruefeGepunktet(seite, true, 638, waagrecht, 483);
+        PruefeGepunktet(seite, false, 483, senkrecht, 638);
+        EXPECT_EQ(NichtWeissNebenDenLinien(seite), 0);
+    }
+
+    // Clipped to smaller pictures: one card stapled at the top is 488 × 644.
+    const QImage eine = SetzeSeiteZusammen(A::ObenGeheftet, {blank, {}, {}, {}});
+    ASSERT_EQ(eine.size(), QSize(488, 644));
+    PruefeGepunktet(eine, true, 638, Blau, 483);
+    PruefeGepunktet(eine, false, 483, Rot, 638);
+    EXPECT_EQ(NichtWeissNebenDenLinien(eine), 0);
+    // Two cards stapled at the left: 966 × 644.
+    const QImage zwei = SetzeSeiteZusammen(A::LinksGeheftet, {blank, blank, {}, {}});
+    PruefeGepunktet(zwei, true, 638, Rot, 483);
+    PruefeGepunktet(zwei, false, 483, Blau, 638);
+    // One double sleeve: 966 × 634, the horizontal line falls below the picture.
+    const QImage doppel = SetzeSeiteZusammen(A::Doppelhuellen, {blank, {}, {}, {}});
+    ASSERT_EQ(doppel.size(), QSize(966, 634));
+    PruefeGepunktet(doppel, false, 483, Blau, -1);
+    EXPECT_EQ(NichtWeissNebenDenLinien(doppel), 0);
+
+    // The picture modes draw no lines.
+    for (const A art : {A::BildJpeg, A::BildPng})
+        EXPECT_EQ(SetzeSeiteZusammen(art, vier), Voll(478, 2536, Weiss));
+}
+
+} // namespace
+} // namespace senvio
