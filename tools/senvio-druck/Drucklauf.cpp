@@ -32,7 +32,9 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabea
     SenderListe liste;
     LeseListendatei(datei, liste);
     KorrigiereDieNummern(liste);
-    Eintragsumgebung umgebung{ordner.programm, PlatzhalterZaehlerNachStart(liste.Zeilen(), 0)};
+    Eintragsumgebung umgebung;
+    umgebung.programmOrdner = ordner.programm;
+    umgebung.platzhalterZaehler = PlatzhalterZaehlerNachStart(liste.Zeilen(), 0);
 
     ListenAnsicht ansicht(liste, umgebung);
     ansicht.SetzeStandardgroesse();
