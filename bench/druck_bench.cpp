@@ -3,7 +3,8 @@
 // median time, the median time of each stage and the process's peak memory.
 // Prints figures only.
 //
-//   druck-bench [Anzahl Einträge] [Läufe je Modus]
+//   druck-bench [Anzahl Einträge] [Läufe je Modus] [Ordner]
+//   With a folder, the program folder is made there and kept, e.g. for a profiler.
 
 #include "Benchlogos.h"
 
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
     QGuiApplication anwendung(argc, argv);
 
     QTemporaryDir tmp;
-    const QString ordner = tmp.path() + QStringLiteral("/");
+    const QString ordner = (argc > 3 ? QDir(QString::fromLocal8Bit(argv[3])).absolutePath() : tmp.path()) + u'/';
     const QString logos = ordner + QStringLiteral("Senvio-Listen/Sender-Logos/");
     QDir().mkpath(logos);
     LegeLogosAn(logos, eintraege);

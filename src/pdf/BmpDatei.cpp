@@ -4,6 +4,7 @@
 #include "PdfDateien.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <fcntl.h>
 #include <string_view>
@@ -203,6 +204,12 @@ BmpBild LeseBmp(const std::string& pfad) {
     return bild;
 }
 
+namespace {
+// Blue, green and red of a pixel read as a little-endian 32-bit word; the BMP file
+// keeps 0 in the fourth byte.
+constexpr std::uint32_t OhneVierteByte = std::endian::native == std::endian::little ? 0x00FFFFFFu : 0xFFFFFF00u;
+} // namespace
+
 std::vector<std::uint8_t> KodiereBmp(const BildPixel& bild) {
     if (!bild.IstGueltig()) {
         throw std::invalid_argument("KodiereBmp: Bildpixel passen nicht zu Breite und Höhe");
@@ -225,7 +232,17 @@ std::vector<std::uint8_t> KodiereBmp(const BildPixel& bild) {
     for (int y = 0; y < bild.Hoehe; ++y) {
         const std::uint8_t* q = bild.Zeile(y);
         std::uint8_t* z = b.data() + Dateikopf + InfoKopf + std::size_t(bild.Hoehe - 1 - y) * zeile;
-        for (int x = 0; x < bild.Breite; ++x, q += bild.BytesJePixel, z += 4) {
+        if (bild.BytesJePixel == 4) {
+            // Whole pixels with the fourth byte cleared: this loop is vectorised.
+            for (int x = 0; x < bild.Breite; ++x, q += 4, z += 4) {
+                std::uint32_t pixel;
+                std::memcpy(&pixel, q, 4);
+                pixel &= OhneVierteByte;
+                std::memcpy(z, &pixel, 4);
+            }
+            continue;
+        }
+        for (int x = 0; x < bild.Breite; ++x, q += 3, z += 4) {
             z[0] = q[0];
             z[1] = q[1];
             z[2] = q[2];
@@ -236,7 +253,7 @@ std::vector<std::uint8_t> KodiereBmp(const BildPixel& bild) {
 
 void SchreibeBmp(const std::string& pfad, const BildPixel& bild) {
     const std::vector<std::uint8_t> b = KodiereBmp(bild);
-    pdf::SchreibeDateiAtomar(pfad, {std::string_view(reinterpret_cast<const char*>(b.data()), b.size())});
+    pdf::SchreibeDatei(pfad, {std::string_view(reinterpret_cast<const char*>(b.data()), b.size())});
 }
 
 } // namespace senvio

@@ -44,7 +44,9 @@ void LeseBmp(const std::string& pfad, BmpBild& bild);
 // Throws std::invalid_argument when the picture is not valid.
 std::vector<std::uint8_t> KodiereBmp(const BildPixel& bild);
 
-// Writes the picture as a 32-bit BMP file, atomically; throws PdfDateiFehler.
+// Writes the picture as a 32-bit BMP file; throws PdfDateiFehler and removes a file
+// it could not write whole. The files are the scratch pictures of one print run, so
+// they are not flushed to disk one by one: that took a third of a long print.
 void SchreibeBmp(const std::string& pfad, const BildPixel& bild);
 
 } // namespace senvio
