@@ -1,27 +1,13 @@
 // Printing the list as sleeve cards and saving it as one picture.
 #include "app/MainForm.h"
 
+#include "app/Sanduhr.h"
 #include "output/Ausgabelauf.h"
 #include "platform/Dialoge.h"
 #include "platform/Fenster.h"
 #include "view/ListenAnsicht.h"
 
-#include <QApplication>
-
 namespace senvio {
-
-namespace {
-
-// The busy cursor while a command renders; also taken down when the command fails.
-class Sanduhr {
-public:
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-    Sanduhr(const Sanduhr&) = delete;
-    Sanduhr& operator=(const Sanduhr&) = delete;
-};
-
-} // namespace
 
 void TMainForm::FuerEinfachhuelleObenGeheftetClick() {
     DruckeListe(Ausgabeart::ObenGeheftet);

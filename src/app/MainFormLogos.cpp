@@ -5,6 +5,7 @@
 #include "app/Fehlerbehandlung.h"
 #include "app/KlickeMaus.h"
 #include "app/MachPause.h"
+#include "app/Sanduhr.h"
 #include "list/ListenDatei.h"
 #include "logos/GrossImageForm.h"
 #include "logos/Kachelbild.h"
@@ -33,18 +34,6 @@
 #include <QTimer>
 
 namespace senvio {
-
-namespace {
-
-// The hourglass while the logos load, also when loading ends in an error.
-struct Sanduhr {
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-    Sanduhr(const Sanduhr&) = delete;
-    Sanduhr& operator=(const Sanduhr&) = delete;
-};
-
-} // namespace
 
 void TMainForm::VerbindeLogoBefehle() {
     m_logoRaster = new LogoRaster;
