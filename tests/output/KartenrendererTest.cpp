@@ -108,11 +108,7 @@ protected:
     }
 
     // The whole run as the commands make it.
-    void Laufe(Ausgabeart art, Ausgabezeiten* zeiten = nullptr) {
-        Kartenauftrag a = Auftrag(art);
-        a.zeiten = zeiten;
-        ErstelleAlleBitmaps(a);
-    }
+    void Laufe(Ausgabeart art) { ErstelleAlleBitmaps(Auftrag(art)); }
 
     void LeereTemp() {
         QDir(temp).removeRecursively();
@@ -136,11 +132,6 @@ protected:
     Eintragsumgebung umgebung;
     std::vector<QImage> bilder;
 };
-
-TEST_F(Kartenrenderer, DateinamenOhneFuehrendeNullen) {
-    EXPECT_EQ(Kartendatei(QStringLiteral("/t"), 3, 12), QStringLiteral("/t/BildNr3_12.bmp"));
-    EXPECT_EQ(Seitendatei(QStringLiteral("/t"), 7), QStringLiteral("/t/DINA4_7.bmp"));
-}
 
 TEST_F(Kartenrenderer, KartendateienJeListenlaenge) {
     const QStringList eine{"BildNr1_1.bmp", "DINA4_1.bmp"};
@@ -277,14 +268,6 @@ TEST_F(Kartenrenderer, AlleSeitenWieSeiteFuerSeite) {
     EXPECT_TRUE(Inhalt() == alle);
     EXPECT_EQ(umgebung.platzhalterZaehler, zaehler);
     EXPECT_EQ(zaehler, 2);
-}
-
-TEST_F(Kartenrenderer, ZeitenWerdenGezaehlt) {
-    Fuelle(20);
-    Ausgabezeiten zeiten;
-    Laufe(Ausgabeart::Doppelhuellen, &zeiten);
-    EXPECT_GT(zeiten.eintraegeNs, 0);
-    EXPECT_GT(zeiten.dateienNs, 0);
 }
 
 TEST_F(Kartenrenderer, FehlenderTempOrdner) {
