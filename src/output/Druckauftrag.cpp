@@ -9,8 +9,12 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
+#include <deque>
+#include <future>
 #include <string>
+#include <thread>
 
 namespace senvio {
 
@@ -28,8 +32,9 @@ QString Seitenbild(const QString& tempOrdner, int seite) {
 
 // One A4 page: the page picture 6 units below the top edge, the credit line over
 // each half of the page and a rule below them.
-void ZeichneSeite(TmachPDF& pdf, const BmpBild& bild, const std::string& kredit, const PdfAuftrag& auftrag) {
-    pdf.DrawImage(0, 6, bild.Ansicht(), auftrag.dpiX, auftrag.dpiY);
+void ZeichneSeite(TmachPDF& pdf, const TmachPDF::VorbereitetesBild& bild, const std::string& kredit,
+                  const PdfAuftrag& auftrag) {
+    pdf.DrawImage(0, 6, bild, auftrag.dpiX, auftrag.dpiY);
     pdf.Font.Index = 1; // Helvetica-Bold
     pdf.Font.Size = 6;
     pdf.TextOut(4, 6, kredit);
@@ -37,6 +42,40 @@ void ZeichneSeite(TmachPDF& pdf, const BmpBild& bild, const std::string& kredit,
     pdf.LineWidth = 1;
     pdf.DrawLine(0, 7, pdf.PageWidth, 7);
 }
+
+// Reads and compresses the page pictures on every core, a few ahead of the page being
+// drawn; compressing is nearly all the work of the PDF. Pages come out in order.
+class Seitenbilder {
+public:
+    Seitenbilder(const QString& tempOrdner, int seiten, bool komprimiert)
+        : m_tempOrdner(tempOrdner), m_seiten(seiten), m_komprimiert(komprimiert),
+          m_vorlauf(int(std::max(1u, std::thread::hardware_concurrency()))) {}
+
+    TmachPDF::VorbereitetesBild Naechstes() {
+        Starte();
+        TmachPDF::VorbereitetesBild bild = m_laufend.front().get();
+        m_laufend.pop_front();
+        Starte();
+        return bild;
+    }
+
+private:
+    void Starte() {
+        while (m_naechste <= m_seiten && int(m_laufend.size()) < m_vorlauf) {
+            const std::string pfad = Utf8(Seitenbild(m_tempOrdner, m_naechste++));
+            m_laufend.push_back(std::async(std::launch::async, [pfad, komprimiert = m_komprimiert] {
+                return TmachPDF::BereiteBildVor(LeseBmp(pfad).Ansicht(), komprimiert);
+            }));
+        }
+    }
+
+    QString m_tempOrdner;
+    int m_seiten;
+    bool m_komprimiert;
+    int m_vorlauf;
+    int m_naechste = 1;
+    std::deque<std::future<TmachPDF::VorbereitetesBild>> m_laufend;
+};
 
 void SchreibePdf(TmachPDF& pdf, const PdfAuftrag& auftrag) {
     pdf.TITLE = "Senvio-Liste 2.0";
@@ -46,12 +85,11 @@ void SchreibePdf(TmachPDF& pdf, const PdfAuftrag& auftrag) {
     pdf.FileName = Utf8(auftrag.pdfDatei);
     pdf.BeginDoc();
 
-    const QByteArray kredit = NachWindows1252(Kreditzeile(auftrag.listenName));
+    const std::string kredit = NachWindows1252(Kreditzeile(auftrag.listenName)).toStdString();
     const int seiten = ZaehleDateien(auftrag.tempOrdner, QStringLiteral("*.bmp"));
-    BmpBild bild;
+    Seitenbilder bilder(auftrag.tempOrdner, seiten, pdf.Compress);
     for (int i = 1; i <= seiten; ++i) {
-        LeseBmp(Utf8(Seitenbild(auftrag.tempOrdner, i)), bild);
-        ZeichneSeite(pdf, bild, kredit.toStdString(), auftrag);
+        ZeichneSeite(pdf, bilder.Naechstes(), kredit, auftrag);
         if (i < seiten) {
             pdf.NewPage();
         }

@@ -75,12 +75,12 @@ std::string Bilddaten(const BildPixel& bild, bool komprimiert) {
     return verdichter.Schliesse();
 }
 
-std::string Bildkopf(const BildPixel& bild, int nummer, std::size_t laenge, bool komprimiert) {
+std::string Bildkopf(int breite, int hoehe, int nummer, std::size_t laenge, bool komprimiert) {
     std::string kopf;
     Zeile(kopf, "<< /Type /XObject");
     Zeile(kopf, "/Subtype /Image");
-    Zeile(kopf, "/Width ", bild.Breite);
-    Zeile(kopf, "/Height ", bild.Hoehe);
+    Zeile(kopf, "/Width ", breite);
+    Zeile(kopf, "/Height ", hoehe);
     Zeile(kopf, "/ColorSpace /DeviceRGB");
     Zeile(kopf, "/BitsPerComponent 8");
     Zeile(kopf, "/Length ", laenge);

@@ -24,6 +24,6 @@ Platzierung PlatziereBild(int breite, int hoehe, int seitenbreite, int seitenhoe
 std::string Bilddaten(const BildPixel& bild, bool komprimiert);
 
 // The picture object's dictionary up to and including the "stream" line.
-std::string Bildkopf(const BildPixel& bild, int nummer, std::size_t laenge, bool komprimiert);
+std::string Bildkopf(int breite, int hoehe, int nummer, std::size_t laenge, bool komprimiert);
 
 } // namespace senvio::pdf

@@ -133,19 +133,27 @@ void TmachPDF::TextOut(int X, int Y, std::string_view Text) {
     Zeile(m_seiteninhalt, "ET");
 }
 
-// The picture is staged first; only when that worked does it join the document.
-void TmachPDF::DrawImage(int X, int Y, const BildPixel& Bild, double DpiX, double DpiY) {
-    PruefeOffen("DrawImage");
+TmachPDF::VorbereitetesBild TmachPDF::BereiteBildVor(const BildPixel& Bild, bool Compress) {
     if (!Bild.IstGueltig()) {
         throw std::invalid_argument("TmachPDF::DrawImage: Bildpixel passen nicht zu Breite und Höhe");
     }
+    return {Bild.Breite, Bild.Hoehe, Compress, Bilddaten(Bild, Compress)};
+}
+
+void TmachPDF::DrawImage(int X, int Y, const BildPixel& Bild, double DpiX, double DpiY) {
+    PruefeOffen("DrawImage");
+    DrawImage(X, Y, BereiteBildVor(Bild, Compress), DpiX, DpiY);
+}
+
+// The picture is staged first; only when that worked does it join the document.
+void TmachPDF::DrawImage(int X, int Y, const VorbereitetesBild& Bild, double DpiX, double DpiY) {
+    PruefeOffen("DrawImage");
     const Platzierung groesse = PlatziereBild(Bild.Breite, Bild.Hoehe, PageWidth, PageHeight, DpiX, DpiY);
     const int nummer = int(m_bilder.size()) + 1;
-    const std::string daten = Bilddaten(Bild, Compress);
-    const std::string kopf = Bildkopf(Bild, nummer, daten.size(), Compress);
+    const std::string kopf = Bildkopf(Bild.Breite, Bild.Hoehe, nummer, Bild.Daten.size(), Bild.Komprimiert);
     const std::string name = Zwischendatei(nummer);
-    SchreibeDatei(name, {kopf, daten});
-    m_bilder.push_back({name, kopf.size() + daten.size(), Pruefsumme({kopf, daten})});
+    SchreibeDatei(name, {kopf, Bild.Daten});
+    m_bilder.push_back({name, kopf.size() + Bild.Daten.size(), Pruefsumme({kopf, Bild.Daten})});
 
     Zeile(m_seiteninhalt, "q");
     Zeile(m_seiteninhalt, groesse.breite, " 0 0 ", groesse.hoehe, " ", X, " ",

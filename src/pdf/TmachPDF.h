@@ -54,6 +54,18 @@ public:
     // and the document is as it was before the call.
     void DrawImage(int X, int Y, const BildPixel& Bild, double DpiX, double DpiY);
 
+    // A picture's stream data made ahead: its pixels as DrawImage stores them,
+    // compressed as Compress said when it was made. Making it touches no writer, so
+    // several pictures can be made on several threads; drawing it is then quick.
+    struct VorbereitetesBild {
+        int Breite = 0;
+        int Hoehe = 0;
+        bool Komprimiert = true;
+        std::string Daten;
+    };
+    static VorbereitetesBild BereiteBildVor(const BildPixel& Bild, bool Compress);
+    void DrawImage(int X, int Y, const VorbereitetesBild& Bild, double DpiX, double DpiY);
+
     // The name of picture i's staging file.
     static std::string Zwischendatei(int i);
 
