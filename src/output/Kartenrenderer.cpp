@@ -84,7 +84,7 @@ int Kartenzahl(const Kartenauftrag& auftrag) {
     return AnzahlKarten(int(auftrag.liste->Anzahl()));
 }
 
-// Step 2: the entry at list position i, drawn by the list view's own routine, not
+// The entry at list position i, drawn by the list view's own routine, not
 // selected; a position beyond the list gives an empty bitmap.
 QImage ZeichneEintrag(const Kartenauftrag& auftrag, int i) {
     if (i >= int(auftrag.liste->Anzahl()) || auftrag.eintragsBreite <= 0)
@@ -147,7 +147,7 @@ QString Seitendatei(const QString& tempOrdner, int seite) {
 
 namespace {
 
-// Steps 2 to 4: draws the page's cards and writes them.
+// Draws the page's cards, 15 entries each, and writes them to the temporary folder.
 void SchreibeKarten(const Kartenauftrag& auftrag, int seite, Logovorbereitung& logos) {
     const int erste = (seite - 1) * EintraegeJeSeite;
     int position = erste;
@@ -164,7 +164,7 @@ void SchreibeKarten(const Kartenauftrag& auftrag, int seite, Logovorbereitung& l
     }
 }
 
-// Steps 5 to 7, from what the folder holds, as the page has always been made.
+// Composes the page from the card files the folder holds, and writes or hands it on.
 void SchreibeSeite(const Kartenauftrag& auftrag, int seite) {
     QImage bild;
     {
