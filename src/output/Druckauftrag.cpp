@@ -1,5 +1,7 @@
 #include "output/Druckauftrag.h"
 
+#include "output/Kartenrenderer.h"
+
 #include "pdf/BmpDatei.h"
 #include "pdf/PdfFehler.h"
 #include "pdf/TmachPDF.h"
@@ -7,6 +9,7 @@
 #include "platform/Zeichensatz.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -22,12 +25,9 @@ namespace {
 
 const QString Hersteller = QStringLiteral("den Senvio-Entwicklern");
 
-std::string Utf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
-QString Seitenbild(const QString& tempOrdner, int seite) {
-    return tempOrdner + QStringLiteral("/DINA4_") + QString::number(seite) + QStringLiteral(".bmp");
+// A path as the writer and the BMP reader take it: the file name's bytes.
+std::string Dateiname(const QString& pfad) {
+    return QFile::encodeName(pfad).toStdString();
 }
 
 // One A4 page: the page picture 6 units below the top edge, the credit line over
@@ -62,7 +62,7 @@ public:
 private:
     void Starte() {
         while (m_naechste <= m_seiten && int(m_laufend.size()) < m_vorlauf) {
-            const std::string pfad = Utf8(Seitenbild(m_tempOrdner, m_naechste++));
+            const std::string pfad = Dateiname(Seitendatei(m_tempOrdner, m_naechste++));
             m_laufend.push_back(std::async(std::launch::async, [pfad, komprimiert = m_komprimiert] {
                 return TmachPDF::BereiteBildVor(LeseBmp(pfad).Ansicht(), komprimiert);
             }));
@@ -82,7 +82,7 @@ void SchreibePdf(TmachPDF& pdf, const PdfAuftrag& auftrag) {
     pdf.Compress = true;
     pdf.PageWidth = 794; // DIN A4 at 96 units per inch
     pdf.PageHeight = 1122;
-    pdf.FileName = Utf8(auftrag.pdfDatei);
+    pdf.FileName = Dateiname(auftrag.pdfDatei);
     pdf.BeginDoc();
 
     const std::string kredit = NachWindows1252(Kreditzeile(auftrag.listenName)).toStdString();
