@@ -1,10 +1,11 @@
 #include "list/ListenDatei.h"
 #include "platform/Fehler.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "TestDateien.h"
@@ -39,25 +40,6 @@ TEST(ListeSchreiben, CrLfNachJederZeile) {
     EXPECT_EQ(KodiereListe({u"  1 = ARD #png#"_s, {}, u"Sü"_s}, false), "  1 = ARD #png#\r\n\r\nS\xFC\r\n"_ba);
     EXPECT_EQ(KodiereListe({u"Ж"_s, u"😀"_s}, true), QByteArray::fromHex("fffe 1604 0d00 0a00 3dd8 00de 0d00 0a00"));
     EXPECT_EQ(KodiereListe({}, true), QByteArray::fromHex("fffe"));
-}
-
-// Takes five bytes, then refuses: a full disk.
-class VolleDatei : public QBuffer {
-    qint64 writeData(const char* daten, qint64 laenge) override {
-        return QBuffer::writeData(daten, std::min(laenge, 5 - size()));
-    }
-};
-
-TEST(ListeSchreiben, GeraetDasVerweigert) {
-    SenderListe l;
-    l.SetzeZeilen({u"abc"_s, u"def"_s});
-    VolleDatei voll;
-    voll.open(QIODevice::WriteOnly);
-    EXPECT_FALSE(SchreibeListe(voll, l));
-    QBuffer genug;
-    genug.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(SchreibeListe(genug, l));
-    EXPECT_EQ(genug.data(), "abc\r\ndef\r\n"_ba);
 }
 
 // The text of the file error that the call throws.
@@ -132,4 +114,35 @@ TEST_F(ListenDatei, FehlerLassenListeUndDateiStehen) {
     }
     EXPECT_FALSE(l.IstUnicode()); // only a save that worked sets the flag
     EXPECT_TRUE(QFileInfo(Pfad(u"ordner.lis"_s)).isDir());
+}
+
+// A full disk in the middle of a save: the error, the old file whole, no temporary file left.
+TEST_F(ListenDatei, VolleFestplatteLaesstDieAlteDateiStehen) {
+    Schreib(Pfad(u"a.lis"_s), "alt\r\n");
+    SenderListe l;
+    l.SetzeZeilen({u"    1   = ARD #png#Ohne Logo1.png"_s});
+    // Files may grow to 8 bytes only: writing fails as it does on a full disk.
+    rlimit vorher{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+    rlimit klein = vorher;
+    klein.rlim_cur = 8;
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
+    const QString meldung = Meldung([&] { SchreibeListendatei(Pfad(u"a.lis"_s), l); });
+    setrlimit(RLIMIT_FSIZE, &vorher);
+    std::signal(SIGXFSZ, signal);
+    EXPECT_EQ(meldung, u"Datei "_s + Pfad(u"a.lis"_s) + u" kann nicht erstellt werden"_s);
+    EXPECT_EQ(Lies(Pfad(u"a.lis"_s)), "alt\r\n"_ba);
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"a.lis"_s});
+}
+
+TEST_F(ListenDatei, DateiZumNamenMitEndungInJederSchreibweise) {
+    const QString o = ordner.path() + u'/';
+    for (const QString& name : {u"A.LiS"_s, u"B.LIS"_s, u"B.lis"_s})
+        Schreib(o + name, {});
+    ASSERT_TRUE(QDir().mkdir(o + u"C.LIS"_s));
+    EXPECT_EQ(FindeListendatei(o, u"A"_s), o + u"A.LiS"_s);
+    EXPECT_EQ(FindeListendatei(o, u"B"_s), o + u"B.lis"_s);
+    EXPECT_EQ(FindeListendatei(o, u"C"_s), o + u"C.lis"_s); // a folder is no list
+    EXPECT_EQ(FindeListendatei(o, u"a"_s), o + u"a.lis"_s); // the name keeps its case
 }

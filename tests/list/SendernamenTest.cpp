@@ -2,6 +2,9 @@
 #include "list/Sendernamen.h"
 
 #include "TestDateien.h"
+#include "platform/Fehler.h"
+
+#include <QTemporaryDir>
 
 using namespace senvio;
 using namespace senvio::test;
@@ -30,7 +33,32 @@ TEST(Sendernamen, KodierungNachByteFolgeUndZeilenenden) {
          zwei},
         {QByteArray("\x80 TV\r\n\r\nB\tC"), {u"€ TV"_s, u""_s, u"B\tC"_s}},
         {QByteArray("\xFF\xFE"), {}},
+        // No mark, zero bytes in alternating places: UTF-16; U+0100 puts one in the other place.
+        {Bytes({'A', 0, 'r', 0, 't', 0, 'e', 0, '\n', 0, 'O', 0, 'R', 0, 'F', 0, ' ', 0, 0xD6, 0, '1', 0}), zwei},
+        {Bytes({0, 'A', 0, 'r', 0, 't', 0, 'e', 0, '\r', 0, '\n', 1, 0, 0, '\n'}), {u"Arte"_s, u"Ā"_s}},
+        // Only CR and LF end a name; the other line ends of the list file become blanks.
+        {QByteArray("ZDF\vHD \x0c\r\n\xC2\x85"
+                    "Arte\xE2\x80\xA8HD\xE2\x80\xA9"),
+         {u"ZDF HD"_s, u"Arte HD"_s}},
     };
     for (const auto& [bytes, namen] : faelle)
         EXPECT_EQ(DekodiereSendernamen(bytes), namen) << bytes.toHex().toStdString();
+}
+
+// Still holding a character 0 once decoded, a file is no text: refused as unreadable.
+TEST(Sendernamen, BinaereDateiWirdAbgelehnt) {
+    for (const QByteArray& bytes : {QByteArray("A\0\0\0\n\0\0\0", 8), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+                                    QByteArray("\xFF\xFE"
+                                               "A\0\0\0",
+                                               6)})
+        EXPECT_EQ(DekodiereSendernamen(bytes), std::nullopt) << bytes.toHex().toStdString();
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(u"Sender.txt"_s);
+    Schreib(datei, QByteArray("ARD\0\0\0", 6));
+    try {
+        LeseSendernamen(datei);
+        ADD_FAILURE() << "angenommen";
+    } catch (const DateiFehler& f) {
+        EXPECT_EQ(f.meldung(), u"Datei "_s + datei + u" kann nicht geöffnet werden"_s);
+    }
 }
