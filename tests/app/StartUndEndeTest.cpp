@@ -14,6 +14,20 @@
 #include <QListWidget>
 #include <QStatusBar>
 
+#include <new>
+#include <utility>
+
+// The linker routes the main window's reads of a list file through here (see
+// CMakeLists.txt), so that a test can make the next one fail as if memory ran out.
+static bool naechstesLesenScheitert = false;
+extern "C" void __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(const QString&, senvio::SenderListe&);
+extern "C" void __wrap__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(const QString& pfad,
+                                                                                senvio::SenderListe& liste) {
+    if (std::exchange(naechstesLesenScheitert, false))
+        throw std::bad_alloc();
+    __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(pfad, liste);
+}
+
 namespace senvio::test {
 namespace {
 
@@ -138,6 +152,22 @@ TEST_F(StartUndEnde, UnlesbareLetzteListeMeldetSichUndBleibtUnberuehrt) {
     EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0"));
     Beende();
     EXPECT_TRUE(QFileInfo(Pfad(QStringLiteral("Senvio-Listen/Kaputt.lis"))).isDir());
+}
+
+// A last list that did not load whole (memory ran out) is not taken: nothing overwrites it.
+TEST_F(StartUndEnde, FehlerBeimLadenDerLetztenListeUeberschreibtSieNicht) {
+    LegeStandardOrdnerAn();
+    const QByteArray ini = "[Einstellung]\nListenName=Astra\n";
+    Schreib(Pfad(QStringLiteral("senvio.ini")), ini);
+    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), "  3   = ZDF #png#\r\n");
+    naechstesLesenScheitert = true;
+    TMainForm& haupt = Starte();
+    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+    EXPECT_EQ(Dialoge::Meldungen()[0].text, QStringLiteral("std::bad_alloc."));
+    EXPECT_EQ(haupt.ListenName(), QString());
+    Beende();
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), QByteArray("  3   = ZDF #png#\r\n"));
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("senvio.ini"))), ini);
 }
 
 // An error no command catches ends the command with the error box; the program goes on.
