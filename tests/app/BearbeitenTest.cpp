@@ -147,11 +147,15 @@ TEST_F(Bearbeiten, AbbrechenVerkleinertDenWaehlerErstNachDemSchliessenKommtDerDa
     EXPECT_EQ(Waehler().TntListBox1->item(0)->text(), u"Arte"_s);
 
     Waehler().close();
-    Dialoge::SetzeNaechstenDateinamen(Pfad(u"fehlt.txt"_s));
-    haupt.NeuerTexteintrageinfuegen1->trigger();
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].text, u"Datei "_s + Pfad(u"fehlt.txt"_s) + u" kann nicht geöffnet werden."_s);
-    EXPECT_FALSE(Waehler().isVisible());
+    Schreib(Pfad(u"binaer.txt"_s), QByteArray("ARD\0\0\0", 6)); // no text
+    for (const QString& datei : {Pfad(u"fehlt.txt"_s), Pfad(u"binaer.txt"_s)}) {
+        Dialoge::LeereProtokoll();
+        Dialoge::SetzeNaechstenDateinamen(datei);
+        haupt.NeuerTexteintrageinfuegen1->trigger();
+        ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+        EXPECT_EQ(Dialoge::Meldungen()[0].text, u"Datei "_s + datei + u" kann nicht geöffnet werden."_s);
+        EXPECT_FALSE(Waehler().isVisible());
+    }
 }
 
 TEST_F(Bearbeiten, LoeschenDesFuenftenDesErstenUndDesEinzigenEintrags) {
