@@ -153,7 +153,8 @@ void SchreibeListendatei(const QString& pfad, SenderListe& liste) {
     // Unbuffered: a write that stops short (a full disk) shows in write()'s result. A
     // buffered write would meet it only while commit() flushes, and commit() would then
     // put the cut file in place of the old one.
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || datei.write(bytes) != bytes.size() || !datei.commit()) {
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || datei.write(bytes) != bytes.size() ||
+        !datei.commit()) {
         throw DateiFehler::NichtErstellt(pfad);
     }
     liste.SetzeUnicode(unicode);
