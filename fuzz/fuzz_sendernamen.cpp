@@ -1,11 +1,13 @@
 // Feeds any bytes to the station name reader and checks what must hold for every file.
 //
-// Invariants, for N = DekodiereSendernamen(bytes):
-// 1. No name holds CR or LF.
+// Invariants, for N = DekodiereSendernamen(bytes), when the bytes are taken for text:
+// 1. Every name is single-line already: no line end, no character 0, no blank at
+//    either end (MacheEinzeilig leaves it as it is).
 // 2. Written back as FF FE and UTF-16 little-endian, each name followed by CR LF, the
 //    names read back unchanged; lone surrogates go through, the file stores code units.
 #include "Invariante.h"
 #include "list/Sendernamen.h"
+#include "list/Zeilenformat.h"
 
 #include <cstdint>
 
@@ -14,16 +16,19 @@ using senvio::fuzz::Pruefe;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const QByteArray bytes(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));
-    const QStringList namen = DekodiereSendernamen(bytes);
+    const std::optional<QStringList> namen = DekodiereSendernamen(bytes);
+    if (!namen) {
+        return 0;
+    }
 
     QByteArray utf16("\xFF\xFE");
     const auto schreibe = [&utf16](char16_t e) {
         utf16.append(char(e & 0xFF));
         utf16.append(char(e >> 8));
     };
-    for (const QString& name : namen) {
+    for (const QString& name : *namen) {
+        Pruefe(MacheEinzeilig(name) == name, "Name ist nicht einzeilig");
         for (const QChar z : name) {
-            Pruefe(z != u'\r' && z != u'\n', "Zeilenende in einem Namen");
             schreibe(z.unicode());
         }
         schreibe(u'\r');

@@ -36,6 +36,9 @@ seeds_sendernamen() {
     { printf '\xfe\xff'; printf 'ZDF\n3sat' | utf16 UTF-16BE; printf '\x04'; } >"$k/utf16be.txt"
     printf '\xef\xbb\xbfORF \xc3\x961\r\n' >"$k/utf8bom.txt"
     printf 'S\xfcdwest\rArte\tHD\n\n\x80' >"$k/cp1252.txt"
+    printf 'ZDF\vHD\r\nArte\xe2\x80\xa8 HD \r\n' >"$k/trenner.txt"
+    printf 'Das Erste\r\nRTL \xc4\x80\r\n' | utf16 UTF-16LE >"$k/utf16le-ohne-bom.txt"
+    printf 'ZDF\nПервый\n' | utf16 UTF-16BE >"$k/utf16be-ohne-bom.txt"
 }
 
 # BMP files: 24 bit bottom-up with row padding, 32 bit top-down, 32 bit with colour

@@ -104,11 +104,6 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
             LeseIniGanzzahl(m_ordner.einstellungen, Abschnitt, QStringLiteral("Auswahl")))
         ComboBox1->setCurrentIndex(*auswahl >= 0 && *auswahl < ComboBox1->count() ? *auswahl : -1);
     m_logoOrdner = m_ordner.logoWurzel + (ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString());
-    if (const QString name = LeseIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("ListenName"));
-        !name.isEmpty()) {
-        m_listenName = name;
-        SetzeTitel();
-    }
     if (m_fenster.textliste)
         for (int k = 0; k < 5; ++k)
             m_fenster.textliste->OhneImage[k]->setPixmap(QPixmap::fromImage(Platzhalterbild(k)));
@@ -122,28 +117,35 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
         Listbox1->setFocus();
 }
 
+// The list named in the settings becomes the current list only once it is loaded whole.
+// An unreadable file, or an error on the way (memory ran out), leaves the program with
+// no list name, so that no later save can overwrite that list's file, and nothing is
+// saved at exit: the next start tries the list again.
 void TMainForm::LadeLetzteListe() {
-    const QString datei = AktuelleListendatei();
-    if (!QFileInfo::exists(datei))
-        return;
-    SenderListe gelesen;
-    try {
-        LeseListendatei(datei, gelesen);
-    } catch (const Fehler& fehler) {
-        // Left under its name, the unreadable file would be overwritten at exit by
-        // an empty list; start with no list name instead, the file stays as it is.
-        ZeigeUnbehandeltenFehler(fehler);
-        m_listenName.clear();
-        SetzeTitel();
-        return;
+    const QString name = LeseIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("ListenName"));
+    const QString datei = FindeListendatei(m_ordner.listen, name);
+    if (QFileInfo::exists(datei)) {
+        try {
+            SenderListe gelesen;
+            LeseListendatei(datei, gelesen);
+            Listbox1->Modell().Neuaufbau([&] { m_liste = std::move(gelesen); });
+            m_umgebung.platzhalterZaehler =
+                PlatzhalterZaehlerNachStart(m_liste.Zeilen(), m_umgebung.platzhalterZaehler);
+        } catch (const std::exception& fehler) {
+            ZeigeUnbehandeltenFehler(fehler);
+            return;
+        }
     }
-    Listbox1->Modell().Neuaufbau([&] { m_liste = std::move(gelesen); });
-    m_umgebung.platzhalterZaehler = PlatzhalterZaehlerNachStart(m_liste.Zeilen(), m_umgebung.platzhalterZaehler);
+    m_listenName = name;
+    m_listenDatei = datei;
+    SetzeTitel();
+    m_listeVollstaendig = true;
 }
 
 void TMainForm::FormDestroy() {
-    // Before the first paint nothing was loaded: saving would empty the last list's file.
-    if (m_programmEndet || m_ersteAnzeige)
+    // Before the first paint, or after a start whose list did not load, the list in
+    // memory is not the last list: saving it would empty or cut that list's file.
+    if (m_programmEndet || !m_listeVollstaendig)
         return;
     FuehreAus([this] { SchreibeListendatei(AktuelleListendatei(), m_liste); });
     SchreibeIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("Auswahl"),
@@ -170,7 +172,7 @@ void TMainForm::SetzeTitel() {
 }
 
 QString TMainForm::AktuelleListendatei() const {
-    return m_ordner.ListenDatei(m_listenName);
+    return m_listenDatei.isEmpty() ? FindeListendatei(m_ordner.listen, m_listenName) : m_listenDatei;
 }
 
 bool TMainForm::IstListenModus() const {

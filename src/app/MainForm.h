@@ -177,6 +177,7 @@ private:
     void ZeigeListenStatus();
     void VerbergeKopf();
     QString AktuelleListendatei() const;
+    QString EigeneListendatei(const QString& gewaehlt) const;
     // Editing and reordering: the list view's and the station picker's requests.
     void VerbindeBearbeitung();
     void FuegeTexteintragEin();
@@ -195,11 +196,16 @@ private:
     SenderListe m_liste;
     Eintragsumgebung m_umgebung;
     QString m_listenName;
+    // The file in the lists folder that the list was loaded from; empty: the list's
+    // file is found by its name.
+    QString m_listenDatei;
     QString m_logoOrdner;
     QLabel* m_statusText = nullptr;
     std::unique_ptr<NachrichtenFilter> m_filter;
     Nebenfenster m_fenster;
     bool m_ersteAnzeige = true;
+    // The list in memory is the whole list of its name; only then does exit save it.
+    bool m_listeVollstaendig = false;
     bool m_programmEndet = false;
 
     QStringList m_logoDateien;

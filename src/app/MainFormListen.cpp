@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -30,6 +31,15 @@ QString ListenNameAusDatei(const QString& pfad) {
 }
 } // namespace
 
+// A list file of the lists folder stays the list's file, whatever the case of its ".lis";
+// a file from elsewhere, or one without ".lis", is taken into the lists folder by its name.
+QString TMainForm::EigeneListendatei(const QString& gewaehlt) const {
+    const QFileInfo datei(gewaehlt);
+    if (datei.absoluteDir() != QDir(m_ordner.listen) || !datei.fileName().endsWith(u".lis", Qt::CaseInsensitive))
+        return QString();
+    return m_ordner.listen + datei.fileName();
+}
+
 void TMainForm::Neu1Click() {
     if (Dialoge::ZeigeModal(*m_fenster.nameEingabe) != QDialog::Accepted)
         return;
@@ -39,8 +49,10 @@ void TMainForm::Neu1Click() {
     ComboBox1->hide();
     Panel2->show();
     m_listenName = m_fenster.nameEingabe->Name();
+    m_listenDatei.clear();
     SetzeTitel();
     Listbox1->Modell().Neuaufbau([this] { m_liste.Leere(); });
+    m_listeVollstaendig = true;
     Suchen1->setEnabled(false);
     ZeigeListenStatus();
     FormPaint();
@@ -68,8 +80,10 @@ void TMainForm::ffnen1Click() {
         try {
             LeseListendatei(gewaehlt, gelesen);
             m_listenName = ListenNameAusDatei(gewaehlt);
+            m_listenDatei = EigeneListendatei(gewaehlt);
             SetzeTitel();
             Listbox1->Modell().Neuaufbau([&] { m_liste = std::move(gelesen); });
+            m_listeVollstaendig = true;
             m_umgebung.platzhalterZaehler =
                 PlatzhalterZaehlerNachOeffnen(m_liste.Zeilen(), m_ordner.programm, m_umgebung.platzhalterZaehler);
         } catch (const Fehler& fehler) {

@@ -39,12 +39,13 @@ std::optional<QString> BearbeiteteZeile(const QString& zeile, const QString& nam
         if (logoEntfernen)
             logo = PlatzhalterPfad(platzhalterZaehler);
     }
-    return BaueZeile(teile.praefix, OhneRandBlanks(name), logo);
+    return BaueZeile(teile.praefix, MacheEinzeilig(name), logo);
 }
 
 QString NeueTextzeile(const QString& name, qsizetype nummer, int& platzhalterZaehler) {
     platzhalterZaehler = NaechsterPlatzhalter(platzhalterZaehler);
-    const QString zeile = BaueZeile(VorlaeufigerPraefix(nummer), name, PlatzhalterPfad(platzhalterZaehler));
+    const QString zeile =
+        BaueZeile(VorlaeufigerPraefix(nummer), MacheEinzeilig(name), PlatzhalterPfad(platzhalterZaehler));
     if (platzhalterZaehler == 4)
         platzhalterZaehler = 0;
     return zeile;

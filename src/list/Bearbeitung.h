@@ -16,15 +16,16 @@ int NaechsterPlatzhalter(int zaehler);
 // Nothing for a line without separator: such a line is not edited.
 std::optional<QString> NameZumBearbeiten(const QString& zeile);
 
-// The line after "OK" in the edit dialog: prefix unchanged, the new name trimmed of
-// blanks, every other character kept. A real logo advances the counter and, when
-// "logoEntfernen" is set, becomes the placeholder of the new value; a placeholder
-// stays and so does the counter. Nothing for a line without separator or prefix.
+// The line after "OK" in the edit dialog: prefix unchanged, the new name made
+// single-line (MacheEinzeilig), every other character kept. A real logo advances the
+// counter and, when "logoEntfernen" is set, becomes the placeholder of the new value;
+// a placeholder stays and so does the counter. Nothing for a line without separator or prefix.
 std::optional<QString> BearbeiteteZeile(const QString& zeile, const QString& name, bool logoEntfernen,
                                         int& platzhalterZaehler);
 
 // The line appended from the station picker as entry "nummer": the interim prefix,
-// the name unchanged and the next placeholder. A counter that reaches 4 is set to 0.
+// the name made single-line and the next placeholder. A counter that reaches 4 is
+// set to 0.
 QString NeueTextzeile(const QString& name, qsizetype nummer, int& platzhalterZaehler);
 
 // The question before an entry is deleted; it shows the head (or the whole line

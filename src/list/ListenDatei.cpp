@@ -146,19 +146,34 @@ void LeseListendatei(const QString& pfad, SenderListe& liste) {
     liste.SetzeUnicode(gelesen.unicode);
 }
 
-bool SchreibeListe(QIODevice& ziel, const SenderListe& liste) {
-    const QByteArray bytes = KodiereListe(liste.Zeilen(), BrauchtUnicode(liste));
-    return ziel.write(bytes) == bytes.size();
-}
-
 void SchreibeListendatei(const QString& pfad, SenderListe& liste) {
     const bool unicode = BrauchtUnicode(liste);
     const QByteArray bytes = KodiereListe(liste.Zeilen(), unicode);
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit()) {
+    // Unbuffered: a write that stops short (a full disk) shows in write()'s result. A
+    // buffered write would meet it only while commit() flushes, and commit() would then
+    // put the cut file in place of the old one.
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || datei.write(bytes) != bytes.size() ||
+        !datei.commit()) {
         throw DateiFehler::NichtErstellt(pfad);
     }
     liste.SetzeUnicode(unicode);
+}
+
+QString FindeListendatei(const QString& listenOrdner, const QString& listenName) {
+    // The three letters in each of their 8 spellings, all small first.
+    for (int gross = 0; gross < 8; ++gross) {
+        QString endung = QStringLiteral(".lis");
+        for (int i = 0; i < 3; ++i) {
+            if (gross & (1 << i)) {
+                endung[i + 1] = endung[i + 1].toUpper();
+            }
+        }
+        if (QFileInfo(listenOrdner + listenName + endung).isFile()) {
+            return listenOrdner + listenName + endung;
+        }
+    }
+    return listenOrdner + listenName + QStringLiteral(".lis");
 }
 
 } // namespace senvio

@@ -3,7 +3,6 @@
 #include "list/SenderListe.h"
 
 #include <QByteArray>
-#include <QIODevice>
 #include <QStringList>
 
 // The list file: one entry line per text line, each ended by CR LF. Written as
@@ -33,13 +32,15 @@ bool BrauchtUnicode(const SenderListe& liste);
 // unchanged when the file cannot be read.
 void LeseListendatei(const QString& pfad, SenderListe& liste);
 
-// Writes the list to any device; returns false when the device refused a byte.
-bool SchreibeListe(QIODevice& ziel, const SenderListe& liste);
-
 // Writes the list file atomically: a temporary file in the same folder is renamed
 // over the old one, so a failure or a crash leaves the old file whole. A list that
 // holds characters outside Windows-1252 is written as UTF-16 and gets its flag set.
 // Throws DateiFehler ("kann nicht erstellt werden") on failure.
 void SchreibeListendatei(const QString& pfad, SenderListe& liste);
+
+// The file of the list with this name in the lists folder (which ends with "/"): the
+// name followed by ".lis" in any letter case, ".lis" itself first; when there is no
+// such file, the name followed by ".lis".
+QString FindeListendatei(const QString& listenOrdner, const QString& listenName);
 
 } // namespace senvio

@@ -1,5 +1,6 @@
 #include "list/NameEingabe.h"
 
+#include "list/ListenDatei.h"
 #include "platform/Dialoge.h"
 
 #include <QFileInfo>
@@ -38,7 +39,7 @@ NamensPruefung PruefeListenNamen(const QString& name, const QString& listenOrdne
     for (QChar zeichen : name)
         if (zeichen == QLatin1Char('/') || IstSteuerzeichen(zeichen))
             return NamensPruefung::Ungueltig;
-    if (QFileInfo::exists(listenOrdner + name + QStringLiteral(".lis")))
+    if (QFileInfo::exists(FindeListendatei(listenOrdner, name)))
         return NamensPruefung::Vorhanden;
     return NamensPruefung::Neu;
 }

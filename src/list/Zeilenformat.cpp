@@ -29,6 +29,29 @@ ZeilenTeile ZerlegeZeile(const QString& zeile) {
     return t;
 }
 
+QString MacheEinzeilig(const QString& text) {
+    QString zeile;
+    zeile.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t z = text[i].unicode();
+        if (z == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++i;
+        }
+        const bool ende =
+            z == u'\r' || z == u'\n' || z == 11 || z == 12 || z == 0 || z == 0x85 || z == 0x2028 || z == 0x2029;
+        zeile.append(ende ? QChar(u' ') : QChar(z));
+    }
+    qsizetype anfang = 0;
+    qsizetype schluss = zeile.size();
+    while (anfang < schluss && zeile[anfang] == u' ') {
+        ++anfang;
+    }
+    while (schluss > anfang && zeile[schluss - 1] == u' ') {
+        --schluss;
+    }
+    return zeile.mid(anfang, schluss - anfang);
+}
+
 QString Praefix(qsizetype n) {
     const QString zahl = QString::number(n);
     if (n < 10) {

@@ -32,6 +32,12 @@ QString VorlaeufigerPraefix(qsizetype n);
 
 QString BaueZeile(const QString& praefix, const QString& name, const QString& logoPfad);
 
+// Text made fit to stand in one line, as every command that puts text into a line
+// does first: each character the list reader takes for a line end or the end of the
+// data (CR, LF, 11, 12, 0, U+0085, U+2028, U+2029; CR LF counts as one) becomes one
+// blank, then blanks at both ends go. Tabs stay: they separate columns of a name.
+QString MacheEinzeilig(const QString& text);
+
 // The line with everything before the separator unchanged and a new logo path.
 QString MitNeuemLogo(const QString& zeile, const QString& logoPfad);
 

@@ -19,9 +19,6 @@ struct ProgrammOrdner {
     QString senderLogos;   // lists folder + "Sender-Logos", no trailing "/"
     QString logoWurzel;    // "TV und Radio Sender Logos/"
     QString hilfe;         // "Senvio-Hilfe.pdf"
-
-    // The file of a list, by its name without ".lis".
-    QString ListenDatei(const QString& listenName) const { return listen + listenName + QStringLiteral(".lis"); }
 };
 
 // The lists folder as it is written at the start of stored logo paths.

@@ -2,10 +2,12 @@
 #include "ProgrammOrdnerFixture.h"
 
 #include "list/BearbeitenForm.h"
+#include "list/ListenDatei.h"
 #include "list/TextlistenForm.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -69,6 +71,25 @@ TEST_F(Bearbeiten, EintragDreiBearbeitenUndDerPlatzhalterzaehler) {
     EXPECT_EQ(haupt.Liste().Zeile(2), u"    3   =  #png#Ohne Logo1.png"_s);
 }
 
+// A line break pasted into the name becomes a blank: the file still holds one entry per line.
+TEST_F(Bearbeiten, EingefuegterZeilenumbruchTeiltDenEintragNicht) {
+    TMainForm& haupt = StarteMit(fuenf);
+    haupt.Listbox1->WaehleZeile(2);
+    QGuiApplication::clipboard()->setText(u"ZDF HD\nInfo\n"_s);
+    Dialoge::SetzeNaechstenDialog([](QDialog& d) {
+        QLineEdit* feld = static_cast<TbearbeitenForm&>(d).TntEdit1;
+        feld->selectAll();
+        QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+        return int(QDialog::Accepted);
+    });
+    haupt.Eintragbearbeiten1->trigger();
+    SenderListe gelesen;
+    LeseListendatei(Datei(), gelesen);
+    ASSERT_EQ(gelesen.Anzahl(), 5);
+    EXPECT_EQ(gelesen.Zeilen().mid(2, 2),
+              (QStringList{u"    3   = ZDF HD Info #png#zdf.png"_s, u"    4   = Arte #png#Ohne Logo2.png"_s}));
+}
+
 // The logo grid takes the main window's keys, not those typed into the edit dialog.
 TEST_F(Bearbeiten, ImLogomodusKommenDieTastenImDialogAn) {
     TMainForm& haupt = StarteMit(fuenf);
@@ -98,19 +119,19 @@ TEST_F(Bearbeiten, DreiNamenNachPlatzhalterDreiUndDerVorlaeufigePraefix) {
     EXPECT_EQ(Lies(Datei()), fuenf + "  6 = Arte #png#Ohne Logo4.png\r\n");
     EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 5);
     EXPECT_EQ(haupt.Statuszeile(), Status(6, u"Astra"_s));
-    // A double click inserts as well; the name stays as it is, blanks and all.
+    // A double click inserts as well; blanks at the name's ends go.
     QWidget* namen = Waehler().TntListBox1->viewport();
     const QPoint zweiter = Waehler().TntListBox1->visualItemRect(Waehler().TntListBox1->item(1)).center();
     QTest::mousePress(namen, Qt::LeftButton, {}, zweiter);
     QMouseEvent doppel(QEvent::MouseButtonDblClick, zweiter, namen->mapToGlobal(zweiter), Qt::LeftButton,
                        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(namen, &doppel);
-    EXPECT_EQ(Lies(Datei()), fuenf + "    6   = Arte #png#Ohne Logo4.png\r\n  7 =  3sat  #png#Ohne Logo1.png\r\n");
+    EXPECT_EQ(Lies(Datei()), fuenf + "    6   = Arte #png#Ohne Logo4.png\r\n  7 = 3sat #png#Ohne Logo1.png\r\n");
     Waehler().TntListBox1->setCurrentRow(2);
     QTest::keyClick(Waehler().TntListBox1, Qt::Key_Return);
     ASSERT_EQ(haupt.Liste().Anzahl(), 8);
     EXPECT_EQ(haupt.Liste().Zeilen().mid(5),
-              (QStringList{u"    6   = Arte #png#Ohne Logo4.png"_s, u"    7   =  3sat  #png#Ohne Logo1.png"_s,
+              (QStringList{u"    6   = Arte #png#Ohne Logo4.png"_s, u"    7   = 3sat #png#Ohne Logo1.png"_s,
                            u"    8   = KiKA #png#Ohne Logo2.png"_s}));
 }
 
@@ -126,11 +147,15 @@ TEST_F(Bearbeiten, AbbrechenVerkleinertDenWaehlerErstNachDemSchliessenKommtDerDa
     EXPECT_EQ(Waehler().TntListBox1->item(0)->text(), u"Arte"_s);
 
     Waehler().close();
-    Dialoge::SetzeNaechstenDateinamen(Pfad(u"fehlt.txt"_s));
-    haupt.NeuerTexteintrageinfuegen1->trigger();
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].text, u"Datei "_s + Pfad(u"fehlt.txt"_s) + u" kann nicht geöffnet werden."_s);
-    EXPECT_FALSE(Waehler().isVisible());
+    Schreib(Pfad(u"binaer.txt"_s), QByteArray("ARD\0\0\0", 6)); // no text
+    for (const QString& datei : {Pfad(u"fehlt.txt"_s), Pfad(u"binaer.txt"_s)}) {
+        Dialoge::LeereProtokoll();
+        Dialoge::SetzeNaechstenDateinamen(datei);
+        haupt.NeuerTexteintrageinfuegen1->trigger();
+        ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+        EXPECT_EQ(Dialoge::Meldungen()[0].text, u"Datei "_s + datei + u" kann nicht geöffnet werden."_s);
+        EXPECT_FALSE(Waehler().isVisible());
+    }
 }
 
 TEST_F(Bearbeiten, LoeschenDesFuenftenDesErstenUndDesEinzigenEintrags) {

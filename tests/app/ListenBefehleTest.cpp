@@ -40,11 +40,14 @@ protected:
 
 TEST_F(ListenBefehle, NeuSpeichertDieAlteListeUndBeginntEineLeere) {
     TMainForm& haupt = StarteMitAstra();
+    haupt.Listbox1->WaehleZeile(0);
+    Dialoge::SetzeNaechsteAntwort(true);
+    haupt.Eintraglschen1->trigger(); // only in memory until the next save
     haupt.ZeigeLogoAuswahl();
     NameDialogMitOk(QStringLiteral(" Sport "));
     haupt.Neu1->trigger();
     // The old list's file is written (renumbered), the new one only with the next save.
-    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))), astra);
+    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))), QByteArray("    1   = ZDF #png#Ohne Logo2.png\r\n"));
     EXPECT_FALSE(QFileInfo::exists(Liste(QStringLiteral(" Sport .lis"))));
     EXPECT_EQ(haupt.ListenName(), QStringLiteral(" Sport "));
     EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0:    Sport "));
@@ -157,6 +160,32 @@ TEST_F(ListenBefehle, OeffnenAusAnderemOrdnerImportiertUnterDemDateinamen) {
     Beende();
     EXPECT_EQ(Lies(Pfad(QStringLiteral("anderswo/Sport.LIS"))), fremd);
     EXPECT_EQ(Lies(Liste(QStringLiteral("Sport.lis"))), fremd);
+}
+
+// A list whose ".lis" is spelled in capitals keeps its file: no second list beside it.
+TEST_F(ListenBefehle, OeffnenMitEndungInGrossbuchstabenBehaeltDieDatei) {
+    TMainForm& haupt = StarteMitAstra();
+    Schreib(Liste(QStringLiteral("Sport.LIS")), "  2   = Arte #png#Ohne Logo3.png\n");
+    Dialoge::SetzeNaechstenDateinamen(Liste(QStringLiteral("Sport.LIS")));
+    haupt.ffnen1->trigger();
+    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Sport"));
+    Beende();
+    EXPECT_EQ(Lies(Liste(QStringLiteral("Sport.LIS"))), QByteArray("  2   = Arte #png#Ohne Logo3.png\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(Liste(QStringLiteral("Sport.lis"))));
+
+    // The next start finds it by its name, and "Neu" with that name asks before replacing it.
+    TMainForm& wieder = Starte();
+    EXPECT_EQ(wieder.Liste().Zeilen(), QStringList{QStringLiteral("    1   = Arte #png#Ohne Logo3.png")});
+    Dialoge::SetzeNaechsteAntwort(false);
+    NameDialogMitOk(QStringLiteral("Sport"));
+    wieder.Neu1->trigger();
+    EXPECT_EQ(wieder.Liste().Anzahl(), 1);
+    // Beside a "Sport.lis", the file the list came from is still the one written.
+    Schreib(Liste(QStringLiteral("Sport.lis")), "x\r\n");
+    Dialoge::SetzeNaechstenDateinamen(Liste(QStringLiteral("Sport.LIS")));
+    wieder.ffnen1->trigger();
+    Beende();
+    EXPECT_EQ(Lies(Liste(QStringLiteral("Sport.lis"))), QByteArray("x\r\n"));
 }
 
 TEST_F(ListenBefehle, OeffnenOhneEndungUndUnlesbareDatei) {

@@ -14,9 +14,24 @@
 #include <QListWidget>
 #include <QStatusBar>
 
+#include <new>
+#include <utility>
+
+// The linker routes the main window's reads of a list file through here (see
+// CMakeLists.txt), so that a test can make the next one fail as if memory ran out.
+static bool naechstesLesenScheitert = false;
+extern "C" void __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(const QString&, senvio::SenderListe&);
+extern "C" void __wrap__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(const QString& pfad,
+                                                                                senvio::SenderListe& liste) {
+    if (std::exchange(naechstesLesenScheitert, false))
+        throw std::bad_alloc();
+    __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(pfad, liste);
+}
+
 namespace senvio::test {
 namespace {
 
+using namespace Qt::StringLiterals;
 using StartUndEnde = ProgrammOrdnerTest;
 
 TEST_F(StartUndEnde, OhneListenOrdnerEndetNachDerInformationOhneEtwasZuSchreiben) {
@@ -124,20 +139,31 @@ TEST_F(StartUndEnde, ResteImTemporaerenOrdnerSindNachDemStartFort) {
                     .isEmpty());
 }
 
-// A list that cannot be read at start is neither shown nor overwritten at exit.
+// A last list that cannot be read at start, or that did not load whole (memory ran out),
+// is not taken, and nothing overwrites it at exit.
 TEST_F(StartUndEnde, UnlesbareLetzteListeMeldetSichUndBleibtUnberuehrt) {
     LegeStandardOrdnerAn();
     LegeAn(QStringLiteral("Senvio-Listen/Kaputt.lis"));
-    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Kaputt\n");
-    TMainForm& haupt = Starte();
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Senvio-Liste"));
-    EXPECT_EQ(Dialoge::Meldungen()[0].text, QStringLiteral("Datei ") + m_pfad +
-                                                QStringLiteral("Senvio-Listen/Kaputt.lis kann nicht geöffnet werden."));
-    EXPECT_EQ(haupt.ListenName(), QString());
-    EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0"));
-    Beende();
-    EXPECT_TRUE(QFileInfo(Pfad(QStringLiteral("Senvio-Listen/Kaputt.lis"))).isDir());
+    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), "  3   = ZDF #png#\r\n");
+    const QString kaputt = m_pfad + QStringLiteral("Senvio-Listen/Kaputt.lis");
+    for (const auto& [name, meldung] :
+         {std::pair(QStringLiteral("Kaputt"), u"Datei "_s + kaputt + u" kann nicht geöffnet werden."_s),
+          std::pair(QStringLiteral("Astra"), u"std::bad_alloc."_s)}) {
+        const QByteArray ini = "[Einstellung]\nListenName=" + name.toUtf8() + "\n";
+        Schreib(Pfad(QStringLiteral("senvio.ini")), ini);
+        naechstesLesenScheitert = name == u"Astra"_s;
+        Dialoge::LeereProtokoll();
+        TMainForm& haupt = Starte();
+        ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+        EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Senvio-Liste"));
+        EXPECT_EQ(Dialoge::Meldungen()[0].text, meldung);
+        EXPECT_EQ(haupt.ListenName(), QString());
+        EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0"));
+        Beende();
+        EXPECT_EQ(Lies(Pfad(QStringLiteral("senvio.ini"))), ini);
+    }
+    EXPECT_TRUE(QFileInfo(kaputt).isDir());
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), QByteArray("  3   = ZDF #png#\r\n"));
 }
 
 // An error no command catches ends the command with the error box; the program goes on.

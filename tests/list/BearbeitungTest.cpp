@@ -1,5 +1,6 @@
 // The edit, insert and move rules on lines the main window's tests do not reach.
 #include "list/Bearbeitung.h"
+#include "list/ListenDatei.h"
 #include "list/Umordnung.h"
 
 #include "TestDateien.h"
@@ -22,6 +23,20 @@ TEST(Bearbeitung, OkImBearbeitenDialog) {
     }
     EXPECT_EQ(NameZumBearbeiten(u"  2 = A = B  #png#b"_s), u"A = B"_s);
     EXPECT_EQ(NameZumBearbeiten(u"    1   = Nur Text"_s), std::nullopt);
+}
+
+// Whatever the name holds, the line made of it is read back from the list file as one line.
+TEST(Bearbeitung, NamenWerdenEinzeilig) {
+    const std::pair<QString, QString> faelle[] = {
+        {u"ZDF\r\nHD\n"_s, u"ZDF HD"_s},
+        {u" \tA\rB\vC\fD"_s + QChar(0) + u"E\u0085F\u2028G\u2029\r"_s, u"\tA B C D E F G"_s},
+    };
+    for (const auto& [name, einzeilig] : faelle) {
+        int zaehler = 0;
+        const QString neu = NeueTextzeile(name, 7, zaehler);
+        EXPECT_EQ(neu, u"  7 = "_s + einzeilig + u" #png#Ohne Logo1.png"_s);
+        EXPECT_EQ(DekodiereListe(KodiereListe({neu}, true)).zeilen, QStringList{neu});
+    }
 }
 
 TEST(Bearbeitung, NeueTextzeileUndTastenZiel) {

@@ -1,10 +1,11 @@
 #include "list/ListenDatei.h"
 #include "platform/Fehler.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "TestDateien.h"
@@ -39,25 +40,6 @@ TEST(ListeSchreiben, CrLfNachJederZeile) {
     EXPECT_EQ(KodiereListe({u"  1 = ARD #png#"_s, {}, u"Sü"_s}, false), "  1 = ARD #png#\r\n\r\nS\xFC\r\n"_ba);
     EXPECT_EQ(KodiereListe({u"Ж"_s, u"😀"_s}, true), QByteArray::fromHex("fffe 1604 0d00 0a00 3dd8 00de 0d00 0a00"));
     EXPECT_EQ(KodiereListe({}, true), QByteArray::fromHex("fffe"));
-}
-
-// Takes five bytes, then refuses: a full disk.
-class VolleDatei : public QBuffer {
-    qint64 writeData(const char* daten, qint64 laenge) override {
-        return QBuffer::writeData(daten, std::min(laenge, 5 - size()));
-    }
-};
-
-TEST(ListeSchreiben, GeraetDasVerweigert) {
-    SenderListe l;
-    l.SetzeZeilen({u"abc"_s, u"def"_s});
-    VolleDatei voll;
-    voll.open(QIODevice::WriteOnly);
-    EXPECT_FALSE(SchreibeListe(voll, l));
-    QBuffer genug;
-    genug.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(SchreibeListe(genug, l));
-    EXPECT_EQ(genug.data(), "abc\r\ndef\r\n"_ba);
 }
 
 // The text of the file error that the call throws.
@@ -130,6 +112,18 @@ TEST_F(ListenDatei, FehlerLassenListeUndDateiStehen) {
         EXPECT_EQ(Meldung([&] { SchreibeListendatei(Pfad(name), l); }),
                   u"Datei "_s + Pfad(name) + u" kann nicht erstellt werden"_s);
     }
+    // A full disk, here files that may grow to 4 bytes only: the old file stays whole.
+    Schreib(Pfad(u"a.lis"_s), "alt");
+    rlimit vorher{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit klein{4, vorher.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
+    const QString voll = Meldung([&] { SchreibeListendatei(Pfad(u"a.lis"_s), l); });
+    setrlimit(RLIMIT_FSIZE, &vorher);
+    EXPECT_EQ(voll, u"Datei "_s + Pfad(u"a.lis"_s) + u" kann nicht erstellt werden"_s);
+    EXPECT_EQ(QDir(ordner.path()).entryList({u"a.lis*"_s}, QDir::Files | QDir::Hidden), QStringList{u"a.lis"_s});
+    EXPECT_EQ(Lies(Pfad(u"a.lis"_s)), "alt"_ba);
     EXPECT_FALSE(l.IstUnicode()); // only a save that worked sets the flag
     EXPECT_TRUE(QFileInfo(Pfad(u"ordner.lis"_s)).isDir());
 }

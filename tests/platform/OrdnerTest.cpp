@@ -24,7 +24,6 @@ TEST(Ordner, AlleWegeHaengenAmProgrammordner) {
     EXPECT_EQ(o.senderLogos, u"/home/anna/Senvio/Senvio-Listen/Sender-Logos"_s);
     EXPECT_EQ(o.logoWurzel, u"/home/anna/Senvio/TV und Radio Sender Logos/"_s);
     EXPECT_EQ(o.hilfe, u"/home/anna/Senvio/Senvio-Hilfe.pdf"_s);
-    EXPECT_EQ(o.ListenDatei(u" Sport "_s), u"/home/anna/Senvio/Senvio-Listen/ Sport .lis"_s);
     EXPECT_EQ(ProgrammOrdner(u"/opt/senvio/"_s).programm, u"/opt/senvio/"_s); // no second "/"
 
     QTemporaryDir ordner;

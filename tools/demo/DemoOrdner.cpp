@@ -108,7 +108,7 @@ void SchreibeListe(const ProgrammOrdner& ordner) {
         }
         liste.HaengeAn(BaueZeile(Praefix(++n), e.sender, logoPfad));
     }
-    SchreibeListendatei(ordner.ListenDatei(DemoListenName), liste);
+    SchreibeListendatei(FindeListendatei(ordner.listen, DemoListenName), liste);
 }
 
 // All TV stations, one per line, UTF-8 with byte-order mark.
