@@ -5,9 +5,11 @@
 #include <QColor>
 #include <QFile>
 #include <QString>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <ostream>
+#include <sys/resource.h>
 
 // Readable failure messages for Qt's strings.
 inline void PrintTo(const QString& text, std::ostream* aus) {
@@ -31,5 +33,24 @@ inline void Schreib(const QString& pfad, const QByteArray& inhalt) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << pfad.toStdString();
     ASSERT_EQ(f.write(inhalt), inhalt.size());
 }
+
+// Lets writes of the process fail beyond `bytes` bytes, also for root: a full disk.
+class Dateigrenze {
+public:
+    explicit Dateigrenze(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &m_vorher);
+        rlimit grenze = m_vorher;
+        grenze.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &grenze);
+    }
+    ~Dateigrenze() {
+        setrlimit(RLIMIT_FSIZE, &m_vorher);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_vorher{};
+    void (*m_signal)(int);
+};
 
 } // namespace senvio::test

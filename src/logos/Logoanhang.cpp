@@ -23,8 +23,9 @@ bool KopiereLogo(const QString& quelle, const QString& ziel) {
     QFile ein(quelle);
     if (!ein.open(QIODevice::ReadOnly))
         return false;
+    // Unbuffered, so that a full disk shows in write() and not only, unnoticed, in commit().
     QSaveFile aus(ziel);
-    if (!aus.open(QIODevice::WriteOnly))
+    if (!aus.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     char puffer[1 << 16];
     for (qint64 n; (n = ein.read(puffer, sizeof puffer)) != 0;) {

@@ -102,7 +102,9 @@ void Bildschreiber::Schliesse() {
         throw Fehler(
             QStringLiteral("Das Bild %1 hat erst %2 von %3 Zeilen.").arg(z.pfad, Zahl(z.geschrieben), Zahl(z.hoehe)));
     }
-    if (z.kaputt || !z.kodierer->Beende() || !z.datei.commit()) {
+    // The last bytes are flushed here: QSaveFile's commit() would not notice a flush
+    // that fails on a full disk and would rename the cut file into place.
+    if (z.kaputt || !z.kodierer->Beende() || !z.datei.flush() || !z.datei.commit()) {
         z.kaputt = true;
         throw DateiFehler::NichtErstellt(z.pfad);
     }

@@ -267,8 +267,10 @@ bool SchreibeIniWert(const QString& datei, const QString& abschnitt, const QStri
     if (!neu) {
         return false;
     }
+    // Unbuffered: a full disk shows in write()'s result. QSaveFile's commit() does not
+    // notice a buffered write that fails while it flushes, and would rename the cut file.
     QSaveFile ziel(datei);
-    return ziel.open(QIODevice::WriteOnly) && ziel.write(*neu) == neu->size() && ziel.commit();
+    return ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && ziel.write(*neu) == neu->size() && ziel.commit();
 }
 
 } // namespace senvio

@@ -3,9 +3,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "TestDateien.h"
@@ -114,13 +112,10 @@ TEST_F(ListenDatei, FehlerLassenListeUndDateiStehen) {
     }
     // A full disk, here files that may grow to 4 bytes only: the old file stays whole.
     Schreib(Pfad(u"a.lis"_s), "alt");
-    rlimit vorher{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit klein{4, vorher.rlim_max};
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
-    const QString voll = Meldung([&] { SchreibeListendatei(Pfad(u"a.lis"_s), l); });
-    setrlimit(RLIMIT_FSIZE, &vorher);
+    const QString voll = [&] {
+        const Dateigrenze grenze(4);
+        return Meldung([&] { SchreibeListendatei(Pfad(u"a.lis"_s), l); });
+    }();
     EXPECT_EQ(voll, u"Datei "_s + Pfad(u"a.lis"_s) + u" kann nicht erstellt werden"_s);
     EXPECT_EQ(QDir(ordner.path()).entryList({u"a.lis*"_s}, QDir::Files | QDir::Hidden), QStringList{u"a.lis"_s});
     EXPECT_EQ(Lies(Pfad(u"a.lis"_s)), "alt"_ba);

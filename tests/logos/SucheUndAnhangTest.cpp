@@ -107,6 +107,12 @@ TEST(Logoanhang, ZeileNamensfeldUndKopie) {
     EXPECT_TRUE(KopiereLogo(quelle, ziel));
     EXPECT_EQ(Lies(ziel), QByteArray(100000, 'n'));
     EXPECT_FALSE(KopiereLogo(quelle, tmp.path() + QStringLiteral("/fehlt/zdf.png")));
+    Schreib(quelle, QByteArray(1000, 'k'));
+    {
+        const Dateigrenze vollePlatte(500);
+        EXPECT_FALSE(KopiereLogo(quelle, ziel));
+    }
+    EXPECT_EQ(Lies(ziel), QByteArray(100000, 'n'));
     EXPECT_FALSE(KopiereLogo(tmp.path() + QStringLiteral("/fehlt.png"), ziel));
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files).size(), 2); // no temporary file left
 }

@@ -8,13 +8,12 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include <csignal>
 #include <random>
-#include <sys/resource.h>
 
 namespace senvio {
 namespace {
 
+using test::Dateigrenze;
 using test::Entpacke;
 using test::Lies;
 using test::Schreib;
@@ -207,25 +206,6 @@ TEST_F(BildschreiberTest, ZuGrossFuerDasFormatWirdAbgelehntOhneDatei) {
     EXPECT_TRUE(Dateien().isEmpty());
 }
 
-// Lets writes of the process fail beyond `bytes` bytes, also for root.
-class Dateigrenze {
-public:
-    explicit Dateigrenze(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &m_vorher);
-        rlimit grenze = m_vorher;
-        grenze.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &grenze);
-    }
-    ~Dateigrenze() {
-        setrlimit(RLIMIT_FSIZE, &m_vorher);
-        std::signal(SIGXFSZ, m_signal);
-    }
-
-private:
-    rlimit m_vorher{};
-    void (*m_signal)(int);
-};
-
 TEST_F(BildschreiberTest, FehlerLassenDieAlteDateiGanz) {
     const QString fehlt = Pfad("fehlt/liste.png");
     try {
@@ -251,12 +231,14 @@ TEST_F(BildschreiberTest, FehlerLassenDieAlteDateiGanz) {
             EXPECT_THROW(schreiber.SchreibeStreifen(streifen), Fehler);
             EXPECT_THROW(schreiber.Schliesse(), Fehler);
         }
-        { // the disk takes no more than 4 KiB
-            const Dateigrenze grenze(4096);
-            Bildschreiber schreiber(Pfad(name), format, 300, 200);
+        // The disk takes no more than 4 KiB, or 20 bytes of a picture that is all in
+        // the file's buffer until the end.
+        for (const auto& [grenzeBytes, seite] : {std::pair{4096, 200}, {20, 8}}) {
+            const Dateigrenze grenze(grenzeBytes);
+            Bildschreiber schreiber(Pfad(name), format, 300, seite);
             EXPECT_THROW(
                 {
-                    schreiber.SchreibeStreifen(streifen);
+                    schreiber.SchreibeStreifen(streifen.copy(0, 0, 300, seite));
                     schreiber.Schliesse();
                 },
                 DateiFehler);

@@ -105,6 +105,11 @@ TEST(Einstellungen, UeberDieDatei) {
     // or a pipe in the file's place, a folder that does not exist.
     EXPECT_FALSE(SchreibeIniWert(pfad, E, u"Auswahl"_s, u"a\nb"_s));
     EXPECT_EQ(Lies(pfad), inhalt);
+    {
+        const Dateigrenze vollePlatte(10);
+        EXPECT_FALSE(SchreibeIniWert(pfad, E, u"Auswahl"_s, u"3"_s));
+    }
+    EXPECT_EQ(Lies(pfad), inhalt);
     ASSERT_TRUE(QDir().mkdir(ordner.filePath(u"ordner.ini"_s)));
     ASSERT_EQ(mkfifo(QFile::encodeName(ordner.filePath(u"rohr.ini"_s)).constData(), 0600), 0);
     EXPECT_EQ(LeseIniWert(ordner.filePath(u"rohr.ini"_s), E, u"Auswahl"_s), QString());
