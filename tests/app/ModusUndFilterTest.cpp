@@ -1,7 +1,9 @@
 // Layout, modes, the message filter (wheel, keys, F1) and how rows look on screen.
 #include "ProgrammOrdnerFixture.h"
 
+#include "list/NameEingabe.h"
 #include "list/TextlistenForm.h"
+#include "logos/GrossImageForm.h"
 #include "logos/SuchForm.h"
 
 #include <QAction>
@@ -35,12 +37,6 @@ protected:
         Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
         Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), liste);
         return Starte();
-    }
-    static void Rad(QWidget* ziel, int delta) {
-        const QPointF punkt(20, 20);
-        QWheelEvent rad(punkt, ziel->mapToGlobal(punkt), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                        Qt::NoScrollPhase, false);
-        QApplication::sendEvent(ziel, &rad);
     }
     static QStringList Texte(const QList<QAction*>& eintraege) {
         QStringList texte;
@@ -91,6 +87,27 @@ TEST_F(ModusUndFilter, DasFensterStehtFestMitAllenTeilenAnIhremPlatz) {
                            QStringLiteral("Eintrag löschen")}));
 }
 
+// The large preview and the "Neu" dialog measure with their frame (the offscreen
+// platform draws one of 2 pixels around every window); the preview stays resizable.
+TEST_F(ModusUndFilter, VorschauUndNamensdialogSindMitRahmenSoGross) {
+    TMainForm& haupt = StarteMitZeilen(0);
+    TNameEingabeForm& name = *haupt.Fenster().nameEingabe;
+    TGrossImageForm& gross = *haupt.Fenster().grossBild;
+    for (QWidget* fenster : {static_cast<QWidget*>(&name), static_cast<QWidget*>(&gross)}) {
+        fenster->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster));
+    }
+    ASSERT_EQ(name.frameGeometry().size() - name.size(), QSize(4, 4));
+    EXPECT_EQ(name.frameGeometry().size(), QSize(372, 157));
+    EXPECT_EQ(name.pos(), QPoint(285, 125));
+    EXPECT_EQ(name.minimumSize(), name.maximumSize());
+    EXPECT_EQ(gross.frameGeometry().size(), QSize(315, 231));
+    gross.resize(400, 300);
+    EXPECT_EQ(gross.frameGeometry().size(), QSize(404, 304));
+    name.hide();
+    gross.hide();
+}
+
 TEST_F(ModusUndFilter, LogoauswahlZeigtGruppenlisteUndZurueckknopfDieListeVerbirgtIhn) {
     TMainForm& haupt = StarteMitZeilen(2);
     haupt.ZeigeLogoAuswahl();
@@ -139,20 +156,34 @@ TEST_F(ModusUndFilter, F1OeffnetDieHilfeAusserInDerLogoauswahlUndBeiSucheOderNam
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), (QStringList{installiert, hilfe, hilfe}));
 }
 
-TEST_F(ModusUndFilter, MausradBewegtDieAuswahlDerListeUmEineZeile) {
-    TMainForm& haupt = StarteMitZeilen(3);
+TEST_F(ModusUndFilter, MausradBewegtDieAuswahlDerListeUmEineZeileJeRaste) {
+    TMainForm& haupt = StarteMitZeilen(6);
+    QWidget* flaeche = haupt.Listbox1->viewport();
     ASSERT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
-    Rad(haupt.Listbox1->viewport(), -120);
+    Rad(flaeche, -120);
     EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
     EXPECT_TRUE(haupt.Listbox1->hasFocus());
-    Rad(haupt.Listbox1->viewport(), -120);
-    Rad(haupt.Listbox1->viewport(), -120);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 2);
-    Rad(haupt.Listbox1->viewport(), 120);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
-    // Over the status line the wheel still moves the list.
-    Rad(haupt.StatusBar1, 120);
+    Rad(flaeche, 120);
     EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
+    // Over the status line the wheel still moves the list; a fast spin a row per notch.
+    Rad(haupt.StatusBar1, -360);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 3);
+    // A fine wheel or a touchpad: eight events of an eighth make one row, the rest is
+    // kept; a horizontal swipe and the empty end of a gesture move nothing.
+    for (int i = 0; i < 12; ++i)
+        Rad(flaeche, 15);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 2);
+    Rad(flaeche, 0);
+    Rad(flaeche, 0, {}, -120);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 2);
+    Rad(flaeche, 60);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
+    Rad(flaeche, 100);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
+    Rad(flaeche, -100); // the way back undoes what was kept: still no notch
+    Rad(flaeche, -119);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
+    haupt.Listbox1->WaehleZeile(0);
     // With the logo grid shown the wheel is the grid's own; the list stays.
     haupt.ZeigeLogoAuswahl();
     Rad(haupt.ScrollBox1->viewport(), -120);

@@ -5,9 +5,12 @@
 
 #include "TestDateien.h"
 #include "list/Zeilenformat.h"
+#include "output/Ausgabelauf.h"
 #include "output/Kartenbilder.h"
 #include "platform/Fehler.h"
+#include "view/ListenAnsicht.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -241,6 +244,38 @@ TEST_F(Kartenrenderer, PixelWieDieListenansichtZeichnet) {
         ZeichneEintrag(maler, zeile.rect(), liste.Zeile(i), bildschirm, a.schrift, a.grund, a.textfarbe);
         maler.end();
         EXPECT_EQ(karte.copy(0, 41 * i, Breite, ZeilenHoehe), zeile) << i;
+    }
+}
+
+// A dark desktop theme changes neither the list's nor the cards' colours: black on white.
+TEST_F(Kartenrenderer, DunklesThemaDruecktSchwarzAufWeiss) {
+    const QPalette hell = QApplication::palette();
+    QPalette dunkel(QColor(50, 50, 50), QColor(30, 30, 30));
+    dunkel.setColor(QPalette::Text, Qt::white);
+    dunkel.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dunkel);
+    liste.HaengeAn(BaueZeile(Praefix(1), QStringLiteral("HHHHHHHH"), Logo(0)));
+    ListenAnsicht ansicht(liste, umgebung);
+    ansicht.resize(478, 499);
+    ansicht.setAttribute(Qt::WA_DontShowOnScreen);
+    ansicht.show();
+    QApplication::processEvents();
+    Kartenauftrag a =
+        AuftragFuerAnsicht(ansicht, liste, umgebung, ProgrammOrdner(m_tmp.path()), Ausgabeart::ObenGeheftet);
+    const QImage schirm = ansicht.viewport()->grab().toImage();
+    QApplication::setPalette(hell);
+    a.tempOrdner = temp;
+    ErstelleDieBitmaps(a, 1);
+    const QImage karte = Lies(Kartendatei(temp, 1, 1)).convertToFormat(QImage::Format_RGB32);
+    for (const QImage& bild : {schirm.convertToFormat(QImage::Format_RGB32), karte}) {
+        EXPECT_EQ(bild.pixel(2, 2), Weiss);
+        EXPECT_EQ(bild.pixel(2, 45), Weiss); // below the entry
+        // The bold H's stems are solid text colour.
+        int dunkelster = 255;
+        for (int y = 10; y < 40; ++y)
+            for (int x = 0; x < 200; ++x)
+                dunkelster = std::min(dunkelster, qGray(bild.pixel(x, y)));
+        EXPECT_EQ(dunkelster, 0);
     }
 }
 
