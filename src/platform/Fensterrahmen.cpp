@@ -9,8 +9,9 @@ namespace senvio {
 
 namespace {
 
-// Follows the window's frame: it is read from the window when it is shown and whenever
-// it is moved or resized, as a window manager that frames a window moves its client.
+// Follows the window's frame: it is read from the window when it is shown, whenever it is
+// moved or resized (a window manager that frames a window usually moves its client), and
+// after it is painted or activated.
 class Rahmenwaechter : public QObject {
 public:
     Rahmenwaechter(QWidget& fenster, QSize aussen, bool fest)
@@ -20,9 +21,23 @@ public:
     }
 
     bool eventFilter(QObject* objekt, QEvent* ereignis) override {
-        const QEvent::Type art = ereignis->type();
-        if (objekt == &m_fenster && (art == QEvent::Show || art == QEvent::Move || art == QEvent::Resize))
+        if (objekt != &m_fenster)
+            return false;
+        switch (ereignis->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
             FolgeDemRahmen();
+            break;
+        // A manager that frames the window without moving it is seen at the first paint
+        // or activation; the window is resized after that event, not within it.
+        case QEvent::Paint:
+        case QEvent::WindowActivate:
+            QMetaObject::invokeMethod(this, &Rahmenwaechter::FolgeDemRahmen, Qt::QueuedConnection);
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
