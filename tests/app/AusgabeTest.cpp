@@ -76,8 +76,7 @@ TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
     if (const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI")) {
         ASSERT_EQ(QGuiApplication::primaryScreen()->logicalDotsPerInch(), dpi);
     }
-    TMainForm& haupt = StarteMitListe(60);
-    haupt.DruckenDoppel1->trigger();
+    StarteMitListe(60).DruckenDoppel1->trigger();
     // The first stream is page 1's content; its data runs up to "endstream".
     const std::string pdf = Lies(Pfad(u"Senvio-Listen/Liste.pdf"_s)).toStdString();
     const std::size_t daten = pdf.find("stream\r\n") + 8;
