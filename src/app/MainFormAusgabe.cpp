@@ -52,7 +52,7 @@ void TMainForm::SpeichereListeAlsBild(Ausgabeart art) {
                              ZielFuer(m_ordner, m_listenName));
     }
     if (bild.isEmpty()) {
-        Dialoge::Information(this, QStringLiteral("Die Liste ist leer: es wurde kein Bild gespeichert."));
+        Dialoge::Information(this, QStringLiteral("Die Liste ist leer. Es wurde kein Bild gespeichert."));
         return;
     }
     Dialoge::OeffneDokument(bild);

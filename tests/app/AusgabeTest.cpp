@@ -64,7 +64,7 @@ TEST_F(Ausgabe, LeereListe) {
     EXPECT_TRUE(Dialoge::GeoeffneteDokumente().isEmpty());
     ASSERT_EQ(Dialoge::Meldungen().size(), 1);
     EXPECT_EQ(Dialoge::Meldungen()[0].titel, u"Information"_s);
-    EXPECT_EQ(Dialoge::Meldungen()[0].text, u"Die Liste ist leer: es wurde kein Bild gespeichert."_s);
+    EXPECT_EQ(Dialoge::Meldungen()[0].text, u"Die Liste ist leer. Es wurde kein Bild gespeichert."_s);
     haupt.DruckenDoppel1->trigger();
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{Pfad(u"Senvio-Listen/Liste.pdf"_s)});
 }
