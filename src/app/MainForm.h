@@ -3,6 +3,7 @@
 #include "list/SenderListe.h"
 #include "output/Ausgabeart.h"
 #include "platform/Ordner.h"
+#include "platform/Radrasten.h"
 #include "view/Eintrag.h"
 #include "view/Listenschrift.h"
 
@@ -149,12 +150,11 @@ public:
     void EinfuegenBtnClick();
     void AbbruchBtnClick();
     void Timer1Timer();
-    // The wheel over the main window while the logo grid is shown.
+    // The wheel over the main window while the logo grid is shown: its vertical angle distance.
     void FormMouseWheel(int winkel);
     const QStringList& LogoDateien() const { return m_logoDateien; }
     const QStringList& LogoPositionen() const { return m_logoPositionen; }
     LogoRaster* LogoKacheln() const { return m_logoRaster; }
-    int GemerkteLogoPosition() const { return m_logoPosition; }
     QTimer* Timer1 = nullptr;
     TMachPause* MachPause1 = nullptr;
 
@@ -214,7 +214,7 @@ private:
     QString m_gewaehlterPfad;
     QString m_gewaehlteDatei;
     int m_logoPosition = 0;
-    int m_radRest = 0;
+    Radrasten m_logoRad;
     QPoint m_klickpunkt;
 };
 

@@ -51,8 +51,11 @@ void TMainForm::SpeichereListeAlsBild(Ausgabeart art) {
         bild = SpeichereBild(AuftragFuerAnsicht(*Listbox1, m_liste, m_umgebung, m_ordner, art),
                              ZielFuer(m_ordner, m_listenName));
     }
-    if (!bild.isEmpty())
-        Dialoge::OeffneDokument(bild);
+    if (bild.isEmpty()) {
+        Dialoge::Information(this, QStringLiteral("Die Liste ist leer. Es wurde kein Bild gespeichert."));
+        return;
+    }
+    Dialoge::OeffneDokument(bild);
 }
 
 } // namespace senvio

@@ -60,9 +60,11 @@ void TMainForm::VerbindeLogoBefehle() {
         if (const QString kurz = KuerzeNamen(text, TntEdit1->font()); kurz != text)
             TntEdit1->setText(kurz);
     });
-    // The position before a scroll-bar action is the one the grid comes back to.
-    QScrollBar* leiste = ScrollBox1->verticalScrollBar();
-    connect(leiste, &QScrollBar::actionTriggered, this, [this, leiste] { m_logoPosition = leiste->value(); });
+    // The grid comes back where it was left, however it was scrolled: bar, wheel, keys or search.
+    connect(ScrollBox1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int wert) {
+        if (IstLogoModus())
+            m_logoPosition = wert;
+    });
 }
 
 void TMainForm::SenderlogoanaktuellenEintrageinfuegen1Click() {
@@ -73,10 +75,11 @@ void TMainForm::SenderlogoanaktuellenEintrageinfuegen1Click() {
         ZeigeListe();
         return;
     }
+    const int gemerkt = m_logoPosition;
     if (m_logoDateien.isEmpty())
         LadeDieBilder();
     ZeigeLogoAuswahl();
-    ScrollBox1->verticalScrollBar()->setValue(m_logoPosition);
+    ScrollBox1->verticalScrollBar()->setValue(gemerkt);
     ZeigeLogoStatus();
 }
 
@@ -166,7 +169,6 @@ void TMainForm::WaehleLogo(int tag) {
     Suchen1->setEnabled(false);
     ComboBox1->hide();
     ZurueckButton->hide();
-    m_logoPosition = ScrollBox1->verticalScrollBar()->value();
     m_gewaehlterPfad = pfad;
     m_gewaehlteDatei = QFileInfo(pfad).fileName();
     Image324->setPixmap(QPixmap::fromImage(MacheEintragslogo(logo)));
@@ -214,14 +216,11 @@ void TMainForm::AbbruchBtnClick() {
 
 void TMainForm::FormMouseWheel(int winkel) {
     // Whole notches only: a fine-grained wheel adds up to one before the grid moves.
-    m_radRest += winkel;
-    const int rasten = m_radRest / 120;
-    m_radRest %= 120;
+    const int rasten = m_logoRad.Zaehle(winkel);
     if (rasten == 0)
         return;
     QScrollBar* leiste = ScrollBox1->verticalScrollBar();
     leiste->setValue(leiste->value() - 136 * rasten);
-    m_logoPosition = leiste->value();
     update();
 }
 

@@ -31,7 +31,9 @@ void SetzeSchrift(QWidget* widget, const QFont& schrift, const QColor& farbe) {
 } // namespace
 
 void TMainForm::Schriftart1Click() {
-    const std::optional<Schriftwahl> wahl = Dialoge::Schrift(this);
+    // The dialog opens at the list font: "OK" without a change keeps it as it is.
+    const Listenschrift jetzt = AktuelleListenschrift();
+    const std::optional<Schriftwahl> wahl = Dialoge::Schrift(this, {jetzt.schrift, jetzt.farbe});
     if (!wahl)
         return;
     SetzeListenschrift({wahl->schrift, wahl->farbe}, false);

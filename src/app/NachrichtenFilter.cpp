@@ -14,6 +14,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <cstdlib>
+
 namespace senvio {
 
 NachrichtenFilter::NachrichtenFilter(TMainForm& haupt) : m_haupt(haupt) {}
@@ -45,22 +47,32 @@ bool NachrichtenFilter::IstEigenesFenster(const QWidget* fenster) const {
 }
 
 bool NachrichtenFilter::Mausrad(QObject* empfaenger, QEvent* ereignis) {
+    const auto* rad = static_cast<QWheelEvent*>(ereignis);
     if (m_haupt.Panel1->isVisibleTo(&m_haupt)) {
         // The grid scrolls for the wheel over the main window; other windows keep theirs.
         if (static_cast<QWidget*>(empfaenger)->window() != &m_haupt)
             return false;
-        m_haupt.FormMouseWheel(static_cast<QWheelEvent*>(ereignis)->angleDelta().y());
+        m_haupt.FormMouseWheel(rad->angleDelta().y());
         return true;
     }
     if (!m_haupt.Panel2->isVisibleTo(&m_haupt))
         return false;
+    // Horizontal swipes and the empty end of a gesture reach no whole notch: nothing moves.
+    const int rasten = m_listenRad.Zaehle(rad->angleDelta().y());
+    if (rasten == 0)
+        return true;
     const Nebenfenster& fenster = m_haupt.Fenster();
     if (!(fenster.textliste && fenster.textliste->isVisible()))
         m_haupt.Listbox1->setFocus();
-    const auto* rad = static_cast<QWheelEvent*>(ereignis);
-    const int taste = rad->angleDelta().y() > 0 ? Qt::Key_Up : Qt::Key_Down;
-    if (QWidget* ziel = QApplication::focusWidget()) {
-        QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier);
+    QWidget* ziel = QApplication::focusWidget();
+    if (!ziel)
+        return true;
+    // Ctrl moves the selected entry of the list; other controls get the plain arrow keys.
+    const Qt::KeyboardModifiers tasten =
+        ziel == m_haupt.Listbox1 ? rad->modifiers() & Qt::ControlModifier : Qt::KeyboardModifiers();
+    const int taste = rasten > 0 ? Qt::Key_Up : Qt::Key_Down;
+    for (int i = 0; i < std::abs(rasten); ++i) {
+        QKeyEvent druck(QEvent::KeyPress, taste, tasten);
         QApplication::sendEvent(ziel, &druck);
     }
     return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Radrasten.h"
+
 class QEvent;
 class QObject;
 class QWidget;
@@ -9,7 +11,8 @@ namespace senvio {
 class TMainForm;
 
 // Sees every event for the program's own windows before it is delivered: the mouse
-// wheel moves the list's selection like the arrow keys (over the shown logo grid it
+// wheel moves the list's selection like the arrow keys, one row per notch, and with
+// Ctrl the selected entry like Ctrl+Up and Ctrl+Down (over the shown logo grid it
 // scrolls the grid), keys to the main window scroll the logo grid while it is shown
 // (and go nowhere else), and F1 opens the help.
 class NachrichtenFilter {
@@ -25,6 +28,7 @@ private:
     bool Taste(QEvent* ereignis, const QWidget* fenster);
 
     TMainForm& m_haupt;
+    Radrasten m_listenRad;
 };
 
 } // namespace senvio

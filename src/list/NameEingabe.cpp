@@ -2,6 +2,7 @@
 
 #include "list/ListenDatei.h"
 #include "platform/Dialoge.h"
+#include "platform/Fensterrahmen.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -46,8 +47,9 @@ NamensPruefung PruefeListenNamen(const QString& name, const QString& listenOrdne
 
 TNameEingabeForm::TNameEingabeForm(QString listenOrdner, QWidget* eltern)
     : QDialog(eltern), m_listenOrdner(std::move(listenOrdner)) {
-    setWindowTitle(QString());
-    setFixedSize(372, 157);
+    // No caption: for an empty title Qt would show the application's name, a blank shows nothing.
+    setWindowTitle(QStringLiteral(" "));
+    SetzeAussengroesse(*this, {372, 157}, true);
     move(285, 125);
     auto* text = new QLabel(QStringLiteral("Geben Sie einen Namen für die neue Senvio-Liste ein:"), this);
     QFont schrift(QStringLiteral("Arial Unicode MS"));

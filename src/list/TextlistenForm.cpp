@@ -1,19 +1,73 @@
 #include "list/TextlistenForm.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTextOption>
+
+#include <algorithm>
 
 namespace senvio {
+
+namespace {
+
+// Names with tab-separated columns line up: a tab stop every 100 dialog units, and a
+// dialog unit is a quarter of the font's average character width.
+class Tabspalten : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    static int Tababstand(const QFont& schrift) { return 25 * QFontMetrics(schrift).averageCharWidth(); }
+
+    void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem feld = option;
+        initStyleOption(&feld, index);
+        const QString text = feld.text;
+        feld.text.clear();
+        const QStyle* stil = feld.widget ? feld.widget->style() : QApplication::style();
+        // Ground, selection and focus as the style draws them; the text is ours.
+        stil->drawControl(QStyle::CE_ItemViewItem, &feld, maler, feld.widget);
+        const QRect textfeld = stil->subElementRect(QStyle::SE_ItemViewItemText, &feld, feld.widget);
+        const bool gewaehlt = feld.state & QStyle::State_Selected;
+        const QPalette::ColorGroup gruppe = !(feld.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                            : feld.state & QStyle::State_Active   ? QPalette::Active
+                                                                                  : QPalette::Inactive;
+        QTextOption satz(Qt::AlignLeft | Qt::AlignVCenter);
+        satz.setWrapMode(QTextOption::NoWrap);
+        satz.setTabStopDistance(Tababstand(feld.font));
+        maler->save();
+        maler->setClipRect(textfeld);
+        maler->setFont(feld.font);
+        maler->setPen(feld.palette.color(gruppe, gewaehlt ? QPalette::HighlightedText : QPalette::Text));
+        maler->drawText(QRectF(textfeld), text, satz);
+        maler->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize groesse = QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetrics masse(option.font);
+        const QString text = index.data().toString();
+        const int breite = masse.size(Qt::TextSingleLine | Qt::TextExpandTabs, text, Tababstand(option.font)).width();
+        groesse.setWidth(std::max(groesse.width(), breite + 2 * masse.averageCharWidth()));
+        return groesse;
+    }
+};
+
+} // namespace
 
 TTextlistenForm::TTextlistenForm(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     setWindowTitle(QStringLiteral("Wählen Sie einen Sender zum Einfügen aus:"));
     setFixedSize(323, 496);
     TntListBox1 = new QListWidget(this);
     TntListBox1->setGeometry(14, 12, 295, 435);
+    TntListBox1->setItemDelegate(new Tabspalten(TntListBox1));
     Button1 = new QPushButton(QStringLiteral("Einfügen"), this);
     Button1->setGeometry(14, 458, 140, 28);
     Button1->setDefault(true);

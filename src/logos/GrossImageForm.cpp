@@ -1,12 +1,11 @@
 #include "logos/GrossImageForm.h"
 
 #include "platform/Fehler.h"
+#include "platform/Fensterrahmen.h"
 #include "view/PngBild.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 namespace senvio {
 
@@ -26,9 +25,9 @@ void GestrecktesBild::mousePressEvent(QMouseEvent*) {
 }
 
 TGrossImageForm::TGrossImageForm(QWidget* eltern) : QWidget(eltern, Qt::Window) {
-    resize(315, 231);
-    if (const QScreen* schirm = QGuiApplication::primaryScreen())
-        move(schirm->availableGeometry().center() - rect().center());
+    const QSize aussen(315, 231);
+    SetzeAussengroesse(*this, aussen, false);
+    move(MitteDesSchirms(aussen));
     Image1 = new GestrecktesBild(this);
     Image1->setGeometry(0, height() - 190, width(), 190);
     connect(Image1, &GestrecktesBild::Geklickt, this, &TGrossImageForm::GrossImageClick);

@@ -6,9 +6,7 @@
 #include "view/ListenAnsicht.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QItemSelectionModel>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -44,12 +42,7 @@ Kartenauftrag AuftragFuerAnsicht(ListenAnsicht& ansicht, const SenderListe& list
 }
 
 Ausgabeziel ZielFuer(const ProgrammOrdner& ordner, const QString& listenName) {
-    Ausgabeziel ziel{ordner.listen, listenName};
-    if (const QScreen* schirm = QGuiApplication::primaryScreen()) {
-        ziel.dpiX = schirm->logicalDotsPerInchX();
-        ziel.dpiY = schirm->logicalDotsPerInchY();
-    }
-    return ziel;
+    return {ordner.listen, listenName};
 }
 
 QString Ausgabedatei(const Ausgabeziel& ziel, Ausgabeart art) {
@@ -67,7 +60,9 @@ QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::functi
 
     QElapsedTimer uhr;
     uhr.start();
-    const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, ziel.dpiX, ziel.dpiY};
+    // At 96 dots per inch a page picture fills the A4 page: a screen's own resolution
+    // (120 or 144 where the desktop raises it without scaling) would shrink the cards.
+    const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, 96, 96};
     ErstelleDiePDF(pdf);
     if (pdfNs)
         *pdfNs = uhr.nsecsElapsed();

@@ -17,8 +17,6 @@ class ListenAnsicht;
 struct Ausgabeziel {
     QString listenOrdner; // ends with "/"
     QString listenName;
-    double dpiX = 96; // the screen's logical dots per inch, for placing the pages
-    double dpiY = 96;
 };
 
 // The renderer's order for the list as the view shows it: the view's font, colours and
@@ -27,7 +25,8 @@ struct Ausgabeziel {
 Kartenauftrag AuftragFuerAnsicht(ListenAnsicht& ansicht, const SenderListe& liste, Eintragsumgebung& umgebung,
                                  const ProgrammOrdner& ordner, Ausgabeart art);
 
-// Beside the list files, under the list's name, placed at the primary screen's resolution.
+// Beside the list files, under the list's name. The print pages are placed as at 96 dots
+// per inch on every screen, so the cards come out DIN A6.
 Ausgabeziel ZielFuer(const ProgrammOrdner& ordner, const QString& listenName);
 
 // The file a run writes: lists folder + list name + ".pdf", ".jpg" or ".png".

@@ -17,7 +17,7 @@ struct PdfAuftrag {
     QString tempOrdner; // no trailing "/"
     QString pdfDatei;
     QString listenName;
-    double dpiX = 96; // the screen's logical dots per inch
+    double dpiX = 96; // the page pictures' dots per inch: 96 makes the cards DIN A6
     double dpiY = 96;
 };
 

@@ -31,12 +31,6 @@ Skript& skript() {
     return s;
 }
 
-// The font dialog remembers its last choice until the program ends.
-std::optional<Schriftwahl>& letzteSchrift() {
-    static std::optional<Schriftwahl> wahl;
-    return wahl;
-}
-
 template <typename T> std::optional<T> Naechstes(std::deque<T>& schlange) {
     if (schlange.empty())
         return std::nullopt;
@@ -142,22 +136,13 @@ int Dialoge::ZeigeModal(QDialog& dialog) {
     return dialog.exec();
 }
 
-std::optional<Schriftwahl> Dialoge::Schrift(QWidget* eltern) {
-    std::optional<Schriftwahl> wahl;
-    if (skript().an) {
-        wahl = Naechstes(skript().schriften).value_or(std::nullopt);
-    } else {
-        SchriftDialog dialog(LetzteSchriftwahl(), eltern);
-        if (dialog.exec() == QDialog::Accepted)
-            wahl = dialog.Auswahl();
-    }
-    if (wahl)
-        letzteSchrift() = wahl;
-    return wahl;
-}
-
-Schriftwahl Dialoge::LetzteSchriftwahl() {
-    return letzteSchrift().value_or(StandardSchriftwahl());
+std::optional<Schriftwahl> Dialoge::Schrift(QWidget* eltern, const Schriftwahl& start) {
+    if (skript().an && !skript().schriften.empty())
+        return Naechstes(skript().schriften).value_or(std::nullopt);
+    SchriftDialog dialog(start, eltern);
+    if (ZeigeModal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Auswahl();
 }
 
 void Dialoge::OeffneDokument(const QString& pfad) {
@@ -169,7 +154,6 @@ void Dialoge::OeffneDokument(const QString& pfad) {
 void Dialoge::SetzeSkriptbetrieb(bool an) {
     skript() = Skript{};
     skript().an = an;
-    letzteSchrift().reset();
 }
 
 bool Dialoge::Skriptbetrieb() {

@@ -40,10 +40,8 @@ public:
     // Shows a dialog of ours modally and returns its result code.
     static int ZeigeModal(QDialog& dialog);
 
-    // The font dialog; nothing when cancelled. It opens with the font last chosen in
-    // it during this run, the first time with StandardSchriftwahl().
-    static std::optional<Schriftwahl> Schrift(QWidget* eltern);
-    static Schriftwahl LetzteSchriftwahl();
+    // The font dialog, opened at the given font; nothing when cancelled.
+    static std::optional<Schriftwahl> Schrift(QWidget* eltern, const Schriftwahl& start);
 
     // Asks the desktop to open a document with its own application.
     static void OeffneDokument(const QString& pfad);
@@ -54,8 +52,8 @@ public:
     static void SetzeNaechsteAntwort(bool ja);
     // An empty name stands for "Abbrechen".
     static void SetzeNaechstenDateinamen(const QString& pfad);
-    // Nothing stands for "Abbrechen". A new script is a new run: the font dialog
-    // forgets its last choice.
+    // Nothing stands for "Abbrechen". Without a queued font the font dialog itself is
+    // made and handed to the next queued dialog handler (none: "Abbrechen").
     static void SetzeNaechsteSchrift(const std::optional<Schriftwahl>& wahl);
     // Runs instead of exec(): fills in the dialog, then returns its result code.
     static void SetzeNaechstenDialog(std::function<int(QDialog&)> bearbeiter);

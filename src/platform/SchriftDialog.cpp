@@ -1,11 +1,11 @@
 #include "platform/SchriftDialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -14,12 +14,6 @@
 #include <QVBoxLayout>
 
 namespace senvio {
-
-Schriftwahl StandardSchriftwahl() {
-    QFont schrift(QStringLiteral("MS Sans Serif"));
-    schrift.setPointSize(8);
-    return {schrift, QApplication::palette().color(QPalette::WindowText)};
-}
 
 SchriftDialog::SchriftDialog(const Schriftwahl& start, QWidget* eltern) : QDialog(eltern) {
     setWindowTitle(QStringLiteral("Schriftart"));
@@ -30,7 +24,9 @@ SchriftDialog::SchriftDialog(const Schriftwahl& start, QWidget* eltern) : QDialo
     Schriftart->setEditText(start.schrift.family());
     Groesse = new QSpinBox(this);
     Groesse->setRange(1, 999);
-    Groesse->setValue(start.schrift.pointSize() > 0 ? start.schrift.pointSize() : 8);
+    // A font given in pixels shows the points it comes to on this screen.
+    Groesse->setValue(start.schrift.pointSize() > 0 ? start.schrift.pointSize()
+                                                    : qRound(QFontInfo(start.schrift).pointSizeF()));
     Fett = new QCheckBox(QStringLiteral("Fett"), this);
     Kursiv = new QCheckBox(QStringLiteral("Kursiv"), this);
     Unterstrichen = new QCheckBox(QStringLiteral("Unterstrichen"), this);

@@ -18,12 +18,9 @@ struct Schriftwahl {
     QColor farbe;
 };
 
-// What the font dialog shows the first time: "MS Sans Serif", 8 points, regular, in
-// the window-text colour. A face the system lacks is kept by name.
-Schriftwahl StandardSchriftwahl();
-
 // The font dialog: face, size, bold, italic, underline, strike-out and a colour.
-// Qt's own font dialog has no colour, hence this one.
+// Qt's own font dialog has no colour, hence this one. A face the system lacks is
+// kept by name.
 class SchriftDialog : public QDialog {
     Q_OBJECT
 public:

@@ -97,6 +97,14 @@ ListenAnsicht::ListenAnsicht(const SenderListe& liste, Eintragsumgebung& umgebun
     setDropIndicatorShown(false);
     setAutoScroll(false);
     setContextMenuPolicy(Qt::PreventContextMenu);
+    // The list looks as it is printed, whatever the desktop's theme: white ground and
+    // black text; the selected row keeps the desktop's highlight colours.
+    QPalette farben = palette();
+    for (const QPalette::ColorGroup gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        farben.setColor(gruppe, QPalette::Base, Qt::white);
+        farben.setColor(gruppe, QPalette::Text, Qt::black);
+    }
+    setPalette(farben);
     const Listenschrift standard = StandardListenschrift(palette().color(QPalette::Text));
     setFont(standard.schrift);
 }

@@ -46,8 +46,9 @@ private:
 };
 
 // The list box of the main window: rows of 41 pixels, drawn in the list font
-// (the widget's font) and the list font's colour. Moving entries and the context
-// menu are asked for by signals; the main window does them.
+// (the widget's font) and the list font's colour on white, whatever the desktop's
+// theme. Moving entries and the context menu are asked for by signals; the main
+// window does them.
 class ListenAnsicht : public QListView {
     Q_OBJECT
 public:

@@ -1,10 +1,13 @@
 // The print and picture commands of the main window.
 #include "ProgrammOrdnerFixture.h"
+#include "pdf/PdfPruefung.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QProcess>
+#include <QScreen>
 
 using namespace senvio;
 using namespace senvio::test;
@@ -26,9 +29,7 @@ protected:
         haupt.Listbox1->WaehleZeile(2);
         return haupt;
     }
-    QStringList Temp() const {
-        return QDir(m_pfad + u"Senvio-Listen/Temp"_s).entryList(QDir::Files, QDir::Name);
-    }
+    QStringList Temp() const { return QDir(m_pfad + u"Senvio-Listen/Temp"_s).entryList(QDir::Files, QDir::Name); }
 };
 
 } // namespace
@@ -56,12 +57,31 @@ TEST_F(Ausgabe, DruckenUndBildOeffnenIhreDateien) {
 
 TEST_F(Ausgabe, LeereListe) {
     TMainForm& haupt = StarteMitListe(0);
-    // No picture and nothing opened; the PDF has its one empty page and is opened.
+    // No picture and nothing opened, which the user is told; the PDF has its one empty
+    // page and is opened.
     haupt.JPEGDatei1->trigger();
     EXPECT_FALSE(QFileInfo::exists(Pfad(u"Senvio-Listen/Liste.jpg"_s)));
     EXPECT_TRUE(Dialoge::GeoeffneteDokumente().isEmpty());
+    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+    EXPECT_EQ(Dialoge::Meldungen()[0].titel, u"Information"_s);
+    EXPECT_EQ(Dialoge::Meldungen()[0].text, u"Die Liste ist leer. Es wurde kein Bild gespeichert."_s);
     haupt.DruckenDoppel1->trigger();
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{Pfad(u"Senvio-Listen/Liste.pdf"_s)});
+}
+
+// 60 entries make a 966 × 1278 page picture, placed 794 × 1116 below the top strip:
+// the A4 page as at 96 dots per inch, also on a screen of more (ctest runs this again
+// with the font DPI at 120 and no scaling).
+TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
+    if (const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI")) {
+        ASSERT_EQ(QGuiApplication::primaryScreen()->logicalDotsPerInch(), dpi);
+    }
+    StarteMitListe(60).DruckenDoppel1->trigger();
+    // The first stream is page 1's content; its data runs up to "endstream".
+    const std::string pdf = Lies(Pfad(u"Senvio-Listen/Liste.pdf"_s)).toStdString();
+    const std::size_t daten = pdf.find("stream\r\n") + 8;
+    const std::string inhalt = Entpacke(std::string_view(pdf).substr(daten, pdf.find("endstream", daten) - daten));
+    EXPECT_TRUE(inhalt.starts_with(Zeilen({"q", "794 0 0 1116 0 0 cm", "/Im1 Do"}))) << inhalt.substr(0, 40);
 }
 
 TEST_F(Ausgabe, KarteNichtSchreibbar) {

@@ -158,6 +158,25 @@ TEST_F(Bearbeiten, AbbrechenVerkleinertDenWaehlerErstNachDemSchliessenKommtDerDa
     }
 }
 
+// Tab-separated columns line up every 100 dialog units, 25 average character widths.
+TEST_F(Bearbeiten, SenderwaehlerSetztTabstoppsAlleHundertDialogeinheiten) {
+    Schreib(Pfad(u"Sender.txt"_s), "B\r\n\tB\r\n");
+    Dialoge::SetzeNaechstenDateinamen(Pfad(u"Sender.txt"_s));
+    StarteMit(fuenf).NeuerTexteintrageinfuegen1->trigger();
+    QListWidget& namen = *Waehler().TntListBox1;
+    const QImage bild = namen.viewport()->grab().toImage();
+    const auto tinteAb = [&](int zeile) { // the first column of the row with ink in it
+        const QRect feld = namen.visualItemRect(namen.item(zeile));
+        for (int x = feld.left(); x <= feld.right(); ++x)
+            for (int y = feld.top(); y <= feld.bottom(); ++y)
+                if (qGray(bild.pixel(x, y)) < 128)
+                    return x;
+        return -1;
+    };
+    EXPECT_NEAR(tinteAb(1) - tinteAb(0), 25 * QFontMetrics(namen.font()).averageCharWidth(), 1);
+    Waehler().close();
+}
+
 TEST_F(Bearbeiten, LoeschenDesFuenftenDesErstenUndDesEinzigenEintrags) {
     TMainForm& haupt = StarteMit(fuenf);
     haupt.Listbox1->WaehleZeile(4);

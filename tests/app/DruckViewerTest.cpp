@@ -1,6 +1,8 @@
-// A print on a real X server closes the viewer that still shows the list's old PDF,
-// and leaves alone a viewer of another list whose name merely ends the same way.
+// On a real X server: a print closes the viewer that still shows the list's old PDF,
+// and leaves alone a viewer of another list whose name merely ends the same way; the
+// "Neu" dialog has no caption.
 #include "ProgrammOrdnerFixture.h"
+#include "list/NameEingabe.h"
 #include "platform/TestFensterverwalter.h"
 
 using namespace senvio;
@@ -38,4 +40,11 @@ TEST_F(DruckViewer, DruckSchliesstDenViewerDerListe) {
     verwalter.SetzeStapel({meine});
     haupt.DruckenOben1->trigger();
     EXPECT_EQ(verwalter.HoleAnfragen(), Anfragen{});
+}
+
+// For an empty title Qt would show the program's name.
+TEST_F(DruckViewer, NamensdialogOhneTitel) {
+    LegeStandardOrdnerAn();
+    const WId dialog = Starte().Fenster().nameEingabe->winId();
+    EXPECT_EQ(TestFensterverwalter(false).Titel(xcb_window_t(dialog)), " ");
 }

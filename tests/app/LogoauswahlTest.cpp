@@ -55,11 +55,6 @@ protected:
         QMouseEvent ereignis(art, QPointF(48, 48), ziel->mapToGlobal(QPointF(48, 48)), taste, taste, Qt::NoModifier);
         QApplication::sendEvent(ziel, &ereignis);
     }
-    static void Rad(QWidget* ziel, int delta) {
-        QWheelEvent rad(QPointF(20, 20), ziel->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                        Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(ziel, &rad);
-    }
     static QString LogoZeile(int nummer, const QString& name, const QString& datei) {
         return QStringLiteral("    %1   = %2 #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\%3")
             .arg(nummer)
@@ -202,24 +197,30 @@ TEST_F(Logoauswahl, ScheiterndeKopieWirdGemeldetDieZeileBehaeltDenNeuenPfad) {
     EXPECT_TRUE(Dialoge::Meldungen()[0].text.contains(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos/zdf.png"))));
 }
 
-TEST_F(Logoauswahl, RasterKommtAnDerGemerktenStelleZurueckBisZumGruppenwechsel) {
-    for (int i = 0; i < 30; ++i)
+TEST_F(Logoauswahl, RasterKommtDortZurueckWoEsVerlassenWurdeBisZumGruppenwechsel) {
+    for (int i = 0; i < 60; ++i)
         LegeLogoAn(QStringLiteral("ARD"), QStringLiteral("logo%1.png").arg(i), Qt::red, {20, 10});
     TMainForm& haupt = StarteMitListe();
     haupt.SenderlogoanaktuellenEintrageinfuegen1Click();
     QScrollBar* leiste = haupt.ScrollBox1->verticalScrollBar();
-    ASSERT_GT(leiste->maximum(), 300); // (30 div 4 + 1) · 108 = 864 high
+    ASSERT_GT(leiste->maximum(), 1000); // (60 div 4 + 1) · 108 = 1728 high
     Rad(haupt.ScrollBox1->viewport(), -120);
     Rad(haupt.ComboBox1, -120);
     Rad(haupt.ScrollBox1->viewport(), 120);
     EXPECT_EQ(leiste->value(), 136);
     EXPECT_EQ(haupt.ComboBox1->currentIndex(), 0);
-    leiste->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(haupt.GemerkteLogoPosition(), 136); // the position before the action
     Rad(haupt.ScrollBox1->viewport(), -60);
     Rad(haupt.ScrollBox1->viewport(), -60); // two half notches make one
-    EXPECT_EQ(leiste->value(), 136 + 20 + 136);
+    EXPECT_EQ(leiste->value(), 272);
 
+    // Left (when shown) and opened again by the menu: the first tile's top in the scroll box.
+    const auto wiederOffen = [&](int position) {
+        if (haupt.IstLogoModus())
+            haupt.SenderlogoanaktuellenEintrageinfuegen1->trigger();
+        haupt.SenderlogoanaktuellenEintrageinfuegen1->trigger();
+        ASSERT_TRUE(haupt.IstLogoModus());
+        EXPECT_EQ(haupt.LogoKacheln()->Kacheln()[0]->mapTo(haupt.ScrollBox1->viewport(), QPoint()).y(), 12 - position);
+    };
     QTest::mouseClick(haupt.LogoKacheln()->Kacheln()[12], Qt::LeftButton);
     ASSERT_TRUE(haupt.IstListenModus());
     QTest::mouseClick(haupt.AbbruchBtn, Qt::LeftButton);
@@ -227,11 +228,21 @@ TEST_F(Logoauswahl, RasterKommtAnDerGemerktenStelleZurueckBisZumGruppenwechsel) 
     // In the list the wheel moves the selection, never the hidden grid.
     Rad(haupt.Listbox1->viewport(), -120);
     EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
-    haupt.SenderlogoanaktuellenEintrageinfuegen1Click();
-    EXPECT_EQ(leiste->value(), 292);
+    wiederOffen(272);
+    // However it was scrolled last: a click on the bar, dragging its thumb, the keys.
+    leiste->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const int seite = leiste->value();
+    ASSERT_GT(seite, 272 + 400);
+    QTest::mouseClick(haupt.ZurueckButton, Qt::LeftButton);
+    wiederOffen(seite);
+    leiste->setSliderDown(true);
+    leiste->setSliderPosition(500);
+    leiste->setSliderDown(false);
+    wiederOffen(500);
+    QTest::keyClick(haupt.ScrollBox1, Qt::Key_Up);
+    wiederOffen(392);
     haupt.ComboBox1Change();
-    EXPECT_EQ(leiste->value(), 0);
-    EXPECT_EQ(haupt.GemerkteLogoPosition(), 0);
+    wiederOffen(0);
     haupt.ZurueckButtonClick();
     EXPECT_TRUE(haupt.IstListenModus());
     EXPECT_FALSE(haupt.Suchen1->isEnabled());

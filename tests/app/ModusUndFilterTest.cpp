@@ -1,7 +1,9 @@
 // Layout, modes, the message filter (wheel, keys, F1) and how rows look on screen.
 #include "ProgrammOrdnerFixture.h"
 
+#include "list/NameEingabe.h"
 #include "list/TextlistenForm.h"
+#include "logos/GrossImageForm.h"
 #include "logos/SuchForm.h"
 
 #include <QAction>
@@ -35,12 +37,6 @@ protected:
         Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
         Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), liste);
         return Starte();
-    }
-    static void Rad(QWidget* ziel, int delta) {
-        const QPointF punkt(20, 20);
-        QWheelEvent rad(punkt, ziel->mapToGlobal(punkt), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                        Qt::NoScrollPhase, false);
-        QApplication::sendEvent(ziel, &rad);
     }
     static QStringList Texte(const QList<QAction*>& eintraege) {
         QStringList texte;
@@ -91,6 +87,19 @@ TEST_F(ModusUndFilter, DasFensterStehtFestMitAllenTeilenAnIhremPlatz) {
                            QStringLiteral("Eintrag löschen")}));
 }
 
+// The large preview and the "Neu" dialog measure with their frame: offscreen, 2 pixels
+// around every window.
+TEST_F(ModusUndFilter, VorschauUndNamensdialogSindMitRahmenSoGross) {
+    const Nebenfenster& fenster = StarteMitZeilen(0).Fenster();
+    fenster.nameEingabe->show();
+    fenster.grossBild->show();
+    EXPECT_EQ(fenster.nameEingabe->size(), QSize(368, 153));
+    EXPECT_EQ(fenster.nameEingabe->frameGeometry(), QRect(285, 125, 372, 157));
+    EXPECT_EQ(fenster.grossBild->frameGeometry().size(), QSize(315, 231));
+    fenster.nameEingabe->hide();
+    fenster.grossBild->hide();
+}
+
 TEST_F(ModusUndFilter, LogoauswahlZeigtGruppenlisteUndZurueckknopfDieListeVerbirgtIhn) {
     TMainForm& haupt = StarteMitZeilen(2);
     haupt.ZeigeLogoAuswahl();
@@ -139,24 +148,29 @@ TEST_F(ModusUndFilter, F1OeffnetDieHilfeAusserInDerLogoauswahlUndBeiSucheOderNam
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), (QStringList{installiert, hilfe, hilfe}));
 }
 
-TEST_F(ModusUndFilter, MausradBewegtDieAuswahlDerListeUmEineZeile) {
-    TMainForm& haupt = StarteMitZeilen(3);
-    ASSERT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
-    Rad(haupt.Listbox1->viewport(), -120);
+TEST_F(ModusUndFilter, MausradBewegtDieAuswahlDerListeUmEineZeileJeRaste) {
+    TMainForm& haupt = StarteMitZeilen(6);
+    QWidget* flaeche = haupt.Listbox1->viewport();
+    Rad(flaeche, -120);
     EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
     EXPECT_TRUE(haupt.Listbox1->hasFocus());
-    Rad(haupt.Listbox1->viewport(), -120);
-    Rad(haupt.Listbox1->viewport(), -120);
+    // Over the status line the wheel still moves the list; a fast spin a row per notch.
+    Rad(haupt.StatusBar1, -240);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 3);
+    // A fine wheel or a touchpad: eight events of an eighth make one row, the rest is
+    // kept; a horizontal swipe and the empty end of a gesture move nothing.
+    for (int i = 0; i < 12; ++i)
+        Rad(flaeche, 15);
     EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 2);
-    Rad(haupt.Listbox1->viewport(), 120);
+    Rad(flaeche, 0);
+    Rad(flaeche, 0, {}, -120);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 2);
+    Rad(flaeche, 60);
     EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
-    // Over the status line the wheel still moves the list.
-    Rad(haupt.StatusBar1, 120);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
     // With the logo grid shown the wheel is the grid's own; the list stays.
     haupt.ZeigeLogoAuswahl();
     Rad(haupt.ScrollBox1->viewport(), -120);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
+    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
 }
 
 TEST_F(ModusUndFilter, MitSichtbaremSenderwaehlerBekommtDieListeDenFokusNicht) {

@@ -7,10 +7,11 @@
 #include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,13 @@ protected:
     }
     TMainForm& Haupt() { return m_programm->Haupt(); }
 
+    // A wheel event at (20, 20) of the widget with these angle distances (120 a notch).
+    static void Rad(QWidget* ziel, int vertikal, Qt::KeyboardModifiers tasten = {}, int waagerecht = 0) {
+        const QPointF punkt(20, 20);
+        QWheelEvent rad(punkt, ziel->mapToGlobal(punkt), QPoint(), QPoint(waagerecht, vertikal), Qt::NoButton, tasten,
+                        Qt::NoScrollPhase, false);
+        QApplication::sendEvent(ziel, &rad);
+    }
     static QString Status(qsizetype anzahl, const QString& name) {
         return QStringLiteral("      %1  Eintragung(en) in der Liste: \"%2\"").arg(anzahl).arg(name);
     }

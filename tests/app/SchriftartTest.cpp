@@ -65,6 +65,18 @@ TEST_F(Schriftart, NormalUndFettUnterstrichenSchreibenEinenLeerenStil) {
     }
 }
 
+TEST_F(Schriftart, DerDialogOeffnetBeiDerListenschriftUndOkOhneAenderungBehaeltSie) {
+    LegeStandardOrdnerAn();
+    TMainForm& haupt = Starte();
+    const auto vorher = Merkmale(haupt.Listbox1);
+    ASSERT_EQ(vorher, std::tuple(u"DejaVu Sans Condensed"_s, 18, true, false, false, QColor(Qt::black)));
+    Dialoge::SetzeNaechstenDialog([](QDialog&) { return int(QDialog::Accepted); });
+    haupt.Schriftart1->trigger();
+    EXPECT_EQ(Merkmale(haupt.Listbox1), vorher);
+    EXPECT_EQ(Lies(Ini()), QByteArray("[Einstellung]\r\nFontName=DejaVu Sans Condensed\r\nFontSize=18\r\n"
+                                      "FontFarbe=0\r\nFontStyle=fsBold\r\n"));
+}
+
 TEST_F(Schriftart, AbbrechenLaesstListeUndEinstellungenUnberuehrt) {
     LegeStandardOrdnerAn();
     Schreib(Ini(), "[Einstellung]\nFontSize=12\n");

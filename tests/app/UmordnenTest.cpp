@@ -73,6 +73,15 @@ TEST_F(Umordnen, StrgPfeilVerschiebtDenEintragUndDieAuswahlFolgt) {
     EXPECT_EQ(liste.AktuelleZeile(), 3);
     EXPECT_EQ(Reihenfolge(), u"ACBDE"_s);
     EXPECT_TRUE(Lies(Pfad(u"Senvio-Listen/Astra.lis"_s)).contains("    2   = B")); // saved later
+
+    // Ctrl and the wheel move the entry as Ctrl+Down and Ctrl+Up do, one place a notch.
+    liste.WaehleZeile(1);
+    Rad(liste.viewport(), -240, Qt::ControlModifier);
+    EXPECT_EQ(Reihenfolge(), u"ABDCE"_s);
+    EXPECT_EQ(liste.AktuelleZeile(), 3);
+    Rad(liste.viewport(), 120, Qt::ControlModifier);
+    EXPECT_EQ(Reihenfolge(), u"ABCDE"_s);
+    EXPECT_EQ(liste.AktuelleZeile(), 2);
 }
 
 TEST_F(Umordnen, ZiehenAufEinenEintragNichtUnterDenLetztenUndAmRandRollen) {

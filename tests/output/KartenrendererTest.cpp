@@ -5,9 +5,12 @@
 
 #include "TestDateien.h"
 #include "list/Zeilenformat.h"
+#include "output/Ausgabelauf.h"
 #include "output/Kartenbilder.h"
 #include "platform/Fehler.h"
+#include "view/ListenAnsicht.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -242,6 +245,27 @@ TEST_F(Kartenrenderer, PixelWieDieListenansichtZeichnet) {
         maler.end();
         EXPECT_EQ(karte.copy(0, 41 * i, Breite, ZeilenHoehe), zeile) << i;
     }
+}
+
+// A dark desktop theme changes neither the list's colours nor the cards': black on white.
+TEST_F(Kartenrenderer, DunklesThemaDruecktSchwarzAufWeiss) {
+    const QPalette hell = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(50, 50, 50), QColor(30, 30, 30))); // white text on black
+    liste.HaengeAn(BaueZeile(Praefix(1), QStringLiteral("HHHHHHHH"), Logo(0)));
+    ListenAnsicht ansicht(liste, umgebung);
+    Kartenauftrag a =
+        AuftragFuerAnsicht(ansicht, liste, umgebung, ProgrammOrdner(m_tmp.path()), Ausgabeart::ObenGeheftet);
+    QApplication::setPalette(hell);
+    a.tempOrdner = temp;
+    a.eintragsBreite = Breite;
+    ErstelleDieBitmaps(a, 1);
+    const QImage karte = Lies(Kartendatei(temp, 1, 1)).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(karte.pixel(2, 2), Weiss);
+    int dunkelster = 255; // the bold H's stems are solid text colour
+    for (int y = 10; y < 40; ++y)
+        for (int x = 0; x < 200; ++x)
+            dunkelster = std::min(dunkelster, qGray(karte.pixel(x, y)));
+    EXPECT_EQ(dunkelster, 0);
 }
 
 TEST_F(Kartenrenderer, AlleSeitenWieSeiteFuerSeite) {

@@ -1,4 +1,4 @@
-// The font dialog: what it hands back, and what it opens with during a run.
+// The font dialog: what it opens with and what it hands back.
 #include "TestDateien.h"
 #include "platform/Dialoge.h"
 
@@ -15,27 +15,31 @@ auto Merkmale(const Schriftwahl& w) {
     return std::tuple(s.family(), s.pointSize(), s.bold(), s.italic(), s.underline(), s.strikeOut(), w.farbe);
 }
 
-TEST(SchriftDialog, GibtDieEinstellungenZurueckUndBehaeltDieLetzteWahl) {
+TEST(SchriftDialog, GibtDieEinstellungenZurueckUndOeffnetAnDerGegebenenSchrift) {
     Dialoge::SetzeSkriptbetrieb(true);
-    const QColor fensterText = qApp->palette().color(QPalette::WindowText);
-    EXPECT_EQ(Merkmale(Dialoge::LetzteSchriftwahl()),
-              std::tuple(QStringLiteral("MS Sans Serif"), 8, false, false, false, false, fensterText));
-    SchriftDialog dialog(Dialoge::LetzteSchriftwahl());
+    QFont liste(QStringLiteral("DejaVu Sans Condensed"));
+    liste.setPointSize(18);
+    liste.setBold(true);
+    liste.setUnderline(true);
+    const Schriftwahl start{liste, QColor(Qt::red)};
+    SchriftDialog dialog(start);
+    EXPECT_EQ(Merkmale(dialog.Auswahl()), Merkmale(start));
     dialog.Schriftart->setEditText(QStringLiteral("Gibt Es Nicht"));
     dialog.Groesse->setValue(40);
-    dialog.Fett->setChecked(true);
+    dialog.Fett->setChecked(false);
     dialog.Durchgestrichen->setChecked(true);
     dialog.SetzeFarbe(Qt::blue);
     const Schriftwahl wahl = dialog.Auswahl();
     EXPECT_EQ(Merkmale(wahl),
-              std::tuple(QStringLiteral("Gibt Es Nicht"), 40, true, false, false, true, QColor(Qt::blue)));
+              std::tuple(QStringLiteral("Gibt Es Nicht"), 40, false, false, true, true, QColor(Qt::blue)));
 
+    // A queued font is the answer; without one the dialog opens at the start font, and
+    // "OK" without a change hands that back; with no handler either it is cancelled.
     Dialoge::SetzeNaechsteSchrift(wahl);
-    Dialoge::SetzeNaechsteSchrift(std::nullopt);
-    EXPECT_TRUE(Dialoge::Schrift(nullptr));
-    EXPECT_FALSE(Dialoge::Schrift(nullptr)); // a cancel keeps the last choice
-    EXPECT_EQ(Merkmale(Dialoge::LetzteSchriftwahl()), Merkmale(wahl));
-    EXPECT_EQ(Merkmale(SchriftDialog(Dialoge::LetzteSchriftwahl()).Auswahl()), Merkmale(wahl));
+    EXPECT_EQ(Merkmale(*Dialoge::Schrift(nullptr, start)), Merkmale(wahl));
+    Dialoge::SetzeNaechstenDialog([](QDialog&) { return int(QDialog::Accepted); });
+    EXPECT_EQ(Merkmale(*Dialoge::Schrift(nullptr, start)), Merkmale(start));
+    EXPECT_FALSE(Dialoge::Schrift(nullptr, start));
     Dialoge::SetzeSkriptbetrieb(false);
 }
 

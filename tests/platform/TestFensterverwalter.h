@@ -150,6 +150,16 @@ public:
         return atom;
     }
 
+    // The title a window manager shows: _NET_WM_NAME, UTF-8.
+    std::string Titel(xcb_window_t fenster) {
+        xcb_ewmh_get_utf8_strings_reply_t name;
+        if (!xcb_ewmh_get_wm_name_reply(&m_ewmh, xcb_ewmh_get_wm_name(&m_ewmh, fenster), &name, nullptr))
+            return "<keiner>";
+        std::string titel(name.strings, name.strings_len);
+        xcb_ewmh_get_utf8_strings_reply_wipe(&name);
+        return titel;
+    }
+
     xcb_connection_t* Verbindung() const { return m_c; }
     xcb_window_t Wurzel() const { return m_wurzel; }
 
