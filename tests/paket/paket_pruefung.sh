@@ -63,6 +63,21 @@ done
 # The installed programs run from the unpacked root and print the demo list.
 export QT_QPA_PLATFORM=offscreen
 "$wurzel/usr/bin/senvio" --help | grep -q -- '--benutzerordner' || schlecht "senvio --help"
+# Started as the menu starts it, in an empty home folder: ~/Senvio is made, with the
+# help document found beside the installed program.
+mkdir "$tmp/heim"
+HOME="$tmp/heim" "$wurzel/usr/bin/senvio" --benutzerordner >"$tmp/senvio.log" 2>&1 &
+pid=$!
+for _ in $(seq 300); do
+    [ -e "$tmp/heim/Senvio/Senvio-Hilfe.pdf" ] && break
+    sleep 0.1
+done
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+cmp -s "$tmp/heim/Senvio/Senvio-Hilfe.pdf" "$wurzel/usr/share/senvio/Senvio-Hilfe.pdf" ||
+    { cat "$tmp/senvio.log"; schlecht "senvio --benutzerordner legte ~/Senvio nicht mit der Hilfe an"; }
+[ -d "$tmp/heim/Senvio/Senvio-Listen" ] || schlecht "~/Senvio/Senvio-Listen fehlt"
+
 cp -r "$wurzel/usr/share/senvio/demo" "$tmp/demo"
 ausgabe="$(cd "$tmp" && "$wurzel/usr/bin/senvio-druck" --programmordner demo "Meine Astra Liste" 2>"$tmp/druck.log")" ||
     { cat "$tmp/druck.log"; schlecht "senvio-druck"; }
