@@ -110,7 +110,7 @@ TEST(Startordner, LeseStartaufruf) {
     EXPECT_TRUE(LeseStartaufruf({u"--help"_s}).hilfe);
 }
 
-TEST(Startordner, ErsterStartLegtDenBenutzerordnerAnSpaetereNichts) {
+TEST(Startordner, ErsterStartLegtDenBenutzerordnerAn) {
     QTemporaryDir heim;
     const QString hilfe = heim.path() + u"/Hilfe.pdf"_s;
     Schreib(hilfe, "%PDF-1.4 Hilfe");
@@ -131,40 +131,8 @@ TEST(Startordner, ErsterStartLegtDenBenutzerordnerAnSpaetereNichts) {
     EXPECT_TRUE(hinweis.contains(u"Das Erste HD    ->  daserstehd.png"_s));
     EXPECT_EQ(Inhalt(heim.path()), (QStringList{u"Hilfe.pdf"_s, u"Senvio"_s})); // nothing left beside it
 
-    // Later starts use it as it is, also when the user emptied the lists folder.
-    ASSERT_TRUE(QDir(ziel + u"/TV und Radio Sender Logos"_s).removeRecursively());
-    const BenutzerordnerEinrichtung wieder = RichteBenutzerordnerEin(heim.path(), hilfe);
-    EXPECT_FALSE(wieder.angelegt);
-    EXPECT_EQ(wieder.ordner, ziel);
-    EXPECT_EQ(Inhalt(ziel), (QStringList{u"Senvio-Hilfe.pdf"_s, u"Senvio-Listen"_s}));
-
     // An empty folder is filled; without a help document there is no copy.
     ASSERT_TRUE(QDir(ziel).removeRecursively() && QDir().mkdir(ziel));
     EXPECT_TRUE(RichteBenutzerordnerEin(heim.path(), heim.path() + u"/fehlt.pdf"_s).angelegt);
     EXPECT_EQ(Inhalt(ziel), (QStringList{u"Senvio-Listen"_s, u"TV und Radio Sender Logos"_s}));
-}
-
-TEST(Startordner, BenutzerordnerAlsDateiGibtEineMeldung) {
-    QTemporaryDir heim;
-    Schreib(heim.path() + u"/Senvio"_s, "x");
-    const BenutzerordnerEinrichtung e = RichteBenutzerordnerEin(heim.path(), {});
-    EXPECT_EQ(e.ordner, QString());
-    EXPECT_EQ(e.fehler, heim.path() +
-                            u"/Senvio ist eine Datei und kein Ordner.\nSenvio legt dort seinen "
-                            u"Programmordner an: Bitte benennen Sie die Datei um oder verschieben Sie sie."_s);
-    EXPECT_EQ(Lies(heim.path() + u"/Senvio"_s), QByteArray("x"));
-}
-
-TEST(Startordner, MitgelieferteHilfeBeimProgrammDannUnterShareDannDerInstallierte) {
-    QTemporaryDir wurzel;
-    const QString bin = wurzel.path() + u"/usr/bin"_s, share = wurzel.path() + u"/usr/share/senvio"_s;
-    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(share));
-    const QString installiert = wurzel.path() + u"/installiert.pdf"_s;
-    EXPECT_EQ(MitgelieferteHilfe(bin, installiert), QString());
-    Schreib(installiert, "x");
-    EXPECT_EQ(MitgelieferteHilfe(bin, installiert), installiert);
-    Schreib(share + u"/Senvio-Hilfe.pdf"_s, "x");
-    EXPECT_EQ(MitgelieferteHilfe(bin, installiert), share + u"/Senvio-Hilfe.pdf"_s);
-    Schreib(bin + u"/Senvio-Hilfe.pdf"_s, "x");
-    EXPECT_EQ(MitgelieferteHilfe(bin, installiert), bin + u"/Senvio-Hilfe.pdf"_s);
 }
