@@ -3,7 +3,10 @@
 // Small helpers the test suites share: bytes written by hand, files read and written whole.
 #include <QByteArray>
 #include <QColor>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QString>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -52,5 +55,17 @@ private:
     rlimit m_vorher{};
     void (*m_signal)(int);
 };
+
+// Everything below a folder: relative path to the file's bytes, "<ordner>" for folders.
+inline QMap<QString, QByteArray> Baum(const QString& ordner) {
+    QMap<QString, QByteArray> baum;
+    QDirIterator it(ordner, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString pfad = it.next();
+        baum.insert(QDir(ordner).relativeFilePath(pfad), it.fileInfo().isDir() ? QByteArray("<ordner>") : Lies(pfad));
+    }
+    return baum;
+}
 
 } // namespace senvio::test

@@ -11,12 +11,15 @@
 #include "platform/Dialoge.h"
 #include "platform/Einstellungen.h"
 #include "platform/Fehler.h"
+#include "platform/Startordner.h"
 #include "view/ListenAnsicht.h"
 #include "view/Platzhalter.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -238,9 +241,30 @@ void TMainForm::Beenden1Click() {
 }
 
 void TMainForm::HilfeClick() {
-    // Without a copy in the program folder the one installed with the program serves.
-    Dialoge::OeffneDokument(QFileInfo::exists(m_ordner.hilfe) ? m_ordner.hilfe
-                                                              : QStringLiteral(SENVIO_HILFE_INSTALLIERT));
+    // Without a copy in the program folder the one that came with the program serves.
+    QString hilfe = m_ordner.hilfe;
+    if (!QFileInfo::exists(hilfe))
+        hilfe = MitgelieferteHilfe(QCoreApplication::applicationDirPath(), QStringLiteral(SENVIO_HILFE_INSTALLIERT));
+    Dialoge::OeffneDokument(hilfe.isEmpty() ? QStringLiteral(SENVIO_HILFE_INSTALLIERT) : hilfe);
+}
+
+// The desktop's file manager shows the folder. The logo library is made when the user
+// asks for it, so there is a place to put logos.
+void TMainForm::OeffneOrdner(const QString& ordner) {
+    const QString pfad = QDir::cleanPath(ordner);
+    if (!QFileInfo(pfad).isDir() && !QDir().mkpath(pfad)) {
+        Dialoge::Warnung(this, QStringLiteral("Kann das Verzeichnis ") + pfad + QStringLiteral(" nicht anlegen!"));
+        return;
+    }
+    Dialoge::OeffneDokument(pfad);
+}
+
+void TMainForm::LogoOrdneroeffnen1Click() {
+    OeffneOrdner(m_ordner.logoWurzel);
+}
+
+void TMainForm::ListenOrdneroeffnen1Click() {
+    OeffneOrdner(m_ordner.listen);
 }
 
 } // namespace senvio

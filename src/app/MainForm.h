@@ -119,6 +119,8 @@ public:
     QAction* JPEGDatei1 = nullptr;
     QAction* PNGDatei1 = nullptr;
     QAction* Schriftart1 = nullptr;
+    QAction* LogoOrdneroeffnen1 = nullptr;
+    QAction* ListenOrdneroeffnen1 = nullptr;
     QAction* Suchen1 = nullptr;
     QAction* Hilfe1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
@@ -140,6 +142,8 @@ public slots:
     void JpegDatei1Click();
     void PNGDatei1Click();
     void Schriftart1Click();
+    void LogoOrdneroeffnen1Click();
+    void ListenOrdneroeffnen1Click();
     void Suchen1Click();
 
 public:
@@ -176,6 +180,7 @@ private:
     void SetzeTitel();
     void ZeigeListenStatus();
     void VerbergeKopf();
+    void OeffneOrdner(const QString& ordner);
     QString AktuelleListendatei() const;
     QString EigeneListendatei(const QString& gewaehlt) const;
     // Editing and reordering: the list view's and the station picker's requests.

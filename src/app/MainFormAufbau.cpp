@@ -218,6 +218,8 @@ void TMainForm::BaueMenuesAuf() {
 
     QMenu* einstellung = leiste->addMenu(QStringLiteral("Einstellung"));
     Schriftart1 = einstellung->addAction(QStringLiteral("Schriftart"));
+    LogoOrdneroeffnen1 = einstellung->addAction(QStringLiteral("Logo-Ordner öffnen"));
+    ListenOrdneroeffnen1 = einstellung->addAction(QStringLiteral("Listen-Ordner öffnen"));
 
     Suchen1 = leiste->addAction(QStringLiteral("Suchen"));
     Suchen1->setEnabled(false);
@@ -246,6 +248,8 @@ void TMainForm::BaueMenuesAuf() {
     Befehl(JPEGDatei1, &TMainForm::JpegDatei1Click);
     Befehl(PNGDatei1, &TMainForm::PNGDatei1Click);
     Befehl(Schriftart1, &TMainForm::Schriftart1Click);
+    Befehl(LogoOrdneroeffnen1, &TMainForm::LogoOrdneroeffnen1Click);
+    Befehl(ListenOrdneroeffnen1, &TMainForm::ListenOrdneroeffnen1Click);
     Befehl(Suchen1, &TMainForm::Suchen1Click);
     Befehl(Hilfe1, &TMainForm::HilfeClick);
 }

@@ -1,5 +1,11 @@
 #include "app/Programm.h"
 
+#include "platform/Dialoge.h"
+#include "platform/Startordner.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
 namespace senvio {
 
 Programm::Programm(const ProgrammOrdner& ordner) : haupt(std::make_unique<TMainForm>(ordner)) {
@@ -28,6 +34,35 @@ void Programm::Beende() {
         return;
     m_beendet = true;
     haupt->FormDestroy();
+}
+
+Startwahl WaehleProgrammordner(const QStringList& argumente, QTextStream& aus, QTextStream& fehler) {
+    const Startaufruf aufruf = LeseStartaufruf(argumente);
+    if (aufruf.hilfe) {
+        aus << Startanleitung();
+        return {};
+    }
+    if (!aufruf.fehler.isEmpty()) {
+        fehler << "senvio: " << aufruf.fehler << "\n\n" << Startanleitung();
+        return {std::nullopt, 2};
+    }
+    switch (aufruf.wahl) {
+    case Startaufruf::Ordnerwahl::Angegeben:
+        return {ProgrammOrdner(QDir::cleanPath(QDir::current().absoluteFilePath(aufruf.ordner))), 0};
+    case Startaufruf::Ordnerwahl::Benutzerordner: {
+        const QString hilfe =
+            MitgelieferteHilfe(QCoreApplication::applicationDirPath(), QStringLiteral(SENVIO_HILFE_INSTALLIERT));
+        const BenutzerordnerEinrichtung einrichtung = RichteBenutzerordnerEin(QDir::homePath(), hilfe);
+        if (!einrichtung.fehler.isEmpty()) {
+            Dialoge::Fehler(nullptr, QStringLiteral("Fehler"), einrichtung.fehler);
+            return {std::nullopt, 1};
+        }
+        return {ProgrammOrdner(einrichtung.ordner), 0};
+    }
+    case Startaufruf::Ordnerwahl::Arbeitsverzeichnis:
+        break;
+    }
+    return {ProgrammOrdner::AusArbeitsverzeichnis(), 0};
 }
 
 } // namespace senvio

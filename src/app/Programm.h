@@ -7,7 +7,11 @@
 #include "logos/GrossImageForm.h"
 #include "logos/SuchForm.h"
 
+#include <QStringList>
+#include <QTextStream>
+
 #include <memory>
+#include <optional>
 
 namespace senvio {
 
@@ -33,5 +37,17 @@ private:
     std::unique_ptr<TSuchForm> suche;
     bool m_beendet = false;
 };
+
+// The program folder this start uses, from the command line (without the program
+// name): the working directory, the folder named by --programmordner, or the user's
+// own folder made on its first start with --benutzerordner. Without a folder the
+// program ends at once with `ende` as exit code, after the usage on `aus` (--help), a
+// message on `fehler` (a wrong command line) or an error box (a user folder that
+// cannot be made).
+struct Startwahl {
+    std::optional<ProgrammOrdner> ordner;
+    int ende = 0;
+};
+Startwahl WaehleProgrammordner(const QStringList& argumente, QTextStream& aus, QTextStream& fehler);
 
 } // namespace senvio

@@ -1,9 +1,18 @@
 #include "app/Fehlerbehandlung.h"
 #include "app/Programm.h"
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
     senvio::SenvioAnwendung anwendung(argc, argv);
-    senvio::Programm programm(senvio::ProgrammOrdner::AusArbeitsverzeichnis());
+    // Ties the window to the desktop entry (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.senvio.Senvio"));
+    QTextStream aus(stdout);
+    QTextStream fehler(stderr);
+    const senvio::Startwahl start = senvio::WaehleProgrammordner(anwendung.arguments().mid(1), aus, fehler);
+    if (!start.ordner)
+        return start.ende;
+    senvio::Programm programm(*start.ordner);
     if (programm.Endet())
         return 0;
     programm.Haupt().show();

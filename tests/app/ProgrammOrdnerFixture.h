@@ -39,8 +39,9 @@ protected:
     }
 
     // Creates the six windows and shows the main window until its first paint ran.
-    TMainForm& Starte() {
-        m_programm = std::make_unique<Programm>(ProgrammOrdner(m_pfad));
+    TMainForm& Starte() { return Starte(ProgrammOrdner(m_pfad)); }
+    TMainForm& Starte(const ProgrammOrdner& ordner) {
+        m_programm = std::make_unique<Programm>(ordner);
         if (m_programm->Endet())
             return m_programm->Haupt();
         TMainForm& haupt = m_programm->Haupt();

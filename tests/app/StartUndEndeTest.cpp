@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStatusBar>
+#include <QTextStream>
 
 #include <new>
 #include <utility>
@@ -226,6 +227,105 @@ TEST_F(StartUndEnde, UngueltigeSchriftwerteBleibenOhneWirkung) {
     EXPECT_FALSE(haupt.Listbox1->font().underline());
     EXPECT_EQ(haupt.Listbox1->Schriftfarbe(), haupt.palette().color(QPalette::Text));
     EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra")); // start-up went on
+}
+
+TEST_F(StartUndEnde, LogoUndListenOrdnerOeffnenSichImDateimanager) {
+    LegeAn(QStringLiteral("Senvio-Listen"));
+    TMainForm& haupt = Starte();
+    haupt.LogoOrdneroeffnen1->trigger(); // the missing logo library is made on request
+    haupt.ListenOrdneroeffnen1->trigger();
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), (QStringList{m_pfad + QStringLiteral("TV und Radio Sender Logos"),
+                                                           m_pfad + QStringLiteral("Senvio-Listen")}));
+    EXPECT_TRUE(QFileInfo(Pfad(QStringLiteral("TV und Radio Sender Logos"))).isDir());
+    EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
+}
+
+// The command line chooses the program folder; HOME and the working directory are the
+// temporary folder.
+class Aufruf : public ProgrammOrdnerTest {
+protected:
+    void SetUp() override {
+        ProgrammOrdnerTest::SetUp();
+        ASSERT_TRUE(QDir::setCurrent(m_pfad));
+        qputenv("HOME", QFile::encodeName(m_pfad));
+    }
+    void TearDown() override {
+        qputenv("HOME", m_heim);
+        QDir::setCurrent(m_arbeit);
+        ProgrammOrdnerTest::TearDown();
+    }
+    Startwahl Waehle(const QStringList& argumente) {
+        QString text;
+        QTextStream strom(&text);
+        return WaehleProgrammordner(argumente, strom, strom);
+    }
+    const QByteArray m_heim = qgetenv("HOME");
+    const QString m_arbeit = QDir::currentPath();
+    QString Benutzer() const { return m_pfad + QStringLiteral("Senvio"); }
+};
+
+TEST_F(Aufruf, BenutzerordnerBeimErstenStartAngelegtDerZweiteLegtNichtsAn) {
+    const Startwahl erst = Waehle({QStringLiteral("--benutzerordner")});
+    ASSERT_TRUE(erst.ordner);
+    EXPECT_EQ(erst.ordner->programm, m_pfad + QStringLiteral("Senvio/"));
+    TMainForm& haupt = Starte(*erst.ordner);
+    EXPECT_EQ(haupt.Liste().Anzahl(), 0);
+    EXPECT_EQ(haupt.ComboBox1->count(), 1);
+    EXPECT_EQ(haupt.LogoOrdner(), Benutzer() + QStringLiteral("/TV und Radio Sender Logos/Meine Logos"));
+    EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
+    Beende();
+    const QMap<QString, QByteArray> nachErstem = Baum(Benutzer());
+    for (const char* pfad : {"Senvio-Listen/Temp", "Senvio-Listen/Sender-Logos", "Senvio-Listen/.lis",
+                             "TV und Radio Sender Logos/Meine Logos/Hinweis zu den Logos.txt", "senvio.ini"})
+        EXPECT_TRUE(nachErstem.contains(QString::fromUtf8(pfad))) << pfad;
+
+    Starte(*Waehle({QStringLiteral("--benutzerordner")}).ordner);
+    EXPECT_EQ(Baum(Benutzer()), nachErstem);
+}
+
+TEST_F(Aufruf, VorhandenerBenutzerordnerMitListenBleibtWieErIst) {
+    LegeAn(QStringLiteral("Senvio/Senvio-Listen/Temp"));
+    LegeAn(QStringLiteral("Senvio/Senvio-Listen/Sender-Logos"));
+    LegeAn(QStringLiteral("Senvio/TV und Radio Sender Logos/ARD"));
+    Schreib(Pfad(QStringLiteral("Senvio/senvio.ini")), "[Einstellung]\r\nListenName=Astra\r\n");
+    Schreib(Pfad(QStringLiteral("Senvio/Senvio-Listen/Astra.lis")), "    1   = ARD #png#Ohne Logo1.png\r\n");
+    const QMap<QString, QByteArray> vorher = Baum(Benutzer());
+    TMainForm& haupt = Starte(*Waehle({QStringLiteral("--benutzerordner")}).ordner);
+    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
+    EXPECT_EQ(haupt.Liste().Anzahl(), 1);
+    EXPECT_EQ(Baum(Benutzer()), vorher);
+}
+
+TEST_F(Aufruf, BenutzerordnerAlsDateiMeldetSichUndDasProgrammEndet) {
+    Schreib(Benutzer(), "x");
+    const Startwahl start = Waehle({QStringLiteral("--benutzerordner")});
+    EXPECT_FALSE(start.ordner);
+    EXPECT_EQ(start.ende, 1);
+    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Fehler"));
+    EXPECT_EQ(Dialoge::Meldungen()[0].text,
+              Benutzer() + QStringLiteral(" ist eine Datei und kein Ordner.\nSenvio legt dort seinen Programmordner "
+                                          "an: Bitte benennen Sie die Datei um oder verschieben Sie sie."));
+    EXPECT_EQ(Lies(Benutzer()), QByteArray("x"));
+}
+
+TEST_F(Aufruf, OhneAngabeDasArbeitsverzeichnisMitProgrammordnerDerGenannte) {
+    LegeAn(QStringLiteral("Senvio/Senvio-Listen")); // counts only with --benutzerordner
+    const QString hier = QDir(m_pfad).canonicalPath() + u'/';
+    const Startwahl schlicht = Waehle({});
+    ASSERT_TRUE(schlicht.ordner);
+    EXPECT_EQ(schlicht.ordner->programm, hier);
+    Starte(*schlicht.ordner);
+    EXPECT_TRUE(m_programm->Endet());
+    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Information"));
+    EXPECT_TRUE(Dialoge::Meldungen()[0].text.startsWith(QStringLiteral("Verzeichnis: ") + hier + "Senvio-Listen/\n"));
+
+    EXPECT_EQ(Waehle({QStringLiteral("--programmordner"), QStringLiteral("Senvio/")}).ordner->programm,
+              hier + QStringLiteral("Senvio/"));
+    const Startwahl falsch = Waehle({QStringLiteral("--programmordner")});
+    EXPECT_FALSE(falsch.ordner);
+    EXPECT_EQ(falsch.ende, 2);
 }
 
 } // namespace

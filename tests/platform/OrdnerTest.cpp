@@ -1,5 +1,6 @@
 #include "platform/Ordner.h"
 #include "platform/Fehler.h"
+#include "platform/Startordner.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -78,4 +79,59 @@ TEST(Ordner, DateiFehlerMeldungen) {
     EXPECT_EQ(DateiFehler::NichtErstellt(u"/a/b c.lis"_s).meldung(), u"Datei /a/b c.lis kann nicht erstellt werden"_s);
     EXPECT_STREQ(DateiFehler::NichtGeoeffnet(u"/x/Österreich %1.lis"_s).what(),
                  "Datei /x/Österreich %1.lis kann nicht geöffnet werden");
+}
+
+TEST(Startordner, LeseStartaufruf) {
+    using W = Startaufruf::Ordnerwahl;
+    struct Fall {
+        QStringList argumente;
+        W wahl;
+        QString ordner;
+        QString fehler;
+    };
+    for (const Fall& f :
+         {Fall{{}, W::Arbeitsverzeichnis, {}, {}}, Fall{{u"--benutzerordner"_s}, W::Benutzerordner, {}, {}},
+          Fall{{u"--programmordner"_s, u"../Meine Listen"_s}, W::Angegeben, u"../Meine Listen"_s, {}},
+          Fall{{u"--programmordner=/srv/senvio"_s}, W::Angegeben, u"/srv/senvio"_s, {}},
+          Fall{{u"--programmordner="_s}, W::Angegeben, {}, u"Der Programmordner ist leer."_s},
+          Fall{{u"--benutzerordner"_s, u"--programmordner"_s, u"x"_s},
+               W::Arbeitsverzeichnis,
+               {},
+               u"--benutzerordner und --programmordner schließen einander aus."_s},
+          Fall{{u"liste.lis"_s}, W::Arbeitsverzeichnis, {}, u"Unerwartetes Argument \"liste.lis\"."_s}}) {
+        SCOPED_TRACE(f.argumente.join(u' ').toStdString());
+        const Startaufruf a = LeseStartaufruf(f.argumente);
+        EXPECT_EQ(a.wahl, f.wahl);
+        EXPECT_EQ(a.ordner, f.ordner);
+        EXPECT_EQ(a.fehler, f.fehler);
+    }
+    EXPECT_FALSE(LeseStartaufruf({u"--farbe"_s}).fehler.isEmpty());
+    EXPECT_TRUE(LeseStartaufruf({u"--help"_s}).hilfe);
+}
+
+TEST(Startordner, ErsterStartLegtDenBenutzerordnerAn) {
+    QTemporaryDir heim;
+    const QString hilfe = heim.path() + u"/Hilfe.pdf"_s;
+    Schreib(hilfe, "%PDF-1.4 Hilfe");
+    const QString ziel = heim.path() + u"/Senvio"_s;
+
+    const BenutzerordnerEinrichtung erst = RichteBenutzerordnerEin(heim.path(), hilfe);
+    EXPECT_TRUE(erst.angelegt);
+    EXPECT_EQ(erst.ordner, ziel);
+    EXPECT_EQ(erst.fehler, QString());
+    const QMap<QString, QByteArray> baum = Baum(ziel);
+    EXPECT_EQ(baum.keys(), (QStringList{u"Senvio-Hilfe.pdf"_s, u"Senvio-Listen"_s, u"TV und Radio Sender Logos"_s,
+                                        u"TV und Radio Sender Logos/Meine Logos"_s,
+                                        u"TV und Radio Sender Logos/Meine Logos/Hinweis zu den Logos.txt"_s}));
+    EXPECT_EQ(baum[u"Senvio-Hilfe.pdf"_s], QByteArray("%PDF-1.4 Hilfe"));
+    const QString hinweis =
+        QString::fromUtf8(baum[u"TV und Radio Sender Logos/Meine Logos/Hinweis zu den Logos.txt"_s]);
+    EXPECT_TRUE(hinweis.contains(u"PNG-Dateien in diesen Ordner \"Meine Logos\""_s));
+    EXPECT_TRUE(hinweis.contains(u"Das Erste HD    ->  daserstehd.png"_s));
+    EXPECT_EQ(Inhalt(heim.path()), (QStringList{u"Hilfe.pdf"_s, u"Senvio"_s})); // nothing left beside it
+
+    // An empty folder is filled; without a help document there is no copy.
+    ASSERT_TRUE(QDir(ziel).removeRecursively() && QDir().mkdir(ziel));
+    EXPECT_TRUE(RichteBenutzerordnerEin(heim.path(), heim.path() + u"/fehlt.pdf"_s).angelegt);
+    EXPECT_EQ(Inhalt(ziel), (QStringList{u"Senvio-Listen"_s, u"TV und Radio Sender Logos"_s}));
 }
