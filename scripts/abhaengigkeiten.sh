@@ -12,7 +12,7 @@ PAKETE=(
     xvfb xdotool qpdf poppler-utils python3-img2pdf
     clang-14 libfuzzer-14-dev libclang-rt-14-dev
     locales
-    qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base
+    librsvg2-bin desktop-file-utils appstream dpkg-dev file groff-base
 )
 
 fehlend=()
