@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <ctime>
 #include <stdexcept>
+#include <utility>
 
 namespace senvio {
 
@@ -138,6 +139,14 @@ TmachPDF::VorbereitetesBild TmachPDF::BereiteBildVor(const BildPixel& Bild, bool
         throw std::invalid_argument("TmachPDF::DrawImage: Bildpixel passen nicht zu Breite und Höhe");
     }
     return {Bild.Breite, Bild.Hoehe, Compress, Bilddaten(Bild, Compress)};
+}
+
+TmachPDF::VorbereitetesBild TmachPDF::BereiteBildVor(BmpBild&& Bild, bool Compress) {
+    if (!Bild.Ansicht().IstGueltig()) {
+        throw std::invalid_argument("TmachPDF::DrawImage: Bildpixel passen nicht zu Breite und Höhe");
+    }
+    const int breite = Bild.Breite, hoehe = Bild.Hoehe;
+    return {breite, hoehe, Compress, Bilddaten(std::move(Bild), Compress)};
 }
 
 void TmachPDF::DrawImage(int X, int Y, const BildPixel& Bild, double DpiX, double DpiY) {

@@ -2,11 +2,11 @@
 //
 // Writes one PDF page per BMP picture, placed as the print job places a page picture:
 // a page of 794 × 1122 units (DIN A4 at 96 units per inch), the picture's top-left
-// corner at (0, 6), scaled as on a screen of 96 pixels per inch, compressed. One
-// picture at a time is held in memory. Exit 0 on success, 1 when a file cannot be
-// read or written, 2 on a wrong call; messages go to standard error, in German.
-#include "pdf/BmpDatei.h"
-#include "pdf/PdfFehler.h"
+// corner at (0, 6), scaled as on a screen of 96 pixels per inch, compressed. The
+// pictures are read and compressed on every core, one a core at a time, and placed in
+// order. Exit 0 on success, 1 when a file cannot be read or written or memory runs
+// out, 2 on a wrong call; messages go to standard error, in German.
+#include "pdf/Bildvorlauf.h"
 #include "pdf/TmachPDF.h"
 
 #include <cstdio>
@@ -34,13 +34,16 @@ void SchreibePdf(const std::string& ausgabe, int anzahl, char** bilder, int& ges
     pdf.PageHeight = 1122;
     pdf.Compress = true;
     pdf.BeginDoc();
-    BmpBild bild;
+    // One picture waits beside those in work, so every core stays busy while it is placed.
+    Bildvorlauf vorlauf(pdf.Compress, Kerne(), std::size_t(Kerne()) + 1);
+    for (int i = 0; i < anzahl; ++i) {
+        vorlauf.Nimm(bilder[i]);
+    }
     for (int i = 0; i < anzahl; ++i) {
         if (i > 0) {
             pdf.NewPage();
         }
-        LeseBmp(bilder[i], bild);
-        pdf.DrawImage(0, 6, bild.Ansicht(), BildschirmDpi, BildschirmDpi);
+        pdf.DrawImage(0, 6, vorlauf.Naechstes(), BildschirmDpi, BildschirmDpi);
         gestaut = i + 1;
     }
     pdf.EndDoc();
