@@ -3,6 +3,7 @@
 #include "output/Bildschreiber.h"
 #include "output/Druckauftrag.h"
 #include "output/Kartenbilder.h"
+#include "pdf/Bildvorlauf.h"
 #include "view/ListenAnsicht.h"
 
 #include <QElapsedTimer>
@@ -61,13 +62,20 @@ QString Ausgabedatei(const Ausgabeziel& ziel, Ausgabeart art) {
 
 QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::function<void()>& vorDemPdf, qint64* pdfNs) {
     LeereTempOrdner(auftrag);
+    // Each page picture is read back and compressed for the PDF as soon as its file is
+    // written, on every core, while the next pages are drawn.
+    Bildvorlauf vorlauf(true);
+    auftrag.seiteGeschrieben = [&vorlauf, &auftrag](int seite) {
+        vorlauf.Nimm(Seitenbildname(auftrag.tempOrdner, seite));
+    };
     ErstelleAlleBitmaps(auftrag);
     if (vorDemPdf)
         vorDemPdf();
 
     QElapsedTimer uhr;
     uhr.start();
-    const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, ziel.dpiX, ziel.dpiY};
+    const PdfAuftrag pdf{
+        auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, ziel.dpiX, ziel.dpiY, &vorlauf};
     ErstelleDiePDF(pdf);
     if (pdfNs)
         *pdfNs = uhr.nsecsElapsed();
