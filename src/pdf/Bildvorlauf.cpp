@@ -36,6 +36,8 @@ struct Bildvorlauf::Ablage {
 };
 
 void Bildvorlauf::Ablage::Arbeite() {
+    // Pages are mostly of one size: their pixels go into the same memory one after the other.
+    BmpBild puffer;
     for (;;) {
         std::size_t nummer;
         std::string datei;
@@ -50,7 +52,8 @@ void Bildvorlauf::Ablage::Arbeite() {
         std::optional<TmachPDF::VorbereitetesBild> bild;
         std::exception_ptr fehler;
         try {
-            bild = TmachPDF::BereiteBildVor(LeseBmp(datei), komprimiert);
+            LeseBmp(datei, puffer);
+            bild = TmachPDF::BereiteBildVor(puffer, komprimiert);
         } catch (...) {
             fehler = std::current_exception();
         }

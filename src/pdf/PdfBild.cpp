@@ -65,14 +65,12 @@ std::string Bilddaten(const BildPixel& bild, bool komprimiert) {
     return rgb;
 }
 
-std::string Bilddaten(BmpBild&& bild, bool komprimiert) {
+std::string BilddatenAnOrt(BmpBild& bild, bool komprimiert) {
     // The rows follow each other without padding, so the picture is one long row.
     const std::size_t pixel = std::size_t(bild.Breite) * std::size_t(bild.Hoehe);
     WandleZeile(bild.Pixel.data(), int(pixel), bild.BytesJePixel, bild.Pixel.data());
     const std::string_view rgb(reinterpret_cast<const char*>(bild.Pixel.data()), pixel * 3);
-    std::string daten = komprimiert ? Komprimiere(rgb) : std::string(rgb);
-    bild.Pixel = {};
-    return daten;
+    return komprimiert ? Komprimiere(rgb) : std::string(rgb);
 }
 
 std::string Bildkopf(int breite, int hoehe, int nummer, std::size_t laenge, bool komprimiert) {
