@@ -9,6 +9,7 @@
 #include "pdf/Bildvorlauf.h"
 #include "pdf/TmachPDF.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -34,8 +35,11 @@ void SchreibePdf(const std::string& ausgabe, int anzahl, char** bilder, int& ges
     pdf.PageHeight = 1122;
     pdf.Compress = true;
     pdf.BeginDoc();
-    // One picture waits beside those in work, so every core stays busy while it is placed.
-    Bildvorlauf vorlauf(pdf.Compress, Kerne(), std::size_t(Kerne()) + 1);
+    // One worker per core, at most four: each holds a page picture of some 9 MB while it
+    // works, and four keep ten pages well under 60 MB on any machine. One picture made
+    // waits beside those in work, so every worker stays busy while it is placed.
+    const int arbeiter = std::min(Kerne(), 4);
+    Bildvorlauf vorlauf(pdf.Compress, arbeiter, std::size_t(arbeiter) + 1);
     for (int i = 0; i < anzahl; ++i) {
         vorlauf.Nimm(bilder[i]);
     }
