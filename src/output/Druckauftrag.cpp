@@ -15,6 +15,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -114,6 +115,9 @@ void ErstelleDiePDF(const PdfAuftrag& auftrag) {
     } catch (const pdf::KomprimierFehler& fehler) {
         RaeumeZwischendateienAuf();
         throw Fehler(QString::fromUtf8(fehler.what()));
+    } catch (const std::bad_alloc&) {
+        RaeumeZwischendateienAuf();
+        throw Fehler(QStringLiteral("Zu wenig Arbeitsspeicher für die PDF-Datei"));
     } catch (...) {
         RaeumeZwischendateienAuf();
         throw;

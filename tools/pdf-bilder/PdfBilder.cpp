@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <string>
 
 namespace {
@@ -65,6 +66,10 @@ int main(int argc, char** argv) {
     try {
         SchreibePdf(argv[1], argc - 2, argv + 2, gestaut);
         return 0;
+    } catch (const std::bad_alloc&) {
+        RaeumeAuf(gestaut);
+        std::fprintf(stderr, "pdf-bilder: Zu wenig Arbeitsspeicher\n");
+        return 1;
     } catch (const std::exception& fehler) {
         RaeumeAuf(gestaut);
         std::fprintf(stderr, "pdf-bilder: %s\n", fehler.what());
