@@ -18,8 +18,9 @@ namespace senvio {
 class Bildvorlauf {
 public:
     // `arbeiter` workers, 0 for one per core. A worker starts a file only while fewer than
-    // `vorrat` pictures made wait to be taken, so memory stays bounded when the pictures
-    // are taken one by one; the print job, which takes them at the end, passes no limit.
+    // `vorrat` files are begun and not yet taken, so memory stays bounded when the
+    // pictures are taken one by one; the print job, which takes them at the end, passes
+    // no limit.
     explicit Bildvorlauf(bool komprimiert, int arbeiter = 0, std::size_t vorrat = SIZE_MAX);
     // Workers take no new file, finish the one in hand and are joined.
     ~Bildvorlauf();
