@@ -5,7 +5,7 @@ set -euo pipefail
 
 PAKETE=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-translations-l10n zlib1g-dev libpng-dev libjpeg62-turbo-dev libpixman-1-dev
+    qt6-base-dev qt6-translations-l10n zlib1g-dev libdeflate-dev libpng-dev libjpeg62-turbo-dev libpixman-1-dev
     libxcb1-dev libxcb-ewmh-dev
     fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libgmock-dev

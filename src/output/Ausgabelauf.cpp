@@ -3,6 +3,7 @@
 #include "output/Bildschreiber.h"
 #include "output/Druckauftrag.h"
 #include "output/Kartenbilder.h"
+#include "pdf/Bildvorlauf.h"
 #include "view/ListenAnsicht.h"
 
 #include <QElapsedTimer>
@@ -54,6 +55,12 @@ QString Ausgabedatei(const Ausgabeziel& ziel, Ausgabeart art) {
 
 QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::function<void()>& vorDemPdf, qint64* pdfNs) {
     LeereTempOrdner(auftrag);
+    // Each page picture is read back and compressed for the PDF as soon as its file is
+    // written, on every core, while the next pages are drawn.
+    Bildvorlauf vorlauf(true);
+    auftrag.seiteGeschrieben = [&vorlauf, &auftrag](int seite) {
+        vorlauf.Nimm(Seitenbildname(auftrag.tempOrdner, seite));
+    };
     ErstelleAlleBitmaps(auftrag);
     if (vorDemPdf)
         vorDemPdf();
@@ -62,7 +69,7 @@ QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::functi
     uhr.start();
     // At 96 dots per inch a page picture fills the A4 page: a screen's own resolution
     // (120 or 144 where the desktop raises it without scaling) would shrink the cards.
-    const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, 96, 96};
+    const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, 96, 96, &vorlauf};
     ErstelleDiePDF(pdf);
     if (pdfNs)
         *pdfNs = uhr.nsecsElapsed();

@@ -2,7 +2,9 @@
 
 #include "output/Kartenrenderer.h"
 
+#include "pdf/Bildvorlauf.h"
 #include "pdf/BmpDatei.h"
+#include "pdf/Komprimierung.h"
 #include "pdf/PdfFehler.h"
 #include "pdf/TmachPDF.h"
 #include "platform/Fehler.h"
@@ -12,12 +14,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cstdio>
-#include <deque>
-#include <future>
+#include <new>
+#include <optional>
 #include <string>
-#include <thread>
 
 namespace senvio {
 
@@ -43,40 +43,6 @@ void ZeichneSeite(TmachPDF& pdf, const TmachPDF::VorbereitetesBild& bild, const 
     pdf.DrawLine(0, 7, pdf.PageWidth, 7);
 }
 
-// Reads and compresses the page pictures on every core, a few ahead of the page being
-// drawn; compressing is nearly all the work of the PDF. Pages come out in order.
-class Seitenbilder {
-public:
-    Seitenbilder(const QString& tempOrdner, int seiten, bool komprimiert)
-        : m_tempOrdner(tempOrdner), m_seiten(seiten), m_komprimiert(komprimiert),
-          m_vorlauf(int(std::max(1u, std::thread::hardware_concurrency()))) {}
-
-    TmachPDF::VorbereitetesBild Naechstes() {
-        Starte();
-        TmachPDF::VorbereitetesBild bild = m_laufend.front().get();
-        m_laufend.pop_front();
-        Starte();
-        return bild;
-    }
-
-private:
-    void Starte() {
-        while (m_naechste <= m_seiten && int(m_laufend.size()) < m_vorlauf) {
-            const std::string pfad = Dateiname(Seitendatei(m_tempOrdner, m_naechste++));
-            m_laufend.push_back(std::async(std::launch::async, [pfad, komprimiert = m_komprimiert] {
-                return TmachPDF::BereiteBildVor(LeseBmp(pfad).Ansicht(), komprimiert);
-            }));
-        }
-    }
-
-    QString m_tempOrdner;
-    int m_seiten;
-    bool m_komprimiert;
-    int m_vorlauf;
-    int m_naechste = 1;
-    std::deque<std::future<TmachPDF::VorbereitetesBild>> m_laufend;
-};
-
 void SchreibePdf(TmachPDF& pdf, const PdfAuftrag& auftrag) {
     pdf.TITLE = "Senvio-Liste 2.0";
     pdf.Compress = true;
@@ -87,7 +53,12 @@ void SchreibePdf(TmachPDF& pdf, const PdfAuftrag& auftrag) {
 
     const std::string kredit = NachWindows1252(Kreditzeile(auftrag.listenName)).toStdString();
     const int seiten = ZaehleDateien(auftrag.tempOrdner, QStringLiteral("*.bmp"));
-    Seitenbilder bilder(auftrag.tempOrdner, seiten, pdf.Compress);
+    // The pictures not given yet are read and compressed now, on every core, a few ahead.
+    std::optional<Bildvorlauf> eigener;
+    Bildvorlauf& bilder =
+        auftrag.vorlauf ? *auftrag.vorlauf : eigener.emplace(pdf.Compress, Kerne(), std::size_t(Kerne()) + 1);
+    for (int i = bilder.Anzahl() + 1; i <= seiten; ++i)
+        bilder.Nimm(Seitenbildname(auftrag.tempOrdner, i));
     for (int i = 1; i <= seiten; ++i) {
         ZeichneSeite(pdf, bilder.Naechstes(), kredit, auftrag);
         if (i < seiten) {
@@ -104,6 +75,10 @@ void RaeumeZwischendateienAuf() {
 }
 
 } // namespace
+
+std::string Seitenbildname(const QString& tempOrdner, int seite) {
+    return Dateiname(Seitendatei(tempOrdner, seite));
+}
 
 QString Kreditzeile(const QString& listenName) {
     return QStringLiteral("Erstellt mit dem Programm Senvio von ") + Hersteller +
@@ -137,6 +112,15 @@ void ErstelleDiePDF(const PdfAuftrag& auftrag) {
     } catch (const BmpFehler& fehler) {
         RaeumeZwischendateienAuf();
         throw Fehler(QString::fromUtf8(fehler.what()));
+    } catch (const pdf::KomprimierFehler& fehler) {
+        RaeumeZwischendateienAuf();
+        throw Fehler(QString::fromUtf8(fehler.what()));
+    } catch (const std::bad_alloc&) {
+        RaeumeZwischendateienAuf();
+        throw Fehler(QStringLiteral("Zu wenig Arbeitsspeicher für die PDF-Datei"));
+    } catch (...) {
+        RaeumeZwischendateienAuf();
+        throw;
     }
 }
 

@@ -2,9 +2,13 @@
 
 #include <QString>
 
+#include <string>
+
 // The PDF of a print: one A4 page per page picture of the temporary folder, under
 // the credit line and a rule.
 namespace senvio {
+
+class Bildvorlauf;
 
 // "Erstellt mit dem Programm Senvio von " + maker + " - Name der Liste: " + name.
 QString Kreditzeile(const QString& listenName);
@@ -19,11 +23,18 @@ struct PdfAuftrag {
     QString listenName;
     double dpiX = 96; // the page pictures' dots per inch: 96 makes the cards DIN A6
     double dpiY = 96;
+    // Optional: the page pictures from "DINA4_1.bmp" on, already given to be read and
+    // compressed while the pages were rendered (compressed, as the PDF is).
+    Bildvorlauf* vorlauf = nullptr;
 };
 
+// The page picture file's name as the PDF writer and the BMP reader take it.
+std::string Seitenbildname(const QString& tempOrdner, int seite);
+
 // Writes the PDF from the pictures "DINA4_1.bmp" … "DINA4_m.bmp" of the temporary
-// folder, m counted by ZaehleDateien; with none, one empty page. Atomic. Throws
-// DateiFehler (from PdfDateiFehler) or Fehler (from BmpFehler) with the same text.
+// folder, m counted by ZaehleDateien; with none, one empty page. Atomic: a failure
+// leaves no PDF and no staging file. Throws DateiFehler (from PdfDateiFehler) or Fehler
+// (from BmpFehler and the compressor's lack of memory) with the same text.
 void ErstelleDiePDF(const PdfAuftrag& auftrag);
 
 } // namespace senvio

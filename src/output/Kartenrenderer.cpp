@@ -12,7 +12,12 @@
 #include <QFileInfo>
 #include <QPainter>
 
+#include <condition_variable>
 #include <cstring>
+#include <exception>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <vector>
 
 namespace senvio {
@@ -147,11 +152,12 @@ QString Seitendatei(const QString& tempOrdner, int seite) {
 
 namespace {
 
-// Draws the page's cards, 15 entries each, and writes them to the temporary folder.
-void SchreibeKarten(const Kartenauftrag& auftrag, int seite, Logovorbereitung& logos) {
+// Draws the page's cards, 15 entries each.
+std::vector<QImage> ZeichneKarten(const Kartenauftrag& auftrag, int seite, Logovorbereitung& logos) {
     const int erste = (seite - 1) * EintraegeJeSeite;
     int position = erste;
     const VorratGeliehen geliehen(*auftrag.umgebung, logos, position);
+    std::vector<QImage> karten;
     for (int k = 1; k <= Kartenzahl(auftrag); ++k) {
         std::vector<QImage> eintraege(EintraegeJeKarte);
         {
@@ -160,46 +166,136 @@ void SchreibeKarten(const Kartenauftrag& auftrag, int seite, Logovorbereitung& l
                 eintraege[size_t(j)] = ZeichneEintrag(auftrag, position);
         }
         const Stoppuhr uhr(Dateizeit(auftrag));
-        SchreibeBitmap(SetzeKarteZusammen(eintraege), Kartendatei(auftrag.tempOrdner, k, seite));
+        karten.push_back(SetzeKarteZusammen(eintraege));
     }
+    return karten;
 }
 
-// Composes the page from the card files the folder holds, and writes or hands it on.
-void SchreibeSeite(const Kartenauftrag& auftrag, int seite) {
+// Writes the cards to the temporary folder, composes the page from the card files the
+// folder then holds, and writes or hands on the page picture. `zeit` takes the time of
+// the files.
+void SchreibeSeite(const Kartenauftrag& auftrag, int seite, const std::vector<QImage>& karten, qint64* zeit) {
     QImage bild;
     {
-        const Stoppuhr uhr(Dateizeit(auftrag));
+        const Stoppuhr uhr(zeit);
+        for (size_t k = 0; k < karten.size(); ++k)
+            SchreibeBitmap(karten[k], Kartendatei(auftrag.tempOrdner, int(k) + 1, seite));
         BmpBild puffer;
-        std::array<QImage, KartenJeSeite> karten;
+        std::array<QImage, KartenJeSeite> gelesen;
         for (int k = 1; k <= KartenJeSeite; ++k)
-            karten[size_t(k - 1)] = LeseKarte(Kartendatei(auftrag.tempOrdner, k, seite), puffer);
-        bild = SetzeSeiteZusammen(auftrag.art, karten);
+            gelesen[size_t(k - 1)] = LeseKarte(Kartendatei(auftrag.tempOrdner, k, seite), puffer);
+        bild = SetzeSeiteZusammen(auftrag.art, gelesen);
         if (IstDruckmodus(auftrag.art))
             SchreibeBitmap(bild, Seitendatei(auftrag.tempOrdner, seite));
     }
     if (!IstDruckmodus(auftrag.art) && auftrag.schreibeBild)
         auftrag.schreibeBild(bild);
+    if (IstDruckmodus(auftrag.art) && auftrag.seiteGeschrieben)
+        auftrag.seiteGeschrieben(seite);
 }
+
+// Writes the pages on a thread of its own, one after the other in the order given,
+// while the caller draws the next page. After an error it writes nothing more; the
+// caller gets the error with its next page or at the end.
+class Seitenschreiber {
+public:
+    explicit Seitenschreiber(const Kartenauftrag& auftrag) : m_auftrag(auftrag), m_faden([this] { Arbeite(); }) {}
+    // The pages given are still written, as they would be one after the other.
+    ~Seitenschreiber() { Schliesse(); }
+    Seitenschreiber(const Seitenschreiber&) = delete;
+    Seitenschreiber& operator=(const Seitenschreiber&) = delete;
+
+    // Waits while a page given before waits for the thread.
+    void Nimm(int seite, std::vector<QImage> karten) {
+        {
+            std::unique_lock<std::mutex> gesperrt(m_sperre);
+            m_gemeldet.wait(gesperrt, [this] { return !m_naechste || m_fehler; });
+            if (m_fehler)
+                std::rethrow_exception(m_fehler);
+            m_naechste = Arbeit{seite, std::move(karten)};
+        }
+        m_gemeldet.notify_all();
+    }
+
+    // Returns when every page is written; throws the error that stopped the writing.
+    void Warte() {
+        Schliesse();
+        if (m_auftrag.zeiten)
+            m_auftrag.zeiten->dateienNs += m_zeit;
+        if (m_fehler)
+            std::rethrow_exception(m_fehler);
+    }
+
+private:
+    struct Arbeit {
+        int seite;
+        std::vector<QImage> karten;
+    };
+
+    void Schliesse() {
+        {
+            const std::lock_guard<std::mutex> gesperrt(m_sperre);
+            m_ende = true;
+        }
+        m_gemeldet.notify_all();
+        if (m_faden.joinable())
+            m_faden.join();
+    }
+
+    void Arbeite() {
+        for (;;) {
+            Arbeit arbeit;
+            {
+                std::unique_lock<std::mutex> gesperrt(m_sperre);
+                m_gemeldet.wait(gesperrt, [this] { return m_naechste || m_ende; });
+                if (!m_naechste)
+                    return;
+                arbeit = std::move(*m_naechste);
+                m_naechste.reset();
+            }
+            m_gemeldet.notify_all();
+            try {
+                SchreibeSeite(m_auftrag, arbeit.seite, arbeit.karten, &m_zeit);
+            } catch (...) {
+                const std::lock_guard<std::mutex> gesperrt(m_sperre);
+                m_fehler = std::current_exception();
+                m_naechste.reset();
+                m_gemeldet.notify_all();
+                return;
+            }
+        }
+    }
+
+    const Kartenauftrag& m_auftrag;
+    std::mutex m_sperre;
+    std::condition_variable m_gemeldet;
+    std::optional<Arbeit> m_naechste;
+    bool m_ende = false;
+    std::exception_ptr m_fehler;
+    qint64 m_zeit = 0;   // the thread's time in the files
+    std::thread m_faden; // last: starts when everything above is ready
+};
 
 } // namespace
 
 void ErstelleDieBitmaps(const Kartenauftrag& auftrag, int seite) {
     const int erste = (seite - 1) * EintraegeJeSeite;
+    std::vector<QImage> karten;
     {
         // The workers are joined before the page is composed.
         Logovorbereitung logos(Logoauftraege(auftrag, erste, erste + Kartenzahl(auftrag) * EintraegeJeKarte));
-        SchreibeKarten(auftrag, seite, logos);
+        karten = ZeichneKarten(auftrag, seite, logos);
     }
-    SchreibeSeite(auftrag, seite);
+    SchreibeSeite(auftrag, seite, karten, Dateizeit(auftrag));
 }
 
 void ErstelleAlleBitmaps(const Kartenauftrag& auftrag) {
     // Two pages ahead keep the workers busy while a page is composed and written.
     Logovorbereitung logos(Logoauftraege(auftrag, 0, int(auftrag.liste->Anzahl())), 2 * EintraegeJeSeite);
-    for (int seite = 1; seite <= AnzahlSeiten(int(auftrag.liste->Anzahl())); ++seite) {
-        SchreibeKarten(auftrag, seite, logos);
-        SchreibeSeite(auftrag, seite);
-    }
+    Seitenschreiber schreiber(auftrag);
+    for (int seite = 1; seite <= AnzahlSeiten(int(auftrag.liste->Anzahl())); ++seite)
+        schreiber.Nimm(seite, ZeichneKarten(auftrag, seite, logos));
+    schreiber.Warte();
 }
 
 } // namespace senvio

@@ -34,6 +34,9 @@ struct Kartenauftrag {
     Ausgabeart art = Ausgabeart::Doppelhuellen;
     // Picture modes: receives each page picture, pages in ascending order.
     std::function<void(const QImage&)> schreibeBild;
+    // Print modes, optional: told each page's number once its page file is written, pages
+    // in ascending order (the print job starts the page's PDF picture then).
+    std::function<void(int)> seiteGeschrieben;
     Ausgabezeiten* zeiten = nullptr; // optional
 };
 
@@ -49,7 +52,9 @@ void ErstelleDieBitmaps(const Kartenauftrag& auftrag, int seite);
 
 // Renders pages 1 to ⌈n / 60⌉ as the calls of ErstelleDieBitmaps one after the other
 // would, with the same files and errors; the logos of the coming pages are made on
-// every core while a page is composed and written. Nothing for an empty list.
+// every core, and a page's files are written and the page composed on a thread of its
+// own, while the next page's entries are drawn. schreibeBild and seiteGeschrieben are
+// called on that thread. Nothing for an empty list.
 void ErstelleAlleBitmaps(const Kartenauftrag& auftrag);
 
 } // namespace senvio

@@ -30,12 +30,14 @@ std::int64_t Seitenmass(double x) {
     return std::int64_t(gerundet);
 }
 
-// Turns blue-green-red(-unused) pixels into red-green-blue.
+// Turns blue-green-red(-unused) pixels into red-green-blue. `rgb` may be `pixel` itself:
+// each pixel is read before it is written, and never after a later one.
 void WandleZeile(const std::uint8_t* pixel, int breite, int bytesJePixel, std::uint8_t* rgb) {
     for (int x = 0; x < breite; ++x, pixel += bytesJePixel, rgb += 3) {
-        rgb[0] = pixel[2];
-        rgb[1] = pixel[1];
-        rgb[2] = pixel[0];
+        const std::uint8_t blau = pixel[0], gruen = pixel[1], rot = pixel[2];
+        rgb[0] = rot;
+        rgb[1] = gruen;
+        rgb[2] = blau;
     }
 }
 
@@ -52,27 +54,23 @@ Platzierung PlatziereBild(int breite, int hoehe, int seitenbreite, int seitenhoe
 
 std::string Bilddaten(const BildPixel& bild, bool komprimiert) {
     const std::size_t rgbZeile = std::size_t(bild.Breite) * 3;
-    // Rows are converted in blocks of about 256 KiB, so deflate gets long inputs
-    // without a second copy of the whole picture.
-    const int zeilenJeBlock = int(std::max<std::size_t>(1, (256 * 1024) / rgbZeile));
-    if (!komprimiert) {
-        std::string daten(rgbZeile * std::size_t(bild.Hoehe), '\0');
-        for (int y = 0; y < bild.Hoehe; ++y) {
-            WandleZeile(bild.Zeile(y), bild.Breite, bild.BytesJePixel,
-                        reinterpret_cast<std::uint8_t*>(daten.data()) + std::size_t(y) * rgbZeile);
-        }
-        return daten;
+    std::string rgb(rgbZeile * std::size_t(bild.Hoehe), '\0');
+    for (int y = 0; y < bild.Hoehe; ++y) {
+        WandleZeile(bild.Zeile(y), bild.Breite, bild.BytesJePixel,
+                    reinterpret_cast<std::uint8_t*>(rgb.data()) + std::size_t(y) * rgbZeile);
     }
-    Verdichter verdichter;
-    std::vector<std::uint8_t> block(rgbZeile * std::size_t(zeilenJeBlock));
-    for (int y = 0; y < bild.Hoehe; y += zeilenJeBlock) {
-        const int zeilen = std::min(zeilenJeBlock, bild.Hoehe - y);
-        for (int i = 0; i < zeilen; ++i) {
-            WandleZeile(bild.Zeile(y + i), bild.Breite, bild.BytesJePixel, block.data() + std::size_t(i) * rgbZeile);
-        }
-        verdichter.Nimm({block.data(), rgbZeile * std::size_t(zeilen)});
+    if (komprimiert) {
+        return Komprimiere(rgb);
     }
-    return verdichter.Schliesse();
+    return rgb;
+}
+
+std::string BilddatenAnOrt(BmpBild& bild, bool komprimiert) {
+    // The rows follow each other without padding, so the picture is one long row.
+    const std::size_t pixel = std::size_t(bild.Breite) * std::size_t(bild.Hoehe);
+    WandleZeile(bild.Pixel.data(), int(pixel), bild.BytesJePixel, bild.Pixel.data());
+    const std::string_view rgb(reinterpret_cast<const char*>(bild.Pixel.data()), pixel * 3);
+    return komprimiert ? Komprimiere(rgb) : std::string(rgb);
 }
 
 std::string Bildkopf(int breite, int hoehe, int nummer, std::size_t laenge, bool komprimiert) {

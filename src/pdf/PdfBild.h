@@ -2,6 +2,7 @@
 
 // A picture as the PDF writer places and stores it.
 #include "BildPixel.h"
+#include "BmpDatei.h"
 
 #include <cstdint>
 #include <string>
@@ -22,6 +23,9 @@ Platzierung PlatziereBild(int breite, int hoehe, int seitenbreite, int seitenhoe
 // The picture's pixels as rows of red, green, blue bytes from top to bottom, without
 // padding; zlib-compressed when `komprimiert`.
 std::string Bilddaten(const BildPixel& bild, bool komprimiert);
+// The same, the pixels turned into red, green and blue where they lie, so no second copy
+// of the picture is made; the picture's pixels are used up, its memory stays.
+std::string BilddatenAnOrt(BmpBild& bild, bool komprimiert);
 
 // The picture object's dictionary up to and including the "stream" line.
 std::string Bildkopf(int breite, int hoehe, int nummer, std::size_t laenge, bool komprimiert);

@@ -140,6 +140,14 @@ TmachPDF::VorbereitetesBild TmachPDF::BereiteBildVor(const BildPixel& Bild, bool
     return {Bild.Breite, Bild.Hoehe, Compress, Bilddaten(Bild, Compress)};
 }
 
+TmachPDF::VorbereitetesBild TmachPDF::BereiteBildVor(BmpBild& Bild, bool Compress) {
+    if (!Bild.Ansicht().IstGueltig()) {
+        throw std::invalid_argument("TmachPDF::DrawImage: Bildpixel passen nicht zu Breite und Höhe");
+    }
+    const int breite = Bild.Breite, hoehe = Bild.Hoehe;
+    return {breite, hoehe, Compress, BilddatenAnOrt(Bild, Compress)};
+}
+
 void TmachPDF::DrawImage(int X, int Y, const BildPixel& Bild, double DpiX, double DpiY) {
     PruefeOffen("DrawImage");
     DrawImage(X, Y, BereiteBildVor(Bild, Compress), DpiX, DpiY);

@@ -10,6 +10,7 @@
 // while the document is open; EndDoc reads them back and removes them after the file
 // is written, and leaves them when it fails. File failures throw PdfDateiFehler.
 #include "BildPixel.h"
+#include "BmpDatei.h"
 #include "TPDFFont.h"
 
 #include <cstddef>
@@ -64,6 +65,9 @@ public:
         std::string Daten;
     };
     static VorbereitetesBild BereiteBildVor(const BildPixel& Bild, bool Compress);
+    // The same, converting the pixels where they lie: no copy is made, and the picture's
+    // pixels are used up; its memory stays with it for the next picture to be read into.
+    static VorbereitetesBild BereiteBildVor(BmpBild& Bild, bool Compress);
     void DrawImage(int X, int Y, const VorbereitetesBild& Bild, double DpiX, double DpiY);
 
     // The name of picture i's staging file.

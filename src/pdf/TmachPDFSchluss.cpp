@@ -7,7 +7,7 @@
 #include "PdfText.h"
 
 #include <array>
-#include <zlib.h>
+#include <libdeflate.h>
 
 namespace senvio {
 
@@ -27,11 +27,11 @@ constexpr std::size_t GroessteZwischendatei = std::size_t(1) << 31;
 } // namespace
 
 std::uint32_t TmachPDF::Pruefsumme(std::initializer_list<std::string_view> teile) {
-    uLong crc = crc32_z(0, nullptr, 0);
+    std::uint32_t crc = 0;
     for (const std::string_view teil : teile) {
-        crc = crc32_z(crc, reinterpret_cast<const Bytef*>(teil.data()), teil.size());
+        crc = libdeflate_crc32(crc, teil.data(), teil.size());
     }
-    return std::uint32_t(crc);
+    return crc;
 }
 
 void TmachPDF::SchreibeSchluss() {

@@ -1,8 +1,15 @@
 #include "output/Druckauftrag.h"
+#include "pdf/Bildvorlauf.h"
 #include "pdf/BmpDatei.h"
 #include "platform/Fehler.h"
 
 #include "pdf/PdfPruefung.h"
+
+#include <libdeflate.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <thread>
 
 namespace senvio {
 namespace {
@@ -117,6 +124,36 @@ TEST_F(DruckauftragTest, FehlerLassenDieAltePdfGanz) {
         EXPECT_EQ(fehler.art(), DateiFehler::Art::NichtErstellt);
         EXPECT_EQ(fehler.meldung(), "Datei " + m_auftrag.pdfDatei + " kann nicht erstellt werden");
     }
+    EXPECT_TRUE(Dateien().empty()) << "Zwischendateien geblieben";
+}
+
+// Memory runs out for the second page picture (libdeflate's allocator is the seam),
+// when the first is already staged. Nothing is left: no PDF, no half-written one
+// beside it, no staging file.
+TEST_F(DruckauftragTest, SeitenbildOhneSpeicherHinterlaesstKeineDatei) {
+    for (int seite = 1; seite <= 3; ++seite)
+        SchreibeSeite(seite, Einfarbig(40, 30, 1, 2, 3), 40, 30);
+    static std::thread::id hauptfaden;
+    static std::atomic<int> frei; // compressors the worker may still have
+    hauptfaden = std::this_thread::get_id();
+    frei = 1;
+    libdeflate_set_memory_allocator(
+        [](size_t n) { return std::this_thread::get_id() == hauptfaden || frei-- > 0 ? std::malloc(n) : nullptr; },
+        std::free);
+    Bildvorlauf einArbeiter(true, 1);
+    m_auftrag.vorlauf = &einArbeiter;
+    try {
+        ErstelleDiePDF(m_auftrag);
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const Fehler& fehler) {
+        EXPECT_EQ(fehler.meldung(), "Zu wenig Arbeitsspeicher, um die PDF-Datei zu komprimieren");
+    }
+    libdeflate_set_memory_allocator(std::malloc, std::free);
+    std::vector<std::string> ordner;
+    for (const auto& eintrag : fs::directory_iterator(m_ordner))
+        ordner.push_back(eintrag.path().filename().string());
+    std::sort(ordner.begin(), ordner.end());
+    EXPECT_EQ(ordner, (std::vector<std::string>{"Temp", "arbeit"}));
     EXPECT_TRUE(Dateien().empty()) << "Zwischendateien geblieben";
 }
 

@@ -308,6 +308,24 @@ TEST_F(Kartenrenderer, FehlenderTempOrdner) {
     EXPECT_FALSE(umgebung.vorrat);
 }
 
+// The files of a page are written while the next page is drawn; a page file that
+// cannot be written still ends the run there: the pages before it are whole, and no
+// file of a later page is written.
+TEST_F(Kartenrenderer, SeitendateiNichtErstellbarBeendetDenLauf) {
+    Fuelle(121);                                      // three pages
+    ASSERT_TRUE(QDir().mkpath(Datei("DINA4_2.bmp"))); // a folder where the page file goes
+    try {
+        Laufe(Ausgabeart::Doppelhuellen);
+        FAIL() << "kein Fehler";
+    } catch (const DateiFehler& f) {
+        EXPECT_EQ(f.meldung(), QStringLiteral("Datei %1 kann nicht erstellt werden").arg(Datei("DINA4_2.bmp")));
+    }
+    EXPECT_EQ(Dateien(),
+              QStringList({"BildNr1_1.bmp", "BildNr1_2.bmp", "BildNr2_1.bmp", "BildNr2_2.bmp", "BildNr3_1.bmp",
+                           "BildNr3_2.bmp", "BildNr4_1.bmp", "BildNr4_2.bmp", "DINA4_1.bmp"}));
+    EXPECT_FALSE(umgebung.vorrat);
+}
+
 TEST_F(Kartenrenderer, UnlesbareKartendatei) {
     Fuelle(1);
     // A file of a card this run does not write, put there by something else.

@@ -117,30 +117,37 @@ inline std::string Ressourcen(int nummer, int ersteSchrift, const std::string& b
            Zeilen({">>", "/Font << "}) + schriften + Zeilen({">>", ">>", "endobj"});
 }
 
-// The empty document on 612 × 792, compressed, made on 2024-01-01 at 12:00:00.
-// Objects: information 1, content 2 (zlib at its default level of no data: header 78 9C,
-// an empty fixed block, Adler-32 1) and its length 3, outlines 4, fonts 5 to 18, page
-// tree 19, resources 20, page 21, catalog 22. An offset is the sum of the line lengths
-// above its object, 10 for the header line.
-inline std::string LeeresDokument() {
+// The empty document on 612 × 792, compressed, made on 2024-01-01 at 12:00:00, whose
+// content stream holds the bytes `inhalt` (a zlib stream of no data; its bytes are the
+// compressor's). Objects: information 1, content 2 and its length 3, outlines 4, fonts
+// 5 to 18, page tree 19, resources 20, page 21, catalog 22. An offset is the sum of the
+// line lengths above its object, 10 for the header line; the numbers below hold for an
+// 8-byte stream, and the objects after it move by the stream's and its length's extra bytes.
+inline std::string LeeresDokument(std::string_view inhalt) {
+    const std::string laenge = std::to_string(inhalt.size());
     std::string text =
         Zeilen({"%PDF-1.4", "1 0 obj", "<<", "/Producer (Senvio)", "/Author (Senvio)",
                 "/CreationDate (D:20240101120000)", "/Creator (Senvio)", "/Keywords ()", "/Subject ()", "/Title ()",
                 "/ModDate ()", ">>", "endobj", "2 0 obj", "<< /Length 3 0 R", "/Filter [/FlateDecode]", " >>"}) +
-        Zeilen({"stream", std::string("\x78\x9C\x03\x00\x00\x00\x00\x01", 8) + "endstream", "endobj", "3 0 obj", "8",
-                "endobj", "4 0 obj", "<< /Type /Outlines", "/Count 0", ">>", "endobj"}) +
+        Zeilen({"stream", std::string(inhalt) + "endstream", "endobj", "3 0 obj", laenge, "endobj", "4 0 obj",
+                "<< /Type /Outlines", "/Count 0", ">>", "endobj"}) +
         Schriften(5) + Zeilen({"19 0 obj", "<< /Type /Pages", "/Kids [", "21 0 R", "]", "/Count 1", ">>", "endobj"}) +
         Ressourcen(20, 5, "") +
         Zeilen({"21 0 obj", "<< /Type /Page", "/Parent 19 0 R", "/MediaBox [ 0 0 612 792]", "/Contents 2 0 R",
                 "/Resources 20 0 R", ">>", "endobj", "22 0 obj", "<< /Type /Catalog", "/Pages 19 0 R",
                 "/Outlines 4 0 R", ">>", "endobj", "xref", "0 23", "0000000000 65535 f"});
+    const int mehrStrom = int(inhalt.size()) - 8, mehrLaenge = int(laenge.size()) - 1;
+    int objekt = 1;
     for (const int versatz : {10,   177,  268,  288,  339,  454,  574,  697,  824,  937,  1056,
                               1178, 1304, 1422, 1540, 1660, 1784, 1898, 2018, 2087, 2359, 2475}) {
         char zeile[24];
-        std::snprintf(zeile, sizeof zeile, "%010d 00000 n", versatz);
+        std::snprintf(zeile, sizeof zeile, "%010d 00000 n",
+                      versatz + (objekt > 2 ? mehrStrom : 0) + (objekt > 3 ? mehrLaenge : 0));
         text += Zeilen({zeile});
+        ++objekt;
     }
-    return text + Zeilen({"trailer", "<< /Size 23", "/Root 22 0 R", "/Info 1 0 R", ">>", "startxref", "2548", "%%EOF"});
+    return text + Zeilen({"trailer", "<< /Size 23", "/Root 22 0 R", "/Info 1 0 R", ">>", "startxref",
+                          std::to_string(2548 + mehrStrom + mehrLaenge), "%%EOF"});
 }
 
 // The file's /CreationDate set to that of LeeresDokument(), after checking it is 14 digits.
@@ -209,5 +216,14 @@ private:
     std::string m_bytes;
     std::vector<std::size_t> m_versaetze;
 };
+
+// The file is the empty document of LeeresDokument(), its content stream a whole zlib
+// stream of no data whose header 78 9C says: deflate, 32 KiB window, the default level.
+inline void PruefeLeeresDokument(const std::string& pfad) {
+    const PdfDatei datei(pfad, 1);
+    EXPECT_EQ(datei.Stream(2).substr(0, 2), "\x78\x9C");
+    EXPECT_EQ(Entpacke(datei.Stream(2)), "");
+    EXPECT_EQ(OhneDatum(datei.Bytes()), LeeresDokument(datei.Stream(2)));
+}
 
 } // namespace senvio::test
