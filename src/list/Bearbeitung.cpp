@@ -4,19 +4,6 @@
 
 namespace senvio {
 
-namespace {
-// Blanks only: a tab may separate columns of a name and stays.
-QString OhneRandBlanks(const QString& text) {
-    qsizetype anfang = 0;
-    qsizetype ende = text.size();
-    while (anfang < ende && text[anfang] == u' ')
-        ++anfang;
-    while (ende > anfang && text[ende - 1] == u' ')
-        --ende;
-    return text.mid(anfang, ende - anfang);
-}
-} // namespace
-
 int NaechsterPlatzhalter(int zaehler) {
     return zaehler >= 1 && zaehler < 4 ? zaehler + 1 : 1;
 }

@@ -1,11 +1,11 @@
 #include "ListenDatei.h"
 
 #include "platform/Fehler.h"
+#include "platform/GanzeDatei.h"
 #include "platform/Zeichensatz.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace senvio {
 
@@ -149,12 +149,7 @@ void LeseListendatei(const QString& pfad, SenderListe& liste) {
 void SchreibeListendatei(const QString& pfad, SenderListe& liste) {
     const bool unicode = BrauchtUnicode(liste);
     const QByteArray bytes = KodiereListe(liste.Zeilen(), unicode);
-    QSaveFile datei(pfad);
-    // Unbuffered: a write that stops short (a full disk) shows in write()'s result. A
-    // buffered write would meet it only while commit() flushes, and commit() would then
-    // put the cut file in place of the old one.
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || datei.write(bytes) != bytes.size() ||
-        !datei.commit()) {
+    if (!SchreibeGanzeDatei(pfad, bytes)) {
         throw DateiFehler::NichtErstellt(pfad);
     }
     liste.SetzeUnicode(unicode);

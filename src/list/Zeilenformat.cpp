@@ -41,15 +41,17 @@ QString MacheEinzeilig(const QString& text) {
             z == u'\r' || z == u'\n' || z == 11 || z == 12 || z == 0 || z == 0x85 || z == 0x2028 || z == 0x2029;
         zeile.append(ende ? QChar(u' ') : QChar(z));
     }
+    return OhneRandBlanks(zeile);
+}
+
+QString OhneRandBlanks(const QString& text) {
     qsizetype anfang = 0;
-    qsizetype schluss = zeile.size();
-    while (anfang < schluss && zeile[anfang] == u' ') {
+    qsizetype ende = text.size();
+    while (anfang < ende && text[anfang] == u' ')
         ++anfang;
-    }
-    while (schluss > anfang && zeile[schluss - 1] == u' ') {
-        --schluss;
-    }
-    return zeile.mid(anfang, schluss - anfang);
+    while (ende > anfang && text[ende - 1] == u' ')
+        --ende;
+    return text.mid(anfang, ende - anfang);
 }
 
 QString Praefix(qsizetype n) {

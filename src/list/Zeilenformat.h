@@ -38,6 +38,10 @@ QString BaueZeile(const QString& praefix, const QString& name, const QString& lo
 // blank, then blanks at both ends go. Tabs stay: they separate columns of a name.
 QString MacheEinzeilig(const QString& text);
 
+// The text without blanks at either end; blanks only: a tab may separate columns of a
+// name and stays.
+QString OhneRandBlanks(const QString& text);
+
 // The line with everything before the separator unchanged and a new logo path.
 QString MitNeuemLogo(const QString& zeile, const QString& logoPfad);
 

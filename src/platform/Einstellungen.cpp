@@ -1,10 +1,10 @@
 #include "Einstellungen.h"
 
+#include "GanzeDatei.h"
 #include "Zeichensatz.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <vector>
 
 namespace senvio {
@@ -267,10 +267,7 @@ bool SchreibeIniWert(const QString& datei, const QString& abschnitt, const QStri
     if (!neu) {
         return false;
     }
-    // Unbuffered: a full disk shows in write()'s result. QSaveFile's commit() does not
-    // notice a buffered write that fails while it flushes, and would rename the cut file.
-    QSaveFile ziel(datei);
-    return ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && ziel.write(*neu) == neu->size() && ziel.commit();
+    return SchreibeGanzeDatei(datei, *neu);
 }
 
 } // namespace senvio

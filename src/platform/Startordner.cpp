@@ -1,5 +1,6 @@
 #include "Startordner.h"
 
+#include "GanzeDatei.h"
 #include "Ordner.h"
 
 #include <QCommandLineParser>
@@ -39,11 +40,6 @@ bool LegeAn(const QString& pfad) {
     return QDir().mkpath(pfad);
 }
 
-bool SchreibeText(const QString& pfad, const QByteArray& text) {
-    QFile datei(pfad);
-    return datei.open(QIODevice::WriteOnly) && datei.write(text) == text.size() && datei.flush();
-}
-
 bool IstLeererOrdner(const QString& pfad) {
     return QDir(pfad).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
@@ -51,7 +47,8 @@ bool IstLeererOrdner(const QString& pfad) {
 // Fills the new program folder `ordner`; false on the first thing that fails.
 bool FuelleBenutzerordner(const ProgrammOrdner& ordner, const QString& hilfe) {
     const QString gruppe = ordner.logoWurzel + MeineLogos + u'/';
-    if (!LegeAn(ordner.listen) || !LegeAn(gruppe) || !SchreibeText(gruppe + LogoHinweisName, QByteArray(LogoHinweis)))
+    if (!LegeAn(ordner.listen) || !LegeAn(gruppe) ||
+        !SchreibeGanzeDatei(gruppe + LogoHinweisName, QByteArray(LogoHinweis)))
         return false;
     return hilfe.isEmpty() || !QFileInfo(hilfe).isFile() || QFile::copy(hilfe, ordner.hilfe);
 }

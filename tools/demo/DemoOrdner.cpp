@@ -6,12 +6,12 @@
 #include "list/Zeilenformat.h"
 #include "platform/Einstellungen.h"
 #include "platform/Fehler.h"
+#include "platform/GanzeDatei.h"
 #include "platform/Ordner.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstdio>
@@ -123,8 +123,7 @@ void SchreibeSendernamen(const ProgrammOrdner& ordner) {
         }
     }
     const QString pfad = ordner.listen + QStringLiteral("Sendernamen.txt");
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(text) != text.size() || !datei.commit()) {
+    if (!SchreibeGanzeDatei(pfad, text)) {
         throw DateiFehler::NichtErstellt(pfad);
     }
 }
