@@ -1,8 +1,13 @@
 #include "Ordner.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -71,6 +76,16 @@ bool LoescheDateien(const QString& maske) {
         allesWeg = allesWeg && !fehler;
     }
     return allesWeg;
+}
+
+QString BringeOrdnerAnOrt(QTemporaryDir& bau, const QString& ziel) {
+    QFile::setPermissions(bau.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                          QFileDevice::ExeOther);
+    if (std::rename(QFile::encodeName(bau.path()).constData(), QFile::encodeName(ziel).constData()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    bau.setAutoRemove(false);
+    return QString();
 }
 
 } // namespace senvio

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTemporaryDir;
+
 // The program folder and everything below it. The program folder is the working
 // directory at start; every folder value below ends with "/" unless its name says
 // otherwise (the temporary and logo copies folders are used as "folder" + "/name").
@@ -39,5 +41,10 @@ OrdnerPruefung PruefeUndLegeOrdnerAn(const ProgrammOrdner& ordner);
 // without regard to case; "*.*" matches every name, with or without a dot.
 // Returns true when everything that matched is gone.
 bool LoescheDateien(const QString& maske);
+
+// Puts a folder made beside its place (`bau`) into place at `ziel`, readable for all:
+// rename() is atomic and also replaces an empty folder. Empty on success, else the
+// system's reason; on success `bau` is no longer removed.
+QString BringeOrdnerAnOrt(QTemporaryDir& bau, const QString& ziel);
 
 } // namespace senvio

@@ -8,9 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 namespace senvio {
 
@@ -116,7 +113,7 @@ BenutzerordnerEinrichtung RichteBenutzerordnerEin(const QString& heimordner, con
         return e;
     }
 
-    // Put together beside its place; rename() then also replaces an empty folder.
+    // Put together beside its place and renamed into it, which also replaces an empty folder.
     const QString ort = info.isDir() ? info.canonicalFilePath() : ziel;
     const QString eltern = QFileInfo(ort).absolutePath();
     const QString kannNicht = QStringLiteral("Kann den Programmordner %1 nicht anlegen").arg(ziel);
@@ -129,14 +126,10 @@ BenutzerordnerEinrichtung RichteBenutzerordnerEin(const QString& heimordner, con
         e.fehler = kannNicht + u'.';
         return e;
     }
-    QFile::setPermissions(bau.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                          QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                          QFileDevice::ExeOther);
-    if (std::rename(QFile::encodeName(bau.path()).constData(), QFile::encodeName(ort).constData()) != 0) {
-        e.fehler = kannNicht + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+    if (const QString grund = BringeOrdnerAnOrt(bau, ort); !grund.isEmpty()) {
+        e.fehler = kannNicht + QStringLiteral(": ") + grund;
         return e;
     }
-    bau.setAutoRemove(false);
     e.ordner = ziel;
     e.angelegt = true;
     return e;

@@ -13,9 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 namespace senvio::demo {
 
@@ -142,16 +139,10 @@ void KopiereHilfe(const ProgrammOrdner& ordner, const QString& hilfe) {
     }
 }
 
-// rename() replaces an empty folder, so an existing empty "ziel" is fine too.
+// An existing empty "ziel" is replaced too.
 void BringeAnOrt(QTemporaryDir& bau, const QString& ziel) {
-    QFile::setPermissions(bau.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                          QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                          QFileDevice::ExeOther);
-    if (std::rename(QFile::encodeName(bau.path()).constData(), QFile::encodeName(ziel).constData()) != 0) {
-        throw Fehler(
-            QStringLiteral("Kann %1 nicht anlegen: %2").arg(ziel, QString::fromLocal8Bit(std::strerror(errno))));
-    }
-    bau.setAutoRemove(false);
+    if (const QString grund = BringeOrdnerAnOrt(bau, ziel); !grund.isEmpty())
+        throw Fehler(QStringLiteral("Kann %1 nicht anlegen: %2").arg(ziel, grund));
 }
 
 } // namespace
