@@ -12,6 +12,7 @@
 //   With a folder, the program folder is made there and kept, e.g. for a profiler.
 
 #include "Benchlogos.h"
+#include "Kindlauf.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,14 +21,9 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -41,46 +37,19 @@ struct Messung {
     double spitzeMiB = 0;
 };
 
-// Runs the program once with SENVIO_ZEITEN=1 and reads its stage times from stderr;
-// wait4 gives this one child's peak memory.
+// Runs the program once with SENVIO_ZEITEN=1 and reads its stage times from stderr.
 Messung MissLauf(const std::vector<std::string>& argumente) {
-    int rohr[2];
-    if (pipe(rohr) != 0)
+    const Kindlauf lauf = StarteUndMiss(argumente, {"SENVIO_ZEITEN=1"});
+    if (!lauf.erfolgreich) {
+        std::fprintf(stderr, "senvio-druck ist gescheitert:\n%s\n", lauf.fehlerausgabe.c_str());
         std::exit(1);
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t kind = fork();
-    if (kind == 0) {
-        dup2(rohr[1], STDERR_FILENO);
-        const int nichts = open("/dev/null", O_WRONLY);
-        dup2(nichts, STDOUT_FILENO);
-        close(rohr[0]);
-        setenv("SENVIO_ZEITEN", "1", 1);
-        std::vector<char*> argv;
-        for (const std::string& a : argumente)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
     }
-    close(rohr[1]);
-    std::string fehler;
-    char puffer[4096];
-    for (ssize_t n; (n = read(rohr[0], puffer, sizeof puffer)) > 0;)
-        fehler.append(puffer, std::size_t(n));
-    close(rohr[0]);
-    int status = 0;
-    rusage nutzung{};
-    wait4(kind, &status, 0, &nutzung);
     Messung m;
-    m.gesamtMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    m.spitzeMiB = double(nutzung.ru_maxrss) / 1024.0;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "senvio-druck ist gescheitert:\n%s\n", fehler.c_str());
-        std::exit(1);
-    }
+    m.gesamtMs = lauf.ms;
+    m.spitzeMiB = lauf.spitzeMiB;
     const QRegularExpression zeiten(
         QStringLiteral("eintraege_ms=([0-9.]+) dateien_ms=([0-9.]+) pdf_ms=([0-9.]+) lauf_ms=([0-9.]+)"));
-    const QRegularExpressionMatch treffer = zeiten.match(QString::fromStdString(fehler));
+    const QRegularExpressionMatch treffer = zeiten.match(QString::fromStdString(lauf.fehlerausgabe));
     if (treffer.hasMatch()) {
         m.eintraegeMs = treffer.captured(1).toDouble();
         m.dateienMs = treffer.captured(2).toDouble();
