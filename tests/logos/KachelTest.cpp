@@ -51,7 +51,7 @@ TEST(KachelBild, EinpassenRundetUndZentriert) {
 }
 
 TEST(KachelBild, LogoMitUmkehrendemRahmen) {
-    const QImage kachel = ErstelleKachelbild(SkaliereKachellogo(Einfarbig(200, 100, Qt::red)));
+    const QImage kachel = ErstelleKachelbild(SkaliereKachellogo({Einfarbig(200, 100, Qt::red)}));
     ASSERT_EQ(kachel.size(), QSize(96, 96));
     // Rows 84 to 239 of 324 are red: 24.9 to 71.1 of 96.
     EXPECT_EQ(kachel.pixelColor(48, 48), QColor(Qt::red));
