@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "TestDateien.h"
 #include "pdf/PdfPruefung.h"
 
@@ -47,7 +49,8 @@ int PdfSeiten(const QString& pdf) {
 }
 
 // A list file of n entries in Windows-1252 with CR LF; every third entry has a logo
-// of its own in "Sender-Logos", the others none.
+// of its own in "Sender-Logos", the others none. Every sixth logo is white on a
+// transparent ground, the others coloured and half transparent.
 QByteArray Liste(int n, const QString& senderLogos) {
     QByteArray bytes;
     for (int i = 1; i <= n; ++i) {
@@ -55,13 +58,28 @@ QByteArray Liste(int n, const QString& senderLogos) {
         if (i % 3 == 0) {
             const QString logo = QStringLiteral("logo%1.png").arg(i);
             QImage bild(200, 100, QImage::Format_ARGB32);
-            bild.fill(QColor::fromHsv(i * 7 % 360, 255, 255, 200));
+            bild.fill(i % 6 == 0 ? QColor(Qt::transparent) : QColor::fromHsv(i * 7 % 360, 255, 255, 200));
+            for (int y = 20; y < 80 && i % 6 == 0; ++y)
+                for (int x = 60; x < 140; ++x)
+                    bild.setPixel(x, y, qRgb(255, 255, 255));
             EXPECT_TRUE(bild.save(senderLogos + logo));
             zeile += " #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\" + logo.toLatin1();
         }
         bytes += zeile + "\r\n";
     }
     return bytes;
+}
+
+// Pixels of the plate's dark grey in the rectangle, each channel within 12 of 0x3C.
+int Plattenpixel(const QImage& bild, const QRect& r) {
+    int anzahl = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb p = bild.pixel(x, y);
+            anzahl +=
+                std::abs(qRed(p) - 0x3C) <= 12 && std::abs(qGreen(p) - 0x3C) <= 12 && std::abs(qBlue(p) - 0x3C) <= 12;
+        }
+    return anzahl;
 }
 
 class DruckProgramm : public ::testing::Test {
@@ -120,8 +138,19 @@ TEST_F(DruckProgramm, JederModusSchreibtSeineDatei) {
         EXPECT_EQ(lauf.aus, datei + u'\n');
         if (QByteArray(endung) == "pdf") {
             PruefeSeitenbilder(datei, 2);
+            // Page 1 holds entries 1 to 60: ten light logos of about 1900 plate pixels each,
+            // and some grey at the edges of the letters; ten coloured ones on plates would double it.
+            const QImage seite(m_listen + QStringLiteral("Temp/DINA4_1.bmp"));
+            EXPECT_GT(Plattenpixel(seite, seite.rect()), 15000);
+            EXPECT_LT(Plattenpixel(seite, seite.rect()), 30000);
         } else {
-            EXPECT_EQ(QImage(datei).size(), QSize(478, 8 * 634));
+            // Entry i in card (i − 1) div 15, row (i − 1) mod 15: only the light logos lie on the plate.
+            const QImage bild(datei);
+            ASSERT_EQ(bild.size(), QSize(478, 8 * 634));
+            for (int i = 1; i <= 61; ++i) {
+                const int platte = Plattenpixel(bild, QRect(0, (i - 1) / 15 * 634 + (i - 1) % 15 * 41, 478, 41));
+                EXPECT_TRUE(i % 6 == 0 ? platte > 1500 : platte < 150) << i << ": " << platte;
+            }
         }
     }
     // The default mode is the double sleeves; the default program folder the working directory.
