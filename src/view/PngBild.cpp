@@ -191,14 +191,22 @@ Helligkeit ZaehleHelligkeit(const QImage& bild) {
         int x = 0;
 #ifdef __SSE2__
         // Four pixels at once: one byte comparison against (224, 224, 224, 128) gives
-        // four bits per pixel, all four set for an opaque near-white one.
+        // FF in every byte that reaches it; a pixel is opaque when its alpha byte is FF
+        // and opaque near-white when all four are. Each lane counts down by one per hit.
         const __m128i schwelle = _mm_set1_epi32(int(0x80E0E0E0u));
+        const __m128i alle = _mm_set1_epi32(-1);
+        __m128i deckendVier = _mm_setzero_si128(), weissVier = _mm_setzero_si128();
         for (; x + 4 <= breite; x += 4) {
             const __m128i vier = _mm_loadu_si128(reinterpret_cast<const __m128i*>(zeile + 4 * x));
-            const unsigned m = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(vier, schwelle), vier)));
-            deckend += __builtin_popcount(m & 0x8888u);
-            weiss += __builtin_popcount(m & (m >> 1) & (m >> 2) & (m >> 3) & 0x1111u);
+            const __m128i erreicht = _mm_cmpeq_epi8(_mm_max_epu8(vier, schwelle), vier);
+            deckendVier = _mm_add_epi32(deckendVier, _mm_srai_epi32(erreicht, 24));
+            weissVier = _mm_add_epi32(weissVier, _mm_cmpeq_epi32(erreicht, alle));
         }
+        alignas(16) qint32 d[4], w[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(d), deckendVier);
+        _mm_store_si128(reinterpret_cast<__m128i*>(w), weissVier);
+        deckend -= qint64(d[0]) + d[1] + d[2] + d[3];
+        weiss -= qint64(w[0]) + w[1] + w[2] + w[3];
 #endif
         for (; x < breite; ++x) {
             const uchar* p = zeile + 4 * x;
