@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "PngTestDateien.h"
 #include "TestDateien.h"
@@ -111,47 +112,25 @@ TEST(PngInterlace, Adam7FuelltJedesPixel) {
     }
 }
 
-// 100 pixels in two rows of 50 (so four at a time and two left over): `durchsichtig` of
-// (0, 0, 0, aDurch), then `hell` of the near-white colour hw at alpha 255, the rest red.
-// A light logo keeps its R, G, B, A; any other one decodes as DekodierePng gives it.
+// 100 pixels in two rows of 50 (four at a time and two left over): d of (0, 0, 0, a), h of
+// (w, 255, w), the rest red. A light logo keeps its alpha, any other decodes as before.
 TEST(PngHelligkeit, HellNurAbDenSchwellen) {
-    struct Fall {
-        const char* name;
-        int durchsichtig, hell;
-        bool erwartet;
-        int aDurch = 0;
-        uchar hw = 255;
-    };
-    const Fall faelle[] = {
-        {"weiß auf durchsichtig", 50, 50, true},
-        {"weiß auf deckendem Weiß", 0, 100, false},
-        {"19 % durchsichtig", 19, 81, false},
-        {"20 % durchsichtig", 20, 80, true},
-        {"78 % der deckenden weiß", 50, 39, false},
-        {"80 % der deckenden weiß", 50, 40, true},
-        {"Alpha 128 ist deckend", 20, 80, false, 128},
-        {"Alpha 127 ist durchsichtig", 20, 80, true, 127},
-        {"223 ist nicht nah an Weiß", 50, 50, false, 0, 223},
-        {"224 ist nah an Weiß", 50, 50, true, 0, 224},
-        {"bunt mit Durchsicht", 50, 0, false},
-        {"ganz durchsichtig", 100, 0, false},
-    };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.name);
+    const std::tuple<int, int, int, int, bool> faelle[] = {
+        {50, 50, 0, 255, true},  {0, 100, 0, 255, false}, {19, 81, 0, 255, false},   {20, 80, 0, 255, true},
+        {50, 39, 0, 255, false}, {50, 40, 0, 255, true},  {20, 80, 128, 255, false}, {20, 80, 127, 255, true},
+        {50, 50, 0, 223, false}, {50, 50, 0, 224, true},  {50, 0, 0, 255, false},    {100, 0, 0, 255, false}};
+    for (const auto& [d, h, a, w, hell] : faelle) {
+        SCOPED_TRACE(testing::Message() << d << " Alpha " << a << ", " << h << " hell (" << w << ")");
         PngVorlage v{.farbtyp = PNG_COLOR_TYPE_RGBA, .breite = 50, .zeilen = {{}, {}}};
         for (int i = 0; i < 100; ++i)
-            v.zeilen[size_t(i / 50)] += i < f.durchsichtig            ? Bytes({0, 0, 0, uchar(f.aDurch)})
-                                        : i < f.durchsichtig + f.hell ? Bytes({f.hw, 255, f.hw, 255})
-                                                                      : Bytes({200, 30, 40, 255});
-        const QByteArray png = SchreibePng(v);
-        const DekodiertesLogo logo = DekodiereLogo(png);
-        EXPECT_EQ(logo.hell, f.erwartet);
-        if (logo.hell) {
-            EXPECT_EQ(logo.bild.format(), QImage::Format_RGBA8888);
-            EXPECT_EQ(logo.bild.pixel(0, 0), qRgba(0, 0, 0, f.aDurch));
-            EXPECT_EQ(logo.bild.pixel(f.durchsichtig % 50, f.durchsichtig / 50), qRgba(f.hw, 255, f.hw, 255));
-        } else {
-            EXPECT_EQ(logo.bild, DekodierePng(png));
-        }
+            v.zeilen[size_t(i / 50)] += i < d       ? Bytes({0, 0, 0, uchar(a)})
+                                        : i < d + h ? Bytes({uchar(w), 255, uchar(w), 255})
+                                                    : Bytes({200, 30, 40, 255});
+        const DekodiertesLogo logo = DekodiereLogo(SchreibePng(v));
+        EXPECT_EQ(logo.hell, hell);
+        if (logo.hell)
+            EXPECT_EQ(logo.bild.pixel(0, 0), qRgba(0, 0, 0, a)) << logo.bild.format();
+        else
+            EXPECT_EQ(logo.bild, DekodierePng(SchreibePng(v)));
     }
 }
