@@ -8,3 +8,9 @@
 void LegeLogosAn(const QString& ordner, int anzahl);
 
 QString BenchLogoName(int nummer);
+
+// Logos made for dark television screens, four kinds in turn: white lettering on a
+// transparent ground; the same beside a coloured block; white lettering on an opaque
+// dark ground; near-white lettering with a faint dark shadow on a transparent ground.
+// Saved as "bildschirm0001.png", … in the folder (which ends with "/").
+void LegeBildschirmlogosAn(const QString& ordner, int anzahl);

@@ -11,8 +11,10 @@
 // 2. Every pixel is opaque: its alpha byte is FF.
 // 3. Decoding the same bytes again gives the same pixels, so no uninitialised
 //    memory reaches the picture (interlaced files fill their rows over seven passes).
-// 4. A picture of at most 2^16 pixels (any shape, 1 × 16384 included) also makes
-//    its logo tile: 96 × 96, Format_RGB32, every pixel opaque.
+// 4. DekodiereLogo decodes the same bytes: a logo that is not light is B itself, a
+//    light one keeps its alpha as Format_RGBA8888 of B's size.
+// 5. A picture of at most 2^16 pixels (any shape, 1 × 16384 included) also makes
+//    its logo tile, from the logo: 96 × 96, Format_RGB32, every pixel opaque.
 #include "Invariante.h"
 #include "logos/Kachelbild.h"
 #include "view/PngBild.h"
@@ -81,8 +83,12 @@ void PruefeDekodierung(const QByteArray& bytes) {
         }
     }
     Pruefe(DekodierePng(bytes) == bild, "zweites Dekodieren ergibt andere Pixel");
+    const DekodiertesLogo logo = DekodiereLogo(bytes);
+    Pruefe(logo.hell ? logo.bild.format() == QImage::Format_RGBA8888 && logo.bild.size() == bild.size()
+                     : logo.bild == bild,
+           "Logo anders dekodiert als das Bild");
     if (qint64(bild.width()) * bild.height() <= (1 << 16)) {
-        const QImage kachel = SkaliereKachellogo(bild);
+        const QImage kachel = SkaliereKachellogo(logo);
         Pruefe(kachel.size() == QSize(96, 96) && kachel.format() == QImage::Format_RGB32, "Kachel falsch bemessen");
         for (int y = 0; y < 96; ++y)
             for (int x = 0; x < 96; ++x)

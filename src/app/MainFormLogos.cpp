@@ -159,9 +159,9 @@ void TMainForm::KachelMausDruck(int tag, Qt::MouseButton taste) {
 
 void TMainForm::WaehleLogo(int tag) {
     const QString pfad = m_logoDateien[tag];
-    const QImage logo = LesePngDatei(pfad);
+    const DekodiertesLogo logo = LeseLogoDatei(pfad);
     // Refused before anything changes: the grid stays and the last pick holds.
-    if (logo.isNull()) {
+    if (logo.bild.isNull()) {
         Dialoge::Information(this, QStringLiteral("Das Logo \"") + QFileInfo(pfad).fileName() +
                                        QStringLiteral("\" kann nicht gelesen werden. Bitte wählen Sie ein anderes."));
         return;

@@ -2,7 +2,7 @@
 
 #include "platform/Fehler.h"
 #include "platform/Fensterrahmen.h"
-#include "view/PngBild.h"
+#include "view/Logobild.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -38,10 +38,10 @@ void TGrossImageForm::resizeEvent(QResizeEvent*) {
 }
 
 void TGrossImageForm::ZeigeLogo(const QString& pfad) {
-    const QImage logo = LesePngDatei(pfad);
-    if (logo.isNull())
+    const DekodiertesLogo logo = LeseLogoDatei(pfad);
+    if (logo.bild.isNull())
         throw Fehler(QStringLiteral("Das Logo \"") + pfad + QStringLiteral("\" kann nicht gelesen werden"));
-    Image1->SetzeBild(logo);
+    Image1->SetzeBild(LogoAufGrund(logo));
     setWindowTitle(QFileInfo(pfad).fileName());
     show();
     raise();

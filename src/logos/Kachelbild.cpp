@@ -65,12 +65,11 @@ QImage PasseBildEin(const QImage& bild, QSize kasten) {
     return ergebnis;
 }
 
-QImage SkaliereKachellogo(const QImage& logo) {
-    if (logo.isNull())
+QImage SkaliereKachellogo(const DekodiertesLogo& logo) {
+    if (logo.bild.isNull())
         return {};
-    // Outside the fitted area the work picture is plain white.
-    return SkaliereLanczosAufWeiss(PasseBildEin(logo, Arbeitsflaeche), QSize(KachelGroesse, KachelGroesse),
-                                   EingepassterBereich(logo.size(), Arbeitsflaeche));
+    return SkaliereLogoImKasten(logo, Arbeitsflaeche, EingepassterBereich(logo.bild.size(), Arbeitsflaeche),
+                                QSize(KachelGroesse, KachelGroesse));
 }
 
 QImage ErstelleKachelbild(const QImage& kachellogo) {
@@ -85,7 +84,7 @@ QImage ErstelleKachelbild(const QImage& kachellogo) {
 }
 
 QImage ErstelleLogoKachel(const QString& pfad) {
-    return ErstelleKachelbild(SkaliereKachellogo(LesePngDatei(pfad)));
+    return ErstelleKachelbild(SkaliereKachellogo(LeseLogoDatei(pfad)));
 }
 
 } // namespace senvio

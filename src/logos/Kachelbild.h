@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+#include "view/PngBild.h"
+
 // The picture of one logo tile.
 namespace senvio {
 
@@ -16,10 +18,10 @@ QRect EingepassterBereich(QSize bild, QSize kasten);
 // The picture stretched (nearest neighbour) into its fitted area of a white box.
 QImage PasseBildEin(const QImage& bild, QSize kasten);
 
-// The 96 × 96 picture of a decoded logo: fitted into 311 × 324 on white, then
-// squeezed to the square with the Lanczos filter. A null logo gives a null picture.
-// Uses no fonts, so it may run on any thread.
-QImage SkaliereKachellogo(const QImage& logo);
+// The 96 × 96 picture of a decoded logo: fitted into 311 × 324 on white (a light logo
+// on the dark plate filling that box), then squeezed to the square with the Lanczos
+// filter. A null logo gives a null picture. Uses no fonts, so it may run on any thread.
+QImage SkaliereKachellogo(const DekodiertesLogo& logo);
 
 // The tile of a scaled logo, or "FEHLER" in red for a null one; both get a frame
 // along x = 1, x = 95, y = 1 and y = 95 that inverts what lies beneath.

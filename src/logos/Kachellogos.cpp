@@ -26,7 +26,7 @@ struct Ablage {
 
 QImage Kachellogo(const QString& pfad) noexcept {
     try {
-        return SkaliereKachellogo(LesePngDatei(pfad));
+        return SkaliereKachellogo(LeseLogoDatei(pfad));
     } catch (...) {
         return {}; // out of memory: the tile says "FEHLER" like an unreadable file
     }

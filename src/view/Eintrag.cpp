@@ -50,13 +50,12 @@ void SetzePlatzhalterZaehler(const QString& logoPfad, int& zaehler) {
         zaehler = 0;
 }
 
-QImage MacheEintragslogo(const QImage& logo) {
-    // Outside the fitted picture the box is white: those rows need no resampling.
+QImage MacheEintragslogo(const DekodiertesLogo& logo) {
     const QSize kasten(140, 100);
-    const QSize groesse = EingepassteGroesse(logo.size(), kasten);
+    const QSize groesse = EingepassteGroesse(logo.bild.size(), kasten);
     const QRect inhalt(QPoint((kasten.width() - groesse.width()) / 2, (kasten.height() - groesse.height()) / 2),
                        groesse);
-    return SkaliereLanczosAufWeiss(PasseInKastenEin(logo, kasten, Qt::white), QSize(LogoBreite, LogoHoehe), inhalt);
+    return SkaliereLogoImKasten(logo, kasten, inhalt, QSize(LogoBreite, LogoHoehe));
 }
 
 namespace {
@@ -66,15 +65,15 @@ const QImage& PlatzhalterLogo(int k) {
     thread_local std::array<QImage, AnzahlPlatzhalterbilder> fertig;
     QImage& logo = fertig[size_t(k >= 0 && k < AnzahlPlatzhalterbilder ? k : 0)];
     if (logo.isNull())
-        logo = MacheEintragslogo(Platzhalterbild(k));
+        logo = MacheEintragslogo({Platzhalterbild(k)});
     return logo;
 }
 
 } // namespace
 
 QImage EintragslogoDerDatei(const QString& datei) {
-    const QImage bild = LesePngDatei(datei);
-    return bild.isNull() ? QImage() : MacheEintragslogo(bild);
+    const DekodiertesLogo logo = LeseLogoDatei(datei);
+    return logo.bild.isNull() ? QImage() : MacheEintragslogo(logo);
 }
 
 QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung) {

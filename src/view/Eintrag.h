@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include "view/PngBild.h"
+
 #include <functional>
 
 class QPainter;
@@ -51,8 +53,9 @@ void SetzePlatzhalterZaehler(const QString& logoPfad, int& zaehler);
 // the counter, a file that does not decode placeholder 0.
 QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung);
 
-// Fits a logo into a white 140 × 100 box and resamples it to 60 × 40.
-QImage MacheEintragslogo(const QImage& logo);
+// Fits a logo into a 140 × 100 box, white or for a light logo the dark plate, and
+// resamples it to 60 × 40.
+QImage MacheEintragslogo(const DekodiertesLogo& logo);
 
 // The item logo of an existing logo file, or a null picture when it does not decode.
 // Touches no shared state, so it runs on any thread.

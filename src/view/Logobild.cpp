@@ -37,6 +37,33 @@ QImage PasseInKastenEin(const QImage& bild, QSize kasten, const QColor& grund) {
     return ergebnis;
 }
 
+QImage LegeLogoInKasten(const DekodiertesLogo& logo, QSize kasten, QRect bereich) {
+    QImage ergebnis(kasten, QImage::Format_RGB32);
+    ergebnis.fill(Qt::white);
+    QPainter maler(&ergebnis);
+    if (logo.hell) {
+        const double rund = std::min(kasten.width(), kasten.height()) / 10.0;
+        maler.setRenderHint(QPainter::Antialiasing);
+        maler.setPen(Qt::NoPen);
+        maler.setBrush(QColor(Plattenfarbe));
+        maler.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(kasten)), rund, rund);
+    }
+    // A light logo keeps its alpha: the painter blends it over the plate.
+    if (!bereich.isEmpty() && !logo.bild.isNull())
+        maler.drawImage(bereich.topLeft(),
+                        logo.bild.scaled(bereich.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    return ergebnis;
+}
+
+QImage SkaliereLogoImKasten(const DekodiertesLogo& logo, QSize kasten, QRect bereich, QSize ziel) {
+    const QImage kastenbild = LegeLogoInKasten(logo, kasten, bereich);
+    return logo.hell ? SkaliereLanczos(kastenbild, ziel) : SkaliereLanczosAufWeiss(kastenbild, ziel, bereich);
+}
+
+QImage LogoAufGrund(const DekodiertesLogo& logo) {
+    return logo.hell ? LegeLogoInKasten(logo, logo.bild.size(), logo.bild.rect()) : logo.bild;
+}
+
 namespace {
 
 struct PixmanBildFrei {

@@ -5,6 +5,7 @@
 #include <csetjmp>
 #include <cstring>
 #include <png.h>
+#include <utility>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -169,9 +170,58 @@ void MischeUeberWeiss(QImage& bild) {
     }
 }
 
-} // namespace
+// What a light logo is made of: pixels with alpha below 128, the other pixels, and
+// those of them with R, G and B all at least 224.
+struct Helligkeit {
+    qint64 durchsichtig = 0;
+    qint64 deckend = 0;
+    qint64 weiss = 0;
 
-QImage DekodierePng(const QByteArray& bytes) {
+    bool IstHell() const {
+        return durchsichtig * 5 >= durchsichtig + deckend && deckend > 0 && weiss * 5 >= deckend * 4;
+    }
+};
+
+// Counts over the R, G, B, A bytes, before they are blended.
+Helligkeit ZaehleHelligkeit(const QImage& bild) {
+    const int breite = bild.width();
+    qint64 deckend = 0, weiss = 0;
+    for (int y = 0; y < bild.height(); ++y) {
+        const uchar* zeile = bild.constScanLine(y);
+        int x = 0;
+#ifdef __SSE2__
+        // Four pixels at once: one byte comparison against (224, 224, 224, 128) gives
+        // FF in every byte that reaches it; a pixel is opaque when its alpha byte is FF
+        // and opaque near-white when all four are. Each lane counts down by one per hit.
+        const __m128i schwelle = _mm_set1_epi32(int(0x80E0E0E0u));
+        const __m128i alle = _mm_set1_epi32(-1);
+        __m128i deckendVier = _mm_setzero_si128(), weissVier = _mm_setzero_si128();
+        for (; x + 4 <= breite; x += 4) {
+            const __m128i vier = _mm_loadu_si128(reinterpret_cast<const __m128i*>(zeile + 4 * x));
+            const __m128i erreicht = _mm_cmpeq_epi8(_mm_max_epu8(vier, schwelle), vier);
+            deckendVier = _mm_add_epi32(deckendVier, _mm_srai_epi32(erreicht, 24));
+            weissVier = _mm_add_epi32(weissVier, _mm_cmpeq_epi32(erreicht, alle));
+        }
+        alignas(16) qint32 d[4], w[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(d), deckendVier);
+        _mm_store_si128(reinterpret_cast<__m128i*>(w), weissVier);
+        deckend -= qint64(d[0]) + d[1] + d[2] + d[3];
+        weiss -= qint64(w[0]) + w[1] + w[2] + w[3];
+#endif
+        for (; x < breite; ++x) {
+            const uchar* p = zeile + 4 * x;
+            if (p[3] >= 128) {
+                ++deckend;
+                weiss += p[0] >= 224 && p[1] >= 224 && p[2] >= 224;
+            }
+        }
+    }
+    return {qint64(breite) * bild.height() - deckend, deckend, weiss};
+}
+
+// The decoded R, G, B, A bytes as Format_RGBA8888; null for anything that is not a
+// decodable PNG within the caps.
+QImage DekodiereRgba(const QByteArray& bytes) {
     const auto* daten = reinterpret_cast<const png_byte*>(bytes.constData());
     if (bytes.size() < 8 || png_sig_cmp(daten, 0, 8) != 0) {
         return {};
@@ -190,7 +240,7 @@ QImage DekodierePng(const QByteArray& bytes) {
     if (!kopfGelesen) {
         return {};
     }
-    QImage bild(int(kopf.breite), int(kopf.hoehe), QImage::Format_RGB32);
+    QImage bild(int(kopf.breite), int(kopf.hoehe), QImage::Format_RGBA8888);
     if (bild.isNull()) {
         return {};
     }
@@ -200,11 +250,17 @@ QImage DekodierePng(const QByteArray& bytes) {
     if (!FuehreAus(leser.png, [&] { LiesZeilen(leser.png, bild, kopf.durchgaenge); })) {
         return {};
     }
-    MischeUeberWeiss(bild);
     return bild;
 }
 
-QImage LesePngDatei(const QString& pfad) {
+// Blends in place; the bytes then are those of Format_RGB32.
+QImage GemischtUeberWeiss(QImage bild) {
+    MischeUeberWeiss(bild);
+    bild.reinterpretAsFormat(QImage::Format_RGB32);
+    return bild;
+}
+
+QImage LiesDatei(const QString& pfad) {
     // Only a plain file: a pipe or a device could feed bytes without end.
     const QFileInfo info(pfad);
     if (!info.isFile() || info.size() > GroesstePngDatei) {
@@ -218,7 +274,35 @@ QImage LesePngDatei(const QString& pfad) {
     if (datei.error() != QFileDevice::NoError) {
         return {};
     }
-    return DekodierePng(bytes);
+    return DekodiereRgba(bytes);
+}
+
+DekodiertesLogo AlsLogo(QImage rgba) {
+    if (rgba.isNull())
+        return {};
+    if (ZaehleHelligkeit(rgba).IstHell())
+        return {std::move(rgba), true};
+    return {GemischtUeberWeiss(std::move(rgba)), false};
+}
+
+} // namespace
+
+DekodiertesLogo DekodiereLogo(const QByteArray& bytes) {
+    return AlsLogo(DekodiereRgba(bytes));
+}
+
+DekodiertesLogo LeseLogoDatei(const QString& pfad) {
+    return AlsLogo(LiesDatei(pfad));
+}
+
+QImage DekodierePng(const QByteArray& bytes) {
+    QImage bild = DekodiereRgba(bytes);
+    return bild.isNull() ? bild : GemischtUeberWeiss(std::move(bild));
+}
+
+QImage LesePngDatei(const QString& pfad) {
+    QImage bild = LiesDatei(pfad);
+    return bild.isNull() ? bild : GemischtUeberWeiss(std::move(bild));
 }
 
 } // namespace senvio

@@ -14,6 +14,22 @@ inline constexpr int GroessteSeitePng = 16384;
 inline constexpr qint64 GroesstePixelzahlPng = qint64(1) << 25;
 inline constexpr qint64 GroesstePngDatei = qint64(64) << 20;
 
+// A decoded logo and what decoding found out about it. A light logo, white or nearly
+// so on a transparent ground (made for dark television screens), keeps its
+// transparency so that it can be blended over a dark plate: `bild` is then
+// Format_RGBA8888, not premultiplied. Every other logo comes blended over white as
+// Format_RGB32, the picture DekodierePng gives.
+struct DekodiertesLogo {
+    QImage bild;
+    bool hell = false;
+};
+
+// Light: at least 20 % of the pixels have alpha below 128, and of the others, of which
+// there is at least one, at least 80 % have R, G and B all at least 224. Counted on the
+// decoded samples before any blending, while decoding, so it costs a drawing nothing.
+DekodiertesLogo DekodiereLogo(const QByteArray& bytes);
+DekodiertesLogo LeseLogoDatei(const QString& pfad);
+
 // Decodes PNG bytes into an opaque picture (QImage::Format_RGB32), every pixel blended
 // over white. Every colour type and bit depth, palettes with transparency and Adam7
 // interlacing are read; 16-bit samples are rounded to 8 bits. Gamma and colour

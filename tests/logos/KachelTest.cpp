@@ -1,9 +1,12 @@
 // Tile positions, the scroll range and the tile picture, with values worked out by hand.
+#include "logos/GrossImageForm.h"
 #include "logos/Kachelbild.h"
 #include "logos/Kachelgeometrie.h"
+#include "view/Logobild.h"
 
 #include "TestDateien.h"
 
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -51,7 +54,7 @@ TEST(KachelBild, EinpassenRundetUndZentriert) {
 }
 
 TEST(KachelBild, LogoMitUmkehrendemRahmen) {
-    const QImage kachel = ErstelleKachelbild(SkaliereKachellogo(Einfarbig(200, 100, Qt::red)));
+    const QImage kachel = ErstelleKachelbild(SkaliereKachellogo({Einfarbig(200, 100, Qt::red)}));
     ASSERT_EQ(kachel.size(), QSize(96, 96));
     // Rows 84 to 239 of 324 are red: 24.9 to 71.1 of 96.
     EXPECT_EQ(kachel.pixelColor(48, 48), QColor(Qt::red));
@@ -87,6 +90,25 @@ TEST(KachelBild, FehlendeUndKaputteDateiZeigenFehler) {
     EXPECT_GT(rot, 20);
     EXPECT_EQ(fehler.pixelColor(48, 1), QColor(Qt::black));
     EXPECT_EQ(fehler.pixelColor(0, 0), QColor(Qt::white));
+}
+
+// A white logo on a transparent ground: the tile and the preview show it on the plate.
+TEST(KachelBild, HellesLogoAufDunklerPlatte) {
+    QTemporaryDir tmp;
+    const QString pfad = tmp.filePath(QStringLiteral("hell.png"));
+    QImage bild(200, 100, QImage::Format_ARGB32);
+    bild.fill(Qt::transparent);
+    QPainter(&bild).fillRect(80, 30, 40, 40, Qt::white);
+    ASSERT_TRUE(bild.save(pfad));
+    // The plate fills the 311 × 324 box around rows 84 to 239 (24.9 to 71.1 of 96).
+    const QImage kachel = ErstelleLogoKachel(pfad);
+    EXPECT_EQ(kachel.pixel(48, 10), Plattenfarbe);
+    // The preview: the logo at its own size on the plate, its corners rounded by 10.
+    TGrossImageForm gross;
+    gross.ZeigeLogo(pfad);
+    const QImage vorschau = gross.Image1->Bild();
+    EXPECT_EQ(vorschau.pixel(40, 50), Plattenfarbe);
+    EXPECT_EQ(vorschau.pixelColor(0, 0), QColor(Qt::white));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "TestDateien.h"
 #include "view/Eintrag.h"
+#include "view/Logobild.h"
 
 #include <QTemporaryDir>
 
@@ -18,11 +19,12 @@ protected:
         ASSERT_TRUE(m_tmp.isValid());
         for (int i = 0; i < 6; ++i) {
             // 300 × 120 with a transparent border and a gradient: scaling shows in every pixel.
+            // The last is white within the border, a light logo: it lies on the dark plate.
             QImage bild(300, 120, QImage::Format_ARGB32);
             bild.fill(Qt::transparent);
             for (int y = 10; y < 110; ++y)
                 for (int x = 10; x < 290; ++x)
-                    bild.setPixel(x, y, qRgba(x * 255 / 300, 40 * i, y * 2, 100 + y));
+                    bild.setPixel(x, y, i == 5 ? qRgb(255, 255, 255) : qRgba(x * 255 / 300, 40 * i, y * 2, 100 + y));
             dateien.append(m_tmp.filePath(QStringLiteral("%1.png").arg(i)));
             ASSERT_TRUE(bild.save(dateien.back()));
         }
@@ -59,6 +61,7 @@ TEST_F(LogosVorab, VorlaufVonEinerPositionUndAbbruch) {
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(logos.Hole(10 * i, dateien[i]), EintragslogoDerDatei(dateien[i])) << i;
     }
+    EXPECT_EQ(EintragslogoDerDatei(dateien[5]).pixel(30, 3), Plattenfarbe); // above the logo's rows 22 to 77
     // Given up after one: the workers stop without anyone asking for the rest.
     Logovorbereitung logos(auftraege, 15);
     EXPECT_FALSE(logos.Hole(0, dateien[0]).isNull());

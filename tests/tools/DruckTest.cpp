@@ -3,10 +3,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 #include "TestDateien.h"
 #include "pdf/PdfPruefung.h"
@@ -47,7 +51,8 @@ int PdfSeiten(const QString& pdf) {
 }
 
 // A list file of n entries in Windows-1252 with CR LF; every third entry has a logo
-// of its own in "Sender-Logos", the others none.
+// of its own in "Sender-Logos", the others none. Every sixth logo is white on a
+// transparent ground, the others coloured and half transparent.
 QByteArray Liste(int n, const QString& senderLogos) {
     QByteArray bytes;
     for (int i = 1; i <= n; ++i) {
@@ -55,13 +60,26 @@ QByteArray Liste(int n, const QString& senderLogos) {
         if (i % 3 == 0) {
             const QString logo = QStringLiteral("logo%1.png").arg(i);
             QImage bild(200, 100, QImage::Format_ARGB32);
-            bild.fill(QColor::fromHsv(i * 7 % 360, 255, 255, 200));
+            bild.fill(i % 6 == 0 ? QColor(Qt::transparent) : QColor::fromHsv(i * 7 % 360, 255, 255, 200));
+            if (i % 6 == 0)
+                QPainter(&bild).fillRect(60, 20, 80, 60, Qt::white);
             EXPECT_TRUE(bild.save(senderLogos + logo));
             zeile += " #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\" + logo.toLatin1();
         }
         bytes += zeile + "\r\n";
     }
     return bytes;
+}
+
+// Pixels of the plate's dark grey in the rows, each channel within 12 of 0x3C.
+int Plattenpixel(const QImage& bild, int oben, int hoehe) {
+    int anzahl = 0;
+    for (int y = oben; y < oben + hoehe; ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            const QRgb p = bild.pixel(x, y);
+            anzahl += std::max({std::abs(qRed(p) - 0x3C), std::abs(qGreen(p) - 0x3C), std::abs(qBlue(p) - 0x3C)}) <= 12;
+        }
+    return anzahl;
 }
 
 class DruckProgramm : public ::testing::Test {
@@ -120,8 +138,15 @@ TEST_F(DruckProgramm, JederModusSchreibtSeineDatei) {
         EXPECT_EQ(lauf.aus, datei + u'\n');
         if (QByteArray(endung) == "pdf") {
             PruefeSeitenbilder(datei, 2);
+            // Page 1 holds entries 1 to 60: ten plates of about 1900 pixels, and grey edges of letters.
+            const QImage seite(m_listen + QStringLiteral("Temp/DINA4_1.bmp"));
+            EXPECT_NEAR(Plattenpixel(seite, 0, seite.height()), 20000, 5000);
         } else {
-            EXPECT_EQ(QImage(datei).size(), QSize(478, 8 * 634));
+            // Entry i in card (i − 1) div 15, row (i − 1) mod 15: only the light logos lie on the plate.
+            const QImage bild(datei);
+            ASSERT_EQ(bild.size(), QSize(478, 8 * 634));
+            for (int i = 1; i <= 61; ++i) // about 1900 for a plate, under 70 for the grey edges of letters
+                EXPECT_EQ(Plattenpixel(bild, (i - 1) / 15 * 634 + (i - 1) % 15 * 41, 41) > 1000, i % 6 == 0) << i;
         }
     }
     // The default mode is the double sleeves; the default program folder the working directory.

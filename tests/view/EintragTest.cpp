@@ -1,6 +1,7 @@
 // One entry measured and drawn: logo place, text place, shortening, tabs, placeholders.
 #include "view/Eintrag.h"
 #include "TestDateien.h"
+#include "view/Logobild.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -180,6 +181,32 @@ TEST_F(Eintrag, LogoAusDemProgrammordnerUeberDasToken) {
     const QImage logo = Eintragslogo(QStringLiteral("    1   = ZDF") + rotesLogo, umgebung);
     EXPECT_EQ(logo.pixelColor(30, 20), QColor(255, 0, 0));
     EXPECT_EQ(umgebung.platzhalterZaehler, 0);
+}
+
+// White on a transparent ground lies on the dark plate filling the box; white on its own
+// white ground and a coloured logo with transparency are drawn as before, on white.
+TEST_F(Eintrag, HellesLogoAufDunklerPlatte) {
+    const auto logo = [&](const char* name, QSize groesse, QColor grund, QColor zeichen) {
+        QImage bild(groesse, QImage::Format_ARGB32);
+        bild.fill(grund);
+        QPainter(&bild).fillRect(QRect(30, 30, 40, 40), zeichen);
+        EXPECT_TRUE(bild.save(umgebung.programmOrdner + QLatin1String(name)));
+        return Eintragslogo(QStringLiteral("    1   = X #png#") + umgebung.programmOrdner + QLatin1String(name),
+                            umgebung);
+    };
+    // 100 × 100 fills columns 20 to 119 of the box, the white square 50 to 89 and rows
+    // 30 to 69: in 60 × 40 columns 21.4 to 38.1 and rows 12 to 27.6.
+    const QImage platte = logo("hell.png", {100, 100}, Qt::transparent, Qt::white);
+    EXPECT_GE(PixelMitFarbe(platte, QColor(Plattenfarbe)), 120); // 5 % of 60 × 40
+    for (const QPoint p : {QPoint(5, 20), QPoint(55, 20), QPoint(30, 4), QPoint(30, 36)})
+        EXPECT_LE(std::abs(qGray(platte.pixel(p)) - 0x3C), 2) << p.x() << "," << p.y();
+    EXPECT_GE(qGray(platte.pixel(30, 20)), 250);
+    EXPECT_GT(qGray(platte.pixel(0, 0)), 0x3C + 40); // the plate's corners are rounded
+    EXPECT_EQ(PixelMitFarbe(logo("weiss.png", {100, 100}, Qt::white, Qt::white), Weiss), 60 * 40);
+    // 200 × 80 fits to 140 × 56 at row 22.
+    const QImage bunt = logo("bunt.png", {200, 80}, QColor(0, 0, 255, 60), QColor(255, 0, 0, 200));
+    const QImage vorher = PasseInKastenEin(LesePngDatei(umgebung.programmOrdner + "bunt.png"), {140, 100}, Weiss);
+    EXPECT_EQ(bunt, SkaliereLanczosAufWeiss(vorher, {60, 40}, QRect(0, 22, 140, 56)));
 }
 
 } // namespace

@@ -88,7 +88,7 @@ TEST(Lanczos, KanteBleibtAmRichtigenOrt) {
 
 TEST(Lanczos, EintragslogoEinesBreitenLogos) {
     // Rows 43 to 56 of the 140 × 100 box become rows 17.2 to 22.8 of 40.
-    const QImage logo = MacheEintragslogo(Einfarbig(1000, 100, Rot));
+    const QImage logo = MacheEintragslogo({Einfarbig(1000, 100, Rot)});
     ASSERT_EQ(logo.size(), QSize(LogoBreite, LogoHoehe));
     EXPECT_EQ(logo.pixelColor(30, 13), Weiss);
     // The band is under 6 rows high, so its middle takes a little of the white around it.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "PngTestDateien.h"
 #include "TestDateien.h"
@@ -108,5 +109,28 @@ TEST(PngInterlace, Adam7FuelltJedesPixel) {
             erwartet.push_back(x == 5 && y == 3 ? Farbe{177, 157, 127} : Farbe{20 * x, 20 * y, 0});
         }
         EXPECT_EQ(Zeile(bild, y), erwartet) << "Zeile " << y;
+    }
+}
+
+// 100 pixels in two rows of 50 (four at a time and two left over): d of (0, 0, 0, a), h of
+// (w, 255, w), the rest red. A light logo keeps its alpha, any other decodes as before.
+TEST(PngHelligkeit, HellNurAbDenSchwellen) {
+    const std::tuple<int, int, int, int, bool> faelle[] = {
+        {50, 50, 0, 255, true},  {0, 100, 0, 255, false}, {19, 81, 0, 255, false},   {20, 80, 0, 255, true},
+        {50, 39, 0, 255, false}, {50, 40, 0, 255, true},  {20, 80, 128, 255, false}, {20, 80, 127, 255, true},
+        {50, 50, 0, 223, false}, {50, 50, 0, 224, true},  {50, 0, 0, 255, false},    {100, 0, 0, 255, false}};
+    for (const auto& [d, h, a, w, hell] : faelle) {
+        SCOPED_TRACE(testing::Message() << d << " Alpha " << a << ", " << h << " hell (" << w << ")");
+        PngVorlage v{.farbtyp = PNG_COLOR_TYPE_RGBA, .breite = 50, .zeilen = {{}, {}}};
+        for (int i = 0; i < 100; ++i)
+            v.zeilen[size_t(i / 50)] += i < d       ? Bytes({0, 0, 0, uchar(a)})
+                                        : i < d + h ? Bytes({uchar(w), 255, uchar(w), 255})
+                                                    : Bytes({200, 30, 40, 255});
+        const DekodiertesLogo logo = DekodiereLogo(SchreibePng(v));
+        EXPECT_EQ(logo.hell, hell);
+        if (logo.hell)
+            EXPECT_EQ(logo.bild.pixel(0, 0), qRgba(0, 0, 0, a)) << logo.bild.format();
+        else
+            EXPECT_EQ(logo.bild, DekodierePng(SchreibePng(v)));
     }
 }
