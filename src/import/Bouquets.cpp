@@ -136,18 +136,20 @@ QString OhneProzentkodierung(QStringView text) {
     return ergebnis;
 }
 
-// The file a reference names by `FROM BOUQUET "datei"`: nothing when it names none,
-// an empty text when the name is no bare file name (then it is treated as missing).
+// The file a reference names by `FROM BOUQUET "datei"`; nothing when it names none.
 std::optional<QString> GenannteDatei(QStringView referenz) {
     constexpr QStringView von = u"FROM BOUQUET \"";
     const qsizetype i = referenz.indexOf(von, 0, Qt::CaseInsensitive);
     if (i < 0)
         return std::nullopt;
     const QStringView rest = referenz.sliced(i + von.size());
-    const QStringView name = rest.first(std::max<qsizetype>(rest.indexOf(u'"'), 0));
-    const bool blank =
-        name == u"." || name == u".." || name.contains(u'/') || name.contains(u'\\') || name.contains(QChar(0));
-    return blank ? QString() : name.toString();
+    return rest.first(std::max<qsizetype>(rest.indexOf(u'"'), 0)).toString();
+}
+
+// Only a bare file name is read: a set cannot reach outside its folder.
+bool IstDateiname(const QString& name) {
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !name.contains(u'\\') &&
+           !name.contains(QChar(0));
 }
 
 // One bouquet file: its "#NAME" and its "#SERVICE" lines, each with the
@@ -228,7 +230,7 @@ private:
             m_fund.hinweise.append(Hinweis("Das Bouquet „%1“ ist zu tief verschachtelt und wird übersprungen.", datei));
             return std::nullopt;
         }
-        const std::optional<QByteArray> bytes = datei.isEmpty() ? std::nullopt : m_lies(datei);
+        const std::optional<QByteArray> bytes = IstDateiname(datei) ? m_lies(datei) : std::nullopt;
         if (!bytes) {
             m_fund.hinweise.append(Hinweis("Das Bouquet „%1“ fehlt und wird übersprungen.", datei));
             return std::nullopt;
@@ -294,7 +296,7 @@ private:
         const auto gefunden = m_alternativen.constFind(datei);
         if (gefunden != m_alternativen.cend())
             return *gefunden;
-        const std::optional<QByteArray> bytes = datei.isEmpty() ? std::nullopt : m_lies(datei);
+        const std::optional<QByteArray> bytes = IstDateiname(datei) ? m_lies(datei) : std::nullopt;
         const QString name = bytes ? Bereinigt(ZerlegeBouquet(*bytes).name) : QString();
         m_alternativen.insert(datei, name);
         return name;
@@ -329,23 +331,29 @@ private:
         }
     }
 
-    // `s:sid:ns:tsid:onid:stype:snum:src,"name"[,p:provider]…`: the name ends at the
-    // first quote that a comma or the line's end follows.
+    // `s:sid:ns:tsid:onid:stype:snum:src,"name"[,p:provider]…`: quotes in the name are
+    // not escaped, so it ends at the first quote that the line's end or a field such as
+    // ",p:" follows.
     void LiesLamedb5(const QStringList& zeilen) {
         for (const QString& zeile : zeilen) {
-            if (!zeile.startsWith(u"s:"))
+            const qsizetype komma = zeile.startsWith(u"s:") ? zeile.indexOf(u",\"") : -1;
+            if (komma < 0)
                 continue;
-            const qsizetype komma = zeile.indexOf(u",\"");
-            const auto schluessel =
-                SchluesselDerDatenbank(QStringView(zeile).sliced(2, std::max<qsizetype>(komma - 2, 0)));
-            if (komma < 0 || !schluessel)
+            const auto schluessel = SchluesselDerDatenbank(QStringView(zeile).sliced(2, komma - 2));
+            if (!schluessel)
                 continue;
             const QStringView rest = QStringView(zeile).sliced(komma + 2);
-            qsizetype ende = rest.indexOf(u"\",");
-            if (ende < 0)
-                ende = rest.endsWith(u'"') ? rest.size() - 1 : rest.size();
-            m_datenbank.insert(*schluessel, rest.first(ende).toString());
+            qsizetype ende = rest.indexOf(u'"');
+            while (ende >= 0 && !NameEndetHier(rest, ende))
+                ende = rest.indexOf(u'"', ende + 1);
+            m_datenbank.insert(*schluessel, rest.first(ende < 0 ? rest.size() : ende).toString());
         }
+    }
+
+    static bool NameEndetHier(QStringView rest, qsizetype quote) {
+        const QStringView danach = rest.sliced(quote + 1);
+        return danach.isEmpty() || danach == u"," ||
+               (danach.size() >= 3 && danach[0] == u',' && danach[1].isLetter() && danach[2] == u':');
     }
 
     const BouquetDateizugriff& m_lies;
