@@ -92,6 +92,8 @@ std::optional<QStringView> NachSchluesselwort(QStringView zeile, QLatin1StringVi
 
 // A name as the list takes it: without broadcast emphasis codes, in one line.
 QString Bereinigt(QStringView name) {
+    if (!name.contains(QChar(0x86)) && !name.contains(QChar(0x87)))
+        return MacheEinzeilig(name.toString());
     QString ohne;
     ohne.reserve(name.size());
     for (const QChar z : name)
@@ -139,7 +141,7 @@ QString OhneProzentkodierung(QStringView text) {
 // The file a reference names by `FROM BOUQUET "datei"`; nothing when it names none.
 std::optional<QString> GenannteDatei(QStringView referenz) {
     constexpr QStringView von = u"FROM BOUQUET \"";
-    const qsizetype i = referenz.indexOf(von, 0, Qt::CaseInsensitive);
+    const qsizetype i = referenz.contains(u'"') ? referenz.indexOf(von, 0, Qt::CaseInsensitive) : -1;
     if (i < 0)
         return std::nullopt;
     const QStringView rest = referenz.sliced(i + von.size());
@@ -152,10 +154,28 @@ bool IstDateiname(const QString& name) {
            !name.contains(QChar(0));
 }
 
+// The lines of a text as views, ended as ImportZeilen ends them (CR LF, CR or LF):
+// a database of many thousand lines needs no string of its own per line.
+QList<QStringView> Zeilen(QStringView text) {
+    QList<QStringView> zeilen;
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' && text[i] != u'\n')
+            continue;
+        zeilen.append(text.sliced(anfang, i - anfang));
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        anfang = i + 1;
+    }
+    if (anfang < text.size())
+        zeilen.append(text.sliced(anfang));
+    return zeilen;
+}
+
 // One bouquet file: its "#NAME" and its "#SERVICE" lines, each with the
-// "#DESCRIPTION" that follows it. The views point into `zeilen`.
+// "#DESCRIPTION" that follows it. The views point into `text`.
 struct Bouquetdatei {
-    QStringList zeilen;
+    QString text;
     QStringView name;
     struct Eintrag {
         QStringView referenz;
@@ -166,10 +186,10 @@ struct Bouquetdatei {
 
 Bouquetdatei ZerlegeBouquet(const QByteArray& bytes) {
     Bouquetdatei d;
-    d.zeilen = ImportZeilen(ImportText(bytes));
+    d.text = ImportText(bytes);
     bool hatName = false;
-    for (const QString& zeile : std::as_const(d.zeilen)) {
-        const QStringView z = QStringView(zeile).trimmed();
+    for (const QStringView zeile : Zeilen(d.text)) {
+        const QStringView z = zeile.trimmed();
         if (const auto referenz = NachSchluesselwort(z, QLatin1StringView("#SERVICE"))) {
             d.eintraege.append({*referenz, std::nullopt});
         } else if (const auto text = NachSchluesselwort(z, QLatin1StringView("#DESCRIPTION"))) {
@@ -304,21 +324,25 @@ private:
 
     // The service names of "lamedb", or of "lamedb5" when "lamedb" holds none; read
     // when the first name is needed.
-    const QHash<Dienstschluessel, QString>& Datenbank() {
+    const QHash<Dienstschluessel, QStringView>& Datenbank() {
         if (m_datenbankGelesen)
             return m_datenbank;
         m_datenbankGelesen = true;
-        if (const std::optional<QByteArray> bytes = m_lies(QStringLiteral("lamedb")))
-            LiesLamedb(ImportZeilen(ImportText(*bytes)));
+        if (const std::optional<QByteArray> bytes = m_lies(QStringLiteral("lamedb"))) {
+            m_datenbankText = ImportText(*bytes);
+            LiesLamedb(Zeilen(m_datenbankText));
+        }
         if (m_datenbank.isEmpty())
-            if (const std::optional<QByteArray> bytes = m_lies(QStringLiteral("lamedb5")))
-                LiesLamedb5(ImportZeilen(ImportText(*bytes)));
+            if (const std::optional<QByteArray> bytes = m_lies(QStringLiteral("lamedb5"))) {
+                m_datenbankText = ImportText(*bytes);
+                LiesLamedb5(Zeilen(m_datenbankText));
+            }
         return m_datenbank;
     }
 
     // After "services": "sid:ns:tsid:onid:stype:snum", the name, "p:provider,…"; up to "end".
-    void LiesLamedb(const QStringList& zeilen) {
-        qsizetype i = zeilen.indexOf(QStringLiteral("services"));
+    void LiesLamedb(const QList<QStringView>& zeilen) {
+        qsizetype i = zeilen.indexOf(u"services");
         if (i < 0)
             return;
         for (++i; i < zeilen.size() && zeilen[i] != u"end"; ++i) {
@@ -334,19 +358,19 @@ private:
     // `s:sid:ns:tsid:onid:stype:snum:src,"name"[,p:provider]…`: quotes in the name are
     // not escaped, so it ends at the first quote that the line's end or a field such as
     // ",p:" follows.
-    void LiesLamedb5(const QStringList& zeilen) {
-        for (const QString& zeile : zeilen) {
+    void LiesLamedb5(const QList<QStringView>& zeilen) {
+        for (const QStringView zeile : zeilen) {
             const qsizetype komma = zeile.startsWith(u"s:") ? zeile.indexOf(u",\"") : -1;
             if (komma < 0)
                 continue;
-            const auto schluessel = SchluesselDerDatenbank(QStringView(zeile).sliced(2, komma - 2));
+            const auto schluessel = SchluesselDerDatenbank(zeile.sliced(2, komma - 2));
             if (!schluessel)
                 continue;
-            const QStringView rest = QStringView(zeile).sliced(komma + 2);
+            const QStringView rest = zeile.sliced(komma + 2);
             qsizetype ende = rest.indexOf(u'"');
             while (ende >= 0 && !NameEndetHier(rest, ende))
                 ende = rest.indexOf(u'"', ende + 1);
-            m_datenbank.insert(*schluessel, rest.first(ende < 0 ? rest.size() : ende).toString());
+            m_datenbank.insert(*schluessel, rest.first(ende < 0 ? rest.size() : ende));
         }
     }
 
@@ -361,7 +385,8 @@ private:
     QSet<QString> m_besucht;
     QSet<QString> m_gemeldet;
     QHash<QString, QString> m_alternativen;
-    QHash<Dienstschluessel, QString> m_datenbank;
+    QString m_datenbankText; // the views below point into it
+    QHash<Dienstschluessel, QStringView> m_datenbank;
     bool m_datenbankGelesen = false;
 };
 
@@ -373,8 +398,8 @@ bool IstBouquetDatei(QByteArrayView anfang) {
     if (anfang.startsWith("eDVB services /4/") || anfang.startsWith("eDVB services /5/"))
         return true;
     const QString text = QString::fromLatin1(anfang.first(std::min<qsizetype>(anfang.size(), 4096)));
-    for (const QString& zeile : ImportZeilen(text)) {
-        const QStringView z = QStringView(zeile).trimmed();
+    for (const QStringView zeile : Zeilen(text)) {
+        const QStringView z = zeile.trimmed();
         if (!z.isEmpty())
             return NachSchluesselwort(z, QLatin1StringView("#NAME")) ||
                    NachSchluesselwort(z, QLatin1StringView("#SERVICE"));
