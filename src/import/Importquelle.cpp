@@ -77,6 +77,8 @@ QList<QByteArrayView> AnfangsZeilen(QByteArrayView anfang, qsizetype hoechstens)
         const QByteArrayView zeile = anfang.first(ende).trimmed();
         if (!zeile.isEmpty())
             zeilen.append(zeile);
+        if (ende == anfang.size() && zeilen.size() > 1 && !zeile.isEmpty())
+            zeilen.removeLast(); // cut off where the start ends
         anfang = anfang.sliced(std::min(ende + 1, anfang.size()));
     }
     return zeilen;

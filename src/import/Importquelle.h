@@ -78,7 +78,8 @@ private:
 void NimmAuf(ImportFund& fund, ImportSender sender);
 
 // The non-empty lines at the start of a file (a UTF-8 byte-order mark skipped, blanks at
-// both ends cut), at most `hoechstens`: what the format checks look at.
+// both ends cut), at most `hoechstens`: what the format checks look at. A last line
+// without line end is left out when others come before it: the start may cut it off.
 QList<QByteArrayView> AnfangsZeilen(QByteArrayView anfang, qsizetype hoechstens = 100);
 
 // Reads a file of a bouquet set by its name (a bare file name, no folder). Nothing
