@@ -51,6 +51,21 @@ struct ImportFund {
 // valid UTF-8, else Windows-1252.
 QString ImportText(QByteArrayView bytes);
 
+// Calls `tu` with each line of the text, a view into it: ends at CR LF, CR or LF.
+template <typename Tu> void FuerJedeZeile(QStringView text, Tu&& tu) {
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' && text[i] != u'\n')
+            continue;
+        tu(text.sliced(anfang, i - anfang));
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        anfang = i + 1;
+    }
+    if (anfang < text.size())
+        tu(text.sliced(anfang));
+}
+
 // The lines of a text: ends at CR LF, CR or LF.
 QStringList ImportZeilen(const QString& text);
 

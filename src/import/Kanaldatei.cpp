@@ -78,8 +78,8 @@ ImportFund LeseKanaldatei(const QByteArray& bytes, const QString& dateiname) {
     ImportGruppen gruppen(fund);
     QString gruppe = QFileInfo(dateiname).fileName();
     qint64 nummer = 1;
-    for (const QString& zeile : ImportZeilen(ImportText(bytes))) {
-        const QStringView z = QStringView(zeile).trimmed();
+    FuerJedeZeile(ImportText(bytes), [&](QStringView zeile) {
+        const QStringView z = zeile.trimmed();
         if (z.startsWith(u':')) {
             // ":text" starts a group, ":@201 text" also sets the next number.
             QStringView rest = z.sliced(1);
@@ -95,11 +95,11 @@ ImportFund LeseKanaldatei(const QByteArray& bytes, const QString& dateiname) {
             const QString name = ImportName(rest);
             if (!name.isEmpty())
                 gruppe = name;
-            continue;
+            return;
         }
         const QList<QStringView> felder = z.split(u':');
         if (felder.size() < Felder)
-            continue;
+            return;
         ImportSender sender;
         sender.name = LangerName(felder[Name]);
         sender.nummer = nummer <= std::numeric_limits<int>::max() ? int(nummer) : 0;
@@ -110,7 +110,7 @@ ImportFund LeseKanaldatei(const QByteArray& bytes, const QString& dateiname) {
         const bool radio = FuehrendeZahl(felder[Vpid], 2) <= 1;
         sender.gruppen.append(gruppen.Index(gruppe, radio));
         NimmAuf(fund, std::move(sender));
-    }
+    });
     return fund;
 }
 
