@@ -1,6 +1,7 @@
 #include "import/Wiedergabeliste.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 // An entry is "#EXTINF:<duration>[ key=value]*,<display name>", then other "#" lines,
 // then the stream address that ends it. Lines are parsed as views: a playlist of an
@@ -36,12 +37,18 @@ public:
         m_gelesen = true;
         m_titel = titel;
         m_namen.clear();
+        QSet<QString> gesehen; // from the 16th name on: searching the list would take quadratic time
         while (!titel.isEmpty()) {
             const qsizetype ende = titel.indexOf(u';');
             const QString name = ImportName(titel.first(ende < 0 ? titel.size() : ende));
-            if (!name.isEmpty() && !m_namen.contains(name))
-                m_namen.append(name);
             titel = ende < 0 ? QStringView() : titel.sliced(ende + 1);
+            if (name.isEmpty() || (m_namen.size() < 16 ? m_namen.contains(name) : gesehen.contains(name)))
+                continue;
+            m_namen.append(name);
+            if (m_namen.size() == 16)
+                gesehen = QSet<QString>(m_namen.cbegin(), m_namen.cend());
+            else if (m_namen.size() > 16)
+                gesehen.insert(name);
         }
         return m_namen;
     }
