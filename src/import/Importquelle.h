@@ -54,16 +54,17 @@ QString ImportText(QByteArrayView bytes);
 // Calls `tu` with each line of the text, a view into it: ends at CR LF, CR or LF.
 template <typename Tu> void FuerJedeZeile(QStringView text, Tu&& tu) {
     qsizetype anfang = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r' && text[i] != u'\n')
-            continue;
-        tu(text.sliced(anfang, i - anfang));
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        anfang = i + 1;
+    qsizetype lf = -1; // the next LF, searched again only once passed: a file of CR alone stays linear
+    while (anfang < text.size()) {
+        if (lf < anfang) {
+            lf = text.indexOf(u'\n', anfang);
+            lf = lf < 0 ? text.size() : lf;
+        }
+        const qsizetype cr = text.sliced(anfang, lf - anfang).indexOf(u'\r');
+        const qsizetype ende = cr < 0 ? lf : anfang + cr;
+        tu(text.sliced(anfang, ende - anfang));
+        anfang = (cr < 0 || ende + 1 == lf) ? lf + 1 : ende + 1;
     }
-    if (anfang < text.size())
-        tu(text.sliced(anfang));
 }
 
 // The lines of a text: ends at CR LF, CR or LF.

@@ -23,8 +23,8 @@ struct Eintrag {
     bool radio = false;
 };
 
-bool IstSchluessel(QStringView schluessel, const char* name) {
-    return schluessel.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+template <qsizetype N> bool IstSchluessel(QStringView schluessel, const char (&name)[N]) {
+    return schluessel.size() == N - 1 && schluessel.compare(QLatin1String(name, N - 1), Qt::CaseInsensitive) == 0;
 }
 
 // The names of a group-title ("A;B"), each once. Most entries name the groups of the
