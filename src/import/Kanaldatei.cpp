@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 
@@ -107,6 +108,7 @@ ImportFund LeseKanaldatei(const QByteArray& bytes, const QString& dateiname) {
         sender.referenz = felder[Quelle].toString();
         for (const Feld feld : {Sid, Nid, Tid, Vpid})
             sender.referenz.append(u':').append(felder[feld]);
+        // A video PID of 0 or 1 (or none at all) means a channel without picture.
         const bool radio = FuehrendeZahl(felder[Vpid], 2) <= 1;
         sender.gruppen.append(gruppen.Index(gruppe, radio));
         NimmAuf(fund, std::move(sender));
