@@ -1,28 +1,88 @@
 #include "import/Importquelle.h"
 
+#include "list/Zeilenformat.h"
 #include "platform/Zeichensatz.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace senvio {
 
 QString ImportText(QByteArrayView bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
-    return IstGueltigesUtf8(bytes) ? QString::fromUtf8(bytes) : VonWindows1252(bytes.data(), bytes.size());
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? VonWindows1252(bytes.data(), bytes.size()) : text;
 }
 
 QStringList ImportZeilen(const QString& text) {
     QStringList zeilen;
-    qsizetype anfang = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r' && text[i] != u'\n')
-            continue;
-        zeilen.append(text.mid(anfang, i - anfang));
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        anfang = i + 1;
+    FuerJedeZeile(text, [&zeilen](QStringView zeile) { zeilen.append(zeile.toString()); });
+    return zeilen;
+}
+
+QString ImportName(QStringView roh) {
+    roh = roh.trimmed();
+    // Most names need no more than that: taken over in one piece.
+    const bool glatt = std::none_of(roh.begin(), roh.end(), [](QChar z) {
+        const char16_t c = z.unicode();
+        return c < 32 || c == 0x85 || c == 0x86 || c == 0x87 || c == 0x2028 || c == 0x2029;
+    });
+    if (glatt)
+        return roh.toString();
+    QString name;
+    name.reserve(roh.size());
+    for (const QChar z : roh) {
+        if (z.unicode() != 0x86 && z.unicode() != 0x87)
+            name.append(z);
     }
-    if (anfang < text.size())
-        zeilen.append(text.mid(anfang));
+    return MacheEinzeilig(name.trimmed());
+}
+
+int PositiveZahl(QStringView text) {
+    if (text.isEmpty() || text.size() > 9)
+        return 0;
+    int zahl = 0;
+    for (const QChar z : text) {
+        if (z < u'0' || z > u'9')
+            return 0;
+        zahl = zahl * 10 + (z.unicode() - u'0');
+    }
+    return zahl;
+}
+
+int ImportGruppen::Index(const QString& name, bool radio) {
+    QHash<QString, int>& index = m_index[radio ? 1 : 0];
+    const auto stelle = index.constFind(name);
+    if (stelle != index.constEnd())
+        return *stelle;
+    m_fund.gruppen.append(ImportGruppe{name, radio, 0});
+    return index[name] = int(m_fund.gruppen.size() - 1);
+}
+
+void NimmAuf(ImportFund& fund, ImportSender sender) {
+    for (const int g : sender.gruppen)
+        ++fund.gruppen[g].anzahl;
+    fund.sender.append(std::move(sender));
+}
+
+QList<QByteArrayView> AnfangsZeilen(QByteArrayView anfang, qsizetype hoechstens) {
+    if (anfang.startsWith("\xEF\xBB\xBF"))
+        anfang = anfang.sliced(3);
+    QList<QByteArrayView> zeilen;
+    while (!anfang.isEmpty() && zeilen.size() < hoechstens) {
+        qsizetype ende = 0;
+        while (ende < anfang.size() && anfang[ende] != '\r' && anfang[ende] != '\n')
+            ++ende;
+        const QByteArrayView zeile = anfang.first(ende).trimmed();
+        if (!zeile.isEmpty())
+            zeilen.append(zeile);
+        if (ende == anfang.size() && zeilen.size() > 1 && !zeile.isEmpty())
+            zeilen.removeLast(); // cut off where the start ends
+        anfang = anfang.sliced(std::min(ende + 1, anfang.size()));
+    }
     return zeilen;
 }
 
