@@ -90,18 +90,6 @@ std::optional<QStringView> NachSchluesselwort(QStringView zeile, QLatin1StringVi
     return std::nullopt;
 }
 
-// A name as the list takes it: without broadcast emphasis codes, in one line.
-QString Bereinigt(QStringView name) {
-    if (!name.contains(QChar(0x86)) && !name.contains(QChar(0x87)))
-        return MacheEinzeilig(name.toString());
-    QString ohne;
-    ohne.reserve(name.size());
-    for (const QChar z : name)
-        if (z != QChar(0x86) && z != QChar(0x87))
-            ohne.append(z);
-    return MacheEinzeilig(ohne);
-}
-
 int Hexziffer(QChar z) {
     const char16_t c = z.unicode();
     if (c >= u'0' && c <= u'9')
@@ -154,21 +142,11 @@ bool IstDateiname(const QString& name) {
            !name.contains(QChar(0));
 }
 
-// The lines of a text as views, ended as ImportZeilen ends them (CR LF, CR or LF):
-// a database of many thousand lines needs no string of its own per line.
+// The lines of a text as views: a database of many thousand lines needs no string of
+// its own per line.
 QList<QStringView> Zeilen(QStringView text) {
     QList<QStringView> zeilen;
-    qsizetype anfang = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r' && text[i] != u'\n')
-            continue;
-        zeilen.append(text.sliced(anfang, i - anfang));
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        anfang = i + 1;
-    }
-    if (anfang < text.size())
-        zeilen.append(text.sliced(anfang));
+    FuerJedeZeile(text, [&zeilen](QStringView zeile) { zeilen.append(zeile); });
     return zeilen;
 }
 
@@ -226,8 +204,8 @@ public:
             const std::optional<Bouquetdatei> bouquet = unter ? Besuche(*unter, 1) : std::nullopt;
             if (!bouquet)
                 continue;
-            const QString name = Bereinigt(bouquet->name);
-            m_fund.gruppen.append({name.isEmpty() ? Bereinigt(*unter) : name, radio, 0});
+            const QString name = ImportName(bouquet->name);
+            m_fund.gruppen.append({name.isEmpty() ? ImportName(*unter) : name, radio, 0});
             NimmEintraege(*bouquet, int(m_fund.gruppen.size() - 1), 1);
         }
     }
@@ -295,21 +273,21 @@ private:
                  const std::optional<QString>& alternativen) {
         if (e.beschreibung) {
             const qsizetype punkt = e.beschreibung->indexOf(QChar(0x2022));
-            const QString name = Bereinigt(punkt < 0 ? *e.beschreibung : e.beschreibung->first(punkt));
+            const QString name = ImportName(punkt < 0 ? *e.beschreibung : e.beschreibung->first(punkt));
             if (!name.isEmpty())
                 return name;
         }
         if (alternativen)
             return AlternativenName(*alternativen);
         if (f.anzahl >= 12) {
-            const QString name = Bereinigt(OhneProzentkodierung(f.letztes));
+            const QString name = ImportName(OhneProzentkodierung(f.letztes));
             if (!name.isEmpty())
                 return name;
         }
         if (typ == 4097 || typ == 5001 || typ == 5002 || f.anzahl < 7)
             return {};
         const auto schluessel = Schluessel(f.erste[3], f.erste[6], f.erste[4], f.erste[5]);
-        return schluessel ? Bereinigt(Datenbank().value(*schluessel)) : QString();
+        return schluessel ? ImportName(Datenbank().value(*schluessel)) : QString();
     }
 
     QString AlternativenName(const QString& datei) {
@@ -317,7 +295,7 @@ private:
         if (gefunden != m_alternativen.cend())
             return *gefunden;
         const std::optional<QByteArray> bytes = IstDateiname(datei) ? m_lies(datei) : std::nullopt;
-        const QString name = bytes ? Bereinigt(ZerlegeBouquet(*bytes).name) : QString();
+        const QString name = bytes ? ImportName(ZerlegeBouquet(*bytes).name) : QString();
         m_alternativen.insert(datei, name);
         return name;
     }

@@ -17,12 +17,6 @@ QString ImportText(QByteArrayView bytes) {
     return utf8.hasError() ? VonWindows1252(bytes.data(), bytes.size()) : text;
 }
 
-QStringList ImportZeilen(const QString& text) {
-    QStringList zeilen;
-    FuerJedeZeile(text, [&zeilen](QStringView zeile) { zeilen.append(zeile.toString()); });
-    return zeilen;
-}
-
 QString ImportName(QStringView roh) {
     roh = roh.trimmed();
     // Most names need no more than that: taken over in one piece.

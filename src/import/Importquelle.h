@@ -67,9 +67,6 @@ template <typename Tu> void FuerJedeZeile(QStringView text, Tu&& tu) {
     }
 }
 
-// The lines of a text: ends at CR LF, CR or LF.
-QStringList ImportZeilen(const QString& text);
-
 // A name as the readers hand it on: broadcast emphasis codes (U+0086, U+0087) removed,
 // white space at both ends cut, made single-line (MacheEinzeilig).
 QString ImportName(QStringView roh);
