@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang in build-fuzz/ and runs each for N seconds
-# (first argument, default 30). Seeds are written here, the growing corpus, crash
+# (first argument, default 20). Seeds are written here, the growing corpus, crash
 # files and logs stay in build-fuzz/, outside git. Exits non-zero when a target fails.
 set -euo pipefail
 
-sekunden="${1:-30}"
+sekunden="${1:-20}"
 wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bau="$wurzel/build-fuzz"
-ziele=(fuzz_listendatei fuzz_einstellungen fuzz_sendernamen fuzz_bmp fuzz_png)
+ziele=(fuzz_listendatei fuzz_einstellungen fuzz_sendernamen fuzz_bmp fuzz_png fuzz_wiedergabeliste fuzz_kanaldatei
+    fuzz_referenzliste)
 
 CC=clang-14 CXX=clang++-14 cmake -S "$wurzel" -B "$bau" -DSENVIO_FUZZ=ON -DSENVIO_TESTS=OFF >/dev/null
 cmake --build "$bau" -j2 --target "${ziele[@]}"
@@ -95,6 +96,24 @@ png("grau-1bit-trns.png", 10, 1, 1, 0, zeilen([b"\xac\x80"]), chunk(b"tRNS", str
 pixel = [[bytes([20 * x, 20 * y, 10 * (x + y), 40 * x]) for x in range(5)] for y in range(5)]
 png("rgba-adam7.png", 5, 5, 8, 6, adam7(pixel, 5, 5), interlace=1)
 PY
+}
+
+# Playlists: one with header, attributes and groups in UTF-8 with BOM and CR LF, a cable
+# router's plain file in Windows-1252.
+seeds_wiedergabeliste() {
+    local k="$1"
+    printf '\xef\xbb\xbf#EXTM3U\r\n#EXTINF:-1 tvg-id="eins.de" tvg-chno="1" tvg-logo=http://l/1.png group-title="Musik;Regional",Welle 90,3 "Nord"\r\n#EXTVLCOPT:x=y\r\nhttp://s/1\r\n#EXTINF:-1 tvg-name="Zwei" radio="true" group-title="Musik",\r\n#EXTGRP:Andere\r\nhttp://s/2\r\n#EXTINF:0,Ohne Adresse\r\n' >"$k/gruppen.m3u"
+    printf '#EXTINF:0,Welle K\xf6ln\nrtsp://192.168.178.1/?sat=1\n#EXTINF:0,Klassik\x00Radio\nrtsp://2\n' >"$k/router.m3u"
+}
+seeds_kanaldatei() {
+    local k="$1"
+    printf 'Vorab;Privat:12188:h:S19.2E:27500:0:0:0:0:17:1:1:0\n:@201 \xc3\x96\x66\x66\x65ntlich\nNDR 90,3,;ARD:12109:H:S19.2E:27500:0:2401:0:0:28411:1:1101:0\nDas Erste HD,ERSTE;ARD:11494:HC23M5O35P0S1:S19.2E:22000:5101=27:5102=deu@3:5104:0:10301:1:1019:0\r\n' >"$k/channels.conf"
+    printf ':Musik\nWelle|Nord:12109:H:S19.2E:27500:1:2402:0:0:28412:1:1101:0\n\xc2\x86\x42ild\xc2\x87+Ton,BT;X:11000:H:S19.2E:27500:5101+5102=2:0:0:0:5:1:1:0\nKurz:1\n' >"$k/gruppen.conf"
+}
+seeds_referenzliste() {
+    local k="$1"
+    printf '\xef\xbb\xbfNr;Name;Kennung\r\n3;Welle;Nord;1-1101-28412\r\n1;Das Erste HD;1-1019-10301\r\n2;Zwei;\r\n' >"$k/sender.txt"
+    printf '2;Arte\n1;S\xfc\x64west\n0;Null\n' >"$k/liste.chl"
 }
 
 fehler=0

@@ -1,6 +1,9 @@
 #include "import/Importquelle.h"
 
+#include "list/Zeilenformat.h"
 #include "platform/Zeichensatz.h"
+
+#include <algorithm>
 
 namespace senvio {
 
@@ -23,6 +26,61 @@ QStringList ImportZeilen(const QString& text) {
     }
     if (anfang < text.size())
         zeilen.append(text.mid(anfang));
+    return zeilen;
+}
+
+QString ImportName(QStringView roh) {
+    QString name;
+    name.reserve(roh.size());
+    for (const QChar z : roh) {
+        if (z.unicode() != 0x86 && z.unicode() != 0x87)
+            name.append(z);
+    }
+    return MacheEinzeilig(name.trimmed());
+}
+
+int PositiveZahl(QStringView text) {
+    if (text.isEmpty() || text.size() > 9)
+        return 0;
+    int zahl = 0;
+    for (const QChar z : text) {
+        if (z < u'0' || z > u'9')
+            return 0;
+        zahl = zahl * 10 + (z.unicode() - u'0');
+    }
+    return zahl;
+}
+
+int ImportGruppen::Index(const QString& name, bool radio) {
+    QHash<QString, int>& index = m_index[radio ? 1 : 0];
+    const auto stelle = index.constFind(name);
+    if (stelle != index.constEnd())
+        return *stelle;
+    m_fund.gruppen.append(ImportGruppe{name, radio, 0});
+    return index[name] = int(m_fund.gruppen.size() - 1);
+}
+
+void NimmAuf(ImportFund& fund, ImportSender sender) {
+    for (const int g : sender.gruppen)
+        ++fund.gruppen[g].anzahl;
+    fund.sender.append(std::move(sender));
+}
+
+QList<QByteArrayView> AnfangsZeilen(QByteArrayView anfang, qsizetype hoechstens) {
+    if (anfang.startsWith("\xEF\xBB\xBF"))
+        anfang = anfang.sliced(3);
+    QList<QByteArrayView> zeilen;
+    while (!anfang.isEmpty() && zeilen.size() < hoechstens) {
+        qsizetype ende = 0;
+        while (ende < anfang.size() && anfang[ende] != '\r' && anfang[ende] != '\n')
+            ++ende;
+        const QByteArrayView zeile = anfang.first(ende).trimmed();
+        if (!zeile.isEmpty())
+            zeilen.append(zeile);
+        if (ende == anfang.size() && zeilen.size() > 1 && !zeile.isEmpty())
+            zeilen.removeLast(); // cut off where the start ends
+        anfang = anfang.sliced(std::min(ende + 1, anfang.size()));
+    }
     return zeilen;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -52,6 +53,34 @@ QString ImportText(QByteArrayView bytes);
 
 // The lines of a text: ends at CR LF, CR or LF.
 QStringList ImportZeilen(const QString& text);
+
+// A name as the readers hand it on: broadcast emphasis codes (U+0086, U+0087) removed,
+// white space at both ends cut, made single-line (MacheEinzeilig).
+QString ImportName(QStringView roh);
+
+// A plain positive integer ("12", not "+12", "1.0" or "0"); 0 for anything else.
+int PositiveZahl(QStringView text);
+
+// The groups of a fund keyed by name and kind, in the order of first use: a TV group
+// "Musik" and a radio group "Musik" are two groups.
+class ImportGruppen {
+public:
+    explicit ImportGruppen(ImportFund& fund) : m_fund(fund) {}
+    // The group's index, made when it is new.
+    int Index(const QString& name, bool radio);
+
+private:
+    ImportFund& m_fund;
+    QHash<QString, int> m_index[2];
+};
+
+// Appends the channel to the fund and counts it in each of its groups.
+void NimmAuf(ImportFund& fund, ImportSender sender);
+
+// The non-empty lines at the start of a file (a UTF-8 byte-order mark skipped, blanks at
+// both ends cut), at most `hoechstens`: what the format checks look at. A last line
+// without line end is left out when others come before it: the start may cut it off.
+QList<QByteArrayView> AnfangsZeilen(QByteArrayView anfang, qsizetype hoechstens = 100);
 
 // Reads a file of a bouquet set by its name (a bare file name, no folder). Nothing
 // when it does not exist or cannot be read.
