@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -48,6 +49,8 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
         zeile->setCheckState(0, Qt::Checked);
         zeile->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         m_gruppen.append(zeile);
+        abschnitt->setText(1, QString::number(abschnitt->text(1).toLongLong() + gruppe.anzahl));
+        abschnitt->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
     if (fernsehen && radio && Gruppen->indexOfTopLevelItem(radio) < Gruppen->indexOfTopLevelItem(fernsehen))
         Gruppen->insertTopLevelItem(0, Gruppen->takeTopLevelItem(Gruppen->indexOfTopLevelItem(fernsehen)));
@@ -82,9 +85,12 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
     knoepfe->addWidget(abbrechen);
     spalte->addLayout(knoepfe);
 
+    // A section ticked or unticked changes every group in it: the total is counted once after all.
     connect(Gruppen, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* zeile, int spalte) {
-        if (spalte == 0 && m_gruppen.contains(zeile))
-            ZeigeSumme();
+        if (spalte != 0 || !zeile->parent() || m_summeFaellig)
+            return;
+        m_summeFaellig = true;
+        QTimer::singleShot(0, this, &ImportForm::ZeigeSumme);
     });
     ZeigeSumme();
 }
@@ -98,6 +104,7 @@ QList<bool> ImportForm::GruppenWahl() const {
 
 void ImportForm::WaehleGruppe(int gruppe, bool gewaehlt) {
     m_gruppen.at(gruppe)->setCheckState(0, gewaehlt ? Qt::Checked : Qt::Unchecked);
+    ZeigeSumme();
 }
 
 bool ImportForm::Anhaengen() const {
@@ -109,6 +116,7 @@ void ImportForm::SetzeAnhaengen(bool anhaengen) {
 }
 
 void ImportForm::ZeigeSumme() {
+    m_summeFaellig = false;
     const qsizetype gewaehlt = GewaehlteSender(m_fund, GruppenWahl());
     Summe->setText(QStringLiteral("Gewählt: %1 von %2 Sendern").arg(gewaehlt).arg(m_fund.sender.size()));
     OkKnopf->setEnabled(gewaehlt > 0);

@@ -39,6 +39,7 @@ private:
 
     const ImportFund& m_fund;
     QList<QTreeWidgetItem*> m_gruppen; // one row per group of the find
+    bool m_summeFaellig = false;
 };
 
 } // namespace senvio
