@@ -8,7 +8,7 @@ sekunden="${1:-20}"
 wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bau="$wurzel/build-fuzz"
 ziele=(fuzz_listendatei fuzz_einstellungen fuzz_sendernamen fuzz_bmp fuzz_png fuzz_wiedergabeliste fuzz_kanaldatei
-    fuzz_referenzliste)
+    fuzz_referenzliste fuzz_bouquets)
 
 CC=clang-14 CXX=clang++-14 cmake -S "$wurzel" -B "$bau" -DSENVIO_FUZZ=ON -DSENVIO_TESTS=OFF >/dev/null
 cmake --build "$bau" -j2 --target "${ziele[@]}"
@@ -114,6 +114,28 @@ seeds_referenzliste() {
     local k="$1"
     printf '\xef\xbb\xbfNr;Name;Kennung\r\n3;Welle;Nord;1-1101-28412\r\n1;Das Erste HD;1-1019-10301\r\n2;Zwei;\r\n' >"$k/sender.txt"
     printf '2;Arte\n1;S\xfc\x64west\n0;Null\n' >"$k/liste.chl"
+}
+# A bouquet set: a byte for TV, radio or both, then bouquets.tv, bouquets.radio,
+# userbouquet.a.tv, userbouquet.b.radio, alternatives.x.tv, lamedb, lamedb5, each
+# ended by byte FF.
+seeds_bouquets() {
+    local k="$1" v='#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET'
+    {
+        printf '\x02%s "userbouquet.a.tv" ORDER BY bouquet\r\n\xff' "$v"
+        printf '%s "userbouquet.b.radio" ORDER BY bouquet\n\xff' "$v"
+        printf '#NAME Favoriten\r\n#SERVICE 1:64:0:0:0:0:0:0:0:0::Nachrichten\r\n'
+        printf '#SERVICE 1:0:19:2B66:3F3:1:C00000:0:0:0:\r\n#DESCRIPTION Kanal Eins\xe2\x80\xa2Gruppe\r\n'
+        printf '#SERVICE: 1:0:1:A:B:1:C00000:0:0:0:\r\n#SERVICE 1:832:D:0:0:0:0:0:0:0:\r\n'
+        printf '#SERVICE 1:134:1:0:0:0:0:0:0:0:FROM BOUQUET "alternatives.x.tv" ORDER BY bouquet\r\n'
+        printf '#SERVICE 4097:0:1:0:0:0:0:0:0:0:http%%3a//x:Welle%%3a 1%%zz\r\n\xff'
+        printf '#NAME Radio\n#SERVICE 1:0:2:C:D:2:C00000:0:0:0:\n\xff#NAME Kanal \xc2\x86Drei\xc2\x87\n\xff'
+        printf 'eDVB services /4/\ntransponders\nend\nservices\n000a:00c00000:000b:0001:1:0\nKanal Zwei\np:Sender\nend\n\xff'
+    } >"$k/lamedb.bin"
+    {
+        printf '\x00%s "userbouquet.a.tv" ORDER BY bouquet\n%s "bouquets.tv" ORDER BY bouquet\n\xff\xff' "$v" "$v"
+        printf '#NAME A\n#SERVICE 1:0:1:C:D:2:C00000:0:0:0:\n%s "userbouquet.a.tv" ORDER BY bouquet\n\xff\xff\xff\xff' "$v"
+        printf 'eDVB services /5/\ns:000c:00c00000:000d:0002:2:0:0,"Welle \x22Nord\x22",p:Sender\n'
+    } >"$k/lamedb5.bin"
 }
 
 fehler=0

@@ -6,20 +6,33 @@
 // sub-bouquet files they name, "lamedb" or "lamedb5" for the service names.
 namespace senvio {
 
-// True for a file of such a set by its content: a bouquet file ("#NAME" or
-// "#SERVICE" lines) or a service database ("eDVB services /4/" or "/5/").
+// True for a file of such a set by its content: its first non-empty line is a
+// "#NAME" or "#SERVICE" line (a bouquet file), or it starts with "eDVB services /4/"
+// or "/5/" (a service database).
 bool IstBouquetDatei(QByteArrayView anfang);
 
 enum class BouquetWahl { Fernsehen, Radio, Beide };
 
 // Which bouquets a chosen file stands for: "bouquets.radio" and radio sub-bouquets
-// (".radio") mean the radio ones, "bouquets.tv" and TV sub-bouquets the TV ones,
-// anything else of the set (lamedb, an unknown name) both.
+// (".radio") mean the radio ones, "bouquets.tv" and TV sub-bouquets (".tv") the TV
+// ones, anything else of the set (lamedb, an unknown name) both. A folder in front of
+// the name does not count.
 BouquetWahl BouquetWahlDerDatei(const QString& dateiname);
 
 // Every chosen sub-bouquet in "bouquets.tv" / "bouquets.radio" order (TV first), one
-// group each, with one counter over all. Files are read through the access function;
-// a missing sub-bouquet is skipped and named in the notes.
+// group each, named by its "#NAME" or else its file name; sub-bouquets nested in one
+// count to its group. Files are read through the access function, each at most once.
+// A missing sub-bouquet, or a missing "bouquets.tv" / "bouquets.radio", is skipped
+// and named in the notes; so is a sub-bouquet named twice or nested too deep.
+//
+// Service references are `type:flags:stype:SID:TSID:ONID:NS:0:0:0:[path]:[name]`,
+// type and flags decimal, the rest hex. A marker (flags 64) is no channel; a marker
+// that takes a number (flags 256 as well, such as the invisible 832) is a placeholder.
+// A channel's name is its "#DESCRIPTION" up to "•", else the name field of its
+// reference (percent-decoded), else for alternatives (flags 128) the "#NAME" of their
+// file and for a broadcast service its name in "lamedb", or in "lamedb5" when
+// "lamedb" holds no services; empty when none is found. `nummer` stays 0: the order
+// is the numbering.
 ImportFund LeseBouquets(BouquetWahl wahl, const BouquetDateizugriff& lies);
 
 } // namespace senvio
