@@ -85,7 +85,8 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
         }
         HaengeNamenAn(liste, namen, zaehler);
         SchreibeListendatei(datei, liste);
-        aus << namen.size() << " Einträge importiert: " << datei << '\n';
+        aus << namen.size() << (namen.size() == 1 ? " Eintrag importiert: " : " Einträge importiert: ") << datei
+            << '\n';
         return 0;
     } catch (const Fehler& f) {
         fehler << "senvio-import: " << f.meldung() << '\n';
