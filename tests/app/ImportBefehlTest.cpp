@@ -46,9 +46,8 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))),
               astra + "    3   = Eins #png#Ohne Logo3.png\r\n    4   = (frei) #png#Ohne Logo4.png\r\n"
                       "    5   = Zwei #png#Ohne Logo1.png\r\n");
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 2);
-    EXPECT_EQ(haupt.Statuszeile(), Status(5, QStringLiteral("Astra")));
-    EXPECT_FALSE(haupt.ProgressBar1->isVisible());
+    EXPECT_EQ(std::tuple(haupt.Listbox1->AktuelleZeile(), haupt.Statuszeile(), haupt.ProgressBar1->isVisible()),
+              std::tuple(2, Status(5, QStringLiteral("Astra")), false));
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
 }
 
