@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace senvio {
 
 namespace {
@@ -24,6 +26,7 @@ Fehler ZuGross(const QString& pfad) {
 // the memory; nothing when it holds more than the limit.
 std::optional<QByteArray> LiesBegrenzt(QFile& datei, const std::function<void(qint64)>& gelesen = {}) {
     QByteArray bytes;
+    bytes.reserve(std::min(datei.size(), GroessteImportdatei) + Happen);
     for (;;) {
         const qint64 anfang = bytes.size();
         bytes.resize(anfang + Happen);
@@ -57,10 +60,19 @@ void HaengeFundAn(ImportFund& ziel, ImportFund&& fund) {
     }
 }
 
-ImportFund LeseDatei(const QString& pfad, const std::function<void(qint64)>& gelesen) {
+// One chosen file or folder: read by its reader, or, for a bouquet set, only the set's
+// folder and which bouquets it stands for: the set is read once for all its files.
+struct Quelle {
+    QString pfad;
+    QString bouquetOrdner;
+    BouquetWahl wahl = BouquetWahl::Beide;
+    ImportFund fund;
+};
+
+Quelle LeseQuelle(const QString& pfad, const std::function<void(qint64)>& gelesen) {
     const QFileInfo info(pfad);
     if (info.isDir())
-        return LeseBouquets(BouquetWahl::Beide, BouquetDateienIn(pfad));
+        return {pfad, QDir::cleanPath(info.absoluteFilePath()), BouquetWahl::Beide, {}};
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         throw DateiFehler::NichtGeoeffnet(pfad);
@@ -71,13 +83,13 @@ ImportFund LeseDatei(const QString& pfad, const std::function<void(qint64)>& gel
         throw ZuGross(pfad);
     const QString name = info.fileName();
     if (IstBouquetDatei(*bytes))
-        return LeseBouquets(BouquetWahlDerDatei(name), BouquetDateienIn(info.absolutePath()));
+        return {pfad, QDir::cleanPath(info.absolutePath()), BouquetWahlDerDatei(name), {}};
     if (IstWiedergabeliste(*bytes))
-        return LeseWiedergabeliste(*bytes, name);
+        return {pfad, {}, {}, LeseWiedergabeliste(*bytes, name)};
     if (IstKanaldatei(*bytes))
-        return LeseKanaldatei(*bytes, name);
+        return {pfad, {}, {}, LeseKanaldatei(*bytes, name)};
     if (IstReferenzliste(*bytes))
-        return LeseReferenzliste(*bytes, name);
+        return {pfad, {}, {}, LeseReferenzliste(*bytes, name)};
     throw Fehler(QStringLiteral("Das Format der Datei %1 ist unbekannt.").arg(pfad));
 }
 
@@ -125,12 +137,26 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
         if (fortschritt)
             fortschritt(bisher, std::max(gesamt, bisher));
     };
-    ImportFund fund;
+    // Several files of one bouquet set (all of its folder chosen) stand for the set once,
+    // where the first of them stands: TV, radio or both, as the files together say.
+    QList<Quelle> quellen;
     for (const QString& pfad : pfade) {
-        ImportFund teil = LeseDatei(pfad, gelesen);
-        if (teil.sender.isEmpty())
-            throw Fehler(QStringLiteral("In der Datei %1 wurden keine Sender gefunden.").arg(pfad));
-        HaengeFundAn(fund, std::move(teil));
+        Quelle quelle = LeseQuelle(pfad, gelesen);
+        const auto gleicherSatz = std::find_if(quellen.begin(), quellen.end(), [&](const Quelle& q) {
+            return !quelle.bouquetOrdner.isEmpty() && q.bouquetOrdner == quelle.bouquetOrdner;
+        });
+        if (gleicherSatz == quellen.end())
+            quellen.append(std::move(quelle));
+        else if (gleicherSatz->wahl != quelle.wahl)
+            gleicherSatz->wahl = BouquetWahl::Beide;
+    }
+    ImportFund fund;
+    for (Quelle& quelle : quellen) {
+        if (!quelle.bouquetOrdner.isEmpty())
+            quelle.fund = LeseBouquets(quelle.wahl, BouquetDateienIn(quelle.bouquetOrdner));
+        if (quelle.fund.sender.isEmpty())
+            throw Fehler(QStringLiteral("In der Datei %1 wurden keine Sender gefunden.").arg(quelle.pfad));
+        HaengeFundAn(fund, std::move(quelle.fund));
     }
     return fund;
 }

@@ -78,5 +78,12 @@ TEST(Import, DateienDieNichtGelesenWerden) {
     const BouquetDateizugriff lies = BouquetDateienIn(ordner.path());
     EXPECT_EQ(lies(u"bouquets.tv"_s), QByteArray("gross"));
     EXPECT_EQ(lies(u"bouquets.radio"_s), QByteArray("klein"));
+    // The files of one set chosen together are the set once: TV and radio.
+    test::Schreib(ordner.filePath(u"bouquets.tv"_s), "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"u.tv\"\n");
+    test::Schreib(ordner.filePath(u"u.tv"_s), "#NAME U\n#SERVICE 1:0:1:1:1:1:C00000:0:0:0:\n#DESCRIPTION Eins\n");
+    EXPECT_EQ(
+        ImportNamen(LeseImportquellen({ordner.filePath(u"u.tv"_s), ordner.path(), ordner.filePath(u"bouquets.tv"_s)}),
+                    {true}),
+        QStringList{u"Eins"_s});
     EXPECT_EQ(lies(u"../"_s + QFileInfo(ordner.path()).fileName() + u"/bouquets.radio"_s), std::nullopt);
 }
