@@ -65,6 +65,7 @@ void TMainForm::SenderlisteImportierenClick() {
     if (namen.isEmpty() || (!dialog.Anhaengen() && !BeginneNeueListe()))
         return;
 
+    const Sanduhr sanduhr;
     if (IstLogoModus())
         ZeigeListe();
     const int ersteNeue = int(m_liste.Anzahl());
