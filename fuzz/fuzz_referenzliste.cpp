@@ -1,4 +1,4 @@
-// Feeds any bytes to the reader of channel editor reference lists under a cable router's file name, and checks
+// Feeds any bytes to the reader of channel editor reference lists and checks
 // the invariants every fund keeps (ImportInvariante.h). The format check must not fail either.
 #include "ImportInvariante.h"
 #include "import/Referenzliste.h"

@@ -1,5 +1,5 @@
-// Feeds any bytes to the reader of M3U and M3U8 playlists under a cable router's file name, and checks
-// the invariants every fund keeps (ImportInvariante.h). The format check must not fail either.
+// Feeds any bytes to the reader of M3U and M3U8 playlists, under a file name that makes ungrouped entries radio,
+// and checks the invariants every fund keeps (ImportInvariante.h). The format check must not fail either.
 #include "ImportInvariante.h"
 #include "import/Wiedergabeliste.h"
 

@@ -3,6 +3,8 @@
 #include "list/Zeilenformat.h"
 #include "platform/Zeichensatz.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 
 namespace senvio {
@@ -10,26 +12,26 @@ namespace senvio {
 QString ImportText(QByteArrayView bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
-    return IstGueltigesUtf8(bytes) ? QString::fromUtf8(bytes) : VonWindows1252(bytes.data(), bytes.size());
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? VonWindows1252(bytes.data(), bytes.size()) : text;
 }
 
 QStringList ImportZeilen(const QString& text) {
     QStringList zeilen;
-    qsizetype anfang = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r' && text[i] != u'\n')
-            continue;
-        zeilen.append(text.mid(anfang, i - anfang));
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        anfang = i + 1;
-    }
-    if (anfang < text.size())
-        zeilen.append(text.mid(anfang));
+    FuerJedeZeile(text, [&zeilen](QStringView zeile) { zeilen.append(zeile.toString()); });
     return zeilen;
 }
 
 QString ImportName(QStringView roh) {
+    roh = roh.trimmed();
+    // Most names need no more than that: taken over in one piece.
+    const bool glatt = std::none_of(roh.begin(), roh.end(), [](QChar z) {
+        const char16_t c = z.unicode();
+        return c < 32 || c == 0x85 || c == 0x86 || c == 0x87 || c == 0x2028 || c == 0x2029;
+    });
+    if (glatt)
+        return roh.toString();
     QString name;
     name.reserve(roh.size());
     for (const QChar z : roh) {

@@ -51,6 +51,22 @@ struct ImportFund {
 // valid UTF-8, else Windows-1252.
 QString ImportText(QByteArrayView bytes);
 
+// Calls `tu` with each line of the text, a view into it: ends at CR LF, CR or LF.
+template <typename Tu> void FuerJedeZeile(QStringView text, Tu&& tu) {
+    qsizetype anfang = 0;
+    qsizetype lf = -1; // the next LF, searched again only once passed: a file of CR alone stays linear
+    while (anfang < text.size()) {
+        if (lf < anfang) {
+            lf = text.indexOf(u'\n', anfang);
+            lf = lf < 0 ? text.size() : lf;
+        }
+        const qsizetype cr = text.sliced(anfang, lf - anfang).indexOf(u'\r');
+        const qsizetype ende = cr < 0 ? lf : anfang + cr;
+        tu(text.sliced(anfang, ende - anfang));
+        anfang = (cr < 0 || ende + 1 == lf) ? lf + 1 : ende + 1;
+    }
+}
+
 // The lines of a text: ends at CR LF, CR or LF.
 QStringList ImportZeilen(const QString& text);
 

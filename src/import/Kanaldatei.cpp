@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 
@@ -78,8 +79,8 @@ ImportFund LeseKanaldatei(const QByteArray& bytes, const QString& dateiname) {
     ImportGruppen gruppen(fund);
     QString gruppe = QFileInfo(dateiname).fileName();
     qint64 nummer = 1;
-    for (const QString& zeile : ImportZeilen(ImportText(bytes))) {
-        const QStringView z = QStringView(zeile).trimmed();
+    FuerJedeZeile(ImportText(bytes), [&](QStringView zeile) {
+        const QStringView z = zeile.trimmed();
         if (z.startsWith(u':')) {
             // ":text" starts a group, ":@201 text" also sets the next number.
             QStringView rest = z.sliced(1);
@@ -95,11 +96,11 @@ ImportFund LeseKanaldatei(const QByteArray& bytes, const QString& dateiname) {
             const QString name = ImportName(rest);
             if (!name.isEmpty())
                 gruppe = name;
-            continue;
+            return;
         }
         const QList<QStringView> felder = z.split(u':');
         if (felder.size() < Felder)
-            continue;
+            return;
         ImportSender sender;
         sender.name = LangerName(felder[Name]);
         sender.nummer = nummer <= std::numeric_limits<int>::max() ? int(nummer) : 0;
@@ -107,10 +108,11 @@ ImportFund LeseKanaldatei(const QByteArray& bytes, const QString& dateiname) {
         sender.referenz = felder[Quelle].toString();
         for (const Feld feld : {Sid, Nid, Tid, Vpid})
             sender.referenz.append(u':').append(felder[feld]);
+        // A video PID of 0 or 1 (or none at all) means a channel without picture.
         const bool radio = FuehrendeZahl(felder[Vpid], 2) <= 1;
         sender.gruppen.append(gruppen.Index(gruppe, radio));
         NimmAuf(fund, std::move(sender));
-    }
+    });
     return fund;
 }
 

@@ -39,12 +39,12 @@ ImportFund LeseReferenzliste(const QByteArray& bytes, const QString& dateiname) 
     ImportFund fund;
     ImportGruppen gruppen(fund);
     QList<ImportSender> sender;
-    for (const QString& zeile : ImportZeilen(ImportText(bytes))) {
-        const QStringView z = QStringView(zeile).trimmed();
+    FuerJedeZeile(ImportText(bytes), [&](QStringView zeile) {
+        const QStringView z = zeile.trimmed();
         const qsizetype strichpunkt = z.indexOf(u';');
         const int nummer = strichpunkt < 0 ? 0 : PositiveZahl(z.first(strichpunkt).trimmed());
         if (nummer == 0)
-            continue;
+            return;
         QStringView name = z.sliced(strichpunkt + 1);
         ImportSender s;
         s.nummer = nummer;
@@ -58,7 +58,7 @@ ImportFund LeseReferenzliste(const QByteArray& bytes, const QString& dateiname) 
         }
         s.name = ImportName(name);
         sender.append(std::move(s));
-    }
+    });
     std::stable_sort(sender.begin(), sender.end(),
                      [](const ImportSender& a, const ImportSender& b) { return a.nummer < b.nummer; });
 

@@ -1,6 +1,7 @@
 #include "import/Wiedergabeliste.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 // An entry is "#EXTINF:<duration>[ key=value]*,<display name>", then other "#" lines,
 // then the stream address that ends it. Lines are parsed as views: a playlist of an
@@ -9,37 +10,66 @@ namespace senvio {
 
 namespace {
 
+// An entry as views into the text: the first pass makes no strings.
 struct Eintrag {
-    ImportSender sender;
-    QString tvgName;
-    QString tvgId;
-    QStringList gruppen; // from "group-title", else "#EXTGRP:"
+    QStringView name;
+    QStringView tvgName;
+    QStringView tvgId;
+    QStringView logo;
+    QStringView adresse;
+    QStringView gruppenTitel; // "group-title"
+    QStringView extgrp;       // "#EXTGRP:", used when "group-title" names none
+    int nummer = 0;
     bool radio = false;
 };
 
-bool IstSchluessel(QStringView schluessel, const char* name) {
-    return schluessel.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+template <qsizetype N> bool IstSchluessel(QStringView schluessel, const char (&name)[N]) {
+    return schluessel.size() == N - 1 && schluessel.compare(QLatin1String(name, N - 1), Qt::CaseInsensitive) == 0;
 }
 
-void FuegeGruppenHinzu(QStringList& gruppen, QStringView liste) {
-    for (const QStringView teil : liste.split(u';')) {
-        const QString name = ImportName(teil);
-        if (!name.isEmpty() && !gruppen.contains(name))
-            gruppen.append(name);
+// The names of a group-title ("A;B"), each once. Most entries name the groups of the
+// entry before them: those names are shared, not made again.
+class Gruppennamen {
+public:
+    const QStringList& operator()(QStringView titel) {
+        if (m_gelesen && titel == m_titel)
+            return m_namen;
+        m_gelesen = true;
+        m_titel = titel;
+        m_namen.clear();
+        QSet<QString> gesehen; // from the 16th name on: searching the list would take quadratic time
+        while (!titel.isEmpty()) {
+            const qsizetype ende = titel.indexOf(u';');
+            const QString name = ImportName(titel.first(ende < 0 ? titel.size() : ende));
+            titel = ende < 0 ? QStringView() : titel.sliced(ende + 1);
+            if (name.isEmpty() || (m_namen.size() < 16 ? m_namen.contains(name) : gesehen.contains(name)))
+                continue;
+            m_namen.append(name);
+            if (m_namen.size() == 16)
+                gesehen = QSet<QString>(m_namen.cbegin(), m_namen.cend());
+            else if (m_namen.size() > 16)
+                gesehen.insert(name);
+        }
+        return m_namen;
     }
-}
+
+private:
+    bool m_gelesen = false;
+    QStringView m_titel;
+    QStringList m_namen;
+};
 
 void SetzeAttribut(Eintrag& e, QStringView schluessel, QStringView wert) {
     if (IstSchluessel(schluessel, "tvg-name"))
-        e.tvgName = ImportName(wert);
+        e.tvgName = wert;
     else if (IstSchluessel(schluessel, "tvg-id"))
-        e.tvgId = wert.trimmed().toString();
+        e.tvgId = wert.trimmed();
     else if (IstSchluessel(schluessel, "tvg-logo"))
-        e.sender.logo = wert.trimmed().toString();
+        e.logo = wert.trimmed();
     else if (IstSchluessel(schluessel, "tvg-chno"))
-        e.sender.nummer = PositiveZahl(wert.trimmed());
+        e.nummer = PositiveZahl(wert.trimmed());
     else if (IstSchluessel(schluessel, "group-title"))
-        FuegeGruppenHinzu(e.gruppen, wert);
+        e.gruppenTitel = wert;
     else if (IstSchluessel(schluessel, "radio"))
         e.radio = wert.trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
 }
@@ -58,7 +88,7 @@ Eintrag LeseExtinf(QStringView z) {
         if (i >= n)
             break; // no comma: no display name
         if (z[i] == u',') {
-            e.sender.name = ImportName(z.sliced(i + 1));
+            e.name = z.sliced(i + 1);
             break;
         }
         const qsizetype schluesselAnfang = i;
@@ -81,40 +111,27 @@ Eintrag LeseExtinf(QStringView z) {
         }
         SetzeAttribut(e, schluessel, wert);
     }
-    if (e.sender.name.isEmpty())
-        e.sender.name = e.tvgName;
     return e;
 }
 
-QList<Eintrag> LeseEintraege(const QStringList& zeilen) {
+QList<Eintrag> LeseEintraege(QStringView text) {
     QList<Eintrag> eintraege;
-    bool offen = false;
-    const auto schliesse = [&](QStringView adresse) {
-        Eintrag& e = eintraege.last();
-        e.sender.referenz = e.tvgId.isEmpty() ? adresse.toString() : e.tvgId;
-        offen = false;
-    };
-    for (const QString& zeile : zeilen) {
-        const QStringView z = QStringView(zeile).trimmed();
+    bool offen = false; // the last entry waits for its address
+    FuerJedeZeile(text, [&](QStringView zeile) {
+        const QStringView z = zeile.trimmed();
         if (z.isEmpty())
-            continue;
+            return;
         if (z.startsWith(u"#EXTINF:", Qt::CaseInsensitive)) {
-            if (offen)
-                schliesse({});
             eintraege.append(LeseExtinf(z.sliced(8)));
             offen = true;
         } else if (z.startsWith(u'#')) {
-            if (offen && eintraege.last().gruppen.isEmpty() && z.startsWith(u"#EXTGRP:", Qt::CaseInsensitive)) {
-                const QString gruppe = ImportName(z.sliced(8));
-                if (!gruppe.isEmpty())
-                    eintraege.last().gruppen.append(gruppe);
-            }
+            if (offen && eintraege.last().extgrp.isEmpty() && z.startsWith(u"#EXTGRP:", Qt::CaseInsensitive))
+                eintraege.last().extgrp = z.sliced(8);
         } else if (offen) {
-            schliesse(z);
+            eintraege.last().adresse = z;
+            offen = false;
         }
-    }
-    if (offen)
-        schliesse({});
+    });
     return eintraege;
 }
 
@@ -126,27 +143,48 @@ bool IstWiedergabeliste(QByteArrayView anfang) {
 }
 
 ImportFund LeseWiedergabeliste(const QByteArray& bytes, const QString& dateiname) {
-    QList<Eintrag> eintraege = LeseEintraege(ImportZeilen(ImportText(bytes)));
+    const QString text = ImportText(bytes);
+    const QList<Eintrag> eintraege = LeseEintraege(text);
 
+    QList<QStringList> gruppenJeEintrag;
+    gruppenJeEintrag.reserve(eintraege.size());
+    Gruppennamen gruppennamen;
+    bool alleRadio = true; // of the entries without a group
+    for (const Eintrag& e : eintraege) {
+        QStringList namen = gruppennamen(e.gruppenTitel);
+        if (const QString gruppe = ImportName(e.extgrp); namen.isEmpty() && !gruppe.isEmpty())
+            namen = QStringList{gruppe};
+        alleRadio = alleRadio && (e.radio || !namen.isEmpty());
+        gruppenJeEintrag.append(std::move(namen));
+    }
     // Entries without a group belong to one named after the file; a cable router's
     // "radio.m3u" holds radio, and so does a group whose entries all say so.
     const QString datei = QFileInfo(dateiname).fileName();
-    bool alleRadio = true;
-    for (const Eintrag& e : eintraege) {
-        if (e.gruppen.isEmpty())
-            alleRadio = alleRadio && e.radio;
-    }
     const bool dateiRadio = datei.startsWith(QLatin1String("radio"), Qt::CaseInsensitive) || alleRadio;
 
     ImportFund fund;
     ImportGruppen gruppen(fund);
     fund.sender.reserve(eintraege.size());
-    for (Eintrag& e : eintraege) {
-        if (e.gruppen.isEmpty())
-            e.sender.gruppen.append(gruppen.Index(datei, dateiRadio));
-        for (const QString& name : std::as_const(e.gruppen))
-            e.sender.gruppen.append(gruppen.Index(name, e.radio));
-        NimmAuf(fund, std::move(e.sender));
+    QList<int> indizes; // of the entry before, shared when the next one has the same groups
+    for (qsizetype i = 0; i < eintraege.size(); ++i) {
+        const Eintrag& e = eintraege[i];
+        const QStringList& namen = gruppenJeEintrag[i];
+        if (i == 0 || namen != gruppenJeEintrag[i - 1] || e.radio != eintraege[i - 1].radio) {
+            indizes.clear();
+            if (namen.isEmpty())
+                indizes.append(gruppen.Index(datei, dateiRadio));
+            for (const QString& name : namen)
+                indizes.append(gruppen.Index(name, e.radio));
+        }
+        ImportSender s;
+        s.name = ImportName(e.name);
+        if (s.name.isEmpty())
+            s.name = ImportName(e.tvgName);
+        s.nummer = e.nummer;
+        s.referenz = (e.tvgId.isEmpty() ? e.adresse : e.tvgId).toString();
+        s.logo = e.logo.toString();
+        s.gruppen = indizes;
+        NimmAuf(fund, std::move(s));
     }
     return fund;
 }

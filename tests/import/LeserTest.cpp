@@ -70,13 +70,13 @@ TEST(Leser, LiestJedeRegelDerDreiFormate) {
          "R:channels.conf=1 R:Öffentlich=1 Öffentlich=1 R:Musik=1 Musik=1 |1 Vorab <S19.2E:17:1:1:0> @0"
          "|2 NDR 90,3 <S19.2E:28411:1:1101:0> @1|3 Das Erste HD <S19.2E:10301:1:1019:5101=27> @2"
          "|201 Welle:Nord <S19.2E:28412:1:1101:1> @3|202 Bild+Ton <S19.2E:5:1:1:5101+5102=2> @4"},
-        // Heading and garbage skipped, number order (stable), ";" in a name, an empty key.
+        // Heading and garbage skipped, number order (stable), ";" in a name, an empty key; CR alone ends lines.
         {LeseReferenzliste, "/x/sender.txt",
          B("\xEF\xBB\xBFNr;Name;Kennung\r\n3;Welle;Nord;1-1101-28412\r\n1;Das Erste HD;1-1019-10301\r\nM\xC3\xBCll\r\n"
            "3;Zweiter Dritter\r\n0;Null\r\n2; Kanal Zwei ;\r\n"),
          "sender.txt=4 |1 Das Erste HD <1-1019-10301> @0|2 Kanal Zwei <> @0|3 Welle;Nord <1-1101-28412> @0"
          "|3 Zweiter Dritter <> @0"},
-        {LeseReferenzliste, "liste.chl", B("2;Arte\n1;S\xFC\x64west\n"), "liste.chl=2 |1 Südwest <> @0|2 Arte <> @0"},
+        {LeseReferenzliste, "liste.chl", B("2;Arte\r1;S\xFC\x64west\r"), "liste.chl=2 |1 Südwest <> @0|2 Arte <> @0"},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(Kurz(f.lies(f.bytes, QString::fromUtf8(f.datei))), f.erwartet) << f.datei;
