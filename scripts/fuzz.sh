@@ -119,6 +119,8 @@ seeds_bouquets() {
         printf '#NAME A\n#SERVICE 1:0:1:C:D:2:C00000:0:0:0:\n%s "userbouquet.a.tv" ORDER BY bouquet\n\xff\xff\xff\xff' "$v"
         printf 'eDVB services /5/\ns:000c:00c00000:000d:0002:2:0:0,"Welle \x22Nord\x22",p:Sender\n'
     } >"$k/lamedb5.bin"
+}
+
 # Playlists: one with header, attributes and groups in UTF-8 with BOM and CR LF, a cable
 # router's plain file in Windows-1252.
 seeds_wiedergabeliste() {

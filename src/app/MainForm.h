@@ -107,6 +107,7 @@ public:
 
     QAction* Neu1 = nullptr;
     QAction* ffnen1 = nullptr;
+    QAction* Senderlisteimportieren1 = nullptr;
     QAction* Speichernunter1 = nullptr;
     QAction* Beenden1 = nullptr;
     QAction* Eintragbearbeiten1 = nullptr;
@@ -128,6 +129,8 @@ public:
 public slots:
     void Neu1Click();
     void ffnen1Click();
+    // Reads a receiver's channel list and makes it a new list or appends it (MainFormImport.cpp).
+    void SenderlisteImportierenClick();
     void Speichernunter1Click();
     void Beenden1Click();
     void HilfeClick();
@@ -183,6 +186,9 @@ private:
     void OeffneOrdner(const QString& ordner);
     QString AktuelleListendatei() const;
     QString EigeneListendatei(const QString& gewaehlt) const;
+    // What "Neu" does: asks for the name, saves the old list, starts an empty one.
+    // False when the name dialog was cancelled: then nothing changed.
+    bool BeginneNeueListe();
     // Editing and reordering: the list view's and the station picker's requests.
     void VerbindeBearbeitung();
     void FuegeTexteintragEin();

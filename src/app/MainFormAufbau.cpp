@@ -195,6 +195,7 @@ void TMainForm::BaueMenuesAuf() {
     QMenu* datei = leiste->addMenu(QStringLiteral("Datei"));
     Neu1 = datei->addAction(QStringLiteral("Neu"));
     ffnen1 = datei->addAction(QStringLiteral("Öffnen"));
+    Senderlisteimportieren1 = datei->addAction(QStringLiteral("Senderliste importieren..."));
     Speichernunter1 = datei->addAction(QStringLiteral("Speichern unter..."));
     datei->addAction(QStringLiteral(" "));
     Beenden1 = datei->addAction(QStringLiteral("Beenden"));
@@ -236,6 +237,7 @@ void TMainForm::BaueMenuesAuf() {
 
     Befehl(Neu1, &TMainForm::Neu1Click);
     Befehl(ffnen1, &TMainForm::ffnen1Click);
+    Befehl(Senderlisteimportieren1, &TMainForm::SenderlisteImportierenClick);
     Befehl(Speichernunter1, &TMainForm::Speichernunter1Click);
     Befehl(Beenden1, &TMainForm::Beenden1Click);
     Befehl(Eintragbearbeiten1, &TMainForm::Eintragbearbeiten1Click);

@@ -41,8 +41,12 @@ QString TMainForm::EigeneListendatei(const QString& gewaehlt) const {
 }
 
 void TMainForm::Neu1Click() {
+    BeginneNeueListe();
+}
+
+bool TMainForm::BeginneNeueListe() {
     if (Dialoge::ZeigeModal(*m_fenster.nameEingabe) != QDialog::Accepted)
-        return;
+        return false;
     SchreibeListendatei(AktuelleListendatei(), m_liste);
     VerbergeKopf();
     Panel1->hide();
@@ -56,6 +60,7 @@ void TMainForm::Neu1Click() {
     Suchen1->setEnabled(false);
     ZeigeListenStatus();
     FormPaint();
+    return true;
 }
 
 void TMainForm::ffnen1Click() {

@@ -1,5 +1,6 @@
 #include "list/Bearbeitung.h"
 
+#include "list/Nummerierung.h"
 #include "list/Zeilenformat.h"
 
 namespace senvio {
@@ -36,6 +37,12 @@ QString NeueTextzeile(const QString& name, qsizetype nummer, int& platzhalterZae
     if (platzhalterZaehler == 4)
         platzhalterZaehler = 0;
     return zeile;
+}
+
+void HaengeNamenAn(SenderListe& liste, const QStringList& namen, int& platzhalterZaehler) {
+    for (const QString& name : namen)
+        liste.HaengeAn(NeueTextzeile(name, liste.Anzahl() + 1, platzhalterZaehler));
+    KorrigiereDieNummern(liste);
 }
 
 QString LoeschFrage(const QString& zeile) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "list/SenderListe.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -27,6 +30,10 @@ std::optional<QString> BearbeiteteZeile(const QString& zeile, const QString& nam
 // the name made single-line and the next placeholder. A counter that reaches 4 is
 // set to 0.
 QString NeueTextzeile(const QString& name, qsizetype nummer, int& platzhalterZaehler);
+
+// Appends the names one after another as the station picker appends a picked name
+// (NeueTextzeile, so the same prefixes, placeholders and counter rules), then renumbers.
+void HaengeNamenAn(SenderListe& liste, const QStringList& namen, int& platzhalterZaehler);
 
 // The question before an entry is deleted; it shows the head (or the whole line
 // when it has no separator) in quotation marks.

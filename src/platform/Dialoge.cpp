@@ -18,6 +18,7 @@ struct Skript {
     bool an = false;
     std::deque<bool> antworten;
     std::deque<QString> dateinamen;
+    std::deque<QStringList> dateilisten;
     std::deque<std::function<int(QDialog&)>> dialoge;
     std::deque<std::optional<Schriftwahl>> schriften;
     QList<Dialoge::Meldung> meldungen;
@@ -110,6 +111,24 @@ QString Dialoge::DateiOeffnen(QWidget* eltern, const QString& ordner, const QStr
     return dialog.selectedFiles().first();
 }
 
+QStringList Dialoge::DateienOeffnen(QWidget* eltern, const QString& ordner, const QString& filter) {
+    skript().ordner = ordner;
+    skript().name.clear();
+    if (skript().an) {
+        if (std::optional<QStringList> pfade = Naechstes(skript().dateilisten))
+            return *pfade;
+        const QString pfad = Naechstes(skript().dateinamen).value_or(QString());
+        return pfad.isEmpty() ? QStringList() : QStringList{pfad};
+    }
+    QFileDialog dialog(eltern, QString(), ordner);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    SetzeFilter(dialog, filter);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
 QString Dialoge::DateiSpeichern(QWidget* eltern, const QString& ordner, const QString& dateiname,
                                 const QString& filter) {
     skript().ordner = ordner;
@@ -164,6 +183,9 @@ void Dialoge::SetzeNaechsteAntwort(bool ja) {
 }
 void Dialoge::SetzeNaechstenDateinamen(const QString& pfad) {
     skript().dateinamen.push_back(pfad);
+}
+void Dialoge::SetzeNaechsteDateien(const QStringList& pfade) {
+    skript().dateilisten.push_back(pfade);
 }
 void Dialoge::SetzeNaechsteSchrift(const std::optional<Schriftwahl>& wahl) {
     skript().schriften.push_back(wahl);

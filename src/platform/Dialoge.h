@@ -34,6 +34,8 @@ public:
     // The file dialogs return the chosen path, or an empty text when cancelled.
     // Filters are given as "Beschreibung (*.x)|*.x|…" pairs; the first is selected.
     static QString DateiOeffnen(QWidget* eltern, const QString& ordner, const QString& filter);
+    // Several files may be chosen; empty when cancelled.
+    static QStringList DateienOeffnen(QWidget* eltern, const QString& ordner, const QString& filter);
     static QString DateiSpeichern(QWidget* eltern, const QString& ordner, const QString& dateiname,
                                   const QString& filter);
 
@@ -52,6 +54,9 @@ public:
     static void SetzeNaechsteAntwort(bool ja);
     // An empty name stands for "Abbrechen".
     static void SetzeNaechstenDateinamen(const QString& pfad);
+    // For the next dialog that opens several files; without it, that dialog takes the
+    // next queued file name as its one choice. An empty list stands for "Abbrechen".
+    static void SetzeNaechsteDateien(const QStringList& pfade);
     // Nothing stands for "Abbrechen". Without a queued font the font dialog itself is
     // made and handed to the next queued dialog handler (none: "Abbrechen").
     static void SetzeNaechsteSchrift(const std::optional<Schriftwahl>& wahl);

@@ -78,9 +78,10 @@ TEST_F(ModusUndFilter, DasFensterStehtFestMitAllenTeilenAnIhremPlatz) {
     // The whole menu bar fits the window: no item goes into an overflow menu.
     QAction* hilfe = haupt.menuBar()->actions().last();
     EXPECT_LE(haupt.menuBar()->actionGeometry(hilfe).right(), haupt.width() - 1);
-    EXPECT_EQ(Texte(haupt.menuBar()->actions()[0]->menu()->actions()),
-              (QStringList{QStringLiteral("Neu"), QStringLiteral("Öffnen"), QStringLiteral("Speichern unter..."),
-                           QStringLiteral(" "), QStringLiteral("Beenden")}));
+    EXPECT_EQ(
+        Texte(haupt.menuBar()->actions()[0]->menu()->actions()),
+        (QStringList{QStringLiteral("Neu"), QStringLiteral("Öffnen"), QStringLiteral("Senderliste importieren..."),
+                     QStringLiteral("Speichern unter..."), QStringLiteral(" "), QStringLiteral("Beenden")}));
     EXPECT_EQ(Texte(haupt.PopupMenu1->actions()),
               (QStringList{QStringLiteral("Eintrag bearbeiten"), QStringLiteral("Neuer Texteintrag einfügen"),
                            QStringLiteral("Senderlogo an aktuellen Eintrag einfügen"), QStringLiteral("   "),

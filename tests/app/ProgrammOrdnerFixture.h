@@ -4,6 +4,7 @@
 // script mode, and helpers to start and end the real program in it.
 #include "TestDateien.h"
 #include "app/Programm.h"
+#include "list/NameEingabe.h"
 #include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 
@@ -73,6 +74,34 @@ protected:
     QTemporaryDir m_tmp;
     QString m_pfad;
     std::unique_ptr<Programm> m_programm;
+};
+
+// The list Astra of two entries is the last list; the name dialog is scripted.
+class MitAstraTest : public ProgrammOrdnerTest {
+protected:
+    const QByteArray astra = "    1   = ARD #png#Ohne Logo1.png\r\n    2   = ZDF #png#Ohne Logo2.png\r\n";
+
+    TMainForm& StarteMitAstra() {
+        LegeStandardOrdnerAn();
+        Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
+        Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), astra);
+        return Starte();
+    }
+    // The name dialog answers with this name and presses "OK"; returns how it closed.
+    static void NameDialogMitOk(const QString& name, int* ergebnis = nullptr, bool* geschlossen = nullptr) {
+        Dialoge::SetzeNaechstenDialog([=](QDialog& d) {
+            auto& dialog = static_cast<TNameEingabeForm&>(d);
+            dialog.setResult(-1);
+            dialog.SetzeName(name);
+            dialog.BitBtn1Click();
+            if (ergebnis)
+                *ergebnis = dialog.result();
+            if (geschlossen)
+                *geschlossen = dialog.result() != -1;
+            return dialog.result() == -1 ? int(QDialog::Rejected) : dialog.result();
+        });
+    }
+    QString Liste(const QString& name) const { return m_pfad + QStringLiteral("Senvio-Listen/") + name; }
 };
 
 } // namespace senvio::test

@@ -25,13 +25,14 @@ deb="$tmp/aus/senvio_${version}_amd64.deb"
 
 # Every file in its place, nothing outside /usr.
 dpkg-deb --fsys-tarfile "$deb" | tar -t >"$tmp/inhalt"
-for datei in usr/bin/senvio usr/bin/senvio-druck usr/bin/pdf-bilder \
+for datei in usr/bin/senvio usr/bin/senvio-druck usr/bin/senvio-import usr/bin/pdf-bilder \
     usr/share/senvio/Senvio-Hilfe.pdf usr/share/senvio/demo/senvio.ini \
     "usr/share/senvio/demo/Senvio-Listen/Meine Astra Liste.lis" \
     usr/share/applications/de.senvio.Senvio.desktop usr/share/metainfo/de.senvio.Senvio.metainfo.xml \
     usr/share/icons/hicolor/48x48/apps/de.senvio.Senvio.png usr/share/icons/hicolor/128x128/apps/de.senvio.Senvio.png \
     usr/share/icons/hicolor/256x256/apps/de.senvio.Senvio.png usr/share/icons/hicolor/scalable/apps/de.senvio.Senvio.svg \
-    usr/share/man/man1/senvio.1.gz usr/share/man/man1/senvio-druck.1.gz usr/share/man/man1/pdf-bilder.1.gz; do
+    usr/share/man/man1/senvio.1.gz usr/share/man/man1/senvio-druck.1.gz \
+    usr/share/man/man1/senvio-import.1.gz usr/share/man/man1/pdf-bilder.1.gz; do
     grep -qxF "./$datei" "$tmp/inhalt" || schlecht "$datei fehlt im Paket"
 done
 if grep -v -e '^\./$' -e '^\./usr/' "$tmp/inhalt"; then schlecht "Dateien außerhalb von /usr"; fi

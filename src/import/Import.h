@@ -1,0 +1,40 @@
+#pragma once
+
+#include "import/Importquelle.h"
+
+#include <functional>
+
+// Importing a receiver's channel list: the chosen files (or a bouquet folder) read by
+// the reader their content calls for, and the names the list gets of what was found.
+namespace senvio {
+
+// Larger files are refused: no channel list of a receiver comes near this.
+inline constexpr qint64 GroessteImportdatei = qint64(256) << 20;
+
+// Told the bytes read so far and the bytes of all chosen files together.
+using Importfortschritt = std::function<void(qint64 gelesen, qint64 gesamt)>;
+
+// Reads every chosen file or folder, in the order given, and puts their finds one after
+// the other (the group indexes of later files moved up accordingly). The format is taken
+// from the content: a file of a bouquet set (its siblings are read from its folder; a
+// folder stands for the whole set), an M3U playlist, a recorder channel file, a
+// reference list. Throws Fehler with a German message for a file that cannot be read
+// (DateiFehler), is too large, has an unknown format or holds no channel.
+ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& fortschritt = {});
+
+// Reads the files of a bouquet set in this folder by bare name: the name as it stands
+// first, else a file whose name differs only in letter case. Names with a folder in
+// them, and files over the size limit, are not read.
+BouquetDateizugriff BouquetDateienIn(const QString& ordner);
+
+// The list entries' names for the chosen groups (one flag per group of the find): every
+// channel with a chosen group, in the receiver's order. A placeholder becomes "(frei)",
+// a channel without name "(ohne Name)". Where two channels taken one after the other
+// both carry the receiver's number and the second lies 2 to 1000 above the first, the
+// numbers between are filled with "(frei)", so the list counts as the receiver does.
+QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
+
+// How many channels the choice takes (the "(frei)" entries that fill gaps not counted).
+qsizetype GewaehlteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
+
+} // namespace senvio

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "import/Importquelle.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace senvio {
+
+// Shows what was found in the chosen files: every group in the source's order with its
+// channel count, TV and radio apart, each with a tick box (all ticked at first), the
+// total of the channels chosen, the readers' notes, and whether the channels make a new
+// list or are appended to the current one.
+class ImportForm : public QDialog {
+    Q_OBJECT
+public:
+    // The find must outlive the dialog.
+    explicit ImportForm(const ImportFund& fund, QWidget* eltern = nullptr);
+
+    // One flag per group of the find.
+    QList<bool> GruppenWahl() const;
+    void WaehleGruppe(int gruppe, bool gewaehlt);
+    bool Anhaengen() const;
+    void SetzeAnhaengen(bool anhaengen);
+
+    QTreeWidget* Gruppen = nullptr;
+    QLabel* Summe = nullptr;
+    QRadioButton* NeueListe = nullptr;
+    QRadioButton* AnListeAnhaengen = nullptr;
+    QPushButton* OkKnopf = nullptr;
+
+private:
+    void ZeigeSumme();
+
+    const ImportFund& m_fund;
+    QList<QTreeWidgetItem*> m_gruppen; // one row per group of the find
+    bool m_summeFaellig = false;
+};
+
+} // namespace senvio

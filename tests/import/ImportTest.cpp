@@ -1,0 +1,89 @@
+// What an import makes of a find, and how reading the chosen files fails.
+#include "import/Import.h"
+#include "list/Bearbeitung.h"
+#include "platform/Fehler.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "TestDateien.h"
+
+using namespace senvio;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ImportSender Sender(QString name, int nummer, QList<int> gruppen, bool platzhalter = false) {
+    return {std::move(name), platzhalter, nummer, {}, {}, std::move(gruppen)};
+}
+
+QString Meldung(const QString& pfad) {
+    try {
+        LeseImportquellen({pfad});
+    } catch (const Fehler& f) {
+        return f.meldung();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(Import, NamenFuellenDieNummernDesEmpfaengersUndFolgenDerGruppenwahl) {
+    ImportFund fund;
+    fund.gruppen = {{u"A"_s, false, 6}, {u"B"_s, false, 2}, {u"R"_s, true, 2}};
+    fund.sender = {Sender(u"Eins"_s, 1, {0}),      Sender(QString(), 2, {0}, true), Sender(QString(), 5, {0}),
+                   Sender(u"Vier"_s, 3, {1}),      Sender(u"Fünf"_s, 0, {2}),       Sender(u"Sechs"_s, 2000, {0, 1}),
+                   Sender(u"Sieben"_s, 3000, {0}), Sender(u"Acht"_s, 3002, {2, 7})};
+    // 2 → 5 fills 3 and 4; 5 → 3 goes on counting; after a channel without number no
+    // gap; 2000 → 3000 fills 999 numbers; 3000 → 3002 one.
+    QStringList alle = {u"Eins"_s,        u"(frei)"_s, u"(frei)"_s, u"(frei)"_s,
+                        u"(ohne Name)"_s, u"Vier"_s,   u"Fünf"_s,   u"Sechs"_s};
+    alle += QStringList(999, u"(frei)"_s);
+    alle += {u"Sieben"_s, u"(frei)"_s, u"Acht"_s};
+    EXPECT_EQ(ImportNamen(fund, {true, true, true}), alle);
+    EXPECT_EQ(GewaehlteSender(fund, {true, true, true}), 8);
+    // Only B and R: 3 → 2000 is more than 1000 apart, 2000 → 3002 too.
+    EXPECT_EQ(ImportNamen(fund, {false, true, true}), (QStringList{u"Vier"_s, u"Fünf"_s, u"Sechs"_s, u"Acht"_s}));
+    EXPECT_EQ(GewaehlteSender(fund, {false, true, false}), 2);
+    EXPECT_EQ(ImportNamen(fund, {false, false, false}), QStringList());
+
+    // The entries are made as the station picker makes them, then renumbered.
+    SenderListe liste;
+    liste.SetzeZeilen({u"  9 = ARD #png#ard.png"_s});
+    int zaehler = 3;
+    HaengeNamenAn(liste, {u"Eins"_s, u"(frei)"_s, u"Drei"_s}, zaehler);
+    EXPECT_EQ(liste.Zeilen(),
+              (QStringList{u"    1   = ARD #png#ard.png"_s, u"    2   = Eins #png#Ohne Logo4.png"_s,
+                           u"    3   = (frei) #png#Ohne Logo1.png"_s, u"    4   = Drei #png#Ohne Logo2.png"_s}));
+    EXPECT_EQ(zaehler, 2);
+}
+
+TEST(Import, DateienDieNichtGelesenWerden) {
+    QTemporaryDir ordner;
+    const QString unbekannt = ordner.filePath(u"notizen.txt"_s), leer = ordner.filePath(u"leer.m3u"_s),
+                  gross = ordner.filePath(u"gross.m3u"_s), fehlt = ordner.filePath(u"fehlt.m3u"_s);
+    test::Schreib(unbekannt, "Einkaufen:\nBrot\n");
+    test::Schreib(leer, "#EXTM3U\r\n");
+    QFile sparsam(gross); // takes no disk space
+    ASSERT_TRUE(sparsam.open(QIODevice::WriteOnly) && sparsam.resize(GroessteImportdatei + 1));
+    EXPECT_EQ(Meldung(unbekannt), u"Das Format der Datei "_s + unbekannt + u" ist unbekannt."_s);
+    EXPECT_EQ(Meldung(leer), u"In der Datei "_s + leer + u" wurden keine Sender gefunden."_s);
+    EXPECT_EQ(Meldung(gross), u"Die Datei "_s + gross + u" ist größer als 256 MiB und wird nicht eingelesen."_s);
+    EXPECT_EQ(Meldung(fehlt), u"Datei "_s + fehlt + u" kann nicht geöffnet werden"_s);
+
+    // Siblings of a bouquet set: the exact name first, else in another case; none outside.
+    test::Schreib(ordner.filePath(u"Bouquets.TV"_s), "gross");
+    test::Schreib(ordner.filePath(u"bouquets.radio"_s), "klein");
+    test::Schreib(ordner.filePath(u"BOUQUETS.RADIO"_s), "GROSS");
+    const BouquetDateizugriff lies = BouquetDateienIn(ordner.path());
+    EXPECT_EQ(lies(u"bouquets.tv"_s), QByteArray("gross"));
+    EXPECT_EQ(lies(u"bouquets.radio"_s), QByteArray("klein"));
+    // The files of one set chosen together are the set once: TV and radio.
+    test::Schreib(ordner.filePath(u"bouquets.tv"_s), "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"u.tv\"\n");
+    test::Schreib(ordner.filePath(u"u.tv"_s), "#NAME U\n#SERVICE 1:0:1:1:1:1:C00000:0:0:0:\n#DESCRIPTION Eins\n");
+    EXPECT_EQ(
+        ImportNamen(LeseImportquellen({ordner.filePath(u"u.tv"_s), ordner.path(), ordner.filePath(u"bouquets.tv"_s)}),
+                    {true}),
+        QStringList{u"Eins"_s});
+    EXPECT_EQ(lies(u"../"_s + QFileInfo(ordner.path()).fileName() + u"/bouquets.radio"_s), std::nullopt);
+}

@@ -1,0 +1,58 @@
+// senvio-import as a user runs it: a new list, a refused one, a group appended, calls turned away.
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "TestDateien.h"
+
+using namespace senvio::test;
+using namespace Qt::StringLiterals;
+
+TEST(ImportProgramm, SchreibtDieListeNurWennAllesGelingt) {
+    QTemporaryDir wurzel;
+    const auto starte = [&](const QStringList& argumente) { // exit code (-1: crashed), output, errors
+        QProcess p;
+        p.setWorkingDirectory(wurzel.path());
+        p.start(QStringLiteral(SENVIO_IMPORT_PROGRAMM), argumente);
+        const bool beendet = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit;
+        return std::tuple{beendet ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+                          QString::fromUtf8(p.readAllStandardError())};
+    };
+    const QString kabel = wurzel.filePath(u"P/Senvio-Listen/Kabel.lis"_s);
+    ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"P/Senvio-Listen"_s)));
+    Schreib(wurzel.filePath(u"k.m3u"_s), "#EXTM3U\n#EXTINF:0 group-title=\"Sport\",S\xC3\xBC"
+                                         "d 1\nhttp://a\n#EXTINF:0 group-title=\"Musik\",Welle\nhttp://b\n");
+    Schreib(wurzel.filePath(u"notizen.txt"_s), "Brot\n");
+    const QStringList p = {u"--programmordner"_s, u"P"_s};
+    const QByteArray neu = "    1   = S\xFC"
+                           "d 1 #png#Ohne Logo1.png\r\n    2   = Welle #png#Ohne Logo2.png\r\n";
+
+    // Without a display; paths relative to the working directory; nothing else written.
+    EXPECT_EQ(starte(p + QStringList{u"Kabel"_s, u"k.m3u"_s}),
+              std::tuple(0, u"2 Einträge importiert: "_s + kabel + u'\n', QString()));
+    EXPECT_EQ(Baum(wurzel.filePath(u"P"_s)).keys(), (QStringList{u"Senvio-Listen"_s, u"Senvio-Listen/Kabel.lis"_s}));
+    EXPECT_EQ(Lies(kabel), neu);
+    EXPECT_EQ(starte(p + QStringList{u"Kabel"_s, u"k.m3u"_s}),
+              std::tuple(1, QString(), u"senvio-import: Die Liste Kabel gibt es schon.\n"_s));
+    // One group appended, numbered on; the placeholders go on after the last one.
+    EXPECT_EQ(std::get<0>(starte(p + QStringList{u"--anhaengen"_s, u"--gruppe"_s, u"Musik"_s, u"Kabel"_s, u"k.m3u"_s})),
+              0);
+    EXPECT_EQ(Lies(kabel), neu + "    3   = Welle #png#Ohne Logo3.png\r\n");
+
+    // Wrong calls (with the usage), an unknown group or format: the list stays as it was.
+    const std::pair<QStringList, int> faelle[] = {
+        {{u"--unbekannt"_s, u"Kabel"_s}, 2},
+        {p + QStringList{u"../Kabel"_s, u"k.m3u"_s}, 2},
+        {p + QStringList{u"--anhaengen"_s, u"--gruppe"_s, u"Kino"_s, u"Kabel"_s, u"k.m3u"_s}, 1},
+        {p + QStringList{u"--anhaengen"_s, u"Kabel"_s, u"k.m3u"_s, u"notizen.txt"_s}, 1},
+    };
+    QString fehler;
+    for (const auto& [argumente, rueckgabe] : faelle) {
+        int ergebnis = 0;
+        std::tie(ergebnis, std::ignore, fehler) = starte(argumente);
+        EXPECT_EQ(ergebnis, rueckgabe) << argumente.join(u' ').toStdString();
+        EXPECT_EQ(fehler.contains(u"Aufruf: senvio-import"_s), rueckgabe == 2) << fehler.toStdString();
+    }
+    EXPECT_EQ(fehler,
+              u"senvio-import: Das Format der Datei "_s + wurzel.filePath(u"notizen.txt"_s) + u" ist unbekannt.\n"_s);
+    EXPECT_EQ(Lies(kabel), neu + "    3   = Welle #png#Ohne Logo3.png\r\n");
+}

@@ -1,0 +1,62 @@
+#include "Importaufruf.h"
+
+#include <QCommandLineParser>
+
+namespace senvio {
+
+QString Importanleitung() {
+    return QStringLiteral(
+        "Aufruf: senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]… LISTE QUELLE…\n"
+        "\n"
+        "Liest die Senderliste eines Empfängers (M3U-Wiedergabeliste, Bouquets eines\n"
+        "Satellitenempfängers, channels.conf eines Videorekorders, Referenzliste eines\n"
+        "Senderlisteneditors) und schreibt sie als Senvio-Liste LISTE, nummeriert wie im\n"
+        "Programm. Ausgegeben werden die Zahl der Einträge und der Pfad der Liste.\n"
+        "\n"
+        "  --programmordner ORDNER  der Programmordner mit \"Senvio-Listen\" (Vorgabe: das\n"
+        "                           Arbeitsverzeichnis)\n"
+        "  --anhaengen              die Sender an die Liste anhängen; ohne diese Angabe darf\n"
+        "                           es die Liste noch nicht geben\n"
+        "  --gruppe NAME            nur die Sender dieser Gruppe oder dieses Bouquets\n"
+        "                           (mehrfach möglich; Vorgabe: alle)\n"
+        "  LISTE                    der Name der Liste im Ordner \"Senvio-Listen\", ohne .lis\n"
+        "  QUELLE                   eine Datei oder ein Bouquet-Ordner; mehrere werden in der\n"
+        "                           angegebenen Reihenfolge gelesen\n");
+}
+
+Importaufruf LeseImportaufruf(const QStringList& argumente) {
+    Importaufruf aufruf;
+    QCommandLineParser leser;
+    leser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption ordner(QStringLiteral("programmordner"), QString(), QStringLiteral("ORDNER"));
+    const QCommandLineOption anhaengen(QStringLiteral("anhaengen"));
+    const QCommandLineOption gruppe(QStringLiteral("gruppe"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption hilfe(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("hilfe")});
+    leser.addOptions({ordner, anhaengen, gruppe, hilfe});
+    if (!leser.parse(QStringList{QStringLiteral("senvio-import")} + argumente)) {
+        aufruf.fehler = leser.errorText();
+        return aufruf;
+    }
+    if (leser.isSet(hilfe)) {
+        aufruf.hilfe = true;
+        return aufruf;
+    }
+    aufruf.programmOrdner = leser.value(ordner);
+    if (leser.isSet(ordner) && aufruf.programmOrdner.isEmpty()) {
+        aufruf.fehler = QStringLiteral("Der Programmordner ist leer.");
+        return aufruf;
+    }
+    aufruf.anhaengen = leser.isSet(anhaengen);
+    aufruf.gruppen = leser.values(gruppe);
+    QStringList rest = leser.positionalArguments();
+    if (rest.size() < 2) {
+        aufruf.fehler = rest.isEmpty() ? QStringLiteral("Es ist keine Liste angegeben.")
+                                       : QStringLiteral("Es ist keine Quelle angegeben.");
+        return aufruf;
+    }
+    aufruf.liste = rest.takeFirst();
+    aufruf.quellen = rest;
+    return aufruf;
+}
+
+} // namespace senvio
