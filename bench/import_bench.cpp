@@ -1,0 +1,120 @@
+// Times senvio-import, the whole process, on a playlist of 100,000 entries and on a
+// bouquet set of 20,000 services in 50 sub-bouquets with their service database, and
+// on half of each, so the peak memory shows how it grows. Prints figures only.
+//
+//   import-bench [Läufe]
+
+#include "Kindlauf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+void Schreibe(const QString& pfad, const QByteArray& bytes) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "%s kann nicht geschrieben werden\n", qPrintable(pfad));
+        std::exit(1);
+    }
+}
+
+// A provider's playlist: quoted attributes, a hundred groups, a stream address each.
+QString LegeWiedergabelisteAn(const QString& ordner, int anzahl) {
+    QByteArray text = "#EXTM3U\n";
+    for (int i = 1; i <= anzahl; ++i)
+        text += QStringLiteral("#EXTINF:-1 tvg-id=\"s%1.de\" tvg-name=\"Sender %1\" tvg-logo=\"http://logos.example/"
+                               "s%1.png\" group-title=\"Gruppe %2\",Sender %1 HD\nhttp://strom.example/%1.m3u8\n")
+                    .arg(i)
+                    .arg(i * 100 / anzahl)
+                    .toUtf8();
+    const QString pfad = ordner + QStringLiteral("/liste%1.m3u").arg(anzahl);
+    Schreibe(pfad, text);
+    return pfad;
+}
+
+// A receiver's bouquet folder: bouquets.tv naming 50 sub-bouquets, every other
+// service named by #DESCRIPTION, the rest only in lamedb, CR LF as receivers write.
+QString LegeBouquetsAn(const QString& ordner, int anzahl) {
+    const QString ziel = ordner + QStringLiteral("/bouquets%1/").arg(anzahl);
+    QDir().mkpath(ziel);
+    const int bouquets = 50;
+    QByteArray liste = "#NAME Bouquets (TV)\r\n";
+    QByteArray lamedb = "eDVB services /4/\ntransponders\nend\nservices\n";
+    for (int b = 0; b < bouquets; ++b) {
+        const QString datei = QStringLiteral("userbouquet.b%1.tv").arg(b);
+        liste +=
+            QStringLiteral("#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"%1\" ORDER BY bouquet\r\n").arg(datei).toUtf8();
+        QByteArray inhalt = QStringLiteral("#NAME Bouquet %1\r\n").arg(b).toUtf8();
+        for (int i = b; i < anzahl; i += bouquets) {
+            const int sid = 1000 + i;
+            inhalt += QStringLiteral("#SERVICE 1:0:19:%1:3FB:1:C00000:0:0:0:\r\n").arg(sid, 0, 16).toUpper().toUtf8();
+            if (i % 2)
+                inhalt += QStringLiteral("#DESCRIPTION Sender %1 HD\u2022Anbieter\r\n").arg(i).toUtf8();
+            lamedb += QStringLiteral("%1:00c00000:03fb:0001:25:0\nSender %2\np:Anbieter\n")
+                          .arg(sid, 4, 16, QLatin1Char('0'))
+                          .arg(i)
+                          .toUtf8();
+        }
+        Schreibe(ziel + datei, inhalt);
+    }
+    Schreibe(ziel + QStringLiteral("bouquets.tv"), liste);
+    Schreibe(ziel + QStringLiteral("lamedb"), lamedb + "end\n");
+    return ziel + QStringLiteral("bouquets.tv");
+}
+
+double Median(std::vector<double> werte) {
+    std::sort(werte.begin(), werte.end());
+    const std::size_t n = werte.size();
+    return n % 2 ? werte[n / 2] : (werte[n / 2 - 1] + werte[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int laeufe = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    QTemporaryDir tmp;
+    const QString ordner = tmp.path();
+    QDir().mkpath(ordner + QStringLiteral("/Senvio-Listen"));
+
+    struct Fall {
+        const char* art;
+        int anzahl;
+        QString quelle;
+    };
+    const std::vector<Fall> faelle = {
+        {"M3U", 50000, LegeWiedergabelisteAn(ordner, 50000)},
+        {"M3U", 100000, LegeWiedergabelisteAn(ordner, 100000)},
+        {"Bouquets", 10000, LegeBouquetsAn(ordner, 10000)},
+        {"Bouquets", 20000, LegeBouquetsAn(ordner, 20000)},
+    };
+    std::printf("senvio-import, ganzer Prozess, Median aus %d Läufen\n", laeufe);
+    std::printf("%-9s %8s %10s %11s\n", "Quelle", "Sender", "Zeit ms", "Spitze MiB");
+    int liste = 0;
+    bool schnell = true;
+    for (const Fall& fall : faelle) {
+        std::vector<double> zeiten;
+        double spitze = 0;
+        for (int lauf = 0; lauf < laeufe; ++lauf) {
+            const Kindlauf k = StarteUndMiss({SENVIO_IMPORT_PROGRAMM, "--programmordner", ordner.toStdString(),
+                                              "Bench" + std::to_string(++liste), fall.quelle.toStdString()});
+            if (!k.erfolgreich) {
+                std::fprintf(stderr, "senvio-import ist gescheitert:\n%s\n", k.fehlerausgabe.c_str());
+                return 1;
+            }
+            zeiten.push_back(k.ms);
+            spitze = std::max(spitze, k.spitzeMiB);
+        }
+        std::printf("%-9s %8d %10.0f %11.1f\n", fall.art, fall.anzahl, Median(zeiten), spitze);
+        schnell = schnell && Median(zeiten) < 300;
+    }
+    std::printf("Ziel: jede Quelle unter 300 ms (ganzer Prozess): %s\n", schnell ? "erreicht" : "VERFEHLT");
+    return 0;
+}
