@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringBuilder>
+
+#include <algorithm>
 
 namespace senvio {
 
@@ -29,7 +32,18 @@ ZeilenTeile ZerlegeZeile(const QString& zeile) {
     return t;
 }
 
+namespace {
+
+bool IstZeilenende(char16_t z) {
+    return z == u'\r' || z == u'\n' || z == 11 || z == 12 || z == 0 || z == 0x85 || z == 0x2028 || z == 0x2029;
+}
+
+} // namespace
+
 QString MacheEinzeilig(const QString& text) {
+    // Nearly every name is single-line already: it is only trimmed, its data shared.
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar z) { return IstZeilenende(z.unicode()); }))
+        return OhneRandBlanks(text);
     QString zeile;
     zeile.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -37,9 +51,7 @@ QString MacheEinzeilig(const QString& text) {
         if (z == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
             ++i;
         }
-        const bool ende =
-            z == u'\r' || z == u'\n' || z == 11 || z == 12 || z == 0 || z == 0x85 || z == 0x2028 || z == 0x2029;
-        zeile.append(ende ? QChar(u' ') : QChar(z));
+        zeile.append(IstZeilenende(z) ? QChar(u' ') : QChar(z));
     }
     return OhneRandBlanks(zeile);
 }
@@ -57,20 +69,20 @@ QString OhneRandBlanks(const QString& text) {
 QString Praefix(qsizetype n) {
     const QString zahl = QString::number(n);
     if (n < 10) {
-        return QStringLiteral("    ") + zahl + QStringLiteral("   = ");
+        return u"    " % zahl % u"   = ";
     }
     if (n < 100) {
-        return QStringLiteral("  ") + zahl + QStringLiteral("   = ");
+        return u"  " % zahl % u"   = ";
     }
-    return QStringLiteral("  ") + zahl + QStringLiteral(" = ");
+    return u"  " % zahl % u" = ";
 }
 
 QString VorlaeufigerPraefix(qsizetype n) {
-    return QStringLiteral("  ") + QString::number(n) + QStringLiteral(" = ");
+    return u"  " % QString::number(n) % u" = ";
 }
 
 QString BaueZeile(const QString& praefix, const QString& name, const QString& logoPfad) {
-    return praefix + name + Trenner + logoPfad;
+    return praefix % name % Trenner % logoPfad;
 }
 
 QString MitNeuemLogo(const QString& zeile, const QString& logoPfad) {
@@ -79,7 +91,7 @@ QString MitNeuemLogo(const QString& zeile, const QString& logoPfad) {
 }
 
 QString PlatzhalterPfad(int n) {
-    return QStringLiteral("Ohne Logo") + QString::number(n) + QStringLiteral(".png");
+    return u"Ohne Logo" % QString::number(n) % u".png";
 }
 
 bool IstPlatzhalterPfad(const QString& logoPfad) {
