@@ -1,5 +1,6 @@
 #include "Kindlauf.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
@@ -40,4 +41,10 @@ Kindlauf StarteUndMiss(const std::vector<std::string>& argumente, const std::vec
     lauf.spitzeMiB = double(nutzung.ru_maxrss) / 1024.0;
     lauf.erfolgreich = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return lauf;
+}
+
+double Median(std::vector<double> werte) {
+    std::sort(werte.begin(), werte.end());
+    const std::size_t n = werte.size();
+    return n % 2 ? werte[n / 2] : (werte[n / 2 - 1] + werte[n / 2]) / 2;
 }

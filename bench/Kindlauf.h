@@ -15,3 +15,6 @@ struct Kindlauf {
 // Runs argumente[0] with the arguments that follow, standard output discarded,
 // standard error collected; the variables "NAME=WERT" are set for the child only.
 Kindlauf StarteUndMiss(const std::vector<std::string>& argumente, const std::vector<std::string>& umgebung = {});
+
+// The median of the figures of several runs.
+double Median(std::vector<double> werte);

@@ -59,12 +59,6 @@ Messung MissLauf(const std::vector<std::string>& argumente) {
     return m;
 }
 
-double Median(std::vector<double> werte) {
-    std::sort(werte.begin(), werte.end());
-    const std::size_t n = werte.size();
-    return n % 2 ? werte[n / 2] : (werte[n / 2 - 1] + werte[n / 2]) / 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {

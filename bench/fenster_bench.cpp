@@ -5,6 +5,7 @@
 //   fenster-bench [Anzahl Einträge] [Anzahl Zeilenmessungen]
 //   SENVIO_BILD=fenster.png also saves a picture of the window after its first paint.
 
+#include "Kindlauf.h"
 #include "app/Fehlerbehandlung.h"
 #include "app/Programm.h"
 #include "list/Zeilenformat.h"
@@ -31,11 +32,6 @@ using Uhr = std::chrono::steady_clock;
 
 double Millisekunden(Uhr::time_point von, Uhr::time_point bis) {
     return std::chrono::duration<double, std::milli>(bis - von).count();
-}
-
-double Median(std::vector<double> werte) {
-    std::sort(werte.begin(), werte.end());
-    return werte[werte.size() / 2];
 }
 
 // Twenty logos as they come from the library: several sizes, some with transparency.

@@ -108,12 +108,6 @@ double ImportiereImKind(const QString& quelle) {
     return ms;
 }
 
-double Median(std::vector<double> werte) {
-    std::sort(werte.begin(), werte.end());
-    const std::size_t n = werte.size();
-    return n % 2 ? werte[n / 2] : (werte[n / 2 - 1] + werte[n / 2]) / 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {

@@ -4,6 +4,7 @@
 //
 //   listen-bench [größte Anzahl]   e.g. "listen-bench 100000" leaves out the million
 
+#include "Kindlauf.h"
 #include "list/ListenDatei.h"
 #include "list/Nummerierung.h"
 #include "list/SenderListe.h"
@@ -130,12 +131,6 @@ using Uhr = std::chrono::steady_clock;
 
 double Millisekunden(Uhr::time_point von, Uhr::time_point bis) {
     return std::chrono::duration<double, std::milli>(bis - von).count();
-}
-
-double Median(std::vector<double> werte) {
-    std::sort(werte.begin(), werte.end());
-    const size_t m = werte.size() / 2;
-    return werte.size() % 2 == 1 ? werte[m] : (werte[m - 1] + werte[m]) / 2;
 }
 
 // What a child process sends back through its pipe: plain data only.

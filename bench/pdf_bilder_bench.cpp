@@ -7,6 +7,7 @@
 //   pdf-bilder-bench [Läufe]        default 7 runs of each tool
 //   SENVIO_PYTHON=/pfad/python3     the Python that has img2pdf (default /usr/bin/python3)
 //   SENVIO_BEHALTEN=1               keeps the pictures and both PDFs to look at
+#include "Kindlauf.h"
 #include "pdf/BmpDatei.h"
 
 #include <spawn.h>
@@ -194,12 +195,6 @@ Lauf Starte(const std::vector<std::string>& befehl) {
     lauf.spitzeKiB = verbrauch.ru_maxrss;
     lauf.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return lauf;
-}
-
-double Median(std::vector<double> werte) {
-    std::sort(werte.begin(), werte.end());
-    const std::size_t m = werte.size() / 2;
-    return werte.size() % 2 == 1 ? werte[m] : (werte[m - 1] + werte[m]) / 2;
 }
 
 const char* Bewertung(bool erreicht) {
