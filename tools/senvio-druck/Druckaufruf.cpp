@@ -22,46 +22,30 @@ constexpr std::array<std::pair<const char*, Ausgabeart>, 5> Modi{{
 } // namespace
 
 QString Druckanleitung() {
-    return QStringLiteral(
-        "Aufruf: senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png] LISTE…\n"
-        "\n"
-        "Druckt Senvio-Listen ohne Fenster, wie die Befehle der Menüs \"Drucken\" und\n"
-        "\"Liste speichern als Bild\", und gibt den Pfad jeder geschriebenen Datei aus.\n"
-        "\n"
-        "  --programmordner ORDNER  der Programmordner mit \"Senvio-Listen\", den Logos und\n"
-        "                           \"senvio.ini\" (Vorgabe: das Arbeitsverzeichnis)\n"
-        "  --modus oben             für DIN A6 Klarsicht Einfachhülle oben geheftet (PDF)\n"
-        "  --modus links            für DIN A6 Klarsicht Einfachhülle links geheftet (PDF)\n"
-        "  --modus doppel           für DIN A6 Klarsicht Doppelhüllen (PDF, die Vorgabe)\n"
-        "  --modus jpeg             als JPEG-Datei\n"
-        "  --modus png              als PNG-Datei\n"
-        "  LISTE                    der Name einer Liste im Ordner \"Senvio-Listen\" oder der\n"
-        "                           Pfad einer .lis-Datei\n"
-        "\n"
-        "Die Dateien entstehen im Ordner \"Senvio-Listen\" unter dem Namen der Liste.\n");
+    return QStringLiteral("Aufruf: senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png] LISTE…\n"
+                          "\n"
+                          "Druckt Senvio-Listen ohne Fenster, wie die Befehle der Menüs \"Drucken\" und\n"
+                          "\"Liste speichern als Bild\", und gibt den Pfad jeder geschriebenen Datei aus.\n"
+                          "\n"
+                          "  --programmordner ORDNER  der Programmordner mit \"Senvio-Listen\", den Logos und\n"
+                          "                           \"senvio.ini\" (Vorgabe: das Arbeitsverzeichnis)\n"
+                          "  --modus oben             für DIN A6 Klarsicht Einfachhülle oben geheftet (PDF)\n"
+                          "  --modus links            für DIN A6 Klarsicht Einfachhülle links geheftet (PDF)\n"
+                          "  --modus doppel           für DIN A6 Klarsicht Doppelhüllen (PDF, die Vorgabe)\n"
+                          "  --modus jpeg             als JPEG-Datei\n"
+                          "  --modus png              als PNG-Datei\n"
+                          "  LISTE                    der Name einer Liste im Ordner \"Senvio-Listen\" oder der\n"
+                          "                           Pfad einer .lis-Datei\n"
+                          "\n"
+                          "Die Dateien entstehen im Ordner \"Senvio-Listen\" unter dem Namen der Liste.\n");
 }
 
 Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
     Druckaufruf aufruf;
     QCommandLineParser leser;
-    leser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption ordner(QStringLiteral("programmordner"), QString(), QStringLiteral("ORDNER"));
     const QCommandLineOption modus(QStringLiteral("modus"), QString(), QStringLiteral("MODUS"));
-    const QCommandLineOption hilfe(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("hilfe")});
-    leser.addOptions({ordner, modus, hilfe});
-    if (!leser.parse(QStringList{QStringLiteral("senvio-druck")} + argumente)) {
-        aufruf.fehler = leser.errorText();
+    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-druck"), {modus}, argumente, aufruf))
         return aufruf;
-    }
-    if (leser.isSet(hilfe)) {
-        aufruf.hilfe = true;
-        return aufruf;
-    }
-    aufruf.programmOrdner = leser.value(ordner);
-    if (leser.isSet(ordner) && aufruf.programmOrdner.isEmpty()) {
-        aufruf.fehler = QStringLiteral("Der Programmordner ist leer.");
-        return aufruf;
-    }
     if (leser.isSet(modus)) {
         const QString wert = leser.value(modus);
         bool bekannt = false;
@@ -72,8 +56,8 @@ Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
             }
         }
         if (!bekannt) {
-            aufruf.fehler = QStringLiteral("Unbekannter Modus \"%1\": erlaubt sind oben, links, doppel, jpeg und png.")
-                                .arg(wert);
+            aufruf.fehler =
+                QStringLiteral("Unbekannter Modus \"%1\": erlaubt sind oben, links, doppel, jpeg und png.").arg(wert);
             return aufruf;
         }
     }

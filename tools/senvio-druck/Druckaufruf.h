@@ -2,6 +2,8 @@
 
 #include "output/Ausgabeart.h"
 
+#include "platform/Werkzeugaufruf.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,12 +11,9 @@
 //   senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png] LISTE…
 namespace senvio {
 
-struct Druckaufruf {
-    QString programmOrdner; // empty: the working directory
+struct Druckaufruf : Werkzeugaufruf {
     Ausgabeart art = Ausgabeart::Doppelhuellen;
     QStringList listen;
-    bool hilfe = false; // --help: print the usage and do nothing else
-    QString fehler;     // a German message when the command line is not usable
 };
 
 // Reads the arguments (without the program name).

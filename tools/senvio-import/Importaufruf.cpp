@@ -27,25 +27,10 @@ QString Importanleitung() {
 Importaufruf LeseImportaufruf(const QStringList& argumente) {
     Importaufruf aufruf;
     QCommandLineParser leser;
-    leser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption ordner(QStringLiteral("programmordner"), QString(), QStringLiteral("ORDNER"));
     const QCommandLineOption anhaengen(QStringLiteral("anhaengen"));
     const QCommandLineOption gruppe(QStringLiteral("gruppe"), QString(), QStringLiteral("NAME"));
-    const QCommandLineOption hilfe(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("hilfe")});
-    leser.addOptions({ordner, anhaengen, gruppe, hilfe});
-    if (!leser.parse(QStringList{QStringLiteral("senvio-import")} + argumente)) {
-        aufruf.fehler = leser.errorText();
+    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-import"), {anhaengen, gruppe}, argumente, aufruf))
         return aufruf;
-    }
-    if (leser.isSet(hilfe)) {
-        aufruf.hilfe = true;
-        return aufruf;
-    }
-    aufruf.programmOrdner = leser.value(ordner);
-    if (leser.isSet(ordner) && aufruf.programmOrdner.isEmpty()) {
-        aufruf.fehler = QStringLiteral("Der Programmordner ist leer.");
-        return aufruf;
-    }
     aufruf.anhaengen = leser.isSet(anhaengen);
     aufruf.gruppen = leser.values(gruppe);
     QStringList rest = leser.positionalArguments();

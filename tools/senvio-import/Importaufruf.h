@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Werkzeugaufruf.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,14 +9,11 @@
 //   senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]... LISTE QUELLE...
 namespace senvio {
 
-struct Importaufruf {
-    QString programmOrdner; // empty: the working directory
+struct Importaufruf : Werkzeugaufruf {
     bool anhaengen = false;
     QStringList gruppen; // empty: every group
     QString liste;
     QStringList quellen;
-    bool hilfe = false; // --help: print the usage and do nothing else
-    QString fehler;     // a German message when the command line is not usable
 };
 
 // Reads the arguments (without the program name).

@@ -1,0 +1,29 @@
+#include "platform/Werkzeugaufruf.h"
+
+#include <QCommandLineParser>
+
+namespace senvio {
+
+bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, const QList<QCommandLineOption>& eigene,
+                        const QStringList& argumente, Werkzeugaufruf& aufruf) {
+    leser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption ordner(QStringLiteral("programmordner"), QString(), QStringLiteral("ORDNER"));
+    const QCommandLineOption hilfe(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("hilfe")});
+    leser.addOptions(QList<QCommandLineOption>{ordner, hilfe} + eigene);
+    if (!leser.parse(QStringList{programm} + argumente)) {
+        aufruf.fehler = leser.errorText();
+        return false;
+    }
+    if (leser.isSet(hilfe)) {
+        aufruf.hilfe = true;
+        return false;
+    }
+    aufruf.programmOrdner = leser.value(ordner);
+    if (leser.isSet(ordner) && aufruf.programmOrdner.isEmpty()) {
+        aufruf.fehler = QStringLiteral("Der Programmordner ist leer.");
+        return false;
+    }
+    return true;
+}
+
+} // namespace senvio
