@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <vector>
 
 namespace senvio {
@@ -13,7 +14,10 @@ namespace {
 
 QString DekodiereIniText(QByteArrayView bytes) {
     if (IstGueltigesUtf8(bytes)) {
-        return QString::fromUtf8(bytes);
+        // Every character, also a U+FEFF at the start of a value, which fromUtf8 would drop.
+        QStringDecoder utf8(QStringDecoder::Utf8,
+                            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+        return utf8(bytes);
     }
     return VonWindows1252(bytes.data(), bytes.size());
 }
