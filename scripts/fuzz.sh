@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang in build-fuzz/ and runs each for N seconds
-# (first argument, default 20). Seeds are written here, the growing corpus, crash
+# (first argument, default 15). Seeds are written here, the growing corpus, crash
 # files and logs stay in build-fuzz/, outside git. Exits non-zero when a target fails.
 set -euo pipefail
 
-sekunden="${1:-20}"
+sekunden="${1:-15}"
 wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bau="$wurzel/build-fuzz"
 ziele=(fuzz_listendatei fuzz_einstellungen fuzz_sendernamen fuzz_bmp fuzz_png fuzz_wiedergabeliste fuzz_kanaldatei
