@@ -61,7 +61,7 @@ void TMainForm::SenderlisteImportierenClick() {
     ImportForm dialog(fund, this);
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
-    const QStringList namen = ImportNamen(fund, dialog.GruppenWahl());
+    const QStringList namen = ImportNamen(fund, dialog.GruppenWahl(), dialog.NummernDesEmpfaengers());
     if (namen.isEmpty() || (!dialog.Anhaengen() && !BeginneNeueListe()))
         return;
 

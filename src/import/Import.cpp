@@ -100,6 +100,20 @@ bool IstGewaehlt(const ImportSender& sender, const QList<bool>& gruppeGewaehlt) 
     return false;
 }
 
+// Calls `tu` with each chosen channel in the receiver's order and the numbers the
+// receiver leaves free before it: where it and the channel taken before both carry the
+// receiver's number and it lies 2 to 1000 above the other, the numbers between.
+template <typename Tu> void FuerJedenGewaehlten(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, Tu&& tu) {
+    int vorige = 0; // the receiver's number of the channel taken before, 0 for none
+    for (const ImportSender& sender : fund.sender) {
+        if (!IstGewaehlt(sender, gruppeGewaehlt))
+            continue;
+        const qint64 abstand = vorige > 0 && sender.nummer > 0 ? qint64(sender.nummer) - vorige : 0;
+        tu(sender, abstand > 1 && abstand <= 1000 ? abstand - 1 : 0);
+        vorige = sender.nummer;
+    }
+}
+
 } // namespace
 
 BouquetDateizugriff BouquetDateienIn(const QString& ordner) {
@@ -163,27 +177,25 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
 
 qsizetype GewaehlteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {
     qsizetype anzahl = 0;
-    for (const ImportSender& sender : fund.sender)
-        anzahl += IstGewaehlt(sender, gruppeGewaehlt) ? 1 : 0;
+    FuerJedenGewaehlten(fund, gruppeGewaehlt, [&](const ImportSender&, qint64) { ++anzahl; });
     return anzahl;
 }
 
-QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {
+qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {
+    qint64 frei = 0;
+    FuerJedenGewaehlten(fund, gruppeGewaehlt, [&](const ImportSender&, qint64 luecke) { frei += luecke; });
+    return frei;
+}
+
+QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten) {
     const QString frei = QStringLiteral("(frei)");
     const QString ohneName = QStringLiteral("(ohne Name)");
     QStringList namen;
-    int vorige = 0; // the receiver's number of the channel taken before, 0 for none
-    for (const ImportSender& sender : fund.sender) {
-        if (!IstGewaehlt(sender, gruppeGewaehlt))
-            continue;
-        if (vorige > 0 && sender.nummer > 0) {
-            const qint64 abstand = qint64(sender.nummer) - vorige;
-            for (qint64 i = 1; abstand <= 1000 && i < abstand; ++i)
-                namen.append(frei);
-        }
-        vorige = sender.nummer;
+    FuerJedenGewaehlten(fund, gruppeGewaehlt, [&](const ImportSender& sender, qint64 luecke) {
+        if (nummernBehalten)
+            namen += QStringList(luecke, frei);
         namen.append(sender.platzhalter ? frei : sender.name.isEmpty() ? ohneName : sender.name);
-    }
+    });
     return namen;
 }
 

@@ -29,12 +29,15 @@ BouquetDateizugriff BouquetDateienIn(const QString& ordner);
 
 // The list entries' names for the chosen groups (one flag per group of the find): every
 // channel with a chosen group, in the receiver's order. A placeholder becomes "(frei)",
-// a channel without name "(ohne Name)". Where two channels taken one after the other
-// both carry the receiver's number and the second lies 2 to 1000 above the first, the
-// numbers between are filled with "(frei)", so the list counts as the receiver does.
-QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
+// a channel without name "(ohne Name)". To keep the receiver's numbers, the numbers it
+// leaves free are filled with "(frei)" as well: where two channels taken one after the
+// other both carry the receiver's number and the second lies 2 to 1000 above the first,
+// the numbers between.
+QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten = true);
 
-// How many channels the choice takes (the "(frei)" entries that fill gaps not counted).
+// How many channels the choice takes, and how many numbers the receiver leaves free
+// between them ("(frei)" entries when its numbers are kept).
 qsizetype GewaehlteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
+qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
 
 } // namespace senvio

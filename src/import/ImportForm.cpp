@@ -2,6 +2,7 @@
 
 #include "import/Import.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -56,11 +57,17 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
         Gruppen->insertTopLevelItem(0, Gruppen->takeTopLevelItem(Gruppen->indexOfTopLevelItem(fernsehen)));
     Gruppen->expandAll();
     Summe = new QLabel(this);
+    NummernBehalten = new QCheckBox(this);
+    NummernBehalten->setChecked(true);
+    NummernBehalten->setToolTip(
+        QStringLiteral("Ohne Häkchen werden die Sender lückenlos nummeriert, mit den Nummern Ihres Empfängers "
+                       "stimmen sie dann nicht mehr überein"));
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(new QLabel(QStringLiteral("Gefundene Gruppen:"), this));
     spalte->addWidget(Gruppen, 1);
     spalte->addWidget(Summe);
+    spalte->addWidget(NummernBehalten);
     if (!fund.hinweise.isEmpty()) {
         auto* hinweise = new QPlainTextEdit(fund.hinweise.join(u'\n'), this);
         hinweise->setReadOnly(true);
@@ -107,6 +114,10 @@ void ImportForm::WaehleGruppe(int gruppe, bool gewaehlt) {
     ZeigeSumme();
 }
 
+bool ImportForm::NummernDesEmpfaengers() const {
+    return NummernBehalten->isChecked();
+}
+
 bool ImportForm::Anhaengen() const {
     return AnListeAnhaengen->isChecked();
 }
@@ -119,6 +130,12 @@ void ImportForm::ZeigeSumme() {
     m_summeFaellig = false;
     const qsizetype gewaehlt = GewaehlteSender(m_fund, GruppenWahl());
     Summe->setText(QStringLiteral("Gewählt: %1 von %2 Sendern").arg(gewaehlt).arg(m_fund.sender.size()));
+    // Only where the receiver leaves numbers free between the chosen channels.
+    const qint64 frei = FreieNummern(m_fund, GruppenWahl());
+    NummernBehalten->setText(
+        QStringLiteral("Nummern des Empfängers beibehalten (%1 als „(frei)“)")
+            .arg(frei == 1 ? QStringLiteral("eine freie Nummer") : QStringLiteral("%1 freie Nummern").arg(frei)));
+    NummernBehalten->setVisible(frei > 0);
     OkKnopf->setEnabled(gewaehlt > 0);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -14,8 +15,9 @@ namespace senvio {
 
 // Shows what was found in the chosen files: every group in the source's order with its
 // channel count, TV and radio apart, each with a tick box (all ticked at first), the
-// total of the channels chosen, the readers' notes, and whether the channels make a new
-// list or are appended to the current one.
+// total of the channels chosen, whether the numbers the receiver leaves free are kept,
+// the readers' notes, and whether the channels make a new list or are appended to the
+// current one.
 class ImportForm : public QDialog {
     Q_OBJECT
 public:
@@ -25,11 +27,14 @@ public:
     // One flag per group of the find.
     QList<bool> GruppenWahl() const;
     void WaehleGruppe(int gruppe, bool gewaehlt);
+    // Whether the numbers the receiver leaves free become "(frei)" entries.
+    bool NummernDesEmpfaengers() const;
     bool Anhaengen() const;
     void SetzeAnhaengen(bool anhaengen);
 
     QTreeWidget* Gruppen = nullptr;
     QLabel* Summe = nullptr;
+    QCheckBox* NummernBehalten = nullptr; // shown only when the receiver leaves numbers free
     QRadioButton* NeueListe = nullptr;
     QRadioButton* AnListeAnhaengen = nullptr;
     QPushButton* OkKnopf = nullptr;

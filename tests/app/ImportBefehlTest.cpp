@@ -2,6 +2,7 @@
 #include "ProgrammOrdnerFixture.h"
 #include "import/ImportForm.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -27,6 +28,8 @@ protected:
             for (int gruppe : abwaehlen)
                 dialog.WaehleGruppe(gruppe, false);
             m_gezeigt << dialog.Summe->text();
+            if (dialog.NummernBehalten->isVisibleTo(&dialog))
+                m_gezeigt << dialog.NummernBehalten->text();
             dialog.SetzeAnhaengen(anhaengen);
             dialog.OkKnopf->click();
             return dialog.result();
@@ -41,7 +44,9 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     Dialoge::SetzeNaechstenDateinamen(Pfad(QStringLiteral("a.m3u")));
     ImportDialog(true);
     haupt.Senderlisteimportieren1->trigger();
-    EXPECT_EQ(m_gezeigt, (QStringList{QStringLiteral("Fernsehen"), QStringLiteral("Gewählt: 2 von 2 Sendern")}));
+    EXPECT_EQ(m_gezeigt, (QStringList{QStringLiteral("Fernsehen"), QStringLiteral("Gewählt: 2 von 2 Sendern"),
+                                      QStringLiteral("Nummern des Empfängers beibehalten (eine freie Nummer als "
+                                                     "„(frei)“)")}));
     // The receiver's number 4 is free; the placeholders go on from 2.
     EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))),
               astra + "    3   = Eins #png#Ohne Logo3.png\r\n    4   = (frei) #png#Ohne Logo4.png\r\n"

@@ -42,9 +42,14 @@ TEST(Import, NamenFuellenDieNummernDesEmpfaengersUndFolgenDerGruppenwahl) {
     alle += {u"Sieben"_s, u"(frei)"_s, u"Acht"_s};
     EXPECT_EQ(ImportNamen(fund, {true, true, true}), alle);
     EXPECT_EQ(GewaehlteSender(fund, {true, true, true}), 8);
+    EXPECT_EQ(FreieNummern(fund, {true, true, true}), 2 + 999 + 1);
+    EXPECT_EQ(ImportNamen(fund, {true, true, true}, false),
+              (QStringList{u"Eins"_s, u"(frei)"_s, u"(ohne Name)"_s, u"Vier"_s, u"Fünf"_s, u"Sechs"_s, u"Sieben"_s,
+                           u"Acht"_s}));
     // Only B and R: 3 → 2000 is more than 1000 apart, 2000 → 3002 too.
     EXPECT_EQ(ImportNamen(fund, {false, true, true}), (QStringList{u"Vier"_s, u"Fünf"_s, u"Sechs"_s, u"Acht"_s}));
     EXPECT_EQ(GewaehlteSender(fund, {false, true, false}), 2);
+    EXPECT_EQ(FreieNummern(fund, {false, true, true}), 0);
     EXPECT_EQ(ImportNamen(fund, {false, false, false}), QStringList());
 
     // The entries are made as the station picker makes them, then renumbered.
