@@ -11,6 +11,8 @@
 
 #include <QList>
 
+#include <cstdint>
+
 namespace senvio::fuzz {
 
 inline void PruefeFund(const ImportFund& fund) {
@@ -29,6 +31,17 @@ inline void PruefeFund(const ImportFund& fund) {
         Pruefe(fund.gruppen[g].anzahl == anzahl[g], "Anzahl der Gruppe stimmt nicht");
         Pruefe(anzahl[g] > 0, "Leere Gruppe");
     }
+}
+
+// One run of a reader of a single file: its format check and its reading must survive
+// the bytes, and the fund must keep the invariants. The file name makes ungrouped
+// entries of a playlist radio.
+inline int PruefeLeser(const uint8_t* daten, size_t groesse, bool (*ist)(QByteArrayView),
+                       ImportFund (*lies)(const QByteArray&, const QString&)) {
+    const QByteArray bytes(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));
+    ist(bytes);
+    PruefeFund(lies(bytes, QStringLiteral("/ordner/radio.liste")));
+    return 0;
 }
 
 } // namespace senvio::fuzz

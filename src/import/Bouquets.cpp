@@ -262,8 +262,7 @@ private:
             } else {
                 s.name = Name(e, f, typ, genannt);
             }
-            m_fund.sender.append(std::move(s));
-            ++m_fund.gruppen[gruppe].anzahl;
+            NimmAuf(m_fund, std::move(s));
         }
     }
 

@@ -128,10 +128,11 @@ void ImportForm::SetzeAnhaengen(bool anhaengen) {
 
 void ImportForm::ZeigeSumme() {
     m_summeFaellig = false;
-    const qsizetype gewaehlt = GewaehlteSender(m_fund, GruppenWahl());
+    const QList<bool> wahl = GruppenWahl();
+    const qsizetype gewaehlt = GewaehlteSender(m_fund, wahl);
     Summe->setText(QStringLiteral("Gewählt: %1 von %2 Sendern").arg(gewaehlt).arg(m_fund.sender.size()));
     // Only where the receiver leaves numbers free between the chosen channels.
-    const qint64 frei = FreieNummern(m_fund, GruppenWahl());
+    const qint64 frei = FreieNummern(m_fund, wahl);
     NummernBehalten->setText(
         QStringLiteral("Nummern des Empfängers beibehalten (%1 als „(frei)“)")
             .arg(frei == 1 ? QStringLiteral("eine freie Nummer") : QStringLiteral("%1 freie Nummern").arg(frei)));

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
 
 class QCommandLineParser;
 
@@ -22,5 +23,23 @@ struct Werkzeugaufruf {
 // the call asks for help or is not usable.
 bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, const QList<QCommandLineOption>& eigene,
                         const QStringList& argumente, Werkzeugaufruf& aufruf);
+
+// What a tool does with its call: the usage for --help (exit 0), the message and the
+// usage for a call that is not usable (exit 2), else the run with the call and the
+// streams for standard output and standard error.
+template <typename Aufruf, typename Lauf>
+int FuehreWerkzeugAus(const QString& programm, const Aufruf& aufruf, const QString& anleitung, Lauf&& lauf) {
+    QTextStream aus(stdout);
+    QTextStream fehler(stderr);
+    if (aufruf.hilfe) {
+        aus << anleitung;
+        return 0;
+    }
+    if (!aufruf.fehler.isEmpty()) {
+        fehler << programm << ": " << aufruf.fehler << "\n\n" << anleitung;
+        return 2;
+    }
+    return lauf(aufruf, aus, fehler);
+}
 
 } // namespace senvio

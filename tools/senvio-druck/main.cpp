@@ -6,7 +6,6 @@
 #include "platform/QtTexte.h"
 
 #include <QApplication>
-#include <QTextStream>
 
 #include <cstdio>
 
@@ -18,16 +17,7 @@ int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
     senvio::LadeQtTexteAufDeutsch(anwendung);
 
-    QTextStream aus(stdout);
-    QTextStream fehler(stderr);
-    const senvio::Druckaufruf aufruf = senvio::LeseDruckaufruf(anwendung.arguments().mid(1));
-    if (aufruf.hilfe) {
-        aus << senvio::Druckanleitung();
-        return 0;
-    }
-    if (!aufruf.fehler.isEmpty()) {
-        fehler << "senvio-druck: " << aufruf.fehler << "\n\n" << senvio::Druckanleitung();
-        return 2;
-    }
-    return senvio::DruckeListen(aufruf, aus, fehler);
+    return senvio::FuehreWerkzeugAus(QStringLiteral("senvio-druck"),
+                                     senvio::LeseDruckaufruf(anwendung.arguments().mid(1)), senvio::Druckanleitung(),
+                                     senvio::DruckeListen);
 }

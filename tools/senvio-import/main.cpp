@@ -6,23 +6,13 @@
 #include "platform/QtTexte.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
 
 int main(int argc, char** argv) {
     // Nothing is drawn: no window system, no display needed.
     QCoreApplication anwendung(argc, argv);
     senvio::LadeQtTexteAufDeutsch(anwendung);
 
-    QTextStream aus(stdout);
-    QTextStream fehler(stderr);
-    const senvio::Importaufruf aufruf = senvio::LeseImportaufruf(anwendung.arguments().mid(1));
-    if (aufruf.hilfe) {
-        aus << senvio::Importanleitung();
-        return 0;
-    }
-    if (!aufruf.fehler.isEmpty()) {
-        fehler << "senvio-import: " << aufruf.fehler << "\n\n" << senvio::Importanleitung();
-        return 2;
-    }
-    return senvio::Importiere(aufruf, aus, fehler);
+    return senvio::FuehreWerkzeugAus(QStringLiteral("senvio-import"),
+                                     senvio::LeseImportaufruf(anwendung.arguments().mid(1)), senvio::Importanleitung(),
+                                     senvio::Importiere);
 }
