@@ -35,6 +35,11 @@ BouquetDateizugriff BouquetDateienIn(const QString& ordner);
 // the numbers between.
 QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten = true);
 
+// The logo keys of each name ImportNamen gives, index for index: the channel's
+// logoSchluessel, empty for the "(frei)" entries that fill the receiver's gaps.
+QList<QStringList> ImportLogoSchluessel(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
+                                        bool nummernBehalten = true);
+
 // How many channels the choice takes, and how many numbers the receiver leaves free
 // between them ("(frei)" entries when its numbers are kept).
 qsizetype GewaehlteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);

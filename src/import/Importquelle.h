@@ -30,6 +30,9 @@ struct ImportSender {
     QString referenz;
     // The playlist's "tvg-logo" value as given (an address or a relative name).
     QString logo;
+    // What a logo file of this channel may be named, strongest first, compared without
+    // regard to case: the base name of "tvg-logo", the picon names of the service.
+    QStringList logoSchluessel;
     // Indexes into ImportFund::gruppen; the channel is taken when any of them is chosen.
     // Usually one; a playlist entry can name several groups ("A;B").
     QList<int> gruppen;

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// Finding the logo for each entry of a list among all logo files: a decision that may be
+// applied without asking, or up to three proposals for the user to choose from.
+namespace senvio {
+
+struct Logodatei {
+    QString pfad;   // full path
+    QString gruppe; // the group folder's name; "Sender-Logos" for the copies beside the lists
+};
+
+// The logo files with their keys, indexed for the lookups of the matching.
+class Logobestand {
+public:
+    explicit Logobestand(QList<Logodatei> dateien);
+    ~Logobestand();
+    Logobestand(Logobestand&&) noexcept;
+    Logobestand& operator=(Logobestand&&) noexcept;
+
+    const QList<Logodatei>& Dateien() const { return m_dateien; }
+    // True when both files hold the same bytes (each file read once, on first need).
+    bool GleicherInhalt(int a, int b) const;
+
+    struct Index; // the lookups, built once in the constructor
+    const Index& Suchindex() const { return *m_index; }
+
+private:
+    QList<Logodatei> m_dateien;
+    std::unique_ptr<Index> m_index;
+};
+
+// Every PNG file directly in the logo root, in each of its group folders and in
+// "Sender-Logos", placeholders (names holding "ohne logo") left out; folders in name order.
+Logobestand LeseLogobestand(const QString& logoWurzel, const QString& senderLogos);
+
+enum class Logogrund { Importdatei, GleicherName, AehnlicherName };
+
+// "aus der Importdatei", "gleicher Name", "ähnlicher Name".
+QString Grundtext(Logogrund grund);
+
+struct Logovorschlag {
+    int datei = -1; // index into Logobestand::Dateien()
+    Logogrund grund = Logogrund::GleicherName;
+};
+
+struct Logoentscheidung {
+    // True when the strongest rule that finds anything finds exactly one file (or several
+    // files of identical content): vorschlaege then holds that one file.
+    bool automatisch = false;
+    // Best first, at most three; empty when nothing was found.
+    QList<Logovorschlag> vorschlaege;
+};
+
+struct Logosuche {
+    QString name;                 // the entry's name as it stands in the list
+    QStringList importSchluessel; // keys an import brought (playlist logo name, picon names), strongest first
+};
+
+Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logosuche& suche);
+
+} // namespace senvio
