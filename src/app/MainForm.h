@@ -7,6 +7,7 @@
 #include "view/Eintrag.h"
 #include "view/Listenschrift.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 #include <memory>
@@ -26,6 +27,7 @@ class QTimer;
 namespace senvio {
 
 class ListenAnsicht;
+class Logobestand;
 class LogoRaster;
 class NachrichtenFilter;
 class TGrossImageForm;
@@ -34,6 +36,8 @@ class TNameEingabeForm;
 class TSuchForm;
 class TTextlistenForm;
 class TbearbeitenForm;
+struct Logozuweisung;
+struct Pruefeintrag;
 
 // The other five windows, created after the main window and kept until exit.
 struct Nebenfenster {
@@ -114,6 +118,7 @@ public:
     QAction* NeuerTexteintrageinfuegen1 = nullptr;
     QAction* SenderlogoanaktuellenEintrageinfuegen1 = nullptr;
     QAction* Eintraglschen1 = nullptr;
+    QAction* Logosautomatischzuordnen1 = nullptr;
     QAction* DruckenOben1 = nullptr;
     QAction* DruckenLinks1 = nullptr;
     QAction* DruckenDoppel1 = nullptr;
@@ -138,6 +143,8 @@ public slots:
     void NeuerTexteintrageinfuegenClick();
     void SenderlogoanaktuellenEintrageinfuegen1Click();
     void Eintraglschen1Click();
+    // Finds logos for the entries by name and attaches the ones the user confirms (MainFormZuordnung.cpp).
+    void LogosautomatischzuordnenClick();
     // Printing as sleeve cards and saving as one picture (MainFormAusgabe.cpp).
     void FuerEinfachhuelleObenGeheftetClick();
     void FuerEinfachhuelleLinksGeheftetClick();
@@ -200,6 +207,12 @@ private:
     void KachelMausBewegung(int tag);
     void WaehleLogo(int tag);
     void ZeigeLogoStatus();
+    // Attaches logos to entries as the attach button does: the lines, one save, the copies.
+    void HaengeLogosAn(const QList<Logozuweisung>& zuweisungen);
+    // The review of the logos found for the entries von to bis (exclusive); after an import
+    // only when something was found, and after asking.
+    void PruefeLogos(int von, int bis, bool nachImport);
+    QList<Pruefeintrag> Pruefeintraege(const Logobestand& bestand, int von, int bis) const;
     void DruckeListe(Ausgabeart art);
     void SpeichereListeAlsBild(Ausgabeart art);
 
@@ -227,6 +240,8 @@ private:
     int m_logoPosition = 0;
     Radrasten m_logoRad;
     QPoint m_klickpunkt;
+    // What the last imports said of the logos of their entries, by entry name.
+    QHash<QString, QStringList> m_importSchluessel;
 };
 
 } // namespace senvio

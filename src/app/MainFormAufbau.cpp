@@ -205,6 +205,7 @@ void TMainForm::BaueMenuesAuf() {
     NeuerTexteintrageinfuegen1 = bearbeiten->addAction(QStringLiteral("Neuer Texteintrag einfügen"));
     SenderlogoanaktuellenEintrageinfuegen1 =
         bearbeiten->addAction(QStringLiteral("Senderlogo an aktuellen Eintrag einfügen"));
+    Logosautomatischzuordnen1 = bearbeiten->addAction(QStringLiteral("Logos automatisch zuordnen..."));
     bearbeiten->addAction(QString(4, QLatin1Char(' ')));
     Eintraglschen1 = bearbeiten->addAction(QStringLiteral("Eintrag löschen"));
 
@@ -244,6 +245,7 @@ void TMainForm::BaueMenuesAuf() {
     Befehl(NeuerTexteintrageinfuegen1, &TMainForm::NeuerTexteintrageinfuegenClick);
     Befehl(SenderlogoanaktuellenEintrageinfuegen1, &TMainForm::SenderlogoanaktuellenEintrageinfuegen1Click);
     Befehl(Eintraglschen1, &TMainForm::Eintraglschen1Click);
+    Befehl(Logosautomatischzuordnen1, &TMainForm::LogosautomatischzuordnenClick);
     Befehl(DruckenOben1, &TMainForm::FuerEinfachhuelleObenGeheftetClick);
     Befehl(DruckenLinks1, &TMainForm::FuerEinfachhuelleLinksGeheftetClick);
     Befehl(DruckenDoppel1, &TMainForm::fuerDoppelhuellenClick);

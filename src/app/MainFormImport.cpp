@@ -7,6 +7,7 @@
 #include "import/ImportForm.h"
 #include "list/Bearbeitung.h"
 #include "list/ListenDatei.h"
+#include "list/Zeilenformat.h"
 #include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 
@@ -62,6 +63,8 @@ void TMainForm::SenderlisteImportierenClick() {
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
     const QStringList namen = ImportNamen(fund, dialog.GruppenWahl(), dialog.NummernDesEmpfaengers());
+    const QList<QStringList> schluessel =
+        ImportLogoSchluessel(fund, dialog.GruppenWahl(), dialog.NummernDesEmpfaengers());
     if (namen.isEmpty() || (!dialog.Anhaengen() && !BeginneNeueListe()))
         return;
 
@@ -76,6 +79,10 @@ void TMainForm::SenderlisteImportierenClick() {
     Listbox1->WaehleZeile(ersteNeue);
     Listbox1->setFocus();
     KorrigiereDieNummern();
+    for (int i = ersteNeue; i < m_liste.Anzahl() && i - ersteNeue < schluessel.size(); ++i)
+        if (!schluessel[i - ersteNeue].isEmpty())
+            m_importSchluessel.insert(ZerlegeZeile(m_liste.Zeile(i)).name, schluessel[i - ersteNeue]);
+    PruefeLogos(ersteNeue, int(m_liste.Anzahl()), true);
 }
 
 } // namespace senvio

@@ -56,6 +56,7 @@ bool TMainForm::BeginneNeueListe() {
     m_listenDatei.clear();
     SetzeTitel();
     Listbox1->Modell().Neuaufbau([this] { m_liste.Leere(); });
+    m_importSchluessel.clear();
     m_listeVollstaendig = true;
     Suchen1->setEnabled(false);
     ZeigeListenStatus();
@@ -88,6 +89,7 @@ void TMainForm::ffnen1Click() {
             m_listenDatei = EigeneListendatei(gewaehlt);
             SetzeTitel();
             Listbox1->Modell().Neuaufbau([&] { m_liste = std::move(gelesen); });
+            m_importSchluessel.clear();
             m_listeVollstaendig = true;
             m_umgebung.platzhalterZaehler =
                 PlatzhalterZaehlerNachOeffnen(m_liste.Zeilen(), m_ordner.programm, m_umgebung.platzhalterZaehler);

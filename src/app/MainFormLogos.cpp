@@ -189,22 +189,24 @@ void TMainForm::EinfuegenBtnClick() {
     const int zeile = Listbox1->AktuelleZeile();
     if (zeile < 0 || zeile >= m_liste.Anzahl() || m_gewaehlteDatei.isEmpty())
         return;
-    if (const std::optional<QString> neu = ZeileMitLogo(m_liste.Zeile(zeile), m_gewaehlteDatei)) {
-        m_liste.Ersetze(zeile, *neu);
-        SchreibeListendatei(AktuelleListendatei(), m_liste);
-        const QString kopie = m_ordner.senderLogos + QLatin1Char('/') + m_gewaehlteDatei;
-        if (!KopiereLogo(m_gewaehlterPfad, kopie))
-            Dialoge::Warnung(this, QStringLiteral("Das Logo \"") + m_gewaehlterPfad +
-                                       QStringLiteral("\" konnte nicht nach \"") + kopie +
-                                       QStringLiteral("\" kopiert werden."));
-        Listbox1->viewport()->update();
-    }
+    HaengeLogosAn({{zeile, m_gewaehlterPfad}});
     Listbox1->setFocus();
     KorrigiereDieNummern();
     for (QWidget* kopf :
          {static_cast<QWidget*>(EinfuegenBtn), static_cast<QWidget*>(Image324), static_cast<QWidget*>(TntEdit1),
           static_cast<QWidget*>(AbbruchBtn), static_cast<QWidget*>(TntLabel1)})
         kopf->hide();
+}
+
+void TMainForm::HaengeLogosAn(const QList<Logozuweisung>& zuweisungen) {
+    const QList<Logozuweisung> eingeschrieben = SchreibeLogosEin(m_liste, zuweisungen);
+    if (eingeschrieben.isEmpty())
+        return;
+    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    const QStringList fehlschlaege = KopiereLogos(eingeschrieben, m_ordner.senderLogos);
+    if (!fehlschlaege.isEmpty())
+        Dialoge::Warnung(this, fehlschlaege.join(u'\n'));
+    Listbox1->viewport()->update();
 }
 
 void TMainForm::AbbruchBtnClick() {

@@ -1,11 +1,14 @@
 #include "logos/Logoanhang.h"
 
+#include "list/SenderListe.h"
 #include "list/Zeilenformat.h"
 #include "platform/Ordner.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QSaveFile>
+#include <QSet>
 
 namespace senvio {
 
@@ -35,6 +38,34 @@ bool KopiereLogo(const QString& quelle, const QString& ziel) {
         }
     }
     return aus.commit();
+}
+
+QList<Logozuweisung> SchreibeLogosEin(SenderListe& liste, const QList<Logozuweisung>& zuweisungen) {
+    QList<Logozuweisung> eingeschrieben;
+    for (const Logozuweisung& z : zuweisungen) {
+        if (z.zeile < 0 || z.zeile >= liste.Anzahl())
+            continue;
+        if (const std::optional<QString> neu = ZeileMitLogo(liste.Zeile(z.zeile), QFileInfo(z.pfad).fileName())) {
+            liste.Ersetze(z.zeile, *neu);
+            eingeschrieben.append(z);
+        }
+    }
+    return eingeschrieben;
+}
+
+QStringList KopiereLogos(const QList<Logozuweisung>& zuweisungen, const QString& senderLogos) {
+    QStringList fehlschlaege;
+    QSet<QString> kopiert;
+    for (const Logozuweisung& z : zuweisungen) {
+        if (kopiert.contains(z.pfad))
+            continue; // one logo for several entries is copied once
+        kopiert.insert(z.pfad);
+        const QString kopie = senderLogos + QLatin1Char('/') + QFileInfo(z.pfad).fileName();
+        if (!KopiereLogo(z.pfad, kopie))
+            fehlschlaege << QStringLiteral("Das Logo \"") + z.pfad + QStringLiteral("\" konnte nicht nach \"") + kopie +
+                                QStringLiteral("\" kopiert werden.");
+    }
+    return fehlschlaege;
 }
 
 QString Namensfeldtext(const QString& dateiname) {

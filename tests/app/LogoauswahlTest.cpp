@@ -6,9 +6,11 @@
 #include "logos/GrossImageForm.h"
 #include "logos/Kachelbild.h"
 #include "logos/LogoRaster.h"
+#include "logos/LogozuordnungForm.h"
 #include "logos/SuchForm.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
 #include <QFileInfo>
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -282,6 +285,94 @@ TEST_F(Logoauswahl, SucheAusDerListeZeigtErstDasRasterUndOeffnetDieVorschauPerRe
     EXPECT_EQ(gross.windowTitle(), gesucht);
     EXPECT_EQ(QCursor::pos(), haupt.ScrollBox1->viewport()->mapToGlobal(QPoint(268, 106)));
     EXPECT_FALSE(haupt.Timer1->isActive());
+}
+
+// The review of the automatic logos: what is ticked, a click on a proposal, "Übernehmen"
+// attaching in one step; entries with a logo stay; "Abbrechen" and no find change nothing.
+TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
+    LegeLogoAn(QStringLiteral("ARD"), QStringLiteral("daserstehd.png"), Qt::red);
+    LegeLogoAn(QStringLiteral("ARD"), QStringLiteral("mdrthueringen.png"), Qt::green);
+    LegeLogoAn(QStringLiteral("ARD"), QStringLiteral("phoenix.png"), Qt::yellow);
+    LegeLogoAn(QStringLiteral("Andere"), QStringLiteral("ZDF.png"), Qt::blue);
+    LegeLogoAn(QStringLiteral("ZDF"), QStringLiteral("zdf.png"), Qt::cyan);
+    LegeLogoAn(QStringLiteral("ZDF"), QStringLiteral("arte.png"), Qt::gray);
+    LegeAn(QStringLiteral("Senvio-Listen/Sender-Logos"));
+    QImage alt(20, 20, QImage::Format_RGB32);
+    alt.fill(Qt::black);
+    ASSERT_TRUE(alt.save(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos/alt.png"))));
+    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
+    const QString arte = LogoZeile(3, QStringLiteral("Arte"), QStringLiteral("alt.png"));
+    const QByteArray vorher = "    1   = Das Erste HD #png#Ohne Logo1.png\r\n    2   = ZDF #png#Ohne Logo2.png\r\n" +
+                              arte.toLatin1() +
+                              "\r\n    4   = MDR Th\xFCringen #png#Ohne Logo3.png\r\n"
+                              "    5   = Phoenixx #png#Ohne Logo4.png\r\n    6   = Welle #png#Ohne Logo1.png\r\n";
+    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), vorher);
+    TMainForm& haupt = Starte();
+
+    QStringList gezeigt;
+    const auto pruefe = [&](bool uebernehmen) {
+        Dialoge::SetzeNaechstenDialog([&, uebernehmen](QDialog& d) {
+            auto& dialog = dynamic_cast<TLogozuordnungForm&>(d);
+            dialog.show();
+            for (int zeile = 0; zeile < dialog.Tabelle->rowCount(); ++zeile)
+                gezeigt << QStringLiteral("%1%2 %3 | %4 | %5")
+                               .arg(dialog.Tabelle->isRowHidden(zeile) ? QStringLiteral("(verborgen) ") : QString())
+                               .arg(dialog.Tabelle->item(zeile, 0)->checkState() == Qt::Checked ? 'x' : '-')
+                               .arg(dialog.Tabelle->item(zeile, 0)->text(), dialog.Tabelle->item(zeile, 3)->text(),
+                                    dialog.Tabelle->item(zeile, 4)->text());
+            // A click on the blue "ZDF.png" ticks it; a click on "phoenix.png" and another take its tick again.
+            for (const int zeile : {1, 5, 5}) {
+                QTableWidgetItem* vorschlag = dialog.Tabelle->item(zeile, 2);
+                dialog.Tabelle->scrollToItem(vorschlag);
+                QTest::mouseClick(dialog.Tabelle->viewport(), Qt::LeftButton, {},
+                                  dialog.Tabelle->visualItemRect(vorschlag).center());
+            }
+            EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.KachelnGeladen(); }, 5000));
+            EXPECT_FALSE(dialog.Fortschritt->isVisible());
+            EXPECT_FALSE(dialog.Tabelle->item(0, 2)->data(Qt::DecorationRole).isNull());
+            gezeigt << dialog.Summe->text() << dialog.Ersetzen->text();
+            (uebernehmen ? dialog.Uebernehmen : dialog.Abbrechen)->click();
+            return dialog.result();
+        });
+        haupt.Logosautomatischzuordnen1->trigger();
+    };
+    pruefe(false);
+    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))), vorher);
+    EXPECT_FALSE(QFileInfo::exists(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos/daserstehd.png"))));
+    const QStringList erwartet{QStringLiteral("x Nr. 1  Das Erste HD | daserstehd.png\nARD | gleicher Name"),
+                               QStringLiteral("- Nr. 2  ZDF | ZDF.png\nAndere | gleicher Name"),
+                               QStringLiteral("- Nr. 2  ZDF | zdf.png\nZDF | gleicher Name"),
+                               QStringLiteral("(verborgen) x Nr. 3  Arte | arte.png\nZDF | gleicher Name"),
+                               QStringLiteral("x Nr. 4  MDR Thüringen | mdrthueringen.png\nARD | gleicher Name"),
+                               QStringLiteral("- Nr. 5  Phoenixx | phoenix.png\nARD | ähnlicher Name"),
+                               QStringLiteral("Eindeutig gefunden: 2   Mit Vorschlägen: 2   Angehakt: 3"),
+                               QStringLiteral("Auch Einträge mit Logo neu zuordnen (1)")};
+    EXPECT_EQ(gezeigt, erwartet);
+
+    gezeigt.clear();
+    pruefe(true);
+    EXPECT_EQ(gezeigt, erwartet);
+    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))),
+              (LogoZeile(1, QStringLiteral("Das Erste HD"), QStringLiteral("daserstehd.png")) + QStringLiteral("\r\n") +
+               LogoZeile(2, QStringLiteral("ZDF"), QStringLiteral("ZDF.png")) + QStringLiteral("\r\n") + arte +
+               QStringLiteral("\r\n") +
+               LogoZeile(4, QStringLiteral("MDR Thüringen"), QStringLiteral("mdrthueringen.png")) +
+               QStringLiteral("\r\n    5   = Phoenixx #png#Ohne Logo4.png\r\n    6   = Welle #png#Ohne Logo1.png\r\n"))
+                  .toLatin1());
+    for (const auto& [kopie, quelle] :
+         {std::pair(QStringLiteral("daserstehd.png"), QStringLiteral("ARD/daserstehd.png")),
+          std::pair(QStringLiteral("ZDF.png"), QStringLiteral("Andere/ZDF.png")),
+          std::pair(QStringLiteral("mdrthueringen.png"), QStringLiteral("ARD/mdrthueringen.png"))})
+        EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos/") + kopie)), Lies(Pfad(Wurzel + quelle)))
+            << kopie;
+    EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
+
+    // Without the groups only the copies are left, and what an entry shows already is no find.
+    ASSERT_TRUE(QDir(Pfad(Wurzel)).removeRecursively());
+    haupt.Logosautomatischzuordnen1->trigger();
+    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+    EXPECT_EQ(Dialoge::Meldungen()[0].text,
+              QStringLiteral("Für keinen Eintrag der Liste wurde ein passendes Logo gefunden."));
 }
 
 TEST(MachPause, WarteLaesstNachrichtenLaufenNullKehrtSofortZurueck) {

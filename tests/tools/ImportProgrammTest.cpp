@@ -1,4 +1,5 @@
 // senvio-import as a user runs it: a new list, a refused one, a group appended, calls turned away.
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -55,4 +56,32 @@ TEST(ImportProgramm, SchreibtDieListeNurWennAllesGelingt) {
     EXPECT_EQ(fehler,
               u"senvio-import: Das Format der Datei "_s + wurzel.filePath(u"notizen.txt"_s) + u" ist unbekannt.\n"_s);
     EXPECT_EQ(Lies(kabel), neu + "    3   = Welle #png#Ohne Logo3.png\r\n");
+}
+
+// --logos: the logo an import file names beats the name's; two different files for a name
+// are only counted as proposals; the copy folder is made.
+TEST(ImportProgramm, LogosDieEindeutigSindWerdenZugeordnet) {
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"Senvio-Listen"_s)));
+    for (const auto& [datei, inhalt] : {std::pair("ARD/Eins Logo.png", "1"), std::pair("ARD/daserstehd.png", "2"),
+                                        std::pair("ARD/zdf.png", "3"), std::pair("Andere/ZDF.png", "4")}) {
+        ASSERT_TRUE(QDir().mkpath(
+            QFileInfo(wurzel.filePath(u"TV und Radio Sender Logos/"_s + QString::fromUtf8(datei))).path()));
+        Schreib(wurzel.filePath(u"TV und Radio Sender Logos/"_s + QString::fromUtf8(datei)), inhalt);
+    }
+    Schreib(wurzel.filePath(u"k.m3u"_s),
+            "#EXTINF:0 tvg-logo=\"http://x/l/Eins%20Logo.png?v=2\",Das Erste HD\nhttp://a\n"
+            "#EXTINF:0,ZDF\nhttp://b\n#EXTINF:0,Welle\nhttp://c\n");
+    QProcess p;
+    p.setWorkingDirectory(wurzel.path());
+    p.start(QStringLiteral(SENVIO_IMPORT_PROGRAMM), {u"--logos"_s, u"Kabel"_s, u"k.m3u"_s});
+    ASSERT_TRUE(p.waitForFinished(-1));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
+              u"3 Einträge importiert: "_s + wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s) +
+                  u"\nLogos zugeordnet: 1, Einträge mit Vorschlägen zum Prüfen: 1\n"_s);
+    EXPECT_EQ(Lies(wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s)),
+              "    1   = Das Erste HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\Eins Logo.png\r\n"
+              "    2   = ZDF #png#Ohne Logo2.png\r\n    3   = Welle #png#Ohne Logo3.png\r\n");
+    EXPECT_EQ(Lies(wurzel.filePath(u"Senvio-Listen/Sender-Logos/Eins Logo.png"_s)), "1");
 }

@@ -6,7 +6,8 @@ namespace senvio {
 
 QString Importanleitung() {
     return QStringLiteral(
-        "Aufruf: senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]… LISTE QUELLE…\n"
+        "Aufruf: senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]… [--logos] LISTE\n"
+        "                     QUELLE…\n"
         "\n"
         "Liest die Senderliste eines Empfängers (M3U-Wiedergabeliste, Bouquets eines\n"
         "Satellitenempfängers, channels.conf eines Videorekorders, Referenzliste eines\n"
@@ -19,6 +20,8 @@ QString Importanleitung() {
         "                           es die Liste noch nicht geben\n"
         "  --gruppe NAME            nur die Sender dieser Gruppe oder dieses Bouquets\n"
         "                           (mehrfach möglich; Vorgabe: alle)\n"
+        "  --logos                  den Einträgen die eindeutig gefundenen Logos geben;\n"
+        "                           genannt wird, wie viele Vorschläge zum Prüfen bleiben\n"
         "  LISTE                    der Name der Liste im Ordner \"Senvio-Listen\", ohne .lis\n"
         "  QUELLE                   eine Datei oder ein Bouquet-Ordner; mehrere werden in der\n"
         "                           angegebenen Reihenfolge gelesen\n");
@@ -29,9 +32,11 @@ Importaufruf LeseImportaufruf(const QStringList& argumente) {
     QCommandLineParser leser;
     const QCommandLineOption anhaengen(QStringLiteral("anhaengen"));
     const QCommandLineOption gruppe(QStringLiteral("gruppe"), QString(), QStringLiteral("NAME"));
-    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-import"), {anhaengen, gruppe}, argumente, aufruf))
+    const QCommandLineOption logos(QStringLiteral("logos"));
+    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-import"), {anhaengen, gruppe, logos}, argumente, aufruf))
         return aufruf;
     aufruf.anhaengen = leser.isSet(anhaengen);
+    aufruf.logos = leser.isSet(logos);
     aufruf.gruppen = leser.values(gruppe);
     QStringList rest = leser.positionalArguments();
     if (rest.size() < 2) {

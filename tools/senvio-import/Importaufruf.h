@@ -6,12 +6,13 @@
 #include <QStringList>
 
 // The command line of senvio-import:
-//   senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]... LISTE QUELLE...
+//   senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]... [--logos] LISTE QUELLE...
 namespace senvio {
 
 struct Importaufruf : Werkzeugaufruf {
     bool anhaengen = false;
     QStringList gruppen; // empty: every group
+    bool logos = false;  // attach the logos found without doubt
     QString liste;
     QStringList quellen;
 };

@@ -5,6 +5,9 @@
 #include "list/ListenDatei.h"
 #include "list/NameEingabe.h"
 #include "list/Platzhalterzaehler.h"
+#include "list/Zeilenformat.h"
+#include "logos/Logoanhang.h"
+#include "logos/Logozuordnung.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
 
@@ -34,6 +37,24 @@ QList<bool> GruppenWahl(const ImportFund& fund, const QStringList& namen) {
         }
     }
     return wahl;
+}
+
+// The logos found without doubt for the lines from `erste` on, the import's keys index
+// for index with them; counts the lines left with proposals only.
+QList<Logozuweisung> EindeutigeLogos(const SenderListe& liste, qsizetype erste, const QList<QStringList>& schluessel,
+                                     const ProgrammOrdner& ordner, qsizetype& vorschlaege) {
+    const Logobestand bestand = LeseLogobestand(ordner.logoWurzel, ordner.senderLogos);
+    QList<Logozuweisung> eindeutig;
+    vorschlaege = 0;
+    for (qsizetype i = erste; i < liste.Anzahl(); ++i) {
+        const Logoentscheidung e =
+            EntscheideLogo(bestand, {ZerlegeZeile(liste.Zeile(i)).name, schluessel.value(i - erste)});
+        if (e.automatisch)
+            eindeutig.append({int(i), bestand.Dateien().at(e.vorschlaege.first().datei).pfad});
+        else if (!e.vorschlaege.isEmpty())
+            ++vorschlaege;
+    }
+    return eindeutig;
 }
 
 } // namespace
@@ -70,7 +91,8 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
         const ImportFund fund = LeseImportquellen(quellen);
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
-        const QStringList namen = ImportNamen(fund, GruppenWahl(fund, aufruf.gruppen));
+        const QList<bool> wahl = GruppenWahl(fund, aufruf.gruppen);
+        const QStringList namen = ImportNamen(fund, wahl);
         if (namen.isEmpty())
             throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
 
@@ -83,11 +105,25 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
             LeseListendatei(datei, liste);
             zaehler = PlatzhalterZaehlerNachStart(liste.Zeilen(), zaehler);
         }
+        const qsizetype erste = liste.Anzahl();
         HaengeNamenAn(liste, namen, zaehler);
+        qsizetype vorschlaege = 0;
+        QList<Logozuweisung> logos;
+        if (aufruf.logos)
+            logos = SchreibeLogosEin(
+                liste, EindeutigeLogos(liste, erste, ImportLogoSchluessel(fund, wahl), ordner, vorschlaege));
         SchreibeListendatei(datei, liste);
         aus << namen.size() << (namen.size() == 1 ? " Eintrag importiert: " : " Einträge importiert: ") << datei
             << '\n';
-        return 0;
+        if (!aufruf.logos)
+            return 0;
+        aus << "Logos zugeordnet: " << logos.size() << ", Einträge mit Vorschlägen zum Prüfen: " << vorschlaege << '\n';
+        if (!logos.isEmpty())
+            QDir().mkpath(ordner.senderLogos); // as the window's first start makes it
+        const QStringList fehlschlaege = KopiereLogos(logos, ordner.senderLogos);
+        for (const QString& meldung : fehlschlaege)
+            fehler << "senvio-import: " << meldung << '\n';
+        return fehlschlaege.isEmpty() ? 0 : 1;
     } catch (const Fehler& f) {
         fehler << "senvio-import: " << f.meldung() << '\n';
     } catch (const std::exception& f) {

@@ -1,0 +1,233 @@
+#include "logos/LogozuordnungForm.h"
+
+#include "logos/Kachelbild.h"
+#include "logos/Kachellogos.h"
+#include "view/Eintrag.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace senvio {
+
+namespace {
+
+enum Spalte { SpalteEintrag, SpalteBisher, SpalteVorschlag, SpalteLogo, SpalteGrund, Spalten };
+
+// Thrown into the tile loading to stop it when the dialog closes.
+struct Halt {};
+
+QTableWidgetItem* Zelle(const QString& text = {}) {
+    auto* zelle = new QTableWidgetItem(text);
+    zelle->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return zelle;
+}
+
+} // namespace
+
+TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefeintrag> eintraege, QWidget* eltern)
+    : QDialog(eltern), m_bestand(bestand), m_eintraege(std::move(eintraege)) {
+    setWindowTitle(QStringLiteral("Logos automatisch zuordnen"));
+    resize(720, 600);
+
+    Tabelle = new QTableWidget(this);
+    Tabelle->setColumnCount(Spalten);
+    Tabelle->setHorizontalHeaderLabels({QStringLiteral("Eintrag"), QStringLiteral("Bisher"),
+                                        QStringLiteral("Vorschlag"), QStringLiteral("Logo und Gruppe"),
+                                        QStringLiteral("Grund")});
+    Tabelle->verticalHeader()->hide();
+    Tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Tabelle->verticalHeader()->setDefaultSectionSize(100);
+    Tabelle->horizontalHeader()->setSectionResizeMode(SpalteEintrag, QHeaderView::Stretch);
+    Tabelle->setColumnWidth(SpalteBisher, 70);
+    Tabelle->setColumnWidth(SpalteVorschlag, 104);
+    Tabelle->setColumnWidth(SpalteLogo, 180);
+    Tabelle->setColumnWidth(SpalteGrund, 120);
+    Tabelle->setSelectionMode(QAbstractItemView::NoSelection);
+    Tabelle->setWordWrap(true);
+    Tabelle->setToolTip(QStringLiteral("Ein Klick auf einen Vorschlag hakt ihn an oder ab"));
+
+    Summe = new QLabel(this);
+    Ersetzen = new QCheckBox(this);
+    Fortschritt = new QProgressBar(this);
+    Fortschritt->setTextVisible(false);
+    Fortschritt->setMaximumHeight(12);
+    Uebernehmen = new QPushButton(QStringLiteral("Übernehmen"), this);
+    Uebernehmen->setDefault(true);
+    Abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(new QLabel(QStringLiteral("Angehakte Logos werden den Einträgen zugeordnet:"), this));
+    spalte->addWidget(Tabelle, 1);
+    spalte->addWidget(Fortschritt);
+    spalte->addWidget(Ersetzen);
+    spalte->addWidget(Summe);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(Uebernehmen);
+    knoepfe->addWidget(Abbrechen);
+    spalte->addLayout(knoepfe);
+
+    BaueTabelleAuf();
+    connect(Tabelle, &QTableWidget::cellClicked, this, [this](int zeile, int) {
+        Waehle(zeile, Tabelle->item(zeile, SpalteEintrag)->checkState() != Qt::Checked);
+    });
+    connect(Ersetzen, &QCheckBox::toggled, this, [this] { ZeigeAuswahl(); });
+    connect(Uebernehmen, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    ZeigeAuswahl();
+    LadeBilder();
+}
+
+TLogozuordnungForm::~TLogozuordnungForm() {
+    if (m_lader.joinable()) {
+        m_lader.request_stop();
+        m_lader.join();
+    }
+}
+
+void TLogozuordnungForm::BaueTabelleAuf() {
+    int mitLogo = 0;
+    for (int e = 0; e < m_eintraege.size(); ++e) {
+        mitLogo += m_eintraege[e].bisherDatei.isEmpty() ? 0 : 1;
+        for (const Logovorschlag& vorschlag : m_eintraege[e].entscheidung.vorschlaege)
+            m_zeilen.append({e, vorschlag.datei, vorschlag.grund});
+    }
+    Tabelle->setRowCount(int(m_zeilen.size()));
+    for (int zeile = 0; zeile < m_zeilen.size(); ++zeile) {
+        const Pruefeintrag& eintrag = m_eintraege[m_zeilen[zeile].eintrag];
+        QTableWidgetItem* titel = Zelle(eintrag.titel);
+        titel->setCheckState(eintrag.entscheidung.automatisch ? Qt::Checked : Qt::Unchecked);
+        Tabelle->setItem(zeile, SpalteEintrag, titel);
+        QTableWidgetItem* bisher = Zelle();
+        if (!eintrag.bisher.isNull())
+            bisher->setData(Qt::DecorationRole, QPixmap::fromImage(eintrag.bisher));
+        Tabelle->setItem(zeile, SpalteBisher, bisher);
+        Tabelle->setItem(zeile, SpalteVorschlag, Zelle());
+        const Logodatei& datei = m_bestand.Dateien().at(m_zeilen[zeile].datei);
+        Tabelle->setItem(zeile, SpalteLogo,
+                         Zelle(QFileInfo(datei.pfad).fileName() + QLatin1Char('\n') +
+                               (datei.gruppe.isEmpty() ? QStringLiteral("(Logo-Ordner)") : datei.gruppe)));
+        Tabelle->setItem(zeile, SpalteGrund, Zelle(Grundtext(m_zeilen[zeile].grund)));
+    }
+    Ersetzen->setText(QStringLiteral("Auch Einträge mit Logo neu zuordnen (%1)").arg(mitLogo));
+    Ersetzen->setVisible(mitLogo > 0);
+}
+
+void TLogozuordnungForm::ZeigeAuswahl() {
+    for (int zeile = 0; zeile < m_zeilen.size(); ++zeile)
+        Tabelle->setRowHidden(zeile,
+                              !Ersetzen->isChecked() && !m_eintraege[m_zeilen[zeile].eintrag].bisherDatei.isEmpty());
+    ZeigeSumme();
+}
+
+void TLogozuordnungForm::Waehle(int zeile, bool an) {
+    if (zeile < 0 || zeile >= m_zeilen.size())
+        return;
+    // One logo per entry: ticking a proposal unticks the entry's others.
+    for (int z = 0; z < m_zeilen.size(); ++z)
+        if (m_zeilen[z].eintrag == m_zeilen[zeile].eintrag && (z == zeile || an))
+            Tabelle->item(z, SpalteEintrag)->setCheckState(z == zeile && an ? Qt::Checked : Qt::Unchecked);
+    ZeigeSumme();
+}
+
+QList<Logozuweisung> TLogozuordnungForm::Gewaehlt() const {
+    QList<Logozuweisung> gewaehlt;
+    for (int zeile = 0; zeile < m_zeilen.size(); ++zeile)
+        if (!Tabelle->isRowHidden(zeile) && Tabelle->item(zeile, SpalteEintrag)->checkState() == Qt::Checked)
+            gewaehlt.append(
+                {m_eintraege[m_zeilen[zeile].eintrag].zeile, m_bestand.Dateien().at(m_zeilen[zeile].datei).pfad});
+    return gewaehlt;
+}
+
+void TLogozuordnungForm::ZeigeSumme() {
+    QSet<int> automatisch, vorschlaege;
+    for (int zeile = 0; zeile < m_zeilen.size(); ++zeile) {
+        if (Tabelle->isRowHidden(zeile))
+            continue;
+        const int e = m_zeilen[zeile].eintrag;
+        (m_eintraege[e].entscheidung.automatisch ? automatisch : vorschlaege).insert(e);
+    }
+    Summe->setText(QStringLiteral("Eindeutig gefunden: %1   Mit Vorschlägen: %2   Angehakt: %3")
+                       .arg(automatisch.size())
+                       .arg(vorschlaege.size())
+                       .arg(Gewaehlt().size()));
+}
+
+void TLogozuordnungForm::LadeBilder() {
+    // The proposals of the entries shown first, then those of entries with a logo, then
+    // those entries' pictures of today.
+    QList<int> dateien;
+    QSet<int> gesehen;
+    for (const bool mitLogo : {false, true})
+        for (const Zeile& z : std::as_const(m_zeilen))
+            if (m_eintraege[z.eintrag].bisherDatei.isEmpty() != mitLogo && !gesehen.contains(z.datei)) {
+                gesehen.insert(z.datei);
+                dateien.append(z.datei);
+            }
+    QStringList pfade;
+    for (const int datei : std::as_const(dateien))
+        pfade << m_bestand.Dateien().at(datei).pfad;
+    QList<int> bisher;
+    for (int e = 0; e < m_eintraege.size(); ++e)
+        if (!m_eintraege[e].bisherDatei.isEmpty() && m_eintraege[e].bisher.isNull())
+            bisher.append(e);
+    QStringList bisherPfade;
+    for (const int e : std::as_const(bisher))
+        bisherPfade << m_eintraege[e].bisherDatei;
+
+    m_offen = int(pfade.size() + bisherPfade.size());
+    Fortschritt->setRange(0, std::max(1, m_offen));
+    Fortschritt->setValue(0);
+    Fortschritt->setVisible(m_offen > 0);
+    if (m_offen == 0)
+        return;
+    m_lader = std::jthread([this, dateien, pfade, bisher, bisherPfade](std::stop_token halt) {
+        try {
+            ErstelleKachellogos(pfade, [&](int i, const QImage& bild) {
+                if (halt.stop_requested())
+                    throw Halt{};
+                QMetaObject::invokeMethod(
+                    this, [this, datei = dateien[i], bild] { SetzeKachel(datei, bild); }, Qt::QueuedConnection);
+            });
+            for (qsizetype i = 0; i < bisherPfade.size() && !halt.stop_requested(); ++i) {
+                const QImage bild = EintragslogoDerDatei(bisherPfade[i]);
+                QMetaObject::invokeMethod(
+                    this, [this, e = bisher[i], bild] { SetzeBisher(e, bild); }, Qt::QueuedConnection);
+            }
+        } catch (...) {
+            // Stopped, or out of memory: the tiles not made stay empty.
+        }
+    });
+}
+
+void TLogozuordnungForm::SetzeKachel(int datei, const QImage& kachellogo) {
+    const QPixmap kachel = QPixmap::fromImage(ErstelleKachelbild(kachellogo));
+    for (int zeile = 0; zeile < m_zeilen.size(); ++zeile)
+        if (m_zeilen[zeile].datei == datei)
+            Tabelle->item(zeile, SpalteVorschlag)->setData(Qt::DecorationRole, kachel);
+    --m_offen;
+    Fortschritt->setValue(Fortschritt->value() + 1);
+    Fortschritt->setVisible(m_offen > 0);
+}
+
+void TLogozuordnungForm::SetzeBisher(int eintrag, const QImage& bild) {
+    m_eintraege[eintrag].bisher = bild;
+    const QPixmap bisher = QPixmap::fromImage(bild);
+    for (int zeile = 0; zeile < m_zeilen.size(); ++zeile)
+        if (m_zeilen[zeile].eintrag == eintrag)
+            Tabelle->item(zeile, SpalteBisher)->setData(Qt::DecorationRole, bisher);
+    --m_offen;
+    Fortschritt->setValue(Fortschritt->value() + 1);
+    Fortschritt->setVisible(m_offen > 0);
+}
+
+} // namespace senvio

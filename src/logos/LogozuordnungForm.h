@@ -1,0 +1,77 @@
+#pragma once
+
+#include "logos/Logoanhang.h"
+#include "logos/Logozuordnung.h"
+
+#include <QDialog>
+#include <QImage>
+
+#include <thread>
+
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace senvio {
+
+// An entry of the list as the review shows it.
+struct Pruefeintrag {
+    int zeile = -1; // in the list
+    QString titel;  // number and name
+    QImage bisher;  // today's 60 × 40 picture; null when it is made from bisherDatei
+    // The entry's own logo file when it has a real one: such entries are shown only when
+    // the user asks to replace their logos.
+    QString bisherDatei;
+    Logoentscheidung entscheidung;
+};
+
+// The review of the automatic logos: a row per proposal with the entry, its picture
+// today, the proposed tile, its group and why it was found. Logos found without doubt
+// are ticked, proposals not; a click on a proposal ticks it (one per entry). The tiles
+// load in the background while the dialog is open.
+class TLogozuordnungForm : public QDialog {
+    Q_OBJECT
+public:
+    // The stock must outlive the dialog.
+    TLogozuordnungForm(const Logobestand& bestand, QList<Pruefeintrag> eintraege, QWidget* eltern = nullptr);
+    ~TLogozuordnungForm() override;
+
+    // The ticked logos of the rows shown, in list order.
+    QList<Logozuweisung> Gewaehlt() const;
+    // The row's entry and file, for the tests and the status of a row.
+    int EintragDerZeile(int zeile) const { return m_zeilen.at(zeile).eintrag; }
+    int DateiDerZeile(int zeile) const { return m_zeilen.at(zeile).datei; }
+    // Ticks or unticks the proposal of a row, as a click does.
+    void Waehle(int zeile, bool an);
+    bool KachelnGeladen() const { return m_offen == 0; }
+
+    QTableWidget* Tabelle = nullptr;
+    QLabel* Summe = nullptr;
+    QCheckBox* Ersetzen = nullptr;
+    QProgressBar* Fortschritt = nullptr;
+    QPushButton* Uebernehmen = nullptr;
+    QPushButton* Abbrechen = nullptr;
+
+private:
+    struct Zeile {
+        int eintrag; // index into m_eintraege
+        int datei;   // index into the stock
+        Logogrund grund;
+    };
+    void BaueTabelleAuf();
+    void ZeigeAuswahl();
+    void ZeigeSumme();
+    void LadeBilder();
+    void SetzeKachel(int datei, const QImage& kachellogo);
+    void SetzeBisher(int eintrag, const QImage& bild);
+
+    const Logobestand& m_bestand;
+    QList<Pruefeintrag> m_eintraege;
+    QList<Zeile> m_zeilen;
+    int m_offen = 0; // pictures still loading
+    std::jthread m_lader;
+};
+
+} // namespace senvio
