@@ -1,11 +1,13 @@
 // "Senderliste importieren..." on the real main window: appended, as a new list, and failing.
 #include "ProgrammOrdnerFixture.h"
 #include "import/ImportForm.h"
+#include "logos/LogozuordnungForm.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTreeWidget>
 
 namespace senvio::test {
@@ -98,6 +100,36 @@ TEST_F(Importbefehl, FehlerUndAbbruchLassenJedeListeWieSieWar) {
     EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
     EXPECT_EQ(haupt.Liste().Anzahl(), 2);
     EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))), astra);
+}
+
+// After an import the logos found are offered: the playlist's logo name finds its file;
+// "Nein" leaves the list as imported, "Ja" opens the review, whose ticked logo is attached.
+TEST_F(Importbefehl, GefundeneLogosWerdenNachDemImportAngeboten) {
+    TMainForm& haupt = StarteMitAstra();
+    QImage logo(8, 8, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    ASSERT_TRUE(logo.save(Pfad(QStringLiteral("TV und Radio Sender Logos/ARD/k1-logo.png"))));
+    Schreib(Pfad(QStringLiteral("k.m3u")), "#EXTINF:0 tvg-logo=\"logos/K1-Logo.png\",Kanal Eins\nhttp://a\n");
+    for (const bool ja : {false, true}) {
+        Dialoge::SetzeNaechstenDateinamen(Pfad(QStringLiteral("k.m3u")));
+        ImportDialog(true);
+        Dialoge::SetzeNaechsteAntwort(ja);
+        if (ja)
+            Dialoge::SetzeNaechstenDialog([](QDialog& d) {
+                auto& pruefung = dynamic_cast<TLogozuordnungForm&>(d);
+                EXPECT_EQ(pruefung.Tabelle->rowCount(), 1);
+                EXPECT_EQ(pruefung.Tabelle->item(0, 4)->text(), QStringLiteral("aus der Importdatei"));
+                pruefung.Uebernehmen->click();
+                return pruefung.result();
+            });
+        haupt.Senderlisteimportieren1->trigger();
+    }
+    ASSERT_EQ(Dialoge::Meldungen().size(), 2);
+    EXPECT_EQ(Dialoge::Meldungen()[0].text, QStringLiteral("Für 1 der importierten Sender wurden Logos gefunden. "
+                                                           "Möchten Sie die Logos jetzt prüfen und zuordnen?"));
+    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))),
+              astra + "    3   = Kanal Eins #png#Ohne Logo3.png\r\n    4   = Kanal Eins #png#ProgrammVerzeichnis\\"
+                      "Senvio-Listen\\Sender-Logos\\k1-logo.png\r\n");
 }
 
 } // namespace
