@@ -5,6 +5,7 @@
 //    broadcast emphasis code (U+0086, U+0087).
 // 2. Every group index of a channel names a group of the fund, none twice.
 // 3. Each group's count is the number of channels that name it, and no group is empty.
+// 4. No logo key is empty.
 #include "Invariante.h"
 #include "import/Importquelle.h"
 #include "list/Zeilenformat.h"
@@ -20,6 +21,7 @@ inline void PruefeFund(const ImportFund& fund) {
     for (const ImportSender& s : fund.sender) {
         Pruefe(MacheEinzeilig(s.name) == s.name, "Name ist nicht einzeilig");
         Pruefe(!s.name.contains(QChar(0x86)) && !s.name.contains(QChar(0x87)), "Name mit Betonungszeichen");
+        Pruefe(!s.logoSchluessel.contains(QString()), "Leerer Logoschlüssel");
         for (qsizetype i = 0; i < s.gruppen.size(); ++i) {
             const int g = s.gruppen[i];
             Pruefe(g >= 0 && g < fund.gruppen.size(), "Gruppenindex außerhalb");

@@ -6,13 +6,15 @@
 // Invariants, for F = LeseBouquets(wahl, set):
 // 1. Every name, group name and note is single-line; no name holds U+0086 or U+0087.
 // 2. Each channel names exactly one group, and that index is valid.
-// 3. Each group's count is the number of its channels; placeholders have no name.
+// 3. Each group's count is the number of its channels; placeholders have no name and
+//    no logo key; every logo key is a picon name: ten upper-case hex fields joined by "_".
 // 4. Radio groups come after TV groups and only when radio is chosen, TV only when TV is.
 #include "Invariante.h"
 #include "import/Bouquets.h"
 #include "list/Zeilenformat.h"
 
 #include <QMap>
+#include <QRegularExpression>
 
 #include <cstdint>
 
@@ -37,12 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const ImportFund f = LeseBouquets(
         wahl, [&set](const QString& name) { return set.contains(name) ? std::optional(set[name]) : std::nullopt; });
     const auto einzeilig = [](const QString& t) { return MacheEinzeilig(t) == t; };
+    static const QRegularExpression piconname(QStringLiteral("\\A[0-9A-F]+(_[0-9A-F]+){9}\\z"));
     QList<int> anzahl(f.gruppen.size(), 0);
     for (const ImportSender& s : f.sender) {
         Pruefe(einzeilig(s.name) && !s.name.contains(QChar(0x86)) && !s.name.contains(QChar(0x87)),
                "Name ist nicht bereinigt");
         Pruefe(s.gruppen.size() == 1 && s.gruppen[0] >= 0 && s.gruppen[0] < f.gruppen.size(), "Gruppe ungültig");
-        Pruefe(!s.platzhalter || s.name.isEmpty(), "Platzhalter mit Namen");
+        Pruefe(!s.platzhalter || (s.name.isEmpty() && s.logoSchluessel.isEmpty()),
+               "Platzhalter mit Namen oder Logoschlüssel");
+        for (const QString& k : s.logoSchluessel)
+            Pruefe(piconname.match(k).hasMatch(), "Logoschlüssel ist kein Piconname");
         Pruefe(s.nummer == 0, "Nummer gesetzt");
         ++anzahl[s.gruppen[0]];
     }

@@ -1,5 +1,6 @@
 #include "import/Bouquets.h"
 
+#include "import/Piconname.h"
 #include "list/Zeilenformat.h"
 #include "platform/Zeichensatz.h"
 
@@ -68,6 +69,17 @@ Felder Zerlege(QStringView text) {
             return f;
         anfang = ende + 1;
     }
+}
+
+// SID, TSID, ONID and namespace all 0 (a stream's or an alternatives list's reference)
+// name no service that a picon could be named after.
+bool NenntDienst(const Felder& f) {
+    if (f.anzahl < 7)
+        return false;
+    for (qsizetype i = 3; i < 7; ++i)
+        if (Hexzahl(f.erste[i]).value_or(0) != 0)
+            return true;
+    return false;
 }
 
 // "sid:ns:tsid:onid:…" of a database record.
@@ -261,6 +273,8 @@ private:
                 continue; // a query of the receiver ("all services"), no channel
             } else {
                 s.name = Name(e, f, typ, genannt);
+                if (NenntDienst(f))
+                    s.logoSchluessel = PiconNamen(e.referenz);
             }
             NimmAuf(m_fund, std::move(s));
         }

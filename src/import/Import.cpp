@@ -114,6 +114,17 @@ template <typename Tu> void FuerJedenGewaehlten(const ImportFund& fund, const QL
     }
 }
 
+// Calls `tu` with each entry the list gets, in order: the chosen channel, or nullptr for a
+// number the receiver leaves free when its numbers are kept.
+template <typename Tu>
+void FuerJedenEintrag(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten, Tu&& tu) {
+    FuerJedenGewaehlten(fund, gruppeGewaehlt, [&](const ImportSender& sender, qint64 luecke) {
+        for (qint64 i = 0; nummernBehalten && i < luecke; ++i)
+            tu(nullptr);
+        tu(&sender);
+    });
+}
+
 } // namespace
 
 BouquetDateizugriff BouquetDateienIn(const QString& ordner) {
@@ -191,12 +202,19 @@ QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehl
     const QString frei = QStringLiteral("(frei)");
     const QString ohneName = QStringLiteral("(ohne Name)");
     QStringList namen;
-    FuerJedenGewaehlten(fund, gruppeGewaehlt, [&](const ImportSender& sender, qint64 luecke) {
-        if (nummernBehalten)
-            namen += QStringList(luecke, frei);
-        namen.append(sender.platzhalter ? frei : sender.name.isEmpty() ? ohneName : sender.name);
+    FuerJedenEintrag(fund, gruppeGewaehlt, nummernBehalten, [&](const ImportSender* sender) {
+        namen.append(!sender || sender->platzhalter ? frei : sender->name.isEmpty() ? ohneName : sender->name);
     });
     return namen;
+}
+
+QList<QStringList> ImportLogoSchluessel(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
+                                        bool nummernBehalten) {
+    QList<QStringList> schluessel;
+    FuerJedenEintrag(fund, gruppeGewaehlt, nummernBehalten, [&](const ImportSender* sender) {
+        schluessel.append(!sender || sender->platzhalter ? QStringList() : sender->logoSchluessel);
+    });
+    return schluessel;
 }
 
 } // namespace senvio

@@ -1,5 +1,7 @@
 #include "import/Kanaldatei.h"
 
+#include "import/Piconname.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -108,6 +110,8 @@ ImportFund LeseKanaldatei(const QByteArray& bytes, const QString& dateiname) {
         sender.referenz = felder[Quelle].toString();
         for (const Feld feld : {Sid, Nid, Tid, Vpid})
             sender.referenz.append(u':').append(felder[feld]);
+        sender.logoSchluessel =
+            PiconNamenDesKanals(felder[Quelle], felder[Sid], felder[Nid], felder[Tid], felder[Vpid]);
         // A video PID of 0 or 1 (or none at all) means a channel without picture.
         const bool radio = FuehrendeZahl(felder[Vpid], 2) <= 1;
         sender.gruppen.append(gruppen.Index(gruppe, radio));

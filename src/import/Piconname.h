@@ -11,7 +11,8 @@ namespace senvio {
 // From a bouquet's service reference ("1:0:19:283D:3FB:1:C00000:0:0:0:"): the first ten
 // fields joined by "_" in upper-case hex ("1_0_19_283D_3FB_1_C00000_0_0_0"), then the same
 // with the low 16 bits of the namespace set to 0000, then also with the service type set
-// to 1 unless it is 2; each name once. Empty for a reference of fewer than ten fields.
+// to 1 unless it is 2; each name once. Empty for a reference of fewer than ten fields
+// or with a field among them that is not hex.
 QStringList PiconNamen(QStringView dienstreferenz);
 
 // The same names for a channel of a recorder's channel file: source ("S19.2E", "C", "T"),

@@ -1,5 +1,7 @@
 #include "import/Wiedergabeliste.h"
 
+#include "import/Piconname.h"
+
 #include <QFileInfo>
 #include <QSet>
 
@@ -183,6 +185,8 @@ ImportFund LeseWiedergabeliste(const QByteArray& bytes, const QString& dateiname
         s.nummer = e.nummer;
         s.referenz = (e.tvgId.isEmpty() ? e.adresse : e.tvgId).toString();
         s.logo = e.logo.toString();
+        if (QString basis = LogoBasisname(e.logo); !basis.isEmpty())
+            s.logoSchluessel.append(std::move(basis));
         s.gruppen = indizes;
         NimmAuf(fund, std::move(s));
     }

@@ -47,7 +47,7 @@ TEST(Bouquets, RegelnEinesFernsehbouquets) {
          "#DESCRIPTION Nachrichten\r\n"
          "#SERVICE 1:0:19:2B66:3F3:1:C00000:0:0:0:\r\n#DESCRIPTION Kanal Eins HD\xE2\x80\xA2Gruppe\r\n"
          "#SERVICE: 1:0:1:A:B:1:C00000:0:0:0:\r\n#DESCRIPTION:\r\n"
-         "#SERVICE 1:832:D:0:0:0:0:0:0:0:\r\n" +
+         "#SERVICE 1:832:D:5:6:7:C00000:0:0:0:\r\n" +
              Verweis("alternatives.drei.tv", 134) +
              "#SERVICE 4097:0:1:0:0:0:0:0:0:0:http%3a//tv.example/x:Welle%3a 100%25%0a%zz%4\r\n"
              "#SERVICE 1:0:1:c:d:2:c00000:0:0:0:\r\n#SERVICE 1:0:1:c:d:2\r\n"
@@ -61,6 +61,14 @@ TEST(Bouquets, RegelnEinesFernsehbouquets) {
     EXPECT_EQ(Kurz(f), (QStringList{u"Favoriten/8"_s, u"userbouquet.c.tv/1"_s, u"Kanal Eins HD@0"_s, u"Kanal Zwei@0"_s,
                                     u"P@0"_s, u"Kanal Drei@0"_s, u"Welle: 100% %zz%4@0"_s, u"Musik Drei@0"_s, u"@0"_s,
                                     u"@0"_s, u"Radio ä\u00E4@1"_s}));
+    // Picon names for services only: not for the placeholder, the alternatives, the streams
+    // of zeros, nor a reference of too few fields.
+    QStringList schluessel;
+    for (const ImportSender& s : f.sender)
+        schluessel << s.logoSchluessel.join(u' ');
+    EXPECT_EQ(schluessel.join(u'|'),
+              u"1_0_19_2B66_3F3_1_C00000_0_0_0 1_0_1_2B66_3F3_1_C00000_0_0_0|1_0_1_A_B_1_C00000_0_0_0"
+              u"||||1_0_1_C_D_2_C00000_0_0_0||1_0_1_99_D_2_C00000_0_0_0|"_s);
     EXPECT_EQ(f.sender[4].referenz, u"4097:0:1:0:0:0:0:0:0:0:http%3a//tv.example/x:Welle%3a 100%25%0a%zz%4"_s);
     EXPECT_EQ(f.hinweise, QStringList{u"Das Bouquet „userbouquet.fehlt.tv“ fehlt und wird übersprungen."_s});
 }

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 ImportSender Sender(QString name, int nummer, QList<int> gruppen, bool platzhalter = false) {
-    return {std::move(name), platzhalter, nummer, {}, {}, std::move(gruppen)};
+    return {std::move(name), platzhalter, nummer, {}, {}, {}, std::move(gruppen)};
 }
 
 QString Meldung(const QString& pfad) {
@@ -34,6 +34,8 @@ TEST(Import, NamenFuellenDieNummernDesEmpfaengersUndFolgenDerGruppenwahl) {
     fund.sender = {Sender(u"Eins"_s, 1, {0}),      Sender(QString(), 2, {0}, true), Sender(QString(), 5, {0}),
                    Sender(u"Vier"_s, 3, {1}),      Sender(u"Fünf"_s, 0, {2}),       Sender(u"Sechs"_s, 2000, {0, 1}),
                    Sender(u"Sieben"_s, 3000, {0}), Sender(u"Acht"_s, 3002, {2, 7})};
+    for (const int i : {0, 1, 2, 6, 7})
+        fund.sender[i].logoSchluessel = {QString::number(i), u"k"_s};
     // 2 → 5 fills 3 and 4; 5 → 3 goes on counting; after a channel without number no
     // gap; 2000 → 3000 fills 999 numbers; 3000 → 3002 one.
     QStringList alle = {u"Eins"_s,        u"(frei)"_s, u"(frei)"_s, u"(frei)"_s,
@@ -51,6 +53,13 @@ TEST(Import, NamenFuellenDieNummernDesEmpfaengersUndFolgenDerGruppenwahl) {
     EXPECT_EQ(GewaehlteSender(fund, {false, true, false}), 2);
     EXPECT_EQ(FreieNummern(fund, {false, true, true}), 0);
     EXPECT_EQ(ImportNamen(fund, {false, false, false}), QStringList());
+    // The logo keys stand index for index beside the names; "(frei)" entries have none.
+    const auto k = [](const char* n) { return QStringList{QString::fromUtf8(n), u"k"_s}; };
+    QList<QStringList> schluessel = {k("0"), {}, {}, {}, k("2"), {}, {}, {}};
+    schluessel += QList<QStringList>(999, QStringList()) + QList<QStringList>{k("6"), {}, k("7")};
+    EXPECT_EQ(ImportLogoSchluessel(fund, {true, true, true}), schluessel);
+    EXPECT_EQ(ImportLogoSchluessel(fund, {true, false, true}, false),
+              (QList<QStringList>{k("0"), {}, k("2"), {}, {}, k("6"), k("7")}));
 
     // The entries are made as the station picker makes them, then renumbered.
     SenderListe liste;
