@@ -1,5 +1,7 @@
 #include "logos/Logoschluessel.h"
 
+#include <algorithm>
+
 namespace senvio {
 
 namespace {
@@ -79,14 +81,24 @@ QString SchluesselOhneUmlaute(QStringView name) {
     return KlassischerSchluessel(ErsetzeUmlaute(name, nichts, nichts, nichts, nichts));
 }
 
+// The endings as names carry them, the common one first.
+const QLatin1String Qualitaetsendungen[] = {QLatin1String("hd"), QLatin1String("uhd"), QLatin1String("fhd"),
+                                            QLatin1String("sd"), QLatin1String("4k")};
+
 QString OhneQualitaetsendung(const QString& schluessel) {
-    // The longer endings first, so that "uhd" is not taken for "hd" after a "u".
-    static const QLatin1String endungen[] = {QLatin1String("uhd"), QLatin1String("fhd"), QLatin1String("hd"),
-                                             QLatin1String("sd"), QLatin1String("4k")};
-    for (const QLatin1String endung : endungen)
-        if (schluessel.endsWith(endung))
-            return schluessel.size() > endung.size() ? schluessel.chopped(endung.size()) : schluessel;
-    return schluessel;
+    qsizetype laengste = 0;
+    for (const QLatin1String endung : Qualitaetsendungen)
+        if (schluessel.size() > endung.size() && schluessel.endsWith(endung))
+            laengste = std::max(laengste, endung.size());
+    return schluessel.chopped(laengste);
+}
+
+QStringList OhneQualitaetsendungen(const QString& schluessel) {
+    QStringList ohne;
+    for (const QLatin1String endung : Qualitaetsendungen)
+        if (schluessel.size() > endung.size() && schluessel.endsWith(endung))
+            ohne << schluessel.chopped(endung.size());
+    return ohne;
 }
 
 Namensschluessel SchluesselDesNamens(QStringView name) {
@@ -96,7 +108,8 @@ Namensschluessel SchluesselDesNamens(QStringView name) {
     FuegeHinzu(s.regel[1], SchluesselOhneUmlaute(name), s);
     for (int r = 0; r < 2; ++r)
         for (const QString& schluessel : QStringList(s.regel[r]))
-            FuegeHinzu(s.regel[2], OhneQualitaetsendung(schluessel), s);
+            for (const QString& ohne : OhneQualitaetsendungen(schluessel))
+                FuegeHinzu(s.regel[2], ohne, s);
     return s;
 }
 

@@ -148,17 +148,23 @@ bool Logobestand::GleicherInhalt(int a, int b) const {
 
 namespace {
 
-// Up to `hoechstens` of the files in the given order, each unlike those taken before.
-QList<Logovorschlag> Verschiedene(const Logobestand& bestand, const std::vector<int>& dateien, Logogrund grund,
-                                  int hoechstens = 3) {
+bool InSenderLogos(const Logobestand& bestand, int datei) {
+    return bestand.Dateien()[datei].gruppe == SenderLogosGruppe;
+}
+
+// Up to three of the files in the given order, each unlike those taken before; a copy
+// in "Sender-Logos" gives way to a group's file of the same content found later.
+QList<Logovorschlag> Verschiedene(const Logobestand& bestand, const std::vector<int>& dateien, Logogrund grund) {
     QList<Logovorschlag> vorschlaege;
     for (const int datei : dateien) {
-        const bool schonDa = std::any_of(vorschlaege.cbegin(), vorschlaege.cend(), [&](const Logovorschlag& v) {
+        const auto gleich = std::find_if(vorschlaege.begin(), vorschlaege.end(), [&](const Logovorschlag& v) {
             return bestand.GleicherInhalt(v.datei, datei);
         });
-        if (!schonDa)
+        if (gleich == vorschlaege.end())
             vorschlaege << Logovorschlag{datei, grund};
-        if (vorschlaege.size() == hoechstens)
+        else if (InSenderLogos(bestand, gleich->datei) && !InSenderLogos(bestand, datei))
+            gleich->datei = datei;
+        if (vorschlaege.size() == 3)
             break;
     }
     return vorschlaege;
@@ -172,8 +178,8 @@ Logoentscheidung Entscheide(const Logobestand& bestand, const std::vector<int>& 
                                         [&](int d) { return bestand.GleicherInhalt(dateien.front(), d); });
     if (!alleGleich)
         return {false, Verschiedene(bestand, dateien, grund)};
-    const auto ausGruppe = std::find_if(dateien.begin(), dateien.end(),
-                                        [&](int d) { return bestand.Dateien()[d].gruppe != SenderLogosGruppe; });
+    const auto ausGruppe =
+        std::find_if(dateien.begin(), dateien.end(), [&](int d) { return !InSenderLogos(bestand, d); });
     return {true, {Logovorschlag{ausGruppe != dateien.end() ? *ausGruppe : dateien.front(), grund}}};
 }
 
