@@ -183,18 +183,7 @@ Logoentscheidung Entscheide(const Logobestand& bestand, const std::vector<int>& 
     return {true, {Logovorschlag{ausGruppe != dateien.end() ? *ausGruppe : dateien.front(), grund}}};
 }
 
-std::vector<int> Gefunden(const QHash<QString, QList<int>>& tabelle, const QStringList& schluessel) {
-    std::vector<int> dateien;
-    for (const QString& key : schluessel) {
-        const auto it = tabelle.constFind(key);
-        if (it != tabelle.cend())
-            dateien.insert(dateien.end(), it->cbegin(), it->cend());
-    }
-    std::sort(dateien.begin(), dateien.end());
-    dateien.erase(std::unique(dateien.begin(), dateien.end()), dateien.end());
-    return dateien;
-}
-
+// The files carrying any of the keys, in their order.
 std::vector<int> Gefunden(const Logobestand::Index& index, const QStringList& schluessel) {
     std::vector<int> dateien;
     for (const QString& key : schluessel) {
@@ -280,9 +269,9 @@ Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logosuche& suc
     for (const QString& importSchluessel : suche.importSchluessel) {
         if (importSchluessel.isEmpty())
             continue;
-        const std::vector<int> dateien = Gefunden(index.basisnamen, {Vergleichsform(importSchluessel)});
-        if (!dateien.empty())
-            return Entscheide(bestand, dateien, Logogrund::Importdatei);
+        const QList<int> dateien = index.basisnamen.value(Vergleichsform(importSchluessel));
+        if (!dateien.isEmpty())
+            return Entscheide(bestand, {dateien.cbegin(), dateien.cend()}, Logogrund::Importdatei);
     }
     const Namensschluessel schluessel = SchluesselDesNamens(suche.name);
     for (const QStringList& regel : schluessel.regel) {
