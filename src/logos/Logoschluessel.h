@@ -20,12 +20,17 @@ QString DeutscherSchluessel(QStringView name);
 // The key with umlauts (and "ß") dropped: "MDR Thüringen" → "mdrthringen".
 QString SchluesselOhneUmlaute(QStringView name);
 
-// The key without a trailing "hd", "uhd", "fhd", "sd" or "4k" when something is left;
-// otherwise the key as it is.
+// The key without its trailing "hd", "uhd", "fhd", "sd" or "4k" (the longest that fits)
+// when something is left; otherwise the key as it is.
 QString OhneQualitaetsendung(const QString& schluessel);
 
+// Every key the key gives without one trailing quality ending, when something is left:
+// a key can be read two ways, "zdfhd" as "zdf" + "hd" and as "zd" + "fhd", "tagesschauhd"
+// as "tagesschau" + "hd" and "tagesscha" + "uhd"; both are kept, "hd" first.
+QStringList OhneQualitaetsendungen(const QString& schluessel);
+
 // The keys of a name, strongest rule first: [0] the classic key, [1] the German spelling
-// and the one without umlauts, [2] each of these without its quality ending. No key is
+// and the one without umlauts, [2] each of these without a quality ending. No key is
 // empty, and none repeats a key of an earlier rule.
 struct Namensschluessel {
     QStringList regel[3];

@@ -337,7 +337,7 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
         haupt.Logosautomatischzuordnen1->trigger();
     };
     pruefe(false);
-    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))), vorher);
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), vorher);
     EXPECT_FALSE(QFileInfo::exists(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos/daserstehd.png"))));
     const QStringList erwartet{QStringLiteral("x Nr. 1  Das Erste HD | daserstehd.png\nARD | gleicher Name"),
                                QStringLiteral("- Nr. 2  ZDF | ZDF.png\nAndere | gleicher Name"),
@@ -352,7 +352,7 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
     gezeigt.clear();
     pruefe(true);
     EXPECT_EQ(gezeigt, erwartet);
-    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))),
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))),
               (LogoZeile(1, QStringLiteral("Das Erste HD"), QStringLiteral("daserstehd.png")) + QStringLiteral("\r\n") +
                LogoZeile(2, QStringLiteral("ZDF"), QStringLiteral("ZDF.png")) + QStringLiteral("\r\n") + arte +
                QStringLiteral("\r\n") +

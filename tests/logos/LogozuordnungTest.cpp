@@ -1,0 +1,200 @@
+// The keys a station's name is looked up by, and what the matching decides against a
+// small logo library on disk.
+#include "logos/Logozuordnung.h"
+#include "logos/Logoschluessel.h"
+
+#include "TestDateien.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace senvio::test {
+namespace {
+
+const QString Umlaut = QStringLiteral("\u0308");
+
+TEST(Logoschluessel, KlassischDeutschOhneUmlauteUndDieRegeln) {
+    struct Fall {
+        QString name, klassisch, deutsch, ohneUmlaute;
+        QStringList regel[3];
+    };
+    const Fall faelle[] = {
+        {"Das Erste HD", "daserstehd", "daserstehd", "daserstehd", {{"daserstehd"}, {}, {"daserste"}}},
+        {"Sky Cinema +24 HD",
+         "skycinemaplus24hd",
+         "skycinemaplus24hd",
+         "skycinemaplus24hd",
+         {{"skycinemaplus24hd"}, {}, {"skycinemaplus24"}}},
+        {"MDR Thüringen",
+         "mdrthuringen",
+         "mdrthueringen",
+         "mdrthringen",
+         {{"mdrthuringen"}, {"mdrthueringen", "mdrthringen"}, {}}},
+        {"MDR Thu" + Umlaut + "ringen",
+         "mdrthuringen",
+         "mdrthueringen",
+         "mdrthringen",
+         {{"mdrthuringen"}, {"mdrthueringen", "mdrthringen"}, {}}},
+        {"Straße TV", "straetv", "strassetv", "straetv", {{"straetv"}, {"strassetv"}, {}}},
+        {"MÜLLER HD",
+         "mullerhd",
+         "muellerhd",
+         "mllerhd",
+         {{"mullerhd"}, {"muellerhd", "mllerhd"}, {"muller", "mueller", "mller"}}},
+        {"O" + Umlaut + "1 4K", "o14k", "oe14k", "14k", {{"o14k"}, {"oe14k", "14k"}, {"o1", "oe1", "1"}}},
+        {"Rock & Roll*", "rockandrollstar", "rockandrollstar", "rockandrollstar", {{"rockandrollstar"}, {}, {}}},
+        {"N-TV. (Sat)", "ntvsat", "ntvsat", "ntvsat", {{"ntvsat"}, {}, {}}},
+        {"½ Arte UHD", "12arteuhd", "12arteuhd", "12arteuhd", {{"12arteuhd"}, {}, {"12arteu", "12arte"}}},
+        {"ß", "", "ss", "", {{}, {"ss"}, {}}},
+        {"ZDF HD", "zdfhd", "zdfhd", "zdfhd", {{"zdfhd"}, {}, {"zdf", "zd"}}},
+        {"HD", "hd", "hd", "hd", {{"hd"}, {}, {}}},
+        {"X", "x", "x", "x", {{"x"}, {}, {}}},
+        {"", "", "", "", {{}, {}, {}}},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(KlassischerSchluessel(f.name), f.klassisch) << f.name.toStdString();
+        EXPECT_EQ(DeutscherSchluessel(f.name), f.deutsch) << f.name.toStdString();
+        EXPECT_EQ(SchluesselOhneUmlaute(f.name), f.ohneUmlaute) << f.name.toStdString();
+        const Namensschluessel s = SchluesselDesNamens(f.name);
+        for (int r = 0; r < 3; ++r)
+            EXPECT_EQ(s.regel[r], f.regel[r]) << f.name.toStdString() << " Regel " << r;
+    }
+    // Each reading of the ending, and the longest alone.
+    const std::tuple<QString, QStringList, QString> endungen[] = {{"zdfhd", {"zdf", "zd"}, "zd"},
+                                                                  {"arteuhd", {"arteu", "arte"}, "arte"},
+                                                                  {"kabelfhd", {"kabelf", "kabel"}, "kabel"},
+                                                                  {"rtlsd", {"rtl"}, "rtl"},
+                                                                  {"sat14k", {"sat1"}, "sat1"},
+                                                                  {"uhd", {"u"}, "u"},
+                                                                  {"hd", {}, "hd"},
+                                                                  {"sdhd", {"sd"}, "sd"},
+                                                                  {"kika", {}, "kika"}};
+    for (const auto& [schluessel, alle, laengste] : endungen) {
+        EXPECT_EQ(OhneQualitaetsendungen(schluessel), alle) << schluessel.toStdString();
+        EXPECT_EQ(OhneQualitaetsendung(schluessel), laengste) << schluessel.toStdString();
+    }
+    EXPECT_EQ(Vergleichsform(QString("KO" + Umlaut + "LN_1_C00000")), QString("köln_1_c00000"));
+}
+
+// A logo root and a "Sender-Logos" folder in a temporary folder, filled from
+// "group/name.png" → content ("Sender-Logos/…" for the copies beside the lists).
+class Bibliothek : public testing::Test {
+protected:
+    Logobestand Lege(const std::vector<std::pair<QString, QByteArray>>& dateien) {
+        for (const auto& [pfad, inhalt] : dateien) {
+            const QString voll = (pfad.startsWith("Sender-Logos/") ? m_tmp.path() + "/" : Wurzel()) + pfad;
+            QDir().mkpath(QFileInfo(voll).path());
+            Schreib(voll, inhalt);
+        }
+        QDir().mkpath(m_tmp.path() + "/Sender-Logos");
+        return LeseLogobestand(Wurzel(), m_tmp.path() + "/Sender-Logos");
+    }
+    QString Wurzel() const { return m_tmp.path() + "/TV und Radio Sender Logos/"; }
+    static QString Name(const Logobestand& b, int d) {
+        const Logodatei& datei = b.Dateien()[d];
+        return (datei.gruppe.isEmpty() ? QString() : datei.gruppe + "/") + QFileInfo(datei.pfad).fileName();
+    }
+    // "= file (reason)" for an automatic decision, "? a | b (reason)" for proposals.
+    static QString Ergebnis(const Logobestand& b, const QString& name, const QStringList& importSchluessel = {}) {
+        const Logoentscheidung e = EntscheideLogo(b, {name, importSchluessel});
+        QStringList namen;
+        for (const Logovorschlag& v : e.vorschlaege)
+            namen << Name(b, v.datei);
+        if (namen.isEmpty())
+            return e.automatisch ? "= ?" : "";
+        return (e.automatisch ? "= " : "? ") + namen.join(" | ") + " (" + Grundtext(e.vorschlaege[0].grund) + ")";
+    }
+
+    QTemporaryDir m_tmp;
+};
+
+TEST_F(Bibliothek, LiestPngDateienDerWurzelDerGruppenUndDerSenderLogos) {
+    const Logobestand b = Lege({{"b.png", "1"},
+                                {"A.PNG", "2"},
+                                {"Ohne Logo.png", "3"},
+                                {"notiz.txt", "4"},
+                                {"c.png.bak", "5"},
+                                {"zwei/x.png", "6"},
+                                {"Eins/y.png", "7"},
+                                {"Eins/Unter/z.png", "8"},
+                                {"Eins/OHNE LOGO 2.png", "9"},
+                                {"Sender-Logos/s.png", "10"}});
+    QStringList namen;
+    for (int d = 0; d < b.Dateien().size(); ++d)
+        namen << Name(b, d);
+    EXPECT_EQ(namen, QStringList({"A.PNG", "b.png", "Eins/y.png", "zwei/x.png", "Sender-Logos/s.png"}));
+    EXPECT_EQ(LeseLogobestand(Wurzel().chopped(1), QString()).Dateien().size(), 4);
+    EXPECT_TRUE(LeseLogobestand(m_tmp.path() + "/fehlt", m_tmp.path() + "/fehlt2").Dateien().isEmpty());
+}
+
+TEST_F(Bibliothek, StaerksteRegelEntscheidetAehnlichesWirdNurVorgeschlagen) {
+    const Logobestand b = Lege({
+        {"zdfneo.png", "zdfneo"},
+        {"Deutschland/Das Erste HD.png", "erste-hd"},
+        {"Deutschland/daserste.png", "erste"},
+        {"Deutschland/mdrthueringen.png", "mdr"},
+        {"Deutschland/straetv.png", "s1"},
+        {"Deutschland/strassetv.png", "s2"},
+        {"Deutschland/muellerhd.png", "m1"},
+        {"Deutschland/mueller.png", "m2"},
+        {"Deutschland/kika.png", "kika"},
+        {"Deutschland/Ko" + Umlaut + "ln TV.png", "koeln"},
+        {"Deutschland/arte.png", "arte"},
+        {"Sender-Logos/arte.png", "arte"},
+        {"Deutschland/Kabel Eins.png", "k1"},
+        {"Europa/kabeleins.png", "k2"},
+        {"Sender-Logos/kabeleins.png", "k1"},
+        {"Picons/1_0_19_283d_3fb_1_c00000_0_0_0.png", "picon"},
+        {"Deutschland/phoenixhd.png", "phoenix"},
+        {"Deutschland/tagesschau25.png", "ts"},
+        {"Deutschland/tagesschau.png", "t"},
+        {"Sport/sportdigital.png", "sd"},
+        {"Sport/sport1.png", "s1"},
+        {"Sport/sportxhd.png", "sx"},
+        {"Sport/spor.png", "sp"},
+    });
+    const QString koeln = "Deutschland/Ko" + Umlaut + "ln TV.png";
+    const std::tuple<QString, QStringList, QString> faelle[] = {
+        {"Das Erste HD", {}, "= Deutschland/Das Erste HD.png (gleicher Name)"},
+        {"DAS ERSTE hd", {"gibtsnicht"}, "= Deutschland/Das Erste HD.png (gleicher Name)"},
+        {"Das Erste", {}, "= Deutschland/daserste.png (gleicher Name)"},
+        {"Das Erste HD", {"", "nicht da", "DASERSTE"}, "= Deutschland/daserste.png (aus der Importdatei)"},
+        {"Irgendwas",
+         {"1_0_19_283D_3FB_1_C00000_0_0_0"},
+         "= Picons/1_0_19_283d_3fb_1_c00000_0_0_0.png (aus der Importdatei)"},
+        {"", {"KÖLN TV"}, "= " + koeln + " (aus der Importdatei)"},
+        {"Köln TV", {}, "= " + koeln + " (gleicher Name)"},
+        {"Koeln TV", {}, "= " + koeln + " (gleicher Name)"},
+        {"MDR Thüringen", {}, "= Deutschland/mdrthueringen.png (gleicher Name)"},
+        {"mdr thu" + Umlaut + "ringen", {}, "= Deutschland/mdrthueringen.png (gleicher Name)"},
+        {"Straße TV", {}, "= Deutschland/straetv.png (gleicher Name)"},
+        {"Strasse TV", {}, "= Deutschland/strassetv.png (gleicher Name)"},
+        {"Müller HD", {}, "= Deutschland/muellerhd.png (gleicher Name)"},
+        {"Kika HD", {}, "= Deutschland/kika.png (gleicher Name)"},
+        {"Arte", {}, "= Deutschland/arte.png (gleicher Name)"},
+        {"Kabel Eins", {}, "? Deutschland/Kabel Eins.png | Europa/kabeleins.png (gleicher Name)"},
+        {"Phoenix", {}, "? Deutschland/phoenixhd.png (ähnlicher Name)"},
+        {"Tagesschau HD", {}, "= Deutschland/tagesschau.png (gleicher Name)"},
+        {"Tagesschau24", {}, "? Deutschland/tagesschau25.png | Deutschland/tagesschau.png (ähnlicher Name)"},
+        {"Tagesschau 3", {}, "? Deutschland/tagesschau.png (ähnlicher Name)"},
+        {"Sport", {}, "? Sport/sport1.png | Sport/spor.png | Sport/sportxhd.png (ähnlicher Name)"},
+        {"ZDF", {}, ""},
+        {"Kikx", {}, ""},
+        {"HD", {}, ""},
+        {"X", {}, ""},
+        {"", {}, ""},
+    };
+    for (const auto& [name, importSchluessel, erwartet] : faelle)
+        EXPECT_EQ(Ergebnis(b, name, importSchluessel), erwartet) << name.toStdString();
+
+    // A group's file is taken before an identical copy in "Sender-Logos", whatever the order.
+    QList<Logodatei> umgekehrt(b.Dateien().crbegin(), b.Dateien().crend());
+    const Logobestand r(std::move(umgekehrt));
+    EXPECT_EQ(Ergebnis(r, "arte"), "= Deutschland/arte.png (gleicher Name)");
+    EXPECT_EQ(Ergebnis(r, "Kabel Eins"), "? Deutschland/Kabel Eins.png | Europa/kabeleins.png (gleicher Name)");
+}
+
+} // namespace
+} // namespace senvio::test
