@@ -364,7 +364,7 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
           std::pair(QStringLiteral("ZDF.png"), QStringLiteral("Andere/ZDF.png")),
           std::pair(QStringLiteral("mdrthueringen.png"), QStringLiteral("ARD/mdrthueringen.png"))})
         EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos/") + kopie)), Lies(Pfad(Wurzel + quelle)))
-            << kopie;
+            << kopie.toStdString();
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
 
     // Without the groups only the copies are left, and what an entry shows already is no find.
