@@ -210,21 +210,19 @@ void TLogozuordnungForm::LadeBilder() {
 }
 
 void TLogozuordnungForm::SetzeKachel(int datei, const QImage& kachellogo) {
-    const QPixmap kachel = QPixmap::fromImage(ErstelleKachelbild(kachellogo));
-    for (int zeile = 0; zeile < m_zeilen.size(); ++zeile)
-        if (m_zeilen[zeile].datei == datei)
-            Tabelle->item(zeile, SpalteVorschlag)->setData(Qt::DecorationRole, kachel);
-    --m_offen;
-    Fortschritt->setValue(Fortschritt->value() + 1);
-    Fortschritt->setVisible(m_offen > 0);
+    ZeigeBild(SpalteVorschlag, QPixmap::fromImage(ErstelleKachelbild(kachellogo)),
+              [datei](const Zeile& z) { return z.datei == datei; });
 }
 
 void TLogozuordnungForm::SetzeBisher(int eintrag, const QImage& bild) {
     m_eintraege[eintrag].bisher = bild;
-    const QPixmap bisher = QPixmap::fromImage(bild);
+    ZeigeBild(SpalteBisher, QPixmap::fromImage(bild), [eintrag](const Zeile& z) { return z.eintrag == eintrag; });
+}
+
+void TLogozuordnungForm::ZeigeBild(int spalte, const QPixmap& bild, const std::function<bool(const Zeile&)>& fuer) {
     for (int zeile = 0; zeile < m_zeilen.size(); ++zeile)
-        if (m_zeilen[zeile].eintrag == eintrag)
-            Tabelle->item(zeile, SpalteBisher)->setData(Qt::DecorationRole, bisher);
+        if (fuer(m_zeilen[zeile]))
+            Tabelle->item(zeile, spalte)->setData(Qt::DecorationRole, bild);
     --m_offen;
     Fortschritt->setValue(Fortschritt->value() + 1);
     Fortschritt->setVisible(m_offen > 0);

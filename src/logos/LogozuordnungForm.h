@@ -6,10 +6,12 @@
 #include <QDialog>
 #include <QImage>
 
+#include <functional>
 #include <thread>
 
 class QCheckBox;
 class QLabel;
+class QPixmap;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
@@ -66,6 +68,8 @@ private:
     void LadeBilder();
     void SetzeKachel(int datei, const QImage& kachellogo);
     void SetzeBisher(int eintrag, const QImage& bild);
+    // A picture loaded: shown in the column of the rows it is for, the progress advanced.
+    void ZeigeBild(int spalte, const QPixmap& bild, const std::function<bool(const Zeile&)>& fuer);
 
     const Logobestand& m_bestand;
     QList<Pruefeintrag> m_eintraege;
