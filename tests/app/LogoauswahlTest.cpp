@@ -288,7 +288,8 @@ TEST_F(Logoauswahl, SucheAusDerListeZeigtErstDasRasterUndOeffnetDieVorschauPerRe
 }
 
 // The review of the automatic logos: what is ticked, a click on a proposal, "Übernehmen"
-// attaching in one step; entries with a logo stay; "Abbrechen" and no find change nothing.
+// attaching in one step; entries with a logo only when asked; "Abbrechen" and no find
+// change nothing.
 TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
     LegeLogoAn(QStringLiteral("ARD"), QStringLiteral("daserstehd.png"), Qt::red);
     LegeLogoAn(QStringLiteral("ARD"), QStringLiteral("mdrthueringen.png"), Qt::green);
@@ -331,6 +332,7 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
             EXPECT_FALSE(dialog.Fortschritt->isVisible());
             EXPECT_FALSE(dialog.Tabelle->item(0, 2)->data(Qt::DecorationRole).isNull());
             gezeigt << dialog.Summe->text() << dialog.Ersetzen->text();
+            dialog.Ersetzen->setChecked(uebernehmen); // Arte's logo is replaced as well
             (uebernehmen ? dialog.Uebernehmen : dialog.Abbrechen)->click();
             return dialog.result();
         });
@@ -354,8 +356,8 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
     EXPECT_EQ(gezeigt, erwartet);
     EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))),
               (LogoZeile(1, QStringLiteral("Das Erste HD"), QStringLiteral("daserstehd.png")) + QStringLiteral("\r\n") +
-               LogoZeile(2, QStringLiteral("ZDF"), QStringLiteral("ZDF.png")) + QStringLiteral("\r\n") + arte +
-               QStringLiteral("\r\n") +
+               LogoZeile(2, QStringLiteral("ZDF"), QStringLiteral("ZDF.png")) + QStringLiteral("\r\n") +
+               LogoZeile(3, QStringLiteral("Arte"), QStringLiteral("arte.png")) + QStringLiteral("\r\n") +
                LogoZeile(4, QStringLiteral("MDR Thüringen"), QStringLiteral("mdrthueringen.png")) +
                QStringLiteral("\r\n    5   = Phoenixx #png#Ohne Logo4.png\r\n    6   = Welle #png#Ohne Logo1.png\r\n"))
                   .toLatin1());
