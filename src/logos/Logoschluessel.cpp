@@ -1,6 +1,5 @@
 #include "logos/Logoschluessel.h"
 
-#include <algorithm>
 
 namespace senvio {
 
@@ -84,14 +83,6 @@ QString SchluesselOhneUmlaute(QStringView name) {
 // The endings as names carry them, the common one first.
 const QLatin1String Qualitaetsendungen[] = {QLatin1String("hd"), QLatin1String("uhd"), QLatin1String("fhd"),
                                             QLatin1String("sd"), QLatin1String("4k")};
-
-QString OhneQualitaetsendung(const QString& schluessel) {
-    qsizetype laengste = 0;
-    for (const QLatin1String endung : Qualitaetsendungen)
-        if (schluessel.size() > endung.size() && schluessel.endsWith(endung))
-            laengste = std::max(laengste, endung.size());
-    return schluessel.chopped(laengste);
-}
 
 QStringList OhneQualitaetsendungen(const QString& schluessel) {
     QStringList ohne;

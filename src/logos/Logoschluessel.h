@@ -20,10 +20,6 @@ QString DeutscherSchluessel(QStringView name);
 // The key with umlauts (and "ß") dropped: "MDR Thüringen" → "mdrthringen".
 QString SchluesselOhneUmlaute(QStringView name);
 
-// The key without its trailing "hd", "uhd", "fhd", "sd" or "4k" (the longest that fits)
-// when something is left; otherwise the key as it is.
-QString OhneQualitaetsendung(const QString& schluessel);
-
 // Every key the key gives without one trailing quality ending, when something is left:
 // a key can be read two ways, "zdfhd" as "zdf" + "hd" and as "zd" + "fhd", "tagesschauhd"
 // as "tagesschau" + "hd" and "tagesscha" + "uhd"; both are kept, "hd" first.
