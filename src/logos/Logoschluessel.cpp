@@ -1,6 +1,5 @@
 #include "logos/Logoschluessel.h"
 
-
 namespace senvio {
 
 namespace {
