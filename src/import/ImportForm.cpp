@@ -1,9 +1,9 @@
 #include "import/ImportForm.h"
 
 #include "import/Import.h"
+#include "platform/Knopfzeile.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -81,16 +81,10 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
     spalte->addWidget(NeueListe);
     spalte->addWidget(AnListeAnhaengen);
 
-    OkKnopf = new QPushButton(QStringLiteral("OK"), this);
-    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    OkKnopf->setDefault(true);
+    const Knopfzeile knoepfe = BaueKnopfzeile(*this);
+    OkKnopf = knoepfe.ok;
     connect(OkKnopf, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(OkKnopf);
-    knoepfe->addWidget(abbrechen);
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(knoepfe.zeile);
 
     // A section ticked or unticked changes every group in it: the total is counted once after all.
     connect(Gruppen, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* zeile, int spalte) {

@@ -3,9 +3,9 @@
 #include "list/ListenDatei.h"
 #include "platform/Dialoge.h"
 #include "platform/Fensterrahmen.h"
+#include "platform/Knopfzeile.h"
 
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,20 +56,12 @@ TNameEingabeForm::TNameEingabeForm(QString listenOrdner, QWidget* eltern)
     schrift.setPixelSize(13);
     text->setFont(schrift);
     TntEdit1 = new QLineEdit(QStringLiteral("Meine Astra Liste"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TNameEingabeForm::BitBtn1Click);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
+    const Knopfzeile knoepfe = BaueKnopfzeile(*this);
+    connect(knoepfe.ok, &QPushButton::clicked, this, &TNameEingabeForm::BitBtn1Click);
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(text);
     spalte->addWidget(TntEdit1);
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(knoepfe.zeile);
 }
 
 QString TNameEingabeForm::Name() const {

@@ -2,11 +2,11 @@
 
 #include "logos/Kachelbild.h"
 #include "logos/Kachellogos.h"
+#include "platform/Knopfzeile.h"
 #include "view/Eintrag.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
@@ -60,9 +60,9 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
     Fortschritt = new QProgressBar(this);
     Fortschritt->setTextVisible(false);
     Fortschritt->setMaximumHeight(12);
-    Uebernehmen = new QPushButton(QStringLiteral("Übernehmen"), this);
-    Uebernehmen->setDefault(true);
-    Abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    const Knopfzeile knoepfe = BaueKnopfzeile(*this, QStringLiteral("Übernehmen"));
+    Uebernehmen = knoepfe.ok;
+    Abbrechen = knoepfe.abbrechen;
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(new QLabel(QStringLiteral("Angehakte Logos werden den Einträgen zugeordnet:"), this));
@@ -70,11 +70,7 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
     spalte->addWidget(Fortschritt);
     spalte->addWidget(Ersetzen);
     spalte->addWidget(Summe);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    knoepfe->addWidget(Uebernehmen);
-    knoepfe->addWidget(Abbrechen);
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(knoepfe.zeile);
 
     BaueTabelleAuf();
     connect(Tabelle, &QTableWidget::cellClicked, this, [this](int zeile, int) {
@@ -82,7 +78,6 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
     });
     connect(Ersetzen, &QCheckBox::toggled, this, [this] { ZeigeAuswahl(); });
     connect(Uebernehmen, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     ZeigeAuswahl();
     LadeBilder();
 }
