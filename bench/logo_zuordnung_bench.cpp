@@ -9,7 +9,7 @@
 //   logo-zuordnung-bench [Läufe]
 
 #include "Kindlauf.h"
-#include "logos/Logoschluessel.h"
+#include "list/Logoschluessel.h"
 #include "logos/Logozuordnung.h"
 
 #include <QDir>

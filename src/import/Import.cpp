@@ -4,6 +4,7 @@
 #include "import/Kanaldatei.h"
 #include "import/Referenzliste.h"
 #include "import/Wiedergabeliste.h"
+#include "list/Doppelte.h"
 #include "platform/Fehler.h"
 
 #include <QDir>
@@ -199,11 +200,11 @@ qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {
 }
 
 QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten) {
-    const QString frei = QStringLiteral("(frei)");
-    const QString ohneName = QStringLiteral("(ohne Name)");
     QStringList namen;
     FuerJedenEintrag(fund, gruppeGewaehlt, nummernBehalten, [&](const ImportSender* sender) {
-        namen.append(!sender || sender->platzhalter ? frei : sender->name.isEmpty() ? ohneName : sender->name);
+        namen.append(!sender || sender->platzhalter ? FreierEintrag
+                     : sender->name.isEmpty()       ? EintragOhneName
+                                                    : sender->name);
     });
     return namen;
 }

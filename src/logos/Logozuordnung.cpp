@@ -1,7 +1,7 @@
 #include "logos/Logozuordnung.h"
 
 #include "logos/LogoGruppen.h"
-#include "logos/Logoschluessel.h"
+#include "list/Logoschluessel.h"
 
 #include <QCryptographicHash>
 #include <QDir>

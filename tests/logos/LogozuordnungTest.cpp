@@ -1,7 +1,7 @@
 // The keys a station's name is looked up by, and what the matching decides against a
 // small logo library on disk.
 #include "logos/Logozuordnung.h"
-#include "logos/Logoschluessel.h"
+#include "list/Logoschluessel.h"
 
 #include "TestDateien.h"
 

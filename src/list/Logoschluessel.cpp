@@ -1,4 +1,6 @@
-#include "logos/Logoschluessel.h"
+#include "list/Logoschluessel.h"
+
+#include <algorithm>
 
 namespace senvio {
 
@@ -89,6 +91,11 @@ QStringList OhneQualitaetsendungen(const QString& schluessel) {
         if (schluessel.size() > endung.size() && schluessel.endsWith(endung))
             ohne << schluessel.chopped(endung.size());
     return ohne;
+}
+
+bool IstQualitaetsendung(QStringView schluessel) {
+    return std::any_of(std::begin(Qualitaetsendungen), std::end(Qualitaetsendungen),
+                       [&](QLatin1String endung) { return schluessel == endung; });
 }
 
 Namensschluessel SchluesselDesNamens(QStringView name) {

@@ -24,6 +24,8 @@ QString SchluesselOhneUmlaute(QStringView name);
 // a key can be read two ways, "zdfhd" as "zdf" + "hd" and as "zd" + "fhd", "tagesschauhd"
 // as "tagesschau" + "hd" and "tagesscha" + "uhd"; both are kept, "hd" first.
 QStringList OhneQualitaetsendungen(const QString& schluessel);
+// True for a key that is one of those endings: "hd", "uhd", "fhd", "sd", "4k".
+bool IstQualitaetsendung(QStringView schluessel);
 
 // The keys of a name, strongest rule first: [0] the classic key, [1] the German spelling
 // and the one without umlauts, [2] each of these without a quality ending. No key is
