@@ -30,6 +30,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace senvio {
 
@@ -42,6 +43,7 @@ TMainForm::TMainForm(const ProgrammOrdner& ordner) : m_ordner(ordner) {
     m_umgebung.programmOrdner = m_ordner.programm;
     BaueFensterAuf();
     VerbindeLogoBefehle();
+    VerbindeVerlauf();
     FormCreate();
 }
 
@@ -146,6 +148,7 @@ void TMainForm::LadeLetzteListe() {
 }
 
 void TMainForm::FormDestroy() {
+    m_verlauf->clear();
     // Before the first paint, or after a start whose list did not load, the list in
     // memory is not the last list: saving it would empty or cut that list's file.
     if (m_programmEndet || !m_listeVollstaendig)

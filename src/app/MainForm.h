@@ -23,6 +23,7 @@ class QPushButton;
 class QScrollArea;
 class QStatusBar;
 class QTimer;
+class QUndoStack;
 
 namespace senvio {
 
@@ -38,6 +39,7 @@ class TTextlistenForm;
 class TbearbeitenForm;
 struct Logozuweisung;
 struct Pruefeintrag;
+struct Zeilenwechsel;
 
 // The other five windows, created after the main window and kept until exit.
 struct Nebenfenster {
@@ -114,11 +116,14 @@ public:
     QAction* Senderlisteimportieren1 = nullptr;
     QAction* Speichernunter1 = nullptr;
     QAction* Beenden1 = nullptr;
+    QAction* Rueckgaengig1 = nullptr;
+    QAction* Wiederholen1 = nullptr;
     QAction* Eintragbearbeiten1 = nullptr;
     QAction* NeuerTexteintrageinfuegen1 = nullptr;
     QAction* SenderlogoanaktuellenEintrageinfuegen1 = nullptr;
     QAction* Eintraglschen1 = nullptr;
     QAction* Logosautomatischzuordnen1 = nullptr;
+    QAction* DoppelteEintraegesuchen1 = nullptr;
     QAction* DruckenOben1 = nullptr;
     QAction* DruckenLinks1 = nullptr;
     QAction* DruckenDoppel1 = nullptr;
@@ -139,10 +144,15 @@ public slots:
     void Speichernunter1Click();
     void Beenden1Click();
     void HilfeClick();
+    // The history of the list's changes (MainFormVerlauf.cpp).
+    void RueckgaengigClick();
+    void WiederholenClick();
     void Eintragbearbeiten1Click();
     void NeuerTexteintrageinfuegenClick();
     void SenderlogoanaktuellenEintrageinfuegen1Click();
     void Eintraglschen1Click();
+    // Selects the next entry whose station stands in the list more than once.
+    void DoppelteEintraegesuchenClick();
     // Finds logos for the entries by name and attaches the ones the user confirms (MainFormZuordnung.cpp).
     void LogosautomatischzuordnenClick();
     // Printing as sleeve cards and saving as one picture (MainFormAusgabe.cpp).
@@ -207,12 +217,33 @@ private:
     void KachelMausBewegung(int tag);
     void WaehleLogo(int tag);
     void ZeigeLogoStatus();
-    // Attaches logos to entries as the attach button does: the lines, one save, the copies.
-    void HaengeLogosAn(const QList<Logozuweisung>& zuweisungen);
+    // Attaches logos to entries as the attach button does: the lines, one save, the copies;
+    // one step of the history with this name.
+    void HaengeLogosAn(const QList<Logozuweisung>& zuweisungen, const QString& schritt);
     // The review of the logos found for the entries von to bis (exclusive); after an import
     // only when something was found, and after asking.
     void PruefeLogos(int von, int bis, bool nachImport);
     QList<Pruefeintrag> Pruefeintraege(const Logobestand& bestand, int von, int bis) const;
+    // Records what the lines became between its making and its end as one step of the
+    // history, "Rückgängig: <name>"; nothing when the lines stayed as they were. A change
+    // that ends in an error (the save failed) has happened in memory and is recorded too.
+    class Verlaufsschritt {
+    public:
+        Verlaufsschritt(TMainForm& haupt, QString name);
+        ~Verlaufsschritt();
+        Verlaufsschritt(const Verlaufsschritt&) = delete;
+        Verlaufsschritt& operator=(const Verlaufsschritt&) = delete;
+
+    private:
+        TMainForm& m_haupt;
+        QString m_name;
+        QStringList m_vorher;
+        int m_auswahl;
+    };
+    // Makes a step of the history again or takes it back: the lines, the renumbering, the
+    // selection. Saving is left to the command.
+    void WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts, int auswahl);
+    void VerbindeVerlauf();
     void DruckeListe(Ausgabeart art);
     void SpeichereListeAlsBild(Ausgabeart art);
 
@@ -240,6 +271,7 @@ private:
     int m_logoPosition = 0;
     Radrasten m_logoRad;
     QPoint m_klickpunkt;
+    QUndoStack* m_verlauf = nullptr;
     // What the last imports said of the logos of their entries, by entry name.
     QHash<QString, QStringList> m_importSchluessel;
 };

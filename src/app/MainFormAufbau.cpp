@@ -201,11 +201,21 @@ void TMainForm::BaueMenuesAuf() {
     Beenden1 = datei->addAction(QStringLiteral("Beenden"));
 
     QMenu* bearbeiten = leiste->addMenu(QStringLiteral("Bearbeiten"));
+    // Also from the station picker, which is a window of its own; a modal dialog or a text
+    // field keeps the keys for itself.
+    Rueckgaengig1 = bearbeiten->addAction(QStringLiteral("Rückgängig"));
+    Rueckgaengig1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Wiederholen1 = bearbeiten->addAction(QStringLiteral("Wiederholen"));
+    Wiederholen1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* verlauf : {Rueckgaengig1, Wiederholen1})
+        verlauf->setShortcutContext(Qt::ApplicationShortcut);
+    bearbeiten->addSeparator();
     Eintragbearbeiten1 = bearbeiten->addAction(QStringLiteral("Eintrag bearbeiten"));
     NeuerTexteintrageinfuegen1 = bearbeiten->addAction(QStringLiteral("Neuer Texteintrag einfügen"));
     SenderlogoanaktuellenEintrageinfuegen1 =
         bearbeiten->addAction(QStringLiteral("Senderlogo an aktuellen Eintrag einfügen"));
     Logosautomatischzuordnen1 = bearbeiten->addAction(QStringLiteral("Logos automatisch zuordnen..."));
+    DoppelteEintraegesuchen1 = bearbeiten->addAction(QStringLiteral("Doppelte Einträge suchen"));
     bearbeiten->addAction(QString(4, QLatin1Char(' ')));
     Eintraglschen1 = bearbeiten->addAction(QStringLiteral("Eintrag löschen"));
 
@@ -245,6 +255,9 @@ void TMainForm::BaueMenuesAuf() {
     Befehl(NeuerTexteintrageinfuegen1, &TMainForm::NeuerTexteintrageinfuegenClick);
     Befehl(SenderlogoanaktuellenEintrageinfuegen1, &TMainForm::SenderlogoanaktuellenEintrageinfuegen1Click);
     Befehl(Eintraglschen1, &TMainForm::Eintraglschen1Click);
+    Befehl(Rueckgaengig1, &TMainForm::RueckgaengigClick);
+    Befehl(Wiederholen1, &TMainForm::WiederholenClick);
+    Befehl(DoppelteEintraegesuchen1, &TMainForm::DoppelteEintraegesuchenClick);
     Befehl(Logosautomatischzuordnen1, &TMainForm::LogosautomatischzuordnenClick);
     Befehl(DruckenOben1, &TMainForm::FuerEinfachhuelleObenGeheftetClick);
     Befehl(DruckenLinks1, &TMainForm::FuerEinfachhuelleLinksGeheftetClick);

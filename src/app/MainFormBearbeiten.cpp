@@ -5,13 +5,16 @@
 #include "app/Fehlerbehandlung.h"
 #include "list/BearbeitenForm.h"
 #include "list/Bearbeitung.h"
+#include "list/Doppelte.h"
 #include "list/ListenDatei.h"
 #include "list/Sendernamen.h"
 #include "list/TextlistenForm.h"
+#include "list/Zeilenformat.h"
 #include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -41,6 +44,7 @@ void TMainForm::Eintragbearbeiten1Click() {
     dialog.TntEdit1->setText(*name);
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
+    const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag bearbeiten"));
     int zaehler = m_umgebung.platzhalterZaehler;
     const std::optional<QString> neu =
         BearbeiteteZeile(m_liste.Zeile(i), dialog.TntEdit1->text(), dialog.LogoEntfernenCheckBox->isChecked(), zaehler);
@@ -74,6 +78,14 @@ void TMainForm::FuegeTexteintragEin() {
     const std::optional<QString> name = m_fenster.textliste->GewaehlterName();
     if (!name)
         return;
+    if (const std::optional<qsizetype> gleich = FindeGleichenSender(m_liste.Zeilen(), *name);
+        gleich &&
+        !Dialoge::Bestaetigung(m_fenster.textliste,
+                               QStringLiteral("„%1“ steht schon unter Nr. %2 in der Liste. Trotzdem einfügen?")
+                                   .arg(ZerlegeZeile(m_liste.Zeile(*gleich)).name.trimmed())
+                                   .arg(*gleich + 1)))
+        return;
+    const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag einfügen"));
     int zaehler = m_umgebung.platzhalterZaehler;
     const QString zeile = NeueTextzeile(*name, m_liste.Anzahl() + 1, zaehler);
     Listbox1->Modell().ZeileAngehaengt([&] { m_liste.HaengeAn(zeile); });
@@ -89,6 +101,7 @@ void TMainForm::Eintraglschen1Click() {
     const int i = Listbox1->AktuelleZeile();
     if (i < 0 || !Dialoge::Bestaetigung(this, LoeschFrage(m_liste.Zeile(i))))
         return;
+    const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag löschen"));
     // Only in memory: the next save or the end of the program writes it.
     Listbox1->Modell().ZeileEntfernt(i, [&] { m_liste.Loesche(i); });
     Listbox1->WaehleZeile(AuswahlNachLoeschen(i));
@@ -99,9 +112,25 @@ void TMainForm::VerschiebeEintrag(int von, int nach) {
     const qsizetype anzahl = m_liste.Anzahl();
     if (von < 0 || nach < 0 || von >= anzahl || nach >= anzahl)
         return;
+    const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag verschieben"));
     Listbox1->Modell().ZeileVerschoben(von, nach, [&] { m_liste.Verschiebe(von, nach); });
     Listbox1->WaehleZeile(nach);
     KorrigiereDieNummern();
+}
+
+void TMainForm::DoppelteEintraegesuchenClick() {
+    if (IstLogoModus())
+        ZeigeListe();
+    const std::optional<Doppel> doppel = NaechstesDoppel(m_liste.Zeilen(), Listbox1->AktuelleZeile());
+    if (!doppel) {
+        Dialoge::Information(this, QStringLiteral("In der Liste steht kein Sender mehr als einmal."));
+        return;
+    }
+    Listbox1->WaehleZeile(int(doppel->eintrag));
+    Listbox1->setFocus();
+    m_statusText->setText(QStringLiteral("Nr. %1 und Nr. %2 sind derselbe Sender.")
+                              .arg(std::min(doppel->eintrag, doppel->anderer) + 1)
+                              .arg(std::max(doppel->eintrag, doppel->anderer) + 1));
 }
 
 void TMainForm::ZeigeKontextmenue(const QPoint& global) {

@@ -72,13 +72,16 @@ void TMainForm::SenderlisteImportierenClick() {
     if (IstLogoModus())
         ZeigeListe();
     const int ersteNeue = int(m_liste.Anzahl());
-    int zaehler = m_umgebung.platzhalterZaehler;
-    Listbox1->Modell().Neuaufbau([&] { HaengeNamenAn(m_liste, namen, zaehler); });
-    m_umgebung.platzhalterZaehler = zaehler;
-    SchreibeListendatei(AktuelleListendatei(), m_liste);
-    Listbox1->WaehleZeile(ersteNeue);
-    Listbox1->setFocus();
-    KorrigiereDieNummern();
+    {
+        const Verlaufsschritt schritt(*this, QStringLiteral("Senderliste importieren"));
+        int zaehler = m_umgebung.platzhalterZaehler;
+        Listbox1->Modell().Neuaufbau([&] { HaengeNamenAn(m_liste, namen, zaehler); });
+        m_umgebung.platzhalterZaehler = zaehler;
+        SchreibeListendatei(AktuelleListendatei(), m_liste);
+        Listbox1->WaehleZeile(ersteNeue);
+        Listbox1->setFocus();
+        KorrigiereDieNummern();
+    }
     for (int i = ersteNeue; i < m_liste.Anzahl() && i - ersteNeue < schluessel.size(); ++i)
         if (!schluessel[i - ersteNeue].isEmpty())
             m_importSchluessel.insert(ZerlegeZeile(m_liste.Zeile(i)).name, schluessel[i - ersteNeue]);

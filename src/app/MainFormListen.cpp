@@ -16,6 +16,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace senvio {
 
@@ -57,6 +58,7 @@ bool TMainForm::BeginneNeueListe() {
     SetzeTitel();
     Listbox1->Modell().Neuaufbau([this] { m_liste.Leere(); });
     m_importSchluessel.clear();
+    m_verlauf->clear();
     m_listeVollstaendig = true;
     Suchen1->setEnabled(false);
     ZeigeListenStatus();
@@ -90,6 +92,7 @@ void TMainForm::ffnen1Click() {
             SetzeTitel();
             Listbox1->Modell().Neuaufbau([&] { m_liste = std::move(gelesen); });
             m_importSchluessel.clear();
+            m_verlauf->clear();
             m_listeVollstaendig = true;
             m_umgebung.platzhalterZaehler =
                 PlatzhalterZaehlerNachOeffnen(m_liste.Zeilen(), m_ordner.programm, m_umgebung.platzhalterZaehler);

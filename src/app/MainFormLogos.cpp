@@ -189,7 +189,7 @@ void TMainForm::EinfuegenBtnClick() {
     const int zeile = Listbox1->AktuelleZeile();
     if (zeile < 0 || zeile >= m_liste.Anzahl() || m_gewaehlteDatei.isEmpty())
         return;
-    HaengeLogosAn({{zeile, m_gewaehlterPfad}});
+    HaengeLogosAn({{zeile, m_gewaehlterPfad}}, QStringLiteral("Senderlogo einfügen"));
     Listbox1->setFocus();
     KorrigiereDieNummern();
     for (QWidget* kopf :
@@ -198,7 +198,8 @@ void TMainForm::EinfuegenBtnClick() {
         kopf->hide();
 }
 
-void TMainForm::HaengeLogosAn(const QList<Logozuweisung>& zuweisungen) {
+void TMainForm::HaengeLogosAn(const QList<Logozuweisung>& zuweisungen, const QString& schritt) {
+    const Verlaufsschritt verlauf(*this, schritt);
     const QList<Logozuweisung> eingeschrieben = SchreibeLogosEin(m_liste, zuweisungen);
     if (eingeschrieben.isEmpty())
         return;

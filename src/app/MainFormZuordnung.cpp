@@ -92,7 +92,7 @@ void TMainForm::PruefeLogos(int von, int bis, bool nachImport) {
     TLogozuordnungForm dialog(*bestand, std::move(eintraege), this);
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
-    HaengeLogosAn(dialog.Gewaehlt());
+    HaengeLogosAn(dialog.Gewaehlt(), QStringLiteral("Logos automatisch zuordnen"));
     KorrigiereDieNummern();
 }
 
