@@ -76,10 +76,13 @@ void TMainForm::VerbindeVerlauf() {
     Wiederholen1->setEnabled(false);
     connect(m_verlauf, &QUndoStack::canUndoChanged, Rueckgaengig1, &QAction::setEnabled);
     connect(m_verlauf, &QUndoStack::canRedoChanged, Wiederholen1, &QAction::setEnabled);
-    connect(m_verlauf, &QUndoStack::undoTextChanged, this,
-            [this](const QString& schritt) { ZeigeSchritt(Rueckgaengig1, QStringLiteral("Rückgängig"), schritt); });
-    connect(m_verlauf, &QUndoStack::redoTextChanged, this,
-            [this](const QString& schritt) { ZeigeSchritt(Wiederholen1, QStringLiteral("Wiederholen"), schritt); });
+    // The menus go before the history when the window ends: each caption's connection ends with its item.
+    connect(m_verlauf, &QUndoStack::undoTextChanged, Rueckgaengig1, [aktion = Rueckgaengig1](const QString& schritt) {
+        ZeigeSchritt(aktion, QStringLiteral("Rückgängig"), schritt);
+    });
+    connect(m_verlauf, &QUndoStack::redoTextChanged, Wiederholen1, [aktion = Wiederholen1](const QString& schritt) {
+        ZeigeSchritt(aktion, QStringLiteral("Wiederholen"), schritt);
+    });
 }
 
 void TMainForm::WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts, int auswahl) {

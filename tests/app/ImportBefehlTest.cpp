@@ -56,6 +56,10 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     EXPECT_EQ(std::tuple(haupt.Listbox1->AktuelleZeile(), haupt.Statuszeile(), haupt.ProgressBar1->isVisible()),
               std::tuple(2, Status(5, QStringLiteral("Astra")), false));
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
+    // The import is one step: taken back, the list is as before.
+    EXPECT_EQ(haupt.Rueckgaengig1->text(), QStringLiteral("Rückgängig: Senderliste importieren"));
+    haupt.Rueckgaengig1->trigger();
+    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))), astra);
 }
 
 TEST_F(Importbefehl, NeueListeAusEinerGruppeZweierDateien) {

@@ -170,6 +170,17 @@ TEST_F(Logoauswahl, ZweimalAnfuegenAuchGleicheNamenAusZweiGruppen) {
     EXPECT_TRUE(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")))
                     .startsWith(LogoZeile(1, QStringLiteral("Erste"), QStringLiteral("zdf.png")).toLatin1() + "\r\n"));
     EXPECT_EQ(Lies(kopie), Lies(Pfad(Wurzel + QStringLiteral("ARD/zdf.png"))));
+    // In the grid Ctrl+Z takes the logo back and Ctrl+Y attaches it again; the copy stays.
+    haupt.SenderlogoanaktuellenEintrageinfuegen1Click();
+    EXPECT_EQ(haupt.Rueckgaengig1->text(), QStringLiteral("Rückgängig: Senderlogo einfügen"));
+    QTest::keyClick(haupt.ScrollBox1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))),
+              "    1   = Erste #png#Ohne Logo1.png\r\n    2   = Zweite #png#Ohne Logo2.png\r\n");
+    EXPECT_TRUE(QFileInfo::exists(kopie));
+    QTest::keyClick(haupt.ScrollBox1, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(haupt.IstLogoModus());
+    EXPECT_EQ(haupt.Liste().Zeile(0), LogoZeile(1, QStringLiteral("Erste"), QStringLiteral("zdf.png")));
+    haupt.SenderlogoanaktuellenEintrageinfuegen1Click();
 
     waehleUndFuegeAn(0);
     EXPECT_EQ(haupt.Liste().Zeile(0), LogoZeile(1, QStringLiteral("Erste"), QStringLiteral("zdf.png")));
@@ -354,7 +365,8 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
     gezeigt.clear();
     pruefe(true);
     EXPECT_EQ(gezeigt, erwartet);
-    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))),
+    const QByteArray nachher = Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")));
+    EXPECT_EQ(nachher,
               (LogoZeile(1, QStringLiteral("Das Erste HD"), QStringLiteral("daserstehd.png")) + QStringLiteral("\r\n") +
                LogoZeile(2, QStringLiteral("ZDF"), QStringLiteral("ZDF.png")) + QStringLiteral("\r\n") +
                LogoZeile(3, QStringLiteral("Arte"), QStringLiteral("arte.png")) + QStringLiteral("\r\n") +
@@ -367,6 +379,13 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
           std::pair(QStringLiteral("mdrthueringen.png"), QStringLiteral("ARD/mdrthueringen.png"))})
         EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos/") + kopie)), Lies(Pfad(Wurzel + quelle)))
             << kopie.toStdString();
+    // The whole review is one step; taking it back leaves the copies.
+    EXPECT_EQ(haupt.Rueckgaengig1->text(), QStringLiteral("Rückgängig: Logos automatisch zuordnen"));
+    haupt.Rueckgaengig1->trigger();
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), vorher);
+    EXPECT_TRUE(QFileInfo::exists(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos/daserstehd.png"))));
+    haupt.Wiederholen1->trigger();
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), nachher);
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
 
     // Without the groups only the copies are left, and what an entry shows already is no find.
