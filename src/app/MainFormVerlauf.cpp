@@ -90,6 +90,8 @@ void TMainForm::WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts, int
     Listbox1->Modell().Neuaufbau([&] { passt = WendeAn(m_liste, wechsel, vorwaerts); });
     KorrigiereDieNummern();
     Listbox1->WaehleZeile(std::min(auswahl, int(m_liste.Anzahl()) - 1));
+    if (IstLogoModus())
+        ZeigeLogoStatus(); // the grid keeps its own status line
     // Only a change that bypassed the history could make a step not fit: the history is
     // then no longer the list's.
     if (!passt)

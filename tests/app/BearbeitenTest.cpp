@@ -114,6 +114,7 @@ TEST_F(Bearbeiten, DreiNamenNachPlatzhalterDreiUndDerVorlaeufigePraefix) {
     EXPECT_EQ(haupt.Liste().Anzahl(), 5);
 
     haupt.SetzePlatzhalterzaehler(3);
+    Dialoge::SetzeNaechsteAntwort(true); // "Arte" stands in the list already
     Waehler().TntListBox1->setCurrentRow(0);
     Waehler().Button1->click();
     EXPECT_EQ(Lies(Datei()), fuenf + "  6 = Arte #png#Ohne Logo4.png\r\n");
