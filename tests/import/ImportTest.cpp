@@ -13,8 +13,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-ImportSender Sender(QString name, int nummer, QList<int> gruppen, bool platzhalter = false) {
-    return {std::move(name), platzhalter, nummer, {}, {}, {}, std::move(gruppen)};
+ImportSender Sender(QString name, int nummer, QList<int> gruppen, bool platzhalter = false, QString referenz = {}) {
+    return {std::move(name), platzhalter, nummer, std::move(referenz), {}, {}, std::move(gruppen)};
 }
 
 QString Meldung(const QString& pfad) {
@@ -70,6 +70,41 @@ TEST(Import, NamenFuellenDieNummernDesEmpfaengersUndFolgenDerGruppenwahl) {
               (QStringList{u"    1   = ARD #png#ard.png"_s, u"    2   = Eins #png#Ohne Logo4.png"_s,
                            u"    3   = (frei) #png#Ohne Logo1.png"_s, u"    4   = Drei #png#Ohne Logo2.png"_s}));
     EXPECT_EQ(zaehler, 2);
+}
+
+// A later copy of a station (same key of the name, or same reference) is left out on
+// request; with the receiver's numbers kept its number becomes "(frei)" before the next
+// channel taken. Placeholders and channels without name are never copies.
+TEST(Import, DoppelteSenderWerdenAufWunschWeggelassen) {
+    ImportFund fund;
+    fund.gruppen = {{u"A"_s, false, 10}, {u"B"_s, false, 1}};
+    const QString r = u"r"_s, f = u"(frei)"_s, o = u"(ohne Name)"_s;
+    fund.sender = {Sender(u"München TV HD"_s, 1, {0}), Sender(u"ZDF"_s, 2, {1}, false, r),
+                   Sender(u"MUENCHEN-TV"_s, 3, {0}),   Sender({}, 4, {0}, true, u"p"_s),
+                   Sender({}, 5, {0}, true, u"p"_s),   Sender({}, 6, {0}, false, r),
+                   Sender(u"ZDFneo"_s, 7, {0}),        Sender(u"Zweites"_s, 9, {0}, false, r),
+                   Sender(u"zdf sd"_s, 0, {0}),        Sender(u"Arte"_s, 11, {0}),
+                   Sender(u"ZDF"_s, 13, {0})};
+    for (const int i : {0, 2, 6, 9})
+        fund.sender[i].logoSchluessel = {fund.sender[i].name};
+    // "MUENCHEN-TV", "Zweites" (ZDF's reference), "zdf sd" and the second "ZDF"; without
+    // the first "ZDF" chosen, "Zweites" and "zdf sd" are first copies.
+    EXPECT_EQ(DoppelteSender(fund, {true, true}), 4);
+    EXPECT_EQ(DoppelteSender(fund, {true, false}), 2);
+    // 3 becomes free, 8 and 9 too, not 12 and 13 after the last channel; no entry stands
+    // for a copy without number or without the receiver's numbers kept.
+    EXPECT_EQ(ImportNamen(fund, {true, true}, true, true),
+              (QStringList{u"München TV HD"_s, u"ZDF"_s, f, f, f, o, u"ZDFneo"_s, f, f, u"Arte"_s}));
+    EXPECT_EQ(ImportNamen(fund, {true, true}, false, true),
+              (QStringList{u"München TV HD"_s, u"ZDF"_s, f, f, o, u"ZDFneo"_s, u"Arte"_s}));
+    EXPECT_EQ(ImportNamen(fund, {true, false}, true, true),
+              (QStringList{u"München TV HD"_s, f, f, f, f, o, u"ZDFneo"_s, f, u"Zweites"_s, u"zdf sd"_s, u"Arte"_s}));
+    EXPECT_EQ(ImportNamen(fund, {true, true}).size(), 11 + 2);
+    EXPECT_EQ(FreieNummern(fund, {true, true}, true), 3);
+    EXPECT_EQ(FreieNummern(fund, {true, true}), 2);
+    const QStringList l, m = {u"München TV HD"_s}, neo = {u"ZDFneo"_s}, arte = {u"Arte"_s};
+    EXPECT_EQ(ImportLogoSchluessel(fund, {true, true}, true, true),
+              (QList<QStringList>{m, l, l, l, l, l, neo, l, l, arte}));
 }
 
 TEST(Import, DateienDieNichtGelesenWerden) {
