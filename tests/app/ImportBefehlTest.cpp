@@ -21,17 +21,19 @@ protected:
         Schreib(Pfad(QStringLiteral("radio.m3u")), "#EXTINF:0,Welle \xD0\x96\nhttp://c\n");
         return StarteMitAstra();
     }
-    // The import dialog: groups unticked, new list or append, "OK"; notes what it showed.
-    void ImportDialog(bool anhaengen, QList<int> abwaehlen = {}) {
+    // The import dialog: groups unticked, copies kept or not, new list or append, "OK"; notes what it showed.
+    void ImportDialog(bool anhaengen, QList<int> abwaehlen = {}, bool ohneDoppelte = true) {
         Dialoge::SetzeNaechstenDialog([=, this](QDialog& d) {
             auto& dialog = dynamic_cast<ImportForm&>(d);
             for (int i = 0; i < dialog.Gruppen->topLevelItemCount(); ++i)
                 m_gezeigt << dialog.Gruppen->topLevelItem(i)->text(0);
             for (int gruppe : abwaehlen)
                 dialog.WaehleGruppe(gruppe, false);
+            dialog.OhneDoppelte->setChecked(ohneDoppelte);
             m_gezeigt << dialog.Summe->text();
-            if (dialog.NummernBehalten->isVisibleTo(&dialog))
-                m_gezeigt << dialog.NummernBehalten->text();
+            for (const QCheckBox* feld : {dialog.NummernBehalten, dialog.OhneDoppelte})
+                if (feld->isVisibleTo(&dialog))
+                    m_gezeigt << feld->text();
             dialog.SetzeAnhaengen(anhaengen);
             dialog.OkKnopf->click();
             return dialog.result();
@@ -56,6 +58,37 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     EXPECT_EQ(std::tuple(haupt.Listbox1->AktuelleZeile(), haupt.Statuszeile(), haupt.ProgressBar1->isVisible()),
               std::tuple(2, Status(5, QStringLiteral("Astra")), false));
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
+}
+
+// "Eins HD" and "ZWEI" of the second file are copies of "Eins" and "Zwei": left out when
+// ticked (their numbers come after the last channel taken: no "(frei)" for them), kept
+// when unticked; the box is not shown for a choice without copies.
+TEST_F(Importbefehl, DoppelteSenderWeglassenOderBehalten) {
+    TMainForm& haupt = StarteMitQuellen();
+    Schreib(Pfad(QStringLiteral("hd.m3u")), "#EXTINF:-1 tvg-chno=\"4\",Eins HD\nhttp://x\n"
+                                            "#EXTINF:-1 tvg-chno=\"6\",ZWEI\nhttp://y\n");
+    haupt.SetzePlatzhalterzaehler(0);
+    for (const auto& [abwaehlen, ohneDoppelte] : {std::pair(QList<int>(), true), {{}, false}, {{1}, true}}) {
+        Dialoge::SetzeNaechsteDateien({Pfad(QStringLiteral("a.m3u")), Pfad(QStringLiteral("hd.m3u"))});
+        ImportDialog(true, abwaehlen, ohneDoppelte);
+        haupt.Senderlisteimportieren1->trigger();
+    }
+    const QString alle = QStringLiteral("Gewählt: 4 von 4 Sendern"),
+                  doppelt = QStringLiteral("Doppelte Sender weglassen (2 Sender doppelt)");
+    const auto frei = [](const char* anzahl) {
+        return QStringLiteral("Nummern des Empfängers beibehalten (%1 als „(frei)“)").arg(QString::fromUtf8(anzahl));
+    };
+    EXPECT_EQ(m_gezeigt, (QStringList{QStringLiteral("Fernsehen"), alle, frei("eine freie Nummer"), doppelt,
+                                      QStringLiteral("Fernsehen"), alle, frei("2 freie Nummern"), doppelt,
+                                      QStringLiteral("Fernsehen"), QStringLiteral("Gewählt: 2 von 4 Sendern"),
+                                      frei("eine freie Nummer")}));
+    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))),
+              astra + "    3   = Eins #png#Ohne Logo1.png\r\n    4   = (frei) #png#Ohne Logo2.png\r\n"
+                      "    5   = Zwei #png#Ohne Logo3.png\r\n    6   = Eins #png#Ohne Logo4.png\r\n"
+                      "    7   = (frei) #png#Ohne Logo1.png\r\n    8   = Zwei #png#Ohne Logo2.png\r\n"
+                      "    9   = Eins HD #png#Ohne Logo3.png\r\n  10   = (frei) #png#Ohne Logo4.png\r\n"
+                      "  11   = ZWEI #png#Ohne Logo1.png\r\n  12   = Eins #png#Ohne Logo2.png\r\n"
+                      "  13   = (frei) #png#Ohne Logo3.png\r\n  14   = Zwei #png#Ohne Logo4.png\r\n");
 }
 
 TEST_F(Importbefehl, NeueListeAusEinerGruppeZweierDateien) {
