@@ -29,7 +29,8 @@ protected:
                 m_gezeigt << dialog.Gruppen->topLevelItem(i)->text(0);
             for (int gruppe : abwaehlen)
                 dialog.WaehleGruppe(gruppe, false);
-            dialog.OhneDoppelte->setChecked(ohneDoppelte);
+            if (!ohneDoppelte) // ticked at first
+                dialog.OhneDoppelte->setChecked(false);
             m_gezeigt << dialog.Summe->text();
             for (const QCheckBox* feld : {dialog.NummernBehalten, dialog.OhneDoppelte})
                 if (feld->isVisibleTo(&dialog))
@@ -42,53 +43,34 @@ protected:
     QStringList m_gezeigt;
 };
 
+// "Eins HD" (7) and "ZWEI" (9) of the second file are copies: left out when ticked, kept when not.
 TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     TMainForm& haupt = StarteMitQuellen();
+    Schreib(Pfad(QStringLiteral("hd.m3u")),
+            "#EXTINF:-1 tvg-chno=\"7\",Eins HD\nhttp://x\n#EXTINF:-1 tvg-chno=\"9\",ZWEI\nhttp://y\n");
     haupt.SetzePlatzhalterzaehler(2);
-    Dialoge::SetzeNaechstenDateinamen(Pfad(QStringLiteral("a.m3u")));
+    Dialoge::SetzeNaechsteDateien({Pfad(QStringLiteral("a.m3u")), Pfad(QStringLiteral("hd.m3u"))});
     ImportDialog(true);
     haupt.Senderlisteimportieren1->trigger();
-    EXPECT_EQ(m_gezeigt, (QStringList{QStringLiteral("Fernsehen"), QStringLiteral("Gewählt: 2 von 2 Sendern"),
+    EXPECT_EQ(m_gezeigt, (QStringList{QStringLiteral("Fernsehen"), QStringLiteral("Gewählt: 4 von 4 Sendern"),
                                       QStringLiteral("Nummern des Empfängers beibehalten (eine freie Nummer als "
-                                                     "„(frei)“)")}));
-    // The receiver's number 4 is free; the placeholders go on from 2.
+                                                     "„(frei)“)"),
+                                      QStringLiteral("Doppelte Sender weglassen (2 Sender doppelt)")}));
+    // The receiver's number 4 is free, 6 to 9 come after the last channel taken; the
+    // placeholders go on from 2.
     EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))),
               astra + "    3   = Eins #png#Ohne Logo3.png\r\n    4   = (frei) #png#Ohne Logo4.png\r\n"
                       "    5   = Zwei #png#Ohne Logo1.png\r\n");
     EXPECT_EQ(std::tuple(haupt.Listbox1->AktuelleZeile(), haupt.Statuszeile(), haupt.ProgressBar1->isVisible()),
               std::tuple(2, Status(5, QStringLiteral("Astra")), false));
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
-}
 
-// "Eins HD" and "ZWEI" of the second file are copies of "Eins" and "Zwei": left out when
-// ticked (their numbers come after the last channel taken: no "(frei)" for them), kept
-// when unticked; the box is not shown for a choice without copies.
-TEST_F(Importbefehl, DoppelteSenderWeglassenOderBehalten) {
-    TMainForm& haupt = StarteMitQuellen();
-    Schreib(Pfad(QStringLiteral("hd.m3u")), "#EXTINF:-1 tvg-chno=\"4\",Eins HD\nhttp://x\n"
-                                            "#EXTINF:-1 tvg-chno=\"6\",ZWEI\nhttp://y\n");
-    haupt.SetzePlatzhalterzaehler(0);
-    for (const auto& [abwaehlen, ohneDoppelte] : {std::pair(QList<int>(), true), {{}, false}, {{1}, true}}) {
-        Dialoge::SetzeNaechsteDateien({Pfad(QStringLiteral("a.m3u")), Pfad(QStringLiteral("hd.m3u"))});
-        ImportDialog(true, abwaehlen, ohneDoppelte);
-        haupt.Senderlisteimportieren1->trigger();
-    }
-    const QString alle = QStringLiteral("Gewählt: 4 von 4 Sendern"),
-                  doppelt = QStringLiteral("Doppelte Sender weglassen (2 Sender doppelt)");
-    const auto frei = [](const char* anzahl) {
-        return QStringLiteral("Nummern des Empfängers beibehalten (%1 als „(frei)“)").arg(QString::fromUtf8(anzahl));
-    };
-    EXPECT_EQ(m_gezeigt, (QStringList{QStringLiteral("Fernsehen"), alle, frei("eine freie Nummer"), doppelt,
-                                      QStringLiteral("Fernsehen"), alle, frei("2 freie Nummern"), doppelt,
-                                      QStringLiteral("Fernsehen"), QStringLiteral("Gewählt: 2 von 4 Sendern"),
-                                      frei("eine freie Nummer")}));
-    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))),
-              astra + "    3   = Eins #png#Ohne Logo1.png\r\n    4   = (frei) #png#Ohne Logo2.png\r\n"
-                      "    5   = Zwei #png#Ohne Logo3.png\r\n    6   = Eins #png#Ohne Logo4.png\r\n"
-                      "    7   = (frei) #png#Ohne Logo1.png\r\n    8   = Zwei #png#Ohne Logo2.png\r\n"
-                      "    9   = Eins HD #png#Ohne Logo3.png\r\n  10   = (frei) #png#Ohne Logo4.png\r\n"
-                      "  11   = ZWEI #png#Ohne Logo1.png\r\n  12   = Eins #png#Ohne Logo2.png\r\n"
-                      "  13   = (frei) #png#Ohne Logo3.png\r\n  14   = Zwei #png#Ohne Logo4.png\r\n");
+    Dialoge::SetzeNaechsteDateien({Pfad(QStringLiteral("a.m3u")), Pfad(QStringLiteral("hd.m3u"))});
+    ImportDialog(true, {}, false);
+    haupt.Senderlisteimportieren1->trigger();
+    // Unticked: all four channels, 6 and 8 free too.
+    EXPECT_EQ(std::tuple(m_gezeigt.value(6), haupt.Liste().Anzahl()),
+              std::tuple(QStringLiteral("Nummern des Empfängers beibehalten (3 freie Nummern als „(frei)“)"), 5 + 7));
 }
 
 TEST_F(Importbefehl, NeueListeAusEinerGruppeZweierDateien) {
