@@ -72,12 +72,10 @@ TEST(Import, NamenFuellenDieNummernDesEmpfaengersUndFolgenDerGruppenwahl) {
     EXPECT_EQ(zaehler, 2);
 }
 
-// A later copy of a station (same key of the name, or same reference) is left out on
-// request; with the receiver's numbers kept its number becomes "(frei)" before the next
-// channel taken. Placeholders and channels without name are never copies.
+// Later copies of a station (same name key or reference; never placeholders or channels
+// without name) left out on request, their numbers "(frei)" before a next channel.
 TEST(Import, DoppelteSenderWerdenAufWunschWeggelassen) {
-    ImportFund fund;
-    fund.gruppen = {{u"A"_s, false, 10}, {u"B"_s, false, 1}};
+    ImportFund fund; // groups A and B
     const QString r = u"r"_s, f = u"(frei)"_s, o = u"(ohne Name)"_s;
     fund.sender = {Sender(u"München TV HD"_s, 1, {0}), Sender(u"ZDF"_s, 2, {1}, false, r),
                    Sender(u"MUENCHEN-TV"_s, 3, {0}),   Sender({}, 4, {0}, true, u"p"_s),
@@ -87,20 +85,18 @@ TEST(Import, DoppelteSenderWerdenAufWunschWeggelassen) {
                    Sender(u"ZDF"_s, 13, {0})};
     for (const int i : {0, 2, 6, 9})
         fund.sender[i].logoSchluessel = {fund.sender[i].name};
-    // "MUENCHEN-TV", "Zweites" (ZDF's reference), "zdf sd" and the second "ZDF"; without the
-    // first "ZDF" chosen, "Zweites" and "zdf sd" are first copies. "ZDFneo" is no copy.
+    // Copies: "MUENCHEN-TV", "Zweites" (ZDF's reference), "zdf sd", the second "ZDF"; not "ZDFneo".
     EXPECT_EQ(DoppelteSender(fund, {true, true}), 4);
-    EXPECT_EQ(DoppelteSender(fund, {true, false}), 2);
-    // 3 becomes free, 8 and 9 too, not 12 and 13 after the last channel; no entry stands
-    // for a copy without number or without the receiver's numbers kept.
+    EXPECT_EQ(DoppelteSender(fund, {true, false}), 2); // without ZDF, "Zweites" and "zdf sd" come first
+    // 3, 8 and 9 free, not 12 and 13 after the last channel, nothing for "zdf sd" (no number).
     EXPECT_EQ(ImportNamen(fund, {true, true}, true, true),
               (QStringList{u"München TV HD"_s, u"ZDF"_s, f, f, f, o, u"ZDFneo"_s, f, f, u"Arte"_s}));
     EXPECT_EQ(ImportNamen(fund, {true, true}, false, true),
               (QStringList{u"München TV HD"_s, u"ZDF"_s, f, f, o, u"ZDFneo"_s, u"Arte"_s}));
     EXPECT_EQ(FreieNummern(fund, {true, true}, true), 3);
-    const QList<QStringList> schluessel = ImportLogoSchluessel(fund, {true, true}, true, true);
-    EXPECT_EQ(std::tuple(schluessel.size(), schluessel[0], schluessel[6], schluessel[9]),
-              std::tuple(10, QStringList{u"München TV HD"_s}, QStringList{u"ZDFneo"_s}, QStringList{u"Arte"_s}));
+    const QStringList l, m = {u"München TV HD"_s}, neo = {u"ZDFneo"_s}, arte = {u"Arte"_s};
+    EXPECT_EQ(ImportLogoSchluessel(fund, {true, true}, true, true),
+              (QList<QStringList>{m, l, l, l, l, l, neo, l, l, arte}));
 }
 
 TEST(Import, DateienDieNichtGelesenWerden) {
