@@ -62,9 +62,10 @@ void TMainForm::SenderlisteImportierenClick() {
     ImportForm dialog(fund, this);
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
-    const QStringList namen = ImportNamen(fund, dialog.GruppenWahl(), dialog.NummernDesEmpfaengers());
+    const QStringList namen =
+        ImportNamen(fund, dialog.GruppenWahl(), dialog.NummernDesEmpfaengers(), dialog.DoppelteWeglassen());
     const QList<QStringList> schluessel =
-        ImportLogoSchluessel(fund, dialog.GruppenWahl(), dialog.NummernDesEmpfaengers());
+        ImportLogoSchluessel(fund, dialog.GruppenWahl(), dialog.NummernDesEmpfaengers(), dialog.DoppelteWeglassen());
     if (namen.isEmpty() || (!dialog.Anhaengen() && !BeginneNeueListe()))
         return;
 

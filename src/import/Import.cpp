@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 
@@ -115,12 +116,49 @@ template <typename Tu> void FuerJedenGewaehlten(const ImportFund& fund, const QL
     }
 }
 
+// Tells, channel by channel in the order taken, whether an earlier one is the same
+// station: the same key of the name, or the same reference within the source. A
+// placeholder and a channel without name stand for no station and are never the same.
+class Doppelsuche {
+public:
+    bool IstDoppelt(const ImportSender& sender) {
+        if (sender.platzhalter || sender.name.isEmpty())
+            return false;
+        const bool neuerName = Neu(m_namen, Senderschluessel(sender.name));
+        const bool neueReferenz = Neu(m_referenzen, sender.referenz);
+        return !neuerName || !neueReferenz;
+    }
+
+private:
+    // Notes the key; false when it was noted before (an empty key is always new).
+    static bool Neu(QSet<QString>& menge, const QString& kennung) {
+        const qsizetype vorher = menge.size();
+        if (!kennung.isEmpty())
+            menge.insert(kennung);
+        return kennung.isEmpty() || menge.size() > vorher;
+    }
+
+    QSet<QString> m_namen;
+    QSet<QString> m_referenzen;
+};
+
 // Calls `tu` with each entry the list gets, in order: the chosen channel, or nullptr for a
-// number the receiver leaves free when its numbers are kept.
+// number the receiver leaves free when its numbers are kept. A second or later copy of a
+// station left out takes no entry; with the receiver's numbers kept its number becomes a
+// free one, so that the channels after it keep theirs. Free numbers are filled only
+// before a channel that follows them: none after the last.
 template <typename Tu>
-void FuerJedenEintrag(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten, Tu&& tu) {
+void FuerJedenEintrag(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten,
+                      bool doppelteWeglassen, Tu&& tu) {
+    Doppelsuche doppelte;
+    qint64 frei = 0;
     FuerJedenGewaehlten(fund, gruppeGewaehlt, [&](const ImportSender& sender, qint64 luecke) {
-        for (qint64 i = 0; nummernBehalten && i < luecke; ++i)
+        frei += nummernBehalten ? luecke : 0;
+        if (doppelteWeglassen && doppelte.IstDoppelt(sender)) {
+            frei += nummernBehalten && sender.nummer > 0 ? 1 : 0;
+            return;
+        }
+        for (; frei > 0; --frei)
             tu(nullptr);
         tu(&sender);
     });
@@ -193,15 +231,25 @@ qsizetype GewaehlteSender(const ImportFund& fund, const QList<bool>& gruppeGewae
     return anzahl;
 }
 
-qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {
+qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool doppelteWeglassen) {
     qint64 frei = 0;
-    FuerJedenGewaehlten(fund, gruppeGewaehlt, [&](const ImportSender&, qint64 luecke) { frei += luecke; });
+    FuerJedenEintrag(fund, gruppeGewaehlt, true, doppelteWeglassen,
+                     [&](const ImportSender* sender) { frei += sender ? 0 : 1; });
     return frei;
 }
 
-QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten) {
+qsizetype DoppelteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {
+    Doppelsuche doppelte;
+    qsizetype anzahl = 0;
+    FuerJedenGewaehlten(fund, gruppeGewaehlt,
+                        [&](const ImportSender& sender, qint64) { anzahl += doppelte.IstDoppelt(sender) ? 1 : 0; });
+    return anzahl;
+}
+
+QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten,
+                        bool doppelteWeglassen) {
     QStringList namen;
-    FuerJedenEintrag(fund, gruppeGewaehlt, nummernBehalten, [&](const ImportSender* sender) {
+    FuerJedenEintrag(fund, gruppeGewaehlt, nummernBehalten, doppelteWeglassen, [&](const ImportSender* sender) {
         namen.append(!sender || sender->platzhalter ? FreierEintrag
                      : sender->name.isEmpty()       ? EintragOhneName
                                                     : sender->name);
@@ -209,10 +257,10 @@ QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehl
     return namen;
 }
 
-QList<QStringList> ImportLogoSchluessel(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
-                                        bool nummernBehalten) {
+QList<QStringList> ImportLogoSchluessel(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten,
+                                        bool doppelteWeglassen) {
     QList<QStringList> schluessel;
-    FuerJedenEintrag(fund, gruppeGewaehlt, nummernBehalten, [&](const ImportSender* sender) {
+    FuerJedenEintrag(fund, gruppeGewaehlt, nummernBehalten, doppelteWeglassen, [&](const ImportSender* sender) {
         schluessel.append(!sender || sender->platzhalter ? QStringList() : sender->logoSchluessel);
     });
     return schluessel;

@@ -32,17 +32,25 @@ BouquetDateizugriff BouquetDateienIn(const QString& ordner);
 // a channel without name "(ohne Name)". To keep the receiver's numbers, the numbers it
 // leaves free are filled with "(frei)" as well: where two channels taken one after the
 // other both carry the receiver's number and the second lies 2 to 1000 above the first,
-// the numbers between.
-QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten = true);
+// the numbers between. With `doppelteWeglassen` the second and later copies of a station
+// (see DoppelteSender) are left out; with the receiver's numbers kept, the number of such
+// a copy is filled with "(frei)" as a free one before the next channel taken.
+QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten = true,
+                        bool doppelteWeglassen = false);
 
 // The logo keys of each name ImportNamen gives, index for index: the channel's
 // logoSchluessel, empty for the "(frei)" entries that fill the receiver's gaps.
 QList<QStringList> ImportLogoSchluessel(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
-                                        bool nummernBehalten = true);
+                                        bool nummernBehalten = true, bool doppelteWeglassen = false);
 
-// How many channels the choice takes, and how many numbers the receiver leaves free
-// between them ("(frei)" entries when its numbers are kept).
+// How many channels the choice takes, and how many "(frei)" entries fill the numbers
+// the receiver leaves free between them when its numbers are kept.
 qsizetype GewaehlteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
-qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
+qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool doppelteWeglassen = false);
+
+// How many of the chosen channels are a second or later copy of a station: an earlier
+// chosen channel has the same Senderschluessel of the name or the same reference within
+// the source. Placeholders and channels without name are never copies.
+qsizetype DoppelteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
 
 } // namespace senvio

@@ -62,12 +62,20 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
     NummernBehalten->setToolTip(
         QStringLiteral("Ohne Häkchen werden die Sender lückenlos nummeriert, mit den Nummern Ihres Empfängers "
                        "stimmen sie dann nicht mehr überein"));
+    OhneDoppelte = new QCheckBox(this);
+    OhneDoppelte->setChecked(true);
+    OhneDoppelte->setToolTip(
+        QStringLiteral("Mit Häkchen wird jeder Sender nur einmal übernommen, dort, wo er zuerst steht. Derselbe "
+                       "Sender ist einer mit gleichem Namen (Groß- und Kleinschreibung, die Schreibweise der "
+                       "Umlaute und ein „HD“ oder „SD“ am Ende zählen nicht) oder mit gleicher Kennung in der "
+                       "importierten Datei"));
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(new QLabel(QStringLiteral("Gefundene Gruppen:"), this));
     spalte->addWidget(Gruppen, 1);
     spalte->addWidget(Summe);
     spalte->addWidget(NummernBehalten);
+    spalte->addWidget(OhneDoppelte);
     if (!fund.hinweise.isEmpty()) {
         auto* hinweise = new QPlainTextEdit(fund.hinweise.join(u'\n'), this);
         hinweise->setReadOnly(true);
@@ -93,6 +101,8 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
         m_summeFaellig = true;
         QTimer::singleShot(0, this, &ImportForm::ZeigeSumme);
     });
+    // Left out, a copy's number becomes a free one: the count of free numbers changes.
+    connect(OhneDoppelte, &QCheckBox::toggled, this, &ImportForm::ZeigeSumme);
     ZeigeSumme();
 }
 
@@ -112,6 +122,10 @@ bool ImportForm::NummernDesEmpfaengers() const {
     return NummernBehalten->isChecked();
 }
 
+bool ImportForm::DoppelteWeglassen() const {
+    return OhneDoppelte->isChecked();
+}
+
 bool ImportForm::Anhaengen() const {
     return AnListeAnhaengen->isChecked();
 }
@@ -125,8 +139,13 @@ void ImportForm::ZeigeSumme() {
     const QList<bool> wahl = GruppenWahl();
     const qsizetype gewaehlt = GewaehlteSender(m_fund, wahl);
     Summe->setText(QStringLiteral("Gewählt: %1 von %2 Sendern").arg(gewaehlt).arg(m_fund.sender.size()));
+    const qsizetype doppelt = DoppelteSender(m_fund, wahl);
+    OhneDoppelte->setText(
+        QStringLiteral("Doppelte Sender weglassen (%1 doppelt)")
+            .arg(doppelt == 1 ? QStringLiteral("ein Sender") : QStringLiteral("%1 Sender").arg(doppelt)));
+    OhneDoppelte->setVisible(doppelt > 0);
     // Only where the receiver leaves numbers free between the chosen channels.
-    const qint64 frei = FreieNummern(m_fund, wahl);
+    const qint64 frei = FreieNummern(m_fund, wahl, DoppelteWeglassen());
     NummernBehalten->setText(
         QStringLiteral("Nummern des Empfängers beibehalten (%1 als „(frei)“)")
             .arg(frei == 1 ? QStringLiteral("eine freie Nummer") : QStringLiteral("%1 freie Nummern").arg(frei)));

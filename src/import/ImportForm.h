@@ -16,8 +16,8 @@ namespace senvio {
 // Shows what was found in the chosen files: every group in the source's order with its
 // channel count, TV and radio apart, each with a tick box (all ticked at first), the
 // total of the channels chosen, whether the numbers the receiver leaves free are kept,
-// the readers' notes, and whether the channels make a new list or are appended to the
-// current one.
+// whether second copies of a station are left out, the readers' notes, and whether the channels make a new list or are
+// appended to the current one.
 class ImportForm : public QDialog {
     Q_OBJECT
 public:
@@ -29,12 +29,15 @@ public:
     void WaehleGruppe(int gruppe, bool gewaehlt);
     // Whether the numbers the receiver leaves free become "(frei)" entries.
     bool NummernDesEmpfaengers() const;
+    // Whether the second and later copies of a station are left out.
+    bool DoppelteWeglassen() const;
     bool Anhaengen() const;
     void SetzeAnhaengen(bool anhaengen);
 
     QTreeWidget* Gruppen = nullptr;
     QLabel* Summe = nullptr;
     QCheckBox* NummernBehalten = nullptr; // shown only when the receiver leaves numbers free
+    QCheckBox* OhneDoppelte = nullptr;    // shown only when the choice holds a station twice
     QRadioButton* NeueListe = nullptr;
     QRadioButton* AnListeAnhaengen = nullptr;
     QPushButton* OkKnopf = nullptr;

@@ -21,17 +21,20 @@ protected:
         Schreib(Pfad(QStringLiteral("radio.m3u")), "#EXTINF:0,Welle \xD0\x96\nhttp://c\n");
         return StarteMitAstra();
     }
-    // The import dialog: groups unticked, new list or append, "OK"; notes what it showed.
-    void ImportDialog(bool anhaengen, QList<int> abwaehlen = {}) {
+    // The import dialog: groups unticked, copies kept or not, new list or append, "OK"; notes what it showed.
+    void ImportDialog(bool anhaengen, QList<int> abwaehlen = {}, bool ohneDoppelte = true) {
         Dialoge::SetzeNaechstenDialog([=, this](QDialog& d) {
             auto& dialog = dynamic_cast<ImportForm&>(d);
             for (int i = 0; i < dialog.Gruppen->topLevelItemCount(); ++i)
                 m_gezeigt << dialog.Gruppen->topLevelItem(i)->text(0);
             for (int gruppe : abwaehlen)
                 dialog.WaehleGruppe(gruppe, false);
+            if (!ohneDoppelte) // ticked at first
+                dialog.OhneDoppelte->setChecked(false);
             m_gezeigt << dialog.Summe->text();
-            if (dialog.NummernBehalten->isVisibleTo(&dialog))
-                m_gezeigt << dialog.NummernBehalten->text();
+            for (const QCheckBox* feld : {dialog.NummernBehalten, dialog.OhneDoppelte})
+                if (feld->isVisibleTo(&dialog))
+                    m_gezeigt << feld->text();
             dialog.SetzeAnhaengen(anhaengen);
             dialog.OkKnopf->click();
             return dialog.result();
@@ -40,16 +43,21 @@ protected:
     QStringList m_gezeigt;
 };
 
+// "Eins HD" (7) and "ZWEI" (9) of the second file are copies: left out when ticked, kept when not.
 TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     TMainForm& haupt = StarteMitQuellen();
+    Schreib(Pfad(QStringLiteral("hd.m3u")),
+            "#EXTINF:-1 tvg-chno=\"7\",Eins HD\nhttp://x\n#EXTINF:-1 tvg-chno=\"9\",ZWEI\nhttp://y\n");
     haupt.SetzePlatzhalterzaehler(2);
-    Dialoge::SetzeNaechstenDateinamen(Pfad(QStringLiteral("a.m3u")));
+    Dialoge::SetzeNaechsteDateien({Pfad(QStringLiteral("a.m3u")), Pfad(QStringLiteral("hd.m3u"))});
     ImportDialog(true);
     haupt.Senderlisteimportieren1->trigger();
-    EXPECT_EQ(m_gezeigt, (QStringList{QStringLiteral("Fernsehen"), QStringLiteral("Gewählt: 2 von 2 Sendern"),
+    EXPECT_EQ(m_gezeigt, (QStringList{QStringLiteral("Fernsehen"), QStringLiteral("Gewählt: 4 von 4 Sendern"),
                                       QStringLiteral("Nummern des Empfängers beibehalten (eine freie Nummer als "
-                                                     "„(frei)“)")}));
-    // The receiver's number 4 is free; the placeholders go on from 2.
+                                                     "„(frei)“)"),
+                                      QStringLiteral("Doppelte Sender weglassen (2 Sender doppelt)")}));
+    // The receiver's number 4 is free, 6 to 9 come after the last channel taken; the
+    // placeholders go on from 2.
     EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))),
               astra + "    3   = Eins #png#Ohne Logo3.png\r\n    4   = (frei) #png#Ohne Logo4.png\r\n"
                       "    5   = Zwei #png#Ohne Logo1.png\r\n");
@@ -60,6 +68,13 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     EXPECT_EQ(haupt.Rueckgaengig1->text(), QStringLiteral("Rückgängig: Senderliste importieren"));
     haupt.Rueckgaengig1->trigger();
     EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))), astra);
+
+    Dialoge::SetzeNaechsteDateien({Pfad(QStringLiteral("a.m3u")), Pfad(QStringLiteral("hd.m3u"))});
+    ImportDialog(true, {}, false);
+    haupt.Senderlisteimportieren1->trigger();
+    // Unticked: all four channels, 6 and 8 free too.
+    EXPECT_EQ(std::tuple(m_gezeigt.value(6), haupt.Liste().Anzahl()),
+              std::tuple(QStringLiteral("Nummern des Empfängers beibehalten (3 freie Nummern als „(frei)“)"), 2 + 7));
 }
 
 TEST_F(Importbefehl, NeueListeAusEinerGruppeZweierDateien) {

@@ -13,8 +13,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-ImportSender Sender(QString name, int nummer, QList<int> gruppen, bool platzhalter = false) {
-    return {std::move(name), platzhalter, nummer, {}, {}, {}, std::move(gruppen)};
+ImportSender Sender(QString name, int nummer, QList<int> gruppen, bool platzhalter = false, QString referenz = {}) {
+    return {std::move(name), platzhalter, nummer, std::move(referenz), {}, {}, std::move(gruppen)};
 }
 
 QString Meldung(const QString& pfad) {
@@ -70,6 +70,33 @@ TEST(Import, NamenFuellenDieNummernDesEmpfaengersUndFolgenDerGruppenwahl) {
               (QStringList{u"    1   = ARD #png#ard.png"_s, u"    2   = Eins #png#Ohne Logo4.png"_s,
                            u"    3   = (frei) #png#Ohne Logo1.png"_s, u"    4   = Drei #png#Ohne Logo2.png"_s}));
     EXPECT_EQ(zaehler, 2);
+}
+
+// Later copies of a station (same name key or reference; never placeholders or channels
+// without name) left out on request, their numbers "(frei)" before a next channel.
+TEST(Import, DoppelteSenderWerdenAufWunschWeggelassen) {
+    ImportFund fund; // groups A and B
+    const QString r = u"r"_s, f = u"(frei)"_s, o = u"(ohne Name)"_s;
+    fund.sender = {Sender(u"München TV HD"_s, 1, {0}), Sender(u"ZDF"_s, 2, {1}, false, r),
+                   Sender(u"MUENCHEN-TV"_s, 3, {0}),   Sender({}, 4, {0}, true, u"p"_s),
+                   Sender({}, 5, {0}, true, u"p"_s),   Sender({}, 6, {0}, false, r),
+                   Sender(u"ZDFneo"_s, 7, {0}),        Sender(u"Zweites"_s, 9, {0}, false, r),
+                   Sender(u"zdf sd"_s, 0, {0}),        Sender(u"Arte"_s, 11, {0}),
+                   Sender(u"ZDF"_s, 13, {0})};
+    for (const int i : {0, 2, 6, 9})
+        fund.sender[i].logoSchluessel = {fund.sender[i].name};
+    // Copies: "MUENCHEN-TV", "Zweites" (ZDF's reference), "zdf sd", the second "ZDF"; not "ZDFneo".
+    EXPECT_EQ(DoppelteSender(fund, {true, true}), 4);
+    EXPECT_EQ(DoppelteSender(fund, {true, false}), 2); // without ZDF, "Zweites" and "zdf sd" come first
+    // 3, 8 and 9 free, not 12 and 13 after the last channel, nothing for "zdf sd" (no number).
+    EXPECT_EQ(ImportNamen(fund, {true, true}, true, true),
+              (QStringList{u"München TV HD"_s, u"ZDF"_s, f, f, f, o, u"ZDFneo"_s, f, f, u"Arte"_s}));
+    EXPECT_EQ(ImportNamen(fund, {true, true}, false, true),
+              (QStringList{u"München TV HD"_s, u"ZDF"_s, f, f, o, u"ZDFneo"_s, u"Arte"_s}));
+    EXPECT_EQ(FreieNummern(fund, {true, true}, true), 3);
+    const QStringList l, m = {u"München TV HD"_s}, neo = {u"ZDFneo"_s}, arte = {u"Arte"_s};
+    EXPECT_EQ(ImportLogoSchluessel(fund, {true, true}, true, true),
+              (QList<QStringList>{m, l, l, l, l, l, neo, l, l, arte}));
 }
 
 TEST(Import, DateienDieNichtGelesenWerden) {

@@ -34,8 +34,10 @@ TEST(ImportProgramm, SchreibtDieListeNurWennAllesGelingt) {
     EXPECT_EQ(Lies(kabel), neu);
     EXPECT_EQ(starte(p + QStringList{u"Kabel"_s, u"k.m3u"_s}),
               std::tuple(1, QString(), u"senvio-import: Die Liste Kabel gibt es schon.\n"_s));
-    // One group appended, numbered on; the placeholders go on after the last one.
-    EXPECT_EQ(std::get<0>(starte(p + QStringList{u"--anhaengen"_s, u"--gruppe"_s, u"Musik"_s, u"Kabel"_s, u"k.m3u"_s})),
+    // One group of the file read twice appended once, numbered on; the placeholders go on
+    // after the last one.
+    EXPECT_EQ(std::get<0>(starte(p + QStringList{u"--anhaengen"_s, u"--ohne-doppelte"_s, u"--gruppe"_s, u"Musik"_s,
+                                                 u"Kabel"_s, u"k.m3u"_s, u"k.m3u"_s})),
               0);
     EXPECT_EQ(Lies(kabel), neu + "    3   = Welle #png#Ohne Logo3.png\r\n");
 

@@ -6,13 +6,15 @@
 #include <QStringList>
 
 // The command line of senvio-import:
-//   senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]... [--logos] LISTE QUELLE...
+//   senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]... [--ohne-doppelte] [--logos]
+//                 LISTE QUELLE...
 namespace senvio {
 
 struct Importaufruf : Werkzeugaufruf {
     bool anhaengen = false;
-    QStringList gruppen; // empty: every group
-    bool logos = false;  // attach the logos found without doubt
+    QStringList gruppen;       // empty: every group
+    bool ohneDoppelte = false; // leave out the second and later copies of a station
+    bool logos = false;        // attach the logos found without doubt
     QString liste;
     QStringList quellen;
 };

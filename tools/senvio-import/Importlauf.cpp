@@ -92,7 +92,7 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
         const QList<bool> wahl = GruppenWahl(fund, aufruf.gruppen);
-        const QStringList namen = ImportNamen(fund, wahl);
+        const QStringList namen = ImportNamen(fund, wahl, true, aufruf.ohneDoppelte);
         if (namen.isEmpty())
             throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
 
@@ -110,8 +110,9 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
         qsizetype vorschlaege = 0;
         QList<Logozuweisung> logos;
         if (aufruf.logos)
-            logos = SchreibeLogosEin(
-                liste, EindeutigeLogos(liste, erste, ImportLogoSchluessel(fund, wahl), ordner, vorschlaege));
+            logos = SchreibeLogosEin(liste, EindeutigeLogos(liste, erste,
+                                                            ImportLogoSchluessel(fund, wahl, true, aufruf.ohneDoppelte),
+                                                            ordner, vorschlaege));
         SchreibeListendatei(datei, liste);
         aus << namen.size() << (namen.size() == 1 ? " Eintrag importiert: " : " Einträge importiert: ") << datei
             << '\n';
