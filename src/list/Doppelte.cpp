@@ -31,10 +31,10 @@ QString Senderschluessel(QStringView name) {
     qsizetype anfang = ende;
     while (anfang > 0 && IstWortzeichen(ohneRand[anfang - 1]))
         --anfang;
-    // Only a word of its own is a quality word: "3satHD" keeps its letters.
+    // Only a word of its own is a quality word ("3satHD" keeps its letters), and never the
+    // name's only word.
     const QString letztes = DeutscherSchluessel(ohneRand.sliced(anfang, ende - anfang));
-    if (anfang > 0 && IstQualitaetsendung(letztes) && schluessel.size() > letztes.size() &&
-        schluessel.endsWith(letztes))
+    if (IstQualitaetsendung(letztes) && schluessel.size() > letztes.size() && schluessel.endsWith(letztes))
         schluessel.chop(letztes.size());
     return schluessel;
 }

@@ -55,6 +55,15 @@ TEST_F(Bearbeiten, EintragDreiBearbeitenUndDerPlatzhalterzaehler) {
     EXPECT_EQ(haupt.Liste().Zeile(2), u"    3   = ZDF HD #png#zdf.png"_s);
     EXPECT_EQ(haupt.Platzhalterzaehler(), 3);
     EXPECT_TRUE(Lies(Datei()).contains("    3   = ZDF HD #png#zdf.png\r\n    4   = "));
+    // Taken back and made again, each saved; the captions name the step, greyed without one.
+    EXPECT_EQ(std::pair(haupt.Rueckgaengig1->text(), haupt.Wiederholen1->isEnabled()),
+              std::pair(u"Rückgängig: Eintrag bearbeiten"_s, false));
+    haupt.Rueckgaengig1->trigger();
+    EXPECT_EQ(Lies(Datei()), fuenf);
+    EXPECT_EQ(std::tuple(haupt.Rueckgaengig1->isEnabled(), haupt.Rueckgaengig1->text(), haupt.Wiederholen1->text()),
+              std::tuple(false, u"Rückgängig"_s, u"Wiederholen: Eintrag bearbeiten"_s));
+    QTest::keyClick(haupt.Listbox1, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(Lies(Datei()).contains("    3   = ZDF HD #png#zdf.png\r\n    4   = "));
     // Ticked with the counter at 4: placeholder 1.
     Bearbeite(4, u"ZDF HD"_s, true);
     EXPECT_EQ(std::tuple(haupt.Liste().Zeile(2), haupt.Platzhalterzaehler()),
@@ -114,12 +123,19 @@ TEST_F(Bearbeiten, DreiNamenNachPlatzhalterDreiUndDerVorlaeufigePraefix) {
     EXPECT_EQ(haupt.Liste().Anzahl(), 5);
 
     haupt.SetzePlatzhalterzaehler(3);
-    Dialoge::SetzeNaechsteAntwort(true); // "Arte" stands in the list already
+    Dialoge::SetzeNaechsteAntwort(false); // "Arte" stands in the list already: "Nein", then "Ja"
     Waehler().TntListBox1->setCurrentRow(0);
+    Waehler().Button1->click();
+    EXPECT_EQ(Dialoge::Meldungen().value(0).text, u"„Arte“ steht schon unter Nr. 4 in der Liste. Trotzdem einfügen?"_s);
+    EXPECT_EQ(Lies(Datei()), fuenf);
+    Dialoge::SetzeNaechsteAntwort(true);
     Waehler().Button1->click();
     EXPECT_EQ(Lies(Datei()), fuenf + "  6 = Arte #png#Ohne Logo4.png\r\n");
     EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 5);
     EXPECT_EQ(haupt.Statuszeile(), Status(6, u"Astra"_s));
+    QTest::keyClick(Waehler().TntListBox1, Qt::Key_Z, Qt::ControlModifier); // from the picker's window too
+    EXPECT_EQ(Lies(Datei()), fuenf);
+    haupt.Wiederholen1->trigger();
     // A double click inserts as well; blanks at the name's ends go.
     QWidget* namen = Waehler().TntListBox1->viewport();
     const QPoint zweiter = Waehler().TntListBox1->visualItemRect(Waehler().TntListBox1->item(1)).center();
@@ -187,6 +203,10 @@ TEST_F(Bearbeiten, LoeschenDesFuenftenDesErstenUndDesEinzigenEintrags) {
     EXPECT_EQ(Dialoge::Meldungen()[0].text, u"Möchten Sie den Eintrag: \"    5   = Phoenix \" wirklich löschen?"_s);
     EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 3);
     EXPECT_EQ(Lies(Datei()), fuenf); // the file learns of it with the next save
+    haupt.Rueckgaengig1->trigger();  // which taking it back is, with Phoenix selected again
+    EXPECT_EQ(std::pair(Lies(Datei()), haupt.Listbox1->AktuelleZeile()), std::pair(fuenf, 4));
+    haupt.Wiederholen1->trigger();
+    EXPECT_EQ(Lies(Datei()), fuenf.left(fuenf.indexOf("    5   = ")));
     haupt.Listbox1->WaehleZeile(0);
     Dialoge::SetzeNaechsteAntwort(false);
     haupt.Eintraglschen1->trigger();
@@ -207,6 +227,30 @@ TEST_F(Bearbeiten, LoeschenDesFuenftenDesErstenUndDesEinzigenEintrags) {
     einer.Eintraglschen1->trigger();
     EXPECT_EQ(std::tuple(einer.Liste().Anzahl(), einer.Listbox1->model()->rowCount(), einer.Listbox1->AktuelleZeile()),
               std::tuple(0, 0, -1));
+}
+
+// The next entry whose station stands twice: "3sat HD" is "3sat", "Muenchen TV" is "München
+// TV", "ZDFneo" is not "ZDF"; round again after the last.
+TEST_F(Bearbeiten, DoppelteEintraegeSuchen) {
+    TMainForm& haupt =
+        StarteMit("    1   = 3sat #png#a\r\n    2   = ZDF #png#a\r\n    3   = Das Erste #png#a\r\n"
+                  "    4   = ZDFneo #png#a\r\n    5   = 3sat HD #png#a\r\n    6   = Das Erste HD #png#a\r\n"
+                  "    7   = Muenchen TV #png#a\r\n    8   = M\xFCnchen TV #png#a\r\n");
+    QStringList gefunden;
+    haupt.Listbox1->WaehleZeile(-1);
+    for (int i = 0; i < 7; ++i) {
+        haupt.DoppelteEintraegesuchen1->trigger();
+        gefunden << u"%1: %2"_s.arg(haupt.Listbox1->AktuelleZeile() + 1).arg(haupt.Statuszeile());
+    }
+    const QString nr = u"Nr. %1 und Nr. %2 sind derselbe Sender."_s;
+    EXPECT_EQ(gefunden,
+              (QStringList{u"1: "_s + nr.arg(1).arg(5), u"3: "_s + nr.arg(3).arg(6), u"5: "_s + nr.arg(1).arg(5),
+                           u"6: "_s + nr.arg(3).arg(6), u"7: "_s + nr.arg(7).arg(8), u"8: "_s + nr.arg(7).arg(8),
+                           u"1: "_s + nr.arg(1).arg(5)}));
+    Beende();
+    StarteMit("    1   = ZDF #png#a\r\n    2   = ZDFneo #png#a\r\n").DoppelteEintraegesuchen1->trigger();
+    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
+    EXPECT_EQ(Dialoge::Meldungen()[0].text, u"In der Liste steht kein Sender mehr als einmal."_s);
 }
 
 } // namespace

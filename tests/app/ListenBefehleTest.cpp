@@ -188,6 +188,33 @@ TEST_F(ListenBefehle, OeffnenOhneEndungUndUnlesbareDatei) {
     EXPECT_TRUE(QFileInfo(Liste(QStringLiteral("Ordner.lis"))).isDir());
 }
 
+// "Neu", "Öffnen" and the end of the program each end the history of changes.
+TEST_F(ListenBefehle, NeuOeffnenUndEndeBeendenDenVerlauf) {
+    LegeStandardOrdnerAn();
+    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
+    Schreib(Liste(QStringLiteral("Astra.lis")), astra + astra);
+    TMainForm& haupt = Starte();
+    const auto loesche = [&] {
+        haupt.Listbox1->WaehleZeile(0);
+        Dialoge::SetzeNaechsteAntwort(true);
+        haupt.Eintraglschen1->trigger();
+        return haupt.Rueckgaengig1->isEnabled();
+    };
+    EXPECT_TRUE(loesche());
+    NameDialogMitOk(QStringLiteral("Neu"));
+    haupt.Neu1->trigger();
+    EXPECT_FALSE(haupt.Rueckgaengig1->isEnabled());
+    for (int i = 0; i < 2; ++i) {
+        Dialoge::SetzeNaechstenDateinamen(Liste(QStringLiteral("Astra.lis")));
+        haupt.ffnen1->trigger();
+        EXPECT_FALSE(haupt.Rueckgaengig1->isEnabled());
+        EXPECT_TRUE(loesche());
+    }
+    haupt.close();
+    m_programm->Beende();
+    EXPECT_FALSE(haupt.Rueckgaengig1->isEnabled());
+}
+
 TEST_F(ListenBefehle, SpeichernUnterSchreibtEineKopieUndBehaeltDieAktuelleListe) {
     TMainForm& haupt = StarteMitAstra();
     LegeAn(QStringLiteral("Kopien"));

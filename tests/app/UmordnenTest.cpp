@@ -58,6 +58,12 @@ TEST_F(Umordnen, StrgPfeilVerschiebtDenEintragUndDieAuswahlFolgt) {
     QTest::keyClick(&liste, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(Reihenfolge(), u"ABDCE"_s);
     EXPECT_EQ(liste.AktuelleZeile(), 3);
+    // Ctrl+Z takes the move back, Ctrl+Shift+Z makes it again, each saved.
+    QTest::keyClick(&liste, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(Reihenfolge(), liste.AktuelleZeile()), std::pair(u"ABCDE"_s, 2));
+    QTest::keyClick(&liste, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(std::pair(Reihenfolge(), liste.AktuelleZeile()), std::pair(u"ABDCE"_s, 3));
+    EXPECT_TRUE(Lies(Pfad(u"Senvio-Listen/Astra.lis"_s)).contains("    3   = D #png#Ohne Logo1.png\r\n    4   = C"));
     // Shift or Alt held as well still moves.
     QTest::keyClick(&liste, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(&liste, Qt::Key_Up, Qt::ControlModifier | Qt::AltModifier);

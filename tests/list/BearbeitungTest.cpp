@@ -1,7 +1,9 @@
 // The edit, insert and move rules on lines the main window's tests do not reach.
 #include "list/Bearbeitung.h"
+#include "list/Doppelte.h"
 #include "list/ListenDatei.h"
 #include "list/Umordnung.h"
+#include "list/Zeilenwechsel.h"
 
 #include "TestDateien.h"
 
@@ -49,4 +51,48 @@ TEST(Bearbeitung, NeueTextzeileUndTastenZiel) {
     };
     for (const auto& [aktuell, anzahl, hoch, ziel] : faelle)
         EXPECT_EQ(TastenZiel(aktuell, anzahl, hoch), ziel) << aktuell << ' ' << hoch;
+}
+
+// An undo step keeps the stretch between the common start and end; lines that differ only
+// in their number count as equal, and the common start is not counted into the end again.
+TEST(Bearbeitung, SchrittHaeltNurDieGeaenderteStrecke) {
+    const auto zeilen = [](const char* namen) {
+        QStringList z;
+        for (const char* n = namen; *n; ++n)
+            z << u"  %1 = %2 #png#x"_s.arg(z.size() + 1).arg(QLatin1Char(*n));
+        return z;
+    };
+    const std::tuple<const char*, const char*, qsizetype, qsizetype, qsizetype> faelle[] = {
+        {"ABCDE", "BCDE", 0, 1, 0}, {"ABCDE", "ACDBE", 1, 3, 3}, {"AAA", "AA", 2, 1, 0}, {"AB", "ABC", 2, 0, 1}};
+    for (const auto& [vorher, nachher, ab, weg, hin] : faelle) {
+        const Zeilenwechsel w = VergleicheZeilen(zeilen(vorher), zeilen(nachher));
+        EXPECT_EQ(std::tuple(w.ab, w.vorher.size(), w.nachher.size()), std::tuple(ab, weg, hin)) << vorher << nachher;
+        SenderListe liste;
+        liste.SetzeZeilen(zeilen(vorher));
+        ASSERT_TRUE(WendeAn(liste, w, true));
+        EXPECT_TRUE(VergleicheZeilen(liste.Zeilen(), zeilen(nachher)).IstLeer()) << vorher << nachher;
+        ASSERT_TRUE(WendeAn(liste, w, false));
+        EXPECT_EQ(liste.Zeilen(), zeilen(vorher));
+    }
+    SenderListe kurz; // a step that does not fit leaves the list alone
+    kurz.SetzeZeilen(zeilen("AB"));
+    EXPECT_FALSE(WendeAn(kurz, {1, zeilen("ABC").mid(1), {}}, true));
+    EXPECT_EQ(kurz.Zeilen(), zeilen("AB"));
+}
+
+TEST(Bearbeitung, SenderschluesselOhneSchreibweiseUndQualitaetswort) {
+    const std::pair<const char*, const char*> faelle[] = {{"Das Erste HD", "daserste"},
+                                                          {"Das-Erste (SD)", "daserste"},
+                                                          {"ARTE  hd ", "arte"},
+                                                          {"ZDF UHD", "zdf"},
+                                                          {"3satHD", "3sathd"},
+                                                          {"ZDFneo", "zdfneo"},
+                                                          {"HD", "hd"},
+                                                          {"M\u00fcnchen TV", "muenchentv"},
+                                                          {"Mu\u0308nchen TV 4K", "muenchentv"},
+                                                          {"(frei)", ""},
+                                                          {"(ohne Name)", ""},
+                                                          {"---", ""}};
+    for (const auto& [name, schluessel] : faelle)
+        EXPECT_EQ(Senderschluessel(QString::fromUtf8(name)), QString::fromUtf8(schluessel)) << name;
 }
