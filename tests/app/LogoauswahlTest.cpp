@@ -178,7 +178,6 @@ TEST_F(Logoauswahl, ZweimalAnfuegenAuchGleicheNamenAusZweiGruppen) {
               "    1   = Erste #png#Ohne Logo1.png\r\n    2   = Zweite #png#Ohne Logo2.png\r\n");
     EXPECT_TRUE(QFileInfo::exists(kopie));
     QTest::keyClick(haupt.ScrollBox1, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_TRUE(haupt.IstLogoModus());
     EXPECT_EQ(haupt.Liste().Zeile(0), LogoZeile(1, QStringLiteral("Erste"), QStringLiteral("zdf.png")));
     haupt.SenderlogoanaktuellenEintrageinfuegen1Click();
 
@@ -365,8 +364,7 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
     gezeigt.clear();
     pruefe(true);
     EXPECT_EQ(gezeigt, erwartet);
-    const QByteArray nachher = Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")));
-    EXPECT_EQ(nachher,
+    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))),
               (LogoZeile(1, QStringLiteral("Das Erste HD"), QStringLiteral("daserstehd.png")) + QStringLiteral("\r\n") +
                LogoZeile(2, QStringLiteral("ZDF"), QStringLiteral("ZDF.png")) + QStringLiteral("\r\n") +
                LogoZeile(3, QStringLiteral("Arte"), QStringLiteral("arte.png")) + QStringLiteral("\r\n") +
@@ -384,8 +382,6 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
     haupt.Rueckgaengig1->trigger();
     EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), vorher);
     EXPECT_TRUE(QFileInfo::exists(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos/daserstehd.png"))));
-    haupt.Wiederholen1->trigger();
-    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), nachher);
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
 
     // Without the groups only the copies are left, and what an entry shows already is no find.
