@@ -16,8 +16,8 @@ namespace senvio {
 // Shows what was found in the chosen files: every group in the source's order with its
 // channel count, TV and radio apart, each with a tick box (all ticked at first), the
 // total of the channels chosen, whether the numbers the receiver leaves free are kept,
-// whether second copies of a station are left out, the readers' notes, and whether the channels make a new list or are
-// appended to the current one.
+// whether later copies of a station are left out, the readers' notes, and whether the
+// channels make a new list or are appended to the current one.
 class ImportForm : public QDialog {
     Q_OBJECT
 public:
