@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: the unit and
 # crash tests, the same again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and every fuzz target for a while (FUZZ_SEKUNDEN, default 15 each).
+# and every fuzz target for a while (FUZZ_SEKUNDEN, default 10 each).
 # SENVIO_SCHNELL=1 runs only the plain build's tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,6 +27,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
     ctest --test-dir build-san --output-on-failure -j"$jobs"
 
 echo "== Fuzzing =="
-./scripts/fuzz.sh "${FUZZ_SEKUNDEN:-15}"
+./scripts/fuzz.sh "${FUZZ_SEKUNDEN:-10}"
 
 echo "Alle Tests bestanden."
