@@ -55,6 +55,18 @@ TEST(Einpassen, MittigAufDemGrundOhneGlaettung) {
     }
 }
 
+// A light logo at its own size lies on the dark plate, whose corners are rounded with a tenth
+// of the side: (33, 33) lies 94 pixels from the corner arc's centre (100, 100), (10, 10) 127.
+TEST(Einpassen, HellesLogoAufDerPlatteMitRundenEcken) {
+    QImage leer(1000, 1000, QImage::Format_RGBA8888);
+    leer.fill(Qt::transparent);
+    const QImage platte = LogoAufGrund({leer, true});
+    EXPECT_EQ(platte.pixel(500, 500), qRgb(0x3C, 0x3C, 0x3C));
+    EXPECT_EQ(platte.pixel(33, 33), qRgb(0x3C, 0x3C, 0x3C));
+    EXPECT_EQ(platte.pixel(10, 10), qRgb(255, 255, 255));
+    EXPECT_EQ(LogoAufGrund({leer, false}), leer);
+}
+
 TEST(Lanczos, EinfarbigBleibtKanteAmRichtigenOrt) {
     const QImage klein = SkaliereLanczos(Einfarbig(140, 100, QColor(0, 162, 232)), QSize(60, 40));
     ASSERT_EQ(klein.size(), QSize(60, 40));
