@@ -5,6 +5,7 @@
 #include "platform/Ordner.h"
 #include "platform/Radrasten.h"
 #include "view/Eintrag.h"
+#include "view/ListenModell.h"
 #include "view/Listenschrift.h"
 
 #include <QHash>
@@ -82,7 +83,8 @@ public:
     // Scrolls the logo grid as the keys do in the logo-picking mode.
     void ScrolleLogos(int taste);
 
-    void KorrigiereDieNummern();
+    // Renumbers the lines through the model and shows the count in the status line.
+    void NummeriereNeu();
     // As drawing would leave it; tests set it before a command.
     void SetzePlatzhalterzaehler(int wert) { m_umgebung.platzhalterZaehler = wert; }
 
@@ -248,7 +250,9 @@ private:
     void SpeichereListeAlsBild(Ausgabeart art);
 
     ProgrammOrdner m_ordner;
-    SenderListe m_liste;
+    // The lines; every change to them goes through the model, which tells the list view.
+    ListenModell m_modell;
+    const SenderListe& m_liste = m_modell.Liste();
     Eintragsumgebung m_umgebung;
     QString m_listenName;
     // The file in the lists folder that the list was loaded from; empty: the list's

@@ -48,7 +48,7 @@ void TMainForm::Neu1Click() {
 bool TMainForm::BeginneNeueListe() {
     if (Dialoge::ZeigeModal(*m_fenster.nameEingabe) != QDialog::Accepted)
         return false;
-    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    m_modell.Speichere(AktuelleListendatei());
     VerbergeKopf();
     Panel1->hide();
     ComboBox1->hide();
@@ -56,7 +56,7 @@ bool TMainForm::BeginneNeueListe() {
     m_listenName = m_fenster.nameEingabe->Name();
     m_listenDatei.clear();
     SetzeTitel();
-    Listbox1->Modell().Neuaufbau([this] { m_liste.Leere(); });
+    m_modell.Leere();
     m_importSchluessel.clear();
     m_verlauf->clear();
     m_listeVollstaendig = true;
@@ -78,7 +78,7 @@ void TMainForm::ffnen1Click() {
         Panel1->hide();
         Panel2->show();
     }
-    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    m_modell.Speichere(AktuelleListendatei());
 
     const QString gewaehlt = Dialoge::DateiOeffnen(this, m_ordner.listen, ListenFilter);
     if (!gewaehlt.isEmpty() && QFileInfo::exists(gewaehlt)) {
@@ -90,7 +90,7 @@ void TMainForm::ffnen1Click() {
             m_listenName = ListenNameAusDatei(gewaehlt);
             m_listenDatei = EigeneListendatei(gewaehlt);
             SetzeTitel();
-            Listbox1->Modell().Neuaufbau([&] { m_liste = std::move(gelesen); });
+            m_modell.SetzeAlle(std::move(gelesen));
             m_importSchluessel.clear();
             m_verlauf->clear();
             m_listeVollstaendig = true;
@@ -116,11 +116,11 @@ void TMainForm::Speichernunter1Click() {
     if (QFileInfo::exists(gewaehlt)) {
         if (Dialoge::Bestaetigung(this, QStringLiteral("Die Datei \"") + gewaehlt +
                                             QStringLiteral("\" ist schon vorhanden. Soll sie überschrieben werden?")))
-            SchreibeListendatei(gewaehlt, m_liste);
+            m_modell.Speichere(gewaehlt);
         return;
     }
     const bool hatEndung = QFileInfo(gewaehlt).fileName().contains(QLatin1Char('.'));
-    SchreibeListendatei(hatEndung ? gewaehlt : gewaehlt + QStringLiteral(".lis"), m_liste);
+    m_modell.Speichere(hatEndung ? gewaehlt : gewaehlt + QStringLiteral(".lis"));
 }
 
 } // namespace senvio

@@ -180,8 +180,7 @@ void TMainForm::WaehleLogo(int tag) {
     for (QWidget* kopf : {static_cast<QWidget*>(EinfuegenBtn), static_cast<QWidget*>(Image324),
                           static_cast<QWidget*>(AbbruchBtn), static_cast<QWidget*>(TntLabel1)})
         kopf->show();
-    KorrigiereDieNummern();
-    KorrigiereDieNummern();
+    NummeriereNeu();
     FormPaint();
 }
 
@@ -191,7 +190,7 @@ void TMainForm::EinfuegenBtnClick() {
         return;
     HaengeLogosAn({{zeile, m_gewaehlterPfad}}, QStringLiteral("Senderlogo einfügen"));
     Listbox1->setFocus();
-    KorrigiereDieNummern();
+    NummeriereNeu();
     for (QWidget* kopf :
          {static_cast<QWidget*>(EinfuegenBtn), static_cast<QWidget*>(Image324), static_cast<QWidget*>(TntEdit1),
           static_cast<QWidget*>(AbbruchBtn), static_cast<QWidget*>(TntLabel1)})
@@ -200,14 +199,14 @@ void TMainForm::EinfuegenBtnClick() {
 
 void TMainForm::HaengeLogosAn(const QList<Logozuweisung>& zuweisungen, const QString& schritt) {
     const Verlaufsschritt verlauf(*this, schritt);
-    const QList<Logozuweisung> eingeschrieben = SchreibeLogosEin(m_liste, zuweisungen);
+    QList<Logozuweisung> eingeschrieben;
+    m_modell.Aendere([&](SenderListe& liste) { eingeschrieben = SchreibeLogosEin(liste, zuweisungen); });
     if (eingeschrieben.isEmpty())
         return;
-    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    m_modell.Speichere(AktuelleListendatei());
     const QStringList fehlschlaege = KopiereLogos(eingeschrieben, m_ordner.senderLogos);
     if (!fehlschlaege.isEmpty())
         Dialoge::Warnung(this, fehlschlaege.join(u'\n'));
-    Listbox1->viewport()->update();
 }
 
 void TMainForm::AbbruchBtnClick() {
