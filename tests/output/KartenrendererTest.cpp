@@ -3,6 +3,7 @@
 // to the list view's drawing, the logos made ahead, and the file errors.
 #include "output/Kartenrenderer.h"
 
+#include "Fehlermeldung.h"
 #include "TestDateien.h"
 #include "list/Zeilenformat.h"
 #include "output/Ausgabelauf.h"
@@ -155,30 +156,21 @@ TEST_F(Kartenrenderer, KartendateienJeListenlaenge) {
         }
         dateien.sort();
         EXPECT_EQ(Dateien(), dateien);
-        // Stapled at the left: card 1 top left, 2 top right, 3 bottom left, 4 bottom right.
+        // Stapled at the left: card 1 top left, 2 top right, 3 bottom left, 4 bottom right;
+        // cards 2 and 3 all white for 15 and 30 entries.
         const QImage seite = Lies(Datei("DINA4_1.bmp"));
-        EXPECT_EQ(Zeilen(seite, 0, 0), Folge(0, n));
-        if (n >= 15) {
-            EXPECT_EQ(Zeilen(seite, 488, 0), Folge(15, n)); // all white for 15
-        }
-        if (n >= 30) {
-            EXPECT_EQ(Zeilen(seite, 0, 644), Folge(30, n)); // all white for 30
-        }
-        if (n >= 46) {
-            EXPECT_EQ(Zeilen(seite, 488, 644), Folge(45, n));
-        }
+        const QPoint platz[] = {{0, 0}, {488, 0}, {0, 644}, {488, 644}};
+        for (int k = 0; k < karten; ++k)
+            EXPECT_EQ(Zeilen(seite, platz[k].x(), platz[k].y()), Folge(15 * k, n)) << k;
     }
     // 61: page 2 has the 61st entry alone on card 1 and three white cards.
     const QImage seite2 = Lies(Datei("DINA4_2.bmp"));
     ASSERT_EQ(seite2.size(), QSize(966, 1278));
     EXPECT_EQ(Zeilen(seite2, 0, 0), Folge(60, 61));
-    for (int k = 2; k <= 4; ++k) {
-        const QImage karte = Lies(Kartendatei(temp, k, 2));
-        ASSERT_EQ(karte.size(), QSize(478, 634));
-        QImage weiss(478, 634, QImage::Format_RGB32);
-        weiss.fill(Qt::white);
-        EXPECT_EQ(karte.convertToFormat(QImage::Format_RGB32), weiss) << k;
-    }
+    QImage weiss(478, 634, QImage::Format_RGB32);
+    weiss.fill(Qt::white);
+    for (int k = 2; k <= 4; ++k)
+        EXPECT_EQ(Lies(Kartendatei(temp, k, 2)).convertToFormat(QImage::Format_RGB32), weiss) << k;
 }
 
 TEST_F(Kartenrenderer, EintraegeAnIhrenPlaetzenJeModus) {
@@ -205,9 +197,10 @@ TEST_F(Kartenrenderer, EintraegeAnIhrenPlaetzenJeModus) {
     ASSERT_EQ(seite.size(), QSize(966, 634));
     EXPECT_EQ(Zeilen(seite, 488, 0), Folge(0, 3));
     EXPECT_EQ(Zeilen(seite, 0, 0), Folge(0, 0));
-}
 
-TEST_F(Kartenrenderer, BildmodusGibtStreifenOhneSeitendatei) {
+    // A picture mode hands on the cards stacked and writes no page file.
+    liste.Leere();
+    LeereTemp();
     Fuelle(16);
     Laufe(Ausgabeart::BildPng);
     EXPECT_EQ(Dateien(), (QStringList{"BildNr1_1.bmp", "BildNr2_1.bmp"}));
@@ -290,25 +283,13 @@ TEST_F(Kartenrenderer, AlleSeitenWieSeiteFuerSeite) {
     EXPECT_EQ(zaehler, 2);
 }
 
-// The message of the error a run throws, marked "Datei: " for a DateiFehler; "" for none.
-template <typename Lauf> QString Meldung(Lauf lauf) {
-    try {
-        lauf();
-    } catch (const DateiFehler& f) {
-        return QStringLiteral("Datei: ") + f.meldung();
-    } catch (const Fehler& f) {
-        return f.meldung();
-    }
-    return {};
-}
-
 // The files of a page are written while the next page is drawn; a page file that
 // cannot be written still ends the run there: the pages before it are whole, and no
 // file of a later page is written. The logo store is given back after every error.
 TEST_F(Kartenrenderer, DateifehlerBeendenDenLauf) {
     Fuelle(121);                                      // three pages
     ASSERT_TRUE(QDir().mkpath(Datei("DINA4_2.bmp"))); // a folder where the page file goes
-    EXPECT_EQ(Meldung([&] { Laufe(Ausgabeart::Doppelhuellen); }),
+    EXPECT_EQ(test::Meldung([&] { Laufe(Ausgabeart::Doppelhuellen); }),
               QStringLiteral("Datei: Datei %1 kann nicht erstellt werden").arg(Datei("DINA4_2.bmp")));
     EXPECT_EQ(Dateien(),
               QStringList({"BildNr1_1.bmp", "BildNr1_2.bmp", "BildNr2_1.bmp", "BildNr2_2.bmp", "BildNr3_1.bmp",
@@ -318,14 +299,14 @@ TEST_F(Kartenrenderer, DateifehlerBeendenDenLauf) {
     liste.SetzeZeilen(liste.Zeilen().mid(0, 1));
     Kartenauftrag a = Auftrag(Ausgabeart::LinksGeheftet);
     a.tempOrdner = m_tmp.path() + QStringLiteral("/fehlt");
-    EXPECT_EQ(Meldung([&] { ErstelleDieBitmaps(a, 1); }),
+    EXPECT_EQ(test::Meldung([&] { ErstelleDieBitmaps(a, 1); }),
               QStringLiteral("Datei: Datei %1/fehlt/BildNr1_1.bmp kann nicht erstellt werden").arg(m_tmp.path()));
     EXPECT_FALSE(umgebung.vorrat);
 
     // A file of a card this run does not write, put there by something else.
     LeereTemp();
     test::Schreib(Datei("BildNr3_1.bmp"), "BM kaputt");
-    EXPECT_EQ(Meldung([&] { ErstelleDieBitmaps(Auftrag(Ausgabeart::LinksGeheftet), 1); }),
+    EXPECT_EQ(test::Meldung([&] { ErstelleDieBitmaps(Auftrag(Ausgabeart::LinksGeheftet), 1); }),
               QStringLiteral("Bitmap ist ungültig"));
     EXPECT_FALSE(QFile::exists(Datei("DINA4_1.bmp")));
 }
