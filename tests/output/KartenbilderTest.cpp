@@ -224,37 +224,26 @@ int NichtWeissNebenDenLinien(const QImage& bild) {
 TEST(Kartenbilder, SchnittlinienGepunktetInDenFarbenDesModus) {
     using A = Ausgabeart;
     const QImage blank = SetzeKarteZusammen({});
-    const std::array<QImage, 4> vier{blank, blank, blank, blank};
-    const std::tuple<A, QRgb, QRgb> farben[] = {
-        {A::ObenGeheftet, Blau, Rot}, {A::LinksGeheftet, Rot, Blau}, {A::Doppelhuellen, Blau, Blau}};
-    for (const auto& [art, waagrecht, senkrecht] : farben) {
-        SCOPED_TRACE(int(art));
-        const QImage seite = SetzeSeiteZusammen(art, vier);
-        ASSERT_EQ(seite.size(), QSize(966, 1278));
-        PruefeGepunktet(seite, true, 638, waagrecht, 483);
-        PruefeGepunktet(seite, false, 483, senkrecht, 638);
+    // Blank cards, the page's size, the colours of the lines at y = 638 and x = 483; fewer
+    // cards clip the lines to a smaller page, and one double sleeve ends above y = 638.
+    const std::tuple<A, int, QSize, QRgb, QRgb> faelle[] = {
+        {A::ObenGeheftet, 4, {966, 1278}, Blau, Rot},   {A::LinksGeheftet, 4, {966, 1278}, Rot, Blau},
+        {A::Doppelhuellen, 4, {966, 1278}, Blau, Blau}, {A::ObenGeheftet, 1, {488, 644}, Blau, Rot},
+        {A::LinksGeheftet, 2, {966, 644}, Rot, Blau},   {A::Doppelhuellen, 1, {966, 634}, 0, Blau}};
+    for (const auto& [art, anzahl, groesse, waagrecht, senkrecht] : faelle) {
+        SCOPED_TRACE(testing::Message() << int(art) << " " << anzahl);
+        std::array<QImage, 4> karten;
+        std::fill_n(karten.begin(), anzahl, blank);
+        const QImage seite = SetzeSeiteZusammen(art, karten);
+        ASSERT_EQ(seite.size(), groesse);
+        if (waagrecht != 0)
+            PruefeGepunktet(seite, true, 638, waagrecht, 483);
+        PruefeGepunktet(seite, false, 483, senkrecht, waagrecht != 0 ? 638 : -1);
         EXPECT_EQ(NichtWeissNebenDenLinien(seite), 0);
     }
-
-    // Clipped to smaller pictures: one card stapled at the top is 488 × 644.
-    const QImage eine = SetzeSeiteZusammen(A::ObenGeheftet, {blank, {}, {}, {}});
-    ASSERT_EQ(eine.size(), QSize(488, 644));
-    PruefeGepunktet(eine, true, 638, Blau, 483);
-    PruefeGepunktet(eine, false, 483, Rot, 638);
-    EXPECT_EQ(NichtWeissNebenDenLinien(eine), 0);
-    // Two cards stapled at the left: 966 × 644.
-    const QImage zwei = SetzeSeiteZusammen(A::LinksGeheftet, {blank, blank, {}, {}});
-    PruefeGepunktet(zwei, true, 638, Rot, 483);
-    PruefeGepunktet(zwei, false, 483, Blau, 638);
-    // One double sleeve: 966 × 634, the horizontal line falls below the picture.
-    const QImage doppel = SetzeSeiteZusammen(A::Doppelhuellen, {blank, {}, {}, {}});
-    ASSERT_EQ(doppel.size(), QSize(966, 634));
-    PruefeGepunktet(doppel, false, 483, Blau, -1);
-    EXPECT_EQ(NichtWeissNebenDenLinien(doppel), 0);
-
     // The picture modes draw no lines.
     for (const A art : {A::BildJpeg, A::BildPng})
-        EXPECT_EQ(SetzeSeiteZusammen(art, vier), Voll(478, 2536, Weiss));
+        EXPECT_EQ(SetzeSeiteZusammen(art, {blank, blank, blank, blank}), Voll(478, 2536, Weiss));
 }
 
 } // namespace
