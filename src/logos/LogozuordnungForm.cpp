@@ -22,9 +22,6 @@ namespace {
 
 enum Spalte { SpalteEintrag, SpalteBisher, SpalteVorschlag, SpalteLogo, SpalteGrund, Spalten };
 
-// Thrown into the tile loading to stop it when the dialog closes.
-struct Halt {};
-
 QTableWidgetItem* Zelle(const QString& text = {}) {
     auto* zelle = new QTableWidgetItem(text);
     zelle->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -80,13 +77,6 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
     connect(Uebernehmen, &QPushButton::clicked, this, &QDialog::accept);
     ZeigeAuswahl();
     LadeBilder();
-}
-
-TLogozuordnungForm::~TLogozuordnungForm() {
-    if (m_lader.joinable()) {
-        m_lader.request_stop();
-        m_lader.join();
-    }
 }
 
 void TLogozuordnungForm::BaueTabelleAuf() {
@@ -185,23 +175,23 @@ void TLogozuordnungForm::LadeBilder() {
     Fortschritt->setVisible(m_offen > 0);
     if (m_offen == 0)
         return;
-    m_lader = std::jthread([this, dateien, pfade, bisher, bisherPfade](std::stop_token halt) {
-        try {
-            ErstelleKachellogos(pfade, [&](int i, const QImage& bild) {
-                if (halt.stop_requested())
-                    throw Halt{};
+    // Each picture is shown as it comes, in the order above, on the dialog's thread.
+    const qsizetype kacheln = pfade.size();
+    m_lader = std::make_unique<GeordneteArbeit<QImage>>(
+        Kerne(), SIZE_MAX, [this, dateien, bisher, kacheln, i = qsizetype(0)](QImage bild) mutable {
+            if (i < kacheln)
                 QMetaObject::invokeMethod(
-                    this, [this, datei = dateien[i], bild] { SetzeKachel(datei, bild); }, Qt::QueuedConnection);
-            });
-            for (qsizetype i = 0; i < bisherPfade.size() && !halt.stop_requested(); ++i) {
-                const QImage bild = EintragslogoDerDatei(bisherPfade[i]);
+                    this, [this, datei = dateien.at(i), bild] { SetzeKachel(datei, bild); }, Qt::QueuedConnection);
+            else
                 QMetaObject::invokeMethod(
-                    this, [this, e = bisher[i], bild] { SetzeBisher(e, bild); }, Qt::QueuedConnection);
-            }
-        } catch (...) {
-            // Stopped, or out of memory: the tiles not made stay empty.
-        }
-    });
+                    this, [this, e = bisher.at(i - kacheln), bild] { SetzeBisher(e, bild); }, Qt::QueuedConnection);
+            ++i;
+        });
+    for (const QString& pfad : std::as_const(pfade))
+        m_lader->Gib([pfad] { return MacheKachellogo(pfad); });
+    // Out of memory for one of these ends the loading: the pictures not made stay empty.
+    for (const QString& pfad : std::as_const(bisherPfade))
+        m_lader->Gib([pfad] { return EintragslogoDerDatei(pfad); });
 }
 
 void TLogozuordnungForm::SetzeKachel(int datei, const QImage& kachellogo) {

@@ -2,12 +2,13 @@
 
 #include "logos/Logoanhang.h"
 #include "logos/Logozuordnung.h"
+#include "nebenlauf/GeordneteArbeit.h"
 
 #include <QDialog>
 #include <QImage>
 
 #include <functional>
-#include <thread>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -38,7 +39,6 @@ class TLogozuordnungForm : public QDialog {
 public:
     // The stock must outlive the dialog.
     TLogozuordnungForm(const Logobestand& bestand, QList<Pruefeintrag> eintraege, QWidget* eltern = nullptr);
-    ~TLogozuordnungForm() override;
 
     // The ticked logos of the rows shown, in list order.
     QList<Logozuweisung> Gewaehlt() const;
@@ -75,7 +75,8 @@ private:
     QList<Pruefeintrag> m_eintraege;
     QList<Zeile> m_zeilen;
     int m_offen = 0; // pictures still loading
-    std::jthread m_lader;
+    // Last: closing the dialog stops the loading first, after the pictures in hand.
+    std::unique_ptr<GeordneteArbeit<QImage>> m_lader;
 };
 
 } // namespace senvio

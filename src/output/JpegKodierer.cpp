@@ -1,4 +1,5 @@
 #include "output/Bildkodierer.h"
+#include "view/Fehlersprung.h"
 
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE and size_t first
@@ -22,7 +23,7 @@ struct JpegZiel {
     JOCTET puffer[1 << 16];
 };
 
-// libjpeg's errors end in a jump back to FuehreAus; nothing is printed.
+// libjpeg's errors end in a jump back to FangeFehlersprung; nothing is printed.
 [[noreturn]] void SpringeZurueck(j_common_ptr info) {
     std::longjmp(reinterpret_cast<JpegFehler*>(info->err)->sprung, 1);
 }
@@ -56,17 +57,6 @@ void BeendeZiel(j_compress_ptr info) {
     SchreibePuffer(info, sizeof Ziel(info)->puffer - Ziel(info)->mgr.free_in_buffer);
 }
 
-// Runs one step of libjpeg calls. An error jumps back here with longjmp, past the
-// step's frame: this function and every step hold only trivially destructible
-// locals, so the jump skips no destructor.
-template <typename Schritt> [[gnu::noinline]] bool FuehreAus(JpegFehler& fehler, const Schritt& schritt) {
-    if (setjmp(fehler.sprung) != 0) {
-        return false;
-    }
-    schritt();
-    return true;
-}
-
 class JpegKodierer : public Bildkodierer {
 public:
     JpegKodierer(QIODevice& ziel, int breite, int hoehe) : m_breite(breite), m_hoehe(hoehe) {
@@ -87,7 +77,7 @@ public:
     JpegKodierer& operator=(const JpegKodierer&) = delete;
 
     bool Beginne() override {
-        return FuehreAus(m_fehler, [this] {
+        return FangeFehlersprung(m_fehler.sprung, [this] {
             jpeg_create_compress(&m_info);
             m_erstellt = true;
             m_info.dest = &m_ziel.mgr;
@@ -102,7 +92,7 @@ public:
     }
 
     bool SchreibeZeilen(const QImage& rgb888) override {
-        return FuehreAus(m_fehler, [this, &rgb888] {
+        return FangeFehlersprung(m_fehler.sprung, [this, &rgb888] {
             const int hoehe = rgb888.height();
             for (int y = 0; y < hoehe; ++y) {
                 JSAMPROW zeile = const_cast<JSAMPLE*>(rgb888.constScanLine(y));
@@ -112,7 +102,7 @@ public:
     }
 
     bool Beende() override {
-        return FuehreAus(m_fehler, [this] { jpeg_finish_compress(&m_info); });
+        return FangeFehlersprung(m_fehler.sprung, [this] { jpeg_finish_compress(&m_info); });
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "output/Kartenrenderer.h"
 
 #include "list/Zeilenformat.h"
+#include "nebenlauf/GeordneteArbeit.h"
 #include "output/Kartenbilder.h"
 #include "output/Logovorbereitung.h"
 #include "pdf/BmpDatei.h"
@@ -12,12 +13,8 @@
 #include <QFileInfo>
 #include <QPainter>
 
-#include <condition_variable>
+#include <array>
 #include <cstring>
-#include <exception>
-#include <mutex>
-#include <optional>
-#include <thread>
 #include <vector>
 
 namespace senvio {
@@ -89,15 +86,15 @@ int Kartenzahl(const Kartenauftrag& auftrag) {
     return AnzahlKarten(int(auftrag.liste->Anzahl()));
 }
 
-// The entry at list position i, drawn by the list view's own routine, not
-// selected; a position beyond the list gives an empty bitmap.
-QImage ZeichneEintrag(const Kartenauftrag& auftrag, int i) {
+// The entry at list position i drawn into a bitmap of its own by the list view's
+// routine, not selected; a position beyond the list gives an empty bitmap.
+QImage ZeichneEintragsbitmap(const Kartenauftrag& auftrag, int i) {
     if (i >= int(auftrag.liste->Anzahl()) || auftrag.eintragsBreite <= 0)
         return {};
     QImage bild(auftrag.eintragsBreite, ZeilenHoehe, QImage::Format_RGB32);
     QPainter maler(&bild);
-    senvio::ZeichneEintrag(maler, QRect(0, 0, bild.width(), bild.height()), auftrag.liste->Zeile(i), *auftrag.umgebung,
-                           auftrag.schrift, auftrag.grund, auftrag.textfarbe);
+    ZeichneEintrag(maler, QRect(0, 0, bild.width(), bild.height()), auftrag.liste->Zeile(i), *auftrag.umgebung,
+                   auftrag.schrift, auftrag.grund, auftrag.textfarbe);
     return bild;
 }
 
@@ -163,7 +160,7 @@ std::vector<QImage> ZeichneKarten(const Kartenauftrag& auftrag, int seite, Logov
         {
             const Stoppuhr uhr(Eintragszeit(auftrag));
             for (int j = 0; j < EintraegeJeKarte; ++j, ++position)
-                eintraege[size_t(j)] = ZeichneEintrag(auftrag, position);
+                eintraege[size_t(j)] = ZeichneEintragsbitmap(auftrag, position);
         }
         const Stoppuhr uhr(Dateizeit(auftrag));
         karten.push_back(SetzeKarteZusammen(eintraege));
@@ -194,88 +191,6 @@ void SchreibeSeite(const Kartenauftrag& auftrag, int seite, const std::vector<QI
         auftrag.seiteGeschrieben(seite);
 }
 
-// Writes the pages on a thread of its own, one after the other in the order given,
-// while the caller draws the next page. After an error it writes nothing more; the
-// caller gets the error with its next page or at the end.
-class Seitenschreiber {
-public:
-    explicit Seitenschreiber(const Kartenauftrag& auftrag) : m_auftrag(auftrag), m_faden([this] { Arbeite(); }) {}
-    // The pages given are still written, as they would be one after the other.
-    ~Seitenschreiber() { Schliesse(); }
-    Seitenschreiber(const Seitenschreiber&) = delete;
-    Seitenschreiber& operator=(const Seitenschreiber&) = delete;
-
-    // Waits while a page given before waits for the thread.
-    void Nimm(int seite, std::vector<QImage> karten) {
-        {
-            std::unique_lock<std::mutex> gesperrt(m_sperre);
-            m_gemeldet.wait(gesperrt, [this] { return !m_naechste || m_fehler; });
-            if (m_fehler)
-                std::rethrow_exception(m_fehler);
-            m_naechste = Arbeit{seite, std::move(karten)};
-        }
-        m_gemeldet.notify_all();
-    }
-
-    // Returns when every page is written; throws the error that stopped the writing.
-    void Warte() {
-        Schliesse();
-        if (m_auftrag.zeiten)
-            m_auftrag.zeiten->dateienNs += m_zeit;
-        if (m_fehler)
-            std::rethrow_exception(m_fehler);
-    }
-
-private:
-    struct Arbeit {
-        int seite;
-        std::vector<QImage> karten;
-    };
-
-    void Schliesse() {
-        {
-            const std::lock_guard<std::mutex> gesperrt(m_sperre);
-            m_ende = true;
-        }
-        m_gemeldet.notify_all();
-        if (m_faden.joinable())
-            m_faden.join();
-    }
-
-    void Arbeite() {
-        for (;;) {
-            Arbeit arbeit;
-            {
-                std::unique_lock<std::mutex> gesperrt(m_sperre);
-                m_gemeldet.wait(gesperrt, [this] { return m_naechste || m_ende; });
-                if (!m_naechste)
-                    return;
-                arbeit = std::move(*m_naechste);
-                m_naechste.reset();
-            }
-            m_gemeldet.notify_all();
-            try {
-                SchreibeSeite(m_auftrag, arbeit.seite, arbeit.karten, &m_zeit);
-            } catch (...) {
-                const std::lock_guard<std::mutex> gesperrt(m_sperre);
-                m_fehler = std::current_exception();
-                m_naechste.reset();
-                m_gemeldet.notify_all();
-                return;
-            }
-        }
-    }
-
-    const Kartenauftrag& m_auftrag;
-    std::mutex m_sperre;
-    std::condition_variable m_gemeldet;
-    std::optional<Arbeit> m_naechste;
-    bool m_ende = false;
-    std::exception_ptr m_fehler;
-    qint64 m_zeit = 0;   // the thread's time in the files
-    std::thread m_faden; // last: starts when everything above is ready
-};
-
 } // namespace
 
 void ErstelleDieBitmaps(const Kartenauftrag& auftrag, int seite) {
@@ -292,10 +207,25 @@ void ErstelleDieBitmaps(const Kartenauftrag& auftrag, int seite) {
 void ErstelleAlleBitmaps(const Kartenauftrag& auftrag) {
     // Two pages ahead keep the workers busy while a page is composed and written.
     Logovorbereitung logos(Logoauftraege(auftrag, 0, int(auftrag.liste->Anzahl())), 2 * EintraegeJeSeite);
-    Seitenschreiber schreiber(auftrag);
-    for (int seite = 1; seite <= AnzahlSeiten(int(auftrag.liste->Anzahl())); ++seite)
-        schreiber.Nimm(seite, ZeichneKarten(auftrag, seite, logos));
-    schreiber.Warte();
+    // The pages' files are written on a thread of their own, one page after the other,
+    // each job giving its time in the files. The next page is drawn meanwhile; a page
+    // waits for the one before the last to be written, and an error ends the run with
+    // the next page drawn: the writing stops there, so no file of a later page comes.
+    GeordneteArbeit<qint64> schreiber(1);
+    qint64 zeit = 0;
+    for (int seite = 1; seite <= AnzahlSeiten(int(auftrag.liste->Anzahl())); ++seite) {
+        schreiber.Gib([&auftrag, seite, karten = ZeichneKarten(auftrag, seite, logos)] {
+            qint64 ns = 0;
+            SchreibeSeite(auftrag, seite, karten, &ns);
+            return ns;
+        });
+        while (schreiber.Offen() > 2 || schreiber.Bereit())
+            zeit += schreiber.Naechstes();
+    }
+    while (schreiber.Offen() > 0)
+        zeit += schreiber.Naechstes();
+    if (auftrag.zeiten)
+        auftrag.zeiten->dateienNs += zeit;
 }
 
 } // namespace senvio

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "nebenlauf/GeordneteArbeit.h"
+
 #include <QImage>
 #include <QString>
 
 #include <climits>
-#include <memory>
-#include <thread>
 #include <vector>
 
 // Decoding and scaling a logo costs far more than drawing its entry, so the card
@@ -21,23 +21,19 @@ struct Logoauftrag {
 
 class Logovorbereitung {
 public:
-    // Starts making the logos, in the order given (ascending positions). Workers stay at
-    // most `vorlauf` positions ahead of the last position asked for, so a long list
-    // never has all its logos in memory.
+    // Starts making the logos, in the order given (ascending positions). At most
+    // `vorlauf` logos are made ahead of the last one asked for, so a long list never has
+    // all its logos in memory. Destroying it stops the workers after the logo in hand.
     explicit Logovorbereitung(std::vector<Logoauftrag> auftraege, int vorlauf = INT_MAX);
-    // Workers take no new file, finish the one in hand and are joined.
-    ~Logovorbereitung();
-    Logovorbereitung(const Logovorbereitung&) = delete;
-    Logovorbereitung& operator=(const Logovorbereitung&) = delete;
 
     // The logo of the position, once, waiting until it is made; a null picture when the
-    // position was given another file or none, or when the file does not decode.
+    // position was given another file or none, or when the file does not decode. The
+    // logos of positions before it that were not asked for are dropped.
     QImage Hole(int position, const QString& datei);
 
 private:
-    struct Ablage;
-    std::unique_ptr<Ablage> m_ablage;
-    std::vector<std::jthread> m_faeden;
+    const std::vector<Logoauftrag> m_auftraege;
+    GeordneteArbeit<QImage> m_arbeit;
 };
 
 } // namespace senvio

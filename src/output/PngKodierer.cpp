@@ -1,13 +1,13 @@
 #include "output/Bildkodierer.h"
+#include "view/Fehlersprung.h"
 
-#include <csetjmp>
 #include <png.h>
 
 namespace senvio {
 
 namespace {
 
-// libpng's errors end in a jump back to FuehreAus; nothing is printed.
+// libpng's errors end in a jump back to FangeFehlersprung; nothing is printed.
 [[noreturn]] void SpringeZurueck(png_structp png, png_const_charp) {
     png_longjmp(png, 1);
 }
@@ -22,17 +22,6 @@ void SchreibeBytes(png_structp png, png_bytep daten, size_t anzahl) {
 }
 
 void LeereNichts(png_structp) {}
-
-// Runs one step of libpng calls. An error jumps back here with longjmp, past the
-// step's frame: this function and every step hold only trivially destructible
-// locals, so the jump skips no destructor.
-template <typename Schritt> [[gnu::noinline]] bool FuehreAus(png_structp png, const Schritt& schritt) {
-    if (setjmp(png_jmpbuf(png)) != 0) {
-        return false;
-    }
-    schritt();
-    return true;
-}
 
 class PngKodierer : public Bildkodierer {
 public:
@@ -50,7 +39,7 @@ public:
         if (m_png == nullptr || m_info == nullptr) {
             return false;
         }
-        return FuehreAus(m_png, [this] {
+        return FangeFehlersprung(png_jmpbuf(m_png), [this] {
             png_set_write_fn(m_png, &m_ziel, SchreibeBytes, LeereNichts);
             png_set_IHDR(m_png, m_info, png_uint_32(m_breite), png_uint_32(m_hoehe), 8, PNG_COLOR_TYPE_RGB,
                          PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -63,7 +52,7 @@ public:
     }
 
     bool SchreibeZeilen(const QImage& rgb888) override {
-        return FuehreAus(m_png, [this, &rgb888] {
+        return FangeFehlersprung(png_jmpbuf(m_png), [this, &rgb888] {
             const int hoehe = rgb888.height();
             for (int y = 0; y < hoehe; ++y) {
                 png_write_row(m_png, rgb888.constScanLine(y));
@@ -72,7 +61,7 @@ public:
     }
 
     bool Beende() override {
-        return FuehreAus(m_png, [this] { png_write_end(m_png, m_info); });
+        return FangeFehlersprung(png_jmpbuf(m_png), [this] { png_write_end(m_png, m_info); });
     }
 
 private:

@@ -5,13 +5,11 @@
 // Files are given in page order, as they come; workers take them in that order, and
 // the pictures are handed out in it.
 #include "TmachPDF.h"
+#include "nebenlauf/GeordneteArbeit.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <thread>
-#include <vector>
 
 namespace senvio {
 
@@ -20,27 +18,19 @@ public:
     // `arbeiter` workers, 0 for one per core. A worker starts a file only while fewer than
     // `vorrat` files are begun and not yet taken, so memory stays bounded when the
     // pictures are taken one by one; the print job, which takes them at the end, passes
-    // no limit.
+    // no limit. Destroying it stops the workers after the file in hand.
     explicit Bildvorlauf(bool komprimiert, int arbeiter = 0, std::size_t vorrat = SIZE_MAX);
-    // Workers take no new file, finish the one in hand and are joined.
-    ~Bildvorlauf();
-    Bildvorlauf(const Bildvorlauf&) = delete;
-    Bildvorlauf& operator=(const Bildvorlauf&) = delete;
 
     void Nimm(std::string datei);
     // How many files were given so far.
-    int Anzahl() const;
+    int Anzahl() const { return int(m_arbeit.Gegeben()); }
     // The picture of the next file, waiting until it is made; throws what reading or
     // compressing that file threw (BmpFehler, pdf::KomprimierFehler, std::bad_alloc).
-    TmachPDF::VorbereitetesBild Naechstes();
+    TmachPDF::VorbereitetesBild Naechstes() { return m_arbeit.Naechstes(); }
 
 private:
-    struct Ablage;
-    std::unique_ptr<Ablage> m_ablage;
-    std::vector<std::jthread> m_faeden;
+    const bool m_komprimiert;
+    GeordneteArbeit<TmachPDF::VorbereitetesBild> m_arbeit;
 };
-
-// One worker per core: the number of threads the machine runs at once, at least 1.
-int Kerne();
 
 } // namespace senvio

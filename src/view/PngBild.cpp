@@ -1,8 +1,9 @@
 #include "PngBild.h"
 
+#include "view/Fehlersprung.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <csetjmp>
 #include <cstring>
 #include <png.h>
 #include <utility>
@@ -34,7 +35,7 @@ struct PngKopf {
     int durchgaenge = 1;
 };
 
-// libpng's errors end in a jump back to FuehreAus; nothing is printed.
+// libpng's errors end in a jump back to FangeFehlersprung; nothing is printed.
 [[noreturn]] void SpringeZurueck(png_structp png, png_const_charp) {
     png_longjmp(png, 1);
 }
@@ -65,17 +66,6 @@ public:
     png_structp png = nullptr;
     png_infop info = nullptr;
 };
-
-// Runs one step of libpng calls. An error jumps back here with longjmp, past the
-// step's frame: this function and every step hold only trivially destructible
-// locals, so the jump skips no destructor.
-template <typename Schritt> [[gnu::noinline]] bool FuehreAus(png_structp png, const Schritt& schritt) {
-    if (setjmp(png_jmpbuf(png)) != 0) {
-        return false;
-    }
-    schritt();
-    return true;
-}
 
 void SetzeGrenzen(png_structp png) {
     png_set_user_limits(png, GroessteSeitePng, GroessteSeitePng);
@@ -232,7 +222,7 @@ QImage DekodiereRgba(const QByteArray& bytes) {
     }
     PngQuelle quelle{daten, size_t(bytes.size()), 0};
     PngKopf kopf;
-    const bool kopfGelesen = FuehreAus(leser.png, [&] {
+    const bool kopfGelesen = FangeFehlersprung(png_jmpbuf(leser.png), [&] {
         SetzeGrenzen(leser.png);
         png_set_read_fn(leser.png, &quelle, LiesBytes);
         LiesKopf(leser.png, leser.info, kopf);
@@ -247,7 +237,7 @@ QImage DekodiereRgba(const QByteArray& bytes) {
     if (kopf.durchgaenge > 1) {
         bild.fill(Qt::white); // early passes leave pixels unwritten until the last one
     }
-    if (!FuehreAus(leser.png, [&] { LiesZeilen(leser.png, bild, kopf.durchgaenge); })) {
+    if (!FangeFehlersprung(png_jmpbuf(leser.png), [&] { LiesZeilen(leser.png, bild, kopf.durchgaenge); })) {
         return {};
     }
     return bild;

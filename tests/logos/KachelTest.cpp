@@ -22,7 +22,7 @@ QImage Einfarbig(int breite, int hoehe, QColor farbe) {
 
 TEST(KachelGeometrie, SpaltenPositionenUndScrollBereich) {
     EXPECT_EQ(KachelSpalten(464, 3), 3);
-    EXPECT_EQ(KachelSpalten(464, 40), 4); // (464 − 12) div 106
+    EXPECT_EQ(KachelSpalten(436, 40), 4); // (436 − 12) div 106, just four
     EXPECT_EQ(KachelSpalten(435, 40), 3); // 423 div 106
     EXPECT_EQ(KachelSpalten(100, 40), 1); // never fewer than one
     const std::pair<int, const char*> positionen[] = {{0, "12x12"},  {2, "228x12"},   {3, "336x12"},

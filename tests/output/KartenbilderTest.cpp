@@ -1,5 +1,6 @@
-// Cards and pages composed from bitmaps: card counts, joins, turning, the five modes'
-// arrangements, page sizes and the dotted cut lines, all against values worked out by hand.
+// Cards and pages composed from bitmaps: card counts, joins, turning, the five
+// modes' arrangements, page sizes and the dotted cut lines, all against values
+// worked out by hand.
 #include "output/Kartenbilder.h"
 
 #include <QImage>
@@ -30,8 +31,8 @@ QImage Voll(int w, int h, QRgb farbe) {
     return bild;
 }
 
-// Card k (1 to 4) in its own colour with a black 20 × 20 mark at its top left, so that
-// its place and its turn can be read from the page.
+// Card k (1 to 4) in its own colour with a black 20 × 20 mark at its top left,
+// so that its place and its turn can be read from the page.
 QImage Karte(int k) {
     QImage karte = Voll(KartenBreite, KartenHoehe, Kartenfarbe[k - 1]);
     QPainter(&karte).fillRect(0, 0, 20, 20, Qt::black);
@@ -45,8 +46,8 @@ std::array<QImage, KartenJeSeite> Karten(int anzahl) {
     return c;
 }
 
-// What stands at the card place with top left (x, y): "1" to "4" upright, "1R" to "4R"
-// turned by 180°, "w" white, "?" anything else.
+// What stands at the card place with top left (x, y): "1" to "4" upright, "1R"
+// to "4R" turned by 180°, "w" white, "?" anything else.
 std::string Stelle(const QImage& seite, int x, int y) {
     const QRgb mitte = Px(seite, x + 239, y + 317);
     if (mitte == Weiss)
@@ -61,7 +62,8 @@ std::string Stelle(const QImage& seite, int x, int y) {
     return "?";
 }
 
-// Top left, top right, bottom left, bottom right of a print page; "-" outside it.
+// Top left, top right, bottom left, bottom right of a print page; "-" outside
+// it.
 std::vector<std::string> Plaetze(const QImage& seite) {
     std::vector<std::string> p;
     for (const auto& [x, y] : {std::pair{0, 0}, {488, 0}, {0, 644}, {488, 644}})
@@ -96,48 +98,25 @@ TEST(Kartenbilder, DreheRechtsNachDerRegel) {
         for (int x = 0; x < 2; ++x)
             EXPECT_EQ(Px(klein, x, y), erwartet[y][x]) << x << "," << y;
 
-    // result(x, y) = source(y, H − 1 − x) on a 7 × 4 picture of distinct pixels.
-    QImage quelle(7, 4, QImage::Format_RGB32);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 7; ++x)
-            quelle.setPixel(x, y, qRgb(10 * x, 40 * y, 3 * x + y));
-    QImage bild = quelle;
-    DreheRechts(bild);
-    ASSERT_EQ(bild.size(), QSize(4, 7));
-    for (int y = 0; y < 7; ++y)
-        for (int x = 0; x < 4; ++x)
-            ASSERT_EQ(Px(bild, x, y), Px(quelle, y, 4 - 1 - x)) << x << "," << y;
-
     QImage leer;
     DreheRechts(leer);
     EXPECT_TRUE(leer.isNull());
 }
 
+// The gaps are white; the second picture is cut to the first's height or width.
 TEST(Kartenbilder, NebeneinanderUndUntereinanderNachDemErsten) {
     const QImage a = Voll(5, 4, Rot), b = Voll(3, 6, Blau);
     const QImage n = SetzeNebeneinander(a, b);
-    ASSERT_EQ(n.size(), QSize(18, 4)); // 5 + 10 + 3, as high as a: b's rows 4 and 5 cut off
+    ASSERT_EQ(n.size(), QSize(18, 4)); // 5 + 10 + 3
     EXPECT_EQ(Px(n, 4, 3), Rot);
-    for (int x = 5; x < 15; ++x)
-        EXPECT_EQ(Px(n, x, 2), Weiss) << x;
-    EXPECT_EQ(Px(n, 15, 0), Blau);
+    EXPECT_EQ(Px(n, 14, 2), Weiss);
     EXPECT_EQ(Px(n, 17, 3), Blau);
-
     const QImage u = SetzeUntereinander(a, b, 10);
-    ASSERT_EQ(u.size(), QSize(5, 20)); // 4 + 10 + 6, as wide as a
-    EXPECT_EQ(Px(u, 4, 3), Rot);
-    EXPECT_EQ(Px(u, 0, 4), Weiss);
+    ASSERT_EQ(u.size(), QSize(5, 20)); // 4 + 10 + 6
     EXPECT_EQ(Px(u, 0, 13), Weiss);
-    EXPECT_EQ(Px(u, 2, 14), Blau);
-    EXPECT_EQ(Px(u, 3, 14), Weiss); // beside the narrower b
     EXPECT_EQ(Px(u, 2, 19), Blau);
-    EXPECT_EQ(SetzeUntereinander(b, a, 0).size(), QSize(3, 10)); // a wider a is cut to 3
-
-    // An empty operand gives its gap and no pixels.
-    const QImage nLeer = SetzeNebeneinander(a, QImage());
-    EXPECT_EQ(nLeer.size(), QSize(15, 4));
-    EXPECT_EQ(Px(nLeer, 14, 0), Weiss);
-    EXPECT_EQ(SetzeUntereinander(a, QImage(), 10).size(), QSize(5, 14));
+    EXPECT_EQ(Px(u, 3, 14), Weiss); // beside the narrower b
+    EXPECT_EQ(SetzeUntereinander(b, a, 0).size(), QSize(3, 10));
     EXPECT_TRUE(SetzeNebeneinander(QImage(), b).isNull()); // as high as nothing
 }
 
@@ -177,81 +156,60 @@ TEST(Kartenbilder, KarteAusFuenfzehnEintraegen) {
     EXPECT_EQ(weiss, Voll(478, 634, Weiss));
 }
 
-TEST(Kartenbilder, PlaetzeDerKartenJeModus) {
+TEST(Kartenbilder, PlaetzeUndGroesseJeModus) {
     using A = Ausgabeart;
     // Places: top left, top right, bottom left, bottom right.
-    const std::tuple<A, int, V> faelle[] = {
-        {A::ObenGeheftet, 1, {"1", "-", "-", "-"}},  {A::ObenGeheftet, 2, {"1", "-", "2", "-"}},
-        {A::ObenGeheftet, 3, {"1", "3", "2", "w"}},  {A::ObenGeheftet, 4, {"1", "3", "2", "4"}},
-        {A::LinksGeheftet, 1, {"1", "-", "-", "-"}}, {A::LinksGeheftet, 2, {"1", "2", "-", "-"}},
-        {A::LinksGeheftet, 3, {"1", "2", "3", "w"}}, {A::LinksGeheftet, 4, {"1", "2", "3", "4"}},
-        {A::Doppelhuellen, 1, {"w", "1", "-", "-"}}, {A::Doppelhuellen, 2, {"w", "1", "2", "w"}},
-        {A::Doppelhuellen, 3, {"w", "1", "2", "3"}}, {A::Doppelhuellen, 4, {"4", "1", "3R", "2R"}},
+    const std::tuple<A, int, QSize, V> faelle[] = {
+        {A::ObenGeheftet, 1, {488, 644}, {"1", "-", "-", "-"}},
+        {A::ObenGeheftet, 2, {488, 1278}, {"1", "-", "2", "-"}},
+        {A::ObenGeheftet, 3, {966, 1278}, {"1", "3", "2", "w"}},
+        {A::ObenGeheftet, 4, {966, 1278}, {"1", "3", "2", "4"}},
+        {A::LinksGeheftet, 1, {488, 644}, {"1", "-", "-", "-"}},
+        {A::LinksGeheftet, 2, {966, 644}, {"1", "2", "-", "-"}},
+        {A::LinksGeheftet, 3, {966, 1278}, {"1", "2", "3", "w"}},
+        {A::LinksGeheftet, 4, {966, 1278}, {"1", "2", "3", "4"}},
+        {A::Doppelhuellen, 1, {966, 634}, {"w", "1", "-", "-"}},
+        {A::Doppelhuellen, 2, {966, 1278}, {"w", "1", "2", "w"}},
+        {A::Doppelhuellen, 3, {966, 1278}, {"w", "1", "2", "3"}},
+        {A::Doppelhuellen, 4, {966, 1278}, {"4", "1", "3R", "2R"}},
     };
-    for (const auto& [art, anzahl, plaetze] : faelle)
-        EXPECT_EQ(Plaetze(SetzeSeiteZusammen(art, Karten(anzahl))), plaetze) << int(art) << " " << anzahl;
-
+    for (const auto& [art, anzahl, groesse, plaetze] : faelle) {
+        SCOPED_TRACE(testing::Message() << int(art) << " " << anzahl);
+        const QImage seite = SetzeSeiteZusammen(art, Karten(anzahl));
+        EXPECT_EQ(seite.size(), groesse);
+        EXPECT_EQ(Plaetze(seite), plaetze);
+    }
+    // The picture modes stack the cards.
     for (const A art : {A::BildJpeg, A::BildPng}) {
-        const QImage streifen = SetzeSeiteZusammen(art, Karten(3));
-        ASSERT_EQ(streifen.size(), QSize(478, 1902));
-        EXPECT_EQ(Stelle(streifen, 0, 0), "1");
-        EXPECT_EQ(Stelle(streifen, 0, 634), "2");
-        EXPECT_EQ(Stelle(streifen, 0, 1268), "3");
+        const QImage streifen = SetzeSeiteZusammen(art, Karten(4));
+        ASSERT_EQ(streifen.size(), QSize(478, 2536));
+        for (int k = 1; k <= 4; ++k)
+            EXPECT_EQ(Stelle(streifen, 0, 634 * (k - 1)), std::to_string(k));
     }
 }
 
-TEST(Kartenbilder, SeitengroessenJeModusUndKartenzahl) {
-    using A = Ausgabeart;
-    // Width × height for 1 to 4 full cards.
-    const std::pair<A, std::array<QSize, 4>> tabelle[] = {
-        {A::ObenGeheftet, {QSize(488, 644), QSize(488, 1278), QSize(966, 1278), QSize(966, 1278)}},
-        {A::LinksGeheftet, {QSize(488, 644), QSize(966, 644), QSize(966, 1278), QSize(966, 1278)}},
-        {A::Doppelhuellen, {QSize(966, 634), QSize(966, 1278), QSize(966, 1278), QSize(966, 1278)}},
-        {A::BildJpeg, {QSize(478, 634), QSize(478, 1268), QSize(478, 1902), QSize(478, 2536)}},
-        {A::BildPng, {QSize(478, 634), QSize(478, 1268), QSize(478, 1902), QSize(478, 2536)}},
-    };
-    for (const auto& [art, groessen] : tabelle)
-        for (int k = 1; k <= 4; ++k)
-            EXPECT_EQ(SetzeSeiteZusammen(art, Karten(k)).size(), groessen[size_t(k - 1)]) << int(art) << " " << k;
-}
-
-struct Linie {
-    int farbig = 0; // pixels of the line's colour
-    int weiss = 0;
-    int fremd = 0; // anything else
-    int erstes = -1, letztes = -1;
-};
-
-Linie Zaehle(const QImage& bild, bool waagrecht, int wo, QRgb farbe, int auslassen) {
-    Linie l;
+// Dotted: the line's colour and white alternate from one end of the picture to
+// the other; nothing else on the line, the crossing left out.
+void PruefeGepunktet(const QImage& bild, bool waagrecht, int wo, QRgb farbe, int kreuzung) {
     const int laenge = waagrecht ? bild.width() : bild.height();
+    int farbig = 0, weiss = 0, erstes = laenge, letztes = -1;
     for (int i = 0; i < laenge; ++i) {
-        if (i == auslassen)
-            continue;
         const QRgb p = waagrecht ? Px(bild, i, wo) : Px(bild, wo, i);
+        if (i == kreuzung)
+            continue;
         if (p == farbe) {
-            ++l.farbig;
-            l.letztes = i;
-            if (l.erstes < 0)
-                l.erstes = i;
-        } else if (p == Weiss) {
-            ++l.weiss;
+            ++farbig;
+            erstes = std::min(erstes, i);
+            letztes = i;
         } else {
-            ++l.fremd;
+            ASSERT_EQ(p, Weiss) << i;
+            ++weiss;
         }
     }
-    return l;
-}
-
-// Dotted: coloured and white pixels alternate from one end of the picture to the other.
-void PruefeGepunktet(const QImage& bild, bool waagrecht, int wo, QRgb farbe, int kreuzung) {
-    const Linie l = Zaehle(bild, waagrecht, wo, farbe, kreuzung);
-    const int laenge = waagrecht ? bild.width() : bild.height();
-    EXPECT_EQ(l.fremd, 0);
-    EXPECT_GT(l.farbig, laenge / 5);
-    EXPECT_GT(l.weiss, laenge / 5);
-    EXPECT_LT(l.erstes, 4);
-    EXPECT_GT(l.letztes, laenge - 5);
+    EXPECT_GT(farbig, laenge / 5);
+    EXPECT_GT(weiss, laenge / 5);
+    EXPECT_LT(erstes, 4);
+    EXPECT_GT(letztes, laenge - 5);
 }
 
 // Every pixel off the two lines is white (the cards are blank).
@@ -266,37 +224,26 @@ int NichtWeissNebenDenLinien(const QImage& bild) {
 TEST(Kartenbilder, SchnittlinienGepunktetInDenFarbenDesModus) {
     using A = Ausgabeart;
     const QImage blank = SetzeKarteZusammen({});
-    const std::array<QImage, 4> vier{blank, blank, blank, blank};
-    const std::tuple<A, QRgb, QRgb> farben[] = {
-        {A::ObenGeheftet, Blau, Rot}, {A::LinksGeheftet, Rot, Blau}, {A::Doppelhuellen, Blau, Blau}};
-    for (const auto& [art, waagrecht, senkrecht] : farben) {
-        SCOPED_TRACE(int(art));
-        const QImage seite = SetzeSeiteZusammen(art, vier);
-        ASSERT_EQ(seite.size(), QSize(966, 1278));
-        PruefeGepunktet(seite, true, 638, waagrecht, 483);
-        PruefeGepunktet(seite, false, 483, senkrecht, 638);
+    // Blank cards, the page's size, the colours of the lines at y = 638 and x = 483; fewer
+    // cards clip the lines to a smaller page, and one double sleeve ends above y = 638.
+    const std::tuple<A, int, QSize, QRgb, QRgb> faelle[] = {
+        {A::ObenGeheftet, 4, {966, 1278}, Blau, Rot},   {A::LinksGeheftet, 4, {966, 1278}, Rot, Blau},
+        {A::Doppelhuellen, 4, {966, 1278}, Blau, Blau}, {A::ObenGeheftet, 1, {488, 644}, Blau, Rot},
+        {A::LinksGeheftet, 2, {966, 644}, Rot, Blau},   {A::Doppelhuellen, 1, {966, 634}, 0, Blau}};
+    for (const auto& [art, anzahl, groesse, waagrecht, senkrecht] : faelle) {
+        SCOPED_TRACE(testing::Message() << int(art) << " " << anzahl);
+        std::array<QImage, 4> karten;
+        std::fill_n(karten.begin(), anzahl, blank);
+        const QImage seite = SetzeSeiteZusammen(art, karten);
+        ASSERT_EQ(seite.size(), groesse);
+        if (waagrecht != 0)
+            PruefeGepunktet(seite, true, 638, waagrecht, 483);
+        PruefeGepunktet(seite, false, 483, senkrecht, waagrecht != 0 ? 638 : -1);
         EXPECT_EQ(NichtWeissNebenDenLinien(seite), 0);
     }
-
-    // Clipped to smaller pictures: one card stapled at the top is 488 × 644.
-    const QImage eine = SetzeSeiteZusammen(A::ObenGeheftet, {blank, {}, {}, {}});
-    ASSERT_EQ(eine.size(), QSize(488, 644));
-    PruefeGepunktet(eine, true, 638, Blau, 483);
-    PruefeGepunktet(eine, false, 483, Rot, 638);
-    EXPECT_EQ(NichtWeissNebenDenLinien(eine), 0);
-    // Two cards stapled at the left: 966 × 644.
-    const QImage zwei = SetzeSeiteZusammen(A::LinksGeheftet, {blank, blank, {}, {}});
-    PruefeGepunktet(zwei, true, 638, Rot, 483);
-    PruefeGepunktet(zwei, false, 483, Blau, 638);
-    // One double sleeve: 966 × 634, the horizontal line falls below the picture.
-    const QImage doppel = SetzeSeiteZusammen(A::Doppelhuellen, {blank, {}, {}, {}});
-    ASSERT_EQ(doppel.size(), QSize(966, 634));
-    PruefeGepunktet(doppel, false, 483, Blau, -1);
-    EXPECT_EQ(NichtWeissNebenDenLinien(doppel), 0);
-
     // The picture modes draw no lines.
     for (const A art : {A::BildJpeg, A::BildPng})
-        EXPECT_EQ(SetzeSeiteZusammen(art, vier), Voll(478, 2536, Weiss));
+        EXPECT_EQ(SetzeSeiteZusammen(art, {blank, blank, blank, blank}), Voll(478, 2536, Weiss));
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 // The renderer over a real list: which card files each length gets, where each entry
 // lands on the page (every entry's logo has its own solid colour), the pixels equal
-// to the list view's drawing, and the file errors.
+// to the list view's drawing, the logos made ahead, and the file errors.
 #include "output/Kartenrenderer.h"
 
+#include "Fehlermeldung.h"
 #include "TestDateien.h"
 #include "list/Zeilenformat.h"
 #include "output/Ausgabelauf.h"
 #include "output/Kartenbilder.h"
+#include "output/Logovorbereitung.h"
 #include "platform/Fehler.h"
 #include "view/ListenAnsicht.h"
 
@@ -137,65 +139,51 @@ protected:
 };
 
 TEST_F(Kartenrenderer, KartendateienJeListenlaenge) {
-    const QStringList eine{"BildNr1_1.bmp", "DINA4_1.bmp"};
-    const QStringList zwei{"BildNr1_1.bmp", "BildNr2_1.bmp", "DINA4_1.bmp"};
-    const QStringList drei{"BildNr1_1.bmp", "BildNr2_1.bmp", "BildNr3_1.bmp", "DINA4_1.bmp"};
-    const QStringList vier{"BildNr1_1.bmp", "BildNr2_1.bmp", "BildNr3_1.bmp", "BildNr4_1.bmp", "DINA4_1.bmp"};
-    const QStringList zweiSeiten{"BildNr1_1.bmp", "BildNr1_2.bmp", "BildNr2_1.bmp", "BildNr2_2.bmp", "BildNr3_1.bmp",
-                                 "BildNr3_2.bmp", "BildNr4_1.bmp", "BildNr4_2.bmp", "DINA4_1.bmp",   "DINA4_2.bmp"};
-    const std::pair<int, QStringList> faelle[] = {{1, eine},  {14, eine}, {15, zwei}, {16, zwei},      {30, drei},
-                                                  {45, drei}, {46, vier}, {60, vier}, {61, zweiSeiten}};
-    for (const auto& [n, dateien] : faelle) {
+    // Entries and the cards of page 1; 61 entries make a second page of as many cards.
+    const std::pair<int, int> faelle[] = {{1, 1},  {14, 1}, {15, 2}, {16, 2}, {30, 3},
+                                          {45, 3}, {46, 4}, {60, 4}, {61, 4}};
+    for (const auto& [n, karten] : faelle) {
         SCOPED_TRACE(n);
         liste.Leere();
         LeereTemp();
         Fuelle(n);
         Laufe(Ausgabeart::LinksGeheftet);
+        QStringList dateien;
+        for (int seite = 1; seite <= (n > 60 ? 2 : 1); ++seite) {
+            for (int k = 1; k <= karten; ++k)
+                dateien << QStringLiteral("BildNr%1_%2.bmp").arg(k).arg(seite);
+            dateien << QStringLiteral("DINA4_%1.bmp").arg(seite);
+        }
+        dateien.sort();
         EXPECT_EQ(Dateien(), dateien);
-        // Stapled at the left: card 1 top left, 2 top right, 3 bottom left, 4 bottom right.
+        // Stapled at the left: card 1 top left, 2 top right, 3 bottom left, 4 bottom right;
+        // cards 2 and 3 all white for 15 and 30 entries.
         const QImage seite = Lies(Datei("DINA4_1.bmp"));
-        EXPECT_EQ(Zeilen(seite, 0, 0), Folge(0, n));
-        if (n >= 15) {
-            EXPECT_EQ(Zeilen(seite, 488, 0), Folge(15, n)); // all white for 15
-        }
-        if (n >= 30) {
-            EXPECT_EQ(Zeilen(seite, 0, 644), Folge(30, n)); // all white for 30
-        }
-        if (n >= 46) {
-            EXPECT_EQ(Zeilen(seite, 488, 644), Folge(45, n));
-        }
+        const QPoint platz[] = {{0, 0}, {488, 0}, {0, 644}, {488, 644}};
+        for (int k = 0; k < karten; ++k)
+            EXPECT_EQ(Zeilen(seite, platz[k].x(), platz[k].y()), Folge(15 * k, n)) << k;
     }
     // 61: page 2 has the 61st entry alone on card 1 and three white cards.
     const QImage seite2 = Lies(Datei("DINA4_2.bmp"));
     ASSERT_EQ(seite2.size(), QSize(966, 1278));
     EXPECT_EQ(Zeilen(seite2, 0, 0), Folge(60, 61));
-    for (int k = 2; k <= 4; ++k) {
-        const QImage karte = Lies(Kartendatei(temp, k, 2));
-        ASSERT_EQ(karte.size(), QSize(478, 634));
-        QImage weiss(478, 634, QImage::Format_RGB32);
-        weiss.fill(Qt::white);
-        EXPECT_EQ(karte.convertToFormat(QImage::Format_RGB32), weiss) << k;
-    }
+    QImage weiss(478, 634, QImage::Format_RGB32);
+    weiss.fill(Qt::white);
+    for (int k = 2; k <= 4; ++k)
+        EXPECT_EQ(Lies(Kartendatei(temp, k, 2)).convertToFormat(QImage::Format_RGB32), weiss) << k;
 }
 
 TEST_F(Kartenrenderer, EintraegeAnIhrenPlaetzenJeModus) {
+    // Double sleeves: 4 top left, 1 top right, 3 and 2 upside down below; the strip
+    // right of the entries (x = 400 to 477) is white.
     Fuelle(60);
-    Laufe(Ausgabeart::ObenGeheftet);
-    QImage seite = Lies(Datei("DINA4_1.bmp"));
-    EXPECT_EQ(Zeilen(seite, 0, 0), Folge(0, 60));
-    EXPECT_EQ(Zeilen(seite, 0, 644), Folge(15, 60));
-    EXPECT_EQ(Zeilen(seite, 488, 0), Folge(30, 60));
-    EXPECT_EQ(Zeilen(seite, 488, 644), Folge(45, 60));
-    // The strip right of the entries is white: x = 400 to 477.
-    EXPECT_EQ(seite.pixel(420, 20) | 0xFF000000u, Weiss);
-
-    // Double sleeves: 4 top left, 1 top right, 3 and 2 upside down below.
     Laufe(Ausgabeart::Doppelhuellen);
-    seite = Lies(Datei("DINA4_1.bmp"));
+    QImage seite = Lies(Datei("DINA4_1.bmp"));
     EXPECT_EQ(Zeilen(seite, 0, 0), Folge(45, 60));
     EXPECT_EQ(Zeilen(seite, 488, 0), Folge(0, 60));
     EXPECT_EQ(Zeilen(seite, 0, 644, true), Folge(30, 60));
     EXPECT_EQ(Zeilen(seite, 488, 644, true), Folge(15, 60));
+    EXPECT_EQ(seite.pixel(908, 20) | 0xFF000000u, Weiss);
 
     // The page is composed from the files: left over, cards 2 to 4 of the last run
     // would count. So every command empties the folder first.
@@ -209,9 +197,10 @@ TEST_F(Kartenrenderer, EintraegeAnIhrenPlaetzenJeModus) {
     ASSERT_EQ(seite.size(), QSize(966, 634));
     EXPECT_EQ(Zeilen(seite, 488, 0), Folge(0, 3));
     EXPECT_EQ(Zeilen(seite, 0, 0), Folge(0, 0));
-}
 
-TEST_F(Kartenrenderer, BildmodusGibtStreifenOhneSeitendatei) {
+    // A picture mode hands on the cards stacked and writes no page file.
+    liste.Leere();
+    LeereTemp();
     Fuelle(16);
     Laufe(Ausgabeart::BildPng);
     EXPECT_EQ(Dateien(), (QStringList{"BildNr1_1.bmp", "BildNr2_1.bmp"}));
@@ -295,51 +284,50 @@ TEST_F(Kartenrenderer, AlleSeitenWieSeiteFuerSeite) {
     EXPECT_EQ(zaehler, 2);
 }
 
-TEST_F(Kartenrenderer, FehlenderTempOrdner) {
-    Fuelle(1);
-    Kartenauftrag a = Auftrag(Ausgabeart::ObenGeheftet);
-    a.tempOrdner = m_tmp.path() + QStringLiteral("/fehlt");
-    try {
-        ErstelleDieBitmaps(a, 1);
-        FAIL() << "kein Fehler";
-    } catch (const DateiFehler& f) {
-        EXPECT_EQ(f.meldung(),
-                  QStringLiteral("Datei %1/fehlt/BildNr1_1.bmp kann nicht erstellt werden").arg(m_tmp.path()));
-    }
-    EXPECT_FALSE(umgebung.vorrat);
-}
-
 // The files of a page are written while the next page is drawn; a page file that
 // cannot be written still ends the run there: the pages before it are whole, and no
-// file of a later page is written.
-TEST_F(Kartenrenderer, SeitendateiNichtErstellbarBeendetDenLauf) {
+// file of a later page is written. The logo store is given back after every error.
+TEST_F(Kartenrenderer, DateifehlerBeendenDenLauf) {
     Fuelle(121);                                      // three pages
     ASSERT_TRUE(QDir().mkpath(Datei("DINA4_2.bmp"))); // a folder where the page file goes
-    try {
-        Laufe(Ausgabeart::Doppelhuellen);
-        FAIL() << "kein Fehler";
-    } catch (const DateiFehler& f) {
-        EXPECT_EQ(f.meldung(), QStringLiteral("Datei %1 kann nicht erstellt werden").arg(Datei("DINA4_2.bmp")));
-    }
+    EXPECT_EQ(test::Meldung([&] { Laufe(Ausgabeart::Doppelhuellen); }),
+              QStringLiteral("Datei: Datei %1 kann nicht erstellt werden").arg(Datei("DINA4_2.bmp")));
     EXPECT_EQ(Dateien(),
               QStringList({"BildNr1_1.bmp", "BildNr1_2.bmp", "BildNr2_1.bmp", "BildNr2_2.bmp", "BildNr3_1.bmp",
                            "BildNr3_2.bmp", "BildNr4_1.bmp", "BildNr4_2.bmp", "DINA4_1.bmp"}));
     EXPECT_FALSE(umgebung.vorrat);
+
+    liste.SetzeZeilen(liste.Zeilen().mid(0, 1));
+    Kartenauftrag a = Auftrag(Ausgabeart::LinksGeheftet);
+    a.tempOrdner = m_tmp.path() + QStringLiteral("/fehlt");
+    EXPECT_EQ(test::Meldung([&] { ErstelleDieBitmaps(a, 1); }),
+              QStringLiteral("Datei: Datei %1/fehlt/BildNr1_1.bmp kann nicht erstellt werden").arg(m_tmp.path()));
+    EXPECT_FALSE(umgebung.vorrat);
+
+    // A file of a card this run does not write, put there by something else.
+    LeereTemp();
+    test::Schreib(Datei("BildNr3_1.bmp"), "BM kaputt");
+    EXPECT_EQ(test::Meldung([&] { ErstelleDieBitmaps(Auftrag(Ausgabeart::LinksGeheftet), 1); }),
+              QStringLiteral("Bitmap ist ungültig"));
+    EXPECT_FALSE(QFile::exists(Datei("DINA4_1.bmp")));
 }
 
-TEST_F(Kartenrenderer, UnlesbareKartendatei) {
-    Fuelle(1);
-    // A file of a card this run does not write, put there by something else.
-    test::Schreib(Datei("BildNr3_1.bmp"), "BM kaputt");
-    try {
-        ErstelleDieBitmaps(Auftrag(Ausgabeart::LinksGeheftet), 1);
-        FAIL() << "kein Fehler";
-    } catch (const DateiFehler&) {
-        FAIL() << "kein Dateifehler erwartet";
-    } catch (const Fehler& f) {
-        EXPECT_EQ(f.meldung(), QStringLiteral("Bitmap ist ungültig"));
-    }
-    EXPECT_FALSE(QFile::exists(Datei("DINA4_1.bmp")));
+// Logos made ahead on worker threads: the same pixels as made on the spot, each position
+// answered once and only for its own file; given up early, the workers stop unasked.
+TEST_F(Kartenrenderer, LogosVorab) {
+    const QString kaputt = m_tmp.path() + QStringLiteral("/logos/kaputt.png");
+    test::Schreib(kaputt, "kein PNG");
+    Logovorbereitung logos({{3, Logo(0)}, {5, Logo(1)}, {6, Logo(2)}, {9, Logo(0)}, {20, kaputt}, {21, Logo(3)}}, 1);
+    const QImage erstes = logos.Hole(3, Logo(0));
+    ASSERT_EQ(erstes.size(), QSize(LogoBreite, LogoHoehe));
+    EXPECT_EQ(erstes, EintragslogoDerDatei(Logo(0)));
+    EXPECT_TRUE(logos.Hole(3, Logo(0)).isNull()); // taken
+    EXPECT_TRUE(logos.Hole(4, Logo(1)).isNull()); // no such position
+    EXPECT_TRUE(logos.Hole(5, Logo(2)).isNull()); // another file than given
+    EXPECT_EQ(logos.Hole(6, Logo(2)), EintragslogoDerDatei(Logo(2)));
+    EXPECT_EQ(logos.Hole(9, Logo(0)), erstes);
+    EXPECT_TRUE(logos.Hole(20, kaputt).isNull());
+    EXPECT_NE(EintragslogoDerDatei(Logo(2)), erstes);
 }
 
 } // namespace

@@ -104,6 +104,8 @@ TEST_F(BmpDatei, AbgelehnteDateienMitIhrerMeldung) {
               "Datei x.bmp ist beschädigt: der BMP-Kopf ist unvollständig"},
              {Mit({{28, 8}}),
               "Datei x.bmp hat eine nicht unterstützte Farbtiefe (8 Bit je Pixel; lesbar sind 24 und 32)"},
+             {Mit({{28, 16}}),
+              "Datei x.bmp hat eine nicht unterstützte Farbtiefe (16 Bit je Pixel; lesbar sind 24 und 32)"},
              {Mit({{30, 1}}), besonders + "1); lesbar sind nur unkomprimierte Bilder"},
              {MitMasken(0x00FE0000), besonders + "3); lesbar sind nur unkomprimierte Bilder"},
              {Mit({{18, 0}}), keinePixel},
@@ -116,7 +118,8 @@ TEST_F(BmpDatei, AbgelehnteDateienMitIhrerMeldung) {
              {Bytes(Datei24.begin(), Datei24.end() - 4), unvollstaendig},
              {Mit({{10, 79}}), unvollstaendig},
              {Mit({{10, 0xFFFFFFFFu}}), unvollstaendig},
-             {Mit({{10, 20}}), unvollstaendig}}) { // pixels inside the header
+             {Mit({{10, 60}}, MitMasken(0x00FF0000)), unvollstaendig}, // pixels inside the masks
+             {Mit({{10, 20}}), unvollstaendig}}) {                     // pixels inside the header
         EXPECT_EQ(Lies(datei), meldung);
     }
 }
