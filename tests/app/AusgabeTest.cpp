@@ -2,9 +2,7 @@
 #include "ProgrammOrdnerFixture.h"
 #include "pdf/PdfPruefung.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
 #include <QItemSelectionModel>
 #include <QProcess>
 #include <QScreen>

@@ -1,15 +1,9 @@
 // "Eintrag bearbeiten", "Neuer Texteintrag einfügen" and "Eintrag löschen" on the real main window.
 #include "ProgrammOrdnerFixture.h"
 
-#include "list/BearbeitenForm.h"
 #include "list/ListenDatei.h"
-#include "list/TextlistenForm.h"
 
-#include <QCheckBox>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 
 #include <functional>
 

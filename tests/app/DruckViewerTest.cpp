@@ -2,7 +2,6 @@
 // and leaves alone a viewer of another list whose name merely ends the same way; the
 // "Neu" dialog has no caption.
 #include "ProgrammOrdnerFixture.h"
-#include "list/NameEingabe.h"
 #include "platform/TestFensterverwalter.h"
 
 using namespace senvio;

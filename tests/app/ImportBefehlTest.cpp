@@ -3,11 +3,6 @@
 #include "import/ImportForm.h"
 #include "logos/LogozuordnungForm.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QTreeWidget>
 
 namespace senvio::test {

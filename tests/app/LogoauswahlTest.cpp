@@ -3,28 +3,12 @@
 #include "ProgrammOrdnerFixture.h"
 
 #include "app/MachPause.h"
-#include "logos/GrossImageForm.h"
 #include "logos/Kachelbild.h"
 #include "logos/LogoRaster.h"
 #include "logos/LogozuordnungForm.h"
-#include "logos/SuchForm.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCursor>
-#include <QFileInfo>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QTableWidget>
 #include <QTimer>
-#include <QWheelEvent>
 
 namespace senvio::test {
 namespace {

@@ -1,21 +1,7 @@
 // Layout, modes, the message filter (wheel, keys, F1) and how rows look on screen.
 #include "ProgrammOrdnerFixture.h"
 
-#include "list/TextlistenForm.h"
-#include "logos/GrossImageForm.h"
-#include "logos/SuchForm.h"
-
-#include <QComboBox>
-#include <QDialog>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 
 namespace senvio::test {
 namespace {

@@ -5,13 +5,25 @@
 // by their names.
 #include "TestDateien.h"
 #include "app/Programm.h"
-#include "list/NameEingabe.h"
 #include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -97,6 +109,14 @@ protected:
         QWheelEvent rad(punkt, ziel->mapToGlobal(punkt), QPoint(), QPoint(waagerecht, vertikal), Qt::NoButton, tasten,
                         Qt::NoScrollPhase, false);
         QApplication::sendEvent(ziel, &rad);
+    }
+    // The list in memory and what the window shows of it: name, caption, rows, status line.
+    void ErwarteListe(const QString& name, qsizetype anzahl) {
+        EXPECT_EQ(Haupt().ListenName(), name);
+        EXPECT_EQ(Haupt().windowTitle(), name.isEmpty() ? u"Senvio-Liste 2.0"_s : u"Senvio-Liste 2.0:   "_s + name);
+        EXPECT_EQ(Haupt().Liste().Anzahl(), anzahl);
+        EXPECT_EQ(Ansicht().model()->rowCount(), anzahl);
+        EXPECT_EQ(Haupt().Statuszeile(), Status(anzahl, name));
     }
     static QString Status(qsizetype anzahl, const QString& name) {
         return u"      %1  Eintragung(en) in der Liste: \"%2\""_s.arg(anzahl).arg(name);

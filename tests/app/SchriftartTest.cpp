@@ -1,8 +1,6 @@
 // "Schriftart": the list font from the dialog, its four settings keys, and the next start.
 #include "ProgrammOrdnerFixture.h"
 
-#include "list/BearbeitenForm.h"
-
 namespace senvio::test {
 namespace {
 
@@ -42,9 +40,21 @@ TEST_F(Schriftart, FettKursivWirdGeschriebenUndInGrossbuchstabenWiedergelesen) {
 
     QByteArray ini = Lies(Ini());
     Schreib(Ini(), ini.replace("FontStyle=fsBold + fsItalic", "FONTSTYLE=FSBOLD + FSITALIC"));
-    Starte();
+    TMainForm& wieder = Starte();
     EXPECT_EQ(Merkmale(Teil("Listbox1")), fettKursiv);
     EXPECT_EQ(Merkmale(Teil("TntEdit1")), fettKursiv);
+    // At start, too, the controls that follow the list font take it at 10 points; the
+    // search's label in blue, the file-name label with its own style.
+    const auto klein = std::tuple(u"DejaVu Serif"_s, 10, true, true, false, QColor(Qt::blue));
+    EXPECT_EQ(Merkmale(Teil(*wieder.Fenster().textliste, "TntListBox1")), klein);
+    EXPECT_EQ(Merkmale(Teil(*wieder.Fenster().bearbeiten, "LogoEntfernenCheckBox")), klein);
+    const QWidget* suchtext = Teil(*wieder.Fenster().suche, "TntLabel1");
+    EXPECT_EQ(std::pair(suchtext->font().pointSize(), suchtext->palette().color(QPalette::WindowText)),
+              std::pair(10, QColor(0, 0, 255)));
+    const QWidget* etikett = Teil("TntLabel1");
+    EXPECT_EQ(
+        std::tuple(etikett->font().family(), etikett->font().italic(), etikett->palette().color(QPalette::WindowText)),
+        std::tuple(u"DejaVu Serif"_s, false, QColor(Qt::blue)));
 }
 
 TEST_F(Schriftart, NormalUndFettUnterstrichenSchreibenEinenLeerenStil) {

@@ -1,13 +1,8 @@
 // Start-up, first paint and exit of the real program in a temporary program folder.
 #include "ProgrammOrdnerFixture.h"
 
-#include "list/TextlistenForm.h"
-#include "logos/SuchForm.h"
 #include "platform/Einstellungen.h"
 
-#include <QComboBox>
-#include <QFileInfo>
-#include <QLabel>
 #include <QTextStream>
 
 #include <new>
@@ -48,8 +43,7 @@ TEST_F(StartUndEnde, ErsterStartOhneEinstellungenSchreibtLeereListeUndEinstellun
     LegeStandardOrdnerAn();
     TMainForm& haupt = Starte();
     EXPECT_TRUE(QFileInfo(Pfad(u"Senvio-Listen/Temp"_s)).isDir());
-    EXPECT_EQ(haupt.windowTitle(), u"Senvio-Liste 2.0"_s);
-    EXPECT_EQ(haupt.Statuszeile(), Status(0, QString()));
+    ErwarteListe(QString(), 0);
     EXPECT_EQ(Teil<QComboBox>("ComboBox1")->currentIndex(), 0);
     EXPECT_EQ(haupt.LogoOrdner(), m_pfad + u"TV und Radio Sender Logos/ARD"_s);
     EXPECT_TRUE(QFileInfo(Pfad(u"Senvio-Listen/Sender-Logos"_s)).isDir());
@@ -62,9 +56,8 @@ TEST_F(StartUndEnde, ErsterStartOhneEinstellungenSchreibtLeereListeUndEinstellun
 
     // The next start reads the nameless list again.
     Schreib(Liste(u".lis"_s), "ARD #png#Ohne Logo1.png\r\n");
-    TMainForm& wieder = Starte();
-    EXPECT_EQ(wieder.Liste().Zeilen(), QStringList{u"    1   = ARD #png#Ohne Logo1.png"_s});
-    EXPECT_EQ(wieder.Statuszeile(), Status(1, QString()));
+    EXPECT_EQ(Starte().Liste().Zeilen(), QStringList{u"    1   = ARD #png#Ohne Logo1.png"_s});
+    ErwarteListe(QString(), 1);
 }
 
 // Leftovers in the temporary folder, files and folders, are gone after the start.
@@ -76,10 +69,9 @@ TEST_F(StartUndEnde, LetzteListeWirdGeladenUndNeuNummeriertDieDateiErstBeimEnde)
     const QByteArray alt = "  3   = ZDF #png#zdf.png\r\n    1   = ARD #png#ard.png\r\n2= Arte #png#Ohne Logo2.png\r\n";
     TMainForm& haupt = StarteMit(alt);
     EXPECT_TRUE(Eintraege(Pfad(u"Senvio-Listen/Temp"_s)).isEmpty());
-    EXPECT_EQ(haupt.windowTitle(), u"Senvio-Liste 2.0:   Astra"_s);
+    ErwarteListe(u"Astra"_s, 3);
     EXPECT_EQ(haupt.Liste().Zeilen(), (QStringList{u"    1   = ZDF #png#zdf.png"_s, u"    2   = ARD #png#ard.png"_s,
                                                    u"    3   = Arte #png#Ohne Logo2.png"_s}));
-    EXPECT_EQ(haupt.Statuszeile(), Status(3, u"Astra"_s));
     EXPECT_EQ(Ansicht().AktuelleZeile(), 0);
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), alt);
     Beende();
@@ -130,10 +122,9 @@ TEST_F(StartUndEnde, UnlesbareLetzteListeMeldetSichUndBleibtUnberuehrt) {
         Schreib(Pfad(u"senvio.ini"_s), ini);
         naechstesLesenScheitert = name == u"Astra"_s;
         Dialoge::LeereProtokoll();
-        TMainForm& haupt = Starte();
+        Starte();
         EXPECT_EQ(Meldungen(), QStringList{u"Senvio-Liste: "_s + meldung});
-        EXPECT_EQ(haupt.ListenName(), QString());
-        EXPECT_EQ(haupt.windowTitle(), u"Senvio-Liste 2.0"_s);
+        ErwarteListe(QString(), 0);
         Beende();
         EXPECT_EQ(Lies(Pfad(u"senvio.ini"_s)), ini);
     }
@@ -154,37 +145,8 @@ TEST_F(StartUndEnde, UnbehandelterFehlerEinesBefehlsZeigtDieFehlerboxUndDasProgr
     Befehl("Neu1");
     EXPECT_EQ(Meldungen(),
               QStringList{u"Senvio-Liste: Datei "_s + Liste(u"Astra.lis"_s) + u" kann nicht erstellt werden."_s});
-    EXPECT_EQ(haupt.ListenName(), u"Astra"_s);
-    EXPECT_EQ(haupt.Liste().Anzahl(), 1);
+    ErwarteListe(u"Astra"_s, 1);
     EXPECT_TRUE(haupt.isVisible());
-}
-
-TEST_F(StartUndEnde, ListenschriftAusDenEinstellungenGehtAnListeUndAbhaengigeFelder) {
-    LegeStandardOrdnerAn();
-    Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nFontName=DejaVu Serif\nFontSize=20\n"
-                                   "FontFarbe=255\nFontStyle=FSBOLD + fsitalic\n");
-    TMainForm& haupt = Starte();
-    const QColor rot(255, 0, 0);
-    for (const char* name : {"Listbox1", "TntEdit1", "tempTntEdit"}) {
-        const QWidget* feld = Teil(name);
-        EXPECT_EQ(feld->font().family(), u"DejaVu Serif"_s);
-        EXPECT_EQ(feld->font().pointSize(), 20);
-        EXPECT_TRUE(feld->font().bold() && feld->font().italic());
-        EXPECT_EQ(feld->palette().color(QPalette::Text), rot);
-    }
-    const QWidget* waehler = Teil(*haupt.Fenster().textliste, "TntListBox1");
-    EXPECT_EQ(waehler->font().family(), u"DejaVu Serif"_s);
-    EXPECT_EQ(waehler->font().pointSize(), 10);
-    EXPECT_TRUE(waehler->font().italic());
-    EXPECT_EQ(waehler->palette().color(QPalette::Text), rot);
-    const QWidget* suchtext = Teil(*haupt.Fenster().suche, "TntLabel1");
-    EXPECT_EQ(suchtext->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_EQ(suchtext->font().pointSize(), 10);
-    // The file-name label takes face, size and colour, and keeps its style.
-    const QWidget* etikett = Teil("TntLabel1");
-    EXPECT_EQ(etikett->font().family(), u"DejaVu Serif"_s);
-    EXPECT_FALSE(etikett->font().italic());
-    EXPECT_EQ(etikett->palette().color(QPalette::WindowText), rot);
 }
 
 TEST_F(StartUndEnde, UngueltigeSchriftwerteBleibenOhneWirkung) {
@@ -192,10 +154,9 @@ TEST_F(StartUndEnde, UngueltigeSchriftwerteBleibenOhneWirkung) {
     Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nFontSize=zwanzig\nFontFarbe=0x00FF\n"
                                    "FontStyle=fsUnderline + fsBold\nListenName=Astra\n");
     TMainForm& haupt = Starte();
-    EXPECT_EQ(Ansicht().font().family(), u"DejaVu Sans Condensed"_s);
-    EXPECT_EQ(Ansicht().font().pointSize(), 18);
-    EXPECT_TRUE(Ansicht().font().bold());
-    EXPECT_FALSE(Ansicht().font().underline());
+    const QFont& schrift = Ansicht().font();
+    EXPECT_EQ(std::tuple(schrift.family(), schrift.pointSize(), schrift.bold(), schrift.underline()),
+              std::tuple(u"DejaVu Sans Condensed"_s, 18, true, false));
     EXPECT_EQ(Ansicht().Schriftfarbe(), haupt.palette().color(QPalette::Text));
     EXPECT_EQ(haupt.ListenName(), u"Astra"_s); // start-up went on
 }
@@ -235,7 +196,25 @@ protected:
     QString Benutzer() const { return m_pfad + u"Senvio"_s; }
 };
 
-TEST_F(Aufruf, BenutzerordnerBeimErstenStartAngelegtDerZweiteLegtNichtsAn) {
+TEST_F(Aufruf, ArbeitsverzeichnisGenannterOrdnerOderBenutzerordner) {
+    const QString hier = QDir(m_pfad).canonicalPath() + u'/';
+    EXPECT_EQ(Waehle({}).ordner->programm, hier);
+    EXPECT_EQ(Waehle({u"--programmordner"_s, u"Senvio/"_s}).ordner->programm, hier + u"Senvio/"_s);
+    const Startwahl falsch = Waehle({u"--programmordner"_s});
+    EXPECT_EQ(std::pair(falsch.ordner.has_value(), falsch.ende), std::pair(false, 2));
+
+    // A file where the user's folder belongs: the error box, and the program ends with 1.
+    Schreib(Benutzer(), "x");
+    const Startwahl datei = Waehle({u"--benutzerordner"_s});
+    EXPECT_EQ(std::pair(datei.ordner.has_value(), datei.ende), std::pair(false, 1));
+    EXPECT_EQ(Meldungen(), QStringList{u"Fehler: "_s + Benutzer() +
+                                       u" ist eine Datei und kein Ordner.\nSenvio legt dort seinen Programmordner "
+                                       "an: Bitte benennen Sie die Datei um oder verschieben Sie sie."_s});
+    EXPECT_EQ(Lies(Benutzer()), QByteArray("x"));
+
+    // Made on the first start, with its group and an empty list; the second start makes nothing.
+    ASSERT_TRUE(QFile::remove(Benutzer()));
+    Dialoge::LeereProtokoll();
     const Startwahl erst = Waehle({u"--benutzerordner"_s});
     ASSERT_TRUE(erst.ordner);
     EXPECT_EQ(erst.ordner->programm, m_pfad + u"Senvio/"_s);
@@ -249,50 +228,8 @@ TEST_F(Aufruf, BenutzerordnerBeimErstenStartAngelegtDerZweiteLegtNichtsAn) {
     for (const char* pfad : {"Senvio-Listen/Temp", "Senvio-Listen/Sender-Logos", "Senvio-Listen/.lis",
                              "TV und Radio Sender Logos/Meine Logos/Hinweis zu den Logos.txt", "senvio.ini"})
         EXPECT_TRUE(nachErstem.contains(QString::fromUtf8(pfad))) << pfad;
-
     Starte(*Waehle({u"--benutzerordner"_s}).ordner);
     EXPECT_EQ(Baum(Benutzer()), nachErstem);
-}
-
-TEST_F(Aufruf, VorhandenerBenutzerordnerMitListenBleibtWieErIst) {
-    LegeAn(u"Senvio/Senvio-Listen/Temp"_s);
-    LegeAn(u"Senvio/Senvio-Listen/Sender-Logos"_s);
-    LegeAn(u"Senvio/TV und Radio Sender Logos/ARD"_s);
-    Schreib(Pfad(u"Senvio/senvio.ini"_s), "[Einstellung]\r\nListenName=Astra\r\n");
-    Schreib(Pfad(u"Senvio/Senvio-Listen/Astra.lis"_s), "    1   = ARD #png#Ohne Logo1.png\r\n");
-    const QMap<QString, QByteArray> vorher = Baum(Benutzer());
-    TMainForm& haupt = Starte(*Waehle({u"--benutzerordner"_s}).ordner);
-    EXPECT_EQ(haupt.ListenName(), u"Astra"_s);
-    EXPECT_EQ(haupt.Liste().Anzahl(), 1);
-    EXPECT_EQ(Baum(Benutzer()), vorher);
-}
-
-TEST_F(Aufruf, BenutzerordnerAlsDateiMeldetSichUndDasProgrammEndet) {
-    Schreib(Benutzer(), "x");
-    const Startwahl start = Waehle({u"--benutzerordner"_s});
-    EXPECT_FALSE(start.ordner);
-    EXPECT_EQ(start.ende, 1);
-    EXPECT_EQ(Meldungen(), QStringList{u"Fehler: "_s + Benutzer() +
-                                       u" ist eine Datei und kein Ordner.\nSenvio legt dort seinen Programmordner "
-                                       "an: Bitte benennen Sie die Datei um oder verschieben Sie sie."_s});
-    EXPECT_EQ(Lies(Benutzer()), QByteArray("x"));
-}
-
-TEST_F(Aufruf, OhneAngabeDasArbeitsverzeichnisMitProgrammordnerDerGenannte) {
-    LegeAn(u"Senvio/Senvio-Listen"_s); // counts only with --benutzerordner
-    const QString hier = QDir(m_pfad).canonicalPath() + u'/';
-    const Startwahl schlicht = Waehle({});
-    ASSERT_TRUE(schlicht.ordner);
-    EXPECT_EQ(schlicht.ordner->programm, hier);
-    Starte(*schlicht.ordner);
-    EXPECT_TRUE(m_programm->Endet());
-    ASSERT_EQ(Meldungen().size(), 1);
-    EXPECT_TRUE(Meldungen()[0].startsWith(u"Information: Verzeichnis: "_s + hier + "Senvio-Listen/\n"));
-
-    EXPECT_EQ(Waehle({u"--programmordner"_s, u"Senvio/"_s}).ordner->programm, hier + u"Senvio/"_s);
-    const Startwahl falsch = Waehle({u"--programmordner"_s});
-    EXPECT_FALSE(falsch.ordner);
-    EXPECT_EQ(falsch.ende, 2);
 }
 
 } // namespace

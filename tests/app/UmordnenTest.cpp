@@ -1,9 +1,7 @@
 // Moving entries with Ctrl+Up/Down and by drag and drop, and the right button's menu.
 #include "ProgrammOrdnerFixture.h"
 
-#include <QMenu>
 #include <QMimeData>
-#include <QScrollBar>
 
 namespace senvio::test {
 namespace {
