@@ -71,16 +71,11 @@ TEST_F(Bearbeiten, EintragDreiBearbeitenUndDerPlatzhalterzaehler) {
     Bearbeite(4, u"ZDF HD"_s, true);
     EXPECT_EQ(std::tuple(haupt.Liste().Zeile(2), haupt.Platzhalterzaehler()),
               std::tuple(u"    3   = ZDF HD #png#Ohne Logo1.png"_s, 1));
-    // A placeholder stays, and the counter too; an empty name is stored empty.
-    Bearbeite(3, QString(), true);
-    EXPECT_EQ(std::tuple(haupt.Liste().Zeile(2), haupt.Platzhalterzaehler()),
-              std::tuple(u"    3   =  #png#Ohne Logo1.png"_s, 3));
-    EXPECT_TRUE(haupt.Fenster().bearbeiten->LogoEntfernen());
     // "Abbrechen" changes nothing; without a current entry no dialog shows.
     Bearbeite(1, u"Weg"_s, false, QDialog::Rejected);
     Ansicht().WaehleZeile(-1);
     EXPECT_EQ(Bearbeite(1, u"Weg"_s, false), u"nicht gezeigt"_s);
-    EXPECT_EQ(haupt.Liste().Zeile(2), u"    3   =  #png#Ohne Logo1.png"_s);
+    EXPECT_EQ(haupt.Liste().Zeile(2), u"    3   = ZDF HD #png#Ohne Logo1.png"_s);
 }
 
 // A line break pasted into the name becomes a blank: the file still holds one entry per
@@ -146,28 +141,8 @@ TEST_F(Bearbeiten, DreiNamenNachPlatzhalterDreiUndDerVorlaeufigePraefix) {
                            u"    8   = KiKA #png#Ohne Logo2.png"_s}));
 }
 
-TEST_F(Bearbeiten, AbbrechenVerkleinertDenWaehlerErstNachDemSchliessenKommtDerDateidialog) {
-    StarteMit(fuenf);
-    OeffneWaehler(u"Sender.txt"_s, "Arte\r\n");
-    Teil<QPushButton>(Waehler(), "Button2")->click();
-    EXPECT_TRUE(Waehler().isMinimized() && Waehler().isVisible());
-    Befehl("NeuerTexteintrageinfuegen1"); // no file name queued: none asked for
-    EXPECT_FALSE(Waehler().isMinimized());
-    EXPECT_EQ(Namen()->item(0)->text(), u"Arte"_s);
-
-    Waehler().close();
-    Schreib(Pfad(u"binaer.txt"_s), QByteArray("ARD\0\0\0", 6)); // no text
-    for (const QString& datei : {Pfad(u"fehlt.txt"_s), Pfad(u"binaer.txt"_s)}) {
-        Dialoge::LeereProtokoll();
-        Dialoge::SetzeNaechstenDateinamen(datei);
-        Befehl("NeuerTexteintrageinfuegen1");
-        EXPECT_EQ(Meldungen(), QStringList{u"Senvio-Liste: Datei "_s + datei + u" kann nicht geöffnet werden."_s});
-        EXPECT_FALSE(Waehler().isVisible());
-    }
-}
-
 // Tab-separated columns line up every 100 dialog units, 25 average character widths.
-TEST_F(Bearbeiten, SenderwaehlerSetztTabstoppsAlleHundertDialogeinheiten) {
+TEST_F(Bearbeiten, TabstoppsUndAbbrechenVerkleinertDenWaehlerErstNachDemSchliessenKommtDerDateidialog) {
     StarteMit(fuenf);
     OeffneWaehler(u"Sender.txt"_s, "B\r\n\tB\r\n");
     const QImage bild = Namen()->viewport()->grab().toImage();
@@ -180,7 +155,22 @@ TEST_F(Bearbeiten, SenderwaehlerSetztTabstoppsAlleHundertDialogeinheiten) {
         return -1;
     };
     EXPECT_NEAR(tinteAb(1) - tinteAb(0), 25 * QFontMetrics(Namen()->font()).averageCharWidth(), 1);
+
+    Teil<QPushButton>(Waehler(), "Button2")->click();
+    EXPECT_TRUE(Waehler().isMinimized() && Waehler().isVisible());
+    Befehl("NeuerTexteintrageinfuegen1"); // no file name queued: none asked for
+    EXPECT_FALSE(Waehler().isMinimized());
+    EXPECT_EQ(Namen()->item(1)->text(), u"\tB"_s);
+
     Waehler().close();
+    Schreib(Pfad(u"binaer.txt"_s), QByteArray("ARD\0\0\0", 6)); // no text
+    for (const QString& datei : {Pfad(u"fehlt.txt"_s), Pfad(u"binaer.txt"_s)}) {
+        Dialoge::LeereProtokoll();
+        Dialoge::SetzeNaechstenDateinamen(datei);
+        Befehl("NeuerTexteintrageinfuegen1");
+        EXPECT_EQ(Meldungen(), QStringList{u"Senvio-Liste: Datei "_s + datei + u" kann nicht geöffnet werden."_s});
+        EXPECT_FALSE(Waehler().isVisible());
+    }
 }
 
 TEST_F(Bearbeiten, LoeschenDesFuenftenDesErstenUndDesEinzigenEintrags) {

@@ -28,30 +28,7 @@ TEST_F(ListenBefehle, NeuSpeichertDieAlteListeUndBeginntEineLeere) {
     EXPECT_EQ(Lies(Liste(u" Sport .lis"_s)), QByteArray());
 }
 
-TEST_F(ListenBefehle, NeuMitVorhandenemNamenFragtUndNeinLaesstAllesWieEsWar) {
-    TMainForm& haupt = StarteMitAstra();
-    Schreib(Liste(u"Sport.lis"_s), "x\r\n");
-    Dialoge::SetzeNaechsteAntwort(false);
-    int ergebnis = -1;
-    NameDialogMitOk(u"Sport"_s, &ergebnis);
-    Befehl("Neu1");
-    EXPECT_EQ(Meldungen(), QStringList{u"Bestätigung: Eine Liste mit dem Namen: \"Sport\" existiert schon! Soll sie "
-                                       "überschrieben werden?"_s});
-    EXPECT_EQ(ergebnis, int(QDialog::Rejected));
-    ErwarteListe(u"Astra"_s, 2);
-
-    // "Ja" takes the name; the old file of that name is replaced at the next save.
-    Dialoge::SetzeNaechsteAntwort(true);
-    NameDialogMitOk(u"Sport"_s, &ergebnis);
-    Befehl("Neu1");
-    EXPECT_EQ(ergebnis, int(QDialog::Accepted));
-    EXPECT_EQ(haupt.ListenName(), u"Sport"_s);
-    EXPECT_EQ(Lies(Liste(u"Sport.lis"_s)), QByteArray("x\r\n"));
-    Beende();
-    EXPECT_EQ(Lies(Liste(u"Sport.lis"_s)), QByteArray());
-}
-
-TEST_F(ListenBefehle, NeuOhneNamenOderMitUnbrauchbaremNamenAendertNichts) {
+TEST_F(ListenBefehle, NeuOhneNamenMitUnbrauchbaremOderVorhandenemNamen) {
     TMainForm& haupt = StarteMitAstra();
     int ergebnis = -1;
     NameDialogMitOk(u" \t "_s, &ergebnis);
@@ -76,6 +53,27 @@ TEST_F(ListenBefehle, NeuOhneNamenOderMitUnbrauchbaremNamenAendertNichts) {
     Befehl("Neu1");
     EXPECT_EQ(haupt.ListenName(), u"Astra"_s);
     EXPECT_EQ(haupt.Fenster().nameEingabe->Name(), u"Tab\tim Namen"_s);
+
+    // An existing list's name asks first; "Nein" leaves everything as it was.
+    Schreib(Liste(u"Sport.lis"_s), "x\r\n");
+    Dialoge::SetzeNaechsteAntwort(false);
+    Dialoge::LeereProtokoll();
+    NameDialogMitOk(u"Sport"_s, &ergebnis);
+    Befehl("Neu1");
+    EXPECT_EQ(Meldungen(), QStringList{u"Bestätigung: Eine Liste mit dem Namen: \"Sport\" existiert schon! Soll sie "
+                                       "überschrieben werden?"_s});
+    EXPECT_EQ(ergebnis, int(QDialog::Rejected));
+    ErwarteListe(u"Astra"_s, 2);
+
+    // "Ja" takes the name; the old file of that name is replaced at the next save.
+    Dialoge::SetzeNaechsteAntwort(true);
+    NameDialogMitOk(u"Sport"_s, &ergebnis);
+    Befehl("Neu1");
+    EXPECT_EQ(ergebnis, int(QDialog::Accepted));
+    EXPECT_EQ(haupt.ListenName(), u"Sport"_s);
+    EXPECT_EQ(Lies(Liste(u"Sport.lis"_s)), QByteArray("x\r\n"));
+    Beende();
+    EXPECT_EQ(Lies(Liste(u"Sport.lis"_s)), QByteArray());
 }
 
 TEST_F(ListenBefehle, OeffnenAbbrechenSpeichertVerlaesstDieLogoauswahlUndWaehltZeileNull) {
