@@ -71,22 +71,6 @@ TEST_F(ModusUndFilter, DasFensterStehtFestMitAllenTeilenAnIhremPlatz) {
     fenster.grossBild->hide();
 }
 
-TEST_F(ModusUndFilter, LogoauswahlZeigtGruppenlisteUndZurueckknopfDieListeVerbirgtIhn) {
-    TMainForm& haupt = StarteMitZeilen(2);
-    Logomodus();
-    EXPECT_TRUE(haupt.IstLogoModus());
-    EXPECT_FALSE(haupt.IstListenModus());
-    EXPECT_TRUE(Teil("ComboBox1")->isVisible());
-    EXPECT_TRUE(Teil("ZurueckButton")->isVisible());
-    EXPECT_EQ(Teil("ZurueckButton")->geometry(), QRect(30, 4, 43, 29));
-    EXPECT_TRUE(Teil<QAction>("Suchen1")->isEnabled());
-    Logomodus();
-    EXPECT_TRUE(haupt.IstListenModus());
-    EXPECT_FALSE(Teil("ZurueckButton")->isVisible());
-    EXPECT_FALSE(Teil("ComboBox1")->isVisible());
-    EXPECT_EQ(haupt.Statuszeile(), Status(2, u"Astra"_s));
-}
-
 TEST_F(ModusUndFilter, F1OeffnetDieHilfeAusserInDerLogoauswahlUndBeiSucheOderNamensdialog) {
     TMainForm& haupt = StarteMitZeilen(1);
     // Without a help document in the program folder F1 opens the installed one.
@@ -155,9 +139,15 @@ TEST_F(ModusUndFilter, MitSichtbaremSenderwaehlerBekommtDieListeDenFokusNicht) {
     waehler.hide();
 }
 
-TEST_F(ModusUndFilter, TastenScrollenInDerLogoauswahlDasRasterUndSonstNichts) {
-    StarteMitZeilen(1);
+// The logo mode shows the group list and the back button at the grid's edge; its keys
+// scroll the grid and go nowhere else; the list mode hides both again.
+TEST_F(ModusUndFilter, LogoauswahlTastenScrollenDasRasterUndSonstNichts) {
+    TMainForm& haupt = StarteMitZeilen(2);
     Logomodus();
+    EXPECT_TRUE(haupt.IstLogoModus() && !haupt.IstListenModus());
+    EXPECT_TRUE(Teil("ComboBox1")->isVisible() && Teil("ZurueckButton")->isVisible());
+    EXPECT_EQ(Teil("ZurueckButton")->geometry(), QRect(30, 4, 43, 29));
+    EXPECT_TRUE(Teil<QAction>("Suchen1")->isEnabled());
     Raster()->widget()->resize(440, 3000);
     QScrollBar* leiste = Raster()->verticalScrollBar();
     ASSERT_GT(leiste->maximum(), 1000);
@@ -175,6 +165,10 @@ TEST_F(ModusUndFilter, TastenScrollenInDerLogoauswahlDasRasterUndSonstNichts) {
         QTest::keyClick(Raster(), taste);
         EXPECT_EQ(leiste->value(), wert) << taste;
     }
+    Logomodus();
+    EXPECT_TRUE(haupt.IstListenModus());
+    EXPECT_FALSE(Teil("ZurueckButton")->isVisible() || Teil("ComboBox1")->isVisible());
+    EXPECT_EQ(haupt.Statuszeile(), Status(2, u"Astra"_s));
 }
 
 // Message boxes and file dialogs are the desktop's: wheel and keys reach them unchanged.
