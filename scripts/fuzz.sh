@@ -12,6 +12,8 @@ ziele=(fuzz_listendatei fuzz_einstellungen fuzz_sendernamen fuzz_bmp fuzz_png fu
 
 CC=clang-14 CXX=clang++-14 cmake -S "$wurzel" -B "$bau" -DSENVIO_FUZZ=ON -DSENVIO_TESTS=OFF >/dev/null
 cmake --build "$bau" -j2 --target "${ziele[@]}"
+# The fuzz targets feed the headless core: none of them may load Qt Widgets.
+"$wurzel/tests/ohne_widgets.sh" "${ziele[@]/#/$bau/fuzz/}"
 
 # A few small hand-made seeds per target; libFuzzer adds what it finds beside them.
 utf16() { iconv -f UTF-8 -t "$1"; }

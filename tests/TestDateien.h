@@ -2,7 +2,6 @@
 
 // Small helpers the test suites share: bytes written by hand, files read and written whole.
 #include <QByteArray>
-#include <QColor>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>

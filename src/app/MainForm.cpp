@@ -114,7 +114,7 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
     VerbindeBearbeitung();
     m_umgebung.platzhalterZaehler = 0;
     LadeLetzteListe();
-    KorrigiereDieNummern();
+    NummeriereNeu();
     SetzeListenschrift(LeseListenschrift(m_ordner.einstellungen, AktuelleListenschrift()), true);
     Listbox1->WaehleZeile(0);
     if (Panel2->isVisible() && Listbox1->isVisible())
@@ -132,7 +132,7 @@ void TMainForm::LadeLetzteListe() {
         try {
             SenderListe gelesen;
             LeseListendatei(datei, gelesen);
-            Listbox1->Modell().Neuaufbau([&] { m_liste = std::move(gelesen); });
+            m_modell.SetzeAlle(std::move(gelesen));
             m_umgebung.platzhalterZaehler =
                 PlatzhalterZaehlerNachStart(m_liste.Zeilen(), m_umgebung.platzhalterZaehler);
         } catch (const std::exception& fehler) {
@@ -152,15 +152,15 @@ void TMainForm::FormDestroy() {
     // memory is not the last list: saving it would empty or cut that list's file.
     if (m_programmEndet || !m_listeVollstaendig)
         return;
-    FuehreAus([this] { SchreibeListendatei(AktuelleListendatei(), m_liste); });
+    FuehreAus([this] { m_modell.Speichere(AktuelleListendatei()); });
     SchreibeIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("Auswahl"),
                     QString::number(ComboBox1->currentIndex()));
     SchreibeIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("ListenName"), m_listenName);
 }
 
-void TMainForm::KorrigiereDieNummern() {
-    senvio::KorrigiereDieNummern(m_liste);
-    Listbox1->Modell().ZeilenGeaendert();
+void TMainForm::NummeriereNeu() {
+    m_modell.NummeriereNeu();
+    // Also when no number changed: the placeholders are drawn again as after every command.
     Listbox1->viewport()->update();
     ZeigeListenStatus();
 }

@@ -5,6 +5,7 @@
 #include "platform/Ordner.h"
 #include "platform/Radrasten.h"
 #include "view/Eintrag.h"
+#include "view/ListenModell.h"
 #include "view/Listenschrift.h"
 
 #include <QHash>
@@ -87,7 +88,8 @@ public:
     bool IstListenansicht(const QWidget* widget) const;
     void HilfeClick();
 
-    void KorrigiereDieNummern();
+    // Renumbers the lines through the model and shows the count in the status line.
+    void NummeriereNeu();
     // Overwrites the placeholder counter with the value drawing would have left; tests
     // set it before a command.
     void UeberschreibePlatzhalterzaehler(int wert) { m_umgebung.platzhalterZaehler = wert; }
@@ -254,7 +256,9 @@ private:
     TMachPause* MachPause1 = nullptr;
 
     ProgrammOrdner m_ordner;
-    SenderListe m_liste;
+    // The lines; every change to them goes through the model, which tells the list view.
+    ListenModell m_modell;
+    const SenderListe& m_liste = m_modell.Liste();
     Eintragsumgebung m_umgebung;
     QString m_listenName;
     // The file in the lists folder that the list was loaded from; empty: the list's

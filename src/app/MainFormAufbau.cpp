@@ -155,7 +155,7 @@ void TMainForm::BaueFensterAuf() {
 }
 
 void TMainForm::BaueListenPanelAuf() {
-    Listbox1 = Benannt(new ListenAnsicht(m_liste, m_umgebung, Panel2), "Listbox1");
+    Listbox1 = Benannt(new ListenAnsicht(m_modell, m_umgebung, Panel2), "Listbox1");
     Listbox1->move(14, 47);
     Listbox1->SetzeStandardgroesse();
 

@@ -49,9 +49,8 @@ void TMainForm::Eintragbearbeiten1Click() {
     if (!neu)
         return;
     m_umgebung.platzhalterZaehler = zaehler;
-    m_liste.Ersetze(i, *neu);
-    Listbox1->Modell().ZeilenGeaendert();
-    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    m_modell.Ersetze(i, *neu);
+    m_modell.Speichere(AktuelleListendatei());
 }
 
 void TMainForm::NeuerTexteintrageinfuegenClick() {
@@ -86,13 +85,13 @@ void TMainForm::FuegeTexteintragEin() {
     const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag einfügen"));
     int zaehler = m_umgebung.platzhalterZaehler;
     const QString zeile = NeueTextzeile(*name, m_liste.Anzahl() + 1, zaehler);
-    Listbox1->Modell().ZeileAngehaengt([&] { m_liste.HaengeAn(zeile); });
+    m_modell.HaengeAn(zeile);
     m_umgebung.platzhalterZaehler = zaehler;
     // Stored with the interim prefix; the renumbering reaches the file with the next save.
-    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    m_modell.Speichere(AktuelleListendatei());
     Listbox1->WaehleZeile(int(m_liste.Anzahl()) - 1);
     Listbox1->setFocus();
-    KorrigiereDieNummern();
+    NummeriereNeu();
 }
 
 void TMainForm::Eintraglschen1Click() {
@@ -101,9 +100,9 @@ void TMainForm::Eintraglschen1Click() {
         return;
     const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag löschen"));
     // Only in memory: the next save or the end of the program writes it.
-    Listbox1->Modell().ZeileEntfernt(i, [&] { m_liste.Loesche(i); });
+    m_modell.Loesche(i);
     Listbox1->WaehleZeile(AuswahlNachLoeschen(i));
-    KorrigiereDieNummern();
+    NummeriereNeu();
 }
 
 void TMainForm::VerschiebeEintrag(int von, int nach) {
@@ -111,9 +110,9 @@ void TMainForm::VerschiebeEintrag(int von, int nach) {
     if (von < 0 || nach < 0 || von >= anzahl || nach >= anzahl)
         return;
     const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag verschieben"));
-    Listbox1->Modell().ZeileVerschoben(von, nach, [&] { m_liste.Verschiebe(von, nach); });
+    m_modell.Verschiebe(von, nach);
     Listbox1->WaehleZeile(nach);
-    KorrigiereDieNummern();
+    NummeriereNeu();
 }
 
 void TMainForm::DoppelteEintraegesuchenClick() {

@@ -76,12 +76,12 @@ void TMainForm::SenderlisteImportierenClick() {
     {
         const Verlaufsschritt schritt(*this, QStringLiteral("Senderliste importieren"));
         int zaehler = m_umgebung.platzhalterZaehler;
-        Listbox1->Modell().Neuaufbau([&] { HaengeNamenAn(m_liste, namen, zaehler); });
+        m_modell.Aendere([&](SenderListe& liste) { HaengeNamenAn(liste, namen, zaehler); });
         m_umgebung.platzhalterZaehler = zaehler;
-        SchreibeListendatei(AktuelleListendatei(), m_liste);
+        m_modell.Speichere(AktuelleListendatei());
         Listbox1->WaehleZeile(ersteNeue);
         Listbox1->setFocus();
-        KorrigiereDieNummern();
+        NummeriereNeu();
     }
     for (int i = ersteNeue; i < m_liste.Anzahl() && i - ersteNeue < schluessel.size(); ++i)
         if (!schluessel[i - ersteNeue].isEmpty())

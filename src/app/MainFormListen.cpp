@@ -48,7 +48,7 @@ void TMainForm::Neu1Click() {
 bool TMainForm::BeginneNeueListe() {
     if (Dialoge::ZeigeModal(*m_fenster.nameEingabe) != QDialog::Accepted)
         return false;
-    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    m_modell.Speichere(AktuelleListendatei());
     // Of the header only the attach button and the preview go.
     EinfuegenBtn->hide();
     Image324->hide();
@@ -56,7 +56,7 @@ bool TMainForm::BeginneNeueListe() {
     m_listenName = m_fenster.nameEingabe->Name();
     m_listenDatei.clear();
     SetzeTitel();
-    Listbox1->Modell().Neuaufbau([this] { m_liste.Leere(); });
+    m_modell.Leere();
     m_importSchluessel.clear();
     m_verlauf->clear();
     m_listeVollstaendig = true;
@@ -70,7 +70,7 @@ void TMainForm::ffnen1Click() {
     Suchen1->setEnabled(false);
     VerbergeKopf();
     ZeigeListenmodus();
-    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    m_modell.Speichere(AktuelleListendatei());
 
     const QString gewaehlt = Dialoge::DateiOeffnen(this, m_ordner.listen, ListenFilter);
     if (!gewaehlt.isEmpty() && QFileInfo::exists(gewaehlt)) {
@@ -82,7 +82,7 @@ void TMainForm::ffnen1Click() {
             m_listenName = ListenNameAusDatei(gewaehlt);
             m_listenDatei = EigeneListendatei(gewaehlt);
             SetzeTitel();
-            Listbox1->Modell().Neuaufbau([&] { m_liste = std::move(gelesen); });
+            m_modell.SetzeAlle(std::move(gelesen));
             m_importSchluessel.clear();
             m_verlauf->clear();
             m_listeVollstaendig = true;
@@ -107,11 +107,11 @@ void TMainForm::Speichernunter1Click() {
     if (QFileInfo::exists(gewaehlt)) {
         if (Dialoge::Bestaetigung(this, QStringLiteral("Die Datei \"") + gewaehlt +
                                             QStringLiteral("\" ist schon vorhanden. Soll sie überschrieben werden?")))
-            SchreibeListendatei(gewaehlt, m_liste);
+            m_modell.Speichere(gewaehlt);
         return;
     }
     const bool hatEndung = QFileInfo(gewaehlt).fileName().contains(QLatin1Char('.'));
-    SchreibeListendatei(hatEndung ? gewaehlt : gewaehlt + QStringLiteral(".lis"), m_liste);
+    m_modell.Speichere(hatEndung ? gewaehlt : gewaehlt + QStringLiteral(".lis"));
 }
 
 } // namespace senvio

@@ -174,8 +174,7 @@ void TMainForm::WaehleLogo(int tag) {
     TntLabel1->adjustSize();
     TntEdit1->setText(Namensfeldtext(m_gewaehlteDatei));
     ZeigeAnhangmodus();
-    KorrigiereDieNummern();
-    KorrigiereDieNummern();
+    NummeriereNeu();
 }
 
 void TMainForm::EinfuegenBtnClick() {
@@ -184,20 +183,20 @@ void TMainForm::EinfuegenBtnClick() {
         return;
     HaengeLogosAn({{zeile, m_gewaehlterPfad}}, QStringLiteral("Senderlogo einfügen"));
     Listbox1->setFocus();
-    KorrigiereDieNummern();
+    NummeriereNeu();
     VerbergeKopf();
 }
 
 void TMainForm::HaengeLogosAn(const QList<Logozuweisung>& zuweisungen, const QString& schritt) {
     const Verlaufsschritt verlauf(*this, schritt);
-    const QList<Logozuweisung> eingeschrieben = SchreibeLogosEin(m_liste, zuweisungen);
+    QList<Logozuweisung> eingeschrieben;
+    m_modell.Aendere([&](SenderListe& liste) { eingeschrieben = SchreibeLogosEin(liste, zuweisungen); });
     if (eingeschrieben.isEmpty())
         return;
-    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    m_modell.Speichere(AktuelleListendatei());
     const QStringList fehlschlaege = KopiereLogos(eingeschrieben, m_ordner.senderLogos);
     if (!fehlschlaege.isEmpty())
         Dialoge::Warnung(this, fehlschlaege.join(u'\n'));
-    Listbox1->viewport()->update();
 }
 
 void TMainForm::AbbruchBtnClick() {

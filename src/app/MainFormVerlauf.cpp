@@ -87,8 +87,8 @@ void TMainForm::VerbindeVerlauf() {
 
 void TMainForm::WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts, int auswahl) {
     bool passt = true;
-    Listbox1->Modell().Neuaufbau([&] { passt = WendeAn(m_liste, wechsel, vorwaerts); });
-    KorrigiereDieNummern();
+    m_modell.Aendere([&](SenderListe& liste) { passt = WendeAn(liste, wechsel, vorwaerts); });
+    NummeriereNeu();
     Listbox1->WaehleZeile(std::min(auswahl, int(m_liste.Anzahl()) - 1));
     if (IstLogoModus())
         ZeigeLogoStatus(); // the grid keeps its own status line
@@ -102,14 +102,14 @@ void TMainForm::RueckgaengigClick() {
     if (!m_verlauf->canUndo())
         return;
     m_verlauf->undo();
-    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    m_modell.Speichere(AktuelleListendatei());
 }
 
 void TMainForm::WiederholenClick() {
     if (!m_verlauf->canRedo())
         return;
     m_verlauf->redo();
-    SchreibeListendatei(AktuelleListendatei(), m_liste);
+    m_modell.Speichere(AktuelleListendatei());
 }
 
 } // namespace senvio

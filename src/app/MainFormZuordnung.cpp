@@ -93,7 +93,7 @@ void TMainForm::PruefeLogos(int von, int bis, bool nachImport) {
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
     HaengeLogosAn(dialog.Gewaehlt(), QStringLiteral("Logos automatisch zuordnen"));
-    KorrigiereDieNummern();
+    NummeriereNeu();
 }
 
 } // namespace senvio

@@ -68,6 +68,21 @@ QStringList AchtBitZeilen(const QByteArray& bytes) {
     return TeileInZeilen(bytes.size(), zeichen, zeile);
 }
 
+bool IstSteuerzeichen(QChar zeichen) {
+    return zeichen.category() == QChar::Other_Control;
+}
+
+// Blanks and control characters at both ends, as a name is trimmed before it counts.
+QString OhneRand(const QString& name) {
+    qsizetype anfang = 0;
+    qsizetype ende = name.size();
+    while (anfang < ende && name[anfang] <= QLatin1Char(' '))
+        ++anfang;
+    while (ende > anfang && name[ende - 1] <= QLatin1Char(' '))
+        --ende;
+    return name.mid(anfang, ende - anfang);
+}
+
 } // namespace
 
 GeleseneListe DekodiereListe(const QByteArray& bytes) {
@@ -169,6 +184,19 @@ QString FindeListendatei(const QString& listenOrdner, const QString& listenName)
         }
     }
     return listenOrdner + listenName + QStringLiteral(".lis");
+}
+
+NamensPruefung PruefeListenNamen(const QString& name, const QString& listenOrdner) {
+    if (OhneRand(name).isEmpty())
+        return NamensPruefung::Leer;
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return NamensPruefung::Ungueltig;
+    for (QChar zeichen : name)
+        if (zeichen == QLatin1Char('/') || IstSteuerzeichen(zeichen))
+            return NamensPruefung::Ungueltig;
+    if (QFileInfo::exists(FindeListendatei(listenOrdner, name)))
+        return NamensPruefung::Vorhanden;
+    return NamensPruefung::Neu;
 }
 
 } // namespace senvio

@@ -43,4 +43,15 @@ void SchreibeListendatei(const QString& pfad, SenderListe& liste);
 // such file, the name followed by ".lis".
 QString FindeListendatei(const QString& listenOrdner, const QString& listenName);
 
+enum class NamensPruefung {
+    Leer,      // nothing but blanks and control characters
+    Ungueltig, // holds "/" or a control character, or is "." or ".."
+    Vorhanden, // a list of that name exists
+    Neu,
+};
+
+// Checks the name typed for a new list. The name is used as entered: blanks at its
+// ends stay part of the list's name and file name.
+NamensPruefung PruefeListenNamen(const QString& name, const QString& listenOrdner);
+
 } // namespace senvio

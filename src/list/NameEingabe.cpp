@@ -5,45 +5,12 @@
 #include "platform/Fensterrahmen.h"
 #include "platform/Knopfzeile.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace senvio {
-
-namespace {
-
-bool IstSteuerzeichen(QChar zeichen) {
-    return zeichen.category() == QChar::Other_Control;
-}
-
-// Blanks and control characters at both ends, as a name is trimmed before it counts.
-QString OhneRand(const QString& name) {
-    qsizetype anfang = 0;
-    qsizetype ende = name.size();
-    while (anfang < ende && name[anfang] <= QLatin1Char(' '))
-        ++anfang;
-    while (ende > anfang && name[ende - 1] <= QLatin1Char(' '))
-        --ende;
-    return name.mid(anfang, ende - anfang);
-}
-
-} // namespace
-
-NamensPruefung PruefeListenNamen(const QString& name, const QString& listenOrdner) {
-    if (OhneRand(name).isEmpty())
-        return NamensPruefung::Leer;
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return NamensPruefung::Ungueltig;
-    for (QChar zeichen : name)
-        if (zeichen == QLatin1Char('/') || IstSteuerzeichen(zeichen))
-            return NamensPruefung::Ungueltig;
-    if (QFileInfo::exists(FindeListendatei(listenOrdner, name)))
-        return NamensPruefung::Vorhanden;
-    return NamensPruefung::Neu;
-}
 
 TNameEingabeForm::TNameEingabeForm(QString listenOrdner, QWidget* eltern)
     : QDialog(eltern), m_listenOrdner(std::move(listenOrdner)) {

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "basis/Dateimeldung.h"
+
 #include <stdexcept>
 #include <string>
 
 namespace senvio {
 
 // A file the PDF writer cannot create or read back. what() is the file layer's German
-// message in UTF-8 ("Datei %s kann nicht erstellt werden", "… kann nicht geöffnet
-// werden"), so a caller can show it as it stands.
+// message in UTF-8 (DateiMeldung), so a caller can show it as it stands.
 class PdfDateiFehler : public std::runtime_error {
 public:
-    enum class Art { NichtErstellt, NichtGeoeffnet };
+    using Art = DateiFehlerArt;
 
     PdfDateiFehler(Art art, const std::string& pfad);
 

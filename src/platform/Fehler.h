@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Dateimeldung.h"
+
 #include <QString>
 #include <stdexcept>
 
@@ -19,7 +21,7 @@ private:
 // The file layer's error: a file that cannot be created/written or opened/read.
 class DateiFehler : public Fehler {
 public:
-    enum class Art { NichtErstellt, NichtGeoeffnet };
+    using Art = DateiFehlerArt;
 
     DateiFehler(Art art, const QString& pfad);
 

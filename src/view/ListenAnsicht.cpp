@@ -13,57 +13,6 @@
 
 namespace senvio {
 
-ListenModell::ListenModell(const SenderListe& liste, QObject* eltern) : QAbstractListModel(eltern), m_liste(liste) {}
-
-int ListenModell::rowCount(const QModelIndex& eltern) const {
-    return eltern.isValid() ? 0 : int(m_liste.Anzahl());
-}
-
-QVariant ListenModell::data(const QModelIndex& index, int rolle) const {
-    if (!index.isValid() || index.row() >= m_liste.Anzahl())
-        return {};
-    if (rolle == Qt::DisplayRole)
-        return m_liste.Zeile(index.row());
-    return {};
-}
-
-void ListenModell::Neuaufbau(const std::function<void()>& aenderung) {
-    beginResetModel();
-    aenderung();
-    endResetModel();
-}
-
-void ListenModell::ZeilenGeaendert() {
-    if (rowCount() > 0)
-        emit dataChanged(index(0), index(rowCount() - 1));
-}
-
-void ListenModell::ZeileAngehaengt(const std::function<void()>& aenderung) {
-    beginInsertRows({}, rowCount(), rowCount());
-    aenderung();
-    endInsertRows();
-}
-
-void ListenModell::ZeileEntfernt(int zeile, const std::function<void()>& aenderung) {
-    beginRemoveRows({}, zeile, zeile);
-    aenderung();
-    endRemoveRows();
-}
-
-void ListenModell::ZeileVerschoben(int von, int nach, const std::function<void()>& aenderung) {
-    // Qt counts the destination before the move: downwards it is one past the target.
-    if (von == nach || !beginMoveRows({}, von, von, {}, nach > von ? nach + 1 : nach)) {
-        aenderung();
-        return;
-    }
-    aenderung();
-    endMoveRows();
-}
-
-Qt::ItemFlags ListenModell::flags(const QModelIndex& index) const {
-    return QAbstractListModel::flags(index) | (index.isValid() ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
-}
-
 EintragDelegate::EintragDelegate(Eintragsumgebung& umgebung, QObject* eltern)
     : QStyledItemDelegate(eltern), m_umgebung(umgebung) {}
 
@@ -79,9 +28,9 @@ void EintragDelegate::paint(QPainter* maler, const QStyleOptionViewItem& option,
     ZeichneEintrag(*maler, option.rect, index.data().toString(), m_umgebung, option.font, grund, text);
 }
 
-ListenAnsicht::ListenAnsicht(const SenderListe& liste, Eintragsumgebung& umgebung, QWidget* eltern)
-    : QListView(eltern), m_modell(liste), m_delegate(umgebung) {
-    setModel(&m_modell);
+ListenAnsicht::ListenAnsicht(ListenModell& modell, Eintragsumgebung& umgebung, QWidget* eltern)
+    : QListView(eltern), m_delegate(umgebung) {
+    setModel(&modell);
     setItemDelegate(&m_delegate);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -120,11 +69,11 @@ int ListenAnsicht::AktuelleZeile() const {
 }
 
 void ListenAnsicht::WaehleZeile(int zeile) {
-    if (zeile < 0 || zeile >= m_modell.rowCount()) {
+    if (zeile < 0 || zeile >= model()->rowCount()) {
         selectionModel()->clearSelection();
         return;
     }
-    const QModelIndex index = m_modell.index(zeile);
+    const QModelIndex index = model()->index(zeile, 0);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     scrollTo(index);
 }
@@ -139,6 +88,13 @@ void ListenAnsicht::SetzeSchriftfarbe(const QColor& farbe) {
     setPalette(farben);
 }
 
+void ListenAnsicht::dataChanged(const QModelIndex& oben, const QModelIndex& unten, const QList<int>& rollen) {
+    QListView::dataChanged(oben, unten, rollen);
+    // Every drawn entry sets the placeholder counter: all visible rows are drawn again, so
+    // that the counter ends where a whole repaint leaves it, one changed row or many.
+    viewport()->update();
+}
+
 void ListenAnsicht::keyPressEvent(QKeyEvent* ereignis) {
     const bool hoch = ereignis->key() == Qt::Key_Up;
     if (!(hoch || ereignis->key() == Qt::Key_Down) || !(ereignis->modifiers() & Qt::ControlModifier)) {
@@ -146,7 +102,7 @@ void ListenAnsicht::keyPressEvent(QKeyEvent* ereignis) {
         return;
     }
     const int aktuell = AktuelleZeile();
-    if (const std::optional<int> ziel = TastenZiel(aktuell, m_modell.rowCount(), hoch)) {
+    if (const std::optional<int> ziel = TastenZiel(aktuell, model()->rowCount(), hoch)) {
         emit VerschiebenGewuenscht(aktuell, *ziel);
         return;
     }

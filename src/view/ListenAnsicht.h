@@ -1,38 +1,14 @@
 #pragma once
 
-#include "list/SenderListe.h"
 #include "view/Eintrag.h"
+#include "view/ListenModell.h"
 
-#include <QAbstractListModel>
 #include <QListView>
 #include <QStyledItemDelegate>
 
-#include <functional>
-
-// The list view: a QListView over a model that reads SenderListe directly, so row i
-// is always line i, and a delegate that draws every row through the entry routine.
+// The list view: a QListView over the list's model, and a delegate that draws every row
+// through the entry routine.
 namespace senvio {
-
-class ListenModell : public QAbstractListModel {
-    Q_OBJECT
-public:
-    explicit ListenModell(const SenderListe& liste, QObject* eltern = nullptr);
-    int rowCount(const QModelIndex& eltern = {}) const override;
-    QVariant data(const QModelIndex& index, int rolle) const override;
-
-    // Replaces or empties the list as a whole; the views learn of it around the change.
-    void Neuaufbau(const std::function<void()>& aenderung);
-    // After lines changed in place (renumbering, an edited entry).
-    void ZeilenGeaendert();
-    // One line appended, removed or moved by the change; the views keep their place.
-    void ZeileAngehaengt(const std::function<void()>& aenderung);
-    void ZeileEntfernt(int zeile, const std::function<void()>& aenderung);
-    void ZeileVerschoben(int von, int nach, const std::function<void()>& aenderung);
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-
-private:
-    const SenderListe& m_liste;
-};
 
 class EintragDelegate : public QStyledItemDelegate {
     Q_OBJECT
@@ -52,8 +28,7 @@ private:
 class ListenAnsicht : public QListView {
     Q_OBJECT
 public:
-    ListenAnsicht(const SenderListe& liste, Eintragsumgebung& umgebung, QWidget* eltern = nullptr);
-    ListenModell& Modell() { return m_modell; }
+    ListenAnsicht(ListenModell& modell, Eintragsumgebung& umgebung, QWidget* eltern = nullptr);
     int AktuelleZeile() const;
     void WaehleZeile(int zeile);
     QColor Schriftfarbe() const;
@@ -74,6 +49,7 @@ signals:
     void KontextmenueGewuenscht(const QPoint& global);
 
 protected:
+    void dataChanged(const QModelIndex& oben, const QModelIndex& unten, const QList<int>& rollen = {}) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
@@ -86,7 +62,6 @@ private:
     // The row a drop at this point lands on, or -1 (no drag of ours, or below the last row).
     int Ablagezeile(const QDropEvent& ereignis) const;
 
-    ListenModell m_modell;
     EintragDelegate m_delegate;
 };
 

@@ -45,6 +45,12 @@ TEST(Bearbeitung, NeueTextzeileUndTastenZiel) {
     int zaehler = 4;
     EXPECT_EQ(NeueTextzeile(u"KiKA"_s, 123, zaehler), u"  123 = KiKA #png#Ohne Logo1.png"_s);
     EXPECT_EQ(zaehler, 1);
+    // The third placeholder stays the counter; after the fourth the next round starts at 0.
+    for (const auto& [vorher, nachher] : {std::pair{2, 3}, {3, 0}}) {
+        zaehler = vorher;
+        NeueTextzeile(u"A"_s, 1, zaehler);
+        EXPECT_EQ(zaehler, nachher) << vorher;
+    }
     // current, count, upwards, target
     const std::tuple<int, int, bool, std::optional<int>> faelle[] = {
         {2, 5, false, 3}, {2, 5, true, 1}, {0, 5, true, {}}, {4, 5, false, {}}, {-1, 5, false, {}}, {0, 1, false, {}},

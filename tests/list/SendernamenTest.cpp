@@ -4,19 +4,14 @@
 #include "TestDateien.h"
 
 using namespace senvio;
-using namespace senvio::test;
 using namespace Qt::StringLiterals;
 
 TEST(Sendernamen, KodierungNachByteFolgeUndZeilenenden) {
     const QStringList zwei{u"Arte"_s, u"ORF Ö1"_s};
     const std::pair<QByteArray, std::optional<QStringList>> faelle[] = {
-        {Bytes({0xFF, 0xFE, 'A', 0,   'r', 0,   't', 0,   'e', 0,    '\r', 0,   '\n',
-                0,    'O',  0,   'R', 0,   'F', 0,   ' ', 0,   0xD6, 0,    '1', 0}),
-         zwei},
+        {QByteArray::fromHex("fffe 4100 7200 7400 6500 0d00 0a00 4f00 5200 4600 2000 d600 3100"), zwei},
         // Big-endian; an odd last byte is dropped.
-        {Bytes(
-             {0xFE, 0xFF, 0, 'A', 0, 'r', 0, 't', 0, 'e', 0, '\n', 0, 'O', 0, 'R', 0, 'F', 0, ' ', 0, 0xD6, 0, '1', 4}),
-         zwei},
+        {QByteArray::fromHex("feff 0041 0072 0074 0065 000a 004f 0052 0046 0020 00d6 0031 04"), zwei},
         {QByteArray("\xEF\xBB\xBF"
                     "Arte\r\nORF \xC3\x96"
                     "1\r\n"),
@@ -31,8 +26,8 @@ TEST(Sendernamen, KodierungNachByteFolgeUndZeilenenden) {
         {QByteArray("\x80 TV\r\n\r\nB\tC"), QStringList{u"€ TV"_s, u""_s, u"B\tC"_s}},
         {QByteArray("\xFF\xFE"), QStringList{}},
         // No mark, zero bytes in alternating places: UTF-16; U+0100 puts one in the other place.
-        {Bytes({'A', 0, 'r', 0, 't', 0, 'e', 0, '\n', 0, 'O', 0, 'R', 0, 'F', 0, ' ', 0, 0xD6, 0, '1', 0}), zwei},
-        {Bytes({0, 'A', 0, 'r', 0, 't', 0, 'e', 0, '\r', 0, '\n', 1, 0, 0, '\n'}), QStringList{u"Arte"_s, u"Ā"_s}},
+        {QByteArray::fromHex("4100 7200 7400 6500 0a00 4f00 5200 4600 2000 d600 3100"), zwei},
+        {QByteArray::fromHex("0041 0072 0074 0065 000d 000a 0100 000a"), QStringList{u"Arte"_s, u"Ā"_s}},
         // Only CR and LF end a name; the other line ends of the list file become blanks.
         {QByteArray("ZDF\vHD \x0c\r\n\xC2\x85"
                     "Arte\xE2\x80\xA8HD\xE2\x80\xA9"),

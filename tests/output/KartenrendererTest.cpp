@@ -252,7 +252,8 @@ TEST_F(Kartenrenderer, DunklesThemaDruecktSchwarzAufWeiss) {
     const QPalette hell = QApplication::palette();
     QApplication::setPalette(QPalette(QColor(50, 50, 50), QColor(30, 30, 30))); // white text on black
     liste.HaengeAn(BaueZeile(Praefix(1), QStringLiteral("HHHHHHHH"), Logo(0)));
-    ListenAnsicht ansicht(liste, umgebung);
+    ListenModell modell(liste);
+    ListenAnsicht ansicht(modell, umgebung);
     Kartenauftrag a =
         AuftragFuerAnsicht(ansicht, liste, umgebung, ProgrammOrdner(m_tmp.path()), Ausgabeart::ObenGeheftet);
     QApplication::setPalette(hell);

@@ -1,6 +1,14 @@
-// The filter texts of the file dialogs as Qt takes them.
+// The dialogs seam: file filters as Qt takes them, the font dialog, Qt's own texts in German.
 #include "platform/Dialoge.h"
 #include "TestDateien.h"
+#include "platform/QtTexte.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QSpinBox>
 
 namespace senvio {
 namespace {
@@ -11,6 +19,53 @@ TEST(Dialoge, FilterPaareWerdenZuQtFilternUndSternPunktSternZuAllenDateien) {
     EXPECT_EQ(QtFilter(QStringLiteral("Textdateien (*.txt)|*.txt")),
               QStringList{QStringLiteral("Textdateien (*.txt)")});
     EXPECT_EQ(QtFilter(QStringLiteral("ohne Muster")), QStringList());
+}
+
+auto Merkmale(const Schriftwahl& w) {
+    const QFont& s = w.schrift;
+    return std::tuple(s.family(), s.pointSize(), s.bold(), s.italic(), s.underline(), s.strikeOut(), w.farbe);
+}
+
+TEST(SchriftDialog, GibtDieEinstellungenZurueckUndOeffnetAnDerGegebenenSchrift) {
+    Dialoge::SetzeSkriptbetrieb(true);
+    QFont liste(QStringLiteral("DejaVu Sans Condensed"));
+    liste.setPointSize(18);
+    liste.setBold(true);
+    liste.setUnderline(true);
+    const Schriftwahl start{liste, QColor(Qt::red)};
+    SchriftDialog dialog(start);
+    EXPECT_EQ(Merkmale(dialog.Auswahl()), Merkmale(start));
+    dialog.Schriftart->setEditText(QStringLiteral("Gibt Es Nicht"));
+    dialog.Groesse->setValue(40);
+    dialog.Fett->setChecked(false);
+    dialog.Durchgestrichen->setChecked(true);
+    dialog.SetzeFarbe(Qt::blue);
+    const Schriftwahl wahl = dialog.Auswahl();
+    EXPECT_EQ(Merkmale(wahl),
+              std::tuple(QStringLiteral("Gibt Es Nicht"), 40, false, false, true, true, QColor(Qt::blue)));
+
+    // A queued font is the answer; without one the dialog opens at the start font, and
+    // "OK" without a change hands that back; with no handler either it is cancelled.
+    Dialoge::SetzeNaechsteSchrift(wahl);
+    EXPECT_EQ(Merkmale(*Dialoge::Schrift(nullptr, start)), Merkmale(wahl));
+    Dialoge::SetzeNaechstenDialog([](QDialog&) { return int(QDialog::Accepted); });
+    EXPECT_EQ(Merkmale(*Dialoge::Schrift(nullptr, start)), Merkmale(start));
+    EXPECT_FALSE(Dialoge::Schrift(nullptr, start));
+    Dialoge::SetzeSkriptbetrieb(false);
+}
+
+TEST(QtTexte, DateidialogSprichtDeutsch) {
+    ASSERT_TRUE(LadeQtTexteAufDeutsch(*QCoreApplication::instance()));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Kopieren"));
+    // The labels of a non-native file dialog, as the user sees them.
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList beschriftungen;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        beschriftungen << label->text();
+    EXPECT_TRUE(beschriftungen.contains(QStringLiteral("Suchen in:"))) << beschriftungen.join(u'|').toStdString();
+    EXPECT_TRUE(beschriftungen.contains(QStringLiteral("Datei&name:"))) << beschriftungen.join(u'|').toStdString();
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "pdf/PdfPruefung.h"
 
 using namespace senvio::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -31,23 +32,15 @@ Lauf StarteDruck(const QStringList& argumente, const QString& arbeitsordner, boo
     QProcess p;
     p.setWorkingDirectory(arbeitsordner);
     if (alsNobody && geteuid() == 0) {
-        p.start(QStringLiteral("setpriv"),
-                QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                            QStringLiteral("--clear-groups"), QStringLiteral(SENVIO_DRUCK_PROGRAMM)} +
-                    argumente);
+        p.start(u"setpriv"_s, QStringList{u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s,
+                                          QStringLiteral(SENVIO_DRUCK_PROGRAMM)} +
+                                  argumente);
     } else {
         p.start(QStringLiteral(SENVIO_DRUCK_PROGRAMM), argumente);
     }
     const bool beendet = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit;
     return {beendet ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
-}
-
-int PdfSeiten(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("qpdf"), {QStringLiteral("--show-npages"), pdf});
-    p.waitForFinished(-1);
-    return p.exitCode() == 0 ? p.readAllStandardOutput().trimmed().toInt() : -1;
 }
 
 // A list file of n entries in Windows-1252 with CR LF; every third entry has a logo
@@ -58,7 +51,7 @@ QByteArray Liste(int n, const QString& senderLogos) {
     for (int i = 1; i <= n; ++i) {
         QByteArray zeile = "Sender " + QByteArray::number(i);
         if (i % 3 == 0) {
-            const QString logo = QStringLiteral("logo%1.png").arg(i);
+            const QString logo = u"logo%1.png"_s.arg(i);
             QImage bild(200, 100, QImage::Format_ARGB32);
             bild.fill(i % 6 == 0 ? QColor(Qt::transparent) : QColor::fromHsv(i * 7 % 360, 255, 255, 200));
             if (i % 6 == 0)
@@ -90,26 +83,26 @@ protected:
         QFile::setPermissions(m_wurzel.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                    QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                                    QFileDevice::ExeOther);
-        m_programm = m_wurzel.filePath(QStringLiteral("Programm/"));
-        m_listen = m_programm + QStringLiteral("Senvio-Listen/");
-        ASSERT_TRUE(QDir().mkpath(m_listen + QStringLiteral("Sender-Logos")));
-        Schreib(m_listen + QStringLiteral("Liste.lis"), Liste(61, m_listen + QStringLiteral("Sender-Logos/")));
-        Schreib(m_listen + QStringLiteral("Kurz.lis"), Liste(3, m_listen + QStringLiteral("Sender-Logos/")));
-        Schreib(m_listen + QStringLiteral("Leer.lis"), {});
-        ASSERT_TRUE(QDir().mkpath(m_wurzel.filePath(QStringLiteral("anderswo"))));
-        Schreib(m_wurzel.filePath(QStringLiteral("anderswo/Fremd.lis")), "Erster\r\nZweiter\r\n");
+        m_programm = m_wurzel.filePath(u"Programm/"_s);
+        m_listen = m_programm + u"Senvio-Listen/"_s;
+        ASSERT_TRUE(QDir().mkpath(m_listen + u"Sender-Logos"_s));
+        Schreib(m_listen + u"Liste.lis"_s, Liste(61, m_listen + u"Sender-Logos/"_s));
+        Schreib(m_listen + u"Kurz.lis"_s, Liste(3, m_listen + u"Sender-Logos/"_s));
+        Schreib(m_listen + u"Leer.lis"_s, {});
+        ASSERT_TRUE(QDir().mkpath(m_wurzel.filePath(u"anderswo"_s)));
+        Schreib(m_wurzel.filePath(u"anderswo/Fremd.lis"_s), "Erster\r\nZweiter\r\n");
     }
 
     // qpdf and pdftoppm accept the PDF, and its pictures, inflated, are the page files
     // of the temporary folder, in page order.
     void PruefeSeitenbilder(const QString& pdf, int seiten) {
         const QString vorher = QDir::currentPath();
-        ASSERT_TRUE(QDir().mkpath(m_wurzel.filePath(QStringLiteral("arbeit"))));
-        QDir::setCurrent(m_wurzel.filePath(QStringLiteral("arbeit"))); // the checker's own files go beside it
+        ASSERT_TRUE(QDir().mkpath(m_wurzel.filePath(u"arbeit"_s)));
+        QDir::setCurrent(m_wurzel.filePath(u"arbeit"_s)); // the checker's own files go beside it
         const PdfDatei datei(pdf.toStdString(), seiten);
         for (int i = 1; i <= seiten; ++i) {
             const QImage seite =
-                QImage(m_listen + QStringLiteral("Temp/DINA4_%1.bmp").arg(i)).convertToFormat(QImage::Format_RGB888);
+                QImage(m_listen + u"Temp/DINA4_%1.bmp"_s.arg(i)).convertToFormat(QImage::Format_RGB888);
             std::string rgb;
             for (int y = 0; y < seite.height(); ++y)
                 rgb.append(reinterpret_cast<const char*>(seite.constScanLine(y)), size_t(seite.width()) * 3);
@@ -130,16 +123,15 @@ TEST_F(DruckProgramm, JederModusSchreibtSeineDatei) {
     for (const auto& [modus, endung] :
          {std::pair{"oben", "pdf"}, {"links", "pdf"}, {"doppel", "pdf"}, {"jpeg", "jpg"}, {"png", "png"}}) {
         SCOPED_TRACE(modus);
-        const Lauf lauf = StarteDruck({QStringLiteral("--programmordner"), m_programm, QStringLiteral("--modus"),
-                                       QString::fromLatin1(modus), QStringLiteral("Liste")},
-                                      m_wurzel.path());
-        const QString datei = m_listen + QStringLiteral("Liste.") + QString::fromLatin1(endung);
+        const Lauf lauf = StarteDruck(
+            {u"--programmordner"_s, m_programm, u"--modus"_s, QString::fromLatin1(modus), u"Liste"_s}, m_wurzel.path());
+        const QString datei = m_listen + u"Liste."_s + QString::fromLatin1(endung);
         ASSERT_EQ(lauf.rueckgabe, 0) << lauf.fehler.toStdString();
         EXPECT_EQ(lauf.aus, datei + u'\n');
         if (QByteArray(endung) == "pdf") {
             PruefeSeitenbilder(datei, 2);
             // Page 1 holds entries 1 to 60: ten plates of about 1900 pixels, and grey edges of letters.
-            const QImage seite(m_listen + QStringLiteral("Temp/DINA4_1.bmp"));
+            const QImage seite(m_listen + u"Temp/DINA4_1.bmp"_s);
             EXPECT_NEAR(Plattenpixel(seite, 0, seite.height()), 20000, 5000);
         } else {
             // Entry i in card (i − 1) div 15, row (i − 1) mod 15: only the light logos lie on the plate.
@@ -150,71 +142,64 @@ TEST_F(DruckProgramm, JederModusSchreibtSeineDatei) {
         }
     }
     // The default mode is the double sleeves; the default program folder the working directory.
-    QFile::remove(m_listen + QStringLiteral("Kurz.pdf"));
-    const Lauf lauf = StarteDruck({QStringLiteral("Kurz")}, m_programm);
+    QFile::remove(m_listen + u"Kurz.pdf"_s);
+    const Lauf lauf = StarteDruck({u"Kurz"_s}, m_programm);
     ASSERT_EQ(lauf.rueckgabe, 0) << lauf.fehler.toStdString();
-    EXPECT_EQ(lauf.aus, m_listen + QStringLiteral("Kurz.pdf\n"));
-    EXPECT_EQ(PdfSeiten(m_listen + QStringLiteral("Kurz.pdf")), 1);
-    EXPECT_TRUE(QFileInfo::exists(m_listen + QStringLiteral("Temp/DINA4_1.bmp")));
+    EXPECT_EQ(lauf.aus, m_listen + u"Kurz.pdf\n"_s);
+    PruefeSeitenbilder(m_listen + u"Kurz.pdf"_s, 1);
 }
 
 TEST_F(DruckProgramm, MehrereListenEineFehlt) {
     // By name, missing, by a path relative to the working directory; the output of the
     // list from elsewhere goes beside the lists, under its name.
-    const Lauf lauf =
-        StarteDruck({QStringLiteral("--programmordner"), QStringLiteral("Programm"), QStringLiteral("--modus"),
-                     QStringLiteral("png"), QStringLiteral("Kurz"), QStringLiteral("Gibtsnicht"),
-                     QStringLiteral("anderswo/Fremd.lis"), QStringLiteral("Leer")},
-                    m_wurzel.path());
+    const Lauf lauf = StarteDruck({u"--programmordner"_s, u"Programm"_s, u"--modus"_s, u"png"_s, u"Kurz"_s,
+                                   u"Gibtsnicht"_s, u"anderswo/Fremd.lis"_s, u"Leer"_s},
+                                  m_wurzel.path());
     EXPECT_EQ(lauf.rueckgabe, 1);
-    EXPECT_EQ(lauf.aus, m_listen + QStringLiteral("Kurz.png\n") + m_listen + QStringLiteral("Fremd.png\n"));
-    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("Datei ") + m_listen +
-                                     QStringLiteral("Gibtsnicht.lis kann nicht geöffnet werden")))
+    EXPECT_EQ(lauf.aus, m_listen + u"Kurz.png\n"_s + m_listen + u"Fremd.png\n"_s);
+    EXPECT_TRUE(lauf.fehler.contains(u"Datei "_s + m_listen + u"Gibtsnicht.lis kann nicht geöffnet werden"_s))
         << lauf.fehler.toStdString();
-    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("Leer.lis ist leer")));
-    EXPECT_EQ(QImage(m_listen + QStringLiteral("Fremd.png")).size(), QSize(478, 634));
-    EXPECT_FALSE(QFileInfo::exists(m_listen + QStringLiteral("Gibtsnicht.png")));
-    EXPECT_FALSE(QFileInfo::exists(m_listen + QStringLiteral("Leer.png")));
+    EXPECT_TRUE(lauf.fehler.contains(u"Leer.lis ist leer"_s));
+    EXPECT_EQ(QImage(m_listen + u"Fremd.png"_s).size(), QSize(478, 634));
+    EXPECT_FALSE(QFileInfo::exists(m_listen + u"Gibtsnicht.png"_s));
+    EXPECT_FALSE(QFileInfo::exists(m_listen + u"Leer.png"_s));
 }
 
 TEST_F(DruckProgramm, UnbeschreibbarerListenordner) {
     // The temporary folder can be written, the lists folder cannot: the cards are made,
     // the PDF is refused, and nothing half written is left beside the lists.
-    ASSERT_TRUE(QDir().mkpath(m_listen + QStringLiteral("Temp")));
+    ASSERT_TRUE(QDir().mkpath(m_listen + u"Temp"_s));
     const auto alle = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                       QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
     QFile::setPermissions(m_programm, alle);
-    QFile::setPermissions(m_listen + QStringLiteral("Temp"), alle);
+    QFile::setPermissions(m_listen + u"Temp"_s, alle);
     QFile::setPermissions(m_listen, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                         QFileDevice::ExeOther);
     const QStringList vorher = QDir(m_listen).entryList(QDir::Files);
 
-    const Lauf lauf =
-        StarteDruck({QStringLiteral("--programmordner"), m_programm, QStringLiteral("Kurz")}, m_wurzel.path(), true);
+    const Lauf lauf = StarteDruck({u"--programmordner"_s, m_programm, u"Kurz"_s}, m_wurzel.path(), true);
     EXPECT_EQ(lauf.rueckgabe, 1);
     EXPECT_EQ(lauf.aus, QString());
-    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("Datei ") + m_listen +
-                                     QStringLiteral("Kurz.pdf kann nicht erstellt werden")))
+    EXPECT_TRUE(lauf.fehler.contains(u"Datei "_s + m_listen + u"Kurz.pdf kann nicht erstellt werden"_s))
         << lauf.fehler.toStdString();
     EXPECT_EQ(QDir(m_listen).entryList(QDir::Files), vorher);
     QFile::setPermissions(m_listen, alle);
 }
 
 TEST_F(DruckProgramm, FalscherAufruf) {
-    const QString ordner = QStringLiteral("--programmordner");
+    const QString ordner = u"--programmordner"_s;
     for (const auto& [argumente, text] :
-         {std::pair{QStringList{QStringLiteral("--modus"), QStringLiteral("quer"), QStringLiteral("Kurz")},
-                    QStringLiteral("Unbekannter Modus \"quer\"")},
-          {QStringList{}, QStringLiteral("keine Liste")},
-          {QStringList{ordner, m_wurzel.path(), QStringLiteral("Kurz")}, QStringLiteral("nicht vorhanden")}}) {
+         {std::pair{QStringList{u"--modus"_s, u"quer"_s, u"Kurz"_s}, u"Unbekannter Modus \"quer\""_s},
+          {QStringList{}, u"keine Liste"_s},
+          {QStringList{ordner, m_wurzel.path(), u"Kurz"_s}, u"nicht vorhanden"_s}}) {
         const Lauf lauf = StarteDruck(argumente, m_programm);
         EXPECT_NE(lauf.rueckgabe, 0);
         EXPECT_TRUE(lauf.fehler.contains(text)) << lauf.fehler.toStdString();
         EXPECT_EQ(lauf.aus, QString());
     }
-    const Lauf hilfe = StarteDruck({QStringLiteral("--help")}, m_programm);
+    const Lauf hilfe = StarteDruck({u"--help"_s}, m_programm);
     EXPECT_EQ(hilfe.rueckgabe, 0);
-    EXPECT_TRUE(hilfe.aus.startsWith(QStringLiteral("Aufruf: senvio-druck")));
+    EXPECT_TRUE(hilfe.aus.startsWith(u"Aufruf: senvio-druck"_s));
 }
 
 TEST_F(DruckProgramm, ZuLangFuerJpeg) {
@@ -223,11 +208,10 @@ TEST_F(DruckProgramm, ZuLangFuerJpeg) {
     QByteArray bytes;
     for (int i = 1; i <= 1600; ++i)
         bytes += "Sender " + QByteArray::number(i) + "\r\n";
-    Schreib(m_listen + QStringLiteral("Lang.lis"), bytes);
-    const Lauf lauf =
-        StarteDruck({QStringLiteral("--modus"), QStringLiteral("jpeg"), QStringLiteral("Lang")}, m_programm);
+    Schreib(m_listen + u"Lang.lis"_s, bytes);
+    const Lauf lauf = StarteDruck({u"--modus"_s, u"jpeg"_s, u"Lang"_s}, m_programm);
     EXPECT_EQ(lauf.rueckgabe, 1);
-    EXPECT_TRUE(lauf.fehler.contains(QStringLiteral("68472"))) << lauf.fehler.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(m_listen + QStringLiteral("Lang.jpg")));
-    EXPECT_TRUE(QDir(m_listen + QStringLiteral("Temp")).isEmpty());
+    EXPECT_TRUE(lauf.fehler.contains(u"68472"_s)) << lauf.fehler.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(m_listen + u"Lang.jpg"_s));
+    EXPECT_TRUE(QDir(m_listen + u"Temp"_s).isEmpty());
 }

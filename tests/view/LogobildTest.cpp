@@ -4,6 +4,7 @@
 #include "view/Eintrag.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -20,83 +21,69 @@ const QColor Rot(255, 0, 0);
 const QColor Weiss(255, 255, 255);
 
 TEST(Einpassen, GroesseBehaeltDasSeitenverhaeltnis) {
-    const QSize kasten(140, 100);
-    EXPECT_EQ(EingepassteGroesse({1000, 100}, kasten), QSize(140, 14)); // 140 · 0.1
-    EXPECT_EQ(EingepassteGroesse({100, 1000}, kasten), QSize(10, 100)); // 100 / 10
-    EXPECT_EQ(EingepassteGroesse({200, 100}, kasten), QSize(140, 70));
-    EXPECT_EQ(EingepassteGroesse({140, 100}, kasten), QSize(140, 100));
-    EXPECT_EQ(EingepassteGroesse({96, 96}, kasten), QSize(100, 100));
-    EXPECT_EQ(EingepassteGroesse({1, 1000}, kasten), QSize(0, 100)); // 100 / 1000 truncated
-    EXPECT_EQ(EingepassteGroesse({0, 5}, kasten), QSize(0, 0));
+    // 140 · 0.1; 100 / 10; 100 / 1000 truncated.
+    const std::pair<QSize, QSize> faelle[] = {
+        {{1000, 100}, {140, 14}}, {{100, 1000}, {10, 100}}, {{200, 100}, {140, 70}}, {{140, 100}, {140, 100}},
+        {{96, 96}, {100, 100}},   {{1, 1000}, {0, 100}},    {{0, 5}, {0, 0}},
+    };
+    for (const auto& [bild, passend] : faelle)
+        EXPECT_EQ(EingepassteGroesse(bild, {140, 100}), passend) << bild.width() << "×" << bild.height();
 }
 
-TEST(Einpassen, BreitesLogoLiegtMittigAufWeissemGrund) {
-    const QImage kasten = PasseInKastenEin(Einfarbig(1000, 100, Rot), QSize(140, 100), Weiss);
-    ASSERT_EQ(kasten.size(), QSize(140, 100));
-    // 14 rows high, top (100 − 14) / 2 = 43: rows 43 to 56 are the logo.
-    EXPECT_EQ(kasten.pixelColor(70, 42), Weiss);
-    EXPECT_EQ(kasten.pixelColor(70, 43), Rot);
-    EXPECT_EQ(kasten.pixelColor(0, 56), Rot);
-    EXPECT_EQ(kasten.pixelColor(139, 50), Rot);
-    EXPECT_EQ(kasten.pixelColor(70, 57), Weiss);
-}
-
-TEST(Einpassen, HohesLogoLiegtMittigInDerBreite) {
-    const QImage kasten = PasseInKastenEin(Einfarbig(100, 1000, Rot), QSize(140, 100), Weiss);
-    // 10 columns wide, left (140 − 10) / 2 = 65: columns 65 to 74.
-    EXPECT_EQ(kasten.pixelColor(64, 50), Weiss);
-    EXPECT_EQ(kasten.pixelColor(65, 0), Rot);
-    EXPECT_EQ(kasten.pixelColor(74, 99), Rot);
-    EXPECT_EQ(kasten.pixelColor(75, 50), Weiss);
-}
-
-TEST(Einpassen, StreckenOhneGlaettung) {
-    // A 2 × 1 picture, black and white, stretched to 140 × 70: hard edge at column 70.
+TEST(Einpassen, MittigAufDemGrundOhneGlaettung) {
+    const QColor blau(0, 0, 255);
     QImage zwei(2, 1, QImage::Format_RGB32);
     zwei.setPixelColor(0, 0, Qt::black);
     zwei.setPixelColor(1, 0, Qt::white);
-    const QImage kasten = PasseInKastenEin(zwei, QSize(140, 100), Rot);
-    EXPECT_EQ(kasten.pixelColor(69, 50), QColor(Qt::black));
-    EXPECT_EQ(kasten.pixelColor(70, 50), QColor(Qt::white));
-    EXPECT_EQ(kasten.pixelColor(70, 14), Rot); // above the 70 rows starting at 15
-    EXPECT_EQ(kasten.pixelColor(70, 15), QColor(Qt::white));
+    const struct {
+        QImage bild;
+        std::vector<std::pair<QPoint, QColor>> punkte;
+    } faelle[] = {
+        // 140 × 14 at row (100 − 14) / 2 = 43: rows 43 to 56.
+        {Einfarbig(1000, 100, Rot),
+         {{{70, 42}, blau}, {{70, 43}, Rot}, {{0, 56}, Rot}, {{139, 50}, Rot}, {{70, 57}, blau}}},
+        // 10 × 100 at column (140 − 10) / 2 = 65: columns 65 to 74.
+        {Einfarbig(100, 1000, Rot), {{{64, 50}, blau}, {{65, 0}, Rot}, {{74, 99}, Rot}, {{75, 50}, blau}}},
+        // 140 × 70 from row 15, a hard edge at column 70.
+        {zwei, {{{69, 50}, Qt::black}, {{70, 50}, Qt::white}, {{70, 14}, blau}, {{70, 15}, Qt::white}}},
+    };
+    for (const auto& fall : faelle) {
+        const QImage kasten = PasseInKastenEin(fall.bild, QSize(140, 100), blau);
+        ASSERT_EQ(kasten.size(), QSize(140, 100));
+        for (const auto& [punkt, farbe] : fall.punkte)
+            EXPECT_EQ(kasten.pixelColor(punkt), farbe) << fall.bild.width() << ": " << punkt.x() << "," << punkt.y();
+    }
 }
 
-TEST(Lanczos, EinfarbigBleibtEinfarbig) {
+// A light logo at its own size lies on the dark plate, whose corners are rounded with a tenth
+// of the side: (33, 33) lies 94 pixels from the corner arc's centre (100, 100), (10, 10) 127.
+TEST(Einpassen, HellesLogoAufDerPlatteMitRundenEcken) {
+    QImage leer(1000, 1000, QImage::Format_RGBA8888);
+    leer.fill(Qt::transparent);
+    const QImage platte = LogoAufGrund({leer, true});
+    EXPECT_EQ(platte.pixel(500, 500), qRgb(0x3C, 0x3C, 0x3C));
+    EXPECT_EQ(platte.pixel(33, 33), qRgb(0x3C, 0x3C, 0x3C));
+    EXPECT_EQ(platte.pixel(10, 10), qRgb(255, 255, 255));
+    EXPECT_EQ(LogoAufGrund({leer, false}), leer);
+}
+
+TEST(Lanczos, EinfarbigBleibtKanteAmRichtigenOrt) {
     const QImage klein = SkaliereLanczos(Einfarbig(140, 100, QColor(0, 162, 232)), QSize(60, 40));
     ASSERT_EQ(klein.size(), QSize(60, 40));
     for (int y = 0; y < 40; y += 13)
         for (int x = 0; x < 60; x += 11)
             EXPECT_EQ(klein.pixelColor(x, y), QColor(0, 162, 232)) << x << "," << y;
-}
-
-TEST(Lanczos, KanteBleibtAmRichtigenOrt) {
     // Left half black, right half white: after 140 → 60 the edge lies at column 30.
     QImage bild = Einfarbig(140, 100, Qt::white);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 70; ++x)
-            bild.setPixelColor(x, y, Qt::black);
-    const QImage klein = SkaliereLanczos(bild, QSize(60, 40));
+    QPainter(&bild).fillRect(0, 0, 70, 100, Qt::black);
+    const QImage kante = SkaliereLanczos(bild, QSize(60, 40));
     for (int x = 0; x <= 25; ++x)
-        EXPECT_LE(klein.pixelColor(x, 20).red(), 4) << x;
+        EXPECT_LE(kante.pixelColor(x, 20).red(), 4) << x;
     for (int x = 34; x < 60; ++x)
-        EXPECT_GE(klein.pixelColor(x, 20).red(), 251) << x;
-    const int mitte = klein.pixelColor(29, 20).red() + klein.pixelColor(30, 20).red();
+        EXPECT_GE(kante.pixelColor(x, 20).red(), 251) << x;
+    const int mitte = kante.pixelColor(29, 20).red() + kante.pixelColor(30, 20).red();
     EXPECT_GT(mitte, 150);
     EXPECT_LT(mitte, 360);
-}
-
-TEST(Lanczos, EintragslogoEinesBreitenLogos) {
-    // Rows 43 to 56 of the 140 × 100 box become rows 17.2 to 22.8 of 40.
-    const QImage logo = MacheEintragslogo({Einfarbig(1000, 100, Rot)});
-    ASSERT_EQ(logo.size(), QSize(LogoBreite, LogoHoehe));
-    EXPECT_EQ(logo.pixelColor(30, 13), Weiss);
-    // The band is under 6 rows high, so its middle takes a little of the white around it.
-    for (int x : {2, 30, 57}) {
-        EXPECT_EQ(logo.pixelColor(x, 20).red(), 255);
-        EXPECT_LE(logo.pixelColor(x, 20).green(), 8);
-    }
-    EXPECT_EQ(logo.pixelColor(30, 27), Weiss);
 }
 
 // Skipping the white rows must not change a single pixel: compared with the whole

@@ -1,17 +1,88 @@
+// PNG decoding: every colour type made opaque over white, light logos, and files that give no picture.
 #include "view/PngBild.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <tuple>
-
-#include "PngTestDateien.h"
 #include "TestDateien.h"
 
-using namespace senvio;
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+#include <png.h>
+#include <sys/stat.h>
+#include <zlib.h>
+
+#include <cmath>
+#include <csetjmp>
+#include <ostream>
+#include <tuple>
+
+namespace senvio {
+namespace {
+
 using namespace senvio::test;
 
-namespace {
+// A PNG file written with libpng from rows given byte by byte.
+struct PngVorlage {
+    int farbtyp = PNG_COLOR_TYPE_RGB;
+    int bittiefe = 8;
+    int breite = 1;
+    std::vector<QByteArray> zeilen{}; // packed as stored: samples left to right, 16 bits big-endian
+    std::vector<png_color> palette{};
+    std::vector<png_byte> paletteAlpha{};            // tRNS of a palette
+    std::optional<png_color_16> transparenteFarbe{}; // tRNS of grey or RGB: {0, r, g, b, grey}
+    bool interlaced = false;
+};
+
+void HaengeAn(png_structp png, png_bytep daten, size_t anzahl) {
+    static_cast<QByteArray*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(daten), qsizetype(anzahl));
+}
+
+// libpng jumps back here on an error; the locals are trivially destructible.
+[[gnu::noinline]] bool SchreibeGeschuetzt(png_structp png, png_infop info, const PngVorlage& v, QByteArray& ziel) {
+    if (setjmp(png_jmpbuf(png)) != 0)
+        return false;
+    png_set_write_fn(png, &ziel, HaengeAn, [](png_structp) {});
+    png_set_IHDR(png, info, png_uint_32(v.breite), png_uint_32(v.zeilen.size()), v.bittiefe, v.farbtyp,
+                 v.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    if (!v.palette.empty())
+        png_set_PLTE(png, info, v.palette.data(), int(v.palette.size()));
+    if (!v.paletteAlpha.empty())
+        png_set_tRNS(png, info, v.paletteAlpha.data(), int(v.paletteAlpha.size()), nullptr);
+    if (v.transparenteFarbe)
+        png_set_tRNS(png, info, nullptr, 0, &*v.transparenteFarbe);
+    png_write_info(png, info);
+    for (int d = png_set_interlace_handling(png); d > 0; --d)
+        for (const QByteArray& zeile : v.zeilen)
+            png_write_row(png, reinterpret_cast<png_const_bytep>(zeile.constData()));
+    png_write_end(png, nullptr);
+    return true;
+}
+
+// The PNG file of the template; empty when libpng refused it.
+QByteArray SchreibePng(const PngVorlage& vorlage) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+    QByteArray datei;
+    const bool gut = info != nullptr && SchreibeGeschuetzt(png, info, vorlage, datei);
+    png_destroy_write_struct(&png, &info);
+    return gut ? datei : QByteArray();
+}
+
+// Decoded pixels as numbers that show in a failing comparison.
+struct Farbe {
+    int r, g, b;
+    bool operator==(const Farbe&) const = default;
+};
+
+void PrintTo(const Farbe& f, std::ostream* aus) {
+    *aus << '(' << f.r << ", " << f.g << ", " << f.b << ')';
+}
+
+std::vector<Farbe> Zeile(const QImage& bild, int y) {
+    std::vector<Farbe> farben;
+    for (int x = 0; x < bild.width() && y < bild.height(); ++x)
+        farben.push_back({qRed(bild.pixel(x, y)), qGreen(bild.pixel(x, y)), qBlue(bild.pixel(x, y))});
+    return farben;
+}
 
 const Farbe Weiss{255, 255, 255};
 const Farbe Schwarz{0, 0, 0};
@@ -29,7 +100,23 @@ struct Fall {
     std::vector<png_byte> paletteAlpha = {};
 };
 
-} // namespace
+const PngVorlage ZweiPixel{.breite = 2, .zeilen = {Bytes({10, 20, 30, 40, 50, 60})}};
+
+// 1-bit grey, white only in the first pixel: pictures at the caps stay small as files.
+PngVorlage GrauMitEinemBit(int breite, int hoehe) {
+    PngVorlage v{.farbtyp = PNG_COLOR_TYPE_GRAY, .bittiefe = 1, .breite = breite};
+    v.zeilen.assign(size_t(hoehe), QByteArray((breite + 7) / 8, '\0'));
+    v.zeilen[0][0] = char(0x80);
+    return v;
+}
+
+// The file with another size in its header, and the header's CRC made to fit again.
+QByteArray MitGroesse(QByteArray datei, quint32 breite, quint32 hoehe) {
+    qToBigEndian(breite, datei.data() + 16);
+    qToBigEndian(hoehe, datei.data() + 20);
+    qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef*>(datei.constData() + 12), 17)), datei.data() + 29);
+    return datei;
+}
 
 // Blending over white, per channel: round((c·a + 255·(255 − a)) / 255), worked out by hand
 // below; 255·127 = 32385 and 255·191 = 48705 recur.
@@ -47,13 +134,6 @@ TEST(PngFarbtypen, JedeArtWirdDeckendUeberWeiss) {
         // Grey 100 at alpha 64: 6400 + 48705 = 55105 → 216.1. Grey 0 at 128: 32385 → 127.
         {GrauAlpha, 8, Bytes({100, 64, 0, 128, 9, 0, 9, 255}), {{216, 216, 216}, {127, 127, 127}, Weiss, {9, 9, 9}}},
         {Rgb, 8, Bytes({1, 2, 3, 1, 2, 4, 3, 2, 1}), {Weiss, {1, 2, 4}, {3, 2, 1}}, png_color_16{0, 1, 2, 3, 0}},
-        // (255, 0, 0, 128): 65025 → 255, 32385 → 127.
-        // (100, 200, 50, 64): 55105 → 216.1; 61505 → 241.2; 51905 → 203.55 → 204.
-        // (0, 128, 255, 1): 64770 → 254.0; 64898 → 254.502 → 255. (0, 128, 255, 254): 255 → 1; 32767 → 128.498.
-        {Rgba,
-         8,
-         Bytes({255, 0, 0, 128, 100, 200, 50, 64, 0, 128, 255, 1, 0, 128, 255, 254, 7, 7, 7, 0, 9, 8, 7, 255}),
-         {{255, 127, 127}, {216, 241, 204}, {254, 255, 255}, {1, 128, 255}, Weiss, {9, 8, 7}}},
         // (FFFF, 0, 12F0, 8000) → (255, 0, 19, 128): 255, 127, 2432 + 32385 = 34817 → 136.5… → 137.
         {Rgba, 16, Bytes({0xFF, 0xFF, 0x00, 0x00, 0x12, 0xF0, 0x80, 0x00}), {{255, 127, 137}}},
     };
@@ -68,10 +148,11 @@ TEST(PngFarbtypen, JedeArtWirdDeckendUeberWeiss) {
     }
 }
 
-// Every channel value at every alpha, four pixels at a time and the two left over:
-// round((c·a + 255·(255 − a)) / 255), which never lies halfway.
-TEST(PngFarbtypen, JedeMischungUeberWeissStimmt) {
-    PngVorlage v{.farbtyp = PNG_COLOR_TYPE_RGBA, .breite = 258};
+// Every channel value at every alpha (8-bit RGBA), four pixels at a time and the two left over:
+// round((c·a + 255·(255 − a)) / 255), which never lies halfway. Interlaced: the seven
+// passes must fill every pixel.
+TEST(PngFarbtypen, JedeMischungUeberWeissStimmtAuchMitAdam7) {
+    PngVorlage v{.farbtyp = PNG_COLOR_TYPE_RGBA, .breite = 258, .interlaced = true};
     for (int a = 0; a < 256; ++a) {
         v.zeilen.emplace_back();
         for (int x = 0; x < 258; ++x)
@@ -79,6 +160,7 @@ TEST(PngFarbtypen, JedeMischungUeberWeissStimmt) {
     }
     const QImage bild = DekodierePng(SchreibePng(v));
     ASSERT_EQ(bild.size(), QSize(258, 256));
+    EXPECT_EQ(bild.format(), QImage::Format_RGB32);
     const auto gemischt = [](int c, int a) { return int(std::lround((c * a + 255.0 * (255 - a)) / 255.0)); };
     int falsch = 0;
     for (int a = 0; a < 256; ++a)
@@ -88,28 +170,6 @@ TEST(PngFarbtypen, JedeMischungUeberWeissStimmt) {
             falsch += Farbe{qRed(p), qGreen(p), qBlue(p)} != erwartet || qAlpha(p) != 255;
         }
     EXPECT_EQ(falsch, 0);
-}
-
-TEST(PngInterlace, Adam7FuelltJedesPixel) {
-    // 9 × 9 touches all seven passes; pixel (x, y) is (20x, 20y, 0), opaque but for (5, 3) at alpha 128:
-    // 12800 + 32385 = 45185 → 177.2; 7680 + 32385 = 40065 → 157.1; 0 → 127.
-    PngVorlage v{.farbtyp = PNG_COLOR_TYPE_RGBA, .breite = 9, .interlaced = true};
-    for (int y = 0; y < 9; ++y) {
-        v.zeilen.emplace_back();
-        for (int x = 0; x < 9; ++x) {
-            v.zeilen.back() += Bytes({uchar(20 * x), uchar(20 * y), 0, uchar(x == 5 && y == 3 ? 128 : 255)});
-        }
-    }
-    const QImage bild = DekodierePng(SchreibePng(v));
-    ASSERT_EQ(bild.size(), QSize(9, 9));
-    EXPECT_EQ(bild.format(), QImage::Format_RGB32);
-    for (int y = 0; y < 9; ++y) {
-        std::vector<Farbe> erwartet;
-        for (int x = 0; x < 9; ++x) {
-            erwartet.push_back(x == 5 && y == 3 ? Farbe{177, 157, 127} : Farbe{20 * x, 20 * y, 0});
-        }
-        EXPECT_EQ(Zeile(bild, y), erwartet) << "Zeile " << y;
-    }
 }
 
 // 100 pixels in two rows of 50 (four at a time and two left over): d of (0, 0, 0, a), h of
@@ -134,3 +194,49 @@ TEST(PngHelligkeit, HellNurAbDenSchwellen) {
             EXPECT_EQ(logo.bild, DekodierePng(SchreibePng(v)));
     }
 }
+
+TEST(PngFehler, KaputteUndZuGrosseDateienGebenKeinBildDieGrenzeSelbstSchon) {
+    // Signature, header up to byte 33, then the one pixel data chunk, then the 12 bytes of IEND.
+    const QByteArray gut = SchreibePng(ZweiPixel);
+    ASSERT_EQ(gut.mid(37, 4), "IDAT");
+    ASSERT_EQ(Zeile(DekodierePng(gut), 0), (std::vector<Farbe>{{10, 20, 30}, {40, 50, 60}}));
+    QByteArray falscheSumme = gut;
+    falscheSumme[gut.size() - 13] = char(gut[gut.size() - 13] ^ 1); // last byte of the pixel data's CRC
+    const struct {
+        const char* name;
+        QByteArray datei;
+    } faelle[] = {
+        {"leer", {}},
+        {"kein PNG", "GIF89a"},
+        {"abgeschnitten in den Pixeldaten", gut.left((41 + gut.size() - 16) / 2)},
+        {"falsche Prüfsumme", falscheSumme},
+        {"riesige Größe im Kopf", MitGroesse(gut, 100000, 100000)},
+        {"breiter als 16384", SchreibePng(GrauMitEinemBit(16385, 1))},
+        {"mehr als 2^25 Pixel", SchreibePng(GrauMitEinemBit(16384, 2049))},
+    };
+    testing::internal::CaptureStderr();
+    for (const auto& f : faelle)
+        EXPECT_TRUE(DekodierePng(f.datei).isNull()) << f.name;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "libpng meldet sich nicht auf stderr";
+    // 16384 × 2048 = 2^25 pixels: one row less than the refused picture.
+    const QImage grenze = DekodierePng(SchreibePng(GrauMitEinemBit(16384, 2048)));
+    ASSERT_EQ(grenze.size(), QSize(16384, 2048));
+    EXPECT_EQ(grenze.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(grenze.pixel(16383, 2047), qRgb(0, 0, 0));
+}
+
+TEST(PngDatei, LiestNurGewoehnlicheDateien) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString logo = dir.filePath(QStringLiteral("Süd Welle.png"));
+    Schreib(logo, SchreibePng(ZweiPixel));
+    EXPECT_EQ(Zeile(LesePngDatei(logo), 0), (std::vector<Farbe>{{10, 20, 30}, {40, 50, 60}}));
+    // A pipe is never opened: reading it would wait for a writer.
+    const QString rohr = dir.filePath(QStringLiteral("rohr.png"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(rohr).constData(), 0600), 0);
+    for (const QString& pfad : {dir.filePath(QStringLiteral("fehlt.png")), dir.path(), rohr})
+        EXPECT_TRUE(LesePngDatei(pfad).isNull()) << pfad.toStdString();
+}
+
+} // namespace
+} // namespace senvio

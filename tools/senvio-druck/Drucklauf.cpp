@@ -37,7 +37,8 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabea
     umgebung.programmOrdner = ordner.programm;
     umgebung.platzhalterZaehler = PlatzhalterZaehlerNachStart(liste.Zeilen(), 0);
 
-    ListenAnsicht ansicht(liste, umgebung);
+    ListenModell modell(liste);
+    ListenAnsicht ansicht(modell, umgebung);
     ansicht.SetzeStandardgroesse();
     const Listenschrift schrift = LeseListenschrift(ordner.einstellungen, {ansicht.font(), ansicht.Schriftfarbe()});
     ansicht.setFont(schrift.schrift);

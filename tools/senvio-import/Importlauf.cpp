@@ -3,7 +3,6 @@
 #include "import/Import.h"
 #include "list/Bearbeitung.h"
 #include "list/ListenDatei.h"
-#include "list/NameEingabe.h"
 #include "list/Platzhalterzaehler.h"
 #include "list/Zeilenformat.h"
 #include "logos/Logoanhang.h"
