@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     QImage zeile(478, ZeilenHoehe, QImage::Format_RGB32);
     QPainter maler(&zeile);
     Eintragsumgebung umgebung{ordner, 0, {}};
-    const QFont schrift = haupt.Listbox1->font();
+    const QFont schrift = haupt.findChild<QWidget*>(QStringLiteral("Listbox1"))->font();
     std::vector<double> zeiten;
     zeiten.reserve(messungen);
     for (int i = 0; i < messungen; ++i) {

@@ -12,6 +12,8 @@
 #include "logos/LogoRaster.h"
 #include "platform/Dialoge.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -63,16 +65,20 @@ int main(int argc, char** argv) {
     // The first load is the logo command's: the grid comes up with every tile built;
     // the later ones choose the group again.
     std::printf("Logos in der Gruppe:           %d\n", anzahl);
+    auto* befehl = haupt.findChild<QAction*>(QStringLiteral("SenderlogoanaktuellenEintrageinfuegen1"));
+    auto* gruppen = haupt.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    auto* raster = haupt.findChild<QScrollArea*>(QStringLiteral("ScrollBox1"));
     for (int lauf = 0; lauf < ladevorgaenge; ++lauf) {
         const auto start = Uhr::now();
         if (lauf == 0)
-            haupt.SenderlogoanaktuellenEintrageinfuegen1Click();
+            befehl->trigger();
         else
-            haupt.ComboBox1Change();
+            emit gruppen->activated(gruppen->currentIndex());
         QCoreApplication::processEvents();
-        haupt.ScrollBox1->viewport()->repaint();
+        raster->viewport()->repaint();
+        const auto kacheln = static_cast<LogoRaster*>(raster->widget())->Kacheln().size();
         std::printf("Laden und Zeichnen, Lauf %d:    %.0f ms (Ziel: unter 2500 ms), %lld Kacheln\n", lauf + 1,
-                    Millisekunden(start, Uhr::now()), static_cast<long long>(haupt.LogoKacheln()->Kacheln().size()));
+                    Millisekunden(start, Uhr::now()), static_cast<long long>(kacheln));
     }
     if (const QString bild = qEnvironmentVariable("SENVIO_BILD"); !bild.isEmpty())
         haupt.grab().save(bild);

@@ -103,15 +103,14 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
     m_ersteAnzeige = false;
     LoescheDateien(m_ordner.temp + QStringLiteral("/*.*"));
     ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
-    Image321->resize(LogoBreite, LogoHoehe);
     Image324->resize(LogoBreite, LogoHoehe);
     if (const std::optional<int> auswahl =
             LeseIniGanzzahl(m_ordner.einstellungen, Abschnitt, QStringLiteral("Auswahl")))
         ComboBox1->setCurrentIndex(*auswahl >= 0 && *auswahl < ComboBox1->count() ? *auswahl : -1);
     m_logoOrdner = m_ordner.logoWurzel + (ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString());
     if (m_fenster.textliste)
-        for (int k = 0; k < 5; ++k)
-            m_fenster.textliste->OhneImage[k]->setPixmap(QPixmap::fromImage(Platzhalterbild(k)));
+        for (int k = 0; k < AnzahlPlatzhalterbilder; ++k)
+            m_fenster.textliste->SetzePlatzhalterbild(k, QPixmap::fromImage(Platzhalterbild(k)));
     VerbindeBearbeitung();
     m_umgebung.platzhalterZaehler = 0;
     LadeLetzteListe();
@@ -188,22 +187,46 @@ bool TMainForm::IstLogoModus() const {
     return Panel1->isVisibleTo(this);
 }
 
-void TMainForm::ZeigeLogoAuswahl() {
-    Suchen1->setEnabled(true);
-    m_logoOrdner = m_ordner.logoWurzel + (ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString());
-    ComboBox1->show();
-    Panel1->show();
-    Panel2->hide();
-    ZurueckButton->setGeometry(Panel1->x(), ZurueckButton->y(), ZurueckButton->width(), ComboBox1->height());
-    FormPaint();
-}
-
-void TMainForm::ZeigeListe() {
+// List mode: the list panel shows, the grid, the group list and the back button do not.
+void TMainForm::ZeigeListenmodus() {
     ComboBox1->hide();
     Panel1->hide();
     Panel2->show();
     ZeigeListenStatus();
     FormPaint();
+}
+
+void TMainForm::ZeigeLogomodus() {
+    Suchen1->setEnabled(true);
+    ComboBox1->show();
+    Panel1->show();
+    Panel2->hide();
+    ZurueckButton->setGeometry(Panel1->x(), ZurueckButton->y(), ZurueckButton->width(), ComboBox1->height());
+    FormPaint();
+    ZeigeLogoStatus();
+}
+
+void TMainForm::ZeigeAnhangmodus() {
+    Suchen1->setEnabled(false);
+    ZeigeListenmodus();
+    for (QWidget* kopf : {static_cast<QWidget*>(EinfuegenBtn), static_cast<QWidget*>(Image324),
+                          static_cast<QWidget*>(AbbruchBtn), static_cast<QWidget*>(TntLabel1)})
+        kopf->show();
+}
+
+void TMainForm::VerbergeKopf() {
+    for (QWidget* kopf :
+         {static_cast<QWidget*>(EinfuegenBtn), static_cast<QWidget*>(Image324), static_cast<QWidget*>(TntEdit1),
+          static_cast<QWidget*>(AbbruchBtn), static_cast<QWidget*>(TntLabel1)})
+        kopf->hide();
+}
+
+void TMainForm::FokussiereListe() {
+    Listbox1->setFocus();
+}
+
+bool TMainForm::IstListenansicht(const QWidget* widget) const {
+    return widget == Listbox1;
 }
 
 void TMainForm::ScrolleLogos(int taste) {
@@ -231,12 +254,6 @@ void TMainForm::ScrolleLogos(int taste) {
     default:
         break;
     }
-}
-
-void TMainForm::VerbergeKopf() {
-    EinfuegenBtn->hide();
-    TntEdit1->hide();
-    Image324->hide();
 }
 
 void TMainForm::Beenden1Click() {

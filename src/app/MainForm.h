@@ -67,85 +67,45 @@ public:
     void FormDestroy();
 
     // State read by tests and the message filter.
-    const ProgrammOrdner& Ordner() const { return m_ordner; }
     const SenderListe& Liste() const { return m_liste; }
     const QString& ListenName() const { return m_listenName; }
     const QString& LogoOrdner() const { return m_logoOrdner; }
     QString Statuszeile() const;
     int Platzhalterzaehler() const { return m_umgebung.platzhalterZaehler; }
     bool ErsteAnzeige() const { return m_ersteAnzeige; }
+    // The logo files of the group in the grid; a tile's tag is its index here.
+    const QStringList& LogoDateien() const { return m_logoDateien; }
     bool IstListenModus() const;
     bool IstLogoModus() const;
 
-    // Switches between the list and the logo grid (what the logo command shows).
-    void ZeigeLogoAuswahl();
-    void ZeigeListe();
+    // For the message filter, which asks for the mode and leaves the controls to the window.
     // Scrolls the logo grid as the keys do in the logo-picking mode.
     void ScrolleLogos(int taste);
+    // The wheel over the main window while the logo grid is shown: its vertical angle distance.
+    void FormMouseWheel(int winkel);
+    // The list takes the keys that the wheel stands for; Ctrl moves an entry only there.
+    void FokussiereListe();
+    bool IstListenansicht(const QWidget* widget) const;
+    void HilfeClick();
 
     // Renumbers the lines through the model and shows the count in the status line.
     void NummeriereNeu();
-    // As drawing would leave it; tests set it before a command.
-    void SetzePlatzhalterzaehler(int wert) { m_umgebung.platzhalterZaehler = wert; }
+    // Overwrites the placeholder counter with the value drawing would have left; tests
+    // set it before a command.
+    void UeberschreibePlatzhalterzaehler(int wert) { m_umgebung.platzhalterZaehler = wert; }
 
-    // The list font of the list view and the measuring field, and at 10 points of the
-    // controls that follow it; the name field only at start-up.
-    Listenschrift AktuelleListenschrift() const;
-    void SetzeListenschrift(const Listenschrift& liste, bool auchNamensfeld);
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
 
-    // Controls, named as the program has always named them.
-    QComboBox* ComboBox1 = nullptr;
-    QPushButton* ZurueckButton = nullptr;
-    QFrame* Panel1 = nullptr;
-    QScrollArea* ScrollBox1 = nullptr;
-    QFrame* Panel2 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    ListenAnsicht* Listbox1 = nullptr;
-    QPushButton* AbbruchBtn = nullptr;
-    QLabel* TntLabel1 = nullptr;
-    QPushButton* EinfuegenBtn = nullptr;
-    QLabel* Image324 = nullptr;
-    QLineEdit* TntEdit1 = nullptr;
-    QLineEdit* tempTntEdit = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Image3 = nullptr;
-    QLabel* Image321 = nullptr;
-    QLabel* Image323 = nullptr;
-
-    QAction* Neu1 = nullptr;
-    QAction* ffnen1 = nullptr;
-    QAction* Senderlisteimportieren1 = nullptr;
-    QAction* Speichernunter1 = nullptr;
-    QAction* Beenden1 = nullptr;
-    QAction* Rueckgaengig1 = nullptr;
-    QAction* Wiederholen1 = nullptr;
-    QAction* Eintragbearbeiten1 = nullptr;
-    QAction* NeuerTexteintrageinfuegen1 = nullptr;
-    QAction* SenderlogoanaktuellenEintrageinfuegen1 = nullptr;
-    QAction* Eintraglschen1 = nullptr;
-    QAction* Logosautomatischzuordnen1 = nullptr;
-    QAction* DoppelteEintraegesuchen1 = nullptr;
-    QAction* DruckenOben1 = nullptr;
-    QAction* DruckenLinks1 = nullptr;
-    QAction* DruckenDoppel1 = nullptr;
-    QAction* JPEGDatei1 = nullptr;
-    QAction* PNGDatei1 = nullptr;
-    QAction* Schriftart1 = nullptr;
-    QAction* LogoOrdneroeffnen1 = nullptr;
-    QAction* ListenOrdneroeffnen1 = nullptr;
-    QAction* Suchen1 = nullptr;
-    QAction* Hilfe1 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-
-public slots:
+private:
+    // Menu commands, run through their menu items (Befehl).
     void Neu1Click();
     void ffnen1Click();
     // Reads a receiver's channel list and makes it a new list or appends it (MainFormImport.cpp).
     void SenderlisteImportierenClick();
     void Speichernunter1Click();
     void Beenden1Click();
-    void HilfeClick();
     // The history of the list's changes (MainFormVerlauf.cpp).
     void RueckgaengigClick();
     void WiederholenClick();
@@ -168,7 +128,6 @@ public slots:
     void ListenOrdneroeffnen1Click();
     void Suchen1Click();
 
-public:
     // The logo library: groups, the tile grid, picking and attaching (MainFormLogos.cpp).
     void ComboBox1Change();
     void LadeDieBilder();
@@ -176,19 +135,23 @@ public:
     void EinfuegenBtnClick();
     void AbbruchBtnClick();
     void Timer1Timer();
-    // The wheel over the main window while the logo grid is shown: its vertical angle distance.
-    void FormMouseWheel(int winkel);
-    const QStringList& LogoDateien() const { return m_logoDateien; }
-    const QStringList& LogoPositionen() const { return m_logoPositionen; }
-    LogoRaster* LogoKacheln() const { return m_logoRaster; }
-    QTimer* Timer1 = nullptr;
-    TMachPause* MachPause1 = nullptr;
 
-protected:
-    void showEvent(QShowEvent* ereignis) override;
-    void closeEvent(QCloseEvent* ereignis) override;
+    // The three states of the window and the controls each shows. The list mode leaves
+    // the list panel's header as it is: a picked logo still waits there when the grid
+    // is left by the menu command. "Suchen" is enabled by the grid; the commands that
+    // leave it decide on their own.
+    void ZeigeListenmodus();
+    void ZeigeLogomodus();
+    // Attach pending: the list with the picked logo's controls in its header.
+    void ZeigeAnhangmodus();
+    // The picked logo's controls go: attached, cancelled or another list.
+    void VerbergeKopf();
 
-private:
+    // The list font of the list view and the measuring field, and at 10 points of the
+    // controls that follow it; the name field only at start-up.
+    Listenschrift AktuelleListenschrift() const;
+    void SetzeListenschrift(const Listenschrift& liste, bool auchNamensfeld);
+
     void FormCreate();
     void FormPaint();
     void ErsteAnzeigeInitialisieren();
@@ -201,7 +164,6 @@ private:
     void LadeLetzteListe();
     void SetzeTitel();
     void ZeigeListenStatus();
-    void VerbergeKopf();
     void OeffneOrdner(const QString& ordner);
     QString AktuelleListendatei() const;
     QString EigeneListendatei(const QString& gewaehlt) const;
@@ -248,6 +210,50 @@ private:
     void VerbindeVerlauf();
     void DruckeListe(Ausgabeart art);
     void SpeichereListeAlsBild(Ausgabeart art);
+
+    // Controls, named as the program has always named them; each carries its name as
+    // objectName, so that tests find it.
+    QComboBox* ComboBox1 = nullptr;
+    QPushButton* ZurueckButton = nullptr;
+    QFrame* Panel1 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    ListenAnsicht* Listbox1 = nullptr;
+    QPushButton* AbbruchBtn = nullptr;
+    QLabel* TntLabel1 = nullptr;
+    QPushButton* EinfuegenBtn = nullptr;
+    QLabel* Image324 = nullptr;
+    QLineEdit* TntEdit1 = nullptr;
+    QLineEdit* tempTntEdit = nullptr;
+
+    QAction* Neu1 = nullptr;
+    QAction* ffnen1 = nullptr;
+    QAction* Senderlisteimportieren1 = nullptr;
+    QAction* Speichernunter1 = nullptr;
+    QAction* Beenden1 = nullptr;
+    QAction* Rueckgaengig1 = nullptr;
+    QAction* Wiederholen1 = nullptr;
+    QAction* Eintragbearbeiten1 = nullptr;
+    QAction* NeuerTexteintrageinfuegen1 = nullptr;
+    QAction* SenderlogoanaktuellenEintrageinfuegen1 = nullptr;
+    QAction* Eintraglschen1 = nullptr;
+    QAction* Logosautomatischzuordnen1 = nullptr;
+    QAction* DoppelteEintraegesuchen1 = nullptr;
+    QAction* DruckenOben1 = nullptr;
+    QAction* DruckenLinks1 = nullptr;
+    QAction* DruckenDoppel1 = nullptr;
+    QAction* JPEGDatei1 = nullptr;
+    QAction* PNGDatei1 = nullptr;
+    QAction* Schriftart1 = nullptr;
+    QAction* LogoOrdneroeffnen1 = nullptr;
+    QAction* ListenOrdneroeffnen1 = nullptr;
+    QAction* Suchen1 = nullptr;
+    QAction* Hilfe1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    TMachPause* MachPause1 = nullptr;
 
     ProgrammOrdner m_ordner;
     // The lines; every change to them goes through the model, which tells the list view.

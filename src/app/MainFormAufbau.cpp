@@ -83,8 +83,20 @@ public:
     }
 };
 
-QLabel* VersteckteBildflaeche(QWidget* eltern) {
-    auto* bild = new QLabel(eltern);
+// The control's established name becomes its objectName: tests find it by that.
+template <typename T> T* Benannt(T* objekt, const char* name) {
+    objekt->setObjectName(QLatin1String(name));
+    return objekt;
+}
+
+QAction* Eintrag(QWidget* menue, const QString& text, const char* name) {
+    auto* eintrag = new QAction(text, menue);
+    menue->addAction(eintrag);
+    return Benannt(eintrag, name);
+}
+
+QLabel* VersteckteBildflaeche(QWidget* eltern, const char* name) {
+    auto* bild = Benannt(new QLabel(eltern), name);
     bild->setGeometry(0, 0, LogoBreite, LogoHoehe);
     bild->hide();
     return bild;
@@ -103,36 +115,36 @@ void TMainForm::BaueFensterAuf() {
     flaeche->setFixedSize(530, 613);
     setCentralWidget(flaeche);
 
-    ComboBox1 = new QComboBox(flaeche);
+    ComboBox1 = Benannt(new QComboBox(flaeche), "ComboBox1");
     ComboBox1->setGeometry(84, 4, 414, 29);
     ComboBox1->setFont(Schrift(QStringLiteral("Arial Unicode MS"), 16, true));
     ComboBox1->setToolTip(QStringLiteral("Gruppe der Senderlogos auswählen"));
     ComboBox1->hide();
 
-    ZurueckButton = new QPushButton(QStringLiteral("<-----"), flaeche);
+    ZurueckButton = Benannt(new QPushButton(QStringLiteral("<-----"), flaeche), "ZurueckButton");
     ZurueckButton->setGeometry(14, 4, 43, 25);
     ZurueckButton->setToolTip(QStringLiteral("Zurück"));
     ZurueckButton->hide();
 
-    Panel1 = new QFrame(flaeche);
+    Panel1 = Benannt(new QFrame(flaeche), "Panel1");
     Panel1->setGeometry(30, 37, 466, 552);
-    ScrollBox1 = new QScrollArea(Panel1);
+    ScrollBox1 = Benannt(new QScrollArea(Panel1), "ScrollBox1");
     ScrollBox1->setGeometry(0, 0, 466, 552);
     ScrollBox1->setToolTip(QStringLiteral("Klicken Sie auf das passende Logo"));
     ScrollBox1->setWidget(new QWidget);
     Panel1->hide();
 
-    Panel2 = new QFrame(flaeche);
+    Panel2 = Benannt(new QFrame(flaeche), "Panel2");
     Panel2->setGeometry(10, 14, 509, 575);
     BaueListenPanelAuf();
 
-    StatusBar1 = new QStatusBar(flaeche);
+    StatusBar1 = Benannt(new QStatusBar(flaeche), "StatusBar1");
     StatusBar1->setGeometry(0, 613 - 24, 530, 24);
     StatusBar1->setSizeGripEnabled(false);
     m_statusText = new QLabel(StatusBar1);
     StatusBar1->addWidget(m_statusText, 1);
 
-    ProgressBar1 = new QProgressBar(flaeche);
+    ProgressBar1 = Benannt(new QProgressBar(flaeche), "ProgressBar1");
     ProgressBar1->setGeometry(4, 594, 150, 17);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
@@ -143,41 +155,39 @@ void TMainForm::BaueFensterAuf() {
 }
 
 void TMainForm::BaueListenPanelAuf() {
-    Listbox1 = new ListenAnsicht(m_modell, m_umgebung, Panel2);
+    Listbox1 = Benannt(new ListenAnsicht(m_modell, m_umgebung, Panel2), "Listbox1");
     Listbox1->move(14, 47);
     Listbox1->SetzeStandardgroesse();
 
-    AbbruchBtn = new QPushButton(QStringLiteral("Abbruch einf."), Panel2);
+    AbbruchBtn = Benannt(new QPushButton(QStringLiteral("Abbruch einf."), Panel2), "AbbruchBtn");
     AbbruchBtn->setGeometry(14, 9, 70, 29);
     AbbruchBtn->setFont(Schrift(QStringLiteral("Arial Unicode MS"), 11));
     AbbruchBtn->hide();
 
-    TntLabel1 = new QLabel(QStringLiteral("Name: "), Panel2);
+    TntLabel1 = Benannt(new QLabel(QStringLiteral("Name: "), Panel2), "TntLabel1");
     TntLabel1->move(99, 14);
     TntLabel1->setFont(Schrift(QStringLiteral("Arial Unicode MS"), 13));
     TntLabel1->hide();
 
-    EinfuegenBtn = new QPushButton(Panel2);
+    EinfuegenBtn = Benannt(new QPushButton(Panel2), "EinfuegenBtn");
     EinfuegenBtn->setGeometry(352, 9, 56, 29);
     EinfuegenBtn->setIcon(GruenesDreieck());
     EinfuegenBtn->setIconSize(QSize(50, 11));
     EinfuegenBtn->setToolTip(QStringLiteral("Logo an ausgewählten Eintrag anfügen"));
     EinfuegenBtn->hide();
 
-    Image324 = new QLabel(Panel2);
+    Image324 = Benannt(new QLabel(Panel2), "Image324");
     Image324->setGeometry(430, 2, LogoBreite, LogoHoehe);
     Image324->hide();
 
     // Never shown: the picked logo's name, the measuring field and work pictures.
-    TntEdit1 = new QLineEdit(Panel2);
+    TntEdit1 = Benannt(new QLineEdit(Panel2), "TntEdit1");
     TntEdit1->setToolTip(QStringLiteral("Den Namen können Sie hier ändern."));
     TntEdit1->hide();
-    tempTntEdit = new QLineEdit(Panel2);
+    tempTntEdit = Benannt(new QLineEdit(Panel2), "tempTntEdit");
     tempTntEdit->hide();
-    Image1 = VersteckteBildflaeche(Panel2);
-    Image3 = VersteckteBildflaeche(Panel2);
-    Image321 = VersteckteBildflaeche(Panel2);
-    Image323 = VersteckteBildflaeche(Panel2);
+    for (const char* name : {"Image1", "Image3", "Image321", "Image323"})
+        VersteckteBildflaeche(Panel2, name);
 }
 
 void TMainForm::Befehl(QAction* eintrag, void (TMainForm::*befehl)()) {
@@ -193,53 +203,58 @@ void TMainForm::BaueMenuesAuf() {
     leiste->setStyle(stil);
     leiste->setFont(Schrift(QStringLiteral("DejaVu Sans Condensed"), 12));
     QMenu* datei = leiste->addMenu(QStringLiteral("Datei"));
-    Neu1 = datei->addAction(QStringLiteral("Neu"));
-    ffnen1 = datei->addAction(QStringLiteral("Öffnen"));
-    Senderlisteimportieren1 = datei->addAction(QStringLiteral("Senderliste importieren..."));
-    Speichernunter1 = datei->addAction(QStringLiteral("Speichern unter..."));
+    Neu1 = Eintrag(datei, QStringLiteral("Neu"), "Neu1");
+    ffnen1 = Eintrag(datei, QStringLiteral("Öffnen"), "ffnen1");
+    Senderlisteimportieren1 = Eintrag(datei, QStringLiteral("Senderliste importieren..."), "Senderlisteimportieren1");
+    Speichernunter1 = Eintrag(datei, QStringLiteral("Speichern unter..."), "Speichernunter1");
     datei->addAction(QStringLiteral(" "));
-    Beenden1 = datei->addAction(QStringLiteral("Beenden"));
+    Beenden1 = Eintrag(datei, QStringLiteral("Beenden"), "Beenden1");
 
     QMenu* bearbeiten = leiste->addMenu(QStringLiteral("Bearbeiten"));
     // Also from the station picker, which is a window of its own; a modal dialog or a text
     // field keeps the keys for itself.
-    Rueckgaengig1 = bearbeiten->addAction(QStringLiteral("Rückgängig"));
+    Rueckgaengig1 = Eintrag(bearbeiten, QStringLiteral("Rückgängig"), "Rueckgaengig1");
     Rueckgaengig1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    Wiederholen1 = bearbeiten->addAction(QStringLiteral("Wiederholen"));
+    Wiederholen1 = Eintrag(bearbeiten, QStringLiteral("Wiederholen"), "Wiederholen1");
     Wiederholen1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (QAction* verlauf : {Rueckgaengig1, Wiederholen1})
         verlauf->setShortcutContext(Qt::ApplicationShortcut);
     bearbeiten->addSeparator();
-    Eintragbearbeiten1 = bearbeiten->addAction(QStringLiteral("Eintrag bearbeiten"));
-    NeuerTexteintrageinfuegen1 = bearbeiten->addAction(QStringLiteral("Neuer Texteintrag einfügen"));
+    Eintragbearbeiten1 = Eintrag(bearbeiten, QStringLiteral("Eintrag bearbeiten"), "Eintragbearbeiten1");
+    NeuerTexteintrageinfuegen1 =
+        Eintrag(bearbeiten, QStringLiteral("Neuer Texteintrag einfügen"), "NeuerTexteintrageinfuegen1");
     SenderlogoanaktuellenEintrageinfuegen1 =
-        bearbeiten->addAction(QStringLiteral("Senderlogo an aktuellen Eintrag einfügen"));
-    Logosautomatischzuordnen1 = bearbeiten->addAction(QStringLiteral("Logos automatisch zuordnen..."));
-    DoppelteEintraegesuchen1 = bearbeiten->addAction(QStringLiteral("Doppelte Einträge suchen"));
+        Eintrag(bearbeiten, QStringLiteral("Senderlogo an aktuellen Eintrag einfügen"),
+                "SenderlogoanaktuellenEintrageinfuegen1");
+    Logosautomatischzuordnen1 =
+        Eintrag(bearbeiten, QStringLiteral("Logos automatisch zuordnen..."), "Logosautomatischzuordnen1");
+    DoppelteEintraegesuchen1 =
+        Eintrag(bearbeiten, QStringLiteral("Doppelte Einträge suchen"), "DoppelteEintraegesuchen1");
     bearbeiten->addAction(QString(4, QLatin1Char(' ')));
-    Eintraglschen1 = bearbeiten->addAction(QStringLiteral("Eintrag löschen"));
+    Eintraglschen1 = Eintrag(bearbeiten, QStringLiteral("Eintrag löschen"), "Eintraglschen1");
 
     QMenu* drucken = leiste->addMenu(QStringLiteral("Drucken"));
-    DruckenOben1 = drucken->addAction(QStringLiteral("für DIN A6 Klarsicht Einfachhülle oben geheftet"));
-    DruckenLinks1 = drucken->addAction(QStringLiteral("für DIN A6 Klarsicht Einfachhülle links geheftet"));
-    DruckenDoppel1 = drucken->addAction(QStringLiteral("für DIN A6 Klarsicht Doppelhüllen"));
+    DruckenOben1 = Eintrag(drucken, QStringLiteral("für DIN A6 Klarsicht Einfachhülle oben geheftet"), "DruckenOben1");
+    DruckenLinks1 =
+        Eintrag(drucken, QStringLiteral("für DIN A6 Klarsicht Einfachhülle links geheftet"), "DruckenLinks1");
+    DruckenDoppel1 = Eintrag(drucken, QStringLiteral("für DIN A6 Klarsicht Doppelhüllen"), "DruckenDoppel1");
 
     QMenu* bild = leiste->addMenu(QStringLiteral("Liste speichern als Bild"));
-    JPEGDatei1 = bild->addAction(QStringLiteral("JPEG-Datei"));
-    PNGDatei1 = bild->addAction(QStringLiteral("PNG-Datei"));
+    JPEGDatei1 = Eintrag(bild, QStringLiteral("JPEG-Datei"), "JPEGDatei1");
+    PNGDatei1 = Eintrag(bild, QStringLiteral("PNG-Datei"), "PNGDatei1");
 
     QMenu* einstellung = leiste->addMenu(QStringLiteral("Einstellung"));
-    Schriftart1 = einstellung->addAction(QStringLiteral("Schriftart"));
-    LogoOrdneroeffnen1 = einstellung->addAction(QStringLiteral("Logo-Ordner öffnen"));
-    ListenOrdneroeffnen1 = einstellung->addAction(QStringLiteral("Listen-Ordner öffnen"));
+    Schriftart1 = Eintrag(einstellung, QStringLiteral("Schriftart"), "Schriftart1");
+    LogoOrdneroeffnen1 = Eintrag(einstellung, QStringLiteral("Logo-Ordner öffnen"), "LogoOrdneroeffnen1");
+    ListenOrdneroeffnen1 = Eintrag(einstellung, QStringLiteral("Listen-Ordner öffnen"), "ListenOrdneroeffnen1");
 
-    Suchen1 = leiste->addAction(QStringLiteral("Suchen"));
+    Suchen1 = Eintrag(leiste, QStringLiteral("Suchen"), "Suchen1");
     Suchen1->setEnabled(false);
     leiste->addAction(QString(16, QLatin1Char(' ')));
-    Hilfe1 = leiste->addAction(QStringLiteral("[ ? ]"));
+    Hilfe1 = Eintrag(leiste, QStringLiteral("[ ? ]"), "Hilfe1");
 
     // The list's context menu runs the same commands as the main menu.
-    PopupMenu1 = new QMenu(this);
+    PopupMenu1 = Benannt(new QMenu(this), "PopupMenu1");
     PopupMenu1->addAction(Eintragbearbeiten1);
     PopupMenu1->addAction(NeuerTexteintrageinfuegen1);
     PopupMenu1->addAction(SenderlogoanaktuellenEintrageinfuegen1);

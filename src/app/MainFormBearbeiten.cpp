@@ -13,9 +13,7 @@
 #include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 
 namespace senvio {
@@ -41,13 +39,13 @@ void TMainForm::Eintragbearbeiten1Click() {
     if (!name)
         return;
     TbearbeitenForm& dialog = *m_fenster.bearbeiten;
-    dialog.TntEdit1->setText(*name);
+    dialog.SetzeName(*name);
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
     const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag bearbeiten"));
     int zaehler = m_umgebung.platzhalterZaehler;
     const std::optional<QString> neu =
-        BearbeiteteZeile(m_liste.Zeile(i), dialog.TntEdit1->text(), dialog.LogoEntfernenCheckBox->isChecked(), zaehler);
+        BearbeiteteZeile(m_liste.Zeile(i), dialog.Name(), dialog.LogoEntfernen(), zaehler);
     if (!neu)
         return;
     m_umgebung.platzhalterZaehler = zaehler;
@@ -119,7 +117,7 @@ void TMainForm::VerschiebeEintrag(int von, int nach) {
 
 void TMainForm::DoppelteEintraegesuchenClick() {
     if (IstLogoModus())
-        ZeigeListe();
+        ZeigeListenmodus();
     const std::optional<Doppel> doppel = NaechstesDoppel(m_liste.Zeilen(), Listbox1->AktuelleZeile());
     if (!doppel) {
         Dialoge::Information(this, QStringLiteral("In der Liste steht kein Sender mehr als einmal."));

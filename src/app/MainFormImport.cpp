@@ -71,7 +71,7 @@ void TMainForm::SenderlisteImportierenClick() {
 
     const Sanduhr sanduhr;
     if (IstLogoModus())
-        ZeigeListe();
+        ZeigeListenmodus();
     const int ersteNeue = int(m_liste.Anzahl());
     {
         const Verlaufsschritt schritt(*this, QStringLiteral("Senderliste importieren"));

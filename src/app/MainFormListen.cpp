@@ -49,10 +49,10 @@ bool TMainForm::BeginneNeueListe() {
     if (Dialoge::ZeigeModal(*m_fenster.nameEingabe) != QDialog::Accepted)
         return false;
     m_modell.Speichere(AktuelleListendatei());
-    VerbergeKopf();
-    Panel1->hide();
-    ComboBox1->hide();
-    Panel2->show();
+    // Of the header only the attach button and the preview go.
+    EinfuegenBtn->hide();
+    Image324->hide();
+    ZeigeListenmodus();
     m_listenName = m_fenster.nameEingabe->Name();
     m_listenDatei.clear();
     SetzeTitel();
@@ -68,16 +68,8 @@ bool TMainForm::BeginneNeueListe() {
 
 void TMainForm::ffnen1Click() {
     Suchen1->setEnabled(false);
-    AbbruchBtn->hide();
-    EinfuegenBtn->hide();
-    ZurueckButton->hide();
-    ComboBox1->hide();
-    TntLabel1->hide();
-    Image324->hide();
-    if (Panel1->isVisibleTo(this)) {
-        Panel1->hide();
-        Panel2->show();
-    }
+    VerbergeKopf();
+    ZeigeListenmodus();
     m_modell.Speichere(AktuelleListendatei());
 
     const QString gewaehlt = Dialoge::DateiOeffnen(this, m_ordner.listen, ListenFilter);
@@ -102,7 +94,6 @@ void TMainForm::ffnen1Click() {
     }
     Listbox1->WaehleZeile(0);
     ZeigeListenStatus();
-    VerbergeKopf();
     FormPaint();
 }
 

@@ -40,9 +40,11 @@ void TMainForm::VerbindeLogoBefehle() {
     ScrollBox1->setWidget(m_logoRaster);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
     Timer1->setSingleShot(true);
     MachPause1 = new TMachPause(this);
+    MachPause1->setObjectName(QStringLiteral("MachPause1"));
 
     const auto glue = [this](void (TMainForm::*befehl)()) {
         return [this, befehl] { FuehreAus([this, befehl] { (this->*befehl)(); }); };
@@ -72,15 +74,14 @@ void TMainForm::SenderlogoanaktuellenEintrageinfuegen1Click() {
     m_statusText->setText(QString(6, QLatin1Char(' ')));
     m_logoOrdner = m_ordner.logoWurzel + (ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString());
     if (IstLogoModus()) {
-        ZeigeListe();
+        ZeigeListenmodus();
         return;
     }
     const int gemerkt = m_logoPosition;
     if (m_logoDateien.isEmpty())
         LadeDieBilder();
-    ZeigeLogoAuswahl();
+    ZeigeLogomodus();
     ScrollBox1->verticalScrollBar()->setValue(gemerkt);
-    ZeigeLogoStatus();
 }
 
 void TMainForm::ZurueckButtonClick() {
@@ -166,22 +167,14 @@ void TMainForm::WaehleLogo(int tag) {
                                        QStringLiteral("\" kann nicht gelesen werden. Bitte wählen Sie ein anderes."));
         return;
     }
-    Suchen1->setEnabled(false);
-    ComboBox1->hide();
-    ZurueckButton->hide();
     m_gewaehlterPfad = pfad;
     m_gewaehlteDatei = QFileInfo(pfad).fileName();
     Image324->setPixmap(QPixmap::fromImage(MacheEintragslogo(logo)));
     TntLabel1->setText(m_gewaehlteDatei);
     TntLabel1->adjustSize();
     TntEdit1->setText(Namensfeldtext(m_gewaehlteDatei));
-    Panel1->hide();
-    Panel2->show();
-    for (QWidget* kopf : {static_cast<QWidget*>(EinfuegenBtn), static_cast<QWidget*>(Image324),
-                          static_cast<QWidget*>(AbbruchBtn), static_cast<QWidget*>(TntLabel1)})
-        kopf->show();
+    ZeigeAnhangmodus();
     NummeriereNeu();
-    FormPaint();
 }
 
 void TMainForm::EinfuegenBtnClick() {
@@ -191,10 +184,7 @@ void TMainForm::EinfuegenBtnClick() {
     HaengeLogosAn({{zeile, m_gewaehlterPfad}}, QStringLiteral("Senderlogo einfügen"));
     Listbox1->setFocus();
     NummeriereNeu();
-    for (QWidget* kopf :
-         {static_cast<QWidget*>(EinfuegenBtn), static_cast<QWidget*>(Image324), static_cast<QWidget*>(TntEdit1),
-          static_cast<QWidget*>(AbbruchBtn), static_cast<QWidget*>(TntLabel1)})
-        kopf->hide();
+    VerbergeKopf();
 }
 
 void TMainForm::HaengeLogosAn(const QList<Logozuweisung>& zuweisungen, const QString& schritt) {
@@ -210,10 +200,8 @@ void TMainForm::HaengeLogosAn(const QList<Logozuweisung>& zuweisungen, const QSt
 }
 
 void TMainForm::AbbruchBtnClick() {
-    for (QWidget* kopf :
-         {static_cast<QWidget*>(EinfuegenBtn), static_cast<QWidget*>(Image324), static_cast<QWidget*>(AbbruchBtn),
-          static_cast<QWidget*>(TntLabel1), static_cast<QWidget*>(ComboBox1)})
-        kopf->hide();
+    VerbergeKopf();
+    ComboBox1->hide();
 }
 
 void TMainForm::FormMouseWheel(int winkel) {

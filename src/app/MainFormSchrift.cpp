@@ -5,30 +5,13 @@
 #include "list/TextlistenForm.h"
 #include "logos/SuchForm.h"
 #include "platform/Dialoge.h"
+#include "platform/Schriftfarbe.h"
 #include "view/ListenAnsicht.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace senvio {
-
-namespace {
-
-void SetzeFarbe(QWidget* widget, const QColor& farbe) {
-    QPalette farben = widget->palette();
-    for (QPalette::ColorRole rolle : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        farben.setColor(rolle, farbe);
-    widget->setPalette(farben);
-}
-
-void SetzeSchrift(QWidget* widget, const QFont& schrift, const QColor& farbe) {
-    widget->setFont(schrift);
-    SetzeFarbe(widget, farbe);
-}
-
-} // namespace
 
 void TMainForm::Schriftart1Click() {
     // The dialog opens at the list font: "OK" without a change keeps it as it is.
@@ -47,31 +30,24 @@ Listenschrift TMainForm::AktuelleListenschrift() const {
 void TMainForm::SetzeListenschrift(const Listenschrift& liste, bool auchNamensfeld) {
     Listbox1->setFont(liste.schrift);
     Listbox1->SetzeSchriftfarbe(liste.farbe);
-    SetzeSchrift(tempTntEdit, liste.schrift, liste.farbe);
+    SetzeSchriftUndFarbe(*tempTntEdit, liste.schrift, liste.farbe);
     if (auchNamensfeld)
-        SetzeSchrift(TntEdit1, liste.schrift, liste.farbe);
+        SetzeSchriftUndFarbe(*TntEdit1, liste.schrift, liste.farbe);
 
     // The dependent controls: face, style and colour at 10 points.
     QFont klein = liste.schrift;
     klein.setPointSize(10);
-    if (m_fenster.suche) {
-        for (QWidget* feld :
-             {static_cast<QWidget*>(m_fenster.suche->TntEdit1), static_cast<QWidget*>(m_fenster.suche->TntListBox1),
-              static_cast<QWidget*>(m_fenster.suche->TntListBox2)})
-            SetzeSchrift(feld, klein, liste.farbe);
-        SetzeSchrift(m_fenster.suche->TntLabel1, klein, QColor(0, 0, 255));
-    }
+    if (m_fenster.suche)
+        m_fenster.suche->SetzeListenschrift(klein, liste.farbe);
     // The file-name label keeps its own style.
     QFont etikett = TntLabel1->font();
     etikett.setFamily(liste.schrift.family());
     etikett.setPointSize(10);
-    SetzeSchrift(TntLabel1, etikett, liste.farbe);
-    if (m_fenster.bearbeiten) {
-        SetzeSchrift(m_fenster.bearbeiten->TntEdit1, klein, liste.farbe);
-        SetzeSchrift(m_fenster.bearbeiten->LogoEntfernenCheckBox, klein, liste.farbe);
-    }
+    SetzeSchriftUndFarbe(*TntLabel1, etikett, liste.farbe);
+    if (m_fenster.bearbeiten)
+        m_fenster.bearbeiten->SetzeListenschrift(klein, liste.farbe);
     if (m_fenster.textliste)
-        SetzeSchrift(m_fenster.textliste->TntListBox1, klein, liste.farbe);
+        m_fenster.textliste->SetzeListenschrift(klein, liste.farbe);
 }
 
 } // namespace senvio

@@ -6,10 +6,8 @@
 #include "list/TextlistenForm.h"
 #include "logos/GrossImageForm.h"
 #include "logos/SuchForm.h"
-#include "view/ListenAnsicht.h"
 
 #include <QApplication>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QWheelEvent>
 #include <QWidget>
@@ -48,14 +46,14 @@ bool NachrichtenFilter::IstEigenesFenster(const QWidget* fenster) const {
 
 bool NachrichtenFilter::Mausrad(QObject* empfaenger, QEvent* ereignis) {
     const auto* rad = static_cast<QWheelEvent*>(ereignis);
-    if (m_haupt.Panel1->isVisibleTo(&m_haupt)) {
+    if (m_haupt.IstLogoModus()) {
         // The grid scrolls for the wheel over the main window; other windows keep theirs.
         if (static_cast<QWidget*>(empfaenger)->window() != &m_haupt)
             return false;
         m_haupt.FormMouseWheel(rad->angleDelta().y());
         return true;
     }
-    if (!m_haupt.Panel2->isVisibleTo(&m_haupt))
+    if (!m_haupt.IstListenModus())
         return false;
     // Horizontal swipes and the empty end of a gesture reach no whole notch: nothing moves.
     const int rasten = m_listenRad.Zaehle(rad->angleDelta().y());
@@ -63,13 +61,13 @@ bool NachrichtenFilter::Mausrad(QObject* empfaenger, QEvent* ereignis) {
         return true;
     const Nebenfenster& fenster = m_haupt.Fenster();
     if (!(fenster.textliste && fenster.textliste->isVisible()))
-        m_haupt.Listbox1->setFocus();
+        m_haupt.FokussiereListe();
     QWidget* ziel = QApplication::focusWidget();
     if (!ziel)
         return true;
     // Ctrl moves the selected entry of the list; other controls get the plain arrow keys.
     const Qt::KeyboardModifiers tasten =
-        ziel == m_haupt.Listbox1 ? rad->modifiers() & Qt::ControlModifier : Qt::KeyboardModifiers();
+        m_haupt.IstListenansicht(ziel) ? rad->modifiers() & Qt::ControlModifier : Qt::KeyboardModifiers();
     const int taste = rasten > 0 ? Qt::Key_Up : Qt::Key_Down;
     for (int i = 0; i < std::abs(rasten); ++i) {
         QKeyEvent druck(QEvent::KeyPress, taste, tasten);
@@ -83,7 +81,7 @@ bool NachrichtenFilter::Taste(QEvent* ereignis, const QWidget* fenster) {
     if ((neben.suche && neben.suche->isVisible()) || (neben.nameEingabe && neben.nameEingabe->isVisible()))
         return false;
     const int taste = static_cast<QKeyEvent*>(ereignis)->key();
-    if (m_haupt.Panel1->isVisibleTo(&m_haupt)) {
+    if (m_haupt.IstLogoModus()) {
         // The edit dialog and the station picker keep their keys while the logos show.
         if (fenster != &m_haupt)
             return false;

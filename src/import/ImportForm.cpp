@@ -13,6 +13,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace senvio {
 
 namespace {
@@ -91,6 +93,15 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
 
     const Knopfzeile knoepfe = BaueKnopfzeile(*this);
     OkKnopf = knoepfe.ok;
+    // Tests find the controls by their names.
+    for (const auto& [objekt, name] :
+         {std::pair<QObject*, const char*>(Gruppen, "Gruppen"), std::pair<QObject*, const char*>(Summe, "Summe"),
+          std::pair<QObject*, const char*>(NummernBehalten, "NummernBehalten"),
+          std::pair<QObject*, const char*>(OhneDoppelte, "OhneDoppelte"),
+          std::pair<QObject*, const char*>(NeueListe, "NeueListe"),
+          std::pair<QObject*, const char*>(AnListeAnhaengen, "AnListeAnhaengen"),
+          std::pair<QObject*, const char*>(OkKnopf, "OkKnopf")})
+        objekt->setObjectName(QLatin1String(name));
     connect(OkKnopf, &QPushButton::clicked, this, &QDialog::accept);
     spalte->addLayout(knoepfe.zeile);
 

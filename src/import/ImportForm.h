@@ -34,6 +34,7 @@ public:
     bool Anhaengen() const;
     void SetzeAnhaengen(bool anhaengen);
 
+private:
     QTreeWidget* Gruppen = nullptr;
     QLabel* Summe = nullptr;
     QCheckBox* NummernBehalten = nullptr; // shown only when the receiver leaves numbers free
@@ -41,8 +42,6 @@ public:
     QRadioButton* NeueListe = nullptr;
     QRadioButton* AnListeAnhaengen = nullptr;
     QPushButton* OkKnopf = nullptr;
-
-private:
     void ZeigeSumme();
 
     const ImportFund& m_fund;

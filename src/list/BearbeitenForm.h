@@ -12,6 +12,14 @@ class TbearbeitenForm : public QDialog {
     Q_OBJECT
 public:
     explicit TbearbeitenForm(QWidget* eltern = nullptr);
+    // The name field; the tick of "Logo entfernen" stays as the user left it.
+    void SetzeName(const QString& name);
+    QString Name() const;
+    bool LogoEntfernen() const;
+    // The list font at 10 points, and its colour, for the field and the tick box.
+    void SetzeListenschrift(const QFont& schrift, const QColor& farbe);
+
+private:
     QLineEdit* TntEdit1 = nullptr;
     QCheckBox* LogoEntfernenCheckBox = nullptr;
 };

@@ -23,6 +23,7 @@ TNameEingabeForm::TNameEingabeForm(QString listenOrdner, QWidget* eltern)
     schrift.setPixelSize(13);
     text->setFont(schrift);
     TntEdit1 = new QLineEdit(QStringLiteral("Meine Astra Liste"), this);
+    TntEdit1->setObjectName(QStringLiteral("TntEdit1"));
     const Knopfzeile knoepfe = BaueKnopfzeile(*this);
     connect(knoepfe.ok, &QPushButton::clicked, this, &TNameEingabeForm::BitBtn1Click);
     auto* spalte = new QVBoxLayout(this);

@@ -16,12 +16,12 @@ public:
     explicit TNameEingabeForm(QString listenOrdner, QWidget* eltern = nullptr);
     QString Name() const;
     void SetzeName(const QString& name);
-    QLineEdit* TntEdit1 = nullptr;
 
 public slots:
     void BitBtn1Click();
 
 private:
+    QLineEdit* TntEdit1 = nullptr;
     QString m_listenOrdner;
 };
 

@@ -1,5 +1,7 @@
 #include "list/TextlistenForm.h"
 
+#include "platform/Schriftfarbe.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -66,12 +68,15 @@ TTextlistenForm::TTextlistenForm(QWidget* eltern) : QWidget(eltern, Qt::Window) 
     setWindowTitle(QStringLiteral("Wählen Sie einen Sender zum Einfügen aus:"));
     setFixedSize(323, 496);
     TntListBox1 = new QListWidget(this);
+    TntListBox1->setObjectName(QStringLiteral("TntListBox1"));
     TntListBox1->setGeometry(14, 12, 295, 435);
     TntListBox1->setItemDelegate(new Tabspalten(TntListBox1));
     Button1 = new QPushButton(QStringLiteral("Einfügen"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(14, 458, 140, 28);
     Button1->setDefault(true);
     Button2 = new QPushButton(QStringLiteral("Abbrechen"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(169, 458, 140, 28);
     for (int k = 0; k < 5; ++k) {
         OhneImage[k] = new QLabel(this);
@@ -90,6 +95,15 @@ void TTextlistenForm::LadeNamen(const QStringList& namen) {
     TntListBox1->clear();
     TntListBox1->addItems(namen);
     TntListBox1->setCurrentRow(-1);
+}
+
+void TTextlistenForm::SetzeListenschrift(const QFont& schrift, const QColor& farbe) {
+    SetzeSchriftUndFarbe(*TntListBox1, schrift, farbe);
+}
+
+void TTextlistenForm::SetzePlatzhalterbild(int k, const QPixmap& bild) {
+    if (k >= 0 && k < 5)
+        OhneImage[k]->setPixmap(bild);
 }
 
 std::optional<QString> TTextlistenForm::GewaehlterName() const {

@@ -6,6 +6,7 @@
 
 class QLabel;
 class QListWidget;
+class QPixmap;
 class QPushButton;
 
 namespace senvio {
@@ -23,10 +24,10 @@ public:
     // The selected name, unchanged; nothing when none is selected.
     std::optional<QString> GewaehlterName() const;
 
-    QListWidget* TntListBox1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QLabel* OhneImage[5] = {};
+    // The list font at 10 points, and its colour, for the names.
+    void SetzeListenschrift(const QFont& schrift, const QColor& farbe);
+    // The hidden placeholder picture k (0 to 4).
+    void SetzePlatzhalterbild(int k, const QPixmap& bild);
 
 signals:
     // "Einfügen", a double click on a name or Enter.
@@ -34,6 +35,12 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
+
+private:
+    QListWidget* TntListBox1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QLabel* OhneImage[5] = {};
 };
 
 } // namespace senvio

@@ -29,6 +29,7 @@ TGrossImageForm::TGrossImageForm(QWidget* eltern) : QWidget(eltern, Qt::Window) 
     SetzeAussengroesse(*this, aussen, false);
     move(MitteDesSchirms(aussen));
     Image1 = new GestrecktesBild(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, height() - 190, width(), 190);
     connect(Image1, &GestrecktesBild::Geklickt, this, &TGrossImageForm::GrossImageClick);
 }

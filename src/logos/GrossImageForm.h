@@ -36,10 +36,11 @@ public:
     void ZeigeLogo(const QString& pfad);
     void GrossImageClick();
 
-    GestrecktesBild* Image1 = nullptr;
-
 protected:
     void resizeEvent(QResizeEvent* ereignis) override;
+
+private:
+    GestrecktesBild* Image1 = nullptr;
 };
 
 } // namespace senvio

@@ -16,6 +16,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace senvio {
 
 namespace {
@@ -60,6 +62,14 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
     const Knopfzeile knoepfe = BaueKnopfzeile(*this, QStringLiteral("Übernehmen"));
     Uebernehmen = knoepfe.ok;
     Abbrechen = knoepfe.abbrechen;
+    // Tests find the controls by their names.
+    for (const auto& [objekt, name] :
+         {std::pair<QObject*, const char*>(Tabelle, "Tabelle"), std::pair<QObject*, const char*>(Summe, "Summe"),
+          std::pair<QObject*, const char*>(Ersetzen, "Ersetzen"),
+          std::pair<QObject*, const char*>(Fortschritt, "Fortschritt"),
+          std::pair<QObject*, const char*>(Uebernehmen, "Uebernehmen"),
+          std::pair<QObject*, const char*>(Abbrechen, "Abbrechen")})
+        objekt->setObjectName(QLatin1String(name));
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(new QLabel(QStringLiteral("Angehakte Logos werden den Einträgen zugeordnet:"), this));

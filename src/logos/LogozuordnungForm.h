@@ -49,14 +49,13 @@ public:
     void Waehle(int zeile, bool an);
     bool KachelnGeladen() const { return m_offen == 0; }
 
+private:
     QTableWidget* Tabelle = nullptr;
     QLabel* Summe = nullptr;
     QCheckBox* Ersetzen = nullptr;
     QProgressBar* Fortschritt = nullptr;
     QPushButton* Uebernehmen = nullptr;
     QPushButton* Abbrechen = nullptr;
-
-private:
     struct Zeile {
         int eintrag; // index into m_eintraege
         int datei;   // index into the stock

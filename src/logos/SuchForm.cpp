@@ -1,6 +1,7 @@
 #include "logos/SuchForm.h"
 
 #include "logos/Logosuche.h"
+#include "platform/Schriftfarbe.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -15,21 +16,26 @@ TSuchForm::TSuchForm(QWidget* eltern) : QDialog(eltern) {
     setWindowTitle(QStringLiteral("Suchen"));
     setFixedSize(524, 394);
     TntEdit1 = new QLineEdit(this);
+    TntEdit1->setObjectName(QStringLiteral("TntEdit1"));
     TntEdit1->setGeometry(14, 14, 225, 24);
     QFont feldSchrift = TntEdit1->font();
     feldSchrift.setPixelSize(13);
     TntEdit1->setFont(feldSchrift);
     TntEdit1->setToolTip(QStringLiteral("Geben Sie hier den Suchtext ein."));
     SuchButton = new QPushButton(QStringLiteral("Suche"), this);
+    SuchButton->setObjectName(QStringLiteral("SuchButton"));
     SuchButton->setGeometry(252, 14, 75, 25);
     // Enter in the field searches through its own signal, not as the dialog's default.
     SuchButton->setAutoDefault(false);
     TntLabel1 =
         new QLabel(QStringLiteral("Suchergebnis (Doppelklick zeigt das Logo in der Liste rot markiert an):"), this);
+    TntLabel1->setObjectName(QStringLiteral("TntLabel1"));
     TntLabel1->move(14, 50);
     TntListBox1 = new QListWidget(this);
+    TntListBox1->setObjectName(QStringLiteral("TntListBox1"));
     TntListBox1->setGeometry(14, 70, 239, 309);
     TntListBox2 = new QListWidget(this);
+    TntListBox2->setObjectName(QStringLiteral("TntListBox2"));
     TntListBox2->setGeometry(266, 70, 246, 309);
     for (QListWidget* liste : {TntListBox1, TntListBox2})
         liste->setToolTip(QStringLiteral("Doppelklicken Sie auf einen Eintrag"));
@@ -45,6 +51,13 @@ void TSuchForm::FuelleNamen(const QStringList& logoDateien) {
         return;
     for (const QString& pfad : logoDateien)
         TntListBox1->addItem(QFileInfo(pfad).fileName());
+}
+
+void TSuchForm::SetzeListenschrift(const QFont& schrift, const QColor& farbe) {
+    for (QWidget* feld :
+         {static_cast<QWidget*>(TntEdit1), static_cast<QWidget*>(TntListBox1), static_cast<QWidget*>(TntListBox2)})
+        SetzeSchriftUndFarbe(*feld, schrift, farbe);
+    SetzeSchriftUndFarbe(*TntLabel1, schrift, QColor(0, 0, 255));
 }
 
 void TSuchForm::Leere() {

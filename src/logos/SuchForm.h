@@ -36,20 +36,23 @@ public:
     // Another group: search field and both lists empty.
     void Leere();
 
+    // The list font at 10 points, and its colour, for the field and both lists; the
+    // label takes the font in blue.
+    void SetzeListenschrift(const QFont& schrift, const QColor& farbe);
+
     void SuchBtnClick();
     void ListBox1DblClick();
     void ListBox2DblClick();
-
-    QLineEdit* TntEdit1 = nullptr;
-    QPushButton* SuchButton = nullptr;
-    QLabel* TntLabel1 = nullptr;
-    QListWidget* TntListBox1 = nullptr;
-    QListWidget* TntListBox2 = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
 private:
+    QLineEdit* TntEdit1 = nullptr;
+    QPushButton* SuchButton = nullptr;
+    QLabel* TntLabel1 = nullptr;
+    QListWidget* TntListBox1 = nullptr;
+    QListWidget* TntListBox2 = nullptr;
     Raster m_raster;
     QPoint m_klickpunkt;
 };

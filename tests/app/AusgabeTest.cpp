@@ -2,32 +2,22 @@
 #include "ProgrammOrdnerFixture.h"
 #include "pdf/PdfPruefung.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
 #include <QItemSelectionModel>
 #include <QProcess>
 #include <QScreen>
 
 using namespace senvio;
 using namespace senvio::test;
-using namespace Qt::StringLiterals;
 
 namespace {
 
 class Ausgabe : public ProgrammOrdnerTest {
 protected:
     // A list "Liste" of n plain entries, opened at start, entry 3 selected.
-    TMainForm& StarteMitListe(int n) {
-        LegeStandardOrdnerAn();
-        QByteArray bytes;
-        for (int i = 1; i <= n; ++i)
-            bytes += "Sender " + QByteArray::number(i) + " #png#Ohne Logo1.png\r\n";
-        Schreib(Pfad(u"Senvio-Listen/Liste.lis"_s), bytes);
-        Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\r\nListenName=Liste\r\n");
-        TMainForm& haupt = Starte();
-        haupt.Listbox1->WaehleZeile(2);
-        return haupt;
+    void StarteMitListe(int n) {
+        StarteMit(ListeMit(n), u"Liste"_s);
+        Ansicht().WaehleZeile(2);
     }
     QStringList Temp() const { return QDir(m_pfad + u"Senvio-Listen/Temp"_s).entryList(QDir::Files, QDir::Name); }
 };
@@ -35,37 +25,35 @@ protected:
 } // namespace
 
 TEST_F(Ausgabe, DruckenUndBildOeffnenIhreDateien) {
-    TMainForm& haupt = StarteMitListe(16);
-    haupt.DruckenOben1->trigger();
+    StarteMitListe(16);
+    Befehl("DruckenOben1");
     const QString pdf = Pfad(u"Senvio-Listen/Liste.pdf"_s);
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{pdf});
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
     EXPECT_TRUE(Lies(pdf).startsWith("%PDF-1.4"));
     // 16 entries: two cards, the page and nothing else; no entry is left selected.
     EXPECT_EQ(Temp(), QStringList({u"BildNr1_1.bmp"_s, u"BildNr2_1.bmp"_s, u"DINA4_1.bmp"_s}));
-    EXPECT_FALSE(haupt.Listbox1->selectionModel()->hasSelection());
+    EXPECT_FALSE(Ansicht().selectionModel()->hasSelection());
 
     // The picture empties the folder first: only its own cards are left, and no page.
-    haupt.Listbox1->WaehleZeile(0);
-    haupt.PNGDatei1->trigger();
+    Ansicht().WaehleZeile(0);
+    Befehl("PNGDatei1");
     const QString png = Pfad(u"Senvio-Listen/Liste.png"_s);
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList({pdf, png}));
     EXPECT_EQ(QImage(png).size(), QSize(478, 2 * 634));
     EXPECT_EQ(Temp(), QStringList({u"BildNr1_1.bmp"_s, u"BildNr2_1.bmp"_s}));
-    EXPECT_FALSE(haupt.Listbox1->selectionModel()->hasSelection());
+    EXPECT_FALSE(Ansicht().selectionModel()->hasSelection());
 }
 
 TEST_F(Ausgabe, LeereListe) {
-    TMainForm& haupt = StarteMitListe(0);
+    StarteMitListe(0);
     // No picture and nothing opened, which the user is told; the PDF has its one empty
     // page and is opened.
-    haupt.JPEGDatei1->trigger();
+    Befehl("JPEGDatei1");
     EXPECT_FALSE(QFileInfo::exists(Pfad(u"Senvio-Listen/Liste.jpg"_s)));
     EXPECT_TRUE(Dialoge::GeoeffneteDokumente().isEmpty());
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].titel, u"Information"_s);
-    EXPECT_EQ(Dialoge::Meldungen()[0].text, u"Die Liste ist leer. Es wurde kein Bild gespeichert."_s);
-    haupt.DruckenDoppel1->trigger();
+    EXPECT_EQ(Meldungen(), QStringList{u"Information: Die Liste ist leer. Es wurde kein Bild gespeichert."_s});
+    Befehl("DruckenDoppel1");
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{Pfad(u"Senvio-Listen/Liste.pdf"_s)});
 }
 
@@ -76,7 +64,8 @@ TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
     if (const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI")) {
         ASSERT_EQ(QGuiApplication::primaryScreen()->logicalDotsPerInch(), dpi);
     }
-    StarteMitListe(60).DruckenDoppel1->trigger();
+    StarteMitListe(60);
+    Befehl("DruckenDoppel1");
     // The first stream is page 1's content; its data runs up to "endstream".
     const std::string pdf = Lies(Pfad(u"Senvio-Listen/Liste.pdf"_s)).toStdString();
     const std::size_t daten = pdf.find("stream\r\n") + 8;
@@ -86,21 +75,20 @@ TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
 
 TEST_F(Ausgabe, KarteNichtSchreibbar) {
     // A card that cannot be written ends the command in the error box, with no viewer.
-    TMainForm& haupt = StarteMitListe(1);
+    StarteMitListe(1);
     ASSERT_TRUE(QDir(Pfad(u"Senvio-Listen/Temp"_s)).removeRecursively());
     Schreib(Pfad(u"Senvio-Listen/Temp"_s), "kein Ordner");
-    haupt.DruckenLinks1->trigger();
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].text,
-              u"Datei "_s + Pfad(u"Senvio-Listen/Temp/BildNr1_1.bmp"_s) + u" kann nicht erstellt werden."_s);
+    Befehl("DruckenLinks1");
+    EXPECT_EQ(Meldungen(), QStringList{u"Senvio-Liste: Datei "_s + Pfad(u"Senvio-Listen/Temp/BildNr1_1.bmp"_s) +
+                                       u" kann nicht erstellt werden."_s});
     EXPECT_TRUE(Dialoge::GeoeffneteDokumente().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(Pfad(u"Senvio-Listen/Liste.pdf"_s)));
 }
 
 // The batch program draws through the same code: its page picture equals the window's.
 TEST_F(Ausgabe, SenvioDruckMaltWieDasFenster) {
-    TMainForm& haupt = StarteMitListe(20);
-    haupt.DruckenDoppel1->trigger();
+    StarteMitListe(20);
+    Befehl("DruckenDoppel1");
     const QString seite = Pfad(u"Senvio-Listen/Temp/DINA4_1.bmp"_s);
     const QByteArray ausDemFenster = Lies(seite);
     ASSERT_TRUE(QFile::remove(seite));

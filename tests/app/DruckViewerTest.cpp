@@ -2,12 +2,10 @@
 // and leaves alone a viewer of another list whose name merely ends the same way; the
 // "Neu" dialog has no caption.
 #include "ProgrammOrdnerFixture.h"
-#include "list/NameEingabe.h"
 #include "platform/TestFensterverwalter.h"
 
 using namespace senvio;
 using namespace senvio::test;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,10 +17,7 @@ class DruckViewer : public ProgrammOrdnerTest {};
 } // namespace
 
 TEST_F(DruckViewer, DruckSchliesstDenViewerDerListe) {
-    LegeStandardOrdnerAn();
-    Schreib(Pfad(u"Senvio-Listen/Liste.lis"_s), "Eins\r\nZwei\r\n");
-    Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\r\nListenName=Liste\r\n");
-    TMainForm& haupt = Starte(); // shown before the stand-in manager takes over the root
+    StarteMit("Eins\r\nZwei\r\n", u"Liste"_s); // shown before the stand-in manager takes over the root
 
     TestFensterverwalter verwalter(true);
     const xcb_window_t liste = verwalter.ErzeugeFenster("Liste.pdf - Adobe Reader");
@@ -30,7 +25,7 @@ TEST_F(DruckViewer, DruckSchliesstDenViewerDerListe) {
     verwalter.SetzeStapel({liste, meine});
     verwalter.HoleAnfragen();
 
-    haupt.DruckenDoppel1->trigger();
+    Befehl("DruckenDoppel1");
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{Pfad(u"Senvio-Listen/Liste.pdf"_s)});
     EXPECT_EQ(verwalter.HoleAnfragen(),
@@ -38,7 +33,7 @@ TEST_F(DruckViewer, DruckSchliesstDenViewerDerListe) {
 
     // With the list's viewer gone, the next print finds none and asks nothing.
     verwalter.SetzeStapel({meine});
-    haupt.DruckenOben1->trigger();
+    Befehl("DruckenOben1");
     EXPECT_EQ(verwalter.HoleAnfragen(), Anfragen{});
 }
 

@@ -1,260 +1,220 @@
 // "Neu", "Öffnen" and "Speichern unter..." in every branch, on the real main window.
 #include "ProgrammOrdnerFixture.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QFileInfo>
-#include <QFrame>
-#include <QLineEdit>
-#include <QPushButton>
+#include <optional>
 
 namespace senvio::test {
 namespace {
 
-using ListenBefehle = MitAstraTest;
+using ListenBefehle = ProgrammOrdnerTest;
 
 TEST_F(ListenBefehle, NeuSpeichertDieAlteListeUndBeginntEineLeere) {
     TMainForm& haupt = StarteMitAstra();
-    haupt.Listbox1->WaehleZeile(0);
+    Ansicht().WaehleZeile(0);
     Dialoge::SetzeNaechsteAntwort(true);
-    haupt.Eintraglschen1->trigger(); // only in memory until the next save
-    haupt.ZeigeLogoAuswahl();
-    NameDialogMitOk(QStringLiteral(" Sport "));
-    haupt.Neu1->trigger();
+    Befehl("Eintraglschen1"); // only in memory until the next save
+    Befehl("SenderlogoanaktuellenEintrageinfuegen1");
+    NameDialogMitOk(u" Sport "_s);
+    Befehl("Neu1");
     // The old list's file is written (renumbered), the new one only with the next save.
-    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))), QByteArray("    1   = ZDF #png#Ohne Logo2.png\r\n"));
-    EXPECT_FALSE(QFileInfo::exists(Liste(QStringLiteral(" Sport .lis"))));
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral(" Sport "));
-    EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0:    Sport "));
-    EXPECT_EQ(haupt.Liste().Anzahl(), 0);
-    EXPECT_EQ(haupt.Listbox1->model()->rowCount(), 0);
-    EXPECT_EQ(haupt.Statuszeile(), Status(0, QStringLiteral(" Sport ")));
-    EXPECT_FALSE(haupt.Suchen1->isEnabled());
+    EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), QByteArray("    1   = ZDF #png#Ohne Logo2.png\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(Liste(u" Sport .lis"_s)));
+    ErwarteListe(u" Sport "_s, 0);
+    EXPECT_FALSE(Teil<QAction>("Suchen1")->isEnabled());
     EXPECT_TRUE(haupt.IstListenModus());
     EXPECT_FALSE(haupt.IstLogoModus());
-    EXPECT_FALSE(haupt.ComboBox1->isVisibleTo(&haupt));
+    EXPECT_FALSE(Teil("ComboBox1")->isVisibleTo(&haupt));
     Beende();
-    EXPECT_EQ(Lies(Liste(QStringLiteral(" Sport .lis"))), QByteArray());
+    EXPECT_EQ(Lies(Liste(u" Sport .lis"_s)), QByteArray());
 }
 
-TEST_F(ListenBefehle, NeuMitVorhandenemNamenFragtUndNeinLaesstAllesWieEsWar) {
-    TMainForm& haupt = StarteMitAstra();
-    Schreib(Liste(QStringLiteral("Sport.lis")), "x\r\n");
-    Dialoge::SetzeNaechsteAntwort(false);
-    int ergebnis = -1;
-    NameDialogMitOk(QStringLiteral("Sport"), &ergebnis);
-    haupt.Neu1->trigger();
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Bestätigung"));
-    EXPECT_EQ(Dialoge::Meldungen()[0].text,
-              QStringLiteral("Eine Liste mit dem Namen: \"Sport\" existiert schon! Soll sie überschrieben werden?"));
-    EXPECT_EQ(ergebnis, int(QDialog::Rejected));
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
-    EXPECT_EQ(haupt.Liste().Anzahl(), 2);
-
-    // "Ja" takes the name; the old file of that name is replaced at the next save.
-    Dialoge::SetzeNaechsteAntwort(true);
-    NameDialogMitOk(QStringLiteral("Sport"), &ergebnis);
-    haupt.Neu1->trigger();
-    EXPECT_EQ(ergebnis, int(QDialog::Accepted));
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Sport"));
-    EXPECT_EQ(Lies(Liste(QStringLiteral("Sport.lis"))), QByteArray("x\r\n"));
-    Beende();
-    EXPECT_EQ(Lies(Liste(QStringLiteral("Sport.lis"))), QByteArray());
-}
-
-TEST_F(ListenBefehle, NeuOhneNamenOderMitUnbrauchbaremNamenAendertNichts) {
+TEST_F(ListenBefehle, NeuOhneNamenMitUnbrauchbaremOderVorhandenemNamen) {
     TMainForm& haupt = StarteMitAstra();
     int ergebnis = -1;
-    NameDialogMitOk(QStringLiteral(" \t "), &ergebnis);
-    haupt.Neu1->trigger();
+    NameDialogMitOk(u" \t "_s, &ergebnis);
+    Befehl("Neu1");
     EXPECT_EQ(ergebnis, int(QDialog::Rejected));
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Information"));
-    EXPECT_EQ(Dialoge::Meldungen()[0].text, QStringLiteral("Sie haben keinen Namen eingegeben!"));
+    EXPECT_EQ(Meldungen(), QStringList{u"Information: Sie haben keinen Namen eingegeben!"_s});
 
     // A name that would leave the lists folder or fail every save keeps the dialog open.
-    for (const QString& name : {QStringLiteral("../Astra"), QStringLiteral("."), QStringLiteral(".."),
-                                QStringLiteral("Zeile\nZwei"), QStringLiteral("Tab\tim Namen")}) {
+    for (const QString& name : {u"../Astra"_s, u"."_s, u".."_s, u"Zeile\nZwei"_s, u"Tab\tim Namen"_s}) {
         SCOPED_TRACE(name.toStdString());
         Dialoge::LeereProtokoll();
-        bool geschlossen = true;
-        NameDialogMitOk(name, nullptr, &geschlossen);
-        haupt.Neu1->trigger();
-        EXPECT_FALSE(geschlossen);
-        ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-        EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Information"));
+        NameDialogMitOk(name, &ergebnis);
+        Befehl("Neu1");
+        EXPECT_EQ(ergebnis, -1);
+        ASSERT_EQ(Meldungen().size(), 1);
+        EXPECT_TRUE(Meldungen()[0].startsWith(u"Information: "_s));
     }
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
-    EXPECT_EQ(haupt.Liste().Anzahl(), 2);
+    ErwarteListe(u"Astra"_s, 2);
 
     // Cancelling the dialog changes nothing either; the field keeps its text.
     Dialoge::SetzeNaechstenDialog([](QDialog&) { return int(QDialog::Rejected); });
-    haupt.Neu1->trigger();
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
-    EXPECT_EQ(haupt.Fenster().nameEingabe->Name(), QStringLiteral("Tab\tim Namen"));
+    Befehl("Neu1");
+    EXPECT_EQ(haupt.ListenName(), u"Astra"_s);
+    EXPECT_EQ(haupt.Fenster().nameEingabe->Name(), u"Tab\tim Namen"_s);
+
+    // An existing list's name asks first; "Nein" leaves everything as it was.
+    Schreib(Liste(u"Sport.lis"_s), "x\r\n");
+    Dialoge::SetzeNaechsteAntwort(false);
+    Dialoge::LeereProtokoll();
+    NameDialogMitOk(u"Sport"_s, &ergebnis);
+    Befehl("Neu1");
+    EXPECT_EQ(Meldungen(), QStringList{u"Bestätigung: Eine Liste mit dem Namen: \"Sport\" existiert schon! Soll sie "
+                                       "überschrieben werden?"_s});
+    EXPECT_EQ(ergebnis, int(QDialog::Rejected));
+    ErwarteListe(u"Astra"_s, 2);
+
+    // "Ja" takes the name; the old file of that name is replaced at the next save.
+    Dialoge::SetzeNaechsteAntwort(true);
+    NameDialogMitOk(u"Sport"_s, &ergebnis);
+    Befehl("Neu1");
+    EXPECT_EQ(ergebnis, int(QDialog::Accepted));
+    EXPECT_EQ(haupt.ListenName(), u"Sport"_s);
+    EXPECT_EQ(Lies(Liste(u"Sport.lis"_s)), QByteArray("x\r\n"));
+    Beende();
+    EXPECT_EQ(Lies(Liste(u"Sport.lis"_s)), QByteArray());
 }
 
 TEST_F(ListenBefehle, OeffnenAbbrechenSpeichertVerlaesstDieLogoauswahlUndWaehltZeileNull) {
     TMainForm& haupt = StarteMitAstra();
-    haupt.Listbox1->WaehleZeile(1);
-    haupt.ZeigeLogoAuswahl();
-    QFile::remove(Liste(QStringLiteral("Astra.lis")));
+    Ansicht().WaehleZeile(1);
+    Befehl("SenderlogoanaktuellenEintrageinfuegen1");
+    QFile::remove(Liste(u"Astra.lis"_s));
     Dialoge::SetzeNaechstenDateinamen(QString());
-    haupt.ffnen1->trigger();
-    EXPECT_EQ(Dialoge::LetzterDateidialogOrdner(), m_pfad + QStringLiteral("Senvio-Listen/"));
-    EXPECT_EQ(Lies(Liste(QStringLiteral("Astra.lis"))), astra);
+    Befehl("ffnen1");
+    EXPECT_EQ(Dialoge::LetzterDateidialogOrdner(), m_pfad + u"Senvio-Listen/"_s);
+    EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), astra);
     EXPECT_TRUE(haupt.IstListenModus());
     EXPECT_FALSE(haupt.IstLogoModus());
-    EXPECT_FALSE(haupt.ZurueckButton->isVisibleTo(&haupt));
-    EXPECT_FALSE(haupt.Suchen1->isEnabled());
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
-    EXPECT_EQ(haupt.Statuszeile(), Status(2, QStringLiteral("Astra")));
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
+    EXPECT_FALSE(Teil("ZurueckButton")->isVisibleTo(&haupt));
+    EXPECT_FALSE(Teil<QAction>("Suchen1")->isEnabled());
+    EXPECT_EQ(Ansicht().AktuelleZeile(), 0);
+    ErwarteListe(u"Astra"_s, 2);
 
     // A chosen file that does not exist counts as cancelled.
-    Dialoge::SetzeNaechstenDateinamen(Liste(QStringLiteral("Fehlt.lis")));
-    haupt.ffnen1->trigger();
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
-    EXPECT_EQ(haupt.Liste().Anzahl(), 2);
+    Dialoge::SetzeNaechstenDateinamen(Liste(u"Fehlt.lis"_s));
+    Befehl("ffnen1");
+    ErwarteListe(u"Astra"_s, 2);
 }
 
 TEST_F(ListenBefehle, OeffnenAusAnderemOrdnerImportiertUnterDemDateinamen) {
     TMainForm& haupt = StarteMitAstra();
-    LegeAn(QStringLiteral("anderswo"));
+    LegeAn(u"anderswo"_s);
     const QByteArray fremd = "  3   = Arte #png#Ohne Logo3.png\r\n  1   = Phoenix #png#Ohne Logo4.png\r\n";
-    Schreib(Pfad(QStringLiteral("anderswo/Sport.LIS")), fremd);
-    Dialoge::SetzeNaechstenDateinamen(Pfad(QStringLiteral("anderswo/Sport.LIS")));
-    haupt.ffnen1->trigger();
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Sport"));
-    EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0:   Sport"));
+    Schreib(Pfad(u"anderswo/Sport.LIS"_s), fremd);
+    Dialoge::SetzeNaechstenDateinamen(Pfad(u"anderswo/Sport.LIS"_s));
+    Befehl("ffnen1");
+    ErwarteListe(u"Sport"_s, 2);
     // Opening does not renumber.
-    EXPECT_EQ(haupt.Liste().Zeile(0), QStringLiteral("  3   = Arte #png#Ohne Logo3.png"));
-    EXPECT_EQ(haupt.Listbox1->model()->rowCount(), 2);
-    EXPECT_EQ(haupt.Statuszeile(), Status(2, QStringLiteral("Sport")));
+    EXPECT_EQ(haupt.Liste().Zeile(0), u"  3   = Arte #png#Ohne Logo3.png"_s);
     Beende();
-    EXPECT_EQ(Lies(Pfad(QStringLiteral("anderswo/Sport.LIS"))), fremd);
-    EXPECT_EQ(Lies(Liste(QStringLiteral("Sport.lis"))), fremd);
+    EXPECT_EQ(Lies(Pfad(u"anderswo/Sport.LIS"_s)), fremd);
+    EXPECT_EQ(Lies(Liste(u"Sport.lis"_s)), fremd);
 }
 
 // A list whose ".lis" is spelled in capitals keeps its file: no second list beside it.
 TEST_F(ListenBefehle, OeffnenMitEndungInGrossbuchstabenBehaeltDieDatei) {
     TMainForm& haupt = StarteMitAstra();
-    Schreib(Liste(QStringLiteral("Sport.LIS")), "  2   = Arte #png#Ohne Logo3.png\n");
-    Dialoge::SetzeNaechstenDateinamen(Liste(QStringLiteral("Sport.LIS")));
-    haupt.ffnen1->trigger();
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Sport"));
+    Schreib(Liste(u"Sport.LIS"_s), "  2   = Arte #png#Ohne Logo3.png\n");
+    Dialoge::SetzeNaechstenDateinamen(Liste(u"Sport.LIS"_s));
+    Befehl("ffnen1");
+    EXPECT_EQ(haupt.ListenName(), u"Sport"_s);
     Beende();
-    EXPECT_EQ(Lies(Liste(QStringLiteral("Sport.LIS"))), QByteArray("  2   = Arte #png#Ohne Logo3.png\r\n"));
-    EXPECT_FALSE(QFileInfo::exists(Liste(QStringLiteral("Sport.lis"))));
+    EXPECT_EQ(Lies(Liste(u"Sport.LIS"_s)), QByteArray("  2   = Arte #png#Ohne Logo3.png\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(Liste(u"Sport.lis"_s)));
 
     // The next start finds it by its name, and "Neu" with that name asks before replacing it.
     TMainForm& wieder = Starte();
-    EXPECT_EQ(wieder.Liste().Zeilen(), QStringList{QStringLiteral("    1   = Arte #png#Ohne Logo3.png")});
+    EXPECT_EQ(wieder.Liste().Zeilen(), QStringList{u"    1   = Arte #png#Ohne Logo3.png"_s});
     Dialoge::SetzeNaechsteAntwort(false);
-    NameDialogMitOk(QStringLiteral("Sport"));
-    wieder.Neu1->trigger();
+    NameDialogMitOk(u"Sport"_s);
+    Befehl("Neu1");
     EXPECT_EQ(wieder.Liste().Anzahl(), 1);
     // Beside a "Sport.lis", the file the list came from is still the one written.
-    Schreib(Liste(QStringLiteral("Sport.lis")), "x\r\n");
-    Dialoge::SetzeNaechstenDateinamen(Liste(QStringLiteral("Sport.LIS")));
-    wieder.ffnen1->trigger();
+    Schreib(Liste(u"Sport.lis"_s), "x\r\n");
+    Dialoge::SetzeNaechstenDateinamen(Liste(u"Sport.LIS"_s));
+    Befehl("ffnen1");
     Beende();
-    EXPECT_EQ(Lies(Liste(QStringLiteral("Sport.lis"))), QByteArray("x\r\n"));
+    EXPECT_EQ(Lies(Liste(u"Sport.lis"_s)), QByteArray("x\r\n"));
 }
 
 TEST_F(ListenBefehle, OeffnenOhneEndungUndUnlesbareDatei) {
     TMainForm& haupt = StarteMitAstra();
-    Schreib(Liste(QStringLiteral("Radio")), "    1   = Bayern 3 #png#Ohne Logo1.png\r\n");
-    Dialoge::SetzeNaechstenDateinamen(Liste(QStringLiteral("Radio")));
-    haupt.ffnen1->trigger();
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Radio"));
+    Schreib(Liste(u"Radio"_s), "    1   = Bayern 3 #png#Ohne Logo1.png\r\n");
+    Dialoge::SetzeNaechstenDateinamen(Liste(u"Radio"_s));
+    Befehl("ffnen1");
+    EXPECT_EQ(haupt.ListenName(), u"Radio"_s);
     ASSERT_EQ(haupt.Liste().Anzahl(), 1);
 
     // A file that exists but cannot be read: the message, and the previous list stays.
-    LegeAn(QStringLiteral("Senvio-Listen/Ordner.lis"));
-    Dialoge::LeereProtokoll();
-    Dialoge::SetzeNaechstenDateinamen(Liste(QStringLiteral("Ordner.lis")));
-    haupt.ffnen1->trigger();
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Senvio-Liste"));
-    EXPECT_EQ(Dialoge::Meldungen()[0].text, QStringLiteral("Datei ") + Liste(QStringLiteral("Ordner.lis")) +
-                                                QStringLiteral(" kann nicht geöffnet werden."));
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Radio"));
-    EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0:   Radio"));
-    EXPECT_EQ(haupt.Liste().Zeile(0), QStringLiteral("    1   = Bayern 3 #png#Ohne Logo1.png"));
-    EXPECT_EQ(haupt.Statuszeile(), Status(1, QStringLiteral("Radio")));
+    LegeAn(u"Senvio-Listen/Ordner.lis"_s);
+    Dialoge::SetzeNaechstenDateinamen(Liste(u"Ordner.lis"_s));
+    Befehl("ffnen1");
+    EXPECT_EQ(Meldungen(),
+              QStringList{u"Senvio-Liste: Datei "_s + Liste(u"Ordner.lis"_s) + u" kann nicht geöffnet werden."_s});
+    ErwarteListe(u"Radio"_s, 1);
+    EXPECT_EQ(haupt.Liste().Zeile(0), u"    1   = Bayern 3 #png#Ohne Logo1.png"_s);
     Beende();
-    EXPECT_TRUE(QFileInfo(Liste(QStringLiteral("Ordner.lis"))).isDir());
+    EXPECT_TRUE(QFileInfo(Liste(u"Ordner.lis"_s)).isDir());
 }
 
 // "Neu", "Öffnen" and the end of the program each end the history of changes.
 TEST_F(ListenBefehle, NeuOeffnenUndEndeBeendenDenVerlauf) {
-    LegeStandardOrdnerAn();
-    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
-    Schreib(Liste(QStringLiteral("Astra.lis")), astra + astra);
-    TMainForm& haupt = Starte();
+    TMainForm& haupt = StarteMit(astra + astra);
+    QAction* rueckgaengig = Teil<QAction>("Rueckgaengig1");
     const auto loesche = [&] {
-        haupt.Listbox1->WaehleZeile(0);
+        Ansicht().WaehleZeile(0);
         Dialoge::SetzeNaechsteAntwort(true);
-        haupt.Eintraglschen1->trigger();
-        return haupt.Rueckgaengig1->isEnabled();
+        Befehl("Eintraglschen1");
+        return rueckgaengig->isEnabled();
     };
     EXPECT_TRUE(loesche());
-    NameDialogMitOk(QStringLiteral("Neu"));
-    haupt.Neu1->trigger();
-    EXPECT_FALSE(haupt.Rueckgaengig1->isEnabled());
+    NameDialogMitOk(u"Neu"_s);
+    Befehl("Neu1");
+    EXPECT_FALSE(rueckgaengig->isEnabled());
     for (int i = 0; i < 2; ++i) {
-        Dialoge::SetzeNaechstenDateinamen(Liste(QStringLiteral("Astra.lis")));
-        haupt.ffnen1->trigger();
-        EXPECT_FALSE(haupt.Rueckgaengig1->isEnabled());
+        Dialoge::SetzeNaechstenDateinamen(Liste(u"Astra.lis"_s));
+        Befehl("ffnen1");
+        EXPECT_FALSE(rueckgaengig->isEnabled());
         EXPECT_TRUE(loesche());
     }
     haupt.close();
     m_programm->Beende();
-    EXPECT_FALSE(haupt.Rueckgaengig1->isEnabled());
+    EXPECT_FALSE(rueckgaengig->isEnabled());
 }
 
 TEST_F(ListenBefehle, SpeichernUnterSchreibtEineKopieUndBehaeltDieAktuelleListe) {
-    TMainForm& haupt = StarteMitAstra();
-    LegeAn(QStringLiteral("Kopien"));
-    const QString ordner = Pfad(QStringLiteral("Kopien/"));
-
-    Dialoge::SetzeNaechstenDateinamen(ordner + QStringLiteral("Kopie"));
-    haupt.Speichernunter1->trigger();
-    EXPECT_EQ(Dialoge::LetzterDateidialogOrdner(), m_pfad + QStringLiteral("Senvio-Listen/"));
-    EXPECT_EQ(Dialoge::LetzterDateidialogName(), QStringLiteral("Astra.lis"));
-    EXPECT_EQ(Lies(ordner + QStringLiteral("Kopie.lis")), astra);
-    EXPECT_FALSE(QFileInfo::exists(ordner + QStringLiteral("Kopie")));
-
-    Dialoge::SetzeNaechstenDateinamen(ordner + QStringLiteral("Kopie.txt"));
-    haupt.Speichernunter1->trigger();
-    EXPECT_EQ(Lies(ordner + QStringLiteral("Kopie.txt")), astra);
+    StarteMitAstra();
+    LegeAn(u"Kopien"_s);
+    const QString ordner = Pfad(u"Kopien/"_s);
+    const auto speichere = [&](const QString& name, std::optional<bool> antwort = std::nullopt) {
+        Dialoge::SetzeNaechstenDateinamen(name.isEmpty() ? QString() : ordner + name);
+        if (antwort)
+            Dialoge::SetzeNaechsteAntwort(*antwort);
+        Befehl("Speichernunter1");
+    };
+    speichere(u"Kopie"_s);
+    EXPECT_EQ(Dialoge::LetzterDateidialogOrdner(), m_pfad + u"Senvio-Listen/"_s);
+    EXPECT_EQ(Dialoge::LetzterDateidialogName(), u"Astra.lis"_s);
+    EXPECT_EQ(Lies(ordner + u"Kopie.lis"_s), astra);
+    EXPECT_FALSE(QFileInfo::exists(ordner + u"Kopie"_s));
+    speichere(u"Kopie.txt"_s);
+    EXPECT_EQ(Lies(ordner + u"Kopie.txt"_s), astra);
 
     // An existing file: "Nein" writes nothing, "Ja" overwrites it as chosen.
-    Schreib(ordner + QStringLiteral("Alt"), "alt");
-    Dialoge::SetzeNaechstenDateinamen(ordner + QStringLiteral("Alt"));
-    Dialoge::SetzeNaechsteAntwort(false);
-    Dialoge::LeereProtokoll();
-    haupt.Speichernunter1->trigger();
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].text, QStringLiteral("Die Datei \"") + ordner +
-                                                QStringLiteral("Alt\" ist schon vorhanden. Soll sie überschrieben "
-                                                               "werden?"));
-    EXPECT_EQ(Lies(ordner + QStringLiteral("Alt")), QByteArray("alt"));
-    Dialoge::SetzeNaechstenDateinamen(ordner + QStringLiteral("Alt"));
-    Dialoge::SetzeNaechsteAntwort(true);
-    haupt.Speichernunter1->trigger();
-    EXPECT_EQ(Lies(ordner + QStringLiteral("Alt")), astra);
-    EXPECT_FALSE(QFileInfo::exists(ordner + QStringLiteral("Alt.lis")));
-
-    // Cancelled: nothing written.
-    Dialoge::SetzeNaechstenDateinamen(QString());
-    haupt.Speichernunter1->trigger();
+    Schreib(ordner + u"Alt"_s, "alt");
+    speichere(u"Alt"_s, false);
+    EXPECT_EQ(Meldungen(), QStringList{u"Bestätigung: Die Datei \""_s + ordner +
+                                       u"Alt\" ist schon vorhanden. Soll sie überschrieben werden?"_s});
+    EXPECT_EQ(Lies(ordner + u"Alt"_s), QByteArray("alt"));
+    speichere(u"Alt"_s, true);
+    EXPECT_EQ(Lies(ordner + u"Alt"_s), astra);
+    EXPECT_FALSE(QFileInfo::exists(ordner + u"Alt.lis"_s));
+    speichere(QString()); // cancelled: nothing written
     EXPECT_EQ(QDir(ordner).entryList(QDir::Files).size(), 3);
 
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
-    EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0:   Astra"));
+    ErwarteListe(u"Astra"_s, 2);
 }
 
 } // namespace

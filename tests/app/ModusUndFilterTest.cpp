@@ -1,27 +1,7 @@
 // Layout, modes, the message filter (wheel, keys, F1) and how rows look on screen.
 #include "ProgrammOrdnerFixture.h"
 
-#include "list/NameEingabe.h"
-#include "list/TextlistenForm.h"
-#include "logos/GrossImageForm.h"
-#include "logos/SuchForm.h"
-
-#include <QAction>
-#include <QComboBox>
-#include <QDialog>
-#include <QFrame>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
 #include <QMenuBar>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QStatusBar>
-#include <QWheelEvent>
 
 namespace senvio::test {
 namespace {
@@ -29,14 +9,8 @@ namespace {
 class ModusUndFilter : public ProgrammOrdnerTest {
 protected:
     TMainForm& StarteMitZeilen(int anzahl) {
-        LegeStandardOrdnerAn();
-        LegeAn(QStringLiteral("TV und Radio Sender Logos/ZDF"));
-        QByteArray liste;
-        for (int i = 1; i <= anzahl; ++i)
-            liste += "    " + QByteArray::number(i) + "   = Sender #png#Ohne Logo1.png\r\n";
-        Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
-        Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), liste);
-        return Starte();
+        LegeAn(u"TV und Radio Sender Logos/ZDF"_s);
+        return StarteMit(ListeMit(anzahl));
     }
     static QStringList Texte(const QList<QAction*>& eintraege) {
         QStringList texte;
@@ -44,54 +18,50 @@ protected:
             texte << eintrag->text();
         return texte;
     }
+    void Logomodus() { Befehl("SenderlogoanaktuellenEintrageinfuegen1"); }
+    QScrollArea* Raster() { return Teil<QScrollArea>("ScrollBox1"); }
 };
 
 TEST_F(ModusUndFilter, DasFensterStehtFestMitAllenTeilenAnIhremPlatz) {
-    TMainForm& haupt = StarteMitZeilen(0);
+    TMainForm& haupt = StarteMitZeilen(12);
     EXPECT_EQ(haupt.centralWidget()->size(), QSize(530, 613));
+    EXPECT_EQ(Teil("Image324")->x(), 430); // with more than 12 rows 412, below
     EXPECT_EQ(haupt.minimumSize(), haupt.maximumSize());
-    EXPECT_EQ(haupt.Panel2->geometry(), QRect(10, 14, 509, 575));
-    EXPECT_EQ(haupt.Listbox1->geometry().topLeft(), QPoint(14, 47));
-    EXPECT_EQ(haupt.Listbox1->width(), 478);
-    EXPECT_EQ(haupt.Listbox1->viewport()->height(), 12 * 41); // whole rows only
-    EXPECT_LE(haupt.Listbox1->height(), 499);
-    EXPECT_EQ(haupt.Panel1->geometry(), QRect(30, 37, 466, 552));
-    EXPECT_EQ(haupt.ComboBox1->geometry(), QRect(84, 4, 414, 29));
-    EXPECT_EQ(haupt.StatusBar1->geometry(), QRect(0, 589, 530, 24));
-    EXPECT_EQ(haupt.ProgressBar1->geometry(), QRect(4, 594, 150, 17));
-    EXPECT_EQ(haupt.EinfuegenBtn->geometry(), QRect(352, 9, 56, 29));
-    EXPECT_EQ(haupt.AbbruchBtn->text(), QStringLiteral("Abbruch einf."));
+    const std::pair<const char*, QRect> plaetze[] = {
+        {"Panel2", {10, 14, 509, 575}},    {"Panel1", {30, 37, 466, 552}},      {"ComboBox1", {84, 4, 414, 29}},
+        {"StatusBar1", {0, 589, 530, 24}}, {"ProgressBar1", {4, 594, 150, 17}}, {"EinfuegenBtn", {352, 9, 56, 29}},
+        {"AbbruchBtn", {14, 9, 70, 29}},   {"ZurueckButton", {14, 4, 43, 25}},
+    };
+    for (const auto& [name, platz] : plaetze)
+        EXPECT_EQ(Teil(name)->geometry(), platz) << name;
+    EXPECT_EQ(Ansicht().geometry().topLeft(), QPoint(14, 47));
+    EXPECT_EQ(Ansicht().width(), 478);
+    EXPECT_EQ(Ansicht().viewport()->height(), 12 * 41); // whole rows only
+    EXPECT_LE(Ansicht().height(), 499);
+    EXPECT_EQ(Teil<QPushButton>("AbbruchBtn")->text(), u"Abbruch einf."_s);
 
     // At start only the list shows; its header is empty and "Suchen" is off.
-    EXPECT_TRUE(haupt.Panel2->isVisible());
-    const QList<QWidget*> verborgene{haupt.Panel1,    haupt.ComboBox1,    haupt.ZurueckButton, haupt.AbbruchBtn,
-                                     haupt.TntLabel1, haupt.EinfuegenBtn, haupt.Image324,      haupt.ProgressBar1,
-                                     haupt.TntEdit1,  haupt.tempTntEdit};
-    for (QWidget* verborgen : verborgene)
-        EXPECT_FALSE(verborgen->isVisible());
-    EXPECT_FALSE(haupt.Suchen1->isEnabled());
+    EXPECT_TRUE(haupt.IstListenModus());
+    for (const char* verborgen : {"Panel1", "ComboBox1", "ZurueckButton", "AbbruchBtn", "TntLabel1", "EinfuegenBtn",
+                                  "Image324", "ProgressBar1", "TntEdit1", "tempTntEdit", "Image1", "Image321"})
+        EXPECT_FALSE(Teil(verborgen)->isVisible()) << verborgen;
+    EXPECT_FALSE(Teil<QAction>("Suchen1")->isEnabled());
 
     EXPECT_EQ(Texte(haupt.menuBar()->actions()),
-              (QStringList{QStringLiteral("Datei"), QStringLiteral("Bearbeiten"), QStringLiteral("Drucken"),
-                           QStringLiteral("Liste speichern als Bild"), QStringLiteral("Einstellung"),
-                           QStringLiteral("Suchen"), QString(16, QLatin1Char(' ')), QStringLiteral("[ ? ]")}));
+              (QStringList{u"Datei"_s, u"Bearbeiten"_s, u"Drucken"_s, u"Liste speichern als Bild"_s, u"Einstellung"_s,
+                           u"Suchen"_s, QString(16, u' '), u"[ ? ]"_s}));
     // The whole menu bar fits the window: no item goes into an overflow menu.
-    QAction* hilfe = haupt.menuBar()->actions().last();
-    EXPECT_LE(haupt.menuBar()->actionGeometry(hilfe).right(), haupt.width() - 1);
-    EXPECT_EQ(
-        Texte(haupt.menuBar()->actions()[0]->menu()->actions()),
-        (QStringList{QStringLiteral("Neu"), QStringLiteral("Öffnen"), QStringLiteral("Senderliste importieren..."),
-                     QStringLiteral("Speichern unter..."), QStringLiteral(" "), QStringLiteral("Beenden")}));
-    EXPECT_EQ(Texte(haupt.PopupMenu1->actions()),
-              (QStringList{QStringLiteral("Eintrag bearbeiten"), QStringLiteral("Neuer Texteintrag einfügen"),
-                           QStringLiteral("Senderlogo an aktuellen Eintrag einfügen"), QStringLiteral("   "),
-                           QStringLiteral("Eintrag löschen")}));
-}
+    EXPECT_LE(haupt.menuBar()->actionGeometry(haupt.menuBar()->actions().last()).right(), haupt.width() - 1);
+    EXPECT_EQ(Texte(haupt.menuBar()->actions()[0]->menu()->actions()),
+              (QStringList{u"Neu"_s, u"Öffnen"_s, u"Senderliste importieren..."_s, u"Speichern unter..."_s, u" "_s,
+                           u"Beenden"_s}));
+    EXPECT_EQ(Texte(Teil<QMenu>("PopupMenu1")->actions()),
+              (QStringList{u"Eintrag bearbeiten"_s, u"Neuer Texteintrag einfügen"_s,
+                           u"Senderlogo an aktuellen Eintrag einfügen"_s, u"   "_s, u"Eintrag löschen"_s}));
 
-// The large preview and the "Neu" dialog measure with their frame: offscreen, 2 pixels
-// around every window.
-TEST_F(ModusUndFilter, VorschauUndNamensdialogSindMitRahmenSoGross) {
-    const Nebenfenster& fenster = StarteMitZeilen(0).Fenster();
+    // The large preview and the "Neu" dialog measure with their frame: offscreen, 2 pixels
+    // around every window.
+    const Nebenfenster& fenster = haupt.Fenster();
     fenster.nameEingabe->show();
     fenster.grossBild->show();
     EXPECT_EQ(fenster.nameEingabe->size(), QSize(368, 153));
@@ -101,161 +71,140 @@ TEST_F(ModusUndFilter, VorschauUndNamensdialogSindMitRahmenSoGross) {
     fenster.grossBild->hide();
 }
 
-TEST_F(ModusUndFilter, LogoauswahlZeigtGruppenlisteUndZurueckknopfDieListeVerbirgtIhn) {
-    TMainForm& haupt = StarteMitZeilen(2);
-    haupt.ZeigeLogoAuswahl();
-    EXPECT_TRUE(haupt.IstLogoModus());
-    EXPECT_FALSE(haupt.IstListenModus());
-    EXPECT_TRUE(haupt.ComboBox1->isVisible());
-    EXPECT_TRUE(haupt.ZurueckButton->isVisible());
-    EXPECT_EQ(haupt.ZurueckButton->geometry(), QRect(30, 4, 43, 29));
-    EXPECT_TRUE(haupt.Suchen1->isEnabled());
-    haupt.ZeigeListe();
-    EXPECT_TRUE(haupt.IstListenModus());
-    EXPECT_FALSE(haupt.ZurueckButton->isVisible());
-    EXPECT_FALSE(haupt.ComboBox1->isVisible());
-    EXPECT_EQ(haupt.Statuszeile(), Status(2, QStringLiteral("Astra")));
-}
-
-TEST_F(ModusUndFilter, DieKleineVorschauRuecktBeiMehrAlsZwoelfZeilenNachLinks) {
-    EXPECT_EQ(StarteMitZeilen(12).Image324->x(), 430);
-    Beende();
-    EXPECT_EQ(StarteMitZeilen(13).Image324->x(), 412);
-}
-
 TEST_F(ModusUndFilter, F1OeffnetDieHilfeAusserInDerLogoauswahlUndBeiSucheOderNamensdialog) {
     TMainForm& haupt = StarteMitZeilen(1);
     // Without a help document in the program folder F1 opens the installed one.
     const QString installiert = QStringLiteral(SENVIO_HILFE_INSTALLIERT);
-    QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
+    QTest::keyClick(&Ansicht(), Qt::Key_F1);
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{installiert});
-    Schreib(Pfad(QStringLiteral("Senvio-Hilfe.pdf")), "%PDF-1.4\n");
-    const QString hilfe = m_pfad + QStringLiteral("Senvio-Hilfe.pdf");
-    QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
+    Schreib(Pfad(u"Senvio-Hilfe.pdf"_s), "%PDF-1.4\n");
+    const QString hilfe = m_pfad + u"Senvio-Hilfe.pdf"_s;
+    QTest::keyClick(&Ansicht(), Qt::Key_F1);
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), (QStringList{installiert, hilfe}));
 
-    haupt.Fenster().suche->show();
-    QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
-    haupt.Fenster().suche->hide();
-    haupt.Fenster().nameEingabe->show();
-    QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
-    haupt.Fenster().nameEingabe->hide();
-    haupt.ZeigeLogoAuswahl();
-    QTest::keyClick(haupt.ScrollBox1, Qt::Key_F1);
+    for (QWidget* offen :
+         {static_cast<QWidget*>(haupt.Fenster().suche), static_cast<QWidget*>(haupt.Fenster().nameEingabe)}) {
+        offen->show();
+        QTest::keyClick(&Ansicht(), Qt::Key_F1);
+        offen->hide();
+    }
+    Logomodus();
+    QTest::keyClick(Raster(), Qt::Key_F1);
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), (QStringList{installiert, hilfe}));
-
-    haupt.ZeigeListe();
-    QTest::keyClick(haupt.Listbox1, Qt::Key_F1);
+    Logomodus();
+    QTest::keyClick(&Ansicht(), Qt::Key_F1);
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), (QStringList{installiert, hilfe, hilfe}));
 }
 
 TEST_F(ModusUndFilter, MausradBewegtDieAuswahlDerListeUmEineZeileJeRaste) {
-    TMainForm& haupt = StarteMitZeilen(6);
-    QWidget* flaeche = haupt.Listbox1->viewport();
+    StarteMitZeilen(13);
+    EXPECT_EQ(Teil("Image324")->x(), 412); // the small preview leaves room for the scroll bar
+    QWidget* flaeche = Ansicht().viewport();
     Rad(flaeche, -120);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
-    EXPECT_TRUE(haupt.Listbox1->hasFocus());
+    EXPECT_EQ(Ansicht().AktuelleZeile(), 1);
+    EXPECT_TRUE(Ansicht().hasFocus());
     // Over the status line the wheel still moves the list; a fast spin a row per notch.
-    Rad(haupt.StatusBar1, -240);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 3);
+    Rad(Teil("StatusBar1"), -240);
+    EXPECT_EQ(Ansicht().AktuelleZeile(), 3);
     // A fine wheel or a touchpad: eight events of an eighth make one row, the rest is
     // kept; a horizontal swipe and the empty end of a gesture move nothing.
     for (int i = 0; i < 12; ++i)
         Rad(flaeche, 15);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 2);
+    EXPECT_EQ(Ansicht().AktuelleZeile(), 2);
     Rad(flaeche, 0);
     Rad(flaeche, 0, {}, -120);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 2);
+    EXPECT_EQ(Ansicht().AktuelleZeile(), 2);
     Rad(flaeche, 60);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
+    EXPECT_EQ(Ansicht().AktuelleZeile(), 1);
     // With the logo grid shown the wheel is the grid's own; the list stays.
-    haupt.ZeigeLogoAuswahl();
-    Rad(haupt.ScrollBox1->viewport(), -120);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 1);
+    Logomodus();
+    Rad(Raster()->viewport(), -120);
+    EXPECT_EQ(Ansicht().AktuelleZeile(), 1);
 }
 
 TEST_F(ModusUndFilter, MitSichtbaremSenderwaehlerBekommtDieListeDenFokusNicht) {
     TMainForm& haupt = StarteMitZeilen(3);
     TTextlistenForm& waehler = *haupt.Fenster().textliste;
-    waehler.TntListBox1->addItems({QStringLiteral("Eins"), QStringLiteral("Zwei"), QStringLiteral("Drei")});
-    waehler.TntListBox1->setCurrentRow(0);
+    auto* namen = Teil<QListWidget>(waehler, "TntListBox1");
+    waehler.LadeNamen({u"Eins"_s, u"Zwei"_s, u"Drei"_s});
+    namen->setCurrentRow(0);
     waehler.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&waehler));
     QApplication::setActiveWindow(&waehler);
-    waehler.TntListBox1->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), waehler.TntListBox1);
-    Rad(haupt.Listbox1->viewport(), -120);
-    EXPECT_EQ(waehler.TntListBox1->currentRow(), 1);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
+    namen->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), namen);
+    Rad(Ansicht().viewport(), -120);
+    EXPECT_EQ(namen->currentRow(), 1);
+    EXPECT_EQ(Ansicht().AktuelleZeile(), 0);
     waehler.hide();
 }
 
-TEST_F(ModusUndFilter, TastenScrollenInDerLogoauswahlDasRasterUndSonstNichts) {
-    TMainForm& haupt = StarteMitZeilen(1);
-    haupt.ScrollBox1->widget()->resize(440, 3000);
-    haupt.ZeigeLogoAuswahl();
-    QScrollBar* leiste = haupt.ScrollBox1->verticalScrollBar();
+// The logo mode shows the group list and the back button at the grid's edge; its keys
+// scroll the grid and go nowhere else; the list mode hides both again.
+TEST_F(ModusUndFilter, LogoauswahlTastenScrollenDasRasterUndSonstNichts) {
+    TMainForm& haupt = StarteMitZeilen(2);
+    Logomodus();
+    EXPECT_TRUE(haupt.IstLogoModus() && !haupt.IstListenModus());
+    EXPECT_TRUE(Teil("ComboBox1")->isVisible() && Teil("ZurueckButton")->isVisible());
+    EXPECT_EQ(Teil("ZurueckButton")->geometry(), QRect(30, 4, 43, 29));
+    EXPECT_TRUE(Teil<QAction>("Suchen1")->isEnabled());
+    Raster()->widget()->resize(440, 3000);
+    QScrollBar* leiste = Raster()->verticalScrollBar();
     ASSERT_GT(leiste->maximum(), 1000);
-    haupt.ComboBox1->setFocus();
-    ASSERT_EQ(haupt.ComboBox1->currentIndex(), 0);
-    QTest::keyClick(haupt.ComboBox1, Qt::Key_Down);
+    auto* gruppen = Teil<QComboBox>("ComboBox1");
+    gruppen->setFocus();
+    ASSERT_EQ(gruppen->currentIndex(), 0);
+    QTest::keyClick(gruppen, Qt::Key_Down);
     EXPECT_EQ(leiste->value(), 108);
-    EXPECT_EQ(haupt.ComboBox1->currentIndex(), 0);
-    EXPECT_TRUE(haupt.ScrollBox1->hasFocus());
-    QTest::keyClick(haupt.ScrollBox1, Qt::Key_PageDown);
-    EXPECT_EQ(leiste->value(), 648);
-    QTest::keyClick(haupt.ScrollBox1, Qt::Key_Up);
-    EXPECT_EQ(leiste->value(), 540);
-    QTest::keyClick(haupt.ScrollBox1, Qt::Key_PageUp);
-    EXPECT_EQ(leiste->value(), 0);
-    QTest::keyClick(haupt.ScrollBox1, Qt::Key_End);
-    EXPECT_EQ(leiste->value(), leiste->maximum());
-    QTest::keyClick(haupt.ScrollBox1, Qt::Key_A);
-    EXPECT_EQ(leiste->value(), leiste->maximum());
-    QTest::keyClick(haupt.ScrollBox1, Qt::Key_Home);
-    EXPECT_EQ(leiste->value(), 0);
+    EXPECT_EQ(gruppen->currentIndex(), 0);
+    EXPECT_TRUE(Raster()->hasFocus());
+    const std::pair<Qt::Key, int> tasten[] = {
+        {Qt::Key_PageDown, 648},        {Qt::Key_Up, 540}, {Qt::Key_PageUp, 0}, {Qt::Key_End, leiste->maximum()},
+        {Qt::Key_A, leiste->maximum()}, {Qt::Key_Home, 0}};
+    for (const auto& [taste, wert] : tasten) {
+        QTest::keyClick(Raster(), taste);
+        EXPECT_EQ(leiste->value(), wert) << taste;
+    }
+    Logomodus();
+    EXPECT_TRUE(haupt.IstListenModus());
+    EXPECT_FALSE(Teil("ZurueckButton")->isVisible() || Teil("ComboBox1")->isVisible());
+    EXPECT_EQ(haupt.Statuszeile(), Status(2, u"Astra"_s));
 }
 
 // Message boxes and file dialogs are the desktop's: wheel and keys reach them unchanged.
 TEST_F(ModusUndFilter, FremdeDialogeBehaltenRadUndTasten) {
-    TMainForm& haupt = StarteMitZeilen(3);
+    StarteMitZeilen(3);
     QDialog fremd;
     auto* feld = new QLineEdit(&fremd);
     fremd.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fremd));
     Rad(feld, -120);
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
+    EXPECT_EQ(Ansicht().AktuelleZeile(), 0);
 
-    haupt.ZeigeLogoAuswahl();
-    QTest::keyClicks(feld, QStringLiteral("Sport"));
-    EXPECT_EQ(feld->text(), QStringLiteral("Sport"));
+    Logomodus();
+    QTest::keyClicks(feld, u"Sport"_s);
+    EXPECT_EQ(feld->text(), u"Sport"_s);
     QTest::keyClick(feld, Qt::Key_F1);
     EXPECT_TRUE(Dialoge::GeoeffneteDokumente().isEmpty());
 }
 
 TEST_F(ModusUndFilter, ZeilenSindEinundvierzigPixelHochDieGewaehlteMitHervorhebungUnterDemLogo) {
-    LegeStandardOrdnerAn();
-    LegeAn(QStringLiteral("Senvio-Listen/Sender-Logos"));
+    LegeAn(u"Senvio-Listen/Sender-Logos"_s);
     QImage rot(140, 100, QImage::Format_RGB32);
     rot.fill(QColor(255, 0, 0));
-    ASSERT_TRUE(rot.save(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos/rot.png"))));
-    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
-    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")),
-            "    1   = #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\rot.png\r\n"
-            "    2   = #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\rot.png\r\n");
-    TMainForm& haupt = Starte();
-    const QAbstractItemModel* modell = haupt.Listbox1->model();
-    EXPECT_EQ(haupt.Listbox1->visualRect(modell->index(0, 0)), QRect(0, 0, haupt.Listbox1->viewport()->width(), 41));
-    EXPECT_EQ(haupt.Listbox1->visualRect(modell->index(1, 0)).top(), 41);
+    ASSERT_TRUE(rot.save(Pfad(u"Senvio-Listen/Sender-Logos/rot.png"_s)));
+    const QByteArray zeile = "#png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\rot.png\r\n";
+    StarteMit("    1   = " + zeile + "    2   = " + zeile);
+    const ListenAnsicht& liste = Ansicht();
+    EXPECT_EQ(liste.visualRect(liste.model()->index(0, 0)), QRect(0, 0, liste.viewport()->width(), 41));
+    EXPECT_EQ(liste.visualRect(liste.model()->index(1, 0)).top(), 41);
 
-    const QImage bild = haupt.Listbox1->viewport()->grab().toImage();
-    const int breite = haupt.Listbox1->viewport()->width();
-    const QColor hervorhebung = haupt.Listbox1->palette().color(QPalette::Highlight);
-    const QColor grund = haupt.Listbox1->palette().color(QPalette::Base);
+    const QImage bild = liste.viewport()->grab().toImage();
+    const int breite = liste.viewport()->width();
     // Row 0 is selected: highlight ground, the logo copied over it at the right edge.
-    EXPECT_EQ(bild.pixelColor(breite - 61, 5), hervorhebung);
+    EXPECT_EQ(bild.pixelColor(breite - 61, 5), liste.palette().color(QPalette::Highlight));
     EXPECT_EQ(bild.pixelColor(breite - 30, 20), QColor(255, 0, 0));
-    EXPECT_EQ(bild.pixelColor(breite - 61, 46), grund);
+    EXPECT_EQ(bild.pixelColor(breite - 61, 46), liste.palette().color(QPalette::Base));
     EXPECT_EQ(bild.pixelColor(breite - 30, 61), QColor(255, 0, 0));
 }
 

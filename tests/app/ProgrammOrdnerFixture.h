@@ -1,15 +1,29 @@
 #pragma once
 
 // A temporary program folder with lists folder and two logo groups, the dialogs in
-// script mode, and helpers to start and end the real program in it.
+// script mode, helpers to start and end the real program in it, and to find its controls
+// by their names.
 #include "TestDateien.h"
 #include "app/Programm.h"
-#include "list/NameEingabe.h"
 #include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -20,11 +34,13 @@
 
 namespace senvio::test {
 
+using namespace Qt::StringLiterals;
+
 class ProgrammOrdnerTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_tmp.isValid());
-        m_pfad = m_tmp.path() + QStringLiteral("/");
+        m_pfad = m_tmp.path() + u"/"_s;
         Dialoge::SetzeSkriptbetrieb(true);
     }
     void TearDown() override {
@@ -33,10 +49,11 @@ protected:
     }
 
     QString Pfad(const QString& relativ) const { return m_pfad + relativ; }
+    QString Liste(const QString& name) const { return m_pfad + u"Senvio-Listen/"_s + name; }
     void LegeAn(const QString& relativ) { ASSERT_TRUE(QDir().mkpath(Pfad(relativ))); }
     void LegeStandardOrdnerAn() {
-        LegeAn(QStringLiteral("Senvio-Listen"));
-        LegeAn(QStringLiteral("TV und Radio Sender Logos/ARD"));
+        LegeAn(u"Senvio-Listen"_s);
+        LegeAn(u"TV und Radio Sender Logos/ARD"_s);
     }
 
     // Creates the six windows and shows the main window until its first paint ran.
@@ -53,12 +70,38 @@ protected:
         EXPECT_FALSE(haupt.ErsteAnzeige());
         return haupt;
     }
+    // The list of this name and these bytes is the last list; the standard folders exist.
+    TMainForm& StarteMit(const QByteArray& liste, const QString& name = u"Astra"_s) {
+        LegeStandardOrdnerAn();
+        Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nListenName=" + name.toUtf8() + "\n");
+        Schreib(Liste(name + u".lis"_s), liste);
+        return Starte();
+    }
+    TMainForm& StarteMitAstra() { return StarteMit(astra); }
+    // n numbered entries named A, B, C ... with placeholder 1.
+    static QByteArray ListeMit(int n) {
+        QByteArray zeilen;
+        for (int i = 0; i < n; ++i)
+            zeilen += "    " + QByteArray::number(i + 1) + "   = " + char('A' + i % 26) + " #png#Ohne Logo1.png\r\n";
+        return zeilen;
+    }
     void Beende() {
         m_programm->Haupt().close();
         m_programm->Beende();
         m_programm.reset();
     }
     TMainForm& Haupt() { return m_programm->Haupt(); }
+
+    // A control of the main window, or of another window, by its name.
+    template <typename T = QWidget> T* Teil(const char* name) { return Teil<T>(Haupt(), name); }
+    template <typename T = QWidget> static T* Teil(const QObject& fenster, const char* name) {
+        T* teil = fenster.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(teil, nullptr) << name;
+        return teil;
+    }
+    // Runs the menu command of the item with this name.
+    void Befehl(const char* name) { Teil<QAction>(name)->trigger(); }
+    ListenAnsicht& Ansicht() { return *Teil<ListenAnsicht>("Listbox1"); }
 
     // A wheel event at (20, 20) of the widget with these angle distances (120 a notch).
     static void Rad(QWidget* ziel, int vertikal, Qt::KeyboardModifiers tasten = {}, int waagerecht = 0) {
@@ -67,28 +110,26 @@ protected:
                         Qt::NoScrollPhase, false);
         QApplication::sendEvent(ziel, &rad);
     }
+    // The list in memory and what the window shows of it: name, caption, rows, status line.
+    void ErwarteListe(const QString& name, qsizetype anzahl) {
+        EXPECT_EQ(Haupt().ListenName(), name);
+        EXPECT_EQ(Haupt().windowTitle(), name.isEmpty() ? u"Senvio-Liste 2.0"_s : u"Senvio-Liste 2.0:   "_s + name);
+        EXPECT_EQ(Haupt().Liste().Anzahl(), anzahl);
+        EXPECT_EQ(Ansicht().model()->rowCount(), anzahl);
+        EXPECT_EQ(Haupt().Statuszeile(), Status(anzahl, name));
+    }
     static QString Status(qsizetype anzahl, const QString& name) {
-        return QStringLiteral("      %1  Eintragung(en) in der Liste: \"%2\"").arg(anzahl).arg(name);
+        return u"      %1  Eintragung(en) in der Liste: \"%2\""_s.arg(anzahl).arg(name);
     }
-
-    QTemporaryDir m_tmp;
-    QString m_pfad;
-    std::unique_ptr<Programm> m_programm;
-};
-
-// The list Astra of two entries is the last list; the name dialog is scripted.
-class MitAstraTest : public ProgrammOrdnerTest {
-protected:
-    const QByteArray astra = "    1   = ARD #png#Ohne Logo1.png\r\n    2   = ZDF #png#Ohne Logo2.png\r\n";
-
-    TMainForm& StarteMitAstra() {
-        LegeStandardOrdnerAn();
-        Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
-        Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), astra);
-        return Starte();
+    // The message boxes shown so far, as "title: text".
+    static QStringList Meldungen() {
+        QStringList meldungen;
+        for (const Dialoge::Meldung& meldung : Dialoge::Meldungen())
+            meldungen << meldung.titel + u": "_s + meldung.text;
+        return meldungen;
     }
-    // The name dialog answers with this name and presses "OK"; returns how it closed.
-    static void NameDialogMitOk(const QString& name, int* ergebnis = nullptr, bool* geschlossen = nullptr) {
+    // The name dialog answers with this name and presses "OK"; notes how it closed.
+    static void NameDialogMitOk(const QString& name, int* ergebnis = nullptr) {
         Dialoge::SetzeNaechstenDialog([=](QDialog& d) {
             auto& dialog = static_cast<TNameEingabeForm&>(d);
             dialog.setResult(-1);
@@ -96,12 +137,14 @@ protected:
             dialog.BitBtn1Click();
             if (ergebnis)
                 *ergebnis = dialog.result();
-            if (geschlossen)
-                *geschlossen = dialog.result() != -1;
             return dialog.result() == -1 ? int(QDialog::Rejected) : dialog.result();
         });
     }
-    QString Liste(const QString& name) const { return m_pfad + QStringLiteral("Senvio-Listen/") + name; }
+
+    const QByteArray astra = "    1   = ARD #png#Ohne Logo1.png\r\n    2   = ZDF #png#Ohne Logo2.png\r\n";
+    QTemporaryDir m_tmp;
+    QString m_pfad;
+    std::unique_ptr<Programm> m_programm;
 };
 
 } // namespace senvio::test

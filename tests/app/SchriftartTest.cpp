@@ -1,16 +1,8 @@
 // "Schriftart": the list font from the dialog, its four settings keys, and the next start.
 #include "ProgrammOrdnerFixture.h"
 
-#include "list/BearbeitenForm.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-
 namespace senvio::test {
 namespace {
-
-using namespace Qt::StringLiterals;
 
 class Schriftart : public ProgrammOrdnerTest {
 protected:
@@ -33,23 +25,36 @@ protected:
 TEST_F(Schriftart, FettKursivWirdGeschriebenUndInGrossbuchstabenWiedergelesen) {
     LegeStandardOrdnerAn();
     TMainForm& haupt = Starte();
-    const QFont namensfeld = haupt.TntEdit1->font();
+    const QFont namensfeld = Teil("TntEdit1")->font();
     Dialoge::SetzeNaechsteSchrift(Wahl(true, true, false, Qt::blue));
-    haupt.Schriftart1->trigger();
+    Befehl("Schriftart1");
     EXPECT_EQ(Lies(Ini()), QByteArray("[Einstellung]\r\nFontName=DejaVu Serif\r\nFontSize=20\r\n"
                                       "FontFarbe=16711680\r\nFontStyle=fsBold + fsItalic\r\n"));
     const auto fettKursiv = std::tuple(u"DejaVu Serif"_s, 20, true, true, false, QColor(Qt::blue));
-    EXPECT_EQ(Merkmale(haupt.Listbox1), fettKursiv);
-    EXPECT_EQ(Merkmale(haupt.tempTntEdit), fettKursiv);
-    EXPECT_EQ(Merkmale(haupt.Fenster().bearbeiten->TntEdit1),
+    EXPECT_EQ(Merkmale(Teil("Listbox1")), fettKursiv);
+    EXPECT_EQ(Merkmale(Teil("tempTntEdit")), fettKursiv);
+    EXPECT_EQ(Merkmale(Teil(*haupt.Fenster().bearbeiten, "TntEdit1")),
               std::tuple(u"DejaVu Serif"_s, 10, true, true, false, QColor(Qt::blue)));
-    EXPECT_EQ(haupt.TntEdit1->font(), namensfeld); // the name field only at the next start
+    EXPECT_EQ(Teil("TntEdit1")->font(), namensfeld); // the name field only at the next start
     Beende();
 
     QByteArray ini = Lies(Ini());
     Schreib(Ini(), ini.replace("FontStyle=fsBold + fsItalic", "FONTSTYLE=FSBOLD + FSITALIC"));
-    EXPECT_EQ(Merkmale(Starte().Listbox1), fettKursiv);
-    EXPECT_EQ(Merkmale(Haupt().TntEdit1), fettKursiv);
+    TMainForm& wieder = Starte();
+    EXPECT_EQ(Merkmale(Teil("Listbox1")), fettKursiv);
+    EXPECT_EQ(Merkmale(Teil("TntEdit1")), fettKursiv);
+    // At start, too, the controls that follow the list font take it at 10 points; the
+    // search's label in blue, the file-name label with its own style.
+    const auto klein = std::tuple(u"DejaVu Serif"_s, 10, true, true, false, QColor(Qt::blue));
+    EXPECT_EQ(Merkmale(Teil(*wieder.Fenster().textliste, "TntListBox1")), klein);
+    EXPECT_EQ(Merkmale(Teil(*wieder.Fenster().bearbeiten, "LogoEntfernenCheckBox")), klein);
+    const QWidget* suchtext = Teil(*wieder.Fenster().suche, "TntLabel1");
+    EXPECT_EQ(std::pair(suchtext->font().pointSize(), suchtext->palette().color(QPalette::WindowText)),
+              std::pair(10, QColor(0, 0, 255)));
+    const QWidget* etikett = Teil("TntLabel1");
+    EXPECT_EQ(
+        std::tuple(etikett->font().family(), etikett->font().italic(), etikett->palette().color(QPalette::WindowText)),
+        std::tuple(u"DejaVu Serif"_s, false, QColor(Qt::blue)));
 }
 
 TEST_F(Schriftart, NormalUndFettUnterstrichenSchreibenEinenLeerenStil) {
@@ -57,35 +62,30 @@ TEST_F(Schriftart, NormalUndFettUnterstrichenSchreibenEinenLeerenStil) {
     Starte();
     for (const Schriftwahl& wahl : {Wahl(false, false, false, Qt::red), Wahl(true, false, true, Qt::red)}) {
         Dialoge::SetzeNaechsteSchrift(wahl);
-        Haupt().Schriftart1->trigger();
+        Befehl("Schriftart1");
         Beende();
         EXPECT_TRUE(Lies(Ini()).contains("FontFarbe=255\r\nFontStyle=\r\n"));
         // Back in the default style, bold, with face, size and colour restored.
-        EXPECT_EQ(Merkmale(Starte().Listbox1), std::tuple(u"DejaVu Serif"_s, 20, true, false, false, QColor(Qt::red)));
+        Starte();
+        EXPECT_EQ(Merkmale(Teil("Listbox1")), std::tuple(u"DejaVu Serif"_s, 20, true, false, false, QColor(Qt::red)));
     }
 }
 
-TEST_F(Schriftart, DerDialogOeffnetBeiDerListenschriftUndOkOhneAenderungBehaeltSie) {
+// "Abbrechen" leaves list and settings alone; "OK" without a change writes the list font as it is.
+TEST_F(Schriftart, AbbrechenLaesstAllesUndOkOhneAenderungBehaeltDieListenschrift) {
     LegeStandardOrdnerAn();
-    TMainForm& haupt = Starte();
-    const auto vorher = Merkmale(haupt.Listbox1);
+    Starte();
+    const auto vorher = Merkmale(Teil("Listbox1"));
     ASSERT_EQ(vorher, std::tuple(u"DejaVu Sans Condensed"_s, 18, true, false, false, QColor(Qt::black)));
+    Dialoge::SetzeNaechsteSchrift(std::nullopt);
+    Befehl("Schriftart1");
+    EXPECT_EQ(Lies(Ini()), QByteArray("<fehlt>"));
+    EXPECT_EQ(Merkmale(Teil("Listbox1")), vorher);
     Dialoge::SetzeNaechstenDialog([](QDialog&) { return int(QDialog::Accepted); });
-    haupt.Schriftart1->trigger();
-    EXPECT_EQ(Merkmale(haupt.Listbox1), vorher);
+    Befehl("Schriftart1");
+    EXPECT_EQ(Merkmale(Teil("Listbox1")), vorher);
     EXPECT_EQ(Lies(Ini()), QByteArray("[Einstellung]\r\nFontName=DejaVu Sans Condensed\r\nFontSize=18\r\n"
                                       "FontFarbe=0\r\nFontStyle=fsBold\r\n"));
-}
-
-TEST_F(Schriftart, AbbrechenLaesstListeUndEinstellungenUnberuehrt) {
-    LegeStandardOrdnerAn();
-    Schreib(Ini(), "[Einstellung]\nFontSize=12\n");
-    TMainForm& haupt = Starte();
-    const QFont vorher = haupt.Listbox1->font();
-    Dialoge::SetzeNaechsteSchrift(std::nullopt);
-    haupt.Schriftart1->trigger();
-    EXPECT_EQ(Lies(Ini()), QByteArray("[Einstellung]\nFontSize=12\n"));
-    EXPECT_EQ(haupt.Listbox1->font(), vorher);
 }
 
 } // namespace

@@ -1,18 +1,8 @@
 // Start-up, first paint and exit of the real program in a temporary program folder.
 #include "ProgrammOrdnerFixture.h"
 
-#include "list/TextlistenForm.h"
-#include "logos/SuchForm.h"
 #include "platform/Einstellungen.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QStatusBar>
 #include <QTextStream>
 
 #include <new>
@@ -32,211 +22,153 @@ extern "C" void __wrap__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(
 namespace senvio::test {
 namespace {
 
-using namespace Qt::StringLiterals;
 using StartUndEnde = ProgrammOrdnerTest;
 
+QStringList Eintraege(const QString& ordner) {
+    return QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
 TEST_F(StartUndEnde, OhneListenOrdnerEndetNachDerInformationOhneEtwasZuSchreiben) {
-    LegeAn(QStringLiteral("TV und Radio Sender Logos/ARD"));
+    LegeAn(u"TV und Radio Sender Logos/ARD"_s);
     Starte();
     EXPECT_TRUE(m_programm->Endet());
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Information"));
-    EXPECT_EQ(Dialoge::Meldungen()[0].text, QStringLiteral("Verzeichnis: ") + m_pfad +
-                                                QStringLiteral("Senvio-Listen/\nist nicht vorhanden!\n\t\t"
-                                                               "Das Programm wird beendet."));
+    EXPECT_EQ(Meldungen(), QStringList{u"Information: Verzeichnis: "_s + m_pfad +
+                                       u"Senvio-Listen/\nist nicht vorhanden!\n\t\tDas Programm wird beendet."_s});
     m_programm->Beende();
     m_programm.reset();
-    EXPECT_EQ(QDir(m_pfad).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              QStringList{QStringLiteral("TV und Radio Sender Logos")});
+    EXPECT_EQ(Eintraege(m_pfad), QStringList{u"TV und Radio Sender Logos"_s});
 }
 
 TEST_F(StartUndEnde, ErsterStartOhneEinstellungenSchreibtLeereListeUndEinstellungenBeimEnde) {
     LegeStandardOrdnerAn();
     TMainForm& haupt = Starte();
-    EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0"));
-    EXPECT_EQ(haupt.Statuszeile(), Status(0, QString()));
-    EXPECT_EQ(haupt.ComboBox1->currentIndex(), 0);
-    EXPECT_EQ(haupt.LogoOrdner(), m_pfad + QStringLiteral("TV und Radio Sender Logos/ARD"));
-    EXPECT_TRUE(QFileInfo(Pfad(QStringLiteral("Senvio-Listen/Temp"))).isDir());
-    EXPECT_TRUE(QFileInfo(Pfad(QStringLiteral("Senvio-Listen/Sender-Logos"))).isDir());
+    EXPECT_TRUE(QFileInfo(Pfad(u"Senvio-Listen/Temp"_s)).isDir());
+    ErwarteListe(QString(), 0);
+    EXPECT_EQ(Teil<QComboBox>("ComboBox1")->currentIndex(), 0);
+    EXPECT_EQ(haupt.LogoOrdner(), m_pfad + u"TV und Radio Sender Logos/ARD"_s);
+    EXPECT_TRUE(QFileInfo(Pfad(u"Senvio-Listen/Sender-Logos"_s)).isDir());
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(Pfad(QStringLiteral("senvio.ini"))));
+    EXPECT_FALSE(QFileInfo::exists(Pfad(u"senvio.ini"_s)));
     Beende();
 
-    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/.lis"))), QByteArray());
-    EXPECT_EQ(Lies(Pfad(QStringLiteral("senvio.ini"))), QByteArray("[Einstellung]\r\nAuswahl=0\r\nListenName=\r\n"));
+    EXPECT_EQ(Lies(Liste(u".lis"_s)), QByteArray());
+    EXPECT_EQ(Lies(Pfad(u"senvio.ini"_s)), QByteArray("[Einstellung]\r\nAuswahl=0\r\nListenName=\r\n"));
 
     // The next start reads the nameless list again.
-    Schreib(Pfad(QStringLiteral("Senvio-Listen/.lis")), "ARD #png#Ohne Logo1.png\r\n");
-    TMainForm& wieder = Starte();
-    ASSERT_EQ(wieder.Liste().Anzahl(), 1);
-    EXPECT_EQ(wieder.Liste().Zeile(0), QStringLiteral("    1   = ARD #png#Ohne Logo1.png"));
-    EXPECT_EQ(wieder.Statuszeile(), Status(1, QString()));
+    Schreib(Liste(u".lis"_s), "ARD #png#Ohne Logo1.png\r\n");
+    EXPECT_EQ(Starte().Liste().Zeilen(), QStringList{u"    1   = ARD #png#Ohne Logo1.png"_s});
+    ErwarteListe(QString(), 1);
 }
 
+// Leftovers in the temporary folder, files and folders, are gone after the start.
 TEST_F(StartUndEnde, LetzteListeWirdGeladenUndNeuNummeriertDieDateiErstBeimEnde) {
-    LegeStandardOrdnerAn();
-    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\r\nListenName=Astra\r\n");
+    LegeAn(u"Senvio-Listen/Temp/Unterordner"_s);
+    Schreib(Pfad(u"Senvio-Listen/Temp/DINA4_1.bmp"_s), "BM");
+    Schreib(Pfad(u"Senvio-Listen/Temp/Unterordner/BildNr1_1.bmp"_s), "BM");
+    Schreib(Pfad(u"Senvio-Listen/Temp/ohne Punkt"_s), "x");
     const QByteArray alt = "  3   = ZDF #png#zdf.png\r\n    1   = ARD #png#ard.png\r\n2= Arte #png#Ohne Logo2.png\r\n";
-    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), alt);
-    TMainForm& haupt = Starte();
-    EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0:   Astra"));
-    EXPECT_EQ(haupt.Liste().Zeilen(),
-              (QStringList{QStringLiteral("    1   = ZDF #png#zdf.png"), QStringLiteral("    2   = ARD #png#ard.png"),
-                           QStringLiteral("    3   = Arte #png#Ohne Logo2.png")}));
-    EXPECT_EQ(haupt.Statuszeile(), Status(3, QStringLiteral("Astra")));
-    EXPECT_EQ(haupt.Listbox1->AktuelleZeile(), 0);
-    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), alt);
+    TMainForm& haupt = StarteMit(alt);
+    EXPECT_TRUE(Eintraege(Pfad(u"Senvio-Listen/Temp"_s)).isEmpty());
+    ErwarteListe(u"Astra"_s, 3);
+    EXPECT_EQ(haupt.Liste().Zeilen(), (QStringList{u"    1   = ZDF #png#zdf.png"_s, u"    2   = ARD #png#ard.png"_s,
+                                                   u"    3   = Arte #png#Ohne Logo2.png"_s}));
+    EXPECT_EQ(Ansicht().AktuelleZeile(), 0);
+    EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), alt);
     Beende();
-    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))),
-              QByteArray("    1   = ZDF #png#zdf.png\r\n    2   = ARD #png#ard.png\r\n"
-                         "    3   = Arte #png#Ohne Logo2.png\r\n"));
-    EXPECT_EQ(
-        LeseIniWert(Pfad(QStringLiteral("senvio.ini")), QStringLiteral("Einstellung"), QStringLiteral("ListenName")),
-        QStringLiteral("Astra"));
+    EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), QByteArray("    1   = ZDF #png#zdf.png\r\n    2   = ARD #png#ard.png\r\n"
+                                                      "    3   = Arte #png#Ohne Logo2.png\r\n"));
+    EXPECT_EQ(LeseIniWert(Pfad(u"senvio.ini"_s), u"Einstellung"_s, u"ListenName"_s), u"Astra"_s);
 }
 
 TEST_F(StartUndEnde, EndeVorDerErstenAnzeigeUeberschreibtNichts) {
     LegeStandardOrdnerAn();
-    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
-    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), "  3   = ZDF #png#\r\n");
+    Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nListenName=Astra\n");
+    Schreib(Liste(u"Astra.lis"_s), "  3   = ZDF #png#\r\n");
     Programm programm{ProgrammOrdner(m_pfad)};
     programm.Beende();
-    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), QByteArray("  3   = ZDF #png#\r\n"));
-    EXPECT_EQ(Lies(Pfad(QStringLiteral("senvio.ini"))), QByteArray("[Einstellung]\nListenName=Astra\n"));
+    EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), QByteArray("  3   = ZDF #png#\r\n"));
+    EXPECT_EQ(Lies(Pfad(u"senvio.ini"_s)), QByteArray("[Einstellung]\nListenName=Astra\n"));
 }
 
 TEST_F(StartUndEnde, AuswahlJenseitsDerGruppenWaehltKeineGruppe) {
     LegeStandardOrdnerAn();
-    LegeAn(QStringLiteral("TV und Radio Sender Logos/ZDF"));
-    const QString wurzel = m_pfad + QStringLiteral("TV und Radio Sender Logos/");
-    struct Fall {
-        const char* wert;
-        int index;
-    };
-    for (const Fall& fall : {Fall{"2", -1}, Fall{"-1", -1}, Fall{"1", 1}, Fall{"eins", 0}}) {
-        SCOPED_TRACE(fall.wert);
-        Schreib(Pfad(QStringLiteral("senvio.ini")), QByteArray("[Einstellung]\nAuswahl=") + fall.wert + "\n");
+    LegeAn(u"TV und Radio Sender Logos/ZDF"_s);
+    const QString wurzel = m_pfad + u"TV und Radio Sender Logos/"_s;
+    for (const auto& [wert, index] :
+         {std::pair("2", -1), std::pair("-1", -1), std::pair("1", 1), std::pair("eins", 0)}) {
+        SCOPED_TRACE(wert);
+        Schreib(Pfad(u"senvio.ini"_s), QByteArray("[Einstellung]\nAuswahl=") + wert + "\n");
         TMainForm& haupt = Starte();
-        ASSERT_EQ(haupt.ComboBox1->count(), 2);
-        EXPECT_EQ(haupt.ComboBox1->currentIndex(), fall.index);
-        EXPECT_EQ(haupt.LogoOrdner(), fall.index < 0 ? wurzel : wurzel + haupt.ComboBox1->itemText(fall.index));
+        auto* gruppen = Teil<QComboBox>("ComboBox1");
+        ASSERT_EQ(gruppen->count(), 2);
+        EXPECT_EQ(gruppen->currentIndex(), index);
+        EXPECT_EQ(haupt.LogoOrdner(), index < 0 ? wurzel : wurzel + gruppen->itemText(index));
         Beende();
-        EXPECT_EQ(LeseIniGanzzahl(Pfad(QStringLiteral("senvio.ini")), QStringLiteral("Einstellung"),
-                                  QStringLiteral("Auswahl")),
-                  fall.index);
+        EXPECT_EQ(LeseIniGanzzahl(Pfad(u"senvio.ini"_s), u"Einstellung"_s, u"Auswahl"_s), index);
     }
-}
-
-TEST_F(StartUndEnde, ResteImTemporaerenOrdnerSindNachDemStartFort) {
-    LegeStandardOrdnerAn();
-    LegeAn(QStringLiteral("Senvio-Listen/Temp/Unterordner"));
-    Schreib(Pfad(QStringLiteral("Senvio-Listen/Temp/DINA4_1.bmp")), "BM");
-    Schreib(Pfad(QStringLiteral("Senvio-Listen/Temp/Unterordner/BildNr1_1.bmp")), "BM");
-    Schreib(Pfad(QStringLiteral("Senvio-Listen/Temp/ohne Punkt")), "x");
-    Starte();
-    EXPECT_TRUE(QDir(Pfad(QStringLiteral("Senvio-Listen/Temp")))
-                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
-                    .isEmpty());
 }
 
 // A last list that cannot be read at start, or that did not load whole (memory ran out),
 // is not taken, and nothing overwrites it at exit.
 TEST_F(StartUndEnde, UnlesbareLetzteListeMeldetSichUndBleibtUnberuehrt) {
     LegeStandardOrdnerAn();
-    LegeAn(QStringLiteral("Senvio-Listen/Kaputt.lis"));
-    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), "  3   = ZDF #png#\r\n");
-    const QString kaputt = m_pfad + QStringLiteral("Senvio-Listen/Kaputt.lis");
+    LegeAn(u"Senvio-Listen/Kaputt.lis"_s);
+    Schreib(Liste(u"Astra.lis"_s), "  3   = ZDF #png#\r\n");
+    const QString kaputt = Liste(u"Kaputt.lis"_s);
     for (const auto& [name, meldung] :
-         {std::pair(QStringLiteral("Kaputt"), u"Datei "_s + kaputt + u" kann nicht geöffnet werden."_s),
-          std::pair(QStringLiteral("Astra"), u"std::bad_alloc."_s)}) {
+         {std::pair(u"Kaputt"_s, u"Datei "_s + kaputt + u" kann nicht geöffnet werden."_s),
+          std::pair(u"Astra"_s, u"std::bad_alloc."_s)}) {
         const QByteArray ini = "[Einstellung]\nListenName=" + name.toUtf8() + "\n";
-        Schreib(Pfad(QStringLiteral("senvio.ini")), ini);
+        Schreib(Pfad(u"senvio.ini"_s), ini);
         naechstesLesenScheitert = name == u"Astra"_s;
         Dialoge::LeereProtokoll();
-        TMainForm& haupt = Starte();
-        ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-        EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Senvio-Liste"));
-        EXPECT_EQ(Dialoge::Meldungen()[0].text, meldung);
-        EXPECT_EQ(haupt.ListenName(), QString());
-        EXPECT_EQ(haupt.windowTitle(), QStringLiteral("Senvio-Liste 2.0"));
+        Starte();
+        EXPECT_EQ(Meldungen(), QStringList{u"Senvio-Liste: "_s + meldung});
+        ErwarteListe(QString(), 0);
         Beende();
-        EXPECT_EQ(Lies(Pfad(QStringLiteral("senvio.ini"))), ini);
+        EXPECT_EQ(Lies(Pfad(u"senvio.ini"_s)), ini);
     }
     EXPECT_TRUE(QFileInfo(kaputt).isDir());
-    EXPECT_EQ(Lies(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))), QByteArray("  3   = ZDF #png#\r\n"));
+    EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), QByteArray("  3   = ZDF #png#\r\n"));
 }
 
 // An error no command catches ends the command with the error box; the program goes on.
 TEST_F(StartUndEnde, UnbehandelterFehlerEinesBefehlsZeigtDieFehlerboxUndDasProgrammGehtWeiter) {
-    LegeStandardOrdnerAn();
-    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nListenName=Astra\n");
-    Schreib(Pfad(QStringLiteral("Senvio-Listen/Astra.lis")), "    1   = ARD #png#\r\n");
-    TMainForm& haupt = Starte();
+    TMainForm& haupt = StarteMit("    1   = ARD #png#\r\n");
     // The list's own file turns into a folder: saving it before "Neu" must fail.
-    ASSERT_TRUE(QFile::remove(Pfad(QStringLiteral("Senvio-Listen/Astra.lis"))));
-    LegeAn(QStringLiteral("Senvio-Listen/Astra.lis"));
+    ASSERT_TRUE(QFile::remove(Liste(u"Astra.lis"_s)));
+    LegeAn(u"Senvio-Listen/Astra.lis"_s);
     Dialoge::SetzeNaechstenDialog([](QDialog& d) {
-        static_cast<TNameEingabeForm&>(d).SetzeName(QStringLiteral("Sport"));
+        static_cast<TNameEingabeForm&>(d).SetzeName(u"Sport"_s);
         return int(QDialog::Accepted);
     });
-    haupt.Neu1->trigger();
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Senvio-Liste"));
-    EXPECT_EQ(Dialoge::Meldungen()[0].text, QStringLiteral("Datei ") + m_pfad +
-                                                QStringLiteral("Senvio-Listen/Astra.lis kann nicht erstellt werden."));
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
-    EXPECT_EQ(haupt.Liste().Anzahl(), 1);
+    Befehl("Neu1");
+    EXPECT_EQ(Meldungen(),
+              QStringList{u"Senvio-Liste: Datei "_s + Liste(u"Astra.lis"_s) + u" kann nicht erstellt werden."_s});
+    ErwarteListe(u"Astra"_s, 1);
     EXPECT_TRUE(haupt.isVisible());
-}
-
-TEST_F(StartUndEnde, ListenschriftAusDenEinstellungenGehtAnListeUndAbhaengigeFelder) {
-    LegeStandardOrdnerAn();
-    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nFontName=DejaVu Serif\nFontSize=20\n"
-                                                "FontFarbe=255\nFontStyle=FSBOLD + fsitalic\n");
-    TMainForm& haupt = Starte();
-    const QColor rot(255, 0, 0);
-    for (const QWidget* feld : {static_cast<QWidget*>(haupt.Listbox1), static_cast<QWidget*>(haupt.TntEdit1),
-                                static_cast<QWidget*>(haupt.tempTntEdit)}) {
-        EXPECT_EQ(feld->font().family(), QStringLiteral("DejaVu Serif"));
-        EXPECT_EQ(feld->font().pointSize(), 20);
-        EXPECT_TRUE(feld->font().bold() && feld->font().italic());
-        EXPECT_EQ(feld->palette().color(QPalette::Text), rot);
-    }
-    const QListWidget* waehler = haupt.Fenster().textliste->TntListBox1;
-    EXPECT_EQ(waehler->font().family(), QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(waehler->font().pointSize(), 10);
-    EXPECT_TRUE(waehler->font().italic());
-    EXPECT_EQ(waehler->palette().color(QPalette::Text), rot);
-    EXPECT_EQ(haupt.Fenster().suche->TntLabel1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_EQ(haupt.Fenster().suche->TntLabel1->font().pointSize(), 10);
-    // The file-name label takes face, size and colour, and keeps its style.
-    EXPECT_EQ(haupt.TntLabel1->font().family(), QStringLiteral("DejaVu Serif"));
-    EXPECT_FALSE(haupt.TntLabel1->font().italic());
-    EXPECT_EQ(haupt.TntLabel1->palette().color(QPalette::WindowText), rot);
 }
 
 TEST_F(StartUndEnde, UngueltigeSchriftwerteBleibenOhneWirkung) {
     LegeStandardOrdnerAn();
-    Schreib(Pfad(QStringLiteral("senvio.ini")), "[Einstellung]\nFontSize=zwanzig\nFontFarbe=0x00FF\n"
-                                                "FontStyle=fsUnderline + fsBold\nListenName=Astra\n");
+    Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nFontSize=zwanzig\nFontFarbe=0x00FF\n"
+                                   "FontStyle=fsUnderline + fsBold\nListenName=Astra\n");
     TMainForm& haupt = Starte();
-    EXPECT_EQ(haupt.Listbox1->font().family(), QStringLiteral("DejaVu Sans Condensed"));
-    EXPECT_EQ(haupt.Listbox1->font().pointSize(), 18);
-    EXPECT_TRUE(haupt.Listbox1->font().bold());
-    EXPECT_FALSE(haupt.Listbox1->font().underline());
-    EXPECT_EQ(haupt.Listbox1->Schriftfarbe(), haupt.palette().color(QPalette::Text));
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra")); // start-up went on
+    const QFont& schrift = Ansicht().font();
+    EXPECT_EQ(std::tuple(schrift.family(), schrift.pointSize(), schrift.bold(), schrift.underline()),
+              std::tuple(u"DejaVu Sans Condensed"_s, 18, true, false));
+    EXPECT_EQ(Ansicht().Schriftfarbe(), haupt.palette().color(QPalette::Text));
+    EXPECT_EQ(haupt.ListenName(), u"Astra"_s); // start-up went on
 }
 
 TEST_F(StartUndEnde, LogoUndListenOrdnerOeffnenSichImDateimanager) {
-    LegeAn(QStringLiteral("Senvio-Listen"));
-    TMainForm& haupt = Starte();
-    haupt.LogoOrdneroeffnen1->trigger(); // the missing logo library is made on request
-    haupt.ListenOrdneroeffnen1->trigger();
-    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), (QStringList{m_pfad + QStringLiteral("TV und Radio Sender Logos"),
-                                                           m_pfad + QStringLiteral("Senvio-Listen")}));
-    EXPECT_TRUE(QFileInfo(Pfad(QStringLiteral("TV und Radio Sender Logos"))).isDir());
+    LegeAn(u"Senvio-Listen"_s);
+    Starte();
+    Befehl("LogoOrdneroeffnen1"); // the missing logo library is made on request
+    Befehl("ListenOrdneroeffnen1");
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(),
+              (QStringList{m_pfad + u"TV und Radio Sender Logos"_s, m_pfad + u"Senvio-Listen"_s}));
+    EXPECT_TRUE(QFileInfo(Pfad(u"TV und Radio Sender Logos"_s)).isDir());
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
 }
 
@@ -261,71 +193,43 @@ protected:
     }
     const QByteArray m_heim = qgetenv("HOME");
     const QString m_arbeit = QDir::currentPath();
-    QString Benutzer() const { return m_pfad + QStringLiteral("Senvio"); }
+    QString Benutzer() const { return m_pfad + u"Senvio"_s; }
 };
 
-TEST_F(Aufruf, BenutzerordnerBeimErstenStartAngelegtDerZweiteLegtNichtsAn) {
-    const Startwahl erst = Waehle({QStringLiteral("--benutzerordner")});
+TEST_F(Aufruf, ArbeitsverzeichnisGenannterOrdnerOderBenutzerordner) {
+    const QString hier = QDir(m_pfad).canonicalPath() + u'/';
+    EXPECT_EQ(Waehle({}).ordner->programm, hier);
+    EXPECT_EQ(Waehle({u"--programmordner"_s, u"Senvio/"_s}).ordner->programm, hier + u"Senvio/"_s);
+    const Startwahl falsch = Waehle({u"--programmordner"_s});
+    EXPECT_EQ(std::pair(falsch.ordner.has_value(), falsch.ende), std::pair(false, 2));
+
+    // A file where the user's folder belongs: the error box, and the program ends with 1.
+    Schreib(Benutzer(), "x");
+    const Startwahl datei = Waehle({u"--benutzerordner"_s});
+    EXPECT_EQ(std::pair(datei.ordner.has_value(), datei.ende), std::pair(false, 1));
+    EXPECT_EQ(Meldungen(), QStringList{u"Fehler: "_s + Benutzer() +
+                                       u" ist eine Datei und kein Ordner.\nSenvio legt dort seinen Programmordner "
+                                       "an: Bitte benennen Sie die Datei um oder verschieben Sie sie."_s});
+    EXPECT_EQ(Lies(Benutzer()), QByteArray("x"));
+
+    // Made on the first start, with its group and an empty list; the second start makes nothing.
+    ASSERT_TRUE(QFile::remove(Benutzer()));
+    Dialoge::LeereProtokoll();
+    const Startwahl erst = Waehle({u"--benutzerordner"_s});
     ASSERT_TRUE(erst.ordner);
-    EXPECT_EQ(erst.ordner->programm, m_pfad + QStringLiteral("Senvio/"));
+    EXPECT_EQ(erst.ordner->programm, m_pfad + u"Senvio/"_s);
     TMainForm& haupt = Starte(*erst.ordner);
     EXPECT_EQ(haupt.Liste().Anzahl(), 0);
-    EXPECT_EQ(haupt.ComboBox1->count(), 1);
-    EXPECT_EQ(haupt.LogoOrdner(), Benutzer() + QStringLiteral("/TV und Radio Sender Logos/Meine Logos"));
+    EXPECT_EQ(Teil<QComboBox>("ComboBox1")->count(), 1);
+    EXPECT_EQ(haupt.LogoOrdner(), Benutzer() + u"/TV und Radio Sender Logos/Meine Logos"_s);
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
     Beende();
     const QMap<QString, QByteArray> nachErstem = Baum(Benutzer());
     for (const char* pfad : {"Senvio-Listen/Temp", "Senvio-Listen/Sender-Logos", "Senvio-Listen/.lis",
                              "TV und Radio Sender Logos/Meine Logos/Hinweis zu den Logos.txt", "senvio.ini"})
         EXPECT_TRUE(nachErstem.contains(QString::fromUtf8(pfad))) << pfad;
-
-    Starte(*Waehle({QStringLiteral("--benutzerordner")}).ordner);
+    Starte(*Waehle({u"--benutzerordner"_s}).ordner);
     EXPECT_EQ(Baum(Benutzer()), nachErstem);
-}
-
-TEST_F(Aufruf, VorhandenerBenutzerordnerMitListenBleibtWieErIst) {
-    LegeAn(QStringLiteral("Senvio/Senvio-Listen/Temp"));
-    LegeAn(QStringLiteral("Senvio/Senvio-Listen/Sender-Logos"));
-    LegeAn(QStringLiteral("Senvio/TV und Radio Sender Logos/ARD"));
-    Schreib(Pfad(QStringLiteral("Senvio/senvio.ini")), "[Einstellung]\r\nListenName=Astra\r\n");
-    Schreib(Pfad(QStringLiteral("Senvio/Senvio-Listen/Astra.lis")), "    1   = ARD #png#Ohne Logo1.png\r\n");
-    const QMap<QString, QByteArray> vorher = Baum(Benutzer());
-    TMainForm& haupt = Starte(*Waehle({QStringLiteral("--benutzerordner")}).ordner);
-    EXPECT_EQ(haupt.ListenName(), QStringLiteral("Astra"));
-    EXPECT_EQ(haupt.Liste().Anzahl(), 1);
-    EXPECT_EQ(Baum(Benutzer()), vorher);
-}
-
-TEST_F(Aufruf, BenutzerordnerAlsDateiMeldetSichUndDasProgrammEndet) {
-    Schreib(Benutzer(), "x");
-    const Startwahl start = Waehle({QStringLiteral("--benutzerordner")});
-    EXPECT_FALSE(start.ordner);
-    EXPECT_EQ(start.ende, 1);
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Fehler"));
-    EXPECT_EQ(Dialoge::Meldungen()[0].text,
-              Benutzer() + QStringLiteral(" ist eine Datei und kein Ordner.\nSenvio legt dort seinen Programmordner "
-                                          "an: Bitte benennen Sie die Datei um oder verschieben Sie sie."));
-    EXPECT_EQ(Lies(Benutzer()), QByteArray("x"));
-}
-
-TEST_F(Aufruf, OhneAngabeDasArbeitsverzeichnisMitProgrammordnerDerGenannte) {
-    LegeAn(QStringLiteral("Senvio/Senvio-Listen")); // counts only with --benutzerordner
-    const QString hier = QDir(m_pfad).canonicalPath() + u'/';
-    const Startwahl schlicht = Waehle({});
-    ASSERT_TRUE(schlicht.ordner);
-    EXPECT_EQ(schlicht.ordner->programm, hier);
-    Starte(*schlicht.ordner);
-    EXPECT_TRUE(m_programm->Endet());
-    ASSERT_EQ(Dialoge::Meldungen().size(), 1);
-    EXPECT_EQ(Dialoge::Meldungen()[0].titel, QStringLiteral("Information"));
-    EXPECT_TRUE(Dialoge::Meldungen()[0].text.startsWith(QStringLiteral("Verzeichnis: ") + hier + "Senvio-Listen/\n"));
-
-    EXPECT_EQ(Waehle({QStringLiteral("--programmordner"), QStringLiteral("Senvio/")}).ordner->programm,
-              hier + QStringLiteral("Senvio/"));
-    const Startwahl falsch = Waehle({QStringLiteral("--programmordner")});
-    EXPECT_FALSE(falsch.ordner);
-    EXPECT_EQ(falsch.ende, 2);
 }
 
 } // namespace

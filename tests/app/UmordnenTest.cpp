@@ -1,25 +1,16 @@
 // Moving entries with Ctrl+Up/Down and by drag and drop, and the right button's menu.
 #include "ProgrammOrdnerFixture.h"
 
-#include <QMenu>
 #include <QMimeData>
-#include <QScrollBar>
 
 namespace senvio::test {
 namespace {
 
-using namespace Qt::StringLiterals;
-
 class Umordnen : public ProgrammOrdnerTest {
 protected:
     ListenAnsicht& StarteMitZeilen(int anzahl) {
-        LegeStandardOrdnerAn();
-        QByteArray liste;
-        for (int i = 0; i < anzahl; ++i)
-            liste += "    " + QByteArray::number(i + 1) + "   = " + char('A' + i) + " #png#Ohne Logo1.png\r\n";
-        Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nListenName=Astra\n");
-        Schreib(Pfad(u"Senvio-Listen/Astra.lis"_s), liste);
-        return *Starte().Listbox1;
+        StarteMit(ListeMit(anzahl));
+        return Ansicht();
     }
     // The names in list order, each line numbered after its place.
     QString Reihenfolge() {
@@ -31,15 +22,13 @@ protected:
         }
         return namen;
     }
-    QPoint Mitte(int zeile) {
-        return Haupt().Listbox1->visualRect(Haupt().Listbox1->model()->index(zeile, 0)).center();
-    }
+    QPoint Mitte(int zeile) { return Ansicht().visualRect(Ansicht().model()->index(zeile, 0)).center(); }
     // A drag enters the list first: the application sends moves and the drop only to the
     // widget that accepted the entry. Returns whether the move or drop was accepted.
     bool Ziehe(const QPoint& punkt, bool ablegen, const QString& format = ListenAnsicht::EintragsFormat) {
         QMimeData daten;
         daten.setData(format, "1");
-        QWidget* flaeche = Haupt().Listbox1->viewport();
+        QWidget* flaeche = Ansicht().viewport();
         QDragEnterEvent eintritt(punkt, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(flaeche, &eintritt);
         QDragMoveEvent ueber(punkt, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
@@ -110,7 +99,7 @@ TEST_F(Umordnen, ZiehenAufEinenEintragNichtUnterDenLetztenUndAmRandRollen) {
 
     // Within 15 pixels of an edge every move scrolls one row.
     QScrollBar* leiste = StarteMitZeilen(20).verticalScrollBar();
-    const int hoehe = Haupt().Listbox1->viewport()->height();
+    const int hoehe = Ansicht().viewport()->height();
     for (const int y : {hoehe - 14, hoehe - 1, hoehe - 15, 15})
         Ziehe({20, y}, false);
     EXPECT_EQ(leiste->value(), 2);
@@ -120,7 +109,7 @@ TEST_F(Umordnen, ZiehenAufEinenEintragNichtUnterDenLetztenUndAmRandRollen) {
 
 TEST_F(Umordnen, RechteMaustasteZeigtDasMenueNurMitAuswahl) {
     ListenAnsicht& liste = StarteMitZeilen(3);
-    QMenu* menue = Haupt().PopupMenu1;
+    auto* menue = Teil<QMenu>("PopupMenu1");
     liste.WaehleZeile(2);
     QTest::mouseClick(liste.viewport(), Qt::RightButton, {}, Mitte(0));
     EXPECT_TRUE(menue->isVisible());

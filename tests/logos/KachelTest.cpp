@@ -106,7 +106,7 @@ TEST(KachelBild, HellesLogoAufDunklerPlatte) {
     // The preview: the logo at its own size on the plate, its corners rounded by 10.
     TGrossImageForm gross;
     gross.ZeigeLogo(pfad);
-    const QImage vorschau = gross.Image1->Bild();
+    const QImage vorschau = gross.findChild<GestrecktesBild*>(QStringLiteral("Image1"))->Bild();
     EXPECT_EQ(vorschau.pixel(40, 50), Plattenfarbe);
     EXPECT_EQ(vorschau.pixelColor(0, 0), QColor(Qt::white));
 }

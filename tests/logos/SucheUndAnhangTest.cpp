@@ -47,21 +47,24 @@ TEST(Logosuche, ScrollZiele) {
 
 TEST(Suchdialog, DerLetzteTrefferBleibtGewaehltDoppelklickFuehrtZurKachel) {
     TSuchForm suche;
+    auto* feld = suche.findChild<QLineEdit*>(QStringLiteral("TntEdit1"));
+    auto* namen = suche.findChild<QListWidget*>(QStringLiteral("TntListBox1"));
+    auto* treffer = suche.findChild<QListWidget*>(QStringLiteral("TntListBox2"));
     suche.FuelleNamen({QStringLiteral("/logos/ARD/ARD.png"), QStringLiteral("/logos/ARD/ard-alpha.png"),
                        QStringLiteral("/logos/ARD/BR.png")});
     suche.FuelleNamen({QStringLiteral("/anders/x.png")}); // filled once per group
-    ASSERT_EQ(suche.TntListBox1->count(), 3);
-    EXPECT_EQ(suche.TntListBox1->item(2)->text(), QStringLiteral("BR.png"));
+    ASSERT_EQ(namen->count(), 3);
+    EXPECT_EQ(namen->item(2)->text(), QStringLiteral("BR.png"));
 
-    suche.TntEdit1->setText(QStringLiteral("ard.png"));
+    feld->setText(QStringLiteral("ard.png"));
     suche.SuchBtnClick();
-    ASSERT_EQ(suche.TntListBox2->count(), 1);
-    EXPECT_EQ(suche.TntListBox1->currentRow(), 0);
-    suche.TntEdit1->setText(QStringLiteral("ARD"));
+    ASSERT_EQ(treffer->count(), 1);
+    EXPECT_EQ(namen->currentRow(), 0);
+    feld->setText(QStringLiteral("ARD"));
     suche.SuchBtnClick();
-    ASSERT_EQ(suche.TntListBox2->count(), 2);
-    EXPECT_EQ(suche.TntListBox2->item(1)->text(), QStringLiteral("ard-alpha.png"));
-    EXPECT_EQ(suche.TntListBox1->currentRow(), 1); // the last match
+    ASSERT_EQ(treffer->count(), 2);
+    EXPECT_EQ(treffer->item(1)->text(), QStringLiteral("ard-alpha.png"));
+    EXPECT_EQ(namen->currentRow(), 1); // the last match
 
     QScrollBar leiste;
     leiste.setRange(0, 500);
@@ -69,16 +72,16 @@ TEST(Suchdialog, DerLetzteTrefferBleibtGewaehltDoppelklickFuehrtZurKachel) {
                                  QStringLiteral("336x12")};
     QList<QPoint> klicks;
     suche.SetzeRaster({&leiste, &positionen, [&](QPoint punkt) { klicks << punkt; }});
-    suche.TntListBox1->setCurrentRow(2);
-    suche.TntListBox2->setCurrentRow(1);
+    namen->setCurrentRow(2);
+    treffer->setCurrentRow(1);
     suche.ListBox2DblClick();
-    EXPECT_EQ(suche.TntListBox1->currentRow(), 1);
+    EXPECT_EQ(namen->currentRow(), 1);
     EXPECT_EQ(klicks, QList<QPoint>{QPoint(120, 12)});
     EXPECT_EQ(suche.result(), int(QDialog::Accepted));
 
     suche.Leere();
-    EXPECT_EQ(suche.TntListBox1->count() + suche.TntListBox2->count(), 0);
-    EXPECT_TRUE(suche.TntEdit1->text().isEmpty());
+    EXPECT_EQ(namen->count() + treffer->count(), 0);
+    EXPECT_TRUE(feld->text().isEmpty());
 }
 
 TEST(Logoanhang, ZeileNamensfeldUndKopie) {
