@@ -1,6 +1,5 @@
 #include "list/Nummerierung.h"
 
-#include <gtest/gtest.h>
 
 #include "TestDateien.h"
 

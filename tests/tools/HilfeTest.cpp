@@ -6,33 +6,17 @@
 #include "Umbruch.h"
 #include "Windows1252.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "TestDateien.h"
 
 using namespace senvio::hilfe;
-using senvio::test::Schreib;
+using namespace senvio::test;
 
 namespace {
 
 using Zeilen = std::vector<std::string>;
-
-struct Lauf {
-    int rueckgabe; // -1 after a crash
-    QByteArray ausgabe, fehler;
-};
-
-Lauf Starte(const QString& programm, const QStringList& argumente) {
-    QProcess p;
-    p.start(programm, argumente);
-    const bool beendet = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit;
-    return {beendet ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
 std::string FehlerVon(std::string_view utf8, int zeile) {
     try {
@@ -70,26 +54,14 @@ TEST(Hilfesatz, BreitenUmbruchUndZeichensatz) {
     EXPECT_NE(FehlerVon("a\tb", 1).find("U+0009"), std::string::npos);
     EXPECT_NE(FehlerVon("\xC2\x81", 1).find("U+0081"), std::string::npos); // no glyph at 0x81
     // Windows-1252 text, a character cut short, an overlong form: no UTF-8.
-    EXPECT_EQ(FehlerVon("Gr\366\337e", 2), "Zeile 2: kein gültiges UTF-8.");
-    EXPECT_EQ(FehlerVon("Gr\xC3", 2), "Zeile 2: kein gültiges UTF-8.");
-    EXPECT_EQ(FehlerVon("\xC0\xAF", 3), "Zeile 3: kein gültiges UTF-8.");
-    EXPECT_EQ(FehlerVon("\xE0\x80\xAF", 4), "Zeile 4: kein gültiges UTF-8.");
+    for (const char* kaputt : {"Gr\366\337e", "Gr\xC3", "\xC0\xAF", "\xE0\x80\xAF"})
+        EXPECT_EQ(FehlerVon(kaputt, 2), "Zeile 2: kein gültiges UTF-8.") << kaputt;
 }
 
 TEST(Hilfesatz, AuszeichnungWirdZuBloecken) {
-    const auto bloecke = LeseHilfequelle("% Bemerkung\n"
-                                         "# Titel\n"
-                                         "Erste Zeile\n"
-                                         "zweite Zeile.  \r\n"
-                                         "\n"
-                                         "## Über\n"
-                                         "- Punkt eins\n"
-                                         "  geht weiter\n"
-                                         "- Punkt zwei\n"
-                                         "| senvio-druck --modus png\n"
-                                         "[Bild links]\n"
-                                         "[Seitenumbruch]\n"
-                                         "### Ende");
+    const auto bloecke = LeseHilfequelle("% Bemerkung\n# Titel\nErste Zeile\nzweite Zeile.  \r\n\n## Über\n"
+                                         "- Punkt eins\n  geht weiter\n- Punkt zwei\n| senvio-druck --modus png\n"
+                                         "[Bild links]\n[Seitenumbruch]\n### Ende");
     std::vector<std::pair<Blockart, std::string>> gelesen;
     for (const Block& b : bloecke) {
         gelesen.emplace_back(b.art, b.text);
@@ -120,18 +92,19 @@ TEST(Hilfedokument, GueltigVollstaendigUndInDenRaendern) {
     const QString pdf = QStringLiteral(SENVIO_HILFE_PDF);
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
-    const Lauf pruefung = Starte(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
-    EXPECT_EQ(pruefung.rueckgabe, 0) << pruefung.ausgabe.toStdString();
-    const QByteArray info = Starte(QStringLiteral("pdfinfo"), {pdf}).ausgabe;
+    const Programmlauf pruefung = StarteProgramm(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
+    EXPECT_EQ(pruefung.rueckgabe, 0) << pruefung.aus.toStdString();
+    const QString info = StarteProgramm(QStringLiteral("pdfinfo"), {pdf}).aus;
     const int seiten = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
     EXPECT_GE(seiten, 5);
     EXPECT_TRUE(info.contains("595 x 842 pts (A4)")) << info.toStdString();
-    ASSERT_EQ(Starte(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("10"), pdf, tmp.filePath("s")})
-                  .rueckgabe,
-              0);
+    ASSERT_EQ(
+        StarteProgramm(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("10"), pdf, tmp.filePath("s")})
+            .rueckgabe,
+        0);
     EXPECT_EQ(QDir(tmp.path()).entryList({QStringLiteral("s-*.ppm")}).size(), seiten);
 
-    QString text = QString::fromUtf8(Starte(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).ausgabe);
+    QString text = StarteProgramm(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).aus;
     text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
     const QStringList befehle =
         QStringLiteral("Datei;Neu;Öffnen;Speichern unter...;Beenden;Bearbeiten;Eintrag bearbeiten;"
@@ -149,8 +122,8 @@ TEST(Hilfedokument, GueltigVollstaendigUndInDenRaendern) {
     }
 
     // Margins 62 points left and right; half a point for rounding.
-    const QString boxen = QString::fromUtf8(
-        Starte(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}).ausgabe);
+    const QString boxen =
+        StarteProgramm(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}).aus;
     const QRegularExpression wort(
         QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"));
     int woerter = 0;
@@ -169,15 +142,15 @@ TEST(Hilfedokument, ProgrammWeistFalscheQuelleUndFalschenAufrufZurueck) {
     const QString quelle = tmp.filePath(QStringLiteral("hilfe.txt"));
     const QString ziel = tmp.filePath(QStringLiteral("hilfe.pdf"));
     Schreib(quelle, "# Titel\n\nDatei \xE2\x86\x92 Neu\n");
-    const Lauf falsch = Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle, ziel});
+    const Programmlauf falsch = StarteProgramm(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle, ziel});
     EXPECT_EQ(falsch.rueckgabe, 1);
-    EXPECT_TRUE(falsch.fehler.contains("Zeile 3: Das Zeichen U+2192")) << falsch.fehler.toStdString();
+    EXPECT_TRUE(falsch.fehler.contains(QStringLiteral("Zeile 3: Das Zeichen U+2192"))) << falsch.fehler.toStdString();
     EXPECT_FALSE(QFile::exists(ziel));
-    EXPECT_EQ(Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle}).rueckgabe, 2);
-    EXPECT_EQ(Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {tmp.filePath("fehlt.txt"), ziel}).rueckgabe, 1);
+    EXPECT_EQ(StarteProgramm(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle}).rueckgabe, 2);
+    EXPECT_EQ(StarteProgramm(QStringLiteral(SENVIO_HILFE_PROGRAMM), {tmp.filePath("fehlt.txt"), ziel}).rueckgabe, 1);
 
     Schreib(quelle, "# Titel\n\nText mit \xC3\xBC.\n");
-    ASSERT_EQ(Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle, ziel}).rueckgabe, 0);
-    EXPECT_EQ(QString::fromUtf8(Starte(QStringLiteral("pdftotext"), {ziel, QStringLiteral("-")}).ausgabe).simplified(),
+    ASSERT_EQ(StarteProgramm(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle, ziel}).rueckgabe, 0);
+    EXPECT_EQ(StarteProgramm(QStringLiteral("pdftotext"), {ziel, QStringLiteral("-")}).aus.simplified(),
               QStringLiteral("Titel Text mit ü. Seite 1"));
 }
