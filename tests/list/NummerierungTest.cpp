@@ -1,6 +1,5 @@
 #include "list/Nummerierung.h"
 
-
 #include "TestDateien.h"
 
 using namespace senvio;
