@@ -29,22 +29,13 @@ Programmlauf StarteDruck(const QStringList& argumente, const QString& arbeitsord
     return StarteProgramm(programm, argumente, arbeitsordner);
 }
 
-// A list file of n entries in Windows-1252 with CR LF; every sixth entry has a logo of
-// its own in "Sender-Logos", white on a transparent ground, the others none.
-QByteArray Liste(int n, const QString& senderLogos) {
+// A list file of n entries in Windows-1252 with CR LF; every sixth entry has the logo
+// "weiss.png" of "Sender-Logos", the others none.
+QByteArray Liste(int n) {
     QByteArray bytes;
-    for (int i = 1; i <= n; ++i) {
-        QByteArray zeile = "Sender " + QByteArray::number(i);
-        if (i % 6 == 0) {
-            const QString logo = u"logo%1.png"_s.arg(i);
-            QImage bild(200, 100, QImage::Format_ARGB32);
-            bild.fill(Qt::transparent);
-            QPainter(&bild).fillRect(60, 20, 80, 60, Qt::white);
-            EXPECT_TRUE(bild.save(senderLogos + logo));
-            zeile += " #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\" + logo.toLatin1();
-        }
-        bytes += zeile + "\r\n";
-    }
+    for (int i = 1; i <= n; ++i)
+        bytes += "Sender " + QByteArray::number(i) +
+                 (i % 6 == 0 ? " #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\weiss.png\r\n" : "\r\n");
     return bytes;
 }
 
@@ -71,8 +62,12 @@ protected:
         m_programm = m_wurzel.filePath(u"Programm/"_s);
         m_listen = m_programm + u"Senvio-Listen/"_s;
         ASSERT_TRUE(QDir().mkpath(m_listen + u"Sender-Logos"_s));
-        Schreib(m_listen + u"Liste.lis"_s, Liste(61, m_listen + u"Sender-Logos/"_s));
-        Schreib(m_listen + u"Kurz.lis"_s, Liste(3, m_listen + u"Sender-Logos/"_s));
+        QImage weiss(200, 100, QImage::Format_ARGB32); // white on a transparent ground: set on the plate
+        weiss.fill(Qt::transparent);
+        QPainter(&weiss).fillRect(60, 20, 80, 60, Qt::white);
+        ASSERT_TRUE(weiss.save(m_listen + u"Sender-Logos/weiss.png"_s));
+        Schreib(m_listen + u"Liste.lis"_s, Liste(61));
+        Schreib(m_listen + u"Kurz.lis"_s, Liste(3));
         Schreib(m_listen + u"Leer.lis"_s, {});
         ASSERT_TRUE(QDir().mkpath(m_wurzel.filePath(u"anderswo"_s)));
         Schreib(m_wurzel.filePath(u"anderswo/Fremd.lis"_s), "Erster\r\nZweiter\r\n");
@@ -173,10 +168,7 @@ TEST_F(DruckProgramm, FalscherAufruf) {
 TEST_F(DruckProgramm, ZuLangFuerJpeg) {
     // 1,600 entries are 27 pages of four cards, 68,472 rows: more than a JPEG can hold.
     // The refusal comes before anything is drawn or written.
-    QByteArray bytes;
-    for (int i = 1; i <= 1600; ++i)
-        bytes += "Sender " + QByteArray::number(i) + "\r\n";
-    Schreib(m_listen + u"Lang.lis"_s, bytes);
+    Schreib(m_listen + u"Lang.lis"_s, Liste(1600));
     const Programmlauf lauf = StarteDruck({u"--modus"_s, u"jpeg"_s, u"Lang"_s}, m_programm);
     EXPECT_EQ(lauf.rueckgabe, 1);
     EXPECT_TRUE(lauf.fehler.contains(u"68472"_s)) << lauf.fehler.toStdString();

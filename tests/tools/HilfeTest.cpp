@@ -13,6 +13,7 @@
 
 using namespace senvio::hilfe;
 using namespace senvio::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -92,40 +93,32 @@ TEST(Hilfedokument, GueltigVollstaendigUndInDenRaendern) {
     const QString pdf = QStringLiteral(SENVIO_HILFE_PDF);
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
-    const Programmlauf pruefung = StarteProgramm(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
-    EXPECT_EQ(pruefung.rueckgabe, 0) << pruefung.aus.toStdString();
-    const QString info = StarteProgramm(QStringLiteral("pdfinfo"), {pdf}).aus;
-    const int seiten = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+    EXPECT_EQ(StarteProgramm(u"qpdf"_s, {u"--check"_s, pdf}).rueckgabe, 0);
+    const QString info = StarteProgramm(u"pdfinfo"_s, {pdf}).aus;
+    const int seiten = QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(info).captured(1).toInt();
     EXPECT_GE(seiten, 5);
-    EXPECT_TRUE(info.contains("595 x 842 pts (A4)")) << info.toStdString();
-    ASSERT_EQ(
-        StarteProgramm(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("10"), pdf, tmp.filePath("s")})
-            .rueckgabe,
-        0);
-    EXPECT_EQ(QDir(tmp.path()).entryList({QStringLiteral("s-*.ppm")}).size(), seiten);
+    EXPECT_TRUE(info.contains(u"595 x 842 pts (A4)"_s)) << info.toStdString();
+    ASSERT_EQ(StarteProgramm(u"pdftoppm"_s, {u"-r"_s, u"10"_s, pdf, tmp.filePath(u"s"_s)}).rueckgabe, 0);
+    EXPECT_EQ(QDir(tmp.path()).entryList({u"s-*.ppm"_s}).size(), seiten);
 
-    QString text = StarteProgramm(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).aus;
-    text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
-    const QStringList befehle =
-        QStringLiteral("Datei;Neu;Öffnen;Speichern unter...;Beenden;Bearbeiten;Eintrag bearbeiten;"
-                       "Neuer Texteintrag einfügen;Senderlogo an aktuellen Eintrag einfügen;"
-                       "Eintrag löschen;Drucken;für DIN A6 Klarsicht Einfachhülle oben geheftet;"
-                       "für DIN A6 Klarsicht Einfachhülle links geheftet;"
-                       "für DIN A6 Klarsicht Doppelhüllen;Liste speichern als Bild;JPEG-Datei;PNG-Datei;"
-                       "Einstellung;Schriftart;Logo-Ordner öffnen;Listen-Ordner öffnen;--benutzerordner;"
-                       "Suchen;[ ? ];F1;Abbruch einf.;<-----;Strg;senvio-druck;--programmordner;"
-                       "--modus oben|links|doppel|jpeg|png;Senvio-Listen;TV und Radio Sender Logos;"
-                       "senvio.ini;Senvio-Hilfe.pdf")
-            .split(u';');
-    for (const QString& befehl : befehle) {
+    const QString text = StarteProgramm(u"pdftotext"_s, {pdf, u"-"_s}).aus.simplified();
+    for (const QString& befehl :
+         QStringLiteral("Datei;Neu;Öffnen;Speichern unter...;Beenden;Bearbeiten;Eintrag bearbeiten;"
+                        "Neuer Texteintrag einfügen;Senderlogo an aktuellen Eintrag einfügen;"
+                        "Eintrag löschen;Drucken;für DIN A6 Klarsicht Einfachhülle oben geheftet;"
+                        "für DIN A6 Klarsicht Einfachhülle links geheftet;"
+                        "für DIN A6 Klarsicht Doppelhüllen;Liste speichern als Bild;JPEG-Datei;PNG-Datei;"
+                        "Einstellung;Schriftart;Logo-Ordner öffnen;Listen-Ordner öffnen;--benutzerordner;"
+                        "Suchen;[ ? ];F1;Abbruch einf.;<-----;Strg;senvio-druck;--programmordner;"
+                        "--modus oben|links|doppel|jpeg|png;Senvio-Listen;TV und Radio Sender Logos;"
+                        "senvio.ini;Senvio-Hilfe.pdf")
+             .split(u';'))
         EXPECT_TRUE(text.contains(befehl)) << befehl.toStdString();
-    }
 
     // Margins 62 points left and right; half a point for rounding.
-    const QString boxen =
-        StarteProgramm(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}).aus;
+    const QString boxen = StarteProgramm(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s}).aus;
     const QRegularExpression wort(
-        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"));
+        u"<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"_s);
     int woerter = 0;
     for (auto it = wort.globalMatch(boxen); it.hasNext(); ++woerter) {
         const auto m = it.next();
@@ -137,20 +130,19 @@ TEST(Hilfedokument, GueltigVollstaendigUndInDenRaendern) {
 }
 
 TEST(Hilfedokument, ProgrammWeistFalscheQuelleUndFalschenAufrufZurueck) {
+    const QString programm = QStringLiteral(SENVIO_HILFE_PROGRAMM);
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    const QString quelle = tmp.filePath(QStringLiteral("hilfe.txt"));
-    const QString ziel = tmp.filePath(QStringLiteral("hilfe.pdf"));
+    const QString quelle = tmp.filePath(u"hilfe.txt"_s);
+    const QString ziel = tmp.filePath(u"hilfe.pdf"_s);
     Schreib(quelle, "# Titel\n\nDatei \xE2\x86\x92 Neu\n");
-    const Programmlauf falsch = StarteProgramm(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle, ziel});
+    const Programmlauf falsch = StarteProgramm(programm, {quelle, ziel});
     EXPECT_EQ(falsch.rueckgabe, 1);
-    EXPECT_TRUE(falsch.fehler.contains(QStringLiteral("Zeile 3: Das Zeichen U+2192"))) << falsch.fehler.toStdString();
+    EXPECT_TRUE(falsch.fehler.contains(u"Zeile 3: Das Zeichen U+2192"_s)) << falsch.fehler.toStdString();
     EXPECT_FALSE(QFile::exists(ziel));
-    EXPECT_EQ(StarteProgramm(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle}).rueckgabe, 2);
-    EXPECT_EQ(StarteProgramm(QStringLiteral(SENVIO_HILFE_PROGRAMM), {tmp.filePath("fehlt.txt"), ziel}).rueckgabe, 1);
+    EXPECT_EQ(StarteProgramm(programm, {quelle}).rueckgabe, 2);
+    EXPECT_EQ(StarteProgramm(programm, {tmp.filePath(u"fehlt.txt"_s), ziel}).rueckgabe, 1);
 
     Schreib(quelle, "# Titel\n\nText mit \xC3\xBC.\n");
-    ASSERT_EQ(StarteProgramm(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle, ziel}).rueckgabe, 0);
-    EXPECT_EQ(StarteProgramm(QStringLiteral("pdftotext"), {ziel, QStringLiteral("-")}).aus.simplified(),
-              QStringLiteral("Titel Text mit ü. Seite 1"));
+    ASSERT_EQ(StarteProgramm(programm, {quelle, ziel}).rueckgabe, 0);
+    EXPECT_EQ(StarteProgramm(u"pdftotext"_s, {ziel, u"-"_s}).aus.simplified(), u"Titel Text mit ü. Seite 1"_s);
 }
