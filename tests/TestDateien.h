@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QProcess>
 #include <QString>
@@ -32,7 +33,9 @@ inline QByteArray Lies(const QString& pfad) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
 }
 
+// Writes the file whole, and the folders above it that are missing.
 inline void Schreib(const QString& pfad, const QByteArray& inhalt) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(pfad).path())) << pfad.toStdString();
     QFile f(pfad);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << pfad.toStdString();
     ASSERT_EQ(f.write(inhalt), inhalt.size());

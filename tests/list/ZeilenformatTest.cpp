@@ -55,7 +55,6 @@ TEST(Zeilenformat, PlatzhalterNummerInJederSchreibweise) {
 TEST(Zeilenformat, LogoPfadAufloesen) {
     QTemporaryDir ordner;
     const QString programm = ordner.path() + u'/';
-    ASSERT_TRUE(QDir().mkdir(programm + u"Logos"_s));
     test::Schreib(programm + u"Logos/zdf.png"_s, "x");
     test::Schreib(programm + u"Ohne Logo2.png"_s, "x"); // shown instead of placeholder 2
     const std::tuple<QString, QString, bool, int> faelle[] = {

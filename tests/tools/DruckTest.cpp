@@ -69,7 +69,6 @@ protected:
         Schreib(m_listen + u"Liste.lis"_s, Liste(61));
         Schreib(m_listen + u"Kurz.lis"_s, Liste(3));
         Schreib(m_listen + u"Leer.lis"_s, {});
-        ASSERT_TRUE(QDir().mkpath(m_wurzel.filePath(u"anderswo"_s)));
         Schreib(m_wurzel.filePath(u"anderswo/Fremd.lis"_s), "Erster\r\nZweiter\r\n");
         ASSERT_TRUE(QDir().mkpath(m_wurzel.filePath(u"arbeit"_s)));
         QDir::setCurrent(m_wurzel.filePath(u"arbeit"_s));

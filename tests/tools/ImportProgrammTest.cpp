@@ -1,5 +1,4 @@
 // senvio-import as a user runs it: a new list, a refused one, a group appended, calls turned away.
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "TestDateien.h"
@@ -61,8 +60,6 @@ TEST(ImportProgramm, LogosDieEindeutigSindWerdenZugeordnet) {
     ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"Senvio-Listen"_s)));
     for (const auto& [datei, inhalt] : {std::pair("ARD/Eins Logo.png", "1"), std::pair("ARD/daserstehd.png", "2"),
                                         std::pair("ARD/zdf.png", "3"), std::pair("Andere/ZDF.png", "4")}) {
-        ASSERT_TRUE(QDir().mkpath(
-            QFileInfo(wurzel.filePath(u"TV und Radio Sender Logos/"_s + QString::fromUtf8(datei))).path()));
         Schreib(wurzel.filePath(u"TV und Radio Sender Logos/"_s + QString::fromUtf8(datei)), inhalt);
     }
     Schreib(wurzel.filePath(u"k.m3u"_s),
