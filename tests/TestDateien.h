@@ -1,11 +1,14 @@
 #pragma once
 
-// Small helpers the test suites share: bytes written by hand, files read and written whole.
+// Small helpers the test suites share: bytes written by hand, files read and written whole,
+// programs run to their end.
 #include <QByteArray>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
+#include <QProcess>
 #include <QString>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -30,7 +33,9 @@ inline QByteArray Lies(const QString& pfad) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
 }
 
+// Writes the file whole, and the folders above it that are missing.
 inline void Schreib(const QString& pfad, const QByteArray& inhalt) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(pfad).path())) << pfad.toStdString();
     QFile f(pfad);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << pfad.toStdString();
     ASSERT_EQ(f.write(inhalt), inhalt.size());
@@ -65,6 +70,25 @@ inline QMap<QString, QByteArray> Baum(const QString& ordner) {
         baum.insert(QDir(ordner).relativeFilePath(pfad), it.fileInfo().isDir() ? QByteArray("<ordner>") : Lies(pfad));
     }
     return baum;
+}
+
+// A program run to its end: the exit code (-1 after a crash), standard output and error.
+struct Programmlauf {
+    int rueckgabe = -1;
+    QString aus;
+    QString fehler;
+    bool operator==(const Programmlauf&) const = default;
+};
+
+// Runs `programm` in `arbeitsordner` (empty: the test's own working directory).
+inline Programmlauf StarteProgramm(const QString& programm, const QStringList& argumente,
+                                   const QString& arbeitsordner = {}) {
+    QProcess p;
+    p.setWorkingDirectory(arbeitsordner);
+    p.start(programm, argumente);
+    const bool beendet = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit;
+    return {beendet ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 } // namespace senvio::test

@@ -1,8 +1,7 @@
 #pragma once
 
-// The two lists of the crash test: A is plain ASCII (saved 8-bit), B has one Cyrillic
-// line (saved as UTF-16). Shared by listen-schreiber and AbsturzTest, which encodes
-// the file bytes by hand.
+// The two lists of the crash test, shared by listen-schreiber and AbsturzTest: A is plain
+// ASCII (saved 8-bit), B has one Cyrillic line (saved as UTF-16).
 #include "list/SenderListe.h"
 
 #include <string>

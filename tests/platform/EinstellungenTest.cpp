@@ -1,8 +1,6 @@
 #include "platform/Einstellungen.h"
 
-#include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "TestDateien.h"
@@ -70,7 +68,9 @@ TEST(Einstellungen, SchreibenLaesstJedeAndereZeileStehen) {
         {""_ba, u"N"_s, u"Sü €"_s, "[Einstellung]\r\nN=S\xFC \x80\r\n"_ba},
         {""_ba, u"N"_s, u"Жар"_s, "[Einstellung]\r\nN=\xD0\x96\xD0\xB0\xD1\x80\r\n"_ba},
         {""_ba, u"N"_s, u"Ã¤"_s, "[Einstellung]\r\nN=\xC3\x83\xC2\xA4\r\n"_ba}, // C3 A4 would read back as "ä"
-        {""_ba, u"N"_s, u"\uFEFFA"_s, "[Einstellung]\r\nN=\xEF\xBB\xBF" "A\r\n"_ba},
+        {""_ba, u"N"_s, u"\uFEFFA"_s,
+         "[Einstellung]\r\nN=\xEF\xBB\xBF"
+         "A\r\n"_ba},
     };
     for (const auto& [inhalt, schluessel, wert, neu] : faelle) {
         EXPECT_EQ(IniTextMitWert(inhalt, E, schluessel, wert), neu) << wert.toStdString();

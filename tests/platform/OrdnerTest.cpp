@@ -2,9 +2,7 @@
 #include "platform/Fehler.h"
 #include "platform/Startordner.h"
 
-#include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "TestDateien.h"
 
@@ -18,13 +16,11 @@ static QStringList Inhalt(const QString& ordner) {
 
 TEST(Ordner, AlleWegeHaengenAmProgrammordner) {
     const ProgrammOrdner o(u"/home/anna/Senvio"_s);
-    EXPECT_EQ(o.programm, u"/home/anna/Senvio/"_s);
-    EXPECT_EQ(o.einstellungen, u"/home/anna/Senvio/senvio.ini"_s);
-    EXPECT_EQ(o.listen, u"/home/anna/Senvio/Senvio-Listen/"_s);
-    EXPECT_EQ(o.temp, u"/home/anna/Senvio/Senvio-Listen/Temp"_s);
-    EXPECT_EQ(o.senderLogos, u"/home/anna/Senvio/Senvio-Listen/Sender-Logos"_s);
-    EXPECT_EQ(o.logoWurzel, u"/home/anna/Senvio/TV und Radio Sender Logos/"_s);
-    EXPECT_EQ(o.hilfe, u"/home/anna/Senvio/Senvio-Hilfe.pdf"_s);
+    const QString h = u"/home/anna/Senvio/"_s;
+    EXPECT_EQ((QStringList{o.programm, o.einstellungen, o.listen, o.temp, o.senderLogos, o.logoWurzel, o.hilfe}),
+              (QStringList{h, h + u"senvio.ini"_s, h + u"Senvio-Listen/"_s, h + u"Senvio-Listen/Temp"_s,
+                           h + u"Senvio-Listen/Sender-Logos"_s, h + u"TV und Radio Sender Logos/"_s,
+                           h + u"Senvio-Hilfe.pdf"_s}));
     EXPECT_EQ(ProgrammOrdner(u"/opt/senvio/"_s).programm, u"/opt/senvio/"_s); // no second "/"
 
     QTemporaryDir ordner;
@@ -60,7 +56,6 @@ TEST(Ordner, PruefeUndLegeOrdnerAn) {
 TEST(Ordner, LoescheDateien) {
     QTemporaryDir ordner;
     const QString o = ordner.path() + u'/';
-    ASSERT_TRUE(QDir().mkpath(o + u"Temp/unter/tiefer"_s));
     for (const QString& name : {u"Temp/BildNr1_1.bmp"_s, u"Temp/ohnePunkt"_s, u"Temp/.versteckt"_s,
                                 u"Temp/unter/tiefer/x.txt"_s, u"Temp/Grüße ü.bmp"_s, u"BildNr1_1.bmp"_s,
                                 u"bildnr2_1.BMP"_s, u"DINA4_1.bmp"_s, u"BildNr1_1.txt"_s, u"Bild.bmp"_s}) {
@@ -75,8 +70,8 @@ TEST(Ordner, LoescheDateien) {
     EXPECT_FALSE(LoescheDateien(o + u"gibtsnicht/*.*"_s));
 }
 
-TEST(Ordner, DateiFehlerMeldungen) {
-    EXPECT_EQ(DateiFehler::NichtErstellt(u"/a/b c.lis"_s).meldung(), u"Datei /a/b c.lis kann nicht erstellt werden"_s);
+// The German texts themselves are checked where lists are read and saved.
+TEST(Ordner, DateiFehlerAlsUtf8) {
     EXPECT_STREQ(DateiFehler::NichtGeoeffnet(u"/x/Österreich %1.lis"_s).what(),
                  "Datei /x/Österreich %1.lis kann nicht geöffnet werden");
 }

@@ -1,7 +1,5 @@
 #include "platform/Zeichensatz.h"
 
-#include <gtest/gtest.h>
-
 #include "TestDateien.h"
 
 using namespace senvio;

@@ -6,33 +6,18 @@
 #include "Umbruch.h"
 #include "Windows1252.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "TestDateien.h"
 
 using namespace senvio::hilfe;
-using senvio::test::Schreib;
+using namespace senvio::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 using Zeilen = std::vector<std::string>;
-
-struct Lauf {
-    int rueckgabe; // -1 after a crash
-    QByteArray ausgabe, fehler;
-};
-
-Lauf Starte(const QString& programm, const QStringList& argumente) {
-    QProcess p;
-    p.start(programm, argumente);
-    const bool beendet = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit;
-    return {beendet ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
 std::string FehlerVon(std::string_view utf8, int zeile) {
     try {
@@ -70,26 +55,14 @@ TEST(Hilfesatz, BreitenUmbruchUndZeichensatz) {
     EXPECT_NE(FehlerVon("a\tb", 1).find("U+0009"), std::string::npos);
     EXPECT_NE(FehlerVon("\xC2\x81", 1).find("U+0081"), std::string::npos); // no glyph at 0x81
     // Windows-1252 text, a character cut short, an overlong form: no UTF-8.
-    EXPECT_EQ(FehlerVon("Gr\366\337e", 2), "Zeile 2: kein gültiges UTF-8.");
-    EXPECT_EQ(FehlerVon("Gr\xC3", 2), "Zeile 2: kein gültiges UTF-8.");
-    EXPECT_EQ(FehlerVon("\xC0\xAF", 3), "Zeile 3: kein gültiges UTF-8.");
-    EXPECT_EQ(FehlerVon("\xE0\x80\xAF", 4), "Zeile 4: kein gültiges UTF-8.");
+    for (const char* kaputt : {"Gr\366\337e", "Gr\xC3", "\xC0\xAF", "\xE0\x80\xAF"})
+        EXPECT_EQ(FehlerVon(kaputt, 2), "Zeile 2: kein gültiges UTF-8.") << kaputt;
 }
 
 TEST(Hilfesatz, AuszeichnungWirdZuBloecken) {
-    const auto bloecke = LeseHilfequelle("% Bemerkung\n"
-                                         "# Titel\n"
-                                         "Erste Zeile\n"
-                                         "zweite Zeile.  \r\n"
-                                         "\n"
-                                         "## Über\n"
-                                         "- Punkt eins\n"
-                                         "  geht weiter\n"
-                                         "- Punkt zwei\n"
-                                         "| senvio-druck --modus png\n"
-                                         "[Bild links]\n"
-                                         "[Seitenumbruch]\n"
-                                         "### Ende");
+    const auto bloecke = LeseHilfequelle("% Bemerkung\n# Titel\nErste Zeile\nzweite Zeile.  \r\n\n## Über\n"
+                                         "- Punkt eins\n  geht weiter\n- Punkt zwei\n| senvio-druck --modus png\n"
+                                         "[Bild links]\n[Seitenumbruch]\n### Ende");
     std::vector<std::pair<Blockart, std::string>> gelesen;
     for (const Block& b : bloecke) {
         gelesen.emplace_back(b.art, b.text);
@@ -120,39 +93,32 @@ TEST(Hilfedokument, GueltigVollstaendigUndInDenRaendern) {
     const QString pdf = QStringLiteral(SENVIO_HILFE_PDF);
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
-    const Lauf pruefung = Starte(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
-    EXPECT_EQ(pruefung.rueckgabe, 0) << pruefung.ausgabe.toStdString();
-    const QByteArray info = Starte(QStringLiteral("pdfinfo"), {pdf}).ausgabe;
-    const int seiten = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+    EXPECT_EQ(StarteProgramm(u"qpdf"_s, {u"--check"_s, pdf}).rueckgabe, 0);
+    const QString info = StarteProgramm(u"pdfinfo"_s, {pdf}).aus;
+    const int seiten = QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(info).captured(1).toInt();
     EXPECT_GE(seiten, 5);
-    EXPECT_TRUE(info.contains("595 x 842 pts (A4)")) << info.toStdString();
-    ASSERT_EQ(Starte(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("10"), pdf, tmp.filePath("s")})
-                  .rueckgabe,
-              0);
-    EXPECT_EQ(QDir(tmp.path()).entryList({QStringLiteral("s-*.ppm")}).size(), seiten);
+    EXPECT_TRUE(info.contains(u"595 x 842 pts (A4)"_s)) << info.toStdString();
+    ASSERT_EQ(StarteProgramm(u"pdftoppm"_s, {u"-r"_s, u"10"_s, pdf, tmp.filePath(u"s"_s)}).rueckgabe, 0);
+    EXPECT_EQ(QDir(tmp.path()).entryList({u"s-*.ppm"_s}).size(), seiten);
 
-    QString text = QString::fromUtf8(Starte(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).ausgabe);
-    text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
-    const QStringList befehle =
-        QStringLiteral("Datei;Neu;Öffnen;Speichern unter...;Beenden;Bearbeiten;Eintrag bearbeiten;"
-                       "Neuer Texteintrag einfügen;Senderlogo an aktuellen Eintrag einfügen;"
-                       "Eintrag löschen;Drucken;für DIN A6 Klarsicht Einfachhülle oben geheftet;"
-                       "für DIN A6 Klarsicht Einfachhülle links geheftet;"
-                       "für DIN A6 Klarsicht Doppelhüllen;Liste speichern als Bild;JPEG-Datei;PNG-Datei;"
-                       "Einstellung;Schriftart;Logo-Ordner öffnen;Listen-Ordner öffnen;--benutzerordner;"
-                       "Suchen;[ ? ];F1;Abbruch einf.;<-----;Strg;senvio-druck;--programmordner;"
-                       "--modus oben|links|doppel|jpeg|png;Senvio-Listen;TV und Radio Sender Logos;"
-                       "senvio.ini;Senvio-Hilfe.pdf")
-            .split(u';');
-    for (const QString& befehl : befehle) {
+    const QString text = StarteProgramm(u"pdftotext"_s, {pdf, u"-"_s}).aus.simplified();
+    for (const QString& befehl :
+         QStringLiteral("Datei;Neu;Öffnen;Speichern unter...;Beenden;Bearbeiten;Eintrag bearbeiten;"
+                        "Neuer Texteintrag einfügen;Senderlogo an aktuellen Eintrag einfügen;"
+                        "Eintrag löschen;Drucken;für DIN A6 Klarsicht Einfachhülle oben geheftet;"
+                        "für DIN A6 Klarsicht Einfachhülle links geheftet;"
+                        "für DIN A6 Klarsicht Doppelhüllen;Liste speichern als Bild;JPEG-Datei;PNG-Datei;"
+                        "Einstellung;Schriftart;Logo-Ordner öffnen;Listen-Ordner öffnen;--benutzerordner;"
+                        "Suchen;[ ? ];F1;Abbruch einf.;<-----;Strg;senvio-druck;--programmordner;"
+                        "--modus oben|links|doppel|jpeg|png;Senvio-Listen;TV und Radio Sender Logos;"
+                        "senvio.ini;Senvio-Hilfe.pdf")
+             .split(u';'))
         EXPECT_TRUE(text.contains(befehl)) << befehl.toStdString();
-    }
 
     // Margins 62 points left and right; half a point for rounding.
-    const QString boxen = QString::fromUtf8(
-        Starte(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}).ausgabe);
+    const QString boxen = StarteProgramm(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s}).aus;
     const QRegularExpression wort(
-        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"));
+        u"<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"_s);
     int woerter = 0;
     for (auto it = wort.globalMatch(boxen); it.hasNext(); ++woerter) {
         const auto m = it.next();
@@ -164,20 +130,19 @@ TEST(Hilfedokument, GueltigVollstaendigUndInDenRaendern) {
 }
 
 TEST(Hilfedokument, ProgrammWeistFalscheQuelleUndFalschenAufrufZurueck) {
+    const QString programm = QStringLiteral(SENVIO_HILFE_PROGRAMM);
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    const QString quelle = tmp.filePath(QStringLiteral("hilfe.txt"));
-    const QString ziel = tmp.filePath(QStringLiteral("hilfe.pdf"));
+    const QString quelle = tmp.filePath(u"hilfe.txt"_s);
+    const QString ziel = tmp.filePath(u"hilfe.pdf"_s);
     Schreib(quelle, "# Titel\n\nDatei \xE2\x86\x92 Neu\n");
-    const Lauf falsch = Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle, ziel});
+    const Programmlauf falsch = StarteProgramm(programm, {quelle, ziel});
     EXPECT_EQ(falsch.rueckgabe, 1);
-    EXPECT_TRUE(falsch.fehler.contains("Zeile 3: Das Zeichen U+2192")) << falsch.fehler.toStdString();
+    EXPECT_TRUE(falsch.fehler.contains(u"Zeile 3: Das Zeichen U+2192"_s)) << falsch.fehler.toStdString();
     EXPECT_FALSE(QFile::exists(ziel));
-    EXPECT_EQ(Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle}).rueckgabe, 2);
-    EXPECT_EQ(Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {tmp.filePath("fehlt.txt"), ziel}).rueckgabe, 1);
+    EXPECT_EQ(StarteProgramm(programm, {quelle}).rueckgabe, 2);
+    EXPECT_EQ(StarteProgramm(programm, {tmp.filePath(u"fehlt.txt"_s), ziel}).rueckgabe, 1);
 
     Schreib(quelle, "# Titel\n\nText mit \xC3\xBC.\n");
-    ASSERT_EQ(Starte(QStringLiteral(SENVIO_HILFE_PROGRAMM), {quelle, ziel}).rueckgabe, 0);
-    EXPECT_EQ(QString::fromUtf8(Starte(QStringLiteral("pdftotext"), {ziel, QStringLiteral("-")}).ausgabe).simplified(),
-              QStringLiteral("Titel Text mit ü. Seite 1"));
+    ASSERT_EQ(StarteProgramm(programm, {quelle, ziel}).rueckgabe, 0);
+    EXPECT_EQ(StarteProgramm(u"pdftotext"_s, {ziel, u"-"_s}).aus.simplified(), u"Titel Text mit ü. Seite 1"_s);
 }

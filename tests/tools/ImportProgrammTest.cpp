@@ -1,6 +1,4 @@
 // senvio-import as a user runs it: a new list, a refused one, a group appended, calls turned away.
-#include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "TestDateien.h"
@@ -10,34 +8,29 @@ using namespace Qt::StringLiterals;
 
 TEST(ImportProgramm, SchreibtDieListeNurWennAllesGelingt) {
     QTemporaryDir wurzel;
-    const auto starte = [&](const QStringList& argumente) { // exit code (-1: crashed), output, errors
-        QProcess p;
-        p.setWorkingDirectory(wurzel.path());
-        p.start(QStringLiteral(SENVIO_IMPORT_PROGRAMM), argumente);
-        const bool beendet = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit;
-        return std::tuple{beendet ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-                          QString::fromUtf8(p.readAllStandardError())};
+    const auto starte = [&](const QStringList& argumente) {
+        return StarteProgramm(QStringLiteral(SENVIO_IMPORT_PROGRAMM), argumente, wurzel.path());
     };
     const QString kabel = wurzel.filePath(u"P/Senvio-Listen/Kabel.lis"_s);
     ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"P/Senvio-Listen"_s)));
-    Schreib(wurzel.filePath(u"k.m3u"_s), "#EXTM3U\n#EXTINF:0 group-title=\"Sport\",S\xC3\xBC"
-                                         "d 1\nhttp://a\n#EXTINF:0 group-title=\"Musik\",Welle\nhttp://b\n");
+    Schreib(wurzel.filePath(u"k.m3u"_s), "#EXTM3U\n#EXTINF:0 group-title=\"Sport\",S\xC3\xBC\x64 "
+                                         "1\nhttp://a\n#EXTINF:0 group-title=\"Musik\",Welle\nhttp://b\n");
     Schreib(wurzel.filePath(u"notizen.txt"_s), "Brot\n");
     const QStringList p = {u"--programmordner"_s, u"P"_s};
-    const QByteArray neu = "    1   = S\xFC"
-                           "d 1 #png#Ohne Logo1.png\r\n    2   = Welle #png#Ohne Logo2.png\r\n";
+    const QByteArray neu = "    1   = S\xFC\x64 1 #png#Ohne Logo1.png\r\n    2   = Welle #png#Ohne Logo2.png\r\n";
 
     // Without a display; paths relative to the working directory; nothing else written.
     EXPECT_EQ(starte(p + QStringList{u"Kabel"_s, u"k.m3u"_s}),
-              std::tuple(0, u"2 Einträge importiert: "_s + kabel + u'\n', QString()));
+              (Programmlauf{0, u"2 Einträge importiert: "_s + kabel + u'\n', {}}));
     EXPECT_EQ(Baum(wurzel.filePath(u"P"_s)).keys(), (QStringList{u"Senvio-Listen"_s, u"Senvio-Listen/Kabel.lis"_s}));
     EXPECT_EQ(Lies(kabel), neu);
     EXPECT_EQ(starte(p + QStringList{u"Kabel"_s, u"k.m3u"_s}),
-              std::tuple(1, QString(), u"senvio-import: Die Liste Kabel gibt es schon.\n"_s));
+              (Programmlauf{1, {}, u"senvio-import: Die Liste Kabel gibt es schon.\n"_s}));
     // One group of the file read twice appended once, numbered on; the placeholders go on
     // after the last one.
-    EXPECT_EQ(std::get<0>(starte(p + QStringList{u"--anhaengen"_s, u"--ohne-doppelte"_s, u"--gruppe"_s, u"Musik"_s,
-                                                 u"Kabel"_s, u"k.m3u"_s, u"k.m3u"_s})),
+    EXPECT_EQ(starte(p + QStringList{u"--anhaengen"_s, u"--ohne-doppelte"_s, u"--gruppe"_s, u"Musik"_s, u"Kabel"_s,
+                                     u"k.m3u"_s, u"k.m3u"_s})
+                  .rueckgabe,
               0);
     EXPECT_EQ(Lies(kabel), neu + "    3   = Welle #png#Ohne Logo3.png\r\n");
 
@@ -50,9 +43,9 @@ TEST(ImportProgramm, SchreibtDieListeNurWennAllesGelingt) {
     };
     QString fehler;
     for (const auto& [argumente, rueckgabe] : faelle) {
-        int ergebnis = 0;
-        std::tie(ergebnis, std::ignore, fehler) = starte(argumente);
-        EXPECT_EQ(ergebnis, rueckgabe) << argumente.join(u' ').toStdString();
+        const Programmlauf lauf = starte(argumente);
+        fehler = lauf.fehler;
+        EXPECT_EQ(lauf.rueckgabe, rueckgabe) << argumente.join(u' ').toStdString();
         EXPECT_EQ(fehler.contains(u"Aufruf: senvio-import"_s), rueckgabe == 2) << fehler.toStdString();
     }
     EXPECT_EQ(fehler,
@@ -67,21 +60,16 @@ TEST(ImportProgramm, LogosDieEindeutigSindWerdenZugeordnet) {
     ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"Senvio-Listen"_s)));
     for (const auto& [datei, inhalt] : {std::pair("ARD/Eins Logo.png", "1"), std::pair("ARD/daserstehd.png", "2"),
                                         std::pair("ARD/zdf.png", "3"), std::pair("Andere/ZDF.png", "4")}) {
-        ASSERT_TRUE(QDir().mkpath(
-            QFileInfo(wurzel.filePath(u"TV und Radio Sender Logos/"_s + QString::fromUtf8(datei))).path()));
         Schreib(wurzel.filePath(u"TV und Radio Sender Logos/"_s + QString::fromUtf8(datei)), inhalt);
     }
     Schreib(wurzel.filePath(u"k.m3u"_s),
             "#EXTINF:0 tvg-logo=\"http://x/l/Eins%20Logo.png?v=2\",Das Erste HD\nhttp://a\n"
             "#EXTINF:0,ZDF\nhttp://b\n#EXTINF:0,Welle\nhttp://c\n");
-    QProcess p;
-    p.setWorkingDirectory(wurzel.path());
-    p.start(QStringLiteral(SENVIO_IMPORT_PROGRAMM), {u"--logos"_s, u"Kabel"_s, u"k.m3u"_s});
-    ASSERT_TRUE(p.waitForFinished(-1));
-    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
-              u"3 Einträge importiert: "_s + wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s) +
-                  u"\nLogos zugeordnet: 1, Einträge mit Vorschlägen zum Prüfen: 1\n"_s);
+    const Programmlauf lauf =
+        StarteProgramm(QStringLiteral(SENVIO_IMPORT_PROGRAMM), {u"--logos"_s, u"Kabel"_s, u"k.m3u"_s}, wurzel.path());
+    EXPECT_EQ(lauf.rueckgabe, 0) << lauf.fehler.toStdString();
+    EXPECT_EQ(lauf.aus, u"3 Einträge importiert: "_s + wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s) +
+                            u"\nLogos zugeordnet: 1, Einträge mit Vorschlägen zum Prüfen: 1\n"_s);
     EXPECT_EQ(Lies(wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s)),
               "    1   = Das Erste HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\Eins Logo.png\r\n"
               "    2   = ZDF #png#Ohne Logo2.png\r\n    3   = Welle #png#Ohne Logo3.png\r\n");
