@@ -90,13 +90,17 @@ TEST_F(PdfFehler, ZwischendateiVorEndDocEntferntOderVeraendert) {
     }
 }
 
-// The document stays as it was before the call.
+// The document stays as it was before the call: empty. A replaced file keeps its rights.
 TEST_F(PdfFehler, ZwischendateiNichtErstellbar) {
+    SchreibDatei("leer.pdf", "alt");
+    fs::permissions("leer.pdf", fs::perms(0640));
     fs::create_directory("~tmp1");
     TmachPDF pdf;
     pdf.FileName = "leer.pdf";
     pdf.BeginDoc();
     EXPECT_EQ(Meldung([&] { pdf.DrawImage(0, 0, Bild, 96, 96); }), "Datei ~tmp1 kann nicht erstellt werden");
+    EXPECT_EQ(pdf.PageNumber(), 1);
     pdf.EndDoc();
     PruefeLeeresDokument("leer.pdf");
+    EXPECT_EQ(fs::status("leer.pdf").permissions(), fs::perms(0640));
 }
