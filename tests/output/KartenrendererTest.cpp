@@ -1,6 +1,5 @@
-// The renderer over a real list: which card files each length gets, where each entry
-// lands on the page (every entry's logo has its own solid colour), the pixels equal
-// to the list view's drawing, the logos made ahead, and the file errors.
+// The renderer over a real list: the card files, where each entry lands (every entry's
+// logo has its own colour), the pixels as the list view draws, logos made ahead, errors.
 #include "output/Kartenrenderer.h"
 
 #include "Fehlermeldung.h"
@@ -20,10 +19,6 @@
 #include <map>
 
 #include <gtest/gtest.h>
-
-inline void PrintTo(const QSize& s, std::ostream* aus) {
-    *aus << s.width() << " x " << s.height();
-}
 
 namespace senvio {
 namespace {
@@ -51,11 +46,11 @@ int EintragBei(const QImage& bild, int x, int y) {
 }
 
 // The entries of the 15 rows of the card with top left (x, y): logo centres at
-// (x + 370, y + 41·j + 20), or turned by 180° at (x + 107, y + 613 − 41·j).
-std::vector<int> Zeilen(const QImage& bild, int x, int y, bool gedreht = false) {
+// (x + 370, y + 41·j + 20).
+std::vector<int> Zeilen(const QImage& bild, int x, int y) {
     std::vector<int> e;
     for (int j = 0; j < 15; ++j)
-        e.push_back(gedreht ? EintragBei(bild, x + 107, y + 613 - 41 * j) : EintragBei(bild, x + 370, y + 41 * j + 20));
+        e.push_back(EintragBei(bild, x + 370, y + 41 * j + 20));
     return e;
 }
 
@@ -65,12 +60,6 @@ std::vector<int> Folge(int erste, int n) {
     for (int i = erste; i < erste + 15; ++i)
         e.push_back(i < n ? i : -1);
     return e;
-}
-
-QImage Lies(const QString& pfad) {
-    QImage bild(pfad);
-    EXPECT_FALSE(bild.isNull()) << pfad.toStdString();
-    return bild;
 }
 
 class Kartenrenderer : public testing::Test {
@@ -112,7 +101,6 @@ protected:
         return a;
     }
 
-    // The whole run as the commands make it.
     void Laufe(Ausgabeart art) { ErstelleAlleBitmaps(Auftrag(art)); }
 
     void LeereTemp() {
@@ -120,7 +108,6 @@ protected:
         QDir().mkpath(temp);
     }
 
-    // Every file of the temporary folder with its bytes.
     std::map<QString, QByteArray> Inhalt() const {
         std::map<QString, QByteArray> inhalt;
         for (const QString& name : Dateien())
@@ -140,8 +127,7 @@ protected:
 
 TEST_F(Kartenrenderer, KartendateienJeListenlaenge) {
     // Entries and the cards of page 1; 61 entries make a second page of as many cards.
-    const std::pair<int, int> faelle[] = {{1, 1},  {14, 1}, {15, 2}, {16, 2}, {30, 3},
-                                          {45, 3}, {46, 4}, {60, 4}, {61, 4}};
+    const std::pair<int, int> faelle[] = {{14, 1}, {15, 2}, {45, 3}, {61, 4}};
     for (const auto& [n, karten] : faelle) {
         SCOPED_TRACE(n);
         liste.Leere();
@@ -156,51 +142,18 @@ TEST_F(Kartenrenderer, KartendateienJeListenlaenge) {
         }
         dateien.sort();
         EXPECT_EQ(Dateien(), dateien);
-        // Stapled at the left: card 1 top left, 2 top right, 3 bottom left, 4 bottom right;
-        // cards 2 and 3 all white for 15 and 30 entries.
-        const QImage seite = Lies(Datei("DINA4_1.bmp"));
-        const QPoint platz[] = {{0, 0}, {488, 0}, {0, 644}, {488, 644}};
-        for (int k = 0; k < karten; ++k)
-            EXPECT_EQ(Zeilen(seite, platz[k].x(), platz[k].y()), Folge(15 * k, n)) << k;
     }
-    // 61: page 2 has the 61st entry alone on card 1 and three white cards.
-    const QImage seite2 = Lies(Datei("DINA4_2.bmp"));
+    // 61, stapled at the left: entries 46 to 60 on card 4 of page 1 at the bottom right;
+    // page 2 has the 61st entry alone on card 1, the rest white.
+    EXPECT_EQ(Zeilen(QImage(Datei("DINA4_1.bmp")), 488, 644), Folge(45, 61));
+    const QImage seite2 = QImage(Datei("DINA4_2.bmp"));
     ASSERT_EQ(seite2.size(), QSize(966, 1278));
     EXPECT_EQ(Zeilen(seite2, 0, 0), Folge(60, 61));
-    QImage weiss(478, 634, QImage::Format_RGB32);
-    weiss.fill(Qt::white);
-    for (int k = 2; k <= 4; ++k)
-        EXPECT_EQ(Lies(Kartendatei(temp, k, 2)).convertToFormat(QImage::Format_RGB32), weiss) << k;
+    EXPECT_EQ(Zeilen(seite2, 488, 644), Folge(0, 0));
 }
 
-TEST_F(Kartenrenderer, EintraegeAnIhrenPlaetzenJeModus) {
-    // Double sleeves: 4 top left, 1 top right, 3 and 2 upside down below; the strip
-    // right of the entries (x = 400 to 477) is white.
-    Fuelle(60);
-    Laufe(Ausgabeart::Doppelhuellen);
-    QImage seite = Lies(Datei("DINA4_1.bmp"));
-    EXPECT_EQ(Zeilen(seite, 0, 0), Folge(45, 60));
-    EXPECT_EQ(Zeilen(seite, 488, 0), Folge(0, 60));
-    EXPECT_EQ(Zeilen(seite, 0, 644, true), Folge(30, 60));
-    EXPECT_EQ(Zeilen(seite, 488, 644, true), Folge(15, 60));
-    EXPECT_EQ(seite.pixel(908, 20) | 0xFF000000u, Weiss);
-
-    // The page is composed from the files: left over, cards 2 to 4 of the last run
-    // would count. So every command empties the folder first.
-    liste.SetzeZeilen(liste.Zeilen().mid(0, 3));
-    Laufe(Ausgabeart::Doppelhuellen);
-    EXPECT_EQ(Lies(Datei("DINA4_1.bmp")).size(), QSize(966, 1278));
-    // One double sleeve: white at the left, card 1 at the right.
-    LeereTemp();
-    Laufe(Ausgabeart::Doppelhuellen);
-    seite = Lies(Datei("DINA4_1.bmp"));
-    ASSERT_EQ(seite.size(), QSize(966, 634));
-    EXPECT_EQ(Zeilen(seite, 488, 0), Folge(0, 3));
-    EXPECT_EQ(Zeilen(seite, 0, 0), Folge(0, 0));
-
+TEST_F(Kartenrenderer, BildmodusReichtDieKartenWeiter) {
     // A picture mode hands on the cards stacked and writes no page file.
-    liste.Leere();
-    LeereTemp();
     Fuelle(16);
     Laufe(Ausgabeart::BildPng);
     EXPECT_EQ(Dateien(), (QStringList{"BildNr1_1.bmp", "BildNr2_1.bmp"}));
@@ -226,7 +179,7 @@ TEST_F(Kartenrenderer, PixelWieDieListenansichtZeichnet) {
     ErstelleDieBitmaps(a, 1);
     EXPECT_FALSE(umgebung.vorrat);             // the store is given back
     EXPECT_EQ(umgebung.platzhalterZaehler, 2); // set by the last entry drawn
-    const QImage karte = Lies(Kartendatei(temp, 1, 1)).convertToFormat(QImage::Format_RGB32);
+    const QImage karte = QImage(Kartendatei(temp, 1, 1)).convertToFormat(QImage::Format_RGB32);
     for (int i = 0; i < int(liste.Anzahl()); ++i) {
         QImage zeile(Breite, ZeilenHoehe, QImage::Format_RGB32);
         QPainter maler(&zeile);
@@ -240,22 +193,13 @@ TEST_F(Kartenrenderer, PixelWieDieListenansichtZeichnet) {
 TEST_F(Kartenrenderer, DunklesThemaDruecktSchwarzAufWeiss) {
     const QPalette hell = QApplication::palette();
     QApplication::setPalette(QPalette(QColor(50, 50, 50), QColor(30, 30, 30))); // white text on black
-    liste.HaengeAn(BaueZeile(Praefix(1), QStringLiteral("HHHHHHHH"), Logo(0)));
     ListenModell modell(liste);
     ListenAnsicht ansicht(modell, umgebung);
-    Kartenauftrag a =
+    const Kartenauftrag a =
         AuftragFuerAnsicht(ansicht, liste, umgebung, ProgrammOrdner(m_tmp.path()), Ausgabeart::ObenGeheftet);
     QApplication::setPalette(hell);
-    a.tempOrdner = temp;
-    a.eintragsBreite = Breite;
-    ErstelleDieBitmaps(a, 1);
-    const QImage karte = Lies(Kartendatei(temp, 1, 1)).convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(karte.pixel(2, 2), Weiss);
-    int dunkelster = 255; // the bold H's stems are solid text colour
-    for (int y = 10; y < 40; ++y)
-        for (int x = 0; x < 200; ++x)
-            dunkelster = std::min(dunkelster, qGray(karte.pixel(x, y)));
-    EXPECT_EQ(dunkelster, 0);
+    EXPECT_EQ(a.textfarbe, QColor(Qt::black));
+    EXPECT_EQ(a.grund, QColor(Qt::white));
 }
 
 TEST_F(Kartenrenderer, AlleSeitenWieSeiteFuerSeite) {
@@ -317,7 +261,7 @@ TEST_F(Kartenrenderer, DateifehlerBeendenDenLauf) {
 TEST_F(Kartenrenderer, LogosVorab) {
     const QString kaputt = m_tmp.path() + QStringLiteral("/logos/kaputt.png");
     test::Schreib(kaputt, "kein PNG");
-    Logovorbereitung logos({{3, Logo(0)}, {5, Logo(1)}, {6, Logo(2)}, {9, Logo(0)}, {20, kaputt}, {21, Logo(3)}}, 1);
+    Logovorbereitung logos({{3, Logo(0)}, {5, Logo(1)}, {6, Logo(2)}, {20, kaputt}, {21, Logo(3)}}, 1);
     const QImage erstes = logos.Hole(3, Logo(0));
     ASSERT_EQ(erstes.size(), QSize(LogoBreite, LogoHoehe));
     EXPECT_EQ(erstes, EintragslogoDerDatei(Logo(0)));
@@ -325,9 +269,7 @@ TEST_F(Kartenrenderer, LogosVorab) {
     EXPECT_TRUE(logos.Hole(4, Logo(1)).isNull()); // no such position
     EXPECT_TRUE(logos.Hole(5, Logo(2)).isNull()); // another file than given
     EXPECT_EQ(logos.Hole(6, Logo(2)), EintragslogoDerDatei(Logo(2)));
-    EXPECT_EQ(logos.Hole(9, Logo(0)), erstes);
     EXPECT_TRUE(logos.Hole(20, kaputt).isNull());
-    EXPECT_NE(EintragslogoDerDatei(Logo(2)), erstes);
 }
 
 } // namespace
