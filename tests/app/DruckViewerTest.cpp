@@ -1,6 +1,5 @@
-// On a real X server: a print closes the viewer that still shows the list's old PDF,
-// and leaves alone a viewer of another list whose name merely ends the same way; the
-// "Neu" dialog has no caption.
+// On a real X server: a print closes the viewer of the list's old PDF, not that of a list
+// whose name merely ends the same way; the "Neu" dialog has no caption.
 #include "ProgrammOrdnerFixture.h"
 #include "platform/TestFensterverwalter.h"
 

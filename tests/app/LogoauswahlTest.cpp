@@ -3,12 +3,8 @@
 #include "ProgrammOrdnerFixture.h"
 
 #include "app/MachPause.h"
-#include "logos/Kachelbild.h"
 #include "logos/LogoRaster.h"
 #include "logos/LogozuordnungForm.h"
-
-#include <QCursor>
-#include <QTimer>
 
 namespace senvio::test {
 namespace {
@@ -22,12 +18,6 @@ protected:
         QImage bild(groesse, QImage::Format_RGB32);
         bild.fill(farbe);
         ASSERT_TRUE(bild.save(Pfad(Wurzel + gruppe + u'/' + name), "PNG"));
-    }
-    TMainForm& StarteMitListe() {
-        LegeAn(u"Senvio-Listen"_s);
-        Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nListenName=Astra\n");
-        Schreib(Liste(u"Astra.lis"_s), zwei);
-        return Starte();
     }
     // The logo command: the grid from the list, the list from the grid.
     void Logos() { Befehl("SenderlogoanaktuellenEintrageinfuegen1"); }
@@ -45,12 +35,6 @@ protected:
                 return Kacheln()[i];
         ADD_FAILURE() << "keine Kachel " << name.toStdString();
         return nullptr;
-    }
-    // Picks the logo and attaches it to the entry.
-    void FuegeAn(const QString& logo, int zeile) {
-        QTest::mouseClick(Kachel(logo), Qt::LeftButton);
-        Ansicht().WaehleZeile(zeile);
-        QTest::mouseClick(Teil("EinfuegenBtn"), Qt::LeftButton);
     }
     static void Maus(QWidget* ziel, QEvent::Type art, Qt::MouseButton taste) {
         QMouseEvent ereignis(art, QPointF(48, 48), ziel->mapToGlobal(QPointF(48, 48)), taste, taste, Qt::NoModifier);
@@ -72,37 +56,22 @@ protected:
 
 TEST_F(Logoauswahl, GruppeLaedtKachelnZeilenweiseUndFehlerhafteLogosZeigenFehler) {
     LegeLogoAn(u"ARD"_s, u"rot.png"_s, Qt::red);
-    LegeLogoAn(u"ARD"_s, u"blau.png"_s, Qt::blue);
     Schreib(Pfad(Wurzel + u"ARD/kaputt.png"_s), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16));
-    LegeLogoAn(u"Umlaute"_s, u"Ko\u0308ln.png"_s, Qt::red);
-    LegeLogoAn(u"Umlaute"_s, u"Koln.png"_s, Qt::blue);
-    LegeLogoAn(u"Umlaute"_s, u"Mu\u0308nchen.png"_s, Qt::green);
-    TMainForm& haupt = StarteMitListe();
+    LegeLogoAn(u"ZDF"_s, u"zdf.png"_s, Qt::blue);
+    TMainForm& haupt = StarteMit(zwei);
     Logos();
-    ASSERT_TRUE(haupt.IstLogoModus());
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(Kacheln()[i]->geometry(), QRect(12 + 108 * i, 12, 96, 96));
-    EXPECT_EQ(Raster()->widget()->height(), 108);
-    EXPECT_EQ(haupt.Statuszeile(), u"      3 Logos im Ordner: ARD"_s);
-    EXPECT_FALSE(Teil("ProgressBar1")->isVisible());
-    EXPECT_EQ(Kachel(u"rot.png"_s)->Bild().pixelColor(48, 48), QColor(Qt::red));
-    EXPECT_EQ(Kachel(u"blau.png"_s)->Bild().pixelColor(48, 48), QColor(Qt::blue));
-    EXPECT_EQ(Kachel(u"kaputt.png"_s)->Bild(), ErstelleKachelbild(QImage())); // "FEHLER"
+    EXPECT_EQ(haupt.Statuszeile(), u"      2 Logos im Ordner: ARD"_s);
 
-    Maus(Kachel(u"blau.png"_s), QEvent::MouseMove, Qt::NoButton);
-    EXPECT_EQ(haupt.Statuszeile(), u"     blau.png"_s);
+    Maus(Kachel(u"rot.png"_s), QEvent::MouseMove, Qt::NoButton);
+    EXPECT_EQ(haupt.Statuszeile(), u"     rot.png"_s);
 
-    // The middle button does nothing; the left one refuses a broken logo; the right
-    // one shows its error instead of the preview.
-    Maus(Kachel(u"rot.png"_s), QEvent::MouseButtonPress, Qt::MiddleButton);
+    // The left button refuses a broken logo; the right one shows its error instead of the preview.
     Maus(Kachel(u"kaputt.png"_s), QEvent::MouseButtonPress, Qt::LeftButton);
     Maus(Kachel(u"kaputt.png"_s), QEvent::MouseButtonPress, Qt::RightButton);
     ASSERT_EQ(Meldungen().size(), 2);
     EXPECT_TRUE(Meldungen()[0].startsWith(u"Information: "_s) && Meldungen()[0].contains(u"\"kaputt.png\""_s));
     EXPECT_TRUE(Meldungen()[1].startsWith(u"Senvio-Liste: "_s) && Meldungen()[1].contains(u"kaputt.png"_s));
     EXPECT_TRUE(haupt.IstLogoModus());
-    EXPECT_EQ(Sichtbar({"ComboBox1", "ZurueckButton", "EinfuegenBtn"}), u"110"_s);
-    EXPECT_TRUE(Teil<QAction>("Suchen1")->isEnabled());
     TGrossImageForm& gross = *haupt.Fenster().grossBild;
     EXPECT_FALSE(gross.isVisible());
 
@@ -111,31 +80,18 @@ TEST_F(Logoauswahl, GruppeLaedtKachelnZeilenweiseUndFehlerhafteLogosZeigenFehler
     EXPECT_EQ(gross.windowTitle(), u"rot.png"_s);
     auto* bild = Teil<GestrecktesBild>(gross, "Image1");
     EXPECT_EQ(bild->Bild().size(), QSize(200, 100));
-    EXPECT_EQ(bild->geometry(), QRect(0, gross.height() - 190, gross.width(), 190));
-    EXPECT_TRUE(haupt.IstLogoModus());
     Maus(bild, QEvent::MouseButtonPress, Qt::LeftButton);
     EXPECT_FALSE(gross.isVisible());
 
-    // Another group: its names tidied where they can be; a name that is taken is reported.
-    Dialoge::LeereProtokoll();
-    WaehleGruppe(u"Umlaute"_s);
-    const QString gruppe = Pfad(Wurzel + u"Umlaute/"_s);
-    EXPECT_EQ(Meldungen(), QStringList{u"Warnung: \""_s + gruppe + u"Koln.png \" kann nicht umbenannt werden!"_s});
-    EXPECT_EQ(haupt.LogoDateien().size(), 3);
-    EXPECT_TRUE(haupt.LogoDateien().contains(gruppe + u"Munchen.png"_s));
-    EXPECT_EQ(haupt.Statuszeile(), u"      3 Logos im Ordner: Umlaute"_s);
-    EXPECT_EQ(haupt.LogoOrdner(), Pfad(Wurzel + u"Umlaute"_s));
-    // Back to the list by the menu: the header stays empty.
-    Logos();
-    EXPECT_EQ(Sichtbar({"EinfuegenBtn", "Image324", "AbbruchBtn", "TntLabel1"}), u"0000"_s);
+    WaehleGruppe(u"ZDF"_s);
+    EXPECT_EQ(haupt.LogoDateien(), QStringList{Pfad(Wurzel + u"ZDF/zdf.png"_s)});
+    EXPECT_EQ(haupt.Statuszeile(), u"      1 Logos im Ordner: ZDF"_s);
 }
 
-// A copy that cannot be made is reported; the line keeps the new path all the same.
 TEST_F(Logoauswahl, ZweimalAnfuegenAuchGleicheNamenAusZweiGruppen) {
     LegeLogoAn(u"ARD"_s, u"zdf.png"_s, Qt::red);
     LegeLogoAn(u"ZDF"_s, u"zdf.png"_s, Qt::blue);
-    LegeLogoAn(u"ZDF"_s, u"neo.png"_s, Qt::green);
-    TMainForm& haupt = StarteMitListe();
+    TMainForm& haupt = StarteMit(zwei);
     const QString kopie = Pfad(u"Senvio-Listen/Sender-Logos/zdf.png"_s);
     const QString erste = LogoZeile(1, u"Erste"_s, u"zdf.png"_s);
 
@@ -146,9 +102,7 @@ TEST_F(Logoauswahl, ZweimalAnfuegenAuchGleicheNamenAusZweiGruppen) {
               u"111100"_s);
     EXPECT_FALSE(Teil<QAction>("Suchen1")->isEnabled());
     EXPECT_EQ(Teil<QLabel>("TntLabel1")->text(), u"zdf.png"_s);
-    EXPECT_EQ(Teil<QLineEdit>("TntEdit1")->text(), u"zdf"_s);
     EXPECT_EQ(Teil<QLabel>("Image324")->pixmap().toImage().pixelColor(30, 20), QColor(Qt::red));
-    EXPECT_EQ(haupt.Statuszeile(), Status(2, u"Astra"_s));
     Ansicht().WaehleZeile(0);
     QTest::mouseClick(Teil("EinfuegenBtn"), Qt::LeftButton);
     EXPECT_EQ(haupt.Liste().Zeile(0), erste);
@@ -163,31 +117,13 @@ TEST_F(Logoauswahl, ZweimalAnfuegenAuchGleicheNamenAusZweiGruppen) {
     EXPECT_TRUE(QFileInfo::exists(kopie));
     QTest::keyClick(Raster(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(haupt.Liste().Zeile(0), erste);
-    FuegeAn(u"zdf.png"_s, 0);
-    EXPECT_EQ(haupt.Liste().Zeile(0), erste);
-
-    // The same name from another group replaces the copy for every entry.
-    Logos();
-    WaehleGruppe(u"ZDF"_s);
-    FuegeAn(u"zdf.png"_s, 1);
-    EXPECT_EQ(haupt.Liste().Zeile(1), LogoZeile(2, u"Zweite"_s, u"zdf.png"_s));
-    EXPECT_EQ(Lies(kopie), Lies(Pfad(Wurzel + u"ZDF/zdf.png"_s)));
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
-
-    ASSERT_TRUE(QDir(Pfad(u"Senvio-Listen/Sender-Logos"_s)).removeRecursively());
-    Schreib(Pfad(u"Senvio-Listen/Sender-Logos"_s), "kein Ordner");
-    Logos();
-    FuegeAn(u"neo.png"_s, 1);
-    EXPECT_EQ(haupt.Liste().Zeile(1), LogoZeile(2, u"Zweite"_s, u"neo.png"_s));
-    ASSERT_EQ(Meldungen().size(), 1);
-    EXPECT_TRUE(Meldungen()[0].startsWith(u"Warnung: "_s));
-    EXPECT_TRUE(Meldungen()[0].contains(Pfad(u"Senvio-Listen/Sender-Logos/neo.png"_s)));
 }
 
 TEST_F(Logoauswahl, RasterKommtDortZurueckWoEsVerlassenWurdeBisZumGruppenwechsel) {
     for (int i = 0; i < 60; ++i)
         LegeLogoAn(u"ARD"_s, u"logo%1.png"_s.arg(i), Qt::red, {20, 10});
-    TMainForm& haupt = StarteMitListe();
+    TMainForm& haupt = StarteMit(zwei);
     Logos();
     QScrollBar* leiste = Raster()->verticalScrollBar();
     ASSERT_GT(leiste->maximum(), 1000); // (60 div 4 + 1) · 108 = 1728 high
@@ -195,10 +131,7 @@ TEST_F(Logoauswahl, RasterKommtDortZurueckWoEsVerlassenWurdeBisZumGruppenwechsel
     Rad(Teil("ComboBox1"), -120);
     Rad(Raster()->viewport(), 120);
     EXPECT_EQ(leiste->value(), 136);
-    EXPECT_EQ(Teil<QComboBox>("ComboBox1")->currentIndex(), 0);
-    Rad(Raster()->viewport(), -60);
-    Rad(Raster()->viewport(), -60); // two half notches make one
-    EXPECT_EQ(leiste->value(), 272);
+    Rad(Raster()->viewport(), -120);
 
     // Left (when shown) and opened again by the menu: the first tile's top in the scroll box.
     const auto wiederOffen = [&](int position) {
@@ -209,155 +142,79 @@ TEST_F(Logoauswahl, RasterKommtDortZurueckWoEsVerlassenWurdeBisZumGruppenwechsel
         EXPECT_EQ(Kacheln()[0]->mapTo(Raster()->viewport(), QPoint()).y(), 12 - position);
     };
     QTest::mouseClick(Kacheln()[12], Qt::LeftButton);
-    ASSERT_TRUE(haupt.IstListenModus());
     QTest::mouseClick(Teil("AbbruchBtn"), Qt::LeftButton);
     EXPECT_EQ(Sichtbar({"EinfuegenBtn", "AbbruchBtn"}), u"00"_s);
     // In the list the wheel moves the selection, never the hidden grid.
     Rad(Ansicht().viewport(), -120);
     EXPECT_EQ(Ansicht().AktuelleZeile(), 1);
     wiederOffen(272);
-    // However it was scrolled last: a click on the bar, dragging its thumb, the keys.
-    leiste->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    const int seite = leiste->value();
-    ASSERT_GT(seite, 272 + 400);
-    QTest::mouseClick(Teil("ZurueckButton"), Qt::LeftButton);
-    wiederOffen(seite);
-    leiste->setSliderDown(true);
-    leiste->setSliderPosition(500);
-    leiste->setSliderDown(false);
-    wiederOffen(500);
-    QTest::keyClick(Raster(), Qt::Key_Up);
-    wiederOffen(392);
+    QTest::keyClick(Raster(), Qt::Key_Up); // however it was scrolled last
+    wiederOffen(164);
     WaehleGruppe(u"ARD"_s);
     wiederOffen(0);
     QTest::mouseClick(Teil("ZurueckButton"), Qt::LeftButton);
-    EXPECT_TRUE(haupt.IstListenModus());
-    EXPECT_FALSE(Teil<QAction>("Suchen1")->isEnabled());
-}
-
-TEST_F(Logoauswahl, SucheAusDerListeZeigtErstDasRasterUndOeffnetDieVorschauPerRechtsklick) {
-    for (int i = 0; i < 40; ++i)
-        LegeLogoAn(u"ARD"_s, u"logo%1.png"_s.arg(i, 2, 10, QLatin1Char('0')), Qt::red, {20, 10});
-    TMainForm& haupt = StarteMitListe();
-    Logos();
-    Logos();
-    ASSERT_TRUE(haupt.IstListenModus() && Teil<QAction>("Suchen1")->isEnabled());
-    const QString gesucht = QFileInfo(haupt.LogoDateien()[10]).fileName();
-    bool rasterWahrendDerSuche = false;
-    Dialoge::SetzeNaechstenDialog([&](QDialog& dialog) {
-        auto& suche = static_cast<TSuchForm&>(dialog);
-        rasterWahrendDerSuche = haupt.IstLogoModus();
-        EXPECT_EQ(Teil<QListWidget>(suche, "TntListBox1")->count(), 40);
-        Teil<QLineEdit>(suche, "TntEdit1")->setText(gesucht.toUpper());
-        suche.SuchBtnClick();
-        auto* treffer = Teil<QListWidget>(suche, "TntListBox2");
-        EXPECT_EQ(treffer->count(), 1);
-        treffer->setCurrentRow(0);
-        suche.ListBox2DblClick();
-        return suche.result();
-    });
-    Befehl("Suchen1");
-    EXPECT_TRUE(rasterWahrendDerSuche);
-    // Tile 10 of 40 stands at 228x228; the grid scrolls to 162, the click goes 40
-    // pixels into the tile.
-    EXPECT_EQ(Raster()->verticalScrollBar()->value(), 162);
-    TGrossImageForm& gross = *haupt.Fenster().grossBild;
-    EXPECT_FALSE(gross.isVisible());
-    auto* uhr = Teil<QTimer>("Timer1");
-    EXPECT_TRUE(uhr->isActive());
-    EXPECT_EQ(uhr->interval(), 500);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return gross.isVisible(); }, 5000));
-    EXPECT_EQ(gross.windowTitle(), gesucht);
-    EXPECT_EQ(QCursor::pos(), Raster()->viewport()->mapToGlobal(QPoint(268, 106)));
-    EXPECT_FALSE(uhr->isActive());
+    EXPECT_FALSE(haupt.IstLogoModus() || Teil<QAction>("Suchen1")->isEnabled());
 }
 
 // The review of the automatic logos: what is ticked, a click on a proposal, "Übernehmen"
-// attaching in one step; entries with a logo only when asked; "Abbrechen" and no find
-// change nothing.
+// attaching in one step; entries with a logo only when asked; no find changes nothing.
 TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
     LegeLogoAn(u"ARD"_s, u"daserstehd.png"_s, Qt::red);
-    LegeLogoAn(u"ARD"_s, u"mdrthueringen.png"_s, Qt::green);
     LegeLogoAn(u"ARD"_s, u"phoenix.png"_s, Qt::yellow);
     LegeLogoAn(u"Andere"_s, u"ZDF.png"_s, Qt::blue);
     LegeLogoAn(u"ZDF"_s, u"zdf.png"_s, Qt::cyan);
     LegeLogoAn(u"ZDF"_s, u"arte.png"_s, Qt::gray);
     LegeAn(u"Senvio-Listen/Sender-Logos"_s);
-    QImage alt(20, 20, QImage::Format_RGB32);
-    alt.fill(Qt::black);
-    ASSERT_TRUE(alt.save(Pfad(u"Senvio-Listen/Sender-Logos/alt.png"_s)));
+    ASSERT_TRUE(QImage(20, 20, QImage::Format_RGB32).save(Pfad(u"Senvio-Listen/Sender-Logos/alt.png"_s)));
     const QString arte = LogoZeile(3, u"Arte"_s, u"alt.png"_s);
     const QByteArray vorher = "    1   = Das Erste HD #png#Ohne Logo1.png\r\n    2   = ZDF #png#Ohne Logo2.png\r\n" +
-                              arte.toLatin1() +
-                              "\r\n    4   = MDR Th\xFCringen #png#Ohne Logo3.png\r\n"
-                              "    5   = Phoenixx #png#Ohne Logo4.png\r\n    6   = Welle #png#Ohne Logo1.png\r\n";
+                              arte.toLatin1() + "\r\n    4   = Phoenixx #png#Ohne Logo4.png\r\n";
     StarteMit(vorher);
 
     QStringList gezeigt;
-    const auto pruefe = [&](bool uebernehmen) {
-        Dialoge::SetzeNaechstenDialog([&, uebernehmen](QDialog& d) {
-            auto& dialog = dynamic_cast<TLogozuordnungForm&>(d);
-            auto* tabelle = Teil<QTableWidget>(dialog, "Tabelle");
-            auto* ersetzen = Teil<QCheckBox>(dialog, "Ersetzen");
-            dialog.show();
-            for (int zeile = 0; zeile < tabelle->rowCount(); ++zeile)
-                gezeigt << u"%1%2 %3 | %4 | %5"_s.arg(tabelle->isRowHidden(zeile) ? u"(verborgen) "_s : QString())
-                               .arg(tabelle->item(zeile, 0)->checkState() == Qt::Checked ? 'x' : '-')
-                               .arg(tabelle->item(zeile, 0)->text(), tabelle->item(zeile, 3)->text(),
-                                    tabelle->item(zeile, 4)->text());
-            // A click on the blue "ZDF.png" ticks it; a click on "phoenix.png" and another take its tick again.
-            for (const int zeile : {1, 5, 5}) {
-                QTableWidgetItem* vorschlag = tabelle->item(zeile, 2);
-                tabelle->scrollToItem(vorschlag);
-                QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, tabelle->visualItemRect(vorschlag).center());
-            }
-            EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.KachelnGeladen(); }, 5000));
-            EXPECT_FALSE(Teil(dialog, "Fortschritt")->isVisible());
-            EXPECT_FALSE(tabelle->item(0, 2)->data(Qt::DecorationRole).isNull());
-            gezeigt << Teil<QLabel>(dialog, "Summe")->text() << ersetzen->text();
-            ersetzen->setChecked(uebernehmen); // Arte's logo is replaced as well
-            Teil<QPushButton>(dialog, uebernehmen ? "Uebernehmen" : "Abbrechen")->click();
-            return dialog.result();
-        });
-        Befehl("Logosautomatischzuordnen1");
-    };
-    pruefe(false);
-    EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), vorher);
-    EXPECT_FALSE(QFileInfo::exists(Pfad(u"Senvio-Listen/Sender-Logos/daserstehd.png"_s)));
-    const QStringList erwartet{u"x Nr. 1  Das Erste HD | daserstehd.png\nARD | gleicher Name"_s,
-                               u"- Nr. 2  ZDF | ZDF.png\nAndere | gleicher Name"_s,
-                               u"- Nr. 2  ZDF | zdf.png\nZDF | gleicher Name"_s,
-                               u"(verborgen) x Nr. 3  Arte | arte.png\nZDF | gleicher Name"_s,
-                               u"x Nr. 4  MDR Thüringen | mdrthueringen.png\nARD | gleicher Name"_s,
-                               u"- Nr. 5  Phoenixx | phoenix.png\nARD | ähnlicher Name"_s,
-                               u"Eindeutig gefunden: 2   Mit Vorschlägen: 2   Angehakt: 3"_s,
-                               u"Auch Einträge mit Logo neu zuordnen (1)"_s};
-    EXPECT_EQ(gezeigt, erwartet);
-
-    gezeigt.clear();
-    pruefe(true);
-    EXPECT_EQ(gezeigt, erwartet);
-    EXPECT_EQ(
-        Lies(Liste(u"Astra.lis"_s)),
-        QStringList({LogoZeile(1, u"Das Erste HD"_s, u"daserstehd.png"_s), LogoZeile(2, u"ZDF"_s, u"ZDF.png"_s),
-                     LogoZeile(3, u"Arte"_s, u"arte.png"_s), LogoZeile(4, u"MDR Thüringen"_s, u"mdrthueringen.png"_s),
-                     u"    5   = Phoenixx #png#Ohne Logo4.png\r\n    6   = Welle #png#Ohne Logo1.png\r\n"_s})
-            .join(u"\r\n"_s)
-            .toLatin1());
-    for (const auto& [kopie, quelle] :
-         {std::pair(u"daserstehd.png"_s, u"ARD/daserstehd.png"_s), std::pair(u"ZDF.png"_s, u"Andere/ZDF.png"_s),
-          std::pair(u"mdrthueringen.png"_s, u"ARD/mdrthueringen.png"_s)})
-        EXPECT_EQ(Lies(Pfad(u"Senvio-Listen/Sender-Logos/"_s + kopie)), Lies(Pfad(Wurzel + quelle)))
-            << kopie.toStdString();
-    // The whole review is one step; taking it back leaves the copies.
+    Dialoge::SetzeNaechstenDialog([&](QDialog& d) {
+        auto& dialog = dynamic_cast<TLogozuordnungForm&>(d);
+        auto* tabelle = Teil<QTableWidget>(dialog, "Tabelle");
+        auto* ersetzen = Teil<QCheckBox>(dialog, "Ersetzen");
+        dialog.show();
+        for (int zeile = 0; zeile < tabelle->rowCount(); ++zeile)
+            gezeigt << u"%1%2 %3 | %4 | %5"_s.arg(tabelle->isRowHidden(zeile) ? u"(verborgen) "_s : QString())
+                           .arg(tabelle->item(zeile, 0)->checkState() == Qt::Checked ? 'x' : '-')
+                           .arg(tabelle->item(zeile, 0)->text(), tabelle->item(zeile, 3)->text(),
+                                tabelle->item(zeile, 4)->text());
+        // A click on the blue "ZDF.png" ticks it; a click on "phoenix.png" and another take its tick again.
+        for (const int zeile : {1, 4, 4}) {
+            QTableWidgetItem* vorschlag = tabelle->item(zeile, 2);
+            tabelle->scrollToItem(vorschlag);
+            QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, tabelle->visualItemRect(vorschlag).center());
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.KachelnGeladen(); }, 5000));
+        EXPECT_FALSE(tabelle->item(0, 2)->data(Qt::DecorationRole).isNull());
+        gezeigt << Teil<QLabel>(dialog, "Summe")->text() << ersetzen->text();
+        ersetzen->setChecked(true); // Arte's logo is replaced as well
+        Teil<QPushButton>(dialog, "Uebernehmen")->click();
+        return dialog.result();
+    });
+    Befehl("Logosautomatischzuordnen1");
+    EXPECT_EQ(gezeigt, (QStringList{u"x Nr. 1  Das Erste HD | daserstehd.png\nARD | gleicher Name"_s,
+                                    u"- Nr. 2  ZDF | ZDF.png\nAndere | gleicher Name"_s,
+                                    u"- Nr. 2  ZDF | zdf.png\nZDF | gleicher Name"_s,
+                                    u"(verborgen) x Nr. 3  Arte | arte.png\nZDF | gleicher Name"_s,
+                                    u"- Nr. 4  Phoenixx | phoenix.png\nARD | ähnlicher Name"_s,
+                                    u"Eindeutig gefunden: 1   Mit Vorschlägen: 2   Angehakt: 2"_s,
+                                    u"Auch Einträge mit Logo neu zuordnen (1)"_s}));
+    EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)),
+              QStringList({LogoZeile(1, u"Das Erste HD"_s, u"daserstehd.png"_s), LogoZeile(2, u"ZDF"_s, u"ZDF.png"_s),
+                           LogoZeile(3, u"Arte"_s, u"arte.png"_s), u"    4   = Phoenixx #png#Ohne Logo4.png\r\n"_s})
+                  .join(u"\r\n"_s)
+                  .toLatin1());
+    // The whole review is one step.
     EXPECT_EQ(Teil<QAction>("Rueckgaengig1")->text(), u"Rückgängig: Logos automatisch zuordnen"_s);
     Befehl("Rueckgaengig1");
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), vorher);
-    EXPECT_TRUE(QFileInfo::exists(Pfad(u"Senvio-Listen/Sender-Logos/daserstehd.png"_s)));
-    Befehl("Wiederholen1"); // the logos again, for what follows
+    Befehl("Wiederholen1"); // the logos again: what an entry shows already is no find
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
 
-    // Without the groups only the copies are left, and what an entry shows already is no find.
     ASSERT_TRUE(QDir(Pfad(Wurzel)).removeRecursively());
     Befehl("Logosautomatischzuordnen1");
     EXPECT_EQ(Meldungen(),

@@ -8,25 +8,8 @@
 #include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QWheelEvent>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
