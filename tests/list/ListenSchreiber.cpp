@@ -1,6 +1,6 @@
 // Helper of AbsturzTest: saves list A, writes one byte to standard output and closes
 // it (the file is whole from then on), then saves B, A, B, ... until it is killed.
-// Call: listen-schreiber DATEI
+// Call: listen-schreiber DATEI (from AbsturzTest only).
 #include "AbsturzListen.h"
 #include "list/ListenDatei.h"
 #include "platform/Fehler.h"
@@ -11,19 +11,14 @@
 
 using namespace senvio;
 
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "Aufruf: listen-schreiber DATEI\n");
-        return 2;
-    }
+int main(int, char** argv) {
     const QString pfad = QFile::decodeName(argv[1]);
     SenderListe a = test::AbsturzListe('A');
     SenderListe b = test::AbsturzListe('B');
     try {
         SchreibeListendatei(pfad, a);
-        if (write(STDOUT_FILENO, "1", 1) != 1) {
+        if (write(STDOUT_FILENO, "1", 1) != 1)
             return 3;
-        }
         close(STDOUT_FILENO);
         for (;;) {
             SchreibeListendatei(pfad, b);

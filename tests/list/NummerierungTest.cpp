@@ -23,8 +23,3 @@ TEST(Nummerierung, NurDerPraefixWechseltUndZweimalIstWieEinmal) {
             (QStringList{u"    9   = S #png#"_s, u"  10   = S #png#"_s, u"  99   = S #png#"_s, u"  100 = S #png#"_s}));
     }
 }
-
-TEST(Nummerierung, Statuszeile) {
-    EXPECT_EQ(ListenStatuszeile(0, QString()), u"      0  Eintragung(en) in der Liste: \"\""_s);
-    EXPECT_EQ(ListenStatuszeile(12, u"Astra"_s), u"      12  Eintragung(en) in der Liste: \"Astra\""_s);
-}
