@@ -86,7 +86,6 @@ TEST(Bouquets, Lamedb5WahlUndReihenfolge) {
     EXPECT_EQ(Kurz(Lies(dateien, BouquetWahl::Beide)),
               (QStringList{u"TV/1"_s, u"Radio/1 R"_s, u"Bild Vier@0"_s, u"Welle \"Nord\", eins@1"_s}));
     EXPECT_EQ(Kurz(Lies(dateien, BouquetWahl::Radio)), (QStringList{u"Radio/1 R"_s, u"Welle \"Nord\", eins@0"_s}));
-    EXPECT_EQ(Kurz(Lies(dateien, BouquetWahl::Fernsehen)), (QStringList{u"TV/1"_s, u"Bild Vier@0"_s}));
     // lamedb is asked first; lamedb5 only when lamedb holds no service.
     Dateien beide = dateien;
     beide[u"lamedb"_s] = lamedb;
@@ -130,5 +129,4 @@ TEST(Bouquets, ErkennungUndWahl) {
     EXPECT_EQ(BouquetWahlDerDatei(u"/e2/bouquets.radio"_s), BouquetWahl::Radio);
     EXPECT_EQ(BouquetWahlDerDatei(u"userbouquet.x.TV"_s), BouquetWahl::Fernsehen);
     EXPECT_EQ(BouquetWahlDerDatei(u"lamedb5"_s), BouquetWahl::Beide);
-    EXPECT_EQ(BouquetWahlDerDatei(u"ordner.tv/lamedb"_s), BouquetWahl::Beide);
 }
