@@ -85,12 +85,9 @@ TEST(Einstellungen, UeberDieDatei) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(u"senvio.ini"_s);
     EXPECT_EQ(LeseIniGanzzahl(pfad, E, u"Auswahl"_s), std::nullopt);
-    ASSERT_TRUE(SchreibeIniWert(pfad, E, u"Auswahl"_s, u"2"_s));
     ASSERT_TRUE(SchreibeIniWert(pfad, E, u"ListenName"_s, u"Österreich"_s));
-    ASSERT_TRUE(SchreibeIniWert(pfad, E, u"Auswahl"_s, u"-1"_s));
-    const QByteArray inhalt = "[Einstellung]\r\nAuswahl=-1\r\nListenName=\xD6sterreich\r\n"_ba;
+    const QByteArray inhalt = "[Einstellung]\r\nListenName=\xD6sterreich\r\n"_ba;
     EXPECT_EQ(Lies(pfad), inhalt);
-    EXPECT_EQ(LeseIniGanzzahl(pfad, E, u"AUSWAHL"_s), -1);
     EXPECT_EQ(LeseIniWert(pfad, E, u"listenname"_s), u"Österreich"_s);
 
     // A failed write leaves the file as it was: a value that cannot be stored, a folder

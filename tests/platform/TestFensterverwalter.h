@@ -106,21 +106,16 @@ public:
         Synchronisiere();
         std::vector<Anfrage> anfragen;
         while (xcb_generic_event_t* ereignis = xcb_poll_for_queued_event(m_c)) {
-            const auto* e = ereignis;
-            switch (e->response_type & 0x7f) {
-            case XCB_CLIENT_MESSAGE: {
-                const auto* n = reinterpret_cast<const xcb_client_message_event_t*>(e);
+            const std::uint8_t art = ereignis->response_type & 0x7f;
+            if (art == XCB_CLIENT_MESSAGE) {
+                const auto* n = reinterpret_cast<const xcb_client_message_event_t*>(ereignis);
                 anfragen.push_back(
                     {AtomName(n->type), n->window, {n->data.data32[0], n->data.data32[1], n->data.data32[2]}});
-                break;
-            }
-            case XCB_MAP_REQUEST:
-                anfragen.push_back({"MapRequest", reinterpret_cast<const xcb_map_request_event_t*>(e)->window, {}});
-                break;
-            case XCB_CONFIGURE_REQUEST:
-                anfragen.push_back(
-                    {"ConfigureRequest", reinterpret_cast<const xcb_configure_request_event_t*>(e)->window, {}});
-                break;
+            } else if (art == XCB_MAP_REQUEST || art == XCB_CONFIGURE_REQUEST) {
+                // Both events hold the window at the same place.
+                anfragen.push_back({art == XCB_MAP_REQUEST ? "MapRequest" : "ConfigureRequest",
+                                    reinterpret_cast<const xcb_map_request_event_t*>(ereignis)->window,
+                                    {}});
             }
             std::free(ereignis);
         }
