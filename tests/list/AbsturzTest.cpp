@@ -1,5 +1,4 @@
-// Saving a list is atomic: a kill in the middle of a save leaves a whole list file on
-// disk, never a mix or a stump. (A save that fails is checked in ListenDateiTest.)
+// Saving a list is atomic: a kill in the middle of a save leaves a whole list file on disk.
 #include "AbsturzListen.h"
 #include "list/ListenDatei.h"
 
@@ -22,8 +21,7 @@ namespace {
 TEST(Absturz, EinKillMittenImSpeichernHinterlaesstEineGanzeListe) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("liste.lis"));
-    // A whole save of each list, as the kills are judged against (the bytes of a save are
-    // checked in ListenDateiTest); the time this takes spreads the kills over both saves.
+    // A whole save of each list, as the kills are judged against; its time spreads the kills.
     SenderListe listeA = AbsturzListe('A');
     SenderListe listeB = AbsturzListe('B');
     QElapsedTimer uhr;
@@ -35,12 +33,10 @@ TEST(Absturz, EinKillMittenImSpeichernHinterlaesstEineGanzeListe) {
     ASSERT_NE(a, b);
     const long zyklus = long(uhr.nsecsElapsed() / 1000);
 
-    // Fixed seed: a failure comes back on the next run. The delays run from 2 ms to two
-    // such cycles, so kills land in both saves even on a busier machine.
-    constexpr unsigned Saat = 20240611;
-    std::mt19937 zufall(Saat);
+    // Fixed seed: a failure comes back on the next run. Delays up to two cycles hit both saves.
+    std::mt19937 zufall(20240611);
     std::uniform_int_distribution<long> verzoegerung(2000, std::max(4000L, 2 * zyklus));
-    std::printf("Saat %u, ein Zyklus B+A dauert %ld us\n", Saat, zyklus);
+    std::printf("Ein Zyklus B+A dauert %ld us\n", zyklus);
     int malA = 0;
     int malB = 0;
     for (int i = 0; i < 40; ++i) {

@@ -20,7 +20,6 @@ TEST(Platzhalterzaehler, NachDemStartZaehltDieLetzteZeileMitLogo) {
     EXPECT_EQ(PlatzhalterZaehlerNachStart({Zeile("Ohne Logo2.png"), Zeile("Ohne Logo.png")}, 0), 2);
     // A line without separator has no logo and does not count.
     EXPECT_EQ(PlatzhalterZaehlerNachStart({Zeile("Ohne Logo3.png"), QStringLiteral("nur Text")}, 0), 3);
-    EXPECT_EQ(PlatzhalterZaehlerNachStart({}, 2), 2);
 }
 
 TEST(Platzhalterzaehler, NachDemOeffnenZaehlenNurPlatzhalterOhneDatei) {

@@ -15,9 +15,7 @@ TEST(Sendernamen, KodierungNachByteFolgeUndZeilenenden) {
         {QByteArray("\xEF\xBB\xBF\x41rte\r\nORF \xC3\x96\x31\r\n"), zwei},
         // No mark: valid UTF-8 is UTF-8, anything else Windows-1252.
         {QByteArray("Arte\nORF \xC3\x96\x31"), zwei},
-        {QByteArray("Arte\rORF \xD6\x31\n"), zwei},
-        {QByteArray("\x80 TV\r\n\r\nB\tC"), QStringList{u"€ TV"_s, u""_s, u"B\tC"_s}},
-        {QByteArray("\xFF\xFE"), QStringList{}},
+        {QByteArray("\x80 TV\r\n\rB\tC"), QStringList{u"€ TV"_s, u""_s, u"B\tC"_s}},
         // No mark, zero bytes in alternating places: UTF-16; U+0100 puts one in the other place.
         {QByteArray::fromHex("4100 7200 7400 6500 0a00 4f00 5200 4600 2000 d600 3100"), zwei},
         {QByteArray::fromHex("0041 0072 0074 0065 000d 000a 0100 000a"), QStringList{u"Arte"_s, u"Ā"_s}},

@@ -1,10 +1,8 @@
 #pragma once
 
-// A stand-in window manager on the test's X server, on a connection of its own. It
-// creates titled client windows; as an EWMH manager it announces itself, keeps the
-// stacking list and receives what other clients ask of the root (activate, close,
-// map); without that role it receives the messages sent to its own windows.
-// Needs DISPLAY; every request is handled by the server before the next step.
+// A stand-in window manager on the test's X server (DISPLAY), on a connection of its own:
+// it creates titled windows; as an EWMH manager it keeps the stacking list and receives
+// what clients ask of the root, else only messages sent to its own windows.
 
 #include <xcb/xcb.h>
 #include <xcb/xcb_ewmh.h>
@@ -14,7 +12,6 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,17 +20,12 @@ namespace senvio::test {
 
 class TestFensterverwalter {
 public:
-    // One request that reached us: a client message by its type's name (its first
-    // three 32-bit values), or "MapRequest" and "ConfigureRequest".
+    // A client message by its type's name and first three values, or "MapRequest" and "ConfigureRequest".
     struct Anfrage {
         std::string art;
         xcb_window_t fenster = XCB_NONE;
         std::array<std::uint32_t, 3> daten{};
         bool operator==(const Anfrage&) const = default;
-        friend void PrintTo(const Anfrage& a, std::ostream* aus) {
-            *aus << a.art << " an " << a.fenster << " {" << a.daten[0] << ", " << a.daten[1] << ", " << a.daten[2]
-                 << "}";
-        }
     };
 
     explicit TestFensterverwalter(bool alsEwmhVerwalter) : m_verwalter(alsEwmhVerwalter) {
@@ -95,12 +87,6 @@ public:
         Synchronisiere();
     }
 
-    void Zerstoere(xcb_window_t fenster) {
-        xcb_destroy_window(m_c, fenster);
-        std::erase(m_fenster, fenster);
-        Synchronisiere();
-    }
-
     void SetzeStapel(std::vector<xcb_window_t> vonUntenNachOben) {
         xcb_ewmh_set_client_list_stacking(&m_ewmh, 0, vonUntenNachOben.size(), vonUntenNachOben.data());
         Synchronisiere();
@@ -116,26 +102,20 @@ public:
         Synchronisiere();
     }
 
-    // Every request that has reached us since the last call, in order.
     std::vector<Anfrage> HoleAnfragen() {
         Synchronisiere();
         std::vector<Anfrage> anfragen;
         while (xcb_generic_event_t* ereignis = xcb_poll_for_queued_event(m_c)) {
-            const auto* e = ereignis;
-            switch (e->response_type & 0x7f) {
-            case XCB_CLIENT_MESSAGE: {
-                const auto* n = reinterpret_cast<const xcb_client_message_event_t*>(e);
+            const std::uint8_t art = ereignis->response_type & 0x7f;
+            if (art == XCB_CLIENT_MESSAGE) {
+                const auto* n = reinterpret_cast<const xcb_client_message_event_t*>(ereignis);
                 anfragen.push_back(
                     {AtomName(n->type), n->window, {n->data.data32[0], n->data.data32[1], n->data.data32[2]}});
-                break;
-            }
-            case XCB_MAP_REQUEST:
-                anfragen.push_back({"MapRequest", reinterpret_cast<const xcb_map_request_event_t*>(e)->window, {}});
-                break;
-            case XCB_CONFIGURE_REQUEST:
-                anfragen.push_back(
-                    {"ConfigureRequest", reinterpret_cast<const xcb_configure_request_event_t*>(e)->window, {}});
-                break;
+            } else if (art == XCB_MAP_REQUEST || art == XCB_CONFIGURE_REQUEST) {
+                // Both events hold the window at the same place.
+                anfragen.push_back({art == XCB_MAP_REQUEST ? "MapRequest" : "ConfigureRequest",
+                                    reinterpret_cast<const xcb_map_request_event_t*>(ereignis)->window,
+                                    {}});
             }
             std::free(ereignis);
         }
