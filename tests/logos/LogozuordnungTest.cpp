@@ -22,16 +22,6 @@ TEST(Logoschluessel, KlassischDeutschOhneUmlauteUndDieRegeln) {
     };
     const Fall faelle[] = {
         {"Das Erste HD", "daserstehd", "daserstehd", "daserstehd", {{"daserstehd"}, {}, {"daserste"}}},
-        {"Sky Cinema +24 HD",
-         "skycinemaplus24hd",
-         "skycinemaplus24hd",
-         "skycinemaplus24hd",
-         {{"skycinemaplus24hd"}, {}, {"skycinemaplus24"}}},
-        {"MDR Thüringen",
-         "mdrthuringen",
-         "mdrthueringen",
-         "mdrthringen",
-         {{"mdrthuringen"}, {"mdrthueringen", "mdrthringen"}, {}}},
         {"MDR Thu" + Umlaut + "ringen",
          "mdrthuringen",
          "mdrthueringen",
@@ -43,14 +33,10 @@ TEST(Logoschluessel, KlassischDeutschOhneUmlauteUndDieRegeln) {
          "muellerhd",
          "mllerhd",
          {{"mullerhd"}, {"muellerhd", "mllerhd"}, {"muller", "mueller", "mller"}}},
-        {"O" + Umlaut + "1 4K", "o14k", "oe14k", "14k", {{"o14k"}, {"oe14k", "14k"}, {"o1", "oe1", "1"}}},
-        {"Rock & Roll*", "rockandrollstar", "rockandrollstar", "rockandrollstar", {{"rockandrollstar"}, {}, {}}},
-        {"N-TV. (Sat)", "ntvsat", "ntvsat", "ntvsat", {{"ntvsat"}, {}, {}}},
+        {"N-TV. & +1*", "ntvandplus1star", "ntvandplus1star", "ntvandplus1star", {{"ntvandplus1star"}, {}, {}}},
         {"½ Arte UHD", "12arteuhd", "12arteuhd", "12arteuhd", {{"12arteuhd"}, {}, {"12arteu", "12arte"}}},
         {"ß", "", "ss", "", {{}, {"ss"}, {}}},
-        {"ZDF HD", "zdfhd", "zdfhd", "zdfhd", {{"zdfhd"}, {}, {"zdf", "zd"}}},
         {"HD", "hd", "hd", "hd", {{"hd"}, {}, {}}},
-        {"X", "x", "x", "x", {{"x"}, {}, {}}},
         {"", "", "", "", {{}, {}, {}}},
     };
     for (const Fall& f : faelle) {
@@ -62,15 +48,12 @@ TEST(Logoschluessel, KlassischDeutschOhneUmlauteUndDieRegeln) {
             EXPECT_EQ(s.regel[r], f.regel[r]) << f.name.toStdString() << " Regel " << r;
     }
     // Each reading of the ending.
-    const std::pair<QString, QStringList> endungen[] = {{"zdfhd", {"zdf", "zd"}},
-                                                        {"arteuhd", {"arteu", "arte"}},
-                                                        {"kabelfhd", {"kabelf", "kabel"}},
+    const std::pair<QString, QStringList> endungen[] = {{"kabelfhd", {"kabelf", "kabel"}},
                                                         {"rtlsd", {"rtl"}},
                                                         {"sat14k", {"sat1"}},
                                                         {"uhd", {"u"}},
                                                         {"hd", {}},
-                                                        {"sdhd", {"sd"}},
-                                                        {"kika", {}}};
+                                                        {"sdhd", {"sd"}}};
     for (const auto& [schluessel, alle] : endungen)
         EXPECT_EQ(OhneQualitaetsendungen(schluessel), alle) << schluessel.toStdString();
     EXPECT_EQ(Vergleichsform(QString("KO" + Umlaut + "LN_1_C00000")), QString("köln_1_c00000"));
@@ -163,25 +146,18 @@ TEST_F(Bibliothek, StaerksteRegelEntscheidetAehnlichesWirdNurVorgeschlagen) {
          {"1_0_19_283D_3FB_1_C00000_0_0_0"},
          "= Picons/1_0_19_283d_3fb_1_c00000_0_0_0.png (aus der Importdatei)"},
         {"", {"KÖLN TV"}, "= " + koeln + " (aus der Importdatei)"},
-        {"Köln TV", {}, "= " + koeln + " (gleicher Name)"},
         {"Koeln TV", {}, "= " + koeln + " (gleicher Name)"},
         {"MDR Thüringen", {}, "= Deutschland/mdrthueringen.png (gleicher Name)"},
-        {"mdr thu" + Umlaut + "ringen", {}, "= Deutschland/mdrthueringen.png (gleicher Name)"},
         {"Straße TV", {}, "= Deutschland/straetv.png (gleicher Name)"},
-        {"Strasse TV", {}, "= Deutschland/strassetv.png (gleicher Name)"},
         {"Müller HD", {}, "= Deutschland/muellerhd.png (gleicher Name)"},
         {"Kika HD", {}, "= Deutschland/kika.png (gleicher Name)"},
         {"Arte", {}, "= Deutschland/arte.png (gleicher Name)"},
         {"Kabel Eins", {}, "? Deutschland/Kabel Eins.png | Europa/kabeleins.png (gleicher Name)"},
         {"Phoenix", {}, "? Deutschland/phoenixhd.png (ähnlicher Name)"},
-        {"Tagesschau HD", {}, "= Deutschland/tagesschau.png (gleicher Name)"},
         {"Tagesschau24", {}, "? Deutschland/tagesschau25.png | Deutschland/tagesschau.png (ähnlicher Name)"},
-        {"Tagesschau 3", {}, "? Deutschland/tagesschau.png (ähnlicher Name)"},
         {"Sport", {}, "? Sport/sport1.png | Sport/spor.png | Sport/sportxhd.png (ähnlicher Name)"},
         {"ZDF", {}, ""},
         {"Kikx", {}, ""},
-        {"HD", {}, ""},
-        {"X", {}, ""},
         {"", {}, ""},
     };
     for (const auto& [name, importSchluessel, erwartet] : faelle)
