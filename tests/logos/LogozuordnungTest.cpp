@@ -55,9 +55,9 @@ class Bibliothek : public testing::Test {
 protected:
     Logobestand Lege(const QStringList& dateien) {
         for (const QString& datei : dateien) {
-            const QString pfad = datei.section('=', 0, 0);
+            const QString pfad = datei.section(u'=', 0, 0);
             const QString voll = (pfad.startsWith("Sender-Logos/") ? m_tmp.path() + "/" : Wurzel()) + pfad;
-            Schreib(voll, datei.section('=', -1).toUtf8());
+            Schreib(voll, datei.section(u'=', -1).toUtf8());
         }
         QDir().mkpath(m_tmp.path() + "/Sender-Logos");
         return LeseLogobestand(Wurzel(), m_tmp.path() + "/Sender-Logos");
@@ -98,9 +98,9 @@ TEST_F(Bibliothek, StaerksteRegelEntscheidetAehnlichesWirdNurVorgeschlagen) {
     Lege({"Sport/sportdigital.png", "Sport/sport1.png", "Sport/sportxhd.png", "Sport/spor.png"});
     Lege({"Sender-Logos/arte.png=Deutschland/arte.png", "Sender-Logos/kabeleins.png=Deutschland/Kabel Eins.png"});
     QStringList deutschland;
-    for (const QString name : {"Das Erste HD", "daserste", "mdrthueringen", "straetv", "strassetv", "muellerhd",
-                               "mueller", "kika", "arte", "Kabel Eins", "phoenixhd", "tagesschau25", "tagesschau"})
-        deutschland << "Deutschland/" + name + ".png";
+    for (const char* name : {"Das Erste HD", "daserste", "mdrthueringen", "straetv", "strassetv", "muellerhd",
+                             "mueller", "kika", "arte", "Kabel Eins", "phoenixhd", "tagesschau25", "tagesschau"})
+        deutschland << "Deutschland/" + QString::fromUtf8(name) + ".png";
     const Logobestand b = Lege(deutschland << koeln);
     const std::tuple<QString, QStringList, QString> faelle[] = {
         {"DAS ERSTE hd", {"gibtsnicht"}, "= Deutschland/Das Erste HD.png (gleicher Name)"},
