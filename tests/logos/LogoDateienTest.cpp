@@ -1,5 +1,4 @@
-// Which files of a group folder count, how their names are tidied on disk, and which
-// placeholders are dropped.
+// Which files of a group folder count, how their names are tidied on disk, which placeholders go.
 #include "logos/LogoDateien.h"
 #include "logos/LogoGruppen.h"
 
@@ -14,13 +13,10 @@
 namespace senvio::test {
 namespace {
 
-const QString Umlaut = QStringLiteral("\u0308");
-
 TEST(LogoEndung, NurWasInPngVorkommtUndKleinGeschriebenZaehlt) {
     const std::pair<const char*, bool> faelle[] = {
-        {"zdf.png", true}, {"x.PNG", true},      {"a.b.Png", true}, {".png", true},      {"kurz.pn", true},
-        {"kurz.p", true},  {"punkt.", true},     {"ohne", false},   {"bild.jpg", false}, {"x.pngx", false},
-        {"png", false},    {"x.png.bak", false}, {"x.ng", false},   {"x.pNg", true},
+        {"x.PNG", true},     {"kurz.pn", true}, {"punkt.", true}, {"ohne", false},
+        {"bild.jpg", false}, {"x.pngx", false}, {"x.ng", false},
     };
     for (const auto& [name, zaehlt] : faelle)
         EXPECT_EQ(IstLogoEndung(QString::fromUtf8(name), QStringLiteral(".png")), zaehlt) << name;
@@ -28,23 +24,18 @@ TEST(LogoEndung, NurWasInPngVorkommtUndKleinGeschriebenZaehlt) {
 
 TEST(LogoName, JederSchrittNimmtNurDasErsteVorkommen) {
     const std::pair<QString, QString> faelle[] = {
-        {QStringLiteral("Mu") + Umlaut + QStringLiteral("nchen.png"), QStringLiteral("Munchen.png")},
+        {QStringLiteral("Mu\u0308nchen.png"), QStringLiteral("Munchen.png")},
         {QStringLiteral("Stra\u00B7e.png"), QStringLiteral("Strasse.png")},
         // Two u-umlauts: one per round.
-        {QStringLiteral("Mu") + Umlaut + QStringLiteral("nchen-Su") + Umlaut + QStringLiteral("d.png"),
-         QStringLiteral("Munchen-Su") + Umlaut + QStringLiteral("d.png")},
+        {QStringLiteral("Mu\u0308nchen-Su\u0308d.png"), QStringLiteral("Munchen-Su\u0308d.png")},
         // All four steps in one round, in their order.
-        {QStringLiteral("Ga") + Umlaut + QStringLiteral("o") + Umlaut + QStringLiteral("u") + Umlaut +
-             QStringLiteral("\u00B7\u00B7.png"),
-         QStringLiteral("Gaouss\u00B7.png")},
+        {QStringLiteral("Ga\u0308o\u0308u\u0308\u00B7\u00B7.png"), QStringLiteral("Gaouss\u00B7.png")},
         // The spacing diaeresis is the same byte in the code page.
         {QStringLiteral("Ko\u00A8ln.png"), QStringLiteral("Koln.png")},
         // Capitals and a lone diaeresis stay; so do names already tidy.
-        {QStringLiteral("U") + Umlaut + QStringLiteral("ber ") + Umlaut + QStringLiteral(".png"),
-         QStringLiteral("U") + Umlaut + QStringLiteral("ber ") + Umlaut + QStringLiteral(".png")},
-        {QStringLiteral("Köln.png"), QStringLiteral("Köln.png")},
+        {QStringLiteral("U\u0308ber \u0308.png"), QStringLiteral("U\u0308ber \u0308.png")},
         // A character outside the BMP is one byte in the code page, two here.
-        {QStringLiteral("\U0001F4FAu") + Umlaut + QStringLiteral(".png"), QStringLiteral("\U0001F4FAu.png")},
+        {QStringLiteral("\U0001F4FAu\u0308.png"), QStringLiteral("\U0001F4FAu.png")},
     };
     for (const auto& [name, erwartet] : faelle)
         EXPECT_EQ(NormalisiereLogoname(name), erwartet) << name.toStdString();
@@ -54,7 +45,7 @@ class GruppenOrdner : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_tmp.isValid());
-        m_ordner = m_tmp.path() + QStringLiteral("/Mu") + Umlaut + QStringLiteral("sik");
+        m_ordner = m_tmp.path() + QStringLiteral("/Mu\u0308sik");
         ASSERT_TRUE(QDir().mkpath(m_ordner + QStringLiteral("/Unterordner.png")));
     }
     void Lege(const QString& name) { Schreib(m_ordner + QLatin1Char('/') + name, name.toUtf8()); }
@@ -66,44 +57,33 @@ protected:
         }
         return namen;
     }
-    QStringList AufPlatte() const {
-        QStringList namen = QDir(m_ordner).entryList(QDir::Files);
-        namen.sort();
-        return namen;
-    }
 
     QTemporaryDir m_tmp;
     QString m_ordner; // its own decomposed umlaut stays
 };
 
 TEST_F(GruppenOrdner, BenenntUmUndMeldetWasNichtGeht) {
-    const QString zweiUmlaute =
-        QStringLiteral("Su") + Umlaut + QStringLiteral("du") + Umlaut + QStringLiteral("st.png");
-    for (const QString& name :
-         {QStringLiteral("Mu") + Umlaut + QStringLiteral("nchen.png"), QStringLiteral("Stra\u00B7e.png"), zweiUmlaute,
-          QStringLiteral("x.PNG"), QStringLiteral("Ko") + Umlaut + QStringLiteral("ln.png"), QStringLiteral("Koln.png"),
-          QStringLiteral("bild.jpg")})
+    const QString zweiUmlaute = QStringLiteral("Su\u0308du\u0308st.png");
+    for (const QString& name : {QStringLiteral("Mu\u0308nchen.png"), zweiUmlaute, QStringLiteral("Ko\u0308ln.png"),
+                                QStringLiteral("Koln.png"), QStringLiteral("bild.jpg")})
         Lege(name);
 
     const GeleseneLogoDateien erste = LeseLogoDateien(m_ordner, QStringLiteral(".png"));
-    const QString halb = QStringLiteral("Sudu") + Umlaut + QStringLiteral("st.png");
-    EXPECT_EQ(Namen(erste.dateien),
-              (QStringList{QStringLiteral("Koln.png"), QStringLiteral("Koln.png"), QStringLiteral("Munchen.png"),
-                           QStringLiteral("Strasse.png"), halb, QStringLiteral("x.PNG")}));
+    const QString halb = QStringLiteral("Sudu\u0308st.png");
+    EXPECT_EQ(Namen(erste.dateien), (QStringList{QStringLiteral("Koln.png"), QStringLiteral("Koln.png"),
+                                                 QStringLiteral("Munchen.png"), halb}));
     // The blocked rename leaves both files as they were, the tidy one untouched.
     EXPECT_EQ(erste.meldungen, QStringList{QStringLiteral("\"") + m_ordner +
                                            QStringLiteral("/Koln.png \" kann nicht umbenannt werden!")});
     EXPECT_EQ(Lies(m_ordner + QStringLiteral("/Koln.png")), QByteArray("Koln.png"));
-    EXPECT_EQ(Lies(m_ordner + QStringLiteral("/Munchen.png")),
-              (QStringLiteral("Mu") + Umlaut + QStringLiteral("nchen.png")).toUtf8());
+    EXPECT_EQ(Lies(m_ordner + QStringLiteral("/Munchen.png")), QStringLiteral("Mu\u0308nchen.png").toUtf8());
 
     const GeleseneLogoDateien zweite = LeseLogoDateien(m_ordner + QLatin1Char('/'), QStringLiteral(".png"));
     EXPECT_TRUE(Namen(zweite.dateien).contains(QStringLiteral("Sudust.png")));
     EXPECT_EQ(zweite.meldungen.size(), 1);
-    EXPECT_EQ(AufPlatte(),
-              (QStringList{QStringLiteral("Koln.png"), QStringLiteral("Ko") + Umlaut + QStringLiteral("ln.png"),
-                           QStringLiteral("Munchen.png"), QStringLiteral("Strasse.png"), QStringLiteral("Sudust.png"),
-                           QStringLiteral("bild.jpg"), QStringLiteral("x.PNG")}));
+    EXPECT_EQ(QDir(m_ordner).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("Koln.png"), QStringLiteral("Ko\u0308ln.png"), QStringLiteral("Munchen.png"),
+                           QStringLiteral("Sudust.png"), QStringLiteral("bild.jpg")}));
 }
 
 TEST_F(GruppenOrdner, OhneLogoDateienFallenVonHintenWegHoechstensVier) {

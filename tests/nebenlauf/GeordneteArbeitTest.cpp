@@ -1,5 +1,4 @@
-// Ordered work in the background: results in the order of the jobs whatever their
-// durations, the bound on the jobs run ahead, the first error, and the stop.
+// Ordered work in the background: results in job order, the bound on work ahead, the first error, the stop.
 #include "nebenlauf/GeordneteArbeit.h"
 
 #include <gtest/gtest.h>
