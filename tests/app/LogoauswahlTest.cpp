@@ -3,8 +3,10 @@
 #include "ProgrammOrdnerFixture.h"
 
 #include "app/MachPause.h"
+#include "logos/GrossImageForm.h"
 #include "logos/LogoRaster.h"
 #include "logos/LogozuordnungForm.h"
+#include "logos/SuchForm.h"
 
 namespace senvio::test {
 namespace {
@@ -154,6 +156,35 @@ TEST_F(Logoauswahl, RasterKommtDortZurueckWoEsVerlassenWurdeBisZumGruppenwechsel
     wiederOffen(0);
     QTest::mouseClick(Teil("ZurueckButton"), Qt::LeftButton);
     EXPECT_FALSE(haupt.IstLogoModus() || Teil<QAction>("Suchen1")->isEnabled());
+}
+
+TEST_F(Logoauswahl, SucheAusDerListeZeigtDasRasterUndOeffnetDieVorschauPerRechtsklick) {
+    for (int i = 0; i < 40; ++i)
+        LegeLogoAn(u"ARD"_s, u"logo%1.png"_s.arg(i, 2, 10, QLatin1Char('0')), Qt::red, {20, 10});
+    TMainForm& haupt = StarteMit(zwei);
+    Logos();
+    Logos();
+    bool rasterWaehrendDerSuche = false;
+    Dialoge::SetzeNaechstenDialog([&](QDialog& dialog) {
+        auto& suche = static_cast<TSuchForm&>(dialog);
+        rasterWaehrendDerSuche = haupt.IstLogoModus();
+        Teil<QLineEdit>(suche, "TntEdit1")->setText(u"LOGO10.PNG"_s);
+        suche.SuchBtnClick();
+        Teil<QListWidget>(suche, "TntListBox2")->setCurrentRow(0);
+        suche.ListBox2DblClick();
+        return suche.result();
+    });
+    Befehl("Suchen1");
+    EXPECT_TRUE(rasterWaehrendDerSuche);
+    // Tile 10 of 40 stands at 228x228: the grid scrolls to 162, the click goes 40 pixels
+    // into the tile, half a second later.
+    EXPECT_EQ(Raster()->verticalScrollBar()->value(), 162);
+    TGrossImageForm& gross = *haupt.Fenster().grossBild;
+    EXPECT_FALSE(gross.isVisible());
+    EXPECT_EQ(Teil<QTimer>("Timer1")->interval(), 500);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gross.isVisible(); }, 5000));
+    EXPECT_EQ(gross.windowTitle(), u"logo10.png"_s);
+    EXPECT_EQ(QCursor::pos(), Raster()->viewport()->mapToGlobal(QPoint(268, 106)));
 }
 
 // The review of the automatic logos: what is ticked, a click on a proposal, "Übernehmen"
