@@ -88,8 +88,6 @@ public:
     bool IstListenansicht(const QWidget* widget) const;
     void HilfeClick();
 
-    // Renumbers the lines through the model and shows the count in the status line.
-    void NummeriereNeu();
     // Overwrites the placeholder counter with the value drawing would have left; tests
     // set it before a command.
     void UeberschreibePlatzhalterzaehler(int wert) { m_umgebung.platzhalterZaehler = wert; }
@@ -152,6 +150,8 @@ private:
     Listenschrift AktuelleListenschrift() const;
     void SetzeListenschrift(const Listenschrift& liste, bool auchNamensfeld);
 
+    // Renumbers the lines through the model and shows the count in the status line.
+    void NummeriereNeu();
     void FormCreate();
     void FormPaint();
     void ErsteAnzeigeInitialisieren();
