@@ -13,8 +13,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <utility>
-
 namespace senvio {
 
 namespace {
@@ -94,14 +92,13 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
     const Knopfzeile knoepfe = BaueKnopfzeile(*this);
     OkKnopf = knoepfe.ok;
     // Tests find the controls by their names.
-    for (const auto& [objekt, name] :
-         {std::pair<QObject*, const char*>(Gruppen, "Gruppen"), std::pair<QObject*, const char*>(Summe, "Summe"),
-          std::pair<QObject*, const char*>(NummernBehalten, "NummernBehalten"),
-          std::pair<QObject*, const char*>(OhneDoppelte, "OhneDoppelte"),
-          std::pair<QObject*, const char*>(NeueListe, "NeueListe"),
-          std::pair<QObject*, const char*>(AnListeAnhaengen, "AnListeAnhaengen"),
-          std::pair<QObject*, const char*>(OkKnopf, "OkKnopf")})
-        objekt->setObjectName(QLatin1String(name));
+    Gruppen->setObjectName(QStringLiteral("Gruppen"));
+    Summe->setObjectName(QStringLiteral("Summe"));
+    NummernBehalten->setObjectName(QStringLiteral("NummernBehalten"));
+    OhneDoppelte->setObjectName(QStringLiteral("OhneDoppelte"));
+    NeueListe->setObjectName(QStringLiteral("NeueListe"));
+    AnListeAnhaengen->setObjectName(QStringLiteral("AnListeAnhaengen"));
+    OkKnopf->setObjectName(QStringLiteral("OkKnopf"));
     connect(OkKnopf, &QPushButton::clicked, this, &QDialog::accept);
     spalte->addLayout(knoepfe.zeile);
 

@@ -10,7 +10,7 @@ QImage MacheKachellogo(const QString& pfad) noexcept {
     try {
         return SkaliereKachellogo(LeseLogoDatei(pfad));
     } catch (...) {
-        return {};
+        return {}; // out of memory: the tile says "FEHLER" like an unreadable file
     }
 }
 

@@ -63,13 +63,12 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
     Uebernehmen = knoepfe.ok;
     Abbrechen = knoepfe.abbrechen;
     // Tests find the controls by their names.
-    for (const auto& [objekt, name] :
-         {std::pair<QObject*, const char*>(Tabelle, "Tabelle"), std::pair<QObject*, const char*>(Summe, "Summe"),
-          std::pair<QObject*, const char*>(Ersetzen, "Ersetzen"),
-          std::pair<QObject*, const char*>(Fortschritt, "Fortschritt"),
-          std::pair<QObject*, const char*>(Uebernehmen, "Uebernehmen"),
-          std::pair<QObject*, const char*>(Abbrechen, "Abbrechen")})
-        objekt->setObjectName(QLatin1String(name));
+    Tabelle->setObjectName(QStringLiteral("Tabelle"));
+    Summe->setObjectName(QStringLiteral("Summe"));
+    Ersetzen->setObjectName(QStringLiteral("Ersetzen"));
+    Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
+    Uebernehmen->setObjectName(QStringLiteral("Uebernehmen"));
+    Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(new QLabel(QStringLiteral("Angehakte Logos werden den Einträgen zugeordnet:"), this));

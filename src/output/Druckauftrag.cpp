@@ -106,9 +106,7 @@ void ErstelleDiePDF(const PdfAuftrag& auftrag) {
         SchreibePdf(pdf, auftrag);
     } catch (const PdfDateiFehler& fehler) {
         RaeumeZwischendateienAuf();
-        throw DateiFehler(fehler.art() == PdfDateiFehler::Art::NichtErstellt ? DateiFehler::Art::NichtErstellt
-                                                                             : DateiFehler::Art::NichtGeoeffnet,
-                          QString::fromStdString(fehler.pfad()));
+        throw DateiFehler(fehler.art(), QString::fromStdString(fehler.pfad()));
     } catch (const BmpFehler& fehler) {
         RaeumeZwischendateienAuf();
         throw Fehler(QString::fromUtf8(fehler.what()));
