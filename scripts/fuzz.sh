@@ -141,11 +141,9 @@ seeds_referenzliste() {
     printf '2;Arte\n1;S\xfc\x64west\n0;Null\n' >"$k/liste.chl"
 }
 
-fehler=0
-for ziel in "${ziele[@]}"; do
-    korpus="$bau/korpus/$ziel"
-    artefakte="$bau/artefakte/$ziel"
-    log="$bau/logs/$ziel.log"
+# Runs one target; what it prints goes to build-fuzz/logs/<target>.ausgabe.
+fuzze() {
+    local ziel="$1" korpus="$bau/korpus/$1" artefakte="$bau/artefakte/$1" log="$bau/logs/$1.log"
     mkdir -p "$korpus" "$artefakte" "$(dirname "$log")"
     "seeds_${ziel#fuzz_}" "$korpus"
     echo "== $ziel: $sekunden s"
@@ -153,9 +151,26 @@ for ziel in "${ziele[@]}"; do
         -print_final_stats=1 -artifact_prefix="$artefakte/" "$korpus" >"$log" 2>&1; then
         grep -E '^(Done|stat::number_of_executed_units)' "$log" || true
     else
-        fehler=1
         tail -n 60 "$log"
         echo "!! $ziel ist gescheitert; Fund in $artefakte/, Protokoll in $log"
+        return 1
     fi
+}
+
+# Two targets at a time, one for each core; their reports follow in the list's order.
+fehler=0
+for ((i = 0; i < ${#ziele[@]}; i += 2)); do
+    paar=("${ziele[@]:i:2}") prozesse=()
+    mkdir -p "$bau/logs"
+    for ziel in "${paar[@]}"; do
+        fuzze "$ziel" >"$bau/logs/$ziel.ausgabe" 2>&1 &
+        prozesse+=($!)
+    done
+    for prozess in "${prozesse[@]}"; do
+        wait "$prozess" || fehler=1
+    done
+    for ziel in "${paar[@]}"; do
+        cat "$bau/logs/$ziel.ausgabe"
+    done
 done
 exit "$fehler"

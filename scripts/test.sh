@@ -20,7 +20,7 @@ if [ "${SENVIO_SCHNELL:-0}" = "1" ]; then
 fi
 
 echo "== Mit AddressSanitizer und UndefinedBehaviorSanitizer =="
-cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DSENVIO_SANITIZE=ON >/dev/null
+cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DSENVIO_SANITIZE=ON -DSENVIO_BENCH=OFF >/dev/null
 cmake --build build-san -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \

@@ -3,6 +3,8 @@
 #include "import/ImportForm.h"
 #include "logos/LogozuordnungForm.h"
 
+#include <QTreeWidget>
+
 namespace senvio::test {
 namespace {
 

@@ -13,7 +13,7 @@ TEST_F(ListenBefehle, NeuSpeichertDieAlteListeUndBeginntEineLeere) {
     Ansicht().WaehleZeile(0);
     Dialoge::SetzeNaechsteAntwort(true);
     Befehl("Eintraglschen1"); // only in memory until the next save
-    Befehl("SenderlogoanaktuellenEintrageinfuegen1");
+    Logomodus();
     NameDialogMitOk(u" Sport "_s);
     Befehl("Neu1");
     // The old list's file is written (renumbered), the new one only with the next save.
@@ -63,7 +63,7 @@ TEST_F(ListenBefehle, NeuOhneNamenMitUnbrauchbaremOderVorhandenemNamen) {
 TEST_F(ListenBefehle, OeffnenAbbrechenSpeichertVerlaesstDieLogoauswahlUndWaehltZeileNull) {
     TMainForm& haupt = StarteMitAstra();
     Ansicht().WaehleZeile(1);
-    Befehl("SenderlogoanaktuellenEintrageinfuegen1");
+    Logomodus();
     QFile::remove(Liste(u"Astra.lis"_s));
     Dialoge::SetzeNaechstenDateinamen(QString());
     Befehl("ffnen1");

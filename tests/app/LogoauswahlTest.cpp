@@ -8,6 +8,8 @@
 #include "logos/LogozuordnungForm.h"
 #include "logos/SuchForm.h"
 
+#include <QTimer>
+
 namespace senvio::test {
 namespace {
 
@@ -21,14 +23,11 @@ protected:
         bild.fill(farbe);
         ASSERT_TRUE(bild.save(Pfad(Wurzel + gruppe + u'/' + name), "PNG"));
     }
-    // The logo command: the grid from the list, the list from the grid.
-    void Logos() { Befehl("SenderlogoanaktuellenEintrageinfuegen1"); }
     void WaehleGruppe(const QString& name) {
         auto* gruppen = Teil<QComboBox>("ComboBox1");
         gruppen->setCurrentIndex(gruppen->findText(name));
         emit gruppen->activated(gruppen->currentIndex());
     }
-    QScrollArea* Raster() { return Teil<QScrollArea>("ScrollBox1"); }
     const QList<LogoKachel*>& Kacheln() { return static_cast<LogoRaster*>(Raster()->widget())->Kacheln(); }
     LogoKachel* Kachel(const QString& name) {
         const QStringList& dateien = Haupt().LogoDateien();
@@ -61,7 +60,7 @@ TEST_F(Logoauswahl, GruppeLaedtKachelnZeilenweiseUndFehlerhafteLogosZeigenFehler
     Schreib(Pfad(Wurzel + u"ARD/kaputt.png"_s), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16));
     LegeLogoAn(u"ZDF"_s, u"zdf.png"_s, Qt::blue);
     TMainForm& haupt = StarteMit(zwei);
-    Logos();
+    Logomodus();
     EXPECT_EQ(haupt.Statuszeile(), u"      2 Logos im Ordner: ARD"_s);
 
     Maus(Kachel(u"rot.png"_s), QEvent::MouseMove, Qt::NoButton);
@@ -97,7 +96,7 @@ TEST_F(Logoauswahl, ZweimalAnfuegenAuchGleicheNamenAusZweiGruppen) {
     const QString kopie = Pfad(u"Senvio-Listen/Sender-Logos/zdf.png"_s);
     const QString erste = LogoZeile(1, u"Erste"_s, u"zdf.png"_s);
 
-    Logos();
+    Logomodus();
     QTest::mouseClick(Kachel(u"zdf.png"_s), Qt::LeftButton);
     EXPECT_TRUE(haupt.IstListenModus());
     EXPECT_EQ(Sichtbar({"EinfuegenBtn", "Image324", "AbbruchBtn", "TntLabel1", "ComboBox1", "ZurueckButton"}),
@@ -112,7 +111,7 @@ TEST_F(Logoauswahl, ZweimalAnfuegenAuchGleicheNamenAusZweiGruppen) {
     EXPECT_TRUE(Lies(Liste(u"Astra.lis"_s)).startsWith(erste.toLatin1() + "\r\n"));
     EXPECT_EQ(Lies(kopie), Lies(Pfad(Wurzel + u"ARD/zdf.png"_s)));
     // In the grid Ctrl+Z takes the logo back and Ctrl+Y attaches it again; the copy stays.
-    Logos();
+    Logomodus();
     EXPECT_EQ(Teil<QAction>("Rueckgaengig1")->text(), u"Rückgängig: Senderlogo einfügen"_s);
     QTest::keyClick(Raster(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), zwei);
@@ -126,7 +125,7 @@ TEST_F(Logoauswahl, RasterKommtDortZurueckWoEsVerlassenWurdeBisZumGruppenwechsel
     for (int i = 0; i < 60; ++i)
         LegeLogoAn(u"ARD"_s, u"logo%1.png"_s.arg(i), Qt::red, {20, 10});
     TMainForm& haupt = StarteMit(zwei);
-    Logos();
+    Logomodus();
     QScrollBar* leiste = Raster()->verticalScrollBar();
     ASSERT_GT(leiste->maximum(), 1000); // (60 div 4 + 1) · 108 = 1728 high
     Rad(Raster()->viewport(), -120);
@@ -138,8 +137,8 @@ TEST_F(Logoauswahl, RasterKommtDortZurueckWoEsVerlassenWurdeBisZumGruppenwechsel
     // Left (when shown) and opened again by the menu: the first tile's top in the scroll box.
     const auto wiederOffen = [&](int position) {
         if (haupt.IstLogoModus())
-            Logos();
-        Logos();
+            Logomodus();
+        Logomodus();
         ASSERT_TRUE(haupt.IstLogoModus());
         EXPECT_EQ(Kacheln()[0]->mapTo(Raster()->viewport(), QPoint()).y(), 12 - position);
     };
@@ -162,8 +161,8 @@ TEST_F(Logoauswahl, SucheAusDerListeZeigtDasRasterUndOeffnetDieVorschauPerRechts
     for (int i = 0; i < 40; ++i)
         LegeLogoAn(u"ARD"_s, u"logo%1.png"_s.arg(i, 2, 10, QLatin1Char('0')), Qt::red, {20, 10});
     TMainForm& haupt = StarteMit(zwei);
-    Logos();
-    Logos();
+    Logomodus();
+    Logomodus();
     Dialoge::SetzeNaechstenDialog([&](QDialog& dialog) {
         auto& suche = static_cast<TSuchForm&>(dialog);
         Teil<QLineEdit>(suche, "TntEdit1")->setText(u"LOGO10.PNG"_s);

@@ -8,8 +8,19 @@
 #include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
@@ -85,6 +96,9 @@ protected:
     // Runs the menu command of the item with this name.
     void Befehl(const char* name) { Teil<QAction>(name)->trigger(); }
     ListenAnsicht& Ansicht() { return *Teil<ListenAnsicht>("Listbox1"); }
+    // The logo command: the grid from the list, the list from the grid.
+    void Logomodus() { Befehl("SenderlogoanaktuellenEintrageinfuegen1"); }
+    QScrollArea* Raster() { return Teil<QScrollArea>("ScrollBox1"); }
 
     // A wheel event at (20, 20) of the widget with these angle distances (120 a notch).
     static void Rad(QWidget* ziel, int vertikal, Qt::KeyboardModifiers tasten = {}, int waagerecht = 0) {

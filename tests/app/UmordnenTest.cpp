@@ -1,15 +1,13 @@
 // Moving entries with Ctrl+Up/Down and by drag and drop, and the right button's menu.
 #include "ProgrammOrdnerFixture.h"
 
+#include <QMimeData>
+
 namespace senvio::test {
 namespace {
 
 class Umordnen : public ProgrammOrdnerTest {
 protected:
-    ListenAnsicht& StarteMitZeilen(int anzahl) {
-        StarteMit(ListeMit(anzahl));
-        return Ansicht();
-    }
     // The names in list order, each line numbered after its place.
     QString Reihenfolge() {
         QString namen;
@@ -40,7 +38,8 @@ protected:
 };
 
 TEST_F(Umordnen, StrgPfeilVerschiebtDenEintragUndDieAuswahlFolgt) {
-    ListenAnsicht& liste = StarteMitZeilen(5);
+    StarteMit(ListeMit(5));
+    ListenAnsicht& liste = Ansicht();
     liste.WaehleZeile(2);
     QTest::keyClick(&liste, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(Reihenfolge(), u"ABDCE"_s);
@@ -66,7 +65,8 @@ TEST_F(Umordnen, StrgPfeilVerschiebtDenEintragUndDieAuswahlFolgt) {
 }
 
 TEST_F(Umordnen, ZiehenAufEinenEintragNichtUnterDenLetztenUndAmRandRollen) {
-    ListenAnsicht& liste = StarteMitZeilen(5);
+    StarteMit(ListeMit(5));
+    ListenAnsicht& liste = Ansicht();
     liste.WaehleZeile(1);
     EXPECT_TRUE(Ziehe(Mitte(4), false));
     EXPECT_TRUE(Ziehe(Mitte(4), true));
@@ -80,7 +80,8 @@ TEST_F(Umordnen, ZiehenAufEinenEintragNichtUnterDenLetztenUndAmRandRollen) {
     Beende();
 
     // Within 15 pixels of an edge every move scrolls one row.
-    QScrollBar* leiste = StarteMitZeilen(20).verticalScrollBar();
+    StarteMit(ListeMit(20));
+    QScrollBar* leiste = Ansicht().verticalScrollBar();
     const int hoehe = Ansicht().viewport()->height();
     for (const int y : {hoehe - 14, hoehe - 1, hoehe - 15, 15})
         Ziehe({20, y}, false);

@@ -6,11 +6,11 @@
 #include "import/Piconname.h"
 #include "import/Referenzliste.h"
 #include "import/Wiedergabeliste.h"
-#include "platform/Fehler.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "Fehlermeldung.h"
 #include "TestDateien.h"
 
 using namespace senvio;
@@ -20,15 +20,6 @@ namespace {
 
 ImportSender Sender(QString name, int nummer, QList<int> gruppen, bool platzhalter = false, QString referenz = {}) {
     return {std::move(name), platzhalter, nummer, std::move(referenz), {}, {}, std::move(gruppen)};
-}
-
-QString Meldung(const QString& pfad) {
-    try {
-        LeseImportquellen({pfad});
-    } catch (const Fehler& f) {
-        return f.meldung();
-    }
-    return {};
 }
 
 using Dateien = QMap<QString, QByteArray>;
@@ -338,9 +329,10 @@ TEST(Import, DateienDieNichtGelesenWerden) {
     test::Schreib(leer, "#EXTM3U\r\n");
     QFile sparsam(gross); // takes no disk space
     ASSERT_TRUE(sparsam.open(QIODevice::WriteOnly) && sparsam.resize(GroessteImportdatei + 1));
-    EXPECT_EQ(Meldung(leer), u"In der Datei "_s + leer + u" wurden keine Sender gefunden."_s);
-    EXPECT_EQ(Meldung(gross), u"Die Datei "_s + gross + u" ist größer als 256 MiB und wird nicht eingelesen."_s);
-    EXPECT_EQ(Meldung(fehlt), u"Datei "_s + fehlt + u" kann nicht geöffnet werden"_s);
+    const auto meldung = [](const QString& pfad) { return test::Meldung([&] { LeseImportquellen({pfad}); }); };
+    EXPECT_EQ(meldung(leer), u"In der Datei "_s + leer + u" wurden keine Sender gefunden."_s);
+    EXPECT_EQ(meldung(gross), u"Die Datei "_s + gross + u" ist größer als 256 MiB und wird nicht eingelesen."_s);
+    EXPECT_EQ(meldung(fehlt), u"Datei: Datei "_s + fehlt + u" kann nicht geöffnet werden"_s);
 
     // Siblings of a bouquet set: the exact name first, else in another case; none outside.
     test::Schreib(ordner.filePath(u"Bouquets.TV"_s), "gross");

@@ -1,9 +1,9 @@
 #include "list/ListenDatei.h"
-#include "platform/Fehler.h"
 
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
+#include "Fehlermeldung.h"
 #include "TestDateien.h"
 
 using namespace senvio;
@@ -33,15 +33,6 @@ TEST(ListeLesen, BytesWerdenZuZeilen) {
 TEST(ListeSchreiben, CrLfNachJederZeile) {
     EXPECT_EQ(KodiereListe({u"  1 = ARD #png#"_s, {}, u"Sü"_s}, false), "  1 = ARD #png#\r\n\r\nS\xFC\r\n"_ba);
     EXPECT_EQ(KodiereListe({u"Ж"_s, u"😀"_s}, true), QByteArray::fromHex("fffe 1604 0d00 0a00 3dd8 00de 0d00 0a00"));
-}
-
-template <typename Aufruf> QString Meldung(Aufruf aufruf) {
-    try {
-        aufruf();
-    } catch (const DateiFehler& f) {
-        return f.meldung();
-    }
-    return u"kein Fehler"_s;
 }
 
 class ListenDatei : public ::testing::Test {
@@ -84,22 +75,21 @@ TEST_F(ListenDatei, FehlerLassenListeUndDateiStehen) {
     // A pipe is refused at once instead of being read until it ends. (A folder in the file's
     // place is checked where the main window opens and saves lists.)
     ASSERT_EQ(mkfifo(QFile::encodeName(Pfad(u"rohr.lis"_s)).constData(), 0600), 0);
-    for (const QString& name : {u"fehlt.lis"_s, u"rohr.lis"_s}) {
+    for (const QString& name : {u"fehlt.lis"_s, u"rohr.lis"_s})
         EXPECT_EQ(Meldung([&] { LeseListendatei(Pfad(name), l); }),
-                  u"Datei "_s + Pfad(name) + u" kann nicht geöffnet werden"_s);
-    }
+                  u"Datei: Datei "_s + Pfad(name) + u" kann nicht geöffnet werden"_s);
     EXPECT_EQ(l.Zeilen(), QStringList{u"Ж"_s});
     EXPECT_TRUE(l.IstUnicode());
     l.SetzeUnicode(false);
     EXPECT_EQ(Meldung([&] { SchreibeListendatei(Pfad(u"fehlt/x.lis"_s), l); }),
-              u"Datei "_s + Pfad(u"fehlt/x.lis"_s) + u" kann nicht erstellt werden"_s);
+              u"Datei: Datei "_s + Pfad(u"fehlt/x.lis"_s) + u" kann nicht erstellt werden"_s);
     // A full disk, here files that may grow to 4 bytes only: the old file stays whole.
     Schreib(Pfad(u"a.lis"_s), "alt");
     const QString voll = [&] {
         const Dateigrenze grenze(4);
         return Meldung([&] { SchreibeListendatei(Pfad(u"a.lis"_s), l); });
     }();
-    EXPECT_EQ(voll, u"Datei "_s + Pfad(u"a.lis"_s) + u" kann nicht erstellt werden"_s);
+    EXPECT_EQ(voll, u"Datei: Datei "_s + Pfad(u"a.lis"_s) + u" kann nicht erstellt werden"_s);
     EXPECT_EQ(QDir(ordner.path()).entryList({u"a.lis*"_s}, QDir::Files | QDir::Hidden), QStringList{u"a.lis"_s});
     EXPECT_EQ(Lies(Pfad(u"a.lis"_s)), "alt"_ba);
     EXPECT_FALSE(l.IstUnicode()); // only a save that worked sets the flag

@@ -43,10 +43,9 @@ TEST(Zeilenformat, PlatzhalterNummerInJederSchreibweise) {
         {u"Ohne Logo.png"_s, 0, true},    {u"Ohne Logo5.png"_s, 0, true}, {u"zdf.png"_s, 0, false},
         {u"Ohne  Logo1.png"_s, 0, false},
     };
-    for (const auto& [pfad, nummer, platzhalter] : faelle) {
+    for (const auto& [pfad, nummer, platzhalter] : faelle)
         EXPECT_EQ(std::tuple(PlatzhalterNummer(pfad), IstPlatzhalterPfad(pfad)), std::tuple(nummer, platzhalter))
             << pfad.toStdString();
-    }
 }
 
 TEST(Zeilenformat, LogoPfadAufloesen) {

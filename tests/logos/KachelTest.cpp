@@ -9,8 +9,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 namespace senvio::test {
 namespace {
 

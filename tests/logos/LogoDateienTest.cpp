@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 namespace senvio::test {
 namespace {
 

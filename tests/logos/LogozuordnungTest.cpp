@@ -7,8 +7,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 namespace senvio::test {
 namespace {
 

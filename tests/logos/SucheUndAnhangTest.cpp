@@ -10,8 +10,6 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 namespace senvio::test {
 namespace {
 

@@ -1,5 +1,4 @@
 #include "output/Bildschreiber.h"
-#include "platform/Fehler.h"
 
 #include "Fehlermeldung.h"
 #include "TestDateien.h"
@@ -14,10 +13,7 @@
 namespace senvio {
 namespace {
 
-using test::Dateigrenze;
-using test::Entpacke;
-using test::Lies;
-using test::Schreib;
+using namespace test;
 
 // Strips with pixels that do not compress, so the PNG's data spans several IDAT chunks.
 QImage Rauschen(int breite, int hoehe, QImage::Format format, unsigned saat) {
@@ -84,7 +80,7 @@ TEST_F(BildschreiberTest, PngIstRgbMitFilterSubInKleinenIdatChunks) {
     EXPECT_EQ(typen.last(), "IEND");
     EXPECT_EQ(typen.mid(1, typen.size() - 2), QStringList(typen.size() - 2, "IDAT"));
     // Width, height, depth 8, colour type 2, compression 0, filter method 0, no interlace.
-    EXPECT_EQ(ihdr, test::Bytes({0, 0, 1, 44, 0, 0, 1, 1, 8, 2, 0, 0, 0}));
+    EXPECT_EQ(ihdr, Bytes({0, 0, 1, 44, 0, 0, 1, 1, 8, 2, 0, 0, 0}));
     // The zlib header's FLEVEL bits are 3 for levels 7 to 9 (the default level 6 gives 2).
     EXPECT_EQ(quint8(idat.at(1)) >> 6, 3);
     // Every row starts with filter byte 1 (each byte stored as its difference to the left pixel's).
@@ -105,7 +101,7 @@ TEST_F(BildschreiberTest, JpegIstBaselineMitQualitaet90) {
     schreiber.Schliesse();
 
     const QByteArray jpeg = Lies(Pfad("liste.jpg"));
-    ASSERT_EQ(jpeg.left(2), test::Bytes({0xFF, 0xD8}));
+    ASSERT_EQ(jpeg.left(2), Bytes({0xFF, 0xD8}));
     QList<int> marken;
     QList<QByteArray> tabellen(2);
     QByteArray rahmen;
@@ -125,12 +121,12 @@ TEST_F(BildschreiberTest, JpegIstBaselineMitQualitaet90) {
     }
     EXPECT_FALSE(marken.contains(0xC2));
     // Precision 8, height 64, width 64, three components.
-    EXPECT_EQ(rahmen.left(6), test::Bytes({8, 0, 64, 0, 64, 3}));
+    EXPECT_EQ(rahmen.left(6), Bytes({8, 0, 64, 0, 64, 3}));
     // Quality 90 scales the standard tables to 20 %, (t · 20 + 50) / 100: in zigzag order
     // the luminance's 16, 11, 12, 14 become 3, 2, 2, 3, its last 99 is 20; the
     // chrominance's 17, 18, 18, 24 become 3, 4, 4, 5, its 47 at place 6 is 9.
-    EXPECT_EQ(tabellen[0].left(4) + tabellen[0].right(1), test::Bytes({3, 2, 2, 3, 20}));
-    EXPECT_EQ(tabellen[1].left(4) + tabellen[1].mid(6, 1), test::Bytes({3, 4, 4, 5, 9}));
+    EXPECT_EQ(tabellen[0].left(4) + tabellen[0].right(1), Bytes({3, 2, 2, 3, 20}));
+    EXPECT_EQ(tabellen[1].left(4) + tabellen[1].mid(6, 1), Bytes({3, 4, 4, 5, 9}));
 
     const QByteArray gelesen = RgbBytes(QImage(Pfad("liste.jpg")));
     const QByteArray erwartet = RgbBytes(oben) + RgbBytes(unten);
@@ -142,12 +138,12 @@ TEST_F(BildschreiberTest, JpegIstBaselineMitQualitaet90) {
 }
 
 TEST_F(BildschreiberTest, ZuGrossFuerDasFormatWirdAbgelehntOhneDatei) {
-    EXPECT_EQ(test::Meldung([&] { Bildschreiber(Pfad("liste.jpg"), Bildformat::Jpeg, 478, 65536); }),
+    EXPECT_EQ(Meldung([&] { Bildschreiber(Pfad("liste.jpg"), Bildformat::Jpeg, 478, 65536); }),
               "Ein JPEG-Bild kann höchstens 65500 Pixel hoch sein, diese Liste ergäbe 65536 Pixel. Als "
               "\"PNG-Datei\" lässt sie sich speichern.");
     // libjpeg's own limit on the width lies a little below the format's.
     EXPECT_THROW(Bildschreiber(Pfad("liste.jpg"), Bildformat::Jpeg, 65501, 634), Fehler);
-    EXPECT_EQ(test::Meldung([&] { Bildschreiber(Pfad("liste.png"), Bildformat::Png, 478, 1'000'001); }),
+    EXPECT_EQ(Meldung([&] { Bildschreiber(Pfad("liste.png"), Bildformat::Png, 478, 1'000'001); }),
               "Ein PNG-Bild kann höchstens 1000000 Pixel hoch sein, diese Liste ergäbe 1000001 Pixel.");
     EXPECT_TRUE(Dateien().isEmpty());
     // Just within the limits: begun, then given up, which leaves nothing either.
@@ -158,7 +154,7 @@ TEST_F(BildschreiberTest, ZuGrossFuerDasFormatWirdAbgelehntOhneDatei) {
 
 TEST_F(BildschreiberTest, FehlerLassenDieAlteDateiGanz) {
     const QString fehlt = Pfad("fehlt/liste.png");
-    EXPECT_EQ(test::Meldung([&] { Bildschreiber(fehlt, Bildformat::Png, 10, 10); }),
+    EXPECT_EQ(Meldung([&] { Bildschreiber(fehlt, Bildformat::Png, 10, 10); }),
               "Datei: Datei " + fehlt + " kann nicht erstellt werden");
 
     const QByteArray alt("alter Inhalt");

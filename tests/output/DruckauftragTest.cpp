@@ -1,7 +1,6 @@
 #include "output/Druckauftrag.h"
 #include "pdf/Bildvorlauf.h"
 #include "pdf/BmpDatei.h"
-#include "platform/Fehler.h"
 
 #include "Fehlermeldung.h"
 
@@ -69,13 +68,12 @@ TEST_F(DruckauftragTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
     const PdfDatei pdf(Pdf(), 2);
     const std::string kredit = "(Erstellt mit dem Programm Senvio von den Senvio-Entwicklern - Name der Liste: K\xFC"
                                "che \\(Kabel\\)) Tj";
-    for (int seite = 1; seite <= 2; ++seite) {
+    for (int seite = 1; seite <= 2; ++seite)
         EXPECT_EQ(Entpacke(pdf.Stream(2 * seite)),
                   Zeilen({"q", "794 0 0 1116 0 0 cm", "/Im" + std::to_string(seite) + " Do", "Q", "BT", "/F2 6 Tf",
                           "4 1116 Td", kredit, "ET", "BT", "/F2 6 Tf", "401 1116 Td", kredit, "ET", "1 w", "0 1115 m",
                           "794 1115 l", "S"}))
             << "Seite " << seite;
-    }
     // Pictures 1 and 2 are objects 23 and 24, in page order, as red, green, blue bytes.
     EXPECT_TRUE(Entpacke(pdf.Stream(23)) == Mal(966 * 1278, {char(200), 0, 0}));
     EXPECT_TRUE(Entpacke(pdf.Stream(24)) == Mal(966 * 1278, {0, 0, char(200)}));

@@ -8,7 +8,6 @@
 #include "output/Ausgabelauf.h"
 #include "output/Kartenbilder.h"
 #include "output/Logovorbereitung.h"
-#include "platform/Fehler.h"
 #include "view/ListenAnsicht.h"
 
 #include <QApplication>
@@ -17,8 +16,6 @@
 #include <QTemporaryDir>
 
 #include <map>
-
-#include <gtest/gtest.h>
 
 namespace senvio {
 namespace {

@@ -39,9 +39,8 @@ TEST(Einstellungen, Lesen) {
         {"[Einstellung]\nN=Gr\xC3\n"_ba, E, u"N"_s, u"GrÃ"_s},
         {"\xEF\xBB\xBF[Einstellung]\nN=1\n"_ba, E, u"N"_s, u"1"_s},
     };
-    for (const auto& [inhalt, abschnitt, schluessel, wert] : faelle) {
+    for (const auto& [inhalt, abschnitt, schluessel, wert] : faelle)
         EXPECT_EQ(IniWertAusText(inhalt, abschnitt, schluessel), wert) << inhalt.toStdString();
-    }
 }
 
 TEST(Einstellungen, SchreibenLaesstJedeAndereZeileStehen) {
@@ -73,12 +72,10 @@ TEST(Einstellungen, SchreibenLaesstJedeAndereZeileStehen) {
 TEST(Einstellungen, NurDezimaleGanzzahlenZaehlen) {
     const std::pair<const char*, int> gut[] = {
         {"0", 0}, {"-1", -1}, {"+7", 7}, {" 16711680 ", 16711680}, {"2147483647", 2147483647}};
-    for (const auto& [text, zahl] : gut) {
+    for (const auto& [text, zahl] : gut)
         EXPECT_EQ(AlsGanzzahl(QString::fromUtf8(text)), zahl) << text;
-    }
-    for (const char* schlecht : {"", "-", "1,5", "0x10", "12a", "1 2", "--1", "١٢", "2147483648"}) {
+    for (const char* schlecht : {"", "-", "1,5", "0x10", "12a", "1 2", "--1", "١٢", "2147483648"})
         EXPECT_EQ(AlsGanzzahl(QString::fromUtf8(schlecht)), std::nullopt) << schlecht;
-    }
 }
 
 TEST(Einstellungen, UeberDieDatei) {

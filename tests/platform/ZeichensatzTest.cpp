@@ -12,9 +12,8 @@ TEST(Zeichensatz, HinUndZurueck) {
     EXPECT_EQ(VonWindows1252("\x81\x8D\x8F\x90\x9D"_ba), u"\u0081\u008D\u008F\u0090\u009D"_s);
     EXPECT_TRUE(PasstInWindows1252(u"\u0081\u008D\u008F\u0090\u009D"_s));
     QByteArray alle;
-    for (int b = 0; b < 256; ++b) {
+    for (int b = 0; b < 256; ++b)
         alle.append(char(b));
-    }
     EXPECT_EQ(NachWindows1252(VonWindows1252(alle)), alle);
 }
 

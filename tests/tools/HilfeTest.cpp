@@ -64,9 +64,8 @@ TEST(Hilfesatz, AuszeichnungWirdZuBloecken) {
                                          "- Punkt eins\n  geht weiter\n- Punkt zwei\n| senvio-druck --modus png\n"
                                          "[Bild links]\n[Seitenumbruch]\n### Ende");
     std::vector<std::pair<Blockart, std::string>> gelesen;
-    for (const Block& b : bloecke) {
+    for (const Block& b : bloecke)
         gelesen.emplace_back(b.art, b.text);
-    }
     EXPECT_EQ(gelesen, (std::vector<std::pair<Blockart, std::string>>{
                            {Blockart::Titel, "Titel"},
                            {Blockart::Absatz, "Erste Zeile zweite Zeile."},

@@ -59,9 +59,8 @@ TEST(ImportProgramm, LogosDieEindeutigSindWerdenZugeordnet) {
     QTemporaryDir wurzel;
     ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"Senvio-Listen"_s)));
     for (const auto& [datei, inhalt] : {std::pair("ARD/Eins Logo.png", "1"), std::pair("ARD/daserstehd.png", "2"),
-                                        std::pair("ARD/zdf.png", "3"), std::pair("Andere/ZDF.png", "4")}) {
+                                        std::pair("ARD/zdf.png", "3"), std::pair("Andere/ZDF.png", "4")})
         Schreib(wurzel.filePath(u"TV und Radio Sender Logos/"_s + QString::fromUtf8(datei)), inhalt);
-    }
     Schreib(wurzel.filePath(u"k.m3u"_s),
             "#EXTINF:0 tvg-logo=\"http://x/l/Eins%20Logo.png?v=2\",Das Erste HD\nhttp://a\n"
             "#EXTINF:0,ZDF\nhttp://b\n#EXTINF:0,Welle\nhttp://c\n");

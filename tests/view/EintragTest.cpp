@@ -14,8 +14,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 namespace senvio {
 namespace {
 

@@ -4,7 +4,6 @@
 #include "view/Platzhalter.h"
 
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <png.h>
 #include <sys/stat.h>
 
