@@ -39,7 +39,7 @@ TEST(Absturz, EinKillMittenImSpeichernHinterlaesstEineGanzeListe) {
     std::printf("Ein Zyklus B+A dauert %ld us\n", zyklus);
     int malA = 0;
     int malB = 0;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < KILLS; ++i) {
         QProcess schreiber;
         schreiber.start(QStringLiteral(LISTEN_SCHREIBER), {pfad});
         // Its first byte comes once list A is saved; then it saves B, A, ... until killed.
