@@ -144,7 +144,7 @@ seeds_referenzliste() {
 # Runs one target; what it prints goes to build-fuzz/logs/<target>.ausgabe.
 fuzze() {
     local ziel="$1" korpus="$bau/korpus/$1" artefakte="$bau/artefakte/$1" log="$bau/logs/$1.log"
-    mkdir -p "$korpus" "$artefakte" "$(dirname "$log")"
+    mkdir -p "$korpus" "$artefakte"
     "seeds_${ziel#fuzz_}" "$korpus"
     echo "== $ziel: $sekunden s"
     if UBSAN_OPTIONS=print_stacktrace=1 "$bau/fuzz/$ziel" -max_total_time="$sekunden" -timeout=10 \
@@ -159,9 +159,9 @@ fuzze() {
 
 # Two targets at a time, one for each core; their reports follow in the list's order.
 fehler=0
+mkdir -p "$bau/logs"
 for ((i = 0; i < ${#ziele[@]}; i += 2)); do
     paar=("${ziele[@]:i:2}") prozesse=()
-    mkdir -p "$bau/logs"
     for ziel in "${paar[@]}"; do
         fuzze "$ziel" >"$bau/logs/$ziel.ausgabe" 2>&1 &
         prozesse+=($!)
