@@ -6,7 +6,7 @@
 #include "list/Platzhalterzaehler.h"
 #include "list/Zeilenformat.h"
 #include "logos/Logoanhang.h"
-#include "logos/Logozuordnung.h"
+#include "logos/Importlogos.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
 
@@ -36,24 +36,6 @@ QList<bool> GruppenWahl(const ImportFund& fund, const QStringList& namen) {
         }
     }
     return wahl;
-}
-
-// The logos found without doubt for the lines from `erste` on, the import's keys index
-// for index with them; counts the lines left with proposals only.
-QList<Logozuweisung> EindeutigeLogos(const SenderListe& liste, qsizetype erste, const QList<QStringList>& schluessel,
-                                     const ProgrammOrdner& ordner, qsizetype& vorschlaege) {
-    const Logobestand bestand = LeseLogobestand(ordner.logoWurzel, ordner.senderLogos);
-    QList<Logozuweisung> eindeutig;
-    vorschlaege = 0;
-    for (qsizetype i = erste; i < liste.Anzahl(); ++i) {
-        const Logoentscheidung e =
-            EntscheideLogo(bestand, {ZerlegeZeile(liste.Zeile(i)).name, schluessel.value(i - erste)});
-        if (e.automatisch)
-            eindeutig.append({int(i), bestand.Dateien().at(e.vorschlaege.first().datei).pfad});
-        else if (!e.vorschlaege.isEmpty())
-            ++vorschlaege;
-    }
-    return eindeutig;
 }
 
 } // namespace
@@ -106,18 +88,24 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
         }
         const qsizetype erste = liste.Anzahl();
         HaengeNamenAn(liste, namen, zaehler);
-        qsizetype vorschlaege = 0;
+        Importlogos gefunden;
         QList<Logozuweisung> logos;
-        if (aufruf.logos)
-            logos = SchreibeLogosEin(liste, EindeutigeLogos(liste, erste,
-                                                            ImportLogoSchluessel(fund, wahl, true, aufruf.ohneDoppelte),
-                                                            ordner, vorschlaege));
+        if (aufruf.logos) {
+            gefunden = FindeImportlogos(LeseLogobestand(ordner.logoWurzel, ordner.senderLogos), liste, erste,
+                                        ImportLogoSchluessel(fund, wahl, true, aufruf.ohneDoppelte));
+            logos = SchreibeLogosEin(liste, gefunden.eindeutig);
+        }
         SchreibeListendatei(datei, liste);
         aus << namen.size() << (namen.size() == 1 ? " Eintrag importiert: " : " Einträge importiert: ") << datei
             << '\n';
         if (!aufruf.logos)
             return 0;
-        aus << "Logos zugeordnet: " << logos.size() << ", Einträge mit Vorschlägen zum Prüfen: " << vorschlaege << '\n';
+        aus << "Logos zugeordnet: " << logos.size()
+            << ", Einträge mit Vorschlägen zum Prüfen: " << gefunden.vorschlaege.size() << '\n';
+        for (const QString& zeile : gefunden.vorschlaege)
+            aus << zeile << '\n';
+        for (const QString& hinweis : gefunden.hinweise)
+            fehler << "senvio-import: " << hinweis << '\n';
         if (!logos.isEmpty())
             QDir().mkpath(ordner.senderLogos); // as the window's first start makes it
         const QStringList fehlschlaege = KopiereLogos(logos, ordner.senderLogos);
