@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -168,8 +169,9 @@ private:
     QString AktuelleListendatei() const;
     QString EigeneListendatei(const QString& gewaehlt) const;
     // What "Neu" does: asks for the name, saves the old list, starts an empty one.
-    // False when the name dialog was cancelled: then nothing changed.
-    bool BeginneNeueListe();
+    // False when the name dialog was cancelled, or `einverstanden` refused the name:
+    // then nothing changed.
+    bool BeginneNeueListe(const std::function<bool(const QString& name)>& einverstanden = {});
     // Editing and reordering: the list view's and the station picker's requests.
     void VerbindeBearbeitung();
     void FuegeTexteintragEin();

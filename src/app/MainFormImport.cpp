@@ -9,14 +9,20 @@
 #include "list/ListenDatei.h"
 #include "list/Zeilenformat.h"
 #include "platform/Dialoge.h"
+#include "platform/Einstellungen.h"
 #include "view/ListenAnsicht.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProgressBar>
 
 namespace senvio {
 
 namespace {
+
+const QString Abschnitt = QStringLiteral("Einstellung");
+// The folder of the last import: the next one starts there.
+const QString ImportOrdnerSchluessel = QStringLiteral("ImportOrdner");
 
 const QString ImportFilter =
     QStringLiteral("Senderlisten (*.m3u *.m3u8 *.tv *.radio lamedb lamedb5 *.conf *.txt *.chl)|"
@@ -50,23 +56,36 @@ private:
 
 void TMainForm::SenderlisteImportierenClick() {
     // A bouquet file chosen stands for its set; "lamedb" for the whole set, TV and radio.
-    const QStringList pfade = Dialoge::DateienOeffnen(this, QDir::homePath(), ImportFilter);
+    const QString ordner = LeseIniWert(m_ordner.einstellungen, Abschnitt, ImportOrdnerSchluessel);
+    const QStringList pfade = Dialoge::DateienOeffnen(
+        this, ordner.isEmpty() || !QFileInfo(ordner).isDir() ? QDir::homePath() : ordner, ImportFilter,
+        QStringLiteral("Senderliste wählen (Wiedergabeliste, channels.conf, Referenzliste oder bei Enigma2 "
+                       "lamedb / bouquets.tv)"));
     if (pfade.isEmpty())
         return;
+    SchreibeIniWert(m_ordner.einstellungen, Abschnitt, ImportOrdnerSchluessel, QFileInfo(pfade.first()).absolutePath());
     ImportFund fund;
     {
         const Sanduhr sanduhr;
         Fortschrittsanzeige anzeige(*ProgressBar1);
         fund = LeseImportquellen(pfade, [&](qint64 gelesen, qint64 gesamt) { anzeige.Melde(gelesen, gesamt); });
     }
-    ImportForm dialog(fund, this);
+    ImportForm dialog(fund, m_listenName, this);
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
-    const QStringList namen =
-        ImportNamen(fund, dialog.GruppenWahl(), dialog.NummernDesEmpfaengers(), dialog.DoppelteWeglassen());
-    const QList<QStringList> schluessel =
-        ImportLogoSchluessel(fund, dialog.GruppenWahl(), dialog.NummernDesEmpfaengers(), dialog.DoppelteWeglassen());
-    if (namen.isEmpty() || (!dialog.Anhaengen() && !BeginneNeueListe()))
+    const Importlisten listen = ImportEintraege(fund, dialog.GruppenWahl(), dialog.Optionen());
+    if (listen.liste.isEmpty())
+        return;
+    const bool anhaengen = dialog.Anhaengen();
+    // A new radio list follows the rule of a new list: one of that name is overwritten
+    // only when the user says so, and then before anything else changes.
+    const auto radiolisteErlaubt = [&](const QString& name) {
+        const QString radio = RadiolistenName(name);
+        return listen.radio.isEmpty() || PruefeListenNamen(radio, m_ordner.listen) != NamensPruefung::Vorhanden ||
+               Dialoge::Bestaetigung(this, QStringLiteral("Eine Liste mit dem Namen: \"") + radio +
+                                               QStringLiteral("\" existiert schon! Soll sie überschrieben werden?"));
+    };
+    if (!anhaengen && !BeginneNeueListe(radiolisteErlaubt))
         return;
 
     const Sanduhr sanduhr;
@@ -76,16 +95,25 @@ void TMainForm::SenderlisteImportierenClick() {
     {
         const Verlaufsschritt schritt(*this, QStringLiteral("Senderliste importieren"));
         int zaehler = m_umgebung.platzhalterZaehler;
-        m_modell.Aendere([&](SenderListe& liste) { HaengeNamenAn(liste, namen, zaehler); });
+        m_modell.Aendere([&](SenderListe& liste) { HaengeImportAn(liste, listen.liste, zaehler); });
         m_umgebung.platzhalterZaehler = zaehler;
         m_modell.Speichere(AktuelleListendatei());
         Listbox1->WaehleZeile(ersteNeue);
         Listbox1->setFocus();
         NummeriereNeu();
     }
-    for (int i = ersteNeue; i < m_liste.Anzahl() && i - ersteNeue < schluessel.size(); ++i)
-        if (!schluessel[i - ersteNeue].isEmpty())
-            m_importSchluessel.insert(ZerlegeZeile(m_liste.Zeile(i)).name, schluessel[i - ersteNeue]);
+    for (int i = ersteNeue; i < m_liste.Anzahl() && i - ersteNeue < listen.liste.size(); ++i)
+        if (!listen.liste[i - ersteNeue].logoSchluessel.isEmpty())
+            m_importSchluessel.insert(ZerlegeZeile(m_liste.Zeile(i)).name, listen.liste[i - ersteNeue].logoSchluessel);
+    if (!listen.radio.isEmpty()) {
+        const QString radio = RadiolistenName(m_listenName);
+        Importziel ziel = ListeMitImport(FindeListendatei(m_ordner.listen, radio), listen.radio, anhaengen);
+        SchreibeListendatei(FindeListendatei(m_ordner.listen, radio), ziel.liste);
+        Dialoge::Information(this, QStringLiteral("Die Radiosender stehen mit den Nummern Ihres Empfängers in der "
+                                                  "Liste „%1“ (%2 Einträge). Sie öffnen sie mit „Datei“ › „Öffnen...“.")
+                                       .arg(radio)
+                                       .arg(listen.radio.size()));
+    }
     PruefeLogos(ersteNeue, int(m_liste.Anzahl()), true);
 }
 

@@ -45,8 +45,10 @@ void TMainForm::Neu1Click() {
     BeginneNeueListe();
 }
 
-bool TMainForm::BeginneNeueListe() {
+bool TMainForm::BeginneNeueListe(const std::function<bool(const QString& name)>& einverstanden) {
     if (Dialoge::ZeigeModal(*m_fenster.nameEingabe) != QDialog::Accepted)
+        return false;
+    if (einverstanden && !einverstanden(m_fenster.nameEingabe->Name()))
         return false;
     m_modell.Speichere(AktuelleListendatei());
     // Of the header only the attach button and the preview go.

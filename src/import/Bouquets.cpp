@@ -51,7 +51,7 @@ std::optional<Dienstschluessel> Schluessel(QStringView sid, QStringView ns, QStr
 
 // The first fields of a colon-separated text, how many there are, and the last one.
 struct Felder {
-    std::array<QStringView, 7> erste;
+    std::array<QStringView, 11> erste;
     qsizetype anzahl = 0;
     QStringView letztes;
 };
@@ -138,6 +138,21 @@ QString OhneProzentkodierung(QStringView text) {
     return ergebnis;
 }
 
+// What makes two references one service: type, SID, TSID, ONID and namespace, the hex
+// without leading zeros, for a broadcast service; else (a stream, alternatives) the
+// reference without its name field, its path decoded.
+QString Dienstkennung(const Felder& f, QStringView referenz) {
+    if (NenntDienst(f)) {
+        QString kennung = f.erste[0].toString();
+        for (const int i : {3, 4, 5, 6})
+            kennung += u':' + QString::number(Hexzahl(f.erste[i]).value_or(0), 16).toUpper();
+        return kennung;
+    }
+    if (f.anzahl < 12)
+        return referenz.toString();
+    return OhneProzentkodierung(referenz.first(referenz.size() - f.letztes.size() - 1));
+}
+
 // The file a reference names by `FROM BOUQUET "datei"`; nothing when it names none.
 std::optional<QString> GenannteDatei(QStringView referenz) {
     constexpr QStringView von = u"FROM BOUQUET \"";
@@ -211,13 +226,14 @@ public:
             return;
         }
         const Bouquetdatei d = ZerlegeBouquet(*bytes);
+        m_nummer = 0; // TV and radio are numbered each from 1
         for (const Bouquetdatei::Eintrag& e : d.eintraege) {
             const std::optional<QString> unter = GenannteDatei(e.referenz);
             const std::optional<Bouquetdatei> bouquet = unter ? Besuche(*unter, 1) : std::nullopt;
             if (!bouquet)
                 continue;
             const QString name = ImportName(bouquet->name);
-            m_fund.gruppen.append({name.isEmpty() ? ImportName(*unter) : name, radio, 0});
+            m_fund.gruppen.append({name.isEmpty() ? ImportName(*unter) : name, radio, 0, *unter, true});
             NimmEintraege(*bouquet, int(m_fund.gruppen.size() - 1), 1);
         }
     }
@@ -263,7 +279,7 @@ private:
                 continue;
             }
             ImportSender s;
-            s.referenz = e.referenz.toString();
+            s.referenz = Dienstkennung(f, e.referenz);
             s.gruppen = {gruppe};
             if (flags & Markierung) {
                 if (!(flags & NummerierteMarkierung))
@@ -276,6 +292,8 @@ private:
                 if (NenntDienst(f))
                     s.logoSchluessel = PiconNamen(e.referenz);
             }
+            // The receiver counts every channel and numbered marker by its place.
+            s.nummer = ++m_nummer;
             NimmAuf(m_fund, std::move(s));
         }
     }
@@ -373,6 +391,7 @@ private:
 
     const BouquetDateizugriff& m_lies;
     ImportFund m_fund;
+    int m_nummer = 0; // of the last channel taken
     QSet<QString> m_besucht;
     QSet<QString> m_gemeldet;
     QHash<QString, QString> m_alternativen;

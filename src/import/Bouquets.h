@@ -31,8 +31,9 @@ BouquetWahl BouquetWahlDerDatei(const QString& dateiname);
 // A channel's name is its "#DESCRIPTION" up to "•", else the name field of its
 // reference (percent-decoded), else for alternatives (flags 128) the "#NAME" of their
 // file and for a broadcast service its name in "lamedb", or in "lamedb5" when
-// "lamedb" holds no services; empty when none is found. `nummer` stays 0: the order
-// is the numbering.
+// "lamedb" holds no services; empty when none is found. `nummer` is the number the
+// receiver shows: channels and numbered markers counted by their place, TV and radio
+// each from 1. Each group names its file and counts on its own (eigeneZaehlung).
 ImportFund LeseBouquets(BouquetWahl wahl, const BouquetDateizugriff& lies);
 
 } // namespace senvio

@@ -4,7 +4,10 @@
 #include "import/Kanaldatei.h"
 #include "import/Referenzliste.h"
 #include "import/Wiedergabeliste.h"
+#include "list/Bearbeitung.h"
 #include "list/Doppelte.h"
+#include "list/ListenDatei.h"
+#include "list/Platzhalterzaehler.h"
 #include "platform/Fehler.h"
 
 #include <QDir>
@@ -13,6 +16,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <vector>
 
 namespace senvio {
 
@@ -69,12 +73,41 @@ struct Quelle {
     QString bouquetOrdner;
     BouquetWahl wahl = BouquetWahl::Beide;
     ImportFund fund;
+    // Of a set: the single bouquet files chosen, which alone are ticked at first; none
+    // when the folder, a top file or the database was chosen (all ticked).
+    QStringList bouquets;
 };
+
+// A bouquet file of a set that stands for one bouquet, not for the whole set.
+bool IstEinzelnesBouquet(const QString& dateiname) {
+    for (const char* ganzerSatz : {"bouquets.tv", "bouquets.radio", "lamedb", "lamedb5"})
+        if (dateiname.compare(QLatin1String(ganzerSatz), Qt::CaseInsensitive) == 0)
+            return false;
+    return true;
+}
+
+// Ticks only the chosen single bouquets of a set; all when none of its groups is one.
+void WaehleBouquetsVor(Quelle& quelle) {
+    if (quelle.bouquets.isEmpty())
+        return;
+    bool eines = false;
+    for (ImportGruppe& gruppe : quelle.fund.gruppen) {
+        gruppe.vorgewaehlt = quelle.bouquets.contains(gruppe.datei, Qt::CaseInsensitive);
+        eines = eines || gruppe.vorgewaehlt;
+    }
+    if (eines)
+        return;
+    for (ImportGruppe& gruppe : quelle.fund.gruppen)
+        gruppe.vorgewaehlt = true;
+    quelle.fund.hinweise.append(
+        QStringLiteral("Das gewählte Bouquet wird in „bouquets.tv“ und „bouquets.radio“ nicht genannt; "
+                       "alle Bouquets sind gewählt."));
+}
 
 Quelle LeseQuelle(const QString& pfad, const std::function<void(qint64)>& gelesen) {
     const QFileInfo info(pfad);
     if (info.isDir())
-        return {pfad, QDir::cleanPath(info.absoluteFilePath()), BouquetWahl::Beide, {}};
+        return {pfad, QDir::cleanPath(info.absoluteFilePath()), BouquetWahl::Beide, {}, {}};
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         throw DateiFehler::NichtGeoeffnet(pfad);
@@ -83,15 +116,18 @@ Quelle LeseQuelle(const QString& pfad, const std::function<void(qint64)>& gelese
     const std::optional<QByteArray> bytes = LiesBegrenzt(datei, gelesen);
     if (!bytes)
         throw ZuGross(pfad);
+    if (AnfangsZeilen(*bytes, 1).isEmpty())
+        throw Fehler(QStringLiteral("Die Datei %1 ist leer.").arg(pfad));
     const QString name = info.fileName();
     if (IstBouquetDatei(*bytes))
-        return {pfad, QDir::cleanPath(info.absolutePath()), BouquetWahlDerDatei(name), {}};
+        return {pfad, QDir::cleanPath(info.absolutePath()), BouquetWahlDerDatei(name), {},
+                IstEinzelnesBouquet(name) ? QStringList{name} : QStringList()};
     if (IstWiedergabeliste(*bytes))
-        return {pfad, {}, {}, LeseWiedergabeliste(*bytes, name)};
+        return {pfad, {}, {}, LeseWiedergabeliste(*bytes, name), {}};
     if (IstKanaldatei(*bytes))
-        return {pfad, {}, {}, LeseKanaldatei(*bytes, name)};
+        return {pfad, {}, {}, LeseKanaldatei(*bytes, name), {}};
     if (IstReferenzliste(*bytes))
-        return {pfad, {}, {}, LeseReferenzliste(*bytes, name)};
+        return {pfad, {}, {}, LeseReferenzliste(*bytes, name), {}};
     throw Fehler(QStringLiteral("Das Format der Datei %1 ist unbekannt.").arg(pfad));
 }
 
@@ -102,13 +138,30 @@ bool IstGewaehlt(const ImportSender& sender, const QList<bool>& gruppeGewaehlt) 
     return false;
 }
 
-// Calls `tu` with each chosen channel in the receiver's order and the numbers the
-// receiver leaves free before it: where it and the channel taken before both carry the
-// receiver's number and it lies 2 to 1000 above the other, the numbers between.
-template <typename Tu> void FuerJedenGewaehlten(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, Tu&& tu) {
+// The kind of a channel is its group's: a playlist entry of several groups names
+// groups of one kind.
+const ImportGruppe* GruppeDes(const ImportFund& fund, const ImportSender& sender) {
+    const int gruppe = sender.gruppen.value(0, -1);
+    return gruppe >= 0 && gruppe < fund.gruppen.size() ? &fund.gruppen[gruppe] : nullptr;
+}
+
+bool IstRadio(const ImportFund& fund, const ImportSender& sender) {
+    const ImportGruppe* gruppe = GruppeDes(fund, sender);
+    return gruppe && gruppe->radio;
+}
+
+enum class Art { Alle, Fernsehen, Radio };
+
+// Calls `tu` with each chosen channel of the kind in the receiver's order and the
+// numbers the receiver leaves free before it: where it and the channel taken before
+// both carry the receiver's number and it lies 2 to 1000 above the other, the numbers
+// between.
+template <typename Tu>
+void FuerJedenGewaehlten(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, Art art, Tu&& tu) {
     int vorige = 0; // the receiver's number of the channel taken before, 0 for none
     for (const ImportSender& sender : fund.sender) {
-        if (!IstGewaehlt(sender, gruppeGewaehlt))
+        if (!IstGewaehlt(sender, gruppeGewaehlt) ||
+            (art != Art::Alle && IstRadio(fund, sender) != (art == Art::Radio)))
             continue;
         const qint64 abstand = vorige > 0 && sender.nummer > 0 ? qint64(sender.nummer) - vorige : 0;
         tu(sender, abstand > 1 && abstand <= 1000 ? abstand - 1 : 0);
@@ -117,51 +170,63 @@ template <typename Tu> void FuerJedenGewaehlten(const ImportFund& fund, const QL
 }
 
 // Tells, channel by channel in the order taken, whether an earlier one is the same
-// station: the same key of the name, or the same reference within the source. A
-// placeholder and a channel without name stand for no station and are never the same.
+// service: the same reference and the same kind. A placeholder and a channel without
+// reference are never the same as another.
 class Doppelsuche {
 public:
+    explicit Doppelsuche(const ImportFund& fund) : m_fund(fund) {}
+
     bool IstDoppelt(const ImportSender& sender) {
-        if (sender.platzhalter || sender.name.isEmpty())
+        if (sender.platzhalter || sender.referenz.isEmpty())
             return false;
-        const bool neuerName = Neu(m_namen, Senderschluessel(sender.name));
-        const bool neueReferenz = Neu(m_referenzen, sender.referenz);
-        return !neuerName || !neueReferenz;
+        QSet<QString>& gesehen = m_referenzen[IstRadio(m_fund, sender) ? 1 : 0];
+        const qsizetype vorher = gesehen.size();
+        gesehen.insert(sender.referenz);
+        return gesehen.size() == vorher;
     }
 
 private:
-    // Notes the key; false when it was noted before (an empty key is always new).
-    static bool Neu(QSet<QString>& menge, const QString& kennung) {
-        const qsizetype vorher = menge.size();
-        if (!kennung.isEmpty())
-            menge.insert(kennung);
-        return kennung.isEmpty() || menge.size() > vorher;
-    }
-
-    QSet<QString> m_namen;
-    QSet<QString> m_referenzen;
+    const ImportFund& m_fund;
+    QSet<QString> m_referenzen[2];
 };
 
 // Calls `tu` with each entry the list gets, in order: the chosen channel, or nullptr for a
-// number the receiver leaves free when its numbers are kept. A second or later copy of a
-// station left out takes no entry; with the receiver's numbers kept its number becomes a
-// free one, so that the channels after it keep theirs. Free numbers are filled only
-// before a channel that follows them: none after the last.
+// number the receiver leaves free when its numbers are kept. A copy left out takes no
+// entry; with the receiver's numbers kept its number becomes a free one, so that the
+// channels after it keep theirs. Free numbers are filled only before a channel that
+// follows them: none after the last.
 template <typename Tu>
-void FuerJedenEintrag(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten,
-                      bool doppelteWeglassen, Tu&& tu) {
-    Doppelsuche doppelte;
+void FuerJedenEintrag(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen,
+                      Art art, Tu&& tu) {
+    Doppelsuche doppelte(fund);
     qint64 frei = 0;
-    FuerJedenGewaehlten(fund, gruppeGewaehlt, [&](const ImportSender& sender, qint64 luecke) {
-        frei += nummernBehalten ? luecke : 0;
-        if (doppelteWeglassen && doppelte.IstDoppelt(sender)) {
-            frei += nummernBehalten && sender.nummer > 0 ? 1 : 0;
+    FuerJedenGewaehlten(fund, gruppeGewaehlt, art, [&](const ImportSender& sender, qint64 luecke) {
+        frei += optionen.nummernBehalten ? luecke : 0;
+        if (optionen.doppelteWeglassen && doppelte.IstDoppelt(sender)) {
+            frei += optionen.nummernBehalten && sender.nummer > 0 ? 1 : 0;
             return;
         }
         for (; frei > 0; --frei)
             tu(nullptr);
         tu(&sender);
     });
+}
+
+// A name without a letter or digit ("....." of a cable router) names nothing.
+bool NenntEtwas(const QString& name) {
+    return std::any_of(name.begin(), name.end(), [](QChar z) { return z.isLetterOrNumber(); });
+}
+
+QList<ImportEintrag> Eintraege(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
+                               const ImportOptionen& optionen, Art art) {
+    QList<ImportEintrag> eintraege;
+    FuerJedenEintrag(fund, gruppeGewaehlt, optionen, art, [&](const ImportSender* sender) {
+        if (!sender || sender->platzhalter)
+            eintraege.append({FreierEintrag, {}});
+        else
+            eintraege.append({NenntEtwas(sender->name) ? sender->name : EintragOhneName, sender->logoSchluessel});
+    });
+    return eintraege;
 }
 
 } // namespace
@@ -209,17 +274,28 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
         const auto gleicherSatz = std::find_if(quellen.begin(), quellen.end(), [&](const Quelle& q) {
             return !quelle.bouquetOrdner.isEmpty() && q.bouquetOrdner == quelle.bouquetOrdner;
         });
-        if (gleicherSatz == quellen.end())
+        if (gleicherSatz == quellen.end()) {
             quellen.append(std::move(quelle));
-        else if (gleicherSatz->wahl != quelle.wahl)
+            continue;
+        }
+        if (gleicherSatz->wahl != quelle.wahl)
             gleicherSatz->wahl = BouquetWahl::Beide;
+        // The whole set chosen with a single bouquet of it: all are ticked.
+        if (gleicherSatz->bouquets.isEmpty() || quelle.bouquets.isEmpty())
+            gleicherSatz->bouquets.clear();
+        else
+            gleicherSatz->bouquets += quelle.bouquets;
     }
     ImportFund fund;
     for (Quelle& quelle : quellen) {
-        if (!quelle.bouquetOrdner.isEmpty())
+        if (!quelle.bouquetOrdner.isEmpty()) {
             quelle.fund = LeseBouquets(quelle.wahl, BouquetDateienIn(quelle.bouquetOrdner));
+            WaehleBouquetsVor(quelle);
+        }
         if (quelle.fund.sender.isEmpty())
-            throw Fehler(QStringLiteral("In der Datei %1 wurden keine Sender gefunden.").arg(quelle.pfad));
+            throw Fehler((QFileInfo(quelle.pfad).isDir() ? QStringLiteral("Im Ordner %1 wurden keine Sender gefunden.")
+                                                         : QStringLiteral("In der Datei %1 wurden keine Sender gefunden."))
+                             .arg(quelle.pfad));
         HaengeFundAn(fund, std::move(quelle.fund));
     }
     return fund;
@@ -227,43 +303,89 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
 
 qsizetype GewaehlteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {
     qsizetype anzahl = 0;
-    FuerJedenGewaehlten(fund, gruppeGewaehlt, [&](const ImportSender&, qint64) { ++anzahl; });
+    FuerJedenGewaehlten(fund, gruppeGewaehlt, Art::Alle, [&](const ImportSender&, qint64) { ++anzahl; });
     return anzahl;
 }
 
-qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool doppelteWeglassen) {
+bool RadioEigeneListeMoeglich(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {
+    bool fernsehen = false, radio = false;
+    for (const ImportSender& sender : fund.sender) {
+        if (!IstGewaehlt(sender, gruppeGewaehlt))
+            continue;
+        const ImportGruppe* gruppe = GruppeDes(fund, sender);
+        fernsehen = fernsehen || !gruppe || !gruppe->radio;
+        radio = radio || (gruppe && gruppe->radio && gruppe->eigeneZaehlung);
+        if (fernsehen && radio)
+            return true;
+    }
+    return false;
+}
+
+QString RadiolistenName(const QString& listenName) {
+    return listenName + QStringLiteral(" Radio");
+}
+
+QList<bool> VorgewaehlteGruppen(const ImportFund& fund) {
+    QList<bool> wahl;
+    for (const ImportGruppe& gruppe : fund.gruppen)
+        wahl.append(gruppe.vorgewaehlt);
+    return wahl;
+}
+
+// The kinds that make a list each: all together, or TV and radio apart.
+std::vector<Art> Listenarten(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen) {
+    if (optionen.radioEigeneListe && RadioEigeneListeMoeglich(fund, gruppeGewaehlt))
+        return {Art::Fernsehen, Art::Radio};
+    return {Art::Alle};
+}
+
+Importlisten ImportEintraege(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
+                             const ImportOptionen& optionen) {
+    const std::vector<Art> arten = Listenarten(fund, gruppeGewaehlt, optionen);
+    Importlisten listen{Eintraege(fund, gruppeGewaehlt, optionen, arten.front()), {}};
+    if (arten.size() > 1)
+        listen.radio = Eintraege(fund, gruppeGewaehlt, optionen, arten.back());
+    return listen;
+}
+
+qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen) {
+    ImportOptionen mitNummern = optionen;
+    mitNummern.nummernBehalten = true;
     qint64 frei = 0;
-    FuerJedenEintrag(fund, gruppeGewaehlt, true, doppelteWeglassen,
-                     [&](const ImportSender* sender) { frei += sender ? 0 : 1; });
+    for (const Art art : Listenarten(fund, gruppeGewaehlt, optionen))
+        FuerJedenEintrag(fund, gruppeGewaehlt, mitNummern, art,
+                         [&](const ImportSender* sender) { frei += sender ? 0 : 1; });
     return frei;
 }
 
-qsizetype DoppelteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {
-    Doppelsuche doppelte;
-    qsizetype anzahl = 0;
-    FuerJedenGewaehlten(fund, gruppeGewaehlt,
-                        [&](const ImportSender& sender, qint64) { anzahl += doppelte.IstDoppelt(sender) ? 1 : 0; });
-    return anzahl;
-}
-
-QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten,
-                        bool doppelteWeglassen) {
+QStringList DoppelteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {
+    Doppelsuche doppelte(fund);
     QStringList namen;
-    FuerJedenEintrag(fund, gruppeGewaehlt, nummernBehalten, doppelteWeglassen, [&](const ImportSender* sender) {
-        namen.append(!sender || sender->platzhalter ? FreierEintrag
-                     : sender->name.isEmpty()       ? EintragOhneName
-                                                    : sender->name);
+    FuerJedenGewaehlten(fund, gruppeGewaehlt, Art::Alle, [&](const ImportSender& sender, qint64) {
+        if (doppelte.IstDoppelt(sender))
+            namen.append(NenntEtwas(sender.name) ? sender.name : EintragOhneName);
     });
     return namen;
 }
 
-QList<QStringList> ImportLogoSchluessel(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten,
-                                        bool doppelteWeglassen) {
-    QList<QStringList> schluessel;
-    FuerJedenEintrag(fund, gruppeGewaehlt, nummernBehalten, doppelteWeglassen, [&](const ImportSender* sender) {
-        schluessel.append(!sender || sender->platzhalter ? QStringList() : sender->logoSchluessel);
-    });
-    return schluessel;
+void HaengeImportAn(SenderListe& liste, const QList<ImportEintrag>& eintraege, int& platzhalterZaehler) {
+    QStringList namen;
+    namen.reserve(eintraege.size());
+    for (const ImportEintrag& eintrag : eintraege)
+        namen.append(eintrag.name);
+    HaengeNamenAn(liste, namen, platzhalterZaehler);
+}
+
+Importziel ListeMitImport(const QString& datei, const QList<ImportEintrag>& eintraege, bool anhaengen) {
+    Importziel ziel;
+    int zaehler = 0;
+    if (anhaengen && QFileInfo::exists(datei)) {
+        LeseListendatei(datei, ziel.liste);
+        zaehler = PlatzhalterZaehlerNachStart(ziel.liste.Zeilen(), zaehler);
+    }
+    ziel.erste = ziel.liste.Anzahl();
+    HaengeImportAn(ziel.liste, eintraege, zaehler);
+    return ziel;
 }
 
 } // namespace senvio

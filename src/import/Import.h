@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import/Importquelle.h"
+#include "list/SenderListe.h"
 
 #include <functional>
 
@@ -27,30 +28,71 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
 // them, and files over the size limit, are not read.
 BouquetDateizugriff BouquetDateienIn(const QString& ordner);
 
-// The list entries' names for the chosen groups (one flag per group of the find): every
-// channel with a chosen group, in the receiver's order. A placeholder becomes "(frei)",
-// a channel without name "(ohne Name)". To keep the receiver's numbers, the numbers it
-// leaves free are filled with "(frei)" as well: where two channels taken one after the
-// other both carry the receiver's number and the second lies 2 to 1000 above the first,
-// the numbers between. With `doppelteWeglassen` the second and later copies of a station
-// (see DoppelteSender) are left out; with the receiver's numbers kept, the number of such
-// a copy is filled with "(frei)" as a free one before the next channel taken.
-QStringList ImportNamen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool nummernBehalten = true,
-                        bool doppelteWeglassen = false);
+// An entry an import adds to a list: its name and what its channel said of its logo
+// (the channel's logoSchluessel; none for a "(frei)" entry).
+struct ImportEintrag {
+    QString name;
+    QStringList logoSchluessel;
+    bool operator==(const ImportEintrag&) const = default;
+};
 
-// The logo keys of each name ImportNamen gives, index for index: the channel's
-// logoSchluessel, empty for the "(frei)" entries that fill the receiver's gaps.
-QList<QStringList> ImportLogoSchluessel(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
-                                        bool nummernBehalten = true, bool doppelteWeglassen = false);
+struct ImportOptionen {
+    // The numbers the receiver leaves free become "(frei)" entries.
+    bool nummernBehalten = true;
+    // The second and later channels of one service are left out.
+    bool doppelteWeglassen = true;
+    // Radio goes into a list of its own where the receiver numbers it on its own.
+    bool radioEigeneListe = true;
+};
 
-// How many channels the choice takes, and how many "(frei)" entries fill the numbers
-// the receiver leaves free between them when its numbers are kept.
+// What an import adds: the entries of the list, and those of the radio list when radio
+// gets a list of its own (else empty).
+struct Importlisten {
+    QList<ImportEintrag> liste;
+    QList<ImportEintrag> radio;
+};
+
+// The entries for the chosen groups (one flag per group of the find): every channel with
+// a chosen group, in the receiver's order. A placeholder becomes "(frei)", a channel whose
+// name holds no letter or digit "(ohne Name)". To keep the receiver's numbers, the
+// numbers it leaves free are filled with "(frei)" as well: where two channels taken one
+// after the other both carry the receiver's number and the second lies 2 to 1000 above
+// the first, the numbers between. Left out, a copy (see DoppelteSender) leaves its number
+// free in the same way. With radio in a list of its own (RadioEigeneListeMoeglich), the
+// radio channels go there, numbered among themselves.
+Importlisten ImportEintraege(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
+                             const ImportOptionen& optionen = {});
+
+// True when the choice holds TV and radio, and the receiver numbers that radio on its own.
+bool RadioEigeneListeMoeglich(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
+
+// The name of the list radio goes into: "NAME Radio".
+QString RadiolistenName(const QString& listenName);
+
+// The groups ticked when the choice is shown (ImportGruppe::vorgewaehlt).
+QList<bool> VorgewaehlteGruppen(const ImportFund& fund);
+
+// How many channels the choice takes, and how many "(frei)" entries the options give.
 qsizetype GewaehlteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
-qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, bool doppelteWeglassen = false);
+qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen);
 
-// How many of the chosen channels are a second or later copy of a station: an earlier
-// chosen channel has the same Senderschluessel of the name or the same reference within
-// the source. Placeholders and channels without name are never copies.
-qsizetype DoppelteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
+// The names of the chosen channels that are a second or later channel of one service: an
+// earlier chosen channel of the same kind (TV or radio) has the same reference. Names
+// never make two channels one service; placeholders and channels without reference are
+// never copies.
+QStringList DoppelteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
+
+// Appends the entries to the list as the station picker appends names (HaengeNamenAn).
+void HaengeImportAn(SenderListe& liste, const QList<ImportEintrag>& eintraege, int& platzhalterZaehler);
+
+// A list file that is not open, with the entries appended: with `anhaengen` its lines
+// when it exists, and the new placeholders going on from where its last logo left the
+// counter, as in a list opened at start; else a new list of the entries alone. Throws
+// DateiFehler when the file cannot be read.
+struct Importziel {
+    SenderListe liste;
+    qsizetype erste = 0; // the first new line
+};
+Importziel ListeMitImport(const QString& datei, const QList<ImportEintrag>& eintraege, bool anhaengen);
 
 } // namespace senvio

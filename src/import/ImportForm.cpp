@@ -26,7 +26,8 @@ QTreeWidgetItem* Abschnitt(QTreeWidget* baum, const QString& titel) {
 
 } // namespace
 
-ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern), m_fund(fund) {
+ImportForm::ImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* eltern)
+    : QDialog(eltern), m_fund(fund), m_aktuelleListe(std::move(aktuelleListe)) {
     setWindowTitle(QStringLiteral("Senderliste importieren"));
     resize(460, 540);
 
@@ -47,7 +48,7 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
             new QTreeWidgetItem(abschnitt, {gruppe.name.isEmpty() ? QStringLiteral("(ohne Namen)") : gruppe.name,
                                             QString::number(gruppe.anzahl)});
         zeile->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        zeile->setCheckState(0, Qt::Checked);
+        zeile->setCheckState(0, gruppe.vorgewaehlt ? Qt::Checked : Qt::Unchecked);
         zeile->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         m_gruppen.append(zeile);
         abschnitt->setText(1, QString::number(abschnitt->text(1).toLongLong() + gruppe.anzahl));
@@ -64,11 +65,14 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
                        "stimmen sie dann nicht mehr überein"));
     OhneDoppelte = new QCheckBox(this);
     OhneDoppelte->setChecked(true);
-    OhneDoppelte->setToolTip(
-        QStringLiteral("Mit Häkchen wird jeder Sender nur einmal übernommen, dort, wo er zuerst steht. Derselbe "
-                       "Sender ist einer mit gleichem Namen (Groß- und Kleinschreibung, die Schreibweise der "
-                       "Umlaute und ein „HD“ oder „SD“ am Ende zählen nicht) oder mit gleicher Kennung in der "
-                       "importierten Datei"));
+    Weggelassen = new QLabel(this);
+    Weggelassen->setWordWrap(true);
+    Weggelassen->setIndent(20);
+    RadioEigeneListe = new QCheckBox(this);
+    RadioEigeneListe->setChecked(true);
+    RadioEigeneListe->setToolTip(
+        QStringLiteral("Ihr Empfänger zählt die Radiosender für sich ab 1. In einer eigenen Liste tragen sie "
+                       "dieselben Nummern wie auf der Fernbedienung"));
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(new QLabel(QStringLiteral("Gefundene Gruppen:"), this));
@@ -76,6 +80,8 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
     spalte->addWidget(Summe);
     spalte->addWidget(NummernBehalten);
     spalte->addWidget(OhneDoppelte);
+    spalte->addWidget(Weggelassen);
+    spalte->addWidget(RadioEigeneListe);
     if (!fund.hinweise.isEmpty()) {
         auto* hinweise = new QPlainTextEdit(fund.hinweise.join(u'\n'), this);
         hinweise->setReadOnly(true);
@@ -96,6 +102,8 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
     Summe->setObjectName(QStringLiteral("Summe"));
     NummernBehalten->setObjectName(QStringLiteral("NummernBehalten"));
     OhneDoppelte->setObjectName(QStringLiteral("OhneDoppelte"));
+    Weggelassen->setObjectName(QStringLiteral("Weggelassen"));
+    RadioEigeneListe->setObjectName(QStringLiteral("RadioEigeneListe"));
     NeueListe->setObjectName(QStringLiteral("NeueListe"));
     AnListeAnhaengen->setObjectName(QStringLiteral("AnListeAnhaengen"));
     OkKnopf->setObjectName(QStringLiteral("OkKnopf"));
@@ -111,6 +119,10 @@ ImportForm::ImportForm(const ImportFund& fund, QWidget* eltern) : QDialog(eltern
     });
     // Left out, a copy's number becomes a free one: the count of free numbers changes.
     connect(OhneDoppelte, &QCheckBox::toggled, this, &ImportForm::ZeigeSumme);
+    // Radio apart is numbered apart: the free numbers change.
+    connect(RadioEigeneListe, &QCheckBox::toggled, this, &ImportForm::ZeigeSumme);
+    connect(NeueListe, &QRadioButton::toggled, this, &ImportForm::ZeigeRadioliste);
+    ZeigeRadioliste();
     ZeigeSumme();
 }
 
@@ -126,12 +138,9 @@ void ImportForm::WaehleGruppe(int gruppe, bool gewaehlt) {
     ZeigeSumme();
 }
 
-bool ImportForm::NummernDesEmpfaengers() const {
-    return NummernBehalten->isChecked();
-}
-
-bool ImportForm::DoppelteWeglassen() const {
-    return OhneDoppelte->isChecked();
+ImportOptionen ImportForm::Optionen() const {
+    // A box not shown changes nothing: it stays ticked.
+    return {NummernBehalten->isChecked(), OhneDoppelte->isChecked(), RadioEigeneListe->isChecked()};
 }
 
 bool ImportForm::Anhaengen() const {
@@ -142,18 +151,32 @@ void ImportForm::SetzeAnhaengen(bool anhaengen) {
     (anhaengen ? AnListeAnhaengen : NeueListe)->setChecked(true);
 }
 
+void ImportForm::ZeigeRadioliste() {
+    const QString name = Anhaengen() ? QStringLiteral("„%1“").arg(RadiolistenName(m_aktuelleListe))
+                                     : QStringLiteral("„%1“").arg(RadiolistenName(QStringLiteral("Name der Liste")));
+    RadioEigeneListe->setText(QStringLiteral("Radio als eigene Liste %1").arg(name));
+}
+
 void ImportForm::ZeigeSumme() {
     m_summeFaellig = false;
     const QList<bool> wahl = GruppenWahl();
     const qsizetype gewaehlt = GewaehlteSender(m_fund, wahl);
     Summe->setText(QStringLiteral("Gewählt: %1 von %2 Sendern").arg(gewaehlt).arg(m_fund.sender.size()));
-    const qsizetype doppelt = DoppelteSender(m_fund, wahl);
-    OhneDoppelte->setText(
-        QStringLiteral("Doppelte Sender weglassen (%1 doppelt)")
-            .arg(doppelt == 1 ? QStringLiteral("ein Sender") : QStringLiteral("%1 Sender").arg(doppelt)));
-    OhneDoppelte->setVisible(doppelt > 0);
+    const QStringList doppelt = DoppelteSender(m_fund, wahl);
+    OhneDoppelte->setText(QStringLiteral("Doppelte Sender weglassen (%1 doppelt)")
+                              .arg(doppelt.size() == 1 ? QStringLiteral("ein Sender")
+                                                       : QStringLiteral("%1 Sender").arg(doppelt.size())));
+    OhneDoppelte->setVisible(!doppelt.isEmpty());
+    // The names of those left out, so that nobody misses a station that is not a copy.
+    constexpr qsizetype Gezeigt = 20;
+    QString namen = doppelt.mid(0, Gezeigt).join(QStringLiteral(", "));
+    if (doppelt.size() > Gezeigt)
+        namen += QStringLiteral(" … und %1 weitere").arg(doppelt.size() - Gezeigt);
+    Weggelassen->setText(QStringLiteral("Weggelassen werden: ") + namen);
+    Weggelassen->setVisible(!doppelt.isEmpty() && OhneDoppelte->isChecked());
+    RadioEigeneListe->setVisible(RadioEigeneListeMoeglich(m_fund, wahl));
     // Only where the receiver leaves numbers free between the chosen channels.
-    const qint64 frei = FreieNummern(m_fund, wahl, DoppelteWeglassen());
+    const qint64 frei = FreieNummern(m_fund, wahl, Optionen());
     NummernBehalten->setText(
         QStringLiteral("Nummern des Empfängers beibehalten (%1 als „(frei)“)")
             .arg(frei == 1 ? QStringLiteral("eine freie Nummer") : QStringLiteral("%1 freie Nummern").arg(frei)));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/Importquelle.h"
+#include "import/Import.h"
 
 #include <QDialog>
 
@@ -14,23 +14,22 @@ class QTreeWidgetItem;
 namespace senvio {
 
 // Shows what was found in the chosen files: every group in the source's order with its
-// channel count, TV and radio apart, each with a tick box (all ticked at first), the
+// channel count, TV and radio apart, each with a tick box (ticked as the find says), the
 // total of the channels chosen, whether the numbers the receiver leaves free are kept,
-// whether later copies of a station are left out, the readers' notes, and whether the
-// channels make a new list or are appended to the current one.
+// whether later channels of one service are left out (and which), whether radio gets a
+// list of its own, the readers' notes, and whether the channels make a new list or are
+// appended to the current one.
 class ImportForm : public QDialog {
     Q_OBJECT
 public:
-    // The find must outlive the dialog.
-    explicit ImportForm(const ImportFund& fund, QWidget* eltern = nullptr);
+    // The find must outlive the dialog. `aktuelleListe` names the list appended to.
+    ImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* eltern = nullptr);
 
     // One flag per group of the find.
     QList<bool> GruppenWahl() const;
     void WaehleGruppe(int gruppe, bool gewaehlt);
-    // Whether the numbers the receiver leaves free become "(frei)" entries.
-    bool NummernDesEmpfaengers() const;
-    // Whether the second and later copies of a station are left out.
-    bool DoppelteWeglassen() const;
+    // The options as ticked.
+    ImportOptionen Optionen() const;
     bool Anhaengen() const;
     void SetzeAnhaengen(bool anhaengen);
 
@@ -38,13 +37,17 @@ private:
     QTreeWidget* Gruppen = nullptr;
     QLabel* Summe = nullptr;
     QCheckBox* NummernBehalten = nullptr; // shown only when the receiver leaves numbers free
-    QCheckBox* OhneDoppelte = nullptr;    // shown only when the choice holds a station twice
+    QCheckBox* OhneDoppelte = nullptr;    // shown only when the choice holds a service twice
+    QLabel* Weggelassen = nullptr;        // the copies left out
+    QCheckBox* RadioEigeneListe = nullptr; // shown only when the receiver numbers the chosen radio on its own
     QRadioButton* NeueListe = nullptr;
     QRadioButton* AnListeAnhaengen = nullptr;
     QPushButton* OkKnopf = nullptr;
     void ZeigeSumme();
+    void ZeigeRadioliste();
 
     const ImportFund& m_fund;
+    const QString m_aktuelleListe;
     QList<QTreeWidgetItem*> m_gruppen; // one row per group of the find
     bool m_summeFaellig = false;
 };

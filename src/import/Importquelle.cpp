@@ -52,7 +52,7 @@ int ImportGruppen::Index(const QString& name, bool radio) {
     const auto stelle = index.constFind(name);
     if (stelle != index.constEnd())
         return *stelle;
-    m_fund.gruppen.append(ImportGruppe{name, radio, 0});
+    m_fund.gruppen.append(ImportGruppe{name, radio, 0, {}, false, true});
     return index[name] = int(m_fund.gruppen.size() - 1);
 }
 

@@ -24,9 +24,12 @@ struct ImportSender {
     // The receiver's number where the source states one (":@n" of a recorder group,
     // the number of a reference list, "tvg-chno"); 0 otherwise.
     int nummer = 0;
-    // What identifies the service within its source: the service reference of a
-    // bouquet, "ONID-TSID-SID" of a reference list, "Quelle:SID:NID:TID:VPID" of a
-    // recorder channel, "tvg-id" or the stream address of a playlist entry.
+    // The service the channel is on, as its source identifies it: two channels with
+    // the same reference are one service of the receiver, never two stations alike by
+    // name. A bouquet's service reference without its name field ("1:283D:3FB:1:C00000",
+    // type and the hex of SID, TSID, ONID and namespace; a stream's type and address),
+    // "Quelle-NID-TID-SID" of a recorder channel, "ONID-TSID-SID" of a reference list,
+    // the address of a playlist entry; empty when the source tells none.
     QString referenz;
     // The playlist's "tvg-logo" value as given (an address or a relative name).
     QString logo;
@@ -42,6 +45,14 @@ struct ImportGruppe {
     QString name;
     bool radio = false;
     int anzahl = 0; // channels (placeholders included) that name this group
+    // The bouquet file the group was read from; empty for other sources.
+    QString datei;
+    // The receiver numbers TV and radio each from 1, as a bouquet set does: radio taken
+    // along with TV would no longer carry the numbers of the remote.
+    bool eigeneZaehlung = false;
+    // Ticked when the choice is shown: false for the other bouquets of a set when single
+    // bouquet files were chosen.
+    bool vorgewaehlt = true;
 };
 
 struct ImportFund {

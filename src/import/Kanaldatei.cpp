@@ -108,8 +108,8 @@ ImportFund LeseKanaldatei(const QByteArray& bytes, const QString& dateiname) {
         sender.nummer = nummer <= std::numeric_limits<int>::max() ? int(nummer) : 0;
         ++nummer;
         sender.referenz = felder[Quelle].toString();
-        for (const Feld feld : {Sid, Nid, Tid, Vpid})
-            sender.referenz.append(u':').append(felder[feld]);
+        for (const Feld feld : {Nid, Tid, Sid})
+            sender.referenz.append(u'-').append(felder[feld]);
         sender.logoSchluessel =
             PiconNamenDesKanals(felder[Quelle], felder[Sid], felder[Nid], felder[Tid], felder[Vpid]);
         // A video PID of 0 or 1 (or none at all) means a channel without picture.

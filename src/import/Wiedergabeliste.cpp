@@ -16,7 +16,6 @@ namespace {
 struct Eintrag {
     QStringView name;
     QStringView tvgName;
-    QStringView tvgId;
     QStringView logo;
     QStringView adresse;
     QStringView gruppenTitel; // "group-title"
@@ -64,8 +63,6 @@ private:
 void SetzeAttribut(Eintrag& e, QStringView schluessel, QStringView wert) {
     if (IstSchluessel(schluessel, "tvg-name"))
         e.tvgName = wert;
-    else if (IstSchluessel(schluessel, "tvg-id"))
-        e.tvgId = wert.trimmed();
     else if (IstSchluessel(schluessel, "tvg-logo"))
         e.logo = wert.trimmed();
     else if (IstSchluessel(schluessel, "tvg-chno"))
@@ -183,7 +180,7 @@ ImportFund LeseWiedergabeliste(const QByteArray& bytes, const QString& dateiname
         if (s.name.isEmpty())
             s.name = ImportName(e.tvgName);
         s.nummer = e.nummer;
-        s.referenz = (e.tvgId.isEmpty() ? e.adresse : e.tvgId).toString();
+        s.referenz = e.adresse.toString();
         s.logo = e.logo.toString();
         if (QString basis = LogoBasisname(e.logo); !basis.isEmpty())
             s.logoSchluessel.append(std::move(basis));

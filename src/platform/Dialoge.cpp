@@ -111,7 +111,8 @@ QString Dialoge::DateiOeffnen(QWidget* eltern, const QString& ordner, const QStr
     return dialog.selectedFiles().first();
 }
 
-QStringList Dialoge::DateienOeffnen(QWidget* eltern, const QString& ordner, const QString& filter) {
+QStringList Dialoge::DateienOeffnen(QWidget* eltern, const QString& ordner, const QString& filter,
+                                    const QString& titel) {
     skript().ordner = ordner;
     skript().name.clear();
     if (skript().an) {
@@ -120,7 +121,7 @@ QStringList Dialoge::DateienOeffnen(QWidget* eltern, const QString& ordner, cons
         const QString pfad = Naechstes(skript().dateinamen).value_or(QString());
         return pfad.isEmpty() ? QStringList() : QStringList{pfad};
     }
-    QFileDialog dialog(eltern, QString(), ordner);
+    QFileDialog dialog(eltern, titel, ordner);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     SetzeFilter(dialog, filter);

@@ -34,8 +34,9 @@ public:
     // The file dialogs return the chosen path, or an empty text when cancelled.
     // Filters are given as "Beschreibung (*.x)|*.x|…" pairs; the first is selected.
     static QString DateiOeffnen(QWidget* eltern, const QString& ordner, const QString& filter);
-    // Several files may be chosen; empty when cancelled.
-    static QStringList DateienOeffnen(QWidget* eltern, const QString& ordner, const QString& filter);
+    // Several files may be chosen; empty when cancelled. The title says what to choose.
+    static QStringList DateienOeffnen(QWidget* eltern, const QString& ordner, const QString& filter,
+                                      const QString& titel = {});
     static QString DateiSpeichern(QWidget* eltern, const QString& ordner, const QString& dateiname,
                                   const QString& filter);
 

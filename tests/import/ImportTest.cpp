@@ -18,6 +18,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+ImportGruppe Gruppe(QString name, bool radio, int anzahl, QString datei = {}) {
+    return {std::move(name), radio, anzahl, datei, !datei.isEmpty(), true};
+}
+
 ImportSender Sender(QString name, int nummer, QList<int> gruppen, bool platzhalter = false, QString referenz = {}) {
     return {std::move(name), platzhalter, nummer, std::move(referenz), {}, {}, std::move(gruppen)};
 }
@@ -106,7 +110,16 @@ TEST(Bouquets, RegelnEinesFernsehbouquets) {
     EXPECT_EQ(schluessel.join(u'|'),
               u"1_0_19_2B66_3F3_1_C00000_0_0_0 1_0_1_2B66_3F3_1_C00000_0_0_0|1_0_1_A_B_1_C00000_0_0_0"
               u"||||1_0_1_C_D_2_C00000_0_0_0||1_0_1_99_D_2_C00000_0_0_0|"_s);
-    EXPECT_EQ(f.sender[4].referenz, u"4097:0:1:0:0:0:0:0:0:0:http%3a//tv.example/x:Welle%3a 100%25%0a%zz%4"_s);
+    // Numbered by place (the section marker takes none, the placeholder one); one service
+    // whatever the case and zeros of its hex; a stream by its address, not its name.
+    QStringList nummern;
+    for (const ImportSender& s : f.sender)
+        nummern << QString::number(s.nummer);
+    EXPECT_EQ(nummern.join(u' '), u"1 2 3 4 5 6 7 8 9"_s);
+    EXPECT_EQ(f.sender[0].referenz, u"1:2B66:3F3:1:C00000"_s);
+    EXPECT_EQ(f.sender[5].referenz, u"1:C:D:2:C00000"_s);
+    EXPECT_EQ(f.sender[4].referenz, u"4097:0:1:0:0:0:0:0:0:0:http://tv.example/x"_s);
+    EXPECT_EQ(f.gruppen[0].datei, u"userbouquet.a.tv"_s);
     EXPECT_EQ(f.hinweise, QStringList{u"Das Bouquet „userbouquet.fehlt.tv“ fehlt und wird übersprungen."_s});
 }
 
@@ -120,8 +133,11 @@ TEST(Bouquets, Lamedb5WahlUndReihenfolge) {
                        "s:000a:00c00000:000b:0001:2:0:0,\"Welle \"Nord\", eins\",p:Sender,c:15\n"
                        "s:000c:00c00000:000d:0002:1:0:0,\"Bild\xC2\x86 Vier\n"},
     };
-    EXPECT_EQ(KurzeListe(Lies(dateien, BouquetWahl::Beide)),
+    const ImportFund beideArten = Lies(dateien, BouquetWahl::Beide);
+    EXPECT_EQ(KurzeListe(beideArten),
               (QStringList{u"TV/1"_s, u"Radio/1 R"_s, u"Bild Vier@0"_s, u"Welle \"Nord\", eins@1"_s}));
+    // Radio is numbered from 1 as on the receiver.
+    EXPECT_EQ(beideArten.sender[1].nummer, 1);
     EXPECT_EQ(KurzeListe(Lies(dateien, BouquetWahl::Radio)),
               (QStringList{u"Radio/1 R"_s, u"Welle \"Nord\", eins@0"_s}));
     // lamedb is asked first; lamedb5 only when lamedb holds no service.
@@ -182,7 +198,7 @@ TEST(Leser, LiestJedeRegelDerDreiFormate) {
          "#EXTINF:0,Kanal Ohne\r\n#EXTGRP:Nachrichten\r\nhttp://s/3\r\n"
          "#EXTINF:0 group-title=Regional,Verwaist\r\n#EXTINF:0,Frei\r\n\r\nhttp://s/5"_ba,
          "Musik=1 Regional=2 R:Musik=1 Nachrichten=1 liste.m3u=1 "
-         "|7 NDR 90,3 \"Hamburg\" <nord.de> {http://l/n.png} [n] @0 @1|0 Welle Süd <http://s/2> @2"
+         "|7 NDR 90,3 \"Hamburg\" <http://s/1> {http://l/n.png} [n] @0 @1|0 Welle Süd <http://s/2> @2"
          "|0 Kanal Ohne <http://s/3> @3|0 Verwaist <> @1|0 Frei <http://s/5> @4"},
         // A cable router's radio file: no header, Windows-1252, a NUL byte in a name.
         {LeseWiedergabeliste, "/home/a/Radio.m3u",
@@ -196,12 +212,12 @@ TEST(Leser, LiestJedeRegelDerDreiFormate) {
          "Das Erste HD,ERSTE;ARD:11494:H:S19.2E:22000:5101=27:5102:5104:0:10301:1:1019:0\r\nKurz:123\n"
          ":@201 Musik\nWelle|Nord:12109:H:S19.2E:27500:1:2402:0:0:28412:1:1101:0\n"
          "\xC2\x86\x42ild\xC2\x87+Ton,BT;X:11000:H:S19.2E:27500:5101+5102=2:0:0:0:5:1:1:0\n"_ba,
-         "R:channels.conf=1 R:Öffentlich=1 Öffentlich=1 R:Musik=1 Musik=1 |1 Vorab <S19.2E:17:1:1:0> "
+         "R:channels.conf=1 R:Öffentlich=1 Öffentlich=1 R:Musik=1 Musik=1 |1 Vorab <S19.2E-1-1-17> "
          "[1_0_2_11_1_1_C00000_0_0_0] @0"
-         "|2 NDR 90,3 <S19.2E:28411:1:1101:0> [1_0_2_6EFB_44D_1_C00000_0_0_0] @1|3 Das Erste HD "
-         "<S19.2E:10301:1:1019:5101=27> [1_0_19_283D_3FB_1_C00000_0_0_0 1_0_1_283D_3FB_1_C00000_0_0_0] @2"
-         "|201 Welle:Nord <S19.2E:28412:1:1101:1> [1_0_2_6EFC_44D_1_C00000_0_0_0] @3|202 Bild+Ton "
-         "<S19.2E:5:1:1:5101+5102=2> [1_0_1_5_1_1_C00000_0_0_0] @4"},
+         "|2 NDR 90,3 <S19.2E-1-1101-28411> [1_0_2_6EFB_44D_1_C00000_0_0_0] @1|3 Das Erste HD "
+         "<S19.2E-1-1019-10301> [1_0_19_283D_3FB_1_C00000_0_0_0 1_0_1_283D_3FB_1_C00000_0_0_0] @2"
+         "|201 Welle:Nord <S19.2E-1-1101-28412> [1_0_2_6EFC_44D_1_C00000_0_0_0] @3|202 Bild+Ton "
+         "<S19.2E-1-1-5> [1_0_1_5_1_1_C00000_0_0_0] @4"},
         // Heading and garbage skipped, number order (stable), ";" in a name, an empty key; CR alone ends lines.
         {LeseReferenzliste, "/x/sender.txt",
          "\xEF\xBB\xBFNr;Name;Kennung\r\n3;Welle;Nord;1-1101-28412\r\n1;Das Erste HD;1-1019-10301\r\nM\xC3\xBCll\r\n"
@@ -269,56 +285,99 @@ TEST(Leser, PiconnamenUndLogonamen) {
     }
 }
 
+QStringList Namen(const QList<ImportEintrag>& eintraege) {
+    QStringList namen;
+    for (const ImportEintrag& e : eintraege)
+        namen << e.name;
+    return namen;
+}
+
 TEST(Import, NamenFuellenDieNummernDesEmpfaengersUndFolgenDerGruppenwahl) {
     ImportFund fund;
-    fund.gruppen = {{u"A"_s, false, 6}, {u"B"_s, false, 2}, {u"R"_s, true, 2}};
-    fund.sender = {Sender(u"Eins"_s, 1, {0}),      Sender(QString(), 2, {0}, true), Sender(QString(), 5, {0}),
+    fund.gruppen = {Gruppe(u"A"_s, false, 6), Gruppe(u"B"_s, false, 2), Gruppe(u"R"_s, true, 2)};
+    fund.sender = {Sender(u"Eins"_s, 1, {0}),      Sender(QString(), 2, {0}, true), Sender(u"....."_s, 5, {0}),
                    Sender(u"Vier"_s, 3, {1}),      Sender(u"Fünf"_s, 0, {2}),       Sender(u"Sechs"_s, 2000, {0, 1}),
                    Sender(u"Sieben"_s, 3000, {0}), Sender(u"Acht"_s, 3002, {2, 7})};
     for (const int i : {0, 1, 2, 6, 7})
         fund.sender[i].logoSchluessel = {QString::number(i), u"k"_s};
     // 2 → 5 fills 3 and 4; 5 → 3 goes on counting; after a channel without number no
-    // gap; 2000 → 3000 fills 999 numbers; 3000 → 3002 one.
+    // gap; 2000 → 3000 fills 999 numbers; 3000 → 3002 one. A name of dots names nothing.
     QStringList alle = {u"Eins"_s,        u"(frei)"_s, u"(frei)"_s, u"(frei)"_s,
                         u"(ohne Name)"_s, u"Vier"_s,   u"Fünf"_s,   u"Sechs"_s};
     alle += QStringList(999, u"(frei)"_s);
     alle += {u"Sieben"_s, u"(frei)"_s, u"Acht"_s};
-    EXPECT_EQ(ImportNamen(fund, {true, true, true}), alle);
+    const Importlisten listen = ImportEintraege(fund, {true, true, true});
+    EXPECT_EQ(Namen(listen.liste), alle);
+    EXPECT_TRUE(listen.radio.isEmpty()); // a playlist's radio is numbered with the TV
     EXPECT_EQ(GewaehlteSender(fund, {true, true, true}), 8);
-    EXPECT_EQ(FreieNummern(fund, {true, true, true}), 2 + 999 + 1);
-    EXPECT_EQ(ImportNamen(fund, {true, true, true}, false),
+    EXPECT_EQ(FreieNummern(fund, {true, true, true}, {false, true, true}), 2 + 999 + 1);
+    EXPECT_EQ(Namen(ImportEintraege(fund, {true, true, true}, {false, true, true}).liste),
               (QStringList{u"Eins"_s, u"(frei)"_s, u"(ohne Name)"_s, u"Vier"_s, u"Fünf"_s, u"Sechs"_s, u"Sieben"_s,
                            u"Acht"_s}));
     // Only B and R: 3 → 2000 is more than 1000 apart, 2000 → 3002 too.
-    EXPECT_EQ(ImportNamen(fund, {false, true, true}), (QStringList{u"Vier"_s, u"Fünf"_s, u"Sechs"_s, u"Acht"_s}));
+    EXPECT_EQ(Namen(ImportEintraege(fund, {false, true, true}).liste),
+              (QStringList{u"Vier"_s, u"Fünf"_s, u"Sechs"_s, u"Acht"_s}));
     EXPECT_EQ(GewaehlteSender(fund, {false, true, false}), 2);
-    // The logo keys stand index for index beside the names; "(frei)" entries have none.
+    // The logo keys stand beside the names; "(frei)" entries have none.
     const auto k = [](const char* n) { return QStringList{QString::fromUtf8(n), u"k"_s}; };
     QList<QStringList> schluessel = {k("0"), {}, {}, {}, k("2"), {}, {}, {}};
     schluessel += QList<QStringList>(999, QStringList()) + QList<QStringList>{k("6"), {}, k("7")};
-    EXPECT_EQ(ImportLogoSchluessel(fund, {true, true, true}), schluessel);
+    QList<QStringList> gefunden;
+    for (const ImportEintrag& e : listen.liste)
+        gefunden << e.logoSchluessel;
+    EXPECT_EQ(gefunden, schluessel);
 }
 
-// Later copies of a station (same name key or reference; never placeholders or channels
-// without name) left out on request, their numbers "(frei)" before a next channel.
-TEST(Import, DoppelteSenderWerdenAufWunschWeggelassen) {
-    ImportFund fund; // groups A and B
-    const QString r = u"r"_s, f = u"(frei)"_s, o = u"(ohne Name)"_s;
-    fund.sender = {Sender(u"München TV HD"_s, 1, {0}), Sender(u"ZDF"_s, 2, {1}, false, r),
-                   Sender(u"MUENCHEN-TV"_s, 3, {0}),   Sender({}, 4, {0}, true, u"p"_s),
-                   Sender({}, 5, {0}, true, u"p"_s),   Sender({}, 6, {0}, false, r),
-                   Sender(u"ZDFneo"_s, 7, {0}),        Sender(u"Zweites"_s, 9, {0}, false, r),
-                   Sender(u"zdf sd"_s, 0, {0}),        Sender(u"Arte"_s, 11, {0}),
-                   Sender(u"ZDF"_s, 13, {0})};
-    // Copies: "MUENCHEN-TV", "Zweites" (ZDF's reference), "zdf sd", the second "ZDF"; not "ZDFneo".
-    EXPECT_EQ(DoppelteSender(fund, {true, true}), 4);
-    EXPECT_EQ(DoppelteSender(fund, {true, false}), 2); // without ZDF, "Zweites" and "zdf sd" come first
-    // 3, 8 and 9 free, not 12 and 13 after the last channel, nothing for "zdf sd" (no number).
-    EXPECT_EQ(ImportNamen(fund, {true, true}, true, true),
-              (QStringList{u"München TV HD"_s, u"ZDF"_s, f, f, f, o, u"ZDFneo"_s, f, f, u"Arte"_s}));
-    EXPECT_EQ(ImportNamen(fund, {true, true}, false, true),
-              (QStringList{u"München TV HD"_s, u"ZDF"_s, f, f, o, u"ZDFneo"_s, u"Arte"_s}));
-    EXPECT_EQ(FreieNummern(fund, {true, true}, true), 3);
+// Only the same service of the receiver (or the same address) is a copy: names and the
+// kind apart never are. A copy left out keeps its number as "(frei)" before a next channel.
+TEST(Import, NurDerselbeDienstIstDoppelt) {
+    ImportFund fund;
+    fund.gruppen = {Gruppe(u"Favoriten"_s, false, 4), Gruppe(u"Alle"_s, false, 6), Gruppe(u"Radio"_s, true, 2)};
+    const QString erste = u"1:283D:3FB:1:C00000"_s, f = u"(frei)"_s;
+    fund.sender = {Sender(u"Das Erste HD"_s, 1, {0}, false, erste),
+                   Sender(u"RTL HD"_s, 2, {0}, false, u"1:2EE3:441:1:C00000"_s),
+                   Sender({}, 3, {0}, true, u"1:0:0:0:0"_s),
+                   Sender(u"MDR Sachsen HD"_s, 4, {0}, false, u"1:2B7A:3F3:1:C00000"_s),
+                   Sender(u"Das Erste HD"_s, 5, {1}, false, erste),
+                   Sender(u"RTL UHD"_s, 6, {1}, false, u"1:2EE4:441:1:C00000"_s),
+                   Sender({}, 7, {1}, true, u"1:0:0:0:0"_s),
+                   Sender(u"ATV HD"_s, 8, {1}, false, u"1:3331:13F2:1:C00000"_s),
+                   Sender(u"a.tv HD"_s, 9, {1}, false, u"1:7D0:2E:85:C00000"_s),
+                   Sender(u"Das Erste HD"_s, 10, {1}, false, erste),
+                   Sender(u"MDR SACHSEN"_s, 11, {2}, false, erste),
+                   Sender(u"Ohne Kennung"_s, 12, {2})};
+    EXPECT_EQ(DoppelteSender(fund, {true, true, true}), (QStringList{u"Das Erste HD"_s, u"Das Erste HD"_s}));
+    EXPECT_EQ(DoppelteSender(fund, {false, true, true}), QStringList{u"Das Erste HD"_s});
+    // 5 becomes free, 10 too; the radio channel of the same service stays.
+    EXPECT_EQ(Namen(ImportEintraege(fund, {true, true, true}).liste),
+              (QStringList{u"Das Erste HD"_s, u"RTL HD"_s, f, u"MDR Sachsen HD"_s, f, u"RTL UHD"_s, f, u"ATV HD"_s,
+                           u"a.tv HD"_s, f, u"MDR SACHSEN"_s, u"Ohne Kennung"_s}));
+    EXPECT_EQ(FreieNummern(fund, {true, true, true}, {}), 2);
+    EXPECT_EQ(ImportEintraege(fund, {true, true, true}, {true, false, true}).liste.size(), 12);
+    EXPECT_EQ(Namen(ImportEintraege(fund, {true, true, true}, {false, true, true}).liste).join(u'|'),
+              u"Das Erste HD|RTL HD|(frei)|MDR Sachsen HD|RTL UHD|(frei)|ATV HD|a.tv HD|MDR SACHSEN|Ohne Kennung"_s);
+}
+
+// Where the receiver numbers radio on its own, radio goes into a list of its own with the
+// numbers of the remote; a playlist's radio, or radio without TV, stays in the list.
+TEST(Import, RadioAlsEigeneListe) {
+    ImportFund fund;
+    fund.gruppen = {Gruppe(u"TV"_s, false, 2, u"userbouquet.tv"_s), Gruppe(u"Radio"_s, true, 3, u"userbouquet.radio"_s),
+                    Gruppe(u"radio.m3u"_s, true, 1)};
+    fund.sender = {Sender(u"ZDF HD"_s, 1, {0}, false, u"a"_s), Sender(u"3sat HD"_s, 3, {0}, false, u"b"_s),
+                   Sender(u"Bayern 1"_s, 1, {1}, false, u"c"_s), Sender(u"Bayern 1"_s, 2, {1}, false, u"c"_s),
+                   Sender(u"B5 aktuell"_s, 4, {1}, false, u"d"_s), Sender(u"Welle"_s, 0, {2})};
+    const QString f = u"(frei)"_s;
+    const Importlisten getrennt = ImportEintraege(fund, {true, true, true});
+    EXPECT_EQ(Namen(getrennt.liste), (QStringList{u"ZDF HD"_s, f, u"3sat HD"_s}));
+    EXPECT_EQ(Namen(getrennt.radio), (QStringList{u"Bayern 1"_s, f, f, u"B5 aktuell"_s, u"Welle"_s}));
+    EXPECT_EQ(FreieNummern(fund, {true, true, true}, {}), 3);
+    EXPECT_EQ(Namen(ImportEintraege(fund, {true, true, true}, {true, true, false}).liste),
+              (QStringList{u"ZDF HD"_s, f, u"3sat HD"_s, u"Bayern 1"_s, f, f, u"B5 aktuell"_s, u"Welle"_s}));
+    for (const QList<bool>& ohne : {QList<bool>{true, false, true}, QList<bool>{false, true, true}})
+        EXPECT_FALSE(RadioEigeneListeMoeglich(fund, ohne));
+    EXPECT_TRUE(RadioEigeneListeMoeglich(fund, {true, true, false}));
+    EXPECT_EQ(RadiolistenName(u"Astra"_s), u"Astra Radio"_s);
 }
 
 TEST(Import, DateienDieNichtGelesenWerden) {
@@ -331,6 +390,9 @@ TEST(Import, DateienDieNichtGelesenWerden) {
     ASSERT_TRUE(sparsam.open(QIODevice::WriteOnly) && sparsam.resize(GroessteImportdatei + 1));
     const auto meldung = [](const QString& pfad) { return test::Meldung([&] { LeseImportquellen({pfad}); }); };
     EXPECT_EQ(meldung(leer), u"In der Datei "_s + leer + u" wurden keine Sender gefunden."_s);
+    test::Schreib(ordner.filePath(u"nichts.m3u"_s), "\xEF\xBB\xBF \r\n");
+    EXPECT_EQ(meldung(ordner.filePath(u"nichts.m3u"_s)), u"Die Datei "_s + ordner.filePath(u"nichts.m3u"_s) + u" ist leer."_s);
+    EXPECT_EQ(meldung(ordner.path()), u"Im Ordner "_s + ordner.path() + u" wurden keine Sender gefunden."_s);
     EXPECT_EQ(meldung(gross), u"Die Datei "_s + gross + u" ist größer als 256 MiB und wird nicht eingelesen."_s);
     EXPECT_EQ(meldung(fehlt), u"Datei: Datei "_s + fehlt + u" kann nicht geöffnet werden"_s);
 
@@ -342,11 +404,15 @@ TEST(Import, DateienDieNichtGelesenWerden) {
     EXPECT_EQ(lies(u"bouquets.tv"_s), QByteArray("gross"));
     EXPECT_EQ(lies(u"bouquets.radio"_s), QByteArray("klein"));
     // The files of one set chosen together are the set once: TV and radio.
-    test::Schreib(ordner.filePath(u"bouquets.tv"_s), "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"u.tv\"\n");
+    // A single bouquet chosen is ticked alone; with the whole set chosen too, all are.
+    test::Schreib(ordner.filePath(u"bouquets.tv"_s), "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"U.tv\"\n"
+                                                    "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"v.tv\"\n");
     test::Schreib(ordner.filePath(u"u.tv"_s), "#NAME U\n#SERVICE 1:0:1:1:1:1:C00000:0:0:0:\n#DESCRIPTION Eins\n");
-    EXPECT_EQ(
-        ImportNamen(LeseImportquellen({ordner.filePath(u"u.tv"_s), ordner.path(), ordner.filePath(u"bouquets.tv"_s)}),
-                    {true}),
-        QStringList{u"Eins"_s});
+    test::Schreib(ordner.filePath(u"v.tv"_s), "#NAME V\n#SERVICE 1:0:1:2:1:1:C00000:0:0:0:\n#DESCRIPTION Zwei\n");
+    EXPECT_EQ(VorgewaehlteGruppen(LeseImportquellen({ordner.filePath(u"u.tv"_s)})), (QList<bool>{true, false}));
+    const ImportFund satz =
+        LeseImportquellen({ordner.filePath(u"u.tv"_s), ordner.path(), ordner.filePath(u"bouquets.tv"_s)});
+    EXPECT_EQ(VorgewaehlteGruppen(satz), (QList<bool>{true, true}));
+    EXPECT_EQ(Namen(ImportEintraege(satz, {true, true}).liste), (QStringList{u"Eins"_s, u"Zwei"_s}));
     EXPECT_EQ(lies(u"../"_s + QFileInfo(ordner.path()).fileName() + u"/bouquets.radio"_s), std::nullopt);
 }

@@ -6,24 +6,29 @@ namespace senvio {
 
 QString Importanleitung() {
     return QStringLiteral("Aufruf: senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]…\n"
-                          "                     [--ohne-doppelte] [--logos] LISTE QUELLE…\n"
+                          "                     [--mit-doppelten] [--radio-mitnehmen] [--logos] LISTE QUELLE…\n"
                           "\n"
                           "Liest die Senderliste eines Empfängers (M3U-Wiedergabeliste, Bouquets eines\n"
                           "Satellitenempfängers, channels.conf eines Videorekorders, Referenzliste eines\n"
                           "Senderlisteneditors) und schreibt sie als Senvio-Liste LISTE, nummeriert wie im\n"
-                          "Programm. Ausgegeben werden die Zahl der Einträge und der Pfad der Liste.\n"
+                          "Programm. Ausgegeben werden je Liste die Zahl der Einträge und ihr Pfad.\n"
                           "\n"
                           "  --programmordner ORDNER  der Programmordner mit \"Senvio-Listen\" (Vorgabe: das\n"
                           "                           Arbeitsverzeichnis)\n"
                           "  --anhaengen              die Sender an die Liste anhängen; ohne diese Angabe darf\n"
                           "                           es die Liste noch nicht geben\n"
                           "  --gruppe NAME            nur die Sender dieser Gruppe oder dieses Bouquets\n"
-                          "                           (mehrfach möglich; Vorgabe: alle)\n"
-                          "  --ohne-doppelte          jeden Sender nur einmal übernehmen; derselbe Sender ist\n"
-                          "                           einer mit gleichem Namen, auch mit „HD“ am Ende, oder\n"
-                          "                           mit gleicher Kennung in der Quelle\n"
+                          "                           (mehrfach möglich; Vorgabe: alle, bei einer gewählten\n"
+                          "                           Bouquet-Datei nur dieses Bouquet)\n"
+                          "  --mit-doppelten          auch den zweiten und jeden weiteren Eintrag desselben\n"
+                          "                           Programms übernehmen (derselbe Dienst des Empfängers oder\n"
+                          "                           dieselbe Adresse); ohne diese Angabe wird er weggelassen,\n"
+                          "                           seine Nummer bleibt als „(frei)“ erhalten\n"
+                          "  --radio-mitnehmen        Radio in derselben Liste; ohne diese Angabe kommt das\n"
+                          "                           Radio eines Satellitenempfängers, der es ab 1 zählt, in\n"
+                          "                           die Liste „LISTE Radio“\n"
                           "  --logos                  den Einträgen die eindeutig gefundenen Logos geben;\n"
-                          "                           genannt wird, wie viele Vorschläge zum Prüfen bleiben\n"
+                          "                           die Vorschläge zum Prüfen werden je Eintrag genannt\n"
                           "  LISTE                    der Name der Liste im Ordner \"Senvio-Listen\", ohne .lis\n"
                           "  QUELLE                   eine Datei oder ein Bouquet-Ordner; mehrere werden in der\n"
                           "                           angegebenen Reihenfolge gelesen\n");
@@ -34,13 +39,21 @@ Importaufruf LeseImportaufruf(const QStringList& argumente) {
     QCommandLineParser leser;
     const QCommandLineOption anhaengen(QStringLiteral("anhaengen"));
     const QCommandLineOption gruppe(QStringLiteral("gruppe"), QString(), QStringLiteral("NAME"));
+    // Leaving copies out is the default; the old option for it is still understood.
     const QCommandLineOption ohneDoppelte(QStringLiteral("ohne-doppelte"));
+    const QCommandLineOption mitDoppelten(QStringLiteral("mit-doppelten"));
+    const QCommandLineOption radioMitnehmen(QStringLiteral("radio-mitnehmen"));
     const QCommandLineOption logos(QStringLiteral("logos"));
-    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-import"), {anhaengen, gruppe, ohneDoppelte, logos}, argumente,
-                            aufruf))
+    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-import"),
+                            {anhaengen, gruppe, ohneDoppelte, mitDoppelten, radioMitnehmen, logos}, argumente, aufruf))
         return aufruf;
+    if (leser.isSet(ohneDoppelte) && leser.isSet(mitDoppelten)) {
+        aufruf.fehler = QStringLiteral("--mit-doppelten und --ohne-doppelte schließen einander aus.");
+        return aufruf;
+    }
     aufruf.anhaengen = leser.isSet(anhaengen);
-    aufruf.ohneDoppelte = leser.isSet(ohneDoppelte);
+    aufruf.mitDoppelten = leser.isSet(mitDoppelten);
+    aufruf.radioMitnehmen = leser.isSet(radioMitnehmen);
     aufruf.logos = leser.isSet(logos);
     aufruf.gruppen = leser.values(gruppe);
     QStringList rest = leser.positionalArguments();

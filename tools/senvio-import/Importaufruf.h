@@ -6,14 +6,15 @@
 #include <QStringList>
 
 // The command line of senvio-import:
-//   senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]... [--ohne-doppelte] [--logos]
-//                 LISTE QUELLE...
+//   senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]... [--mit-doppelten]
+//                 [--radio-mitnehmen] [--logos] LISTE QUELLE...
 namespace senvio {
 
 struct Importaufruf : Werkzeugaufruf {
     bool anhaengen = false;
     QStringList gruppen;       // empty: every group
-    bool ohneDoppelte = false; // leave out the second and later copies of a station
+    bool mitDoppelten = false;   // keep the second and later channels of one service
+    bool radioMitnehmen = false; // radio in the same list, also where the receiver numbers it on its own
     bool logos = false;        // attach the logos found without doubt
     QString liste;
     QStringList quellen;

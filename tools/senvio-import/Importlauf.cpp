@@ -1,11 +1,7 @@
 #include "Importlauf.h"
 
 #include "import/Import.h"
-#include "list/Bearbeitung.h"
 #include "list/ListenDatei.h"
-#include "list/Platzhalterzaehler.h"
-#include "list/Zeilenformat.h"
-#include "logos/Logoanhang.h"
 #include "logos/Importlogos.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
@@ -14,14 +10,18 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <optional>
+
 namespace senvio {
 
 namespace {
 
-// One flag per group: every group without names, else those named (in any letter case).
-// Throws for a name no group of the sources has.
+// One flag per group: the groups ticked at first without names, else those named (in any
+// letter case). Throws for a name no group of the sources has.
 QList<bool> GruppenWahl(const ImportFund& fund, const QStringList& namen) {
-    QList<bool> wahl(fund.gruppen.size(), namen.isEmpty());
+    if (namen.isEmpty())
+        return VorgewaehlteGruppen(fund);
+    QList<bool> wahl(fund.gruppen.size(), false);
     for (const QString& name : namen) {
         bool gefunden = false;
         for (qsizetype i = 0; i < fund.gruppen.size(); ++i)
@@ -38,14 +38,15 @@ QList<bool> GruppenWahl(const ImportFund& fund, const QStringList& namen) {
     return wahl;
 }
 
-} // namespace
+// A list the import writes: its name and what it gets.
+struct Zielliste {
+    QString name;
+    const QList<ImportEintrag>* eintraege;
+};
 
-int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
-    const QDir start = QDir::current();
-    const ProgrammOrdner ordner(aufruf.programmOrdner.isEmpty()
-                                    ? start.absolutePath()
-                                    : QDir::cleanPath(start.absoluteFilePath(aufruf.programmOrdner)));
-    switch (PruefeListenNamen(aufruf.liste, ordner.listen)) {
+// The exit code for a list name that cannot be used, 0 for a good one.
+int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen, QTextStream& fehler) {
+    switch (PruefeListenNamen(name, ordner.listen)) {
     case NamensPruefung::Leer:
     case NamensPruefung::Ungueltig:
         fehler << "senvio-import: Der Name der Liste darf nicht leer sein, keinen Schrägstrich „/“ und keine "
@@ -53,14 +54,26 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
                << Importanleitung();
         return 2;
     case NamensPruefung::Vorhanden:
-        if (!aufruf.anhaengen) {
-            fehler << "senvio-import: Die Liste " << aufruf.liste << " gibt es schon.\n";
+        if (!anhaengen) {
+            fehler << "senvio-import: Die Liste " << name << " gibt es schon.\n";
             return 1;
         }
         break;
     case NamensPruefung::Neu:
         break;
     }
+    return 0;
+}
+
+} // namespace
+
+int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
+    const QDir start = QDir::current();
+    const ProgrammOrdner ordner(aufruf.programmOrdner.isEmpty()
+                                    ? start.absolutePath()
+                                    : QDir::cleanPath(start.absoluteFilePath(aufruf.programmOrdner)));
+    if (const int rueckgabe = PruefeZiel(aufruf.liste, ordner, aufruf.anhaengen, fehler))
+        return rueckgabe;
     if (!QFileInfo(ordner.listen).isDir()) {
         fehler << "senvio-import: Der Ordner " << ordner.listen << " ist nicht vorhanden.\n";
         return 1;
@@ -72,43 +85,53 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
         const ImportFund fund = LeseImportquellen(quellen);
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
-        const QList<bool> wahl = GruppenWahl(fund, aufruf.gruppen);
-        const QStringList namen = ImportNamen(fund, wahl, true, aufruf.ohneDoppelte);
-        if (namen.isEmpty())
+        const ImportOptionen optionen{true, !aufruf.mitDoppelten, !aufruf.radioMitnehmen};
+        const Importlisten listen = ImportEintraege(fund, GruppenWahl(fund, aufruf.gruppen), optionen);
+        if (listen.liste.isEmpty())
             throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
+        QList<Zielliste> ziele{{aufruf.liste, &listen.liste}};
+        if (!listen.radio.isEmpty())
+            ziele.append({RadiolistenName(aufruf.liste), &listen.radio});
+        for (qsizetype i = 1; i < ziele.size(); ++i)
+            if (const int rueckgabe = PruefeZiel(ziele[i].name, ordner, aufruf.anhaengen, fehler))
+                return rueckgabe;
 
-        // Appended as the window appends them: the counter stands where the list's last
-        // logo left it, so the new placeholders take the next colours.
-        const QString datei = FindeListendatei(ordner.listen, aufruf.liste);
-        SenderListe liste;
-        int zaehler = 0;
-        if (aufruf.anhaengen && QFileInfo::exists(datei)) {
-            LeseListendatei(datei, liste);
-            zaehler = PlatzhalterZaehlerNachStart(liste.Zeilen(), zaehler);
+        // Every list is made before any is written: an error leaves every list as it was.
+        std::optional<Logobestand> bestand;
+        if (aufruf.logos)
+            bestand.emplace(LeseLogobestand(ordner.logoWurzel, ordner.senderLogos));
+        QList<Importziel> neu;
+        QList<Importlogos> gefunden;
+        for (const Zielliste& ziel : ziele) {
+            neu.append(ListeMitImport(FindeListendatei(ordner.listen, ziel.name), *ziel.eintraege, aufruf.anhaengen));
+            gefunden.append(Importlogos());
+            if (!bestand)
+                continue;
+            QList<QStringList> schluessel;
+            for (const ImportEintrag& eintrag : *ziel.eintraege)
+                schluessel.append(eintrag.logoSchluessel);
+            gefunden.last() = FindeImportlogos(*bestand, neu.last().liste, neu.last().erste, schluessel);
+            gefunden.last().eindeutig = SchreibeLogosEin(neu.last().liste, gefunden.last().eindeutig);
         }
-        const qsizetype erste = liste.Anzahl();
-        HaengeNamenAn(liste, namen, zaehler);
-        Importlogos gefunden;
-        QList<Logozuweisung> logos;
-        if (aufruf.logos) {
-            gefunden = FindeImportlogos(LeseLogobestand(ordner.logoWurzel, ordner.senderLogos), liste, erste,
-                                        ImportLogoSchluessel(fund, wahl, true, aufruf.ohneDoppelte));
-            logos = SchreibeLogosEin(liste, gefunden.eindeutig);
+        QStringList fehlschlaege;
+        for (qsizetype i = 0; i < ziele.size(); ++i) {
+            const QString datei = FindeListendatei(ordner.listen, ziele[i].name);
+            SchreibeListendatei(datei, neu[i].liste);
+            const qsizetype anzahl = ziele[i].eintraege->size();
+            aus << anzahl << (anzahl == 1 ? " Eintrag importiert: " : " Einträge importiert: ") << datei << '\n';
+            if (!aufruf.logos)
+                continue;
+            const Importlogos& logos = gefunden[i];
+            aus << "Logos zugeordnet: " << logos.eindeutig.size()
+                << ", Einträge mit Vorschlägen zum Prüfen: " << logos.vorschlaege.size() << '\n';
+            for (const QString& zeile : logos.vorschlaege)
+                aus << zeile << '\n';
+            for (const QString& hinweis : logos.hinweise)
+                fehler << "senvio-import: " << hinweis << '\n';
+            if (!logos.eindeutig.isEmpty())
+                QDir().mkpath(ordner.senderLogos); // as the window's first start makes it
+            fehlschlaege += KopiereLogos(logos.eindeutig, ordner.senderLogos);
         }
-        SchreibeListendatei(datei, liste);
-        aus << namen.size() << (namen.size() == 1 ? " Eintrag importiert: " : " Einträge importiert: ") << datei
-            << '\n';
-        if (!aufruf.logos)
-            return 0;
-        aus << "Logos zugeordnet: " << logos.size()
-            << ", Einträge mit Vorschlägen zum Prüfen: " << gefunden.vorschlaege.size() << '\n';
-        for (const QString& zeile : gefunden.vorschlaege)
-            aus << zeile << '\n';
-        for (const QString& hinweis : gefunden.hinweise)
-            fehler << "senvio-import: " << hinweis << '\n';
-        if (!logos.isEmpty())
-            QDir().mkpath(ordner.senderLogos); // as the window's first start makes it
-        const QStringList fehlschlaege = KopiereLogos(logos, ordner.senderLogos);
         for (const QString& meldung : fehlschlaege)
             fehler << "senvio-import: " << meldung << '\n';
         return fehlschlaege.isEmpty() ? 0 : 1;
