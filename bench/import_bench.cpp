@@ -84,7 +84,7 @@ double ImportiereHier(const QString& quelle) {
     const senvio::ImportFund fund = senvio::LeseImportquellen({quelle});
     senvio::SenderListe liste;
     int zaehler = 0;
-    senvio::HaengeNamenAn(liste, senvio::ImportNamen(fund, QList<bool>(fund.gruppen.size(), true)), zaehler);
+    senvio::HaengeImportAn(liste, senvio::ImportEintraege(fund, QList<bool>(fund.gruppen.size(), true)).liste, zaehler);
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 

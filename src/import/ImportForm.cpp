@@ -121,7 +121,7 @@ ImportForm::ImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* e
     connect(OhneDoppelte, &QCheckBox::toggled, this, &ImportForm::ZeigeSumme);
     // Radio apart is numbered apart: the free numbers change.
     connect(RadioEigeneListe, &QCheckBox::toggled, this, &ImportForm::ZeigeSumme);
-    connect(NeueListe, &QRadioButton::toggled, this, &ImportForm::ZeigeRadioliste);
+    connect(AnListeAnhaengen, &QRadioButton::toggled, this, &ImportForm::ZeigeRadioliste);
     ZeigeRadioliste();
     ZeigeSumme();
 }

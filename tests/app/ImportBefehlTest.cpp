@@ -20,16 +20,18 @@ protected:
     void ImportDialog(bool anhaengen, QList<int> abwaehlen = {}) {
         Dialoge::SetzeNaechstenDialog([=, this](QDialog& d) {
             auto& dialog = dynamic_cast<ImportForm&>(d);
+            dialog.SetzeAnhaengen(anhaengen);
             const auto* gruppen = Teil<QTreeWidget>(dialog, "Gruppen");
             for (int i = 0; i < gruppen->topLevelItemCount(); ++i)
                 m_gezeigt << gruppen->topLevelItem(i)->text(0);
             for (int gruppe : abwaehlen)
                 dialog.WaehleGruppe(gruppe, false);
             m_gezeigt << Teil<QLabel>(dialog, "Summe")->text();
-            for (const char* name : {"NummernBehalten", "OhneDoppelte"})
+            for (const char* name : {"NummernBehalten", "OhneDoppelte", "RadioEigeneListe"})
                 if (const auto* feld = Teil<QCheckBox>(dialog, name); feld->isVisibleTo(&dialog))
                     m_gezeigt << feld->text();
-            dialog.SetzeAnhaengen(anhaengen);
+            if (const auto* weggelassen = Teil<QLabel>(dialog, "Weggelassen"); weggelassen->isVisibleTo(&dialog))
+                m_gezeigt << weggelassen->text();
             Teil<QPushButton>(dialog, "OkKnopf")->click();
             return dialog.result();
         });
@@ -37,29 +39,61 @@ protected:
     QStringList m_gezeigt;
 };
 
-// "Eins HD" (7) and "ZWEI" (9) of the second file are copies, left out.
+// A receiver's bouquet set: favourites, the scan list with "Das Erste HD" again (the same
+// service, left out, its number kept free) and a marker, and radio numbered from 1.
+const QByteArray Favoriten = "#NAME Favoriten\n#SERVICE 1:0:19:283D:3FB:1:C00000:0:0:0:\n#DESCRIPTION Das Erste HD\n"
+                             "#SERVICE 1:0:19:2B66:3F3:1:C00000:0:0:0:\n#DESCRIPTION BR Süd HD\n";
+const QByteArray Alle = "#NAME Alle\n#SERVICE 1:64:0:0:0:0:0:0:0:0::Öffentlich\n"
+                        "#SERVICE 1:0:19:283d:3fb:1:c00000:0:0:0:\n#DESCRIPTION Das Erste HD\n"
+                        "#SERVICE 1:0:19:2EE3:441:1:C00000:0:0:0:\n#DESCRIPTION RTL HD\n";
+const QByteArray Radio = "#NAME Radio\n#SERVICE 1:0:2:6F:D:85:C00000:0:0:0:\n#DESCRIPTION Bayern 1\n"
+                         "#SERVICE 1:832:D:0:0:0:0:0:0:0:\n#SERVICE 1:0:2:70:D:85:C00000:0:0:0:\n#DESCRIPTION B5 aktuell\n";
+QByteArray Verweise(std::initializer_list<const char*> dateien) {
+    QByteArray text;
+    for (const char* datei : dateien)
+        text += "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"" + QByteArray(datei) + "\" ORDER BY bouquet\n";
+    return text;
+}
+
 TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     TMainForm& haupt = StarteMitQuellen();
-    Schreib(Pfad(u"hd.m3u"_s),
-            "#EXTINF:-1 tvg-chno=\"7\",Eins HD\nhttp://x\n#EXTINF:-1 tvg-chno=\"9\",ZWEI\nhttp://y\n");
+    Schreib(Pfad(u"e2/bouquets.tv"_s), Verweise({"userbouquet.fav.tv", "userbouquet.alle.tv"}));
+    Schreib(Pfad(u"e2/bouquets.radio"_s), Verweise({"userbouquet.radio.radio"}));
+    Schreib(Pfad(u"e2/userbouquet.fav.tv"_s), Favoriten);
+    Schreib(Pfad(u"e2/userbouquet.alle.tv"_s), Alle);
+    Schreib(Pfad(u"e2/userbouquet.radio.radio"_s), Radio);
+    Schreib(Liste(u"Astra Radio.lis"_s), "    1   = Antenne #png#Ohne Logo2.png\r\n");
     haupt.UeberschreibePlatzhalterzaehler(2);
-    Dialoge::SetzeNaechsteDateien({Pfad(u"a.m3u"_s), Pfad(u"hd.m3u"_s)});
+    Dialoge::SetzeNaechsteDateien({Pfad(u"e2/bouquets.tv"_s), Pfad(u"e2/bouquets.radio"_s)});
     ImportDialog(true);
     Befehl("Senderlisteimportieren1");
-    EXPECT_EQ(m_gezeigt, (QStringList{u"Fernsehen"_s, u"Gewählt: 4 von 4 Sendern"_s,
+    EXPECT_EQ(m_gezeigt, (QStringList{u"Fernsehen"_s, u"Radio"_s, u"Gewählt: 7 von 7 Sendern"_s,
                                       u"Nummern des Empfängers beibehalten (eine freie Nummer als „(frei)“)"_s,
-                                      u"Doppelte Sender weglassen (2 Sender doppelt)"_s}));
-    // The receiver's number 4 is free, 6 to 9 come after the last channel taken; the
-    // placeholders go on from 2.
+                                      u"Doppelte Sender weglassen (ein Sender doppelt)"_s,
+                                      u"Radio als eigene Liste „Astra Radio“"_s,
+                                      u"Weggelassen werden: Das Erste HD"_s}));
+    // Receiver's number 3 is the copy's; radio goes on in its own list, placeholder 2 kept.
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)),
-              astra + "    3   = Eins #png#Ohne Logo3.png\r\n    4   = (frei) #png#Ohne Logo4.png\r\n"
-                      "    5   = Zwei #png#Ohne Logo1.png\r\n");
+              astra + "    3   = Das Erste HD #png#Ohne Logo3.png\r\n    4   = BR Süd HD #png#Ohne Logo4.png\r\n"
+                      "    5   = (frei) #png#Ohne Logo1.png\r\n    6   = RTL HD #png#Ohne Logo2.png\r\n");
+    EXPECT_EQ(Lies(Liste(u"Astra Radio.lis"_s)),
+              "    1   = Antenne #png#Ohne Logo2.png\r\n    2   = Bayern 1 #png#Ohne Logo3.png\r\n"
+              "    3   = (frei) #png#Ohne Logo4.png\r\n    4   = B5 aktuell #png#Ohne Logo1.png\r\n");
+    EXPECT_EQ(Meldungen().value(0), u"Information: Die Radiosender stehen mit den Nummern Ihres Empfängers in der "
+                                    "Liste „Astra Radio“ (3 Einträge). Sie öffnen sie mit „Datei“ › „Öffnen...“."_s);
     EXPECT_EQ(std::tuple(Ansicht().AktuelleZeile(), haupt.Statuszeile(), Teil("ProgressBar1")->isVisible()),
-              std::tuple(2, Status(5, u"Astra"_s), false));
+              std::tuple(2, Status(6, u"Astra"_s), false));
     // The import is one step: taken back, the list is as before.
     EXPECT_EQ(Teil<QAction>("Rueckgaengig1")->text(), u"Rückgängig: Senderliste importieren"_s);
     Befehl("Rueckgaengig1");
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), astra);
+    // The next import starts in the folder of this one; one bouquet chosen is ticked alone.
+    m_gezeigt.clear();
+    Dialoge::SetzeNaechsteDateien({Pfad(u"e2/userbouquet.alle.tv"_s)});
+    ImportDialog(true);
+    Befehl("Senderlisteimportieren1");
+    EXPECT_EQ(Dialoge::LetzterDateidialogOrdner(), Pfad(u"e2"_s));
+    EXPECT_EQ(m_gezeigt, (QStringList{u"Fernsehen"_s, u"Gewählt: 2 von 4 Sendern"_s}));
 }
 
 TEST_F(Importbefehl, NeueListeAusEinerGruppeZweierDateien) {

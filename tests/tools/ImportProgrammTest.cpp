@@ -1,4 +1,5 @@
 // senvio-import as a user runs it: a new list, a refused one, a group appended, calls turned away.
+#include <QImage>
 #include <QTemporaryDir>
 
 #include "TestDateien.h"
@@ -54,23 +55,78 @@ TEST(ImportProgramm, SchreibtDieListeNurWennAllesGelingt) {
 }
 
 // --logos: the logo an import file names beats the name's; two different files for a name
-// are only counted as proposals; the copy folder is made.
+// and a regional programme's file are proposals, named per entry; a broken file is passed
+// over; the copy folder is made.
 TEST(ImportProgramm, LogosDieEindeutigSindWerdenZugeordnet) {
     QTemporaryDir wurzel;
     ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"Senvio-Listen"_s)));
-    for (const auto& [datei, inhalt] : {std::pair("ARD/Eins Logo.png", "1"), std::pair("ARD/daserstehd.png", "2"),
-                                        std::pair("ARD/zdf.png", "3"), std::pair("Andere/ZDF.png", "4")})
-        Schreib(wurzel.filePath(u"TV und Radio Sender Logos/"_s + QString::fromUtf8(datei)), inhalt);
+    const QString logos = wurzel.filePath(u"TV und Radio Sender Logos/"_s);
+    for (const auto& [datei, farbe] : {std::pair("ARD/Eins Logo.png", Qt::red), std::pair("ARD/daserstehd.png", Qt::blue),
+                                       std::pair("ARD/zdf.png", Qt::green), std::pair("Andere/ZDF.png", Qt::yellow),
+                                       std::pair("ARD/brhd.png", Qt::cyan)}) {
+        QImage logo(80, 45, QImage::Format_ARGB32);
+        logo.fill(farbe);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(logos + QString::fromUtf8(datei)).path()));
+        ASSERT_TRUE(logo.save(logos + QString::fromUtf8(datei)));
+    }
+    Schreib(logos + u"ARD/welle.png"_s, "");
     Schreib(wurzel.filePath(u"k.m3u"_s),
             "#EXTINF:0 tvg-logo=\"http://x/l/Eins%20Logo.png?v=2\",Das Erste HD\nhttp://a\n"
-            "#EXTINF:0,ZDF\nhttp://b\n#EXTINF:0,Welle\nhttp://c\n");
+            "#EXTINF:0,ZDF\nhttp://b\n#EXTINF:0,Welle\nhttp://c\n#EXTINF:0,BR Süd HD\nhttp://d\n");
     const Programmlauf lauf =
         StarteProgramm(QStringLiteral(SENVIO_IMPORT_PROGRAMM), {u"--logos"_s, u"Kabel"_s, u"k.m3u"_s}, wurzel.path());
     EXPECT_EQ(lauf.rueckgabe, 0) << lauf.fehler.toStdString();
-    EXPECT_EQ(lauf.aus, u"3 Einträge importiert: "_s + wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s) +
-                            u"\nLogos zugeordnet: 1, Einträge mit Vorschlägen zum Prüfen: 1\n"_s);
+    EXPECT_EQ(lauf.aus, u"4 Einträge importiert: "_s + wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s) +
+                            u"\nLogos zugeordnet: 1, Einträge mit Vorschlägen zum Prüfen: 2\n"
+                            u"Vorschläge für „ZDF“: zdf.png (ARD), ZDF.png (Andere)\n"
+                            u"Vorschläge für „BR Süd HD“: brhd.png (ARD)\n"_s);
+    EXPECT_EQ(lauf.fehler, u"senvio-import: 1 Logodatei ist beschädigt und wurde übergangen.\n"_s);
     EXPECT_EQ(Lies(wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s)),
               "    1   = Das Erste HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\Eins Logo.png\r\n"
-              "    2   = ZDF #png#Ohne Logo2.png\r\n    3   = Welle #png#Ohne Logo3.png\r\n");
-    EXPECT_EQ(Lies(wurzel.filePath(u"Senvio-Listen/Sender-Logos/Eins Logo.png"_s)), "1");
+              "    2   = ZDF #png#Ohne Logo2.png\r\n    3   = Welle #png#Ohne Logo3.png\r\n"
+              "    4   = BR S\xFC\x64 HD #png#Ohne Logo4.png\r\n");
+    EXPECT_EQ(Lies(wurzel.filePath(u"Senvio-Listen/Sender-Logos/Eins Logo.png"_s)),
+              Lies(logos + u"ARD/Eins Logo.png"_s));
+}
+
+// A receiver's bouquet set: the copy of a service left out by default with its number kept
+// free, radio in "LISTE Radio" numbered from 1; both lists follow the rules of a new list.
+TEST(ImportProgramm, RadioEigeneListeUndDoppelteWieImFenster) {
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"Senvio-Listen"_s)));
+    const auto verweis = [](const char* datei) {
+        return "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"" + QByteArray(datei) + "\" ORDER BY bouquet\n";
+    };
+    Schreib(wurzel.filePath(u"e2/bouquets.tv"_s), verweis("userbouquet.fav.tv") + verweis("userbouquet.alle.tv"));
+    Schreib(wurzel.filePath(u"e2/bouquets.radio"_s), verweis("userbouquet.r.radio"));
+    Schreib(wurzel.filePath(u"e2/userbouquet.fav.tv"_s),
+            "#NAME Favoriten\n#SERVICE 1:0:19:283D:3FB:1:C00000:0:0:0:\n#DESCRIPTION Das Erste HD\n");
+    Schreib(wurzel.filePath(u"e2/userbouquet.alle.tv"_s),
+            "#NAME Alle\n#SERVICE 1:0:19:283D:3FB:1:C00000:0:0:0:\n#DESCRIPTION Das Erste HD\n"
+            "#SERVICE 1:0:19:2B7A:3F3:1:C00000:0:0:0:\n#DESCRIPTION MDR Sachsen HD\n");
+    Schreib(wurzel.filePath(u"e2/userbouquet.r.radio"_s),
+            "#NAME Radio\n#SERVICE 1:0:2:2B7A:3F3:1:C00000:0:0:0:\n#DESCRIPTION MDR SACHSEN\n"
+            "#SERVICE 1:0:2:2B7B:3F3:1:C00000:0:0:0:\n#DESCRIPTION MDR THÜRINGEN\n");
+    const auto starte = [&](QStringList argumente) {
+        argumente << u"e2"_s;
+        return StarteProgramm(QStringLiteral(SENVIO_IMPORT_PROGRAMM), argumente, wurzel.path());
+    };
+    const auto liste = [&](const QString& name) { return wurzel.filePath(u"Senvio-Listen/"_s + name + u".lis"_s); };
+    EXPECT_EQ(starte({u"Sat"_s}), (Programmlauf{0,
+                                                u"3 Einträge importiert: "_s + liste(u"Sat"_s) +
+                                                    u"\n2 Einträge importiert: "_s + liste(u"Sat Radio"_s) + u'\n',
+                                                {}}));
+    EXPECT_EQ(Lies(liste(u"Sat"_s)), "    1   = Das Erste HD #png#Ohne Logo1.png\r\n    2   = (frei) #png#Ohne "
+                                     "Logo2.png\r\n    3   = MDR Sachsen HD #png#Ohne Logo3.png\r\n");
+    EXPECT_EQ(Lies(liste(u"Sat Radio"_s)),
+              "    1   = MDR SACHSEN #png#Ohne Logo1.png\r\n    2   = MDR TH\xDCRINGEN #png#Ohne Logo2.png\r\n");
+    // An existing radio list refuses a new import as the list itself does; nothing is written.
+    EXPECT_EQ(starte({u"Kabel"_s}).rueckgabe, 0);
+    QFile::remove(liste(u"Kabel"_s));
+    EXPECT_EQ(starte({u"Kabel"_s}), (Programmlauf{1, {}, u"senvio-import: Die Liste Kabel Radio gibt es schon.\n"_s}));
+    EXPECT_FALSE(QFileInfo::exists(liste(u"Kabel"_s)));
+    // One list with the copies kept; radio goes on after TV.
+    EXPECT_EQ(starte({u"--radio-mitnehmen"_s, u"--mit-doppelten"_s, u"Eins"_s}).rueckgabe, 0);
+    EXPECT_EQ(Lies(liste(u"Eins"_s)).count("#png#"), 5);
+    EXPECT_FALSE(QFileInfo::exists(liste(u"Eins Radio"_s)));
 }
