@@ -167,8 +167,14 @@ struct Helligkeit {
     qint64 deckend = 0;
     qint64 weiss = 0;
 
+    // Mostly white on some transparency, or white lettering beside a coloured mark on a
+    // mostly transparent ground (WDR, SR): without the plate such lettering vanishes on
+    // paper. A coloured badge with white text or a white outline stays below 40 %.
     bool IstHell() const {
-        return durchsichtig * 5 >= durchsichtig + deckend && deckend > 0 && weiss * 5 >= deckend * 4;
+        const qint64 alle = durchsichtig + deckend;
+        const bool weissAufDurchsichtig = durchsichtig * 5 >= alle && weiss * 5 >= deckend * 4;
+        const bool schriftNebenFarbe = durchsichtig * 2 >= alle && weiss * 5 >= deckend * 2;
+        return deckend > 0 && (weissAufDurchsichtig || schriftNebenFarbe);
     }
 };
 

@@ -15,18 +15,21 @@ inline constexpr qint64 GroesstePixelzahlPng = qint64(1) << 25;
 inline constexpr qint64 GroesstePngDatei = qint64(64) << 20;
 
 // A decoded logo and what decoding found out about it. A light logo, white or nearly
-// so on a transparent ground (made for dark television screens), keeps its
-// transparency so that it can be blended over a dark plate: `bild` is then
-// Format_RGBA8888, not premultiplied. Every other logo comes blended over white as
-// Format_RGB32, the picture DekodierePng gives.
+// so on a transparent ground, alone or beside a coloured mark (made for dark television
+// screens), keeps its transparency so that it can be blended over a dark plate: `bild`
+// is then Format_RGBA8888, not premultiplied. Every other logo comes blended over white
+// as Format_RGB32, the picture DekodierePng gives.
 struct DekodiertesLogo {
     QImage bild;
     bool hell = false;
 };
 
-// Light: at least 20 % of the pixels have alpha below 128, and of the others, of which
-// there is at least one, at least 80 % have R, G and B all at least 224. Counted on the
-// decoded samples before any blending, while decoding, so it costs a drawing nothing.
+// Light: among the pixels with alpha of at least 128 (there is at least one), the
+// near-white ones, with R, G and B all at least 224, make at least 80 % while at least
+// 20 % of all pixels have alpha below 128; or they make at least 40 % while at least
+// half of all pixels have alpha below 128, as with white lettering beside a coloured
+// bar. Counted on the decoded samples before any blending, while decoding, so it costs
+// a drawing nothing.
 DekodiertesLogo DekodiereLogo(const QByteArray& bytes);
 DekodiertesLogo LeseLogoDatei(const QString& pfad);
 

@@ -3,12 +3,14 @@
 #include "TestDateien.h"
 #include "view/Platzhalter.h"
 
+#include <QPainter>
 #include <QTemporaryDir>
 #include <png.h>
 #include <sys/stat.h>
 
 #include <array>
 #include <csetjmp>
+#include <functional>
 #include <tuple>
 
 namespace senvio {
@@ -130,10 +132,13 @@ TEST(PngFarbtypen, JedeArtWirdDeckendUeberWeiss) {
 }
 
 // 100 pixels in two rows of 50 (four at a time and two left over): d of (0, 0, 0, a), h of
-// (w, 255, w), the rest red. A light logo keeps its alpha, any other decodes as before.
+// (w, 255, w), the rest red. Light from 20 transparent with 80 % of the rest white, or
+// from 50 with 40 %. A light logo keeps its alpha, any other decodes as before.
 TEST(PngHelligkeit, HellNurAbDenSchwellen) {
     const std::tuple<int, int, int, int, bool> faelle[] = {
-        {19, 81, 0, 255, false},   {20, 80, 0, 255, true},   {50, 39, 0, 255, false}, {50, 40, 0, 255, true},
+        {19, 81, 0, 255, false},   {20, 80, 0, 255, true},   {20, 63, 0, 255, false}, // 63 / 80 = 78.75 %
+        {20, 64, 0, 255, true},    {49, 40, 0, 255, false},                           // 40 / 51 = 78.4 %
+        {50, 19, 0, 255, false},   {50, 20, 0, 255, true},   {100, 0, 0, 255, false}, // nothing opaque
         {20, 80, 128, 255, false}, {20, 80, 127, 255, true}, {50, 50, 0, 223, false}, {50, 50, 0, 224, true}};
     for (const auto& [d, h, a, w, hell] : faelle) {
         SCOPED_TRACE(testing::Message() << d << " Alpha " << a << ", " << h << " hell (" << w << ")");
@@ -148,6 +153,86 @@ TEST(PngHelligkeit, HellNurAbDenSchwellen) {
             EXPECT_EQ(logo.bild.pixel(0, 0), qRgba(0, 0, 0, a)) << logo.bild.format();
         else
             EXPECT_EQ(logo.bild, DekodierePng(SchreibePng(v)));
+    }
+}
+
+// Three block letters E at (x, 125), (x + 120, 125), (x + 240, 125): each a 40 × 200 stem
+// and three 60 × 40 arms, 15200 pixels, 45600 in all.
+void MaleSchrift(QPainter& maler, int x, QColor farbe) {
+    for (int b = x; b < x + 360; b += 120) {
+        maler.fillRect(b, 125, 40, 200, farbe);
+        for (int arm = 125; arm < 325; arm += 80)
+            maler.fillRect(b + 40, arm, 60, 40, farbe);
+    }
+}
+
+// 800 × 450 logos as real ones are drawn, 360000 pixels; the shares in the comments are
+// transparent of all and white of the opaque pixels. Written by Qt, read back from the file.
+TEST(PngHelligkeit, LogoartenAusDemAlltag) {
+    const QColor magenta(226, 0, 116), blau(0, 80, 160), rot(200, 30, 40);
+    const struct {
+        const char* name;
+        bool hell;
+        std::function<void(QPainter&)> male;
+    } faelle[] = {
+        // Bar 270 × 100 = 27000, slanted: 287400 = 79.8 %, 45600 / 72600 = 62.8 %.
+        {"weiße Schrift, farbiger Balken", true,
+         [&](QPainter& m) {
+             MaleSchrift(m, 40, Qt::white);
+             m.setPen(Qt::NoPen);
+             m.setBrush(magenta);
+             m.drawPolygon(QPolygonF({{480, 175}, {750, 175}, {720, 275}, {450, 275}}));
+         }},
+        // Square 40000: 274400 = 76.2 %, 45600 / 85600 = 53.3 %.
+        {"weiße Schrift, farbiges Quadrat", true,
+         [&](QPainter& m) {
+             MaleSchrift(m, 40, Qt::white);
+             m.fillRect(500, 125, 200, 200, rot);
+         }},
+        // 512 × 262 = 134144 with 500 × 250 = 125000 inside: 62.7 %, 9144 / 134144 = 6.8 %.
+        {"farbig, dünner weißer Umriss", false,
+         [&](QPainter& m) {
+             m.fillRect(144, 94, 512, 262, Qt::white);
+             m.fillRect(150, 100, 500, 250, blau);
+         }},
+        // Field 560 × 280 = 156800: 203200 = 56.4 %, 45600 / 156800 = 29.1 %.
+        {"weiße Schrift im farbigen Feld", false,
+         [&](QPainter& m) {
+             m.fillRect(120, 85, 560, 280, rot);
+             MaleSchrift(m, 220, Qt::white);
+         }},
+        // 314400 = 87.3 %, all of the opaque ones at 230.
+        {"hellgrau", true, [&](QPainter& m) { MaleSchrift(m, 220, QColor(230, 230, 230)); }},
+        // White ground: nothing transparent, 314400 / 360000 = 87.3 % white.
+        {"deckend", false,
+         [&](QPainter& m) {
+             m.fillRect(0, 0, 800, 450, Qt::white);
+             MaleSchrift(m, 220, blau);
+         }},
+        {"rein weiß", true, [&](QPainter& m) { MaleSchrift(m, 220, Qt::white); }},
+        {"ganz farbig", false,
+         [&](QPainter& m) {
+             MaleSchrift(m, 40, blau);
+             m.fillRect(500, 125, 200, 200, magenta);
+         }},
+    };
+    QTemporaryDir dir;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QImage bild(800, 450, QImage::Format_ARGB32);
+        bild.fill(Qt::transparent);
+        QPainter maler(&bild);
+        maler.setRenderHint(QPainter::Antialiasing);
+        f.male(maler);
+        maler.end();
+        const QString pfad = dir.filePath(QString::fromUtf8(f.name) + QStringLiteral(".png"));
+        ASSERT_TRUE(bild.save(pfad));
+        const DekodiertesLogo logo = LeseLogoDatei(pfad);
+        EXPECT_EQ(logo.hell, f.hell);
+        if (logo.hell)
+            EXPECT_EQ(logo.bild.pixel(0, 0), qRgba(0, 0, 0, 0)) << logo.bild.format();
+        else
+            EXPECT_EQ(logo.bild, LesePngDatei(pfad));
     }
 }
 
