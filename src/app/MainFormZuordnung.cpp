@@ -43,14 +43,22 @@ QList<Pruefeintrag> TMainForm::Pruefeintraege(const Logobestand& bestand, int vo
         dateiIndex.insert(QDir::cleanPath(bestand.Dateien()[i].pfad), i);
     Eintragsumgebung umgebung = m_umgebung;
     QHash<QString, QImage> platzhalter; // the few placeholder pictures, each made once
+    // A line without logo part takes no logo.
+    QList<int> zeilen;
+    QList<Logosuche> suchen;
+    for (int zeile = von; zeile < bis; ++zeile)
+        if (const ZeilenTeile teile = ZerlegeZeile(m_liste.Zeile(zeile)); teile.hatTrenner) {
+            zeilen.append(zeile);
+            suchen.append({teile.name, m_importSchluessel.value(teile.name)});
+        }
+    const QList<Logoentscheidung> entscheidungen = EntscheideLogos(bestand, suchen);
     QList<Pruefeintrag> eintraege;
-    for (int zeile = von; zeile < bis; ++zeile) {
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const int zeile = zeilen[i];
         const ZeilenTeile teile = ZerlegeZeile(m_liste.Zeile(zeile));
-        if (!teile.hatTrenner)
-            continue; // a line without logo part takes no logo
         Pruefeintrag eintrag;
         eintrag.zeile = zeile;
-        eintrag.entscheidung = EntscheideLogo(bestand, {teile.name, m_importSchluessel.value(teile.name)});
+        eintrag.entscheidung = entscheidungen[i];
         const AufgeloestesLogo heute = LoeseLogoPfadAuf(teile.logoPfad, m_ordner.programm);
         if (!IstPlatzhalterPfad(teile.logoPfad) && heute.vorhanden) {
             eintrag.bisherDatei = heute.datei;
@@ -81,7 +89,9 @@ void TMainForm::PruefeLogos(int von, int bis, bool nachImport) {
     if (eintraege.isEmpty()) {
         if (!nachImport)
             Dialoge::Information(this, QStringLiteral("Für keinen Eintrag der Liste wurde ein passendes Logo "
-                                                      "gefunden."));
+                                                      "gefunden. %1")
+                                           .arg(Beschaedigtenhinweis(bestand->Beschaedigte()))
+                                           .trimmed());
         return;
     }
     if (nachImport && !Dialoge::Bestaetigung(this, QStringLiteral("Für %1 der importierten Sender wurden Logos "

@@ -19,15 +19,20 @@ QString Vorschlagszeile(const Logobestand& bestand, const QString& name, const Q
 
 Importlogos FindeImportlogos(const Logobestand& bestand, const SenderListe& liste, qsizetype erste,
                              const QList<QStringList>& schluessel) {
+    QList<Logosuche> suchen;
+    for (qsizetype i = erste; i < liste.Anzahl(); ++i)
+        suchen.append({ZerlegeZeile(liste.Zeile(i)).name, schluessel.value(i - erste)});
+    const QList<Logoentscheidung> entscheidungen = EntscheideLogos(bestand, suchen);
     Importlogos ergebnis;
-    for (qsizetype i = erste; i < liste.Anzahl(); ++i) {
-        const QString name = ZerlegeZeile(liste.Zeile(i)).name;
-        const Logoentscheidung e = EntscheideLogo(bestand, {name, schluessel.value(i - erste)});
+    for (qsizetype i = 0; i < suchen.size(); ++i) {
+        const Logoentscheidung& e = entscheidungen[i];
         if (e.automatisch)
-            ergebnis.eindeutig.append({int(i), bestand.Dateien().at(e.vorschlaege.first().datei).pfad});
+            ergebnis.eindeutig.append({int(erste + i), bestand.Dateien().at(e.vorschlaege.first().datei).pfad});
         else if (!e.vorschlaege.isEmpty())
-            ergebnis.vorschlaege.append(Vorschlagszeile(bestand, name, e.vorschlaege));
+            ergebnis.vorschlaege.append(Vorschlagszeile(bestand, suchen[i].name, e.vorschlaege));
     }
+    if (const QString hinweis = Beschaedigtenhinweis(bestand.Beschaedigte()); !hinweis.isEmpty())
+        ergebnis.hinweise.append(hinweis);
     return ergebnis;
 }
 

@@ -23,7 +23,8 @@ struct Importlogos {
 };
 
 // Decides the logo of each line from `erste` on; `schluessel` holds the import's logo
-// keys of those lines, index for index (fewer: none for the rest).
+// keys of those lines, index for index (fewer: none for the rest). The broken files
+// the note counts are those of the stock, which is read for the one run.
 Importlogos FindeImportlogos(const Logobestand& bestand, const SenderListe& liste, qsizetype erste,
                              const QList<QStringList>& schluessel);
 

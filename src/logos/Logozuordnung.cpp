@@ -1,13 +1,17 @@
 #include "logos/Logozuordnung.h"
 
-#include "logos/LogoGruppen.h"
 #include "list/Logoschluessel.h"
+#include "logos/LogoGruppen.h"
+#include "nebenlauf/GeordneteArbeit.h"
+#include "view/PngBild.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <unordered_map>
@@ -19,12 +23,16 @@ namespace {
 
 const QString SenderLogosGruppe = QStringLiteral("Sender-Logos");
 
+enum class Bildbefund : quint8 { Ungeprueft, Lesbar, Beschaedigt };
+
 // What is known of a file's bytes: its size from the directory, then a hash of the
 // whole file, each found on first need. A size of -1 means the file cannot be read.
+// Whether it decodes is found on first need as well.
 struct Inhalt {
     bool groesseBekannt = false;
     qint64 groesse = -1;
     QByteArray hash; // empty until read
+    Bildbefund bild = Bildbefund::Ungeprueft;
 };
 
 // The file name without folder and extension, composed.
@@ -56,9 +64,13 @@ struct Logobestand::Index {
     // Each key of at least six characters with one character taken out, in every place:
     // two keys one character apart meet here (or one is the other's entry there).
     QHash<QString, QList<int>> ohneEinZeichen;
+    // Each key, and each reading of it without a quality ending, with the key numbers:
+    // "brhd" is found under "brhd" and "br".
+    QHash<QString, QList<int>> staemme;
 
     QMutex sperre;
     std::vector<Inhalt> inhalte;
+    int beschaedigte = 0;
 
     void NimmAuf(const QString& key, int datei) {
         if (key.isEmpty())
@@ -90,6 +102,11 @@ struct Logobestand::Index {
                     continue;
                 ohneEinZeichen[QString(key).remove(i, 1)] << nummer;
             }
+        }
+        for (int nummer = 0; nummer < int(schluessel.size()); ++nummer) {
+            staemme[schluessel[nummer]] << nummer;
+            for (const QString& stamm : OhneQualitaetsendungen(schluessel[nummer]))
+                staemme[stamm] << nummer;
         }
     }
 };
@@ -146,38 +163,71 @@ bool Logobestand::GleicherInhalt(int a, int b) const {
     return !ha.isEmpty() && ha == hb;
 }
 
+bool Logobestand::Lesbar(int datei) const {
+    Inhalt& inhalt = m_index->inhalte[datei];
+    {
+        QMutexLocker halt(&m_index->sperre);
+        if (inhalt.bild != Bildbefund::Ungeprueft)
+            return inhalt.bild == Bildbefund::Lesbar;
+    }
+    // Decoded outside the lock, so that the entries are decided on every core; two
+    // threads that ask at once both decode, and the file is counted once.
+    const bool lesbar = !LesePngDatei(m_dateien[datei].pfad).isNull();
+    QMutexLocker halt(&m_index->sperre);
+    if (inhalt.bild == Bildbefund::Ungeprueft) {
+        inhalt.bild = lesbar ? Bildbefund::Lesbar : Bildbefund::Beschaedigt;
+        m_index->beschaedigte += lesbar ? 0 : 1;
+    }
+    return inhalt.bild == Bildbefund::Lesbar;
+}
+
+int Logobestand::Beschaedigte() const {
+    QMutexLocker halt(&m_index->sperre);
+    return m_index->beschaedigte;
+}
+
 namespace {
 
 bool InSenderLogos(const Logobestand& bestand, int datei) {
     return bestand.Dateien()[datei].gruppe == SenderLogosGruppe;
 }
 
-// Up to three of the files in the given order, each unlike those taken before; a copy
-// in "Sender-Logos" gives way to a group's file of the same content found later.
-QList<Logovorschlag> Verschiedene(const Logobestand& bestand, const std::vector<int>& dateien, Logogrund grund) {
+// Up to three readable files of the candidates in their order, each unlike those taken
+// before; a copy in "Sender-Logos" gives way to a group's file of the same content found
+// later. A file like one taken is readable too: only the others are decoded.
+QList<Logovorschlag> Verschiedene(const Logobestand& bestand, const std::vector<Logovorschlag>& kandidaten) {
     QList<Logovorschlag> vorschlaege;
-    for (const int datei : dateien) {
+    for (const Logovorschlag& kandidat : kandidaten) {
         const auto gleich = std::find_if(vorschlaege.begin(), vorschlaege.end(), [&](const Logovorschlag& v) {
-            return bestand.GleicherInhalt(v.datei, datei);
+            return bestand.GleicherInhalt(v.datei, kandidat.datei);
         });
-        if (gleich == vorschlaege.end())
-            vorschlaege << Logovorschlag{datei, grund};
-        else if (InSenderLogos(bestand, gleich->datei) && !InSenderLogos(bestand, datei))
-            gleich->datei = datei;
-        if (vorschlaege.size() == 3)
-            break;
+        if (gleich != vorschlaege.end()) {
+            if (InSenderLogos(bestand, gleich->datei) && !InSenderLogos(bestand, kandidat.datei))
+                gleich->datei = kandidat.datei;
+        } else if (bestand.Lesbar(kandidat.datei)) {
+            vorschlaege << kandidat;
+            if (vorschlaege.size() == 3)
+                break;
+        }
     }
     return vorschlaege;
 }
 
-// What the files a rule found (sorted, distinct, at least one) decide: one file, or
-// files all alike, are taken, preferring a group's file to a copy in "Sender-Logos";
-// several different ones are offered.
+std::vector<Logovorschlag> Kandidaten(const std::vector<int>& dateien, Logogrund grund) {
+    std::vector<Logovorschlag> kandidaten;
+    for (const int datei : dateien)
+        kandidaten.push_back({datei, grund});
+    return kandidaten;
+}
+
+// What the readable files a rule found (sorted, distinct, at least one) decide: one
+// file, or files all alike, are taken, preferring a group's file to a copy in
+// "Sender-Logos"; several different ones are offered.
 Logoentscheidung Entscheide(const Logobestand& bestand, const std::vector<int>& dateien, Logogrund grund) {
     const bool alleGleich = std::all_of(dateien.begin() + 1, dateien.end(),
                                         [&](int d) { return bestand.GleicherInhalt(dateien.front(), d); });
     if (!alleGleich)
-        return {false, Verschiedene(bestand, dateien, grund)};
+        return {false, Verschiedene(bestand, Kandidaten(dateien, grund))};
     const auto ausGruppe =
         std::find_if(dateien.begin(), dateien.end(), [&](int d) { return !InSenderLogos(bestand, d); });
     return {true, {Logovorschlag{ausGruppe != dateien.end() ? *ausGruppe : dateien.front(), grund}}};
@@ -193,6 +243,82 @@ std::vector<int> Gefunden(const Logobestand::Index& index, const QStringList& sc
     }
     std::sort(dateien.begin(), dateien.end());
     dateien.erase(std::unique(dateien.begin(), dateien.end()), dateien.end());
+    return dateien;
+}
+
+// The files that decode: a broken file must neither be attached nor keep a rule from
+// deciding over the others.
+std::vector<int> Lesbare(const Logobestand& bestand, std::vector<int> dateien) {
+    std::erase_if(dateien, [&](int d) { return !bestand.Lesbar(d); });
+    return dateien;
+}
+
+enum class Guete { Ohne, Sd, Hd };
+
+Guete GueteDerEndung(QStringView endung) {
+    return endung.isEmpty() ? Guete::Ohne : endung == QLatin1String("sd") ? Guete::Sd : Guete::Hd;
+}
+
+// First words that name no station: an article, or what many stations start with
+// ("Radio Bob" is no "radio.png").
+bool IstAllgemeinesWort(const QString& schluessel) {
+    static const QSet<QString> woerter{QStringLiteral("das"),   QStringLiteral("der"),    QStringLiteral("die"),
+                                       QStringLiteral("the"),   QStringLiteral("radio"),  QStringLiteral("tv"),
+                                       QStringLiteral("kanal"), QStringLiteral("sender"), QStringLiteral("channel")};
+    return woerter.contains(schluessel);
+}
+
+// The number a second word gives: "II" → 2, "III" → 3 ("ORF III" is orf3hd.png), or
+// a number of one or two digits as it stands.
+QString Zahlwort(const QString& wort) {
+    if (wort.compare(QLatin1String("II"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("2");
+    if (wort.compare(QLatin1String("III"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("3");
+    const bool zahl = wort.size() <= 2 && std::all_of(wort.begin(), wort.end(), [](QChar c) {
+                          return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+                      });
+    return zahl ? wort : QString();
+}
+
+// The files whose key, without a quality ending, is the name's first word (blanks and
+// hyphens part the words, quality words left out), with a numeral that follows attached:
+// the broadcaster's logo for its regional programmes, "BR Süd HD" → brhd.png, br.png;
+// "ORF III" → orf3hd.png. The file of the entry's own quality comes first, then the one
+// without an ending.
+std::vector<int> GleicherAnfang(const Logobestand::Index& index, const QString& name) {
+    static const QRegularExpression trenner(QStringLiteral("[\\s\\-\\x{2010}-\\x{2013}]+"));
+    QStringList woerter;
+    Guete guete = Guete::Ohne;
+    for (const QString& wort : name.split(trenner, Qt::SkipEmptyParts)) {
+        const QString schluessel = KlassischerSchluessel(wort);
+        if (IstQualitaetsendung(schluessel))
+            guete = std::max(guete, GueteDerEndung(schluessel));
+        else if (!schluessel.isEmpty())
+            woerter << wort;
+    }
+    if (woerter.isEmpty())
+        return {};
+    const QString zahl = woerter.size() > 1 ? Zahlwort(woerter[1]) : QString();
+    QStringList staemme;
+    for (const QString& schluessel :
+         {KlassischerSchluessel(woerter[0]), DeutscherSchluessel(woerter[0]), SchluesselOhneUmlaute(woerter[0])})
+        if (schluessel.size() >= 2 && (!zahl.isEmpty() || !IstAllgemeinesWort(schluessel)) &&
+            !staemme.contains(schluessel + zahl))
+            staemme << schluessel + zahl;
+    std::vector<std::pair<int, int>> gefunden; // rank, file
+    for (const QString& stamm : staemme)
+        for (const int nummer : index.staemme.value(stamm)) {
+            const Guete datei = GueteDerEndung(QStringView(index.schluessel[nummer]).mid(stamm.size()));
+            const int rang = datei == guete ? 0 : datei == Guete::Ohne ? 1 : 2;
+            for (const int d : index.dateienDes[nummer])
+                gefunden.emplace_back(rang, d);
+        }
+    std::sort(gefunden.begin(), gefunden.end());
+    std::vector<int> dateien;
+    for (const auto& [rang, datei] : gefunden)
+        if (std::find(dateien.begin(), dateien.end(), datei) == dateien.end())
+            dateien.push_back(datei);
     return dateien;
 }
 
@@ -269,21 +395,37 @@ Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logosuche& suc
     for (const QString& importSchluessel : suche.importSchluessel) {
         if (importSchluessel.isEmpty())
             continue;
-        const QList<int> dateien = index.basisnamen.value(Vergleichsform(importSchluessel));
-        if (!dateien.isEmpty())
-            return Entscheide(bestand, {dateien.cbegin(), dateien.cend()}, Logogrund::Importdatei);
+        const QList<int> gefunden = index.basisnamen.value(Vergleichsform(importSchluessel));
+        const std::vector<int> dateien = Lesbare(bestand, {gefunden.cbegin(), gefunden.cend()});
+        if (!dateien.empty())
+            return Entscheide(bestand, dateien, Logogrund::Importdatei);
     }
     const Namensschluessel schluessel = SchluesselDesNamens(suche.name);
     for (const QStringList& regel : schluessel.regel) {
-        const std::vector<int> dateien = Gefunden(index, regel);
+        const std::vector<int> dateien = Lesbare(bestand, Gefunden(index, regel));
         if (!dateien.empty())
             return Entscheide(bestand, dateien, Logogrund::GleicherName);
     }
+    // Only proposals from here: the broadcaster's logo before the similar names.
+    std::vector<Logovorschlag> kandidaten = Kandidaten(GleicherAnfang(index, suche.name), Logogrund::GleicherAnfang);
     Aehnlichkeiten aehnlich(index);
     for (const QStringList& regel : schluessel.regel)
         for (const QString& key : regel)
             aehnlich.Suche(key);
-    return {false, Verschiedene(bestand, aehnlich.Rangfolge(), Logogrund::AehnlicherName)};
+    for (const Logovorschlag& kandidat : Kandidaten(aehnlich.Rangfolge(), Logogrund::AehnlicherName))
+        kandidaten.push_back(kandidat);
+    return {false, Verschiedene(bestand, kandidaten)};
+}
+
+QList<Logoentscheidung> EntscheideLogos(const Logobestand& bestand, const QList<Logosuche>& suchen) {
+    GeordneteArbeit<Logoentscheidung> arbeit(Kerne());
+    for (const Logosuche& suche : suchen)
+        arbeit.Gib([&bestand, &suche] { return EntscheideLogo(bestand, suche); });
+    QList<Logoentscheidung> entscheidungen;
+    entscheidungen.reserve(suchen.size());
+    for (qsizetype i = 0; i < suchen.size(); ++i)
+        entscheidungen.append(arbeit.Naechstes());
+    return entscheidungen;
 }
 
 QString Grundtext(Logogrund grund) {
@@ -292,10 +434,19 @@ QString Grundtext(Logogrund grund) {
         return QStringLiteral("aus der Importdatei");
     case Logogrund::GleicherName:
         return QStringLiteral("gleicher Name");
+    case Logogrund::GleicherAnfang:
+        return QStringLiteral("gleicher Anfang");
     case Logogrund::AehnlicherName:
         break;
     }
     return QStringLiteral("ähnlicher Name");
+}
+
+QString Beschaedigtenhinweis(int anzahl) {
+    if (anzahl <= 0)
+        return {};
+    return anzahl == 1 ? QStringLiteral("1 Logodatei ist beschädigt und wurde übergangen.")
+                       : QStringLiteral("%1 Logodateien sind beschädigt und wurden übergangen.").arg(anzahl);
 }
 
 Logobestand LeseLogobestand(const QString& logoWurzel, const QString& senderLogos) {

@@ -27,6 +27,12 @@ public:
     const QList<Logodatei>& Dateien() const { return m_dateien; }
     // True when both files hold the same bytes (each file read once, on first need).
     bool GleicherInhalt(int a, int b) const;
+    // True when the file decodes as a PNG picture (each file decoded once, on first need):
+    // a file that would show as a placeholder on the card is never offered.
+    bool Lesbar(int datei) const;
+    // How many files Lesbar has found broken so far. The matching decodes only the files
+    // a rule found for an entry, so after deciding a list these are the files passed over.
+    int Beschaedigte() const;
 
     struct Index; // the lookups, built once in the constructor
     const Index& Suchindex() const { return *m_index; }
@@ -40,10 +46,14 @@ private:
 // "Sender-Logos", placeholders (names holding "ohne logo") left out; folders in name order.
 Logobestand LeseLogobestand(const QString& logoWurzel, const QString& senderLogos);
 
-enum class Logogrund { Importdatei, GleicherName, AehnlicherName };
+enum class Logogrund { Importdatei, GleicherName, GleicherAnfang, AehnlicherName };
 
-// "aus der Importdatei", "gleicher Name", "ähnlicher Name".
+// "aus der Importdatei", "gleicher Name", "gleicher Anfang", "ähnlicher Name".
 QString Grundtext(Logogrund grund);
+
+// "3 Logodateien sind beschädigt und wurden übergangen." (one: "1 Logodatei ist …
+// wurde …"); empty for none.
+QString Beschaedigtenhinweis(int anzahl);
 
 struct Logovorschlag {
     int datei = -1; // index into Logobestand::Dateien()
@@ -51,10 +61,12 @@ struct Logovorschlag {
 };
 
 struct Logoentscheidung {
-    // True when the strongest rule that finds anything finds exactly one file (or several
-    // files of identical content): vorschlaege then holds that one file.
+    // True when the strongest rule that finds any readable file finds exactly one (or
+    // several of identical content): vorschlaege then holds that one file. Only the
+    // import's keys and the name's keys decide; the name's first word and similar names
+    // only propose.
     bool automatisch = false;
-    // Best first, at most three; empty when nothing was found.
+    // Best first, at most three, each readable; empty when nothing was found.
     QList<Logovorschlag> vorschlaege;
 };
 
@@ -64,5 +76,9 @@ struct Logosuche {
 };
 
 Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logosuche& suche);
+
+// The decisions for many entries, in their order, made on every core: the candidate files
+// they decode are what takes the time.
+QList<Logoentscheidung> EntscheideLogos(const Logobestand& bestand, const QList<Logosuche>& suchen);
 
 } // namespace senvio

@@ -55,6 +55,8 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
     Tabelle->setToolTip(QStringLiteral("Ein Klick auf einen Vorschlag hakt ihn an oder ab"));
 
     Summe = new QLabel(this);
+    Hinweise = new QLabel(Beschaedigtenhinweis(m_bestand.Beschaedigte()), this);
+    Hinweise->setVisible(!Hinweise->text().isEmpty());
     Ersetzen = new QCheckBox(this);
     Fortschritt = new QProgressBar(this);
     Fortschritt->setTextVisible(false);
@@ -65,6 +67,7 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
     // Tests find the controls by their names.
     Tabelle->setObjectName(QStringLiteral("Tabelle"));
     Summe->setObjectName(QStringLiteral("Summe"));
+    Hinweise->setObjectName(QStringLiteral("Hinweise"));
     Ersetzen->setObjectName(QStringLiteral("Ersetzen"));
     Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
     Uebernehmen->setObjectName(QStringLiteral("Uebernehmen"));
@@ -76,6 +79,7 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
     spalte->addWidget(Fortschritt);
     spalte->addWidget(Ersetzen);
     spalte->addWidget(Summe);
+    spalte->addWidget(Hinweise);
     spalte->addLayout(knoepfe.zeile);
 
     BaueTabelleAuf();

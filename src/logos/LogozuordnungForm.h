@@ -33,7 +33,8 @@ struct Pruefeintrag {
 // The review of the automatic logos: a row per proposal with the entry, its picture
 // today, the proposed tile, its group and why it was found. Logos found without doubt
 // are ticked, proposals not; a click on a proposal ticks it (one per entry). The tiles
-// load in the background while the dialog is open.
+// load in the background while the dialog is open. A note says how many logo files the
+// matching passed over as broken.
 class TLogozuordnungForm : public QDialog {
     Q_OBJECT
 public:
@@ -52,6 +53,7 @@ public:
 private:
     QTableWidget* Tabelle = nullptr;
     QLabel* Summe = nullptr;
+    QLabel* Hinweise = nullptr;
     QCheckBox* Ersetzen = nullptr;
     QProgressBar* Fortschritt = nullptr;
     QPushButton* Uebernehmen = nullptr;

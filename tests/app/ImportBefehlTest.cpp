@@ -74,7 +74,7 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
                                       u"Weggelassen werden: Das Erste HD"_s}));
     // Receiver's number 3 is the copy's; radio goes on in its own list, placeholder 2 kept.
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)),
-              astra + "    3   = Das Erste HD #png#Ohne Logo3.png\r\n    4   = BR Süd HD #png#Ohne Logo4.png\r\n"
+              astra + "    3   = Das Erste HD #png#Ohne Logo3.png\r\n    4   = BR S\xFC\x64 HD #png#Ohne Logo4.png\r\n"
                       "    5   = (frei) #png#Ohne Logo1.png\r\n    6   = RTL HD #png#Ohne Logo2.png\r\n");
     EXPECT_EQ(Lies(Liste(u"Astra Radio.lis"_s)),
               "    1   = Antenne #png#Ohne Logo2.png\r\n    2   = Bayern 1 #png#Ohne Logo3.png\r\n"

@@ -184,9 +184,11 @@ TEST_F(Logoauswahl, SucheAusDerListeZeigtDasRasterUndOeffnetDieVorschauPerRechts
 }
 
 // The review of the automatic logos: what is ticked, a click on a proposal, "Übernehmen"
-// attaching in one step; entries with a logo only when asked; no find changes nothing.
+// attaching in one step; entries with a logo only when asked; a broken file of the same
+// name passed over and told; no find changes nothing.
 TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
     LegeLogoAn(u"ARD"_s, u"daserstehd.png"_s, Qt::red);
+    Schreib(Pfad(Wurzel + u"ARD/Das Erste HD.png"_s), {});
     LegeLogoAn(u"ARD"_s, u"phoenix.png"_s, Qt::yellow);
     LegeLogoAn(u"Andere"_s, u"ZDF.png"_s, Qt::blue);
     LegeLogoAn(u"ZDF"_s, u"zdf.png"_s, Qt::cyan);
@@ -217,7 +219,8 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.KachelnGeladen(); }, 5000));
         EXPECT_FALSE(tabelle->item(0, 2)->data(Qt::DecorationRole).isNull());
-        gezeigt << Teil<QLabel>(dialog, "Summe")->text() << ersetzen->text();
+        gezeigt << Teil<QLabel>(dialog, "Summe")->text() << ersetzen->text()
+                << Teil<QLabel>(dialog, "Hinweise")->text();
         ersetzen->setChecked(true); // Arte's logo is replaced as well
         Teil<QPushButton>(dialog, "Uebernehmen")->click();
         return dialog.result();
@@ -229,7 +232,8 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
                                     u"(verborgen) x Nr. 3  Arte | arte.png\nZDF | gleicher Name"_s,
                                     u"- Nr. 4  Phoenixx | phoenix.png\nARD | ähnlicher Name"_s,
                                     u"Eindeutig gefunden: 1   Mit Vorschlägen: 2   Angehakt: 2"_s,
-                                    u"Auch Einträge mit Logo neu zuordnen (1)"_s}));
+                                    u"Auch Einträge mit Logo neu zuordnen (1)"_s,
+                                    u"1 Logodatei ist beschädigt und wurde übergangen."_s}));
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)),
               QStringList({LogoZeile(1, u"Das Erste HD"_s, u"daserstehd.png"_s), LogoZeile(2, u"ZDF"_s, u"ZDF.png"_s),
                            LogoZeile(3, u"Arte"_s, u"arte.png"_s), u"    4   = Phoenixx #png#Ohne Logo4.png\r\n"_s})

@@ -1,10 +1,16 @@
 // The keys a station's name is looked up by, and what the matching decides in a small logo library.
 #include "logos/Logozuordnung.h"
 #include "list/Logoschluessel.h"
+#include "list/SenderListe.h"
+#include "list/Zeilenformat.h"
+#include "logos/Importlogos.h"
 
 #include "TestDateien.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace senvio::test {
@@ -47,20 +53,38 @@ TEST(Logoschluessel, KlassischDeutschOhneUmlauteUndDieRegeln) {
 }
 
 // A logo root and a "Sender-Logos" folder in a temporary folder, filled with "group/name.png"
-// ("Sender-Logos/…" for the copies beside the lists); each file holds its path, or what
-// follows "=": "Sender-Logos/a.png=x/a.png" is a copy of "x/a.png".
+// ("Sender-Logos/…" for the copies beside the lists); each file is a logo of its own, or
+// what follows "=": "Sender-Logos/a.png=x/a.png" is a copy of "x/a.png", "=leer" an empty
+// file, "=abgeschnitten" a logo cut off halfway, "=text" an error page saved as the logo.
 class Bibliothek : public testing::Test {
 protected:
     Logobestand Lege(const QStringList& dateien) {
         for (const QString& datei : dateien) {
             const QString pfad = datei.section(u'=', 0, 0);
             const QString voll = (pfad.startsWith("Sender-Logos/") ? m_tmp.path() + "/" : Wurzel()) + pfad;
-            Schreib(voll, datei.section(u'=', -1).toUtf8());
+            const QString inhalt = datei.section(u'=', -1);
+            Schreib(voll, inhalt == "leer"            ? QByteArray()
+                          : inhalt == "abgeschnitten" ? Logo(pfad).left(Logo(pfad).size() / 2)
+                          : inhalt == "text"          ? QByteArray("<html><title>404 Not Found</title></html>")
+                                                      : Logo(inhalt));
         }
         QDir().mkpath(m_tmp.path() + "/Sender-Logos");
         return LeseLogobestand(Wurzel(), m_tmp.path() + "/Sender-Logos");
     }
     QString Wurzel() const { return m_tmp.path() + "/TV und Radio Sender Logos/"; }
+    // An 800 × 450 badge on a transparent ground, in a colour of its own for each name.
+    QByteArray Logo(const QString& name) {
+        if (!m_logos.contains(name)) {
+            QImage bild(800, 450, QImage::Format_ARGB32);
+            bild.fill(Qt::transparent);
+            QPainter(&bild).fillRect(40, 60, 720, 330, QColor(int(m_logos.size()) * 5 % 256, 90, 200));
+            QBuffer puffer;
+            puffer.open(QIODevice::WriteOnly);
+            EXPECT_TRUE(bild.save(&puffer, "PNG"));
+            m_logos.insert(name, puffer.data());
+        }
+        return m_logos.value(name);
+    }
     static QString Name(const Logobestand& b, int d) {
         const Logodatei& datei = b.Dateien()[d];
         return (datei.gruppe.isEmpty() ? QString() : datei.gruppe + "/") + QFileInfo(datei.pfad).fileName();
@@ -77,6 +101,7 @@ protected:
     }
 
     QTemporaryDir m_tmp;
+    QHash<QString, QByteArray> m_logos;
 };
 
 TEST_F(Bibliothek, LiestPngDateienDerWurzelDerGruppenUndDerSenderLogos) {
@@ -112,7 +137,7 @@ TEST_F(Bibliothek, StaerksteRegelEntscheidetAehnlichesWirdNurVorgeschlagen) {
         {"Kika HD", {}, "= Deutschland/kika.png (gleicher Name)"},
         {"Arte", {}, "= Deutschland/arte.png (gleicher Name)"},
         {"Kabel Eins", {}, "? Deutschland/Kabel Eins.png | Europa/kabeleins.png (gleicher Name)"},
-        {"Phoenix", {}, "? Deutschland/phoenixhd.png (ähnlicher Name)"},
+        {"Phoenix", {}, "? Deutschland/phoenixhd.png (gleicher Anfang)"},
         {"Tagesschau24", {}, "? Deutschland/tagesschau25.png | Deutschland/tagesschau.png (ähnlicher Name)"},
         {"Sport", {}, "? Sport/sport1.png | Sport/spor.png | Sport/sportxhd.png (ähnlicher Name)"},
         {"ZDF", {}, ""},
@@ -126,6 +151,45 @@ TEST_F(Bibliothek, StaerksteRegelEntscheidetAehnlichesWirdNurVorgeschlagen) {
     const Logobestand r(std::move(umgekehrt));
     EXPECT_EQ(Ergebnis(r, "arte"), "= Deutschland/arte.png (gleicher Name)");
     EXPECT_EQ(Ergebnis(r, "Kabel Eins"), "? Deutschland/Kabel Eins.png | Europa/kabeleins.png (gleicher Name)");
+}
+
+// The broadcaster's logo is offered for its regional programmes, the file of the entry's
+// quality first; a file that does not decode is passed over as if missing; only the files
+// a rule found are decoded. senvio-import --logos tells the same.
+TEST_F(Bibliothek, RegionalprogrammeUndBeschaedigteDateien) {
+    const QString picon = "1_0_1_EF10_421_1_C00000_0_0_0";
+    const Logobestand b = Lege(
+        {"ARD/brhd.png", "ARD/br.png", "ARD/hr.png", "ARD/srhd.png=leer", "ARD/sr.png", "ORF/orf3hd.png", "ORF/orf.png",
+         "ZDF/zdf.png", "Sonstige/tv.png", "Deutschland/Kabel Eins.png=abgeschnitten", "Europa/kabeleins.png",
+         "Picons/1_0_1_EF10_421_1_C00000_0_0_0.png=text", "Deutschland/prosieben.png", "Sonstige/zdfinfo.png=leer"});
+    const std::tuple<QString, QStringList, QString> faelle[] = {
+        {"BR Süd HD", {}, "? ARD/brhd.png | ARD/br.png (gleicher Anfang)"},
+        {"BR Nord", {}, "? ARD/br.png | ARD/brhd.png (gleicher Anfang)"},
+        {"hr-fernsehen HD", {}, "? ARD/hr.png (gleicher Anfang)"},
+        {"SR Fernsehen HD", {}, "? ARD/sr.png (gleicher Anfang)"},
+        {"ORF III", {}, "? ORF/orf3hd.png (gleicher Anfang)"},
+        {"ZDFneo", {}, ""},
+        {"TV Berlin", {}, ""},
+        {"Kabel Eins", {}, "= Europa/kabeleins.png (gleicher Name)"},
+        {"ProSieben", {picon}, "= Deutschland/prosieben.png (gleicher Name)"},
+    };
+    for (const auto& [name, importSchluessel, erwartet] : faelle)
+        EXPECT_EQ(Ergebnis(b, name, importSchluessel), erwartet) << name.toStdString();
+    // srhd, Kabel Eins and the picon; zdfinfo.png was nobody's candidate.
+    EXPECT_EQ(b.Beschaedigte(), 3);
+
+    // The lines after the first, on a stock of their own.
+    SenderListe liste;
+    for (const QString name : {"Das Erste HD", "BR Süd HD", "Kabel Eins", "SR Fernsehen HD", "TV Berlin", "ProSieben"})
+        liste.HaengeAn(BaueZeile(Praefix(liste.Anzahl() + 1), name, PlatzhalterPfad(1)));
+    const Importlogos logos = FindeImportlogos(Lege({}), liste, 1, {{}, {}, {}, {}, {picon}});
+    QStringList eindeutig;
+    for (const Logozuweisung& z : logos.eindeutig)
+        eindeutig << QString::number(z.zeile) + " " + z.pfad.mid(Wurzel().size());
+    EXPECT_EQ(eindeutig, QStringList({"2 Europa/kabeleins.png", "5 Deutschland/prosieben.png"}));
+    EXPECT_EQ(logos.vorschlaege, QStringList({"Vorschläge für „BR Süd HD“: brhd.png (ARD), br.png (ARD)",
+                                              "Vorschläge für „SR Fernsehen HD“: sr.png (ARD)"}));
+    EXPECT_EQ(logos.hinweise, QStringList{"3 Logodateien sind beschädigt und wurden übergangen."});
 }
 
 } // namespace

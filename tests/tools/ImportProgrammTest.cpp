@@ -78,7 +78,7 @@ TEST(ImportProgramm, LogosDieEindeutigSindWerdenZugeordnet) {
     EXPECT_EQ(lauf.rueckgabe, 0) << lauf.fehler.toStdString();
     EXPECT_EQ(lauf.aus, u"4 Einträge importiert: "_s + wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s) +
                             u"\nLogos zugeordnet: 1, Einträge mit Vorschlägen zum Prüfen: 2\n"
-                            u"Vorschläge für „ZDF“: zdf.png (ARD), ZDF.png (Andere)\n"
+                            u"Vorschläge für „ZDF“: ZDF.png (Andere), zdf.png (ARD)\n"
                             u"Vorschläge für „BR Süd HD“: brhd.png (ARD)\n"_s);
     EXPECT_EQ(lauf.fehler, u"senvio-import: 1 Logodatei ist beschädigt und wurde übergangen.\n"_s);
     EXPECT_EQ(Lies(wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s)),
