@@ -53,7 +53,7 @@ logos @@ src/logos/Kachelgeometrie.cpp @@     return (anzahl / proZeile + 1) * K
 logos @@ src/logos/Logosuche.cpp @@     if (index >= anzahl - 10) @@     if (index > anzahl - 10)
 logos @@ src/logos/Logosuche.cpp @@         if (index < 12) @@         if (index < 11)
 logos @@ src/logos/Logozuordnung.cpp @@         if (vorschlaege.size() == 3) @@         if (vorschlaege.size() == 4)
-logos @@ src/logos/Logozuordnung.cpp @@         else if (InSenderLogos(bestand, gleich->datei) && !InSenderLogos(bestand, datei)) @@         else if (false)
+logos @@ src/logos/Logozuordnung.cpp @@             if (InSenderLogos(bestand, gleich->datei) && !InSenderLogos(bestand, kandidat.datei)) @@             if (false)
 logos @@ src/logos/Logoanhang.cpp @@         if (z.zeile < 0 || z.zeile >= liste.Anzahl()) @@         if (z.zeile < 0)
 logos @@ src/logos/Logoanhang.cpp @@ masse.horizontalAdvance(name) + 8 > 280) @@ masse.horizontalAdvance(name) + 8 > 290)
 output @@ src/output/Kartenbilder.cpp @@     if (n == 3 * EintraegeJeKarte) @@     if (n == 2 * EintraegeJeKarte)

@@ -120,7 +120,10 @@ Quelle LeseQuelle(const QString& pfad, const std::function<void(qint64)>& gelese
         throw Fehler(QStringLiteral("Die Datei %1 ist leer.").arg(pfad));
     const QString name = info.fileName();
     if (IstBouquetDatei(*bytes))
-        return {pfad, QDir::cleanPath(info.absolutePath()), BouquetWahlDerDatei(name), {},
+        return {pfad,
+                QDir::cleanPath(info.absolutePath()),
+                BouquetWahlDerDatei(name),
+                {},
                 IstEinzelnesBouquet(name) ? QStringList{name} : QStringList()};
     if (IstWiedergabeliste(*bytes))
         return {pfad, {}, {}, LeseWiedergabeliste(*bytes, name), {}};
@@ -160,8 +163,7 @@ template <typename Tu>
 void FuerJedenGewaehlten(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, Art art, Tu&& tu) {
     int vorige = 0; // the receiver's number of the channel taken before, 0 for none
     for (const ImportSender& sender : fund.sender) {
-        if (!IstGewaehlt(sender, gruppeGewaehlt) ||
-            (art != Art::Alle && IstRadio(fund, sender) != (art == Art::Radio)))
+        if (!IstGewaehlt(sender, gruppeGewaehlt) || (art != Art::Alle && IstRadio(fund, sender) != (art == Art::Radio)))
             continue;
         const qint64 abstand = vorige > 0 && sender.nummer > 0 ? qint64(sender.nummer) - vorige : 0;
         tu(sender, abstand > 1 && abstand <= 1000 ? abstand - 1 : 0);
@@ -293,8 +295,9 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
             WaehleBouquetsVor(quelle);
         }
         if (quelle.fund.sender.isEmpty())
-            throw Fehler((QFileInfo(quelle.pfad).isDir() ? QStringLiteral("Im Ordner %1 wurden keine Sender gefunden.")
-                                                         : QStringLiteral("In der Datei %1 wurden keine Sender gefunden."))
+            throw Fehler((QFileInfo(quelle.pfad).isDir()
+                              ? QStringLiteral("Im Ordner %1 wurden keine Sender gefunden.")
+                              : QStringLiteral("In der Datei %1 wurden keine Sender gefunden."))
                              .arg(quelle.pfad));
         HaengeFundAn(fund, std::move(quelle.fund));
     }
@@ -333,7 +336,8 @@ QList<bool> VorgewaehlteGruppen(const ImportFund& fund) {
 }
 
 // The kinds that make a list each: all together, or TV and radio apart.
-std::vector<Art> Listenarten(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen) {
+std::vector<Art> Listenarten(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
+                             const ImportOptionen& optionen) {
     if (optionen.radioEigeneListe && RadioEigeneListeMoeglich(fund, gruppeGewaehlt))
         return {Art::Fernsehen, Art::Radio};
     return {Art::Alle};

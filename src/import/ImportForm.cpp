@@ -121,8 +121,7 @@ ImportForm::ImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* e
     connect(OhneDoppelte, &QCheckBox::toggled, this, &ImportForm::ZeigeSumme);
     // Radio apart is numbered apart: the free numbers change.
     connect(RadioEigeneListe, &QCheckBox::toggled, this, &ImportForm::ZeigeSumme);
-    connect(AnListeAnhaengen, &QRadioButton::toggled, this, &ImportForm::ZeigeRadioliste);
-    ZeigeRadioliste();
+    connect(AnListeAnhaengen, &QRadioButton::toggled, this, &ImportForm::ZeigeSumme);
     ZeigeSumme();
 }
 
@@ -139,8 +138,10 @@ void ImportForm::WaehleGruppe(int gruppe, bool gewaehlt) {
 }
 
 ImportOptionen ImportForm::Optionen() const {
-    // A box not shown changes nothing: it stays ticked.
-    return {NummernBehalten->isChecked(), OhneDoppelte->isChecked(), RadioEigeneListe->isChecked()};
+    // A box not shown changes nothing: it stays ticked. A list without name names no
+    // radio list beside it.
+    return {NummernBehalten->isChecked(), OhneDoppelte->isChecked(),
+            RadioEigeneListe->isChecked() && (!Anhaengen() || !m_aktuelleListe.isEmpty())};
 }
 
 bool ImportForm::Anhaengen() const {
@@ -151,21 +152,15 @@ void ImportForm::SetzeAnhaengen(bool anhaengen) {
     (anhaengen ? AnListeAnhaengen : NeueListe)->setChecked(true);
 }
 
-void ImportForm::ZeigeRadioliste() {
-    const QString name = Anhaengen() ? QStringLiteral("„%1“").arg(RadiolistenName(m_aktuelleListe))
-                                     : QStringLiteral("„%1“").arg(RadiolistenName(QStringLiteral("Name der Liste")));
-    RadioEigeneListe->setText(QStringLiteral("Radio als eigene Liste %1").arg(name));
-}
-
 void ImportForm::ZeigeSumme() {
     m_summeFaellig = false;
     const QList<bool> wahl = GruppenWahl();
     const qsizetype gewaehlt = GewaehlteSender(m_fund, wahl);
     Summe->setText(QStringLiteral("Gewählt: %1 von %2 Sendern").arg(gewaehlt).arg(m_fund.sender.size()));
     const QStringList doppelt = DoppelteSender(m_fund, wahl);
-    OhneDoppelte->setText(QStringLiteral("Doppelte Sender weglassen (%1 doppelt)")
-                              .arg(doppelt.size() == 1 ? QStringLiteral("ein Sender")
-                                                       : QStringLiteral("%1 Sender").arg(doppelt.size())));
+    OhneDoppelte->setText(
+        QStringLiteral("Doppelte Sender weglassen (%1 doppelt)")
+            .arg(doppelt.size() == 1 ? QStringLiteral("ein Sender") : QStringLiteral("%1 Sender").arg(doppelt.size())));
     OhneDoppelte->setVisible(!doppelt.isEmpty());
     // The names of those left out, so that nobody misses a station that is not a copy.
     constexpr qsizetype Gezeigt = 20;
@@ -174,7 +169,11 @@ void ImportForm::ZeigeSumme() {
         namen += QStringLiteral(" … und %1 weitere").arg(doppelt.size() - Gezeigt);
     Weggelassen->setText(QStringLiteral("Weggelassen werden: ") + namen);
     Weggelassen->setVisible(!doppelt.isEmpty() && OhneDoppelte->isChecked());
-    RadioEigeneListe->setVisible(RadioEigeneListeMoeglich(m_fund, wahl));
+    RadioEigeneListe->setText(
+        QStringLiteral("Radio als eigene Liste „%1“")
+            .arg(RadiolistenName(Anhaengen() ? m_aktuelleListe : QStringLiteral("Name der Liste"))));
+    RadioEigeneListe->setVisible(RadioEigeneListeMoeglich(m_fund, wahl) &&
+                                 (!Anhaengen() || !m_aktuelleListe.isEmpty()));
     // Only where the receiver leaves numbers free between the chosen channels.
     const qint64 frei = FreieNummern(m_fund, wahl, Optionen());
     NummernBehalten->setText(

@@ -36,15 +36,14 @@ public:
 private:
     QTreeWidget* Gruppen = nullptr;
     QLabel* Summe = nullptr;
-    QCheckBox* NummernBehalten = nullptr; // shown only when the receiver leaves numbers free
-    QCheckBox* OhneDoppelte = nullptr;    // shown only when the choice holds a service twice
-    QLabel* Weggelassen = nullptr;        // the copies left out
+    QCheckBox* NummernBehalten = nullptr;  // shown only when the receiver leaves numbers free
+    QCheckBox* OhneDoppelte = nullptr;     // shown only when the choice holds a service twice
+    QLabel* Weggelassen = nullptr;         // the copies left out
     QCheckBox* RadioEigeneListe = nullptr; // shown only when the receiver numbers the chosen radio on its own
     QRadioButton* NeueListe = nullptr;
     QRadioButton* AnListeAnhaengen = nullptr;
     QPushButton* OkKnopf = nullptr;
     void ZeigeSumme();
-    void ZeigeRadioliste();
 
     const ImportFund& m_fund;
     const QString m_aktuelleListe;

@@ -46,8 +46,9 @@ const QByteArray Favoriten = "#NAME Favoriten\n#SERVICE 1:0:19:283D:3FB:1:C00000
 const QByteArray Alle = "#NAME Alle\n#SERVICE 1:64:0:0:0:0:0:0:0:0::Öffentlich\n"
                         "#SERVICE 1:0:19:283d:3fb:1:c00000:0:0:0:\n#DESCRIPTION Das Erste HD\n"
                         "#SERVICE 1:0:19:2EE3:441:1:C00000:0:0:0:\n#DESCRIPTION RTL HD\n";
-const QByteArray Radio = "#NAME Radio\n#SERVICE 1:0:2:6F:D:85:C00000:0:0:0:\n#DESCRIPTION Bayern 1\n"
-                         "#SERVICE 1:832:D:0:0:0:0:0:0:0:\n#SERVICE 1:0:2:70:D:85:C00000:0:0:0:\n#DESCRIPTION B5 aktuell\n";
+const QByteArray Radio =
+    "#NAME Radio\n#SERVICE 1:0:2:6F:D:85:C00000:0:0:0:\n#DESCRIPTION Bayern 1\n"
+    "#SERVICE 1:832:D:0:0:0:0:0:0:0:\n#SERVICE 1:0:2:70:D:85:C00000:0:0:0:\n#DESCRIPTION B5 aktuell\n";
 QByteArray Verweise(std::initializer_list<const char*> dateien) {
     QByteArray text;
     for (const char* datei : dateien)
@@ -67,11 +68,11 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     Dialoge::SetzeNaechsteDateien({Pfad(u"e2/bouquets.tv"_s), Pfad(u"e2/bouquets.radio"_s)});
     ImportDialog(true);
     Befehl("Senderlisteimportieren1");
-    EXPECT_EQ(m_gezeigt, (QStringList{u"Fernsehen"_s, u"Radio"_s, u"Gewählt: 7 von 7 Sendern"_s,
-                                      u"Nummern des Empfängers beibehalten (eine freie Nummer als „(frei)“)"_s,
-                                      u"Doppelte Sender weglassen (ein Sender doppelt)"_s,
-                                      u"Radio als eigene Liste „Astra Radio“"_s,
-                                      u"Weggelassen werden: Das Erste HD"_s}));
+    EXPECT_EQ(m_gezeigt,
+              (QStringList{u"Fernsehen"_s, u"Radio"_s, u"Gewählt: 7 von 7 Sendern"_s,
+                           u"Nummern des Empfängers beibehalten (eine freie Nummer als „(frei)“)"_s,
+                           u"Doppelte Sender weglassen (ein Sender doppelt)"_s,
+                           u"Radio als eigene Liste „Astra Radio“"_s, u"Weggelassen werden: Das Erste HD"_s}));
     // Receiver's number 3 is the copy's; radio goes on in its own list, placeholder 2 kept.
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)),
               astra + "    3   = Das Erste HD #png#Ohne Logo3.png\r\n    4   = BR S\xFC\x64 HD #png#Ohne Logo4.png\r\n"

@@ -364,8 +364,8 @@ TEST(Import, RadioAlsEigeneListe) {
     ImportFund fund;
     fund.gruppen = {Gruppe(u"TV"_s, false, 2, u"userbouquet.tv"_s), Gruppe(u"Radio"_s, true, 3, u"userbouquet.radio"_s),
                     Gruppe(u"radio.m3u"_s, true, 1)};
-    fund.sender = {Sender(u"ZDF HD"_s, 1, {0}, false, u"a"_s), Sender(u"3sat HD"_s, 3, {0}, false, u"b"_s),
-                   Sender(u"Bayern 1"_s, 1, {1}, false, u"c"_s), Sender(u"Bayern 1"_s, 2, {1}, false, u"c"_s),
+    fund.sender = {Sender(u"ZDF HD"_s, 1, {0}, false, u"a"_s),     Sender(u"3sat HD"_s, 3, {0}, false, u"b"_s),
+                   Sender(u"Bayern 1"_s, 1, {1}, false, u"c"_s),   Sender(u"Bayern 1"_s, 2, {1}, false, u"c"_s),
                    Sender(u"B5 aktuell"_s, 4, {1}, false, u"d"_s), Sender(u"Welle"_s, 0, {2})};
     const QString f = u"(frei)"_s;
     const Importlisten getrennt = ImportEintraege(fund, {true, true, true});
@@ -391,7 +391,8 @@ TEST(Import, DateienDieNichtGelesenWerden) {
     const auto meldung = [](const QString& pfad) { return test::Meldung([&] { LeseImportquellen({pfad}); }); };
     EXPECT_EQ(meldung(leer), u"In der Datei "_s + leer + u" wurden keine Sender gefunden."_s);
     test::Schreib(ordner.filePath(u"nichts.m3u"_s), "\xEF\xBB\xBF \r\n");
-    EXPECT_EQ(meldung(ordner.filePath(u"nichts.m3u"_s)), u"Die Datei "_s + ordner.filePath(u"nichts.m3u"_s) + u" ist leer."_s);
+    EXPECT_EQ(meldung(ordner.filePath(u"nichts.m3u"_s)),
+              u"Die Datei "_s + ordner.filePath(u"nichts.m3u"_s) + u" ist leer."_s);
     EXPECT_EQ(meldung(ordner.path()), u"Im Ordner "_s + ordner.path() + u" wurden keine Sender gefunden."_s);
     EXPECT_EQ(meldung(gross), u"Die Datei "_s + gross + u" ist größer als 256 MiB und wird nicht eingelesen."_s);
     EXPECT_EQ(meldung(fehlt), u"Datei: Datei "_s + fehlt + u" kann nicht geöffnet werden"_s);
@@ -406,7 +407,7 @@ TEST(Import, DateienDieNichtGelesenWerden) {
     // The files of one set chosen together are the set once: TV and radio.
     // A single bouquet chosen is ticked alone; with the whole set chosen too, all are.
     test::Schreib(ordner.filePath(u"bouquets.tv"_s), "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"U.tv\"\n"
-                                                    "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"v.tv\"\n");
+                                                     "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"v.tv\"\n");
     test::Schreib(ordner.filePath(u"u.tv"_s), "#NAME U\n#SERVICE 1:0:1:1:1:1:C00000:0:0:0:\n#DESCRIPTION Eins\n");
     test::Schreib(ordner.filePath(u"v.tv"_s), "#NAME V\n#SERVICE 1:0:1:2:1:1:C00000:0:0:0:\n#DESCRIPTION Zwei\n");
     EXPECT_EQ(VorgewaehlteGruppen(LeseImportquellen({ordner.filePath(u"u.tv"_s)})), (QList<bool>{true, false}));

@@ -1,9 +1,6 @@
 // The keys a station's name is looked up by, and what the matching decides in a small logo library.
 #include "logos/Logozuordnung.h"
 #include "list/Logoschluessel.h"
-#include "list/SenderListe.h"
-#include "list/Zeilenformat.h"
-#include "logos/Importlogos.h"
 
 #include "TestDateien.h"
 
@@ -155,7 +152,7 @@ TEST_F(Bibliothek, StaerksteRegelEntscheidetAehnlichesWirdNurVorgeschlagen) {
 
 // The broadcaster's logo is offered for its regional programmes, the file of the entry's
 // quality first; a file that does not decode is passed over as if missing; only the files
-// a rule found are decoded. senvio-import --logos tells the same.
+// a rule found are decoded.
 TEST_F(Bibliothek, RegionalprogrammeUndBeschaedigteDateien) {
     const QString picon = "1_0_1_EF10_421_1_C00000_0_0_0";
     const Logobestand b = Lege(
@@ -177,19 +174,6 @@ TEST_F(Bibliothek, RegionalprogrammeUndBeschaedigteDateien) {
         EXPECT_EQ(Ergebnis(b, name, importSchluessel), erwartet) << name.toStdString();
     // srhd, Kabel Eins and the picon; zdfinfo.png was nobody's candidate.
     EXPECT_EQ(b.Beschaedigte(), 3);
-
-    // The lines after the first, on a stock of their own.
-    SenderListe liste;
-    for (const QString name : {"Das Erste HD", "BR Süd HD", "Kabel Eins", "SR Fernsehen HD", "TV Berlin", "ProSieben"})
-        liste.HaengeAn(BaueZeile(Praefix(liste.Anzahl() + 1), name, PlatzhalterPfad(1)));
-    const Importlogos logos = FindeImportlogos(Lege({}), liste, 1, {{}, {}, {}, {}, {picon}});
-    QStringList eindeutig;
-    for (const Logozuweisung& z : logos.eindeutig)
-        eindeutig << QString::number(z.zeile) + " " + z.pfad.mid(Wurzel().size());
-    EXPECT_EQ(eindeutig, QStringList({"2 Europa/kabeleins.png", "5 Deutschland/prosieben.png"}));
-    EXPECT_EQ(logos.vorschlaege, QStringList({"Vorschläge für „BR Süd HD“: brhd.png (ARD), br.png (ARD)",
-                                              "Vorschläge für „SR Fernsehen HD“: sr.png (ARD)"}));
-    EXPECT_EQ(logos.hinweise, QStringList{"3 Logodateien sind beschädigt und wurden übergangen."});
 }
 
 } // namespace

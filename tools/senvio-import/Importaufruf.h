@@ -12,10 +12,10 @@ namespace senvio {
 
 struct Importaufruf : Werkzeugaufruf {
     bool anhaengen = false;
-    QStringList gruppen;       // empty: every group
+    QStringList gruppen;         // empty: every group
     bool mitDoppelten = false;   // keep the second and later channels of one service
     bool radioMitnehmen = false; // radio in the same list, also where the receiver numbers it on its own
-    bool logos = false;        // attach the logos found without doubt
+    bool logos = false;          // attach the logos found without doubt
     QString liste;
     QStringList quellen;
 };
