@@ -41,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const auto einzeilig = [](const QString& t) { return MacheEinzeilig(t) == t; };
     static const QRegularExpression piconname(QStringLiteral("\\A[0-9A-F]+(_[0-9A-F]+){9}\\z"));
     QList<int> anzahl(f.gruppen.size(), 0);
+    int platz[2] = {0, 0}; // the receiver counts TV and radio each from 1
     for (const ImportSender& s : f.sender) {
         Pruefe(einzeilig(s.name) && !s.name.contains(QChar(0x86)) && !s.name.contains(QChar(0x87)),
                "Name ist nicht bereinigt");
@@ -49,13 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
                "Platzhalter mit Namen oder Logoschlüssel");
         for (const QString& k : s.logoSchluessel)
             Pruefe(piconname.match(k).hasMatch(), "Logoschlüssel ist kein Piconname");
-        Pruefe(s.nummer == 0, "Nummer gesetzt");
+        Pruefe(s.nummer == ++platz[f.gruppen[s.gruppen[0]].radio ? 1 : 0], "Nummer nicht die des Platzes");
         ++anzahl[s.gruppen[0]];
     }
     bool radio = false;
     for (qsizetype i = 0; i < f.gruppen.size(); ++i) {
         const ImportGruppe& g = f.gruppen[i];
         Pruefe(einzeilig(g.name), "Gruppenname nicht einzeilig");
+        Pruefe(g.eigeneZaehlung && !g.datei.isEmpty(), "Gruppe ohne Datei oder eigene Zählung");
         Pruefe(g.anzahl == anzahl[i], "Anzahl der Gruppe stimmt nicht");
         Pruefe(g.radio || !radio, "Fernsehgruppe nach Radiogruppe");
         Pruefe(g.radio ? wahl != BouquetWahl::Fernsehen : wahl != BouquetWahl::Radio, "Gruppe nicht gewählt");
