@@ -5,21 +5,11 @@
 using namespace senvio;
 using namespace senvio::test;
 
-namespace {
-
-class Ausgabe : public ProgrammOrdnerTest {
-protected:
-    // A list "Liste" of n plain entries, opened at start, entry 3 selected.
-    void StarteMitListe(int n) {
-        StarteMit(ListeMit(n), u"Liste"_s);
-        Ansicht().WaehleZeile(2);
-    }
-};
-
-} // namespace
+using Ausgabe = ProgrammOrdnerTest;
 
 TEST_F(Ausgabe, DruckenUndBildOeffnenIhreDateien) {
-    StarteMitListe(16);
+    StarteMit(ListeMit(16), u"Liste"_s);
+    Ansicht().WaehleZeile(2);
     Befehl("DruckenOben1");
     const QString pdf = Pfad(u"Senvio-Listen/Liste.pdf"_s);
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{pdf});
@@ -36,9 +26,8 @@ TEST_F(Ausgabe, DruckenUndBildOeffnenIhreDateien) {
 }
 
 TEST_F(Ausgabe, LeereListe) {
-    StarteMitListe(0);
-    // No picture and nothing opened, which the user is told; the PDF has its one empty
-    // page and is opened.
+    StarteMit(ListeMit(0), u"Liste"_s);
+    // No picture and nothing opened, which the user is told; the PDF has its one empty page and is opened.
     Befehl("JPEGDatei1");
     EXPECT_FALSE(QFileInfo::exists(Pfad(u"Senvio-Listen/Liste.jpg"_s)));
     EXPECT_TRUE(Dialoge::GeoeffneteDokumente().isEmpty());
@@ -47,14 +36,13 @@ TEST_F(Ausgabe, LeereListe) {
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{Pfad(u"Senvio-Listen/Liste.pdf"_s)});
 }
 
-// 60 entries make a 966 × 1278 page picture, placed 794 × 1116 below the top strip:
-// the A4 page as at 96 dots per inch, also on a screen of more (ctest runs this again
-// with the font DPI at 120 and no scaling).
+// 60 entries make a 966 × 1278 page picture, placed 794 × 1116 below the top strip: the A4 page as at 96 dots per inch,
+// also on a screen of more (ctest runs this again with the font DPI at 120 and no scaling).
 TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
     if (const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI")) {
         ASSERT_EQ(QGuiApplication::primaryScreen()->logicalDotsPerInch(), dpi);
     }
-    StarteMitListe(60);
+    StarteMit(ListeMit(60), u"Liste"_s);
     Befehl("DruckenDoppel1");
     // The first stream is page 1's content; its data runs up to "endstream".
     const std::string pdf = Lies(Pfad(u"Senvio-Listen/Liste.pdf"_s)).toStdString();
@@ -65,7 +53,7 @@ TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
 
 TEST_F(Ausgabe, KarteNichtSchreibbar) {
     // A card that cannot be written ends the command in the error box, with no viewer.
-    StarteMitListe(1);
+    StarteMit(ListeMit(1), u"Liste"_s);
     ASSERT_TRUE(QDir(Pfad(u"Senvio-Listen/Temp"_s)).removeRecursively());
     Schreib(Pfad(u"Senvio-Listen/Temp"_s), "kein Ordner");
     Befehl("DruckenLinks1");

@@ -131,8 +131,7 @@ TEST_F(Bearbeiten, LoeschenDesFuenftenUndDesErstenEintrags) {
                                         "    3   = Arte #png#Ohne Logo2.png\r\n"));
 }
 
-// The next entry whose station stands twice ("3sat HD" is "3sat", "ZDFneo" is not "ZDF"),
-// round again after the last.
+// The next entry whose station stands twice ("3sat HD" is "3sat", "ZDFneo" is not "ZDF"), round again after the last.
 TEST_F(Bearbeiten, DoppelteEintraegeSuchen) {
     TMainForm& haupt = StarteMit("    1   = ZDF #png#a\r\n    2   = 3sat #png#a\r\n    3   = ZDFneo #png#a\r\n"
                                  "    4   = 3sat HD #png#a\r\n");

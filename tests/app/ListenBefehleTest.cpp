@@ -21,6 +21,7 @@ TEST_F(ListenBefehle, NeuSpeichertDieAlteListeUndBeginntEineLeere) {
     EXPECT_FALSE(QFileInfo::exists(Liste(u" Sport .lis"_s)));
     ErwarteListe(u" Sport "_s, 0);
     EXPECT_FALSE(Teil("ComboBox1")->isVisibleTo(&haupt));
+    EXPECT_FALSE(Teil<QAction>("Rueckgaengig1")->isEnabled()); // the deletion is no longer a step
     Beende();
     EXPECT_EQ(Lies(Liste(u" Sport .lis"_s)), QByteArray());
 }
@@ -60,7 +61,10 @@ TEST_F(ListenBefehle, NeuOhneNamenMitUnbrauchbaremOderVorhandenemNamen) {
     EXPECT_EQ(Lies(Liste(u"Sport.lis"_s)), QByteArray());
 }
 
-TEST_F(ListenBefehle, OeffnenAbbrechenSpeichertVerlaesstDieLogoauswahlUndWaehltZeileNull) {
+// Cancelled, "Öffnen" saves the list, leaves the logo choice and chooses row 0. A list from another
+// folder is taken into the lists folder under its file's name, not renumbered; one whose ".lis" is
+// in capitals keeps its file; a file without ".lis" opens as well; an unreadable one changes nothing.
+TEST_F(ListenBefehle, OeffnenAbbrechenAusAnderemOrdnerInGrossbuchstabenOhneEndungUndUnlesbar) {
     TMainForm& haupt = StarteMitAstra();
     Ansicht().WaehleZeile(1);
     Logomodus();
@@ -73,37 +77,26 @@ TEST_F(ListenBefehle, OeffnenAbbrechenSpeichertVerlaesstDieLogoauswahlUndWaehltZ
     EXPECT_FALSE(Teil("ZurueckButton")->isVisibleTo(&haupt));
     EXPECT_EQ(Ansicht().AktuelleZeile(), 0);
     ErwarteListe(u"Astra"_s, 2);
-}
 
-TEST_F(ListenBefehle, OeffnenAusAnderemOrdnerImportiertUnterDemDateinamen) {
-    TMainForm& haupt = StarteMitAstra();
-    LegeAn(u"anderswo"_s);
     const QByteArray fremd = "  3   = Arte #png#Ohne Logo3.png\r\n  1   = Phoenix #png#Ohne Logo4.png\r\n";
     Schreib(Pfad(u"anderswo/Sport.LIS"_s), fremd);
     Dialoge::SetzeNaechstenDateinamen(Pfad(u"anderswo/Sport.LIS"_s));
     Befehl("ffnen1");
     ErwarteListe(u"Sport"_s, 2);
-    // Opening does not renumber.
     EXPECT_EQ(haupt.Liste().Zeile(0), u"  3   = Arte #png#Ohne Logo3.png"_s);
-    Beende();
-    EXPECT_EQ(Lies(Pfad(u"anderswo/Sport.LIS"_s)), fremd);
-    EXPECT_EQ(Lies(Liste(u"Sport.lis"_s)), fremd);
-}
 
-// A list whose ".lis" is spelled in capitals keeps its file, no second list beside it; a
-// file without ".lis" opens as well; one that cannot be read leaves the list as it was.
-TEST_F(ListenBefehle, OeffnenMitEndungInGrossbuchstabenOhneEndungUndUnlesbar) {
-    TMainForm& haupt = StarteMitAstra();
-    Schreib(Liste(u"Sport.LIS"_s), "  2   = Arte #png#Ohne Logo3.png\n");
+    Schreib(Liste(u"Kabel.LIS"_s), "  2   = Arte #png#Ohne Logo3.png\n");
     Schreib(Liste(u"Radio"_s), "    1   = Bayern 3 #png#Ohne Logo1.png\r\n");
     LegeAn(u"Senvio-Listen/Ordner.lis"_s);
-    Dialoge::SetzeNaechstenDateinamen(Liste(u"Sport.LIS"_s));
+    Dialoge::SetzeNaechstenDateinamen(Liste(u"Kabel.LIS"_s));
     Befehl("ffnen1");
-    EXPECT_EQ(haupt.ListenName(), u"Sport"_s);
+    EXPECT_EQ(haupt.ListenName(), u"Kabel"_s);
+    EXPECT_EQ(Lies(Pfad(u"anderswo/Sport.LIS"_s)), fremd);
+    EXPECT_EQ(Lies(Liste(u"Sport.lis"_s)), fremd);
     Dialoge::SetzeNaechstenDateinamen(Liste(u"Radio"_s));
     Befehl("ffnen1");
-    EXPECT_EQ(Lies(Liste(u"Sport.LIS"_s)), QByteArray("  2   = Arte #png#Ohne Logo3.png\r\n"));
-    EXPECT_FALSE(QFileInfo::exists(Liste(u"Sport.lis"_s)));
+    EXPECT_EQ(Lies(Liste(u"Kabel.LIS"_s)), QByteArray("  2   = Arte #png#Ohne Logo3.png\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(Liste(u"Kabel.lis"_s)));
     Dialoge::SetzeNaechstenDateinamen(Liste(u"Ordner.lis"_s));
     Befehl("ffnen1");
     EXPECT_EQ(Meldungen(),
@@ -111,8 +104,8 @@ TEST_F(ListenBefehle, OeffnenMitEndungInGrossbuchstabenOhneEndungUndUnlesbar) {
     ErwarteListe(u"Radio"_s, 1);
 }
 
-// "Neu" and "Öffnen" each end the history of changes.
-TEST_F(ListenBefehle, NeuUndOeffnenBeendenDenVerlauf) {
+// "Öffnen" ends the history of changes ("Neu" does too, above); the next change begins a new one.
+TEST_F(ListenBefehle, OeffnenBeendetDenVerlauf) {
     StarteMit(astra + astra);
     QAction* rueckgaengig = Teil<QAction>("Rueckgaengig1");
     const auto loesche = [&] {
@@ -122,9 +115,6 @@ TEST_F(ListenBefehle, NeuUndOeffnenBeendenDenVerlauf) {
         return rueckgaengig->isEnabled();
     };
     EXPECT_TRUE(loesche());
-    NameDialogMitOk(u"Neu"_s);
-    Befehl("Neu1");
-    EXPECT_FALSE(rueckgaengig->isEnabled());
     Dialoge::SetzeNaechstenDateinamen(Liste(u"Astra.lis"_s));
     Befehl("ffnen1");
     EXPECT_FALSE(rueckgaengig->isEnabled());

@@ -7,14 +7,6 @@ namespace {
 class Schriftart : public ProgrammOrdnerTest {
 protected:
     QString Ini() const { return m_pfad + u"senvio.ini"_s; }
-    static Schriftwahl Wahl(bool fett, bool kursiv, bool unter, QColor farbe) {
-        QFont schrift(u"DejaVu Serif"_s);
-        schrift.setPointSize(20);
-        schrift.setBold(fett);
-        schrift.setItalic(kursiv);
-        schrift.setUnderline(unter);
-        return {schrift, farbe};
-    }
     static auto Merkmale(const QWidget* feld) {
         const QFont& s = feld->font();
         return std::tuple(s.family(), s.pointSize(), s.bold(), s.italic(), s.underline(),
@@ -26,7 +18,7 @@ TEST_F(Schriftart, FettKursivWirdGeschriebenUndBeimNaechstenStartGelesen) {
     LegeStandardOrdnerAn();
     TMainForm& haupt = Starte();
     const QFont namensfeld = Teil("TntEdit1")->font();
-    Dialoge::SetzeNaechsteSchrift(Wahl(true, true, false, Qt::blue));
+    Dialoge::SetzeNaechsteSchrift(Schriftwahl{QFont(u"DejaVu Serif"_s, 20, QFont::Bold, true), Qt::blue});
     Befehl("Schriftart1");
     EXPECT_EQ(Lies(Ini()), QByteArray("[Einstellung]\r\nFontName=DejaVu Serif\r\nFontSize=20\r\n"
                                       "FontFarbe=16711680\r\nFontStyle=fsBold + fsItalic\r\n"));
@@ -38,8 +30,7 @@ TEST_F(Schriftart, FettKursivWirdGeschriebenUndBeimNaechstenStartGelesen) {
     EXPECT_EQ(Teil("TntEdit1")->font(), namensfeld); // the name field only at the next start
     Beende();
 
-    // At start the controls that follow the list font take it at 10 points; the search's
-    // label in blue.
+    // At start the controls that follow the list font take it at 10 points; the search's label in blue.
     TMainForm& wieder = Starte();
     EXPECT_EQ(Merkmale(Teil("TntEdit1")), fettKursiv);
     EXPECT_EQ(Merkmale(Teil(*wieder.Fenster().textliste, "TntListBox1")), klein);
@@ -65,7 +56,9 @@ TEST_F(Schriftart, AbbrechenOkOhneAenderungUndUnterstrichen) {
     EXPECT_EQ(Lies(Ini()), QByteArray("[Einstellung]\r\nFontName=DejaVu Sans Condensed\r\nFontSize=18\r\n"
                                       "FontFarbe=0\r\nFontStyle=fsBold\r\n"));
 
-    Dialoge::SetzeNaechsteSchrift(Wahl(true, false, true, Qt::red));
+    QFont unterstrichen(u"DejaVu Serif"_s, 20, QFont::Bold);
+    unterstrichen.setUnderline(true);
+    Dialoge::SetzeNaechsteSchrift(Schriftwahl{unterstrichen, Qt::red});
     Befehl("Schriftart1");
     Beende();
     EXPECT_TRUE(Lies(Ini()).contains("FontFarbe=255\r\nFontStyle=\r\n"));

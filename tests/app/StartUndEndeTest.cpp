@@ -22,10 +22,6 @@ namespace {
 
 using StartUndEnde = ProgrammOrdnerTest;
 
-QStringList Eintraege(const QString& ordner) {
-    return QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
-
 TEST_F(StartUndEnde, OhneListenOrdnerEndetNachDerInformationOhneEtwasZuSchreiben) {
     LegeAn(u"TV und Radio Sender Logos/ARD"_s);
     Starte();
@@ -34,10 +30,12 @@ TEST_F(StartUndEnde, OhneListenOrdnerEndetNachDerInformationOhneEtwasZuSchreiben
                                        u"Senvio-Listen/\nist nicht vorhanden!\n\t\tDas Programm wird beendet."_s});
     m_programm->Beende();
     m_programm.reset();
-    EXPECT_EQ(Eintraege(m_pfad), QStringList{u"TV und Radio Sender Logos"_s});
+    EXPECT_EQ(Baum(m_pfad).keys(), (QStringList{u"TV und Radio Sender Logos"_s, u"TV und Radio Sender Logos/ARD"_s}));
 }
 
-TEST_F(StartUndEnde, ErsterStartOhneEinstellungenSchreibtLeereListeUndEinstellungenBeimEnde) {
+// Without settings: an empty list, the first group, both written at exit. With one group,
+// choice 1 is beyond the groups: none is chosen, and that is written back.
+TEST_F(StartUndEnde, ErsterStartUndAuswahlJenseitsDerGruppen) {
     LegeStandardOrdnerAn();
     TMainForm& haupt = Starte();
     ErwarteListe(QString(), 0);
@@ -48,6 +46,13 @@ TEST_F(StartUndEnde, ErsterStartOhneEinstellungenSchreibtLeereListeUndEinstellun
 
     EXPECT_EQ(Lies(Liste(u".lis"_s)), QByteArray());
     EXPECT_EQ(Lies(Pfad(u"senvio.ini"_s)), QByteArray("[Einstellung]\r\nAuswahl=0\r\nListenName=\r\n"));
+
+    Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nAuswahl=1\n");
+    TMainForm& wieder = Starte();
+    EXPECT_EQ(Teil<QComboBox>("ComboBox1")->currentIndex(), -1);
+    EXPECT_EQ(wieder.LogoOrdner(), m_pfad + u"TV und Radio Sender Logos/"_s);
+    Beende();
+    EXPECT_EQ(LeseIniGanzzahl(Pfad(u"senvio.ini"_s), u"Einstellung"_s, u"Auswahl"_s), -1);
 }
 
 // Leftovers in the temporary folder, files and folders, are gone after the start.
@@ -57,7 +62,7 @@ TEST_F(StartUndEnde, LetzteListeWirdGeladenUndNeuNummeriertDieDateiErstBeimEnde)
     Schreib(Pfad(u"Senvio-Listen/Temp/ohne Punkt"_s), "x");
     const QByteArray alt = "  3   = ZDF #png#zdf.png\r\n2= Arte #png#Ohne Logo2.png\r\n";
     TMainForm& haupt = StarteMit(alt);
-    EXPECT_TRUE(Eintraege(Pfad(u"Senvio-Listen/Temp"_s)).isEmpty());
+    EXPECT_TRUE(Baum(Pfad(u"Senvio-Listen/Temp"_s)).isEmpty());
     ErwarteListe(u"Astra"_s, 2);
     const QByteArray neu = "    1   = ZDF #png#zdf.png\r\n    2   = Arte #png#Ohne Logo2.png\r\n";
     EXPECT_EQ(haupt.Liste().Zeilen().join(u"\r\n"_s) + u"\r\n"_s, QString::fromLatin1(neu));
@@ -76,17 +81,6 @@ TEST_F(StartUndEnde, EndeVorDerErstenAnzeigeUeberschreibtNichts) {
     programm.Beende();
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), QByteArray("  3   = ZDF #png#\r\n"));
     EXPECT_EQ(Lies(Pfad(u"senvio.ini"_s)), QByteArray("[Einstellung]\nListenName=Astra\n"));
-}
-
-// With one group, choice 1 is beyond the groups: none is chosen, and that is written back.
-TEST_F(StartUndEnde, AuswahlJenseitsDerGruppenWaehltKeineGruppe) {
-    LegeStandardOrdnerAn();
-    Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nAuswahl=1\n");
-    TMainForm& haupt = Starte();
-    EXPECT_EQ(Teil<QComboBox>("ComboBox1")->currentIndex(), -1);
-    EXPECT_EQ(haupt.LogoOrdner(), m_pfad + u"TV und Radio Sender Logos/"_s);
-    Beende();
-    EXPECT_EQ(LeseIniGanzzahl(Pfad(u"senvio.ini"_s), u"Einstellung"_s, u"Auswahl"_s), -1);
 }
 
 // A last list that cannot be read at start, or that did not load whole (memory ran out),

@@ -37,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(Umordnen, StrgPfeilVerschiebtDenEintragUndDieAuswahlFolgt) {
+TEST_F(Umordnen, StrgPfeilRadUndZiehenVerschiebenDieAuswahlFolgtAmRandRolltEs) {
     StarteMit(ListeMit(5));
     ListenAnsicht& liste = Ansicht();
     liste.WaehleZeile(2);
@@ -62,21 +62,18 @@ TEST_F(Umordnen, StrgPfeilVerschiebtDenEintragUndDieAuswahlFolgt) {
     Rad(liste.viewport(), -240, Qt::ControlModifier);
     Rad(liste.viewport(), 120, Qt::ControlModifier);
     EXPECT_EQ(std::pair(Reihenfolge(), liste.AktuelleZeile()), std::pair(u"ACBDE"_s, 2));
-}
 
-TEST_F(Umordnen, ZiehenAufEinenEintragNichtUnterDenLetztenUndAmRandRollen) {
-    StarteMit(ListeMit(5));
-    ListenAnsicht& liste = Ansicht();
+    // Dragged onto an entry it takes that entry's place.
     liste.WaehleZeile(1);
     EXPECT_TRUE(Ziehe(Mitte(4), false));
     EXPECT_TRUE(Ziehe(Mitte(4), true));
-    EXPECT_EQ(std::pair(Reihenfolge(), liste.AktuelleZeile()), std::pair(u"ACDEB"_s, 4));
+    EXPECT_EQ(std::pair(Reihenfolge(), liste.AktuelleZeile()), std::pair(u"ABDEC"_s, 4));
     // Below the last entry, or a drag that is none of ours: refused, nothing moves.
     const QPoint darunter(20, 5 * ZeilenHoehe + 10);
     EXPECT_FALSE(Ziehe(darunter, false));
     EXPECT_FALSE(Ziehe(darunter, true));
     EXPECT_FALSE(Ziehe(Mitte(2), false, u"text/plain"_s));
-    EXPECT_EQ(Reihenfolge(), u"ACDEB"_s);
+    EXPECT_EQ(Reihenfolge(), u"ABDEC"_s);
     Beende();
 
     // Within 15 pixels of an edge every move scrolls one row.

@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <random>
 #include <thread>

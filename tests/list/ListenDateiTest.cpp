@@ -41,8 +41,7 @@ protected:
     QString Pfad(const QString& name) const { return ordner.filePath(name); }
 };
 
-// The file sets the Unicode flag on reading; foreign characters set it on saving, and a
-// new list keeps it.
+// The file sets the Unicode flag on reading; foreign characters set it on saving, and a new list keeps it.
 TEST_F(ListenDatei, UnicodeMerkerFolgtDerDateiUndDenZeichen) {
     SenderListe l;
     const QString name = Pfad(u"Österreich Спорт.lis"_s); // any Unicode file name works

@@ -11,7 +11,7 @@ static QString Zeile(const char* logo) {
     return QStringLiteral("    1   = X #png#") + QString::fromUtf8(logo);
 }
 
-TEST(Platzhalterzaehler, NachDemStartZaehltDieLetzteZeileMitLogo) {
+TEST(Platzhalterzaehler, NachDemStartUndDemOeffnen) {
     // The last line decides; a 4 starts the next round at 0.
     EXPECT_EQ(PlatzhalterZaehlerNachStart({Zeile("Ohne Logo1.png"), Zeile("Ohne Logo3.png")}, 0), 3);
     EXPECT_EQ(PlatzhalterZaehlerNachStart({Zeile("Ohne Logo2.png"), Zeile("ohne logo4.png")}, 1), 0);
@@ -20,9 +20,8 @@ TEST(Platzhalterzaehler, NachDemStartZaehltDieLetzteZeileMitLogo) {
     EXPECT_EQ(PlatzhalterZaehlerNachStart({Zeile("Ohne Logo2.png"), Zeile("Ohne Logo.png")}, 0), 2);
     // A line without separator has no logo and does not count.
     EXPECT_EQ(PlatzhalterZaehlerNachStart({Zeile("Ohne Logo3.png"), QStringLiteral("nur Text")}, 0), 3);
-}
 
-TEST(Platzhalterzaehler, NachDemOeffnenZaehlenNurPlatzhalterOhneDatei) {
+    // After opening only placeholders without a file count.
     QTemporaryDir tmp;
     const QString programm = tmp.path() + QStringLiteral("/");
     test::Schreib(programm + QStringLiteral("Ohne Logo2.png"), "x");

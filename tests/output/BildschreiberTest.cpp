@@ -4,7 +4,6 @@
 #include "TestDateien.h"
 #include "pdf/PdfPruefung.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -76,9 +75,7 @@ TEST_F(BildschreiberTest, PngIstRgbMitFilterSubInKleinenIdatChunks) {
     }
     // 257 rows of 1 + 900 bytes of noise need at least four chunks; no tRNS, no other chunk.
     ASSERT_GE(typen.size(), 6);
-    EXPECT_EQ(typen.first(), "IHDR");
-    EXPECT_EQ(typen.last(), "IEND");
-    EXPECT_EQ(typen.mid(1, typen.size() - 2), QStringList(typen.size() - 2, "IDAT"));
+    EXPECT_EQ(typen, QStringList{"IHDR"} + QStringList(typen.size() - 2, "IDAT") + QStringList{"IEND"});
     // Width, height, depth 8, colour type 2, compression 0, filter method 0, no interlace.
     EXPECT_EQ(ihdr, Bytes({0, 0, 1, 44, 0, 0, 1, 1, 8, 2, 0, 0, 0}));
     // The zlib header's FLEVEL bits are 3 for levels 7 to 9 (the default level 6 gives 2).
@@ -173,8 +170,7 @@ TEST_F(BildschreiberTest, FehlerLassenDieAlteDateiGanz) {
             EXPECT_THROW(schreiber.SchreibeStreifen(streifen), Fehler);
             EXPECT_THROW(schreiber.Schliesse(), Fehler);
         }
-        // The disk takes no more than 4 KiB, or 20 bytes of a picture that is all in
-        // the file's buffer until the end.
+        // The disk takes no more than 4 KiB, or 20 bytes of a picture that is all in the file's buffer until the end.
         for (const auto& [grenzeBytes, seite] : {std::pair{4096, 200}, {20, 8}}) {
             const Dateigrenze grenze(grenzeBytes);
             Bildschreiber schreiber(Pfad(name), format, 300, seite);

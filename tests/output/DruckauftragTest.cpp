@@ -15,13 +15,7 @@
 namespace senvio {
 namespace {
 
-namespace fs = std::filesystem;
-
-using test::Entpacke;
-using test::LiesDatei;
-using test::PdfDatei;
-using test::SchreibDatei;
-using test::Zeilen;
+using namespace test;
 
 // n pixels of the same bytes.
 std::string Mal(int n, const std::string& pixel) {
@@ -31,7 +25,7 @@ std::string Mal(int n, const std::string& pixel) {
     return bytes;
 }
 
-class DruckauftragTest : public test::PdfOrdnerTest {
+class DruckauftragTest : public PdfOrdnerTest {
 protected:
     void SetUp() override {
         PdfOrdnerTest::SetUp();
@@ -94,21 +88,20 @@ TEST_F(DruckauftragTest, FehlerLassenDieAltePdfGanz) {
     SchreibDatei(Pdf(), "alte PDF");
     SchreibeSeite(1, Mal(8, {1, 2, 3, 0}), 4, 2);
     SchreibDatei(Temp("dina4_2.BMP"), "x"); // counted, but DINA4_2.bmp is missing
-    EXPECT_EQ(test::Meldung([&] { ErstelleDiePDF(m_auftrag); }),
+    EXPECT_EQ(Meldung([&] { ErstelleDiePDF(m_auftrag); }),
               "Datei " + m_auftrag.tempOrdner + "/DINA4_2.bmp kann nicht geöffnet werden");
     EXPECT_EQ(LiesDatei(Pdf()), "alte PDF");
     EXPECT_TRUE(Dateien().empty()) << "Zwischendateien geblieben";
 
     fs::remove(Temp("dina4_2.BMP"));
     m_auftrag.pdfDatei = QString::fromStdString((m_ordner / "fehlt" / "Liste.pdf").string());
-    EXPECT_EQ(test::Meldung([&] { ErstelleDiePDF(m_auftrag); }),
+    EXPECT_EQ(Meldung([&] { ErstelleDiePDF(m_auftrag); }),
               "Datei: Datei " + m_auftrag.pdfDatei + " kann nicht erstellt werden");
     EXPECT_TRUE(Dateien().empty()) << "Zwischendateien geblieben";
 }
 
-// Memory runs out for the second page picture (libdeflate's allocator is the seam),
-// when the first is already staged. Nothing is left: no PDF, no half-written one
-// beside it, no staging file.
+// Memory runs out for the second page picture (libdeflate's allocator is the seam), when the first
+// is already staged. Nothing is left: no PDF, no half-written one beside it, no staging file.
 TEST_F(DruckauftragTest, SeitenbildOhneSpeicherHinterlaesstKeineDatei) {
     for (int seite = 1; seite <= 3; ++seite)
         SchreibeSeite(seite, Mal(40 * 30, {1, 2, 3, 0}), 40, 30);
@@ -121,7 +114,7 @@ TEST_F(DruckauftragTest, SeitenbildOhneSpeicherHinterlaesstKeineDatei) {
         std::free);
     Bildvorlauf einArbeiter(true, 1);
     m_auftrag.vorlauf = &einArbeiter;
-    EXPECT_EQ(test::Meldung([&] { ErstelleDiePDF(m_auftrag); }),
+    EXPECT_EQ(Meldung([&] { ErstelleDiePDF(m_auftrag); }),
               "Zu wenig Arbeitsspeicher, um die PDF-Datei zu komprimieren");
     libdeflate_set_memory_allocator(std::malloc, std::free);
     EXPECT_FALSE(fs::exists(Pdf()));

@@ -10,8 +10,7 @@
 namespace senvio {
 namespace {
 
-const QRgb Weiss = qRgb(255, 255, 255);
-const QRgb Schwarz = qRgb(0, 0, 0);
+const QRgb Weiss = qRgb(255, 255, 255), Schwarz = qRgb(0, 0, 0);
 const QRgb Blau = qRgb(0, 0, 255), Rot = qRgb(255, 0, 0);
 const QRgb Kartenfarbe[] = {qRgb(200, 60, 60), qRgb(60, 200, 60), qRgb(60, 60, 200), qRgb(200, 200, 60)};
 
@@ -25,18 +24,14 @@ QImage Voll(int w, int h, QRgb farbe) {
     return bild;
 }
 
-// Card k (1 to 4) in its own colour with a black 20 × 20 mark at its top left,
+// Cards 1 to anzahl, each in its own colour with a black 20 × 20 mark at its top left,
 // so that its place and its turn can be read from the page.
-QImage Karte(int k) {
-    QImage karte = Voll(KartenBreite, KartenHoehe, Kartenfarbe[k - 1]);
-    QPainter(&karte).fillRect(0, 0, 20, 20, Qt::black);
-    return karte;
-}
-
 std::array<QImage, KartenJeSeite> Karten(int anzahl) {
     std::array<QImage, KartenJeSeite> c;
-    for (int k = 1; k <= anzahl; ++k)
-        c[size_t(k - 1)] = Karte(k);
+    for (int k = 0; k < anzahl; ++k) {
+        c[size_t(k)] = Voll(KartenBreite, KartenHoehe, Kartenfarbe[k]);
+        QPainter(&c[size_t(k)]).fillRect(0, 0, 20, 20, Qt::black);
+    }
     return c;
 }
 
@@ -56,8 +51,7 @@ std::string Stelle(const QImage& seite, int x, int y) {
     return "?";
 }
 
-// Top left, top right, bottom left, bottom right of a print page; "-" outside
-// it.
+// Top left, top right, bottom left, bottom right of a print page; "-" outside it.
 std::vector<std::string> Plaetze(const QImage& seite) {
     std::vector<std::string> p;
     for (const auto& [x, y] : {std::pair{0, 0}, {488, 0}, {0, 644}, {488, 644}})
@@ -68,18 +62,20 @@ std::vector<std::string> Plaetze(const QImage& seite) {
 using V = std::vector<std::string>;
 
 TEST(Kartenbilder, AnzahlKartenUndSeiten) {
-    const std::pair<int, int> karten[] = {{14, 1}, {15, 2}, {44, 3}, {45, 3}, {46, 4}, {60, 4}};
-    for (const auto& [n, k] : karten)
-        EXPECT_EQ(AnzahlKarten(n), k) << n;
-    const std::pair<int, int> seiten[] = {{0, 0}, {60, 1}, {61, 2}};
-    for (const auto& [n, p] : seiten)
-        EXPECT_EQ(AnzahlSeiten(n), p) << n;
+    // Entries, cards, pages; a second page has as many cards as the first.
+    const std::tuple<int, int, int> faelle[] = {{14, 1, 1}, {15, 2, 1}, {44, 3, 1}, {45, 3, 1},
+                                                {46, 4, 1}, {60, 4, 1}, {61, 4, 2}};
+    for (const auto& [n, k, p] : faelle)
+        EXPECT_EQ(std::pair(AnzahlKarten(n), AnzahlSeiten(n)), std::pair(k, p)) << n;
+    EXPECT_EQ(AnzahlSeiten(0), 0);
 }
 
 TEST(Kartenbilder, KarteAusFuenfzehnEintraegen) {
-    std::vector<QImage> eintraege;
-    for (int j = 0; j < 15; ++j)
+    std::vector<QImage> eintraege, gross;
+    for (int j = 0; j < 15; ++j) {
         eintraege.push_back(Voll(400, 41, qRgb(10 + 15 * j, 100, 50)));
+        gross.push_back(Voll(500, 50, qRgb(10 + 15 * j, 0, 0)));
+    }
     const QImage karte = SetzeKarteZusammen(eintraege);
     ASSERT_EQ(karte.size(), QSize(478, 634));
     EXPECT_EQ(karte.format(), QImage::Format_RGB32);
@@ -94,13 +90,9 @@ TEST(Kartenbilder, KarteAusFuenfzehnEintraegen) {
     zwei[0] = eintraege[0], zwei[1] = eintraege[1];
     const QImage kurz = SetzeKarteZusammen(zwei);
     ASSERT_EQ(kurz.size(), QSize(478, 634));
-    EXPECT_EQ(Px(kurz, 0, 81), qRgb(25, 100, 50));
-    EXPECT_EQ(Px(kurz, 0, 82), Weiss);
+    EXPECT_EQ(std::pair(Px(kurz, 0, 81), Px(kurz, 0, 82)), std::pair(qRgb(25, 100, 50), Weiss));
 
     // Wider and taller entries: the card keeps the width and is cut at row 634.
-    std::vector<QImage> gross;
-    for (int j = 0; j < 15; ++j)
-        gross.push_back(Voll(500, 50, qRgb(10 + 15 * j, 0, 0)));
     const QImage breit = SetzeKarteZusammen(gross);
     ASSERT_EQ(breit.size(), QSize(500, 634));
     EXPECT_EQ(Px(breit, 499, 633), qRgb(10 + 15 * 12, 0, 0)); // entry 12 spans rows 600 to 649
@@ -123,10 +115,8 @@ TEST(Kartenbilder, PlaetzeUndGroesseJeModus) {
         {A::Doppelhuellen, 4, {966, 1278}, {"4", "1", "3R", "2R"}},
     };
     for (const auto& [art, anzahl, groesse, plaetze] : faelle) {
-        SCOPED_TRACE(testing::Message() << int(art) << " " << anzahl);
         const QImage seite = SetzeSeiteZusammen(art, Karten(anzahl));
-        EXPECT_EQ(seite.size(), groesse);
-        EXPECT_EQ(Plaetze(seite), plaetze);
+        EXPECT_EQ(std::pair(seite.size(), Plaetze(seite)), std::pair(groesse, plaetze)) << int(art) << " " << anzahl;
     }
     // The picture modes stack the cards.
     for (const A art : {A::BildJpeg, A::BildPng}) {

@@ -11,7 +11,6 @@
 #include "view/ListenAnsicht.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -42,8 +41,7 @@ int EintragBei(const QImage& bild, int x, int y) {
     return -2;
 }
 
-// The entries of the 15 rows of the card with top left (x, y): logo centres at
-// (x + 370, y + 41·j + 20).
+// The entries of the 15 rows of the card with top left (x, y): logo centres at (x + 370, y + 41·j + 20).
 std::vector<int> Zeilen(const QImage& bild, int x, int y) {
     std::vector<int> e;
     for (int j = 0; j < 15; ++j)
@@ -66,8 +64,9 @@ protected:
         umgebung.programmOrdner = m_tmp.path() + QStringLiteral("/");
         temp = m_tmp.path() + QStringLiteral("/Temp");
         ASSERT_TRUE(QDir().mkpath(temp));
-        ASSERT_TRUE(QDir().mkpath(m_tmp.path() + QStringLiteral("/logos")));
+        test::Schreib(Kaputt(), "kein PNG");
     }
+    QString Kaputt() const { return m_tmp.path() + QStringLiteral("/logos/kaputt.png"); }
 
     QString Logo(int i) {
         const QString pfad = m_tmp.path() + QStringLiteral("/logos/%1.png").arg(i);
@@ -98,8 +97,6 @@ protected:
         return a;
     }
 
-    void Laufe(Ausgabeart art) { ErstelleAlleBitmaps(Auftrag(art)); }
-
     void LeereTemp() {
         QDir(temp).removeRecursively();
         QDir().mkpath(temp);
@@ -126,11 +123,10 @@ TEST_F(Kartenrenderer, KartendateienJeListenlaenge) {
     // Entries and the cards of page 1; 61 entries make a second page of as many cards.
     const std::pair<int, int> faelle[] = {{14, 1}, {15, 2}, {45, 3}, {61, 4}};
     for (const auto& [n, karten] : faelle) {
-        SCOPED_TRACE(n);
         liste.Leere();
         LeereTemp();
         Fuelle(n);
-        Laufe(Ausgabeart::LinksGeheftet);
+        ErstelleAlleBitmaps(Auftrag(Ausgabeart::LinksGeheftet));
         QStringList dateien;
         for (int seite = 1; seite <= (n > 60 ? 2 : 1); ++seite) {
             for (int k = 1; k <= karten; ++k)
@@ -138,7 +134,7 @@ TEST_F(Kartenrenderer, KartendateienJeListenlaenge) {
             dateien << QStringLiteral("DINA4_%1.bmp").arg(seite);
         }
         dateien.sort();
-        EXPECT_EQ(Dateien(), dateien);
+        EXPECT_EQ(Dateien(), dateien) << n;
     }
     // 61, stapled at the left: entries 46 to 60 on card 4 of page 1 at the bottom right;
     // page 2 has the 61st entry alone on card 1, the rest white.
@@ -152,7 +148,7 @@ TEST_F(Kartenrenderer, KartendateienJeListenlaenge) {
 TEST_F(Kartenrenderer, BildmodusReichtDieKartenWeiter) {
     // A picture mode hands on the cards stacked and writes no page file.
     Fuelle(16);
-    Laufe(Ausgabeart::BildPng);
+    ErstelleAlleBitmaps(Auftrag(Ausgabeart::BildPng));
     EXPECT_EQ(Dateien(), (QStringList{"BildNr1_1.bmp", "BildNr2_1.bmp"}));
     ASSERT_EQ(bilder.size(), 1u);
     ASSERT_EQ(bilder[0].size(), QSize(478, 1268));
@@ -164,12 +160,9 @@ TEST_F(Kartenrenderer, PixelWieDieListenansichtZeichnet) {
     // Placeholder paths set the counter in order; a logo that does not decode shows
     // placeholder 0; a missing file the placeholder of the counter.
     Fuelle(3);
-    test::Schreib(m_tmp.path() + QStringLiteral("/logos/kaputt.png"), "kein PNG");
-    liste.HaengeAn(BaueZeile(Praefix(4), QStringLiteral("Kaputt"), m_tmp.path() + QStringLiteral("/logos/kaputt.png")));
-    liste.HaengeAn(BaueZeile(Praefix(5), QStringLiteral("Ohne"), PlatzhalterPfad(3)));
-    liste.HaengeAn(BaueZeile(Praefix(6), QStringLiteral("Fehlt"), QStringLiteral("/nirgends/weg.png")));
-    liste.HaengeAn(BaueZeile(Praefix(7), QStringLiteral("Wieder"), Logo(1)));
-    liste.HaengeAn(BaueZeile(Praefix(8), QStringLiteral("Ohne"), PlatzhalterPfad(2)));
+    for (const QString& pfad :
+         {Kaputt(), PlatzhalterPfad(3), QStringLiteral("/nirgends/weg.png"), Logo(1), PlatzhalterPfad(2)})
+        liste.HaengeAn(BaueZeile(Praefix(int(liste.Anzahl()) + 1), QStringLiteral("E"), pfad));
 
     Eintragsumgebung bildschirm = umgebung;
     const Kartenauftrag a = Auftrag(Ausgabeart::ObenGeheftet);
@@ -200,8 +193,7 @@ TEST_F(Kartenrenderer, DunklesThemaDruecktSchwarzAufWeiss) {
 }
 
 TEST_F(Kartenrenderer, AlleSeitenWieSeiteFuerSeite) {
-    // 131 entries, three pages; files used twice, placeholders and missing files between,
-    // the last entry placeholder 2.
+    // 131 entries, three pages; files used twice, placeholders and missing files between, the last entry placeholder 2.
     Fuelle(61);
     for (int i = 61; i < 130; ++i) {
         const QString pfad = i % 7 == 0    ? PlatzhalterPfad(i % 4 + 1)
@@ -210,10 +202,10 @@ TEST_F(Kartenrenderer, AlleSeitenWieSeiteFuerSeite) {
         liste.HaengeAn(BaueZeile(Praefix(i + 1), QStringLiteral("E%1").arg(i), pfad));
     }
     liste.HaengeAn(BaueZeile(Praefix(131), QStringLiteral("Ohne"), PlatzhalterPfad(2)));
-    Laufe(Ausgabeart::LinksGeheftet);
+    ErstelleAlleBitmaps(Auftrag(Ausgabeart::LinksGeheftet));
     const auto alle = Inhalt();
-    const int zaehler = umgebung.platzhalterZaehler;
     EXPECT_EQ(alle.size(), 15u); // 4 cards and a page, three times
+    EXPECT_EQ(umgebung.platzhalterZaehler, 2);
     EXPECT_FALSE(umgebung.vorrat);
 
     LeereTemp();
@@ -221,8 +213,7 @@ TEST_F(Kartenrenderer, AlleSeitenWieSeiteFuerSeite) {
     for (int p = 1; p <= 3; ++p)
         ErstelleDieBitmaps(Auftrag(Ausgabeart::LinksGeheftet), p);
     EXPECT_TRUE(Inhalt() == alle);
-    EXPECT_EQ(umgebung.platzhalterZaehler, zaehler);
-    EXPECT_EQ(zaehler, 2);
+    EXPECT_EQ(umgebung.platzhalterZaehler, 2);
 }
 
 // The files of a page are written while the next page is drawn; a page file that
@@ -231,7 +222,7 @@ TEST_F(Kartenrenderer, AlleSeitenWieSeiteFuerSeite) {
 TEST_F(Kartenrenderer, DateifehlerBeendenDenLauf) {
     Fuelle(121);                                      // three pages
     ASSERT_TRUE(QDir().mkpath(Datei("DINA4_2.bmp"))); // a folder where the page file goes
-    EXPECT_EQ(test::Meldung([&] { Laufe(Ausgabeart::Doppelhuellen); }),
+    EXPECT_EQ(test::Meldung([&] { ErstelleAlleBitmaps(Auftrag(Ausgabeart::Doppelhuellen)); }),
               QStringLiteral("Datei: Datei %1 kann nicht erstellt werden").arg(Datei("DINA4_2.bmp")));
     EXPECT_EQ(Dateien(),
               QStringList({"BildNr1_1.bmp", "BildNr1_2.bmp", "BildNr2_1.bmp", "BildNr2_2.bmp", "BildNr3_1.bmp",
@@ -256,9 +247,7 @@ TEST_F(Kartenrenderer, DateifehlerBeendenDenLauf) {
 // Logos made ahead on worker threads: the same pixels as made on the spot, each position
 // answered once and only for its own file; given up early, the workers stop unasked.
 TEST_F(Kartenrenderer, LogosVorab) {
-    const QString kaputt = m_tmp.path() + QStringLiteral("/logos/kaputt.png");
-    test::Schreib(kaputt, "kein PNG");
-    Logovorbereitung logos({{3, Logo(0)}, {5, Logo(1)}, {6, Logo(2)}, {20, kaputt}, {21, Logo(3)}}, 1);
+    Logovorbereitung logos({{3, Logo(0)}, {5, Logo(1)}, {6, Logo(2)}, {20, Kaputt()}, {21, Logo(3)}}, 1);
     const QImage erstes = logos.Hole(3, Logo(0));
     ASSERT_EQ(erstes.size(), QSize(LogoBreite, LogoHoehe));
     EXPECT_EQ(erstes, EintragslogoDerDatei(Logo(0)));
@@ -266,7 +255,7 @@ TEST_F(Kartenrenderer, LogosVorab) {
     EXPECT_TRUE(logos.Hole(4, Logo(1)).isNull()); // no such position
     EXPECT_TRUE(logos.Hole(5, Logo(2)).isNull()); // another file than given
     EXPECT_EQ(logos.Hole(6, Logo(2)), EintragslogoDerDatei(Logo(2)));
-    EXPECT_TRUE(logos.Hole(20, kaputt).isNull());
+    EXPECT_TRUE(logos.Hole(20, Kaputt()).isNull());
 }
 
 } // namespace

@@ -62,33 +62,24 @@ std::string Lies(const Bytes& bytes) {
     return ergebnis[0];
 }
 
-Ausgang PdfBilderMit(const std::string& argumente) {
-    return Starte("'" PDF_BILDER "' " + argumente);
-}
-
 // 2 × 1 pixels, blue, green, red and a fourth byte each.
 const std::vector<std::uint8_t> Klein = {1, 2, 3, 0, 4, 5, 6, 0};
 
 } // namespace
 
-TEST_F(BmpDatei, LesbareArten) {
+// Each file read as its picture, or refused with its message.
+TEST_F(BmpDatei, LesbareUndAbgelehnteDateien) {
     const Bytes os2 = {'B', 'M', 34, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, // pixels at 26
                        12,  0,   0,  0, 2, 0, 1, 0, 1, 0, 24, 0, 1, 2, 3, 4, 5, 6, 0, 0};
     const std::string obenZuerst = "3 2 3: 20 21 22 23 24 25 26 27 28 10 11 12 13 14 15 16 17 18";
-    for (const auto& [datei, bild] : std::initializer_list<std::pair<Bytes, std::string>>{
+    const std::string unvollstaendig = "Datei x.bmp ist beschädigt: die Bilddaten sind unvollständig";
+    for (const auto& [datei, ergebnis] : std::initializer_list<std::pair<Bytes, std::string>>{
              {Datei24, obenZuerst},
              {Mit({{22, std::uint32_t(-2)}}), "3 2 3: 10 11 12 13 14 15 16 17 18 20 21 22 23 24 25 26 27 28"},
              {Bytes(Datei24.begin(), Datei24.end() - 3), obenZuerst}, // the last row without padding
              {Datei32, "1 2 4: 5 6 7 0 1 2 3 0"},
              {MitMasken(0x00FF0000), "1 2 4: 5 6 7 0 1 2 3 0"},
-             {os2, "2 1 3: 1 2 3 4 5 6"}}) {
-        EXPECT_EQ(Lies(datei), bild);
-    }
-}
-
-TEST_F(BmpDatei, AbgelehnteDateienMitIhrerMeldung) {
-    const std::string unvollstaendig = "Datei x.bmp ist beschädigt: die Bilddaten sind unvollständig";
-    for (const auto& [datei, meldung] : std::initializer_list<std::pair<Bytes, std::string>>{
+             {os2, "2 1 3: 1 2 3 4 5 6"},
              {{'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "Datei x.bmp ist keine BMP-Datei"},
              {Mit({{14, 20}}), "Datei x.bmp hat einen unbekannten BMP-Kopf (20 Bytes)"},
              {Bytes(Datei24.begin(), Datei24.begin() + 40),
@@ -106,9 +97,8 @@ TEST_F(BmpDatei, AbgelehnteDateienMitIhrerMeldung) {
              {Mit({{18, 10000}, {22, 4000}}), unvollstaendig}, // within the limits, but not in the file
              {Bytes(Datei24.begin(), Datei24.end() - 4), unvollstaendig},
              {Mit({{10, 0xFFFFFFFFu}}), unvollstaendig},
-             {Mit({{10, 60}}, MitMasken(0x00FF0000)), unvollstaendig}}) { // pixels inside the masks
-        EXPECT_EQ(Lies(datei), meldung);
-    }
+             {Mit({{10, 60}}, MitMasken(0x00FF0000)), unvollstaendig}}) // pixels inside the masks
+        EXPECT_EQ(Lies(datei), ergebnis);
 }
 
 TEST_F(BmpDatei, GeschriebenZweiunddreissigBitVonUnten) {
@@ -129,7 +119,7 @@ TEST_F(PdfBilder, EineSeiteJeBild) {
     SchreibeBmp("klein.bmp", {2, 1, 4, 0, Klein});
     SchreibeBmp("punkt.bmp", {1, 1, 4, 0, std::span(Klein).subspan(4)});
     // Five pages, more than are compressed at once, so the pictures come back in page order.
-    const Ausgang a = PdfBilderMit("aus.pdf punkt.bmp klein.bmp klein.bmp punkt.bmp klein.bmp");
+    const Ausgang a = Starte("'" PDF_BILDER "' aus.pdf punkt.bmp klein.bmp klein.bmp punkt.bmp klein.bmp");
     EXPECT_EQ(a.status, 0);
     EXPECT_EQ(a.ausgabe + a.fehler, "");
     EXPECT_EQ(Dateien(), (std::vector<std::string>{"aus.pdf", "klein.bmp", "punkt.bmp"}));
@@ -159,7 +149,7 @@ TEST_F(PdfBilder, SchlechteEingabenMitDeutscherMeldung) {
               "pdf-bilder: Datei kaputt.bmp ist beschädigt: die Bilddaten sind unvollständig\n"},
              {"aus.pdf riesig.bmp", 1, "pdf-bilder: Datei riesig.bmp ist zu groß für ein Bild (200000000 Bytes)\n"},
              {"fehlt/aus.pdf gut.bmp", 1, "pdf-bilder: Datei fehlt/aus.pdf kann nicht erstellt werden\n"}}) {
-        const Ausgang a = PdfBilderMit(argumente);
+        const Ausgang a = Starte("'" PDF_BILDER "' " + argumente);
         EXPECT_EQ(a.status, status) << argumente;
         EXPECT_EQ(a.fehler, meldung);
         EXPECT_EQ(LiesDatei("aus.pdf"), "alt");

@@ -7,7 +7,6 @@
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace senvio;
@@ -85,7 +84,9 @@ TEST_F(PdfFehler, ZwischendateiVorEndDocEntferntOderVeraendert) {
     }
 }
 
-// The document stays as it was before the call: empty. A replaced file keeps its rights.
+// The document stays as it was before the call: one empty page on 612 × 792 with the program's
+// information, its content a whole zlib stream of no data whose header 78 9C says: deflate,
+// 32 KiB window, the default level. A replaced file keeps its rights.
 TEST_F(PdfFehler, ZwischendateiNichtErstellbar) {
     SchreibDatei("leer.pdf", "alt");
     fs::permissions("leer.pdf", fs::perms(0640));
@@ -96,6 +97,17 @@ TEST_F(PdfFehler, ZwischendateiNichtErstellbar) {
     EXPECT_EQ(Meldung([&] { pdf.DrawImage(0, 0, Bild, 96, 96); }), "Datei ~tmp1 kann nicht erstellt werden");
     EXPECT_EQ(pdf.PageNumber(), 1);
     pdf.EndDoc();
-    PruefeLeeresDokument("leer.pdf");
+    const PdfDatei datei("leer.pdf", 1);
+    EXPECT_EQ(datei.Groesse(), 23);
+    EXPECT_EQ(datei.Bytes().substr(0, 10), "%PDF-1.4\r\n");
+    EXPECT_EQ(datei.Stream(2).substr(0, 2), "\x78\x9C");
+    EXPECT_EQ(Entpacke(datei.Stream(2)), "");
+    std::string info = datei.Objekt(1);
+    const std::size_t datum = info.find("/CreationDate (D:") + 17;
+    EXPECT_EQ(info.find_first_not_of("0123456789", datum), datum + 14);
+    EXPECT_EQ(info.erase(datum, 14),
+              Zeilen({"1 0 obj", "<<", "/Producer (Senvio)", "/Author (Senvio)", "/CreationDate (D:)",
+                      "/Creator (Senvio)", "/Keywords ()", "/Subject ()", "/Title ()", "/ModDate ()", ">>", "endobj"}));
+    EXPECT_NE(datei.Objekt(21).find("/MediaBox [ 0 0 612 792]"), std::string::npos);
     EXPECT_EQ(fs::status("leer.pdf").permissions(), fs::perms(0640));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the PDF tests share: a fresh folder per test, files read whole, programs run, the
-// empty document, and a reader of TmachPDF's files that checks them.
+// What the PDF tests share: a fresh folder per test, files read whole, programs run, and a
+// reader of TmachPDF's files that checks them.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -88,9 +88,8 @@ inline std::string Entpacke(std::string_view zlib) {
     }
 }
 
-// A file that TmachPDF wrote, read by its cross-reference table. Reading checks that
-// "qpdf --check" passes, pdftoppm renders `seiten` pages, startxref names the "xref"
-// line, every entry points at its "n 0 obj", and the trailer fits.
+// A file that TmachPDF wrote, read by its cross-reference table. Reading checks that "qpdf --check" passes, pdftoppm
+// renders `seiten` pages, startxref names the "xref" line, every entry points at its "n 0 obj", and the trailer fits.
 class PdfDatei {
 public:
     PdfDatei(const std::string& pfad, int seiten) : m_bytes(LiesDatei(pfad)) {
@@ -109,8 +108,7 @@ public:
         return m_bytes.substr(Versatz(nummer), ende - Versatz(nummer));
     }
 
-    // The data, as long as /Length says: directly or as "n 0 R" of an object that holds
-    // only the number.
+    // The data, as long as /Length says: directly or as "n 0 R" of an object that holds only the number.
     std::string Stream(int nummer) const {
         const std::size_t wert = m_bytes.find("/Length ", Versatz(nummer)) + 8;
         std::size_t laenge = std::strtoull(m_bytes.c_str() + wert, nullptr, 10);
@@ -146,23 +144,5 @@ private:
     std::string m_bytes;
     std::vector<std::size_t> m_versaetze;
 };
-
-// The file is one empty page on 612 × 792 with the program's information; its content
-// stream is a whole zlib stream of no data whose header 78 9C says: deflate, 32 KiB
-// window, the default level.
-inline void PruefeLeeresDokument(const std::string& pfad) {
-    const PdfDatei datei(pfad, 1);
-    EXPECT_EQ(datei.Groesse(), 23);
-    EXPECT_EQ(datei.Bytes().substr(0, 10), "%PDF-1.4\r\n");
-    EXPECT_EQ(datei.Stream(2).substr(0, 2), "\x78\x9C");
-    EXPECT_EQ(Entpacke(datei.Stream(2)), "");
-    std::string info = datei.Objekt(1);
-    const std::size_t datum = info.find("/CreationDate (D:") + 17;
-    EXPECT_EQ(info.find_first_not_of("0123456789", datum), datum + 14);
-    EXPECT_EQ(info.erase(datum, 14),
-              Zeilen({"1 0 obj", "<<", "/Producer (Senvio)", "/Author (Senvio)", "/CreationDate (D:)",
-                      "/Creator (Senvio)", "/Keywords ()", "/Subject ()", "/Title ()", "/ModDate ()", ">>", "endobj"}));
-    EXPECT_NE(datei.Objekt(21).find("/MediaBox [ 0 0 612 792]"), std::string::npos);
-}
 
 } // namespace senvio::test

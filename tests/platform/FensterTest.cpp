@@ -52,19 +52,16 @@ std::vector<xcb_window_t> KinderDerWurzel(TestFensterverwalter& x) {
     return kinder;
 }
 
-// No window manager: the root's shown children, topmost first, so the lower viewer is
-// not taken. The title of the one we want is WM_NAME in Latin-1 ("Ü" is one byte); a
-// hidden window above it is passed over. It is raised above the unrelated window on
-// top; WM_DELETE_WINDOW goes to it, not to windows that do not list that protocol.
+// No window manager: the root's shown children, topmost first, so the lower viewer is not taken. The title of the one
+// we want is WM_NAME in Latin-1 ("Ü" is one byte); a hidden window above it is passed over. It is raised above the
+// unrelated window on top; WM_DELETE_WINDOW goes to it, not to windows that do not list that protocol.
 TEST(Fenster, FindetUndSchliesstOhneVerwalter) {
     TestFensterverwalter x(false);
-    x.Zeige(x.ErzeugeFenster("ÜBERSICHT.PDF - Adobe Reader"));
-    const xcb_window_t gesucht = x.ErzeugeFenster({}, std::string("\xDC") + "bersicht.pdf - Adobe Reader");
+    x.ErzeugeFenster("ÜBERSICHT.PDF - Adobe Reader", {}, true);
+    const xcb_window_t gesucht = x.ErzeugeFenster({}, std::string("\xDC") + "bersicht.pdf - Adobe Reader", true);
     const xcb_window_t versteckt = x.ErzeugeFenster("Übersicht.pdf - Adobe Reader");
-    const xcb_window_t oben = x.ErzeugeFenster("Senvio-Liste 2.0:   Übersicht");
+    const xcb_window_t oben = x.ErzeugeFenster("Senvio-Liste 2.0:   Übersicht", {}, true);
     x.SetzeAtome(gesucht, "WM_PROTOCOLS", {"WM_TAKE_FOCUS", "WM_DELETE_WINDOW"});
-    x.Zeige(gesucht);
-    x.Zeige(oben);
     ASSERT_EQ(KinderDerWurzel(x).back(), oben);
 
     EXPECT_EQ(findfenster(QStringLiteral("übersicht.PDF - adobe")), gesucht);

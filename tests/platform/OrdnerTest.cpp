@@ -59,26 +59,19 @@ TEST(Ordner, DateiFehlerAlsUtf8) {
 
 TEST(Startordner, LeseStartaufruf) {
     using W = Startaufruf::Ordnerwahl;
-    struct Fall {
-        QStringList argumente;
-        W wahl;
-        QString ordner;
-        QString fehler;
-    };
     // Without arguments, with --benutzerordner or "--programmordner x" the start itself is checked.
-    for (const Fall& f :
-         {Fall{{u"--programmordner=/srv/senvio"_s}, W::Angegeben, u"/srv/senvio"_s, {}},
-          Fall{{u"--programmordner="_s}, W::Angegeben, {}, u"Der Programmordner ist leer."_s},
-          Fall{{u"--benutzerordner"_s, u"--programmordner"_s, u"x"_s},
-               W::Arbeitsverzeichnis,
-               {},
-               u"--benutzerordner und --programmordner schließen einander aus."_s},
-          Fall{{u"liste.lis"_s}, W::Arbeitsverzeichnis, {}, u"Unerwartetes Argument \"liste.lis\"."_s}}) {
-        SCOPED_TRACE(f.argumente.join(u' ').toStdString());
-        const Startaufruf a = LeseStartaufruf(f.argumente);
-        EXPECT_EQ(a.wahl, f.wahl);
-        EXPECT_EQ(a.ordner, f.ordner);
-        EXPECT_EQ(a.fehler, f.fehler);
+    const std::tuple<QStringList, W, QString, QString> faelle[] = {
+        {{u"--programmordner=/srv/senvio"_s}, W::Angegeben, u"/srv/senvio"_s, {}},
+        {{u"--programmordner="_s}, W::Angegeben, {}, u"Der Programmordner ist leer."_s},
+        {{u"--benutzerordner"_s, u"--programmordner"_s, u"x"_s},
+         W::Arbeitsverzeichnis,
+         {},
+         u"--benutzerordner und --programmordner schließen einander aus."_s},
+        {{u"liste.lis"_s}, W::Arbeitsverzeichnis, {}, u"Unerwartetes Argument \"liste.lis\"."_s}};
+    for (const auto& [argumente, wahl, ordner, fehler] : faelle) {
+        const Startaufruf a = LeseStartaufruf(argumente);
+        EXPECT_EQ(std::tuple(a.wahl, a.ordner, a.fehler), std::tuple(wahl, ordner, fehler))
+            << argumente.join(u' ').toStdString();
     }
     EXPECT_FALSE(LeseStartaufruf({u"--farbe"_s}).fehler.isEmpty());
     EXPECT_TRUE(LeseStartaufruf({u"--help"_s}).hilfe);

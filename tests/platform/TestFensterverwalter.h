@@ -67,8 +67,8 @@ public:
     TestFensterverwalter(const TestFensterverwalter&) = delete;
     TestFensterverwalter& operator=(const TestFensterverwalter&) = delete;
 
-    // An unmapped top-level window; an empty title is left unset. WM_NAME holds bytes.
-    xcb_window_t ErzeugeFenster(std::string_view netWmName, std::string_view wmName = {}) {
+    // A top-level window, unmapped unless shown; an empty title is left unset. WM_NAME holds bytes.
+    xcb_window_t ErzeugeFenster(std::string_view netWmName, std::string_view wmName = {}, bool zeigen = false) {
         const xcb_window_t fenster = xcb_generate_id(m_c);
         xcb_create_window(m_c, XCB_COPY_FROM_PARENT, fenster, m_wurzel, 0, 0, 200, 100, 0,
                           XCB_WINDOW_CLASS_INPUT_OUTPUT, m_ewmh.screens[0]->root_visual, 0, nullptr);
@@ -77,14 +77,11 @@ public:
         if (!wmName.empty())
             xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, fenster, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
                                 wmName.size(), wmName.data());
+        if (zeigen)
+            xcb_map_window(m_c, fenster);
         m_fenster.push_back(fenster);
         Synchronisiere();
         return fenster;
-    }
-
-    void Zeige(xcb_window_t fenster) {
-        xcb_map_window(m_c, fenster);
-        Synchronisiere();
     }
 
     void SetzeStapel(std::vector<xcb_window_t> vonUntenNachOben) {

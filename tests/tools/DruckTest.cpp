@@ -1,12 +1,8 @@
 // senvio-druck run as a user runs it: a program folder, lists by name and by path,
 // every mode, and the failures a user meets.
-#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-
-#include <algorithm>
-#include <cstdlib>
 
 #include "TestDateien.h"
 #include "pdf/PdfPruefung.h"
@@ -65,8 +61,7 @@ protected:
 
     const QString m_vorher = QDir::currentPath();
     QTemporaryDir m_wurzel;
-    QString m_programm;
-    QString m_listen;
+    QString m_programm, m_listen;
 };
 
 } // namespace
@@ -111,16 +106,14 @@ TEST_F(DruckProgramm, MehrereListenEineFehlt) {
         << lauf.fehler.toStdString();
     EXPECT_TRUE(lauf.fehler.contains(u"Leer.lis ist leer"_s));
     EXPECT_EQ(QImage(m_listen + u"Fremd.png"_s).size(), QSize(478, 634));
-    EXPECT_FALSE(QFileInfo::exists(m_listen + u"Gibtsnicht.png"_s));
-    EXPECT_FALSE(QFileInfo::exists(m_listen + u"Leer.png"_s));
+    EXPECT_FALSE(QFileInfo::exists(m_listen + u"Gibtsnicht.png"_s) || QFileInfo::exists(m_listen + u"Leer.png"_s));
 }
 
 TEST_F(DruckProgramm, FalscherAufruf) {
-    const QString ordner = u"--programmordner"_s;
     for (const auto& [argumente, text] :
          {std::pair{QStringList{u"--modus"_s, u"quer"_s, u"Kurz"_s}, u"Unbekannter Modus \"quer\""_s},
           {QStringList{}, u"keine Liste"_s},
-          {QStringList{ordner, m_wurzel.path(), u"Kurz"_s}, u"nicht vorhanden"_s}}) {
+          {QStringList{u"--programmordner"_s, m_wurzel.path(), u"Kurz"_s}, u"nicht vorhanden"_s}}) {
         const Programmlauf lauf = StarteDruck(argumente, m_programm);
         EXPECT_NE(lauf.rueckgabe, 0);
         EXPECT_TRUE(lauf.fehler.contains(text)) << lauf.fehler.toStdString();

@@ -9,26 +9,16 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <gmock/gmock.h>
+
 #include "TestDateien.h"
 
 using namespace senvio::hilfe;
 using namespace senvio::test;
 using namespace Qt::StringLiterals;
-
-namespace {
+using namespace testing;
 
 using Zeilen = std::vector<std::string>;
-
-std::string FehlerVon(std::string_view utf8, int zeile) {
-    try {
-        NachWindows1252(utf8, zeile);
-    } catch (const HilfeFehler& f) {
-        return f.what();
-    }
-    return "kein Fehler";
-}
-
-} // namespace
 
 TEST(Hilfesatz, BreitenUmbruchUndZeichensatz) {
     // S 667 + e 556 + n 556 + v 500 + i 222 + o 556 = 3057 thousandths.
@@ -49,14 +39,15 @@ TEST(Hilfesatz, BreitenUmbruchUndZeichensatz) {
     EXPECT_TRUE(BrichUm("   ", Schrift::Helvetica, 10, 100).empty());
 
     EXPECT_EQ(NachWindows1252("Größe 5 € „Hülle“ – • ß", 1), "Gr\366\337e 5 \200 \204H\374lle\223 \226 \225 \337");
-    const std::string pfeil = FehlerVon("Datei → Neu", 7);
-    EXPECT_NE(pfeil.find("Zeile 7:"), std::string::npos) << pfeil;
-    EXPECT_NE(pfeil.find("U+2192 \"→\""), std::string::npos) << pfeil;
-    EXPECT_NE(FehlerVon("a\tb", 1).find("U+0009"), std::string::npos);
-    EXPECT_NE(FehlerVon("\xC2\x81", 1).find("U+0081"), std::string::npos); // no glyph at 0x81
+    EXPECT_THAT([] { NachWindows1252("Datei → Neu", 7); },
+                ThrowsMessage<HilfeFehler>(AllOf(StartsWith("Zeile 7:"), HasSubstr("U+2192 \"→\""))));
+    EXPECT_THAT([] { NachWindows1252("a\tb", 1); }, ThrowsMessage<HilfeFehler>(HasSubstr("U+0009")));
+    EXPECT_THAT([] { NachWindows1252("\xC2\x81", 1); }, ThrowsMessage<HilfeFehler>(HasSubstr("U+0081"))); // no glyph
     // Windows-1252 text, a character cut short, an overlong form: no UTF-8.
     for (const char* kaputt : {"Gr\366\337e", "Gr\xC3", "\xC0\xAF", "\xE0\x80\xAF"})
-        EXPECT_EQ(FehlerVon(kaputt, 2), "Zeile 2: kein gültiges UTF-8.") << kaputt;
+        EXPECT_THAT([=] { NachWindows1252(kaputt, 2); },
+                    ThrowsMessage<HilfeFehler>(StrEq("Zeile 2: kein gültiges UTF-8.")))
+            << kaputt;
 }
 
 TEST(Hilfesatz, AuszeichnungWirdZuBloecken) {
@@ -78,12 +69,8 @@ TEST(Hilfesatz, AuszeichnungWirdZuBloecken) {
                            {Blockart::Unterabschnitt, "Ende"},
                        }));
     EXPECT_EQ(bloecke[6].huelle, Huelle::LinksGeheftet);
-    try {
-        LeseHilfequelle("Text\n\n[Bild quer]\n");
-        ADD_FAILURE() << "unbekannte Anweisung angenommen";
-    } catch (const HilfeFehler& f) {
-        EXPECT_STREQ(f.what(), "Zeile 3: unbekannte Anweisung [Bild quer]");
-    }
+    EXPECT_THAT([] { LeseHilfequelle("Text\n\n[Bild quer]\n"); },
+                ThrowsMessage<HilfeFehler>(StrEq("Zeile 3: unbekannte Anweisung [Bild quer]")));
 }
 
 // The document the build made: valid, every page renders, it names every command of

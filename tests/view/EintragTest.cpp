@@ -8,7 +8,6 @@
 #include "view/Logobild.h"
 #include "view/Platzhalter.h"
 
-#include <QDir>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -50,9 +49,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_tmp.isValid());
         umgebung.programmOrdner = m_tmp.path() + QStringLiteral("/");
-        ASSERT_TRUE(QDir().mkpath(umgebung.programmOrdner + QStringLiteral("Senvio-Listen/Sender-Logos")));
-        const QString rot = umgebung.programmOrdner + QStringLiteral("Senvio-Listen/Sender-Logos/rot.png");
-        ASSERT_TRUE(Einfarbig(140, 100, Rot).save(rot));
+        ASSERT_TRUE(QDir().mkpath(umgebung.programmOrdner + u"Senvio-Listen/Sender-Logos"_s));
+        ASSERT_TRUE(Einfarbig(140, 100, Rot).save(umgebung.programmOrdner + u"Senvio-Listen/Sender-Logos/rot.png"_s));
     }
     QImage Zeichne(const QString& zeile) {
         QImage bild(478, ZeilenHoehe, QImage::Format_RGB32);
@@ -72,32 +70,28 @@ TEST_F(Eintrag, LogoAusDemProgrammordnerAnDerRechtenKanteTextZehnPixelTiefer) {
     const QImage bild = Zeichne(QStringLiteral("    1   = ARD") + rotesLogo);
     EXPECT_EQ(umgebung.platzhalterZaehler, 0); // a real logo
     // The logo covers x = 478 − 60 = 418 to 477, rows 0 to 39; row 40 stays ground.
-    EXPECT_EQ(bild.pixelColor(418, 0), Rot);
-    EXPECT_EQ(bild.pixelColor(477, 39), Rot);
-    EXPECT_EQ(bild.pixelColor(417, 5), Weiss);
-    EXPECT_EQ(bild.pixelColor(450, 40), Weiss);
+    EXPECT_EQ((std::vector{bild.pixelColor(418, 0), bild.pixelColor(477, 39), bild.pixelColor(417, 5),
+                           bild.pixelColor(450, 40)}),
+              (std::vector{Rot, Rot, Weiss, Weiss}));
     // The text 10 pixels down: its ink starts where its tallest glyph reaches above the baseline.
     const QFontMetrics masse(Listenschrift());
     EXPECT_NEAR(Tinte(bild).top(),
                 10 + masse.ascent() + masse.tightBoundingRect(QStringLiteral("    1   = ARD ")).top(), 1);
 }
 
-TEST_F(Eintrag, TextIstDerKopfHoechstens392PixelBreit) {
+// The text is the head, at most 392 pixels wide; lines without the separator are drawn whole,
+// with no logo and the counter as it was.
+TEST_F(Eintrag, TextIstDerKopfOderDieGanzeZeileTabBisZumNaechstenStopp) {
     EXPECT_EQ(Eintragstext(QStringLiteral("    1   = ARD #png#x"), Listenschrift()), QStringLiteral("    1   = ARD "));
     const QString zeile = QStringLiteral("    1   = ") + QString(80, QLatin1Char('W')) + rotesLogo;
     const QString text = Eintragstext(zeile, Listenschrift());
     ASSERT_TRUE(zeile.startsWith(text));
     EXPECT_LE(TextBreite(Listenschrift(), text), 400);
     EXPECT_GT(TextBreite(Listenschrift(), text + QLatin1Char('W')), 400);
-}
-
-// Lines without the separator are drawn whole, with no logo and the counter as it was.
-TEST_F(Eintrag, ZeileOhneTrennerGanzTabBisZumNaechstenStopp) {
     const int abstand = 5 * QFontMetrics(Listenschrift()).averageCharWidth();
     EXPECT_EQ(TextBreite(Listenschrift(), QStringLiteral("\t")), abstand + 8);
     umgebung.platzhalterZaehler = 3;
-    const QImage ohneTab = Zeichne(QStringLiteral("I"));
-    EXPECT_EQ(Tinte(Zeichne(QStringLiteral("\tI"))).left() - Tinte(ohneTab).left(), abstand);
+    EXPECT_EQ(Tinte(Zeichne(QStringLiteral("\tI"))).left() - Tinte(Zeichne(QStringLiteral("I"))).left(), abstand);
     EXPECT_EQ(umgebung.platzhalterZaehler, 3);
     EXPECT_TRUE(Eintragslogo(QStringLiteral("Nur Text"), umgebung).isNull());
 }
@@ -112,11 +106,10 @@ TEST_F(Eintrag, PlatzhalterUndZaehler) {
         {QStringLiteral("Ohne Logo2.png"), 1, 2, 0}, // a file that is no PNG: picture 0
     };
     for (const auto& [pfad, vorher, nachher, bild] : faelle) {
-        SCOPED_TRACE(pfad.toStdString());
         umgebung.platzhalterZaehler = vorher;
-        const QImage logo = Eintragslogo(QStringLiteral("    1   = X #png#") + pfad, umgebung);
-        EXPECT_EQ(umgebung.platzhalterZaehler, nachher);
-        EXPECT_EQ(logo, MacheEintragslogo({Platzhalterbild(bild)}));
+        const bool gleich =
+            Eintragslogo(u"    1   = X #png#"_s + pfad, umgebung) == MacheEintragslogo({Platzhalterbild(bild)});
+        EXPECT_EQ(std::pair(umgebung.platzhalterZaehler, gleich), std::pair(nachher, true)) << pfad.toStdString();
     }
 }
 
@@ -132,14 +125,11 @@ TEST_F(Eintrag, BuntesLogoImKastenAufWeiss) {
               SkaliereLanczosAufWeiss(kasten, {60, 40}, QRect(0, 22, 140, 56)));
 }
 
-TEST(Einpassen, GroesseBehaeltDasSeitenverhaeltnis) {
-    // Enlarged to fit; 100 / 1000 truncated. A wide picture follows below.
-    const std::pair<QSize, QSize> faelle[] = {{{96, 96}, {100, 100}}, {{1, 1000}, {0, 100}}, {{0, 5}, {0, 0}}};
-    for (const auto& [bild, passend] : faelle)
+TEST(Einpassen, GroesseUndLageImKastenOhneGlaettung) {
+    // Enlarged to fit; 100 / 1000 truncated. The wide pictures follow below.
+    const std::pair<QSize, QSize> groessen[] = {{{96, 96}, {100, 100}}, {{1, 1000}, {0, 100}}, {{0, 5}, {0, 0}}};
+    for (const auto& [bild, passend] : groessen)
         EXPECT_EQ(EingepassteGroesse(bild, {140, 100}), passend) << bild.width() << "×" << bild.height();
-}
-
-TEST(Einpassen, MittigAufDemGrundOhneGlaettung) {
     const QColor blau(0, 0, 255);
     QImage zwei(2, 1, QImage::Format_RGB32);
     zwei.setPixelColor(0, 0, Qt::black);
@@ -167,17 +157,16 @@ TEST(Einpassen, HellesLogoAufDerPlatteMitRundenEcken) {
     QImage leer(1000, 1000, QImage::Format_RGBA8888);
     leer.fill(Qt::transparent);
     const QImage platte = LogoAufGrund({leer, true});
-    EXPECT_EQ(platte.pixel(500, 500), qRgb(0x3C, 0x3C, 0x3C));
-    EXPECT_EQ(platte.pixel(33, 33), qRgb(0x3C, 0x3C, 0x3C));
-    EXPECT_EQ(platte.pixel(10, 10), qRgb(255, 255, 255));
+    EXPECT_EQ((std::vector{platte.pixel(500, 500), platte.pixel(33, 33), platte.pixel(10, 10)}),
+              (std::vector{qRgb(0x3C, 0x3C, 0x3C), qRgb(0x3C, 0x3C, 0x3C), qRgb(255, 255, 255)}));
     EXPECT_EQ(LogoAufGrund({leer, false}), leer);
 }
 
-TEST(Lanczos, KanteAmRichtigenOrt) {
+TEST(Lanczos, KanteAmRichtigenOrtUndWeisserRandUebersprungen) {
     // Left half black, right half white: after 140 → 60 the edge lies at column 30.
-    QImage bild = Einfarbig(140, 100, Qt::white);
-    QPainter(&bild).fillRect(0, 0, 70, 100, Qt::black);
-    const QImage kante = SkaliereLanczos(bild, QSize(60, 40));
+    QImage halb = Einfarbig(140, 100, Qt::white);
+    QPainter(&halb).fillRect(0, 0, 70, 100, Qt::black);
+    const QImage kante = SkaliereLanczos(halb, QSize(60, 40));
     ASSERT_EQ(kante.size(), QSize(60, 40));
     for (int x = 0; x <= 25; ++x)
         EXPECT_LE(kante.pixelColor(x, 20).red(), 4) << x;
@@ -186,11 +175,9 @@ TEST(Lanczos, KanteAmRichtigenOrt) {
     const int mitte = kante.pixelColor(29, 20).red() + kante.pixelColor(30, 20).red();
     EXPECT_GT(mitte, 150);
     EXPECT_LT(mitte, 360);
-}
 
-// Skipping the white rows must not change a single pixel: compared with the whole
-// resampling for bands of several heights, shrinking and enlarging.
-TEST(Lanczos, WeisserRandWirdUebersprungenOhneAbweichung) {
+    // Skipping the white rows must not change a single pixel: compared with the whole
+    // resampling for bands of several heights, shrinking and enlarging.
     const std::pair<QSize, QRect> faelle[] = {
         {{96, 96}, {0, 84, 311, 156}}, {{60, 40}, {0, 43, 140, 14}}, {{400, 500}, {0, 323, 311, 1}}};
     for (const auto& [ziel, band] : faelle) {
@@ -204,7 +191,8 @@ TEST(Lanczos, WeisserRandWirdUebersprungenOhneAbweichung) {
 }
 
 // Read without regard to case, written in the one spelling; a style set of no text writes "".
-TEST(Listenschrift, StiltexteLesenUndSchreiben) {
+// The colour: blue in the high byte, red in the low one.
+TEST(Listenschrift, StilUndFarbeAlsText) {
     const struct {
         const char* gelesen; // nullptr: only written
         bool fett, kursiv, unter, durch;
@@ -232,10 +220,6 @@ TEST(Listenschrift, StiltexteLesenUndSchreiben) {
     // Only these whole texts count; ASCII letters only are folded (long s is none).
     for (const char* anders : {"", "fsBold+fsItalic", " fsBold", "fsUnderline + fsBold", "regular", "ſsBold"})
         EXPECT_FALSE(StilAusText(QString::fromUtf8(anders))) << anders;
-}
-
-// Blue in the high byte, red in the low one.
-TEST(Listenschrift, FarbeAlsBlauGruenRot) {
     EXPECT_EQ(ZahlAusFarbe(QColor(0x56, 0x34, 0x12)), 0x00123456);
     EXPECT_EQ(FarbeAusZahl(0x00123456), QColor(0x56, 0x34, 0x12));
 }
