@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <array>
+#include <cstdio>
 
 namespace senvio {
 
@@ -143,10 +144,12 @@ QString OhneProzentkodierung(QStringView text) {
 // reference without its name field, its path decoded.
 QString Dienstkennung(const Felder& f, QStringView referenz) {
     if (NenntDienst(f)) {
-        QString kennung = f.erste[0].toString();
-        for (const int i : {3, 4, 5, 6})
-            kennung += u':' + QString::number(Hexzahl(f.erste[i]).value_or(0), 16).toUpper();
-        return kennung;
+        // Written at once: a set of many thousand services would spend its time allocating.
+        char kennung[64];
+        const int laenge = std::snprintf(kennung, sizeof kennung, "%llu:%X:%X:%X:%X", f.erste[0].toULongLong(),
+                                         Hexzahl(f.erste[3]).value_or(0), Hexzahl(f.erste[4]).value_or(0),
+                                         Hexzahl(f.erste[5]).value_or(0), Hexzahl(f.erste[6]).value_or(0));
+        return QString::fromLatin1(kennung, laenge);
     }
     if (f.anzahl < 12)
         return referenz.toString();

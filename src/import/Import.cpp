@@ -7,6 +7,7 @@
 #include "list/Bearbeitung.h"
 #include "list/Doppelte.h"
 #include "list/ListenDatei.h"
+#include "list/Nummerierung.h"
 #include "list/Platzhalterzaehler.h"
 #include "platform/Fehler.h"
 
@@ -176,12 +177,12 @@ void FuerJedenGewaehlten(const ImportFund& fund, const QList<bool>& gruppeGewaeh
 // reference are never the same as another.
 class Doppelsuche {
 public:
-    explicit Doppelsuche(const ImportFund& fund) : m_fund(fund) {}
+    explicit Doppelsuche(const ImportFund& fund) : m_fund(fund) { m_referenzen[0].reserve(fund.sender.size()); }
 
     bool IstDoppelt(const ImportSender& sender) {
         if (sender.platzhalter || sender.referenz.isEmpty())
             return false;
-        QSet<QString>& gesehen = m_referenzen[IstRadio(m_fund, sender) ? 1 : 0];
+        QSet<QStringView>& gesehen = m_referenzen[IstRadio(m_fund, sender) ? 1 : 0];
         const qsizetype vorher = gesehen.size();
         gesehen.insert(sender.referenz);
         return gesehen.size() == vorher;
@@ -189,7 +190,7 @@ public:
 
 private:
     const ImportFund& m_fund;
-    QSet<QString> m_referenzen[2];
+    QSet<QStringView> m_referenzen[2]; // views of the fund's references: nothing copied
 };
 
 // Calls `tu` with each entry the list gets, in order: the chosen channel, or nullptr for a
@@ -373,11 +374,9 @@ QStringList DoppelteSender(const ImportFund& fund, const QList<bool>& gruppeGewa
 }
 
 void HaengeImportAn(SenderListe& liste, const QList<ImportEintrag>& eintraege, int& platzhalterZaehler) {
-    QStringList namen;
-    namen.reserve(eintraege.size());
     for (const ImportEintrag& eintrag : eintraege)
-        namen.append(eintrag.name);
-    HaengeNamenAn(liste, namen, platzhalterZaehler);
+        liste.HaengeAn(NeueTextzeile(eintrag.name, liste.Anzahl() + 1, platzhalterZaehler));
+    KorrigiereDieNummern(liste);
 }
 
 Importziel ListeMitImport(const QString& datei, const QList<ImportEintrag>& eintraege, bool anhaengen) {
