@@ -35,7 +35,6 @@
 namespace senvio {
 
 namespace {
-const QString Abschnitt = QStringLiteral("Einstellung");
 const QString TitelAnfang = QStringLiteral("Senvio-Liste 2.0");
 } // namespace
 
@@ -105,7 +104,7 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
     ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
     Image324->resize(LogoBreite, LogoHoehe);
     if (const std::optional<int> auswahl =
-            LeseIniGanzzahl(m_ordner.einstellungen, Abschnitt, QStringLiteral("Auswahl")))
+            LeseIniGanzzahl(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("Auswahl")))
         ComboBox1->setCurrentIndex(*auswahl >= 0 && *auswahl < ComboBox1->count() ? *auswahl : -1);
     m_logoOrdner = m_ordner.logoWurzel + (ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString());
     if (m_fenster.textliste)
@@ -126,7 +125,7 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
 // no list name, so that no later save can overwrite that list's file, and nothing is
 // saved at exit: the next start tries the list again.
 void TMainForm::LadeLetzteListe() {
-    const QString name = LeseIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("ListenName"));
+    const QString name = LeseIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName"));
     const QString datei = FindeListendatei(m_ordner.listen, name);
     if (QFileInfo::exists(datei)) {
         try {
@@ -153,9 +152,9 @@ void TMainForm::FormDestroy() {
     if (m_programmEndet || !m_listeVollstaendig)
         return;
     FuehreAus([this] { m_modell.Speichere(AktuelleListendatei()); });
-    SchreibeIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("Auswahl"),
+    SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("Auswahl"),
                     QString::number(ComboBox1->currentIndex()));
-    SchreibeIniWert(m_ordner.einstellungen, Abschnitt, QStringLiteral("ListenName"), m_listenName);
+    SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName"), m_listenName);
 }
 
 void TMainForm::NummeriereNeu() {

@@ -20,7 +20,6 @@ namespace senvio {
 
 namespace {
 
-const QString Abschnitt = QStringLiteral("Einstellung");
 // The folder of the last import: the next one starts there.
 const QString ImportOrdnerSchluessel = QStringLiteral("ImportOrdner");
 
@@ -56,14 +55,15 @@ private:
 
 void TMainForm::SenderlisteImportierenClick() {
     // A bouquet file chosen stands for its set; "lamedb" for the whole set, TV and radio.
-    const QString ordner = LeseIniWert(m_ordner.einstellungen, Abschnitt, ImportOrdnerSchluessel);
+    const QString ordner = LeseIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, ImportOrdnerSchluessel);
     const QStringList pfade = Dialoge::DateienOeffnen(
         this, ordner.isEmpty() || !QFileInfo(ordner).isDir() ? QDir::homePath() : ordner, ImportFilter,
         QStringLiteral("Senderliste wählen (Wiedergabeliste, channels.conf, Referenzliste oder bei Enigma2 "
                        "lamedb / bouquets.tv)"));
     if (pfade.isEmpty())
         return;
-    SchreibeIniWert(m_ordner.einstellungen, Abschnitt, ImportOrdnerSchluessel, QFileInfo(pfade.first()).absolutePath());
+    SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, ImportOrdnerSchluessel,
+                    QFileInfo(pfade.first()).absolutePath());
     ImportFund fund;
     {
         const Sanduhr sanduhr;
@@ -82,8 +82,7 @@ void TMainForm::SenderlisteImportierenClick() {
     const auto radiolisteErlaubt = [&](const QString& name) {
         const QString radio = RadiolistenName(name);
         return listen.radio.isEmpty() || PruefeListenNamen(radio, m_ordner.listen) != NamensPruefung::Vorhanden ||
-               Dialoge::Bestaetigung(this, QStringLiteral("Eine Liste mit dem Namen: \"") + radio +
-                                               QStringLiteral("\" existiert schon! Soll sie überschrieben werden?"));
+               Dialoge::Bestaetigung(this, UeberschreibFrage(radio));
     };
     if (!anhaengen && !BeginneNeueListe(radiolisteErlaubt))
         return;
@@ -107,8 +106,9 @@ void TMainForm::SenderlisteImportierenClick() {
             m_importSchluessel.insert(ZerlegeZeile(m_liste.Zeile(i)).name, listen.liste[i - ersteNeue].logoSchluessel);
     if (!listen.radio.isEmpty()) {
         const QString radio = RadiolistenName(m_listenName);
-        Importziel ziel = ListeMitImport(FindeListendatei(m_ordner.listen, radio), listen.radio, anhaengen);
-        SchreibeListendatei(FindeListendatei(m_ordner.listen, radio), ziel.liste);
+        const QString datei = FindeListendatei(m_ordner.listen, radio);
+        Importziel ziel = ListeMitImport(datei, listen.radio, anhaengen);
+        SchreibeListendatei(datei, ziel.liste);
         Dialoge::Information(this, QStringLiteral("Die Radiosender stehen mit den Nummern Ihres Empfängers in der "
                                                   "Liste „%1“ (%2 Einträge). Sie öffnen sie mit „Datei“ › „Öffnen...“.")
                                        .arg(radio)

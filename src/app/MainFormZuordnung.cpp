@@ -44,18 +44,17 @@ QList<Pruefeintrag> TMainForm::Pruefeintraege(const Logobestand& bestand, int vo
     Eintragsumgebung umgebung = m_umgebung;
     QHash<QString, QImage> platzhalter; // the few placeholder pictures, each made once
     // A line without logo part takes no logo.
-    QList<int> zeilen;
+    QList<std::pair<int, ZeilenTeile>> zeilen;
     QList<Logosuche> suchen;
     for (int zeile = von; zeile < bis; ++zeile)
-        if (const ZeilenTeile teile = ZerlegeZeile(m_liste.Zeile(zeile)); teile.hatTrenner) {
-            zeilen.append(zeile);
+        if (ZeilenTeile teile = ZerlegeZeile(m_liste.Zeile(zeile)); teile.hatTrenner) {
             suchen.append({teile.name, m_importSchluessel.value(teile.name)});
+            zeilen.append({zeile, std::move(teile)});
         }
     const QList<Logoentscheidung> entscheidungen = EntscheideLogos(bestand, suchen);
     QList<Pruefeintrag> eintraege;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const int zeile = zeilen[i];
-        const ZeilenTeile teile = ZerlegeZeile(m_liste.Zeile(zeile));
+        const auto& [zeile, teile] = zeilen[i];
         Pruefeintrag eintrag;
         eintrag.zeile = zeile;
         eintrag.entscheidung = entscheidungen[i];

@@ -420,6 +420,13 @@ bool IstBouquetDatei(QByteArrayView anfang) {
     return false;
 }
 
+bool IstEinzelnesBouquet(const QString& dateiname) {
+    for (const char* ganzerSatz : {"bouquets.tv", "bouquets.radio", "lamedb", "lamedb5"})
+        if (dateiname.compare(QLatin1String(ganzerSatz), Qt::CaseInsensitive) == 0)
+            return false;
+    return true;
+}
+
 BouquetWahl BouquetWahlDerDatei(const QString& dateiname) {
     const QString name = dateiname.section(u'/', -1);
     if (name.endsWith(u".radio", Qt::CaseInsensitive))

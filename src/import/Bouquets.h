@@ -13,6 +13,11 @@ bool IstBouquetDatei(QByteArrayView anfang);
 
 enum class BouquetWahl { Fernsehen, Radio, Beide };
 
+// True for a file of a set that stands for one bouquet ("userbouquet.favourites.tv"),
+// false for one that stands for the whole set: "bouquets.tv", "bouquets.radio",
+// "lamedb", "lamedb5" (any letter case).
+bool IstEinzelnesBouquet(const QString& dateiname);
+
 // Which bouquets a chosen file stands for: "bouquets.radio" and radio sub-bouquets
 // (".radio") mean the radio ones, "bouquets.tv" and TV sub-bouquets (".tv") the TV
 // ones, anything else of the set (lamedb, an unknown name) both. A folder in front of

@@ -7,7 +7,6 @@
 #include "list/Bearbeitung.h"
 #include "list/Doppelte.h"
 #include "list/ListenDatei.h"
-#include "list/Nummerierung.h"
 #include "list/Platzhalterzaehler.h"
 #include "platform/Fehler.h"
 
@@ -78,14 +77,6 @@ struct Quelle {
     // when the folder, a top file or the database was chosen (all ticked).
     QStringList bouquets;
 };
-
-// A bouquet file of a set that stands for one bouquet, not for the whole set.
-bool IstEinzelnesBouquet(const QString& dateiname) {
-    for (const char* ganzerSatz : {"bouquets.tv", "bouquets.radio", "lamedb", "lamedb5"})
-        if (dateiname.compare(QLatin1String(ganzerSatz), Qt::CaseInsensitive) == 0)
-            return false;
-    return true;
-}
 
 // Ticks only the chosen single bouquets of a set; all when none of its groups is one.
 void WaehleBouquetsVor(Quelle& quelle) {
@@ -215,9 +206,12 @@ void FuerJedenEintrag(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
     });
 }
 
-// A name without a letter or digit ("....." of a cable router) names nothing.
-bool NenntEtwas(const QString& name) {
-    return std::any_of(name.begin(), name.end(), [](QChar z) { return z.isLetterOrNumber(); });
+// The name a channel's entry gets: one without a letter or digit ("....." of a cable
+// router) names nothing.
+QString Eintragsname(const ImportSender& sender) {
+    const bool nenntEtwas =
+        std::any_of(sender.name.begin(), sender.name.end(), [](QChar z) { return z.isLetterOrNumber(); });
+    return nenntEtwas ? sender.name : EintragOhneName;
 }
 
 QList<ImportEintrag> Eintraege(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
@@ -227,7 +221,7 @@ QList<ImportEintrag> Eintraege(const ImportFund& fund, const QList<bool>& gruppe
         if (!sender || sender->platzhalter)
             eintraege.append({FreierEintrag, {}});
         else
-            eintraege.append({NenntEtwas(sender->name) ? sender->name : EintragOhneName, sender->logoSchluessel});
+            eintraege.append({Eintragsname(*sender), sender->logoSchluessel});
     });
     return eintraege;
 }
@@ -368,15 +362,17 @@ QStringList DoppelteSender(const ImportFund& fund, const QList<bool>& gruppeGewa
     QStringList namen;
     FuerJedenGewaehlten(fund, gruppeGewaehlt, Art::Alle, [&](const ImportSender& sender, qint64) {
         if (doppelte.IstDoppelt(sender))
-            namen.append(NenntEtwas(sender.name) ? sender.name : EintragOhneName);
+            namen.append(Eintragsname(sender));
     });
     return namen;
 }
 
 void HaengeImportAn(SenderListe& liste, const QList<ImportEintrag>& eintraege, int& platzhalterZaehler) {
+    QStringList namen;
+    namen.reserve(eintraege.size());
     for (const ImportEintrag& eintrag : eintraege)
-        liste.HaengeAn(NeueTextzeile(eintrag.name, liste.Anzahl() + 1, platzhalterZaehler));
-    KorrigiereDieNummern(liste);
+        namen.append(eintrag.name);
+    HaengeNamenAn(liste, namen, platzhalterZaehler);
 }
 
 Importziel ListeMitImport(const QString& datei, const QList<ImportEintrag>& eintraege, bool anhaengen) {

@@ -138,10 +138,14 @@ void ImportForm::WaehleGruppe(int gruppe, bool gewaehlt) {
 }
 
 ImportOptionen ImportForm::Optionen() const {
-    // A box not shown changes nothing: it stays ticked. A list without name names no
-    // radio list beside it.
+    // A box not shown changes nothing: it stays ticked.
     return {NummernBehalten->isChecked(), OhneDoppelte->isChecked(),
-            RadioEigeneListe->isChecked() && (!Anhaengen() || !m_aktuelleListe.isEmpty())};
+            RadioEigeneListe->isChecked() && RadiolisteBenannt()};
+}
+
+bool ImportForm::RadiolisteBenannt() const {
+    // A list without name names no radio list beside it.
+    return !Anhaengen() || !m_aktuelleListe.isEmpty();
 }
 
 bool ImportForm::Anhaengen() const {
@@ -172,8 +176,7 @@ void ImportForm::ZeigeSumme() {
     RadioEigeneListe->setText(
         QStringLiteral("Radio als eigene Liste „%1“")
             .arg(RadiolistenName(Anhaengen() ? m_aktuelleListe : QStringLiteral("Name der Liste"))));
-    RadioEigeneListe->setVisible(RadioEigeneListeMoeglich(m_fund, wahl) &&
-                                 (!Anhaengen() || !m_aktuelleListe.isEmpty()));
+    RadioEigeneListe->setVisible(RadioEigeneListeMoeglich(m_fund, wahl) && RadiolisteBenannt());
     // Only where the receiver leaves numbers free between the chosen channels.
     const qint64 frei = FreieNummern(m_fund, wahl, Optionen());
     NummernBehalten->setText(

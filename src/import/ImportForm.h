@@ -44,6 +44,7 @@ private:
     QRadioButton* AnListeAnhaengen = nullptr;
     QPushButton* OkKnopf = nullptr;
     void ZeigeSumme();
+    bool RadiolisteBenannt() const;
 
     const ImportFund& m_fund;
     const QString m_aktuelleListe;

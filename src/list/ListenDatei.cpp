@@ -186,6 +186,11 @@ QString FindeListendatei(const QString& listenOrdner, const QString& listenName)
     return listenOrdner + listenName + QStringLiteral(".lis");
 }
 
+QString UeberschreibFrage(const QString& name) {
+    return QStringLiteral("Eine Liste mit dem Namen: \"") + name +
+           QStringLiteral("\" existiert schon! Soll sie überschrieben werden?");
+}
+
 NamensPruefung PruefeListenNamen(const QString& name, const QString& listenOrdner) {
     if (OhneRand(name).isEmpty())
         return NamensPruefung::Leer;

@@ -50,6 +50,9 @@ enum class NamensPruefung {
     Neu,
 };
 
+// The question before a new list replaces the list of that name.
+QString UeberschreibFrage(const QString& name);
+
 // Checks the name typed for a new list. The name is used as entered: blanks at its
 // ends stay part of the list's name and file name.
 NamensPruefung PruefeListenNamen(const QString& name, const QString& listenOrdner);

@@ -52,8 +52,7 @@ void TNameEingabeForm::BitBtn1Click() {
                                                   "enthalten und nicht „.“ oder „..“ sein."));
         return;
     case NamensPruefung::Vorhanden:
-        if (Dialoge::Bestaetigung(this, QStringLiteral("Eine Liste mit dem Namen: \"") + name +
-                                            QStringLiteral("\" existiert schon! Soll sie überschrieben werden?")))
+        if (Dialoge::Bestaetigung(this, UeberschreibFrage(name)))
             accept();
         else
             reject();

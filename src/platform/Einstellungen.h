@@ -10,6 +10,9 @@
 // Section names and keys are compared without regard to case.
 namespace senvio {
 
+// The one section of senvio.ini that the program reads and writes.
+inline const QString EinstellungsAbschnitt = QStringLiteral("Einstellung");
+
 // The value of a key in the file's text, or the empty text when the section or key
 // is missing. Blanks around the value are dropped, and a value enclosed in a pair of
 // double or single quotation marks loses them. Values are read as UTF-8 where their

@@ -7,7 +7,6 @@
 namespace senvio {
 
 namespace {
-const QString Abschnitt = QStringLiteral("Einstellung");
 
 QString NurAsciiGross(const QString& text) {
     QString gross = text;
@@ -75,7 +74,7 @@ QColor FarbeAusZahl(int bbggrr) {
 
 Listenschrift LeseListenschrift(const QString& einstellungen, Listenschrift basis) {
     const auto wert = [&](const char* schluessel) {
-        return LeseIniWert(einstellungen, Abschnitt, QString::fromLatin1(schluessel));
+        return LeseIniWert(einstellungen, EinstellungsAbschnitt, QString::fromLatin1(schluessel));
     };
     if (const QString name = wert("FontName"); !name.isEmpty())
         basis.schrift.setFamily(name);
@@ -92,10 +91,11 @@ void SchreibeListenschrift(const QString& einstellungen, const Listenschrift& li
     // A font given in pixels has no point size of its own; the screen's answer stands in.
     const int punkte = liste.schrift.pointSize() > 0 ? liste.schrift.pointSize() : QFontInfo(liste.schrift).pointSize();
     // Like every settings write of the program, a failed one goes unremarked.
-    SchreibeIniWert(einstellungen, Abschnitt, QStringLiteral("FontName"), liste.schrift.family());
-    SchreibeIniWert(einstellungen, Abschnitt, QStringLiteral("FontSize"), QString::number(punkte));
-    SchreibeIniWert(einstellungen, Abschnitt, QStringLiteral("FontFarbe"), QString::number(ZahlAusFarbe(liste.farbe)));
-    SchreibeIniWert(einstellungen, Abschnitt, QStringLiteral("FontStyle"), StilText(liste.schrift));
+    SchreibeIniWert(einstellungen, EinstellungsAbschnitt, QStringLiteral("FontName"), liste.schrift.family());
+    SchreibeIniWert(einstellungen, EinstellungsAbschnitt, QStringLiteral("FontSize"), QString::number(punkte));
+    SchreibeIniWert(einstellungen, EinstellungsAbschnitt, QStringLiteral("FontFarbe"),
+                    QString::number(ZahlAusFarbe(liste.farbe)));
+    SchreibeIniWert(einstellungen, EinstellungsAbschnitt, QStringLiteral("FontStyle"), StilText(liste.schrift));
 }
 
 } // namespace senvio

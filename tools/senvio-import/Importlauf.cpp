@@ -42,6 +42,7 @@ QList<bool> GruppenWahl(const ImportFund& fund, const QStringList& namen) {
 struct Zielliste {
     QString name;
     const QList<ImportEintrag>* eintraege;
+    QString datei;
 };
 
 // The exit code for a list name that cannot be used, 0 for a good one.
@@ -89,12 +90,14 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
         const Importlisten listen = ImportEintraege(fund, GruppenWahl(fund, aufruf.gruppen), optionen);
         if (listen.liste.isEmpty())
             throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
-        QList<Zielliste> ziele{{aufruf.liste, &listen.liste}};
+        QList<Zielliste> ziele{{aufruf.liste, &listen.liste, {}}};
         if (!listen.radio.isEmpty())
-            ziele.append({RadiolistenName(aufruf.liste), &listen.radio});
-        for (qsizetype i = 1; i < ziele.size(); ++i)
-            if (const int rueckgabe = PruefeZiel(ziele[i].name, ordner, aufruf.anhaengen, fehler))
+            ziele.append({RadiolistenName(aufruf.liste), &listen.radio, {}});
+        for (qsizetype i = 0; i < ziele.size(); ++i) {
+            if (const int rueckgabe = i > 0 ? PruefeZiel(ziele[i].name, ordner, aufruf.anhaengen, fehler) : 0)
                 return rueckgabe;
+            ziele[i].datei = FindeListendatei(ordner.listen, ziele[i].name);
+        }
 
         // Every list is made before any is written: an error leaves every list as it was.
         std::optional<Logobestand> bestand;
@@ -103,7 +106,7 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
         QList<Importziel> neu;
         QList<Importlogos> gefunden;
         for (const Zielliste& ziel : ziele) {
-            neu.append(ListeMitImport(FindeListendatei(ordner.listen, ziel.name), *ziel.eintraege, aufruf.anhaengen));
+            neu.append(ListeMitImport(ziel.datei, *ziel.eintraege, aufruf.anhaengen));
             gefunden.append(Importlogos());
             if (!bestand)
                 continue;
@@ -115,7 +118,7 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
         }
         QStringList fehlschlaege;
         for (qsizetype i = 0; i < ziele.size(); ++i) {
-            const QString datei = FindeListendatei(ordner.listen, ziele[i].name);
+            const QString& datei = ziele[i].datei;
             SchreibeListendatei(datei, neu[i].liste);
             const qsizetype anzahl = ziele[i].eintraege->size();
             aus << anzahl << (anzahl == 1 ? " Eintrag importiert: " : " Einträge importiert: ") << datei << '\n';
