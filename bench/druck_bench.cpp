@@ -1,12 +1,13 @@
 // Times senvio-druck on a program folder with a list of 600 entries, each with a logo
 // of its own, in the three print modes and as a PNG picture: the whole process's
-// median time, the median time of each stage with its share of the whole, and the
-// process's peak memory. The stages: start and end of the process (Qt, fonts, reading
-// the list), drawing the entries (waiting for the logos made on every core included),
-// the card and page files (on their own thread, beside the drawing), and the PDF after
-// the last page (what compressing, begun page by page, has still left, and writing).
-// Stages on different threads overlap, so the shares add up to more than 100 %.
-// Prints figures only.
+// median time and peak memory, and where the time goes. The process is timed from
+// outside, on the list and on an empty one (what starting and ending cost: Qt, fonts,
+// the settings). The stages are timed here, with the print job's own functions on the
+// same list, font and width, one after the other: the pages (entries drawn, logos made
+// on every core, card and page files written beside the drawing), then the PDF from the
+// page files or the picture encoded. The program overlaps the two (the PDF's pictures
+// are compressed page by page), so the shares add up to more than 100 %. Prints
+// figures only.
 //
 //   druck-bench [Anzahl Einträge] [Läufe je Modus] [Ordner]
 //   With a folder, the program folder is made there and kept, e.g. for a profiler.
@@ -14,10 +15,19 @@
 #include "Benchlogos.h"
 #include "Kindlauf.h"
 
+#include "list/ListenDatei.h"
+#include "list/Nummerierung.h"
+#include "output/Ausgabelauf.h"
+#include "output/Bildschreiber.h"
+#include "output/Druckauftrag.h"
+#include "view/Listenbreite.h"
+#include "view/Listenschrift.h"
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
-#include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -28,35 +38,70 @@
 
 namespace {
 
+using namespace senvio;
+
 struct Messung {
-    double gesamtMs = 0;
-    double eintraegeMs = 0;
-    double dateienMs = 0;
-    double pdfMs = 0;
-    double laufMs = 0;
+    double ms = 0;
     double spitzeMiB = 0;
 };
 
-// Runs the program once with SENVIO_ZEITEN=1 and reads its stage times from stderr.
-Messung MissLauf(const std::vector<std::string>& argumente) {
-    const Kindlauf lauf = StarteUndMiss(argumente, {"SENVIO_ZEITEN=1"});
+Messung MissProzess(const std::string& ordner, const char* modus, const char* liste) {
+    const Kindlauf lauf = StarteUndMiss({SENVIO_DRUCK_PROGRAMM, "--programmordner", ordner, "--modus", modus, liste});
     if (!lauf.erfolgreich) {
         std::fprintf(stderr, "senvio-druck ist gescheitert:\n%s\n", lauf.fehlerausgabe.c_str());
         std::exit(1);
     }
-    Messung m;
-    m.gesamtMs = lauf.ms;
-    m.spitzeMiB = lauf.spitzeMiB;
-    const QRegularExpression zeiten(
-        QStringLiteral("eintraege_ms=([0-9.]+) dateien_ms=([0-9.]+) pdf_ms=([0-9.]+) lauf_ms=([0-9.]+)"));
-    const QRegularExpressionMatch treffer = zeiten.match(QString::fromStdString(lauf.fehlerausgabe));
-    if (treffer.hasMatch()) {
-        m.eintraegeMs = treffer.captured(1).toDouble();
-        m.dateienMs = treffer.captured(2).toDouble();
-        m.pdfMs = treffer.captured(3).toDouble();
-        m.laufMs = treffer.captured(4).toDouble();
+    return {lauf.ms, lauf.spitzeMiB};
+}
+
+// The list as senvio-druck prints it, with the settings' font and the width its
+// window would show it in.
+struct Druckstoff {
+    SenderListe liste;
+    Eintragsumgebung umgebung;
+};
+
+Kartenauftrag Auftrag(Druckstoff& stoff, const ProgrammOrdner& ordner, Ausgabeart art) {
+    const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
+    return AuftragFuerListe(stoff.liste, stoff.umgebung, ordner, art,
+                            LeseListenschrift(ordner.einstellungen, StandardListenschrift(Listentext)),
+                            Listenbreite(int(stoff.liste.Anzahl()), FusionListenstil(dpi)), Listengrund);
+}
+
+struct Stufen {
+    double seitenMs = 0;
+    double dateiMs = 0;
+};
+
+// The job's stages one after the other: the pages, then the PDF from the page files, its
+// pictures compressed on every core, or the picture encoded from the page pictures. The
+// program begins compressing page by page, so its own run overlaps the two.
+Stufen MissStufen(Druckstoff& stoff, const ProgrammOrdner& ordner, Ausgabeart art) {
+    Kartenauftrag auftrag = Auftrag(stoff, ordner, art);
+    std::vector<QImage> seiten;
+    auftrag.schreibeBild = [&seiten](const QImage& seite) { seiten.push_back(seite); };
+    LoescheDateien(ordner.temp + QStringLiteral("/*.*"));
+    QElapsedTimer uhr;
+    uhr.start();
+    ErstelleAlleBitmaps(auftrag);
+    Stufen stufen;
+    stufen.seitenMs = uhr.nsecsElapsed() / 1e6;
+
+    uhr.restart();
+    const QString datei = Ausgabedatei(ZielFuer(ordner, QStringLiteral("Bench")), art);
+    if (IstDruckmodus(art)) {
+        ErstelleDiePDF({ordner.temp, datei, QStringLiteral("Bench")});
+    } else {
+        int hoehe = 0;
+        for (const QImage& seite : seiten)
+            hoehe += seite.height();
+        Bildschreiber schreiber(datei, Bildformat::Png, seiten.front().width(), hoehe);
+        for (const QImage& seite : seiten)
+            schreiber.SchreibeStreifen(seite);
+        schreiber.Schliesse();
     }
-    return m;
+    stufen.dateiMs = uhr.nsecsElapsed() / 1e6;
+    return stufen;
 }
 
 } // namespace
@@ -81,25 +126,38 @@ int main(int argc, char** argv) {
                         .arg(BenchLogoName(i))
                         .toLatin1());
     liste.close();
+    QFile(ordner + QStringLiteral("Senvio-Listen/Leer.lis")).open(QIODevice::WriteOnly);
+
+    // The stages run here as in the program: in its folder, on the list it reads.
+    const ProgrammOrdner programm(ordner);
+    PruefeUndLegeOrdnerAn(programm);
+    QDir::setCurrent(programm.programm);
+    Druckstoff stoff;
+    LeseListendatei(programm.listen + QStringLiteral("Bench.lis"), stoff.liste);
+    KorrigiereDieNummern(stoff.liste);
+    stoff.umgebung.programmOrdner = programm.programm;
 
     std::printf("%d Einträge mit je eigenem Logo, %d Läufe je Modus; Mediane, in Klammern der Anteil an der ganzen "
                 "Zeit, Speicher als Höchstwert\n",
                 eintraege, laeufe);
-    std::printf("%-7s %9s %16s %16s %16s %16s %7s\n", "Modus", "gesamt ms", "Start/Ende ms", "Einträge ms",
-                "Dateien ms", "PDF ms", "Spitze MiB");
+    std::printf("%-7s %9s %16s %16s %16s %10s\n", "Modus", "gesamt ms", "Start/Ende ms", "Seiten ms", "PDF/Bild ms",
+                "Spitze MiB");
+    const std::pair<const char*, Ausgabeart> modi[] = {{"oben", Ausgabeart::ObenGeheftet},
+                                                       {"links", Ausgabeart::LinksGeheftet},
+                                                       {"doppel", Ausgabeart::Doppelhuellen},
+                                                       {"png", Ausgabeart::BildPng}};
     bool schnell = true, sparsam = true;
-    for (const char* modus : {"oben", "links", "doppel", "png"}) {
-        std::vector<double> gesamt, start, eintraegeMs, dateien, pdf;
+    for (const auto& [modus, art] : modi) {
+        std::vector<double> gesamt, start, seiten, datei;
         double spitze = 0;
         for (int lauf = 0; lauf < laeufe; ++lauf) {
-            const Messung m =
-                MissLauf({SENVIO_DRUCK_PROGRAMM, "--programmordner", ordner.toStdString(), "--modus", modus, "Bench"});
-            gesamt.push_back(m.gesamtMs);
-            start.push_back(m.gesamtMs - m.laufMs);
-            eintraegeMs.push_back(m.eintraegeMs);
-            dateien.push_back(m.dateienMs);
-            pdf.push_back(m.pdfMs);
+            const Messung m = MissProzess(ordner.toStdString(), modus, "Bench");
+            gesamt.push_back(m.ms);
             spitze = std::max(spitze, m.spitzeMiB);
+            start.push_back(MissProzess(ordner.toStdString(), modus, "Leer").ms);
+            const Stufen stufen = MissStufen(stoff, programm, art);
+            seiten.push_back(stufen.seitenMs);
+            datei.push_back(stufen.dateiMs);
         }
         const double g = Median(gesamt);
         const auto teil = [g](const std::vector<double>& werte) {
@@ -107,9 +165,9 @@ int main(int argc, char** argv) {
             std::snprintf(text, sizeof text, "%.0f (%.0f %%)", Median(werte), 100 * Median(werte) / g);
             return std::string(text);
         };
-        std::printf("%-7s %9.0f %16s %16s %16s %16s %7.0f\n", modus, g, teil(start).c_str(), teil(eintraegeMs).c_str(),
-                    teil(dateien).c_str(), teil(pdf).c_str(), spitze);
-        if (std::string(modus) != "png")
+        std::printf("%-7s %9.0f %16s %16s %16s %10.0f\n", modus, g, teil(start).c_str(), teil(seiten).c_str(),
+                    teil(datei).c_str(), spitze);
+        if (art != Ausgabeart::BildPng)
             schnell = schnell && g < 500;
         sparsam = sparsam && spitze * 1024 * 1024 < 200e6;
     }

@@ -7,7 +7,7 @@
 //   import-bench [Läufe]
 
 #include "Kindlauf.h"
-#include "import/Import.h"
+#include "dokument/Importablauf.h"
 #include "list/Bearbeitung.h"
 #include "list/SenderListe.h"
 
@@ -82,9 +82,10 @@ QString LegeBouquetsAn(const QString& ordner, int anzahl) {
 double ImportiereHier(const QString& quelle) {
     const auto start = std::chrono::steady_clock::now();
     const senvio::ImportFund fund = senvio::LeseImportquellen({quelle});
-    senvio::SenderListe liste;
-    int zaehler = 0;
-    senvio::HaengeImportAn(liste, senvio::ImportEintraege(fund, QList<bool>(fund.gruppen.size(), true)).liste, zaehler);
+    senvio::Listendokument liste(senvio::ProgrammOrdner(QDir::tempPath()));
+    liste.BeginneNeu(QStringLiteral("Bank"));
+    senvio::HaengeImportAn(liste, senvio::ImportEintraege(fund, QList<bool>(fund.gruppen.size(), true)).liste,
+                           senvio::Speichern::Spaeter);
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 

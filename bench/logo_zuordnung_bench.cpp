@@ -386,7 +386,7 @@ QString Schreibweise(const Sender& s) {
 }
 
 struct Eintrag {
-    senvio::Logosuche suche;
+    senvio::Logoanfrage suche;
     int sender = -1;  // a station, or
     int anstalt = -1; // a broadcaster's regional programme
 };
@@ -472,7 +472,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         start = std::chrono::steady_clock::now();
-        QList<senvio::Logosuche> suchen;
+        QList<senvio::Logoanfrage> suchen;
         for (const Eintrag& e : eintraege)
             suchen.append(e.suche);
         const QList<senvio::Logoentscheidung> entschieden = senvio::EntscheideLogos(bestand, suchen);

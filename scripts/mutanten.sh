@@ -6,9 +6,10 @@
 #
 #   scripts/mutanten.sh [--bereich BEREICH]... [--liste]
 #
-# BEREICH is list, view, logos, output, pdf or app (several allowed; default all).
-# --liste prints the faults without building, and those whose text is not found once. The build directory is MUTANTEN_BAU
-# (default build/), configured as by the test command.
+# BEREICH is list, view, logos, output, pdf, app, import or nebenlauf (several allowed; default all).
+# --liste prints the faults without building, and those whose text is not found once. Beside a
+# caught fault stand the test cases that failed, or that a test hung or crashed. The build
+# directory is MUTANTEN_BAU (default build/), configured as by the test command.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 wurzel=$PWD
@@ -22,7 +23,13 @@ declare -A TESTS=(
     [output]="bild_pdf_tests karten_tests"
     [pdf]="pdf_tests"
     [app]="app_tests"
+    [import]="import_tests"
+    [nebenlauf]="nebenlauf_tests"
 )
+BEREICHE=(list view logos output pdf app import nebenlauf)
+# A fault that makes a test hang is caught when this many seconds are up; the background
+# helper's tests take well under a second, the window's many minutes.
+declare -A GRENZE=([nebenlauf]=60)
 
 # area @@ file @@ text as it stands (exactly once in the file) @@ text of the fault
 read -r -d '' MUTANTEN <<'ENDE' || true
@@ -82,6 +89,35 @@ app @@ src/app/MainFormLogos.cpp @@     leiste->setValue(leiste->value() - 136 *
 app @@ src/app/NachrichtenFilter.cpp @@     const int taste = rasten > 0 ? Qt::Key_Up : Qt::Key_Down; @@     const int taste = rasten < 0 ? Qt::Key_Up : Qt::Key_Down;
 app @@ src/app/MainFormVerlauf.cpp @@     connect(m_verlauf, &QUndoStack::canRedoChanged, Wiederholen1, &QAction::setEnabled); @@     // weggelassen
 app @@ src/app/MainFormListen.cpp @@     if (datei.absoluteDir() != QDir(m_ordner.listen) || !datei.fileName() @@     if (!datei.fileName()
+import @@ src/import/Import.cpp @@ abstand > 1 && abstand <= 1000 ? abstand - 1 : 0); @@ abstand > 1 && abstand < 1000 ? abstand - 1 : 0);
+import @@ src/import/Import.cpp @@         frei += optionen.nummernBehalten ? luecke : 0; @@         frei += luecke;
+import @@ src/import/Import.cpp @@ m_referenzen[IstRadio(m_fund, sender) ? 1 : 0]; @@ m_referenzen[0];
+import @@ src/import/Import.cpp @@         if (sender.platzhalter || sender.referenz.isEmpty()) @@         if (sender.referenz.isEmpty())
+import @@ src/import/Import.cpp @@ radio || (gruppe && gruppe->radio && gruppe->eigeneZaehlung); @@ radio || (gruppe && gruppe->radio);
+import @@ src/import/Import.cpp @@         if (gleicherSatz->bouquets.isEmpty() || quelle.bouquets.isEmpty()) @@         if (gleicherSatz->bouquets.isEmpty() && quelle.bouquets.isEmpty())
+import @@ src/import/Import.cpp @@ [](QChar z) { return z.isLetterOrNumber(); }); @@ [](QChar z) { return z.isLetter(); });
+import @@ src/import/Bouquets.cpp @@         m_nummer = 0; // TV and radio are numbered each from 1 @@ // weggelassen
+import @@ src/import/Bouquets.cpp @@                 if (!(flags & NummerierteMarkierung)) @@                 if (false)
+import @@ src/import/Bouquets.cpp @@             if (!m_gemeldet.contains(datei)) @@             if (true)
+import @@ src/import/Bouquets.cpp @@         if (tiefe > MaxTiefe) { @@         if (tiefe >= MaxTiefe) {
+import @@ src/import/Wiedergabeliste.cpp @@ namen != gruppenJeEintrag[i - 1] || e.radio != eintraege[i - 1].radio) { @@ namen != gruppenJeEintrag[i - 1]) {
+import @@ src/import/Wiedergabeliste.cpp @@ datei.startsWith(QLatin1String("radio"), Qt::CaseInsensitive) @@ datei.startsWith(QLatin1String("radio"))
+import @@ src/import/Kanaldatei.cpp @@     const bool radio = FuehrendeZahl(felder[Vpid], 2) <= 1; @@     const bool radio = FuehrendeZahl(felder[Vpid], 2) < 1;
+import @@ src/import/Kanaldatei.cpp @@     const qsizetype komma = namen.lastIndexOf(u','); @@     const qsizetype komma = namen.indexOf(u',');
+import @@ src/import/Kanaldatei.cpp @@         for (const Feld feld : {Nid, Tid, Sid}) @@         for (const Feld feld : {Tid, Nid, Sid})
+import @@ src/import/Referenzliste.cpp @@ std::count(zeile.begin(), zeile.end(), ':') < 12; @@ std::count(zeile.begin(), zeile.end(), ':') <= 12;
+import @@ src/import/Referenzliste.cpp @@             if (kennung.isEmpty() || IstDienstkennung(kennung)) { @@             if (IstDienstkennung(kennung)) {
+import @@ src/import/Importquelle.cpp @@     QHash<QString, int>& index = m_index[radio ? 1 : 0]; @@     QHash<QString, int>& index = m_index[0];
+import @@ src/import/Importquelle.cpp @@         if (ende == anfang.size() && zeilen.size() > 1 && !zeile.isEmpty()) @@         if (false)
+import @@ src/import/Importquelle.cpp @@         if (z.unicode() != 0x86 && z.unicode() != 0x87) @@         if (z.unicode() != 0x86)
+import @@ src/import/Piconname.cpp @@     while (null + 1 < feld.size() && feld[null] == u'0') @@     while (null < feld.size() && feld[null] == u'0')
+import @@ src/import/Piconname.cpp @@     const int orbital = richtung == u'E' ? position : (3600 - position) % 3600; @@     const int orbital = position;
+import @@ src/import/Piconname.cpp @@     const qsizetype punkt = basis.lastIndexOf(u'.'); @@     const qsizetype punkt = basis.indexOf(u'.');
+nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@ m_begonnen - m_genommen < m_vorlauf; @@ m_begonnen - m_genommen <= m_vorlauf;
+nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@         m_gemeldet.wait(gesperrt, [this] { return VorneEntschieden(); }); @@ // weggelassen
+nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@         m_gemeldet.notify_all(); // a worker may begin the next job @@ // weggelassen
+nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@                 m_fehler = fehler; @@                 (void)0;
+nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@             m_halt = true; @@ // weggelassen
 ENDE
 
 bereiche=()
@@ -90,7 +126,7 @@ while [ $# -gt 0 ]; do
     case "$1" in
     --bereich) bereiche+=("$2"); shift 2 ;;
     --liste) nurListe=1; shift ;;
-    *) echo "Aufruf: $0 [--bereich list|view|logos|output|pdf|app]... [--liste]" >&2; exit 2 ;;
+    *) echo "Aufruf: $0 [--bereich $(IFS='|'; echo "${BEREICHE[*]}")]... [--liste]" >&2; exit 2 ;;
     esac
 done
 
@@ -118,14 +154,19 @@ baue() {
     nice cmake --build "$bau" -j"$(nproc)" --target $1 >"$protokoll" 2>&1
 }
 
+# Runs the area's tests; when one fails, `wodurch` names the failed cases, or says it hung or crashed.
 teste() {
-    local ziel datei
-    for ziel in $1; do
+    local ziel datei status=0
+    for ziel in ${TESTS[$1]}; do
         datei=$(find "$bau/tests" -name "$ziel" -type f -perm -u+x | head -n 1)
-        if ! timeout 900 /usr/bin/env LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen \
-            "$datei" --gtest_brief=1 >>"$protokoll" 2>&1; then
-            return 1
-        fi
+        timeout "${GRENZE[$1]:-900}" /usr/bin/env LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen \
+            "$datei" --gtest_brief=1 >>"$protokoll" 2>&1 || status=$?
+        [ $status -eq 0 ] && continue
+        wodurch=$(sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_]*\.[A-Za-z0-9_]*\).*/\1/p' "$protokoll" | sort -u |
+            paste -sd ' ' -)
+        [ $status -eq 124 ] && wodurch="$ziel hängt${wodurch:+ ($wodurch)}"
+        [ -z "$wodurch" ] && wodurch="$ziel bricht ab (Status $status)"
+        return 1
     done
     return 0
 }
@@ -147,9 +188,9 @@ trap 'exit 130' INT TERM
 
 # The unchanged source must pass first, or no count means anything.
 if [ $nurListe = 0 ]; then
-    for b in list view logos output pdf app; do
+    for b in "${BEREICHE[@]}"; do
         gewaehlt "$b" || continue
-        if ! baue "${TESTS[$b]}" || ! teste "${TESTS[$b]}"; then
+        if ! baue "${TESTS[$b]}" || ! teste "$b"; then
             cat "$protokoll" >&2
             echo "Die Tests von $b scheitern schon ohne Fehler." >&2
             exit 1
@@ -159,6 +200,7 @@ fi
 
 declare -A gefangen=() gesamt=()
 nummer=0
+wodurch=""
 nichtAnwendbar=0
 bautNicht=0
 while IFS= read -r zeile; do
@@ -169,7 +211,7 @@ while IFS= read -r zeile; do
     alt=$(awk -F ' @@ ' '{print $3}' <<<"$zeile")
     neu=$(awk -F ' @@ ' '{print $4}' <<<"$zeile")
     gewaehlt "$bereich" || continue
-    beschreibung=$(printf '%2d %-6s %s: %s -> %s' "$nummer" "$bereich" "$datei" "$(sed 's/^ *//' <<<"$alt")" \
+    beschreibung=$(printf '%2d %-9s %s: %s -> %s' "$nummer" "$bereich" "$datei" "$(sed 's/^ *//' <<<"$alt")" \
         "$(sed 's/^ *//' <<<"$neu")")
     if [ $nurListe = 1 ]; then
         if [ "$(python3 -c 'import sys; print(open(sys.argv[1], encoding="utf-8").read().count(sys.argv[2]))' \
@@ -193,10 +235,11 @@ while IFS= read -r zeile; do
     if ! baue "${TESTS[$bereich]}"; then
         ergebnis="BAUT NICHT"
         bautNicht=$((bautNicht + 1))
-    elif teste "${TESTS[$bereich]}"; then
+    elif teste "$bereich"; then
         ergebnis="UEBERLEBT"
     else
         ergebnis="GEFANGEN"
+        beschreibung="$beschreibung  [$wodurch]"
         gefangen[$bereich]=$((${gefangen[$bereich]:-0} + 1))
     fi
     zuruecklegen
@@ -208,13 +251,13 @@ if [ $nurListe = 1 ]; then
     exit
 fi
 # Builds the unchanged source again, so the build directory matches the files.
-for b in list view logos output pdf app; do
+for b in "${BEREICHE[@]}"; do
     gewaehlt "$b" && baue "${TESTS[$b]}" || true
 done
 
 summeGefangen=0
 summe=0
-for b in list view logos output pdf app; do
+for b in "${BEREICHE[@]}"; do
     [ -n "${gesamt[$b]:-}" ] || continue
     echo "$b: ${gefangen[$b]:-0} von ${gesamt[$b]} gefangen"
     summeGefangen=$((summeGefangen + ${gefangen[$b]:-0}))

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fails when one of the given programs loads Qt Widgets: the headless core (list,
-# platform, import, the readers that the fuzz targets feed) must link without it.
+# platform, import, output, the readers that the fuzz targets feed) must link without it.
 set -euo pipefail
 fehler=0
 for programm in "$@"; do

@@ -14,10 +14,6 @@ int TMachPause::Interval() const {
     return m_timer->interval();
 }
 
-void TMachPause::SetzeInterval(int millisekunden) {
-    m_timer->setInterval(millisekunden);
-}
-
 void TMachPause::Warte(int millisekunden) {
     if (millisekunden <= 0)
         return;

@@ -13,7 +13,6 @@ class TMachPause : public QObject {
 public:
     explicit TMachPause(QObject* eltern = nullptr);
     int Interval() const;
-    void SetzeInterval(int millisekunden);
     // A time of 0 or less returns at once: the timer would never fire.
     void Warte(int millisekunden);
 

@@ -1,42 +1,37 @@
 // Printing the list as sleeve cards and saving it as one picture.
 #include "app/MainForm.h"
 
-#include "app/Sanduhr.h"
 #include "output/Ausgabelauf.h"
 #include "platform/Dialoge.h"
 #include "platform/Fenster.h"
+#include "platform/Sanduhr.h"
 #include "view/ListenAnsicht.h"
+
+#include <QItemSelectionModel>
 
 namespace senvio {
 
-void TMainForm::FuerEinfachhuelleObenGeheftetClick() {
-    DruckeListe(Ausgabeart::ObenGeheftet);
+namespace {
+
+// The cards look as the list shows: its font, colours and client width. The selection
+// goes first, so that no entry is drawn highlighted and none is selected after the run.
+Kartenauftrag AuftragFuerAnsicht(ListenAnsicht& ansicht, Listendokument& dokument, Ausgabeart art) {
+    ansicht.selectionModel()->clear();
+    return AuftragFuerListe(dokument.Liste(), dokument.Umgebung(), dokument.Ordner(), art,
+                            {ansicht.font(), ansicht.Schriftfarbe()}, ansicht.viewport()->width(),
+                            ansicht.palette().color(QPalette::Base));
 }
 
-void TMainForm::FuerEinfachhuelleLinksGeheftetClick() {
-    DruckeListe(Ausgabeart::LinksGeheftet);
-}
-
-void TMainForm::fuerDoppelhuellenClick() {
-    DruckeListe(Ausgabeart::Doppelhuellen);
-}
-
-void TMainForm::JpegDatei1Click() {
-    SpeichereListeAlsBild(Ausgabeart::BildJpeg);
-}
-
-void TMainForm::PNGDatei1Click() {
-    SpeichereListeAlsBild(Ausgabeart::BildPng);
-}
+} // namespace
 
 void TMainForm::DruckeListe(Ausgabeart art) {
     QString pdf;
     {
         Sanduhr sanduhr;
-        const Kartenauftrag auftrag = AuftragFuerAnsicht(*Listbox1, m_liste, m_umgebung, m_ordner, art);
+        const Kartenauftrag auftrag = AuftragFuerAnsicht(*Listbox1, m_dokument, art);
         // A viewer still showing the old PDF is asked to close before the file is replaced.
-        const QString viewertitel = m_listenName + QStringLiteral(".pdf - Adobe Reader");
-        pdf = Drucke(auftrag, ZielFuer(m_ordner, m_listenName), [&viewertitel] {
+        const QString viewertitel = m_dokument.Name() + QStringLiteral(".pdf - Adobe Reader");
+        pdf = Drucke(auftrag, ZielFuer(m_ordner, m_dokument.Name()), [&viewertitel] {
             if (const Fensterkennung fenster = findfenster(viewertitel))
                 SchliesseFenster(fenster);
         });
@@ -48,8 +43,7 @@ void TMainForm::SpeichereListeAlsBild(Ausgabeart art) {
     QString bild;
     {
         Sanduhr sanduhr;
-        bild = SpeichereBild(AuftragFuerAnsicht(*Listbox1, m_liste, m_umgebung, m_ordner, art),
-                             ZielFuer(m_ordner, m_listenName));
+        bild = SpeichereBild(AuftragFuerAnsicht(*Listbox1, m_dokument, art), ZielFuer(m_ordner, m_dokument.Name()));
     }
     if (bild.isEmpty()) {
         Dialoge::Information(this, QStringLiteral("Die Liste ist leer. Es wurde kein Bild gespeichert."));

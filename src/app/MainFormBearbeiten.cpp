@@ -1,20 +1,18 @@
-// Editing, inserting, deleting and moving entries: glue between the list view, the
-// two dialogs and the list logic.
+// Editing, inserting, deleting and moving entries: what the user is asked, and the
+// change handed to the list.
 #include "app/MainForm.h"
 
-#include "app/Fehlerbehandlung.h"
 #include "list/BearbeitenForm.h"
 #include "list/Bearbeitung.h"
 #include "list/Doppelte.h"
-#include "list/ListenDatei.h"
 #include "list/Sendernamen.h"
 #include "list/TextlistenForm.h"
 #include "list/Zeilenformat.h"
+#include "logos/Logowahl.h"
 #include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 
 #include <QLabel>
-#include <QMenu>
 
 namespace senvio {
 
@@ -22,103 +20,89 @@ namespace {
 const QString TextFilter = QStringLiteral("Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*");
 } // namespace
 
-void TMainForm::VerbindeBearbeitung() {
-    connect(Listbox1, &ListenAnsicht::VerschiebenGewuenscht, this,
-            [this](int von, int nach) { FuehreAus([=, this] { VerschiebeEintrag(von, nach); }); });
-    connect(Listbox1, &ListenAnsicht::KontextmenueGewuenscht, this, &TMainForm::ZeigeKontextmenue);
-    if (m_fenster.textliste)
-        connect(m_fenster.textliste, &TTextlistenForm::Einfuegen, this,
-                [this] { FuehreAus([this] { FuegeTexteintragEin(); }); });
-}
-
 void TMainForm::Eintragbearbeiten1Click() {
     const int i = Listbox1->AktuelleZeile();
-    if (i < 0 || !m_fenster.bearbeiten)
+    if (i < 0)
         return;
-    const std::optional<QString> name = NameZumBearbeiten(m_liste.Zeile(i));
+    const std::optional<QString> name = NameZumBearbeiten(m_dokument.Liste().Zeile(i));
     if (!name)
         return;
-    TbearbeitenForm& dialog = *m_fenster.bearbeiten;
+    TbearbeitenForm& dialog = m_fenster.bearbeiten;
     dialog.SetzeName(*name);
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
-    const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag bearbeiten"));
-    int zaehler = m_umgebung.platzhalterZaehler;
-    const std::optional<QString> neu =
-        BearbeiteteZeile(m_liste.Zeile(i), dialog.Name(), dialog.LogoEntfernen(), zaehler);
-    if (!neu)
-        return;
-    m_umgebung.platzhalterZaehler = zaehler;
-    m_modell.Ersetze(i, *neu);
-    m_modell.Speichere(AktuelleListendatei());
+    m_dokument.Aendere({QStringLiteral("Eintrag bearbeiten"), Speichern::Sofort, false}, [&](Listenaenderung& a) {
+        int zaehler = a.Platzhalterzaehler();
+        const std::optional<QString> neu =
+            BearbeiteteZeile(a.Liste().Zeile(i), dialog.Name(), dialog.LogoEntfernen(), zaehler);
+        if (!neu)
+            return;
+        a.Platzhalterzaehler() = zaehler;
+        a.Ersetze(i, *neu);
+    });
 }
 
 void TMainForm::NeuerTexteintrageinfuegenClick() {
-    TTextlistenForm* waehler = m_fenster.textliste;
-    if (!waehler)
-        return;
+    TTextlistenForm& waehler = m_fenster.textliste;
     // Shown or minimised: back to the front with the names it holds.
-    if (waehler->isVisible()) {
-        waehler->showNormal();
-        waehler->raise();
-        waehler->activateWindow();
+    if (waehler.isVisible()) {
+        waehler.showNormal();
+        waehler.raise();
+        waehler.activateWindow();
         return;
     }
     const QString datei = Dialoge::DateiOeffnen(this, m_ordner.listen, TextFilter);
     if (datei.isEmpty())
         return;
-    waehler->LadeNamen(LeseSendernamen(datei));
-    waehler->show();
+    waehler.LadeNamen(LeseSendernamen(datei));
+    waehler.show();
 }
 
 void TMainForm::FuegeTexteintragEin() {
-    const std::optional<QString> name = m_fenster.textliste->GewaehlterName();
+    const std::optional<QString> name = m_fenster.textliste.GewaehlterName();
     if (!name)
         return;
-    if (const std::optional<qsizetype> gleich = FindeGleichenSender(m_liste.Zeilen(), *name);
+    const SenderListe& liste = m_dokument.Liste();
+    if (const std::optional<qsizetype> gleich = FindeGleichenSender(liste.Zeilen(), *name);
         gleich &&
-        !Dialoge::Bestaetigung(m_fenster.textliste,
+        !Dialoge::Bestaetigung(&m_fenster.textliste,
                                QStringLiteral("„%1“ steht schon unter Nr. %2 in der Liste. Trotzdem einfügen?")
-                                   .arg(ZerlegeZeile(m_liste.Zeile(*gleich)).name.trimmed())
+                                   .arg(ZerlegeZeile(liste.Zeile(*gleich)).name.trimmed())
                                    .arg(*gleich + 1)))
         return;
-    const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag einfügen"));
-    int zaehler = m_umgebung.platzhalterZaehler;
-    const QString zeile = NeueTextzeile(*name, m_liste.Anzahl() + 1, zaehler);
-    m_modell.HaengeAn(zeile);
-    m_umgebung.platzhalterZaehler = zaehler;
     // Stored with the interim prefix; the renumbering reaches the file with the next save.
-    m_modell.Speichere(AktuelleListendatei());
-    Listbox1->WaehleZeile(int(m_liste.Anzahl()) - 1);
+    m_dokument.Aendere({QStringLiteral("Eintrag einfügen"), Speichern::Sofort, true}, [&](Listenaenderung& a) {
+        a.HaengeAn(NeueTextzeile(*name, a.Liste().Anzahl() + 1, a.Platzhalterzaehler()));
+        a.Waehle(int(a.Liste().Anzahl()) - 1);
+    });
     Listbox1->setFocus();
-    NummeriereNeu();
 }
 
 void TMainForm::Eintraglschen1Click() {
     const int i = Listbox1->AktuelleZeile();
-    if (i < 0 || !Dialoge::Bestaetigung(this, LoeschFrage(m_liste.Zeile(i))))
+    if (i < 0 || !Dialoge::Bestaetigung(this, LoeschFrage(m_dokument.Liste().Zeile(i))))
         return;
-    const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag löschen"));
     // Only in memory: the next save or the end of the program writes it.
-    m_modell.Loesche(i);
-    Listbox1->WaehleZeile(AuswahlNachLoeschen(i));
-    NummeriereNeu();
+    m_dokument.Aendere({QStringLiteral("Eintrag löschen"), Speichern::Spaeter, true}, [&](Listenaenderung& a) {
+        a.Loesche(i);
+        a.Waehle(AuswahlNachLoeschen(i));
+    });
 }
 
 void TMainForm::VerschiebeEintrag(int von, int nach) {
-    const qsizetype anzahl = m_liste.Anzahl();
+    const qsizetype anzahl = m_dokument.Liste().Anzahl();
     if (von < 0 || nach < 0 || von >= anzahl || nach >= anzahl)
         return;
-    const Verlaufsschritt schritt(*this, QStringLiteral("Eintrag verschieben"));
-    m_modell.Verschiebe(von, nach);
-    Listbox1->WaehleZeile(nach);
-    NummeriereNeu();
+    m_dokument.Aendere({QStringLiteral("Eintrag verschieben"), Speichern::Spaeter, true}, [&](Listenaenderung& a) {
+        a.Verschiebe(von, nach);
+        a.Waehle(nach);
+    });
 }
 
 void TMainForm::DoppelteEintraegesuchenClick() {
     if (IstLogoModus())
         ZeigeListenmodus();
-    const std::optional<Doppel> doppel = NaechstesDoppel(m_liste.Zeilen(), Listbox1->AktuelleZeile());
+    const std::optional<Doppel> doppel = NaechstesDoppel(m_dokument.Liste().Zeilen(), Listbox1->AktuelleZeile());
     if (!doppel) {
         Dialoge::Information(this, QStringLiteral("In der Liste steht kein Sender mehr als einmal."));
         return;
@@ -128,12 +112,6 @@ void TMainForm::DoppelteEintraegesuchenClick() {
     m_statusText->setText(QStringLiteral("Nr. %1 und Nr. %2 sind derselbe Sender.")
                               .arg(std::min(doppel->eintrag, doppel->anderer) + 1)
                               .arg(std::max(doppel->eintrag, doppel->anderer) + 1));
-}
-
-void TMainForm::ZeigeKontextmenue(const QPoint& global) {
-    if (Listbox1->AktuelleZeile() < 0 || m_liste.Anzahl() < 1)
-        return;
-    PopupMenu1->popup(global + QPoint(10, 10));
 }
 
 } // namespace senvio

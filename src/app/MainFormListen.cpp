@@ -1,22 +1,19 @@
-// "Neu", "Öffnen" and "Speichern unter...": the commands that switch or copy list files.
+// "Neu", "Öffnen", "Speichern unter...", "Rückgängig" and "Wiederholen": the commands
+// that switch, copy or step back the list.
 #include "app/MainForm.h"
 
-#include "app/Fehlerbehandlung.h"
-#include "list/ListenDatei.h"
 #include "list/NameEingabe.h"
-#include "list/Platzhalterzaehler.h"
+#include "logos/Anhangkopf.h"
+#include "logos/Logowahl.h"
 #include "platform/Dialoge.h"
 #include "platform/Fehler.h"
+#include "platform/Fehlerbox.h"
 #include "view/ListenAnsicht.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QLabel>
-#include <QPushButton>
-#include <QUndoStack>
 
 namespace senvio {
 
@@ -30,66 +27,49 @@ QString ListenNameAusDatei(const QString& pfad) {
         name.chop(4);
     return name;
 }
-} // namespace
 
 // A list file of the lists folder stays the list's file, whatever the case of its ".lis";
 // a file from elsewhere, or one without ".lis", is taken into the lists folder by its name.
-QString TMainForm::EigeneListendatei(const QString& gewaehlt) const {
+QString EigeneListendatei(const QString& gewaehlt, const QString& listenOrdner) {
     const QFileInfo datei(gewaehlt);
-    if (datei.absoluteDir() != QDir(m_ordner.listen) || !datei.fileName().endsWith(u".lis", Qt::CaseInsensitive))
+    if (datei.absoluteDir() != QDir(listenOrdner) || !datei.fileName().endsWith(u".lis", Qt::CaseInsensitive))
         return QString();
-    return m_ordner.listen + datei.fileName();
+    return listenOrdner + datei.fileName();
 }
+} // namespace
 
 void TMainForm::Neu1Click() {
     BeginneNeueListe();
 }
 
 bool TMainForm::BeginneNeueListe(const std::function<bool(const QString& name)>& einverstanden) {
-    if (Dialoge::ZeigeModal(*m_fenster.nameEingabe) != QDialog::Accepted)
+    if (Dialoge::ZeigeModal(m_fenster.nameEingabe) != QDialog::Accepted)
         return false;
-    if (einverstanden && !einverstanden(m_fenster.nameEingabe->Name()))
+    if (einverstanden && !einverstanden(m_fenster.nameEingabe.Name()))
         return false;
-    m_modell.Speichere(AktuelleListendatei());
+    m_dokument.Speichere();
     // Of the header only the attach button and the preview go.
-    EinfuegenBtn->hide();
-    Image324->hide();
+    m_kopf->VerbergeAnhang();
     ZeigeListenmodus();
-    m_listenName = m_fenster.nameEingabe->Name();
-    m_listenDatei.clear();
-    SetzeTitel();
-    m_modell.Leere();
-    m_importSchluessel.clear();
-    m_verlauf->clear();
-    m_listeVollstaendig = true;
-    Suchen1->setEnabled(false);
+    m_dokument.BeginneNeu(m_fenster.nameEingabe.Name());
+    Aktion("Suchen1")->setEnabled(false);
     ZeigeListenStatus();
     FormPaint();
     return true;
 }
 
 void TMainForm::ffnen1Click() {
-    Suchen1->setEnabled(false);
-    VerbergeKopf();
+    Aktion("Suchen1")->setEnabled(false);
+    m_kopf->Verberge();
     ZeigeListenmodus();
-    m_modell.Speichere(AktuelleListendatei());
+    m_dokument.Speichere();
 
     const QString gewaehlt = Dialoge::DateiOeffnen(this, m_ordner.listen, ListenFilter);
     if (!gewaehlt.isEmpty() && QFileInfo::exists(gewaehlt)) {
-        // Read first: a file that cannot be read leaves the list, its name and the
-        // caption as they were, as if the dialog had been cancelled.
-        SenderListe gelesen;
+        // A file that cannot be read leaves the list, its name and the caption as they
+        // were, as if the dialog had been cancelled.
         try {
-            LeseListendatei(gewaehlt, gelesen);
-            m_listenName = ListenNameAusDatei(gewaehlt);
-            m_listenDatei = EigeneListendatei(gewaehlt);
-            SetzeTitel();
-            m_modell.SetzeAlle(std::move(gelesen));
-            m_importSchluessel.clear();
-            m_verlauf->clear();
-            m_listeVollstaendig = true;
-            m_umgebung.platzhalterZaehler =
-                PlatzhalterZaehlerNachOeffnen(m_liste.Zeilen(), m_ordner.programm, m_umgebung.platzhalterZaehler);
+            m_dokument.Oeffne(gewaehlt, ListenNameAusDatei(gewaehlt), EigeneListendatei(gewaehlt, m_ordner.listen));
         } catch (const Fehler& fehler) {
             ZeigeUnbehandeltenFehler(fehler);
         }
@@ -101,7 +81,7 @@ void TMainForm::ffnen1Click() {
 
 void TMainForm::Speichernunter1Click() {
     const QString gewaehlt =
-        Dialoge::DateiSpeichern(this, m_ordner.listen, m_listenName + QStringLiteral(".lis"), ListenFilter);
+        Dialoge::DateiSpeichern(this, m_ordner.listen, m_dokument.Name() + QStringLiteral(".lis"), ListenFilter);
     if (gewaehlt.isEmpty())
         return;
     // A copy: the current list's name and file stay; only the flag may learn that
@@ -109,11 +89,23 @@ void TMainForm::Speichernunter1Click() {
     if (QFileInfo::exists(gewaehlt)) {
         if (Dialoge::Bestaetigung(this, QStringLiteral("Die Datei \"") + gewaehlt +
                                             QStringLiteral("\" ist schon vorhanden. Soll sie überschrieben werden?")))
-            m_modell.Speichere(gewaehlt);
+            m_dokument.SpeichereUnter(gewaehlt);
         return;
     }
     const bool hatEndung = QFileInfo(gewaehlt).fileName().contains(QLatin1Char('.'));
-    m_modell.Speichere(hatEndung ? gewaehlt : gewaehlt + QStringLiteral(".lis"));
+    m_dokument.SpeichereUnter(hatEndung ? gewaehlt : gewaehlt + QStringLiteral(".lis"));
+}
+
+// Taking a step back or making it again renumbers and saves as any change does; the
+// grid keeps its own status line.
+void TMainForm::RueckgaengigClick() {
+    if (m_dokument.Rueckgaengig() && IstLogoModus())
+        m_statusText->setText(m_logowahl->Status());
+}
+
+void TMainForm::WiederholenClick() {
+    if (m_dokument.Wiederhole() && IstLogoModus())
+        m_statusText->setText(m_logowahl->Status());
 }
 
 } // namespace senvio

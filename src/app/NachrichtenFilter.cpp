@@ -16,7 +16,7 @@
 
 namespace senvio {
 
-NachrichtenFilter::NachrichtenFilter(TMainForm& haupt) : m_haupt(haupt) {}
+NachrichtenFilter::NachrichtenFilter(const Nebenfenster& fenster) : m_fenster(fenster) {}
 
 bool NachrichtenFilter::Pruefe(QObject* empfaenger, QEvent* ereignis) {
     // Window-level copies of input events are forwarded to a widget; act on that one.
@@ -35,39 +35,39 @@ bool NachrichtenFilter::Pruefe(QObject* empfaenger, QEvent* ereignis) {
 }
 
 bool NachrichtenFilter::IstEigenesFenster(const QWidget* fenster) const {
-    const Nebenfenster& f = m_haupt.Fenster();
-    for (const QWidget* eigenes : {static_cast<const QWidget*>(&m_haupt), static_cast<const QWidget*>(f.nameEingabe),
-                                   static_cast<const QWidget*>(f.bearbeiten), static_cast<const QWidget*>(f.textliste),
-                                   static_cast<const QWidget*>(f.grossBild), static_cast<const QWidget*>(f.suche)})
-        if (eigenes && fenster == eigenes)
+    const Nebenfenster& f = m_fenster;
+    for (const QWidget* eigenes :
+         {static_cast<const QWidget*>(m_haupt), static_cast<const QWidget*>(&f.nameEingabe),
+          static_cast<const QWidget*>(&f.bearbeiten), static_cast<const QWidget*>(&f.textliste),
+          static_cast<const QWidget*>(&f.grossBild), static_cast<const QWidget*>(&f.suche)})
+        if (fenster == eigenes)
             return true;
     return false;
 }
 
 bool NachrichtenFilter::Mausrad(QObject* empfaenger, QEvent* ereignis) {
     const auto* rad = static_cast<QWheelEvent*>(ereignis);
-    if (m_haupt.IstLogoModus()) {
+    if (m_haupt->IstLogoModus()) {
         // The grid scrolls for the wheel over the main window; other windows keep theirs.
-        if (static_cast<QWidget*>(empfaenger)->window() != &m_haupt)
+        if (static_cast<QWidget*>(empfaenger)->window() != m_haupt)
             return false;
-        m_haupt.FormMouseWheel(rad->angleDelta().y());
+        m_haupt->FormMouseWheel(rad->angleDelta().y());
         return true;
     }
-    if (!m_haupt.IstListenModus())
+    if (!m_haupt->IstListenModus())
         return false;
     // Horizontal swipes and the empty end of a gesture reach no whole notch: nothing moves.
     const int rasten = m_listenRad.Zaehle(rad->angleDelta().y());
     if (rasten == 0)
         return true;
-    const Nebenfenster& fenster = m_haupt.Fenster();
-    if (!(fenster.textliste && fenster.textliste->isVisible()))
-        m_haupt.FokussiereListe();
+    if (!m_fenster.textliste.isVisible())
+        m_haupt->FokussiereListe();
     QWidget* ziel = QApplication::focusWidget();
     if (!ziel)
         return true;
     // Ctrl moves the selected entry of the list; other controls get the plain arrow keys.
     const Qt::KeyboardModifiers tasten =
-        m_haupt.IstListenansicht(ziel) ? rad->modifiers() & Qt::ControlModifier : Qt::KeyboardModifiers();
+        m_haupt->IstListenansicht(ziel) ? rad->modifiers() & Qt::ControlModifier : Qt::KeyboardModifiers();
     const int taste = rasten > 0 ? Qt::Key_Up : Qt::Key_Down;
     for (int i = 0; i < std::abs(rasten); ++i) {
         QKeyEvent druck(QEvent::KeyPress, taste, tasten);
@@ -77,19 +77,18 @@ bool NachrichtenFilter::Mausrad(QObject* empfaenger, QEvent* ereignis) {
 }
 
 bool NachrichtenFilter::Taste(QEvent* ereignis, const QWidget* fenster) {
-    const Nebenfenster& neben = m_haupt.Fenster();
-    if ((neben.suche && neben.suche->isVisible()) || (neben.nameEingabe && neben.nameEingabe->isVisible()))
+    if (m_fenster.suche.isVisible() || m_fenster.nameEingabe.isVisible())
         return false;
     const int taste = static_cast<QKeyEvent*>(ereignis)->key();
-    if (m_haupt.IstLogoModus()) {
+    if (m_haupt->IstLogoModus()) {
         // The edit dialog and the station picker keep their keys while the logos show.
-        if (fenster != &m_haupt)
+        if (fenster != m_haupt)
             return false;
-        m_haupt.ScrolleLogos(taste);
+        m_haupt->ScrolleLogos(taste);
         return true;
     }
     if (taste == Qt::Key_F1)
-        m_haupt.HilfeClick();
+        m_haupt->HilfeClick();
     return false;
 }
 

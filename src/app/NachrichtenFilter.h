@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Nebenfenster.h"
 #include "platform/Radrasten.h"
 
 class QEvent;
@@ -17,7 +18,9 @@ class TMainForm;
 // (and go nowhere else), and F1 opens the help.
 class NachrichtenFilter {
 public:
-    explicit NachrichtenFilter(TMainForm& haupt);
+    explicit NachrichtenFilter(const Nebenfenster& fenster);
+    // The main window; it hands itself over in its constructor, before the filter is installed.
+    void Bediene(TMainForm& haupt) { m_haupt = &haupt; }
     // True when the event is dropped.
     bool Pruefe(QObject* empfaenger, QEvent* ereignis);
 
@@ -27,7 +30,8 @@ private:
     bool Mausrad(QObject* empfaenger, QEvent* ereignis);
     bool Taste(QEvent* ereignis, const QWidget* fenster);
 
-    TMainForm& m_haupt;
+    Nebenfenster m_fenster;
+    TMainForm* m_haupt = nullptr;
     Radrasten m_listenRad;
 };
 

@@ -1,5 +1,6 @@
 #include "app/Programm.h"
 
+#include "app/Fehlerbehandlung.h"
 #include "platform/Dialoge.h"
 #include "platform/Startordner.h"
 
@@ -8,24 +9,16 @@
 
 namespace senvio {
 
-Programm::Programm(const ProgrammOrdner& ordner) : haupt(std::make_unique<TMainForm>(ordner)) {
-    if (haupt->ProgrammEndet())
-        return;
-    nameEingabe = std::make_unique<TNameEingabeForm>(ordner.listen);
-    bearbeiten = std::make_unique<TbearbeitenForm>();
-    textliste = std::make_unique<TTextlistenForm>();
-    grossBild = std::make_unique<TGrossImageForm>();
-    suche = std::make_unique<TSuchForm>();
-    haupt->VerbindeFenster({nameEingabe.get(), bearbeiten.get(), textliste.get(), grossBild.get(), suche.get()});
+Programm::Programm(const ProgrammOrdner& ordner)
+    : nameEingabe(ordner.listen), filter({nameEingabe, bearbeiten, textliste, grossBild, suche}),
+      haupt(std::make_unique<TMainForm>(ordner, Nebenfenster{nameEingabe, bearbeiten, textliste, grossBild, suche},
+                                        filter)) {
+    if (!haupt->ProgrammEndet())
+        SenvioAnwendung::SetzeNachrichtenFilter([this](QObject* o, QEvent* e) { return filter.Pruefe(o, e); });
 }
 
 Programm::~Programm() {
-    haupt->VerbindeFenster({});
-    suche.reset();
-    grossBild.reset();
-    textliste.reset();
-    bearbeiten.reset();
-    nameEingabe.reset();
+    SenvioAnwendung::SetzeNachrichtenFilter({});
     haupt.reset();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainForm.h"
+#include "app/NachrichtenFilter.h"
 #include "list/BearbeitenForm.h"
 #include "list/NameEingabe.h"
 #include "list/TextlistenForm.h"
@@ -15,8 +16,8 @@
 
 namespace senvio {
 
-// The six windows of the program, created in this order and destroyed in the reverse
-// order, the main window last.
+// The six windows of the program and the message filter. The five side windows and
+// the filter come first, so the main window gets them whole; it goes first at the end.
 class Programm {
 public:
     explicit Programm(const ProgrammOrdner& ordner);
@@ -29,12 +30,13 @@ public:
     void Beende();
 
 private:
+    TNameEingabeForm nameEingabe;
+    TbearbeitenForm bearbeiten;
+    TTextlistenForm textliste;
+    TGrossImageForm grossBild;
+    TSuchForm suche;
+    NachrichtenFilter filter;
     std::unique_ptr<TMainForm> haupt;
-    std::unique_ptr<TNameEingabeForm> nameEingabe;
-    std::unique_ptr<TbearbeitenForm> bearbeiten;
-    std::unique_ptr<TTextlistenForm> textliste;
-    std::unique_ptr<TGrossImageForm> grossBild;
-    std::unique_ptr<TSuchForm> suche;
     bool m_beendet = false;
 };
 

@@ -4,10 +4,7 @@
 #include "import/Kanaldatei.h"
 #include "import/Referenzliste.h"
 #include "import/Wiedergabeliste.h"
-#include "list/Bearbeitung.h"
 #include "list/Doppelte.h"
-#include "list/ListenDatei.h"
-#include "list/Platzhalterzaehler.h"
 #include "platform/Fehler.h"
 
 #include <QDir>
@@ -219,9 +216,9 @@ QList<ImportEintrag> Eintraege(const ImportFund& fund, const QList<bool>& gruppe
     QList<ImportEintrag> eintraege;
     FuerJedenEintrag(fund, gruppeGewaehlt, optionen, art, [&](const ImportSender* sender) {
         if (!sender || sender->platzhalter)
-            eintraege.append({FreierEintrag, {}});
+            eintraege.append({FreierEintrag, {}, {}});
         else
-            eintraege.append({Eintragsname(*sender), sender->logoSchluessel});
+            eintraege.append({Eintragsname(*sender), sender->logoSchluessel, sender->referenz});
     });
     return eintraege;
 }
@@ -365,26 +362,6 @@ QStringList DoppelteSender(const ImportFund& fund, const QList<bool>& gruppeGewa
             namen.append(Eintragsname(sender));
     });
     return namen;
-}
-
-void HaengeImportAn(SenderListe& liste, const QList<ImportEintrag>& eintraege, int& platzhalterZaehler) {
-    QStringList namen;
-    namen.reserve(eintraege.size());
-    for (const ImportEintrag& eintrag : eintraege)
-        namen.append(eintrag.name);
-    HaengeNamenAn(liste, namen, platzhalterZaehler);
-}
-
-Importziel ListeMitImport(const QString& datei, const QList<ImportEintrag>& eintraege, bool anhaengen) {
-    Importziel ziel;
-    int zaehler = 0;
-    if (anhaengen && QFileInfo::exists(datei)) {
-        LeseListendatei(datei, ziel.liste);
-        zaehler = PlatzhalterZaehlerNachStart(ziel.liste.Zeilen(), zaehler);
-    }
-    ziel.erste = ziel.liste.Anzahl();
-    HaengeImportAn(ziel.liste, eintraege, zaehler);
-    return ziel;
 }
 
 } // namespace senvio

@@ -28,11 +28,13 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
 // them, and files over the size limit, are not read.
 BouquetDateizugriff BouquetDateienIn(const QString& ordner);
 
-// An entry an import adds to a list: its name and what its channel said of its logo
-// (the channel's logoSchluessel; none for a "(frei)" entry).
+// An entry an import adds to a list: its name, what its channel said of its logo (the
+// channel's logoSchluessel) and the service in its source (its referenz); neither for a
+// "(frei)" entry.
 struct ImportEintrag {
     QString name;
     QStringList logoSchluessel;
+    QString referenz;
     bool operator==(const ImportEintrag&) const = default;
 };
 
@@ -81,18 +83,5 @@ qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, c
 // never make two channels one service; placeholders and channels without reference are
 // never copies.
 QStringList DoppelteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
-
-// Appends the entries to the list as the station picker appends names (HaengeNamenAn).
-void HaengeImportAn(SenderListe& liste, const QList<ImportEintrag>& eintraege, int& platzhalterZaehler);
-
-// A list file that is not open, with the entries appended: with `anhaengen` its lines
-// when it exists, and the new placeholders going on from where its last logo left the
-// counter, as in a list opened at start; else a new list of the entries alone. Throws
-// DateiFehler when the file cannot be read.
-struct Importziel {
-    SenderListe liste;
-    qsizetype erste = 0; // the first new line
-};
-Importziel ListeMitImport(const QString& datei, const QList<ImportEintrag>& eintraege, bool anhaengen);
 
 } // namespace senvio

@@ -1,12 +1,18 @@
 #include "import/ImportForm.h"
 
 #include "import/Import.h"
+#include "platform/Dialoge.h"
+#include "platform/Einstellungen.h"
 #include "platform/Knopfzeile.h"
+#include "platform/Sanduhr.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -26,7 +32,7 @@ QTreeWidgetItem* Abschnitt(QTreeWidget* baum, const QString& titel) {
 
 } // namespace
 
-ImportForm::ImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* eltern)
+TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* eltern)
     : QDialog(eltern), m_fund(fund), m_aktuelleListe(std::move(aktuelleListe)) {
     setWindowTitle(QStringLiteral("Senderliste importieren"));
     resize(460, 540);
@@ -115,48 +121,48 @@ ImportForm::ImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* e
         if (spalte != 0 || !zeile->parent() || m_summeFaellig)
             return;
         m_summeFaellig = true;
-        QTimer::singleShot(0, this, &ImportForm::ZeigeSumme);
+        QTimer::singleShot(0, this, &TImportForm::ZeigeSumme);
     });
     // Left out, a copy's number becomes a free one: the count of free numbers changes.
-    connect(OhneDoppelte, &QCheckBox::toggled, this, &ImportForm::ZeigeSumme);
+    connect(OhneDoppelte, &QCheckBox::toggled, this, &TImportForm::ZeigeSumme);
     // Radio apart is numbered apart: the free numbers change.
-    connect(RadioEigeneListe, &QCheckBox::toggled, this, &ImportForm::ZeigeSumme);
-    connect(AnListeAnhaengen, &QRadioButton::toggled, this, &ImportForm::ZeigeSumme);
+    connect(RadioEigeneListe, &QCheckBox::toggled, this, &TImportForm::ZeigeSumme);
+    connect(AnListeAnhaengen, &QRadioButton::toggled, this, &TImportForm::ZeigeSumme);
     ZeigeSumme();
 }
 
-QList<bool> ImportForm::GruppenWahl() const {
+QList<bool> TImportForm::GruppenWahl() const {
     QList<bool> wahl;
     for (const QTreeWidgetItem* zeile : m_gruppen)
         wahl.append(zeile->checkState(0) == Qt::Checked);
     return wahl;
 }
 
-void ImportForm::WaehleGruppe(int gruppe, bool gewaehlt) {
+void TImportForm::WaehleGruppe(int gruppe, bool gewaehlt) {
     m_gruppen.at(gruppe)->setCheckState(0, gewaehlt ? Qt::Checked : Qt::Unchecked);
     ZeigeSumme();
 }
 
-ImportOptionen ImportForm::Optionen() const {
+ImportOptionen TImportForm::Optionen() const {
     // A box not shown changes nothing: it stays ticked.
     return {NummernBehalten->isChecked(), OhneDoppelte->isChecked(),
             RadioEigeneListe->isChecked() && RadiolisteBenannt()};
 }
 
-bool ImportForm::RadiolisteBenannt() const {
+bool TImportForm::RadiolisteBenannt() const {
     // A list without name names no radio list beside it.
     return !Anhaengen() || !m_aktuelleListe.isEmpty();
 }
 
-bool ImportForm::Anhaengen() const {
+bool TImportForm::Anhaengen() const {
     return AnListeAnhaengen->isChecked();
 }
 
-void ImportForm::SetzeAnhaengen(bool anhaengen) {
+void TImportForm::SetzeAnhaengen(bool anhaengen) {
     (anhaengen ? AnListeAnhaengen : NeueListe)->setChecked(true);
 }
 
-void ImportForm::ZeigeSumme() {
+void TImportForm::ZeigeSumme() {
     m_summeFaellig = false;
     const QList<bool> wahl = GruppenWahl();
     const qsizetype gewaehlt = GewaehlteSender(m_fund, wahl);
@@ -184,6 +190,57 @@ void ImportForm::ZeigeSumme() {
             .arg(frei == 1 ? QStringLiteral("eine freie Nummer") : QStringLiteral("%1 freie Nummern").arg(frei)));
     NummernBehalten->setVisible(frei > 0);
     OkKnopf->setEnabled(gewaehlt > 0);
+}
+
+namespace {
+
+// The folder of the last import: the next one starts there.
+const QString ImportOrdnerSchluessel = QStringLiteral("ImportOrdner");
+
+const QString ImportFilter =
+    QStringLiteral("Senderlisten (*.m3u *.m3u8 *.tv *.radio lamedb lamedb5 *.conf *.txt *.chl)|"
+                   "*.m3u;*.m3u8;*.tv;*.radio;lamedb;lamedb5;*.conf;*.txt;*.chl|"
+                   "Wiedergabelisten (*.m3u *.m3u8)|*.m3u;*.m3u8|"
+                   "Bouquets eines Satellitenempfängers (*.tv *.radio lamedb lamedb5)|*.tv;*.radio;lamedb;lamedb5|"
+                   "Kanaldateien eines Videorekorders (*.conf)|*.conf|"
+                   "Referenzlisten eines Senderlisteneditors (*.txt *.chl)|*.txt;*.chl|"
+                   "Alle Dateien (*.*)|*.*");
+
+// The progress bar while the files are read, hidden again also when reading ends in an error.
+class Fortschrittsanzeige {
+public:
+    explicit Fortschrittsanzeige(QProgressBar& balken) : m_balken(balken) {
+        m_balken.setRange(0, 1000);
+        m_balken.setValue(0);
+        m_balken.show();
+    }
+    ~Fortschrittsanzeige() {
+        m_balken.setValue(0);
+        m_balken.hide();
+    }
+    void Melde(qint64 gelesen, qint64 gesamt) { m_balken.setValue(gesamt > 0 ? int(gelesen * 1000 / gesamt) : 0); }
+
+private:
+    QProgressBar& m_balken;
+};
+
+} // namespace
+
+std::optional<ImportFund> WaehleImportquellen(QWidget* eltern, const QString& einstellungen,
+                                              QProgressBar& fortschritt) {
+    // A bouquet file chosen stands for its set; "lamedb" for the whole set, TV and radio.
+    const QString ordner = LeseIniWert(einstellungen, EinstellungsAbschnitt, ImportOrdnerSchluessel);
+    const QStringList pfade = Dialoge::DateienOeffnen(
+        eltern, ordner.isEmpty() || !QFileInfo(ordner).isDir() ? QDir::homePath() : ordner, ImportFilter,
+        QStringLiteral("Senderliste wählen (Wiedergabeliste, channels.conf, Referenzliste oder bei Enigma2 "
+                       "lamedb / bouquets.tv)"));
+    if (pfade.isEmpty())
+        return std::nullopt;
+    SchreibeIniWert(einstellungen, EinstellungsAbschnitt, ImportOrdnerSchluessel,
+                    QFileInfo(pfade.first()).absolutePath());
+    const Sanduhr sanduhr;
+    Fortschrittsanzeige anzeige(fortschritt);
+    return LeseImportquellen(pfade, [&](qint64 gelesen, qint64 gesamt) { anzeige.Melde(gelesen, gesamt); });
 }
 
 } // namespace senvio

@@ -4,8 +4,11 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QCheckBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTreeWidget;
@@ -19,11 +22,11 @@ namespace senvio {
 // whether later channels of one service are left out (and which), whether radio gets a
 // list of its own, the readers' notes, and whether the channels make a new list or are
 // appended to the current one.
-class ImportForm : public QDialog {
+class TImportForm : public QDialog {
     Q_OBJECT
 public:
     // The find must outlive the dialog. `aktuelleListe` names the list appended to.
-    ImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* eltern = nullptr);
+    TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* eltern = nullptr);
 
     // One flag per group of the find.
     QList<bool> GruppenWahl() const;
@@ -51,5 +54,10 @@ private:
     QList<QTreeWidgetItem*> m_gruppen; // one row per group of the find
     bool m_summeFaellig = false;
 };
+
+// The import's choice of files: the file dialog, starting in the folder of the last
+// import (settings key "ImportOrdner"), and the chosen files read with the progress bar
+// running; nothing when the dialog was cancelled.
+std::optional<ImportFund> WaehleImportquellen(QWidget* eltern, const QString& einstellungen, QProgressBar& fortschritt);
 
 } // namespace senvio

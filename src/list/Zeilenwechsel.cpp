@@ -14,14 +14,17 @@ bool GleichOhnePraefix(const QString& a, const QString& b) {
 
 } // namespace
 
-Zeilenwechsel VergleicheZeilen(const QStringList& vorher, const QStringList& nachher) {
+Zeilenwechsel VergleicheZeilen(const QStringList& vorher, const QStringList& nachher,
+                               const std::function<bool(qsizetype, qsizetype)>& auchGleich) {
+    const auto gleich = [&](qsizetype i, qsizetype j) {
+        return GleichOhnePraefix(vorher[i], nachher[j]) && (!auchGleich || auchGleich(i, j));
+    };
     const qsizetype kuerzer = std::min(vorher.size(), nachher.size());
     qsizetype anfang = 0;
-    while (anfang < kuerzer && GleichOhnePraefix(vorher[anfang], nachher[anfang]))
+    while (anfang < kuerzer && gleich(anfang, anfang))
         ++anfang;
     qsizetype ende = 0; // lines equal at the end, not reaching into the common start
-    while (ende < kuerzer - anfang &&
-           GleichOhnePraefix(vorher[vorher.size() - 1 - ende], nachher[nachher.size() - 1 - ende]))
+    while (ende < kuerzer - anfang && gleich(vorher.size() - 1 - ende, nachher.size() - 1 - ende))
         ++ende;
     return {anfang, vorher.mid(anfang, vorher.size() - anfang - ende),
             nachher.mid(anfang, nachher.size() - anfang - ende)};

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // One change of a list's lines as the undo history keeps it: only the stretch that
 // changed, so a step in a list of thousands holds a few lines.
 namespace senvio {
@@ -20,7 +22,10 @@ struct Zeilenwechsel {
 };
 
 // The stretch between the longest common start and the longest common end of the two.
-Zeilenwechsel VergleicheZeilen(const QStringList& vorher, const QStringList& nachher);
+// `auchGleich(i, j)`, when given, must hold as well for line i before and line j after
+// to count as unchanged (what else belongs to the entries).
+Zeilenwechsel VergleicheZeilen(const QStringList& vorher, const QStringList& nachher,
+                               const std::function<bool(qsizetype, qsizetype)>& auchGleich = {});
 
 // Makes the change again (vorwaerts) or takes it back; the prefixes are left to the
 // renumbering. False, and the list unchanged, when the stretch does not fit the list.

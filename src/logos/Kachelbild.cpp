@@ -83,8 +83,4 @@ QImage ErstelleKachelbild(const QImage& kachellogo) {
     return kachel;
 }
 
-QImage ErstelleLogoKachel(const QString& pfad) {
-    return ErstelleKachelbild(SkaliereKachellogo(LeseLogoDatei(pfad)));
-}
-
 } // namespace senvio

@@ -27,7 +27,4 @@ QImage SkaliereKachellogo(const DekodiertesLogo& logo);
 // along x = 1, x = 95, y = 1 and y = 95 that inverts what lies beneath.
 QImage ErstelleKachelbild(const QImage& kachellogo);
 
-// The tile of a logo file; a file that is missing or does not decode shows "FEHLER".
-QImage ErstelleLogoKachel(const QString& pfad);
-
 } // namespace senvio

@@ -390,7 +390,7 @@ private:
 
 } // namespace
 
-Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logosuche& suche) {
+Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logoanfrage& suche) {
     const Logobestand::Index& index = bestand.Suchindex();
     for (const QString& importSchluessel : suche.importSchluessel) {
         if (importSchluessel.isEmpty())
@@ -417,9 +417,9 @@ Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logosuche& suc
     return {false, Verschiedene(bestand, kandidaten)};
 }
 
-QList<Logoentscheidung> EntscheideLogos(const Logobestand& bestand, const QList<Logosuche>& suchen) {
+QList<Logoentscheidung> EntscheideLogos(const Logobestand& bestand, const QList<Logoanfrage>& suchen) {
     GeordneteArbeit<Logoentscheidung> arbeit(Kerne());
-    for (const Logosuche& suche : suchen)
+    for (const Logoanfrage& suche : suchen)
         arbeit.Gib([&bestand, &suche] { return EntscheideLogo(bestand, suche); });
     QList<Logoentscheidung> entscheidungen;
     entscheidungen.reserve(suchen.size());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -70,15 +71,27 @@ struct Logoentscheidung {
     QList<Logovorschlag> vorschlaege;
 };
 
-struct Logosuche {
+struct Logoanfrage {
     QString name;                 // the entry's name as it stands in the list
     QStringList importSchluessel; // keys an import brought (playlist logo name, picon names), strongest first
 };
 
-Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logosuche& suche);
+Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logoanfrage& suche);
 
 // The decisions for many entries, in their order, made on every core: the candidate files
 // they decode are what takes the time.
-QList<Logoentscheidung> EntscheideLogos(const Logobestand& bestand, const QList<Logosuche>& suchen);
+QList<Logoentscheidung> EntscheideLogos(const Logobestand& bestand, const QList<Logoanfrage>& suchen);
+
+// An entry of the list with what the matching found for it, as the review shows it.
+struct Pruefeintrag {
+    int zeile = -1; // in the list
+    QString name;   // as it stands in the list
+    QString titel;  // number and name: "Nr. 12  Das Erste HD"
+    QImage bisher;  // today's 60 × 40 picture; null when it is made from bisherDatei
+    // The entry's own logo file when it has a real one: such entries are shown only when
+    // the user asks to replace their logos.
+    QString bisherDatei;
+    Logoentscheidung entscheidung;
+};
 
 } // namespace senvio

@@ -19,17 +19,6 @@ class QTableWidget;
 
 namespace senvio {
 
-// An entry of the list as the review shows it.
-struct Pruefeintrag {
-    int zeile = -1; // in the list
-    QString titel;  // number and name
-    QImage bisher;  // today's 60 × 40 picture; null when it is made from bisherDatei
-    // The entry's own logo file when it has a real one: such entries are shown only when
-    // the user asks to replace their logos.
-    QString bisherDatei;
-    Logoentscheidung entscheidung;
-};
-
 // The review of the automatic logos: a row per proposal with the entry, its picture
 // today, the proposed tile, its group and why it was found. Logos found without doubt
 // are ticked, proposals not; a click on a proposal ticks it (one per entry). The tiles
@@ -43,9 +32,6 @@ public:
 
     // The ticked logos of the rows shown, in list order.
     QList<Logozuweisung> Gewaehlt() const;
-    // The row's entry and file, for the tests and the status of a row.
-    int EintragDerZeile(int zeile) const { return m_zeilen.at(zeile).eintrag; }
-    int DateiDerZeile(int zeile) const { return m_zeilen.at(zeile).datei; }
     // Ticks or unticks the proposal of a row, as a click does.
     void Waehle(int zeile, bool an);
     bool KachelnGeladen() const { return m_offen == 0; }

@@ -4,10 +4,6 @@
 #include "output/Druckauftrag.h"
 #include "output/Kartenbilder.h"
 #include "pdf/Bildvorlauf.h"
-#include "view/ListenAnsicht.h"
-
-#include <QElapsedTimer>
-#include <QItemSelectionModel>
 
 #include <algorithm>
 
@@ -27,16 +23,15 @@ int AnzahlEintraege(const Kartenauftrag& auftrag) {
 
 } // namespace
 
-Kartenauftrag AuftragFuerAnsicht(ListenAnsicht& ansicht, const SenderListe& liste, Eintragsumgebung& umgebung,
-                                 const ProgrammOrdner& ordner, Ausgabeart art) {
-    ansicht.selectionModel()->clear();
+Kartenauftrag AuftragFuerListe(const SenderListe& liste, Eintragsumgebung& umgebung, const ProgrammOrdner& ordner,
+                               Ausgabeart art, const Listenschrift& schrift, int eintragsBreite, const QColor& grund) {
     Kartenauftrag auftrag;
     auftrag.liste = &liste;
     auftrag.umgebung = &umgebung;
-    auftrag.schrift = ansicht.font();
-    auftrag.textfarbe = ansicht.Schriftfarbe();
-    auftrag.grund = ansicht.palette().color(QPalette::Base);
-    auftrag.eintragsBreite = ansicht.viewport()->width();
+    auftrag.schrift = schrift.schrift;
+    auftrag.textfarbe = schrift.farbe;
+    auftrag.grund = grund;
+    auftrag.eintragsBreite = eintragsBreite;
     auftrag.tempOrdner = ordner.temp;
     auftrag.art = art;
     return auftrag;
@@ -53,7 +48,7 @@ QString Ausgabedatei(const Ausgabeziel& ziel, Ausgabeart art) {
     return ziel.listenOrdner + ziel.listenName + endung;
 }
 
-QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::function<void()>& vorDemPdf, qint64* pdfNs) {
+QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::function<void()>& vorDemPdf) {
     LeereTempOrdner(auftrag);
     // Each page picture is read back and compressed for the PDF as soon as its file is
     // written, on every core, while the next pages are drawn.
@@ -65,14 +60,10 @@ QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::functi
     if (vorDemPdf)
         vorDemPdf();
 
-    QElapsedTimer uhr;
-    uhr.start();
     // At 96 dots per inch a page picture fills the A4 page: a screen's own resolution
     // (120 or 144 where the desktop raises it without scaling) would shrink the cards.
     const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, 96, 96, &vorlauf};
     ErstelleDiePDF(pdf);
-    if (pdfNs)
-        *pdfNs = uhr.nsecsElapsed();
     return pdf.pdfDatei;
 }
 

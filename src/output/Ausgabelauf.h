@@ -2,7 +2,9 @@
 
 #include "output/Kartenrenderer.h"
 #include "platform/Ordner.h"
+#include "view/Listenschrift.h"
 
+#include <QColor>
 #include <QString>
 
 #include <functional>
@@ -12,18 +14,15 @@
 // beside the list file. Opening the result is the caller's.
 namespace senvio {
 
-class ListenAnsicht;
-
 struct Ausgabeziel {
     QString listenOrdner; // ends with "/"
     QString listenName;
 };
 
-// The renderer's order for the list as the view shows it: the view's font, colours and
-// client width. Clears the view's selection, so that no entry is drawn highlighted and
-// none is selected after the run.
-Kartenauftrag AuftragFuerAnsicht(ListenAnsicht& ansicht, const SenderListe& liste, Eintragsumgebung& umgebung,
-                                 const ProgrammOrdner& ordner, Ausgabeart art);
+// The renderer's order for the list as the list view shows it: in the list font and its
+// colour on the view's ground, every entry as wide as the view's client width.
+Kartenauftrag AuftragFuerListe(const SenderListe& liste, Eintragsumgebung& umgebung, const ProgrammOrdner& ordner,
+                               Ausgabeart art, const Listenschrift& schrift, int eintragsBreite, const QColor& grund);
 
 // Beside the list files, under the list's name. The print pages are placed as at 96 dots
 // per inch on every screen, so the cards come out DIN A6.
@@ -34,9 +33,8 @@ QString Ausgabedatei(const Ausgabeziel& ziel, Ausgabeart art);
 
 // A print mode: renders every page and writes the PDF; `vorDemPdf` runs just before
 // the PDF is written (the main window closes a viewer of the old file there).
-// Returns the PDF's path. `pdfNs`, when given, receives the time spent writing it.
-QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::function<void()>& vorDemPdf = {},
-               qint64* pdfNs = nullptr);
+// Returns the PDF's path.
+QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::function<void()>& vorDemPdf = {});
 
 // A picture mode: all pages' cards stacked in one picture. Returns its path, or an
 // empty text for an empty list, which writes nothing.

@@ -8,7 +8,6 @@
 #include "pdf/PdfFehler.h"
 #include "platform/Fehler.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -22,33 +21,6 @@ namespace senvio {
 static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "QImage::Format_RGB32 must have BildPixel's byte order");
 
 namespace {
-
-// Adds the time from its start to the end of its scope to a counter, when there is one.
-class Stoppuhr {
-public:
-    explicit Stoppuhr(qint64* summe) : m_summe(summe) {
-        if (m_summe)
-            m_uhr.start();
-    }
-    ~Stoppuhr() {
-        if (m_summe)
-            *m_summe += m_uhr.nsecsElapsed();
-    }
-    Stoppuhr(const Stoppuhr&) = delete;
-    Stoppuhr& operator=(const Stoppuhr&) = delete;
-
-private:
-    qint64* m_summe;
-    QElapsedTimer m_uhr;
-};
-
-qint64* Eintragszeit(const Kartenauftrag& auftrag) {
-    return auftrag.zeiten ? &auftrag.zeiten->eintraegeNs : nullptr;
-}
-
-qint64* Dateizeit(const Kartenauftrag& auftrag) {
-    return auftrag.zeiten ? &auftrag.zeiten->dateienNs : nullptr;
-}
 
 // Lends the prepared logos to the entry drawing for the entry at `position`, and
 // takes them back also when the page ends in an error.
@@ -157,34 +129,25 @@ std::vector<QImage> ZeichneKarten(const Kartenauftrag& auftrag, int seite, Logov
     std::vector<QImage> karten;
     for (int k = 1; k <= Kartenzahl(auftrag); ++k) {
         std::vector<QImage> eintraege(EintraegeJeKarte);
-        {
-            const Stoppuhr uhr(Eintragszeit(auftrag));
-            for (int j = 0; j < EintraegeJeKarte; ++j, ++position)
-                eintraege[size_t(j)] = ZeichneEintragsbitmap(auftrag, position);
-        }
-        const Stoppuhr uhr(Dateizeit(auftrag));
+        for (int j = 0; j < EintraegeJeKarte; ++j, ++position)
+            eintraege[size_t(j)] = ZeichneEintragsbitmap(auftrag, position);
         karten.push_back(SetzeKarteZusammen(eintraege));
     }
     return karten;
 }
 
 // Writes the cards to the temporary folder, composes the page from the card files the
-// folder then holds, and writes or hands on the page picture. `zeit` takes the time of
-// the files.
-void SchreibeSeite(const Kartenauftrag& auftrag, int seite, const std::vector<QImage>& karten, qint64* zeit) {
-    QImage bild;
-    {
-        const Stoppuhr uhr(zeit);
-        for (size_t k = 0; k < karten.size(); ++k)
-            SchreibeBitmap(karten[k], Kartendatei(auftrag.tempOrdner, int(k) + 1, seite));
-        BmpBild puffer;
-        std::array<QImage, KartenJeSeite> gelesen;
-        for (int k = 1; k <= KartenJeSeite; ++k)
-            gelesen[size_t(k - 1)] = LeseKarte(Kartendatei(auftrag.tempOrdner, k, seite), puffer);
-        bild = SetzeSeiteZusammen(auftrag.art, gelesen);
-        if (IstDruckmodus(auftrag.art))
-            SchreibeBitmap(bild, Seitendatei(auftrag.tempOrdner, seite));
-    }
+// folder then holds, and writes or hands on the page picture.
+void SchreibeSeite(const Kartenauftrag& auftrag, int seite, const std::vector<QImage>& karten) {
+    for (size_t k = 0; k < karten.size(); ++k)
+        SchreibeBitmap(karten[k], Kartendatei(auftrag.tempOrdner, int(k) + 1, seite));
+    BmpBild puffer;
+    std::array<QImage, KartenJeSeite> gelesen;
+    for (int k = 1; k <= KartenJeSeite; ++k)
+        gelesen[size_t(k - 1)] = LeseKarte(Kartendatei(auftrag.tempOrdner, k, seite), puffer);
+    const QImage bild = SetzeSeiteZusammen(auftrag.art, gelesen);
+    if (IstDruckmodus(auftrag.art))
+        SchreibeBitmap(bild, Seitendatei(auftrag.tempOrdner, seite));
     if (!IstDruckmodus(auftrag.art) && auftrag.schreibeBild)
         auftrag.schreibeBild(bild);
     if (IstDruckmodus(auftrag.art) && auftrag.seiteGeschrieben)
@@ -201,31 +164,27 @@ void ErstelleDieBitmaps(const Kartenauftrag& auftrag, int seite) {
         Logovorbereitung logos(Logoauftraege(auftrag, erste, erste + Kartenzahl(auftrag) * EintraegeJeKarte));
         karten = ZeichneKarten(auftrag, seite, logos);
     }
-    SchreibeSeite(auftrag, seite, karten, Dateizeit(auftrag));
+    SchreibeSeite(auftrag, seite, karten);
 }
 
 void ErstelleAlleBitmaps(const Kartenauftrag& auftrag) {
     // Two pages ahead keep the workers busy while a page is composed and written.
     Logovorbereitung logos(Logoauftraege(auftrag, 0, int(auftrag.liste->Anzahl())), 2 * EintraegeJeSeite);
     // The pages' files are written on a thread of their own, one page after the other,
-    // each job giving its time in the files. The next page is drawn meanwhile; a page
-    // waits for the one before the last to be written, and an error ends the run with
-    // the next page drawn: the writing stops there, so no file of a later page comes.
-    GeordneteArbeit<qint64> schreiber(1);
-    qint64 zeit = 0;
+    // each job giving its page's number. The next page is drawn meanwhile; a page waits
+    // for the one before the last to be written, and an error ends the run with the next
+    // page drawn: the writing stops there, so no file of a later page comes.
+    GeordneteArbeit<int> schreiber(1);
     for (int seite = 1; seite <= AnzahlSeiten(int(auftrag.liste->Anzahl())); ++seite) {
         schreiber.Gib([&auftrag, seite, karten = ZeichneKarten(auftrag, seite, logos)] {
-            qint64 ns = 0;
-            SchreibeSeite(auftrag, seite, karten, &ns);
-            return ns;
+            SchreibeSeite(auftrag, seite, karten);
+            return seite;
         });
         while (schreiber.Offen() > 2 || schreiber.Bereit())
-            zeit += schreiber.Naechstes();
+            schreiber.Naechstes();
     }
     while (schreiber.Offen() > 0)
-        zeit += schreiber.Naechstes();
-    if (auftrag.zeiten)
-        auftrag.zeiten->dateienNs += zeit;
+        schreiber.Naechstes();
 }
 
 } // namespace senvio

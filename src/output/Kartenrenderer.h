@@ -16,12 +16,6 @@
 // cards go to the temporary folder as BMP files and are read back to compose the page.
 namespace senvio {
 
-// Time spent in the stages of a run, added up over its pages (for the benchmark).
-struct Ausgabezeiten {
-    qint64 eintraegeNs = 0; // drawing entries, logos included
-    qint64 dateienNs = 0;   // composing, writing and reading card and page files (not schreibeBild)
-};
-
 struct Kartenauftrag {
     const SenderListe* liste = nullptr;
     // Logo paths; its placeholder counter is drawn on, its logo store lent to the run.
@@ -37,7 +31,6 @@ struct Kartenauftrag {
     // Print modes, optional: told each page's number once its page file is written, pages
     // in ascending order (the print job starts the page's PDF picture then).
     std::function<void(int)> seiteGeschrieben;
-    Ausgabezeiten* zeiten = nullptr; // optional
 };
 
 // "BildNr" k "_" p ".bmp" and "DINA4_" p ".bmp" in the temporary folder.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <png.h>
+
 #include <csetjmp>
 
 namespace senvio {
@@ -15,5 +17,12 @@ template <typename Schritt> [[gnu::noinline]] bool FangeFehlersprung(std::jmp_bu
     schritt();
     return true;
 }
+
+// libpng's error and warning handlers for reading and writing: an error ends in a jump
+// back to FangeFehlersprung, and nothing is printed.
+[[noreturn]] inline void SpringeZurueck(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
+inline void UebergeheWarnung(png_structp, png_const_charp) {}
 
 } // namespace senvio

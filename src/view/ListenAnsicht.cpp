@@ -1,6 +1,7 @@
 #include "view/ListenAnsicht.h"
 
 #include "list/Umordnung.h"
+#include "view/Listenbreite.h"
 #include "view/Listenschrift.h"
 
 #include <QDrag>
@@ -50,8 +51,8 @@ ListenAnsicht::ListenAnsicht(ListenModell& modell, Eintragsumgebung& umgebung, Q
     // black text; the selected row keeps the desktop's highlight colours.
     QPalette farben = palette();
     for (const QPalette::ColorGroup gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        farben.setColor(gruppe, QPalette::Base, Qt::white);
-        farben.setColor(gruppe, QPalette::Text, Qt::black);
+        farben.setColor(gruppe, QPalette::Base, Listengrund);
+        farben.setColor(gruppe, QPalette::Text, Listentext);
     }
     setPalette(farben);
     const Listenschrift standard = StandardListenschrift(palette().color(QPalette::Text));
@@ -59,8 +60,7 @@ ListenAnsicht::ListenAnsicht(ListenModell& modell, Eintragsumgebung& umgebung, Q
 }
 
 void ListenAnsicht::SetzeStandardgroesse() {
-    // Whole rows only: the 499 pixels of the design shrink to 12 rows of 41.
-    resize(478, (499 - 2 * frameWidth()) / ZeilenHoehe * ZeilenHoehe + 2 * frameWidth());
+    resize(Standardgroesse(frameWidth()));
 }
 
 int ListenAnsicht::AktuelleZeile() const {

@@ -63,7 +63,7 @@ void ListenModell::Leere() {
     endResetModel();
 }
 
-void ListenModell::Aendere(const std::function<void(SenderListe&)>& aenderung) {
+ListenModell::Wechsel ListenModell::Aendere(const std::function<void(SenderListe&)>& aenderung) {
     SenderListe neu = m_liste;
     aenderung(neu);
     const QStringList& alt = m_liste.Zeilen();
@@ -91,6 +91,7 @@ void ListenModell::Aendere(const std::function<void(SenderListe&)>& aenderung) {
     }
     if (const int geaendert = std::min(weg, hin); geaendert > 0)
         emit dataChanged(index(ab), index(ab + geaendert - 1));
+    return {ab, weg, hin};
 }
 
 void ListenModell::NummeriereNeu() {

@@ -31,8 +31,14 @@ public:
     // Empties the list; the Unicode flag stays, so a new list is written as the old one was.
     void Leere();
     // Runs a change on a copy of the list and takes the result; the views learn of the
-    // stretch between the longest unchanged start and end as changed, inserted or removed rows.
-    void Aendere(const std::function<void(SenderListe&)>& aenderung);
+    // stretch between the longest unchanged start and end as changed, inserted or removed
+    // rows. Returns that stretch: from row `ab`, `weg` rows became `hin` rows.
+    struct Wechsel {
+        int ab = 0;
+        int weg = 0;
+        int hin = 0;
+    };
+    Wechsel Aendere(const std::function<void(SenderListe&)>& aenderung);
     // The lines renumbered by KorrigiereDieNummern; only the rows whose prefix changed are touched.
     void NummeriereNeu();
     // Writes the list file; a save that worked sets the list's Unicode flag (SchreibeListendatei).

@@ -35,13 +35,6 @@ struct PngKopf {
     int durchgaenge = 1;
 };
 
-// libpng's errors end in a jump back to FangeFehlersprung; nothing is printed.
-[[noreturn]] void SpringeZurueck(png_structp png, png_const_charp) {
-    png_longjmp(png, 1);
-}
-
-void UebergeheWarnung(png_structp, png_const_charp) {}
-
 void LiesBytes(png_structp png, png_bytep ziel, size_t anzahl) {
     auto* quelle = static_cast<PngQuelle*>(png_get_io_ptr(png));
     if (anzahl > quelle->groesse - quelle->gelesen) {

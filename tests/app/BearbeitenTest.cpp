@@ -26,7 +26,7 @@ protected:
         Befehl("Eintragbearbeiten1");
         return *gezeigt;
     }
-    TTextlistenForm& Waehler() { return *Haupt().Fenster().textliste; }
+    TTextlistenForm& Waehler() { return Haupt().Fenster().textliste; }
     QListWidget* Namen() { return Teil<QListWidget>(Waehler(), "TntListBox1"); }
     void Einfuegen() { Teil<QPushButton>(Waehler(), "Button1")->click(); }
     void OeffneWaehler(const QString& datei, const QByteArray& namen) {

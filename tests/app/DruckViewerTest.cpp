@@ -39,6 +39,6 @@ TEST_F(DruckViewer, DruckSchliesstDenViewerDerListe) {
 // For an empty title Qt would show the program's name.
 TEST_F(DruckViewer, NamensdialogOhneTitel) {
     LegeStandardOrdnerAn();
-    const WId dialog = Starte().Fenster().nameEingabe->winId();
+    const WId dialog = Starte().Fenster().nameEingabe.winId();
     EXPECT_EQ(TestFensterverwalter(false).Titel(xcb_window_t(dialog)), " ");
 }

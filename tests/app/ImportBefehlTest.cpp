@@ -19,7 +19,7 @@ protected:
     // The import dialog: groups unticked, new list or append, "OK"; notes what it showed.
     void ImportDialog(bool anhaengen, QList<int> abwaehlen = {}) {
         Dialoge::SetzeNaechstenDialog([=, this](QDialog& d) {
-            auto& dialog = dynamic_cast<ImportForm&>(d);
+            auto& dialog = dynamic_cast<TImportForm&>(d);
             dialog.SetzeAnhaengen(anhaengen);
             const auto* gruppen = Teil<QTreeWidget>(dialog, "Gruppen");
             for (int i = 0; i < gruppen->topLevelItemCount(); ++i)

@@ -30,7 +30,7 @@ protected:
     }
     const QList<LogoKachel*>& Kacheln() { return static_cast<LogoRaster*>(Raster()->widget())->Kacheln(); }
     LogoKachel* Kachel(const QString& name) {
-        const QStringList& dateien = Haupt().LogoDateien();
+        const QStringList& dateien = Haupt().Logodateien();
         for (qsizetype i = 0; i < dateien.size(); ++i)
             if (QFileInfo(dateien[i]).fileName() == name)
                 return Kacheln()[i];
@@ -73,7 +73,7 @@ TEST_F(Logoauswahl, GruppeLaedtKachelnZeilenweiseUndFehlerhafteLogosZeigenFehler
     EXPECT_TRUE(Meldungen()[0].startsWith(u"Information: "_s) && Meldungen()[0].contains(u"\"kaputt.png\""_s));
     EXPECT_TRUE(Meldungen()[1].startsWith(u"Senvio-Liste: "_s) && Meldungen()[1].contains(u"kaputt.png"_s));
     EXPECT_TRUE(haupt.IstLogoModus());
-    TGrossImageForm& gross = *haupt.Fenster().grossBild;
+    TGrossImageForm& gross = haupt.Fenster().grossBild;
     EXPECT_FALSE(gross.isVisible());
 
     Maus(Kachel(u"rot.png"_s), QEvent::MouseButtonPress, Qt::RightButton);
@@ -85,7 +85,7 @@ TEST_F(Logoauswahl, GruppeLaedtKachelnZeilenweiseUndFehlerhafteLogosZeigenFehler
     EXPECT_FALSE(gross.isVisible());
 
     WaehleGruppe(u"ZDF"_s);
-    EXPECT_EQ(haupt.LogoDateien(), QStringList{Pfad(Wurzel + u"ZDF/zdf.png"_s)});
+    EXPECT_EQ(haupt.Logodateien(), QStringList{Pfad(Wurzel + u"ZDF/zdf.png"_s)});
     EXPECT_EQ(haupt.Statuszeile(), u"      1 Logos im Ordner: ZDF"_s);
 }
 
@@ -176,7 +176,7 @@ TEST_F(Logoauswahl, SucheAusDerListeZeigtDasRasterUndOeffnetDieVorschauPerRechts
     // the right click goes 40 pixels into the tile.
     EXPECT_TRUE(haupt.IstLogoModus());
     EXPECT_EQ(Raster()->verticalScrollBar()->value(), 162);
-    TGrossImageForm& gross = *haupt.Fenster().grossBild;
+    TGrossImageForm& gross = haupt.Fenster().grossBild;
     EXPECT_FALSE(gross.isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&] { return gross.isVisible(); }, 5000));
     EXPECT_EQ(gross.windowTitle(), u"logo10.png"_s);

@@ -87,7 +87,7 @@ TEST_F(ModusUndFilter, MausradBewegtDieAuswahlDerListeUmEineZeileJeRaste) {
 
 TEST_F(ModusUndFilter, SenderwaehlerUndFremdeDialogeBehaltenRadUndTasten) {
     TMainForm& haupt = StarteMitZeilen(3);
-    TTextlistenForm& waehler = *haupt.Fenster().textliste;
+    TTextlistenForm& waehler = haupt.Fenster().textliste;
     auto* namen = Teil<QListWidget>(waehler, "TntListBox1");
     waehler.LadeNamen({u"Eins"_s, u"Zwei"_s, u"Drei"_s});
     namen->setCurrentRow(0);

@@ -26,15 +26,15 @@ TEST_F(Schriftart, FettKursivWirdGeschriebenUndBeimNaechstenStartGelesen) {
     const auto klein = std::tuple(u"DejaVu Serif"_s, 10, true, true, false, QColor(Qt::blue));
     EXPECT_EQ(Merkmale(Teil("Listbox1")), fettKursiv);
     EXPECT_EQ(Merkmale(Teil("tempTntEdit")), fettKursiv);
-    EXPECT_EQ(Merkmale(Teil(*haupt.Fenster().bearbeiten, "TntEdit1")), klein);
+    EXPECT_EQ(Merkmale(Teil(haupt.Fenster().bearbeiten, "TntEdit1")), klein);
     EXPECT_EQ(Teil("TntEdit1")->font(), namensfeld); // the name field only at the next start
     Beende();
 
     // At start the controls that follow the list font take it at 10 points; the search's label in blue.
     TMainForm& wieder = Starte();
     EXPECT_EQ(Merkmale(Teil("TntEdit1")), fettKursiv);
-    EXPECT_EQ(Merkmale(Teil(*wieder.Fenster().textliste, "TntListBox1")), klein);
-    const QWidget* suchtext = Teil(*wieder.Fenster().suche, "TntLabel1");
+    EXPECT_EQ(Merkmale(Teil(wieder.Fenster().textliste, "TntListBox1")), klein);
+    const QWidget* suchtext = Teil(wieder.Fenster().suche, "TntLabel1");
     EXPECT_EQ(std::pair(suchtext->font().pointSize(), suchtext->palette().color(QPalette::WindowText)),
               std::pair(10, QColor(0, 0, 255)));
 }

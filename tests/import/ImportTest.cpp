@@ -188,18 +188,18 @@ TEST(Bouquets, ErkennungUndWahl) {
 TEST(Leser, LiestJedeRegelDerDreiFormate) {
     const Fall faelle[] = {
         // BOM, CR LF, quoted and unquoted attributes, commas and quotes in the name, several
-        // groups, a TV and a radio group of one name, #EXTGRP, an entry without address.
+        // groups, TV and radio entries of the same groups in a row, #EXTGRP, no address.
         {LeseWiedergabeliste, "/tmp/liste.m3u",
          "\xEF\xBB\xBF#EXTM3U x-tvg-url=\"http://epg\"\r\n"
          "#EXTINF:-1 tvg-id=\"nord.de\" tvg-chno=\"7\" tvg-logo=http://l/n.png group-title=\"Musik;Regional\""
          ",NDR 90,3 \"Hamburg\" \r\n#EXTVLCOPT:http-user-agent=x\r\nhttp://s/1\r\n"
          "#EXTINF:-1 tvg-name=\"Welle S\xC3\xBC\x64\" tvg-chno=12a radio=\"true\" "
-         "group-title=\"Musik\",\r\nhttp://s/2\r\n"
+         "group-title=\"Musik;Regional\",\r\nhttp://s/2\r\n"
          "#EXTINF:0,Kanal Ohne\r\n#EXTGRP:Nachrichten\r\nhttp://s/3\r\n"
          "#EXTINF:0 group-title=Regional,Verwaist\r\n#EXTINF:0,Frei\r\n\r\nhttp://s/5"_ba,
-         "Musik=1 Regional=2 R:Musik=1 Nachrichten=1 liste.m3u=1 "
-         "|7 NDR 90,3 \"Hamburg\" <http://s/1> {http://l/n.png} [n] @0 @1|0 Welle Süd <http://s/2> @2"
-         "|0 Kanal Ohne <http://s/3> @3|0 Verwaist <> @1|0 Frei <http://s/5> @4"},
+         "Musik=1 Regional=2 R:Musik=1 R:Regional=1 Nachrichten=1 liste.m3u=1 "
+         "|7 NDR 90,3 \"Hamburg\" <http://s/1> {http://l/n.png} [n] @0 @1|0 Welle Süd <http://s/2> @2 @3"
+         "|0 Kanal Ohne <http://s/3> @4|0 Verwaist <> @1|0 Frei <http://s/5> @5"},
         // A cable router's radio file: no header, Windows-1252, a NUL byte in a name.
         {LeseWiedergabeliste, "/home/a/Radio.m3u",
          "#EXTINF:0,Welle K\xF6ln\nrtsp://fritz/?sat=1\n#EXTINF:0,Klassik\0Radio\n"_ba,
@@ -295,25 +295,25 @@ QStringList Namen(const QList<ImportEintrag>& eintraege) {
 TEST(Import, NamenFuellenDieNummernDesEmpfaengersUndFolgenDerGruppenwahl) {
     ImportFund fund;
     fund.gruppen = {Gruppe(u"A"_s, false, 6), Gruppe(u"B"_s, false, 2), Gruppe(u"R"_s, true, 2)};
-    fund.sender = {Sender(u"Eins"_s, 1, {0}),      Sender(QString(), 2, {0}, true), Sender(u"....."_s, 5, {0}),
-                   Sender(u"Vier"_s, 3, {1}),      Sender(u"Fünf"_s, 0, {2}),       Sender(u"Sechs"_s, 2000, {0, 1}),
-                   Sender(u"Sieben"_s, 3000, {0}), Sender(u"Acht"_s, 3002, {2, 7})};
+    fund.sender = {Sender(u"Eins"_s, 1, {0}),   Sender(QString(), 2, {0}, true), Sender(u"....."_s, 5, {0}),
+                   Sender(u"Vier"_s, 3, {1}),   Sender(u"Fünf"_s, 0, {2}),       Sender(u"Sechs"_s, 2000, {0, 1}),
+                   Sender(u"1+1"_s, 3000, {0}), Sender(u"Acht"_s, 3002, {2, 7})};
     for (const int i : {0, 1, 2, 6, 7})
         fund.sender[i].logoSchluessel = {QString::number(i), u"k"_s};
     // 2 → 5 fills 3 and 4; 5 → 3 goes on counting; after a channel without number no
-    // gap; 2000 → 3000 fills 999 numbers; 3000 → 3002 one. A name of dots names nothing.
+    // gap; 2000 → 3000 fills 999 numbers; 3000 → 3002 one. Dots name nothing, digits do.
     QStringList alle = {u"Eins"_s,        u"(frei)"_s, u"(frei)"_s, u"(frei)"_s,
                         u"(ohne Name)"_s, u"Vier"_s,   u"Fünf"_s,   u"Sechs"_s};
     alle += QStringList(999, u"(frei)"_s);
-    alle += {u"Sieben"_s, u"(frei)"_s, u"Acht"_s};
+    alle += {u"1+1"_s, u"(frei)"_s, u"Acht"_s};
     const Importlisten listen = ImportEintraege(fund, {true, true, true});
     EXPECT_EQ(Namen(listen.liste), alle);
     EXPECT_TRUE(listen.radio.isEmpty()); // a playlist's radio is numbered with the TV
     EXPECT_EQ(GewaehlteSender(fund, {true, true, true}), 8);
     EXPECT_EQ(FreieNummern(fund, {true, true, true}, {false, true, true}), 2 + 999 + 1);
-    EXPECT_EQ(Namen(ImportEintraege(fund, {true, true, true}, {false, true, true}).liste),
-              (QStringList{u"Eins"_s, u"(frei)"_s, u"(ohne Name)"_s, u"Vier"_s, u"Fünf"_s, u"Sechs"_s, u"Sieben"_s,
-                           u"Acht"_s}));
+    EXPECT_EQ(
+        Namen(ImportEintraege(fund, {true, true, true}, {false, true, true}).liste),
+        (QStringList{u"Eins"_s, u"(frei)"_s, u"(ohne Name)"_s, u"Vier"_s, u"Fünf"_s, u"Sechs"_s, u"1+1"_s, u"Acht"_s}));
     // Only B and R: 3 → 2000 is more than 1000 apart, 2000 → 3002 too.
     EXPECT_EQ(Namen(ImportEintraege(fund, {false, true, true}).liste),
               (QStringList{u"Vier"_s, u"Fünf"_s, u"Sechs"_s, u"Acht"_s}));

@@ -2,6 +2,7 @@
 #include "logos/GrossImageForm.h"
 #include "logos/Kachelbild.h"
 #include "logos/Kachelgeometrie.h"
+#include "logos/Kachellogos.h"
 #include "view/Logobild.h"
 
 #include "TestDateien.h"
@@ -65,8 +66,8 @@ TEST(KachelBild, FehlendeUndKaputteDateiZeigenFehler) {
     QTemporaryDir tmp;
     const QString kaputt = tmp.path() + QStringLiteral("/kaputt.png");
     Schreib(kaputt, QByteArray("\x89PNG\r\n\x1a\nkein Bild", 18));
-    const QImage fehler = ErstelleLogoKachel(kaputt);
-    EXPECT_EQ(ErstelleLogoKachel(tmp.path() + QStringLiteral("/fehlt.png")), fehler);
+    const QImage fehler = ErstelleKachelbild(MacheKachellogo(kaputt));
+    EXPECT_EQ(ErstelleKachelbild(MacheKachellogo(tmp.path() + QStringLiteral("/fehlt.png"))), fehler);
     // The red text stays in the middle.
     int innen = 0, aussen = 0;
     for (int y = 0; y < 96; ++y)
@@ -86,7 +87,7 @@ TEST(KachelBild, HellesLogoAufDunklerPlatte) {
     QPainter(&bild).fillRect(80, 30, 40, 40, Qt::white);
     ASSERT_TRUE(bild.save(pfad));
     // The plate fills the 311 × 324 box around rows 84 to 239 (24.9 to 71.1 of 96).
-    const QImage kachel = ErstelleLogoKachel(pfad);
+    const QImage kachel = ErstelleKachelbild(MacheKachellogo(pfad));
     EXPECT_EQ(kachel.pixel(48, 10), Plattenfarbe);
     // The preview: the logo at its own size on the plate, its corners rounded by 10.
     TGrossImageForm gross;

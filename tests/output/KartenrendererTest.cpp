@@ -5,12 +5,9 @@
 #include "Fehlermeldung.h"
 #include "TestDateien.h"
 #include "list/Zeilenformat.h"
-#include "output/Ausgabelauf.h"
 #include "output/Kartenbilder.h"
 #include "output/Logovorbereitung.h"
-#include "view/ListenAnsicht.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -177,19 +174,6 @@ TEST_F(Kartenrenderer, PixelWieDieListenansichtZeichnet) {
         maler.end();
         EXPECT_EQ(karte.copy(0, 41 * i, Breite, ZeilenHoehe), zeile) << i;
     }
-}
-
-// A dark desktop theme changes neither the list's colours nor the cards': black on white.
-TEST_F(Kartenrenderer, DunklesThemaDruecktSchwarzAufWeiss) {
-    const QPalette hell = QApplication::palette();
-    QApplication::setPalette(QPalette(QColor(50, 50, 50), QColor(30, 30, 30))); // white text on black
-    ListenModell modell(liste);
-    ListenAnsicht ansicht(modell, umgebung);
-    const Kartenauftrag a =
-        AuftragFuerAnsicht(ansicht, liste, umgebung, ProgrammOrdner(m_tmp.path()), Ausgabeart::ObenGeheftet);
-    QApplication::setPalette(hell);
-    EXPECT_EQ(a.textfarbe, QColor(Qt::black));
-    EXPECT_EQ(a.grund, QColor(Qt::white));
 }
 
 TEST_F(Kartenrenderer, AlleSeitenWieSeiteFuerSeite) {

@@ -6,30 +6,22 @@
 #include "output/Ausgabelauf.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
-#include "view/ListenAnsicht.h"
+#include "view/Listenbreite.h"
 #include "view/Listenschrift.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextStream>
 
 namespace senvio {
 
 namespace {
 
-// SENVIO_ZEITEN=1 prints the time of each stage on standard error (for the benchmark):
-// the whole run and, within it, the stages, some of which overlap on several threads.
-void MeldeZeiten(QTextStream& fehler, const Ausgabezeiten& zeiten, qint64 pdfNs, qint64 laufNs) {
-    if (qEnvironmentVariableIntValue("SENVIO_ZEITEN") != 1)
-        return;
-    fehler << "zeiten eintraege_ms=" << zeiten.eintraegeNs / 1e6 << " dateien_ms=" << zeiten.dateienNs / 1e6
-           << " pdf_ms=" << pdfNs / 1e6 << " lauf_ms=" << laufNs / 1e6 << '\n';
-}
-
 // One list, as the main window would print it right after opening it: read, numbered,
-// drawn by a list view of the window's size in the list font of the settings.
-QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabeart art, QTextStream& fehler) {
+// in the list font of the settings, every entry as wide as the window's list view of
+// standard size shows it with these rows.
+QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabeart art) {
     SenderListe liste;
     LeseListendatei(datei, liste);
     KorrigiereDieNummern(liste);
@@ -37,27 +29,13 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabea
     umgebung.programmOrdner = ordner.programm;
     umgebung.platzhalterZaehler = PlatzhalterZaehlerNachStart(liste.Zeilen(), 0);
 
-    ListenModell modell(liste);
-    ListenAnsicht ansicht(modell, umgebung);
-    ansicht.SetzeStandardgroesse();
-    const Listenschrift schrift = LeseListenschrift(ordner.einstellungen, {ansicht.font(), ansicht.Schriftfarbe()});
-    ansicht.setFont(schrift.schrift);
-    ansicht.SetzeSchriftfarbe(schrift.farbe);
-    // Laid out as on screen, so the client width (with or without a scroll bar) is the window's.
-    ansicht.setAttribute(Qt::WA_DontShowOnScreen);
-    ansicht.show();
-    QApplication::processEvents();
-
-    QElapsedTimer uhr;
-    uhr.start();
-    Ausgabezeiten zeiten;
-    qint64 pdfNs = 0;
-    Kartenauftrag auftrag = AuftragFuerAnsicht(ansicht, liste, umgebung, ordner, art);
-    auftrag.zeiten = &zeiten;
+    const Listenschrift schrift = LeseListenschrift(ordner.einstellungen, StandardListenschrift(Listentext));
+    // Offscreen, the window has Qt's Fusion style, whose scroll bar grows with the screen's dots per inch.
+    const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
+    const int breite = Listenbreite(int(liste.Anzahl()), FusionListenstil(dpi));
+    const Kartenauftrag auftrag = AuftragFuerListe(liste, umgebung, ordner, art, schrift, breite, Listengrund);
     const Ausgabeziel ziel = ZielFuer(ordner, ListennameVon(datei));
-    const QString ergebnis = IstDruckmodus(art) ? Drucke(auftrag, ziel, {}, &pdfNs) : SpeichereBild(auftrag, ziel);
-    MeldeZeiten(fehler, zeiten, pdfNs, uhr.nsecsElapsed());
-    return ergebnis;
+    return IstDruckmodus(art) ? Drucke(auftrag, ziel) : SpeichereBild(auftrag, ziel);
 }
 
 } // namespace
@@ -90,7 +68,7 @@ int DruckeListen(const Druckaufruf& aufruf, QTextStream& aus, QTextStream& fehle
     int ergebnis = 0;
     for (const QString& datei : dateien) {
         try {
-            const QString geschrieben = DruckeListe(datei, ordner, aufruf.art, fehler);
+            const QString geschrieben = DruckeListe(datei, ordner, aufruf.art);
             if (geschrieben.isEmpty())
                 fehler << "senvio-druck: Die Liste " << datei << " ist leer; es wurde kein Bild geschrieben.\n";
             else

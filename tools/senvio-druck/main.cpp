@@ -5,16 +5,16 @@
 
 #include "platform/QtTexte.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    // The entries are drawn by the list view's own code, which needs a window system;
-    // the offscreen one needs no display, so the program runs on a server as well.
+    // Fonts and the screen's resolution need a window system; the offscreen one needs no
+    // display, so the program runs on a server as well.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
+    QGuiApplication anwendung(argc, argv);
     senvio::LadeQtTexteAufDeutsch(anwendung);
 
     return senvio::FuehreWerkzeugAus(QStringLiteral("senvio-druck"),

@@ -1,8 +1,8 @@
 #include "Importlauf.h"
 
-#include "import/Import.h"
+#include "dokument/Importablauf.h"
+#include "dokument/Logoablauf.h"
 #include "list/ListenDatei.h"
-#include "logos/Importlogos.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
 
@@ -38,13 +38,6 @@ QList<bool> GruppenWahl(const ImportFund& fund, const QStringList& namen) {
     return wahl;
 }
 
-// A list the import writes: its name and what it gets.
-struct Zielliste {
-    QString name;
-    const QList<ImportEintrag>* eintraege;
-    QString datei;
-};
-
 // The exit code for a list name that cannot be used, 0 for a good one.
 int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen, QTextStream& fehler) {
     switch (PruefeListenNamen(name, ordner.listen)) {
@@ -68,7 +61,7 @@ int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen
 
 } // namespace
 
-int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
+int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
     const QDir start = QDir::current();
     const ProgrammOrdner ordner(aufruf.programmOrdner.isEmpty()
                                     ? start.absolutePath()
@@ -90,50 +83,43 @@ int Importiere(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler
         const Importlisten listen = ImportEintraege(fund, GruppenWahl(fund, aufruf.gruppen), optionen);
         if (listen.liste.isEmpty())
             throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
-        QList<Zielliste> ziele{{aufruf.liste, &listen.liste, {}}};
         if (!listen.radio.isEmpty())
-            ziele.append({RadiolistenName(aufruf.liste), &listen.radio, {}});
-        for (qsizetype i = 0; i < ziele.size(); ++i) {
-            if (const int rueckgabe = i > 0 ? PruefeZiel(ziele[i].name, ordner, aufruf.anhaengen, fehler) : 0)
+            if (const int rueckgabe = PruefeZiel(RadiolistenName(aufruf.liste), ordner, aufruf.anhaengen, fehler))
                 return rueckgabe;
-            ziele[i].datei = FindeListendatei(ordner.listen, ziele[i].name);
-        }
 
         // Every list is made before any is written: an error leaves every list as it was.
+        Listendokument liste(ordner);
+        Listendokument radio(ordner);
+        if (aufruf.anhaengen)
+            liste.LadeLetzte(aufruf.liste);
+        else
+            liste.BeginneNeu(aufruf.liste);
+        const int erste = Importiere(liste, radio, listen, aufruf.anhaengen, Speichern::Spaeter);
+        QList<std::pair<Listendokument*, qsizetype>> ziele{{&liste, erste}};
+        if (!listen.radio.isEmpty())
+            ziele.append({&radio, radio.Liste().Anzahl() - listen.radio.size()});
         std::optional<Logobestand> bestand;
         if (aufruf.logos)
             bestand.emplace(LeseLogobestand(ordner.logoWurzel, ordner.senderLogos));
-        QList<Importziel> neu;
-        QList<Importlogos> gefunden;
-        for (const Zielliste& ziel : ziele) {
-            neu.append(ListeMitImport(ziel.datei, *ziel.eintraege, aufruf.anhaengen));
-            gefunden.append(Importlogos());
-            if (!bestand)
-                continue;
-            QList<QStringList> schluessel;
-            for (const ImportEintrag& eintrag : *ziel.eintraege)
-                schluessel.append(eintrag.logoSchluessel);
-            gefunden.last() = FindeImportlogos(*bestand, neu.last().liste, neu.last().erste, schluessel);
-            gefunden.last().eindeutig = SchreibeLogosEin(neu.last().liste, gefunden.last().eindeutig);
-        }
+        QList<Logozuordnung> logos;
+        for (const auto& [dokument, von] : ziele)
+            logos.append(bestand ? OrdneLogosZu(*dokument, *bestand, int(von), Speichern::Spaeter) : Logozuordnung());
         QStringList fehlschlaege;
         for (qsizetype i = 0; i < ziele.size(); ++i) {
-            const QString& datei = ziele[i].datei;
-            SchreibeListendatei(datei, neu[i].liste);
-            const qsizetype anzahl = ziele[i].eintraege->size();
-            aus << anzahl << (anzahl == 1 ? " Eintrag importiert: " : " Einträge importiert: ") << datei << '\n';
+            Listendokument& dokument = *ziele[i].first;
+            dokument.Speichere();
+            const qsizetype anzahl = dokument.Liste().Anzahl() - ziele[i].second;
+            aus << anzahl << (anzahl == 1 ? " Eintrag importiert: " : " Einträge importiert: ") << dokument.Datei()
+                << '\n';
             if (!aufruf.logos)
                 continue;
-            const Importlogos& logos = gefunden[i];
-            aus << "Logos zugeordnet: " << logos.eindeutig.size()
-                << ", Einträge mit Vorschlägen zum Prüfen: " << logos.vorschlaege.size() << '\n';
-            for (const QString& zeile : logos.vorschlaege)
+            aus << "Logos zugeordnet: " << logos[i].uebernahme.angehaengt
+                << ", Einträge mit Vorschlägen zum Prüfen: " << logos[i].vorschlaege.size() << '\n';
+            for (const QString& zeile : logos[i].vorschlaege)
                 aus << zeile << '\n';
-            for (const QString& hinweis : logos.hinweise)
+            for (const QString& hinweis : logos[i].hinweise)
                 fehler << "senvio-import: " << hinweis << '\n';
-            if (!logos.eindeutig.isEmpty())
-                QDir().mkpath(ordner.senderLogos); // as the window's first start makes it
-            fehlschlaege += KopiereLogos(logos.eindeutig, ordner.senderLogos);
+            fehlschlaege += logos[i].uebernahme.fehlschlaege;
         }
         for (const QString& meldung : fehlschlaege)
             fehler << "senvio-import: " << meldung << '\n';

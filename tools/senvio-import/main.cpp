@@ -14,5 +14,5 @@ int main(int argc, char** argv) {
 
     return senvio::FuehreWerkzeugAus(QStringLiteral("senvio-import"),
                                      senvio::LeseImportaufruf(anwendung.arguments().mid(1)), senvio::Importanleitung(),
-                                     senvio::Importiere);
+                                     senvio::FuehreImportAus);
 }

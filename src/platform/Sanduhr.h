@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QApplication>
+#include <QGuiApplication>
 
 namespace senvio {
 
 // The hourglass while a command works, taken down also when the command ends in an error.
 struct Sanduhr {
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
+    Sanduhr() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Sanduhr() { QGuiApplication::restoreOverrideCursor(); }
     Sanduhr(const Sanduhr&) = delete;
     Sanduhr& operator=(const Sanduhr&) = delete;
 };

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+#include <QProxyStyle>
+#include <QString>
+
+// The main window's look: its icon, its fonts, the narrow menu bar.
+namespace senvio {
+
+QFont Schrift(const QString& name, int pixel, bool fett = false);
+
+// The program's icon: a television with a numbered list on its screen.
+QIcon ProgrammSymbol();
+
+// Menu bar items with narrower margins than the platform style gives them.
+class SchmaleMenueleiste : public QProxyStyle {
+public:
+    explicit SchmaleMenueleiste(QStyle* grundstil) : QProxyStyle(grundstil->name()) {}
+    QSize sizeFromContents(ContentsType art, const QStyleOption* option, const QSize& inhalt,
+                           const QWidget* widget) const override;
+    int pixelMetric(PixelMetric mass, const QStyleOption* option, const QWidget* widget) const override;
+};
+
+// The control's established name becomes its objectName: tests find it by that.
+template <typename T> T* Benannt(T* objekt, const char* name) {
+    objekt->setObjectName(QLatin1String(name));
+    return objekt;
+}
+
+} // namespace senvio

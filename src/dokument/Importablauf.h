@@ -1,0 +1,22 @@
+#pragma once
+
+#include "dokument/Listendokument.h"
+#include "import/Import.h"
+
+// The import's last stretch, the same for the window and senvio-import: the chosen
+// channels' entries appended to the open list, and radio to its own list beside it.
+namespace senvio {
+
+// Appends the entries as one step "Senderliste importieren", as the station picker
+// appends names: each a new line with the next placeholder, the lines numbered, each
+// entry keeping what the import knew of it. Returns the row of the first new entry.
+int HaengeImportAn(Listendokument& dokument, const QList<ImportEintrag>& eintraege, Speichern speichern);
+
+// Appends `listen.liste` to `liste`; radio of its own (`listen.radio`) goes into `radio`,
+// which becomes the list "NAME Radio" beside it: with `anhaengen` that list's lines when
+// its file exists (placeholders going on as at start), else a new list. Returns the row
+// of the first new entry of `liste`. Throws when the radio list cannot be read.
+int Importiere(Listendokument& liste, Listendokument& radio, const Importlisten& listen, bool anhaengen,
+               Speichern speichern);
+
+} // namespace senvio

@@ -1,0 +1,246 @@
+#include "dokument/Listendokument.h"
+
+#include "list/ListenDatei.h"
+#include "list/Platzhalterzaehler.h"
+#include "list/Zeilenwechsel.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace senvio {
+
+namespace {
+const Eintragsherkunft KeineHerkunft;
+} // namespace
+
+// A step holds only the stretch of entries that changed, their import knowledge with
+// them, and the selection before and after.
+class Listenschritt : public QUndoCommand {
+public:
+    Listenschritt(Listendokument& dokument, const QString& name, Zeilenwechsel wechsel,
+                  QList<Eintragsherkunft> herkunftVorher, QList<Eintragsherkunft> herkunftNachher, int auswahlVorher,
+                  int auswahlNachher)
+        : QUndoCommand(name), m_dokument(dokument), m_wechsel(std::move(wechsel)),
+          m_herkunftVorher(std::move(herkunftVorher)), m_herkunftNachher(std::move(herkunftNachher)),
+          m_auswahlVorher(auswahlVorher), m_auswahlNachher(auswahlNachher) {}
+
+    void undo() override { m_dokument.WendeSchrittAn(m_wechsel, false, m_herkunftVorher, m_auswahlVorher); }
+    void redo() override {
+        // Pushed after the command made the change: the first call has nothing to do.
+        if (m_schonGetan) {
+            m_schonGetan = false;
+            return;
+        }
+        m_dokument.WendeSchrittAn(m_wechsel, true, m_herkunftNachher, m_auswahlNachher);
+    }
+
+private:
+    Listendokument& m_dokument;
+    Zeilenwechsel m_wechsel;
+    QList<Eintragsherkunft> m_herkunftVorher;
+    QList<Eintragsherkunft> m_herkunftNachher;
+    int m_auswahlVorher;
+    int m_auswahlNachher;
+    bool m_schonGetan = true;
+};
+
+const SenderListe& Listenaenderung::Liste() const {
+    return m_dokument.Liste();
+}
+
+int& Listenaenderung::Platzhalterzaehler() {
+    return m_dokument.m_umgebung.platzhalterZaehler;
+}
+
+void Listenaenderung::Ersetze(int zeile, const QString& neu) {
+    m_dokument.m_modell.Ersetze(zeile, neu);
+    m_geaendert = true;
+}
+
+void Listenaenderung::HaengeAn(const QString& zeile) {
+    m_dokument.m_herkunft.append(Eintragsherkunft{});
+    m_dokument.m_modell.HaengeAn(zeile);
+    m_geaendert = true;
+}
+
+void Listenaenderung::Loesche(int zeile) {
+    m_dokument.m_herkunft.removeAt(zeile);
+    m_dokument.m_modell.Loesche(zeile);
+    m_geaendert = true;
+}
+
+void Listenaenderung::Verschiebe(int von, int nach) {
+    m_dokument.m_herkunft.move(von, nach);
+    m_dokument.m_modell.Verschiebe(von, nach);
+    m_geaendert = true;
+}
+
+void Listenaenderung::Aendere(const std::function<void(SenderListe&)>& aenderung) {
+    const ListenModell::Wechsel wechsel = m_dokument.m_modell.Aendere(aenderung);
+    QList<Eintragsherkunft>& herkunft = m_dokument.m_herkunft;
+    if (wechsel.hin > wechsel.weg)
+        herkunft.insert(wechsel.ab + wechsel.weg, wechsel.hin - wechsel.weg, Eintragsherkunft{});
+    else if (wechsel.weg > wechsel.hin)
+        herkunft.remove(wechsel.ab + wechsel.hin, wechsel.weg - wechsel.hin);
+    m_geaendert = m_geaendert || wechsel.weg > 0 || wechsel.hin > 0;
+}
+
+void Listenaenderung::SetzeHerkunft(int zeile, Eintragsherkunft herkunft) {
+    m_dokument.m_herkunft[zeile] = std::move(herkunft);
+}
+
+void Listenaenderung::Waehle(int zeile) {
+    m_dokument.m_auswahl.setze(zeile);
+}
+
+Listendokument::Listendokument(const ProgrammOrdner& ordner, QObject* eltern)
+    : QObject(eltern), m_ordner(ordner), m_verlauf(this) {
+    m_umgebung.programmOrdner = ordner.programm;
+    SetzeAuswahlbindung({});
+}
+
+Listendokument::~Listendokument() {
+    // The steps refer to the document: they go first.
+    m_verlauf.clear();
+}
+
+QString Listendokument::Datei() const {
+    return m_datei.isEmpty() ? FindeListendatei(m_ordner.listen, m_name) : m_datei;
+}
+
+const Eintragsherkunft& Listendokument::Herkunft(qsizetype zeile) const {
+    return zeile >= 0 && zeile < m_herkunft.size() ? m_herkunft[zeile] : KeineHerkunft;
+}
+
+void Listendokument::SetzeAuswahlbindung(Auswahlbindung bindung) {
+    if (!bindung.lies || !bindung.setze)
+        bindung = {[this] { return m_eigeneAuswahl; }, [this](int zeile) { m_eigeneAuswahl = zeile; }};
+    m_auswahl = std::move(bindung);
+}
+
+int Listendokument::Auswahl() const {
+    return m_auswahl.lies();
+}
+
+void Listendokument::Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste) {
+    int& zaehler = m_umgebung.platzhalterZaehler;
+    switch (art) {
+    case Wechselart::Neu:
+        liste.SetzeUnicode(Liste().IstUnicode());
+        break;
+    case Wechselart::Start:
+        zaehler = PlatzhalterZaehlerNachStart(liste.Zeilen(), zaehler);
+        break;
+    case Wechselart::Geoeffnet:
+        zaehler = PlatzhalterZaehlerNachOeffnen(liste.Zeilen(), m_ordner.programm, zaehler);
+        break;
+    }
+    m_verlauf.clear();
+    m_herkunft = QList<Eintragsherkunft>(liste.Anzahl());
+    m_modell.SetzeAlle(std::move(liste));
+    m_name = name;
+    m_datei = datei;
+    m_vollstaendig = true;
+    emit Gewechselt();
+}
+
+void Listendokument::BeginneNeu(const QString& name) {
+    Wechsle(Wechselart::Neu, name, {}, {});
+}
+
+void Listendokument::LadeLetzte(const QString& name) {
+    const QString datei = FindeListendatei(m_ordner.listen, name);
+    SenderListe gelesen;
+    if (QFileInfo::exists(datei))
+        LeseListendatei(datei, gelesen);
+    Wechsle(Wechselart::Start, name, datei, std::move(gelesen));
+}
+
+void Listendokument::Oeffne(const QString& gewaehlt, const QString& name, const QString& eigeneDatei) {
+    SenderListe gelesen;
+    LeseListendatei(gewaehlt, gelesen);
+    Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen));
+}
+
+void Listendokument::Aendere(const Schritt& schritt, const std::function<void(Listenaenderung&)>& aenderung) {
+    const QStringList vorher = Liste().Zeilen();
+    const QList<Eintragsherkunft> herkunftVorher = m_herkunft;
+    const int auswahlVorher = Auswahl();
+    Listenaenderung aenderer(*this);
+    try {
+        aenderung(aenderer);
+    } catch (...) {
+        NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher);
+        throw;
+    }
+    NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher);
+    if (schritt.speichern == Speichern::Sofort && aenderer.m_geaendert)
+        Speichere();
+    if (schritt.nummerieren)
+        NummeriereNeu();
+}
+
+void Listendokument::NimmSchrittAuf(const QString& name, const QStringList& vorher,
+                                    const QList<Eintragsherkunft>& herkunftVorher, int auswahlVorher) {
+    try {
+        Zeilenwechsel wechsel = VergleicheZeilen(
+            vorher, Liste().Zeilen(), [&](qsizetype i, qsizetype j) { return herkunftVorher[i] == m_herkunft[j]; });
+        if (wechsel.IstLeer())
+            return;
+        QList<Eintragsherkunft> alt = herkunftVorher.mid(wechsel.ab, wechsel.vorher.size());
+        QList<Eintragsherkunft> neu = m_herkunft.mid(wechsel.ab, wechsel.nachher.size());
+        m_verlauf.push(new Listenschritt(*this, name, std::move(wechsel), std::move(alt), std::move(neu), auswahlVorher,
+                                         Auswahl()));
+    } catch (const std::exception&) {
+        // Out of memory for the step: the change stands, it only cannot be taken back.
+        m_verlauf.clear();
+    }
+}
+
+void Listendokument::WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts,
+                                    const QList<Eintragsherkunft>& herkunft, int auswahl) {
+    bool passt = true;
+    m_modell.Aendere([&](SenderListe& liste) { passt = WendeAn(liste, wechsel, vorwaerts); });
+    if (passt) {
+        const qsizetype weg = (vorwaerts ? wechsel.vorher : wechsel.nachher).size();
+        m_herkunft = m_herkunft.first(wechsel.ab) + herkunft + m_herkunft.sliced(wechsel.ab + weg);
+    }
+    NummeriereNeu();
+    m_auswahl.setze(std::min(auswahl, int(Liste().Anzahl()) - 1));
+    // Only a change that bypassed the history could make a step not fit: the history is
+    // then no longer the list's.
+    if (!passt)
+        QMetaObject::invokeMethod(&m_verlauf, &QUndoStack::clear, Qt::QueuedConnection);
+}
+
+void Listendokument::NummeriereNeu() {
+    m_modell.NummeriereNeu();
+    emit Nummeriert();
+}
+
+void Listendokument::Speichere() {
+    m_modell.Speichere(Datei());
+}
+
+void Listendokument::SpeichereUnter(const QString& pfad) {
+    m_modell.Speichere(pfad);
+}
+
+bool Listendokument::Rueckgaengig() {
+    if (!m_verlauf.canUndo())
+        return false;
+    m_verlauf.undo();
+    Speichere();
+    return true;
+}
+
+bool Listendokument::Wiederhole() {
+    if (!m_verlauf.canRedo())
+        return false;
+    m_verlauf.redo();
+    Speichere();
+    return true;
+}
+
+} // namespace senvio

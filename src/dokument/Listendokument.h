@@ -1,0 +1,153 @@
+#pragma once
+
+#include "list/SenderListe.h"
+#include "platform/Ordner.h"
+#include "view/Eintrag.h"
+#include "view/ListenModell.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QUndoStack>
+
+#include <functional>
+
+// The open list: its lines (through the model the views read), its name and file, the
+// placeholder counter, the history of its changes and what an import knew of each entry.
+// The window, senvio-import and senvio-druck work on it; every change goes through
+// Aendere, so that none forgets its step of the history, its renumbering or its save.
+namespace senvio {
+
+// What an import knew of an entry: the service in its source and the keys its logo can
+// be found by, strongest first. Kept per entry, so a renamed entry keeps it and two
+// entries of one name keep their own.
+struct Eintragsherkunft {
+    QString referenz;
+    QStringList logoSchluessel;
+    bool operator==(const Eintragsherkunft&) const = default;
+};
+
+enum class Speichern {
+    Sofort,  // the list file is written with the change
+    Spaeter, // the next save or the end of the program writes it
+};
+
+// A command's change of the list: the step's name in the history ("Rückgängig: <name>"),
+// whether the file is written at once, whether the lines are renumbered afterwards.
+struct Schritt {
+    QString name;
+    Speichern speichern = Speichern::Spaeter;
+    bool nummerieren = true;
+};
+
+// How the document reaches the selection of the view that shows it; without a view the
+// selection is a plain number.
+struct Auswahlbindung {
+    std::function<int()> lies;
+    std::function<void(int)> setze;
+};
+
+class Listendokument;
+struct Zeilenwechsel;
+
+// What a change may do to the list; each operation keeps the entries' import knowledge
+// with the entries.
+class Listenaenderung {
+public:
+    const SenderListe& Liste() const;
+    int& Platzhalterzaehler();
+    void Ersetze(int zeile, const QString& neu);
+    void HaengeAn(const QString& zeile);
+    void Loesche(int zeile);
+    void Verschiebe(int von, int nach);
+    // A change on the lines as a whole: unchanged lines keep their knowledge, and within
+    // the changed stretch the first lines keep theirs by place; lines added get none.
+    void Aendere(const std::function<void(SenderListe&)>& aenderung);
+    void SetzeHerkunft(int zeile, Eintragsherkunft herkunft);
+    // The row selected once the change is done.
+    void Waehle(int zeile);
+
+private:
+    friend class Listendokument;
+    explicit Listenaenderung(Listendokument& dokument) : m_dokument(dokument) {}
+    Listendokument& m_dokument;
+    bool m_geaendert = false;
+};
+
+class Listendokument : public QObject {
+    Q_OBJECT
+public:
+    explicit Listendokument(const ProgrammOrdner& ordner, QObject* eltern = nullptr);
+    ~Listendokument() override;
+
+    const ProgrammOrdner& Ordner() const { return m_ordner; }
+    ListenModell& Modell() { return m_modell; }
+    const SenderListe& Liste() const { return m_modell.Liste(); }
+    // The program folder and the placeholder counter, which drawing reads and advances.
+    Eintragsumgebung& Umgebung() { return m_umgebung; }
+    const Eintragsumgebung& Umgebung() const { return m_umgebung; }
+    const QString& Name() const { return m_name; }
+    // The list's file: the one of the lists folder it was opened from, else by its name.
+    QString Datei() const;
+    // The list in memory is the whole list of its name; only then may the end save it.
+    bool Vollstaendig() const { return m_vollstaendig; }
+    QUndoStack& Verlauf() { return m_verlauf; }
+    const Eintragsherkunft& Herkunft(qsizetype zeile) const;
+    void SetzeAuswahlbindung(Auswahlbindung bindung);
+
+    // The three ways a list becomes the open one, all through one switch: the name, the
+    // file, the placeholder counter by the way's rule, a new history, no import knowledge.
+    // A new list keeps the old list's Unicode flag.
+    void BeginneNeu(const QString& name);
+    // The list of this name from the settings, read whole; a file that does not exist
+    // gives an empty list. Throws when the file cannot be read: nothing changes then.
+    void LadeLetzte(const QString& name);
+    // A chosen file; `eigeneDatei` is the file to save to, empty: found by the name.
+    // Throws when the file cannot be read: nothing changes then.
+    void Oeffne(const QString& gewaehlt, const QString& name, const QString& eigeneDatei);
+
+    // The one change routine: runs the change, records it as a step of the history
+    // (nothing when the lines stayed as they were), writes the file when the step says
+    // so and something changed, and renumbers. A change that ends in an error (the save
+    // failed) has happened in memory and is recorded too.
+    void Aendere(const Schritt& schritt, const std::function<void(Listenaenderung&)>& aenderung);
+    // The lines renumbered; views learn of it by Nummeriert.
+    void NummeriereNeu();
+    void Speichere();
+    // A copy under another file; the list's name and file stay.
+    void SpeichereUnter(const QString& pfad);
+    // Takes the last step back or makes it again, renumbers and saves; false when there
+    // was none.
+    bool Rueckgaengig();
+    bool Wiederhole();
+
+signals:
+    // The lines were renumbered: after every command that renumbers, also when no number changed.
+    void Nummeriert();
+    // Another list is open.
+    void Gewechselt();
+
+private:
+    friend class Listenaenderung;
+    friend class Listenschritt;
+    enum class Wechselart { Neu, Start, Geoeffnet };
+    void Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste);
+    void NimmSchrittAuf(const QString& name, const QStringList& vorher, const QList<Eintragsherkunft>& herkunftVorher,
+                        int auswahlVorher);
+    void WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts, const QList<Eintragsherkunft>& herkunft,
+                        int auswahl);
+    int Auswahl() const;
+
+    ProgrammOrdner m_ordner;
+    ListenModell m_modell;
+    Eintragsumgebung m_umgebung;
+    // Index for index with the lines.
+    QList<Eintragsherkunft> m_herkunft;
+    QString m_name;
+    QString m_datei;
+    bool m_vollstaendig = false;
+    QUndoStack m_verlauf;
+    Auswahlbindung m_auswahl;
+    int m_eigeneAuswahl = -1;
+};
+
+} // namespace senvio

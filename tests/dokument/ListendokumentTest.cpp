@@ -1,0 +1,151 @@
+#include "dokument/Listendokument.h"
+
+#include "list/ListenDatei.h"
+
+#include "TestDateien.h"
+
+#include <QTemporaryDir>
+
+using namespace senvio;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// "    2   = B #png#Ohne Logo1.png" for each letter, numbered from 1.
+QStringList Zeilen(const char* namen) {
+    QStringList zeilen;
+    for (int i = 0; namen[i]; ++i)
+        zeilen << u"    %1   = %2 #png#Ohne Logo1.png"_s.arg(i + 1).arg(QLatin1Char(namen[i]));
+    return zeilen;
+}
+
+QStringList Gespeichert(const Listendokument& dokument) {
+    if (!QFileInfo::exists(dokument.Datei()))
+        return {u"<nicht gespeichert>"_s};
+    SenderListe liste;
+    LeseListendatei(dokument.Datei(), liste);
+    return liste.Zeilen();
+}
+
+class Dokument : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir().mkpath(m_ordner.path() + u"/Senvio-Listen"_s));
+        m_dokument.BeginneNeu(u"Astra"_s);
+        m_dokument.Aendere({u"Anfang"_s}, [](Listenaenderung& a) {
+            for (const QString& zeile : Zeilen("ABC"))
+                a.HaengeAn(zeile);
+            for (int i = 0; i < 3; ++i)
+                a.SetzeHerkunft(i, {u"ref%1"_s.arg(i), {}});
+        });
+        m_dokument.Verlauf().clear();
+    }
+    QStringList Herkunft() const {
+        QStringList referenzen;
+        for (int i = 0; i < m_dokument.Liste().Anzahl(); ++i)
+            referenzen << m_dokument.Herkunft(i).referenz;
+        return referenzen;
+    }
+
+    QTemporaryDir m_ordner;
+    Listendokument m_dokument{ProgrammOrdner(m_ordner.path())};
+};
+
+// Each change as a command makes it: the step in the history, the file written or not,
+// the lines renumbered or not; taking the step back brings lines and import knowledge back.
+TEST_F(Dokument, JedeAenderungEinSchrittGespeichertUndNummeriertWieVerlangt) {
+    struct Fall {
+        const char* name;
+        Schritt schritt;
+        std::function<void(Listenaenderung&)> aenderung;
+        QStringList zeilen; // after the change
+        QStringList gespeichert;
+        QStringList herkunft;
+        bool imVerlauf = true;
+    };
+    const QString b2 = u"    2   = B2 #png#Ohne Logo1.png"_s;
+    const QString unnummeriert = u"    9   = D #png#Ohne Logo1.png"_s;
+    const QStringList nichts{u"<nicht gespeichert>"_s};
+    const Fall faelle[] = {
+        {"bearbeiten",
+         {u"Eintrag bearbeiten"_s, Speichern::Sofort, false},
+         [&](Listenaenderung& a) { a.Ersetze(1, b2); },
+         {Zeilen("A")[0], b2, Zeilen("ABC")[2]},
+         {Zeilen("A")[0], b2, Zeilen("ABC")[2]},
+         {u"ref0"_s, u"ref1"_s, u"ref2"_s}},
+        // Written with the interim number; the renumbering reaches the file with the next save.
+        {"einfügen",
+         {u"Eintrag einfügen"_s, Speichern::Sofort, true},
+         [&](Listenaenderung& a) {
+             a.HaengeAn(unnummeriert);
+             a.Waehle(3);
+         },
+         Zeilen("ABCD"),
+         Zeilen("ABC") << unnummeriert,
+         {u"ref0"_s, u"ref1"_s, u"ref2"_s, u""_s}},
+        {"löschen",
+         {u"Eintrag löschen"_s},
+         [](Listenaenderung& a) { a.Loesche(0); },
+         Zeilen("BC"),
+         nichts,
+         {u"ref1"_s, u"ref2"_s}},
+        {"verschieben",
+         {u"Eintrag verschieben"_s},
+         [](Listenaenderung& a) { a.Verschiebe(0, 2); },
+         Zeilen("BCA"),
+         nichts,
+         {u"ref1"_s, u"ref2"_s, u"ref0"_s}},
+        // Nothing changed: no step, and a save that was asked for does not happen.
+        {"nichts",
+         {u"Nichts"_s, Speichern::Sofort, false},
+         [](Listenaenderung&) {},
+         Zeilen("ABC"),
+         nichts,
+         {u"ref0"_s, u"ref1"_s, u"ref2"_s},
+         false},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        QFile::remove(m_dokument.Datei());
+        m_dokument.Aendere(fall.schritt, fall.aenderung);
+        EXPECT_EQ(m_dokument.Liste().Zeilen(), fall.zeilen);
+        EXPECT_EQ(Gespeichert(m_dokument), fall.gespeichert);
+        EXPECT_EQ(Herkunft(), fall.herkunft);
+        EXPECT_EQ(m_dokument.Verlauf().undoText(), fall.imVerlauf ? fall.schritt.name : QString());
+        if (!fall.imVerlauf)
+            continue;
+        EXPECT_TRUE(m_dokument.Rueckgaengig());
+        EXPECT_EQ(m_dokument.Liste().Zeilen(), Zeilen("ABC"));
+        EXPECT_EQ(Gespeichert(m_dokument), Zeilen("ABC")); // a step back is saved
+        EXPECT_EQ(Herkunft(), (QStringList{u"ref0"_s, u"ref1"_s, u"ref2"_s}));
+        EXPECT_TRUE(m_dokument.Wiederhole());
+        EXPECT_EQ(Herkunft(), fall.herkunft);
+        m_dokument.Rueckgaengig();
+        m_dokument.Verlauf().clear();
+    }
+}
+
+// Import knowledge belongs to the entry, not to its name: two entries of one name keep
+// their own through a change on the whole list and its undo.
+TEST_F(Dokument, HerkunftBleibtBeimEintragAuchBeiGleichemNamen) {
+    m_dokument.Aendere({u"Umbenennen"_s}, [](Listenaenderung& a) {
+        a.Aendere([](SenderListe& liste) {
+            liste.Ersetze(2, u"    3   = A #png#Ohne Logo1.png"_s); // now twice "A"
+            liste.HaengeAn(u"    4   = E #png#Ohne Logo1.png"_s);
+        });
+    });
+    EXPECT_EQ(Herkunft(), (QStringList{u"ref0"_s, u"ref1"_s, u"ref2"_s, u""_s}));
+    m_dokument.Aendere({u"Verschieben"_s}, [](Listenaenderung& a) { a.Verschiebe(2, 0); });
+    EXPECT_EQ(Herkunft(), (QStringList{u"ref2"_s, u"ref0"_s, u"ref1"_s, u""_s}));
+    // The two lines of "A" swap places: the lines look as before, the knowledge does not.
+    m_dokument.Aendere({u"Tauschen"_s}, [](Listenaenderung& a) { a.Verschiebe(1, 0); });
+    EXPECT_EQ(Herkunft(), (QStringList{u"ref0"_s, u"ref2"_s, u"ref1"_s, u""_s}));
+    EXPECT_EQ(m_dokument.Verlauf().undoText(), u"Tauschen"_s);
+    m_dokument.Rueckgaengig();
+    m_dokument.Rueckgaengig();
+    m_dokument.Rueckgaengig();
+    EXPECT_EQ(Herkunft(), (QStringList{u"ref0"_s, u"ref1"_s, u"ref2"_s}));
+    EXPECT_EQ(m_dokument.Liste().Zeilen(), Zeilen("ABC"));
+}
+
+} // namespace
