@@ -23,10 +23,11 @@ declare -A TESTS=(
     [output]="bild_pdf_tests karten_tests"
     [pdf]="pdf_tests"
     [app]="app_tests"
+    [dokument]="dokument_tests"
     [import]="import_tests"
     [nebenlauf]="nebenlauf_tests"
 )
-BEREICHE=(list view logos output pdf app import nebenlauf)
+BEREICHE=(list view logos output pdf app import nebenlauf dokument)
 # A fault that makes a test hang is caught when this many seconds are up; the background
 # helper's tests take well under a second, the window's many minutes.
 declare -A GRENZE=([nebenlauf]=60)
@@ -81,14 +82,18 @@ pdf @@ src/pdf/BmpDatei.cpp @@     a.vonUnten = k.hoehe > 0; @@     a.vonUnten =
 pdf @@ src/pdf/BmpDatei.cpp @@     if (k.bits != 24 && k.bits != 32) { @@     if (k.bits != 24 && k.bits != 32 && k.bits != 16) {
 pdf @@ src/pdf/BmpDatei.cpp @@     if (a.anfang < k.kopfEnde || ende > dateigroesse) { @@     if (a.anfang < k.kopfEnde) {
 pdf @@ src/pdf/BmpDatei.cpp @@         k.kopfEnde += 12; // the three colour masks follow the header @@         k.kopfEnde += 0;
-app @@ src/app/MainFormBearbeiten.cpp @@     if (i < 0 || !Dialoge::Bestaetigung(this, LoeschFrage(m_liste.Zeile(i)))) @@     if (i < 0)
+app @@ src/app/MainFormBearbeiten.cpp @@     if (i < 0 || !Dialoge::Bestaetigung(this, LoeschFrage(m_dokument.Liste().Zeile(i)))) @@     if (i < 0)
 app @@ src/app/MainFormBearbeiten.cpp @@ .arg(std::min(doppel->eintrag, doppel->anderer) + 1) @@ .arg(std::min(doppel->eintrag, doppel->anderer))
-app @@ src/app/MainFormBearbeiten.cpp @@     Listbox1->WaehleZeile(AuswahlNachLoeschen(i)); @@     Listbox1->WaehleZeile(i);
-app @@ src/app/MainForm.cpp @@         leiste->setValue(leiste->value() + 540); @@         leiste->setValue(leiste->value() + 541);
-app @@ src/app/MainFormLogos.cpp @@     leiste->setValue(leiste->value() - 136 * rasten); @@     leiste->setValue(leiste->value() - 135 * rasten);
+app @@ src/app/MainFormBearbeiten.cpp @@         a.Waehle(AuswahlNachLoeschen(i)); @@         a.Waehle(i);
+app @@ src/logos/Logowahl.cpp @@         leiste->setValue(leiste->value() + 540); @@         leiste->setValue(leiste->value() + 541);
+app @@ src/logos/Logowahl.cpp @@     leiste->setValue(leiste->value() - 136 * rasten); @@     leiste->setValue(leiste->value() - 135 * rasten);
 app @@ src/app/NachrichtenFilter.cpp @@     const int taste = rasten > 0 ? Qt::Key_Up : Qt::Key_Down; @@     const int taste = rasten < 0 ? Qt::Key_Up : Qt::Key_Down;
-app @@ src/app/MainFormVerlauf.cpp @@     connect(m_verlauf, &QUndoStack::canRedoChanged, Wiederholen1, &QAction::setEnabled); @@     // weggelassen
-app @@ src/app/MainFormListen.cpp @@     if (datei.absoluteDir() != QDir(m_ordner.listen) || !datei.fileName() @@     if (!datei.fileName()
+app @@ src/app/MainFormAufbau.cpp @@ zurueck ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, aktion, @@ &QUndoStack::canUndoChanged, aktion,
+app @@ src/app/MainFormListen.cpp @@     if (datei.absoluteDir() != QDir(listenOrdner) || !datei.fileName() @@     if (!datei.fileName()
+dokument @@ src/dokument/Listendokument.cpp @@     if (schritt.speichern == Speichern::Sofort && aenderer.m_geaendert) @@     if (schritt.speichern == Speichern::Sofort)
+dokument @@ src/dokument/Listendokument.cpp @@     m_dokument.m_herkunft.move(von, nach); @@     (void)von, (void)nach;
+dokument @@ src/dokument/Listendokument.cpp @@ { return herkunftVorher[i] == m_herkunft[j]; } @@ { return true; }
+dokument @@ src/dokument/Listendokument.cpp @@     if (schritt.nummerieren) @@     if (true)
 import @@ src/import/Import.cpp @@ abstand > 1 && abstand <= 1000 ? abstand - 1 : 0); @@ abstand > 1 && abstand < 1000 ? abstand - 1 : 0);
 import @@ src/import/Import.cpp @@         frei += optionen.nummernBehalten ? luecke : 0; @@         frei += luecke;
 import @@ src/import/Import.cpp @@ m_referenzen[IstRadio(m_fund, sender) ? 1 : 0]; @@ m_referenzen[0];
