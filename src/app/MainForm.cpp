@@ -88,7 +88,7 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
     m_logowahl->WaehleGruppe(LeseIniGanzzahl(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("Auswahl")));
     for (int k = 0; k < AnzahlPlatzhalterbilder; ++k)
         m_fenster.textliste.SetzePlatzhalterbild(k, QPixmap::fromImage(Platzhalterbild(k)));
-    UeberschreibePlatzhalterzaehler(0);
+    m_dokument.Umgebung().platzhalterZaehler = 0;
     LadeLetzteListe();
     m_dokument.NummeriereNeu();
     SetzeListenschrift(LeseListenschrift(m_ordner.einstellungen, AktuelleListenschrift()), true);
@@ -134,22 +134,6 @@ void TMainForm::SetzeTitel() {
     setWindowTitle(name.isEmpty() ? TitelAnfang : TitelAnfang + QStringLiteral(":   ") + name);
 }
 
-int TMainForm::Platzhalterzaehler() const {
-    return m_dokument.Umgebung().platzhalterZaehler;
-}
-
-void TMainForm::UeberschreibePlatzhalterzaehler(int wert) {
-    m_dokument.Umgebung().platzhalterZaehler = wert;
-}
-
-const QString& TMainForm::LogoOrdner() const {
-    return m_logowahl->Ordner();
-}
-
-const QStringList& TMainForm::Logodateien() const {
-    return m_logowahl->Logodateien();
-}
-
 bool TMainForm::IstListenModus() const {
     return Panel2->isVisibleTo(this);
 }
@@ -185,14 +169,6 @@ void TMainForm::FokussiereListe() {
 
 bool TMainForm::IstListenansicht(const QWidget* widget) const {
     return widget == Listbox1;
-}
-
-void TMainForm::ScrolleLogos(int taste) {
-    m_logowahl->Scrolle(taste);
-}
-
-void TMainForm::FormMouseWheel(int winkel) {
-    m_logowahl->Rad(winkel);
 }
 
 void TMainForm::Beenden1Click() {

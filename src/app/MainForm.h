@@ -42,27 +42,18 @@ public:
     // State read by tests and the message filter.
     const SenderListe& Liste() const { return m_dokument.Liste(); }
     const QString& ListenName() const { return m_dokument.Name(); }
-    const QString& LogoOrdner() const;
     QString Statuszeile() const;
-    int Platzhalterzaehler() const;
     bool ErsteAnzeige() const { return m_ersteAnzeige; }
-    // The logo files of the group in the grid; a tile's tag is its index here.
-    const QStringList& Logodateien() const;
     bool IstListenModus() const;
     bool IstLogoModus() const;
 
-    // For the message filter, which asks for the mode and leaves the controls to the window.
-    void ScrolleLogos(int taste);
-    // The wheel over the main window while the logo grid is shown: its vertical angle distance.
-    void FormMouseWheel(int winkel);
+    // The open list and the logo picker, for the message filter and the tests.
+    Listendokument& Dokument() { return m_dokument; }
+    Logowahl& Logoauswahl() { return *m_logowahl; }
     // The list takes the keys that the wheel stands for; Ctrl moves an entry only there.
     void FokussiereListe();
     bool IstListenansicht(const QWidget* widget) const;
     void HilfeClick();
-
-    // Overwrites the placeholder counter with the value drawing would have left; tests
-    // set it before a command.
-    void UeberschreibePlatzhalterzaehler(int wert);
 
 protected:
     void showEvent(QShowEvent* ereignis) override;

@@ -5,6 +5,7 @@
 #include "list/NameEingabe.h"
 #include "list/TextlistenForm.h"
 #include "logos/GrossImageForm.h"
+#include "logos/Logowahl.h"
 #include "logos/SuchForm.h"
 
 #include <QApplication>
@@ -51,7 +52,7 @@ bool NachrichtenFilter::Mausrad(QObject* empfaenger, QEvent* ereignis) {
         // The grid scrolls for the wheel over the main window; other windows keep theirs.
         if (static_cast<QWidget*>(empfaenger)->window() != m_haupt)
             return false;
-        m_haupt->FormMouseWheel(rad->angleDelta().y());
+        m_haupt->Logoauswahl().Rad(rad->angleDelta().y());
         return true;
     }
     if (!m_haupt->IstListenModus())
@@ -84,7 +85,7 @@ bool NachrichtenFilter::Taste(QEvent* ereignis, const QWidget* fenster) {
         // The edit dialog and the station picker keep their keys while the logos show.
         if (fenster != m_haupt)
             return false;
-        m_haupt->ScrolleLogos(taste);
+        m_haupt->Logoauswahl().Scrolle(taste);
         return true;
     }
     if (taste == Qt::Key_F1)

@@ -151,9 +151,15 @@ void Listendokument::BeginneNeu(const QString& name) {
 
 void Listendokument::LadeLetzte(const QString& name) {
     const QString datei = FindeListendatei(m_ordner.listen, name);
-    SenderListe gelesen;
     if (QFileInfo::exists(datei))
-        LeseListendatei(datei, gelesen);
+        Lade(datei, name);
+    else
+        Wechsle(Wechselart::Start, name, datei, {});
+}
+
+void Listendokument::Lade(const QString& datei, const QString& name) {
+    SenderListe gelesen;
+    LeseListendatei(datei, gelesen);
     Wechsle(Wechselart::Start, name, datei, std::move(gelesen));
 }
 

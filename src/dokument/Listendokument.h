@@ -101,6 +101,8 @@ public:
     // The list of this name from the settings, read whole; a file that does not exist
     // gives an empty list. Throws when the file cannot be read: nothing changes then.
     void LadeLetzte(const QString& name);
+    // A list file read as at start-up (senvio-druck); throws when it cannot be read.
+    void Lade(const QString& datei, const QString& name);
     // A chosen file; `eigeneDatei` is the file to save to, empty: found by the name.
     // Throws when the file cannot be read: nothing changes then.
     void Oeffne(const QString& gewaehlt, const QString& name, const QString& eigeneDatei);

@@ -7,13 +7,6 @@ namespace senvio {
 
 namespace {
 
-// libpng's errors end in a jump back to FangeFehlersprung; nothing is printed.
-[[noreturn]] void SpringeZurueck(png_structp png, png_const_charp) {
-    png_longjmp(png, 1);
-}
-
-void UeberhoereWarnung(png_structp, png_const_charp) {}
-
 void SchreibeBytes(png_structp png, png_bytep daten, size_t anzahl) {
     auto* ziel = static_cast<QIODevice*>(png_get_io_ptr(png));
     if (ziel->write(reinterpret_cast<const char*>(daten), qint64(anzahl)) != qint64(anzahl)) {
@@ -26,7 +19,7 @@ void LeereNichts(png_structp) {}
 class PngKodierer : public Bildkodierer {
 public:
     PngKodierer(QIODevice& ziel, int breite, int hoehe) : m_ziel(ziel), m_breite(breite), m_hoehe(hoehe) {
-        m_png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, SpringeZurueck, UeberhoereWarnung);
+        m_png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, SpringeZurueck, UebergeheWarnung);
         if (m_png != nullptr) {
             m_info = png_create_info_struct(m_png);
         }

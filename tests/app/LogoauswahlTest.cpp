@@ -30,7 +30,7 @@ protected:
     }
     const QList<LogoKachel*>& Kacheln() { return static_cast<LogoRaster*>(Raster()->widget())->Kacheln(); }
     LogoKachel* Kachel(const QString& name) {
-        const QStringList& dateien = Haupt().Logodateien();
+        const QStringList& dateien = Haupt().Logoauswahl().Logodateien();
         for (qsizetype i = 0; i < dateien.size(); ++i)
             if (QFileInfo(dateien[i]).fileName() == name)
                 return Kacheln()[i];
@@ -85,7 +85,7 @@ TEST_F(Logoauswahl, GruppeLaedtKachelnZeilenweiseUndFehlerhafteLogosZeigenFehler
     EXPECT_FALSE(gross.isVisible());
 
     WaehleGruppe(u"ZDF"_s);
-    EXPECT_EQ(haupt.Logodateien(), QStringList{Pfad(Wurzel + u"ZDF/zdf.png"_s)});
+    EXPECT_EQ(haupt.Logoauswahl().Logodateien(), QStringList{Pfad(Wurzel + u"ZDF/zdf.png"_s)});
     EXPECT_EQ(haupt.Statuszeile(), u"      1 Logos im Ordner: ZDF"_s);
 }
 

@@ -5,6 +5,7 @@
 // by their names.
 #include "TestDateien.h"
 #include "app/Programm.h"
+#include "logos/Logowahl.h"
 #include "platform/Dialoge.h"
 #include "view/ListenAnsicht.h"
 

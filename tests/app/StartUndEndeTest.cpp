@@ -39,7 +39,7 @@ TEST_F(StartUndEnde, ErsterStartUndAuswahlJenseitsDerGruppen) {
     LegeStandardOrdnerAn();
     TMainForm& haupt = Starte();
     ErwarteListe(QString(), 0);
-    EXPECT_EQ(haupt.LogoOrdner(), m_pfad + u"TV und Radio Sender Logos/ARD"_s);
+    EXPECT_EQ(haupt.Logoauswahl().Ordner(), m_pfad + u"TV und Radio Sender Logos/ARD"_s);
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(Pfad(u"senvio.ini"_s)));
     Beende();
@@ -50,7 +50,7 @@ TEST_F(StartUndEnde, ErsterStartUndAuswahlJenseitsDerGruppen) {
     Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nAuswahl=1\n");
     TMainForm& wieder = Starte();
     EXPECT_EQ(Teil<QComboBox>("ComboBox1")->currentIndex(), -1);
-    EXPECT_EQ(wieder.LogoOrdner(), m_pfad + u"TV und Radio Sender Logos/"_s);
+    EXPECT_EQ(wieder.Logoauswahl().Ordner(), m_pfad + u"TV und Radio Sender Logos/"_s);
     Beende();
     EXPECT_EQ(LeseIniGanzzahl(Pfad(u"senvio.ini"_s), u"Einstellung"_s, u"Auswahl"_s), -1);
 }
@@ -158,7 +158,7 @@ TEST_F(Aufruf, FehlerOderBenutzerordner) {
     ASSERT_TRUE(erst.ordner);
     TMainForm& haupt = Starte(*erst.ordner);
     EXPECT_EQ(haupt.Liste().Anzahl(), 0);
-    EXPECT_EQ(haupt.LogoOrdner(), Benutzer() + u"/TV und Radio Sender Logos/Meine Logos"_s);
+    EXPECT_EQ(haupt.Logoauswahl().Ordner(), Benutzer() + u"/TV und Radio Sender Logos/Meine Logos"_s);
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
     Beende();
     const QMap<QString, QByteArray> nachErstem = Baum(Benutzer());

@@ -1,8 +1,7 @@
 #include "Drucklauf.h"
 
+#include "dokument/Listendokument.h"
 #include "list/ListenDatei.h"
-#include "list/Nummerierung.h"
-#include "list/Platzhalterzaehler.h"
 #include "output/Ausgabelauf.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
@@ -22,18 +21,17 @@ namespace {
 // in the list font of the settings, every entry as wide as the window's list view of
 // standard size shows it with these rows.
 QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabeart art) {
-    SenderListe liste;
-    LeseListendatei(datei, liste);
-    KorrigiereDieNummern(liste);
-    Eintragsumgebung umgebung;
-    umgebung.programmOrdner = ordner.programm;
-    umgebung.platzhalterZaehler = PlatzhalterZaehlerNachStart(liste.Zeilen(), 0);
+    Listendokument dokument(ordner);
+    dokument.Lade(datei, ListennameVon(datei));
+    dokument.NummeriereNeu();
+    const SenderListe& liste = dokument.Liste();
 
     const Listenschrift schrift = LeseListenschrift(ordner.einstellungen, StandardListenschrift(Listentext));
     // Offscreen, the window has Qt's Fusion style, whose scroll bar grows with the screen's dots per inch.
     const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
     const int breite = Listenbreite(int(liste.Anzahl()), FusionListenstil(dpi));
-    const Kartenauftrag auftrag = AuftragFuerListe(liste, umgebung, ordner, art, schrift, breite, Listengrund);
+    const Kartenauftrag auftrag =
+        AuftragFuerListe(liste, dokument.Umgebung(), ordner, art, schrift, breite, Listengrund);
     const Ausgabeziel ziel = ZielFuer(ordner, ListennameVon(datei));
     return IstDruckmodus(art) ? Drucke(auftrag, ziel) : SpeichereBild(auftrag, ziel);
 }
