@@ -15,7 +15,7 @@
 #include "Benchlogos.h"
 #include "Kindlauf.h"
 
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "list/Nummerierung.h"
 #include "output/Ausgabelauf.h"
 #include "output/Bildschreiber.h"

@@ -11,7 +11,7 @@
 #include "list/Zeilenformat.h"
 #include "platform/Dialoge.h"
 #include "view/Eintrag.h"
-#include "view/ListenAnsicht.h"
+#include "view/Listenansicht.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,7 +59,7 @@ QStringList BaueListe(int anzahl, const QStringList& logos) {
     zeilen.reserve(anzahl);
     for (int i = 0; i < anzahl; ++i) {
         const QString logo =
-            i % 7 == 6 ? PlatzhalterPfad(1 + i % 4)
+            i % 7 == 6 ? Platzhalterpfad(1 + i % 4)
                        : QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\") + logos[i % logos.size()];
         zeilen << BaueZeile(Praefix(i + 1), QStringLiteral("Sender Nummer %1").arg(i + 1), logo);
     }

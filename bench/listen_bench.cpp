@@ -5,7 +5,7 @@
 //   listen-bench [größte Anzahl]   e.g. "listen-bench 100000" leaves out the million
 
 #include "Kindlauf.h"
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "list/Nummerierung.h"
 #include "list/SenderListe.h"
 #include "list/Zeilenformat.h"
@@ -81,9 +81,9 @@ QString BeispielZeile(qsizetype n, Kodierung k) {
     const Sender& s =
         k == Kodierung::Windows1252 ? Sender8Bit[n % Sender8Bit.size()] : SenderUnicode[n % SenderUnicode.size()];
     const QString name = s.name.toString() + u' ' + QString::number(n);
-    static const QString logoOrdner = ListenOrdnerToken + QStringLiteral("Sender-Logos\\");
+    static const QString logoOrdner = ListenordnerToken + QStringLiteral("Sender-Logos\\");
     const QString logo =
-        s.logo.isEmpty() ? PlatzhalterPfad(int(1 + n % 4)) : logoOrdner + s.logo.toString() + QStringLiteral(".png");
+        s.logo.isEmpty() ? Platzhalterpfad(int(1 + n % 4)) : logoOrdner + s.logo.toString() + QStringLiteral(".png");
     return BaueZeile(Praefix(n), name, logo);
 }
 

@@ -9,7 +9,7 @@
 
 #include "app/Fehlerbehandlung.h"
 #include "app/Programm.h"
-#include "logos/LogoRaster.h"
+#include "logos/Logoraster.h"
 #include "platform/Dialoge.h"
 
 #include <QAction>
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
             emit gruppen->activated(gruppen->currentIndex());
         QCoreApplication::processEvents();
         raster->viewport()->repaint();
-        const auto kacheln = static_cast<LogoRaster*>(raster->widget())->Kacheln().size();
+        const auto kacheln = static_cast<Logoraster*>(raster->widget())->Kacheln().size();
         std::printf("Laden und Zeichnen, Lauf %d:    %.0f ms (Ziel: unter 2500 ms), %lld Kacheln\n", lauf + 1,
                     Millisekunden(start, Uhr::now()), static_cast<long long>(kacheln));
     }

@@ -46,7 +46,7 @@ void ZaehlePlatten(const QString& name, const QString& ordner) {
     int platten = 0, lesbar = 0;
     const QStringList dateien = PngDateien(ordner);
     for (const QString& datei : dateien) {
-        const DekodiertesLogo logo = LeseLogoDatei(datei);
+        const DekodiertesLogo logo = LeseLogodatei(datei);
         lesbar += !logo.bild.isNull();
         platten += logo.hell;
     }
@@ -199,7 +199,7 @@ void ZaehleArten(const QString& ordner) {
             weissMax = std::max(weissMax, weiss);
             const QString datei = ordner + QStringLiteral("art%1-%2.png").arg(art + 1).arg(i + 1);
             bild.save(datei);
-            platten += LeseLogoDatei(datei).hell;
+            platten += LeseLogodatei(datei).hell;
         }
         std::printf("  %d von %d auf der Platte (soll %-6s durchsichtig %2.0f–%2.0f %%, weiß %3.0f–%3.0f %% der "
                     "deckenden: %s\n",
@@ -249,7 +249,7 @@ int main(int argc, char** argv) {
         int platten = 0;
         for (int i = art; i < 40; i += 4)
             platten +=
-                LeseLogoDatei(bildschirm + QStringLiteral("bildschirm%1.png").arg(i + 1, 4, 10, QLatin1Char('0'))).hell;
+                LeseLogodatei(bildschirm + QStringLiteral("bildschirm%1.png").arg(i + 1, 4, 10, QLatin1Char('0'))).hell;
         std::printf("  Art %d:                           %4d Logos, %4d auf der Platte\n", art + 1, 10, platten);
     }
 

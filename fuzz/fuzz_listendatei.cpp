@@ -16,7 +16,7 @@
 //    UTF-16), but entry lines start with their number prefix, so it does not occur
 //    in lists the program writes; it is skipped here, not hidden.
 #include "Invariante.h"
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "platform/Zeichensatz.h"
 
 #include <cstdint>

@@ -41,10 +41,10 @@ list @@ src/list/Zeilenformat.cpp @@     for (int j = 1; j <= 4; ++j) { @@     f
 list @@ src/list/Nummerierung.cpp @@ QString neu = Praefix(i + 1); @@ QString neu = Praefix(i);
 list @@ src/list/Umordnung.cpp @@     if (ziel < 0 || ziel >= anzahl) @@     if (ziel < 0 || ziel > anzahl)
 list @@ src/list/Bearbeitung.cpp @@     return zaehler >= 1 && zaehler < 4 ? zaehler + 1 : 1; @@     return zaehler >= 1 && zaehler <= 4 ? zaehler + 1 : 1;
-list @@ src/list/Bearbeitung.cpp @@     if (platzhalterZaehler == 4) @@     if (platzhalterZaehler == 3)
-list @@ src/list/ListenDatei.cpp @@         if (z == u'\r' && i + 1 < n && zeichen(i + 1) == u'\n') { @@         if (false) {
-list @@ src/list/ListenDatei.cpp @@     if ((b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF)) { @@     if (b0 == 0xFF && b1 == 0xFE) {
-list @@ src/list/ListenDatei.cpp @@     liste.SetzeUnicode(unicode); @@     (void)unicode;
+list @@ src/list/Bearbeitung.cpp @@     if (platzhalterzaehler == 4) @@     if (platzhalterzaehler == 3)
+list @@ src/list/Listendatei.cpp @@         if (z == u'\r' && i + 1 < n && zeichen(i + 1) == u'\n') { @@         if (false) {
+list @@ src/list/Listendatei.cpp @@     if ((b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF)) { @@     if (b0 == 0xFF && b1 == 0xFE) {
+list @@ src/list/Listendatei.cpp @@     liste.SetzeUnicode(unicode); @@     (void)unicode;
 list @@ src/list/Platzhalterzaehler.cpp @@         if (!logo.vorhanden && logo.platzhalter > 0) @@         if (logo.platzhalter > 0)
 view @@ src/view/Eintrag.cpp @@     return 5 * QFontMetrics(schrift).averageCharWidth(); @@     return 4 * QFontMetrics(schrift).averageCharWidth();
 view @@ src/view/Eintrag.cpp @@ text, TabAbstand(schrift)).width() + 8; @@ text, TabAbstand(schrift)).width() + 7;
@@ -54,8 +54,8 @@ view @@ src/view/Eintrag.cpp @@     textfeld.setTop(rechteck.top() + LogoHoehe /
 view @@ src/view/Logobild.cpp @@         return {kasten.width(), int(kasten.width() * r)}; @@         return {kasten.width(), int(kasten.width() * r) + 1};
 view @@ src/view/Logobild.cpp @@         const double rund = std::min(kasten.width(), kasten.height()) / 10.0; @@         const double rund = std::min(kasten.width(), kasten.height()) / 8.0;
 view @@ src/view/Logobild.cpp @@     return logo.hell ? LegeLogoInKasten(logo, logo.bild.size(), logo.bild.rect()) : logo.bild; @@     return logo.bild;
-logos @@ src/logos/LogoDateien.cpp @@             z = QChar(z.unicode() + 32); @@             z = QChar(z.unicode());
-logos @@ src/logos/LogoDateien.cpp @@             name.remove(i + 1, 1); @@             name.remove(i, 1);
+logos @@ src/logos/Logodateien.cpp @@             z = QChar(z.unicode() + 32); @@             z = QChar(z.unicode());
+logos @@ src/logos/Logodateien.cpp @@             name.remove(i + 1, 1); @@             name.remove(i, 1);
 logos @@ src/logos/Kachelgeometrie.cpp @@ (clientBreite - KachelRand) / (KachelGroesse + 10)); @@ (clientBreite - KachelRand) / (KachelGroesse + 12));
 logos @@ src/logos/Kachelgeometrie.cpp @@     return (anzahl / proZeile + 1) * KachelAbstand; @@     return (anzahl / proZeile) * KachelAbstand;
 logos @@ src/logos/Logosuche.cpp @@     if (index >= anzahl - 10) @@     if (index > anzahl - 10)

@@ -2,7 +2,7 @@
 #include "app/MainForm.h"
 
 #include "app/NachrichtenFilter.h"
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "list/Nummerierung.h"
 #include "list/TextlistenForm.h"
 #include "logos/Anhangkopf.h"
@@ -12,7 +12,7 @@
 #include "platform/Fehler.h"
 #include "platform/Fehlerbox.h"
 #include "platform/Startordner.h"
-#include "view/ListenAnsicht.h"
+#include "view/Listenansicht.h"
 #include "view/Platzhalter.h"
 
 #include <QAction>
@@ -88,7 +88,7 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
     m_logowahl->WaehleGruppe(LeseIniGanzzahl(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("Auswahl")));
     for (int k = 0; k < AnzahlPlatzhalterbilder; ++k)
         m_fenster.textliste.SetzePlatzhalterbild(k, QPixmap::fromImage(Platzhalterbild(k)));
-    m_dokument.Umgebung().platzhalterZaehler = 0;
+    m_dokument.Umgebung().platzhalterzaehler = 0;
     LadeLetzteListe();
     m_dokument.NummeriereNeu();
     SetzeListenschrift(LeseListenschrift(m_ordner.einstellungen, AktuelleListenschrift()), true);

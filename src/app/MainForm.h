@@ -19,7 +19,7 @@ class QProgressBar;
 namespace senvio {
 
 class Anhangkopf;
-class ListenAnsicht;
+class Listenansicht;
 class Logowahl;
 class NachrichtenFilter;
 
@@ -129,7 +129,7 @@ private:
     // Controls, named as the program has always named them; each carries its name as
     // objectName, so that tests find it. The menu items are found by their names.
     QFrame* Panel2 = nullptr;
-    ListenAnsicht* Listbox1 = nullptr;
+    Listenansicht* Listbox1 = nullptr;
     QLabel* m_statusText = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     Logowahl* m_logowahl = nullptr;

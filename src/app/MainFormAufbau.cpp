@@ -10,7 +10,7 @@
 #include "platform/Dialoge.h"
 #include "platform/Einstellungen.h"
 #include "platform/Fehlerbox.h"
-#include "view/ListenAnsicht.h"
+#include "view/Listenansicht.h"
 
 #include <QAction>
 #include <QFrame>
@@ -56,7 +56,7 @@ void TMainForm::BaueFensterAuf() {
 }
 
 void TMainForm::BaueListenPanelAuf() {
-    Listbox1 = Benannt(new ListenAnsicht(m_dokument.Modell(), m_dokument.Umgebung(), Panel2), "Listbox1");
+    Listbox1 = Benannt(new Listenansicht(m_dokument.Modell(), m_dokument.Umgebung(), Panel2), "Listbox1");
     Listbox1->move(14, 47);
     Listbox1->SetzeStandardgroesse();
     m_dokument.SetzeAuswahlbindung(
@@ -168,9 +168,9 @@ void TMainForm::BaueMenuesAuf() {
 // What the window hears from its parts: the list view's requests, the picker's picks,
 // the document's renumbering and switching, the history's state for the two menu items.
 void TMainForm::VerbindeBefehle() {
-    connect(Listbox1, &ListenAnsicht::VerschiebenGewuenscht, this,
+    connect(Listbox1, &Listenansicht::VerschiebenGewuenscht, this,
             [this](int von, int nach) { FuehreAus([=, this] { VerschiebeEintrag(von, nach); }); });
-    connect(Listbox1, &ListenAnsicht::KontextmenueGewuenscht, this, [this](const QPoint& global) {
+    connect(Listbox1, &Listenansicht::KontextmenueGewuenscht, this, [this](const QPoint& global) {
         if (Listbox1->AktuelleZeile() >= 0 && m_dokument.Liste().Anzahl() > 0)
             PopupMenu1->popup(global + QPoint(10, 10));
     });

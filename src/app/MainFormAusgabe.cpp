@@ -5,7 +5,7 @@
 #include "platform/Dialoge.h"
 #include "platform/Fenster.h"
 #include "platform/Sanduhr.h"
-#include "view/ListenAnsicht.h"
+#include "view/Listenansicht.h"
 
 #include <QItemSelectionModel>
 
@@ -15,7 +15,7 @@ namespace {
 
 // The cards look as the list shows: its font, colours and client width. The selection
 // goes first, so that no entry is drawn highlighted and none is selected after the run.
-Kartenauftrag AuftragFuerAnsicht(ListenAnsicht& ansicht, Listendokument& dokument, Ausgabeart art) {
+Kartenauftrag AuftragFuerAnsicht(Listenansicht& ansicht, Listendokument& dokument, Ausgabeart art) {
     ansicht.selectionModel()->clear();
     return AuftragFuerListe(dokument.Liste(), dokument.Umgebung(), dokument.Ordner(), art,
                             {ansicht.font(), ansicht.Schriftfarbe()}, ansicht.viewport()->width(),

@@ -10,7 +10,7 @@
 #include "list/Zeilenformat.h"
 #include "logos/Logowahl.h"
 #include "platform/Dialoge.h"
-#include "view/ListenAnsicht.h"
+#include "view/Listenansicht.h"
 
 #include <QLabel>
 

@@ -6,11 +6,11 @@
 #include "dokument/Importablauf.h"
 #include "dokument/Logoablauf.h"
 #include "import/ImportForm.h"
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "logos/LogozuordnungForm.h"
 #include "platform/Dialoge.h"
 #include "platform/Sanduhr.h"
-#include "view/ListenAnsicht.h"
+#include "view/Listenansicht.h"
 
 namespace senvio {
 
@@ -29,7 +29,7 @@ void TMainForm::SenderlisteImportierenClick() {
     // only when the user says so, and then before anything else changes.
     const auto radiolisteErlaubt = [&](const QString& name) {
         const QString radio = RadiolistenName(name);
-        return listen.radio.isEmpty() || PruefeListenNamen(radio, m_ordner.listen) != NamensPruefung::Vorhanden ||
+        return listen.radio.isEmpty() || PruefeListennamen(radio, m_ordner.listen) != NamensPruefung::Vorhanden ||
                Dialoge::Bestaetigung(this, UeberschreibFrage(radio));
     };
     if (!anhaengen && !BeginneNeueListe(radiolisteErlaubt))

@@ -8,7 +8,7 @@
 #include "platform/Dialoge.h"
 #include "platform/Fehler.h"
 #include "platform/Fehlerbox.h"
-#include "view/ListenAnsicht.h"
+#include "view/Listenansicht.h"
 
 #include <QAction>
 #include <QDir>
@@ -21,7 +21,7 @@ namespace {
 const QString ListenFilter = QStringLiteral("Listendateien (*.lis)|*.lis|Alle Dateien (*.*)|*.*");
 
 // The list name of a chosen file: its name without folder and without ".lis" in any case.
-QString ListenNameAusDatei(const QString& pfad) {
+QString ListennameAusDatei(const QString& pfad) {
     QString name = QFileInfo(pfad).fileName();
     if (name.endsWith(QStringLiteral(".lis"), Qt::CaseInsensitive))
         name.chop(4);
@@ -69,7 +69,7 @@ void TMainForm::ffnen1Click() {
         // A file that cannot be read leaves the list, its name and the caption as they
         // were, as if the dialog had been cancelled.
         try {
-            m_dokument.Oeffne(gewaehlt, ListenNameAusDatei(gewaehlt), EigeneListendatei(gewaehlt, m_ordner.listen));
+            m_dokument.Oeffne(gewaehlt, ListennameAusDatei(gewaehlt), EigeneListendatei(gewaehlt, m_ordner.listen));
         } catch (const Fehler& fehler) {
             ZeigeUnbehandeltenFehler(fehler);
         }

@@ -8,7 +8,7 @@
 #include "logos/Anhangkopf.h"
 #include "logos/Logowahl.h"
 #include "platform/Dialoge.h"
-#include "view/ListenAnsicht.h"
+#include "view/Listenansicht.h"
 
 #include <QAction>
 #include <QCursor>

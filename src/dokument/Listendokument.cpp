@@ -1,6 +1,6 @@
 #include "dokument/Listendokument.h"
 
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "list/Platzhalterzaehler.h"
 #include "list/Zeilenwechsel.h"
 
@@ -50,7 +50,7 @@ const SenderListe& Listenaenderung::Liste() const {
 }
 
 int& Listenaenderung::Platzhalterzaehler() {
-    return m_dokument.m_umgebung.platzhalterZaehler;
+    return m_dokument.m_umgebung.platzhalterzaehler;
 }
 
 void Listenaenderung::Ersetze(int zeile, const QString& neu) {
@@ -77,7 +77,7 @@ void Listenaenderung::Verschiebe(int von, int nach) {
 }
 
 void Listenaenderung::Aendere(const std::function<void(SenderListe&)>& aenderung) {
-    const ListenModell::Wechsel wechsel = m_dokument.m_modell.Aendere(aenderung);
+    const Listenmodell::Wechsel wechsel = m_dokument.m_modell.Aendere(aenderung);
     QList<Eintragsherkunft>& herkunft = m_dokument.m_herkunft;
     if (wechsel.hin > wechsel.weg)
         herkunft.insert(wechsel.ab + wechsel.weg, wechsel.hin - wechsel.weg, Eintragsherkunft{});
@@ -124,16 +124,16 @@ int Listendokument::Auswahl() const {
 }
 
 void Listendokument::Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste) {
-    int& zaehler = m_umgebung.platzhalterZaehler;
+    int& zaehler = m_umgebung.platzhalterzaehler;
     switch (art) {
     case Wechselart::Neu:
         liste.SetzeUnicode(Liste().IstUnicode());
         break;
     case Wechselart::Start:
-        zaehler = PlatzhalterZaehlerNachStart(liste.Zeilen(), zaehler);
+        zaehler = PlatzhalterzaehlerNachStart(liste.Zeilen(), zaehler);
         break;
     case Wechselart::Geoeffnet:
-        zaehler = PlatzhalterZaehlerNachOeffnen(liste.Zeilen(), m_ordner.programm, zaehler);
+        zaehler = PlatzhalterzaehlerNachOeffnen(liste.Zeilen(), m_ordner.programm, zaehler);
         break;
     }
     m_verlauf.clear();

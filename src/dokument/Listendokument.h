@@ -3,7 +3,7 @@
 #include "list/SenderListe.h"
 #include "platform/Ordner.h"
 #include "view/Eintrag.h"
-#include "view/ListenModell.h"
+#include "view/Listenmodell.h"
 
 #include <QObject>
 #include <QStringList>
@@ -80,7 +80,7 @@ public:
     ~Listendokument() override;
 
     const ProgrammOrdner& Ordner() const { return m_ordner; }
-    ListenModell& Modell() { return m_modell; }
+    Listenmodell& Modell() { return m_modell; }
     const SenderListe& Liste() const { return m_modell.Liste(); }
     // The program folder and the placeholder counter, which drawing reads and advances.
     Eintragsumgebung& Umgebung() { return m_umgebung; }
@@ -140,7 +140,7 @@ private:
     int Auswahl() const;
 
     ProgrammOrdner m_ordner;
-    ListenModell m_modell;
+    Listenmodell m_modell;
     Eintragsumgebung m_umgebung;
     // Index for index with the lines.
     QList<Eintragsherkunft> m_herkunft;

@@ -44,8 +44,8 @@ QList<Pruefeintrag> FindeLogos(const Listendokument& dokument, const Logobestand
             const QString nummer = teile.praefix.section(u'=', 0, 0).trimmed();
             fund.titel =
                 QStringLiteral("Nr. %1  %2").arg(nummer.isEmpty() ? QString::number(zeile + 1) : nummer, teile.name);
-            const AufgeloestesLogo heute = LoeseLogoPfadAuf(teile.logoPfad, dokument.Ordner().programm);
-            if (!IstPlatzhalterPfad(teile.logoPfad) && heute.vorhanden)
+            const AufgeloestesLogo heute = LoeseLogopfadAuf(teile.logoPfad, dokument.Ordner().programm);
+            if (!IstPlatzhalterpfad(teile.logoPfad) && heute.vorhanden)
                 fund.bisherDatei = heute.datei;
             suchen.append({teile.name, dokument.Herkunft(zeile).logoSchluessel});
             funde.append(std::move(fund));

@@ -17,31 +17,31 @@ std::optional<QString> NameZumBearbeiten(const QString& zeile) {
 }
 
 std::optional<QString> BearbeiteteZeile(const QString& zeile, const QString& name, bool logoEntfernen,
-                                        int& platzhalterZaehler) {
+                                        int& platzhalterzaehler) {
     const ZeilenTeile teile = ZerlegeZeile(zeile);
     if (!teile.hatTrenner || teile.praefix.isEmpty())
         return std::nullopt;
     QString logo = teile.logoPfad;
-    if (!IstPlatzhalterPfad(logo)) {
-        platzhalterZaehler = NaechsterPlatzhalter(platzhalterZaehler);
+    if (!IstPlatzhalterpfad(logo)) {
+        platzhalterzaehler = NaechsterPlatzhalter(platzhalterzaehler);
         if (logoEntfernen)
-            logo = PlatzhalterPfad(platzhalterZaehler);
+            logo = Platzhalterpfad(platzhalterzaehler);
     }
     return BaueZeile(teile.praefix, MacheEinzeilig(name), logo);
 }
 
-QString NeueTextzeile(const QString& name, qsizetype nummer, int& platzhalterZaehler) {
-    platzhalterZaehler = NaechsterPlatzhalter(platzhalterZaehler);
+QString NeueTextzeile(const QString& name, qsizetype nummer, int& platzhalterzaehler) {
+    platzhalterzaehler = NaechsterPlatzhalter(platzhalterzaehler);
     const QString zeile =
-        BaueZeile(VorlaeufigerPraefix(nummer), MacheEinzeilig(name), PlatzhalterPfad(platzhalterZaehler));
-    if (platzhalterZaehler == 4)
-        platzhalterZaehler = 0;
+        BaueZeile(VorlaeufigerPraefix(nummer), MacheEinzeilig(name), Platzhalterpfad(platzhalterzaehler));
+    if (platzhalterzaehler == 4)
+        platzhalterzaehler = 0;
     return zeile;
 }
 
-void HaengeNamenAn(SenderListe& liste, const QStringList& namen, int& platzhalterZaehler) {
+void HaengeNamenAn(SenderListe& liste, const QStringList& namen, int& platzhalterzaehler) {
     for (const QString& name : namen)
-        liste.HaengeAn(NeueTextzeile(name, liste.Anzahl() + 1, platzhalterZaehler));
+        liste.HaengeAn(NeueTextzeile(name, liste.Anzahl() + 1, platzhalterzaehler));
     KorrigiereDieNummern(liste);
 }
 

@@ -24,16 +24,16 @@ std::optional<QString> NameZumBearbeiten(const QString& zeile);
 // counter and, when "logoEntfernen" is set, becomes the placeholder of the new value;
 // a placeholder stays and so does the counter. Nothing for a line without separator or prefix.
 std::optional<QString> BearbeiteteZeile(const QString& zeile, const QString& name, bool logoEntfernen,
-                                        int& platzhalterZaehler);
+                                        int& platzhalterzaehler);
 
 // The line appended from the station picker as entry "nummer": the interim prefix,
 // the name made single-line and the next placeholder. A counter that reaches 4 is
 // set to 0.
-QString NeueTextzeile(const QString& name, qsizetype nummer, int& platzhalterZaehler);
+QString NeueTextzeile(const QString& name, qsizetype nummer, int& platzhalterzaehler);
 
 // Appends the names one after another as the station picker appends a picked name
 // (NeueTextzeile, so the same prefixes, placeholders and counter rules), then renumbers.
-void HaengeNamenAn(SenderListe& liste, const QStringList& namen, int& platzhalterZaehler);
+void HaengeNamenAn(SenderListe& liste, const QStringList& namen, int& platzhalterzaehler);
 
 // The question before an entry is deleted; it shows the head (or the whole line
 // when it has no separator) in quotation marks.

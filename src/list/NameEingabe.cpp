@@ -1,6 +1,6 @@
 #include "list/NameEingabe.h"
 
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "platform/Dialoge.h"
 #include "platform/Fensterrahmen.h"
 #include "platform/Knopfzeile.h"
@@ -41,7 +41,7 @@ void TNameEingabeForm::SetzeName(const QString& name) {
 
 void TNameEingabeForm::BitBtn1Click() {
     const QString name = Name();
-    switch (PruefeListenNamen(name, m_listenOrdner)) {
+    switch (PruefeListennamen(name, m_listenOrdner)) {
     case NamensPruefung::Leer:
         Dialoge::Information(this, QStringLiteral("Sie haben keinen Namen eingegeben!"));
         reject();

@@ -8,7 +8,7 @@ class QLineEdit;
 namespace senvio {
 
 // Asks for the name of a new list. "OK" closes it with Accepted only for a usable
-// name, as PruefeListenNamen judges it (after asking whether an existing list may be
+// name, as PruefeListennamen judges it (after asking whether an existing list may be
 // overwritten).
 class TNameEingabeForm : public QDialog {
     Q_OBJECT

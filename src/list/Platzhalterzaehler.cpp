@@ -4,12 +4,12 @@
 
 namespace senvio {
 
-int PlatzhalterZaehlerNachStart(const QStringList& zeilen, int zaehler) {
+int PlatzhalterzaehlerNachStart(const QStringList& zeilen, int zaehler) {
     for (const QString& zeile : zeilen) {
         const ZeilenTeile teile = ZerlegeZeile(zeile);
         if (!teile.hatTrenner)
             continue;
-        if (!IstPlatzhalterPfad(teile.logoPfad))
+        if (!IstPlatzhalterpfad(teile.logoPfad))
             zaehler = 0;
         else if (const int nummer = PlatzhalterNummer(teile.logoPfad); nummer > 0)
             zaehler = nummer;
@@ -19,12 +19,12 @@ int PlatzhalterZaehlerNachStart(const QStringList& zeilen, int zaehler) {
     return zaehler;
 }
 
-int PlatzhalterZaehlerNachOeffnen(const QStringList& zeilen, const QString& programmOrdner, int zaehler) {
+int PlatzhalterzaehlerNachOeffnen(const QStringList& zeilen, const QString& programmOrdner, int zaehler) {
     for (const QString& zeile : zeilen) {
         const ZeilenTeile teile = ZerlegeZeile(zeile);
         if (!teile.hatTrenner)
             continue;
-        const AufgeloestesLogo logo = LoeseLogoPfadAuf(teile.logoPfad, programmOrdner);
+        const AufgeloestesLogo logo = LoeseLogopfadAuf(teile.logoPfad, programmOrdner);
         if (!logo.vorhanden && logo.platzhalter > 0)
             zaehler = logo.platzhalter;
     }

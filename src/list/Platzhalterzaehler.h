@@ -8,10 +8,10 @@ namespace senvio {
 
 // At start-up: the last line with a logo sets it to its placeholder number, to 0 when
 // its path is no placeholder, and leaves it for "ohne logo" without a digit; 4 becomes 0.
-int PlatzhalterZaehlerNachStart(const QStringList& zeilen, int zaehler);
+int PlatzhalterzaehlerNachStart(const QStringList& zeilen, int zaehler);
 
 // After opening a list: each line whose logo names no existing file and carries a
 // placeholder number 1 to 4 sets it; everything else leaves it.
-int PlatzhalterZaehlerNachOeffnen(const QStringList& zeilen, const QString& programmOrdner, int zaehler);
+int PlatzhalterzaehlerNachOeffnen(const QStringList& zeilen, const QString& programmOrdner, int zaehler);
 
 } // namespace senvio

@@ -90,11 +90,11 @@ QString MitNeuemLogo(const QString& zeile, const QString& logoPfad) {
     return (trenner >= 0 ? zeile.left(trenner) : zeile) + Trenner + logoPfad;
 }
 
-QString PlatzhalterPfad(int n) {
+QString Platzhalterpfad(int n) {
     return u"Ohne Logo" % QString::number(n) % u".png";
 }
 
-bool IstPlatzhalterPfad(const QString& logoPfad) {
+bool IstPlatzhalterpfad(const QString& logoPfad) {
     return KleinInWindows1252(logoPfad).contains(QStringLiteral("ohne logo"));
 }
 
@@ -109,7 +109,7 @@ int PlatzhalterNummer(const QString& logoPfad) {
     return k;
 }
 
-AufgeloestesLogo LoeseLogoPfadAuf(const QString& logoPfad, const QString& programmOrdner) {
+AufgeloestesLogo LoeseLogopfadAuf(const QString& logoPfad, const QString& programmOrdner) {
     AufgeloestesLogo a;
     QString pfad = logoPfad;
     QString davor;

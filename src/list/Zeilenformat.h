@@ -46,10 +46,10 @@ QString OhneRandBlanks(const QString& text);
 QString MitNeuemLogo(const QString& zeile, const QString& logoPfad);
 
 // "Ohne Logo" + n + ".png", the stored form of placeholder n (1 to 4).
-QString PlatzhalterPfad(int n);
+QString Platzhalterpfad(int n);
 
 // True when the path, in any letter case, contains "ohne logo".
-bool IstPlatzhalterPfad(const QString& logoPfad);
+bool IstPlatzhalterpfad(const QString& logoPfad);
 
 // The placeholder number of a logo path: the last j of 1 to 4 for which "ohne logo"
 // followed by j occurs (any letter case); 0 otherwise.
@@ -62,6 +62,6 @@ struct AufgeloestesLogo {
     bool vorhanden = false; // the file exists; otherwise placeholder picture "platzhalter" is shown
     int platzhalter = 0;
 };
-AufgeloestesLogo LoeseLogoPfadAuf(const QString& logoPfad, const QString& programmOrdner);
+AufgeloestesLogo LoeseLogopfadAuf(const QString& logoPfad, const QString& programmOrdner);
 
 } // namespace senvio

@@ -39,7 +39,7 @@ void TGrossImageForm::resizeEvent(QResizeEvent*) {
 }
 
 void TGrossImageForm::ZeigeLogo(const QString& pfad) {
-    const DekodiertesLogo logo = LeseLogoDatei(pfad);
+    const DekodiertesLogo logo = LeseLogodatei(pfad);
     if (logo.bild.isNull())
         throw Fehler(QStringLiteral("Das Logo \"") + pfad + QStringLiteral("\" kann nicht gelesen werden"));
     Image1->SetzeBild(LogoAufGrund(logo));

@@ -8,7 +8,7 @@ namespace senvio {
 
 QImage MacheKachellogo(const QString& pfad) noexcept {
     try {
-        return SkaliereKachellogo(LeseLogoDatei(pfad));
+        return SkaliereKachellogo(LeseLogodatei(pfad));
     } catch (...) {
         return {}; // out of memory: the tile says "FEHLER" like an unreadable file
     }

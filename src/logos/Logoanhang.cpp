@@ -12,14 +12,14 @@
 
 namespace senvio {
 
-QString AngehaengterLogoPfad(const QString& dateiname) {
-    return ListenOrdnerToken + QStringLiteral("Sender-Logos\\") + dateiname;
+QString AngehaengterLogopfad(const QString& dateiname) {
+    return ListenordnerToken + QStringLiteral("Sender-Logos\\") + dateiname;
 }
 
 std::optional<QString> ZeileMitLogo(const QString& zeile, const QString& dateiname) {
     if (!zeile.contains(Trenner))
         return std::nullopt;
-    return MitNeuemLogo(zeile, AngehaengterLogoPfad(dateiname));
+    return MitNeuemLogo(zeile, AngehaengterLogopfad(dateiname));
 }
 
 bool KopiereLogo(const QString& quelle, const QString& ziel) {

@@ -12,7 +12,7 @@
 namespace senvio {
 
 // The stored path of an attached logo: the copy in the lists folder's "Sender-Logos".
-QString AngehaengterLogoPfad(const QString& dateiname);
+QString AngehaengterLogopfad(const QString& dateiname);
 
 // The line with its logo path replaced by the copy's, the text before " #png#" kept
 // as it is; nothing for a line without a logo part.

@@ -4,9 +4,9 @@
 #include "logos/Kachelbild.h"
 #include "logos/Kachelgeometrie.h"
 #include "logos/Kachellogos.h"
-#include "logos/LogoDateien.h"
-#include "logos/LogoGruppen.h"
-#include "logos/LogoRaster.h"
+#include "logos/Logodateien.h"
+#include "logos/Logogruppen.h"
+#include "logos/Logoraster.h"
 #include "logos/SuchForm.h"
 #include "platform/Dialoge.h"
 #include "platform/Fehlerbox.h"
@@ -54,7 +54,7 @@ Logowahl::Logowahl(const QString& logoWurzel, TGrossImageForm& grossBild, TSuchF
     ScrollBox1->setGeometry(0, 0, 466, 552);
     ScrollBox1->setToolTip(QStringLiteral("Klicken Sie auf das passende Logo"));
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_raster = new LogoRaster;
+    m_raster = new Logoraster;
     ScrollBox1->setWidget(m_raster);
     Timer1 = Benannt(new QTimer(this), "Timer1");
     Timer1->setInterval(500);
@@ -63,9 +63,9 @@ Logowahl::Logowahl(const QString& logoWurzel, TGrossImageForm& grossBild, TSuchF
 
     connect(ComboBox1, &QComboBox::activated, this, [this] { FuehreAus([this] { GruppeGewechselt(); }); });
     connect(ZurueckButton, &QPushButton::clicked, this, &Logowahl::Zurueck);
-    connect(m_raster, &LogoRaster::MausGedrueckt, this,
+    connect(m_raster, &Logoraster::MausGedrueckt, this,
             [this](int tag, Qt::MouseButton taste) { FuehreAus([=, this] { KachelMausDruck(tag, taste); }); });
-    connect(m_raster, &LogoRaster::MausBewegt, this, [this](int tag) {
+    connect(m_raster, &Logoraster::MausBewegt, this, [this](int tag) {
         if (tag >= 0 && tag < m_dateien.size())
             emit Meldung(QString(5, QLatin1Char(' ')) + QFileInfo(m_dateien[tag]).fileName());
     });
@@ -82,7 +82,7 @@ Logowahl::Logowahl(const QString& logoWurzel, TGrossImageForm& grossBild, TSuchF
 }
 
 void Logowahl::LeseGruppen() {
-    ComboBox1->addItems(LeseLogoGruppen(m_logoWurzel));
+    ComboBox1->addItems(LeseLogogruppen(m_logoWurzel));
 }
 
 void Logowahl::WaehleGruppe(std::optional<int> gespeichert) {
@@ -133,11 +133,11 @@ void Logowahl::LadeDieBilder() {
     ScrollBox1->verticalScrollBar()->setValue(0);
     const Sanduhr sanduhr;
     m_raster->GibKachelnFrei();
-    const GeleseneLogoDateien gelesen = LeseLogoDateien(m_ordner, QStringLiteral(".png"));
+    const GeleseneLogodateien gelesen = LeseLogodateien(m_ordner, QStringLiteral(".png"));
     for (const QString& meldung : gelesen.meldungen)
         Dialoge::Warnung(window(), meldung);
     m_dateien = gelesen.dateien;
-    EntferneOhneLogoDateien(m_dateien);
+    EntferneOhneLogodateien(m_dateien);
     BaueKachelnAuf();
     m_raster->resize(ScrollBox1->contentsRect().width(),
                      KachelScrollBereich(int(m_dateien.size()), ScrollBox1->width()));
@@ -173,7 +173,7 @@ void Logowahl::KachelMausDruck(int tag, Qt::MouseButton taste) {
 
 void Logowahl::WaehleLogo(int tag) {
     const QString pfad = m_dateien[tag];
-    const DekodiertesLogo logo = LeseLogoDatei(pfad);
+    const DekodiertesLogo logo = LeseLogodatei(pfad);
     // Refused before anything changes: the grid stays and the last pick holds.
     if (logo.bild.isNull()) {
         Dialoge::Information(window(),

@@ -21,7 +21,7 @@ class QTimer;
 // reports a picked logo; the window decides what the pick does.
 namespace senvio {
 
-class LogoRaster;
+class Logoraster;
 class TGrossImageForm;
 class TSuchForm;
 
@@ -80,7 +80,7 @@ private:
     QPushButton* ZurueckButton;
     QFrame* Panel1;
     QScrollArea* ScrollBox1;
-    LogoRaster* m_raster;
+    Logoraster* m_raster;
     QTimer* Timer1;
     QString m_ordner;
     QStringList m_dateien;

@@ -1,7 +1,7 @@
 #include "logos/Logozuordnung.h"
 
 #include "list/Logoschluessel.h"
-#include "logos/LogoGruppen.h"
+#include "logos/Logogruppen.h"
 #include "nebenlauf/GeordneteArbeit.h"
 #include "view/PngBild.h"
 
@@ -464,7 +464,7 @@ Logobestand LeseLogobestand(const QString& logoWurzel, const QString& senderLogo
     // A "Sender-Logos" kept inside the logo root is read once, as itself.
     const QString senderLogosEcht = senderLogos.isEmpty() ? QString() : QFileInfo(senderLogos).canonicalFilePath();
     if (!logoWurzel.isEmpty())
-        for (const QString& gruppe : LeseLogoGruppen(logoWurzel)) {
+        for (const QString& gruppe : LeseLogogruppen(logoWurzel)) {
             const QString ordner = QDir(logoWurzel).filePath(gruppe);
             if (senderLogosEcht.isEmpty() || QFileInfo(ordner).canonicalFilePath() != senderLogosEcht)
                 leseOrdner(ordner, gruppe);

@@ -47,7 +47,7 @@ std::vector<Logoauftrag> Logoauftraege(const Kartenauftrag& auftrag, int von, in
         const ZeilenTeile teile = ZerlegeZeile(auftrag.liste->Zeile(i));
         if (!teile.hatTrenner)
             continue;
-        const AufgeloestesLogo logo = LoeseLogoPfadAuf(teile.logoPfad, auftrag.umgebung->programmOrdner);
+        const AufgeloestesLogo logo = LoeseLogopfadAuf(teile.logoPfad, auftrag.umgebung->programmOrdner);
         if (logo.vorhanden)
             auftraege.push_back({i, logo.datei});
     }

@@ -24,7 +24,7 @@ struct ProgrammOrdner {
 };
 
 // The lists folder as it is written at the start of stored logo paths.
-inline const QString ListenOrdnerToken = QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\");
+inline const QString ListenordnerToken = QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\");
 
 struct OrdnerPruefung {
     bool listenOrdnerFehlt = false;

@@ -40,8 +40,8 @@ QString Eintragstext(const QString& zeile, const QFont& schrift) {
     return text;
 }
 
-void SetzePlatzhalterZaehler(const QString& logoPfad, int& zaehler) {
-    if (!IstPlatzhalterPfad(logoPfad)) {
+void SetzePlatzhalterzaehler(const QString& logoPfad, int& zaehler) {
+    if (!IstPlatzhalterpfad(logoPfad)) {
         zaehler = 0;
     } else if (const int nummer = PlatzhalterNummer(logoPfad); nummer > 0) {
         zaehler = nummer;
@@ -72,7 +72,7 @@ const QImage& PlatzhalterLogo(int k) {
 } // namespace
 
 QImage EintragslogoDerDatei(const QString& datei) {
-    const DekodiertesLogo logo = LeseLogoDatei(datei);
+    const DekodiertesLogo logo = LeseLogodatei(datei);
     return logo.bild.isNull() ? QImage() : MacheEintragslogo(logo);
 }
 
@@ -80,10 +80,10 @@ QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung) {
     const ZeilenTeile teile = ZerlegeZeile(zeile);
     if (!teile.hatTrenner)
         return {};
-    const AufgeloestesLogo logo = LoeseLogoPfadAuf(teile.logoPfad, umgebung.programmOrdner);
-    SetzePlatzhalterZaehler(teile.logoPfad, umgebung.platzhalterZaehler);
+    const AufgeloestesLogo logo = LoeseLogopfadAuf(teile.logoPfad, umgebung.programmOrdner);
+    SetzePlatzhalterzaehler(teile.logoPfad, umgebung.platzhalterzaehler);
     if (!logo.vorhanden)
-        return PlatzhalterLogo(umgebung.platzhalterZaehler);
+        return PlatzhalterLogo(umgebung.platzhalterzaehler);
     // The same pixels either way: the store holds what EintragslogoDerDatei made.
     QImage fertig = umgebung.vorrat ? umgebung.vorrat(logo.datei) : QImage();
     if (fertig.isNull())

@@ -32,7 +32,7 @@ using Logovorrat = std::function<QImage(const QString& datei)>;
 // renderer lends a store of logos it made on every core while it draws a page.
 struct Eintragsumgebung {
     QString programmOrdner;
-    int platzhalterZaehler = 0;
+    int platzhalterzaehler = 0;
     Logovorrat vorrat; // empty: every logo is decoded and scaled as it is drawn
 };
 
@@ -46,7 +46,7 @@ QString Eintragstext(const QString& zeile, const QFont& schrift);
 
 // Sets the placeholder counter from a logo path: the path's placeholder number, 0
 // for a path that is no placeholder, unchanged for "ohne logo" without a digit.
-void SetzePlatzhalterZaehler(const QString& logoPfad, int& zaehler);
+void SetzePlatzhalterzaehler(const QString& logoPfad, int& zaehler);
 
 // The 60 × 40 item logo of a line (the counter updated on the way), or a null
 // picture when the line has no separator. A missing file shows the placeholder of

@@ -280,7 +280,7 @@ DekodiertesLogo DekodiereLogo(const QByteArray& bytes) {
     return AlsLogo(DekodiereRgba(bytes));
 }
 
-DekodiertesLogo LeseLogoDatei(const QString& pfad) {
+DekodiertesLogo LeseLogodatei(const QString& pfad) {
     return AlsLogo(LiesDatei(pfad));
 }
 

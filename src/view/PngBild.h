@@ -31,7 +31,7 @@ struct DekodiertesLogo {
 // bar. Counted on the decoded samples before any blending, while decoding, so it costs
 // a drawing nothing.
 DekodiertesLogo DekodiereLogo(const QByteArray& bytes);
-DekodiertesLogo LeseLogoDatei(const QString& pfad);
+DekodiertesLogo LeseLogodatei(const QString& pfad);
 
 // Decodes PNG bytes into an opaque picture (QImage::Format_RGB32), every pixel blended
 // over white. Every colour type and bit depth, palettes with transparency and Adam7

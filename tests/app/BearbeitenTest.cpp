@@ -22,7 +22,7 @@ protected:
             Teil<QCheckBox>(dialog, "LogoEntfernenCheckBox")->setChecked(entfernen);
             return antwort;
         });
-        Haupt().Dokument().Umgebung().platzhalterZaehler = zaehler;
+        Haupt().Dokument().Umgebung().platzhalterzaehler = zaehler;
         Befehl("Eintragbearbeiten1");
         return *gezeigt;
     }
@@ -41,7 +41,7 @@ TEST_F(Bearbeiten, EintragDreiBearbeitenUndDerPlatzhalterzaehler) {
     Ansicht().WaehleZeile(2);
     EXPECT_EQ(Bearbeite(2, u"  ZDF HD  "_s, false), u"ZDF"_s);
     EXPECT_EQ(haupt.Liste().Zeile(2), u"    3   = ZDF HD #png#zdf.png"_s);
-    EXPECT_EQ(haupt.Dokument().Umgebung().platzhalterZaehler, 3);
+    EXPECT_EQ(haupt.Dokument().Umgebung().platzhalterzaehler, 3);
     EXPECT_TRUE(Lies(Datei()).contains("    3   = ZDF HD #png#zdf.png\r\n    4   = "));
     // Taken back and made again, each saved; the captions name the step, greyed without one.
     QAction* rueckgaengig = Teil<QAction>("Rueckgaengig1");
@@ -66,7 +66,7 @@ TEST_F(Bearbeiten, DreiNamenNachPlatzhalterDreiUndDerVorlaeufigePraefix) {
     OeffneWaehler(u"Sender.txt"_s, "Arte\r\n 3sat \r\n");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Waehler()));
 
-    haupt.Dokument().Umgebung().platzhalterZaehler = 3;
+    haupt.Dokument().Umgebung().platzhalterzaehler = 3;
     Dialoge::SetzeNaechsteAntwort(false); // "Arte" stands in the list already: "Nein", then "Ja"
     Namen()->setCurrentRow(0);
     Einfuegen();

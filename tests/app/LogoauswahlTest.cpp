@@ -4,7 +4,7 @@
 
 #include "app/MachPause.h"
 #include "logos/GrossImageForm.h"
-#include "logos/LogoRaster.h"
+#include "logos/Logoraster.h"
 #include "logos/LogozuordnungForm.h"
 #include "logos/SuchForm.h"
 
@@ -28,8 +28,8 @@ protected:
         gruppen->setCurrentIndex(gruppen->findText(name));
         emit gruppen->activated(gruppen->currentIndex());
     }
-    const QList<LogoKachel*>& Kacheln() { return static_cast<LogoRaster*>(Raster()->widget())->Kacheln(); }
-    LogoKachel* Kachel(const QString& name) {
+    const QList<Logokachel*>& Kacheln() { return static_cast<Logoraster*>(Raster()->widget())->Kacheln(); }
+    Logokachel* Kachel(const QString& name) {
         const QStringList& dateien = Haupt().Logoauswahl().Logodateien();
         for (qsizetype i = 0; i < dateien.size(); ++i)
             if (QFileInfo(dateien[i]).fileName() == name)

@@ -7,7 +7,7 @@
 #include "app/Programm.h"
 #include "logos/Logowahl.h"
 #include "platform/Dialoge.h"
-#include "view/ListenAnsicht.h"
+#include "view/Listenansicht.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -96,7 +96,7 @@ protected:
     }
     // Runs the menu command of the item with this name.
     void Befehl(const char* name) { Teil<QAction>(name)->trigger(); }
-    ListenAnsicht& Ansicht() { return *Teil<ListenAnsicht>("Listbox1"); }
+    Listenansicht& Ansicht() { return *Teil<Listenansicht>("Listbox1"); }
     // The logo command: the grid from the list, the list from the grid.
     void Logomodus() { Befehl("SenderlogoanaktuellenEintrageinfuegen1"); }
     QScrollArea* Raster() { return Teil<QScrollArea>("ScrollBox1"); }

@@ -21,7 +21,7 @@ protected:
     QPoint Mitte(int zeile) { return Ansicht().visualRect(Ansicht().model()->index(zeile, 0)).center(); }
     // A drag enters the list first: the application sends moves and the drop only to the
     // widget that accepted the entry. Returns whether the move or drop was accepted.
-    bool Ziehe(const QPoint& punkt, bool ablegen, const QString& format = ListenAnsicht::EintragsFormat) {
+    bool Ziehe(const QPoint& punkt, bool ablegen, const QString& format = Listenansicht::EintragsFormat) {
         QMimeData daten;
         daten.setData(format, "1");
         QWidget* flaeche = Ansicht().viewport();
@@ -39,7 +39,7 @@ protected:
 
 TEST_F(Umordnen, StrgPfeilRadUndZiehenVerschiebenDieAuswahlFolgtAmRandRolltEs) {
     StarteMit(ListeMit(5));
-    ListenAnsicht& liste = Ansicht();
+    Listenansicht& liste = Ansicht();
     liste.WaehleZeile(2);
     QTest::keyClick(&liste, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(Reihenfolge(), u"ABDCE"_s);

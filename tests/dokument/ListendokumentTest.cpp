@@ -1,6 +1,6 @@
 #include "dokument/Listendokument.h"
 
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 
 #include "TestDateien.h"
 

@@ -1,6 +1,6 @@
 // Saving a list is atomic: a kill in the middle of a save leaves a whole list file on disk.
 #include "AbsturzListen.h"
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

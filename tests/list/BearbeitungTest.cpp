@@ -1,7 +1,7 @@
 // The edit, insert and move rules on lines the main window's tests do not reach.
 #include "list/Bearbeitung.h"
 #include "list/Doppelte.h"
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "list/Umordnung.h"
 #include "list/Zeilenwechsel.h"
 

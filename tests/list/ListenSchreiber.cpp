@@ -1,7 +1,7 @@
 // Helper of AbsturzTest: saves list A, writes one byte to standard output and closes it (the file is whole from then
 // on), then saves B, A, B, ... until it is killed. Call: listen-schreiber DATEI (from AbsturzTest only).
 #include "AbsturzListen.h"
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 
 #include <QFile>
 #include <unistd.h>

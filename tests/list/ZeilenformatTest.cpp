@@ -31,7 +31,7 @@ TEST(Zeilenformat, ZerlegeZeile) {
 // The prefixes of the numbers are checked where the list is renumbered.
 TEST(Zeilenformat, PraefixeZeilenUndNeuesLogo) {
     EXPECT_EQ(VorlaeufigerPraefix(7), u"  7 = "_s);
-    EXPECT_EQ(BaueZeile(u"    4   = "_s, u"ZDF"_s, PlatzhalterPfad(3)), u"    4   = ZDF #png#Ohne Logo3.png"_s);
+    EXPECT_EQ(BaueZeile(u"    4   = "_s, u"ZDF"_s, Platzhalterpfad(3)), u"    4   = ZDF #png#Ohne Logo3.png"_s);
     const QString neu = MitNeuemLogo(u"    1   = ARD #png#Ohne Logo1.png"_s, u"L\\ard.png"_s);
     EXPECT_EQ(neu, u"    1   = ARD #png#L\\ard.png"_s);
     EXPECT_EQ(MitNeuemLogo(u"    2   = Text"_s, u"c.png"_s), u"    2   = Text #png#c.png"_s);
@@ -44,11 +44,11 @@ TEST(Zeilenformat, PlatzhalterNummerInJederSchreibweise) {
         {u"Ohne  Logo1.png"_s, 0, false},
     };
     for (const auto& [pfad, nummer, platzhalter] : faelle)
-        EXPECT_EQ(std::tuple(PlatzhalterNummer(pfad), IstPlatzhalterPfad(pfad)), std::tuple(nummer, platzhalter))
+        EXPECT_EQ(std::tuple(PlatzhalterNummer(pfad), IstPlatzhalterpfad(pfad)), std::tuple(nummer, platzhalter))
             << pfad.toStdString();
 }
 
-TEST(Zeilenformat, LogoPfadAufloesen) {
+TEST(Zeilenformat, LogopfadAufloesen) {
     QTemporaryDir ordner;
     const QString programm = ordner.path() + u'/';
     test::Schreib(programm + u"Logos/zdf.png"_s, "x");
@@ -62,11 +62,11 @@ TEST(Zeilenformat, LogoPfadAufloesen) {
         {u"Ohne Logo2.png"_s, u"Ohne Logo2.png"_s, true, 2},
     };
     for (const auto& [logoPfad, datei, vorhanden, platzhalter] : faelle) {
-        const AufgeloestesLogo a = LoeseLogoPfadAuf(logoPfad, programm);
+        const AufgeloestesLogo a = LoeseLogopfadAuf(logoPfad, programm);
         EXPECT_EQ(std::tuple(a.datei, a.vorhanden, a.platzhalter), std::tuple(programm + datei, vorhanden, platzhalter))
             << logoPfad.toStdString();
     }
-    const AufgeloestesLogo absolut = LoeseLogoPfadAuf(programm + u"Logos/zdf.png"_s, u"/anderswo/"_s);
+    const AufgeloestesLogo absolut = LoeseLogopfadAuf(programm + u"Logos/zdf.png"_s, u"/anderswo/"_s);
     EXPECT_EQ(absolut.datei, programm + u"Logos/zdf.png"_s);
     EXPECT_TRUE(absolut.vorhanden);
 }

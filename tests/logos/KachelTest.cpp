@@ -33,7 +33,7 @@ TEST(KachelGeometrie, SpaltenPositionenUndScrollBereich) {
     EXPECT_EQ(KachelScrollBereich(3, 50), 432);  // at least one per row
 }
 
-TEST(KachelBild, EinpassenRundetUndZentriert) {
+TEST(Kachelbild, EinpassenRundetUndZentriert) {
     const QSize kasten(311, 324);
     EXPECT_EQ(EingepassterBereich({90, 100}, kasten), QRect(9, 0, 292, 324));   // 291.6, (311 − 292) / 2
     EXPECT_EQ(EingepassterBereich({200, 100}, kasten), QRect(0, 84, 311, 156)); // 155.5 rounds up
@@ -47,7 +47,7 @@ TEST(KachelBild, EinpassenRundetUndZentriert) {
     EXPECT_EQ(hoch.pixelColor(301, 100), QColor(Qt::white));
 }
 
-TEST(KachelBild, LogoMitUmkehrendemRahmen) {
+TEST(Kachelbild, LogoMitUmkehrendemRahmen) {
     const QImage kachel = ErstelleKachelbild(SkaliereKachellogo({Einfarbig(200, 100, Qt::red)}));
     ASSERT_EQ(kachel.size(), QSize(96, 96));
     // Rows 84 to 239 of 324 are red: 24.9 to 71.1 of 96.
@@ -62,7 +62,7 @@ TEST(KachelBild, LogoMitUmkehrendemRahmen) {
     EXPECT_EQ(kachel.pixelColor(0, 48), QColor(Qt::red));
 }
 
-TEST(KachelBild, FehlendeUndKaputteDateiZeigenFehler) {
+TEST(Kachelbild, FehlendeUndKaputteDateiZeigenFehler) {
     QTemporaryDir tmp;
     const QString kaputt = tmp.path() + QStringLiteral("/kaputt.png");
     Schreib(kaputt, QByteArray("\x89PNG\r\n\x1a\nkein Bild", 18));
@@ -79,7 +79,7 @@ TEST(KachelBild, FehlendeUndKaputteDateiZeigenFehler) {
 }
 
 // A white logo on a transparent ground: the tile and the preview show it on the plate.
-TEST(KachelBild, HellesLogoAufDunklerPlatte) {
+TEST(Kachelbild, HellesLogoAufDunklerPlatte) {
     QTemporaryDir tmp;
     const QString pfad = tmp.filePath(QStringLiteral("hell.png"));
     QImage bild(200, 100, QImage::Format_ARGB32);

@@ -158,14 +158,14 @@ TEST_F(Kartenrenderer, PixelWieDieListenansichtZeichnet) {
     // placeholder 0; a missing file the placeholder of the counter.
     Fuelle(3);
     for (const QString& pfad :
-         {Kaputt(), PlatzhalterPfad(3), QStringLiteral("/nirgends/weg.png"), Logo(1), PlatzhalterPfad(2)})
+         {Kaputt(), Platzhalterpfad(3), QStringLiteral("/nirgends/weg.png"), Logo(1), Platzhalterpfad(2)})
         liste.HaengeAn(BaueZeile(Praefix(int(liste.Anzahl()) + 1), QStringLiteral("E"), pfad));
 
     Eintragsumgebung bildschirm = umgebung;
     const Kartenauftrag a = Auftrag(Ausgabeart::ObenGeheftet);
     ErstelleDieBitmaps(a, 1);
     EXPECT_FALSE(umgebung.vorrat);             // the store is given back
-    EXPECT_EQ(umgebung.platzhalterZaehler, 2); // set by the last entry drawn
+    EXPECT_EQ(umgebung.platzhalterzaehler, 2); // set by the last entry drawn
     const QImage karte = QImage(Kartendatei(temp, 1, 1)).convertToFormat(QImage::Format_RGB32);
     for (int i = 0; i < int(liste.Anzahl()); ++i) {
         QImage zeile(Breite, ZeilenHoehe, QImage::Format_RGB32);
@@ -180,24 +180,24 @@ TEST_F(Kartenrenderer, AlleSeitenWieSeiteFuerSeite) {
     // 131 entries, three pages; files used twice, placeholders and missing files between, the last entry placeholder 2.
     Fuelle(61);
     for (int i = 61; i < 130; ++i) {
-        const QString pfad = i % 7 == 0    ? PlatzhalterPfad(i % 4 + 1)
+        const QString pfad = i % 7 == 0    ? Platzhalterpfad(i % 4 + 1)
                              : i % 11 == 0 ? QStringLiteral("/nirgends/weg.png")
                                            : Logo(i % 64);
         liste.HaengeAn(BaueZeile(Praefix(i + 1), QStringLiteral("E%1").arg(i), pfad));
     }
-    liste.HaengeAn(BaueZeile(Praefix(131), QStringLiteral("Ohne"), PlatzhalterPfad(2)));
+    liste.HaengeAn(BaueZeile(Praefix(131), QStringLiteral("Ohne"), Platzhalterpfad(2)));
     ErstelleAlleBitmaps(Auftrag(Ausgabeart::LinksGeheftet));
     const auto alle = Inhalt();
     EXPECT_EQ(alle.size(), 15u); // 4 cards and a page, three times
-    EXPECT_EQ(umgebung.platzhalterZaehler, 2);
+    EXPECT_EQ(umgebung.platzhalterzaehler, 2);
     EXPECT_FALSE(umgebung.vorrat);
 
     LeereTemp();
-    umgebung.platzhalterZaehler = 0;
+    umgebung.platzhalterzaehler = 0;
     for (int p = 1; p <= 3; ++p)
         ErstelleDieBitmaps(Auftrag(Ausgabeart::LinksGeheftet), p);
     EXPECT_TRUE(Inhalt() == alle);
-    EXPECT_EQ(umgebung.platzhalterZaehler, 2);
+    EXPECT_EQ(umgebung.platzhalterzaehler, 2);
 }
 
 // The files of a page are written while the next page is drawn; a page file that

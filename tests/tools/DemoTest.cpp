@@ -1,4 +1,4 @@
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "list/Zeilenformat.h"
 #include "platform/Einstellungen.h"
 #include "view/PngBild.h"
@@ -53,7 +53,7 @@ TEST(DemoOrdner, GruppenListeUndEinstellungen) {
             platzhalter.insert(k);
         } else {
             EXPECT_TRUE(pfad.startsWith(senderLogos)) << zeile.toStdString();
-            EXPECT_FALSE(LesePngDatei(LoeseLogoPfadAuf(pfad, demo).datei).isNull()) << zeile.toStdString();
+            EXPECT_FALSE(LesePngDatei(LoeseLogopfadAuf(pfad, demo).datei).isNull()) << zeile.toStdString();
         }
     }
     EXPECT_EQ(platzhalter, (std::set<int>{1, 2, 3, 4}));

@@ -3,7 +3,7 @@
 #include "view/Eintrag.h"
 #include "TestDateien.h"
 #include "list/Zeilenformat.h"
-#include "view/ListenModell.h"
+#include "view/Listenmodell.h"
 #include "view/Listenschrift.h"
 #include "view/Logobild.h"
 #include "view/Platzhalter.h"
@@ -66,9 +66,9 @@ protected:
 };
 
 TEST_F(Eintrag, LogoAusDemProgrammordnerAnDerRechtenKanteTextZehnPixelTiefer) {
-    umgebung.platzhalterZaehler = 2;
+    umgebung.platzhalterzaehler = 2;
     const QImage bild = Zeichne(QStringLiteral("    1   = ARD") + rotesLogo);
-    EXPECT_EQ(umgebung.platzhalterZaehler, 0); // a real logo
+    EXPECT_EQ(umgebung.platzhalterzaehler, 0); // a real logo
     // The logo covers x = 478 − 60 = 418 to 477, rows 0 to 39; row 40 stays ground.
     EXPECT_EQ((std::vector{bild.pixelColor(418, 0), bild.pixelColor(477, 39), bild.pixelColor(417, 5),
                            bild.pixelColor(450, 40)}),
@@ -90,9 +90,9 @@ TEST_F(Eintrag, TextIstDerKopfOderDieGanzeZeileTabBisZumNaechstenStopp) {
     EXPECT_GT(TextBreite(Listenschrift(), text + QLatin1Char('W')), 400);
     const int abstand = 5 * QFontMetrics(Listenschrift()).averageCharWidth();
     EXPECT_EQ(TextBreite(Listenschrift(), QStringLiteral("\t")), abstand + 8);
-    umgebung.platzhalterZaehler = 3;
+    umgebung.platzhalterzaehler = 3;
     EXPECT_EQ(Tinte(Zeichne(QStringLiteral("\tI"))).left() - Tinte(Zeichne(QStringLiteral("I"))).left(), abstand);
-    EXPECT_EQ(umgebung.platzhalterZaehler, 3);
+    EXPECT_EQ(umgebung.platzhalterzaehler, 3);
     EXPECT_TRUE(Eintragslogo(QStringLiteral("Nur Text"), umgebung).isNull());
 }
 
@@ -106,10 +106,10 @@ TEST_F(Eintrag, PlatzhalterUndZaehler) {
         {QStringLiteral("Ohne Logo2.png"), 1, 2, 0}, // a file that is no PNG: picture 0
     };
     for (const auto& [pfad, vorher, nachher, bild] : faelle) {
-        umgebung.platzhalterZaehler = vorher;
+        umgebung.platzhalterzaehler = vorher;
         const bool gleich =
             Eintragslogo(u"    1   = X #png#"_s + pfad, umgebung) == MacheEintragslogo({Platzhalterbild(bild)});
-        EXPECT_EQ(std::pair(umgebung.platzhalterZaehler, gleich), std::pair(nachher, true)) << pfad.toStdString();
+        EXPECT_EQ(std::pair(umgebung.platzhalterzaehler, gleich), std::pair(nachher, true)) << pfad.toStdString();
     }
 }
 
@@ -232,8 +232,8 @@ QStringList Zeilen(const char* namen) {
     return zeilen;
 }
 
-TEST(ListenModell, JedeAenderungMeldetGenauIhreZeilen) {
-    using M = ListenModell;
+TEST(Listenmodell, JedeAenderungMeldetGenauIhreZeilen) {
+    using M = Listenmodell;
     const std::tuple<std::function<void(M&)>, QStringList, QStringList> faelle[] = {
         {[](M& m) { m.Ersetze(2, Zeilen("X")[0]); }, Zeilen("ABXD"), {"geändert 2 2"}},
         {[](M& m) { m.HaengeAn(Zeilen("E")[0]); }, Zeilen("ABCDE"), {"eingefügt 4 4"}},
@@ -260,7 +260,7 @@ TEST(ListenModell, JedeAenderungMeldetGenauIhreZeilen) {
     for (const auto& [aenderung, danach, gemeldet] : faelle) {
         SenderListe liste;
         liste.SetzeZeilen(Zeilen("ABCD"));
-        ListenModell modell(liste);
+        Listenmodell modell(liste);
         QStringList signale;
         const auto melde = [&](const char* was, int von, int bis) {
             signale << u"%1 %2 %3"_s.arg(was).arg(von).arg(bis);

@@ -1,7 +1,7 @@
 // The width senvio-druck draws the cards by, against the window's list view at standard
 // size under a dark desktop theme: frame, scroll bar, font and colours.
 #include "view/Listenbreite.h"
-#include "view/ListenAnsicht.h"
+#include "view/Listenansicht.h"
 #include "view/Listenschrift.h"
 
 #include <QApplication>
@@ -21,9 +21,9 @@ TEST(Listenbreite, WieDieListenansicht) {
         SenderListe liste;
         for (int i = 0; i < zeilen; ++i)
             liste.HaengeAn(QStringLiteral("Sender"));
-        ListenModell modell(liste);
+        Listenmodell modell(liste);
         Eintragsumgebung umgebung;
-        ListenAnsicht ansicht(modell, umgebung);
+        Listenansicht ansicht(modell, umgebung);
         ansicht.SetzeStandardgroesse();
         ansicht.setAttribute(Qt::WA_DontShowOnScreen);
         ansicht.show();

@@ -221,7 +221,7 @@ TEST(PngHelligkeit, LogoartenAusDemAlltag) {
         maler.end();
         const QString pfad = dir.filePath(QString::fromUtf8(f.name) + QStringLiteral(".png"));
         ASSERT_TRUE(bild.save(pfad));
-        const DekodiertesLogo logo = LeseLogoDatei(pfad);
+        const DekodiertesLogo logo = LeseLogodatei(pfad);
         EXPECT_EQ(logo.hell, f.hell);
         if (logo.hell)
             EXPECT_EQ(logo.bild.pixel(0, 0), qRgba(0, 0, 0, 0)) << logo.bild.format();

@@ -2,7 +2,7 @@
 
 #include "DemoLogo.h"
 #include "DemoSender.h"
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "list/Zeilenformat.h"
 #include "platform/Einstellungen.h"
 #include "platform/Fehler.h"
@@ -35,7 +35,7 @@ const std::vector<ListenEintrag>& ListenEintraege() {
     return eintraege;
 }
 
-QString LogoDateiname(const DemoSender& sender) {
+QString Logodateiname(const DemoSender& sender) {
     return sender.name + QStringLiteral(".png");
 }
 
@@ -67,7 +67,7 @@ void SchreibeLogos(const ProgrammOrdner& ordner) {
         const QString gruppenOrdner = ordner.logoWurzel + gruppe.name + u'/';
         LegeOrdnerAn(gruppenOrdner);
         for (const DemoSender& sender : gruppe.sender) {
-            const QString datei = gruppenOrdner + LogoDateiname(sender);
+            const QString datei = gruppenOrdner + Logodateiname(sender);
             if (!ZeichneDemoLogo(sender.kuerzel, nummer++).save(datei, "PNG")) {
                 throw DateiFehler::NichtErstellt(datei);
             }
@@ -80,7 +80,7 @@ QString LogoInBibliothek(const ProgrammOrdner& ordner, const QString& name) {
     for (const DemoGruppe& gruppe : DemoGruppen()) {
         for (const DemoSender& sender : gruppe.sender) {
             if (sender.name == name) {
-                return ordner.logoWurzel + gruppe.name + u'/' + LogoDateiname(sender);
+                return ordner.logoWurzel + gruppe.name + u'/' + Logodateiname(sender);
             }
         }
     }
@@ -94,18 +94,18 @@ void SchreibeListe(const ProgrammOrdner& ordner) {
     SenderListe liste;
     qsizetype n = 0;
     for (const ListenEintrag& e : ListenEintraege()) {
-        QString logoPfad = PlatzhalterPfad(e.platzhalter);
+        QString logoPfad = Platzhalterpfad(e.platzhalter);
         if (e.platzhalter == 0) {
             const QString quelle = LogoInBibliothek(ordner, e.sender);
             const QString name = QFileInfo(quelle).fileName();
             if (!QFile::copy(quelle, ordner.senderLogos + u'/' + name)) {
                 throw DateiFehler::NichtErstellt(ordner.senderLogos + u'/' + name);
             }
-            logoPfad = ListenOrdnerToken + QStringLiteral("Sender-Logos\\") + name;
+            logoPfad = ListenordnerToken + QStringLiteral("Sender-Logos\\") + name;
         }
         liste.HaengeAn(BaueZeile(Praefix(++n), e.sender, logoPfad));
     }
-    SchreibeListendatei(FindeListendatei(ordner.listen, DemoListenName), liste);
+    SchreibeListendatei(FindeListendatei(ordner.listen, DemoListenname), liste);
 }
 
 // All TV stations, one per line, UTF-8 with byte-order mark.
@@ -127,7 +127,7 @@ void SchreibeSendernamen(const ProgrammOrdner& ordner) {
 
 void SchreibeEinstellungen(const ProgrammOrdner& ordner) {
     const QString abschnitt = QStringLiteral("Einstellung");
-    if (!SchreibeIniWert(ordner.einstellungen, abschnitt, QStringLiteral("ListenName"), DemoListenName) ||
+    if (!SchreibeIniWert(ordner.einstellungen, abschnitt, QStringLiteral("ListenName"), DemoListenname) ||
         !SchreibeIniWert(ordner.einstellungen, abschnitt, QStringLiteral("Auswahl"), QStringLiteral("0"))) {
         throw DateiFehler::NichtErstellt(ordner.einstellungen);
     }

@@ -5,7 +5,7 @@
 // The demo program folder: what the start script hands to Senvio when nothing else is there.
 namespace senvio::demo {
 
-inline const QString DemoListenName = QStringLiteral("Meine Astra Liste");
+inline const QString DemoListenname = QStringLiteral("Meine Astra Liste");
 
 // Makes the program folder "ziel": the logo library "TV und Radio Sender Logos" with
 // four groups of drawn logos; "Senvio-Listen" with the sample list, copies of its logos

@@ -1,7 +1,7 @@
 #include "Drucklauf.h"
 
 #include "dokument/Listendokument.h"
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "output/Ausgabelauf.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"

@@ -2,7 +2,7 @@
 
 #include "dokument/Importablauf.h"
 #include "dokument/Logoablauf.h"
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
 
@@ -40,7 +40,7 @@ QList<bool> GruppenWahl(const ImportFund& fund, const QStringList& namen) {
 
 // The exit code for a list name that cannot be used, 0 for a good one.
 int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen, QTextStream& fehler) {
-    switch (PruefeListenNamen(name, ordner.listen)) {
+    switch (PruefeListennamen(name, ordner.listen)) {
     case NamensPruefung::Leer:
     case NamensPruefung::Ungueltig:
         fehler << "senvio-import: Der Name der Liste darf nicht leer sein, keinen Schrägstrich „/“ und keine "

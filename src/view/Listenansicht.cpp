@@ -1,4 +1,4 @@
-#include "view/ListenAnsicht.h"
+#include "view/Listenansicht.h"
 
 #include "list/Umordnung.h"
 #include "view/Listenbreite.h"
@@ -29,7 +29,7 @@ void EintragDelegate::paint(QPainter* maler, const QStyleOptionViewItem& option,
     ZeichneEintrag(*maler, option.rect, index.data().toString(), m_umgebung, option.font, grund, text);
 }
 
-ListenAnsicht::ListenAnsicht(ListenModell& modell, Eintragsumgebung& umgebung, QWidget* eltern)
+Listenansicht::Listenansicht(Listenmodell& modell, Eintragsumgebung& umgebung, QWidget* eltern)
     : QListView(eltern), m_delegate(umgebung) {
     setModel(&modell);
     setItemDelegate(&m_delegate);
@@ -59,16 +59,16 @@ ListenAnsicht::ListenAnsicht(ListenModell& modell, Eintragsumgebung& umgebung, Q
     setFont(standard.schrift);
 }
 
-void ListenAnsicht::SetzeStandardgroesse() {
+void Listenansicht::SetzeStandardgroesse() {
     resize(Standardgroesse(frameWidth()));
 }
 
-int ListenAnsicht::AktuelleZeile() const {
+int Listenansicht::AktuelleZeile() const {
     const QModelIndexList gewaehlt = selectionModel()->selectedIndexes();
     return gewaehlt.isEmpty() ? -1 : gewaehlt.first().row();
 }
 
-void ListenAnsicht::WaehleZeile(int zeile) {
+void Listenansicht::WaehleZeile(int zeile) {
     if (zeile < 0 || zeile >= model()->rowCount()) {
         selectionModel()->clearSelection();
         return;
@@ -78,24 +78,24 @@ void ListenAnsicht::WaehleZeile(int zeile) {
     scrollTo(index);
 }
 
-QColor ListenAnsicht::Schriftfarbe() const {
+QColor Listenansicht::Schriftfarbe() const {
     return palette().color(QPalette::Text);
 }
 
-void ListenAnsicht::SetzeSchriftfarbe(const QColor& farbe) {
+void Listenansicht::SetzeSchriftfarbe(const QColor& farbe) {
     QPalette farben = palette();
     farben.setColor(QPalette::Text, farbe);
     setPalette(farben);
 }
 
-void ListenAnsicht::dataChanged(const QModelIndex& oben, const QModelIndex& unten, const QList<int>& rollen) {
+void Listenansicht::dataChanged(const QModelIndex& oben, const QModelIndex& unten, const QList<int>& rollen) {
     QListView::dataChanged(oben, unten, rollen);
     // Every drawn entry sets the placeholder counter: all visible rows are drawn again, so
     // that the counter ends where a whole repaint leaves it, one changed row or many.
     viewport()->update();
 }
 
-void ListenAnsicht::keyPressEvent(QKeyEvent* ereignis) {
+void Listenansicht::keyPressEvent(QKeyEvent* ereignis) {
     const bool hoch = ereignis->key() == Qt::Key_Up;
     if (!(hoch || ereignis->key() == Qt::Key_Down) || !(ereignis->modifiers() & Qt::ControlModifier)) {
         QListView::keyPressEvent(ereignis);
@@ -111,7 +111,7 @@ void ListenAnsicht::keyPressEvent(QKeyEvent* ereignis) {
     QListView::keyPressEvent(&pfeil);
 }
 
-void ListenAnsicht::mousePressEvent(QMouseEvent* ereignis) {
+void Listenansicht::mousePressEvent(QMouseEvent* ereignis) {
     if (ereignis->button() != Qt::RightButton) {
         QListView::mousePressEvent(ereignis);
         return;
@@ -120,14 +120,14 @@ void ListenAnsicht::mousePressEvent(QMouseEvent* ereignis) {
     emit KontextmenueGewuenscht(ereignis->globalPosition().toPoint());
 }
 
-void ListenAnsicht::mouseReleaseEvent(QMouseEvent* ereignis) {
+void Listenansicht::mouseReleaseEvent(QMouseEvent* ereignis) {
     if (ereignis->button() == Qt::RightButton)
         ereignis->accept();
     else
         QListView::mouseReleaseEvent(ereignis);
 }
 
-void ListenAnsicht::startDrag(Qt::DropActions) {
+void Listenansicht::startDrag(Qt::DropActions) {
     const int zeile = AktuelleZeile();
     if (zeile < 0)
         return;
@@ -139,20 +139,20 @@ void ListenAnsicht::startDrag(Qt::DropActions) {
     zug->exec(Qt::MoveAction);
 }
 
-int ListenAnsicht::Ablagezeile(const QDropEvent& ereignis) const {
+int Listenansicht::Ablagezeile(const QDropEvent& ereignis) const {
     if (!ereignis.mimeData() || !ereignis.mimeData()->hasFormat(EintragsFormat))
         return -1;
     return indexAt(ereignis.position().toPoint()).row();
 }
 
-void ListenAnsicht::dragEnterEvent(QDragEnterEvent* ereignis) {
+void Listenansicht::dragEnterEvent(QDragEnterEvent* ereignis) {
     if (ereignis->mimeData() && ereignis->mimeData()->hasFormat(EintragsFormat))
         ereignis->acceptProposedAction();
     else
         ereignis->ignore();
 }
 
-void ListenAnsicht::dragMoveEvent(QDragMoveEvent* ereignis) {
+void Listenansicht::dragMoveEvent(QDragMoveEvent* ereignis) {
     if (Ablagezeile(*ereignis) >= 0)
         ereignis->acceptProposedAction();
     else
@@ -164,7 +164,7 @@ void ListenAnsicht::dragMoveEvent(QDragMoveEvent* ereignis) {
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
 }
 
-void ListenAnsicht::dropEvent(QDropEvent* ereignis) {
+void Listenansicht::dropEvent(QDropEvent* ereignis) {
     const int nach = Ablagezeile(*ereignis);
     const int von = AktuelleZeile();
     if (nach < 0 || von < 0) {

@@ -1,47 +1,47 @@
-#include "view/ListenModell.h"
+#include "view/Listenmodell.h"
 
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 #include "list/Nummerierung.h"
 
 #include <algorithm>
 
 namespace senvio {
 
-ListenModell::ListenModell(SenderListe liste, QObject* eltern)
+Listenmodell::Listenmodell(SenderListe liste, QObject* eltern)
     : QAbstractListModel(eltern), m_liste(std::move(liste)) {}
 
-int ListenModell::rowCount(const QModelIndex& eltern) const {
+int Listenmodell::rowCount(const QModelIndex& eltern) const {
     return eltern.isValid() ? 0 : int(m_liste.Anzahl());
 }
 
-QVariant ListenModell::data(const QModelIndex& index, int rolle) const {
+QVariant Listenmodell::data(const QModelIndex& index, int rolle) const {
     if (!index.isValid() || index.row() >= m_liste.Anzahl() || rolle != Qt::DisplayRole)
         return {};
     return m_liste.Zeile(index.row());
 }
 
-Qt::ItemFlags ListenModell::flags(const QModelIndex& index) const {
+Qt::ItemFlags Listenmodell::flags(const QModelIndex& index) const {
     return QAbstractListModel::flags(index) | (index.isValid() ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
 }
 
-void ListenModell::Ersetze(int zeile, const QString& neu) {
+void Listenmodell::Ersetze(int zeile, const QString& neu) {
     m_liste.Ersetze(zeile, neu);
     emit dataChanged(index(zeile), index(zeile));
 }
 
-void ListenModell::HaengeAn(const QString& zeile) {
+void Listenmodell::HaengeAn(const QString& zeile) {
     beginInsertRows({}, rowCount(), rowCount());
     m_liste.HaengeAn(zeile);
     endInsertRows();
 }
 
-void ListenModell::Loesche(int zeile) {
+void Listenmodell::Loesche(int zeile) {
     beginRemoveRows({}, zeile, zeile);
     m_liste.Loesche(zeile);
     endRemoveRows();
 }
 
-void ListenModell::Verschiebe(int von, int nach) {
+void Listenmodell::Verschiebe(int von, int nach) {
     // Qt counts the destination before the move: downwards it is one past the target.
     if (von == nach || !beginMoveRows({}, von, von, {}, nach > von ? nach + 1 : nach)) {
         m_liste.Verschiebe(von, nach);
@@ -51,19 +51,19 @@ void ListenModell::Verschiebe(int von, int nach) {
     endMoveRows();
 }
 
-void ListenModell::SetzeAlle(SenderListe liste) {
+void Listenmodell::SetzeAlle(SenderListe liste) {
     beginResetModel();
     m_liste = std::move(liste);
     endResetModel();
 }
 
-void ListenModell::Leere() {
+void Listenmodell::Leere() {
     beginResetModel();
     m_liste.Leere();
     endResetModel();
 }
 
-ListenModell::Wechsel ListenModell::Aendere(const std::function<void(SenderListe&)>& aenderung) {
+Listenmodell::Wechsel Listenmodell::Aendere(const std::function<void(SenderListe&)>& aenderung) {
     SenderListe neu = m_liste;
     aenderung(neu);
     const QStringList& alt = m_liste.Zeilen();
@@ -94,11 +94,11 @@ ListenModell::Wechsel ListenModell::Aendere(const std::function<void(SenderListe
     return {ab, weg, hin};
 }
 
-void ListenModell::NummeriereNeu() {
+void Listenmodell::NummeriereNeu() {
     Aendere([](SenderListe& liste) { KorrigiereDieNummern(liste); });
 }
 
-void ListenModell::Speichere(const QString& pfad) {
+void Listenmodell::Speichere(const QString& pfad) {
     SchreibeListendatei(pfad, m_liste);
 }
 

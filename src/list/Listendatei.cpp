@@ -1,4 +1,4 @@
-#include "ListenDatei.h"
+#include "Listendatei.h"
 
 #include "platform/Fehler.h"
 #include "platform/GanzeDatei.h"
@@ -191,7 +191,7 @@ QString UeberschreibFrage(const QString& name) {
            QStringLiteral("\" existiert schon! Soll sie überschrieben werden?");
 }
 
-NamensPruefung PruefeListenNamen(const QString& name, const QString& listenOrdner) {
+NamensPruefung PruefeListennamen(const QString& name, const QString& listenOrdner) {
     if (OhneRand(name).isEmpty())
         return NamensPruefung::Leer;
     if (name == QLatin1String(".") || name == QLatin1String(".."))

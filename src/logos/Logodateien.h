@@ -15,7 +15,7 @@ bool IstLogoEndung(const QString& dateiname, const QString& endung);
 // then "u", "o" and "a" followed by a diaeresis lose the diaeresis.
 QString NormalisiereLogoname(const QString& dateiname);
 
-struct GeleseneLogoDateien {
+struct GeleseneLogodateien {
     QStringList dateien;   // full paths, in name order
     QStringList meldungen; // one text per rename that failed
 };
@@ -23,10 +23,10 @@ struct GeleseneLogoDateien {
 // Lists the qualifying files of a folder (no sub-folders, no sorting), renaming the
 // ones whose name the tidying changes. A rename that fails is reported and the
 // tidied path listed all the same.
-GeleseneLogoDateien LeseLogoDateien(const QString& ordner, const QString& endung);
+GeleseneLogodateien LeseLogodateien(const QString& ordner, const QString& endung);
 
 // Removes the last four entries whose file name holds "ohne logo" in any case of
 // ASCII letters: those are the placeholders kept beside the logos.
-void EntferneOhneLogoDateien(QStringList& dateien);
+void EntferneOhneLogodateien(QStringList& dateien);
 
 } // namespace senvio

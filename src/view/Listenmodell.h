@@ -11,10 +11,10 @@ namespace senvio {
 // The open list and the one way to change its lines: every change goes through here and
 // the views learn of exactly the rows it touched, so row i is always line i. Readers get
 // the list const; code that works on a SenderListe of its own runs through Aendere.
-class ListenModell : public QAbstractListModel {
+class Listenmodell : public QAbstractListModel {
     Q_OBJECT
 public:
-    explicit ListenModell(SenderListe liste = {}, QObject* eltern = nullptr);
+    explicit Listenmodell(SenderListe liste = {}, QObject* eltern = nullptr);
     const SenderListe& Liste() const { return m_liste; }
 
     int rowCount(const QModelIndex& eltern = {}) const override;

@@ -1,6 +1,6 @@
 // Which files of a group folder count, how their names are tidied on disk, which placeholders go.
-#include "logos/LogoDateien.h"
-#include "logos/LogoGruppen.h"
+#include "logos/Logodateien.h"
+#include "logos/Logogruppen.h"
 
 #include "TestDateien.h"
 
@@ -66,7 +66,7 @@ TEST_F(GruppenOrdner, BenenntUmUndMeldetWasNichtGeht) {
                                 QStringLiteral("Koln.png"), QStringLiteral("bild.jpg")})
         Lege(name);
 
-    const GeleseneLogoDateien erste = LeseLogoDateien(m_ordner, QStringLiteral(".png"));
+    const GeleseneLogodateien erste = LeseLogodateien(m_ordner, QStringLiteral(".png"));
     const QString halb = QStringLiteral("Sudu\u0308st.png");
     EXPECT_EQ(Namen(erste.dateien), (QStringList{QStringLiteral("Koln.png"), QStringLiteral("Koln.png"),
                                                  QStringLiteral("Munchen.png"), halb}));
@@ -76,7 +76,7 @@ TEST_F(GruppenOrdner, BenenntUmUndMeldetWasNichtGeht) {
     EXPECT_EQ(Lies(m_ordner + QStringLiteral("/Koln.png")), QByteArray("Koln.png"));
     EXPECT_EQ(Lies(m_ordner + QStringLiteral("/Munchen.png")), QStringLiteral("Mu\u0308nchen.png").toUtf8());
 
-    const GeleseneLogoDateien zweite = LeseLogoDateien(m_ordner + QLatin1Char('/'), QStringLiteral(".png"));
+    const GeleseneLogodateien zweite = LeseLogodateien(m_ordner + QLatin1Char('/'), QStringLiteral(".png"));
     EXPECT_TRUE(Namen(zweite.dateien).contains(QStringLiteral("Sudust.png")));
     EXPECT_EQ(zweite.meldungen.size(), 1);
     EXPECT_EQ(QDir(m_ordner).entryList(QDir::Files, QDir::Name),
@@ -84,18 +84,18 @@ TEST_F(GruppenOrdner, BenenntUmUndMeldetWasNichtGeht) {
                            QStringLiteral("Sudust.png"), QStringLiteral("bild.jpg")}));
 }
 
-TEST_F(GruppenOrdner, OhneLogoDateienFallenVonHintenWegHoechstensVier) {
+TEST_F(GruppenOrdner, OhneLogodateienFallenVonHintenWegHoechstensVier) {
     QStringList dateien;
     for (const char* name : {"a.png", "Ohne Logo1.png", "OHNE LOGO2.png", "b.png", "ohne logo3.png", "Ohne lOgo4.png",
                              "c.png", "ohne Logo5.png"})
         dateien << m_ordner + QLatin1Char('/') + QLatin1String(name);
-    EntferneOhneLogoDateien(dateien);
+    EntferneOhneLogodateien(dateien);
     EXPECT_EQ(Namen(dateien), (QStringList{QStringLiteral("a.png"), QStringLiteral("Ohne Logo1.png"),
                                            QStringLiteral("b.png"), QStringLiteral("c.png")}));
 
     // Only the file name counts: a folder of that name drops nothing.
     QStringList imOrdner{QStringLiteral("/x/ohne logo/zdf.png"), QStringLiteral("/x/ohne logo/ard.png")};
-    EntferneOhneLogoDateien(imOrdner);
+    EntferneOhneLogodateien(imOrdner);
     EXPECT_EQ(imOrdner.size(), 2);
 }
 
@@ -104,10 +104,10 @@ TEST_F(GruppenOrdner, GruppenNachNamen) {
     for (const char* gruppe : {"zdf", "ARD", "br/Regional", "Arte"})
         ASSERT_TRUE(QDir().mkpath(m_ordner + QLatin1Char('/') + QLatin1String(gruppe)));
     Lege(QStringLiteral("lose.png"));
-    EXPECT_EQ(LeseLogoGruppen(m_ordner),
+    EXPECT_EQ(LeseLogogruppen(m_ordner),
               (QStringList{QStringLiteral("ARD"), QStringLiteral("Arte"), QStringLiteral("br"),
                            QStringLiteral("Unterordner.png"), QStringLiteral("zdf")}));
-    EXPECT_TRUE(LeseLogoGruppen(m_ordner + QStringLiteral("/fehlt")).isEmpty());
+    EXPECT_TRUE(LeseLogogruppen(m_ordner + QStringLiteral("/fehlt")).isEmpty());
 }
 
 } // namespace

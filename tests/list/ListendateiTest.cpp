@@ -1,4 +1,4 @@
-#include "list/ListenDatei.h"
+#include "list/Listendatei.h"
 
 #include <QTemporaryDir>
 #include <sys/stat.h>
@@ -35,14 +35,14 @@ TEST(ListeSchreiben, CrLfNachJederZeile) {
     EXPECT_EQ(KodiereListe({u"Ж"_s, u"😀"_s}, true), QByteArray::fromHex("fffe 1604 0d00 0a00 3dd8 00de 0d00 0a00"));
 }
 
-class ListenDatei : public ::testing::Test {
+class Listendatei : public ::testing::Test {
 protected:
     QTemporaryDir ordner;
     QString Pfad(const QString& name) const { return ordner.filePath(name); }
 };
 
 // The file sets the Unicode flag on reading; foreign characters set it on saving, and a new list keeps it.
-TEST_F(ListenDatei, UnicodeMerkerFolgtDerDateiUndDenZeichen) {
+TEST_F(Listendatei, UnicodeMerkerFolgtDerDateiUndDenZeichen) {
     SenderListe l;
     const QString name = Pfad(u"Österreich Спорт.lis"_s); // any Unicode file name works
     Schreib(name, QByteArray::fromHex("feff 0042"));
@@ -67,7 +67,7 @@ TEST_F(ListenDatei, UnicodeMerkerFolgtDerDateiUndDenZeichen) {
     EXPECT_EQ(Lies(name), QByteArray::fromHex("fffe 4100 0d00 0a00"));
 }
 
-TEST_F(ListenDatei, FehlerLassenListeUndDateiStehen) {
+TEST_F(Listendatei, FehlerLassenListeUndDateiStehen) {
     SenderListe l;
     l.SetzeZeilen({u"Ж"_s});
     l.SetzeUnicode(true);

@@ -55,6 +55,6 @@ QString UeberschreibFrage(const QString& name);
 
 // Checks the name typed for a new list. The name is used as entered: blanks at its
 // ends stay part of the list's name and file name.
-NamensPruefung PruefeListenNamen(const QString& name, const QString& listenOrdner);
+NamensPruefung PruefeListennamen(const QString& name, const QString& listenOrdner);
 
 } // namespace senvio

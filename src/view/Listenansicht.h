@@ -1,7 +1,7 @@
 #pragma once
 
 #include "view/Eintrag.h"
-#include "view/ListenModell.h"
+#include "view/Listenmodell.h"
 
 #include <QListView>
 #include <QStyledItemDelegate>
@@ -25,10 +25,10 @@ private:
 // (the widget's font) and the list font's colour on white, whatever the desktop's
 // theme. Moving entries and the context menu are asked for by signals; the main
 // window does them.
-class ListenAnsicht : public QListView {
+class Listenansicht : public QListView {
     Q_OBJECT
 public:
-    ListenAnsicht(ListenModell& modell, Eintragsumgebung& umgebung, QWidget* eltern = nullptr);
+    Listenansicht(Listenmodell& modell, Eintragsumgebung& umgebung, QWidget* eltern = nullptr);
     int AktuelleZeile() const;
     void WaehleZeile(int zeile);
     QColor Schriftfarbe() const;

@@ -9,10 +9,10 @@ namespace senvio {
 
 // One 96 × 96 tile; its tag is its index in the group's logo list. It reports mouse
 // presses and moves with that index.
-class LogoKachel : public QWidget {
+class Logokachel : public QWidget {
     Q_OBJECT
 public:
-    LogoKachel(int tag, const QImage& bild, QWidget* eltern);
+    Logokachel(int tag, const QImage& bild, QWidget* eltern);
     int Tag() const { return m_tag; }
     const QImage& Bild() const { return m_bild; }
 
@@ -30,22 +30,22 @@ private:
     QImage m_bild;
 };
 
-class LogoRaster : public QWidget {
+class Logoraster : public QWidget {
     Q_OBJECT
 public:
-    explicit LogoRaster(QWidget* eltern = nullptr);
+    explicit Logoraster(QWidget* eltern = nullptr);
 
     // Frees every tile.
     void GibKachelnFrei();
-    LogoKachel* FuegeKachelHinzu(QPoint position, const QImage& bild);
-    const QList<LogoKachel*>& Kacheln() const { return m_kacheln; }
+    Logokachel* FuegeKachelHinzu(QPoint position, const QImage& bild);
+    const QList<Logokachel*>& Kacheln() const { return m_kacheln; }
 
 signals:
     void MausGedrueckt(int tag, Qt::MouseButton taste);
     void MausBewegt(int tag);
 
 private:
-    QList<LogoKachel*> m_kacheln;
+    QList<Logokachel*> m_kacheln;
 };
 
 } // namespace senvio

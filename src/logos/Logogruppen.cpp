@@ -1,10 +1,10 @@
-#include "logos/LogoGruppen.h"
+#include "logos/Logogruppen.h"
 
 #include <QDir>
 
 namespace senvio {
 
-QStringList LeseLogoGruppen(const QString& logoWurzel) {
+QStringList LeseLogogruppen(const QString& logoWurzel) {
     const QDir wurzel(logoWurzel);
     return wurzel.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, NamensFolge);
 }

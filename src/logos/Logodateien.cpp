@@ -1,6 +1,6 @@
-#include "logos/LogoDateien.h"
+#include "logos/Logodateien.h"
 
-#include "logos/LogoGruppen.h"
+#include "logos/Logogruppen.h"
 #include "platform/Zeichensatz.h"
 
 #include <QDir>
@@ -49,8 +49,8 @@ QString NormalisiereLogoname(const QString& dateiname) {
     return name;
 }
 
-GeleseneLogoDateien LeseLogoDateien(const QString& ordner, const QString& endung) {
-    GeleseneLogoDateien gelesen;
+GeleseneLogodateien LeseLogodateien(const QString& ordner, const QString& endung) {
+    GeleseneLogodateien gelesen;
     const QString basis = ordner.endsWith(QLatin1Char('/')) ? ordner : ordner + QLatin1Char('/');
     const QStringList namen =
         QDir(basis).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, NamensFolge);
@@ -66,7 +66,7 @@ GeleseneLogoDateien LeseLogoDateien(const QString& ordner, const QString& endung
     return gelesen;
 }
 
-void EntferneOhneLogoDateien(QStringList& dateien) {
+void EntferneOhneLogodateien(QStringList& dateien) {
     for (int runde = 0; runde < 4; ++runde) {
         for (qsizetype i = dateien.size() - 1; i >= 0; --i) {
             if (QFileInfo(dateien[i]).fileName().contains(QLatin1String("ohne logo"), Qt::CaseInsensitive)) {

@@ -12,6 +12,6 @@ inline constexpr QDir::SortFlags NamensFolge = QDir::Name | QDir::IgnoreCase;
 
 // The logo groups: the names of the folders directly inside the logo root, in name
 // order. No root, no groups.
-QStringList LeseLogoGruppen(const QString& logoWurzel);
+QStringList LeseLogogruppen(const QString& logoWurzel);
 
 } // namespace senvio
