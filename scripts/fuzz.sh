@@ -10,7 +10,7 @@ bau="$wurzel/build-fuzz"
 ziele=(fuzz_listendatei fuzz_einstellungen fuzz_sendernamen fuzz_bmp fuzz_png fuzz_wiedergabeliste fuzz_kanaldatei
     fuzz_referenzliste fuzz_bouquets)
 
-CC=clang-14 CXX=clang++-14 cmake -S "$wurzel" -B "$bau" -DSENVIO_FUZZ=ON -DSENVIO_TESTS=OFF >/dev/null
+CC=clang-14 CXX=clang++-14 cmake -S "$wurzel" -B "$bau" -DSENVIO_FUZZ=ON -DSENVIO_TESTS=OFF -DSENVIO_BENCH=OFF >/dev/null
 cmake --build "$bau" -j2 --target "${ziele[@]}"
 # The fuzz targets feed the headless core: none of them may load Qt Widgets.
 "$wurzel/tests/ohne_widgets.sh" "${ziele[@]/#/$bau/fuzz/}"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Benannt.h"
+
 #include <QFont>
 #include <QIcon>
 #include <QProxyStyle>
@@ -21,11 +23,5 @@ public:
                            const QWidget* widget) const override;
     int pixelMetric(PixelMetric mass, const QStyleOption* option, const QWidget* widget) const override;
 };
-
-// The control's established name becomes its objectName: tests find it by that.
-template <typename T> T* Benannt(T* objekt, const char* name) {
-    objekt->setObjectName(QLatin1String(name));
-    return objekt;
-}
 
 } // namespace senvio

@@ -1,6 +1,7 @@
 #include "logos/Anhangkopf.h"
 
 #include "logos/Logoanhang.h"
+#include "platform/Benannt.h"
 #include "platform/Schriftfarbe.h"
 #include "view/Eintrag.h"
 
@@ -14,11 +15,6 @@
 namespace senvio {
 
 namespace {
-
-template <typename T> T* Benannt(T* objekt, const char* name) {
-    objekt->setObjectName(QLatin1String(name));
-    return objekt;
-}
 
 QFont Arial(int pixel) {
     QFont schrift(QStringLiteral("Arial Unicode MS"));

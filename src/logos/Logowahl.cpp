@@ -8,6 +8,7 @@
 #include "logos/Logogruppen.h"
 #include "logos/Logoraster.h"
 #include "logos/SuchForm.h"
+#include "platform/Benannt.h"
 #include "platform/Dialoge.h"
 #include "platform/Fehlerbox.h"
 #include "platform/Sanduhr.h"
@@ -24,13 +25,6 @@
 #include <QTimer>
 
 namespace senvio {
-
-namespace {
-template <typename T> T* Benannt(T* objekt, const char* name) {
-    objekt->setObjectName(QLatin1String(name));
-    return objekt;
-}
-} // namespace
 
 Logowahl::Logowahl(const QString& logoWurzel, TGrossImageForm& grossBild, TSuchForm& suche, QProgressBar& fortschritt,
                    QWidget* eltern)
