@@ -63,7 +63,7 @@ TEST_F(Dokument, JedeAenderungEinSchrittGespeichertUndNummeriertWieVerlangt) {
         QStringList herkunft;
         bool imVerlauf = true;
     };
-    const QString b2 = u"    2   = B2 #png#Ohne Logo1.png"_s;
+    const QString b2 = u"    7   = B2 #png#Ohne Logo1.png"_s; // an edit leaves the number as it stands
     const QString unnummeriert = u"    9   = D #png#Ohne Logo1.png"_s;
     const QStringList nichts{u"<nicht gespeichert>"_s};
     const Fall faelle[] = {
