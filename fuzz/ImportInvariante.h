@@ -6,12 +6,16 @@
 // 2. Every group index of a channel names a group of the fund, none twice.
 // 3. Each group's count is the number of channels that name it, and no group is empty.
 // 4. No logo key is empty.
+// 5. Each entry an import makes of it, built into a list line, parses back to its name and
+//    logo; no list gets more "(frei)" entries than the bound allows.
 #include "Invariante.h"
+#include "import/Import.h"
 #include "import/Importquelle.h"
 #include "list/Zeilenformat.h"
 
 #include <QList>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace senvio::fuzz {
@@ -35,6 +39,20 @@ inline void PruefeFund(const ImportFund& fund) {
     }
 }
 
+inline void PruefeZeilen(const ImportFund& fund) {
+    const Importlisten listen = ImportEintraege(fund, VorgewaehlteGruppen(fund));
+    qsizetype n = 0;
+    for (const QList<ImportEintrag>* liste : {&listen.liste, &listen.radio}) {
+        Pruefe(liste->size() <= std::max<qsizetype>(GroessteListeMitLuecken, fund.sender.size()), "Zu viele Einträge");
+        for (const ImportEintrag& e : *liste) {
+            const QString name = MacheEinzeilig(e.name), logo = e.logoSchluessel.value(0, Platzhalterpfad(1));
+            const ZeilenTeile t = ZerlegeZeile(BaueZeile(Praefix(++n), name, logo));
+            Pruefe(t.hatTrenner && t.praefix == Praefix(n) && t.name == name && t.logoPfad == logo,
+                   "Zeile liest sich anders zurück");
+        }
+    }
+}
+
 // One run of a reader of a single file: its format check and its reading must survive
 // the bytes, and the fund must keep the invariants. The file name makes ungrouped
 // entries of a playlist radio.
@@ -42,7 +60,9 @@ inline int PruefeLeser(const uint8_t* daten, size_t groesse, bool (*ist)(QByteAr
                        ImportFund (*lies)(const QByteArray&, const QString&)) {
     const QByteArray bytes(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));
     ist(bytes);
-    PruefeFund(lies(bytes, QStringLiteral("/ordner/radio.liste")));
+    const ImportFund fund = lies(bytes, QStringLiteral("/ordner/radio.liste"));
+    PruefeFund(fund);
+    PruefeZeilen(fund);
     return 0;
 }
 

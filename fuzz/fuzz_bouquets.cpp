@@ -9,7 +9,8 @@
 // 3. Each group's count is the number of its channels; placeholders have no name and
 //    no logo key; every logo key is a picon name: ten upper-case hex fields joined by "_".
 // 4. Radio groups come after TV groups and only when radio is chosen, TV only when TV is.
-#include "Invariante.h"
+// 5. The lines of its entries parse back (ImportInvariante.h).
+#include "ImportInvariante.h"
 #include "import/Bouquets.h"
 #include "list/Zeilenformat.h"
 
@@ -65,5 +66,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     }
     for (const QString& h : f.hinweise)
         Pruefe(einzeilig(h), "Hinweis ist nicht einzeilig");
+    fuzz::PruefeZeilen(f);
     return 0;
 }

@@ -3,7 +3,8 @@
 // Invariants, for N = DekodiereSendernamen(bytes), when the bytes are taken for text:
 // 1. Every name is single-line already: no line end, no character 0, no blank at
 //    either end (MacheEinzeilig leaves it as it is).
-// 2. Written back as FF FE and UTF-16 little-endian, each name followed by CR LF, the
+// 2. A name in a list line parses back to it: it holds no separator.
+// 3. Written back as FF FE and UTF-16 little-endian, each name followed by CR LF, the
 //    names read back unchanged; lone surrogates go through, the file stores code units.
 #include "Invariante.h"
 #include "list/Sendernamen.h"
@@ -28,6 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     };
     for (const QString& name : *namen) {
         Pruefe(MacheEinzeilig(name) == name, "Name ist nicht einzeilig");
+        Pruefe(name.isEmpty() || ZerlegeZeile(BaueZeile(Praefix(1), name, Platzhalterpfad(1))).name == name,
+               "Zeile liest sich anders zurück");
         for (const QChar z : name) {
             schreibe(z.unicode());
         }

@@ -192,9 +192,9 @@ struct Bouquetdatei {
     QList<Eintrag> eintraege;
 };
 
-Bouquetdatei ZerlegeBouquet(const QByteArray& bytes) {
+Bouquetdatei ZerlegeBouquet(const QByteArray& bytes, const QString& datei, QStringList& hinweise) {
     Bouquetdatei d;
-    d.text = ImportText(bytes);
+    d.text = ImportText(bytes, datei, &hinweise);
     bool hatName = false;
     for (const QStringView zeile : Zeilen(d.text)) {
         const QStringView z = zeile.trimmed();
@@ -215,20 +215,29 @@ QString Hinweis(const char* text, const QString& datei) {
     return QString::fromUtf8(text).arg(MacheEinzeilig(datei));
 }
 
+// Why a file that is there was not read, and what is skipped for it.
+QString Hinweis(const QString& grund, const QString& folge) {
+    return MacheEinzeilig(folge.isEmpty() ? grund : grund + u' ' + folge);
+}
+
 class BouquetLeser {
 public:
     explicit BouquetLeser(const BouquetDateizugriff& lies) : m_lies(lies) {}
 
     void LiesOberdatei(const QString& datei, bool radio) {
         m_besucht.insert(datei);
-        const std::optional<QByteArray> bytes = m_lies(datei);
-        if (!bytes) {
-            m_fund.hinweise.append(Hinweis(radio ? "Die Datei „%1“ fehlt, die Radiobouquets werden übersprungen."
-                                                 : "Die Datei „%1“ fehlt, die Fernsehbouquets werden übersprungen.",
-                                           datei));
+        const Bouquetinhalt inhalt = m_lies(datei);
+        if (!inhalt.bytes) {
+            m_fund.hinweise.append(
+                !inhalt.grund.isEmpty()
+                    ? Hinweis(inhalt.grund, radio ? QStringLiteral("Die Radiobouquets werden übersprungen.")
+                                                  : QStringLiteral("Die Fernsehbouquets werden übersprungen."))
+                    : Hinweis(radio ? "Die Datei „%1“ fehlt, die Radiobouquets werden übersprungen."
+                                    : "Die Datei „%1“ fehlt, die Fernsehbouquets werden übersprungen.",
+                              datei));
             return;
         }
-        const Bouquetdatei d = ZerlegeBouquet(*bytes);
+        const Bouquetdatei d = ZerlegeBouquet(*inhalt.bytes, datei, m_fund.hinweise);
         m_nummer = 0; // TV and radio are numbered each from 1
         for (const Bouquetdatei::Eintrag& e : d.eintraege) {
             const std::optional<QString> unter = GenannteDatei(e.referenz);
@@ -259,12 +268,14 @@ private:
             m_fund.hinweise.append(Hinweis("Das Bouquet „%1“ ist zu tief verschachtelt und wird übersprungen.", datei));
             return std::nullopt;
         }
-        const std::optional<QByteArray> bytes = IstDateiname(datei) ? m_lies(datei) : std::nullopt;
-        if (!bytes) {
-            m_fund.hinweise.append(Hinweis("Das Bouquet „%1“ fehlt und wird übersprungen.", datei));
+        const Bouquetinhalt inhalt = IstDateiname(datei) ? m_lies(datei) : Bouquetinhalt();
+        if (!inhalt.bytes) {
+            m_fund.hinweise.append(inhalt.grund.isEmpty()
+                                       ? Hinweis("Das Bouquet „%1“ fehlt und wird übersprungen.", datei)
+                                       : Hinweis(inhalt.grund, Hinweis("Das Bouquet „%1“ wird übersprungen.", datei)));
             return std::nullopt;
         }
-        return ZerlegeBouquet(*bytes);
+        return ZerlegeBouquet(*inhalt.bytes, datei, m_fund.hinweise);
     }
 
     void NimmEintraege(const Bouquetdatei& d, int gruppe, int tiefe) {
@@ -328,8 +339,11 @@ private:
         const auto gefunden = m_alternativen.constFind(datei);
         if (gefunden != m_alternativen.cend())
             return *gefunden;
-        const std::optional<QByteArray> bytes = IstDateiname(datei) ? m_lies(datei) : std::nullopt;
-        const QString name = bytes ? ImportName(ZerlegeBouquet(*bytes).name) : QString();
+        const Bouquetinhalt inhalt = IstDateiname(datei) ? m_lies(datei) : Bouquetinhalt();
+        if (!inhalt.grund.isEmpty())
+            m_fund.hinweise.append(Hinweis(inhalt.grund, QString()));
+        const QString name =
+            inhalt.bytes ? ImportName(ZerlegeBouquet(*inhalt.bytes, datei, m_fund.hinweise).name) : QString();
         m_alternativen.insert(datei, name);
         return name;
     }
@@ -340,16 +354,24 @@ private:
         if (m_datenbankGelesen)
             return m_datenbank;
         m_datenbankGelesen = true;
-        if (const std::optional<QByteArray> bytes = m_lies(QStringLiteral("lamedb"))) {
-            m_datenbankText = ImportText(*bytes);
+        if (const std::optional<QByteArray> bytes = Datenbankdatei(QStringLiteral("lamedb"))) {
+            m_datenbankText = ImportText(*bytes, QStringLiteral("lamedb"), &m_fund.hinweise);
             LiesLamedb(Zeilen(m_datenbankText));
         }
         if (m_datenbank.isEmpty())
-            if (const std::optional<QByteArray> bytes = m_lies(QStringLiteral("lamedb5"))) {
-                m_datenbankText = ImportText(*bytes);
+            if (const std::optional<QByteArray> bytes = Datenbankdatei(QStringLiteral("lamedb5"))) {
+                m_datenbankText = ImportText(*bytes, QStringLiteral("lamedb5"), &m_fund.hinweise);
                 LiesLamedb5(Zeilen(m_datenbankText));
             }
         return m_datenbank;
+    }
+
+    // A database that is missing goes without a note: the names come from the bouquets.
+    std::optional<QByteArray> Datenbankdatei(const QString& datei) {
+        Bouquetinhalt inhalt = m_lies(datei);
+        if (!inhalt.grund.isEmpty())
+            m_fund.hinweise.append(Hinweis(inhalt.grund, QString()));
+        return std::move(inhalt.bytes);
     }
 
     // After "services": "sid:ns:tsid:onid:stype:snum", the name, "p:provider,…"; up to "end".

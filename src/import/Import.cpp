@@ -10,10 +10,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
+#include <memory>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace senvio {
 
@@ -25,9 +32,36 @@ Fehler ZuGross(const QString& pfad) {
     return Fehler(QStringLiteral("Die Datei %1 ist größer als 256 MiB und wird nicht eingelesen.").arg(pfad));
 }
 
-// The whole file, read in pieces so that a device or a pipe without an end cannot fill
-// the memory; nothing when it holds more than the limit.
-std::optional<QByteArray> LiesBegrenzt(QFile& datei, const std::function<void(qint64)>& gelesen = {}) {
+QString KeineNormaleDatei(const QString& pfad) {
+    return QStringLiteral("Die Datei %1 ist keine normale Datei.").arg(pfad);
+}
+
+// What opening a file gave: 0 when it is open, else the error number of the system, or
+// KeinNormalerTyp.
+constexpr int KeinNormalerTyp = -1;
+
+// Opens a regular file only, and without waiting: open() of a FIFO waits for a writer,
+// and the window reads on its own thread. Checked on the open file, so nothing can be
+// put in the file's place between a look and the opening.
+int OeffneNormaleDatei(QFile& datei, const QString& pfad) {
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return KeinNormalerTyp;
+    }
+    if (!datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return EIO;
+    }
+    return 0;
+}
+
+// The whole file, read in pieces; nothing when it holds more than the limit.
+std::optional<QByteArray> LiesBegrenzt(QFile& datei, const QString& pfad,
+                                       const std::function<void(qint64)>& gelesen = {}) {
     QByteArray bytes;
     bytes.reserve(std::min(datei.size(), GroessteImportdatei) + Happen);
     for (;;) {
@@ -36,7 +70,7 @@ std::optional<QByteArray> LiesBegrenzt(QFile& datei, const std::function<void(qi
         const qint64 n = datei.read(bytes.data() + anfang, Happen);
         bytes.resize(anfang + std::max<qint64>(n, 0));
         if (n < 0)
-            throw DateiFehler::NichtGeoeffnet(datei.fileName());
+            throw DateiFehler::NichtGeoeffnet(pfad, EIO);
         if (bytes.size() > GroessteImportdatei)
             return std::nullopt;
         if (gelesen && n > 0)
@@ -49,6 +83,59 @@ std::optional<QByteArray> LiesBegrenzt(QFile& datei, const std::function<void(qi
 bool PasstZumNamen(const QString& name) {
     return !name.isEmpty() && !name.contains(u'/') && name != u"." && name != u"..";
 }
+
+// The folder of a bouquet set. A set names its files in any letter case: the folder is
+// listed once for all names not found as they stand (a set of thousands of bouquets
+// would list it once each), regular files only, so another spelling never finds a FIFO.
+class Bouquetordner {
+public:
+    explicit Bouquetordner(const QString& ordner) : m_ordner(ordner), m_echt(QFileInfo(ordner).canonicalFilePath()) {}
+
+    // Only a regular file whose real path lies inside the folder: a link leads nowhere else.
+    Bouquetinhalt Lies(const QString& dateiname) {
+        const QString pfad = PasstZumNamen(dateiname) ? Pfad(dateiname) : QString();
+        const QString echt = pfad.isEmpty() ? QString() : QFileInfo(pfad).canonicalFilePath();
+        if (echt.isEmpty())
+            return {};
+        if (m_echt.isEmpty() || !echt.startsWith(m_echt.endsWith(u'/') ? m_echt : m_echt + u'/'))
+            return {std::nullopt,
+                    QStringLiteral("Die Datei %1 verweist auf %2 außerhalb des Ordners.").arg(pfad, echt)};
+        QFile datei;
+        const int fehler = OeffneNormaleDatei(datei, echt);
+        if (fehler)
+            return {std::nullopt, fehler == KeinNormalerTyp
+                                      ? KeineNormaleDatei(pfad)
+                                      : DateiFehler::NichtGeoeffnet(pfad, fehler).meldung() + u'.'};
+        try {
+            if (std::optional<QByteArray> bytes =
+                    datei.size() <= GroessteImportdatei ? LiesBegrenzt(datei, pfad) : std::nullopt)
+                return bytes;
+            return {std::nullopt, DateiFehler::NichtGeoeffnet(pfad, EFBIG).meldung() + u'.'};
+        } catch (const Fehler& f) {
+            return {std::nullopt, f.meldung() + u'.'};
+        }
+    }
+
+private:
+    QString Pfad(const QString& dateiname) {
+        const QString genau = m_ordner.filePath(dateiname);
+        if (QFileInfo::exists(genau))
+            return genau;
+        if (!m_namen) {
+            m_namen.emplace();
+            // Sorted by name, as before: of two spellings the same one is found each time.
+            for (const QString& name : m_ordner.entryList(QDir::Files | QDir::Hidden))
+                if (const QString gefaltet = name.toCaseFolded(); !m_namen->contains(gefaltet))
+                    m_namen->insert(gefaltet, name);
+        }
+        const QString name = m_namen->value(dateiname.toCaseFolded());
+        return name.isEmpty() ? QString() : m_ordner.filePath(name);
+    }
+
+    QDir m_ordner;
+    QString m_echt;                                 // the folder's real path
+    std::optional<QHash<QString, QString>> m_namen; // case-folded name to the name in the folder
+};
 
 // The group indexes of the second find moved behind those of the first.
 void HaengeFundAn(ImportFund& ziel, ImportFund&& fund) {
@@ -97,12 +184,14 @@ Quelle LeseQuelle(const QString& pfad, const std::function<void(qint64)>& gelese
     const QFileInfo info(pfad);
     if (info.isDir())
         return {pfad, QDir::cleanPath(info.absoluteFilePath()), BouquetWahl::Beide, {}, {}};
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        throw DateiFehler::NichtGeoeffnet(pfad);
+    QFile datei;
+    if (const int fehler = OeffneNormaleDatei(datei, pfad); fehler == KeinNormalerTyp)
+        throw Fehler(KeineNormaleDatei(pfad));
+    else if (fehler)
+        throw DateiFehler::NichtGeoeffnet(pfad, fehler);
     if (datei.size() > GroessteImportdatei)
         throw ZuGross(pfad);
-    const std::optional<QByteArray> bytes = LiesBegrenzt(datei, gelesen);
+    const std::optional<QByteArray> bytes = LiesBegrenzt(datei, pfad, gelesen);
     if (!bytes)
         throw ZuGross(pfad);
     if (AnfangsZeilen(*bytes, 1).isEmpty())
@@ -181,8 +270,8 @@ private:
     QSet<QStringView> m_referenzen[2]; // views of the fund's references: nothing copied
 };
 
-// Calls `tu` with each entry the list gets, in order: the chosen channel, or nullptr for a
-// number the receiver leaves free when its numbers are kept. A copy left out takes no
+// Calls `tu` with each chosen channel that gets an entry, in order, and the numbers the
+// receiver leaves free before it when its numbers are kept. A copy left out takes no
 // entry; with the receiver's numbers kept its number becomes a free one, so that the
 // channels after it keep theirs. Free numbers are filled only before a channel that
 // follows them: none after the last.
@@ -197,10 +286,21 @@ void FuerJedenEintrag(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
             frei += optionen.nummernBehalten && sender.nummer > 0 ? 1 : 0;
             return;
         }
-        for (; frei > 0; --frei)
-            tu(nullptr);
-        tu(&sender);
+        tu(sender, frei);
+        frei = 0;
     });
+}
+
+// The receiver's numbers are kept in a list of this kind only while the free numbers
+// leave it at most GroessteListeMitLuecken entries: counted, not filled.
+bool LueckenPassen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, ImportOptionen optionen, Art art) {
+    optionen.nummernBehalten = true;
+    qint64 eintraege = 0, frei = 0;
+    FuerJedenEintrag(fund, gruppeGewaehlt, optionen, art, [&](const ImportSender&, qint64 davor) {
+        ++eintraege;
+        frei += davor;
+    });
+    return frei == 0 || eintraege + frei <= GroessteListeMitLuecken;
 }
 
 // The name a channel's entry gets: one without a letter or digit ("....." of a cable
@@ -214,11 +314,13 @@ QString Eintragsname(const ImportSender& sender) {
 QList<ImportEintrag> Eintraege(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
                                const ImportOptionen& optionen, Art art) {
     QList<ImportEintrag> eintraege;
-    FuerJedenEintrag(fund, gruppeGewaehlt, optionen, art, [&](const ImportSender* sender) {
-        if (!sender || sender->platzhalter)
+    FuerJedenEintrag(fund, gruppeGewaehlt, optionen, art, [&](const ImportSender& sender, qint64 frei) {
+        for (; frei > 0; --frei)
+            eintraege.append({FreierEintrag, {}, {}});
+        if (sender.platzhalter)
             eintraege.append({FreierEintrag, {}, {}});
         else
-            eintraege.append({Eintragsname(*sender), sender->logoSchluessel, sender->referenz});
+            eintraege.append({Eintragsname(sender), sender.logoSchluessel, sender.referenz});
     });
     return eintraege;
 }
@@ -226,28 +328,7 @@ QList<ImportEintrag> Eintraege(const ImportFund& fund, const QList<bool>& gruppe
 } // namespace
 
 BouquetDateizugriff BouquetDateienIn(const QString& ordner) {
-    return [ordner](const QString& dateiname) -> std::optional<QByteArray> {
-        if (!PasstZumNamen(dateiname))
-            return std::nullopt;
-        const QDir dir(ordner);
-        QString pfad = dir.filePath(dateiname);
-        if (!QFileInfo(pfad).isFile()) {
-            pfad.clear();
-            for (const QString& vorhanden : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-                if (vorhanden.compare(dateiname, Qt::CaseInsensitive) == 0) {
-                    pfad = dir.filePath(vorhanden);
-                    break;
-                }
-        }
-        QFile datei(pfad);
-        if (pfad.isEmpty() || !datei.open(QIODevice::ReadOnly))
-            return std::nullopt;
-        try {
-            return LiesBegrenzt(datei);
-        } catch (const Fehler&) {
-            return std::nullopt;
-        }
-    };
+    return [satz = std::make_shared<Bouquetordner>(ordner)](const QString& dateiname) { return satz->Lies(dateiname); };
 }
 
 ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& fortschritt) {
@@ -286,11 +367,14 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
             quelle.fund = LeseBouquets(quelle.wahl, BouquetDateienIn(quelle.bouquetOrdner));
             WaehleBouquetsVor(quelle);
         }
+        // The notes say why: a set without its bouquets.tv, a bouquet that cannot be read.
         if (quelle.fund.sender.isEmpty())
-            throw Fehler((QFileInfo(quelle.pfad).isDir()
-                              ? QStringLiteral("Im Ordner %1 wurden keine Sender gefunden.")
-                              : QStringLiteral("In der Datei %1 wurden keine Sender gefunden."))
-                             .arg(quelle.pfad));
+            throw Fehler(QStringList(QStringList{(QFileInfo(quelle.pfad).isDir()
+                                                      ? QStringLiteral("Im Ordner %1 wurden keine Sender gefunden.")
+                                                      : QStringLiteral("In der Datei %1 wurden keine Sender gefunden."))
+                                                     .arg(quelle.pfad)} +
+                                     quelle.fund.hinweise)
+                             .join(u'\n'));
         HaengeFundAn(fund, std::move(quelle.fund));
     }
     return fund;
@@ -338,10 +422,24 @@ std::vector<Art> Listenarten(const ImportFund& fund, const QList<bool>& gruppeGe
 Importlisten ImportEintraege(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
                              const ImportOptionen& optionen) {
     const std::vector<Art> arten = Listenarten(fund, gruppeGewaehlt, optionen);
-    Importlisten listen{Eintraege(fund, gruppeGewaehlt, optionen, arten.front()), {}};
-    if (arten.size() > 1)
-        listen.radio = Eintraege(fund, gruppeGewaehlt, optionen, arten.back());
+    Importlisten listen;
+    for (const Art art : arten) {
+        ImportOptionen diese = optionen;
+        diese.nummernBehalten = optionen.nummernBehalten && LueckenPassen(fund, gruppeGewaehlt, optionen, art);
+        (art == Art::Radio ? listen.radio : listen.liste) = Eintraege(fund, gruppeGewaehlt, diese, art);
+    }
+    if (optionen.nummernBehalten)
+        if (const QString hinweis = LueckenHinweis(fund, gruppeGewaehlt, optionen); !hinweis.isEmpty())
+            listen.hinweise.append(hinweis);
     return listen;
+}
+
+QString LueckenHinweis(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen) {
+    for (const Art art : Listenarten(fund, gruppeGewaehlt, optionen))
+        if (!LueckenPassen(fund, gruppeGewaehlt, optionen, art))
+            return QStringLiteral(
+                "Die Nummern des Empfängers haben zu große Lücken; die Liste wird ohne Lücken nummeriert.");
+    return {};
 }
 
 qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen) {
@@ -349,8 +447,9 @@ qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, c
     mitNummern.nummernBehalten = true;
     qint64 frei = 0;
     for (const Art art : Listenarten(fund, gruppeGewaehlt, optionen))
-        FuerJedenEintrag(fund, gruppeGewaehlt, mitNummern, art,
-                         [&](const ImportSender* sender) { frei += sender ? 0 : 1; });
+        if (LueckenPassen(fund, gruppeGewaehlt, optionen, art))
+            FuerJedenEintrag(fund, gruppeGewaehlt, mitNummern, art,
+                             [&](const ImportSender&, qint64 davor) { frei += davor; });
     return frei;
 }
 

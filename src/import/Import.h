@@ -20,12 +20,15 @@ using Importfortschritt = std::function<void(qint64 gelesen, qint64 gesamt)>;
 // from the content: a file of a bouquet set (its siblings are read from its folder; a
 // folder stands for the whole set), an M3U playlist, a recorder channel file, a
 // reference list. Throws Fehler with a German message for a file that cannot be read
-// (DateiFehler), is too large, has an unknown format or holds no channel.
+// (DateiFehler), is no regular file (a FIFO is never opened), is too large, has an unknown
+// format or holds no channel (with the notes of its reading on lines of their own).
 ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& fortschritt = {});
 
 // Reads the files of a bouquet set in this folder by bare name: the name as it stands
-// first, else a file whose name differs only in letter case. Names with a folder in
-// them, and files over the size limit, are not read.
+// first, else a file whose name differs only in letter case (the folder listed once).
+// Names with a folder in them are not read; a file that is no regular file, over the
+// size limit, unreadable or a link whose real path lies outside the folder gives the
+// reason instead of its bytes.
 BouquetDateizugriff BouquetDateienIn(const QString& ordner);
 
 // An entry an import adds to a list: its name, what its channel said of its logo (the
@@ -48,11 +51,16 @@ struct ImportOptionen {
 };
 
 // What an import adds: the entries of the list, and those of the radio list when radio
-// gets a list of its own (else empty).
+// gets a list of its own (else empty), and notes for the user.
 struct Importlisten {
     QList<ImportEintrag> liste;
     QList<ImportEintrag> radio;
+    QStringList hinweise;
 };
+
+// A list whose free numbers would make it longer gets none: a receiver has at most a few
+// thousand numbers, and millions of "(frei)" entries would make a list nobody can open.
+inline constexpr qint64 GroessteListeMitLuecken = 10000;
 
 // The entries for the chosen groups (one flag per group of the find): every channel with
 // a chosen group, in the receiver's order. A placeholder becomes "(frei)", a channel whose
@@ -60,8 +68,9 @@ struct Importlisten {
 // numbers it leaves free are filled with "(frei)" as well: where two channels taken one
 // after the other both carry the receiver's number and the second lies 2 to 1000 above
 // the first, the numbers between. Left out, a copy (see DoppelteSender) leaves its number
-// free in the same way. With radio in a list of its own (RadioEigeneListeMoeglich), the
-// radio channels go there, numbered among themselves.
+// free in the same way. A list that would grow beyond GroessteListeMitLuecken that way is
+// numbered without gaps, and the note of LueckenHinweis says so. With radio in a list of
+// its own (RadioEigeneListeMoeglich), the radio channels go there, numbered among themselves.
 Importlisten ImportEintraege(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
                              const ImportOptionen& optionen = {});
 
@@ -74,9 +83,14 @@ QString RadiolistenName(const QString& listenName);
 // The groups ticked when the choice is shown (ImportGruppe::vorgewaehlt).
 QList<bool> VorgewaehlteGruppen(const ImportFund& fund);
 
-// How many channels the choice takes, and how many "(frei)" entries the options give.
+// How many channels the choice takes, and how many "(frei)" entries keeping the numbers
+// gives (none in a list whose gaps are too large).
 qsizetype GewaehlteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
 qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen);
+
+// "Die Nummern des Empfängers haben zu große Lücken; …" when keeping the numbers would
+// make a list of the choice longer than GroessteListeMitLuecken; empty otherwise.
+QString LueckenHinweis(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen);
 
 // The names of the chosen channels that are a second or later channel of one service: an
 // earlier chosen channel of the same kind (TV or radio) has the same reference. Names

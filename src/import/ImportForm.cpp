@@ -69,6 +69,8 @@ TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget*
     NummernBehalten->setToolTip(
         QStringLiteral("Ohne Häkchen werden die Sender lückenlos nummeriert, mit den Nummern Ihres Empfängers "
                        "stimmen sie dann nicht mehr überein"));
+    Luecken = new QLabel(this);
+    Luecken->setWordWrap(true);
     OhneDoppelte = new QCheckBox(this);
     OhneDoppelte->setChecked(true);
     Weggelassen = new QLabel(this);
@@ -85,6 +87,7 @@ TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget*
     spalte->addWidget(Gruppen, 1);
     spalte->addWidget(Summe);
     spalte->addWidget(NummernBehalten);
+    spalte->addWidget(Luecken);
     spalte->addWidget(OhneDoppelte);
     spalte->addWidget(Weggelassen);
     spalte->addWidget(RadioEigeneListe);
@@ -107,6 +110,7 @@ TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget*
     Gruppen->setObjectName(QStringLiteral("Gruppen"));
     Summe->setObjectName(QStringLiteral("Summe"));
     NummernBehalten->setObjectName(QStringLiteral("NummernBehalten"));
+    Luecken->setObjectName(QStringLiteral("Luecken"));
     OhneDoppelte->setObjectName(QStringLiteral("OhneDoppelte"));
     Weggelassen->setObjectName(QStringLiteral("Weggelassen"));
     RadioEigeneListe->setObjectName(QStringLiteral("RadioEigeneListe"));
@@ -189,6 +193,8 @@ void TImportForm::ZeigeSumme() {
         QStringLiteral("Nummern des Empfängers beibehalten (%1 als „(frei)“)")
             .arg(frei == 1 ? QStringLiteral("eine freie Nummer") : QStringLiteral("%1 freie Nummern").arg(frei)));
     NummernBehalten->setVisible(frei > 0);
+    Luecken->setText(LueckenHinweis(m_fund, wahl, Optionen()));
+    Luecken->setVisible(!Luecken->text().isEmpty());
     OkKnopf->setEnabled(gewaehlt > 0);
 }
 

@@ -40,6 +40,7 @@ private:
     QTreeWidget* Gruppen = nullptr;
     QLabel* Summe = nullptr;
     QCheckBox* NummernBehalten = nullptr;  // shown only when the receiver leaves numbers free
+    QLabel* Luecken = nullptr;             // shown only when its gaps are too large to keep
     QCheckBox* OhneDoppelte = nullptr;     // shown only when the choice holds a service twice
     QLabel* Weggelassen = nullptr;         // the copies left out
     QCheckBox* RadioEigeneListe = nullptr; // shown only when the receiver numbers the chosen radio on its own

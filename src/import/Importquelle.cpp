@@ -9,12 +9,44 @@
 
 namespace senvio {
 
-QString ImportText(QByteArrayView bytes) {
+QString ImportText(QByteArrayView bytes, const QString& datei, QStringList* hinweise) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? VonWindows1252(bytes.data(), bytes.size()) : text;
+    if (!utf8.hasError())
+        return text;
+    // Line by line, each with its line end (CR LF, CR or LF), numbered as FuerJedeZeile sees them.
+    QString gemischt;
+    gemischt.reserve(bytes.size());
+    qsizetype utf8Zeilen = 0, falsche = 0, ersteFalsche = 0, nummer = 0;
+    for (qsizetype anfang = 0; anfang < bytes.size(); ++nummer) {
+        qsizetype ende = anfang;
+        while (ende < bytes.size() && bytes[ende] != '\r' && bytes[ende] != '\n')
+            ++ende;
+        const QByteArrayView zeile = bytes.sliced(anfang, ende - anfang);
+        ende += ende < bytes.size() ? (bytes.sliced(ende).startsWith("\r\n") ? 2 : 1) : 0;
+        const QByteArrayView mitEnde = bytes.sliced(anfang, ende - anfang);
+        anfang = ende;
+        if (!IstGueltigesUtf8(zeile)) {
+            gemischt += VonWindows1252(mitEnde.data(), mitEnde.size());
+            ersteFalsche = falsche++ ? ersteFalsche : nummer + 1;
+            continue;
+        }
+        gemischt += QString::fromUtf8(mitEnde);
+        utf8Zeilen += std::any_of(zeile.begin(), zeile.end(), [](char b) { return b & 0x80; }) ? 1 : 0;
+    }
+    if (utf8Zeilen < falsche)
+        return VonWindows1252(bytes.data(), bytes.size());
+    if (hinweise && falsche == 1)
+        hinweise->append(MacheEinzeilig(
+            QStringLiteral("In der Datei „%1“ ist Zeile %2 kein gültiges UTF-8; sie wurde als Windows-1252 gelesen.")
+                .arg(datei, QString::number(ersteFalsche))));
+    else if (hinweise)
+        hinweise->append(MacheEinzeilig(QStringLiteral("In der Datei „%1“ sind %2 Zeilen kein gültiges UTF-8, die "
+                                                       "erste ist Zeile %3; sie wurden als Windows-1252 gelesen.")
+                                            .arg(datei, QString::number(falsche), QString::number(ersteFalsche))));
+    return gemischt;
 }
 
 QString ImportName(QStringView roh) {
@@ -22,7 +54,7 @@ QString ImportName(QStringView roh) {
     // Most names need no more than that: taken over in one piece.
     const bool glatt = std::none_of(roh.begin(), roh.end(), [](QChar z) {
         const char16_t c = z.unicode();
-        return c < 32 || c == 0x85 || c == 0x86 || c == 0x87 || c == 0x2028 || c == 0x2029;
+        return c < 32 || c == 0x85 || c == 0x86 || c == 0x87 || c == 0x2028 || c == 0x2029 || c == u'#';
     });
     if (glatt)
         return roh.toString();

@@ -62,8 +62,11 @@ struct ImportFund {
 };
 
 // The text of a file: a UTF-8 byte-order mark skipped; UTF-8 when the bytes are
-// valid UTF-8, else Windows-1252.
-QString ImportText(QByteArrayView bytes);
+// valid UTF-8. Else, when the lines of valid UTF-8 with other than ASCII in them are
+// at least as many as the lines that are no UTF-8 (a name pasted from elsewhere), only
+// those lines are read as Windows-1252, and a note naming the first of them is added to
+// `hinweise`; else the whole file is Windows-1252.
+QString ImportText(QByteArrayView bytes, const QString& datei = {}, QStringList* hinweise = nullptr);
 
 // Calls `tu` with each line of the text, a view into it: ends at CR LF, CR or LF.
 template <typename Tu> void FuerJedeZeile(QStringView text, Tu&& tu) {
@@ -82,7 +85,8 @@ template <typename Tu> void FuerJedeZeile(QStringView text, Tu&& tu) {
 }
 
 // A name as the readers hand it on: broadcast emphasis codes (U+0086, U+0087) removed,
-// white space at both ends cut, made single-line (MacheEinzeilig).
+// white space at both ends cut, made single-line (MacheEinzeilig, which also makes a
+// list line's separator in it harmless).
 QString ImportName(QStringView roh);
 
 // A plain positive integer ("12", not "+12", "1.0" or "0"); 0 for anything else.
@@ -109,8 +113,17 @@ void NimmAuf(ImportFund& fund, ImportSender sender);
 // without line end is left out when others come before it: the start may cut it off.
 QList<QByteArrayView> AnfangsZeilen(QByteArrayView anfang, qsizetype hoechstens = 100);
 
-// Reads a file of a bouquet set by its name (a bare file name, no folder). Nothing
-// when it does not exist or cannot be read.
-using BouquetDateizugriff = std::function<std::optional<QByteArray>(const QString& dateiname)>;
+// A file of a bouquet set as it is read: its bytes, or why there are none.
+struct Bouquetinhalt {
+    Bouquetinhalt(std::optional<QByteArray> b = std::nullopt, QString g = {})
+        : bytes(std::move(b)), grund(std::move(g)) {}
+    std::optional<QByteArray> bytes;
+    // Empty when the file does not exist; else a German sentence why a file that is there
+    // is not read ("Die Datei PFAD ist keine normale Datei.").
+    QString grund;
+};
+
+// Reads a file of a bouquet set by its name (a bare file name, no folder).
+using BouquetDateizugriff = std::function<Bouquetinhalt(const QString& dateiname)>;
 
 } // namespace senvio

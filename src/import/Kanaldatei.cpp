@@ -81,7 +81,7 @@ ImportFund LeseKanaldatei(const QByteArray& bytes, const QString& dateiname) {
     ImportGruppen gruppen(fund);
     QString gruppe = QFileInfo(dateiname).fileName();
     qint64 nummer = 1;
-    FuerJedeZeile(ImportText(bytes), [&](QStringView zeile) {
+    FuerJedeZeile(ImportText(bytes, gruppe, &fund.hinweise), [&](QStringView zeile) {
         const QStringView z = zeile.trimmed();
         if (z.startsWith(u':')) {
             // ":text" starts a group, ":@201 text" also sets the next number.

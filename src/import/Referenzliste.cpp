@@ -39,7 +39,7 @@ ImportFund LeseReferenzliste(const QByteArray& bytes, const QString& dateiname) 
     ImportFund fund;
     ImportGruppen gruppen(fund);
     QList<ImportSender> sender;
-    FuerJedeZeile(ImportText(bytes), [&](QStringView zeile) {
+    FuerJedeZeile(ImportText(bytes, QFileInfo(dateiname).fileName(), &fund.hinweise), [&](QStringView zeile) {
         const QStringView z = zeile.trimmed();
         const qsizetype strichpunkt = z.indexOf(u';');
         const int nummer = strichpunkt < 0 ? 0 : PositiveZahl(z.first(strichpunkt).trimmed());

@@ -142,7 +142,9 @@ bool IstWiedergabeliste(QByteArrayView anfang) {
 }
 
 ImportFund LeseWiedergabeliste(const QByteArray& bytes, const QString& dateiname) {
-    const QString text = ImportText(bytes);
+    ImportFund fund;
+    const QString datei = QFileInfo(dateiname).fileName();
+    const QString text = ImportText(bytes, datei, &fund.hinweise);
     const QList<Eintrag> eintraege = LeseEintraege(text);
 
     QList<QStringList> gruppenJeEintrag;
@@ -158,10 +160,8 @@ ImportFund LeseWiedergabeliste(const QByteArray& bytes, const QString& dateiname
     }
     // Entries without a group belong to one named after the file; a cable router's
     // "radio.m3u" holds radio, and so does a group whose entries all say so.
-    const QString datei = QFileInfo(dateiname).fileName();
     const bool dateiRadio = datei.startsWith(QLatin1String("radio"), Qt::CaseInsensitive) || alleRadio;
 
-    ImportFund fund;
     ImportGruppen gruppen(fund);
     fund.sender.reserve(eintraege.size());
     QList<int> indizes; // of the entry before, shared when the next one has the same groups

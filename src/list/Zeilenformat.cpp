@@ -42,7 +42,8 @@ bool IstZeilenende(char16_t z) {
 
 QString MacheEinzeilig(const QString& text) {
     // Nearly every name is single-line already: it is only trimmed, its data shared.
-    if (std::none_of(text.cbegin(), text.cend(), [](QChar z) { return IstZeilenende(z.unicode()); }))
+    const bool einzeilig = std::none_of(text.cbegin(), text.cend(), [](QChar z) { return IstZeilenende(z.unicode()); });
+    if (einzeilig && !text.contains(TrennerOhneBlank))
         return OhneRandBlanks(text);
     QString zeile;
     zeile.reserve(text.size());
@@ -53,6 +54,9 @@ QString MacheEinzeilig(const QString& text) {
         }
         zeile.append(IstZeilenende(z) ? QChar(u' ') : QChar(z));
     }
+    // Replaced until none is left: "#png#png#" holds a second one once the first is gone.
+    while (zeile.contains(TrennerOhneBlank))
+        zeile.replace(TrennerOhneBlank, QStringLiteral("# png #"));
     return OhneRandBlanks(zeile);
 }
 

@@ -6,6 +6,7 @@
 namespace senvio {
 
 inline const QString Trenner = QStringLiteral(" #png#");
+inline const QString TrennerOhneBlank = QStringLiteral("#png#");
 inline const QString ProgrammToken = QStringLiteral("ProgrammVerzeichnis");
 
 struct ZeilenTeile {
@@ -35,7 +36,9 @@ QString BaueZeile(const QString& praefix, const QString& name, const QString& lo
 // Text made fit to stand in one line, as every command that puts text into a line
 // does first: each character the list reader takes for a line end or the end of the
 // data (CR, LF, 11, 12, 0, U+0085, U+2028, U+2029; CR LF counts as one) becomes one
-// blank, then blanks at both ends go. Tabs stay: they separate columns of a name.
+// blank, every "#png#" becomes "# png #" (a name holding the separator, or starting with
+// it after the prefix's blank, would cut its line in the wrong place), then blanks at
+// both ends go. Tabs stay: they separate columns of a name.
 QString MacheEinzeilig(const QString& text);
 
 // The text without blanks at either end; blanks only: a tab may separate columns of a

@@ -23,10 +23,16 @@ class DateiFehler : public Fehler {
 public:
     using Art = DateiFehlerArt;
 
-    DateiFehler(Art art, const QString& pfad);
+    // The reason comes from the error number of the call that failed (DateiMeldung): made
+    // right after it, the error takes errno.
+    DateiFehler(Art art, const QString& pfad, int fehlernummer = errno);
 
-    static DateiFehler NichtErstellt(const QString& pfad) { return {Art::NichtErstellt, pfad}; }
-    static DateiFehler NichtGeoeffnet(const QString& pfad) { return {Art::NichtGeoeffnet, pfad}; }
+    static DateiFehler NichtErstellt(const QString& pfad, int fehlernummer = errno) {
+        return {Art::NichtErstellt, pfad, fehlernummer};
+    }
+    static DateiFehler NichtGeoeffnet(const QString& pfad, int fehlernummer = errno) {
+        return {Art::NichtGeoeffnet, pfad, fehlernummer};
+    }
 
     Art art() const noexcept { return m_art; }
     const QString& pfad() const noexcept { return m_pfad; }

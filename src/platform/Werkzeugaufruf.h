@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Fehler.h"
+
 #include <QCommandLineOption>
 #include <QList>
 #include <QString>
@@ -26,7 +28,9 @@ bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, cons
 
 // What a tool does with its call: the usage for --help (exit 0), the message and the
 // usage for a call that is not usable (exit 2), else the run with the call and the
-// streams for standard output and standard error.
+// streams for standard output and standard error. An error that ends the run gives its
+// German message and exit 1; so does any other exception, bad_alloc above all: no tool
+// ends with an English what() (MeldungDerAusnahme).
 template <typename Aufruf, typename Lauf>
 int FuehreWerkzeugAus(const QString& programm, const Aufruf& aufruf, const QString& anleitung, Lauf&& lauf) {
     QTextStream aus(stdout);
@@ -39,7 +43,14 @@ int FuehreWerkzeugAus(const QString& programm, const Aufruf& aufruf, const QStri
         fehler << programm << ": " << aufruf.fehler << "\n\n" << anleitung;
         return 2;
     }
-    return lauf(aufruf, aus, fehler);
+    try {
+        return lauf(aufruf, aus, fehler);
+    } catch (const Fehler& f) {
+        fehler << programm << ": " << f.meldung() << '\n';
+    } catch (...) {
+        fehler << programm << ": " << QString::fromStdString(MeldungDerAusnahme(std::current_exception())) << '\n';
+    }
+    return 1;
 }
 
 } // namespace senvio

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "Fehlermeldung.h"
 #include "TestDateien.h"
 
@@ -229,6 +231,16 @@ TEST(Leser, LiestJedeRegelDerDreiFormate) {
         EXPECT_EQ(Kurz(f.lies(f.bytes, QString::fromUtf8(f.datei))), f.erwartet) << f.datei;
 }
 
+// One byte of Windows-1252 in a UTF-8 playlist spoils its own line only, and is named.
+TEST(Leser, EinFalschesByteVerdirbtNurSeineZeile) {
+    const ImportFund f = LeseWiedergabeliste("#EXTM3U\n#EXTINF:-1,M\xC3\xBCnchen TV\nhttp://a\n#EXTINF:-1,K\xF6ln "
+                                             "\xE4hnlich\r\nhttp://b\n#EXTINF:-1,S\xC3\xBC\x64west\n",
+                                             u"/x/kabel.m3u"_s);
+    EXPECT_EQ(Kurz(f), "kabel.m3u=3 |0 München TV <http://a> @0|0 Köln ähnlich <http://b> @0|0 Südwest <> @0");
+    EXPECT_EQ(f.hinweise, QStringList{u"In der Datei „kabel.m3u“ ist Zeile 4 kein gültiges UTF-8; sie wurde als "
+                                      u"Windows-1252 gelesen."_s});
+}
+
 TEST(Leser, ErkenntJedesFormatUndKeinFremdes) {
     const struct {
         QByteArray anfang;
@@ -298,8 +310,7 @@ TEST(Import, NamenFuellenDieNummernDesEmpfaengersUndFolgenDerGruppenwahl) {
     fund.sender = {Sender(u"Eins"_s, 1, {0}),   Sender(QString(), 2, {0}, true), Sender(u"....."_s, 5, {0}),
                    Sender(u"Vier"_s, 3, {1}),   Sender(u"Fünf"_s, 0, {2}),       Sender(u"Sechs"_s, 2000, {0, 1}),
                    Sender(u"1+1"_s, 3000, {0}), Sender(u"Acht"_s, 3002, {2, 7})};
-    for (const int i : {0, 1, 2, 6, 7})
-        fund.sender[i].logoSchluessel = {QString::number(i), u"k"_s};
+    fund.sender[2].logoSchluessel = fund.sender[7].logoSchluessel = {u"k"_s};
     // 2 → 5 fills 3 and 4; 5 → 3 goes on counting; after a channel without number no
     // gap; 2000 → 3000 fills 999 numbers; 3000 → 3002 one. Dots name nothing, digits do.
     QStringList alle = {u"Eins"_s,        u"(frei)"_s, u"(frei)"_s, u"(frei)"_s,
@@ -318,14 +329,28 @@ TEST(Import, NamenFuellenDieNummernDesEmpfaengersUndFolgenDerGruppenwahl) {
     EXPECT_EQ(Namen(ImportEintraege(fund, {false, true, true}).liste),
               (QStringList{u"Vier"_s, u"Fünf"_s, u"Sechs"_s, u"Acht"_s}));
     EXPECT_EQ(GewaehlteSender(fund, {false, true, false}), 2);
-    // The logo keys stand beside the names; "(frei)" entries have none.
-    const auto k = [](const char* n) { return QStringList{QString::fromUtf8(n), u"k"_s}; };
-    QList<QStringList> schluessel = {k("0"), {}, {}, {}, k("2"), {}, {}, {}};
-    schluessel += QList<QStringList>(999, QStringList()) + QList<QStringList>{k("6"), {}, k("7")};
-    QList<QStringList> gefunden;
-    for (const ImportEintrag& e : listen.liste)
-        gefunden << e.logoSchluessel;
-    EXPECT_EQ(gefunden, schluessel);
+    // The logo keys stand beside the names, after the "(frei)" entries too, which have none.
+    EXPECT_EQ(
+        std::tuple(listen.liste[3].logoSchluessel, listen.liste[4].logoSchluessel, listen.liste.last().logoSchluessel),
+        std::tuple(QStringList(), QStringList{u"k"_s}, QStringList{u"k"_s}));
+}
+
+// Free numbers up to 10,000 entries; one more, and that list gets none (radio keeps its own).
+TEST(Import, LueckenNurBisZehntausendEintraege) {
+    ImportFund fund;
+    fund.gruppen = {Gruppe(u"Sky"_s, false, 11, u"a.tv"_s), Gruppe(u"R"_s, true, 2, u"r.radio"_s),
+                    Gruppe(u"Extra"_s, false, 1, u"b.tv"_s)};
+    for (const int nummer : {1, 1001, 2001, 3001, 4001, 5001, 6001, 7001, 8001, 9001, 10000, 10001})
+        fund.sender << Sender(u"Sky Sport %1"_s.arg(nummer), nummer, {nummer > 10000 ? 2 : 0});
+    fund.sender << Sender(u"Bayern 1"_s, 1, {1}) << Sender(u"Bayern 3"_s, 3, {1});
+    const Importlisten bisGrenze = ImportEintraege(fund, {true, true, false});
+    EXPECT_EQ(std::tuple(bisGrenze.liste.size(), FreieNummern(fund, {true, true, false}, {}), bisGrenze.hinweise),
+              std::tuple(10000, 10000 - 11 + 1, QStringList()));
+    const Importlisten listen = ImportEintraege(fund, {true, true, true});
+    EXPECT_EQ(std::tuple(listen.liste.size(), Namen(listen.radio), FreieNummern(fund, {true, true, true}, {})),
+              std::tuple(12, QStringList{u"Bayern 1"_s, u"(frei)"_s, u"Bayern 3"_s}, 1));
+    EXPECT_EQ(listen.hinweise, QStringList{u"Die Nummern des Empfängers haben zu große Lücken; die Liste wird ohne "
+                                           u"Lücken nummeriert."_s});
 }
 
 // Only the same service of the receiver (or the same address) is a copy: names and the
@@ -393,17 +418,22 @@ TEST(Import, DateienDieNichtGelesenWerden) {
     test::Schreib(ordner.filePath(u"nichts.m3u"_s), "\xEF\xBB\xBF \r\n");
     EXPECT_EQ(meldung(ordner.filePath(u"nichts.m3u"_s)),
               u"Die Datei "_s + ordner.filePath(u"nichts.m3u"_s) + u" ist leer."_s);
-    EXPECT_EQ(meldung(ordner.path()), u"Im Ordner "_s + ordner.path() + u" wurden keine Sender gefunden."_s);
+    EXPECT_EQ(meldung(ordner.path()), u"Im Ordner "_s + ordner.path() +
+                                          u" wurden keine Sender gefunden.\nDie Datei „bouquets.tv“ fehlt, die "
+                                          u"Fernsehbouquets werden übersprungen.\nDie Datei „bouquets.radio“ fehlt, "
+                                          u"die Radiobouquets werden übersprungen."_s);
     EXPECT_EQ(meldung(gross), u"Die Datei "_s + gross + u" ist größer als 256 MiB und wird nicht eingelesen."_s);
     EXPECT_EQ(meldung(fehlt), u"Datei: Datei "_s + fehlt + u" kann nicht geöffnet werden"_s);
+    const QString lang = ordner.filePath(QString(256, u'x'));
+    EXPECT_EQ(meldung(lang), u"Datei: Datei "_s + lang + u" kann nicht geöffnet werden (Name zu lang)"_s);
 
     // Siblings of a bouquet set: the exact name first, else in another case; none outside.
     test::Schreib(ordner.filePath(u"Bouquets.TV"_s), "gross");
     test::Schreib(ordner.filePath(u"bouquets.radio"_s), "klein");
     test::Schreib(ordner.filePath(u"BOUQUETS.RADIO"_s), "GROSS");
     const BouquetDateizugriff lies = BouquetDateienIn(ordner.path());
-    EXPECT_EQ(lies(u"bouquets.tv"_s), QByteArray("gross"));
-    EXPECT_EQ(lies(u"bouquets.radio"_s), QByteArray("klein"));
+    EXPECT_EQ(lies(u"bouquets.tv"_s).bytes, QByteArray("gross"));
+    EXPECT_EQ(lies(u"bouquets.radio"_s).bytes, QByteArray("klein"));
     // The files of one set chosen together are the set once: TV and radio.
     // A single bouquet chosen is ticked alone; with the whole set chosen too, all are.
     test::Schreib(ordner.filePath(u"bouquets.tv"_s), "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"U.tv\"\n"
@@ -415,5 +445,34 @@ TEST(Import, DateienDieNichtGelesenWerden) {
         LeseImportquellen({ordner.filePath(u"u.tv"_s), ordner.path(), ordner.filePath(u"bouquets.tv"_s)});
     EXPECT_EQ(VorgewaehlteGruppen(satz), (QList<bool>{true, true}));
     EXPECT_EQ(Namen(ImportEintraege(satz, {true, true}).liste), (QStringList{u"Eins"_s, u"Zwei"_s}));
-    EXPECT_EQ(lies(u"../"_s + QFileInfo(ordner.path()).fileName() + u"/bouquets.radio"_s), std::nullopt);
+    EXPECT_EQ(lies(u"../"_s + QFileInfo(ordner.path()).fileName() + u"/bouquets.radio"_s).bytes, std::nullopt);
+}
+
+// FIFOs, a link out of the folder, a bouquet too large: refused or skipped with the reason.
+TEST(Import, BouquetOrdnerLiestNurNormaleDateienDarin) {
+    QTemporaryDir wurzel;
+    const QString e2 = wurzel.filePath(u"e2/"_s), geheim = wurzel.filePath(u"geheim.tv"_s);
+    test::Schreib(e2 + u"bouquets.tv"_s, Verweis("userbouquet.fifo.tv") + Verweis("userbouquet.aussen.tv") +
+                                             Verweis("userbouquet.gross.tv") + Verweis("userbouquet.favoriten.tv"));
+    test::Schreib(e2 + u"userbouquet.favoriten.tv"_s,
+                  "#NAME Favoriten\n#SERVICE 1:0:19:283D:3FB:1:C00000:0:0:0:\n"
+                  "#DESCRIPTION Das Erste HD\n#SERVICE 1:0:1:A:B:1:C00000:0:0:0:\n");
+    test::Schreib(geheim, "#SERVICE 1:0:1:1:1:1:C00000:0:0:0:\n#DESCRIPTION Fremd\n");
+    ASSERT_TRUE(QFile::link(geheim, e2 + u"userbouquet.aussen.tv"_s));
+    QFile gross(e2 + u"userbouquet.gross.tv"_s);
+    ASSERT_TRUE(gross.open(QIODevice::WriteOnly) && gross.resize(GroessteImportdatei + 1));
+    for (const QString& fifo : {u"userbouquet.fifo.tv"_s, u"lamedb"_s, u"quelle.m3u"_s})
+        ASSERT_EQ(mkfifo(QFile::encodeName(e2 + fifo).constData(), 0600), 0);
+    EXPECT_EQ(test::Meldung([&] { LeseImportquellen({e2 + u"quelle.m3u"_s}); }),
+              u"Die Datei "_s + e2 + u"quelle.m3u ist keine normale Datei."_s);
+    const ImportFund f = LeseImportquellen({e2});
+    EXPECT_EQ(KurzeListe(f), (QStringList{u"Favoriten/2"_s, u"Das Erste HD@0"_s, u"@0"_s}));
+    const QString d = u"Die Datei "_s + e2, b = u". Das Bouquet „userbouquet.%1.tv“ wird übersprungen."_s;
+    EXPECT_EQ(
+        f.hinweise.join(u'\n'),
+        d + u"userbouquet.fifo.tv ist keine normale Datei"_s + b.arg(u"fifo"_s) + u'\n' + d +
+            u"userbouquet.aussen.tv verweist auf "_s + QFileInfo(geheim).canonicalFilePath() +
+            u" außerhalb des Ordners"_s + b.arg(u"aussen"_s) + u"\nDatei "_s + e2 +
+            u"userbouquet.gross.tv kann nicht geöffnet werden (zu groß)"_s + b.arg(u"gross"_s) + u'\n' + d +
+            u"lamedb ist keine normale Datei.\nDie Datei „bouquets.radio“ fehlt, die Radiobouquets werden übersprungen."_s);
 }

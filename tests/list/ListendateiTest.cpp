@@ -88,7 +88,7 @@ TEST_F(Listendatei, FehlerLassenListeUndDateiStehen) {
         const Dateigrenze grenze(4);
         return Meldung([&] { SchreibeListendatei(Pfad(u"a.lis"_s), l); });
     }();
-    EXPECT_EQ(voll, u"Datei: Datei "_s + Pfad(u"a.lis"_s) + u" kann nicht erstellt werden"_s);
+    EXPECT_EQ(voll, u"Datei: Datei "_s + Pfad(u"a.lis"_s) + u" kann nicht erstellt werden (zu groß)"_s);
     EXPECT_EQ(QDir(ordner.path()).entryList({u"a.lis*"_s}, QDir::Files | QDir::Hidden), QStringList{u"a.lis"_s});
     EXPECT_EQ(Lies(Pfad(u"a.lis"_s)), "alt"_ba);
     EXPECT_FALSE(l.IstUnicode()); // only a save that worked sets the flag

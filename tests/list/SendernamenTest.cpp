@@ -20,8 +20,8 @@ TEST(Sendernamen, KodierungNachByteFolgeUndZeilenenden) {
         {QByteArray::fromHex("4100 7200 7400 6500 0a00 4f00 5200 4600 2000 d600 3100"), zwei},
         {QByteArray::fromHex("0041 0072 0074 0065 000d 000a 0100 000a"), QStringList{u"Arte"_s, u"Ā"_s}},
         // Only CR and LF end a name; the other line ends of the list file become blanks.
-        {QByteArray("ZDF\vHD \x0c\r\n\xC2\x85\x41rte\xE2\x80\xA8HD\xE2\x80\xA9"),
-         QStringList{u"ZDF HD"_s, u"Arte HD"_s}},
+        {QByteArray("ZDF\vHD \x0c\r\n\xC2\x85\x41rte\xE2\x80\xA8HD\xE2\x80\xA9\n#png#Sport1"),
+         QStringList{u"ZDF HD"_s, u"Arte HD"_s, u"# png #Sport1"_s}},
         // Still holding a character 0 once decoded (UTF-32, a picture), a file is no text.
         {QByteArray("A\0\0\0\n\0\0\0", 8), std::nullopt},
         {QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), std::nullopt},

@@ -28,6 +28,14 @@ TEST(Zeilenformat, ZerlegeZeile) {
     }
 }
 
+// A name holds no separator once made single-line: its line parses back to it.
+TEST(Zeilenformat, NameMitTrennerZerlegtSeineZeileNicht) {
+    const QString namen[] = {u"Kanal #png#/etc/passwd"_s, u"#png#Sport1"_s, u" #png#png#\n"_s};
+    const QString zurueck[] = {u"Kanal # png #/etc/passwd"_s, u"# png #Sport1"_s, u"# png # png #"_s};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(ZerlegeZeile(BaueZeile(Praefix(2), MacheEinzeilig(namen[i]), u"x.png"_s)).name, zurueck[i]);
+}
+
 // The prefixes of the numbers are checked where the list is renumbered.
 TEST(Zeilenformat, PraefixeZeilenUndNeuesLogo) {
     EXPECT_EQ(VorlaeufigerPraefix(7), u"  7 = "_s);

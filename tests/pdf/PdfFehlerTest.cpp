@@ -55,8 +55,9 @@ TEST_F(PdfFehler, VolleFestplatteLaesstAltePdfUndZwischendateiStehen) {
         _exit(0);
     }
     waitpid(kind, nullptr, 0);
-    EXPECT_EQ(LiesDatei("../meldungen"),
-              "Datei ~tmp2 kann nicht erstellt werden\nDatei liste.pdf kann nicht erstellt werden\n");
+    EXPECT_EQ(
+        LiesDatei("../meldungen"),
+        "Datei ~tmp2 kann nicht erstellt werden (zu groß)\nDatei liste.pdf kann nicht erstellt werden (zu groß)\n");
     EXPECT_EQ(LiesDatei("liste.pdf"), "die alte PDF");
     EXPECT_EQ(Dateien(), (std::vector<std::string>{"liste.pdf", "~tmp1"})); // no half ~tmp2
     EXPECT_EQ(LiesDatei("~tmp1").substr(0, 19), "<< /Type /XObject\r\n");

@@ -15,8 +15,8 @@ int main(int argc, char* argv[]) {
     }
     try {
         senvio::demo::ErstelleDemoOrdner(QString::fromLocal8Bit(argv[1]), QStringLiteral(SENVIO_HILFE_PDF));
-    } catch (const senvio::Fehler& f) {
-        std::fprintf(stderr, "senvio-demo: %s\n", f.what());
+    } catch (...) {
+        std::fprintf(stderr, "senvio-demo: %s\n", senvio::MeldungDerAusnahme(std::current_exception()).c_str());
         return 1;
     }
     return 0;

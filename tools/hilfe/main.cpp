@@ -34,6 +34,9 @@ int main(int argc, char** argv) {
     } catch (const senvio::PdfDateiFehler& f) {
         std::fprintf(stderr, "senvio-hilfe: %s.\n", f.what());
         return 1;
+    } catch (...) {
+        std::fprintf(stderr, "senvio-hilfe: %s\n", senvio::MeldungDerAusnahme(std::current_exception()).c_str());
+        return 1;
     }
     return 0;
 }

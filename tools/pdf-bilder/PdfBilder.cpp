@@ -6,13 +6,13 @@
 // pictures are read and compressed on every core, one a core at a time, and placed in
 // order. Exit 0 on success, 1 when a file cannot be read or written or memory runs
 // out, 2 on a wrong call; messages go to standard error, in German.
+#include "basis/Dateimeldung.h"
 #include "pdf/Bildvorlauf.h"
 #include "pdf/TmachPDF.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <exception>
-#include <new>
 #include <string>
 
 namespace {
@@ -66,13 +66,9 @@ int main(int argc, char** argv) {
     try {
         SchreibePdf(argv[1], argc - 2, argv + 2, gestaut);
         return 0;
-    } catch (const std::bad_alloc&) {
+    } catch (...) {
         RaeumeAuf(gestaut);
-        std::fprintf(stderr, "pdf-bilder: Zu wenig Arbeitsspeicher\n");
-        return 1;
-    } catch (const std::exception& fehler) {
-        RaeumeAuf(gestaut);
-        std::fprintf(stderr, "pdf-bilder: %s\n", fehler.what());
+        std::fprintf(stderr, "pdf-bilder: %s\n", MeldungDerAusnahme(std::current_exception()).c_str());
         return 1;
     }
 }

@@ -1,5 +1,6 @@
 #include "Drucklauf.h"
 
+#include "basis/Dateimeldung.h"
 #include "dokument/Listendokument.h"
 #include "list/Listendatei.h"
 #include "output/Ausgabelauf.h"
@@ -74,8 +75,9 @@ int DruckeListen(const Druckaufruf& aufruf, QTextStream& aus, QTextStream& fehle
         } catch (const Fehler& f) {
             fehler << "senvio-druck: " << f.meldung() << '\n';
             ergebnis = 1;
-        } catch (const std::exception& f) {
-            fehler << "senvio-druck: " << QString::fromUtf8(f.what()) << '\n';
+        } catch (...) {
+            // bad_alloc above all: a German message, and the next list is tried.
+            fehler << "senvio-druck: " << QString::fromStdString(MeldungDerAusnahme(std::current_exception())) << '\n';
             ergebnis = 1;
         }
         aus.flush();

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
 #include <optional>
 
 namespace senvio {
@@ -28,9 +29,13 @@ QList<bool> GruppenWahl(const ImportFund& fund, const QStringList& namen) {
             if (fund.gruppen[i].name.compare(name, Qt::CaseInsensitive) == 0)
                 wahl[i] = gefunden = true;
         if (!gefunden) {
+            // A playlist of an IPTV provider has thousands of groups: the first 20 are named.
+            constexpr qsizetype Genannt = 20;
             QStringList vorhanden;
-            for (const ImportGruppe& gruppe : fund.gruppen)
+            for (const ImportGruppe& gruppe : fund.gruppen.first(std::min(fund.gruppen.size(), Genannt)))
                 vorhanden << QStringLiteral("\"%1\"").arg(gruppe.name);
+            if (fund.gruppen.size() > Genannt)
+                vorhanden.last() += QStringLiteral(" … und %1 weitere").arg(fund.gruppen.size() - Genannt);
             throw Fehler(QStringLiteral("Die Gruppe \"%1\" gibt es in den Quellen nicht. Vorhanden sind: %2.")
                              .arg(name, vorhanden.join(QStringLiteral(", "))));
         }
@@ -81,6 +86,8 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
             fehler << "senvio-import: " << hinweis << '\n';
         const ImportOptionen optionen{true, !aufruf.mitDoppelten, !aufruf.radioMitnehmen};
         const Importlisten listen = ImportEintraege(fund, GruppenWahl(fund, aufruf.gruppen), optionen);
+        for (const QString& hinweis : listen.hinweise)
+            fehler << "senvio-import: " << hinweis << '\n';
         if (listen.liste.isEmpty())
             throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
         if (!listen.radio.isEmpty())
@@ -126,8 +133,6 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         return fehlschlaege.isEmpty() ? 0 : 1;
     } catch (const Fehler& f) {
         fehler << "senvio-import: " << f.meldung() << '\n';
-    } catch (const std::exception& f) {
-        fehler << "senvio-import: " << QString::fromUtf8(f.what()) << '\n';
     }
     return 1;
 }
