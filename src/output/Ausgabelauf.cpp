@@ -4,6 +4,9 @@
 #include "output/Druckauftrag.h"
 #include "output/Kartenbilder.h"
 #include "pdf/Bildvorlauf.h"
+#include "platform/Fehler.h"
+
+#include <QStorageInfo>
 
 #include <algorithm>
 
@@ -19,6 +22,29 @@ void LeereTempOrdner(const Kartenauftrag& auftrag) {
 
 int AnzahlEintraege(const Kartenauftrag& auftrag) {
     return int(auftrag.liste->Anzahl());
+}
+
+// Refuses the run when the disk of the lists folder has not room enough for it.
+void PruefePlatz(const Kartenauftrag& auftrag, const Ausgabeziel& ziel) {
+    const int eintraege = AnzahlEintraege(auftrag);
+    const QStorageInfo platte(ziel.listenOrdner);
+    if (!platte.isValid())
+        return;
+    if (const QString mangel = Platzmangel(AnzahlSeiten(eintraege), Platzbedarf(eintraege, auftrag.eintragsBreite),
+                                           platte.bytesAvailable());
+        !mangel.isEmpty())
+        throw Fehler(mangel);
+}
+
+// Runs the stages; a run that fails takes its scratch files along, so that a full disk
+// is not left full.
+template <typename Lauf> auto RaeumtAufWennScheitert(const Kartenauftrag& auftrag, Lauf&& lauf) {
+    try {
+        return lauf();
+    } catch (...) {
+        LeereTempOrdner(auftrag);
+        throw;
+    }
 }
 
 } // namespace
@@ -37,6 +63,23 @@ Kartenauftrag AuftragFuerListe(const SenderListe& liste, Eintragsumgebung& umgeb
     return auftrag;
 }
 
+qint64 Platzbedarf(int eintraege, int eintragsBreite) {
+    const qint64 breite = std::max(KartenBreite, eintragsBreite);
+    const qint64 karte = breite * KartenHoehe * 4;
+    const qint64 seite = (2 * breite + Kartenabstand) * (2 * KartenHoehe + Kartenabstand) * 4;
+    const qint64 seiten = AnzahlSeiten(eintraege);
+    return seiten * (AnzahlKarten(eintraege) * karte + seite + seite / 4);
+}
+
+QString Platzmangel(int seiten, qint64 bedarf, qint64 frei) {
+    if (bedarf <= frei)
+        return {};
+    const auto mb = [](qint64 bytes) { return QString::number((bytes + (1 << 20) - 1) >> 20); };
+    return QStringLiteral("Für den Druck von %1 Seiten sind etwa %2 MB freier Platz nötig, frei sind %3 MB.")
+        .arg(seiten)
+        .arg(mb(bedarf), QString::number(frei >> 20));
+}
+
 Ausgabeziel ZielFuer(const ProgrammOrdner& ordner, const QString& listenName) {
     return {ordner.listen, listenName};
 }
@@ -50,21 +93,24 @@ QString Ausgabedatei(const Ausgabeziel& ziel, Ausgabeart art) {
 
 QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::function<void()>& vorDemPdf) {
     LeereTempOrdner(auftrag);
-    // Each page picture is read back and compressed for the PDF as soon as its file is
-    // written, on every core, while the next pages are drawn.
-    Bildvorlauf vorlauf(true);
-    auftrag.seiteGeschrieben = [&vorlauf, &auftrag](int seite) {
-        vorlauf.Nimm(Seitenbildname(auftrag.tempOrdner, seite));
-    };
-    ErstelleAlleBitmaps(auftrag);
-    if (vorDemPdf)
-        vorDemPdf();
+    PruefePlatz(auftrag, ziel);
+    return RaeumtAufWennScheitert(auftrag, [&] {
+        // Each page picture is read back and compressed for the PDF as soon as its file is
+        // written, on every core, while the next pages are drawn.
+        Bildvorlauf vorlauf(true);
+        auftrag.seiteGeschrieben = [&vorlauf, &auftrag](int seite) {
+            vorlauf.Nimm(Seitenbildname(auftrag.tempOrdner, seite));
+        };
+        ErstelleAlleBitmaps(auftrag);
+        if (vorDemPdf)
+            vorDemPdf();
 
-    // At 96 dots per inch a page picture fills the A4 page: a screen's own resolution
-    // (120 or 144 where the desktop raises it without scaling) would shrink the cards.
-    const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, 96, 96, &vorlauf};
-    ErstelleDiePDF(pdf);
-    return pdf.pdfDatei;
+        // At 96 dots per inch a page picture fills the A4 page: a screen's own resolution
+        // (120 or 144 where the desktop raises it without scaling) would shrink the cards.
+        const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, 96, 96, &vorlauf};
+        ErstelleDiePDF(pdf);
+        return pdf.pdfDatei;
+    });
 }
 
 QString SpeichereBild(Kartenauftrag auftrag, const Ausgabeziel& ziel) {
@@ -72,6 +118,7 @@ QString SpeichereBild(Kartenauftrag auftrag, const Ausgabeziel& ziel) {
     const int eintraege = AnzahlEintraege(auftrag);
     if (eintraege == 0)
         return {};
+    PruefePlatz(auftrag, ziel);
 
     // Every page has the same number of cards, so the height is known before the first
     // page: a picture the format cannot hold is refused before anything is drawn.
@@ -81,11 +128,13 @@ QString SpeichereBild(Kartenauftrag auftrag, const Ausgabeziel& ziel) {
     const Bildformat format = auftrag.art == Ausgabeart::BildJpeg ? Bildformat::Jpeg : Bildformat::Png;
     const QString datei = Ausgabedatei(ziel, auftrag.art);
 
-    Bildschreiber schreiber(datei, format, breite, int(std::min<qint64>(hoehe, INT32_MAX)));
-    auftrag.schreibeBild = [&schreiber](const QImage& seite) { schreiber.SchreibeStreifen(seite); };
-    ErstelleAlleBitmaps(auftrag);
-    schreiber.Schliesse();
-    return datei;
+    return RaeumtAufWennScheitert(auftrag, [&] {
+        Bildschreiber schreiber(datei, format, breite, int(std::min<qint64>(hoehe, INT32_MAX)));
+        auftrag.schreibeBild = [&schreiber](const QImage& seite) { schreiber.SchreibeStreifen(seite); };
+        ErstelleAlleBitmaps(auftrag);
+        schreiber.Schliesse();
+        return datei;
+    });
 }
 
 } // namespace senvio

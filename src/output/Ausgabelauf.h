@@ -31,9 +31,21 @@ Ausgabeziel ZielFuer(const ProgrammOrdner& ordner, const QString& listenName);
 // The file a run writes: lists folder + list name + ".pdf", ".jpg" or ".png".
 QString Ausgabedatei(const Ausgabeziel& ziel, Ausgabeart art);
 
+// What a run writes at most, in bytes: the card and page pictures in the temporary folder
+// (32 bits a pixel, a page of four cards two by two) and the PDF or the picture, counted
+// as a quarter of its pages' pixels. A list of 6,000 entries needs about a gigabyte.
+qint64 Platzbedarf(int eintraege, int eintragsBreite);
+
+// The refusal of a run that needs more room than the lists folder's disk has free:
+// "Für den Druck von N Seiten sind etwa X MB freier Platz nötig, frei sind Y MB."; empty
+// when it fits.
+QString Platzmangel(int seiten, qint64 bedarf, qint64 frei);
+
 // A print mode: renders every page and writes the PDF; `vorDemPdf` runs just before
 // the PDF is written (the main window closes a viewer of the old file there).
-// Returns the PDF's path.
+// Returns the PDF's path. Both runs are refused (Fehler) before anything is drawn when
+// the disk has not room enough (Platzmangel); a run that fails leaves the temporary
+// folder empty.
 QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::function<void()>& vorDemPdf = {});
 
 // A picture mode: all pages' cards stacked in one picture. Returns its path, or an

@@ -61,4 +61,10 @@ TEST_F(Ausgabe, KarteNichtSchreibbar) {
                                        u" kann nicht erstellt werden."_s});
     EXPECT_TRUE(Dialoge::GeoeffneteDokumente().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(Pfad(u"Senvio-Listen/Liste.pdf"_s)));
+    // A run that fails late (the PDF cannot take the place of a folder) leaves no card or page behind.
+    ASSERT_TRUE(QFile::remove(Pfad(u"Senvio-Listen/Temp"_s)) && QDir().mkpath(Pfad(u"Senvio-Listen/Liste.pdf/x"_s)));
+    ASSERT_TRUE(QDir().mkpath(Pfad(u"Senvio-Listen/Temp"_s)));
+    Befehl("DruckenLinks1");
+    EXPECT_EQ(Meldungen().size(), 2);
+    EXPECT_TRUE(QDir(Pfad(u"Senvio-Listen/Temp"_s)).isEmpty(QDir::Files));
 }

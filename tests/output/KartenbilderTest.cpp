@@ -1,6 +1,7 @@
 // Cards and pages composed from bitmaps: card counts, the five modes' arrangements
 // (turned cards included), page sizes and the dotted cut lines, worked out by hand.
 #include "output/Kartenbilder.h"
+#include "output/Ausgabelauf.h"
 
 #include <QImage>
 #include <QPainter>
@@ -59,6 +60,7 @@ std::vector<std::string> Plaetze(const QImage& seite) {
     return p;
 }
 
+using namespace Qt::StringLiterals;
 using V = std::vector<std::string>;
 
 TEST(Kartenbilder, AnzahlKartenUndSeiten) {
@@ -68,6 +70,18 @@ TEST(Kartenbilder, AnzahlKartenUndSeiten) {
     for (const auto& [n, k, p] : faelle)
         EXPECT_EQ(std::pair(AnzahlKarten(n), AnzahlSeiten(n)), std::pair(k, p)) << n;
     EXPECT_EQ(AnzahlSeiten(0), 0);
+}
+
+// Room a run needs: cards of 478 (or the wider list) × 634 and pages of two by two cards at
+// 4 bytes a pixel, the PDF a quarter of the pages. 6,000 entries are about a gigabyte.
+TEST(Kartenbilder, PlatzbedarfUndMangel) {
+    EXPECT_EQ(Platzbedarf(0, 462), 0);
+    EXPECT_EQ(Platzbedarf(45, 500), 3 * 1'268'000 + 5'163'120 + 1'290'780);
+    EXPECT_EQ(Platzbedarf(61, 462), 2 * (4 * 1'212'208 + 4'938'192 + 1'234'548));
+    EXPECT_EQ(Platzbedarf(6000, 478), 1'102'157'200);
+    EXPECT_EQ(Platzmangel(100, 1'102'157'200, 500 << 20),
+              u"Für den Druck von 100 Seiten sind etwa 1052 MB freier Platz nötig, frei sind 500 MB."_s);
+    EXPECT_EQ(Platzmangel(2, 22'043'144, 22'043'144), QString());
 }
 
 TEST(Kartenbilder, KarteAusFuenfzehnEintraegen) {
