@@ -5,13 +5,6 @@
 
 namespace senvio {
 
-QFont Schrift(const QString& name, int pixel, bool fett) {
-    QFont schrift(name);
-    schrift.setPixelSize(pixel);
-    schrift.setBold(fett);
-    return schrift;
-}
-
 QIcon ProgrammSymbol() {
     QPixmap bild(64, 64);
     bild.fill(Qt::transparent);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Benannt.h"
+#include "platform/Schriftfarbe.h"
 
 #include <QFont>
 #include <QIcon>
@@ -9,8 +10,6 @@
 
 // The main window's look: its icon, its fonts, the narrow menu bar.
 namespace senvio {
-
-QFont Schrift(const QString& name, int pixel, bool fett = false);
 
 // The program's icon: a television with a numbered list on its screen.
 QIcon ProgrammSymbol();

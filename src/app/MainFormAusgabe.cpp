@@ -1,7 +1,7 @@
 // Printing the list as sleeve cards and saving it as one picture.
 #include "app/MainForm.h"
 
-#include "output/Ausgabelauf.h"
+#include "dokument/Ausgabeablauf.h"
 #include "platform/Dialoge.h"
 #include "platform/Fenster.h"
 #include "platform/Sanduhr.h"
@@ -15,11 +15,11 @@ namespace {
 
 // The cards look as the list shows: its font, colours and client width. The selection
 // goes first, so that no entry is drawn highlighted and none is selected after the run.
-Kartenauftrag AuftragFuerAnsicht(Listenansicht& ansicht, Listendokument& dokument, Ausgabeart art) {
+QString GibAusWieAngezeigt(Listenansicht& ansicht, Listendokument& dokument, Ausgabeart art,
+                           const std::function<void()>& vorDemPdf = {}) {
     ansicht.selectionModel()->clear();
-    return AuftragFuerListe(dokument.Liste(), dokument.Umgebung(), dokument.Ordner(), art,
-                            {ansicht.font(), ansicht.Schriftfarbe()}, ansicht.viewport()->width(),
-                            ansicht.palette().color(QPalette::Base));
+    return GibAus(dokument, art, {ansicht.font(), ansicht.Schriftfarbe()}, ansicht.viewport()->width(),
+                  ansicht.palette().color(QPalette::Base), vorDemPdf);
 }
 
 } // namespace
@@ -28,10 +28,9 @@ void TMainForm::DruckeListe(Ausgabeart art) {
     QString pdf;
     {
         Sanduhr sanduhr;
-        const Kartenauftrag auftrag = AuftragFuerAnsicht(*Listbox1, m_dokument, art);
         // A viewer still showing the old PDF is asked to close before the file is replaced.
         const QString viewertitel = m_dokument.Name() + QStringLiteral(".pdf - Adobe Reader");
-        pdf = Drucke(auftrag, ZielFuer(m_ordner, m_dokument.Name()), [&viewertitel] {
+        pdf = GibAusWieAngezeigt(*Listbox1, m_dokument, art, [&viewertitel] {
             if (const Fensterkennung fenster = findfenster(viewertitel))
                 SchliesseFenster(fenster);
         });
@@ -43,7 +42,7 @@ void TMainForm::SpeichereListeAlsBild(Ausgabeart art) {
     QString bild;
     {
         Sanduhr sanduhr;
-        bild = SpeichereBild(AuftragFuerAnsicht(*Listbox1, m_dokument, art), ZielFuer(m_ordner, m_dokument.Name()));
+        bild = GibAusWieAngezeigt(*Listbox1, m_dokument, art);
     }
     if (bild.isEmpty()) {
         Dialoge::Information(this, QStringLiteral("Die Liste ist leer. Es wurde kein Bild gespeichert."));

@@ -19,15 +19,17 @@ int HaengeImportAn(Listendokument& dokument, const QList<ImportEintrag>& eintrae
     return erste;
 }
 
+void OeffneImportziel(Listendokument& dokument, const QString& name, bool anhaengen) {
+    if (anhaengen)
+        dokument.LadeLetzte(name);
+    else
+        dokument.BeginneNeu(name);
+}
+
 int Importiere(Listendokument& liste, Listendokument& radio, const Importlisten& listen, bool anhaengen,
                Speichern speichern) {
-    if (!listen.radio.isEmpty()) {
-        const QString name = RadiolistenName(liste.Name());
-        if (anhaengen)
-            radio.LadeLetzte(name);
-        else
-            radio.BeginneNeu(name);
-    }
+    if (!listen.radio.isEmpty())
+        OeffneImportziel(radio, RadiolistenName(liste.Name()), anhaengen);
     const int erste = HaengeImportAn(liste, listen.liste, speichern);
     if (!listen.radio.isEmpty())
         HaengeImportAn(radio, listen.radio, speichern);

@@ -12,10 +12,13 @@ namespace senvio {
 // entry keeping what the import knew of it. Returns the row of the first new entry.
 int HaengeImportAn(Listendokument& dokument, const QList<ImportEintrag>& eintraege, Speichern speichern);
 
+// The list of this name an import goes into: with `anhaengen` its lines when its file
+// exists (placeholders going on as at start), else a new list. Throws when it cannot be read.
+void OeffneImportziel(Listendokument& dokument, const QString& name, bool anhaengen);
+
 // Appends `listen.liste` to `liste`; radio of its own (`listen.radio`) goes into `radio`,
-// which becomes the list "NAME Radio" beside it: with `anhaengen` that list's lines when
-// its file exists (placeholders going on as at start), else a new list. Returns the row
-// of the first new entry of `liste`. Throws when the radio list cannot be read.
+// which becomes the list "NAME Radio" beside it (OeffneImportziel). Returns the row of the
+// first new entry of `liste`. Throws when the radio list cannot be read.
 int Importiere(Listendokument& liste, Listendokument& radio, const Importlisten& listen, bool anhaengen,
                Speichern speichern);
 

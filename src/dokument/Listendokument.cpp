@@ -234,17 +234,17 @@ void Listendokument::SpeichereUnter(const QString& pfad) {
 }
 
 bool Listendokument::Rueckgaengig() {
-    if (!m_verlauf.canUndo())
-        return false;
-    m_verlauf.undo();
-    Speichere();
-    return true;
+    return Schreite(false);
 }
 
 bool Listendokument::Wiederhole() {
-    if (!m_verlauf.canRedo())
+    return Schreite(true);
+}
+
+bool Listendokument::Schreite(bool vorwaerts) {
+    if (!(vorwaerts ? m_verlauf.canRedo() : m_verlauf.canUndo()))
         return false;
-    m_verlauf.redo();
+    vorwaerts ? m_verlauf.redo() : m_verlauf.undo();
     Speichere();
     return true;
 }

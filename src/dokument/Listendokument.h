@@ -138,6 +138,7 @@ private:
     void WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts, const QList<Eintragsherkunft>& herkunft,
                         int auswahl);
     int Auswahl() const;
+    bool Schreite(bool vorwaerts);
 
     ProgrammOrdner m_ordner;
     Listenmodell m_modell;

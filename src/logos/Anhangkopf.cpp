@@ -16,12 +16,6 @@ namespace senvio {
 
 namespace {
 
-QFont Arial(int pixel) {
-    QFont schrift(QStringLiteral("Arial Unicode MS"));
-    schrift.setPixelSize(pixel);
-    return schrift;
-}
-
 // The attach button's picture: a green triangle pointing down, 50 × 11, transparent ground.
 QPixmap GruenesDreieck() {
     QPixmap bild(50, 11);
@@ -40,11 +34,11 @@ Anhangkopf::Anhangkopf(QWidget* eltern) : QWidget(eltern) {
     setGeometry(0, 0, 509, 47);
     AbbruchBtn = Benannt(new QPushButton(QStringLiteral("Abbruch einf."), this), "AbbruchBtn");
     AbbruchBtn->setGeometry(14, 9, 70, 29);
-    AbbruchBtn->setFont(Arial(11));
+    AbbruchBtn->setFont(Schrift(QStringLiteral("Arial Unicode MS"), 11));
 
     TntLabel1 = Benannt(new QLabel(QStringLiteral("Name: "), this), "TntLabel1");
     TntLabel1->move(99, 14);
-    TntLabel1->setFont(Arial(13));
+    TntLabel1->setFont(Schrift(QStringLiteral("Arial Unicode MS"), 13));
 
     EinfuegenBtn = Benannt(new QPushButton(this), "EinfuegenBtn");
     EinfuegenBtn->setGeometry(352, 9, 56, 29);

@@ -12,6 +12,7 @@
 #include "platform/Dialoge.h"
 #include "platform/Fehlerbox.h"
 #include "platform/Sanduhr.h"
+#include "platform/Schriftfarbe.h"
 #include "view/Eintrag.h"
 #include "view/PngBild.h"
 
@@ -32,10 +33,7 @@ Logowahl::Logowahl(const QString& logoWurzel, TGrossImageForm& grossBild, TSuchF
     setGeometry(0, 0, 530, 589);
     ComboBox1 = Benannt(new QComboBox(this), "ComboBox1");
     ComboBox1->setGeometry(84, 4, 414, 29);
-    QFont gruppenschrift(QStringLiteral("Arial Unicode MS"));
-    gruppenschrift.setPixelSize(16);
-    gruppenschrift.setBold(true);
-    ComboBox1->setFont(gruppenschrift);
+    ComboBox1->setFont(Schrift(QStringLiteral("Arial Unicode MS"), 16, true));
     ComboBox1->setToolTip(QStringLiteral("Gruppe der Senderlogos auswählen"));
 
     ZurueckButton = Benannt(new QPushButton(QStringLiteral("<-----"), this), "ZurueckButton");

@@ -1,9 +1,8 @@
 #include "Drucklauf.h"
 
 #include "basis/Dateimeldung.h"
-#include "dokument/Listendokument.h"
+#include "dokument/Ausgabeablauf.h"
 #include "list/Listendatei.h"
-#include "output/Ausgabelauf.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
 #include "view/Listenbreite.h"
@@ -25,16 +24,11 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabea
     Listendokument dokument(ordner);
     dokument.Lade(datei, ListennameVon(datei));
     dokument.NummeriereNeu();
-    const SenderListe& liste = dokument.Liste();
-
     const Listenschrift schrift = LeseListenschrift(ordner.einstellungen, StandardListenschrift(Listentext));
     // Offscreen, the window has Qt's Fusion style, whose scroll bar grows with the screen's dots per inch.
     const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
-    const int breite = Listenbreite(int(liste.Anzahl()), FusionListenstil(dpi));
-    const Kartenauftrag auftrag =
-        AuftragFuerListe(liste, dokument.Umgebung(), ordner, art, schrift, breite, Listengrund);
-    const Ausgabeziel ziel = ZielFuer(ordner, ListennameVon(datei));
-    return IstDruckmodus(art) ? Drucke(auftrag, ziel) : SpeichereBild(auftrag, ziel);
+    const int breite = Listenbreite(int(dokument.Liste().Anzahl()), FusionListenstil(dpi));
+    return GibAus(dokument, art, schrift, breite, Listengrund);
 }
 
 } // namespace

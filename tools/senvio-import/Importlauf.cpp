@@ -97,10 +97,7 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         // Every list is made before any is written: an error leaves every list as it was.
         Listendokument liste(ordner);
         Listendokument radio(ordner);
-        if (aufruf.anhaengen)
-            liste.LadeLetzte(aufruf.liste);
-        else
-            liste.BeginneNeu(aufruf.liste);
+        OeffneImportziel(liste, aufruf.liste, aufruf.anhaengen);
         const int erste = Importiere(liste, radio, listen, aufruf.anhaengen, Speichern::Spaeter);
         QList<std::pair<Listendokument*, qsizetype>> ziele{{&liste, erste}};
         if (!listen.radio.isEmpty())
