@@ -7,6 +7,7 @@
 #include "list/TextlistenForm.h"
 #include "logos/Anhangkopf.h"
 #include "logos/Logowahl.h"
+#include "platform/AtomareDatei.h"
 #include "platform/Dialoge.h"
 #include "platform/Einstellungen.h"
 #include "platform/Fehler.h"
@@ -51,6 +52,14 @@ void TMainForm::FormCreate() {
     }
     for (const QString& warnung : pruefung.warnungen)
         Dialoge::Warnung(nullptr, warnung);
+    for (const QString& ordner : {m_ordner.programm, m_ordner.listen, m_ordner.senderLogos})
+        RaeumeSchreibresteAuf(ordner);
+    m_dokument.SetzeUeberschreibfrage([this](const QString& name) {
+        return Dialoge::Bestaetigung(this, QStringLiteral("Die Liste „%1“ wurde von einem anderen Programm geändert, "
+                                                          "seit sie hier geöffnet oder gespeichert wurde. Möchten Sie "
+                                                          "sie mit dem Stand in diesem Fenster überschreiben?")
+                                               .arg(name));
+    });
     m_logowahl->LeseGruppen();
     connect(Listbox1->model(), &QAbstractItemModel::modelReset, this, &TMainForm::FormPaint);
     connect(Listbox1->model(), &QAbstractItemModel::rowsInserted, this, &TMainForm::FormPaint);

@@ -1,6 +1,7 @@
 #include "dokument/Importablauf.h"
 
 #include "list/Bearbeitung.h"
+#include "list/Listendatei.h"
 
 namespace senvio {
 
@@ -28,8 +29,13 @@ void OeffneImportziel(Listendokument& dokument, const QString& name, bool anhaen
 
 int Importiere(Listendokument& liste, Listendokument& radio, const Importlisten& listen, bool anhaengen,
                Speichern speichern) {
-    if (!listen.radio.isEmpty())
-        OeffneImportziel(radio, RadiolistenName(liste.Name()), anhaengen);
+    // The radio list is read and written back here: no other program may change it between.
+    Listensperre sperre;
+    if (!listen.radio.isEmpty()) {
+        const QString name = RadiolistenName(liste.Name());
+        sperre = Listensperre(FindeListendatei(radio.Ordner().listen, name));
+        OeffneImportziel(radio, name, anhaengen);
+    }
     const int erste = HaengeImportAn(liste, listen.liste, speichern);
     if (!listen.radio.isEmpty())
         HaengeImportAn(radio, listen.radio, speichern);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 
 namespace senvio {
 
@@ -123,7 +124,8 @@ int Listendokument::Auswahl() const {
     return m_auswahl.lies();
 }
 
-void Listendokument::Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste) {
+void Listendokument::Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste,
+                             Dateistand stand) {
     int& zaehler = m_umgebung.platzhalterzaehler;
     switch (art) {
     case Wechselart::Neu:
@@ -141,12 +143,15 @@ void Listendokument::Wechsle(Wechselart art, const QString& name, const QString&
     m_modell.SetzeAlle(std::move(liste));
     m_name = name;
     m_datei = datei;
+    m_stand = stand;
     m_vollstaendig = true;
     emit Gewechselt();
 }
 
+// A new list replaces a file of its name only when the user has said so: the file as it is
+// now is the one to replace.
 void Listendokument::BeginneNeu(const QString& name) {
-    Wechsle(Wechselart::Neu, name, {}, {});
+    Wechsle(Wechselart::Neu, name, {}, {}, LiesDateistand(FindeListendatei(m_ordner.listen, name)));
 }
 
 void Listendokument::LadeLetzte(const QString& name) {
@@ -154,19 +159,23 @@ void Listendokument::LadeLetzte(const QString& name) {
     if (QFileInfo::exists(datei))
         Lade(datei, name);
     else
-        Wechsle(Wechselart::Start, name, datei, {});
+        Wechsle(Wechselart::Start, name, datei, {}, {});
 }
 
+// The state is taken before reading: a change made while the file is read is then noticed.
 void Listendokument::Lade(const QString& datei, const QString& name) {
+    const Dateistand stand = LiesDateistand(datei);
     SenderListe gelesen;
     LeseListendatei(datei, gelesen);
-    Wechsle(Wechselart::Start, name, datei, std::move(gelesen));
+    Wechsle(Wechselart::Start, name, datei, std::move(gelesen), stand);
 }
 
 void Listendokument::Oeffne(const QString& gewaehlt, const QString& name, const QString& eigeneDatei) {
+    const Dateistand stand =
+        LiesDateistand(eigeneDatei.isEmpty() ? FindeListendatei(m_ordner.listen, name) : eigeneDatei);
     SenderListe gelesen;
     LeseListendatei(gewaehlt, gelesen);
-    Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen));
+    Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen), stand);
 }
 
 void Listendokument::Aendere(const Schritt& schritt, const std::function<void(Listenaenderung&)>& aenderung) {
@@ -226,7 +235,24 @@ void Listendokument::NummeriereNeu() {
 }
 
 void Listendokument::Speichere() {
-    m_modell.Speichere(Datei());
+    const QString datei = Datei();
+    std::optional<Listensperre> sperre(std::in_place, datei);
+    // A file that was removed is simply written again; what stands in its place and is no file
+    // makes the save fail with its message.
+    const Dateistand jetzt = LiesDateistand(datei);
+    if (m_ueberschreibfrage && jetzt.normaleDatei && jetzt != m_stand) {
+        // No program waits for the lock while the user thinks.
+        sperre.reset();
+        if (!m_ueberschreibfrage(m_name))
+            return;
+        sperre.emplace(datei);
+    }
+    m_modell.Speichere(datei);
+    m_stand = LiesDateistand(datei);
+}
+
+void Listendokument::SetzeUeberschreibfrage(std::function<bool(const QString&)> frage) {
+    m_ueberschreibfrage = std::move(frage);
 }
 
 void Listendokument::SpeichereUnter(const QString& pfad) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "list/Listensperre.h"
 #include "list/SenderListe.h"
 #include "platform/Ordner.h"
 #include "view/Eintrag.h"
@@ -114,7 +115,11 @@ public:
     void Aendere(const Schritt& schritt, const std::function<void(Listenaenderung&)>& aenderung);
     // The lines renumbered; views learn of it by Nummeriert.
     void NummeriereNeu();
+    // Writes the list file under its lock. When another program has changed the file since
+    // this document read or wrote it, the question (set by the window) decides; without one
+    // the file is written, as a tool holds the lock from reading on.
     void Speichere();
+    void SetzeUeberschreibfrage(std::function<bool(const QString& name)> frage);
     // A copy under another file; the list's name and file stay.
     void SpeichereUnter(const QString& pfad);
     // Takes the last step back or makes it again, renumbers and saves; false when there
@@ -132,7 +137,7 @@ private:
     friend class Listenaenderung;
     friend class Listenschritt;
     enum class Wechselart { Neu, Start, Geoeffnet };
-    void Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste);
+    void Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste, Dateistand stand);
     void NimmSchrittAuf(const QString& name, const QStringList& vorher, const QList<Eintragsherkunft>& herkunftVorher,
                         int auswahlVorher);
     void WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts, const QList<Eintragsherkunft>& herkunft,
@@ -147,6 +152,9 @@ private:
     QList<Eintragsherkunft> m_herkunft;
     QString m_name;
     QString m_datei;
+    // The file as this document last saw it: read, written or found missing.
+    Dateistand m_stand;
+    std::function<bool(const QString&)> m_ueberschreibfrage;
     bool m_vollstaendig = false;
     QUndoStack m_verlauf;
     Auswahlbindung m_auswahl;

@@ -1,5 +1,6 @@
 #include "Listendatei.h"
 
+#include "platform/AtomareDatei.h"
 #include "platform/Fehler.h"
 #include "platform/GanzeDatei.h"
 #include "platform/Zeichensatz.h"
@@ -164,6 +165,7 @@ void LeseListendatei(const QString& pfad, SenderListe& liste) {
 void SchreibeListendatei(const QString& pfad, SenderListe& liste) {
     const bool unicode = BrauchtUnicode(liste);
     const QByteArray bytes = KodiereListe(liste.Zeilen(), unicode);
+    RaeumeSchreibresteAuf(QFileInfo(pfad).absolutePath());
     if (!SchreibeGanzeDatei(pfad, bytes)) {
         throw DateiFehler::NichtErstellt(pfad);
     }

@@ -33,7 +33,8 @@ bool BrauchtUnicode(const SenderListe& liste);
 void LeseListendatei(const QString& pfad, SenderListe& liste);
 
 // Writes the list file atomically: a temporary file in the same folder is renamed
-// over the old one, so a failure or a crash leaves the old file whole. A list that
+// over the old one, so a failure or a crash leaves the old file whole; what an earlier
+// kill left of such temporary files in the folder goes first. A list that
 // holds characters outside Windows-1252 is written as UTF-16 and gets its flag set.
 // Throws DateiFehler ("kann nicht erstellt werden") on failure.
 void SchreibeListendatei(const QString& pfad, SenderListe& liste);

@@ -2,12 +2,12 @@
 
 #include "list/SenderListe.h"
 #include "list/Zeilenformat.h"
+#include "platform/AtomareDatei.h"
 #include "platform/Ordner.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QSaveFile>
 #include <QSet>
 
 namespace senvio {
@@ -26,18 +26,14 @@ bool KopiereLogo(const QString& quelle, const QString& ziel) {
     QFile ein(quelle);
     if (!ein.open(QIODevice::ReadOnly))
         return false;
-    // Unbuffered, so that a full disk shows in write() and not only, unnoticed, in commit().
-    QSaveFile aus(ziel);
-    if (!aus.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    AtomareDatei aus(ziel);
+    if (!aus.Oeffne())
         return false;
     char puffer[1 << 16];
-    for (qint64 n; (n = ein.read(puffer, sizeof puffer)) != 0;) {
-        if (n < 0 || aus.write(puffer, n) != n) {
-            aus.cancelWriting();
-            break;
-        }
-    }
-    return aus.commit();
+    for (qint64 n; (n = ein.read(puffer, sizeof puffer)) != 0;)
+        if (n < 0 || aus.Geraet().write(puffer, n) != n)
+            return false;
+    return aus.Uebernimm();
 }
 
 QList<Logozuweisung> SchreibeLogosEin(SenderListe& liste, const QList<Logozuweisung>& zuweisungen) {

@@ -1,9 +1,8 @@
 #include "output/Bildschreiber.h"
 
 #include "output/Bildkodierer.h"
+#include "platform/AtomareDatei.h"
 #include "platform/Fehler.h"
-
-#include <QSaveFile>
 
 #include <png.h>
 
@@ -43,8 +42,8 @@ void PruefeGroesse(Bildformat format, int breite, int hoehe) {
 
 } // namespace
 
-// The file goes to a temporary file beside the target, which QSaveFile renames into
-// place at commit() and removes when it is destroyed without.
+// The file goes to a temporary file beside the target, which is renamed into place when
+// the picture is whole and removed when the writer is destroyed without.
 struct Bildschreiber::Zustand {
     Zustand(const QString& p, int b, int h) : pfad(p), breite(b), hoehe(h), datei(p) {}
 
@@ -54,7 +53,7 @@ struct Bildschreiber::Zustand {
     int geschrieben = 0;
     bool kaputt = false;
     bool fertig = false;
-    QSaveFile datei;
+    AtomareDatei datei;
     std::unique_ptr<Bildkodierer> kodierer;
 };
 
@@ -62,11 +61,11 @@ Bildschreiber::Bildschreiber(const QString& pfad, Bildformat format, int breite,
     PruefeGroesse(format, breite, hoehe);
     m_zustand = std::make_unique<Zustand>(pfad, breite, hoehe);
     Zustand& z = *m_zustand;
-    if (!z.datei.open(QIODevice::WriteOnly)) {
+    if (!z.datei.Oeffne()) {
         throw DateiFehler::NichtErstellt(pfad);
     }
-    z.kodierer = format == Bildformat::Jpeg ? ErstelleJpegKodierer(z.datei, breite, hoehe)
-                                            : ErstellePngKodierer(z.datei, breite, hoehe);
+    z.kodierer = format == Bildformat::Jpeg ? ErstelleJpegKodierer(z.datei.Geraet(), breite, hoehe)
+                                            : ErstellePngKodierer(z.datei.Geraet(), breite, hoehe);
     if (!z.kodierer->Beginne()) {
         throw DateiFehler::NichtErstellt(pfad);
     }
@@ -102,9 +101,7 @@ void Bildschreiber::Schliesse() {
         throw Fehler(
             QStringLiteral("Das Bild %1 hat erst %2 von %3 Zeilen.").arg(z.pfad, Zahl(z.geschrieben), Zahl(z.hoehe)));
     }
-    // The last bytes are flushed here: QSaveFile's commit() would not notice a flush
-    // that fails on a full disk and would rename the cut file into place.
-    if (z.kaputt || !z.kodierer->Beende() || !z.datei.flush() || !z.datei.commit()) {
+    if (z.kaputt || !z.kodierer->Beende() || !z.datei.Uebernimm()) {
         z.kaputt = true;
         throw DateiFehler::NichtErstellt(z.pfad);
     }

@@ -59,6 +59,16 @@ TEST_F(Bearbeiten, EintragDreiBearbeitenUndDerPlatzhalterzaehler) {
     Ansicht().WaehleZeile(-1);
     EXPECT_EQ(Bearbeite(1, u"Weg"_s, false), u"nicht gezeigt"_s);
     EXPECT_EQ(haupt.Liste().Zeile(2), u"    3   = ZDF HD #png#zdf.png"_s);
+    // Another program's change of the file is overwritten only when the user says so.
+    Schreib(Datei(), "    1   = KiKA #png#Ohne Logo1.png\r\n");
+    Dialoge::LeereProtokoll();
+    Dialoge::SetzeNaechsteAntwort(false);
+    Ansicht().WaehleZeile(0);
+    Bearbeite(1, u"Das Erste"_s, false);
+    EXPECT_EQ(Lies(Datei()), "    1   = KiKA #png#Ohne Logo1.png\r\n");
+    EXPECT_EQ(Meldungen(), QStringList{u"Bestätigung: Die Liste „Astra“ wurde von einem anderen Programm geändert, "
+                                       u"seit sie hier geöffnet oder gespeichert wurde. Möchten Sie sie mit dem Stand "
+                                       u"in diesem Fenster überschreiben?"_s});
 }
 
 TEST_F(Bearbeiten, DreiNamenNachPlatzhalterDreiUndDerVorlaeufigePraefix) {

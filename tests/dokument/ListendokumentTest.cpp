@@ -1,9 +1,11 @@
 #include "dokument/Listendokument.h"
 
 #include "list/Listendatei.h"
+#include "platform/Fehler.h"
 
 #include "TestDateien.h"
 
+#include <QLockFile>
 #include <QTemporaryDir>
 
 using namespace senvio;
@@ -146,6 +148,49 @@ TEST_F(Dokument, HerkunftBleibtBeimEintragAuchBeiGleichemNamen) {
     m_dokument.Rueckgaengig();
     EXPECT_EQ(Herkunft(), (QStringList{u"ref0"_s, u"ref1"_s, u"ref2"_s}));
     EXPECT_EQ(m_dokument.Liste().Zeilen(), Zeilen("ABC"));
+}
+
+// A list file another program changed since the window read it is overwritten only when the
+// user says so; a list another program holds locked is not written; the own lock of a run
+// that reads, changes and writes a list does not stop its saves.
+TEST_F(Dokument, FremdeAenderungenWerdenNichtUnbemerktUeberschrieben) {
+    m_dokument.Speichere();
+    QStringList fragen;
+    bool ueberschreiben = false;
+    m_dokument.SetzeUeberschreibfrage([&](const QString& name) {
+        fragen << name;
+        return ueberschreiben;
+    });
+    const auto haengeAn = [&](const char* namen) {
+        m_dokument.Aendere({u"Neu"_s, Speichern::Sofort},
+                           [&](Listenaenderung& a) { a.HaengeAn(Zeilen(namen).last()); });
+    };
+    haengeAn("ABCD");
+    EXPECT_EQ(Gespeichert(m_dokument), Zeilen("ABCD"));
+    SenderListe fremd;
+    fremd.SetzeZeilen(Zeilen("XY"));
+    SchreibeListendatei(m_dokument.Datei(), fremd);
+    haengeAn("ABCDE");
+    EXPECT_EQ(Gespeichert(m_dokument), Zeilen("XY"));
+    ueberschreiben = true;
+    haengeAn("ABCDEF");
+    haengeAn("ABCDEFG");
+    EXPECT_EQ(Gespeichert(m_dokument), Zeilen("ABCDEFG"));
+    EXPECT_EQ(fragen, (QStringList{u"Astra"_s, u"Astra"_s}));
+
+    QLockFile andererLauf(m_ordner.path() + u"/Senvio-Listen/.Astra.lis.lock"_s);
+    ASSERT_TRUE(andererLauf.tryLock(0));
+    try {
+        const Listensperre sperre(m_dokument.Datei(), 100);
+        ADD_FAILURE() << "Die Sperre eines anderen Laufs wurde übergangen";
+    } catch (const Fehler& f) {
+        EXPECT_EQ(f.meldung(), u"Die Liste Astra wird gerade von einem anderen Programm geändert."_s);
+    }
+    andererLauf.unlock();
+    const Listensperre eigene(m_dokument.Datei(), 0);
+    haengeAn("ABCDEFGH");
+    EXPECT_EQ(Gespeichert(m_dokument), Zeilen("ABCDEFGH"));
+    EXPECT_EQ(fragen.size(), 2);
 }
 
 } // namespace

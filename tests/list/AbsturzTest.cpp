@@ -2,6 +2,8 @@
 #include "AbsturzListen.h"
 #include "list/Listendatei.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
@@ -58,6 +60,26 @@ TEST(Absturz, EinKillMittenImSpeichernHinterlaesstEineGanzeListe) {
     std::printf("Die Datei hielt %d-mal Liste A und %d-mal Liste B\n", malA, malB);
     EXPECT_GT(malA, 0);
     EXPECT_GT(malB, 0) << "nach dem ersten Speichern wurde nie wieder gespeichert";
+
+    // What the kills left beside the list is known by its name and goes with the next save
+    // once it is a minute old; a fresh one (another program's save) and the user's files stay.
+    const QDir dir(ordner.path());
+    Schreib(ordner.filePath(QStringLiteral(".~senvio-1-7")), "alt");
+    Schreib(ordner.filePath(QStringLiteral("liste.lis.backup")), "meins");
+    const QStringList namen = {QStringLiteral("liste.lis"), QStringLiteral("liste.lis.backup")};
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (namen.contains(name))
+            continue;
+        EXPECT_TRUE(name.startsWith(QStringLiteral(".~senvio-"))) << name.toStdString();
+        QFile rest(ordner.filePath(name));
+        ASSERT_TRUE(rest.open(QIODevice::ReadWrite));
+        rest.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-61), QFileDevice::FileModificationTime);
+    }
+    Schreib(ordner.filePath(QStringLiteral(".~senvio-2-0")), "frisch");
+    SchreibeListendatei(pfad, listeA);
+    EXPECT_EQ(
+        dir.entryList(QDir::Files | QDir::Hidden, QDir::Name),
+        (QStringList{QStringLiteral(".~senvio-2-0"), QStringLiteral("liste.lis"), QStringLiteral("liste.lis.backup")}));
 }
 
 } // namespace

@@ -131,6 +131,36 @@ TEST(ImportProgramm, RadioEigeneListeUndDoppelteWieImFenster) {
     EXPECT_FALSE(QFileInfo::exists(liste(u"Eins Radio"_s)));
 }
 
+// Two imports appending to one list at the same moment: one waits for the other, and both
+// runs' channels are in the list.
+TEST(ImportProgramm, GleichzeitigeImporteVerlierenNichts) {
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"Senvio-Listen"_s)));
+    for (const char* lauf : {"ARD", "ZDF"}) {
+        QByteArray m3u = "#EXTM3U\n";
+        for (int i = 1; i <= 200; ++i)
+            m3u += "#EXTINF:0," + QByteArray(lauf) + " Regional " + QByteArray::number(i) + "\nhttp://x\n";
+        Schreib(wurzel.filePath(QString::fromLatin1(lauf) + u".m3u"_s), m3u);
+    }
+    for (int runde = 0; runde < 5; ++runde) {
+        const QString liste = u"Kabel%1"_s.arg(runde);
+        QProcess laeufe[2];
+        for (int i = 0; i < 2; ++i) {
+            laeufe[i].setWorkingDirectory(wurzel.path());
+            laeufe[i].start(QStringLiteral(SENVIO_IMPORT_PROGRAMM),
+                            {u"--anhaengen"_s, u"--mit-doppelten"_s, liste, i == 0 ? u"ARD.m3u"_s : u"ZDF.m3u"_s});
+        }
+        for (QProcess& lauf : laeufe) {
+            ASSERT_TRUE(lauf.waitForFinished(-1));
+            EXPECT_EQ(lauf.exitCode(), 0) << lauf.readAllStandardError().toStdString();
+        }
+        const QByteArray gelesen = Lies(wurzel.filePath(u"Senvio-Listen/"_s + liste + u".lis"_s));
+        EXPECT_EQ(gelesen.count("= ARD Regional "), 200) << "Runde " << runde;
+        EXPECT_EQ(gelesen.count("= ZDF Regional "), 200) << "Runde " << runde;
+        EXPECT_EQ(gelesen.count("\r\n"), 400);
+    }
+}
+
 // 25 groups 1000 numbers apart: 20 named, no gaps kept (with a note); no memory, in German.
 TEST(ImportProgramm, GrosseQuellenUndZuWenigSpeicher) {
     QTemporaryDir wurzel;

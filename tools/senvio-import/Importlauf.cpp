@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace senvio {
 
@@ -90,11 +91,18 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
             fehler << "senvio-import: " << hinweis << '\n';
         if (listen.liste.isEmpty())
             throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
+        // Every list is made before any is written: an error leaves every list as it was. No
+        // other program changes them from their reading to their writing, and what was
+        // checked of them before holds under the lock.
+        QStringList namen{aufruf.liste};
         if (!listen.radio.isEmpty())
-            if (const int rueckgabe = PruefeZiel(RadiolistenName(aufruf.liste), ordner, aufruf.anhaengen, fehler))
+            namen << RadiolistenName(aufruf.liste);
+        std::vector<Listensperre> sperren;
+        for (const QString& name : namen) {
+            sperren.emplace_back(FindeListendatei(ordner.listen, name));
+            if (const int rueckgabe = PruefeZiel(name, ordner, aufruf.anhaengen, fehler))
                 return rueckgabe;
-
-        // Every list is made before any is written: an error leaves every list as it was.
+        }
         Listendokument liste(ordner);
         Listendokument radio(ordner);
         OeffneImportziel(liste, aufruf.liste, aufruf.anhaengen);

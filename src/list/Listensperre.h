@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+namespace senvio {
+
+// The lock of a list file, held by every program for the whole of reading a list, changing
+// it and writing it back, so that two programs never write over each other's change. The
+// lock is the file ".NAME.lis.lock" beside the list; one left by a program that ended
+// without removing it is recognised and taken over.
+class Listensperre {
+public:
+    Listensperre();
+    // Waits up to `wartezeitMs` for the lock of the list file. Throws Fehler ("Die Liste …
+    // wird gerade von einem anderen Programm geändert.") when another program holds it that
+    // long. A lock this program already holds is not taken again; where no lock file can be
+    // made (a read-only folder), the list goes on without: its save reports the folder.
+    explicit Listensperre(const QString& listendatei, int wartezeitMs = 5000);
+    ~Listensperre();
+    Listensperre(Listensperre&& andere) noexcept;
+    Listensperre& operator=(Listensperre&& andere) noexcept;
+
+private:
+    void Gib();
+
+    std::unique_ptr<QLockFile> m_sperre;
+    QString m_datei;
+};
+
+// What tells whether a file was replaced or changed since it was last seen: its inode, size
+// and times. A file that does not exist has the state {}.
+struct Dateistand {
+    bool normaleDatei = false;
+    quint64 inode = 0;
+    qint64 groesse = -1;
+    qint64 geaendertNs = 0;
+    qint64 statusNs = 0;
+    bool operator==(const Dateistand&) const = default;
+};
+
+Dateistand LiesDateistand(const QString& pfad);
+
+} // namespace senvio
