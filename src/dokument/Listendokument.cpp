@@ -257,6 +257,8 @@ void Listendokument::SetzeUeberschreibfrage(std::function<bool(const QString&)> 
 
 void Listendokument::SpeichereUnter(const QString& pfad) {
     m_modell.Speichere(pfad);
+    if (QFileInfo(pfad) == QFileInfo(Datei()))
+        m_stand = LiesDateistand(pfad);
 }
 
 bool Listendokument::Rueckgaengig() {
