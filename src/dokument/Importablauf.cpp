@@ -14,7 +14,8 @@ int HaengeImportAn(Listendokument& dokument, const QList<ImportEintrag>& eintrae
             namen.append(eintrag.name);
         aenderung.Aendere([&](SenderListe& liste) { HaengeNamenAn(liste, namen, aenderung.Platzhalterzaehler()); });
         for (qsizetype i = 0; i < eintraege.size() && erste + i < aenderung.Liste().Anzahl(); ++i)
-            aenderung.SetzeHerkunft(int(erste + i), {eintraege[i].referenz, eintraege[i].logoSchluessel});
+            aenderung.SetzeHerkunft(int(erste + i), {eintraege[i].referenz, eintraege[i].logoSchluessel,
+                                                     eintraege[i].name, eintraege[i].radio});
         aenderung.Waehle(erste);
     });
     return erste;

@@ -125,7 +125,7 @@ int Listendokument::Auswahl() const {
 }
 
 void Listendokument::Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste,
-                             Dateistand stand) {
+                             Dateistand stand, GeleseneQuellen quellen) {
     int& zaehler = m_umgebung.platzhalterzaehler;
     switch (art) {
     case Wechselart::Neu:
@@ -139,7 +139,9 @@ void Listendokument::Wechsle(Wechselart art, const QString& name, const QString&
         break;
     }
     m_verlauf.clear();
-    m_herkunft = QList<Eintragsherkunft>(liste.Anzahl());
+    m_herkunft = quellen.herkunft.size() == liste.Anzahl() ? std::move(quellen.herkunft)
+                                                           : QList<Eintragsherkunft>(liste.Anzahl());
+    m_quellenhinweis = quellen.hinweis;
     m_modell.SetzeAlle(std::move(liste));
     m_name = name;
     m_datei = datei;
@@ -167,7 +169,8 @@ void Listendokument::Lade(const QString& datei, const QString& name) {
     const Dateistand stand = LiesDateistand(datei);
     SenderListe gelesen;
     LeseListendatei(datei, gelesen);
-    Wechsle(Wechselart::Start, name, datei, std::move(gelesen), stand);
+    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(datei), gelesen.Zeilen());
+    Wechsle(Wechselart::Start, name, datei, std::move(gelesen), stand, std::move(quellen));
 }
 
 void Listendokument::Oeffne(const QString& gewaehlt, const QString& name, const QString& eigeneDatei) {
@@ -175,7 +178,8 @@ void Listendokument::Oeffne(const QString& gewaehlt, const QString& name, const 
         LiesDateistand(eigeneDatei.isEmpty() ? FindeListendatei(m_ordner.listen, name) : eigeneDatei);
     SenderListe gelesen;
     LeseListendatei(gewaehlt, gelesen);
-    Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen), stand);
+    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(gewaehlt), gelesen.Zeilen());
+    Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen), stand, std::move(quellen));
 }
 
 void Listendokument::Aendere(const Schritt& schritt, const std::function<void(Listenaenderung&)>& aenderung) {
@@ -249,6 +253,7 @@ void Listendokument::Speichere() {
     }
     m_modell.Speichere(datei);
     m_stand = LiesDateistand(datei);
+    SchreibeQuellen(QuellendateiZu(datei), Liste().Zeilen(), m_herkunft);
 }
 
 void Listendokument::SetzeUeberschreibfrage(std::function<bool(const QString&)> frage) {
@@ -257,6 +262,7 @@ void Listendokument::SetzeUeberschreibfrage(std::function<bool(const QString&)> 
 
 void Listendokument::SpeichereUnter(const QString& pfad) {
     m_modell.Speichere(pfad);
+    SchreibeQuellen(QuellendateiZu(pfad), Liste().Zeilen(), m_herkunft);
     if (QFileInfo(pfad) == QFileInfo(Datei()))
         m_stand = LiesDateistand(pfad);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dokument/Quellendatei.h"
 #include "list/Listensperre.h"
 #include "list/SenderListe.h"
 #include "platform/Ordner.h"
@@ -17,15 +18,6 @@
 // The window, senvio-import and senvio-druck work on it; every change goes through
 // Aendere, so that none forgets its step of the history, its renumbering or its save.
 namespace senvio {
-
-// What an import knew of an entry: the service in its source and the keys its logo can
-// be found by, strongest first. Kept per entry, so a renamed entry keeps it and two
-// entries of one name keep their own.
-struct Eintragsherkunft {
-    QString referenz;
-    QStringList logoSchluessel;
-    bool operator==(const Eintragsherkunft&) const = default;
-};
 
 enum class Speichern {
     Sofort,  // the list file is written with the change
@@ -120,6 +112,8 @@ public:
     // the file is written, as a tool holds the lock from reading on.
     void Speichere();
     void SetzeUeberschreibfrage(std::function<bool(const QString& name)> frage);
+    // Why the import knowledge beside the list was not used when it was read; empty when it was.
+    const QString& Quellenhinweis() const { return m_quellenhinweis; }
     // A copy under another file; the list's name and file stay.
     void SpeichereUnter(const QString& pfad);
     // Takes the last step back or makes it again, renumbers and saves; false when there
@@ -137,7 +131,8 @@ private:
     friend class Listenaenderung;
     friend class Listenschritt;
     enum class Wechselart { Neu, Start, Geoeffnet };
-    void Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste, Dateistand stand);
+    void Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste, Dateistand stand,
+                 GeleseneQuellen quellen = {});
     void NimmSchrittAuf(const QString& name, const QStringList& vorher, const QList<Eintragsherkunft>& herkunftVorher,
                         int auswahlVorher);
     void WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts, const QList<Eintragsherkunft>& herkunft,
@@ -150,6 +145,7 @@ private:
     Eintragsumgebung m_umgebung;
     // Index for index with the lines.
     QList<Eintragsherkunft> m_herkunft;
+    QString m_quellenhinweis;
     QString m_name;
     QString m_datei;
     // The file as this document last saw it: read, written or found missing.

@@ -320,7 +320,7 @@ QList<ImportEintrag> Eintraege(const ImportFund& fund, const QList<bool>& gruppe
         if (sender.platzhalter)
             eintraege.append({FreierEintrag, {}, {}});
         else
-            eintraege.append({Eintragsname(sender), sender.logoSchluessel, sender.referenz});
+            eintraege.append({Eintragsname(sender), sender.logoSchluessel, sender.referenz, IstRadio(fund, sender)});
     });
     return eintraege;
 }

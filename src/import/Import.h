@@ -38,6 +38,7 @@ struct ImportEintrag {
     QString name;
     QStringList logoSchluessel;
     QString referenz;
+    bool radio = false;
     bool operator==(const ImportEintrag&) const = default;
 };
 

@@ -38,7 +38,7 @@ protected:
             for (const QString& zeile : Zeilen("ABC"))
                 a.HaengeAn(zeile);
             for (int i = 0; i < 3; ++i)
-                a.SetzeHerkunft(i, {u"ref%1"_s.arg(i), {}});
+                a.SetzeHerkunft(i, {u"ref%1"_s.arg(i), {}, {}, false});
         });
         m_dokument.Verlauf().clear();
     }
@@ -191,6 +191,44 @@ TEST_F(Dokument, FremdeAenderungenWerdenNichtUnbemerktUeberschrieben) {
     haengeAn("ABCDEFGH");
     EXPECT_EQ(Gespeichert(m_dokument), Zeilen("ABCDEFGH"));
     EXPECT_EQ(fragen.size(), 2);
+}
+
+// What an import knew is kept beside the list from one session to the next. A list changed
+// elsewhere gets each entry's knowledge by its name; a file that is not ours is not used.
+TEST_F(Dokument, HerkunftBleibtBeiDerListeUndFolgtDenNamen) {
+    const Eintragsherkunft erste{
+        u"1:0:19:283D:3FB:1:C00000:0:0:0:"_s, {u"daserste"_s, u"ard"_s}, u"Das Erste HD"_s, false};
+    m_dokument.Aendere({u"Import"_s}, [&](Listenaenderung& a) {
+        a.SetzeHerkunft(0, erste);
+        a.SetzeHerkunft(1, {});
+        a.SetzeHerkunft(2, {u"http://r/1"_s, {}, u"NDR 90,3\tNord"_s, true});
+    });
+    m_dokument.Speichere();
+    const QString quellen = m_ordner.path() + u"/Senvio-Listen/Astra.quellen"_s;
+    const Eintragsherkunft ndr{u"http://r/1"_s, {}, u"NDR 90,3 Nord"_s, true};
+    const auto geladen = [&] {
+        Listendokument dokument{ProgrammOrdner(m_ordner.path())};
+        dokument.LadeLetzte(u"Astra"_s);
+        QList<Eintragsherkunft> herkunft;
+        for (int i = 0; i < dokument.Liste().Anzahl(); ++i)
+            herkunft << dokument.Herkunft(i);
+        return std::pair(herkunft, dokument.Quellenhinweis());
+    };
+    EXPECT_EQ(geladen(), std::pair((QList<Eintragsherkunft>{erste, {}, ndr}), QString()));
+    SenderListe anderswo;
+    anderswo.SetzeZeilen(Zeilen("CXAA"));
+    SchreibeListendatei(m_dokument.Datei(), anderswo);
+    EXPECT_EQ(geladen(), std::pair((QList<Eintragsherkunft>{ndr, {}, erste, {}}), QString()));
+    test::Schreib(quellen, "Senvio-Quellen 1\nA\tTV\t\xff\n");
+    EXPECT_EQ(geladen(), std::pair(QList<Eintragsherkunft>(4), u"Die Datei "_s + quellen +
+                                                                   u" passt nicht zu Senvio; die Herkunft der Einträge "
+                                                                   u"wird nicht verwendet."_s));
+    m_dokument.Aendere({u"Von Hand"_s}, [](Listenaenderung& a) {
+        for (int i = 0; i < 3; ++i)
+            a.SetzeHerkunft(i, {});
+    });
+    m_dokument.Speichere();
+    EXPECT_FALSE(QFileInfo::exists(quellen));
 }
 
 } // namespace

@@ -25,8 +25,12 @@ TEST(ImportProgramm, SchreibtDieListeNurWennAllesGelingt) {
     // Without a display; paths relative to the working directory; nothing else written.
     EXPECT_EQ(starte(p + QStringList{u"Kabel"_s, u"k.m3u"_s}),
               (Programmlauf{0, u"2 Einträge importiert: "_s + kabel + u'\n', {}}));
-    EXPECT_EQ(Baum(wurzel.filePath(u"P"_s)).keys(), (QStringList{u"Senvio-Listen"_s, u"Senvio-Listen/Kabel.lis"_s}));
+    EXPECT_EQ(Baum(wurzel.filePath(u"P"_s)).keys(),
+              (QStringList{u"Senvio-Listen"_s, u"Senvio-Listen/Kabel.lis"_s, u"Senvio-Listen/Kabel.quellen"_s}));
     EXPECT_EQ(Lies(kabel), neu);
+    // Beside the list, what the import knew: name, kind, address, the source's name.
+    EXPECT_EQ(Lies(wurzel.filePath(u"P/Senvio-Listen/Kabel.quellen"_s)),
+              "Senvio-Quellen 1\nS\xC3\xBC\x64 1\tTV\thttp://a\tS\xC3\xBC\x64 1\nWelle\tTV\thttp://b\tWelle\n");
     EXPECT_EQ(starte(p + QStringList{u"Kabel"_s, u"k.m3u"_s}),
               (Programmlauf{1, {}, u"senvio-import: Die Liste Kabel gibt es schon.\n"_s}));
     // One group of the file read twice appended once, numbered on; the placeholders go on

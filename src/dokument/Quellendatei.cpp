@@ -1,0 +1,113 @@
+#include "dokument/Quellendatei.h"
+
+#include "list/Zeilenformat.h"
+#include "platform/Fehler.h"
+#include "platform/GanzeDatei.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace senvio {
+
+namespace {
+
+const QString Kopf = QStringLiteral("Senvio-Quellen 1");
+constexpr qint64 GroessteQuellendatei = qint64(64) * 1024 * 1024;
+
+// A field holds no tab and no line end: they separate fields and lines.
+QString Feld(const QString& text) {
+    QString feld = text;
+    for (QChar& z : feld)
+        if (z == u'\t' || z == u'\r' || z == u'\n')
+            z = u' ';
+    return feld;
+}
+
+QString NameDer(const QString& zeile) {
+    return ZerlegeZeile(zeile).name;
+}
+
+} // namespace
+
+QString QuellendateiZu(const QString& listendatei) {
+    const bool lis = listendatei.endsWith(QStringLiteral(".lis"), Qt::CaseInsensitive);
+    return (lis ? listendatei.chopped(4) : listendatei) + QStringLiteral(".quellen");
+}
+
+void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft) {
+    if (std::all_of(herkunft.begin(), herkunft.end(),
+                    [](const Eintragsherkunft& h) { return h == Eintragsherkunft(); })) {
+        QFile::remove(datei);
+        return;
+    }
+    QString text = Kopf + u'\n';
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const Eintragsherkunft h = i < herkunft.size() ? herkunft[i] : Eintragsherkunft();
+        QStringList felder{Feld(NameDer(zeilen[i])), h.radio ? QStringLiteral("Radio") : QStringLiteral("TV"),
+                           Feld(h.referenz), Feld(h.quellname)};
+        for (const QString& schluessel : h.logoSchluessel)
+            felder << Feld(schluessel);
+        text += felder.join(u'\t') + u'\n';
+    }
+    if (!SchreibeGanzeDatei(datei, text.toUtf8()))
+        throw DateiFehler::NichtErstellt(datei);
+}
+
+GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
+    GeleseneQuellen gelesen{QList<Eintragsherkunft>(zeilen.size()), {}};
+    QFile f(datei);
+    if (!f.exists())
+        return gelesen;
+    const QString unbrauchbar =
+        QStringLiteral("Die Datei %1 passt nicht zu Senvio; die Herkunft der Einträge wird nicht verwendet.")
+            .arg(datei);
+    if (!QFileInfo(datei).isFile() || f.size() > GroessteQuellendatei || !f.open(QIODevice::ReadOnly)) {
+        gelesen.hinweis = unbrauchbar;
+        return gelesen;
+    }
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString text = utf8(f.readAll());
+    QStringList dateizeilen = text.split(u'\n');
+    if (utf8.hasError() || dateizeilen.value(0) != Kopf) {
+        gelesen.hinweis = unbrauchbar;
+        return gelesen;
+    }
+    dateizeilen.removeFirst();
+    // The file's entries by name, in order; each is taken once.
+    QHash<QString, QList<qsizetype>> nachName;
+    QList<QStringList> eintraege;
+    for (const QString& zeile : dateizeilen) {
+        QStringList felder = zeile.split(u'\t');
+        if (felder.size() < 4)
+            continue;
+        nachName[felder[0]].append(eintraege.size());
+        eintraege.append(std::move(felder));
+    }
+    QList<bool> genommen(eintraege.size(), false);
+    QHash<QString, qsizetype> weiter; // per name, the candidates before this one are taken
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const QString name = NameDer(zeilen[i]);
+        qsizetype k = -1;
+        if (i < eintraege.size() && eintraege[i][0] == name && !genommen[i]) {
+            k = i;
+        } else if (const auto kandidaten = nachName.constFind(name); kandidaten != nachName.cend()) {
+            qsizetype& n = weiter[name];
+            while (n < kandidaten->size() && genommen[kandidaten->at(n)])
+                ++n;
+            if (n < kandidaten->size())
+                k = kandidaten->at(n);
+        }
+        if (k < 0)
+            continue;
+        genommen[k] = true;
+        const QStringList& felder = eintraege[k];
+        gelesen.herkunft[i] = {felder[2], felder.mid(4), felder[3], felder[1] == u"Radio"};
+    }
+    return gelesen;
+}
+
+} // namespace senvio
