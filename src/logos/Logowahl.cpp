@@ -122,10 +122,10 @@ void Logowahl::OrdneKachelnAn() {
     if (anzahl == 0 || anzahl != m_positionen.size())
         return;
     const int spalten = KachelSpalten(ScrollBox1->contentsRect().width(), anzahl);
-    for (int i = 0; i < anzahl; ++i) {
-        const QPoint position = KachelPosition(i, spalten);
-        kacheln[i]->move(position);
-        m_positionen[i] = PositionsText(position);
+    for (Logokachel* kachel : kacheln) {
+        const QPoint position = KachelPosition(kachel->Tag(), spalten);
+        kachel->move(position);
+        m_positionen[kachel->Tag()] = PositionsText(position);
     }
     m_raster->resize(ScrollBox1->contentsRect().width(), RasterHoehe(anzahl, spalten));
 }
