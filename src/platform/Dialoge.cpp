@@ -107,7 +107,10 @@ int Dialoge::Wahl(QWidget* eltern, const QString& titel, const QString& text, co
     const int letzter = int(knoepfe.size()) - 1;
     if (skript().an)
         return std::clamp(Naechstes(skript().wahlen).value_or(letzter), 0, letzter);
-    QMessageBox box(QMessageBox::Information, titel, text, QMessageBox::NoButton, eltern);
+    // The fixed titles say the kind of box; its symbol follows.
+    const QMessageBox::Icon symbol =
+        titel == QLatin1String("Warnung") ? QMessageBox::Warning : QMessageBox::Information;
+    QMessageBox box(symbol, titel, text, QMessageBox::NoButton, eltern);
     QList<QPushButton*> gezeigt;
     for (const QString& knopf : knoepfe)
         gezeigt.append(box.addButton(knopf, QMessageBox::ActionRole));
