@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 
 #include "app/NachrichtenFilter.h"
+#include "basis/Dateimeldung.h"
 #include "list/Listendatei.h"
 #include "list/Nummerierung.h"
 #include "list/TextlistenForm.h"
@@ -23,6 +24,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTextStream>
 #include <QTimer>
 
 namespace senvio {
@@ -113,27 +115,35 @@ void TMainForm::LadeLetzteListe() {
     }
 }
 
-void TMainForm::FormDestroy() {
+void TMainForm::FormDestroy(bool ohneBox) {
     m_dokument.Verlauf().clear();
-    SichereAlles();
+    SichereAlles(ohneBox);
+    // Qt closes the windows as the program ends: no second save, no question then.
+    m_listeErledigt = true;
 }
 
-void TMainForm::SichereAlles() {
+void TMainForm::SichereAlles(bool ohneBox) {
     // Before the first paint, or after a start whose list did not load, the list in
     // memory is not the last list: saving it would empty or cut that list's file.
     if (m_programmEndet || !m_dokument.Vollstaendig())
         return;
-    if (!m_listeErledigt)
+    if (!m_listeErledigt && !ohneBox) {
         FuehreAus([this] { m_dokument.Speichere(); });
+    } else if (!m_listeErledigt) {
+        try {
+            m_dokument.Speichere();
+        } catch (...) {
+            QTextStream(stderr) << "senvio: " << QString::fromStdString(MeldungDerAusnahme(std::current_exception()))
+                                << '\n';
+        }
+    }
     SchreibeEinstellungen();
 }
 
 void TMainForm::SchreibeEinstellungen() {
-    FuehreAus([this] {
-        SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("Auswahl"),
-                        QString::number(m_logowahl->Gruppe()));
-        SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName"), m_dokument.Name());
-    });
+    SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("Auswahl"),
+                    QString::number(m_logowahl->Gruppe()));
+    SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName"), m_dokument.Name());
 }
 
 bool TMainForm::SichereListeZumEnde() {

@@ -38,11 +38,12 @@ public:
     const Nebenfenster& Fenster() const { return m_fenster; }
 
     // Saves the list (unless closing the window already dealt with it) and the two
-    // settings; run once when the program ends.
-    void FormDestroy();
+    // settings; run once when the program ends. `ohneBox`: nobody may be there to close
+    // an error box (a signal, the session's end), so a failure goes to standard error.
+    void FormDestroy(bool ohneBox = false);
     // Saves the list and the two settings without ending: the desktop session asks so
     // before it may end the program.
-    void SichereAlles();
+    void SichereAlles(bool ohneBox = false);
 
     // State read by tests and the message filter.
     const SenderListe& Liste() const { return m_dokument.Liste(); }

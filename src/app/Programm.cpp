@@ -19,7 +19,7 @@ Programm::Programm(const ProgrammOrdner& ordner)
     SenvioAnwendung::SetzeNachrichtenFilter([this](QObject* o, QEvent* e) { return filter.Pruefe(o, e); });
     // The desktop session ends (a logout): the list and the settings are saved as at
     // "Beenden", before the session manager may end the process.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, haupt.get(), [this] { haupt->SichereAlles(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, haupt.get(), [this] { haupt->SichereAlles(true); });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, haupt.get(), [this] { Beende(); });
 }
 
@@ -28,11 +28,11 @@ Programm::~Programm() {
     haupt.reset();
 }
 
-void Programm::Beende() {
+void Programm::Beende(bool ohneBox) {
     if (m_beendet)
         return;
     m_beendet = true;
-    haupt->FormDestroy();
+    haupt->FormDestroy(ohneBox);
 }
 
 Startwahl WaehleProgrammordner(const QStringList& argumente, QTextStream& aus, QTextStream& fehler) {

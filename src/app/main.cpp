@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     // A signal to end (shutdown, logout, Ctrl+C) saves as "Beenden" does, without asking.
     senvio::Endesignale signale;
     QObject::connect(&signale, &senvio::Endesignale::Empfangen, &anwendung, [&programm] {
-        programm.Beende();
+        programm.Beende(true);
         QCoreApplication::quit();
     });
     programm.Haupt().show();
