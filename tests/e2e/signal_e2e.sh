@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Ends the real senvio under Xvfb by a signal, as a shutdown or a logout without session
 # manager does: an entry deleted with the Delete key and one moved with Ctrl+Down, then
-# SIGTERM; the restart shows the list with both changes. The same again with SIGHUP.
+# SIGTERM; the restart shows the list with both changes. The same again with SIGHUP; a
+# save that fails then ends the program all the same.
 #   signal_e2e.sh PFAD/ZU/senvio
 set -euo pipefail
 
@@ -86,4 +87,10 @@ pruefe_liste $'    1   = Sat.1 #png#Ohne Logo4.png\r\n    2   = ZDF #png#Ohne Lo
 starte
 beende_mit INT
 pruefe_liste $'    1   = Sat.1 #png#Ohne Logo4.png\r\n    2   = ZDF #png#Ohne Logo2.png\r' INT
+# A save that fails at a signal goes to standard error: no box waits for a user who is gone.
+starte
+rm "$liste" && mkdir -p "$liste/x"
+beende_mit TERM
+grep -q "senvio: Datei .*Signal.lis kann nicht erstellt werden" "$ordner/ausgabe.txt" ||
+    fehler "keine Meldung auf der Standardfehlerausgabe"
 echo "Ende durch Signal bestanden."
