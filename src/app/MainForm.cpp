@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 
 #include "app/NachrichtenFilter.h"
+#include "basis/Dateimeldung.h"
 #include "list/Listendatei.h"
 #include "list/Nummerierung.h"
 #include "list/TextlistenForm.h"
@@ -24,6 +25,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTextStream>
 #include <QTimer>
 
 namespace senvio {
@@ -78,6 +80,10 @@ void TMainForm::showEvent(QShowEvent* ereignis) {
 // The main window is the program: closing it ends the message loop even while the
 // station picker or the large preview is still open.
 void TMainForm::closeEvent(QCloseEvent* ereignis) {
+    if (!SichereListeZumEnde()) {
+        ereignis->ignore();
+        return;
+    }
     QMainWindow::closeEvent(ereignis);
     if (ereignis->isAccepted())
         QCoreApplication::quit();
@@ -118,16 +124,70 @@ void TMainForm::LadeLetzteListe() {
     }
 }
 
-void TMainForm::FormDestroy() {
+void TMainForm::FormDestroy(bool ohneBox) {
     m_dokument.Verlauf().clear();
+    SichereAlles(ohneBox);
+    // Qt closes the windows as the program ends: no second save, no question then.
+    m_listeErledigt = true;
+}
+
+void TMainForm::SichereAlles(bool ohneBox) {
     // Before the first paint, or after a start whose list did not load, the list in
     // memory is not the last list: saving it would empty or cut that list's file.
     if (m_programmEndet || !m_dokument.Vollstaendig())
         return;
-    FuehreAus([this] { m_dokument.Speichere(); });
+    if (!m_listeErledigt && !ohneBox) {
+        FuehreAus([this] { m_dokument.Speichere(); });
+    } else if (!m_listeErledigt) {
+        try {
+            m_dokument.Speichere();
+        } catch (...) {
+            QTextStream(stderr) << "senvio: " << QString::fromStdString(MeldungDerAusnahme(std::current_exception()))
+                                << '\n';
+        }
+    }
+    SchreibeEinstellungen();
+}
+
+void TMainForm::SchreibeEinstellungen() {
     SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("Auswahl"),
                     QString::number(m_logowahl->Gruppe()));
     SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName"), m_dokument.Name());
+}
+
+bool TMainForm::SichereListeZumEnde() {
+    if (m_programmEndet || !m_dokument.Vollstaendig() || m_listeErledigt)
+        return true;
+    try {
+        m_dokument.Speichere();
+        m_listeErledigt = true;
+        return true;
+    } catch (const std::exception&) {
+    }
+    // A list that cannot be written where it lives (a read-only folder, a full disk)
+    // goes elsewhere, or is given up only when the user says so.
+    const QString frage = QStringLiteral("Die Liste „%1“ konnte nicht gespeichert werden. Möchten Sie sie an einem "
+                                         "anderen Ort speichern?")
+                              .arg(m_dokument.Name());
+    for (;;) {
+        switch (Dialoge::Wahl(this, QStringLiteral("Warnung"), frage,
+                              {QStringLiteral("Speichern unter..."), QStringLiteral("Ohne Speichern beenden"),
+                               QStringLiteral("Abbrechen")})) {
+        case 0: {
+            bool geschrieben = false;
+            FuehreAus([&] { geschrieben = Speichernunter1Click(); });
+            if (!geschrieben)
+                continue;
+            break;
+        }
+        case 1:
+            break;
+        default:
+            return false;
+        }
+        m_listeErledigt = true;
+        return true;
+    }
 }
 
 QString TMainForm::Statuszeile() const {
@@ -189,7 +249,7 @@ void TMainForm::HilfeClick() {
     QString hilfe = m_ordner.hilfe;
     if (!QFileInfo::exists(hilfe))
         hilfe = MitgelieferteHilfe(QCoreApplication::applicationDirPath(), QStringLiteral(SENVIO_HILFE_INSTALLIERT));
-    Dialoge::OeffneDokument(hilfe.isEmpty() ? QStringLiteral(SENVIO_HILFE_INSTALLIERT) : hilfe);
+    ZeigeMitDemDesktop(hilfe.isEmpty() ? QStringLiteral(SENVIO_HILFE_INSTALLIERT) : hilfe);
 }
 
 // The desktop's file manager shows the folder. The logo library is made when the user
@@ -200,7 +260,24 @@ void TMainForm::OeffneOrdner(const QString& ordner) {
         Dialoge::Warnung(this, QStringLiteral("Kann das Verzeichnis ") + pfad + QStringLiteral(" nicht anlegen!"));
         return;
     }
-    Dialoge::OeffneDokument(pfad);
+    ZeigeMitDemDesktop(pfad);
+}
+
+void TMainForm::ZeigeMitDemDesktop(const QString& pfad) {
+    if (Dialoge::OeffneDokument(pfad))
+        return;
+    const QFileInfo ziel(pfad);
+    const QString text = QStringLiteral("„%1“\n\nEs wurde kein Programm gefunden, das %2 anzeigen kann.")
+                             .arg(QDir::toNativeSeparators(pfad),
+                                  ziel.isDir() ? QStringLiteral("diesen Ordner") : QStringLiteral("diese Datei"));
+    // A file manager may be there when a viewer is not; without xdg-open nothing opens.
+    if (ziel.isDir() || !Dialoge::KannOeffnen()) {
+        Dialoge::Information(this, text);
+        return;
+    }
+    if (Dialoge::Wahl(this, QStringLiteral("Information"), text,
+                      {QStringLiteral("Ordner öffnen"), QStringLiteral("OK")}) == 0)
+        ZeigeMitDemDesktop(ziel.absolutePath());
 }
 
 } // namespace senvio

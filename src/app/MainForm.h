@@ -15,6 +15,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QStatusBar;
 
 namespace senvio {
 
@@ -36,8 +37,13 @@ public:
     bool ProgrammEndet() const { return m_programmEndet; }
     const Nebenfenster& Fenster() const { return m_fenster; }
 
-    // Saves the list and the two settings; run once when the program ends.
-    void FormDestroy();
+    // Saves the list (unless closing the window already dealt with it) and the two
+    // settings; run once when the program ends. `ohneBox`: nobody may be there to close
+    // an error box (a signal, the session's end), so a failure goes to standard error.
+    void FormDestroy(bool ohneBox = false);
+    // Saves the list and the two settings without ending: the desktop session asks so
+    // before it may end the program.
+    void SichereAlles(bool ohneBox = false);
 
     // State read by tests and the message filter.
     const SenderListe& Liste() const { return m_dokument.Liste(); }
@@ -57,6 +63,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
@@ -64,7 +71,8 @@ private:
     void Neu1Click();
     void ffnen1Click();
     void SenderlisteImportierenClick();
-    void Speichernunter1Click();
+    // True when a copy was written.
+    bool Speichernunter1Click();
     void Beenden1Click();
     void RueckgaengigClick();
     void WiederholenClick();
@@ -73,11 +81,22 @@ private:
     void SenderlogoanaktuellenEintrageinfuegen1Click();
     void Eintraglschen1Click();
     void DoppelteEintraegesuchenClick();
+    void DoppelteEintraegeentfernenClick();
     void LogosautomatischzuordnenClick();
     void DruckeListe(Ausgabeart art);
     void SpeichereListeAlsBild(Ausgabeart art);
+    // After a print or picture run: the file written on the status line and on the
+    // desktop, or `leer` when the list was empty and nothing was written.
+    void ZeigeAusgabe(const QString& datei, const QString& leer);
     void Schriftart1Click();
     void OeffneOrdner(const QString& ordner);
+    // The desktop shows the file or folder; when it cannot, a box names it and offers
+    // its folder where something could open that.
+    void ZeigeMitDemDesktop(const QString& pfad);
+    // The list saved at "Beenden": false when the user keeps the program open after
+    // the save failed.
+    bool SichereListeZumEnde();
+    void SchreibeEinstellungen();
     void Suchen1Click();
     void ZurueckButtonClick();
     void EinfuegenBtnClick();
@@ -122,6 +141,9 @@ private:
     // Attaches as one step of this name, saved at once; a copy that failed is reported.
     void UebernimmLogos(const QList<struct Logozuweisung>& zuweisungen, const QString& schritt);
 
+    // The client area at the window's standard size, where every control has its place.
+    static constexpr QSize Standardflaeche{530, 613};
+
     ProgrammOrdner m_ordner;
     Nebenfenster m_fenster;
     Listendokument m_dokument;
@@ -129,6 +151,7 @@ private:
     // Controls, named as the program has always named them; each carries its name as
     // objectName, so that tests find it. The menu items are found by their names.
     QFrame* Panel2 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
     Listenansicht* Listbox1 = nullptr;
     QLabel* m_statusText = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
@@ -138,6 +161,8 @@ private:
     QMenu* PopupMenu1 = nullptr;
     bool m_ersteAnzeige = true;
     bool m_programmEndet = false;
+    // Closing the window has saved the list, or the user chose to end without it.
+    bool m_listeErledigt = false;
 };
 
 } // namespace senvio

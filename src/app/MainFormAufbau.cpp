@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QUndoStack>
 
@@ -26,15 +27,15 @@ namespace senvio {
 void TMainForm::BaueFensterAuf() {
     setWindowTitle(QStringLiteral("Senvio-Liste 2.0"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(Schrift(QStringLiteral("MS Sans Serif"), 13));
     setWindowIcon(ProgrammSymbol());
 
     auto* flaeche = new QWidget(this);
-    flaeche->setFixedSize(530, 613);
+    flaeche->setMinimumSize(Standardflaeche);
     setCentralWidget(flaeche);
 
-    auto* StatusBar1 = Benannt(new QStatusBar(flaeche), "StatusBar1");
+    StatusBar1 = Benannt(new QStatusBar(flaeche), "StatusBar1");
     StatusBar1->setGeometry(0, 613 - 24, 530, 24);
     StatusBar1->setSizeGripEnabled(false);
     m_statusText = new QLabel(StatusBar1);
@@ -52,7 +53,20 @@ void TMainForm::BaueFensterAuf() {
     BaueListenPanelAuf();
 
     BaueMenuesAuf();
-    setFixedSize(sizeHint());
+    // The standard size is the smallest; what the window has beyond it goes to the list and the grid.
+    setMinimumSize(sizeHint());
+    resize(sizeHint());
+}
+
+void TMainForm::resizeEvent(QResizeEvent* ereignis) {
+    QMainWindow::resizeEvent(ereignis);
+    const QSize flaeche = centralWidget()->size().expandedTo(Standardflaeche);
+    const QSize mehr = flaeche - Standardflaeche;
+    StatusBar1->setGeometry(0, flaeche.height() - 24, flaeche.width(), 24);
+    ProgressBar1->move(4, flaeche.height() - 19);
+    m_logowahl->resize(flaeche.width(), flaeche.height() - 24);
+    Panel2->resize(QSize(509, 575) + mehr);
+    Listbox1->SetzeGroesse(mehr);
 }
 
 void TMainForm::BaueListenPanelAuf() {
@@ -114,6 +128,8 @@ void TMainForm::BaueMenuesAuf() {
          [this] { LogosautomatischzuordnenClick(); }},
         {bearbeiten, "DoppelteEintraegesuchen1", QStringLiteral("Doppelte Einträge suchen"),
          [this] { DoppelteEintraegesuchenClick(); }},
+        {bearbeiten, "DoppelteEintraegeentfernen1", QStringLiteral("Doppelte Einträge entfernen..."),
+         [this] { DoppelteEintraegeentfernenClick(); }},
         {bearbeiten, nullptr, QString(4, QLatin1Char(' ')), {}},
         {bearbeiten, "Eintraglschen1", QStringLiteral("Eintrag löschen"), [this] { Eintraglschen1Click(); }},
         {drucken, "DruckenOben1", QStringLiteral("für DIN A6 Klarsicht Einfachhülle oben geheftet"),
@@ -155,6 +171,10 @@ void TMainForm::BaueMenuesAuf() {
     for (const char* verlauf : {"Rueckgaengig1", "Wiederholen1"})
         Aktion(verlauf)->setShortcutContext(Qt::ApplicationShortcut);
     Aktion("Suchen1")->setEnabled(false);
+    // Delete in the window, Backspace on the list: the menu command, its question included.
+    Aktion("Eintraglschen1")->setShortcut(QKeySequence::Delete);
+    connect(new QShortcut(QKeySequence(Qt::Key_Backspace), Listbox1, nullptr, nullptr, Qt::WidgetShortcut),
+            &QShortcut::activated, Aktion("Eintraglschen1"), &QAction::trigger);
 
     // The list's context menu runs the same commands as the main menu.
     PopupMenu1 = Benannt(new QMenu(this), "PopupMenu1");
@@ -190,7 +210,11 @@ void TMainForm::VerbindeBefehle() {
         Listbox1->viewport()->update();
         ZeigeListenStatus();
     });
-    connect(&m_dokument, &Listendokument::Gewechselt, this, &TMainForm::SetzeTitel);
+    connect(&m_dokument, &Listendokument::Gewechselt, this, [this] {
+        SetzeTitel();
+        // Written at once, not only at the end: after a crash the next start finds this list.
+        SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName"), m_dokument.Name());
+    });
     QUndoStack& verlauf = m_dokument.Verlauf();
     for (const auto& [name, wort] : {std::pair{"Rueckgaengig1", QStringLiteral("Rückgängig")},
                                      std::pair{"Wiederholen1", QStringLiteral("Wiederholen")}}) {

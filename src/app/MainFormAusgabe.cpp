@@ -7,7 +7,9 @@
 #include "platform/Sanduhr.h"
 #include "view/Listenansicht.h"
 
+#include <QDir>
 #include <QItemSelectionModel>
+#include <QLabel>
 
 namespace senvio {
 
@@ -18,7 +20,7 @@ namespace {
 QString GibAusWieAngezeigt(Listenansicht& ansicht, Listendokument& dokument, Ausgabeart art,
                            const std::function<void()>& vorDemPdf = {}) {
     ansicht.selectionModel()->clear();
-    return GibAus(dokument, art, {ansicht.font(), ansicht.Schriftfarbe()}, ansicht.viewport()->width(),
+    return GibAus(dokument, art, {ansicht.font(), ansicht.Schriftfarbe()}, ansicht.Standardbreite(),
                   ansicht.palette().color(QPalette::Base), vorDemPdf);
 }
 
@@ -35,7 +37,7 @@ void TMainForm::DruckeListe(Ausgabeart art) {
                 SchliesseFenster(fenster);
         });
     }
-    Dialoge::OeffneDokument(pdf);
+    ZeigeAusgabe(pdf, QStringLiteral("Die Liste ist leer. Es wurde nichts gedruckt."));
 }
 
 void TMainForm::SpeichereListeAlsBild(Ausgabeart art) {
@@ -44,11 +46,17 @@ void TMainForm::SpeichereListeAlsBild(Ausgabeart art) {
         Sanduhr sanduhr;
         bild = GibAusWieAngezeigt(*Listbox1, m_dokument, art);
     }
-    if (bild.isEmpty()) {
-        Dialoge::Information(this, QStringLiteral("Die Liste ist leer. Es wurde kein Bild gespeichert."));
+    ZeigeAusgabe(bild, QStringLiteral("Die Liste ist leer. Es wurde kein Bild gespeichert."));
+}
+
+// The status line names the file written, so the user finds it even when no viewer shows it.
+void TMainForm::ZeigeAusgabe(const QString& datei, const QString& leer) {
+    if (datei.isEmpty()) {
+        Dialoge::Information(this, leer);
         return;
     }
-    Dialoge::OeffneDokument(bild);
+    m_statusText->setText(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(datei));
+    ZeigeMitDemDesktop(datei);
 }
 
 } // namespace senvio

@@ -5,11 +5,13 @@
 #include "list/BearbeitenForm.h"
 #include "list/Bearbeitung.h"
 #include "list/Doppelte.h"
+#include "list/DoppelteForm.h"
 #include "list/Sendernamen.h"
 #include "list/TextlistenForm.h"
 #include "list/Zeilenformat.h"
 #include "logos/Logowahl.h"
 #include "platform/Dialoge.h"
+#include "view/Eintrag.h"
 #include "view/Listenansicht.h"
 
 #include <QLabel>
@@ -112,6 +114,38 @@ void TMainForm::DoppelteEintraegesuchenClick() {
     m_statusText->setText(QStringLiteral("Nr. %1 und Nr. %2 sind derselbe Sender.")
                               .arg(std::min(doppel->eintrag, doppel->anderer) + 1)
                               .arg(std::max(doppel->eintrag, doppel->anderer) + 1));
+}
+
+// Every later copy at once, after a doubled import; the first entry of each station stays.
+void TMainForm::DoppelteEintraegeentfernenClick() {
+    if (IstLogoModus())
+        ZeigeListenmodus();
+    const QStringList zeilen = m_dokument.Liste().Zeilen();
+    const QList<Doppel> kopien = SpaetereKopien(zeilen);
+    if (kopien.isEmpty()) {
+        Dialoge::Information(this, QStringLiteral("In der Liste steht kein Sender mehr als einmal."));
+        return;
+    }
+    // A copy of the drawing state: the table's logos leave the list's placeholder counter alone.
+    Eintragsumgebung umgebung = m_dokument.Umgebung();
+    QList<Kopiezeile> tabelle;
+    for (const Doppel& kopie : kopien)
+        tabelle.append({int(kopie.eintrag) + 1, ZerlegeZeile(zeilen[kopie.eintrag]).name.trimmed(),
+                        Eintragslogo(zeilen[kopie.eintrag], umgebung), int(kopie.anderer) + 1});
+    TDoppelteForm dialog(tabelle, this);
+    if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
+        return;
+    const QList<int> weg = dialog.Angekreuzt();
+    if (weg.isEmpty())
+        return;
+    // One step of the history; saved as a deletion is, with the next save.
+    m_dokument.Aendere({QStringLiteral("Doppelte Einträge entfernen"), Speichern::Spaeter, true},
+                       [&](Listenaenderung& a) {
+                           for (qsizetype i = weg.size() - 1; i >= 0; --i)
+                               a.Loesche(int(kopien[weg[i]].eintrag));
+                           a.Waehle(int(kopien[weg.first()].anderer));
+                       });
+    Listbox1->setFocus();
 }
 
 } // namespace senvio

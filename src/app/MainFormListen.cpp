@@ -79,21 +79,23 @@ void TMainForm::ffnen1Click() {
     FormPaint();
 }
 
-void TMainForm::Speichernunter1Click() {
+bool TMainForm::Speichernunter1Click() {
     const QString gewaehlt =
         Dialoge::DateiSpeichern(this, m_ordner.listen, m_dokument.Name() + QStringLiteral(".lis"), ListenFilter);
     if (gewaehlt.isEmpty())
-        return;
+        return false;
     // A copy: the current list's name and file stay; only the flag may learn that
     // the list needs UTF-16.
     if (QFileInfo::exists(gewaehlt)) {
-        if (Dialoge::Bestaetigung(this, QStringLiteral("Die Datei \"") + gewaehlt +
-                                            QStringLiteral("\" ist schon vorhanden. Soll sie überschrieben werden?")))
-            m_dokument.SpeichereUnter(gewaehlt);
-        return;
+        if (!Dialoge::Bestaetigung(this, QStringLiteral("Die Datei \"") + gewaehlt +
+                                             QStringLiteral("\" ist schon vorhanden. Soll sie überschrieben werden?")))
+            return false;
+        m_dokument.SpeichereUnter(gewaehlt);
+        return true;
     }
     const bool hatEndung = QFileInfo(gewaehlt).fileName().contains(QLatin1Char('.'));
     m_dokument.SpeichereUnter(hatEndung ? gewaehlt : gewaehlt + QStringLiteral(".lis"));
+    return true;
 }
 
 // Taking a step back or making it again renumbers and saves as any change does; the

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 
 namespace senvio {
 
@@ -13,8 +14,13 @@ Programm::Programm(const ProgrammOrdner& ordner)
     : nameEingabe(ordner.listen), filter({nameEingabe, bearbeiten, textliste, grossBild, suche}),
       haupt(std::make_unique<TMainForm>(ordner, Nebenfenster{nameEingabe, bearbeiten, textliste, grossBild, suche},
                                         filter)) {
-    if (!haupt->ProgrammEndet())
-        SenvioAnwendung::SetzeNachrichtenFilter([this](QObject* o, QEvent* e) { return filter.Pruefe(o, e); });
+    if (haupt->ProgrammEndet())
+        return;
+    SenvioAnwendung::SetzeNachrichtenFilter([this](QObject* o, QEvent* e) { return filter.Pruefe(o, e); });
+    // The desktop session ends (a logout): the list and the settings are saved as at
+    // "Beenden", before the session manager may end the process.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, haupt.get(), [this] { haupt->SichereAlles(true); });
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, haupt.get(), [this] { Beende(); });
 }
 
 Programm::~Programm() {
@@ -22,11 +28,11 @@ Programm::~Programm() {
     haupt.reset();
 }
 
-void Programm::Beende() {
+void Programm::Beende(bool ohneBox) {
     if (m_beendet)
         return;
     m_beendet = true;
-    haupt->FormDestroy();
+    haupt->FormDestroy(ohneBox);
 }
 
 Startwahl WaehleProgrammordner(const QStringList& argumente, QTextStream& aus, QTextStream& fehler) {

@@ -26,8 +26,9 @@ public:
     // True when the main window's checks ended the program before it began.
     bool Endet() const { return haupt->ProgrammEndet(); }
     TMainForm& Haupt() { return *haupt; }
-    // Saves the list and the settings, as at the end of the message loop.
-    void Beende();
+    // Saves the list and the settings, as at the end of the message loop; `ohneBox`
+    // for an end nobody watches (a signal): a failure goes to standard error.
+    void Beende(bool ohneBox = false);
 
 private:
     TNameEingabeForm nameEingabe;

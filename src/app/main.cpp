@@ -1,5 +1,6 @@
 #include "app/Fehlerbehandlung.h"
 #include "app/Programm.h"
+#include "platform/Endesignale.h"
 
 #include <cstdio>
 
@@ -15,6 +16,12 @@ int main(int argc, char** argv) {
     senvio::Programm programm(*start.ordner);
     if (programm.Endet())
         return 0;
+    // A signal to end (shutdown, logout, Ctrl+C) saves as "Beenden" does, without asking.
+    senvio::Endesignale signale;
+    QObject::connect(&signale, &senvio::Endesignale::Empfangen, &anwendung, [&programm] {
+        programm.Beende(true);
+        QCoreApplication::quit();
+    });
     programm.Haupt().show();
     const int ergebnis = anwendung.exec();
     programm.Beende();

@@ -13,7 +13,7 @@
 namespace senvio {
 
 // Writes the PDF (print modes; `vorDemPdf` runs just before it is written) or the picture
-// and returns its path; empty for the picture of an empty list, which writes nothing.
+// and returns its path; empty for an empty list, which writes nothing.
 QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& schrift, int eintragsBreite,
                const QColor& grund, const std::function<void()>& vorDemPdf = {});
 

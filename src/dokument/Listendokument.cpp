@@ -124,8 +124,12 @@ int Listendokument::Auswahl() const {
     return m_auswahl.lies();
 }
 
-void Listendokument::Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste,
-                             Dateistand stand, GeleseneQuellen quellen) {
+void Listendokument::Wechsle(Wechselart art, QString name, QString datei, SenderListe liste, Dateistand stand,
+                             GeleseneQuellen quellen) {
+    if (name.isEmpty()) {
+        name = StandardListenname;
+        datei.clear();
+    }
     int& zaehler = m_umgebung.platzhalterzaehler;
     switch (art) {
     case Wechselart::Neu:
@@ -157,7 +161,10 @@ void Listendokument::BeginneNeu(const QString& name) {
 }
 
 void Listendokument::LadeLetzte(const QString& name) {
-    const QString datei = FindeListendatei(m_ordner.listen, name);
+    QString datei = FindeListendatei(m_ordner.listen, name.isEmpty() ? StandardListenname : name);
+    if (const QString namenlos = m_ordner.listen + QStringLiteral(".lis");
+        name.isEmpty() && !QFileInfo::exists(datei) && QFileInfo::exists(namenlos))
+        datei = namenlos;
     if (QFileInfo::exists(datei))
         Lade(datei, name);
     else

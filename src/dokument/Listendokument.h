@@ -19,6 +19,10 @@
 // Aendere, so that none forgets its step of the history, its renumbering or its save.
 namespace senvio {
 
+// The list a start without a list name begins with: a list without name would live in
+// the hidden files ".lis" and ".pdf".
+inline const QString StandardListenname = QStringLiteral("Meine Senderliste");
+
 enum class Speichern {
     Sofort,  // the list file is written with the change
     Spaeter, // the next save or the end of the program writes it
@@ -93,6 +97,8 @@ public:
     void BeginneNeu(const QString& name);
     // The list of this name from the settings, read whole; a file that does not exist
     // gives an empty list. Throws when the file cannot be read: nothing changes then.
+    // Without a name: the standard list, which takes in the nameless list file of
+    // earlier versions when it has none of its own yet. No list keeps an empty name.
     void LadeLetzte(const QString& name);
     // A list file read as at start-up (senvio-druck); throws when it cannot be read.
     void Lade(const QString& datei, const QString& name);
@@ -131,7 +137,7 @@ private:
     friend class Listenaenderung;
     friend class Listenschritt;
     enum class Wechselart { Neu, Start, Geoeffnet };
-    void Wechsle(Wechselart art, const QString& name, const QString& datei, SenderListe liste, Dateistand stand,
+    void Wechsle(Wechselart art, QString name, QString datei, SenderListe liste, Dateistand stand,
                  GeleseneQuellen quellen = {});
     void NimmSchrittAuf(const QString& name, const QStringList& vorher, const QList<Eintragsherkunft>& herkunftVorher,
                         int auswahlVorher);

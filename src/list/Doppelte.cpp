@@ -75,4 +75,19 @@ std::optional<Doppel> NaechstesDoppel(const QStringList& zeilen, qsizetype aktue
     return std::nullopt;
 }
 
+QList<Doppel> SpaetereKopien(const QStringList& zeilen) {
+    QHash<QString, qsizetype> erster;
+    QList<Doppel> kopien;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const QString schluessel = SchluesselDerZeile(zeilen[i]);
+        if (schluessel.isEmpty())
+            continue;
+        if (const auto stelle = erster.constFind(schluessel); stelle != erster.cend())
+            kopien.append({i, *stelle});
+        else
+            erster.insert(schluessel, i);
+    }
+    return kopien;
+}
+
 } // namespace senvio

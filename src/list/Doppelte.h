@@ -33,4 +33,8 @@ struct Doppel {
 // going on from the first; nothing when no station stands twice.
 std::optional<Doppel> NaechstesDoppel(const QStringList& zeilen, qsizetype aktuell);
 
+// Every entry whose station stood in the list before it, in list order, each with the
+// first entry of its station: what removing the copies removes, the first of each kept.
+QList<Doppel> SpaetereKopien(const QStringList& zeilen);
+
 } // namespace senvio

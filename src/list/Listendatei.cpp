@@ -199,7 +199,7 @@ NamensPruefung PruefeListennamen(const QString& name, const QString& listenOrdne
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return NamensPruefung::Ungueltig;
     for (QChar zeichen : name)
-        if (zeichen == QLatin1Char('/') || IstSteuerzeichen(zeichen))
+        if (VerboteneNamenszeichen.contains(zeichen) || IstSteuerzeichen(zeichen))
             return NamensPruefung::Ungueltig;
     if (QFileInfo::exists(FindeListendatei(listenOrdner, name)))
         return NamensPruefung::Vorhanden;

@@ -46,10 +46,16 @@ QString FindeListendatei(const QString& listenOrdner, const QString& listenName)
 
 enum class NamensPruefung {
     Leer,      // nothing but blanks and control characters
-    Ungueltig, // holds "/" or a control character, or is "." or ".."
+    Ungueltig, // holds one of VerboteneNamenszeichen or a control character, or is "." or ".."
     Vorhanden, // a list of that name exists
     Neu,
 };
+
+// Characters no list name may hold: "/" separates folders here, the others cannot be
+// stored on a USB stick's or a Windows machine's file system, where lists are copied.
+inline const QString VerboteneNamenszeichen = QStringLiteral("/\\:*?\"<>|");
+// The characters as the messages name them.
+inline const QString VerboteneNamenszeichenText = QStringLiteral("/ \\ : * ? \" < > |");
 
 // The question before a new list replaces the list of that name.
 QString UeberschreibFrage(const QString& name);

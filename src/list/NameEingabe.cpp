@@ -48,8 +48,9 @@ void TNameEingabeForm::BitBtn1Click() {
         return;
     case NamensPruefung::Ungueltig:
         // The dialog stays open for a better name.
-        Dialoge::Information(this, QStringLiteral("Der Name darf keinen Schrägstrich „/“ und keine Steuerzeichen "
-                                                  "enthalten und nicht „.“ oder „..“ sein."));
+        Dialoge::Information(this, QStringLiteral("Der Name darf keines der Zeichen %1 und keine Steuerzeichen "
+                                                  "enthalten und nicht „.“ oder „..“ sein.")
+                                       .arg(VerboteneNamenszeichenText));
         return;
     case NamensPruefung::Vorhanden:
         if (Dialoge::Bestaetigung(this, UeberschreibFrage(name)))

@@ -30,7 +30,7 @@ namespace senvio {
 Logowahl::Logowahl(const QString& logoWurzel, TGrossImageForm& grossBild, TSuchForm& suche, QProgressBar& fortschritt,
                    QWidget* eltern)
     : QWidget(eltern), m_logoWurzel(logoWurzel), m_grossBild(grossBild), m_suche(suche), m_fortschritt(fortschritt) {
-    setGeometry(0, 0, 530, 589);
+    setGeometry(QRect(QPoint(0, 0), Standardgroesse));
     ComboBox1 = Benannt(new QComboBox(this), "ComboBox1");
     ComboBox1->setGeometry(84, 4, 414, 29);
     ComboBox1->setFont(Schrift(QStringLiteral("Arial Unicode MS"), 16, true));
@@ -106,6 +106,36 @@ void Logowahl::Oeffne() {
     ScrollBox1->verticalScrollBar()->setValue(gemerkt);
 }
 
+void Logowahl::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    // The grid takes what the window has beyond its standard size.
+    const QSize mehr = size().expandedTo(Standardgroesse) - Standardgroesse;
+    Panel1->resize(QSize(466, 552) + mehr);
+    ScrollBox1->resize(Panel1->size());
+    OrdneKachelnAn();
+}
+
+// The tiles fill the grid's width row by row; the search finds them at their new places.
+void Logowahl::OrdneKachelnAn() {
+    const QList<Logokachel*>& kacheln = m_raster->Kacheln();
+    const int anzahl = int(kacheln.size());
+    if (anzahl == 0 || anzahl != m_positionen.size())
+        return;
+    const int spalten = KachelSpalten(ScrollBox1->contentsRect().width(), anzahl);
+    for (Logokachel* kachel : kacheln) {
+        const QPoint position = KachelPosition(kachel->Tag(), spalten);
+        kachel->move(position);
+        m_positionen[kachel->Tag()] = PositionsText(position);
+    }
+    m_raster->resize(ScrollBox1->contentsRect().width(), RasterHoehe(anzahl, spalten));
+}
+
+int Logowahl::RasterHoehe(int anzahl, int spalten) const {
+    // The old rule leaves a wider grid's last row out; whole rows are the least.
+    return std::max(KachelScrollBereich(anzahl, ScrollBox1->width()),
+                    (anzahl + std::max(1, spalten) - 1) / std::max(1, spalten) * KachelAbstand);
+}
+
 void Logowahl::GruppeGewechselt() {
     m_suche.Leere();
     const QString gruppe = ComboBox1->currentText();
@@ -131,8 +161,9 @@ void Logowahl::LadeDieBilder() {
     m_dateien = gelesen.dateien;
     EntferneOhneLogodateien(m_dateien);
     BaueKachelnAuf();
+    const int anzahl = int(m_dateien.size());
     m_raster->resize(ScrollBox1->contentsRect().width(),
-                     KachelScrollBereich(int(m_dateien.size()), ScrollBox1->width()));
+                     RasterHoehe(anzahl, KachelSpalten(ScrollBox1->contentsRect().width(), anzahl)));
     m_fortschritt.hide();
     emit Meldung(Status());
 }

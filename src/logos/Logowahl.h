@@ -65,10 +65,17 @@ signals:
     // The timed click of the search reaches the tile at this screen point.
     void KlickGewuenscht(const QPoint& global);
 
+protected:
+    void resizeEvent(QResizeEvent* ereignis) override;
+
 private:
+    // At the main window's standard size.
+    static constexpr QSize Standardgroesse{530, 589};
     void GruppeGewechselt();
     void LadeDieBilder();
     void BaueKachelnAuf();
+    void OrdneKachelnAn();
+    int RasterHoehe(int anzahl, int spalten) const;
     void KachelMausDruck(int tag, Qt::MouseButton taste);
     void WaehleLogo(int tag);
 

@@ -6,8 +6,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
 #include <deque>
 
 namespace senvio {
@@ -17,6 +19,9 @@ namespace {
 struct Skript {
     bool an = false;
     std::deque<bool> antworten;
+    std::deque<int> wahlen;
+    bool oeffnenGelingt = true;
+    bool kannOeffnen = true;
     std::deque<QString> dateinamen;
     std::deque<QStringList> dateilisten;
     std::deque<std::function<int(QDialog&)>> dialoge;
@@ -47,7 +52,7 @@ void ZeigeBox(QWidget* eltern, QMessageBox::Icon symbol, const QString& titel, c
 }
 
 void ZeigeOderProtokolliere(QWidget* eltern, QMessageBox::Icon symbol, const QString& titel, const QString& text) {
-    skript().meldungen.append({titel, text});
+    skript().meldungen.append({titel, text, {}});
     if (!skript().an)
         ZeigeBox(eltern, symbol, titel, text);
 }
@@ -85,7 +90,7 @@ void Dialoge::Fehler(QWidget* eltern, const QString& titel, const QString& text)
 
 bool Dialoge::Bestaetigung(QWidget* eltern, const QString& text) {
     const QString titel = QStringLiteral("Bestätigung");
-    skript().meldungen.append({titel, text});
+    skript().meldungen.append({titel, text, {}});
     if (skript().an)
         return Naechstes(skript().antworten).value_or(false);
     QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern);
@@ -95,6 +100,25 @@ bool Dialoge::Bestaetigung(QWidget* eltern, const QString& text) {
     box.setEscapeButton(nein);
     box.exec();
     return box.clickedButton() == ja;
+}
+
+int Dialoge::Wahl(QWidget* eltern, const QString& titel, const QString& text, const QStringList& knoepfe) {
+    skript().meldungen.append({titel, text, knoepfe});
+    const int letzter = int(knoepfe.size()) - 1;
+    if (skript().an)
+        return std::clamp(Naechstes(skript().wahlen).value_or(letzter), 0, letzter);
+    // The fixed titles say the kind of box; its symbol follows.
+    const QMessageBox::Icon symbol =
+        titel == QLatin1String("Warnung") ? QMessageBox::Warning : QMessageBox::Information;
+    QMessageBox box(symbol, titel, text, QMessageBox::NoButton, eltern);
+    QList<QPushButton*> gezeigt;
+    for (const QString& knopf : knoepfe)
+        gezeigt.append(box.addButton(knopf, QMessageBox::ActionRole));
+    box.setDefaultButton(gezeigt.first());
+    box.setEscapeButton(gezeigt.last());
+    box.exec();
+    const qsizetype gedrueckt = gezeigt.indexOf(static_cast<QPushButton*>(box.clickedButton()));
+    return gedrueckt < 0 ? letzter : int(gedrueckt);
 }
 
 QString Dialoge::DateiOeffnen(QWidget* eltern, const QString& ordner, const QString& filter) {
@@ -165,10 +189,18 @@ std::optional<Schriftwahl> Dialoge::Schrift(QWidget* eltern, const Schriftwahl& 
     return dialog.Auswahl();
 }
 
-void Dialoge::OeffneDokument(const QString& pfad) {
+bool Dialoge::OeffneDokument(const QString& pfad) {
     skript().dokumente.append(pfad);
-    if (!skript().an)
-        QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+    if (skript().an)
+        return skript().oeffnenGelingt;
+    // Without xdg-open Qt still answers true on some desktops and nothing appears.
+    return KannOeffnen() && QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+}
+
+bool Dialoge::KannOeffnen() {
+    if (skript().an)
+        return skript().kannOeffnen;
+    return !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
 }
 
 void Dialoge::SetzeSkriptbetrieb(bool an) {
@@ -181,6 +213,13 @@ bool Dialoge::Skriptbetrieb() {
 }
 void Dialoge::SetzeNaechsteAntwort(bool ja) {
     skript().antworten.push_back(ja);
+}
+void Dialoge::SetzeNaechsteWahl(int knopf) {
+    skript().wahlen.push_back(knopf);
+}
+void Dialoge::SetzeOeffnenGelingt(bool gelingt, bool kannOeffnen) {
+    skript().oeffnenGelingt = gelingt;
+    skript().kannOeffnen = kannOeffnen;
 }
 void Dialoge::SetzeNaechstenDateinamen(const QString& pfad) {
     skript().dateinamen.push_back(pfad);

@@ -22,6 +22,7 @@ public:
     struct Meldung {
         QString titel;
         QString text;
+        QStringList knoepfe; // only for the boxes with buttons of their own (Wahl)
     };
 
     static void Information(QWidget* eltern, const QString& text);
@@ -30,6 +31,9 @@ public:
     static bool Bestaetigung(QWidget* eltern, const QString& text);
     // An error box with its own title (the application title for uncaught errors).
     static void Fehler(QWidget* eltern, const QString& titel, const QString& text);
+    // A box with buttons of its own; returns the index of the one pressed. The last
+    // button is the one Esc and closing the box stand for.
+    static int Wahl(QWidget* eltern, const QString& titel, const QString& text, const QStringList& knoepfe);
 
     // The file dialogs return the chosen path, or an empty text when cancelled.
     // Filters are given as "Beschreibung (*.x)|*.x|…" pairs; the first is selected.
@@ -46,13 +50,20 @@ public:
     // The font dialog, opened at the given font; nothing when cancelled.
     static std::optional<Schriftwahl> Schrift(QWidget* eltern, const Schriftwahl& start);
 
-    // Asks the desktop to open a document with its own application.
-    static void OeffneDokument(const QString& pfad);
+    // Asks the desktop to open a document or a folder with its own application; false
+    // when no program for it was found (xdg-open missing, or it refused the file).
+    static bool OeffneDokument(const QString& pfad);
+    // Whether the desktop has a way to open anything at all.
+    static bool KannOeffnen();
 
     // --- script mode for tests ---
     static void SetzeSkriptbetrieb(bool an);
     static bool Skriptbetrieb();
     static void SetzeNaechsteAntwort(bool ja);
+    // The index of the button the next Wahl box answers with; without one, its last.
+    static void SetzeNaechsteWahl(int knopf);
+    // Whether the desktop opens what it is asked to (recorded either way); from now on.
+    static void SetzeOeffnenGelingt(bool gelingt, bool kannOeffnen = true);
     // An empty name stands for "Abbrechen".
     static void SetzeNaechstenDateinamen(const QString& pfad);
     // For the next dialog that opens several files; without it, that dialog takes the

@@ -1,6 +1,11 @@
 #include "platform/Werkzeugaufruf.h"
 
+#include "platform/Ordner.h"
+#include "platform/Startordner.h"
+
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 
 namespace senvio {
 
@@ -8,8 +13,9 @@ bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, cons
                         const QStringList& argumente, Werkzeugaufruf& aufruf) {
     leser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption ordner(QStringLiteral("programmordner"), QString(), QStringLiteral("ORDNER"));
+    const QCommandLineOption benutzer(QStringLiteral("benutzerordner"));
     const QCommandLineOption hilfe(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("hilfe")});
-    leser.addOptions(QList<QCommandLineOption>{ordner, hilfe} + eigene);
+    leser.addOptions(QList<QCommandLineOption>{ordner, benutzer, hilfe} + eigene);
     if (!leser.parse(QStringList{programm} + argumente)) {
         aufruf.fehler = leser.errorText();
         return false;
@@ -23,7 +29,32 @@ bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, cons
         aufruf.fehler = QStringLiteral("Der Programmordner ist leer.");
         return false;
     }
+    aufruf.benutzerordner = leser.isSet(benutzer);
+    if (aufruf.benutzerordner && leser.isSet(ordner)) {
+        aufruf.fehler = QStringLiteral("--benutzerordner und --programmordner schließen einander aus.");
+        return false;
+    }
     return true;
+}
+
+Werkzeugordner WaehleWerkzeugordner(const Werkzeugaufruf& aufruf, const QString& arbeitsordner,
+                                    const QString& heimordner, const QString& hilfe) {
+    if (!aufruf.programmOrdner.isEmpty())
+        return {QDir::cleanPath(QDir(arbeitsordner).absoluteFilePath(aufruf.programmOrdner)), {}, {}};
+    if (aufruf.benutzerordner) {
+        const BenutzerordnerEinrichtung einrichtung = RichteBenutzerordnerEin(heimordner, hilfe);
+        return {einrichtung.ordner, {}, einrichtung.fehler};
+    }
+    const QString benutzer = BenutzerordnerIn(heimordner);
+    if (!QFileInfo(ProgrammOrdner(arbeitsordner).listen).isDir() &&
+        QFileInfo(ProgrammOrdner(benutzer).listen).isDir()) {
+        const QString heim = QDir::cleanPath(heimordner);
+        QString gezeigt = QDir::cleanPath(benutzer);
+        if (gezeigt.startsWith(heim + u'/'))
+            gezeigt = u'~' + gezeigt.mid(heim.size());
+        return {benutzer, QStringLiteral("Programmordner: ") + gezeigt, {}};
+    }
+    return {arbeitsordner, {}, {}};
 }
 
 } // namespace senvio

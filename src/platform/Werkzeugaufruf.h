@@ -11,13 +11,14 @@
 class QCommandLineParser;
 
 // What the command line of every tool of ours holds beside the tool's own options:
-// --programmordner ORDNER and -h/--help/--hilfe.
+// --programmordner ORDNER, --benutzerordner and -h/--help/--hilfe.
 namespace senvio {
 
 struct Werkzeugaufruf {
-    QString programmOrdner; // empty: the working directory
-    bool hilfe = false;     // --help: print the usage and do nothing else
-    QString fehler;         // a German message when the command line is not usable
+    QString programmOrdner;      // empty: the working directory
+    bool benutzerordner = false; // --benutzerordner: the user's ~/Senvio, as the desktop entry's window
+    bool hilfe = false;          // --help: print the usage and do nothing else
+    QString fehler;              // a German message when the command line is not usable
 };
 
 // Parses the arguments (without the program name) with the tool's own options beside
@@ -25,6 +26,18 @@ struct Werkzeugaufruf {
 // the call asks for help or is not usable.
 bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, const QList<QCommandLineOption>& eigene,
                         const QStringList& argumente, Werkzeugaufruf& aufruf);
+
+// The program folder of a tool's run: the one named, the user's ~/Senvio (made on its
+// first start with --benutzerordner), else the working directory. A working directory
+// without "Senvio-Listen" while ~/Senvio has one means ~/Senvio: the lists of the window
+// started from the desktop are there; `hinweis` then says so for standard error.
+struct Werkzeugordner {
+    QString ordner;
+    QString hinweis;
+    QString fehler; // the user's folder cannot be made
+};
+Werkzeugordner WaehleWerkzeugordner(const Werkzeugaufruf& aufruf, const QString& arbeitsordner,
+                                    const QString& heimordner, const QString& hilfe);
 
 // What a tool does with its call: the usage for --help (exit 0), the message and the
 // usage for a call that is not usable (exit 2), else the run with the call and the

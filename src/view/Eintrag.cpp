@@ -26,8 +26,8 @@ QString Eintragstext(const QString& zeile, const QFont& schrift) {
     QString text = ZerlegeZeile(zeile).kopf;
     if (TextBreite(schrift, text) <= MaxTextBreite)
         return text;
-    // Cut from the end until it fits; a guess from the average width saves most of
-    // the measuring on very long lines, the loop makes the result exact.
+    // Cut from the end until it fits with "…"; a guess from the average width saves most
+    // of the measuring on very long lines, the loop makes the result exact.
     const int durchschnitt = std::max(1, QFontMetrics(schrift).averageCharWidth());
     const qsizetype grob = std::max<qsizetype>(1, 4 * (MaxTextBreite / durchschnitt));
     if (text.size() > grob) {
@@ -35,9 +35,12 @@ QString Eintragstext(const QString& zeile, const QFont& schrift) {
         if (TextBreite(schrift, kurz) > MaxTextBreite)
             text = kurz;
     }
-    while (!text.isEmpty() && TextBreite(schrift, text) > MaxTextBreite)
+    // The sign that something is missing only drawn, never stored: it would not survive
+    // the list file's code page.
+    const QString auslassung = QStringLiteral("…");
+    while (!text.isEmpty() && TextBreite(schrift, text + auslassung) > MaxTextBreite)
         text.chop(1);
-    return text;
+    return text + auslassung;
 }
 
 void SetzePlatzhalterzaehler(const QString& logoPfad, int& zaehler) {

@@ -41,7 +41,8 @@ int TextBreite(const QFont& schrift, const QString& text);
 int TabAbstand(const QFont& schrift);
 
 // The text drawn for an entry: its head (prefix, name, one blank), or the whole line
-// when it has no separator; shortened from the end while TextBreite exceeds 400.
+// when it has no separator. One wider than 400 (TextBreite) is shortened from the end
+// until it fits with "…" after it, which marks it as shortened.
 QString Eintragstext(const QString& zeile, const QFont& schrift);
 
 // Sets the placeholder counter from a logo path: the path's placeholder number, 0

@@ -59,8 +59,44 @@ Listenansicht::Listenansicht(Listenmodell& modell, Eintragsumgebung& umgebung, Q
     setFont(standard.schrift);
 }
 
+void Listenansicht::paintEvent(QPaintEvent* ereignis) {
+    QListView::paintEvent(ereignis);
+    if (model()->rowCount() > 0)
+        return;
+    QPainter maler(viewport());
+    maler.setPen(QColor(128, 128, 128));
+    const QRect flaeche = viewport()->rect().adjusted(24, 0, -24, 0);
+    QFont hinweis = parentWidget() ? parentWidget()->font() : QFont();
+    hinweis.setPointSize(12);
+    hinweis.setBold(true);
+    QFont anleitung = hinweis;
+    anleitung.setPointSize(10);
+    anleitung.setBold(false);
+    const int fluss = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+    const QRect oben = QFontMetrics(hinweis).boundingRect(flaeche, fluss, LeerHinweis);
+    const QRect unten = QFontMetrics(anleitung).boundingRect(flaeche, fluss, LeerAnleitung);
+    const int abstand = 12;
+    int y = flaeche.center().y() - (oben.height() + abstand + unten.height()) / 2;
+    maler.setFont(hinweis);
+    maler.drawText(QRect(flaeche.left(), y, flaeche.width(), oben.height()), fluss, LeerHinweis);
+    y += oben.height() + abstand;
+    maler.setFont(anleitung);
+    maler.drawText(QRect(flaeche.left(), y, flaeche.width(), unten.height()), fluss, LeerAnleitung);
+}
+
 void Listenansicht::SetzeStandardgroesse() {
     resize(Standardgroesse(frameWidth()));
+}
+
+void Listenansicht::SetzeGroesse(QSize mehr) {
+    resize(Standardgroesse(frameWidth(), mehr));
+}
+
+int Listenansicht::Standardbreite() const {
+    if (size() == Standardgroesse(frameWidth()))
+        return viewport()->width();
+    const int leiste = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+    return Listenbreite(model()->rowCount(), {frameWidth(), leiste});
 }
 
 int Listenansicht::AktuelleZeile() const {

@@ -36,11 +36,20 @@ public:
     // The main window's size: 478 wide and as high as whole rows fill 499 pixels. The
     // client width that follows is the width of every entry on the cards, too.
     void SetzeStandardgroesse();
+    // Larger by the room a larger window gives; the rows stay whole.
+    void SetzeGroesse(QSize mehr);
+    // The client width the view has at its standard size with the rows it holds: the
+    // width of every entry on the cards, however large the window is.
+    int Standardbreite() const;
 
     // Within this many pixels of the top or bottom edge a drag scrolls by one row.
     static constexpr int Randzone = 15;
     // What a drag of an entry carries; only our own list makes it.
     static inline const QString EintragsFormat = QStringLiteral("application/x-senvio-eintrag");
+    static inline const QString LeerHinweis = QStringLiteral("Noch keine Sender in der Liste.");
+    static inline const QString LeerAnleitung = QStringLiteral(
+        "Datei › Senderliste importieren... holt die Sender vom Receiver, aus einer Wiedergabeliste oder einer "
+        "channels.conf. Einzelne Sender: Bearbeiten › Neuer Texteintrag einfügen.");
 
 signals:
     // Ctrl+Up/Down or a drop: the entry at "von" is to end at "nach".
@@ -50,6 +59,8 @@ signals:
 
 protected:
     void dataChanged(const QModelIndex& oben, const QModelIndex& unten, const QList<int>& rollen = {}) override;
+    // An empty list says how entries get into it; only here, never on cards or pictures.
+    void paintEvent(QPaintEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;

@@ -2,6 +2,8 @@
 
 #include "view/Eintrag.h"
 
+#include <algorithm>
+
 namespace senvio {
 
 namespace {
@@ -20,8 +22,9 @@ Listenstil FusionListenstil(int dpi) {
     return {1, int(14.0 * dpi / 96.0)};
 }
 
-QSize Standardgroesse(int rahmen) {
-    return {Breite, SichtbareZeilen(rahmen) * ZeilenHoehe + 2 * rahmen};
+QSize Standardgroesse(int rahmen, QSize mehr) {
+    const int zeilen = std::max(1, (Entwurfshoehe + mehr.height() - 2 * rahmen) / ZeilenHoehe);
+    return {Breite + mehr.width(), zeilen * ZeilenHoehe + 2 * rahmen};
 }
 
 int Listenbreite(int zeilen, const Listenstil& stil) {

@@ -24,8 +24,9 @@ struct Listenstil {
 // to the fonts' dots per inch and cut to whole pixels.
 Listenstil FusionListenstil(int dpi);
 
-// 478 wide and as high as whole rows fill 499 pixels inside the frame.
-QSize Standardgroesse(int rahmen);
+// 478 wide and as high as whole rows fill 499 pixels inside the frame; with `mehr`, the
+// room a larger window gives beyond its standard size, as whole rows fill that too.
+QSize Standardgroesse(int rahmen, QSize mehr = QSize(0, 0));
 
 // The client width of a list view of standard size holding `zeilen` rows: the frame off
 // and, once the rows do not all fit, the scroll bar too.

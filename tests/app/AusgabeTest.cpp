@@ -27,13 +27,14 @@ TEST_F(Ausgabe, DruckenUndBildOeffnenIhreDateien) {
 
 TEST_F(Ausgabe, LeereListe) {
     StarteMit(ListeMit(0), u"Liste"_s);
-    // No picture and nothing opened, which the user is told; the PDF has its one empty page and is opened.
+    // No picture and no PDF, nothing opened, which the user is told.
     Befehl("JPEGDatei1");
-    EXPECT_FALSE(QFileInfo::exists(Pfad(u"Senvio-Listen/Liste.jpg"_s)));
-    EXPECT_TRUE(Dialoge::GeoeffneteDokumente().isEmpty());
-    EXPECT_EQ(Meldungen(), QStringList{u"Information: Die Liste ist leer. Es wurde kein Bild gespeichert."_s});
     Befehl("DruckenDoppel1");
-    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{Pfad(u"Senvio-Listen/Liste.pdf"_s)});
+    EXPECT_FALSE(QFileInfo::exists(Pfad(u"Senvio-Listen/Liste.jpg"_s)));
+    EXPECT_FALSE(QFileInfo::exists(Pfad(u"Senvio-Listen/Liste.pdf"_s)));
+    EXPECT_TRUE(Dialoge::GeoeffneteDokumente().isEmpty());
+    EXPECT_EQ(Meldungen(), QStringList({u"Information: Die Liste ist leer. Es wurde kein Bild gespeichert."_s,
+                                        u"Information: Die Liste ist leer. Es wurde nichts gedruckt."_s}));
 }
 
 // 60 entries make a 966 × 1278 page picture, placed 794 × 1116 below the top strip: the A4 page as at 96 dots per inch,

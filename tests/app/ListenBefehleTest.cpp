@@ -1,6 +1,8 @@
 // "Neu", "Öffnen" and "Speichern unter..." in every branch, on the real main window.
 #include "ProgrammOrdnerFixture.h"
 
+#include "platform/Einstellungen.h"
+
 #include <optional>
 
 namespace senvio::test {
@@ -16,8 +18,10 @@ TEST_F(ListenBefehle, NeuSpeichertDieAlteListeUndBeginntEineLeere) {
     Logomodus();
     NameDialogMitOk(u" Sport "_s);
     Befehl("Neu1");
-    // The old list's file is written (renumbered), the new one only with the next save.
+    // The old list's file is written (renumbered), the new one only with the next save; the
+    // settings name the new list at once.
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), QByteArray("    1   = ZDF #png#Ohne Logo2.png\r\n"));
+    EXPECT_EQ(LeseIniWert(Pfad(u"senvio.ini"_s), u"Einstellung"_s, u"ListenName"_s), u" Sport "_s);
     EXPECT_FALSE(QFileInfo::exists(Liste(u" Sport .lis"_s)));
     ErwarteListe(u" Sport "_s, 0);
     EXPECT_FALSE(Teil("ComboBox1")->isVisibleTo(&haupt));
@@ -34,12 +38,16 @@ TEST_F(ListenBefehle, NeuOhneNamenMitUnbrauchbaremOderVorhandenemNamen) {
     EXPECT_EQ(ergebnis, int(QDialog::Rejected));
     EXPECT_EQ(Meldungen(), QStringList{u"Information: Sie haben keinen Namen eingegeben!"_s});
 
-    // A name that would leave the lists folder keeps the dialog open.
-    NameDialogMitOk(u"../Astra"_s, &ergebnis);
-    Befehl("Neu1");
-    EXPECT_EQ(ergebnis, -1);
-    ASSERT_EQ(Meldungen().size(), 2);
-    EXPECT_TRUE(Meldungen()[1].startsWith(u"Information: "_s));
+    // A name that leaves the lists folder, or that a USB stick or Windows cannot store, keeps the dialog open.
+    for (const QString& name :
+         {u"../Astra"_s, u"a:b"_s, u"Name mit * und ?"_s, u"a\\b"_s, u"\"x\""_s, u"<>"_s, u"a|b"_s}) {
+        NameDialogMitOk(name, &ergebnis);
+        Befehl("Neu1");
+        EXPECT_EQ(std::pair(ergebnis, Meldungen().last()),
+                  std::pair(-1, u"Information: Der Name darf keines der Zeichen / \\ : * ? \" < > | und keine "
+                                "Steuerzeichen enthalten und nicht „.“ oder „..“ sein."_s))
+            << name.toStdString();
+    }
 
     // An existing list's name asks first; "Nein" leaves everything as it was.
     Schreib(Liste(u"Sport.lis"_s), "x\r\n");
@@ -83,6 +91,7 @@ TEST_F(ListenBefehle, OeffnenAbbrechenAusAnderemOrdnerInGrossbuchstabenOhneEndun
     Dialoge::SetzeNaechstenDateinamen(Pfad(u"anderswo/Sport.LIS"_s));
     Befehl("ffnen1");
     ErwarteListe(u"Sport"_s, 2);
+    EXPECT_EQ(LeseIniWert(Pfad(u"senvio.ini"_s), u"Einstellung"_s, u"ListenName"_s), u"Sport"_s);
     EXPECT_EQ(haupt.Liste().Zeile(0), u"  3   = Arte #png#Ohne Logo3.png"_s);
 
     Schreib(Liste(u"Kabel.LIS"_s), "  2   = Arte #png#Ohne Logo3.png\n");

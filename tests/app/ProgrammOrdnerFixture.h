@@ -117,6 +117,8 @@ protected:
         EXPECT_EQ(Haupt().Statuszeile(), Status(anzahl, name));
     }
     static QString Status(qsizetype anzahl, const QString& name) {
+        if (anzahl == 0 && !name.isEmpty())
+            return u"Liste: „%1“"_s.arg(name);
         return u"      %1  Eintragung(en) in der Liste: \"%2\""_s.arg(anzahl).arg(name);
     }
     // The message boxes shown so far, as "title: text".

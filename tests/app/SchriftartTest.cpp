@@ -20,8 +20,8 @@ TEST_F(Schriftart, FettKursivWirdGeschriebenUndBeimNaechstenStartGelesen) {
     const QFont namensfeld = Teil("TntEdit1")->font();
     Dialoge::SetzeNaechsteSchrift(Schriftwahl{QFont(u"DejaVu Serif"_s, 20, QFont::Bold, true), Qt::blue});
     Befehl("Schriftart1");
-    EXPECT_EQ(Lies(Ini()), QByteArray("[Einstellung]\r\nFontName=DejaVu Serif\r\nFontSize=20\r\n"
-                                      "FontFarbe=16711680\r\nFontStyle=fsBold + fsItalic\r\n"));
+    EXPECT_EQ(Lies(Ini()), QByteArray("[Einstellung]\r\nListenName=Meine Senderliste\r\nFontName=DejaVu Serif\r\n"
+                                      "FontSize=20\r\nFontFarbe=16711680\r\nFontStyle=fsBold + fsItalic\r\n"));
     const auto fettKursiv = std::tuple(u"DejaVu Serif"_s, 20, true, true, false, QColor(Qt::blue));
     const auto klein = std::tuple(u"DejaVu Serif"_s, 10, true, true, false, QColor(Qt::blue));
     EXPECT_EQ(Merkmale(Teil("Listbox1")), fettKursiv);
@@ -48,13 +48,13 @@ TEST_F(Schriftart, AbbrechenOkOhneAenderungUndUnterstrichen) {
     ASSERT_EQ(vorher, std::tuple(u"DejaVu Sans Condensed"_s, 18, true, false, false, QColor(Qt::black)));
     Dialoge::SetzeNaechsteSchrift(std::nullopt);
     Befehl("Schriftart1");
-    EXPECT_EQ(Lies(Ini()), QByteArray("<fehlt>"));
+    EXPECT_EQ(Lies(Ini()), QByteArray("[Einstellung]\r\nListenName=Meine Senderliste\r\n"));
     EXPECT_EQ(Merkmale(Teil("Listbox1")), vorher);
     Dialoge::SetzeNaechstenDialog([](QDialog&) { return int(QDialog::Accepted); });
     Befehl("Schriftart1");
     EXPECT_EQ(Merkmale(Teil("Listbox1")), vorher);
-    EXPECT_EQ(Lies(Ini()), QByteArray("[Einstellung]\r\nFontName=DejaVu Sans Condensed\r\nFontSize=18\r\n"
-                                      "FontFarbe=0\r\nFontStyle=fsBold\r\n"));
+    EXPECT_EQ(Lies(Ini()), QByteArray("[Einstellung]\r\nListenName=Meine Senderliste\r\nFontName=DejaVu Sans "
+                                      "Condensed\r\nFontSize=18\r\nFontFarbe=0\r\nFontStyle=fsBold\r\n"));
 
     QFont unterstrichen(u"DejaVu Serif"_s, 20, QFont::Bold);
     unterstrichen.setUnderline(true);

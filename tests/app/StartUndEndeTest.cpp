@@ -33,19 +33,24 @@ TEST_F(StartUndEnde, OhneListenOrdnerEndetNachDerInformationOhneEtwasZuSchreiben
     EXPECT_EQ(Baum(m_pfad).keys(), (QStringList{u"TV und Radio Sender Logos"_s, u"TV und Radio Sender Logos/ARD"_s}));
 }
 
-// Without settings: an empty list, the first group, both written at exit. With one group,
-// choice 1 is beyond the groups: none is chosen, and that is written back.
+// Without settings: the list "Meine Senderliste", named in the settings at once, which takes in
+// the nameless file of an earlier version, never written again; the first group, written at exit.
+// With one group, choice 1 is beyond the groups: none is chosen, and that is written back.
 TEST_F(StartUndEnde, ErsterStartUndAuswahlJenseitsDerGruppen) {
     LegeStandardOrdnerAn();
+    Schreib(Liste(u".lis"_s), "ARD #png#\r\n");
     TMainForm& haupt = Starte();
-    ErwarteListe(QString(), 0);
+    ErwarteListe(u"Meine Senderliste"_s, 1);
     EXPECT_EQ(haupt.Logoauswahl().Ordner(), m_pfad + u"TV und Radio Sender Logos/ARD"_s);
     EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(Pfad(u"senvio.ini"_s)));
+    EXPECT_EQ(Lies(Pfad(u"senvio.ini"_s)), QByteArray("[Einstellung]\r\nListenName=Meine Senderliste\r\n"));
+    Befehl("DruckenOben1");
+    EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{Liste(u"Meine Senderliste.pdf"_s)});
     Beende();
-
-    EXPECT_EQ(Lies(Liste(u".lis"_s)), QByteArray());
-    EXPECT_EQ(Lies(Pfad(u"senvio.ini"_s)), QByteArray("[Einstellung]\r\nAuswahl=0\r\nListenName=\r\n"));
+    EXPECT_EQ(Lies(Liste(u"Meine Senderliste.lis"_s)), "    1   = ARD #png#\r\n");
+    EXPECT_EQ(Lies(Liste(u".lis"_s)), "ARD #png#\r\n");
+    EXPECT_EQ(Lies(Pfad(u"senvio.ini"_s)),
+              QByteArray("[Einstellung]\r\nListenName=Meine Senderliste\r\nAuswahl=0\r\n"));
 
     Schreib(Pfad(u"senvio.ini"_s), "[Einstellung]\nAuswahl=1\n");
     TMainForm& wieder = Starte();

@@ -124,6 +124,26 @@ TEST_F(DruckProgramm, FalscherAufruf) {
     EXPECT_TRUE(hilfe.aus.startsWith(u"Aufruf: senvio-druck"_s));
 }
 
+// Without a folder named, a working directory without lists while ~/Senvio has them means
+// ~/Senvio, and the tool says so; --benutzerordner takes it by name; not both at once.
+TEST_F(DruckProgramm, BenutzerordnerStattArbeitsverzeichnis) {
+    const QByteArray heim = qgetenv("HOME");
+    const QString benutzer = m_wurzel.filePath(u"Senvio/Senvio-Listen/"_s);
+    Schreib(benutzer + u"Kurz.lis"_s, Liste(3));
+    qputenv("HOME", QFile::encodeName(m_wurzel.path()));
+    const Programmlauf arbeit = StarteDruck({u"--modus"_s, u"png"_s, u"Kurz"_s}, m_wurzel.filePath(u"arbeit"_s));
+    const Programmlauf benannt = StarteDruck({u"--benutzerordner"_s, u"--modus"_s, u"png"_s, u"Kurz"_s}, m_programm);
+    const Programmlauf beide =
+        StarteDruck({u"--benutzerordner"_s, u"--programmordner"_s, m_programm, u"Kurz"_s}, m_programm);
+    qputenv("HOME", heim);
+    // Qt's offscreen platform may warn of the runtime folder first.
+    EXPECT_EQ(std::pair(arbeit.aus, arbeit.fehler.section(u'\n', -2)),
+              std::pair(benutzer + u"Kurz.png\n"_s, u"Programmordner: ~/Senvio\n"_s));
+    EXPECT_EQ(std::pair(benannt.aus, benannt.fehler.contains(u"Programmordner"_s)),
+              std::pair(benutzer + u"Kurz.png\n"_s, false));
+    EXPECT_EQ(beide.rueckgabe, 2);
+}
+
 TEST_F(DruckProgramm, ZuLangFuerJpeg) {
     // 1,600 entries are 27 pages of four cards, 68,472 rows: more than a JPEG can hold.
     // The refusal comes before anything is drawn or written.

@@ -40,11 +40,18 @@ TEST(ImportProgramm, SchreibtDieListeNurWennAllesGelingt) {
                   .rueckgabe,
               0);
     EXPECT_EQ(Lies(kabel), neu + "    3   = Welle #png#Ohne Logo3.png\r\n");
+    // --benutzerordner: the user's ~/Senvio of the window started from the desktop, made on first use.
+    const QByteArray heim = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(wurzel.path()));
+    const Programmlauf benutzer = starte({u"--benutzerordner"_s, u"Kabel"_s, u"k.m3u"_s});
+    qputenv("HOME", heim);
+    EXPECT_EQ(benutzer.aus, u"2 Einträge importiert: "_s + wurzel.filePath(u"Senvio/Senvio-Listen/Kabel.lis\n"_s));
 
     // Wrong calls (with the usage), an unknown group or format: the list stays as it was.
     const std::pair<QStringList, int> faelle[] = {
         {{u"--unbekannt"_s, u"Kabel"_s}, 2},
         {p + QStringList{u"../Kabel"_s, u"k.m3u"_s}, 2},
+        {p + QStringList{u"a:b"_s, u"k.m3u"_s}, 2},
         {p + QStringList{u"--anhaengen"_s, u"--gruppe"_s, u"Kino"_s, u"Kabel"_s, u"k.m3u"_s}, 1},
         {p + QStringList{u"--anhaengen"_s, u"Kabel"_s, u"k.m3u"_s, u"notizen.txt"_s}, 1},
     };

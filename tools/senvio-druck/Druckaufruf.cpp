@@ -22,22 +22,27 @@ constexpr std::array<std::pair<const char*, Ausgabeart>, 5> Modi{{
 } // namespace
 
 QString Druckanleitung() {
-    return QStringLiteral("Aufruf: senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png] LISTE…\n"
-                          "\n"
-                          "Druckt Senvio-Listen ohne Fenster, wie die Befehle der Menüs \"Drucken\" und\n"
-                          "\"Liste speichern als Bild\", und gibt den Pfad jeder geschriebenen Datei aus.\n"
-                          "\n"
-                          "  --programmordner ORDNER  der Programmordner mit \"Senvio-Listen\", den Logos und\n"
-                          "                           \"senvio.ini\" (Vorgabe: das Arbeitsverzeichnis)\n"
-                          "  --modus oben             für DIN A6 Klarsicht Einfachhülle oben geheftet (PDF)\n"
-                          "  --modus links            für DIN A6 Klarsicht Einfachhülle links geheftet (PDF)\n"
-                          "  --modus doppel           für DIN A6 Klarsicht Doppelhüllen (PDF, die Vorgabe)\n"
-                          "  --modus jpeg             als JPEG-Datei\n"
-                          "  --modus png              als PNG-Datei\n"
-                          "  LISTE                    der Name einer Liste im Ordner \"Senvio-Listen\" oder der\n"
-                          "                           Pfad einer .lis-Datei\n"
-                          "\n"
-                          "Die Dateien entstehen im Ordner \"Senvio-Listen\" unter dem Namen der Liste.\n");
+    return QStringLiteral(
+        "Aufruf: senvio-druck [--programmordner ORDNER | --benutzerordner]\n"
+        "                    [--modus oben|links|doppel|jpeg|png] LISTE…\n"
+        "\n"
+        "Druckt Senvio-Listen ohne Fenster, wie die Befehle der Menüs \"Drucken\" und\n"
+        "\"Liste speichern als Bild\", und gibt den Pfad jeder geschriebenen Datei aus.\n"
+        "\n"
+        "  --programmordner ORDNER  der Programmordner mit \"Senvio-Listen\", den Logos und\n"
+        "                           \"senvio.ini\" (Vorgabe: das Arbeitsverzeichnis, oder ~/Senvio,\n"
+        "                           wenn dort \"Senvio-Listen\" liegt und im Arbeitsverzeichnis nicht)\n"
+        "  --benutzerordner         der eigene Programmordner ~/Senvio, den auch das Programm\n"
+        "                           aus dem Anwendungsmenü nimmt\n"
+        "  --modus oben             für DIN A6 Klarsicht Einfachhülle oben geheftet (PDF)\n"
+        "  --modus links            für DIN A6 Klarsicht Einfachhülle links geheftet (PDF)\n"
+        "  --modus doppel           für DIN A6 Klarsicht Doppelhüllen (PDF, die Vorgabe)\n"
+        "  --modus jpeg             als JPEG-Datei\n"
+        "  --modus png              als PNG-Datei\n"
+        "  LISTE                    der Name einer Liste im Ordner \"Senvio-Listen\" oder der\n"
+        "                           Pfad einer .lis-Datei\n"
+        "\n"
+        "Die Dateien entstehen im Ordner \"Senvio-Listen\" unter dem Namen der Liste.\n");
 }
 
 Druckaufruf LeseDruckaufruf(const QStringList& argumente) {

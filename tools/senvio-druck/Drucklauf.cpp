@@ -5,9 +5,11 @@
 #include "list/Listendatei.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
+#include "platform/Startordner.h"
 #include "view/Listenbreite.h"
 #include "view/Listenschrift.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -35,9 +37,15 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabea
 
 int DruckeListen(const Druckaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
     const QString start = QDir::currentPath();
-    const QString ordnerPfad =
-        aufruf.programmOrdner.isEmpty() ? start : QDir::cleanPath(QDir(start).absoluteFilePath(aufruf.programmOrdner));
-    const ProgrammOrdner ordner(ordnerPfad);
+    const Werkzeugordner wahl = WaehleWerkzeugordner(aufruf, start, QDir::homePath(),
+                                                     MitgelieferteHilfe(QCoreApplication::applicationDirPath(), {}));
+    if (!wahl.fehler.isEmpty()) {
+        fehler << "senvio-druck: " << wahl.fehler << '\n';
+        return 1;
+    }
+    if (!wahl.hinweis.isEmpty())
+        fehler << wahl.hinweis << '\n';
+    const ProgrammOrdner ordner(wahl.ordner);
     const OrdnerPruefung pruefung = PruefeUndLegeOrdnerAn(ordner);
     if (pruefung.listenOrdnerFehlt) {
         fehler << "senvio-druck: Der Ordner " << ordner.listen << " ist nicht vorhanden.\n";
@@ -63,7 +71,7 @@ int DruckeListen(const Druckaufruf& aufruf, QTextStream& aus, QTextStream& fehle
         try {
             const QString geschrieben = DruckeListe(datei, ordner, aufruf.art);
             if (geschrieben.isEmpty())
-                fehler << "senvio-druck: Die Liste " << datei << " ist leer; es wurde kein Bild geschrieben.\n";
+                fehler << "senvio-druck: Die Liste " << datei << " ist leer; es wurde nichts geschrieben.\n";
             else
                 aus << geschrieben << '\n';
         } catch (const Fehler& f) {

@@ -5,7 +5,8 @@
 namespace senvio {
 
 QString Importanleitung() {
-    return QStringLiteral("Aufruf: senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]…\n"
+    return QStringLiteral("Aufruf: senvio-import [--programmordner ORDNER | --benutzerordner] [--anhaengen]\n"
+                          "                     [--gruppe NAME]…\n"
                           "                     [--mit-doppelten] [--radio-mitnehmen] [--logos] LISTE QUELLE…\n"
                           "\n"
                           "Liest die Senderliste eines Empfängers (M3U-Wiedergabeliste, Bouquets eines\n"
@@ -14,7 +15,10 @@ QString Importanleitung() {
                           "Programm. Ausgegeben werden je Liste die Zahl der Einträge und ihr Pfad.\n"
                           "\n"
                           "  --programmordner ORDNER  der Programmordner mit \"Senvio-Listen\" (Vorgabe: das\n"
-                          "                           Arbeitsverzeichnis)\n"
+                          "                           Arbeitsverzeichnis, oder ~/Senvio, wenn dort\n"
+                          "                           \"Senvio-Listen\" liegt und im Arbeitsverzeichnis nicht)\n"
+                          "  --benutzerordner         der eigene Programmordner ~/Senvio, den auch das Programm\n"
+                          "                           aus dem Anwendungsmenü nimmt\n"
                           "  --anhaengen              die Sender an die Liste anhängen; ohne diese Angabe darf\n"
                           "                           es die Liste noch nicht geben\n"
                           "  --gruppe NAME            nur die Sender dieser Gruppe oder dieses Bouquets\n"

@@ -5,7 +5,9 @@
 #include "list/Listendatei.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
+#include "platform/Startordner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -49,8 +51,8 @@ int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen
     switch (PruefeListennamen(name, ordner.listen)) {
     case NamensPruefung::Leer:
     case NamensPruefung::Ungueltig:
-        fehler << "senvio-import: Der Name der Liste darf nicht leer sein, keinen Schrägstrich „/“ und keine "
-                  "Steuerzeichen enthalten und nicht „.“ oder „..“ sein.\n\n"
+        fehler << "senvio-import: Der Name der Liste darf nicht leer sein, keines der Zeichen "
+               << VerboteneNamenszeichenText << " und keine Steuerzeichen enthalten und nicht „.“ oder „..“ sein.\n\n"
                << Importanleitung();
         return 2;
     case NamensPruefung::Vorhanden:
@@ -69,9 +71,15 @@ int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen
 
 int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
     const QDir start = QDir::current();
-    const ProgrammOrdner ordner(aufruf.programmOrdner.isEmpty()
-                                    ? start.absolutePath()
-                                    : QDir::cleanPath(start.absoluteFilePath(aufruf.programmOrdner)));
+    const Werkzeugordner wahl = WaehleWerkzeugordner(aufruf, start.absolutePath(), QDir::homePath(),
+                                                     MitgelieferteHilfe(QCoreApplication::applicationDirPath(), {}));
+    if (!wahl.fehler.isEmpty()) {
+        fehler << "senvio-import: " << wahl.fehler << '\n';
+        return 1;
+    }
+    if (!wahl.hinweis.isEmpty())
+        fehler << wahl.hinweis << '\n';
+    const ProgrammOrdner ordner(wahl.ordner);
     if (const int rueckgabe = PruefeZiel(aufruf.liste, ordner, aufruf.anhaengen, fehler))
         return rueckgabe;
     if (!QFileInfo(ordner.listen).isDir()) {
