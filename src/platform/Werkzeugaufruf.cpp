@@ -9,7 +9,8 @@ bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, cons
     leser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption ordner(QStringLiteral("programmordner"), QString(), QStringLiteral("ORDNER"));
     const QCommandLineOption hilfe(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("hilfe")});
-    leser.addOptions(QList<QCommandLineOption>{ordner, hilfe} + eigene);
+    const QCommandLineOption ohneZwischenspeicher(QStringLiteral("ohne-zwischenspeicher"));
+    leser.addOptions(QList<QCommandLineOption>{ordner, hilfe, ohneZwischenspeicher} + eigene);
     if (!leser.parse(QStringList{programm} + argumente)) {
         aufruf.fehler = leser.errorText();
         return false;
@@ -18,6 +19,7 @@ bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, cons
         aufruf.hilfe = true;
         return false;
     }
+    aufruf.ohneZwischenspeicher = leser.isSet(ohneZwischenspeicher);
     aufruf.programmOrdner = leser.value(ordner);
     if (leser.isSet(ordner) && aufruf.programmOrdner.isEmpty()) {
         aufruf.fehler = QStringLiteral("Der Programmordner ist leer.");

@@ -11,13 +11,14 @@
 class QCommandLineParser;
 
 // What the command line of every tool of ours holds beside the tool's own options:
-// --programmordner ORDNER and -h/--help/--hilfe.
+// --programmordner ORDNER, --ohne-zwischenspeicher and -h/--help/--hilfe.
 namespace senvio {
 
 struct Werkzeugaufruf {
-    QString programmOrdner; // empty: the working directory
-    bool hilfe = false;     // --help: print the usage and do nothing else
-    QString fehler;         // a German message when the command line is not usable
+    QString programmOrdner;            // empty: the working directory
+    bool hilfe = false;                // --help: print the usage and do nothing else
+    bool ohneZwischenspeicher = false; // prepared logos neither read from nor kept in the cache
+    QString fehler;                    // a German message when the command line is not usable
 };
 
 // Parses the arguments (without the program name) with the tool's own options beside

@@ -67,6 +67,10 @@ protected:
 } // namespace
 
 TEST_F(DruckProgramm, JederModusSchreibtSeineDatei) {
+    // A logo cache that cannot be made costs time only.
+    Schreib(m_wurzel.filePath(u"datei"_s), "x");
+    const QByteArray zwischenspeicher = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", m_wurzel.filePath(u"datei/cache"_s).toUtf8());
     // 61 entries are two pages of four cards: 2 PDF pages, or 8 cards of 634 rows in one picture.
     for (const auto& [modus, endung] :
          {std::pair{"oben", "pdf"}, {"links", "pdf"}, {"doppel", "pdf"}, {"jpeg", "jpg"}, {"png", "png"}}) {
@@ -86,9 +90,10 @@ TEST_F(DruckProgramm, JederModusSchreibtSeineDatei) {
                 EXPECT_EQ(Plattenpixel(bild, (i - 1) / 15 * 634 + (i - 1) % 15 * 41, 41) > 1000, i % 6 == 0) << i;
         }
     }
+    qputenv("XDG_CACHE_HOME", zwischenspeicher);
     // The default mode is the double sleeves; the default program folder the working directory.
     QFile::remove(m_listen + u"Kurz.pdf"_s);
-    const Programmlauf lauf = StarteDruck({u"Kurz"_s}, m_programm);
+    const Programmlauf lauf = StarteDruck({u"--ohne-zwischenspeicher"_s, u"Kurz"_s}, m_programm);
     ASSERT_EQ(lauf.rueckgabe, 0) << lauf.fehler.toStdString();
     EXPECT_EQ(lauf.aus, m_listen + u"Kurz.pdf\n"_s);
     PdfDatei((m_listen + u"Kurz.pdf"_s).toStdString(), 1);

@@ -22,7 +22,8 @@ constexpr std::array<std::pair<const char*, Ausgabeart>, 5> Modi{{
 } // namespace
 
 QString Druckanleitung() {
-    return QStringLiteral("Aufruf: senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png] LISTE…\n"
+    return QStringLiteral("Aufruf: senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png]\n"
+                          "                    [--ohne-zwischenspeicher] LISTE…\n"
                           "\n"
                           "Druckt Senvio-Listen ohne Fenster, wie die Befehle der Menüs \"Drucken\" und\n"
                           "\"Liste speichern als Bild\", und gibt den Pfad jeder geschriebenen Datei aus.\n"
@@ -34,6 +35,8 @@ QString Druckanleitung() {
                           "  --modus doppel           für DIN A6 Klarsicht Doppelhüllen (PDF, die Vorgabe)\n"
                           "  --modus jpeg             als JPEG-Datei\n"
                           "  --modus png              als PNG-Datei\n"
+                          "  --ohne-zwischenspeicher  die Logos aus den Dateien neu berechnen, ohne die\n"
+                          "                           vorbereiteten Bilder im Zwischenspeicher\n"
                           "  LISTE                    der Name einer Liste im Ordner \"Senvio-Listen\" oder der\n"
                           "                           Pfad einer .lis-Datei\n"
                           "\n"

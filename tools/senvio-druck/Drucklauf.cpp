@@ -7,6 +7,7 @@
 #include "platform/Ordner.h"
 #include "view/Listenbreite.h"
 #include "view/Listenschrift.h"
+#include "view/Logozwischenspeicher.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -34,6 +35,8 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabea
 } // namespace
 
 int DruckeListen(const Druckaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
+    if (aufruf.ohneZwischenspeicher)
+        SchalteZwischenspeicherAus();
     const QString start = QDir::currentPath();
     const QString ordnerPfad =
         aufruf.programmOrdner.isEmpty() ? start : QDir::cleanPath(QDir(start).absoluteFilePath(aufruf.programmOrdner));

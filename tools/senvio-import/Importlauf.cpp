@@ -5,6 +5,7 @@
 #include "list/Listendatei.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
+#include "view/Logozwischenspeicher.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -67,6 +68,8 @@ int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen
 } // namespace
 
 int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
+    if (aufruf.ohneZwischenspeicher)
+        SchalteZwischenspeicherAus();
     const QDir start = QDir::current();
     const ProgrammOrdner ordner(aufruf.programmOrdner.isEmpty()
                                     ? start.absolutePath()
