@@ -67,10 +67,6 @@ protected:
 } // namespace
 
 TEST_F(DruckProgramm, JederModusSchreibtSeineDatei) {
-    // A logo cache that cannot be made costs time only.
-    Schreib(m_wurzel.filePath(u"datei"_s), "x");
-    const QByteArray zwischenspeicher = qgetenv("XDG_CACHE_HOME");
-    qputenv("XDG_CACHE_HOME", m_wurzel.filePath(u"datei/cache"_s).toUtf8());
     // 61 entries are two pages of four cards: 2 PDF pages, or 8 cards of 634 rows in one picture.
     for (const auto& [modus, endung] :
          {std::pair{"oben", "pdf"}, {"links", "pdf"}, {"doppel", "pdf"}, {"jpeg", "jpg"}, {"png", "png"}}) {
@@ -90,7 +86,6 @@ TEST_F(DruckProgramm, JederModusSchreibtSeineDatei) {
                 EXPECT_EQ(Plattenpixel(bild, (i - 1) / 15 * 634 + (i - 1) % 15 * 41, 41) > 1000, i % 6 == 0) << i;
         }
     }
-    qputenv("XDG_CACHE_HOME", zwischenspeicher);
     // The default mode is the double sleeves; the default program folder the working directory.
     QFile::remove(m_listen + u"Kurz.pdf"_s);
     const Programmlauf lauf = StarteDruck({u"--ohne-zwischenspeicher"_s, u"Kurz"_s}, m_programm);
