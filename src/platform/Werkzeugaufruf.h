@@ -15,10 +15,11 @@ class QCommandLineParser;
 namespace senvio {
 
 struct Werkzeugaufruf {
-    QString programmOrdner;            // empty: the working directory
-    bool hilfe = false;                // --help: print the usage and do nothing else
-    bool ohneZwischenspeicher = false; // prepared logos neither read from nor kept in the cache
-    QString fehler;                    // a German message when the command line is not usable
+    QString programmOrdner; // empty: the working directory
+    bool hilfe = false;     // --help: print the usage and do nothing else
+    QString fehler;         // a German message when the command line is not usable
+    // --ohne-zwischenspeicher: prepared logos neither read from nor kept in the cache
+    bool ohneZwischenspeicher = false;
 };
 
 // Parses the arguments (without the program name) with the tool's own options beside
