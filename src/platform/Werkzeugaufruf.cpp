@@ -2,7 +2,15 @@
 
 #include <QCommandLineParser>
 
+#include <malloc.h>
+
 namespace senvio {
+
+void BehalteFreienSpeicher() {
+    // Below 32 MiB (glibc's largest) from the heap, and the heap's top kept up to 512 MiB.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
+}
 
 bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, const QList<QCommandLineOption>& eigene,
                         const QStringList& argumente, Werkzeugaufruf& aufruf) {

@@ -28,6 +28,10 @@ struct Werkzeugaufruf {
 bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, const QList<QCommandLineOption>& eigene,
                         const QStringList& argumente, Werkzeugaufruf& aufruf);
 
+// A tool's run is short: memory freed by one page picture stays in the process for the
+// next, rather than going back to the system and being faulted in anew page by page.
+void BehalteFreienSpeicher();
+
 // What a tool does with its call: the usage for --help (exit 0), the message and the
 // usage for a call that is not usable (exit 2), else the run with the call and the
 // streams for standard output and standard error. An error that ends the run gives its
@@ -45,6 +49,7 @@ int FuehreWerkzeugAus(const QString& programm, const Aufruf& aufruf, const QStri
         fehler << programm << ": " << aufruf.fehler << "\n\n" << anleitung;
         return 2;
     }
+    BehalteFreienSpeicher();
     try {
         return lauf(aufruf, aus, fehler);
     } catch (const Fehler& f) {
