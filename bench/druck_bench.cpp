@@ -6,8 +6,10 @@
 // same list, font and width, one after the other: the pages (entries drawn, logos made
 // on every core, card and page files written beside the drawing), then the PDF from the
 // page files or the picture encoded. The program overlaps the two (the PDF's pictures
-// are compressed page by page), so the shares add up to more than 100 %. Prints
-// figures only.
+// are compressed page by page), so the shares add up to more than 100 %. The whole
+// process is timed three ways: without the logo cache (--ohne-zwischenspeicher), with
+// an empty cache (the first print) and with the cache that run left (every print after
+// it); the stages run with the filled cache. Prints figures only.
 //
 //   druck-bench [Anzahl Einträge] [Läufe je Modus] [Ordner]
 //   With a folder, the program folder is made there and kept, e.g. for a profiler.
@@ -45,8 +47,14 @@ struct Messung {
     double spitzeMiB = 0;
 };
 
-Messung MissProzess(const std::string& ordner, const char* modus, const char* liste) {
-    const Kindlauf lauf = StarteUndMiss({SENVIO_DRUCK_PROGRAMM, "--programmordner", ordner, "--modus", modus, liste});
+// The cache is the bench's own, in its folder.
+Messung MissProzess(const std::string& ordner, const char* modus, const char* liste,
+                    bool ohneZwischenspeicher = false) {
+    const Kindlauf lauf =
+        ohneZwischenspeicher
+            ? StarteUndMiss({SENVIO_DRUCK_PROGRAMM, "--ohne-zwischenspeicher", "--programmordner", ordner, "--modus",
+                             modus, liste})
+            : StarteUndMiss({SENVIO_DRUCK_PROGRAMM, "--programmordner", ordner, "--modus", modus, liste});
     if (!lauf.erfolgreich) {
         std::fprintf(stderr, "senvio-druck ist gescheitert:\n%s\n", lauf.fehlerausgabe.c_str());
         std::exit(1);
@@ -115,6 +123,7 @@ int main(int argc, char** argv) {
 
     QTemporaryDir tmp;
     const QString ordner = (argc > 3 ? QDir(QString::fromLocal8Bit(argv[3])).absolutePath() : tmp.path()) + u'/';
+    qputenv("XDG_CACHE_HOME", (ordner + QStringLiteral("cache")).toUtf8());
     const QString logos = ordner + QStringLiteral("Senvio-Listen/Sender-Logos/");
     QDir().mkpath(logos);
     LegeLogosAn(logos, eintraege);
@@ -140,17 +149,25 @@ int main(int argc, char** argv) {
     std::printf("%d Einträge mit je eigenem Logo, %d Läufe je Modus; Mediane, in Klammern der Anteil an der ganzen "
                 "Zeit, Speicher als Höchstwert\n",
                 eintraege, laeufe);
-    std::printf("%-7s %9s %16s %16s %16s %10s\n", "Modus", "gesamt ms", "Start/Ende ms", "Seiten ms", "PDF/Bild ms",
-                "Spitze MiB");
+    std::printf("%-7s %9s %9s %9s %16s %16s %16s %16s\n", "Modus", "ohne ms", "leer ms", "gesamt ms", "Start/Ende ms",
+                "Seiten ms", "PDF/Bild ms", "Spitze MiB");
+    std::printf("%-7s %9s %9s %9s\n", "", "(ohne", "(leerer", "(gefüllter Zwischenspeicher)");
     const std::pair<const char*, Ausgabeart> modi[] = {{"oben", Ausgabeart::ObenGeheftet},
                                                        {"links", Ausgabeart::LinksGeheftet},
                                                        {"doppel", Ausgabeart::Doppelhuellen},
                                                        {"png", Ausgabeart::BildPng}};
     bool schnell = true, sparsam = true;
     for (const auto& [modus, art] : modi) {
-        std::vector<double> gesamt, start, seiten, datei;
-        double spitze = 0;
+        std::vector<double> ohne, leer, gesamt, start, seiten, datei;
+        double spitzeOhne = 0, spitzeLeer = 0, spitze = 0;
         for (int lauf = 0; lauf < laeufe; ++lauf) {
+            const Messung o = MissProzess(ordner.toStdString(), modus, "Bench", true);
+            ohne.push_back(o.ms);
+            spitzeOhne = std::max(spitzeOhne, o.spitzeMiB);
+            QDir(ordner + QStringLiteral("cache")).removeRecursively();
+            const Messung l = MissProzess(ordner.toStdString(), modus, "Bench");
+            leer.push_back(l.ms);
+            spitzeLeer = std::max(spitzeLeer, l.spitzeMiB);
             const Messung m = MissProzess(ordner.toStdString(), modus, "Bench");
             gesamt.push_back(m.ms);
             spitze = std::max(spitze, m.spitzeMiB);
@@ -165,13 +182,14 @@ int main(int argc, char** argv) {
             std::snprintf(text, sizeof text, "%.0f (%.0f %%)", Median(werte), 100 * Median(werte) / g);
             return std::string(text);
         };
-        std::printf("%-7s %9.0f %16s %16s %16s %10.0f\n", modus, g, teil(start).c_str(), teil(seiten).c_str(),
-                    teil(datei).c_str(), spitze);
+        std::printf("%-7s %9.0f %9.0f %9.0f %16s %16s %16s %5.0f/%4.0f/%4.0f\n", modus, Median(ohne), Median(leer), g,
+                    teil(start).c_str(), teil(seiten).c_str(), teil(datei).c_str(), spitzeOhne, spitzeLeer, spitze);
         if (art != Ausgabeart::BildPng)
-            schnell = schnell && g < 500;
+            schnell = schnell && g <= 400;
         sparsam = sparsam && spitze * 1024 * 1024 < 200e6;
     }
-    std::printf("Ziel: %d Einträge als PDF in jedem Druckmodus unter 500 ms (ganzer Prozess): %s; "
+    std::printf("Ziel: %d Einträge als PDF in jedem Druckmodus mit gefülltem Zwischenspeicher höchstens 400 ms (ganzer "
+                "Prozess): %s; "
                 "Speicher unter 200 MB: %s\n",
                 eintraege, schnell ? "erreicht" : "VERFEHLT", sparsam ? "erreicht" : "VERFEHLT");
     return 0;

@@ -11,6 +11,7 @@
 #include "platform/Einstellungen.h"
 #include "platform/Fehlerbox.h"
 #include "view/Listenansicht.h"
+#include "view/Logozwischenspeicher.h"
 
 #include <QAction>
 #include <QFrame>
@@ -146,6 +147,9 @@ void TMainForm::BaueMenuesAuf() {
          [this] { OeffneOrdner(m_ordner.logoWurzel); }},
         {einstellung, "ListenOrdneroeffnen1", QStringLiteral("Listen-Ordner öffnen"),
          [this] { OeffneOrdner(m_ordner.listen); }},
+        // The memory copies of the list view see it at their next draw.
+        {einstellung, "Zwischenspeicherleeren1", QStringLiteral("Zwischenspeicher leeren"),
+         [] { LeereZwischenspeicher(); }},
         {leiste, "Suchen1", QStringLiteral("Suchen"), [this] { Suchen1Click(); }},
         {leiste, nullptr, QString(16, QLatin1Char(' ')), {}},
         {leiste, "Hilfe1", QStringLiteral("[ ? ]"), [this] { HilfeClick(); }},

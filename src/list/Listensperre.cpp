@@ -7,8 +7,6 @@
 #include <QMutex>
 #include <QSet>
 
-#include <sys/stat.h>
-
 namespace senvio {
 
 namespace {
@@ -68,15 +66,6 @@ void Listensperre::Gib() {
     m_sperre.reset();
     const QMutexLocker schutz(&gehaltenSchutz);
     gehalten.remove(m_datei);
-}
-
-Dateistand LiesDateistand(const QString& pfad) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(pfad).constData(), &info) != 0)
-        return {};
-    return {S_ISREG(info.st_mode), quint64(info.st_ino), qint64(info.st_size),
-            qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
-            qint64(info.st_ctim.tv_sec) * 1'000'000'000 + info.st_ctim.tv_nsec};
 }
 
 } // namespace senvio

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Dateistand.h"
+
 #include <QString>
 
 #include <memory>
@@ -30,18 +32,5 @@ private:
     std::unique_ptr<QLockFile> m_sperre;
     QString m_datei;
 };
-
-// What tells whether a file was replaced or changed since it was last seen: its inode, size
-// and times. A file that does not exist has the state {}.
-struct Dateistand {
-    bool normaleDatei = false;
-    quint64 inode = 0;
-    qint64 groesse = -1;
-    qint64 geaendertNs = 0;
-    qint64 statusNs = 0;
-    bool operator==(const Dateistand&) const = default;
-};
-
-Dateistand LiesDateistand(const QString& pfad);
 
 } // namespace senvio

@@ -1,14 +1,17 @@
 #include "logos/Kachellogos.h"
 
 #include "logos/Kachelbild.h"
+#include "logos/Kachelgeometrie.h"
 #include "nebenlauf/GeordneteArbeit.h"
+#include "view/Logozwischenspeicher.h"
 #include "view/PngBild.h"
 
 namespace senvio {
 
 QImage MacheKachellogo(const QString& pfad) noexcept {
     try {
-        return SkaliereKachellogo(LeseLogodatei(pfad));
+        return VorbereitetesLogo(pfad, "kachel", QSize(KachelGroesse, KachelGroesse),
+                                 [](const QString& datei) { return SkaliereKachellogo(LeseLogodatei(datei)); });
     } catch (...) {
         return {}; // out of memory: the tile says "FEHLER" like an unreadable file
     }

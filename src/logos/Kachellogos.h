@@ -7,8 +7,8 @@
 
 namespace senvio {
 
-// The picture of a tile: SkaliereKachellogo of the file, null when it does not decode
-// or memory runs out (the tile then says "FEHLER").
+// The picture of a tile: SkaliereKachellogo of the file (kept in the logo cache), null
+// when it does not decode or memory runs out (the tile then says "FEHLER").
 QImage MacheKachellogo(const QString& pfad) noexcept;
 
 // Decodes and scales the logos of a group on every processor core: the work of a

@@ -196,15 +196,15 @@ void Logowahl::KachelMausDruck(int tag, Qt::MouseButton taste) {
 
 void Logowahl::WaehleLogo(int tag) {
     const QString pfad = m_dateien[tag];
-    const DekodiertesLogo logo = LeseLogodatei(pfad);
+    const QImage eintragslogo = EintragslogoDerDatei(pfad);
     // Refused before anything changes: the grid stays and the last pick holds.
-    if (logo.bild.isNull()) {
+    if (eintragslogo.isNull()) {
         Dialoge::Information(window(),
                              QStringLiteral("Das Logo \"") + QFileInfo(pfad).fileName() +
                                  QStringLiteral("\" kann nicht gelesen werden. Bitte wählen Sie ein anderes."));
         return;
     }
-    emit Gewaehlt(pfad, MacheEintragslogo(logo));
+    emit Gewaehlt(pfad, eintragslogo);
 }
 
 void Logowahl::Scrolle(int taste) {

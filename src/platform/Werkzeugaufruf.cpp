@@ -7,7 +7,15 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <malloc.h>
+
 namespace senvio {
+
+void BehalteFreienSpeicher() {
+    // Below 32 MiB (glibc's largest) from the heap, and the heap's top kept up to 512 MiB.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
+}
 
 bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, const QList<QCommandLineOption>& eigene,
                         const QStringList& argumente, Werkzeugaufruf& aufruf) {
@@ -15,7 +23,8 @@ bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, cons
     const QCommandLineOption ordner(QStringLiteral("programmordner"), QString(), QStringLiteral("ORDNER"));
     const QCommandLineOption benutzer(QStringLiteral("benutzerordner"));
     const QCommandLineOption hilfe(QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("hilfe")});
-    leser.addOptions(QList<QCommandLineOption>{ordner, benutzer, hilfe} + eigene);
+    const QCommandLineOption ohneZwischenspeicher(QStringLiteral("ohne-zwischenspeicher"));
+    leser.addOptions(QList<QCommandLineOption>{ordner, benutzer, hilfe, ohneZwischenspeicher} + eigene);
     if (!leser.parse(QStringList{programm} + argumente)) {
         aufruf.fehler = leser.errorText();
         return false;
@@ -24,6 +33,7 @@ bool LeseWerkzeugaufruf(QCommandLineParser& leser, const QString& programm, cons
         aufruf.hilfe = true;
         return false;
     }
+    aufruf.ohneZwischenspeicher = leser.isSet(ohneZwischenspeicher);
     aufruf.programmOrdner = leser.value(ordner);
     if (leser.isSet(ordner) && aufruf.programmOrdner.isEmpty()) {
         aufruf.fehler = QStringLiteral("Der Programmordner ist leer.");

@@ -11,7 +11,7 @@
 class QCommandLineParser;
 
 // What the command line of every tool of ours holds beside the tool's own options:
-// --programmordner ORDNER, --benutzerordner and -h/--help/--hilfe.
+// --programmordner ORDNER, --benutzerordner, --ohne-zwischenspeicher and -h/--help/--hilfe.
 namespace senvio {
 
 struct Werkzeugaufruf {
@@ -19,6 +19,8 @@ struct Werkzeugaufruf {
     bool benutzerordner = false; // --benutzerordner: the user's ~/Senvio, as the desktop entry's window
     bool hilfe = false;          // --help: print the usage and do nothing else
     QString fehler;              // a German message when the command line is not usable
+    // --ohne-zwischenspeicher: prepared logos neither read from nor kept in the cache
+    bool ohneZwischenspeicher = false;
 };
 
 // Parses the arguments (without the program name) with the tool's own options beside
@@ -39,6 +41,10 @@ struct Werkzeugordner {
 Werkzeugordner WaehleWerkzeugordner(const Werkzeugaufruf& aufruf, const QString& arbeitsordner,
                                     const QString& heimordner, const QString& hilfe);
 
+// A tool's run is short: memory freed by one page picture stays in the process for the
+// next, rather than going back to the system and being faulted in anew page by page.
+void BehalteFreienSpeicher();
+
 // What a tool does with its call: the usage for --help (exit 0), the message and the
 // usage for a call that is not usable (exit 2), else the run with the call and the
 // streams for standard output and standard error. An error that ends the run gives its
@@ -56,6 +62,7 @@ int FuehreWerkzeugAus(const QString& programm, const Aufruf& aufruf, const QStri
         fehler << programm << ": " << aufruf.fehler << "\n\n" << anleitung;
         return 2;
     }
+    BehalteFreienSpeicher();
     try {
         return lauf(aufruf, aus, fehler);
     } catch (const Fehler& f) {

@@ -2,6 +2,7 @@
 
 #include "list/Zeilenformat.h"
 #include "view/Logobild.h"
+#include "view/Logozwischenspeicher.h"
 #include "view/Platzhalter.h"
 #include "view/PngBild.h"
 
@@ -75,8 +76,10 @@ const QImage& PlatzhalterLogo(int k) {
 } // namespace
 
 QImage EintragslogoDerDatei(const QString& datei) {
-    const DekodiertesLogo logo = LeseLogodatei(datei);
-    return logo.bild.isNull() ? QImage() : MacheEintragslogo(logo);
+    return VorbereitetesLogo(datei, "eintrag", QSize(LogoBreite, LogoHoehe), [](const QString& d) {
+        const DekodiertesLogo logo = LeseLogodatei(d);
+        return logo.bild.isNull() ? QImage() : MacheEintragslogo(logo);
+    });
 }
 
 QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung) {

@@ -58,8 +58,8 @@ QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung);
 // resamples it to 60 × 40.
 QImage MacheEintragslogo(const DekodiertesLogo& logo);
 
-// The item logo of an existing logo file, or a null picture when it does not decode.
-// Touches no shared state, so it runs on any thread.
+// The item logo of an existing logo file, or a null picture when it does not decode;
+// kept in the logo cache between runs. Runs on any thread.
 QImage EintragslogoDerDatei(const QString& datei);
 
 // Draws one entry into the rectangle: fills it with the ground, copies the logo to

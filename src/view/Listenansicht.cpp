@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace senvio {
 
 EintragDelegate::EintragDelegate(Eintragsumgebung& umgebung, QObject* eltern)
@@ -26,12 +28,19 @@ void EintragDelegate::paint(QPainter* maler, const QStyleOptionViewItem& option,
     const QPalette& farben = option.palette;
     const QColor grund = farben.color(gewaehlt ? QPalette::Highlight : QPalette::Base);
     const QColor text = farben.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text);
+    // The row's logo from memory while it is drawn; the card renderer lends its own store.
+    struct Geliehen {
+        Eintragsumgebung& umgebung;
+        Logovorrat vorher;
+        ~Geliehen() { umgebung.vorrat = std::move(vorher); }
+    } geliehen{m_umgebung, std::exchange(m_umgebung.vorrat, [this](const QString& d) { return m_logos.Hole(d); })};
     ZeichneEintrag(*maler, option.rect, index.data().toString(), m_umgebung, option.font, grund, text);
 }
 
 Listenansicht::Listenansicht(Listenmodell& modell, Eintragsumgebung& umgebung, QWidget* eltern)
     : QListView(eltern), m_delegate(umgebung) {
     setModel(&modell);
+    connect(&modell, &QAbstractItemModel::modelReset, this, [this] { m_delegate.VergissLogos(); });
     setItemDelegate(&m_delegate);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);

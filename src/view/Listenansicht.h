@@ -2,6 +2,7 @@
 
 #include "view/Eintrag.h"
 #include "view/Listenmodell.h"
+#include "view/Logospeicher.h"
 
 #include <QListView>
 #include <QStyledItemDelegate>
@@ -16,9 +17,12 @@ public:
     EintragDelegate(Eintragsumgebung& umgebung, QObject* eltern = nullptr);
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // Another list: its logos are others.
+    void VergissLogos() { m_logos.Leere(); }
 
 private:
     Eintragsumgebung& m_umgebung;
+    mutable Logospeicher m_logos;
 };
 
 // The list box of the main window: rows of 41 pixels, drawn in the list font

@@ -88,7 +88,7 @@ TEST_F(DruckProgramm, JederModusSchreibtSeineDatei) {
     }
     // The default mode is the double sleeves; the default program folder the working directory.
     QFile::remove(m_listen + u"Kurz.pdf"_s);
-    const Programmlauf lauf = StarteDruck({u"Kurz"_s}, m_programm);
+    const Programmlauf lauf = StarteDruck({u"--ohne-zwischenspeicher"_s, u"Kurz"_s}, m_programm);
     ASSERT_EQ(lauf.rueckgabe, 0) << lauf.fehler.toStdString();
     EXPECT_EQ(lauf.aus, m_listen + u"Kurz.pdf\n"_s);
     PdfDatei((m_listen + u"Kurz.pdf"_s).toStdString(), 1);

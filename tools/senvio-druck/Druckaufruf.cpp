@@ -24,7 +24,8 @@ constexpr std::array<std::pair<const char*, Ausgabeart>, 5> Modi{{
 QString Druckanleitung() {
     return QStringLiteral(
         "Aufruf: senvio-druck [--programmordner ORDNER | --benutzerordner]\n"
-        "                    [--modus oben|links|doppel|jpeg|png] LISTE…\n"
+        "                    [--modus oben|links|doppel|jpeg|png] [--ohne-zwischenspeicher]\n"
+        "                    LISTE…\n"
         "\n"
         "Druckt Senvio-Listen ohne Fenster, wie die Befehle der Menüs \"Drucken\" und\n"
         "\"Liste speichern als Bild\", und gibt den Pfad jeder geschriebenen Datei aus.\n"
@@ -39,6 +40,8 @@ QString Druckanleitung() {
         "  --modus doppel           für DIN A6 Klarsicht Doppelhüllen (PDF, die Vorgabe)\n"
         "  --modus jpeg             als JPEG-Datei\n"
         "  --modus png              als PNG-Datei\n"
+        "  --ohne-zwischenspeicher  die Logos aus den Dateien neu berechnen, ohne die\n"
+        "                           vorbereiteten Bilder im Zwischenspeicher\n"
         "  LISTE                    der Name einer Liste im Ordner \"Senvio-Listen\" oder der\n"
         "                           Pfad einer .lis-Datei\n"
         "\n"

@@ -8,6 +8,7 @@
 #include "platform/Startordner.h"
 #include "view/Listenbreite.h"
 #include "view/Listenschrift.h"
+#include "view/Logozwischenspeicher.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,6 +37,8 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabea
 } // namespace
 
 int DruckeListen(const Druckaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
+    if (aufruf.ohneZwischenspeicher)
+        SchalteZwischenspeicherAus();
     const QString start = QDir::currentPath();
     const Werkzeugordner wahl = WaehleWerkzeugordner(aufruf, start, QDir::homePath(),
                                                      MitgelieferteHilfe(QCoreApplication::applicationDirPath(), {}));

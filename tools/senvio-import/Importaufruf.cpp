@@ -7,7 +7,8 @@ namespace senvio {
 QString Importanleitung() {
     return QStringLiteral("Aufruf: senvio-import [--programmordner ORDNER | --benutzerordner] [--anhaengen]\n"
                           "                     [--gruppe NAME]…\n"
-                          "                     [--mit-doppelten] [--radio-mitnehmen] [--logos] LISTE QUELLE…\n"
+                          "                     [--mit-doppelten] [--radio-mitnehmen] [--logos]\n"
+                          "                     [--ohne-zwischenspeicher] LISTE QUELLE…\n"
                           "\n"
                           "Liest die Senderliste eines Empfängers (M3U-Wiedergabeliste, Bouquets eines\n"
                           "Satellitenempfängers, channels.conf eines Videorekorders, Referenzliste eines\n"
@@ -33,6 +34,8 @@ QString Importanleitung() {
                           "                           die Liste „LISTE Radio“\n"
                           "  --logos                  den Einträgen die eindeutig gefundenen Logos geben;\n"
                           "                           die Vorschläge zum Prüfen werden je Eintrag genannt\n"
+                          "  --ohne-zwischenspeicher  die Logos aus den Dateien neu berechnen, ohne die\n"
+                          "                           vorbereiteten Bilder im Zwischenspeicher\n"
                           "  LISTE                    der Name der Liste im Ordner \"Senvio-Listen\", ohne .lis\n"
                           "  QUELLE                   eine Datei oder ein Bouquet-Ordner; mehrere werden in der\n"
                           "                           angegebenen Reihenfolge gelesen\n");

@@ -6,6 +6,7 @@
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
 #include "platform/Startordner.h"
+#include "view/Logozwischenspeicher.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -70,6 +71,8 @@ int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen
 } // namespace
 
 int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
+    if (aufruf.ohneZwischenspeicher)
+        SchalteZwischenspeicherAus();
     const QDir start = QDir::current();
     const Werkzeugordner wahl = WaehleWerkzeugordner(aufruf, start.absolutePath(), QDir::homePath(),
                                                      MitgelieferteHilfe(QCoreApplication::applicationDirPath(), {}));
