@@ -36,7 +36,8 @@ TEST_F(Ausgabe, LeereListe) {
     EXPECT_EQ(Dialoge::GeoeffneteDokumente(), QStringList{Pfad(u"Senvio-Listen/Liste.pdf"_s)});
 }
 
-// 60 entries make a 966 × 1278 page picture, placed 794 × 1116 below the top strip: the A4 page as at 96 dots per inch,
+// 60 entries make a 966 × 1278 page picture, placed 794 × 1116 below the top strip: the A4 page as at 96 dots per inch
+// (put on A4 paper at 0.75 points a unit),
 // also on a screen of more (ctest runs this again with the font DPI at 120 and no scaling).
 TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
     if (const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI")) {
@@ -48,7 +49,8 @@ TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
     const std::string pdf = Lies(Pfad(u"Senvio-Listen/Liste.pdf"_s)).toStdString();
     const std::size_t daten = pdf.find("stream\r\n") + 8;
     const std::string inhalt = Entpacke(std::string_view(pdf).substr(daten, pdf.find("endstream", daten) - daten));
-    EXPECT_TRUE(inhalt.starts_with(Zeilen({"q", "794 0 0 1116 0 0 cm", "/Im1 Do"}))) << inhalt.substr(0, 40);
+    EXPECT_TRUE(inhalt.starts_with(Zeilen({"0.75 0 0 0.75 0 0 cm", "q", "794 0 0 1116 0 0 cm", "/Im1 Do"})))
+        << inhalt.substr(0, 60);
 }
 
 TEST_F(Ausgabe, KarteNichtSchreibbar) {

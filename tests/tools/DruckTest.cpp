@@ -38,6 +38,33 @@ int Plattenpixel(const QImage& bild, int oben, int hoehe) {
     return anzahl;
 }
 
+// Page `seite` of a PDF rendered by pdftoppm at `dpi`: its size in pixels, and in millimetres where the cut lines
+// stand, the column and the row with the most pixels of their blue or red.
+struct Blatt {
+    QImage bild;
+    double schnittX = 0, schnittY = 0;
+};
+Blatt Gerendert(const QString& pdf, int seite, int dpi) {
+    const QString png = QDir::temp().filePath(u"senvio-druck-seite"_s);
+    QProcess::execute(u"pdftoppm"_s, {u"-png"_s, u"-singlefile"_s, u"-r"_s, QString::number(dpi), u"-f"_s,
+                                      QString::number(seite), u"-l"_s, QString::number(seite), pdf, png});
+    Blatt blatt{QImage(png + u".png"_s).convertToFormat(QImage::Format_RGB32)};
+    QFile::remove(png + u".png"_s);
+    std::vector<int> spalten(size_t(blatt.bild.width())), zeilen(size_t(blatt.bild.height()));
+    for (int y = 0; y < blatt.bild.height(); ++y)
+        for (int x = 0; x < blatt.bild.width(); ++x) {
+            const QRgb p = blatt.bild.pixel(x, y);
+            if (qBlue(p) - std::max(qRed(p), qGreen(p)) > 60 || qRed(p) - std::max(qGreen(p), qBlue(p)) > 60)
+                ++spalten[size_t(x)], ++zeilen[size_t(y)];
+        }
+    const auto mm = [dpi](const std::vector<int>& v) {
+        return (double(std::max_element(v.begin(), v.end()) - v.begin()) + 0.5) * 25.4 / dpi;
+    };
+    blatt.schnittX = mm(spalten);
+    blatt.schnittY = mm(zeilen);
+    return blatt;
+}
+
 // Runs in the folder "arbeit" of a temporary folder, where the PDF checker puts its files.
 class DruckProgramm : public ::testing::Test {
 protected:
@@ -78,6 +105,12 @@ TEST_F(DruckProgramm, JederModusSchreibtSeineDatei) {
         EXPECT_EQ(lauf.aus, datei + u'\n');
         if (QByteArray(endung) == "pdf") {
             PdfDatei(datei.toStdString(), 2); // what the pages hold is the print job's
+            // A4 at 72 dots per inch. The page picture's cut lines at 483 of 966 and 638 of 1278 pixels, placed
+            // 794 × 1116 units 6 units down, 0.75 points a unit, stand at 105.0 and 149.2 mm.
+            const Blatt blatt = Gerendert(datei, 1, 72);
+            EXPECT_EQ(blatt.bild.size(), QSize(595, 842));
+            EXPECT_NEAR(blatt.schnittX, 105, 1);
+            EXPECT_NEAR(blatt.schnittY, 149.2, 1);
         } else {
             // Entry i in card (i − 1) div 15, row (i − 1) mod 15: only the light logos lie on the plate.
             const QImage bild(datei);
