@@ -2,10 +2,14 @@
 // every mode, and the failures a user meets.
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "TestDateien.h"
 #include "pdf/PdfPruefung.h"
+
+#include <array>
+#include <map>
 
 using namespace senvio::test;
 using namespace Qt::StringLiterals;
@@ -17,24 +21,30 @@ Programmlauf StarteDruck(const QStringList& argumente, const QString& arbeitsord
     return StarteProgramm(QStringLiteral(SENVIO_DRUCK_PROGRAMM), argumente, arbeitsordner);
 }
 
-// A list file of n entries in Windows-1252 with CR LF; every sixth entry has the logo
-// "weiss.png" of "Sender-Logos", the others none.
+// A list file of n entries in Windows-1252 with CR LF; every sixth entry has the light
+// logo "weiss.png" of "Sender-Logos", the third of every six the dark "schwarz.png".
 QByteArray Liste(int n) {
     QByteArray bytes;
     for (int i = 1; i <= n; ++i)
         bytes += "Sender " + QByteArray::number(i) +
-                 (i % 6 == 0 ? " #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\weiss.png\r\n" : "\r\n");
+                 (i % 6 == 0   ? " #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\weiss.png\r\n"
+                  : i % 6 == 3 ? " #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\schwarz.png\r\n"
+                               : "\r\n");
     return bytes;
 }
 
-// Pixels of the plate's dark grey in the rows, each channel within 12 of 0x3C.
-int Plattenpixel(const QImage& bild, int oben, int hoehe) {
+// The plate's dark grey, each channel within 12 of 0x3C; and the black of a dark logo.
+bool Platte(QRgb p) {
+    return std::max({std::abs(qRed(p) - 0x3C), std::abs(qGreen(p) - 0x3C), std::abs(qBlue(p) - 0x3C)}) <= 12;
+}
+bool Schwarz(QRgb p) {
+    return std::max({qRed(p), qGreen(p), qBlue(p)}) < 40;
+}
+int Zaehle(const QImage& bild, const QRect& feld, bool (*art)(QRgb)) {
     int anzahl = 0;
-    for (int y = oben; y < oben + hoehe; ++y)
-        for (int x = 0; x < bild.width(); ++x) {
-            const QRgb p = bild.pixel(x, y);
-            anzahl += std::max({std::abs(qRed(p) - 0x3C), std::abs(qGreen(p) - 0x3C), std::abs(qBlue(p) - 0x3C)}) <= 12;
-        }
+    for (int y = feld.top(); y <= feld.bottom(); ++y)
+        for (int x = feld.left(); x <= feld.right(); ++x)
+            anzahl += art(bild.pixel(x, y));
     return anzahl;
 }
 
@@ -77,6 +87,8 @@ protected:
         weiss.fill(Qt::transparent);
         QPainter(&weiss).fillRect(60, 20, 80, 60, Qt::white);
         ASSERT_TRUE(weiss.save(m_listen + u"Sender-Logos/weiss.png"_s));
+        QPainter(&weiss).fillRect(0, 0, 200, 100, Qt::black);
+        ASSERT_TRUE(weiss.save(m_listen + u"Sender-Logos/schwarz.png"_s));
         Schreib(m_listen + u"Liste.lis"_s, Liste(61));
         Schreib(m_listen + u"Kurz.lis"_s, Liste(3));
         Schreib(m_listen + u"Leer.lis"_s, {});
@@ -116,7 +128,8 @@ TEST_F(DruckProgramm, JederModusSchreibtSeineDatei) {
             const QImage bild(datei);
             ASSERT_EQ(bild.size(), QSize(478, 8 * 634));
             for (int i = 1; i <= 61; ++i) // about 1900 for a plate, under 70 for the grey edges of letters
-                EXPECT_EQ(Plattenpixel(bild, (i - 1) / 15 * 634 + (i - 1) % 15 * 41, 41) > 1000, i % 6 == 0) << i;
+                EXPECT_EQ(Zaehle(bild, {0, (i - 1) / 15 * 634 + (i - 1) % 15 * 41, 478, 41}, Platte) > 1000, i % 6 == 0)
+                    << i;
         }
     }
     // The default mode is the double sleeves; the default program folder the working directory.
@@ -166,4 +179,62 @@ TEST_F(DruckProgramm, ZuLangFuerJpeg) {
     EXPECT_TRUE(lauf.fehler.contains(u"68472"_s)) << lauf.fehler.toStdString();
     EXPECT_FALSE(QFileInfo::exists(m_listen + u"Lang.jpg"_s));
     EXPECT_TRUE(QDir(m_listen + u"Temp"_s).isEmpty());
+}
+
+// The direct print into a PDF, each layout from each start card: 61 entries are five cards, two sheets of A4 with the
+// cut lines at 105 and 148 mm. Card k (from 0) takes place (start − 1 + k) mod 4 + 1 of its sheet; each card's names
+// are its text, and in its rows (upside down where the card is turned) the dark logos and the light one on its plate.
+TEST_F(DruckProgramm, DirektdruckJedeAnordnungUndStartkarte) {
+    struct Platz {
+        int spalte, zeile;
+        bool gedreht;
+    };
+    const std::map<QString, std::array<Platz, 4>> plaetze = {
+        {u"oben"_s, {{{0, 0, false}, {0, 1, false}, {1, 0, false}, {1, 1, false}}}},
+        {u"links"_s, {{{0, 0, false}, {1, 0, false}, {0, 1, false}, {1, 1, false}}}},
+        {u"doppel"_s, {{{1, 0, false}, {1, 1, true}, {0, 1, true}, {0, 0, false}}}}};
+    const QString pdf = m_wurzel.filePath(u"direkt.pdf"_s);
+    const double mass = 105.0 / 478, oben = (148 - 634 * mass) / 2; // mm a card pixel; the content's top margin
+    for (const auto& [modus, platz] : plaetze)
+        for (int start = 1; start <= 4; ++start) {
+            SCOPED_TRACE((modus + u" ab Karte "_s + QString::number(start)).toStdString());
+            const Programmlauf lauf =
+                StarteDruck({u"--programmordner"_s, m_programm, u"--modus"_s, modus, u"--start-karte"_s,
+                             QString::number(start), u"--druckdatei"_s, u"../direkt.pdf"_s, u"Liste"_s},
+                            m_wurzel.filePath(u"arbeit"_s));
+            ASSERT_EQ(lauf.rueckgabe, 0) << lauf.fehler.toStdString();
+            EXPECT_EQ(lauf.aus, pdf + u'\n');
+            EXPECT_TRUE(Starte("pdfinfo " + pdf.toStdString()).ausgabe.find("Pages:           2\n") !=
+                        std::string::npos);
+            std::array<Blatt, 2> blaetter{Gerendert(pdf, 1, 100), Gerendert(pdf, 2, 100)};
+            for (const Blatt& blatt : blaetter) {
+                EXPECT_EQ(blatt.bild.size(), QSize(827, 1170)); // A4 at 100 dots per inch, rounded up
+                EXPECT_NEAR(blatt.schnittX, 105, 0.5);
+                EXPECT_NEAR(blatt.schnittY, 148, 0.5);
+            }
+            for (int karte = 0; karte < 5; ++karte) {
+                const int blatt = (start - 1 + karte) / 4 + 1;
+                const Platz p = platz[size_t((start - 1 + karte) % 4)];
+                const QString text = QString::fromStdString(
+                    Starte("pdftotext -r 72 -f " + std::to_string(blatt) + " -l " + std::to_string(blatt) + " -x " +
+                           std::to_string(p.spalte * 298) + " -y " + std::to_string(p.zeile * 420) + " -W 297 -H 419 " +
+                           pdf.toStdString() + " -")
+                        .ausgabe);
+                const int erster = 15 * karte + 1, letzter = std::min(61, erster + 14);
+                EXPECT_EQ(text.count(u"Sender"_s), letzter - erster + 1) << text.toStdString();
+                for (int i = erster; i <= letzter; ++i) {
+                    EXPECT_TRUE(text.contains(QRegularExpression(u"= Sender %1\\b"_s.arg(i)))) << i;
+                    // The right part of the entry's row, in millimetres on the card, turned with it.
+                    QRectF zeile(60, oben + (i - erster) * 41 * mass, 45, 40 * mass);
+                    if (p.gedreht)
+                        zeile.moveTo(105 - zeile.right(), 148 - zeile.bottom());
+                    const QRectF mm = zeile.translated(p.spalte * 105, p.zeile * 148);
+                    const QRect feld(QPoint(qRound(mm.left() / 0.254), qRound(mm.top() / 0.254)),
+                                     QPoint(qRound(mm.right() / 0.254), qRound(mm.bottom() / 0.254)));
+                    const QImage& bild = blaetter[size_t(blatt - 1)].bild;
+                    EXPECT_EQ(Zaehle(bild, feld, Schwarz) > 400, i % 6 == 3) << i;
+                    EXPECT_EQ(Zaehle(bild, feld, Platte) > 400, i % 6 == 0) << i;
+                }
+            }
+        }
 }
