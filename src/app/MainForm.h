@@ -3,6 +3,7 @@
 #include "app/Nebenfenster.h"
 #include "dokument/Listendokument.h"
 #include "output/Ausgabeart.h"
+#include "output/Blattdruck.h"
 #include "platform/Ordner.h"
 #include "view/Listenschrift.h"
 
@@ -76,6 +77,8 @@ private:
     void LogosautomatischzuordnenClick();
     void DruckeListe(Ausgabeart art);
     void SpeichereListeAlsBild(Ausgabeart art);
+    // "Drucken..." and "Druckvorschau...": straight to a printer of the system.
+    void DruckeDirekt(bool vorschau);
     void Schriftart1Click();
     void OeffneOrdner(const QString& ordner);
     void Suchen1Click();
@@ -138,6 +141,8 @@ private:
     QMenu* PopupMenu1 = nullptr;
     bool m_ersteAnzeige = true;
     bool m_programmEndet = false;
+    // The direct print's choices, offered again the next time.
+    Blattwahl m_blattwahl;
 };
 
 } // namespace senvio
