@@ -55,7 +55,7 @@ QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung, QSize ziel
 
 // Fits a logo into a 140 × 100 box, white or for a light logo the dark plate, and
 // resamples it to 60 × 40, or to the size the 60 × 40 take on a printer: the box is then
-// made as many times larger as that size needs, so the logo keeps the device's sharpness.
+// made about as many times larger as that size is, so the logo keeps the device's sharpness.
 QImage MacheEintragslogo(const DekodiertesLogo& logo, QSize ziel = {LogoBreite, LogoHoehe});
 
 // The item logo of an existing logo file, or a null picture when it does not decode.
