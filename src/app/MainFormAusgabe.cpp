@@ -71,7 +71,6 @@ void TMainForm::DruckeDirekt(bool vorschau) {
     drucker.setDocName(m_dokument.Name());
     RichteDruckerEin(drucker);
     const auto zeichne = [this](QPrinter* geraet) {
-        Listbox1->selectionModel()->clear();
         std::function<bool(int)> fortschritt;
         const auto weiter = [&](int blatt, int blaetter) {
             if (!fortschritt)

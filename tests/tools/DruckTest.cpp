@@ -9,7 +9,7 @@
 #include "pdf/PdfPruefung.h"
 
 #include <array>
-#include <map>
+#include <vector>
 
 using namespace senvio::test;
 using namespace Qt::StringLiterals;
@@ -159,6 +159,9 @@ TEST_F(DruckProgramm, FalscherAufruf) {
     for (const auto& [argumente, text] :
          {std::pair{QStringList{u"--modus"_s, u"quer"_s, u"Kurz"_s}, u"Unbekannter Modus \"quer\""_s},
           {QStringList{}, u"keine Liste"_s},
+          {QStringList{u"--drucker"_s, u"Gibtsnicht"_s, u"Kurz"_s}, u"Den Drucker \"Gibtsnicht\" gibt es nicht."_s},
+          {QStringList{u"--start-karte"_s, u"5"_s, u"--druckdatei"_s, u"k.pdf"_s, u"Kurz"_s}, u"Startkarte \"5\""_s},
+          {QStringList{u"--modus"_s, u"png"_s, u"--druckdatei"_s, u"k.pdf"_s, u"Kurz"_s}, u"nur die Modi"_s},
           {QStringList{u"--programmordner"_s, m_wurzel.path(), u"Kurz"_s}, u"nicht vorhanden"_s}}) {
         const Programmlauf lauf = StarteDruck(argumente, m_programm);
         EXPECT_NE(lauf.rueckgabe, 0);
@@ -184,57 +187,68 @@ TEST_F(DruckProgramm, ZuLangFuerJpeg) {
 // The direct print into a PDF, each layout from each start card: 61 entries are five cards, two sheets of A4 with the
 // cut lines at 105 and 148 mm. Card k (from 0) takes place (start − 1 + k) mod 4 + 1 of its sheet; each card's names
 // are its text, and in its rows (upside down where the card is turned) the dark logos and the light one on its plate.
+// With up to three cards double sleeves stand upright, as on their page picture.
 TEST_F(DruckProgramm, DirektdruckJedeAnordnungUndStartkarte) {
     struct Platz {
         int spalte, zeile;
         bool gedreht;
     };
-    const std::map<QString, std::array<Platz, 4>> plaetze = {
-        {u"oben"_s, {{{0, 0, false}, {0, 1, false}, {1, 0, false}, {1, 1, false}}}},
-        {u"links"_s, {{{0, 0, false}, {1, 0, false}, {0, 1, false}, {1, 1, false}}}},
-        {u"doppel"_s, {{{1, 0, false}, {1, 1, true}, {0, 1, true}, {0, 0, false}}}}};
+    struct Lauf {
+        QString modus;
+        int start, eintraege, blaetter;
+        std::array<Platz, 4> platz;
+    };
+    std::vector<Lauf> laeufe;
+    for (int start = 1; start <= 4; ++start) {
+        laeufe.push_back({u"oben"_s, start, 61, 2, {{{0, 0, false}, {0, 1, false}, {1, 0, false}, {1, 1, false}}}});
+        laeufe.push_back({u"links"_s, start, 61, 2, {{{0, 0, false}, {1, 0, false}, {0, 1, false}, {1, 1, false}}}});
+        laeufe.push_back({u"doppel"_s, start, 61, 2, {{{1, 0, false}, {1, 1, true}, {0, 1, true}, {0, 0, false}}}});
+    }
+    laeufe.push_back({u"doppel"_s, 1, 20, 1, {{{1, 0, false}, {0, 1, false}, {1, 1, false}, {0, 0, false}}}});
+    Schreib(m_listen + u"20.lis"_s, Liste(20));
+    Schreib(m_listen + u"61.lis"_s, Liste(61));
     const QString pdf = m_wurzel.filePath(u"direkt.pdf"_s);
     const double mass = 105.0 / 478, oben = (148 - 634 * mass) / 2; // mm a card pixel; the content's top margin
-    for (const auto& [modus, platz] : plaetze)
-        for (int start = 1; start <= 4; ++start) {
-            SCOPED_TRACE((modus + u" ab Karte "_s + QString::number(start)).toStdString());
-            const Programmlauf lauf =
-                StarteDruck({u"--programmordner"_s, m_programm, u"--modus"_s, modus, u"--start-karte"_s,
-                             QString::number(start), u"--druckdatei"_s, u"../direkt.pdf"_s, u"Liste"_s},
-                            m_wurzel.filePath(u"arbeit"_s));
-            ASSERT_EQ(lauf.rueckgabe, 0) << lauf.fehler.toStdString();
-            EXPECT_EQ(lauf.aus, pdf + u'\n');
-            EXPECT_TRUE(Starte("pdfinfo " + pdf.toStdString()).ausgabe.find("Pages:           2\n") !=
-                        std::string::npos);
-            std::array<Blatt, 2> blaetter{Gerendert(pdf, 1, 100), Gerendert(pdf, 2, 100)};
-            for (const Blatt& blatt : blaetter) {
-                EXPECT_EQ(blatt.bild.size(), QSize(827, 1170)); // A4 at 100 dots per inch, rounded up
-                EXPECT_NEAR(blatt.schnittX, 105, 0.5);
-                EXPECT_NEAR(blatt.schnittY, 148, 0.5);
-            }
-            for (int karte = 0; karte < 5; ++karte) {
-                const int blatt = (start - 1 + karte) / 4 + 1;
-                const Platz p = platz[size_t((start - 1 + karte) % 4)];
-                const QString text = QString::fromStdString(
-                    Starte("pdftotext -r 72 -f " + std::to_string(blatt) + " -l " + std::to_string(blatt) + " -x " +
-                           std::to_string(p.spalte * 298) + " -y " + std::to_string(p.zeile * 420) + " -W 297 -H 419 " +
-                           pdf.toStdString() + " -")
-                        .ausgabe);
-                const int erster = 15 * karte + 1, letzter = std::min(61, erster + 14);
-                EXPECT_EQ(text.count(u"Sender"_s), letzter - erster + 1) << text.toStdString();
-                for (int i = erster; i <= letzter; ++i) {
-                    EXPECT_TRUE(text.contains(QRegularExpression(u"= Sender %1\\b"_s.arg(i)))) << i;
-                    // The right part of the entry's row, in millimetres on the card, turned with it.
-                    QRectF zeile(60, oben + (i - erster) * 41 * mass, 45, 40 * mass);
-                    if (p.gedreht)
-                        zeile.moveTo(105 - zeile.right(), 148 - zeile.bottom());
-                    const QRectF mm = zeile.translated(p.spalte * 105, p.zeile * 148);
-                    const QRect feld(QPoint(qRound(mm.left() / 0.254), qRound(mm.top() / 0.254)),
-                                     QPoint(qRound(mm.right() / 0.254), qRound(mm.bottom() / 0.254)));
-                    const QImage& bild = blaetter[size_t(blatt - 1)].bild;
-                    EXPECT_EQ(Zaehle(bild, feld, Schwarz) > 400, i % 6 == 3) << i;
-                    EXPECT_EQ(Zaehle(bild, feld, Platte) > 400, i % 6 == 0) << i;
-                }
+    for (const Lauf& l : laeufe) {
+        SCOPED_TRACE((l.modus + u" ab Karte %1, %2 Einträge"_s.arg(l.start).arg(l.eintraege)).toStdString());
+        const Programmlauf lauf =
+            StarteDruck({u"--programmordner"_s, m_programm, u"--modus"_s, l.modus, u"--start-karte"_s,
+                         QString::number(l.start), u"--druckdatei"_s, u"../direkt.pdf"_s, QString::number(l.eintraege)},
+                        m_wurzel.filePath(u"arbeit"_s));
+        ASSERT_EQ(lauf.rueckgabe, 0) << lauf.fehler.toStdString();
+        EXPECT_EQ(lauf.aus, pdf + u'\n');
+        EXPECT_TRUE(StarteProgramm(u"pdfinfo"_s, {pdf}).aus.contains(u"Pages:           %1\n"_s.arg(l.blaetter)));
+        std::vector<Blatt> blaetter;
+        for (int blatt = 1; blatt <= l.blaetter; ++blatt) {
+            blaetter.push_back(Gerendert(pdf, blatt, 100));
+            EXPECT_EQ(blaetter.back().bild.size(), QSize(827, 1170)); // A4 at 100 dots per inch, rounded up
+            EXPECT_NEAR(blaetter.back().schnittX, 105, 0.5);
+            EXPECT_NEAR(blaetter.back().schnittY, 148, 0.5);
+        }
+        for (int karte = 0; 15 * karte < l.eintraege; ++karte) {
+            const int blatt = (l.start - 1 + karte) / 4 + 1;
+            const Platz p = l.platz[size_t((l.start - 1 + karte) % 4)];
+            const QString seite = QString::number(blatt);
+            const QString text = StarteProgramm(u"pdftotext"_s, {u"-r"_s, u"72"_s, u"-f"_s, seite, u"-l"_s, seite,
+                                                                 u"-x"_s, QString::number(p.spalte * 298), u"-y"_s,
+                                                                 QString::number(p.zeile * 420), u"-W"_s, u"297"_s,
+                                                                 u"-H"_s, u"419"_s, pdf, u"-"_s})
+                                     .aus;
+            const int erster = 15 * karte + 1, letzter = std::min(l.eintraege, erster + 14);
+            EXPECT_EQ(text.count(u"Sender"_s), letzter - erster + 1) << text.toStdString();
+            for (int i = erster; i <= letzter; ++i) {
+                EXPECT_TRUE(text.contains(QRegularExpression(u"= Sender %1\\b"_s.arg(i)))) << i;
+                // The right part of the entry's row, in millimetres on the card, turned with it.
+                QRectF zeile(60, oben + (i - erster) * 41 * mass, 45, 40 * mass);
+                if (p.gedreht)
+                    zeile.moveTo(105 - zeile.right(), 148 - zeile.bottom());
+                const QRectF mm = zeile.translated(p.spalte * 105, p.zeile * 148);
+                const QRect feld(QPoint(qRound(mm.left() / 0.254), qRound(mm.top() / 0.254)),
+                                 QPoint(qRound(mm.right() / 0.254), qRound(mm.bottom() / 0.254)));
+                const QImage& bild = blaetter[size_t(blatt - 1)].bild;
+                EXPECT_EQ(Zaehle(bild, feld, Schwarz) > 400, i % 6 == 3) << i;
+                EXPECT_EQ(Zaehle(bild, feld, Platte) > 400, i % 6 == 0) << i;
             }
         }
+    }
 }
