@@ -6,6 +6,7 @@
 #include "view/PngBild.h"
 
 #include <QFontMetrics>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextOption>
 
@@ -77,10 +78,12 @@ const QImage& PlatzhalterLogo(int k, QSize ziel) {
     return logo;
 }
 
-// The list font as it is set on the list's pictures, for a device of other dots per inch.
+// The list font on a printer or PDF writer, whose dots per inch are its own: as large,
+// under the painter's scale, as on the list's pictures. The screen keeps it as it is.
 QFont SchriftFuerGeraet(const QFont& schrift, const QPainter& maler) {
     static const int bildDpi = QImage(1, 1, QImage::Format_RGB32).logicalDpiY();
-    const int dpi = maler.device() ? maler.device()->logicalDpiY() : bildDpi;
+    const auto* seiten = dynamic_cast<const QPagedPaintDevice*>(maler.device());
+    const int dpi = seiten ? seiten->logicalDpiY() : bildDpi;
     if (dpi == bildDpi || schrift.pointSizeF() <= 0)
         return schrift;
     QFont geraet = schrift;
