@@ -27,10 +27,10 @@ int AnzahlKartenDerListe(int eintraege) {
 
 // From a card's pixels to the device: the sheet in millimetres, the card's place on it
 // (turned about its middle), the card picture scaled to fit 105 × 148 mm and centred.
-QTransform Kartentransformation(double pixelJeMm, const Kartenplatz& platz, QSize karte) {
+QTransform Kartentransformation(QSizeF pixelJeMm, const Kartenplatz& platz, QSize karte) {
     const double mass = std::min(KarteBreiteMm / karte.width(), KarteHoeheMm / karte.height());
     QTransform t;
-    t.scale(pixelJeMm, pixelJeMm);
+    t.scale(pixelJeMm.width(), pixelJeMm.height());
     t.translate(platz.spalte * KarteBreiteMm, platz.zeile * KarteHoeheMm);
     if (platz.gedreht) {
         t.translate(KarteBreiteMm, KarteHoeheMm);
@@ -42,11 +42,11 @@ QTransform Kartentransformation(double pixelJeMm, const Kartenplatz& platz, QSiz
 }
 
 // The cut lines of the layout's page picture, dotted, across the whole sheet.
-void ZeichneSchnittlinien(QPainter& maler, double pixelJeMm, Ausgabeart art) {
+void ZeichneSchnittlinien(QPainter& maler, QSizeF pixelJeMm, Ausgabeart art) {
     const QColor blau(0, 0, 255), rot(255, 0, 0);
     const QColor waagrecht = art == Ausgabeart::LinksGeheftet ? rot : blau;
     const QColor senkrecht = art == Ausgabeart::ObenGeheftet ? rot : blau;
-    maler.setWorldTransform(QTransform::fromScale(pixelJeMm, pixelJeMm));
+    maler.setWorldTransform(QTransform::fromScale(pixelJeMm.width(), pixelJeMm.height()));
     maler.setPen(QPen(waagrecht, SchnittlinieMm, Qt::DotLine, Qt::FlatCap));
     maler.drawLine(QLineF(0, KarteHoeheMm, 2 * KarteBreiteMm, KarteHoeheMm));
     maler.setPen(QPen(senkrecht, SchnittlinieMm, Qt::DotLine, Qt::FlatCap));
@@ -57,7 +57,7 @@ void ZeichneSchnittlinien(QPainter& maler, double pixelJeMm, Ausgabeart art) {
 // for the logos made ahead.
 class Blattzeichner {
 public:
-    Blattzeichner(QPainter& maler, double pixelJeMm, const Kartenauftrag& auftrag, const Blattwahl& wahl)
+    Blattzeichner(QPainter& maler, QSizeF pixelJeMm, const Kartenauftrag& auftrag, const Blattwahl& wahl)
         : m_maler(maler), m_pixelJeMm(pixelJeMm), m_auftrag(auftrag), m_wahl(wahl),
           m_eintraege(int(auftrag.liste->Anzahl())),
           m_karte(std::max(auftrag.eintragsBreite, KartenBreite), KartenHoehe) {}
@@ -98,7 +98,7 @@ private:
     }
 
     QPainter& m_maler;
-    const double m_pixelJeMm;
+    const QSizeF m_pixelJeMm;
     const Kartenauftrag& m_auftrag;
     const Blattwahl& m_wahl;
     const int m_eintraege;
@@ -140,7 +140,8 @@ bool ZeichneBlaetter(QPagedPaintDevice& geraet, const Kartenauftrag& auftrag, co
     if (!maler.begin(&geraet))
         throw Fehler(QStringLiteral("Der Druck kann nicht beginnen."));
     maler.setRenderHint(QPainter::SmoothPixmapTransform);
-    Blattzeichner zeichner(maler, geraet.logicalDpiX() / 25.4, auftrag, wahl);
+    // A printer may have other dots per inch across than down.
+    Blattzeichner zeichner(maler, QSizeF(geraet.logicalDpiX(), geraet.logicalDpiY()) / 25.4, auftrag, wahl);
 
     // The logos of the coming entries are made on every core at the device's size.
     const int eintraege = int(auftrag.liste->Anzahl());
