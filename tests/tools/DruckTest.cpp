@@ -55,7 +55,7 @@ struct Blatt {
     double schnittX = 0, schnittY = 0;
 };
 Blatt Gerendert(const QString& pdf, int seite, int dpi) {
-    const QString png = QDir::temp().filePath(u"senvio-druck-seite"_s);
+    const QString png = pdf + u"-seite"_s; // beside the PDF: the cases run side by side
     QProcess::execute(u"pdftoppm"_s, {u"-png"_s, u"-singlefile"_s, u"-r"_s, QString::number(dpi), u"-f"_s,
                                       QString::number(seite), u"-l"_s, QString::number(seite), pdf, png});
     Blatt blatt{QImage(png + u".png"_s).convertToFormat(QImage::Format_RGB32)};
