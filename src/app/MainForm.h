@@ -3,6 +3,7 @@
 #include "app/Nebenfenster.h"
 #include "dokument/Listendokument.h"
 #include "output/Ausgabeart.h"
+#include "output/Blattdruck.h"
 #include "platform/Ordner.h"
 #include "view/Listenschrift.h"
 
@@ -88,6 +89,8 @@ private:
     // After a print or picture run: the file written on the status line and on the
     // desktop, or `leer` when the list was empty and nothing was written.
     void ZeigeAusgabe(const QString& datei, const QString& leer);
+    // "Drucken..." and "Druckvorschau...": straight to a printer of the system.
+    void DruckeDirekt(bool vorschau);
     void Schriftart1Click();
     void OeffneOrdner(const QString& ordner);
     // The desktop shows the file or folder; when it cannot, a box names it and offers
@@ -163,6 +166,8 @@ private:
     bool m_programmEndet = false;
     // Closing the window has saved the list, or the user chose to end without it.
     bool m_listeErledigt = false;
+    // The direct print's choices, offered again the next time.
+    Blattwahl m_blattwahl;
 };
 
 } // namespace senvio

@@ -114,6 +114,8 @@ void TMainForm::BaueMenuesAuf() {
         {datei, "Senderlisteimportieren1", QStringLiteral("Senderliste importieren..."),
          [this] { SenderlisteImportierenClick(); }},
         {datei, "Speichernunter1", QStringLiteral("Speichern unter..."), [this] { Speichernunter1Click(); }},
+        {datei, "Drucken1", QStringLiteral("Drucken..."), [this] { DruckeDirekt(false); }},
+        {datei, "Druckvorschau1", QStringLiteral("Druckvorschau..."), [this] { DruckeDirekt(true); }},
         {datei, nullptr, QStringLiteral(" "), {}},
         {datei, "Beenden1", QStringLiteral("Beenden"), [this] { Beenden1Click(); }},
         {bearbeiten, "Rueckgaengig1", QStringLiteral("Rückgängig"), [this] { RueckgaengigClick(); }},
@@ -170,6 +172,7 @@ void TMainForm::BaueMenuesAuf() {
     // Also from the station picker, which is a window of its own; a modal dialog or a text
     // field keeps the keys for itself.
     Aktion("Rueckgaengig1")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Aktion("Drucken1")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     Aktion("Wiederholen1")
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (const char* verlauf : {"Rueckgaengig1", "Wiederholen1"})

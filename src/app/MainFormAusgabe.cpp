@@ -2,7 +2,9 @@
 #include "app/MainForm.h"
 
 #include "dokument/Ausgabeablauf.h"
+#include "output/DruckwahlForm.h"
 #include "platform/Dialoge.h"
+#include "platform/Fehlerbox.h"
 #include "platform/Fenster.h"
 #include "platform/Sanduhr.h"
 #include "view/Listenansicht.h"
@@ -10,6 +12,9 @@
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace senvio {
 
@@ -57,6 +62,46 @@ void TMainForm::ZeigeAusgabe(const QString& datei, const QString& leer) {
     }
     m_statusText->setText(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(datei));
     ZeigeMitDemDesktop(datei);
+}
+
+// The layout and start card first, then the system's print dialog or the preview; the
+// sheets are drawn at the printer's resolution, with progress and "Abbrechen" per sheet.
+void TMainForm::DruckeDirekt(bool vorschau) {
+    if (m_dokument.Liste().Anzahl() == 0) {
+        Dialoge::Information(this, QStringLiteral("Die Liste ist leer. Es wurde nichts gedruckt."));
+        return;
+    }
+    TDruckwahlForm wahl(m_blattwahl, this);
+    if (Dialoge::ZeigeModal(wahl) != QDialog::Accepted)
+        return;
+    m_blattwahl = wahl.Wahl();
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(m_dokument.Name());
+    RichteDruckerEin(drucker);
+    const auto zeichne = [this](QPrinter* geraet) {
+        std::function<bool(int)> fortschritt;
+        const auto weiter = [&](int blatt, int blaetter) {
+            if (!fortschritt)
+                fortschritt = Dialoge::Fortschritt(this, QStringLiteral("Die Karten werden gedruckt..."), blaetter);
+            if (fortschritt(blatt))
+                return true;
+            geraet->abort(); // nothing of a cancelled print reaches the printer
+            return false;
+        };
+        FuehreAus([&] {
+            DruckeBlaetter(m_dokument, *geraet, m_blattwahl, AktuelleListenschrift(), Listbox1->viewport()->width(),
+                           Listbox1->palette().color(QPalette::Base), weiter);
+        });
+    };
+    if (vorschau) {
+        QPrintPreviewDialog dialog(&drucker, this);
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, this, zeichne);
+        Dialoge::ZeigeModal(dialog);
+    } else {
+        QPrintDialog dialog(&drucker, this);
+        if (Dialoge::ZeigeModal(dialog) == QDialog::Accepted)
+            zeichne(&drucker);
+    }
 }
 
 } // namespace senvio

@@ -2,6 +2,7 @@
 
 #include "dokument/Listendokument.h"
 #include "output/Ausgabeart.h"
+#include "output/Blattdruck.h"
 #include "view/Listenschrift.h"
 
 #include <QColor>
@@ -16,5 +17,14 @@ namespace senvio {
 // and returns its path; empty for an empty list, which writes nothing.
 QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& schrift, int eintragsBreite,
                const QColor& grund, const std::function<void()>& vorDemPdf = {});
+
+// Direct printing of the open list, drawn onto a printer the caller has set to A4 in full
+// page, or into a PDF file (written atomically). `weiter(blatt, blaetter)` is asked before
+// each sheet; false ends the print, and DruckeBlaetter returns false.
+bool DruckeBlaetter(Listendokument& dokument, QPagedPaintDevice& drucker, const Blattwahl& wahl,
+                    const Listenschrift& schrift, int eintragsBreite, const QColor& grund,
+                    const std::function<bool(int, int)>& weiter = {});
+void DruckeBlaetterInDatei(Listendokument& dokument, const QString& pdfDatei, const Blattwahl& wahl,
+                           const Listenschrift& schrift, int eintragsBreite, const QColor& grund);
 
 } // namespace senvio

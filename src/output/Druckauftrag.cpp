@@ -48,6 +48,10 @@ void SchreibePdf(TmachPDF& pdf, const PdfAuftrag& auftrag) {
     pdf.Compress = true;
     pdf.PageWidth = 794; // DIN A4 at 96 units per inch
     pdf.PageHeight = 1122;
+    // On A4 paper in points, so that "actual size" prints the cards DIN A6.
+    pdf.Blattbreite = 595;
+    pdf.Blatthoehe = 842;
+    pdf.PunkteJeEinheit = 0.75;
     pdf.FileName = Dateiname(auftrag.pdfDatei);
     pdf.BeginDoc();
 

@@ -5,7 +5,8 @@
 #include <string>
 
 // The PDF of a print: one A4 page per page picture of the temporary folder, under
-// the credit line and a rule.
+// the credit line and a rule. The page is drawn in 794 × 1122 units (A4 at 96 units per
+// inch) and put on A4 paper of 595 × 842 points.
 namespace senvio {
 
 class Bildvorlauf;

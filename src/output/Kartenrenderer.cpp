@@ -22,38 +22,6 @@ static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "QImage::Format_RGB32 must have B
 
 namespace {
 
-// Lends the prepared logos to the entry drawing for the entry at `position`, and
-// takes them back also when the page ends in an error.
-class VorratGeliehen {
-public:
-    VorratGeliehen(Eintragsumgebung& umgebung, Logovorbereitung& logos, const int& position)
-        : m_umgebung(umgebung), m_vorher(std::move(umgebung.vorrat)) {
-        m_umgebung.vorrat = [&logos, &position](const QString& datei) { return logos.Hole(position, datei); };
-    }
-    ~VorratGeliehen() { m_umgebung.vorrat = std::move(m_vorher); }
-    VorratGeliehen(const VorratGeliehen&) = delete;
-    VorratGeliehen& operator=(const VorratGeliehen&) = delete;
-
-private:
-    Eintragsumgebung& m_umgebung;
-    Logovorrat m_vorher;
-};
-
-// The existing logo files of positions von to bis (exclusive), resolved as the drawing
-// will resolve them.
-std::vector<Logoauftrag> Logoauftraege(const Kartenauftrag& auftrag, int von, int bis) {
-    std::vector<Logoauftrag> auftraege;
-    for (int i = von; i < bis && i < int(auftrag.liste->Anzahl()); ++i) {
-        const ZeilenTeile teile = ZerlegeZeile(auftrag.liste->Zeile(i));
-        if (!teile.hatTrenner)
-            continue;
-        const AufgeloestesLogo logo = LoeseLogopfadAuf(teile.logoPfad, auftrag.umgebung->programmOrdner);
-        if (logo.vorhanden)
-            auftraege.push_back({i, logo.datei});
-    }
-    return auftraege;
-}
-
 int Kartenzahl(const Kartenauftrag& auftrag) {
     return AnzahlKarten(int(auftrag.liste->Anzahl()));
 }
@@ -110,6 +78,19 @@ QImage LeseKarte(const QString& pfad, BmpBild& puffer) {
 }
 
 } // namespace
+
+std::vector<Logoauftrag> Logoauftraege(const Kartenauftrag& auftrag, int von, int bis) {
+    std::vector<Logoauftrag> auftraege;
+    for (int i = von; i < bis && i < int(auftrag.liste->Anzahl()); ++i) {
+        const ZeilenTeile teile = ZerlegeZeile(auftrag.liste->Zeile(i));
+        if (!teile.hatTrenner)
+            continue;
+        const AufgeloestesLogo logo = LoeseLogopfadAuf(teile.logoPfad, auftrag.umgebung->programmOrdner);
+        if (logo.vorhanden)
+            auftraege.push_back({i, logo.datei});
+    }
+    return auftraege;
+}
 
 QString Kartendatei(const QString& tempOrdner, int karte, int seite) {
     return tempOrdner + QStringLiteral("/BildNr%1_%2.bmp").arg(karte).arg(seite);

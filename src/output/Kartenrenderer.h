@@ -2,6 +2,7 @@
 
 #include "list/SenderListe.h"
 #include "output/Ausgabeart.h"
+#include "output/Logovorbereitung.h"
 #include "view/Eintrag.h"
 
 #include <QColor>
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 // Renders the list page by page into sleeve cards: every entry is drawn by the list
 // view's own entry routine into an off-screen bitmap, 15 entries make a card, the
@@ -32,6 +34,10 @@ struct Kartenauftrag {
     // in ascending order (the print job starts the page's PDF picture then).
     std::function<void(int)> seiteGeschrieben;
 };
+
+// The existing logo files of positions von to bis (exclusive), resolved as the drawing
+// will resolve them.
+std::vector<Logoauftrag> Logoauftraege(const Kartenauftrag& auftrag, int von, int bis);
 
 // "BildNr" k "_" p ".bmp" and "DINA4_" p ".bmp" in the temporary folder.
 QString Kartendatei(const QString& tempOrdner, int karte, int seite);

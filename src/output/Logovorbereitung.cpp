@@ -8,9 +8,9 @@ namespace senvio {
 
 namespace {
 
-QImage Mache(const QString& datei) noexcept {
+QImage Mache(const QString& datei, QSize ziel) noexcept {
     try {
-        return EintragslogoDerDatei(datei);
+        return EintragslogoDerDatei(datei, ziel);
     } catch (...) {
         return {}; // out of memory: the drawing thread tries again itself
     }
@@ -18,10 +18,19 @@ QImage Mache(const QString& datei) noexcept {
 
 } // namespace
 
-Logovorbereitung::Logovorbereitung(std::vector<Logoauftrag> auftraege, int vorlauf)
+Logovorbereitung::Logovorbereitung(std::vector<Logoauftrag> auftraege, int vorlauf, QSize ziel)
     : m_auftraege(std::move(auftraege)), m_arbeit(Kerne(), std::size_t(std::max(1, vorlauf))) {
     for (const Logoauftrag& auftrag : m_auftraege)
-        m_arbeit.Gib([datei = auftrag.datei] { return Mache(datei); });
+        m_arbeit.Gib([datei = auftrag.datei, ziel] { return Mache(datei, ziel); });
+}
+
+VorratGeliehen::VorratGeliehen(Eintragsumgebung& umgebung, Logovorbereitung& logos, const int& position)
+    : m_umgebung(umgebung), m_vorher(std::move(umgebung.vorrat)) {
+    m_umgebung.vorrat = [&logos, &position](const QString& datei) { return logos.Hole(position, datei); };
+}
+
+VorratGeliehen::~VorratGeliehen() {
+    m_umgebung.vorrat = std::move(m_vorher);
 }
 
 QImage Logovorbereitung::Hole(int position, const QString& datei) {

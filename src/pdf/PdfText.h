@@ -22,6 +22,18 @@ inline void HaengeAn(std::string& ziel, std::integral auto zahl) {
     ziel.append(puffer, ende);
 }
 
+// A fraction in its shortest decimal form with a point, whatever the locale: 0.75.
+struct Dezimal {
+    double wert;
+};
+
+inline void HaengeAn(std::string& ziel, Dezimal d) {
+    char puffer[32];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, d.wert, std::chars_format::fixed);
+    (void)fehler; // a scale of the page is far from 32 digits
+    ziel.append(puffer, ende);
+}
+
 // A non-negative number padded with leading zeros to at least `stellen` digits.
 inline void HaengeMitNullenAn(std::string& ziel, std::uint64_t zahl, int stellen) {
     char puffer[24];

@@ -90,6 +90,10 @@ void TmachPDF::BeginneInhalt() {
     }
     Zeile(m_objekt, " >>");
     Zeile(m_objekt, "stream");
+    if (PunkteJeEinheit != 1) {
+        const Dezimal s{PunkteJeEinheit};
+        Zeile(m_seiteninhalt, s, " 0 0 ", s, " 0 0 cm");
+    }
 }
 
 // The data follows "stream" and is followed by "endstream" without a line end between;

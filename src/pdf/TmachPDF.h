@@ -2,7 +2,8 @@
 
 // TmachPDF writes PDF 1.4 files: straight lines, lines of text in the 14 standard
 // fonts and RGB pictures on pages of PageWidth × PageHeight units, one unit one
-// point. Coordinates are whole page units from the top-left corner, y downwards.
+// point unless the caller puts the page units on paper of another size.
+// Coordinates are whole page units from the top-left corner, y downwards.
 //
 // Use: set the properties, BeginDoc, draw and NewPage as needed, EndDoc. EndDoc
 // writes the whole file at once and atomically: a failure leaves an older file as it
@@ -34,6 +35,11 @@ public:
     std::string Subject;
     int PageWidth = 612;
     int PageHeight = 792;
+    // The paper in points (MediaBox) and the points one page unit takes, written as one "cm"
+    // at the start of every page. Left at 0 and 1, the paper is the page and a unit a point.
+    int Blattbreite = 0;
+    int Blatthoehe = 0;
+    double PunkteJeEinheit = 1;
     // May change between drawing operations.
     int LineWidth = 1;
     TPDFFont Font;

@@ -138,7 +138,8 @@ void TmachPDF::SchreibeSeiten(int seitenbaum, int ressourcen) {
         Zeile(m_objekt, NeuesObjekt(), " 0 obj");
         Zeile(m_objekt, "<< /Type /Page");
         Zeile(m_objekt, "/Parent ", seitenbaum, " 0 R");
-        Zeile(m_objekt, "/MediaBox [ 0 0 ", PageWidth, " ", PageHeight, "]");
+        Zeile(m_objekt, "/MediaBox [ 0 0 ", Blattbreite > 0 ? Blattbreite : PageWidth, " ",
+              Blatthoehe > 0 ? Blatthoehe : PageHeight, "]");
         Zeile(m_objekt, "/Contents ", inhalt, " 0 R");
         Zeile(m_objekt, "/Resources ", ressourcen, " 0 R");
         Zeile(m_objekt, ">>");

@@ -5,12 +5,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include <algorithm>
 #include <deque>
+#include <memory>
 
 namespace senvio {
 
@@ -30,6 +32,7 @@ struct Skript {
     QStringList dokumente;
     QString ordner;
     QString name;
+    std::deque<int> abbrueche;
 };
 
 Skript& skript() {
@@ -203,6 +206,21 @@ bool Dialoge::KannOeffnen() {
     return !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
 }
 
+std::function<bool(int)> Dialoge::Fortschritt(QWidget* eltern, const QString& text, int schritte) {
+    if (skript().an) {
+        const int abbruch = Naechstes(skript().abbrueche).value_or(0);
+        return [abbruch](int schritt) { return abbruch <= 0 || schritt < abbruch; };
+    }
+    auto dialog = std::make_shared<QProgressDialog>(text, QStringLiteral("Abbrechen"), 0, schritte, eltern);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(0);
+    // A modal progress dialog handles the events while the value is set, "Abbrechen" too.
+    return [dialog](int schritt) {
+        dialog->setValue(schritt - 1);
+        return !dialog->wasCanceled();
+    };
+}
+
 void Dialoge::SetzeSkriptbetrieb(bool an) {
     skript() = Skript{};
     skript().an = an;
@@ -232,6 +250,9 @@ void Dialoge::SetzeNaechsteSchrift(const std::optional<Schriftwahl>& wahl) {
 }
 void Dialoge::SetzeNaechstenDialog(std::function<int(QDialog&)> bearbeiter) {
     skript().dialoge.push_back(std::move(bearbeiter));
+}
+void Dialoge::SetzeAbbruchBeiSchritt(int schritt) {
+    skript().abbrueche.push_back(schritt);
 }
 QList<Dialoge::Meldung> Dialoge::Meldungen() {
     return skript().meldungen;

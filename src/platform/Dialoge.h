@@ -56,6 +56,10 @@ public:
     // Whether the desktop has a way to open anything at all.
     static bool KannOeffnen();
 
+    // A progress dialog with "Abbrechen" over `schritte` steps, open as long as the function
+    // lives: it shows step i (from 1) and answers false once the user has cancelled.
+    static std::function<bool(int)> Fortschritt(QWidget* eltern, const QString& text, int schritte);
+
     // --- script mode for tests ---
     static void SetzeSkriptbetrieb(bool an);
     static bool Skriptbetrieb();
@@ -74,6 +78,8 @@ public:
     static void SetzeNaechsteSchrift(const std::optional<Schriftwahl>& wahl);
     // Runs instead of exec(): fills in the dialog, then returns its result code.
     static void SetzeNaechstenDialog(std::function<int(QDialog&)> bearbeiter);
+    // The next progress dialog is cancelled at this step; without it none is.
+    static void SetzeAbbruchBeiSchritt(int schritt);
     static QList<Meldung> Meldungen();
     static QStringList GeoeffneteDokumente();
     // What the last file dialog was given: folder and suggested name.

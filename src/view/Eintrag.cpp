@@ -7,10 +7,13 @@
 #include "view/PngBild.h"
 
 #include <QFontMetrics>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextOption>
 
-#include <array>
+#include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace senvio {
 
@@ -54,56 +57,84 @@ void SetzePlatzhalterzaehler(const QString& logoPfad, int& zaehler) {
         zaehler = 0;
 }
 
-QImage MacheEintragslogo(const DekodiertesLogo& logo) {
-    const QSize kasten(140, 100);
+QImage MacheEintragslogo(const DekodiertesLogo& logo, QSize ziel) {
+    // The nearest whole multiple: a box a little smaller than the target costs a tenth of
+    // the sharpness, one twice as large four times the work.
+    const int mal = std::max({1, (ziel.width() + 70) / 140, (ziel.height() + 50) / 100});
+    const QSize kasten(140 * mal, 100 * mal);
     const QSize groesse = EingepassteGroesse(logo.bild.size(), kasten);
     const QRect inhalt(QPoint((kasten.width() - groesse.width()) / 2, (kasten.height() - groesse.height()) / 2),
                        groesse);
-    return SkaliereLogoImKasten(logo, kasten, inhalt, QSize(LogoBreite, LogoHoehe));
+    return SkaliereLogoImKasten(logo, kasten, inhalt, ziel);
 }
 
 namespace {
 
-// The five placeholders never change: each is made once per thread.
-const QImage& PlatzhalterLogo(int k) {
-    thread_local std::array<QImage, AnzahlPlatzhalterbilder> fertig;
-    QImage& logo = fertig[size_t(k >= 0 && k < AnzahlPlatzhalterbilder ? k : 0)];
+// The five placeholders never change: each is made once per thread and size, and a
+// printer's PDF then holds each picture once.
+const QImage& PlatzhalterLogo(int k, QSize ziel) {
+    thread_local std::map<std::tuple<int, int, int>, QImage> fertig;
+    if (k < 0 || k >= AnzahlPlatzhalterbilder)
+        k = 0;
+    QImage& logo = fertig[{k, ziel.width(), ziel.height()}];
     if (logo.isNull())
-        logo = MacheEintragslogo({Platzhalterbild(k)});
+        logo = MacheEintragslogo({Platzhalterbild(k)}, ziel);
     return logo;
+}
+
+// The list font on a printer or PDF writer, whose dots per inch are its own: as large,
+// under the painter's scale, as on the list's pictures. The screen keeps it as it is.
+QFont SchriftFuerGeraet(const QFont& schrift, const QPainter& maler) {
+    static const int bildDpi = QImage(1, 1, QImage::Format_RGB32).logicalDpiY();
+    const auto* seiten = dynamic_cast<const QPagedPaintDevice*>(maler.device());
+    const int dpi = seiten ? seiten->logicalDpiY() : bildDpi;
+    if (dpi == bildDpi || schrift.pointSizeF() <= 0)
+        return schrift;
+    QFont geraet = schrift;
+    geraet.setPointSizeF(schrift.pointSizeF() * bildDpi / dpi);
+    return geraet;
 }
 
 } // namespace
 
-QImage EintragslogoDerDatei(const QString& datei) {
-    return VorbereitetesLogo(datei, "eintrag", QSize(LogoBreite, LogoHoehe), [](const QString& d) {
+QImage EintragslogoDerDatei(const QString& datei, QSize ziel) {
+    return VorbereitetesLogo(datei, "eintrag", ziel, [ziel](const QString& d) {
         const DekodiertesLogo logo = LeseLogodatei(d);
-        return logo.bild.isNull() ? QImage() : MacheEintragslogo(logo);
+        return logo.bild.isNull() ? QImage() : MacheEintragslogo(logo, ziel);
     });
 }
 
-QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung) {
+QSize GeraeteLogogroesse(const QPainter& maler) {
+    const QRectF flaeche = maler.combinedTransform().mapRect(QRectF(0, 0, LogoBreite, LogoHoehe));
+    return QSize(std::max(1, qRound(flaeche.width())), std::max(1, qRound(flaeche.height())));
+}
+
+QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung, QSize ziel) {
     const ZeilenTeile teile = ZerlegeZeile(zeile);
     if (!teile.hatTrenner)
         return {};
     const AufgeloestesLogo logo = LoeseLogopfadAuf(teile.logoPfad, umgebung.programmOrdner);
     SetzePlatzhalterzaehler(teile.logoPfad, umgebung.platzhalterzaehler);
     if (!logo.vorhanden)
-        return PlatzhalterLogo(umgebung.platzhalterzaehler);
+        return PlatzhalterLogo(umgebung.platzhalterzaehler, ziel);
     // The same pixels either way: the store holds what EintragslogoDerDatei made.
     QImage fertig = umgebung.vorrat ? umgebung.vorrat(logo.datei) : QImage();
-    if (fertig.isNull())
-        fertig = EintragslogoDerDatei(logo.datei);
-    return fertig.isNull() ? PlatzhalterLogo(0) : fertig;
+    if (fertig.size() != ziel)
+        fertig = EintragslogoDerDatei(logo.datei, ziel);
+    return fertig.isNull() ? PlatzhalterLogo(0, ziel) : fertig;
 }
 
 void ZeichneEintrag(QPainter& maler, const QRect& rechteck, const QString& zeile, Eintragsumgebung& umgebung,
                     const QFont& schrift, const QColor& grund, const QColor& textfarbe) {
     maler.save();
     maler.fillRect(rechteck, grund);
-    const QImage logo = Eintragslogo(zeile, umgebung);
-    if (!logo.isNull())
-        maler.drawImage(rechteck.right() + 1 - LogoBreite, rechteck.top(), logo);
+    const QSize logogroesse = GeraeteLogogroesse(maler);
+    const QImage logo = Eintragslogo(zeile, umgebung, logogroesse);
+    const QPoint logoort(rechteck.right() + 1 - LogoBreite, rechteck.top());
+    if (!logo.isNull() && logogroesse == QSize(LogoBreite, LogoHoehe))
+        maler.drawImage(logoort, logo);
+    else if (!logo.isNull())
+        maler.drawImage(QRectF(logoort, QSizeF(LogoBreite, LogoHoehe)), logo);
 
     QRect textfeld = rechteck;
     textfeld.setTop(rechteck.top() + LogoHoehe / 4);
@@ -111,7 +142,7 @@ void ZeichneEintrag(QPainter& maler, const QRect& rechteck, const QString& zeile
     option.setWrapMode(QTextOption::NoWrap);
     option.setTabStopDistance(TabAbstand(schrift));
     maler.setClipRect(textfeld);
-    maler.setFont(schrift);
+    maler.setFont(SchriftFuerGeraet(schrift, maler));
     maler.setPen(textfarbe);
     maler.drawText(QRectF(textfeld), Eintragstext(zeile, schrift), option);
     maler.restore();

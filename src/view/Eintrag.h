@@ -52,18 +52,24 @@ void SetzePlatzhalterzaehler(const QString& logoPfad, int& zaehler);
 // The 60 × 40 item logo of a line (the counter updated on the way), or a null
 // picture when the line has no separator. A missing file shows the placeholder of
 // the counter, a file that does not decode placeholder 0.
-QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung);
+QImage Eintragslogo(const QString& zeile, Eintragsumgebung& umgebung, QSize ziel = {LogoBreite, LogoHoehe});
 
 // Fits a logo into a 140 × 100 box, white or for a light logo the dark plate, and
-// resamples it to 60 × 40.
-QImage MacheEintragslogo(const DekodiertesLogo& logo);
+// resamples it to 60 × 40, or to the size the 60 × 40 take on a printer: the box is then
+// made about as many times larger as that size is, so the logo keeps the device's sharpness.
+QImage MacheEintragslogo(const DekodiertesLogo& logo, QSize ziel = {LogoBreite, LogoHoehe});
 
 // The item logo of an existing logo file, or a null picture when it does not decode;
 // kept in the logo cache between runs. Runs on any thread.
-QImage EintragslogoDerDatei(const QString& datei);
+QImage EintragslogoDerDatei(const QString& datei, QSize ziel = {LogoBreite, LogoHoehe});
+
+// The pixels the 60 × 40 of the item logo cover on the painter's device.
+QSize GeraeteLogogroesse(const QPainter& maler);
 
 // Draws one entry into the rectangle: fills it with the ground, copies the logo to
-// its right edge, and writes the text 10 pixels down in the font and text colour.
+// its right edge, and writes the text 10 pixels down in the font and text colour. On a
+// device of another resolution (a printer under a scaled painter) the text is set as on
+// the list's own pictures and the logo made at the device's pixels.
 void ZeichneEintrag(QPainter& maler, const QRect& rechteck, const QString& zeile, Eintragsumgebung& umgebung,
                     const QFont& schrift, const QColor& grund, const QColor& textfarbe);
 

@@ -2,6 +2,12 @@
 #include "ProgrammOrdnerFixture.h"
 #include "pdf/PdfPruefung.h"
 
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QSpinBox>
+
 using namespace senvio;
 using namespace senvio::test;
 
@@ -37,7 +43,8 @@ TEST_F(Ausgabe, LeereListe) {
                                         u"Information: Die Liste ist leer. Es wurde nichts gedruckt."_s}));
 }
 
-// 60 entries make a 966 × 1278 page picture, placed 794 × 1116 below the top strip: the A4 page as at 96 dots per inch,
+// 60 entries make a 966 × 1278 page picture, placed 794 × 1116 below the top strip: the A4 page as at 96 dots per inch
+// (put on A4 paper at 0.75 points a unit),
 // also on a screen of more (ctest runs this again with the font DPI at 120 and no scaling).
 TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
     if (const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI")) {
@@ -49,7 +56,8 @@ TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
     const std::string pdf = Lies(Pfad(u"Senvio-Listen/Liste.pdf"_s)).toStdString();
     const std::size_t daten = pdf.find("stream\r\n") + 8;
     const std::string inhalt = Entpacke(std::string_view(pdf).substr(daten, pdf.find("endstream", daten) - daten));
-    EXPECT_TRUE(inhalt.starts_with(Zeilen({"q", "794 0 0 1116 0 0 cm", "/Im1 Do"}))) << inhalt.substr(0, 40);
+    EXPECT_TRUE(inhalt.starts_with(Zeilen({"0.75 0 0 0.75 0 0 cm", "q", "794 0 0 1116 0 0 cm", "/Im1 Do"})))
+        << inhalt.substr(0, 60);
 }
 
 TEST_F(Ausgabe, KarteNichtSchreibbar) {
@@ -68,4 +76,52 @@ TEST_F(Ausgabe, KarteNichtSchreibbar) {
     Befehl("DruckenLinks1");
     EXPECT_EQ(Meldungen().size(), 2);
     EXPECT_TRUE(QDir(Pfad(u"Senvio-Listen/Temp"_s)).isEmpty(QDir::Files));
+}
+
+// "Drucken...": the choices first, then the system's print dialog, here printing into a PDF file. 61 entries are five
+// cards; from card 4 the first sheet takes only card 1 (entries 1 to 15), the second the rest. The preview offers the
+// choices as last taken and draws the same two sheets; "Abbrechen" after the first sheet prints no second one.
+TEST_F(Ausgabe, DirektDruckenUndVorschau) {
+    StarteMit(ListeMit(61), u"Liste"_s);
+    const QString pdf = Pfad(u"direkt.pdf"_s);
+    const auto drucken = [&](int start, int abbruch) {
+        Dialoge::SetzeNaechstenDialog([start](QDialog& wahl) {
+            wahl.findChild<QRadioButton*>(u"Doppelhuellen"_s)->setChecked(true);
+            wahl.findChild<QSpinBox*>(u"StartKarte"_s)->setValue(start);
+            return int(QDialog::Accepted);
+        });
+        Dialoge::SetzeNaechstenDialog([&](QDialog& dialog) {
+            static_cast<QPrintDialog&>(dialog).printer()->setOutputFileName(pdf);
+            return int(QDialog::Accepted);
+        });
+        Dialoge::SetzeAbbruchBeiSchritt(abbruch);
+        Befehl("Drucken1");
+        EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
+    };
+    const auto text = [&](int seite) {
+        const QString s = QString::number(seite);
+        return StarteProgramm(u"pdftotext"_s, {u"-f"_s, s, u"-l"_s, s, pdf, u"-"_s}).aus;
+    };
+    drucken(4, 0);
+    EXPECT_TRUE(StarteProgramm(u"pdfinfo"_s, {pdf}).aus.contains(u"Pages:           2\n"_s));
+    EXPECT_TRUE(text(1).contains(u"15 = O"_s) && !text(1).contains(u"16 = P"_s)) << text(1).toStdString();
+    EXPECT_TRUE(text(2).contains(u"16 = P"_s) && text(2).contains(u"61 = I"_s)) << text(2).toStdString();
+
+    int startKarte = 0, seiten = 0;
+    Dialoge::SetzeNaechstenDialog([&](QDialog& wahl) {
+        startKarte = wahl.findChild<QSpinBox*>(u"StartKarte"_s)->value();
+        return int(QDialog::Accepted);
+    });
+    Dialoge::SetzeNaechstenDialog([&](QDialog& vorschau) {
+        auto* seitenbild = vorschau.findChild<QPrintPreviewWidget*>();
+        seitenbild->updatePreview();
+        seiten = seitenbild->pageCount();
+        return int(QDialog::Accepted);
+    });
+    Befehl("Druckvorschau1");
+    EXPECT_EQ(startKarte, 4);
+    EXPECT_EQ(seiten, 2);
+
+    drucken(1, 2);
+    EXPECT_TRUE(StarteProgramm(u"pdfinfo"_s, {pdf}).aus.contains(u"Pages:           1\n"_s));
 }

@@ -104,7 +104,8 @@ TEST_F(Zwischenspeicher, ZweiProgrammeZugleichGrenzeUndLeeren) {
     pid_t kinder[2];
     for (pid_t& kind : kinder)
         if ((kind = fork()) == 0) {
-            std::for_each(pfade.cbegin(), pfade.cend(), EintragslogoDerDatei);
+            for (const QString& pfad : pfade)
+                EintragslogoDerDatei(pfad);
             _exit(0);
         }
     int status[2] = {-1, -1}; // 0: ended with exit code 0

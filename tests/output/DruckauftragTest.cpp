@@ -51,9 +51,10 @@ TEST_F(DruckauftragTest, ZaehltNurDateienMitDina4UndPassenderEndung) {
     EXPECT_EQ(ZaehleDateien(m_auftrag.tempOrdner, "*.txt"), 1);
 }
 
-// Each page: the picture at 96 dots per inch, 966 × 1278 pixels placed 794 × 1116 from
-// the top-left corner 6 units below the top edge; the credit line in Windows-1252 with
-// its brackets escaped at x = 4 and x = 794 / 2 + 4, baseline 1122 − 6; the rule at 1122 − 7.
+// Each page: A4 paper, its 794 × 1122 units put on it at 0.75 points each; the picture at 96
+// dots per inch, 966 × 1278 pixels placed 794 × 1116 from the top-left corner 6 units below
+// the top edge; the credit line in Windows-1252 with its brackets escaped at x = 4 and
+// x = 794 / 2 + 4, baseline 1122 − 6; the rule at 1122 − 7.
 TEST_F(DruckauftragTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
     SchreibeSeite(1, Mal(966 * 1278, {0, 0, char(200), 0}), 966, 1278); // blue, green, red, unused
     SchreibeSeite(2, Mal(966 * 1278, {char(200), 0, 0, 0}), 966, 1278);
@@ -64,15 +65,16 @@ TEST_F(DruckauftragTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
                                "che \\(Kabel\\)) Tj";
     for (int seite = 1; seite <= 2; ++seite)
         EXPECT_EQ(Entpacke(pdf.Stream(2 * seite)),
-                  Zeilen({"q", "794 0 0 1116 0 0 cm", "/Im" + std::to_string(seite) + " Do", "Q", "BT", "/F2 6 Tf",
-                          "4 1116 Td", kredit, "ET", "BT", "/F2 6 Tf", "401 1116 Td", kredit, "ET", "1 w", "0 1115 m",
-                          "794 1115 l", "S"}))
+                  Zeilen({"0.75 0 0 0.75 0 0 cm", "q", "794 0 0 1116 0 0 cm", "/Im" + std::to_string(seite) + " Do",
+                          "Q", "BT", "/F2 6 Tf", "4 1116 Td", kredit, "ET", "BT", "/F2 6 Tf", "401 1116 Td", kredit,
+                          "ET", "1 w", "0 1115 m", "794 1115 l", "S"}))
             << "Seite " << seite;
     // Pictures 1 and 2 are objects 23 and 24, in page order, as red, green, blue bytes.
     EXPECT_TRUE(Entpacke(pdf.Stream(23)) == Mal(966 * 1278, {char(200), 0, 0}));
     EXPECT_TRUE(Entpacke(pdf.Stream(24)) == Mal(966 * 1278, {0, 0, char(200)}));
     EXPECT_NE(pdf.Bytes().find("/Title (Senvio-Liste 2.0)\r\n"), std::string::npos);
-    EXPECT_NE(pdf.Bytes().find("/MediaBox [ 0 0 794 1122]"), std::string::npos);
+    EXPECT_NE(pdf.Bytes().find("/MediaBox [ 0 0 595 842]"), std::string::npos);
+    EXPECT_EQ(pdf.Bytes().find("1122]"), std::string::npos);
     EXPECT_TRUE(Dateien().empty()) << "Zwischendateien geblieben";
 
     // A second run replaces the first; without page pictures the PDF has one empty page.
@@ -81,7 +83,7 @@ TEST_F(DruckauftragTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
     EXPECT_EQ(PdfDatei(Pdf(), 1).Groesse(), 24);
     fs::remove(Temp("DINA4_1.bmp"));
     ErstelleDiePDF(m_auftrag);
-    EXPECT_EQ(Entpacke(PdfDatei(Pdf(), 1).Stream(2)), "");
+    EXPECT_EQ(Entpacke(PdfDatei(Pdf(), 1).Stream(2)), "0.75 0 0 0.75 0 0 cm\r\n");
 }
 
 TEST_F(DruckauftragTest, FehlerLassenDieAltePdfGanz) {

@@ -97,7 +97,8 @@ TEST(Hilfedokument, GueltigVollstaendigUndInDenRaendern) {
                         "Einstellung;Schriftart;Logo-Ordner öffnen;Listen-Ordner öffnen;--benutzerordner;"
                         "Suchen;[ ? ];F1;Abbruch einf.;<-----;Strg;senvio-druck;--programmordner;"
                         "--modus oben|links|doppel|jpeg|png;Senvio-Listen;TV und Radio Sender Logos;"
-                        "senvio.ini;Senvio-Hilfe.pdf")
+                        "senvio.ini;Senvio-Hilfe.pdf;Drucken...;Druckvorschau...;Richtig drucken;"
+                        "Tatsächliche Größe;--druckdatei;--drucker;--start-karte")
              .split(u';'))
         EXPECT_TRUE(text.contains(befehl)) << befehl.toStdString();
 

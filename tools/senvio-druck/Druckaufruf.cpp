@@ -25,10 +25,11 @@ QString Druckanleitung() {
     return QStringLiteral(
         "Aufruf: senvio-druck [--programmordner ORDNER | --benutzerordner]\n"
         "                    [--modus oben|links|doppel|jpeg|png] [--ohne-zwischenspeicher]\n"
-        "                    LISTE…\n"
+        "                    [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N] LISTE…\n"
         "\n"
         "Druckt Senvio-Listen ohne Fenster, wie die Befehle der Menüs \"Drucken\" und\n"
-        "\"Liste speichern als Bild\", und gibt den Pfad jeder geschriebenen Datei aus.\n"
+        "\"Liste speichern als Bild\" und \"Datei\" › \"Drucken...\", und gibt den Pfad jeder\n"
+        "geschriebenen Datei aus.\n"
         "\n"
         "  --programmordner ORDNER  der Programmordner mit \"Senvio-Listen\", den Logos und\n"
         "                           \"senvio.ini\" (Vorgabe: das Arbeitsverzeichnis, oder ~/Senvio,\n"
@@ -42,17 +43,49 @@ QString Druckanleitung() {
         "  --modus png              als PNG-Datei\n"
         "  --ohne-zwischenspeicher  die Logos aus den Dateien neu berechnen, ohne die\n"
         "                           vorbereiteten Bilder im Zwischenspeicher\n"
+        "  --druckdatei DATEI.pdf   druckt direkt in diese PDF-Datei: A4, jede Karte genau\n"
+        "                           105 × 148 mm, Namen als Text (eine Liste)\n"
+        "  --drucker NAME           druckt ebenso direkt auf den CUPS-Drucker NAME\n"
+        "  --start-karte N          beim direkten Druck: das erste Blatt ab Karte N (1 bis 4)\n"
         "  LISTE                    der Name einer Liste im Ordner \"Senvio-Listen\" oder der\n"
         "                           Pfad einer .lis-Datei\n"
         "\n"
         "Die Dateien entstehen im Ordner \"Senvio-Listen\" unter dem Namen der Liste.\n");
 }
 
+namespace {
+
+// The direct print's options: a print mode, one list for one file, start card 1 to 4.
+QString PruefeDirektdruck(const QCommandLineParser& leser, const QCommandLineOption& start, Druckaufruf& aufruf) {
+    const bool direkt = !aufruf.druckdatei.isEmpty() || !aufruf.drucker.isEmpty();
+    if (!aufruf.druckdatei.isEmpty() && !aufruf.drucker.isEmpty())
+        return QStringLiteral("--druckdatei und --drucker schließen einander aus.");
+    if (direkt && !IstDruckmodus(aufruf.art))
+        return QStringLiteral("Direkt gedruckt werden nur die Modi oben, links und doppel.");
+    if (!aufruf.druckdatei.isEmpty() && aufruf.listen.size() > 1)
+        return QStringLiteral("Mit --druckdatei ist genau eine Liste anzugeben.");
+    if (!leser.isSet(start))
+        return {};
+    if (!direkt)
+        return QStringLiteral("--start-karte gilt nur mit --druckdatei oder --drucker.");
+    bool zahl = false;
+    aufruf.startKarte = leser.value(start).toInt(&zahl);
+    if (!zahl || aufruf.startKarte < 1 || aufruf.startKarte > 4)
+        return QStringLiteral("Die Startkarte \"%1\" gibt es nicht: erlaubt sind 1 bis 4.").arg(leser.value(start));
+    return {};
+}
+
+} // namespace
+
 Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
     Druckaufruf aufruf;
     QCommandLineParser leser;
     const QCommandLineOption modus(QStringLiteral("modus"), QString(), QStringLiteral("MODUS"));
-    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-druck"), {modus}, argumente, aufruf))
+    const QCommandLineOption druckdatei(QStringLiteral("druckdatei"), QString(), QStringLiteral("DATEI"));
+    const QCommandLineOption drucker(QStringLiteral("drucker"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption start(QStringLiteral("start-karte"), QString(), QStringLiteral("N"));
+    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-druck"), {modus, druckdatei, drucker, start}, argumente,
+                            aufruf))
         return aufruf;
     if (leser.isSet(modus)) {
         const QString wert = leser.value(modus);
@@ -70,8 +103,12 @@ Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
         }
     }
     aufruf.listen = leser.positionalArguments();
+    aufruf.druckdatei = leser.value(druckdatei);
+    aufruf.drucker = leser.value(drucker);
     if (aufruf.listen.isEmpty())
         aufruf.fehler = QStringLiteral("Es ist keine Liste angegeben.");
+    else
+        aufruf.fehler = PruefeDirektdruck(leser, start, aufruf);
     return aufruf;
 }
 

@@ -8,12 +8,17 @@
 #include <QStringList>
 
 // The command line of senvio-druck:
-//   senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png] LISTE…
+//   senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png]
+//                [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N] LISTE…
 namespace senvio {
 
 struct Druckaufruf : Werkzeugaufruf {
     Ausgabeart art = Ausgabeart::Doppelhuellen;
     QStringList listen;
+    // Direct printing, as the window's "Drucken...": into a PDF file or to a CUPS printer.
+    QString druckdatei;
+    QString drucker;
+    int startKarte = 1;
 };
 
 // Reads the arguments (without the program name).

@@ -3,6 +3,7 @@
 #include "basis/Dateimeldung.h"
 #include "dokument/Ausgabeablauf.h"
 #include "list/Listendatei.h"
+#include "platform/Drucker.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
 #include "platform/Startordner.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace senvio {
@@ -22,8 +24,9 @@ namespace {
 
 // One list, as the main window would print it right after opening it: read, numbered,
 // in the list font of the settings, every entry as wide as the window's list view of
-// standard size shows it with these rows.
-QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabeart art) {
+// standard size shows it with these rows. Returns the file written; empty for the picture
+// of an empty list, and for a print on a printer.
+QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, const Druckaufruf& aufruf, QTextStream& aus) {
     Listendokument dokument(ordner);
     dokument.Lade(datei, ListennameVon(datei));
     dokument.NummeriereNeu();
@@ -31,7 +34,25 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, Ausgabea
     // Offscreen, the window has Qt's Fusion style, whose scroll bar grows with the screen's dots per inch.
     const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
     const int breite = Listenbreite(int(dokument.Liste().Anzahl()), FusionListenstil(dpi));
-    return GibAus(dokument, art, schrift, breite, Listengrund);
+    if (aufruf.druckdatei.isEmpty() && aufruf.drucker.isEmpty())
+        return GibAus(dokument, aufruf.art, schrift, breite, Listengrund);
+
+    if (dokument.Liste().Anzahl() == 0)
+        throw Fehler(QStringLiteral("Die Liste %1 ist leer; es wurde nichts gedruckt.").arg(datei));
+    const Blattwahl wahl{aufruf.art, aufruf.startKarte, true};
+    if (!aufruf.druckdatei.isEmpty()) {
+        DruckeBlaetterInDatei(dokument, aufruf.druckdatei, wahl, schrift, breite, Listengrund);
+        return aufruf.druckdatei;
+    }
+    // CUPS takes a PDF; it has its own copy once it has taken the job.
+    const QTemporaryDir zwischen;
+    if (!zwischen.isValid())
+        throw DateiFehler::NichtErstellt(zwischen.path());
+    const QString pdf = zwischen.filePath(QStringLiteral("druck.pdf"));
+    DruckeBlaetterInDatei(dokument, pdf, wahl, schrift, breite, Listengrund);
+    const int auftrag = GibAnDrucker(aufruf.drucker, pdf, dokument.Name());
+    aus << "Drucker " << aufruf.drucker << ": Auftrag " << auftrag << " (" << datei << ")\n";
+    return {};
 }
 
 } // namespace
@@ -69,13 +90,23 @@ int DruckeListen(const Druckaufruf& aufruf, QTextStream& aus, QTextStream& fehle
         return 1;
     }
 
+    if (!aufruf.drucker.isEmpty()) {
+        if (const QString unbekannt = PruefeDrucker(aufruf.drucker); !unbekannt.isEmpty()) {
+            fehler << "senvio-druck: " << unbekannt << '\n';
+            return 1;
+        }
+    }
+    Druckaufruf direkt = aufruf;
+    if (!direkt.druckdatei.isEmpty())
+        direkt.druckdatei = QDir::cleanPath(QDir(start).absoluteFilePath(direkt.druckdatei));
+
     int ergebnis = 0;
     for (const QString& datei : dateien) {
         try {
-            const QString geschrieben = DruckeListe(datei, ordner, aufruf.art);
-            if (geschrieben.isEmpty())
+            const QString geschrieben = DruckeListe(datei, ordner, direkt, aus);
+            if (geschrieben.isEmpty() && direkt.drucker.isEmpty())
                 fehler << "senvio-druck: Die Liste " << datei << " ist leer; es wurde nichts geschrieben.\n";
-            else
+            else if (!geschrieben.isEmpty())
                 aus << geschrieben << '\n';
         } catch (const Fehler& f) {
             fehler << "senvio-druck: " << f.meldung() << '\n';
