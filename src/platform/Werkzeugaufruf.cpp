@@ -4,8 +4,10 @@
 #include "platform/Startordner.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTextStream>
 
 #include <malloc.h>
 
@@ -65,6 +67,19 @@ Werkzeugordner WaehleWerkzeugordner(const Werkzeugaufruf& aufruf, const QString&
         return {benutzer, QStringLiteral("Programmordner: ") + gezeigt, {}};
     }
     return {arbeitsordner, {}, {}};
+}
+
+std::optional<ProgrammOrdner> WerkzeugordnerDesLaufs(const Werkzeugaufruf& aufruf, const QString& programm,
+                                                     QTextStream& fehler) {
+    const Werkzeugordner wahl = WaehleWerkzeugordner(aufruf, QDir::currentPath(), QDir::homePath(),
+                                                     MitgelieferteHilfe(QCoreApplication::applicationDirPath(), {}));
+    if (!wahl.fehler.isEmpty()) {
+        fehler << programm << ": " << wahl.fehler << '\n';
+        return std::nullopt;
+    }
+    if (!wahl.hinweis.isEmpty())
+        fehler << wahl.hinweis << '\n';
+    return ProgrammOrdner(wahl.ordner);
 }
 
 } // namespace senvio

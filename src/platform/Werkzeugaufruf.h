@@ -1,12 +1,15 @@
 #pragma once
 
 #include "platform/Fehler.h"
+#include "platform/Ordner.h"
 
 #include <QCommandLineOption>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+
+#include <optional>
 
 class QCommandLineParser;
 
@@ -40,6 +43,11 @@ struct Werkzeugordner {
 };
 Werkzeugordner WaehleWerkzeugordner(const Werkzeugaufruf& aufruf, const QString& arbeitsordner,
                                     const QString& heimordner, const QString& hilfe);
+
+// The same for the run in the working directory, the note written to `fehler`; nothing, and
+// the message written after the program's name, when the user's folder cannot be made.
+std::optional<ProgrammOrdner> WerkzeugordnerDesLaufs(const Werkzeugaufruf& aufruf, const QString& programm,
+                                                     QTextStream& fehler);
 
 // A tool's run is short: memory freed by one page picture stays in the process for the
 // next, rather than going back to the system and being faulted in anew page by page.

@@ -6,12 +6,10 @@
 #include "platform/Drucker.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
-#include "platform/Startordner.h"
 #include "view/Listenbreite.h"
 #include "view/Listenschrift.h"
 #include "view/Logozwischenspeicher.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -61,15 +59,11 @@ int DruckeListen(const Druckaufruf& aufruf, QTextStream& aus, QTextStream& fehle
     if (aufruf.ohneZwischenspeicher)
         SchalteZwischenspeicherAus();
     const QString start = QDir::currentPath();
-    const Werkzeugordner wahl = WaehleWerkzeugordner(aufruf, start, QDir::homePath(),
-                                                     MitgelieferteHilfe(QCoreApplication::applicationDirPath(), {}));
-    if (!wahl.fehler.isEmpty()) {
-        fehler << "senvio-druck: " << wahl.fehler << '\n';
+    const std::optional<ProgrammOrdner> gewaehlt =
+        WerkzeugordnerDesLaufs(aufruf, QStringLiteral("senvio-druck"), fehler);
+    if (!gewaehlt)
         return 1;
-    }
-    if (!wahl.hinweis.isEmpty())
-        fehler << wahl.hinweis << '\n';
-    const ProgrammOrdner ordner(wahl.ordner);
+    const ProgrammOrdner& ordner = *gewaehlt;
     const OrdnerPruefung pruefung = PruefeUndLegeOrdnerAn(ordner);
     if (pruefung.listenOrdnerFehlt) {
         fehler << "senvio-druck: Der Ordner " << ordner.listen << " ist nicht vorhanden.\n";

@@ -5,10 +5,8 @@
 #include "list/Listendatei.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
-#include "platform/Startordner.h"
 #include "view/Logozwischenspeicher.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -74,15 +72,11 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
     if (aufruf.ohneZwischenspeicher)
         SchalteZwischenspeicherAus();
     const QDir start = QDir::current();
-    const Werkzeugordner wahl = WaehleWerkzeugordner(aufruf, start.absolutePath(), QDir::homePath(),
-                                                     MitgelieferteHilfe(QCoreApplication::applicationDirPath(), {}));
-    if (!wahl.fehler.isEmpty()) {
-        fehler << "senvio-import: " << wahl.fehler << '\n';
+    const std::optional<ProgrammOrdner> gewaehlt =
+        WerkzeugordnerDesLaufs(aufruf, QStringLiteral("senvio-import"), fehler);
+    if (!gewaehlt)
         return 1;
-    }
-    if (!wahl.hinweis.isEmpty())
-        fehler << wahl.hinweis << '\n';
-    const ProgrammOrdner ordner(wahl.ordner);
+    const ProgrammOrdner& ordner = *gewaehlt;
     if (const int rueckgabe = PruefeZiel(aufruf.liste, ordner, aufruf.anhaengen, fehler))
         return rueckgabe;
     if (!QFileInfo(ordner.listen).isDir()) {
