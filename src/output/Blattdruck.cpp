@@ -1,13 +1,13 @@
 #include "output/Blattdruck.h"
 
 #include "output/Kartenbilder.h"
+#include "platform/AtomareDatei.h"
 #include "platform/Fehler.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -160,17 +160,17 @@ bool ZeichneBlaetter(QPagedPaintDevice& geraet, const Kartenauftrag& auftrag, co
 }
 
 void SchreibeBlattPdf(const Kartenauftrag& auftrag, const Blattwahl& wahl, const QString& pfad) {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
+    AtomareDatei datei(pfad);
+    if (!datei.Oeffne())
         throw DateiFehler::NichtErstellt(pfad);
     {
-        QPdfWriter pdf(&datei);
+        QPdfWriter pdf(&datei.Geraet());
         pdf.setResolution(PdfDpi);
         pdf.setCreator(QStringLiteral("Senvio"));
         RichteA4Ein(pdf);
         ZeichneBlaetter(pdf, auftrag, wahl);
     }
-    if (datei.error() != QFileDevice::NoError || !datei.commit())
+    if (!datei.Uebernimm())
         throw DateiFehler::NichtErstellt(pfad);
 }
 
