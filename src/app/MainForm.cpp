@@ -56,12 +56,7 @@ void TMainForm::FormCreate() {
         Dialoge::Warnung(nullptr, warnung);
     for (const QString& ordner : {m_ordner.programm, m_ordner.listen, m_ordner.senderLogos})
         RaeumeSchreibresteAuf(ordner);
-    m_dokument.SetzeUeberschreibfrage([this](const QString& name) {
-        return Dialoge::Bestaetigung(this, QStringLiteral("Die Liste „%1“ wurde von einem anderen Programm geändert, "
-                                                          "seit sie hier geöffnet oder gespeichert wurde. Möchten Sie "
-                                                          "sie mit dem Stand in diesem Fenster überschreiben?")
-                                               .arg(name));
-    });
+    m_dokument.SetzeUeberschreibfrage([this](const QString& name) { return FrageVorDemUeberschreiben(name); });
     m_logowahl->LeseGruppen();
     connect(Listbox1->model(), &QAbstractItemModel::modelReset, this, &TMainForm::FormPaint);
     connect(Listbox1->model(), &QAbstractItemModel::rowsInserted, this, &TMainForm::FormPaint);
@@ -139,12 +134,19 @@ void TMainForm::SichereAlles(bool ohneBox) {
     if (!m_listeErledigt && !ohneBox) {
         FuehreAus([this] { m_dokument.Speichere(); });
     } else if (!m_listeErledigt) {
+        // Nobody is there to answer: a list file another program changed stays as it wrote it.
+        m_dokument.SetzeUeberschreibfrage([](const QString& name) {
+            QTextStream(stderr) << "senvio: Die Liste „" << name
+                                << "“ wurde von einem anderen Programm geändert und wird nicht überschrieben.\n";
+            return false;
+        });
         try {
             m_dokument.Speichere();
         } catch (...) {
             QTextStream(stderr) << "senvio: " << QString::fromStdString(MeldungDerAusnahme(std::current_exception()))
                                 << '\n';
         }
+        m_dokument.SetzeUeberschreibfrage([this](const QString& name) { return FrageVorDemUeberschreiben(name); });
     }
     SchreibeEinstellungen();
 }
@@ -188,6 +190,13 @@ bool TMainForm::SichereListeZumEnde() {
         m_listeErledigt = true;
         return true;
     }
+}
+
+bool TMainForm::FrageVorDemUeberschreiben(const QString& name) {
+    return Dialoge::Bestaetigung(this, QStringLiteral("Die Liste „%1“ wurde von einem anderen Programm geändert, seit "
+                                                      "sie hier geöffnet oder gespeichert wurde. Möchten Sie sie mit "
+                                                      "dem Stand in diesem Fenster überschreiben?")
+                                           .arg(name));
 }
 
 QString TMainForm::Statuszeile() const {

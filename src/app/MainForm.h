@@ -100,6 +100,8 @@ private:
     // the save failed.
     bool SichereListeZumEnde();
     void SchreibeEinstellungen();
+    // Before a save over a list file another program changed since: the user decides.
+    bool FrageVorDemUeberschreiben(const QString& name);
     void Suchen1Click();
     void ZurueckButtonClick();
     void EinfuegenBtnClick();

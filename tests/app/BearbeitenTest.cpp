@@ -69,6 +69,10 @@ TEST_F(Bearbeiten, EintragDreiBearbeitenUndDerPlatzhalterzaehler) {
     EXPECT_EQ(Meldungen(), QStringList{u"Bestätigung: Die Liste „Astra“ wurde von einem anderen Programm geändert, "
                                        u"seit sie hier geöffnet oder gespeichert wurde. Möchten Sie sie mit dem Stand "
                                        u"in diesem Fenster überschreiben?"_s});
+    // Ended by a signal, nobody answers: the other program's file stays, and no box opens.
+    haupt.SichereAlles(true);
+    EXPECT_EQ(Lies(Datei()), "    1   = KiKA #png#Ohne Logo1.png\r\n");
+    EXPECT_EQ(Meldungen().size(), 1);
 }
 
 TEST_F(Bearbeiten, DreiNamenNachPlatzhalterDreiUndDerVorlaeufigePraefix) {
