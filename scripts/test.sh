@@ -9,13 +9,11 @@ cd "$(dirname "$0")/.."
 ./scripts/abhaengigkeiten.sh
 
 jobs=$(nproc)
-# Many tests wait for a program they started: one test more than cores keeps the cores busy.
-testjobs=$((jobs + 1))
 
 echo "== Bauen und testen =="
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$testjobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
 
 if [ "${SENVIO_SCHNELL:-0}" = "1" ]; then
     exit 0
@@ -26,7 +24,7 @@ cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DSENVIO_SANITIZE=ON -DSENVIO_B
 cmake --build build-san -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
-    ctest --test-dir build-san --output-on-failure -j"$testjobs"
+    ctest --test-dir build-san --output-on-failure -j"$jobs"
 
 echo "== Fuzzing =="
 ./scripts/fuzz.sh "${FUZZ_SEKUNDEN:-6}"

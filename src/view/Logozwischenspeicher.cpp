@@ -47,9 +47,8 @@ std::atomic<qint64> seitAufraeumen{ZwischenspeicherGrenze};
 std::mutex aufraeumen;
 
 // What the picture is made from; a picture of any other file, time, box or rules has
-// another key.
-QByteArray Schluessel(const QString& datei, const char* art, QSize groesse) {
-    const QString echt = QFileInfo(datei).canonicalFilePath();
+// another key. `echt` is the file the key names, empty for one that is not there.
+QByteArray SchluesselVon(const QString& echt, const char* art, QSize groesse) {
     if (echt.isEmpty())
         return {};
     const Dateistand s = LiesDateistand(echt);
@@ -58,6 +57,10 @@ QByteArray Schluessel(const QString& datei, const char* art, QSize groesse) {
     return echt.toUtf8() + '\n' + QByteArray::number(s.groesse) + '\n' + QByteArray::number(s.geaendertNs) + '\n' +
            art + '\n' + QByteArray::number(groesse.width()) + 'x' + QByteArray::number(groesse.height()) + '\n' +
            QByteArray::number(Logoregeln);
+}
+
+QByteArray Schluessel(const QString& datei, const char* art, QSize groesse) {
+    return SchluesselVon(QFileInfo(datei).canonicalFilePath(), art, groesse);
 }
 
 QString DateiZu(const QString& ordner, const QByteArray& schluessel) {
@@ -142,10 +145,15 @@ void Raeume(qint64 geschrieben) {
 // writing the same picture, only ever sees a whole file.
 void SchreibeBild(const QString& ordner, const QString& pfad, const QByteArray& schluessel, const QImage& bild) {
     const QByteArray ordnerName = QFile::encodeName(ordner);
-    if (!QDir().mkpath(QFileInfo(ordner).path()) || (::mkdir(ordnerName.constData(), 0700) != 0 && errno != EEXIST))
-        return;
     QByteArray vorlage = ordnerName + '/' + Vorsilbe + "XXXXXX";
-    const int fd = ::mkostemp(vorlage.data(), O_CLOEXEC); // 0600
+    int fd = ::mkostemp(vorlage.data(), O_CLOEXEC); // 0600
+    // The folder is made when it is missing, not tried before every picture.
+    if (fd < 0 && errno == ENOENT) {
+        if (!QDir().mkpath(QFileInfo(ordner).path()) || (::mkdir(ordnerName.constData(), 0700) != 0 && errno != EEXIST))
+            return;
+        vorlage = ordnerName + '/' + Vorsilbe + "XXXXXX";
+        fd = ::mkostemp(vorlage.data(), O_CLOEXEC);
+    }
     if (fd < 0)
         return;
     const qsizetype pixelLaenge = qsizetype(bild.width()) * bild.height() * 4;
@@ -190,7 +198,8 @@ QString Zwischenspeicherdatei(const QString& datei, const char* art, QSize groes
 QImage VorbereitetesLogo(const QString& datei, const char* art, QSize groesse,
                          const std::function<QImage(const QString&)>& mache) {
     const QString ordner = Zwischenspeicherordner();
-    const QByteArray schluessel = ordner.isEmpty() ? QByteArray() : Schluessel(datei, art, groesse);
+    const QString echt = ordner.isEmpty() ? QString() : QFileInfo(datei).canonicalFilePath();
+    const QByteArray schluessel = SchluesselVon(echt, art, groesse);
     if (schluessel.isEmpty())
         return mache(datei);
     const QString pfad = DateiZu(ordner, schluessel);
@@ -199,7 +208,7 @@ QImage VorbereitetesLogo(const QString& datei, const char* art, QSize groesse,
     QImage bild = mache(datei);
     // A file changed while it was read is kept under no key.
     if (bild.format() == QImage::Format_RGB32 && bild.size() == groesse &&
-        bild.bytesPerLine() == qsizetype(groesse.width()) * 4 && Schluessel(datei, art, groesse) == schluessel)
+        bild.bytesPerLine() == qsizetype(groesse.width()) * 4 && SchluesselVon(echt, art, groesse) == schluessel)
         SchreibeBild(ordner, pfad, schluessel, bild);
     return bild;
 }

@@ -57,7 +57,8 @@ TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
     const std::size_t daten = pdf.find("stream\r\n") + 8;
     const std::string inhalt = Entpacke(std::string_view(pdf).substr(daten, pdf.find("endstream", daten) - daten));
     EXPECT_TRUE(inhalt.starts_with(Zeilen({"0.75 0 0 0.75 0 0 cm", "q", "794 0 0 1116 0 0 cm", "/Im1 Do"})))
-        << inhalt.substr(0, 60);
+        << inhalt.substr(0, 60) << " (PDF von " << pdf.size() << " Bytes; Meldungen: "
+        << Meldungen().join(u" | "_s).toStdString() << ")";
 }
 
 TEST_F(Ausgabe, KarteNichtSchreibbar) {
