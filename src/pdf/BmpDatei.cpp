@@ -1,7 +1,7 @@
 #include "BmpDatei.h"
 
-#include "Deskriptor.h"
 #include "PdfDateien.h"
+#include "basis/Deskriptor.h"
 
 #include <algorithm>
 #include <bit>
@@ -167,7 +167,7 @@ BmpBild DekodiereBmp(std::span<const std::uint8_t> b, const std::string& name) {
 
 // Reads the rows in blocks straight into the picture: no copy of the whole file.
 void LeseBmp(const std::string& pfad, BmpBild& bild) {
-    pdf::Deskriptor datei(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
+    Deskriptor datei(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat info {};
     if (datei.fd() < 0 || ::fstat(datei.fd(), &info) != 0 || !S_ISREG(info.st_mode)) {
         throw BmpFehler("Datei " + pfad + " kann nicht geöffnet werden");
@@ -177,7 +177,7 @@ void LeseBmp(const std::string& pfad, BmpBild& bild) {
         Scheitere(pfad, "ist zu groß für ein Bild (" + std::to_string(groesse) + " Bytes)");
     }
     std::vector<std::uint8_t> puffer(std::size_t(std::min<std::uint64_t>(groesse, KopfBytes)));
-    if (!pdf::LiesAlles(datei.fd(), puffer.data(), puffer.size(), 0)) {
+    if (!LiesAlles(datei.fd(), puffer.data(), puffer.size(), 0)) {
         throw BmpFehler("Datei " + pfad + " kann nicht geöffnet werden");
     }
     const Aufbau a = LiesAufbau(puffer, groesse, pfad);
@@ -189,7 +189,7 @@ void LeseBmp(const std::string& pfad, BmpBild& bild) {
         const std::size_t zeilen = std::min(zeilenJeBlock, std::size_t(a.hoehe) - r);
         // The last row need not carry its padding in the file.
         const std::size_t laenge = (zeilen - 1) * a.abstand + a.zeile;
-        if (!pdf::LiesAlles(datei.fd(), puffer.data(), laenge, off_t(a.anfang + r * a.abstand))) {
+        if (!LiesAlles(datei.fd(), puffer.data(), laenge, off_t(a.anfang + r * a.abstand))) {
             Scheitere(pfad, "ist beschädigt: die Bilddaten sind unvollständig");
         }
         for (std::size_t i = 0; i < zeilen; ++i) {

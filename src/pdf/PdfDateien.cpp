@@ -1,7 +1,7 @@
 #include "PdfDateien.h"
 
-#include "Deskriptor.h"
 #include "PdfFehler.h"
+#include "basis/Deskriptor.h"
 
 #include <cerrno>
 #include <fcntl.h>

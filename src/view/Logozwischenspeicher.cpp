@@ -1,5 +1,6 @@
 #include "view/Logozwischenspeicher.h"
 
+#include "basis/Deskriptor.h"
 #include "platform/Dateistand.h"
 
 #include <QCryptographicHash>
@@ -73,46 +74,12 @@ quint32 Pruefsumme(const QByteArray& schluessel, const uchar* pixel, qsizetype l
     return quint32(crc32(crc, pixel, uInt(laenge)));
 }
 
-bool LiesGanz(int fd, char* ziel, qsizetype laenge) {
-    while (laenge > 0) {
-        const ssize_t n = ::read(fd, ziel, size_t(laenge));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        ziel += n;
-        laenge -= n;
-    }
-    return true;
-}
-
-bool SchreibeGanz(int fd, const char* daten, qsizetype laenge) {
-    while (laenge > 0) {
-        const ssize_t n = ::write(fd, daten, size_t(laenge));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        daten += n;
-        laenge -= n;
-    }
-    return true;
-}
-
-struct Datei {
-    int fd;
-    ~Datei() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
-
 // The stored picture, or a null one for a file that is missing or does not check out
 // in every byte: magic, format, rules, size, key, length and checksum.
 QImage LiesBild(const QString& pfad, const QByteArray& schluessel, QSize groesse) {
-    const Datei datei{::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC)};
+    const Deskriptor datei(::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC));
     struct stat s {};
-    if (datei.fd < 0 || ::fstat(datei.fd, &s) != 0)
+    if (datei.fd() < 0 || ::fstat(datei.fd(), &s) != 0)
         return {};
     const qsizetype pixelLaenge = qsizetype(groesse.width()) * groesse.height() * 4;
     if (s.st_size != off_t(sizeof(Kopf) + schluessel.size() + pixelLaenge))
@@ -120,17 +87,18 @@ QImage LiesBild(const QString& pfad, const QByteArray& schluessel, QSize groesse
     Kopf kopf{};
     QByteArray gespeichert(schluessel.size(), Qt::Uninitialized);
     QImage bild(groesse, QImage::Format_RGB32);
-    if (bild.isNull() || !LiesGanz(datei.fd, reinterpret_cast<char*>(&kopf), sizeof kopf) ||
+    if (bild.isNull() || !LiesAlles(datei.fd(), &kopf, sizeof kopf, 0) ||
         std::memcmp(kopf.magie, Magie, sizeof Magie) != 0 || kopf.format != Dateiformat || kopf.regeln != Logoregeln ||
         kopf.breite != quint32(groesse.width()) || kopf.hoehe != quint32(groesse.height()) ||
         kopf.schluesselLaenge != quint32(schluessel.size()) ||
-        !LiesGanz(datei.fd, gespeichert.data(), gespeichert.size()) || gespeichert != schluessel ||
-        !LiesGanz(datei.fd, reinterpret_cast<char*>(bild.bits()), pixelLaenge) ||
+        !LiesAlles(datei.fd(), gespeichert.data(), std::size_t(gespeichert.size()), off_t(sizeof kopf)) ||
+        gespeichert != schluessel ||
+        !LiesAlles(datei.fd(), bild.bits(), std::size_t(pixelLaenge), off_t(sizeof kopf) + gespeichert.size()) ||
         kopf.pruefsumme != Pruefsumme(schluessel, bild.constBits(), pixelLaenge))
         return {};
     // Used now: an hour's precision is enough to keep it from the tidying.
     if (std::time(nullptr) - s.st_mtim.tv_sec > 3600)
-        ::futimens(datei.fd, nullptr);
+        ::futimens(datei.fd(), nullptr);
     return bild;
 }
 
@@ -165,9 +133,10 @@ void SchreibeBild(const QString& ordner, const QString& pfad, const QByteArray& 
     kopf.hoehe = quint32(bild.height());
     kopf.schluesselLaenge = quint32(schluessel.size());
     kopf.pruefsumme = Pruefsumme(schluessel, bild.constBits(), pixelLaenge);
-    const bool geschrieben = SchreibeGanz(fd, reinterpret_cast<const char*>(&kopf), sizeof kopf) &&
-                             SchreibeGanz(fd, schluessel.constData(), schluessel.size()) &&
-                             SchreibeGanz(fd, reinterpret_cast<const char*>(bild.constBits()), pixelLaenge);
+    const bool geschrieben =
+        SchreibeAlles(fd, {reinterpret_cast<const char*>(&kopf), sizeof kopf}) &&
+        SchreibeAlles(fd, {schluessel.constData(), std::size_t(schluessel.size())}) &&
+        SchreibeAlles(fd, {reinterpret_cast<const char*>(bild.constBits()), std::size_t(pixelLaenge)});
     // Scratch for speed only: no flush to the disk.
     if (::close(fd) != 0 || !geschrieben || ::rename(vorlage.constData(), QFile::encodeName(pfad).constData()) != 0) {
         ::unlink(vorlage.constData());

@@ -1,13 +1,14 @@
 #pragma once
 
 // A file descriptor that is closed when it goes out of scope, and whole reads and
-// writes that go on after interruptions and short transfers.
+// writes that go on after interruptions and short transfers; for the PDF writer and
+// the logo cache alike.
 #include <cerrno>
 #include <cstddef>
 #include <string_view>
 #include <unistd.h>
 
-namespace senvio::pdf {
+namespace senvio {
 
 class Deskriptor {
 public:
@@ -64,4 +65,4 @@ inline bool LiesAlles(int fd, void* ziel, std::size_t laenge, off_t versatz) {
     return true;
 }
 
-} // namespace senvio::pdf
+} // namespace senvio
