@@ -14,17 +14,20 @@
 namespace senvio {
 
 // Writes the PDF (print modes; `vorDemPdf` runs just before it is written) or the picture
-// and returns its path; empty for an empty list, which writes nothing.
+// and returns its path; empty for an empty list, which writes nothing. With `nurGeaenderte`
+// a print holds only the cards an update changed since the last print (all when none
+// waits). Every print ends the waiting.
 QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& schrift, int eintragsBreite,
-               const QColor& grund, const std::function<void()>& vorDemPdf = {});
+               const QColor& grund, const std::function<void()>& vorDemPdf = {}, bool nurGeaenderte = false);
 
 // Direct printing of the open list, drawn onto a printer the caller has set to A4 in full
 // page, or into a PDF file (written atomically). `weiter(blatt, blaetter)` is asked before
 // each sheet; false ends the print, and DruckeBlaetter returns false.
 bool DruckeBlaetter(Listendokument& dokument, QPagedPaintDevice& drucker, const Blattwahl& wahl,
                     const Listenschrift& schrift, int eintragsBreite, const QColor& grund,
-                    const std::function<bool(int, int)>& weiter = {});
+                    const std::function<bool(int, int)>& weiter = {}, bool nurGeaenderte = false);
 void DruckeBlaetterInDatei(Listendokument& dokument, const QString& pdfDatei, const Blattwahl& wahl,
-                           const Listenschrift& schrift, int eintragsBreite, const QColor& grund);
+                           const Listenschrift& schrift, int eintragsBreite, const QColor& grund,
+                           bool nurGeaenderte = false);
 
 } // namespace senvio

@@ -3,6 +3,7 @@
 #include "list/Listendatei.h"
 #include "list/Platzhalterzaehler.h"
 #include "list/Zeilenwechsel.h"
+#include "output/Kartenbilder.h"
 
 #include <QFileInfo>
 
@@ -146,6 +147,7 @@ void Listendokument::Wechsle(Wechselart art, QString name, QString datei, Sender
     m_herkunft = quellen.herkunft.size() == liste.Anzahl() ? std::move(quellen.herkunft)
                                                            : QList<Eintragsherkunft>(liste.Anzahl());
     m_quellenhinweis = quellen.hinweis;
+    m_gedruckt.reset();
     m_modell.SetzeAlle(std::move(liste));
     m_name = name;
     m_datei = datei;
@@ -272,6 +274,26 @@ void Listendokument::SpeichereUnter(const QString& pfad) {
     SchreibeQuellen(QuellendateiZu(pfad), Liste().Zeilen(), m_herkunft);
     if (QFileInfo(pfad) == QFileInfo(Datei()))
         m_stand = LiesDateistand(pfad);
+}
+
+void Listendokument::MerkeGedrucktenStand(const QStringList& zeilen) {
+    if (!m_gedruckt)
+        m_gedruckt = zeilen;
+}
+
+void Listendokument::VergissGedrucktenStand() {
+    m_gedruckt.reset();
+}
+
+QList<int> Listendokument::GeaenderteKarten() const {
+    QList<int> karten;
+    if (!m_gedruckt)
+        return karten;
+    const QStringList& jetzt = Liste().Zeilen();
+    for (qsizetype ab = 0; ab < jetzt.size(); ab += EintraegeJeKarte)
+        if (jetzt.mid(ab, EintraegeJeKarte) != m_gedruckt->mid(ab, EintraegeJeKarte))
+            karten.append(int(ab / EintraegeJeKarte) + 1);
+    return karten;
 }
 
 bool Listendokument::Rueckgaengig() {

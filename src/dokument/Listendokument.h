@@ -12,6 +12,7 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <optional>
 
 // The open list: its lines (through the model the views read), its name and file, the
 // placeholder counter, the history of its changes and what an import knew of each entry.
@@ -120,6 +121,13 @@ public:
     void SetzeUeberschreibfrage(std::function<bool(const QString& name)> frage);
     // Why the import knowledge beside the list was not used when it was read; empty when it was.
     const QString& Quellenhinweis() const { return m_quellenhinweis; }
+    // The lines as the cards printed last show them, taken before an update changes the
+    // list (an earlier one stays until the next print); GeaenderteKarten compares with them.
+    void MerkeGedrucktenStand(const QStringList& zeilen);
+    void VergissGedrucktenStand();
+    // The cards (numbered from 1, in list order) whose entries differ from the printed ones;
+    // empty when none do or no update is waiting to be printed.
+    QList<int> GeaenderteKarten() const;
     // A copy under another file; the list's name and file stay.
     void SpeichereUnter(const QString& pfad);
     // Takes the last step back or makes it again, renumbers and saves; false when there
@@ -152,6 +160,7 @@ private:
     // Index for index with the lines.
     QList<Eintragsherkunft> m_herkunft;
     QString m_quellenhinweis;
+    std::optional<QStringList> m_gedruckt;
     QString m_name;
     QString m_datei;
     // The file as this document last saw it: read, written or found missing.

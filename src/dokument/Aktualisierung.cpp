@@ -1,0 +1,299 @@
+#include "dokument/Aktualisierung.h"
+
+#include "list/Bearbeitung.h"
+#include "list/Doppelte.h"
+#include "list/Nummerierung.h"
+#include "list/Zeilenformat.h"
+
+#include <QHash>
+
+#include <deque>
+
+namespace senvio {
+
+namespace {
+
+bool IstFrei(const QString& name) {
+    return name.trimmed() == FreierEintrag;
+}
+
+// The channels of each key not yet taken, in scan order.
+using Kanalfinder = QHash<QString, std::deque<qsizetype>>;
+
+// The first channel of the key not yet taken, and takes it; -1 when none is left.
+qsizetype NimmKanal(Kanalfinder& finder, const QString& schluessel, QList<bool>& vergeben) {
+    if (schluessel.isEmpty())
+        return -1;
+    const auto it = finder.find(schluessel);
+    if (it == finder.end())
+        return -1;
+    std::deque<qsizetype>& frei = it.value();
+    while (!frei.empty() && vergeben[frei.front()])
+        frei.pop_front();
+    if (frei.empty())
+        return -1;
+    const qsizetype kanal = frei.front();
+    frei.pop_front();
+    vergeben[kanal] = true;
+    return kanal;
+}
+
+// Station names are only compared within one kind; "R" and "T" keep the kinds apart.
+QString Namensschluessel(QStringView name, bool radio) {
+    const QString schluessel = Senderschluessel(name);
+    return schluessel.isEmpty() ? schluessel : (radio ? QLatin1Char('R') : QLatin1Char('T')) + schluessel;
+}
+
+// An entry knows its source when the import recorded its name or its service.
+bool KenntQuelle(const Eintragsherkunft& herkunft) {
+    return !herkunft.quellname.isEmpty() || !herkunft.referenz.isEmpty();
+}
+
+Eintragsherkunft HerkunftVon(const ImportEintrag& kanal) {
+    return {kanal.referenz, kanal.logoSchluessel, kanal.name, kanal.radio};
+}
+
+} // namespace
+
+QString AbgleichartText(Abgleichart art) {
+    switch (art) {
+    case Abgleichart::Unveraendert:
+        return QStringLiteral("Unverändert");
+    case Abgleichart::NeueNummer:
+        return QStringLiteral("Neue Nummer");
+    case Abgleichart::Umbenannt:
+        return QStringLiteral("Umbenannt");
+    case Abgleichart::Neu:
+        return QStringLiteral("Neu");
+    case Abgleichart::Fehlend:
+        break;
+    }
+    return QStringLiteral("Nicht mehr empfangbar");
+}
+
+Abgleich GleicheAb(const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft,
+                   const QList<ImportEintrag>& kanaele) {
+    Abgleich abgleich{zeilen, herkunft, kanaele, {}};
+    abgleich.herkunft.resize(zeilen.size());
+    const auto herkunftVon = [&](qsizetype i) -> const Eintragsherkunft& { return abgleich.herkunft[i]; };
+
+    Kanalfinder nachReferenz, nachName, nachNameJederArt;
+    QList<bool> vergeben(kanaele.size(), false);
+    for (qsizetype k = 0; k < kanaele.size(); ++k) {
+        const ImportEintrag& kanal = kanaele[k];
+        if (IstFrei(kanal.name)) {
+            vergeben[k] = true;
+            continue;
+        }
+        if (!kanal.referenz.isEmpty())
+            nachReferenz[kanal.referenz].push_back(k);
+        nachName[Namensschluessel(kanal.name, kanal.radio)].push_back(k);
+        nachNameJederArt[Senderschluessel(kanal.name)].push_back(k);
+    }
+
+    QList<qsizetype> gefunden(zeilen.size(), -1);
+    QList<qsizetype> eintraege;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        if (IstFrei(ZerlegeZeile(zeilen[i]).name))
+            continue;
+        eintraege.append(i);
+        gefunden[i] = NimmKanal(nachReferenz, herkunftVon(i).referenz, vergeben);
+    }
+    // Names only once every service has found its own entry: a name never takes a channel
+    // whose service an entry of the list has.
+    for (const qsizetype i : eintraege) {
+        if (gefunden[i] >= 0)
+            continue;
+        const Eintragsherkunft& h = herkunftVon(i);
+        const QString name = ZerlegeZeile(zeilen[i]).name;
+        if (KenntQuelle(h)) {
+            gefunden[i] = NimmKanal(nachName, Namensschluessel(h.quellname, h.radio), vergeben);
+            if (gefunden[i] < 0)
+                gefunden[i] = NimmKanal(nachName, Namensschluessel(name, h.radio), vergeben);
+        } else {
+            gefunden[i] = NimmKanal(nachNameJederArt, Senderschluessel(name), vergeben);
+        }
+    }
+
+    for (const qsizetype i : eintraege) {
+        Abgleichzeile zeile;
+        zeile.eintrag = i;
+        zeile.kanal = gefunden[i];
+        const Eintragsherkunft& h = herkunftVon(i);
+        if (zeile.kanal >= 0 && !h.quellname.isEmpty() && h.quellname != kanaele[zeile.kanal].name) {
+            zeile.umbenannt = true;
+            zeile.namenUebernehmen = ZerlegeZeile(zeilen[i]).name.trimmed() == h.quellname.trimmed();
+        }
+        abgleich.sender.append(zeile);
+    }
+    for (qsizetype k = 0; k < kanaele.size(); ++k)
+        if (!vergeben[k])
+            abgleich.sender.append({-1, k, false, false, true});
+    return abgleich;
+}
+
+Abgleich GleicheAb(const Listendokument& dokument, const QList<ImportEintrag>& kanaele) {
+    QList<Eintragsherkunft> herkunft;
+    herkunft.reserve(dokument.Liste().Anzahl());
+    for (qsizetype i = 0; i < dokument.Liste().Anzahl(); ++i)
+        herkunft.append(dokument.Herkunft(i));
+    return GleicheAb(dokument.Liste().Zeilen(), herkunft, kanaele);
+}
+
+Aktualisierung PlaneAktualisierung(const Abgleich& abgleich, const Aktualisierungswahl& wahl, int platzhalterzaehler) {
+    Aktualisierung plan;
+    plan.stand.resize(abgleich.sender.size());
+    // The station of each line and channel: which row of the review it is.
+    QList<qsizetype> senderDesEintrags(abgleich.zeilen.size(), -1);
+    QList<qsizetype> senderDesKanals(abgleich.kanaele.size(), -1);
+    for (qsizetype s = 0; s < abgleich.sender.size(); ++s) {
+        const Abgleichzeile& zeile = abgleich.sender[s];
+        if (zeile.eintrag >= 0)
+            senderDesEintrags[zeile.eintrag] = s;
+        if (zeile.kanal >= 0)
+            senderDesKanals[zeile.kanal] = s;
+        if (zeile.eintrag >= 0)
+            plan.stand[s].nummerVorher = int(zeile.eintrag) + 1;
+    }
+    const auto aufgenommen = [&](const Abgleichzeile& zeile) {
+        return wahl.neue == NeueSender::AnsEnde || (wahl.neue == NeueSender::Einzeln && zeile.aufnehmen);
+    };
+
+    int& zaehler = platzhalterzaehler;
+    SenderListe liste;
+    const auto neueZeile = [&](const QString& name, Eintragsherkunft herkunft) {
+        liste.HaengeAn(NeueTextzeile(name, liste.Anzahl() + 1, zaehler));
+        plan.herkunft.append(std::move(herkunft));
+    };
+    const auto setze = [&](qsizetype s) {
+        const Abgleichzeile& zeile = abgleich.sender[s];
+        plan.stand[s].nummerNachher = int(liste.Anzahl()) + 1;
+        if (zeile.eintrag < 0) {
+            neueZeile(abgleich.kanaele[zeile.kanal].name, HerkunftVon(abgleich.kanaele[zeile.kanal]));
+            return;
+        }
+        QString text = abgleich.zeilen[zeile.eintrag];
+        Eintragsherkunft herkunft = abgleich.herkunft[zeile.eintrag];
+        if (zeile.kanal >= 0) {
+            const ImportEintrag& kanal = abgleich.kanaele[zeile.kanal];
+            herkunft = HerkunftVon(kanal);
+            const ZeilenTeile teile = ZerlegeZeile(text);
+            if (zeile.umbenannt && zeile.namenUebernehmen && teile.hatTrenner)
+                text = BaueZeile(teile.praefix, MacheEinzeilig(kanal.name), teile.logoPfad);
+        }
+        liste.HaengeAn(text);
+        plan.herkunft.append(std::move(herkunft));
+    };
+    const auto fehlendBehalten = [&](qsizetype s) {
+        return abgleich.sender[s].kanal < 0 && wahl.fehlende == FehlendeSender::Behalten;
+    };
+
+    if (wahl.reihenfolge == Reihenfolge::Empfaenger) {
+        for (qsizetype k = 0; k < abgleich.kanaele.size(); ++k) {
+            const qsizetype s = senderDesKanals[k];
+            if (s >= 0 && (abgleich.sender[s].eintrag >= 0 || aufgenommen(abgleich.sender[s]))) {
+                setze(s);
+            } else if (const qsizetype p = liste.Anzahl();
+                       p < abgleich.zeilen.size() && IstFrei(ZerlegeZeile(abgleich.zeilen[p]).name)) {
+                // A number free before and now keeps its line, placeholder and all.
+                liste.HaengeAn(abgleich.zeilen[p]);
+                plan.herkunft.append(abgleich.herkunft[p]);
+            } else {
+                neueZeile(FreierEintrag, {});
+            }
+        }
+        for (qsizetype i = 0; i < abgleich.zeilen.size(); ++i)
+            if (const qsizetype s = senderDesEintrags[i]; s >= 0 && fehlendBehalten(s))
+                setze(s);
+    } else {
+        for (qsizetype i = 0; i < abgleich.zeilen.size(); ++i) {
+            const qsizetype s = senderDesEintrags[i];
+            if (s < 0) {
+                // A "(frei)" of the list keeps its place and its line.
+                liste.HaengeAn(abgleich.zeilen[i]);
+                plan.herkunft.append(abgleich.herkunft[i]);
+            } else if (abgleich.sender[s].kanal >= 0 || fehlendBehalten(s)) {
+                setze(s);
+            }
+        }
+        for (qsizetype s = 0; s < abgleich.sender.size(); ++s)
+            if (abgleich.sender[s].eintrag < 0 && aufgenommen(abgleich.sender[s]))
+                setze(s);
+    }
+    KorrigiereDieNummern(liste);
+    plan.zeilen = liste.Zeilen();
+    plan.platzhalterzaehler = zaehler;
+
+    for (qsizetype s = 0; s < abgleich.sender.size(); ++s) {
+        const Abgleichzeile& zeile = abgleich.sender[s];
+        Abgleichstand& stand = plan.stand[s];
+        if (zeile.eintrag < 0)
+            stand.art = Abgleichart::Neu;
+        else if (zeile.kanal < 0)
+            stand.art = Abgleichart::Fehlend;
+        else if (zeile.umbenannt)
+            stand.art = Abgleichart::Umbenannt;
+        else if (stand.nummerVorher != stand.nummerNachher)
+            stand.art = Abgleichart::NeueNummer;
+        else
+            stand.art = Abgleichart::Unveraendert;
+        ++plan.anzahl[int(stand.art)];
+    }
+    return plan;
+}
+
+const QList<ImportEintrag>& KanaeleFuer(const Listendokument& dokument, const Importlisten& listen) {
+    if (listen.radio.isEmpty())
+        return listen.liste;
+    int radio = 0, tv = 0;
+    for (qsizetype i = 0; i < dokument.Liste().Anzahl(); ++i) {
+        const Eintragsherkunft& h = dokument.Herkunft(i);
+        if (KenntQuelle(h))
+            ++(h.radio ? radio : tv);
+    }
+    const bool istRadioliste = radio + tv > 0 ? radio > tv : dokument.Name().endsWith(QStringLiteral(" Radio"));
+    return istRadioliste ? listen.radio : listen.liste;
+}
+
+Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& abgleich,
+                                    const Aktualisierungswahl& wahl) {
+    const Aktualisierung plan = PlaneAktualisierung(abgleich, wahl, dokument.Umgebung().platzhalterzaehler);
+    Aktualisierungsbericht bericht;
+    bericht.anzahl = plan.anzahl;
+    const QStringList vorher = dokument.Liste().Zeilen();
+    bool herkunftGleich = plan.zeilen == vorher;
+    for (qsizetype i = 0; herkunftGleich && i < plan.herkunft.size(); ++i)
+        herkunftGleich = plan.herkunft[i] == dokument.Herkunft(i);
+    if (herkunftGleich)
+        return bericht;
+    dokument.Aendere({QStringLiteral("Liste aktualisieren"), Speichern::Spaeter, true}, [&](Listenaenderung& a) {
+        a.Aendere([&](SenderListe& liste) { liste.SetzeZeilen(plan.zeilen); });
+        for (qsizetype i = 0; i < plan.herkunft.size(); ++i)
+            a.SetzeHerkunft(int(i), plan.herkunft[i]);
+        a.Platzhalterzaehler() = plan.platzhalterzaehler;
+    });
+    dokument.MerkeGedrucktenStand(vorher);
+    dokument.Speichere();
+    bericht.geaendert = true;
+    bericht.geaenderteKarten = dokument.GeaenderteKarten();
+    return bericht;
+}
+
+QString Anzahlentext(const std::array<int, Abgleicharten>& anzahl) {
+    QStringList teile;
+    for (int art = 0; art < Abgleicharten; ++art)
+        teile << QStringLiteral("%1: %2").arg(AbgleichartText(Abgleichart(art))).arg(anzahl[art]);
+    return teile.join(QStringLiteral(", "));
+}
+
+QString KartenText(const QList<int>& karten) {
+    if (karten.isEmpty())
+        return QStringLiteral("Keine Karte hat sich geändert.");
+    QStringList nummern;
+    for (const int karte : karten)
+        nummern << QString::number(karte);
+    return (karten.size() == 1 ? QStringLiteral("Geändert: Karte ") : QStringLiteral("Geändert: Karten ")) +
+           nummern.join(QStringLiteral(", "));
+}
+
+} // namespace senvio
