@@ -172,6 +172,56 @@ TEST(ImportProgramm, GleichzeitigeImporteVerlierenNichts) {
     }
 }
 
+// --aktualisieren on a cable router's playlist: the counts and the changed card printed, the
+// list written once; the same scan again leaves every byte; calls that cannot be meant.
+TEST(ImportProgramm, AktualisierenNachNeuemSuchlauf) {
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"Senvio-Listen"_s)));
+    const auto playlist = [&](const char* datei, const QList<QByteArray>& namen) {
+        QByteArray m3u = "#EXTM3U\n";
+        for (int i = 1; i <= 15; ++i)
+            m3u += "#EXTINF:0,Regional " + QByteArray::number(i) +
+                   "\nrtsp://192.168.178.1/?sid=" + QByteArray::number(i) + "\n";
+        for (const QByteArray& name : namen)
+            m3u += "#EXTINF:0," + name + "\nrtsp://192.168.178.1/?sid=" + name.left(3) + "\n";
+        Schreib(wurzel.filePath(QString::fromLatin1(datei)), m3u);
+    };
+    playlist("alt.m3u", {"Das Erste HD", "ZDF HD", "3sat HD", "hr-fernsehen HD"});
+    playlist("neu.m3u", {"ZDF HD", "Das Erste HD", "hr-fernsehen", "ONE HD"});
+    const auto starte = [&](const QStringList& argumente) {
+        return StarteProgramm(QStringLiteral(SENVIO_IMPORT_PROGRAMM), argumente, wurzel.path());
+    };
+    const QString kabel = wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s);
+    ASSERT_EQ(starte({u"Kabel"_s, u"alt.m3u"_s}).rueckgabe, 0);
+    const QByteArray vorne = Lies(kabel).left(Lies(kabel).indexOf("  16   ="));
+    EXPECT_EQ(starte({u"--aktualisieren"_s, u"--fehlende"_s, u"behalten"_s, u"Kabel"_s, u"neu.m3u"_s}),
+              (Programmlauf{0,
+                            u"Unverändert: 15, Neue Nummer: 2, Umbenannt: 1, Neu: 1, Nicht mehr empfangbar: 1\n"
+                            u"Geändert: Karte 2\nAktualisiert: "_s +
+                                kabel + u'\n',
+                            {}}));
+    const QByteArray nachher = vorne +
+                               "  16   = ZDF HD #png#Ohne Logo1.png\r\n  17   = Das Erste HD #png#Ohne Logo4.png\r\n"
+                               "  18   = hr-fernsehen #png#Ohne Logo3.png\r\n  19   = ONE HD #png#Ohne Logo4.png\r\n"
+                               "  20   = 3sat HD #png#Ohne Logo2.png\r\n";
+    EXPECT_EQ(Lies(kabel), nachher);
+    EXPECT_EQ(starte({u"--aktualisieren"_s, u"--fehlende"_s, u"behalten"_s, u"Kabel"_s, u"neu.m3u"_s}).aus,
+              u"Unverändert: 19, Neue Nummer: 0, Umbenannt: 0, Neu: 0, Nicht mehr empfangbar: 1\n"
+              u"Die Liste ist auf dem Stand der Quellen; sie bleibt, wie sie ist: "_s +
+                  kabel + u'\n');
+    EXPECT_EQ(Lies(kabel), nachher);
+    const std::pair<QStringList, int> faelle[] = {
+        {{u"--aktualisieren"_s, u"Sat"_s, u"neu.m3u"_s}, 1},
+        {{u"--aktualisieren"_s, u"--gruppe"_s, u"Kino"_s, u"Kabel"_s, u"neu.m3u"_s}, 1},
+        {{u"--aktualisieren"_s, u"--neue"_s, u"vorne"_s, u"Kabel"_s, u"neu.m3u"_s}, 2},
+        {{u"--aktualisieren"_s, u"--anhaengen"_s, u"Kabel"_s, u"neu.m3u"_s}, 2},
+        {{u"--meine-reihenfolge"_s, u"Kabel"_s, u"neu.m3u"_s}, 2},
+    };
+    for (const auto& [argumente, rueckgabe] : faelle)
+        EXPECT_EQ(starte(argumente).rueckgabe, rueckgabe) << argumente.join(u' ').toStdString();
+    EXPECT_EQ(Lies(kabel), nachher);
+}
+
 // 25 groups 1000 numbers apart: 20 named, no gaps kept (with a note); no memory, in German.
 TEST(ImportProgramm, GrosseQuellenUndZuWenigSpeicher) {
     QTemporaryDir wurzel;

@@ -9,11 +9,19 @@ QString Importanleitung() {
                           "                     [--gruppe NAME]…\n"
                           "                     [--mit-doppelten] [--radio-mitnehmen] [--logos]\n"
                           "                     [--ohne-zwischenspeicher] LISTE QUELLE…\n"
+                          "       senvio-import --aktualisieren [--meine-reihenfolge]\n"
+                          "                     [--neue ans-ende|weglassen] [--fehlende entfernen|behalten]\n"
+                          "                     [weitere Angaben wie oben] LISTE QUELLE…\n"
                           "\n"
                           "Liest die Senderliste eines Empfängers (M3U-Wiedergabeliste, Bouquets eines\n"
                           "Satellitenempfängers, channels.conf eines Videorekorders, Referenzliste eines\n"
                           "Senderlisteneditors) und schreibt sie als Senvio-Liste LISTE, nummeriert wie im\n"
                           "Programm. Ausgegeben werden je Liste die Zahl der Einträge und ihr Pfad.\n"
+                          "\n"
+                          "Mit --aktualisieren wird die vorhandene Liste LISTE nach einem neuen Sendersuchlauf\n"
+                          "auf den Stand der Quellen gebracht: Namen, Logos und Platzhalter der Einträge\n"
+                          "bleiben erhalten. Ausgegeben werden die Zahlen der unveränderten, neu nummerierten,\n"
+                          "umbenannten, neuen und nicht mehr empfangbaren Sender und die geänderten Karten.\n"
                           "\n"
                           "  --programmordner ORDNER  der Programmordner mit \"Senvio-Listen\" (Vorgabe: das\n"
                           "                           Arbeitsverzeichnis, oder ~/Senvio, wenn dort\n"
@@ -34,6 +42,14 @@ QString Importanleitung() {
                           "                           die Liste „LISTE Radio“\n"
                           "  --logos                  den Einträgen die eindeutig gefundenen Logos geben;\n"
                           "                           die Vorschläge zum Prüfen werden je Eintrag genannt\n"
+                          "  --aktualisieren          die vorhandene Liste aktualisieren statt zu importieren\n"
+                          "  --meine-reihenfolge      die Einträge bleiben, wo sie stehen, neue Sender kommen\n"
+                          "                           ans Ende (Vorgabe: die Reihenfolge des Empfängers, mit\n"
+                          "                           den Nummern der Fernbedienung)\n"
+                          "  --neue ans-ende|weglassen  neue Sender aufnehmen (Vorgabe) oder weglassen\n"
+                          "  --fehlende entfernen|behalten\n"
+                          "                           nicht mehr empfangbare Sender entfernen (Vorgabe) oder\n"
+                          "                           behalten\n"
                           "  --ohne-zwischenspeicher  die Logos aus den Dateien neu berechnen, ohne die\n"
                           "                           vorbereiteten Bilder im Zwischenspeicher\n"
                           "  LISTE                    der Name der Liste im Ordner \"Senvio-Listen\", ohne .lis\n"
@@ -51,9 +67,41 @@ Importaufruf LeseImportaufruf(const QStringList& argumente) {
     const QCommandLineOption mitDoppelten(QStringLiteral("mit-doppelten"));
     const QCommandLineOption radioMitnehmen(QStringLiteral("radio-mitnehmen"));
     const QCommandLineOption logos(QStringLiteral("logos"));
+    const QCommandLineOption aktualisieren(QStringLiteral("aktualisieren"));
+    const QCommandLineOption meineReihenfolge(QStringLiteral("meine-reihenfolge"));
+    const QCommandLineOption neue(QStringLiteral("neue"), QString(), QStringLiteral("WAHL"));
+    const QCommandLineOption fehlende(QStringLiteral("fehlende"), QString(), QStringLiteral("WAHL"));
     if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-import"),
-                            {anhaengen, gruppe, ohneDoppelte, mitDoppelten, radioMitnehmen, logos}, argumente, aufruf))
+                            {anhaengen, gruppe, ohneDoppelte, mitDoppelten, radioMitnehmen, logos, aktualisieren,
+                             meineReihenfolge, neue, fehlende},
+                            argumente, aufruf))
         return aufruf;
+    aufruf.aktualisieren = leser.isSet(aktualisieren);
+    if (!aufruf.aktualisieren && (leser.isSet(meineReihenfolge) || leser.isSet(neue) || leser.isSet(fehlende))) {
+        aufruf.fehler = QStringLiteral("--meine-reihenfolge, --neue und --fehlende gelten nur mit --aktualisieren.");
+        return aufruf;
+    }
+    if (aufruf.aktualisieren && leser.isSet(anhaengen)) {
+        aufruf.fehler = QStringLiteral("--aktualisieren und --anhaengen schließen einander aus.");
+        return aufruf;
+    }
+    if (leser.isSet(meineReihenfolge))
+        aufruf.wahl.reihenfolge = Reihenfolge::Meine;
+    const QString neueWahl = leser.value(neue);
+    if (neueWahl == QLatin1String("weglassen"))
+        aufruf.wahl.neue = NeueSender::Weglassen;
+    else if (!neueWahl.isEmpty() && neueWahl != QLatin1String("ans-ende")) {
+        aufruf.fehler = QStringLiteral("--neue erwartet „ans-ende“ oder „weglassen“, nicht „%1“.").arg(neueWahl);
+        return aufruf;
+    }
+    const QString fehlendeWahl = leser.value(fehlende);
+    if (fehlendeWahl == QLatin1String("behalten"))
+        aufruf.wahl.fehlende = FehlendeSender::Behalten;
+    else if (!fehlendeWahl.isEmpty() && fehlendeWahl != QLatin1String("entfernen")) {
+        aufruf.fehler =
+            QStringLiteral("--fehlende erwartet „entfernen“ oder „behalten“, nicht „%1“.").arg(fehlendeWahl);
+        return aufruf;
+    }
     if (leser.isSet(ohneDoppelte) && leser.isSet(mitDoppelten)) {
         aufruf.fehler = QStringLiteral("--mit-doppelten und --ohne-doppelte schließen einander aus.");
         return aufruf;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dokument/Aktualisierung.h"
 #include "platform/Werkzeugaufruf.h"
 
 #include <QString>
@@ -8,6 +9,8 @@
 // The command line of senvio-import:
 //   senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]... [--mit-doppelten]
 //                 [--radio-mitnehmen] [--logos] LISTE QUELLE...
+//   senvio-import --aktualisieren [--meine-reihenfolge] [--neue weglassen|ans-ende]
+//                 [--fehlende behalten|entfernen] [...] LISTE QUELLE...
 namespace senvio {
 
 struct Importaufruf : Werkzeugaufruf {
@@ -16,6 +19,8 @@ struct Importaufruf : Werkzeugaufruf {
     bool mitDoppelten = false;   // keep the second and later channels of one service
     bool radioMitnehmen = false; // radio in the same list, also where the receiver numbers it on its own
     bool logos = false;          // attach the logos found without doubt
+    bool aktualisieren = false;  // bring the existing list up to date instead of importing
+    Aktualisierungswahl wahl;    // how an update lays the list out
     QString liste;
     QStringList quellen;
 };

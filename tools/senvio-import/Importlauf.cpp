@@ -1,5 +1,6 @@
 #include "Importlauf.h"
 
+#include "dokument/Aktualisierung.h"
 #include "dokument/Importablauf.h"
 #include "dokument/Logoablauf.h"
 #include "list/Listendatei.h"
@@ -45,8 +46,10 @@ QList<bool> GruppenWahl(const ImportFund& fund, const QStringList& namen) {
     return wahl;
 }
 
-// The exit code for a list name that cannot be used, 0 for a good one.
-int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen, QTextStream& fehler) {
+// The exit code for a list name that cannot be used, 0 for a good one. An update needs the
+// list to be there, an import without `anhaengen` needs it not to be.
+int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen, QTextStream& fehler,
+               bool aktualisieren = false) {
     switch (PruefeListennamen(name, ordner.listen)) {
     case NamensPruefung::Leer:
     case NamensPruefung::Ungueltig:
@@ -55,14 +58,43 @@ int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen
                << Importanleitung();
         return 2;
     case NamensPruefung::Vorhanden:
-        if (!anhaengen) {
+        if (!anhaengen && !aktualisieren) {
             fehler << "senvio-import: Die Liste " << name << " gibt es schon.\n";
             return 1;
         }
         break;
     case NamensPruefung::Neu:
+        if (aktualisieren) {
+            fehler << "senvio-import: Die Liste " << name << " gibt es nicht.\n";
+            return 1;
+        }
         break;
     }
+    return 0;
+}
+
+// The update of an existing list: read, matched and written under the list's lock.
+int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, const Importlisten& listen,
+                      QTextStream& aus, QTextStream& fehler) {
+    const Listensperre sperre(FindeListendatei(ordner.listen, aufruf.liste));
+    if (const int rueckgabe = PruefeZiel(aufruf.liste, ordner, true, fehler, true))
+        return rueckgabe;
+    Listendokument dokument(ordner);
+    dokument.LadeLetzte(aufruf.liste);
+    if (!dokument.Quellenhinweis().isEmpty())
+        fehler << "senvio-import: " << dokument.Quellenhinweis() << '\n';
+    const QList<ImportEintrag>& kanaele = KanaeleFuer(dokument, listen);
+    // An update from nothing would take every entry away.
+    if (kanaele.isEmpty())
+        throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
+    const Abgleich abgleich = GleicheAb(dokument, kanaele);
+    const Aktualisierungsbericht bericht = Aktualisiere(dokument, abgleich, aufruf.wahl);
+    aus << Anzahlentext(bericht.anzahl) << '\n';
+    if (!bericht.geaendert) {
+        aus << "Die Liste ist auf dem Stand der Quellen; sie bleibt, wie sie ist: " << dokument.Datei() << '\n';
+        return 0;
+    }
+    aus << KartenText(bericht.geaenderteKarten) << '\n' << "Aktualisiert: " << dokument.Datei() << '\n';
     return 0;
 }
 
@@ -77,7 +109,7 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
     if (!gewaehlt)
         return 1;
     const ProgrammOrdner& ordner = *gewaehlt;
-    if (const int rueckgabe = PruefeZiel(aufruf.liste, ordner, aufruf.anhaengen, fehler))
+    if (const int rueckgabe = PruefeZiel(aufruf.liste, ordner, aufruf.anhaengen, fehler, aufruf.aktualisieren))
         return rueckgabe;
     if (!QFileInfo(ordner.listen).isDir()) {
         fehler << "senvio-import: Der Ordner " << ordner.listen << " ist nicht vorhanden.\n";
@@ -94,6 +126,8 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         const Importlisten listen = ImportEintraege(fund, GruppenWahl(fund, aufruf.gruppen), optionen);
         for (const QString& hinweis : listen.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
+        if (aufruf.aktualisieren)
+            return AktualisiereListe(aufruf, ordner, listen, aus, fehler);
         if (listen.liste.isEmpty())
             throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
         // Every list is made before any is written: an error leaves every list as it was. No
