@@ -7,8 +7,6 @@
 
 #include <QHash>
 
-#include <deque>
-
 namespace senvio {
 
 namespace {
@@ -17,31 +15,50 @@ bool IstFrei(const QString& name) {
     return name.trimmed() == FreierEintrag;
 }
 
-// The channels of each key not yet taken, in scan order.
-using Kanalfinder = QHash<QString, std::deque<qsizetype>>;
+// The channels of each key, in scan order: the first one not yet taken per key, and from
+// each channel the next one of its key.
+class Kanalfinder {
+public:
+    explicit Kanalfinder(qsizetype kanaele) : m_naechster(kanaele, -1) { m_erster.reserve(kanaele); }
+    // Called from the last channel to the first.
+    void StelleVoran(const QString& schluessel, qsizetype kanal) {
+        if (schluessel.isEmpty())
+            return;
+        qsizetype& erster = m_erster[schluessel];
+        m_naechster[kanal] = erster - 1;
+        erster = kanal + 1;
+    }
+    // The first channel of the key not yet taken, and takes it; -1 when none is left.
+    qsizetype Nimm(const QString& schluessel, QList<bool>& vergeben) {
+        if (schluessel.isEmpty())
+            return -1;
+        const auto it = m_erster.find(schluessel);
+        if (it == m_erster.end())
+            return -1;
+        qsizetype kanal = it.value() - 1;
+        while (kanal >= 0 && vergeben[kanal])
+            kanal = m_naechster[kanal];
+        if (kanal < 0) {
+            it.value() = 0;
+            return -1;
+        }
+        vergeben[kanal] = true;
+        it.value() = m_naechster[kanal] + 1;
+        return kanal;
+    }
 
-// The first channel of the key not yet taken, and takes it; -1 when none is left.
-qsizetype NimmKanal(Kanalfinder& finder, const QString& schluessel, QList<bool>& vergeben) {
-    if (schluessel.isEmpty())
-        return -1;
-    const auto it = finder.find(schluessel);
-    if (it == finder.end())
-        return -1;
-    std::deque<qsizetype>& frei = it.value();
-    while (!frei.empty() && vergeben[frei.front()])
-        frei.pop_front();
-    if (frei.empty())
-        return -1;
-    const qsizetype kanal = frei.front();
-    frei.pop_front();
-    vergeben[kanal] = true;
-    return kanal;
-}
+private:
+    QHash<QString, qsizetype> m_erster; // channel + 1; 0: none left
+    QList<qsizetype> m_naechster;
+};
 
 // Station names are only compared within one kind; "R" and "T" keep the kinds apart.
-QString Namensschluessel(QStringView name, bool radio) {
-    const QString schluessel = Senderschluessel(name);
+QString MitArt(const QString& schluessel, bool radio) {
     return schluessel.isEmpty() ? schluessel : (radio ? QLatin1Char('R') : QLatin1Char('T')) + schluessel;
+}
+
+QString Namensschluessel(QStringView name, bool radio) {
+    return MitArt(Senderschluessel(name), radio);
 }
 
 // An entry knows its source when the import recorded its name or its service.
@@ -77,18 +94,18 @@ Abgleich GleicheAb(const QStringList& zeilen, const QList<Eintragsherkunft>& her
     abgleich.herkunft.resize(zeilen.size());
     const auto herkunftVon = [&](qsizetype i) -> const Eintragsherkunft& { return abgleich.herkunft[i]; };
 
-    Kanalfinder nachReferenz, nachName, nachNameJederArt;
+    Kanalfinder nachReferenz(kanaele.size()), nachName(kanaele.size()), nachNameJederArt(kanaele.size());
     QList<bool> vergeben(kanaele.size(), false);
-    for (qsizetype k = 0; k < kanaele.size(); ++k) {
+    for (qsizetype k = kanaele.size() - 1; k >= 0; --k) {
         const ImportEintrag& kanal = kanaele[k];
         if (IstFrei(kanal.name)) {
             vergeben[k] = true;
             continue;
         }
-        if (!kanal.referenz.isEmpty())
-            nachReferenz[kanal.referenz].push_back(k);
-        nachName[Namensschluessel(kanal.name, kanal.radio)].push_back(k);
-        nachNameJederArt[Senderschluessel(kanal.name)].push_back(k);
+        const QString schluessel = Senderschluessel(kanal.name);
+        nachReferenz.StelleVoran(kanal.referenz, k);
+        nachName.StelleVoran(MitArt(schluessel, kanal.radio), k);
+        nachNameJederArt.StelleVoran(schluessel, k);
     }
 
     QList<qsizetype> gefunden(zeilen.size(), -1);
@@ -97,7 +114,7 @@ Abgleich GleicheAb(const QStringList& zeilen, const QList<Eintragsherkunft>& her
         if (IstFrei(ZerlegeZeile(zeilen[i]).name))
             continue;
         eintraege.append(i);
-        gefunden[i] = NimmKanal(nachReferenz, herkunftVon(i).referenz, vergeben);
+        gefunden[i] = nachReferenz.Nimm(herkunftVon(i).referenz, vergeben);
     }
     // Names only once every service has found its own entry: a name never takes a channel
     // whose service an entry of the list has.
@@ -107,11 +124,11 @@ Abgleich GleicheAb(const QStringList& zeilen, const QList<Eintragsherkunft>& her
         const Eintragsherkunft& h = herkunftVon(i);
         const QString name = ZerlegeZeile(zeilen[i]).name;
         if (KenntQuelle(h)) {
-            gefunden[i] = NimmKanal(nachName, Namensschluessel(h.quellname, h.radio), vergeben);
+            gefunden[i] = nachName.Nimm(Namensschluessel(h.quellname, h.radio), vergeben);
             if (gefunden[i] < 0)
-                gefunden[i] = NimmKanal(nachName, Namensschluessel(name, h.radio), vergeben);
+                gefunden[i] = nachName.Nimm(Namensschluessel(name, h.radio), vergeben);
         } else {
-            gefunden[i] = NimmKanal(nachNameJederArt, Senderschluessel(name), vergeben);
+            gefunden[i] = nachNameJederArt.Nimm(Senderschluessel(name), vergeben);
         }
     }
 
@@ -201,6 +218,12 @@ Aktualisierung PlaneAktualisierung(const Abgleich& abgleich, const Aktualisierun
             } else {
                 neueZeile(FreierEintrag, {});
             }
+        }
+        // Numbers after the last channel taken keep nothing free.
+        while (liste.Anzahl() > 0 && plan.herkunft.last() == Eintragsherkunft() &&
+               IstFrei(ZerlegeZeile(liste.Zeile(liste.Anzahl() - 1)).name)) {
+            liste.Loesche(liste.Anzahl() - 1);
+            plan.herkunft.removeLast();
         }
         for (qsizetype i = 0; i < abgleich.zeilen.size(); ++i)
             if (const qsizetype s = senderDesEintrags[i]; s >= 0 && fehlendBehalten(s))

@@ -78,9 +78,9 @@ struct Aktualisierung {
 };
 
 // Lays the list out: in the receiver's order every channel of the scan at its number (a new
-// channel left out leaves "(frei)" there, so the numbers stay those of the remote), missing
-// entries kept go to the end; in the user's order the entries stay in place and the new
-// channels taken follow. A new entry gets the next placeholder, as an import gives it.
+// channel left out leaves "(frei)" there, so the numbers stay those of the remote; none
+// after the last channel taken), missing entries kept go to the end; in the user's order the entries stay in place and
+// the new channels taken follow. A new entry gets the next placeholder, as an import gives it.
 Aktualisierung PlaneAktualisierung(const Abgleich& abgleich, const Aktualisierungswahl& wahl, int platzhalterzaehler);
 
 // The channels of an import the open list is brought up to date with: those of the radio
