@@ -61,10 +61,12 @@ TAktualisierungForm::TAktualisierungForm(Abgleich abgleich, Eintragsumgebung umg
     Abgleichbaum->setObjectName(QStringLiteral("Abgleichbaum"));
     Abgleichbaum->setColumnCount(3);
     Abgleichbaum->setHeaderLabels({QStringLiteral("Nummer"), QStringLiteral("Sender"), QString()});
-    Abgleichbaum->header()->setSectionResizeMode(NummerSpalte, QHeaderView::ResizeToContents);
+    // Widths fixed by the widest texts, not measured again on each change: thousands of rows.
     Abgleichbaum->header()->setSectionResizeMode(NameSpalte, QHeaderView::Stretch);
-    Abgleichbaum->header()->setSectionResizeMode(HakenSpalte, QHeaderView::ResizeToContents);
     Abgleichbaum->header()->setStretchLastSection(false);
+    Abgleichbaum->setColumnWidth(NummerSpalte, Abgleichbaum->indentation() + 16 +
+                                                   fontMetrics().horizontalAdvance(QStringLiteral("00000 → 00000")));
+    Abgleichbaum->setColumnWidth(HakenSpalte, 40 + fontMetrics().horizontalAdvance(QStringLiteral("Namen übernehmen")));
     Abgleichbaum->setIconSize(QSize(LogoBreite, LogoHoehe));
     Abgleichbaum->setUniformRowHeights(false);
     spalte->addWidget(Abgleichbaum, 1);
