@@ -10,6 +10,7 @@
 #include "Kindlauf.h"
 #include "app/AktualisierungForm.h"
 #include "app/Fehlerbehandlung.h"
+#include "list/Doppelte.h"
 #include "list/Zeilenformat.h"
 
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -47,7 +49,8 @@ int main(int argc, char** argv) {
     Eintragsumgebung umgebung;
     umgebung.programmOrdner = ordner.path() + QLatin1Char('/');
 
-    // Every 50th channel renamed, every 40th gone, every 30th new; the rest move by those.
+    // As a receiver keeps its numbers: every 40th channel gone, its number left free, every
+    // 50th renamed, 2 in 25 moved (pairs swapped), one new per 30 at the end.
     QStringList zeilen;
     QList<Eintragsherkunft> herkunft;
     QList<ImportEintrag> kanaele;
@@ -59,11 +62,15 @@ int main(int argc, char** argv) {
                                        : QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\") +
                                              BenchLogoName(1 + i % 100));
         herkunft.append({referenz, {}, name, false});
-        if (i % 30 == 0)
-            kanaele.append({QStringLiteral("Neu %1").arg(i), {}, QStringLiteral("neu:%1").arg(i), false});
-        if (i % 40 != 0)
+        if (i % 40 == 39)
+            kanaele.append({FreierEintrag, {}, {}, false});
+        else
             kanaele.append({i % 50 == 0 ? QStringLiteral("Sender %1").arg(i + 1) : name, {}, referenz, false});
+        if (i % 25 == 1)
+            std::swap(kanaele[kanaele.size() - 1], kanaele[kanaele.size() - 2]);
     }
+    for (int i = 0; i < anzahl / 30; ++i)
+        kanaele.append({QStringLiteral("Neu %1").arg(i), {}, QStringLiteral("neu:%1").arg(i), false});
     std::vector<double> abgleich, dialog, wahl, aufklappen;
     for (int lauf = 0; lauf < 5; ++lauf) {
         const auto t0 = Uhr::now();

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -14,11 +15,34 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <functional>
+#include <utility>
+
 namespace senvio {
 
 namespace {
 
 enum Spalte { NummerSpalte, NameSpalte, HakenSpalte };
+
+// A row whose logo is drawn when the view first asks for it: of thousands, only the rows on screen.
+class Senderzeile : public QTreeWidgetItem {
+public:
+    explicit Senderzeile(std::function<QImage()> logo) : m_logo(std::move(logo)) {}
+    QVariant data(int spalte, int rolle) const override {
+        if (spalte != NameSpalte || rolle != Qt::DecorationRole)
+            return QTreeWidgetItem::data(spalte, rolle);
+        if (m_logo) {
+            const QImage bild = std::exchange(m_logo, {})();
+            if (!bild.isNull())
+                m_bild = QIcon(QPixmap::fromImage(bild));
+        }
+        return m_bild.isNull() ? QVariant() : QVariant(m_bild);
+    }
+
+private:
+    mutable std::function<QImage()> m_logo;
+    mutable QIcon m_bild;
+};
 
 QString Nummer(int nummer) {
     return nummer > 0 ? QString::number(nummer) : QStringLiteral("–");
@@ -68,7 +92,7 @@ TAktualisierungForm::TAktualisierungForm(Abgleich abgleich, Eintragsumgebung umg
                                                    fontMetrics().horizontalAdvance(QStringLiteral("00000 → 00000")));
     Abgleichbaum->setColumnWidth(HakenSpalte, 40 + fontMetrics().horizontalAdvance(QStringLiteral("Namen übernehmen")));
     Abgleichbaum->setIconSize(QSize(LogoBreite, LogoHoehe));
-    Abgleichbaum->setUniformRowHeights(false);
+    Abgleichbaum->setUniformRowHeights(true);
     spalte->addWidget(Abgleichbaum, 1);
 
     m_reihenfolge = Wahlgruppe(this, spalte, QStringLiteral("Reihenfolge"),
@@ -95,7 +119,6 @@ TAktualisierungForm::TAktualisierungForm(Abgleich abgleich, Eintragsumgebung umg
                 ZeigePlan();
         });
     connect(Abgleichbaum, &QTreeWidget::itemChanged, this, &TAktualisierungForm::ZeileGeaendert);
-    connect(Abgleichbaum, &QTreeWidget::itemExpanded, this, &TAktualisierungForm::ZeigeLogos);
     ZeigePlan();
 }
 
@@ -109,10 +132,14 @@ void TAktualisierungForm::BaueZeilen() {
     for (int art = 0; art < Abgleicharten; ++art) {
         m_abschnitte[art] = new QTreeWidgetItem(Abgleichbaum);
         m_abschnitte[art]->setFirstColumnSpanned(true);
+        // Every row as high as a logo: the view then measures one row, not thousands.
+        m_abschnitte[art]->setSizeHint(NummerSpalte, QSize(0, LogoHoehe + 4));
     }
     for (qsizetype s = 0; s < m_abgleich.sender.size(); ++s) {
         const Abgleichzeile& sender = m_abgleich.sender[s];
-        auto* zeile = new QTreeWidgetItem;
+        auto* zeile = sender.eintrag < 0 ? new QTreeWidgetItem : new Senderzeile([this, s] {
+            return Eintragslogo(m_abgleich.zeilen[m_abgleich.sender[s].eintrag], m_umgebung);
+        });
         zeile->setData(NummerSpalte, Qt::UserRole, int(s));
         zeile->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         QString name = sender.eintrag >= 0 ? ZerlegeZeile(m_abgleich.zeilen[sender.eintrag]).name.trimmed()
@@ -127,7 +154,6 @@ void TAktualisierungForm::BaueZeilen() {
         zeile->setText(NameSpalte, name);
         m_zeilen.append(zeile);
     }
-    m_logoGezeigt.fill(false, m_zeilen.size());
 }
 
 void TAktualisierungForm::ZeigePlan() {
@@ -170,26 +196,6 @@ void TAktualisierungForm::ZeigePlan() {
         m_aufgeklappt = true;
         for (int art = 0; art < Abgleicharten; ++art)
             m_abschnitte[art]->setExpanded(art != int(Abgleichart::Unveraendert));
-    }
-    for (QTreeWidgetItem* abschnitt : m_abschnitte)
-        if (abschnitt->isExpanded())
-            ZeigeLogos(abschnitt);
-}
-
-// Logos are drawn only for the sections open to view: a list of thousands opens at once.
-void TAktualisierungForm::ZeigeLogos(QTreeWidgetItem* abschnitt) {
-    if (abschnitt->parent())
-        return;
-    for (int i = 0; i < abschnitt->childCount(); ++i) {
-        QTreeWidgetItem* zeile = abschnitt->child(i);
-        const int s = zeile->data(NummerSpalte, Qt::UserRole).toInt();
-        const qsizetype eintrag = m_abgleich.sender[s].eintrag;
-        if (m_logoGezeigt[s] || eintrag < 0)
-            continue;
-        m_logoGezeigt[s] = true;
-        const QImage logo = Eintragslogo(m_abgleich.zeilen[eintrag], m_umgebung);
-        if (!logo.isNull())
-            zeile->setIcon(NameSpalte, QPixmap::fromImage(logo));
     }
 }
 

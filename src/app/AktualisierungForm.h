@@ -31,7 +31,6 @@ private:
     void BaueZeilen();
     // The plan under the current choices: numbers, sections and counts.
     void ZeigePlan();
-    void ZeigeLogos(QTreeWidgetItem* abschnitt);
     void ZeileGeaendert(QTreeWidgetItem* zeile, int spalte);
 
     Abgleich m_abgleich;
@@ -42,7 +41,6 @@ private:
     QButtonGroup* m_fehlende = nullptr;
     QTreeWidgetItem* m_abschnitte[Abgleicharten] = {};
     QList<QTreeWidgetItem*> m_zeilen; // index for index with Abgleich::sender
-    QList<bool> m_logoGezeigt;
     bool m_aufgeklappt = false;
     bool m_zeigt = false; // the rows are being filled in: their changes are not the user's
 };
