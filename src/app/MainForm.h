@@ -72,6 +72,7 @@ private:
     void Neu1Click();
     void ffnen1Click();
     void SenderlisteImportierenClick();
+    void ListeAktualisierenClick();
     // True when a copy was written.
     bool Speichernunter1Click();
     void Beenden1Click();
@@ -91,6 +92,10 @@ private:
     void ZeigeAusgabe(const QString& datei, const QString& leer);
     // "Drucken..." and "Druckvorschau...": straight to a printer of the system.
     void DruckeDirekt(bool vorschau);
+    // "Nur geänderte Karten drucken" is offered while an update waits to be printed, ticked
+    // when it comes; prints then hold only those cards.
+    void ZeigeNurGeaenderte();
+    bool NurGeaenderte() const;
     void Schriftart1Click();
     void OeffneOrdner(const QString& ordner);
     // The desktop shows the file or folder; when it cannot, a box names it and offers

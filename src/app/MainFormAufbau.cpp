@@ -113,6 +113,7 @@ void TMainForm::BaueMenuesAuf() {
         {datei, "ffnen1", QStringLiteral("Öffnen"), [this] { ffnen1Click(); }},
         {datei, "Senderlisteimportieren1", QStringLiteral("Senderliste importieren..."),
          [this] { SenderlisteImportierenClick(); }},
+        {datei, "ListeAktualisieren1", QStringLiteral("Liste aktualisieren..."), [this] { ListeAktualisierenClick(); }},
         {datei, "Speichernunter1", QStringLiteral("Speichern unter..."), [this] { Speichernunter1Click(); }},
         {datei, "Drucken1", QStringLiteral("Drucken..."), [this] { DruckeDirekt(false); }},
         {datei, "Druckvorschau1", QStringLiteral("Druckvorschau..."), [this] { DruckeDirekt(true); }},
@@ -141,6 +142,9 @@ void TMainForm::BaueMenuesAuf() {
          art(&TMainForm::DruckeListe, Ausgabeart::LinksGeheftet)},
         {drucken, "DruckenDoppel1", QStringLiteral("für DIN A6 Klarsicht Doppelhüllen"),
          art(&TMainForm::DruckeListe, Ausgabeart::Doppelhuellen)},
+        {drucken, "-", {}, {}},
+        // A tick, read by the print commands.
+        {drucken, "NurGeaenderteKarten1", QStringLiteral("Nur geänderte Karten drucken"), [] {}},
         {bild, "JPEGDatei1", QStringLiteral("JPEG-Datei"),
          art(&TMainForm::SpeichereListeAlsBild, Ausgabeart::BildJpeg)},
         {bild, "PNGDatei1", QStringLiteral("PNG-Datei"), art(&TMainForm::SpeichereListeAlsBild, Ausgabeart::BildPng)},
@@ -178,6 +182,10 @@ void TMainForm::BaueMenuesAuf() {
     for (const char* verlauf : {"Rueckgaengig1", "Wiederholen1"})
         Aktion(verlauf)->setShortcutContext(Qt::ApplicationShortcut);
     Aktion("Suchen1")->setEnabled(false);
+    Aktion("NurGeaenderteKarten1")->setCheckable(true);
+    ZeigeNurGeaenderte();
+    // An undo or a print since the update may have ended the waiting.
+    connect(drucken, &QMenu::aboutToShow, this, [this] { ZeigeNurGeaenderte(); });
     // Delete in the window, Backspace on the list: the menu command, its question included.
     Aktion("Eintraglschen1")->setShortcut(QKeySequence::Delete);
     connect(new QShortcut(QKeySequence(Qt::Key_Backspace), Listbox1, nullptr, nullptr, Qt::WidgetShortcut),

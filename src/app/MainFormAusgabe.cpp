@@ -9,9 +9,11 @@
 #include "platform/Sanduhr.h"
 #include "view/Listenansicht.h"
 
+#include <QAction>
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -23,10 +25,10 @@ namespace {
 // The cards look as the list shows: its font, colours and client width. The selection
 // goes first, so that no entry is drawn highlighted and none is selected after the run.
 QString GibAusWieAngezeigt(Listenansicht& ansicht, Listendokument& dokument, Ausgabeart art,
-                           const std::function<void()>& vorDemPdf = {}) {
+                           const std::function<void()>& vorDemPdf = {}, bool nurGeaenderte = false) {
     ansicht.selectionModel()->clear();
     return GibAus(dokument, art, {ansicht.font(), ansicht.Schriftfarbe()}, ansicht.Standardbreite(),
-                  ansicht.palette().color(QPalette::Base), vorDemPdf);
+                  ansicht.palette().color(QPalette::Base), vorDemPdf, nurGeaenderte);
 }
 
 } // namespace
@@ -37,10 +39,13 @@ void TMainForm::DruckeListe(Ausgabeart art) {
         Sanduhr sanduhr;
         // A viewer still showing the old PDF is asked to close before the file is replaced.
         const QString viewertitel = m_dokument.Name() + QStringLiteral(".pdf - Adobe Reader");
-        pdf = GibAusWieAngezeigt(*Listbox1, m_dokument, art, [&viewertitel] {
-            if (const Fensterkennung fenster = findfenster(viewertitel))
-                SchliesseFenster(fenster);
-        });
+        pdf = GibAusWieAngezeigt(
+            *Listbox1, m_dokument, art,
+            [&viewertitel] {
+                if (const Fensterkennung fenster = findfenster(viewertitel))
+                    SchliesseFenster(fenster);
+            },
+            NurGeaenderte());
     }
     ZeigeAusgabe(pdf, QStringLiteral("Die Liste ist leer. Es wurde nichts gedruckt."));
 }
@@ -75,10 +80,13 @@ void TMainForm::DruckeDirekt(bool vorschau) {
     if (Dialoge::ZeigeModal(wahl) != QDialog::Accepted)
         return;
     m_blattwahl = wahl.Wahl();
+    const bool nurGeaenderte = NurGeaenderte();
+    // A preview is no print: the changed cards still wait afterwards.
+    const std::optional<QStringList> gedruckt = m_dokument.GedruckterStand();
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(m_dokument.Name());
     RichteDruckerEin(drucker);
-    const auto zeichne = [this](QPrinter* geraet) {
+    const auto zeichne = [&, this](QPrinter* geraet) {
         std::function<bool(int)> fortschritt;
         const auto weiter = [&](int blatt, int blaetter) {
             if (!fortschritt)
@@ -90,8 +98,12 @@ void TMainForm::DruckeDirekt(bool vorschau) {
         };
         FuehreAus([&] {
             DruckeBlaetter(m_dokument, *geraet, m_blattwahl, AktuelleListenschrift(), Listbox1->viewport()->width(),
-                           Listbox1->palette().color(QPalette::Base), weiter);
+                           Listbox1->palette().color(QPalette::Base), weiter, nurGeaenderte);
         });
+        if (vorschau && gedruckt) {
+            m_dokument.VergissGedrucktenStand();
+            m_dokument.MerkeGedrucktenStand(*gedruckt);
+        }
     };
     if (vorschau) {
         QPrintPreviewDialog dialog(&drucker, this);
@@ -102,6 +114,22 @@ void TMainForm::DruckeDirekt(bool vorschau) {
         if (Dialoge::ZeigeModal(dialog) == QDialog::Accepted)
             zeichne(&drucker);
     }
+}
+
+void TMainForm::ZeigeNurGeaenderte() {
+    QAction* nur = Aktion("NurGeaenderteKarten1");
+    const bool wartet = !m_dokument.GeaenderteKarten().isEmpty();
+    if (wartet && !nur->isVisible())
+        nur->setChecked(true);
+    nur->setVisible(wartet);
+    nur->setEnabled(wartet);
+    // Its separator goes and comes with it.
+    const QList<QAction*> menue = static_cast<QMenu*>(nur->parent())->actions();
+    menue.at(menue.indexOf(nur) - 1)->setVisible(wartet);
+}
+
+bool TMainForm::NurGeaenderte() const {
+    return Aktion("NurGeaenderteKarten1")->isChecked() && !m_dokument.GeaenderteKarten().isEmpty();
 }
 
 } // namespace senvio

@@ -1,8 +1,11 @@
 // "Senderliste importieren...": a receiver's channel list read, its groups chosen in
 // the import dialog, and the channels made a new list or appended to the current one;
+// "Liste aktualisieren...": the current list brought up to date with a new scan, reviewed first;
 // "Logos automatisch zuordnen...": the logos found for the entries reviewed and attached.
 #include "app/MainForm.h"
 
+#include "app/AktualisierungForm.h"
+#include "dokument/Aktualisierung.h"
 #include "dokument/Importablauf.h"
 #include "dokument/Logoablauf.h"
 #include "import/ImportForm.h"
@@ -11,6 +14,8 @@
 #include "platform/Dialoge.h"
 #include "platform/Sanduhr.h"
 #include "view/Listenansicht.h"
+
+#include <QLabel>
 
 namespace senvio {
 
@@ -47,6 +52,42 @@ void TMainForm::SenderlisteImportierenClick() {
                                        .arg(radio.Name())
                                        .arg(listen.radio.size()));
     PruefeLogos(ersteNeue, int(m_dokument.Liste().Anzahl()), true);
+}
+
+// The sources chosen as for an import, but without the choice of new list or appending:
+// their channels are matched with the open list, and what the review leaves is one step.
+void TMainForm::ListeAktualisierenClick() {
+    if (m_dokument.Liste().Anzahl() == 0) {
+        Dialoge::Information(this, QStringLiteral("Die Liste ist leer. Es gibt nichts zu aktualisieren; holen Sie "
+                                                  "die Sender mit „Datei“ › „Senderliste importieren...“."));
+        return;
+    }
+    const std::optional<ImportFund> fund = WaehleImportquellen(this, m_ordner.einstellungen, *ProgressBar1);
+    if (!fund)
+        return;
+    TImportForm auswahl(*fund, m_dokument.Name(), this, TImportForm::Zweck::Aktualisieren);
+    if (Dialoge::ZeigeModal(auswahl) != QDialog::Accepted)
+        return;
+    std::optional<TAktualisierungForm> pruefung;
+    {
+        const Sanduhr sanduhr;
+        const Importlisten listen = ImportEintraege(*fund, auswahl.GruppenWahl(), auswahl.Optionen());
+        pruefung.emplace(GleicheAb(m_dokument, KanaeleFuer(m_dokument, listen)), m_dokument.Umgebung(),
+                         m_dokument.Quellenhinweis(), this);
+    }
+    if (Dialoge::ZeigeModal(*pruefung) != QDialog::Accepted)
+        return;
+    if (IstLogoModus())
+        ZeigeListenmodus();
+    const Aktualisierungsbericht bericht = Aktualisiere(m_dokument, pruefung->Ergebnis(), pruefung->Wahl());
+    Listbox1->setFocus();
+    if (!bericht.geaendert) {
+        Dialoge::Information(this,
+                             QStringLiteral("Die Liste ist auf dem Stand der Quellen. Es wurde nichts geändert."));
+        return;
+    }
+    ZeigeNurGeaenderte();
+    m_statusText->setText(Anzahlentext(bericht.anzahl) + QStringLiteral(" — ") + KartenText(bericht.geaenderteKarten));
 }
 
 void TMainForm::LogosautomatischzuordnenClick() {

@@ -125,6 +125,7 @@ public:
     // list (an earlier one stays until the next print); GeaenderteKarten compares with them.
     void MerkeGedrucktenStand(const QStringList& zeilen);
     void VergissGedrucktenStand();
+    const std::optional<QStringList>& GedruckterStand() const { return m_gedruckt; }
     // The cards (numbered from 1, in list order) whose entries differ from the printed ones;
     // empty when none do or no update is waiting to be printed.
     QList<int> GeaenderteKarten() const;

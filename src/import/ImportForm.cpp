@@ -32,9 +32,10 @@ QTreeWidgetItem* Abschnitt(QTreeWidget* baum, const QString& titel) {
 
 } // namespace
 
-TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* eltern)
+TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* eltern, Zweck zweck)
     : QDialog(eltern), m_fund(fund), m_aktuelleListe(std::move(aktuelleListe)) {
-    setWindowTitle(QStringLiteral("Senderliste importieren"));
+    const bool aktualisieren = zweck == Zweck::Aktualisieren;
+    setWindowTitle(aktualisieren ? QStringLiteral("Liste aktualisieren") : QStringLiteral("Senderliste importieren"));
     resize(460, 540);
 
     Gruppen = new QTreeWidget(this);
@@ -100,11 +101,14 @@ TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget*
     }
     NeueListe = new QRadioButton(QStringLiteral("Neue Liste"), this);
     AnListeAnhaengen = new QRadioButton(QStringLiteral("An die aktuelle Liste anhängen"), this);
-    NeueListe->setChecked(true);
+    // An update works on the current list, as appending does: its name names the radio list.
+    (aktualisieren ? AnListeAnhaengen : NeueListe)->setChecked(true);
+    NeueListe->setVisible(!aktualisieren);
+    AnListeAnhaengen->setVisible(!aktualisieren);
     spalte->addWidget(NeueListe);
     spalte->addWidget(AnListeAnhaengen);
 
-    const Knopfzeile knoepfe = BaueKnopfzeile(*this);
+    const Knopfzeile knoepfe = BaueKnopfzeile(*this, aktualisieren ? QStringLiteral("Weiter") : QStringLiteral("OK"));
     OkKnopf = knoepfe.ok;
     // Tests find the controls by their names.
     Gruppen->setObjectName(QStringLiteral("Gruppen"));

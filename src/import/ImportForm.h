@@ -25,8 +25,12 @@ namespace senvio {
 class TImportForm : public QDialog {
     Q_OBJECT
 public:
+    // Updating brings the current list up to date: the channels go into no other list, so
+    // the choice of new list or appending is not offered.
+    enum class Zweck { Importieren, Aktualisieren };
     // The find must outlive the dialog. `aktuelleListe` names the list appended to.
-    TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* eltern = nullptr);
+    TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget* eltern = nullptr,
+                Zweck zweck = Zweck::Importieren);
 
     // One flag per group of the find.
     QList<bool> GruppenWahl() const;

@@ -3,6 +3,9 @@
 #include "import/ImportForm.h"
 #include "logos/LogozuordnungForm.h"
 
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRadioButton>
 #include <QTreeWidget>
 
 namespace senvio::test {
@@ -151,6 +154,112 @@ TEST_F(Importbefehl, GefundeneLogosWerdenNachDemImportAngeboten) {
                                        "Sie die Logos jetzt prüfen und zuordnen?"_s});
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), astra + "    3   = Kanal Eins #png#ProgrammVerzeichnis\\"
                                                    "Senvio-Listen\\Sender-Logos\\k1-logo.png\r\n");
+}
+
+// A list of 18 from a playlist; the user shortened "tagesschau24 HD" and picked ARD-alpha's logo. The new scan renames
+// tagesschau24 (same address), drops ZDFinfo (16), moves ARD-alpha from 18 to 16 and adds ServusTV at 18.
+TEST_F(Importbefehl, ListeAktualisierenBehaeltDieArbeitDesNutzers) {
+    const QStringList namen =
+        u"Das Erste HD,ZDF HD,BR Fernsehen Süd HD,hr-fernsehen HD,WDR HD Köln,NDR FS NDS HD,"
+        "MDR Sachsen HD,SWR BW HD,rbb Berlin HD,arte HD,3sat HD,KiKA HD,phoenix HD,ONE HD,"
+        "ZDFneo HD,ZDFinfo HD,tagesschau24 HD,ARD-alpha HD,tagesschau24,ServusTV HD"_s.split(u',');
+    // Receiver's number and address of each channel of the two scans, by the index of its name.
+    const auto wiedergabeliste = [&](QList<std::array<int, 3>> sender) {
+        QByteArray m3u = "#EXTM3U\n";
+        for (const auto& [nummer, name, adresse] : sender)
+            m3u += u"#EXTINF:-1 tvg-chno=\"%1\",%2\nhttp://s/%3\n"_s.arg(nummer).arg(namen[name]).arg(adresse).toUtf8();
+        return m3u;
+    };
+    QList<std::array<int, 3>> erster;
+    for (int i = 0; i < 18; ++i)
+        erster.append({i + 1, i, i + 1});
+    Schreib(Pfad(u"v1.m3u"_s), wiedergabeliste(erster));
+    Schreib(Pfad(u"v2.m3u"_s), wiedergabeliste(erster.mid(0, 15) << std::array{16, 17, 18} << std::array{17, 18, 17}
+                                                                 << std::array{18, 19, 19}));
+    TMainForm& haupt = StarteMit(ListeMit(0), u"Kabel"_s);
+    Dialoge::SetzeNaechsteDateien({Pfad(u"v1.m3u"_s)});
+    ImportDialog(true);
+    Befehl("Senderlisteimportieren1");
+    ASSERT_EQ(haupt.Liste().Anzahl(), 18);
+    const QString alpha = u"  18   = ARD-alpha HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\alpha.png"_s;
+    ASSERT_TRUE(QDir().mkpath(Pfad(u"Senvio-Listen/Sender-Logos"_s)) &&
+                QFile::copy(u":/platzhalter/OhneImage0.png"_s, Pfad(u"Senvio-Listen/Sender-Logos/alpha.png"_s)));
+    haupt.Dokument().Aendere({u"Eintrag bearbeiten"_s, Speichern::Sofort, true}, [&](Listenaenderung& a) {
+        a.Ersetze(16, QString(a.Liste().Zeilen()[16]).replace(u"tagesschau24 HD"_s, u"Tagesschau"_s));
+        a.Ersetze(17, alpha);
+    });
+    const QStringList vorher = haupt.Liste().Zeilen();
+    const QByteArray datei = Lies(Liste(u"Kabel.lis"_s)), quellen = Lies(Liste(u"Kabel.quellen"_s));
+
+    // The sections as shown: header, and each row but the unchanged ones "alt → neu | Name | Haken".
+    const auto abschnitte = [](QDialog& d) {
+        QStringList gezeigt;
+        for (QTreeWidgetItemIterator i(Teil<QTreeWidget>(d, "Abgleichbaum")); const QTreeWidgetItem* z = *i; ++i)
+            if (!z->parent())
+                gezeigt << z->text(0) + (z->isExpanded() ? u""_s : u" zu"_s);
+            else if (z->parent()->isExpanded())
+                gezeigt << z->text(0) + u" | "_s + z->text(1) + u" | "_s + z->text(2) +
+                               (z->checkState(2) == Qt::Checked ? u" ✓"_s : u""_s) +
+                               (z->icon(1).isNull() ? u""_s : u" | Logo"_s);
+        return gezeigt;
+    };
+    QStringList gezeigt, gezeigtMeine;
+    for (const bool uebernehmen : {false, true}) {
+        Dialoge::SetzeNaechsteDateien({Pfad(u"v2.m3u"_s)});
+        ImportDialog(true);
+        Dialoge::SetzeNaechstenDialog([&](QDialog& d) {
+            gezeigt = abschnitte(d);
+            for (const char* wahl : {"Meine", "NeueWeglassen", "FehlendeBehalten"})
+                Teil<QRadioButton>(d, wahl)->click();
+            gezeigtMeine = abschnitte(d);
+            for (const char* wahl : {"Empfaenger", "NeueAnsEnde", "FehlendeEntfernen"})
+                Teil<QRadioButton>(d, wahl)->click();
+            Teil<QPushButton>(d, uebernehmen ? "Uebernehmen" : "Abbrechen")->click();
+            return d.result();
+        });
+        Befehl("ListeAktualisieren1");
+        EXPECT_TRUE(uebernehmen || Lies(Liste(u"Kabel.lis"_s)) + Lies(Liste(u"Kabel.quellen"_s)) == datei + quellen);
+    }
+    const QString umbenannt =
+        u"17 → 17 | Tagesschau  (Quelle: „tagesschau24 HD“ → „tagesschau24“) | Namen übernehmen"_s;
+    EXPECT_EQ(gezeigt,
+              (QStringList{u"Unverändert (15) zu"_s, u"Neue Nummer (1)"_s, u"18 → 16 | ARD-alpha HD |  | Logo"_s,
+                           u"Umbenannt (1)"_s, umbenannt + u" | Logo"_s, u"Neu (1)"_s, u"– → 18 | ServusTV HD | "_s,
+                           u"Nicht mehr empfangbar (1)"_s, u"16 → – | ZDFinfo HD |  | Logo"_s}));
+    // In the user's order, missing kept and new left out, ARD-alpha keeps its number: unchanged.
+    EXPECT_EQ(gezeigtMeine, (QStringList{u"Unverändert (16) zu"_s, u"Neue Nummer (0)"_s, u"Umbenannt (1)"_s,
+                                         umbenannt + u" | Logo"_s, u"Neu (1)"_s, u"– → – | ServusTV HD | "_s,
+                                         u"Nicht mehr empfangbar (1)"_s, u"16 → 16 | ZDFinfo HD |  | Logo"_s}));
+    // The user's name and logo went with their entries; only card 2 changed.
+    EXPECT_EQ(haupt.Liste().Zeilen().mid(0, 17), QStringList(vorher.mid(0, 15))
+                                                     << QString(alpha).replace(u"18"_s, u"16"_s) << vorher[16]);
+    EXPECT_TRUE(Lies(Liste(u"Kabel.lis"_s)).chopped(7).endsWith("  18   = ServusTV HD #png#Ohne Logo")); // "N.png\r\n"
+
+    // One step: taken back, the list and its file are as before and no card waits.
+    QAction* nurGeaenderte = Teil<QAction>("NurGeaenderteKarten1");
+    const auto druckmenue = [&] {
+        emit static_cast<QMenu*>(nurGeaenderte->parent())->aboutToShow();
+        return std::pair(nurGeaenderte->isVisible(), nurGeaenderte->isChecked());
+    };
+    EXPECT_EQ(std::tuple(haupt.Statuszeile(), Teil<QAction>("Rueckgaengig1")->text(), druckmenue()),
+              std::tuple(u"Unverändert: 15, Neue Nummer: 1, Umbenannt: 1, Neu: 1, Nicht mehr empfangbar: 1 — "
+                         "Geändert: Karte 2"_s,
+                         u"Rückgängig: Liste aktualisieren"_s, std::pair(true, true)));
+    Befehl("Rueckgaengig1");
+    EXPECT_EQ(std::tuple(haupt.Liste().Zeilen(), Lies(Liste(u"Kabel.lis"_s)), druckmenue().first),
+              std::tuple(vorher, datei, false));
+    // Made again, card 2 waits; "Drucken..." prints it alone, and then none waits.
+    Befehl("Wiederholen1");
+    EXPECT_EQ(druckmenue(), std::pair(true, true));
+    Dialoge::SetzeNaechstenDialog([](QDialog&) { return int(QDialog::Accepted); });
+    Dialoge::SetzeNaechstenDialog([&](QDialog& dialog) {
+        static_cast<QPrintDialog&>(dialog).printer()->setOutputFileName(Pfad(u"karten.pdf"_s));
+        return int(QDialog::Accepted);
+    });
+    Befehl("Drucken1");
+    const QString text = StarteProgramm(u"pdftotext"_s, {Pfad(u"karten.pdf"_s), u"-"_s}).aus;
+    EXPECT_TRUE(text.contains(u"18 = ServusTV HD"_s) && !text.contains(u"Das Erste"_s)) << text.toStdString();
+    EXPECT_FALSE(druckmenue().first);
 }
 
 } // namespace
