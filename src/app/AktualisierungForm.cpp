@@ -72,7 +72,7 @@ TAktualisierungForm::TAktualisierungForm(Abgleich abgleich, Eintragsumgebung umg
                                          QWidget* eltern)
     : QDialog(eltern), m_abgleich(std::move(abgleich)), m_umgebung(std::move(umgebung)) {
     setWindowTitle(QStringLiteral("Liste aktualisieren"));
-    resize(620, 640);
+    resize(760, 640);
     auto* spalte = new QVBoxLayout(this);
     if (!hinweis.isEmpty()) {
         auto* zeile = new QLabel(hinweis, this);
@@ -145,8 +145,12 @@ void TAktualisierungForm::BaueZeilen() {
         QString name = sender.eintrag >= 0 ? ZerlegeZeile(m_abgleich.zeilen[sender.eintrag]).name.trimmed()
                                            : m_abgleich.kanaele[sender.kanal].name;
         if (sender.umbenannt) {
-            name += QStringLiteral("  (Quelle: „%1“ → „%2“)")
-                        .arg(m_abgleich.herkunft[sender.eintrag].quellname, m_abgleich.kanaele[sender.kanal].name);
+            // A name as the source gave it shows just the new one; the user's own name keeps both beside it.
+            const QString& vorher = m_abgleich.herkunft[sender.eintrag].quellname;
+            const QString& nachher = m_abgleich.kanaele[sender.kanal].name;
+            name = name == vorher.trimmed() ? QStringLiteral("%1 → %2").arg(vorher, nachher)
+                                            : QStringLiteral("%1  (Quelle: „%2“ → „%3“)").arg(name, vorher, nachher);
+            zeile->setToolTip(NameSpalte, name);
             zeile->setFlags(zeile->flags() | Qt::ItemIsUserCheckable);
             zeile->setText(HakenSpalte, QStringLiteral("Namen übernehmen"));
             zeile->setCheckState(HakenSpalte, sender.namenUebernehmen ? Qt::Checked : Qt::Unchecked);

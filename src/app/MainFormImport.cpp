@@ -87,7 +87,8 @@ void TMainForm::ListeAktualisierenClick() {
         return;
     }
     ZeigeNurGeaenderte();
-    m_statusText->setText(Anzahlentext(bericht.anzahl) + QStringLiteral(" — ") + KartenText(bericht.geaenderteKarten));
+    // The cards to reprint first: the counts may not fit the line.
+    m_statusText->setText(KartenText(bericht.geaenderteKarten) + QStringLiteral(" — ") + Anzahlentext(bericht.anzahl));
 }
 
 void TMainForm::LogosautomatischzuordnenClick() {

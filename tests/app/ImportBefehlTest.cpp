@@ -242,8 +242,8 @@ TEST_F(Importbefehl, ListeAktualisierenBehaeltDieArbeitDesNutzers) {
         return std::pair(nurGeaenderte->isVisible(), nurGeaenderte->isChecked());
     };
     EXPECT_EQ(std::tuple(haupt.Statuszeile(), Teil<QAction>("Rueckgaengig1")->text(), druckmenue()),
-              std::tuple(u"Unverändert: 15, Neue Nummer: 1, Umbenannt: 1, Neu: 1, Nicht mehr empfangbar: 1 — "
-                         "Geändert: Karte 2"_s,
+              std::tuple(u"Geändert: Karte 2 — Unverändert: 15, Neue Nummer: 1, Umbenannt: 1, Neu: 1, "
+                         "Nicht mehr empfangbar: 1"_s,
                          u"Rückgängig: Liste aktualisieren"_s, std::pair(true, true)));
     Befehl("Rueckgaengig1");
     EXPECT_EQ(std::tuple(haupt.Liste().Zeilen(), Lies(Liste(u"Kabel.lis"_s)), druckmenue().first),
