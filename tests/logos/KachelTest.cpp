@@ -42,24 +42,21 @@ TEST(Kachelbild, EinpassenRundetUndZentriert) {
 
     const QImage hoch = PasseBildEin(Einfarbig(90, 100, Qt::red), kasten);
     ASSERT_EQ(hoch.size(), kasten);
-    EXPECT_EQ(hoch.pixelColor(8, 100), QColor(Qt::white));
-    EXPECT_EQ(hoch.pixelColor(9, 0), QColor(Qt::red));
-    EXPECT_EQ(hoch.pixelColor(301, 100), QColor(Qt::white));
+    EXPECT_EQ((std::vector{hoch.pixelColor(8, 100), hoch.pixelColor(9, 0), hoch.pixelColor(301, 100)}),
+              (std::vector<QColor>{Qt::white, Qt::red, Qt::white}));
 }
 
 TEST(Kachelbild, LogoMitUmkehrendemRahmen) {
     const QImage kachel = ErstelleKachelbild(SkaliereKachellogo({Einfarbig(200, 100, Qt::red)}));
     ASSERT_EQ(kachel.size(), QSize(96, 96));
     // Rows 84 to 239 of 324 are red: 24.9 to 71.1 of 96.
-    EXPECT_EQ(kachel.pixelColor(48, 48), QColor(Qt::red));
-    EXPECT_EQ(kachel.pixelColor(48, 10), QColor(Qt::white));
-    EXPECT_EQ(kachel.pixelColor(48, 85), QColor(Qt::white));
+    EXPECT_EQ((std::vector{kachel.pixelColor(48, 48), kachel.pixelColor(48, 10), kachel.pixelColor(48, 85)}),
+              (std::vector<QColor>{Qt::red, Qt::white, Qt::white}));
     // The frame inverts: black over white, cyan over red; row and column 0 stay.
     for (const QPoint punkt : {QPoint(1, 1), QPoint(95, 95), QPoint(48, 1), QPoint(1, 10)})
         EXPECT_EQ(kachel.pixelColor(punkt), QColor(Qt::black)) << punkt.x() << "," << punkt.y();
-    EXPECT_EQ(kachel.pixelColor(1, 48), QColor(Qt::cyan));
-    EXPECT_EQ(kachel.pixelColor(0, 0), QColor(Qt::white));
-    EXPECT_EQ(kachel.pixelColor(0, 48), QColor(Qt::red));
+    EXPECT_EQ((std::vector{kachel.pixelColor(1, 48), kachel.pixelColor(0, 0), kachel.pixelColor(0, 48)}),
+              (std::vector<QColor>{Qt::cyan, Qt::white, Qt::red}));
 }
 
 TEST(Kachelbild, FehlendeUndKaputteDateiZeigenFehler) {

@@ -38,14 +38,10 @@ TEST(Logoschluessel, KlassischDeutschOhneUmlauteUndDieRegeln) {
             EXPECT_EQ(s.regel[r], f.regel[r]) << f.name.toStdString() << " Regel " << r;
     }
     // Each reading of the ending.
-    const std::pair<QString, QStringList> endungen[] = {{"kabelfhd", {"kabelf", "kabel"}},
-                                                        {"rtlsd", {"rtl"}},
-                                                        {"sat14k", {"sat1"}},
-                                                        {"uhd", {"u"}},
-                                                        {"hd", {}},
-                                                        {"sdhd", {"sd"}}};
+    const std::pair<const char*, const char*> endungen[] = {
+        {"kabelfhd", "kabelf kabel"}, {"rtlsd", "rtl"}, {"sat14k", "sat1"}, {"uhd", "u"}, {"hd", ""}, {"sdhd", "sd"}};
     for (const auto& [schluessel, alle] : endungen)
-        EXPECT_EQ(OhneQualitaetsendungen(schluessel), alle) << schluessel.toStdString();
+        EXPECT_EQ(OhneQualitaetsendungen(schluessel), QString(alle).split(' ', Qt::SkipEmptyParts)) << schluessel;
     EXPECT_EQ(Vergleichsform(QString("KO\u0308LN_1_C00000")), QString("köln_1_c00000"));
 }
 

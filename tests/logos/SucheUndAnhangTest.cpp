@@ -11,10 +11,11 @@
 #include <QTemporaryDir>
 
 namespace senvio::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
-const QStringList Gruppe{QStringLiteral("ARD.png"), QStringLiteral("ard-alpha.png"), QStringLiteral("BR.png"),
-                         QStringLiteral("TV ard.png")};
+const QStringList Gruppe{u"ARD.png"_s, u"ard-alpha.png"_s, u"BR.png"_s, u"TV ard.png"_s};
 
 TEST(Logosuche, ErstGleicherNameDannTeiltexte) {
     const std::pair<const char*, QList<int>> faelle[] = {
@@ -40,19 +41,18 @@ TEST(Logosuche, ScrollZiele) {
 
 TEST(Suchdialog, DerLetzteTrefferBleibtGewaehlt) {
     TSuchForm suche;
-    auto* feld = suche.findChild<QLineEdit*>(QStringLiteral("TntEdit1"));
-    auto* namen = suche.findChild<QListWidget*>(QStringLiteral("TntListBox1"));
-    auto* treffer = suche.findChild<QListWidget*>(QStringLiteral("TntListBox2"));
-    suche.FuelleNamen({QStringLiteral("/logos/ARD/ARD.png"), QStringLiteral("/logos/ARD/ard-alpha.png"),
-                       QStringLiteral("/logos/ARD/BR.png")});
-    suche.FuelleNamen({QStringLiteral("/anders/x.png")}); // filled once per group
+    auto* feld = suche.findChild<QLineEdit*>(u"TntEdit1"_s);
+    auto* namen = suche.findChild<QListWidget*>(u"TntListBox1"_s);
+    auto* treffer = suche.findChild<QListWidget*>(u"TntListBox2"_s);
+    suche.FuelleNamen({u"/logos/ARD/ARD.png"_s, u"/logos/ARD/ard-alpha.png"_s, u"/logos/ARD/BR.png"_s});
+    suche.FuelleNamen({u"/anders/x.png"_s}); // filled once per group
     ASSERT_EQ(namen->count(), 3);
-    EXPECT_EQ(namen->item(2)->text(), QStringLiteral("BR.png"));
+    EXPECT_EQ(namen->item(2)->text(), u"BR.png"_s);
 
-    feld->setText(QStringLiteral("ARD"));
+    feld->setText(u"ARD"_s);
     suche.SuchBtnClick();
     ASSERT_EQ(treffer->count(), 2);
-    EXPECT_EQ(treffer->item(1)->text(), QStringLiteral("ard-alpha.png"));
+    EXPECT_EQ(treffer->item(1)->text(), u"ard-alpha.png"_s);
     EXPECT_EQ(namen->currentRow(), 1); // the last match
 
     suche.Leere();
@@ -61,36 +61,35 @@ TEST(Suchdialog, DerLetzteTrefferBleibtGewaehlt) {
 }
 
 TEST(Logoanhang, ZeileNamensfeldUndKopie) {
-    const QString pfad = QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\zdf.png");
-    EXPECT_EQ(ZeileMitLogo(QStringLiteral("    2   = ZDF #png#alt #png#x.png"), QStringLiteral("zdf.png")),
-              QStringLiteral("    2   = ZDF #png#") + pfad);
-    EXPECT_EQ(ZeileMitLogo(QStringLiteral("    2   = ZDF"), QStringLiteral("zdf.png")), std::nullopt);
+    const QString pfad = u"ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\zdf.png"_s;
+    EXPECT_EQ(ZeileMitLogo(u"    2   = ZDF #png#alt #png#x.png"_s, u"zdf.png"_s), u"    2   = ZDF #png#"_s + pfad);
+    EXPECT_EQ(ZeileMitLogo(u"    2   = ZDF"_s, u"zdf.png"_s), std::nullopt);
 
-    EXPECT_EQ(Namensfeldtext(QStringLiteral("a.PNG.png")), QStringLiteral("a.png"));
-    EXPECT_EQ(Namensfeldtext(QStringLiteral("x.p")), QStringLiteral("x.p"));
-    QFont schrift(QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(Namensfeldtext(u"a.PNG.png"_s), u"a.png"_s);
+    EXPECT_EQ(Namensfeldtext(u"x.p"_s), u"x.p"_s);
+    QFont schrift(u"DejaVu Sans"_s);
     schrift.setPixelSize(16);
     // Narrow letters, so that every few pixels of the limit count.
     const QString lang = KuerzeNamen(QString(200, QLatin1Char('i')), schrift);
     EXPECT_LE(QFontMetrics(schrift).horizontalAdvance(lang) + 8, 280);
     EXPECT_GT(QFontMetrics(schrift).horizontalAdvance(lang + QLatin1Char('i')) + 8, 280);
-    EXPECT_EQ(KuerzeNamen(QStringLiteral("ZDF"), schrift), QStringLiteral("ZDF"));
+    EXPECT_EQ(KuerzeNamen(u"ZDF"_s, schrift), u"ZDF"_s);
 
     QTemporaryDir tmp;
-    const QString quelle = tmp.path() + QStringLiteral("/neu.png");
-    const QString ziel = tmp.path() + QStringLiteral("/zdf.png");
+    const QString quelle = tmp.path() + u"/neu.png"_s;
+    const QString ziel = tmp.path() + u"/zdf.png"_s;
     Schreib(quelle, QByteArray(100000, 'n'));
     Schreib(ziel, QByteArray("alt"));
     EXPECT_TRUE(KopiereLogo(quelle, ziel));
     EXPECT_EQ(Lies(ziel), QByteArray(100000, 'n'));
-    EXPECT_FALSE(KopiereLogo(quelle, tmp.path() + QStringLiteral("/fehlt/zdf.png")));
+    EXPECT_FALSE(KopiereLogo(quelle, tmp.path() + u"/fehlt/zdf.png"_s));
     Schreib(quelle, QByteArray(1000, 'k'));
     {
         const Dateigrenze vollePlatte(500);
         EXPECT_FALSE(KopiereLogo(quelle, ziel));
     }
     EXPECT_EQ(Lies(ziel), QByteArray(100000, 'n'));
-    EXPECT_FALSE(KopiereLogo(tmp.path() + QStringLiteral("/fehlt.png"), ziel));
+    EXPECT_FALSE(KopiereLogo(tmp.path() + u"/fehlt.png"_s, ziel));
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files).size(), 2); // no temporary file left
 }
 

@@ -52,16 +52,16 @@ std::string Stelle(const QImage& seite, int x, int y) {
     return "?";
 }
 
-// Top left, top right, bottom left, bottom right of a print page; "-" outside it.
-std::vector<std::string> Plaetze(const QImage& seite) {
-    std::vector<std::string> p;
+// Top left, top right, bottom left, bottom right of a print page, joined by blanks; "-" outside it.
+std::string Plaetze(const QImage& seite) {
+    std::string p;
     for (const auto& [x, y] : {std::pair{0, 0}, {488, 0}, {0, 644}, {488, 644}})
-        p.push_back(x + 478 <= seite.width() && y + 634 <= seite.height() ? Stelle(seite, x, y) : "-");
+        p += (p.empty() ? "" : " ") +
+             (x + 478 <= seite.width() && y + 634 <= seite.height() ? Stelle(seite, x, y) : "-");
     return p;
 }
 
 using namespace Qt::StringLiterals;
-using V = std::vector<std::string>;
 
 TEST(Kartenbilder, AnzahlKartenUndSeiten) {
     // Entries, cards, pages; a second page has as many cards as the first.
@@ -114,23 +114,18 @@ TEST(Kartenbilder, KarteAusFuenfzehnEintraegen) {
 
 TEST(Kartenbilder, PlaetzeUndGroesseJeModus) {
     using A = Ausgabeart;
-    // Places: top left, top right, bottom left, bottom right.
-    const std::tuple<A, int, QSize, V> faelle[] = {
-        {A::ObenGeheftet, 1, {488, 644}, {"1", "-", "-", "-"}},
-        {A::ObenGeheftet, 2, {488, 1278}, {"1", "-", "2", "-"}},
-        {A::ObenGeheftet, 3, {966, 1278}, {"1", "3", "2", "w"}},
-        {A::ObenGeheftet, 4, {966, 1278}, {"1", "3", "2", "4"}},
-        {A::LinksGeheftet, 2, {966, 644}, {"1", "2", "-", "-"}},
-        {A::LinksGeheftet, 3, {966, 1278}, {"1", "2", "3", "w"}},
-        {A::LinksGeheftet, 4, {966, 1278}, {"1", "2", "3", "4"}},
-        {A::Doppelhuellen, 1, {966, 634}, {"w", "1", "-", "-"}},
-        {A::Doppelhuellen, 2, {966, 1278}, {"w", "1", "2", "w"}},
-        {A::Doppelhuellen, 3, {966, 1278}, {"w", "1", "2", "3"}},
-        {A::Doppelhuellen, 4, {966, 1278}, {"4", "1", "3R", "2R"}},
-    };
-    for (const auto& [art, anzahl, groesse, plaetze] : faelle) {
+    // The page's size, then its places: top left, top right, bottom left, bottom right.
+    const std::tuple<A, int, int, int, const char*> faelle[] = {
+        {A::ObenGeheftet, 1, 488, 644, "1 - - -"},    {A::ObenGeheftet, 2, 488, 1278, "1 - 2 -"},
+        {A::ObenGeheftet, 3, 966, 1278, "1 3 2 w"},   {A::ObenGeheftet, 4, 966, 1278, "1 3 2 4"},
+        {A::LinksGeheftet, 2, 966, 644, "1 2 - -"},   {A::LinksGeheftet, 3, 966, 1278, "1 2 3 w"},
+        {A::LinksGeheftet, 4, 966, 1278, "1 2 3 4"},  {A::Doppelhuellen, 1, 966, 634, "w 1 - -"},
+        {A::Doppelhuellen, 2, 966, 1278, "w 1 2 w"},  {A::Doppelhuellen, 3, 966, 1278, "w 1 2 3"},
+        {A::Doppelhuellen, 4, 966, 1278, "4 1 3R 2R"}};
+    for (const auto& [art, anzahl, breite, hoehe, plaetze] : faelle) {
         const QImage seite = SetzeSeiteZusammen(art, Karten(anzahl));
-        EXPECT_EQ(std::pair(seite.size(), Plaetze(seite)), std::pair(groesse, plaetze)) << int(art) << " " << anzahl;
+        EXPECT_EQ(std::pair(seite.size(), Plaetze(seite)), std::pair(QSize(breite, hoehe), std::string(plaetze)))
+            << int(art) << " " << anzahl;
     }
     // The picture modes stack the cards.
     for (const A art : {A::BildJpeg, A::BildPng}) {

@@ -28,7 +28,7 @@ QImage Einfarbig(int breite, int hoehe, QColor farbe) {
 }
 
 QFont Listenschrift() {
-    QFont schrift(QStringLiteral("DejaVu Sans Condensed"));
+    QFont schrift(u"DejaVu Sans Condensed"_s);
     schrift.setPixelSize(24);
     schrift.setBold(true);
     return schrift;
@@ -48,7 +48,7 @@ class Eintrag : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_tmp.isValid());
-        umgebung.programmOrdner = m_tmp.path() + QStringLiteral("/");
+        umgebung.programmOrdner = m_tmp.path() + u"/"_s;
         ASSERT_TRUE(QDir().mkpath(umgebung.programmOrdner + u"Senvio-Listen/Sender-Logos"_s));
         ASSERT_TRUE(Einfarbig(140, 100, Rot).save(umgebung.programmOrdner + u"Senvio-Listen/Sender-Logos/rot.png"_s));
     }
@@ -62,12 +62,12 @@ protected:
 
     QTemporaryDir m_tmp;
     Eintragsumgebung umgebung;
-    const QString rotesLogo = QStringLiteral(" #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\rot.png");
+    const QString rotesLogo = u" #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\rot.png"_s;
 };
 
 TEST_F(Eintrag, LogoAusDemProgrammordnerAnDerRechtenKanteTextZehnPixelTiefer) {
     umgebung.platzhalterzaehler = 2;
-    const QImage bild = Zeichne(QStringLiteral("    1   = ARD") + rotesLogo);
+    const QImage bild = Zeichne(u"    1   = ARD"_s + rotesLogo);
     EXPECT_EQ(umgebung.platzhalterzaehler, 0); // a real logo
     // The logo covers x = 478 − 60 = 418 to 477, rows 0 to 39; row 40 stays ground.
     EXPECT_EQ((std::vector{bild.pixelColor(418, 0), bild.pixelColor(477, 39), bild.pixelColor(417, 5),
@@ -75,35 +75,34 @@ TEST_F(Eintrag, LogoAusDemProgrammordnerAnDerRechtenKanteTextZehnPixelTiefer) {
               (std::vector{Rot, Rot, Weiss, Weiss}));
     // The text 10 pixels down: its ink starts where its tallest glyph reaches above the baseline.
     const QFontMetrics masse(Listenschrift());
-    EXPECT_NEAR(Tinte(bild).top(),
-                10 + masse.ascent() + masse.tightBoundingRect(QStringLiteral("    1   = ARD ")).top(), 1);
+    EXPECT_NEAR(Tinte(bild).top(), 10 + masse.ascent() + masse.tightBoundingRect(u"    1   = ARD "_s).top(), 1);
 }
 
 // The text is the head, at most 392 pixels wide, and a shortened one ends with "…"; lines
 // without the separator are drawn whole, with no logo and the counter as it was.
 TEST_F(Eintrag, TextIstDerKopfOderDieGanzeZeileTabBisZumNaechstenStopp) {
-    EXPECT_EQ(Eintragstext(QStringLiteral("    1   = ARD #png#x"), Listenschrift()), QStringLiteral("    1   = ARD "));
-    const QString zeile = QStringLiteral("    1   = ") + QString(80, QLatin1Char('W')) + rotesLogo;
+    EXPECT_EQ(Eintragstext(u"    1   = ARD #png#x"_s, Listenschrift()), u"    1   = ARD "_s);
+    const QString zeile = u"    1   = "_s + QString(80, QLatin1Char('W')) + rotesLogo;
     const QString text = Eintragstext(zeile, Listenschrift());
-    ASSERT_TRUE(text.endsWith(QStringLiteral("W…")) && zeile.startsWith(text.chopped(1)));
+    ASSERT_TRUE(text.endsWith(u"W…"_s) && zeile.startsWith(text.chopped(1)));
     EXPECT_LE(TextBreite(Listenschrift(), text), 400);
-    EXPECT_GT(TextBreite(Listenschrift(), text.chopped(1) + QStringLiteral("W…")), 400);
+    EXPECT_GT(TextBreite(Listenschrift(), text.chopped(1) + u"W…"_s), 400);
     const int abstand = 5 * QFontMetrics(Listenschrift()).averageCharWidth();
-    EXPECT_EQ(TextBreite(Listenschrift(), QStringLiteral("\t")), abstand + 8);
+    EXPECT_EQ(TextBreite(Listenschrift(), u"\t"_s), abstand + 8);
     umgebung.platzhalterzaehler = 3;
-    EXPECT_EQ(Tinte(Zeichne(QStringLiteral("\tI"))).left() - Tinte(Zeichne(QStringLiteral("I"))).left(), abstand);
+    EXPECT_EQ(Tinte(Zeichne(u"\tI"_s)).left() - Tinte(Zeichne(u"I"_s)).left(), abstand);
     EXPECT_EQ(umgebung.platzhalterzaehler, 3);
-    EXPECT_TRUE(Eintragslogo(QStringLiteral("Nur Text"), umgebung).isNull());
+    EXPECT_TRUE(Eintragslogo(u"Nur Text"_s, umgebung).isNull());
 }
 
 // The counter picks the placeholder picture, made as every logo is.
 TEST_F(Eintrag, PlatzhalterUndZaehler) {
-    test::Schreib(umgebung.programmOrdner + QStringLiteral("Ohne Logo2.png"), "kein PNG");
+    test::Schreib(umgebung.programmOrdner + u"Ohne Logo2.png"_s, "kein PNG");
     const std::tuple<QString, int, int, int> faelle[] = {
-        {QStringLiteral("Ohne Logo3.png"), 0, 3, 3}, {QStringLiteral("OHNE LOGO4.PNG"), 1, 4, 4},
-        {QStringLiteral("Ohne Logo.png"), 2, 2, 2},  // no digit: the counter stays
-        {QStringLiteral("fehlt.png"), 3, 0, 0},      // a missing file: picture 0
-        {QStringLiteral("Ohne Logo2.png"), 1, 2, 0}, // a file that is no PNG: picture 0
+        {u"Ohne Logo3.png"_s, 0, 3, 3}, {u"OHNE LOGO4.PNG"_s, 1, 4, 4},
+        {u"Ohne Logo.png"_s, 2, 2, 2},  // no digit: the counter stays
+        {u"fehlt.png"_s, 3, 0, 0},      // a missing file: picture 0
+        {u"Ohne Logo2.png"_s, 1, 2, 0}, // a file that is no PNG: picture 0
     };
     for (const auto& [pfad, vorher, nachher, bild] : faelle) {
         umgebung.platzhalterzaehler = vorher;
@@ -118,10 +117,10 @@ TEST_F(Eintrag, BuntesLogoImKastenAufWeiss) {
     QImage bild(200, 80, QImage::Format_ARGB32);
     bild.fill(QColor(0, 0, 255, 60));
     QPainter(&bild).fillRect(QRect(30, 30, 40, 40), QColor(255, 0, 0, 200));
-    const QString pfad = umgebung.programmOrdner + QStringLiteral("bunt.png");
+    const QString pfad = umgebung.programmOrdner + u"bunt.png"_s;
     ASSERT_TRUE(bild.save(pfad));
     const QImage kasten = PasseInKastenEin(LesePngDatei(pfad), {140, 100}, Weiss);
-    EXPECT_EQ(Eintragslogo(QStringLiteral("    1   = X #png#") + pfad, umgebung),
+    EXPECT_EQ(Eintragslogo(u"    1   = X #png#"_s + pfad, umgebung),
               SkaliereLanczosAufWeiss(kasten, {60, 40}, QRect(0, 22, 140, 56)));
 }
 
@@ -131,9 +130,8 @@ TEST(Einpassen, GroesseUndLageImKastenOhneGlaettung) {
     for (const auto& [bild, passend] : groessen)
         EXPECT_EQ(EingepassteGroesse(bild, {140, 100}), passend) << bild.width() << "×" << bild.height();
     const QColor blau(0, 0, 255);
-    QImage zwei(2, 1, QImage::Format_RGB32);
+    QImage zwei = Einfarbig(2, 1, Qt::white);
     zwei.setPixelColor(0, 0, Qt::black);
-    zwei.setPixelColor(1, 0, Qt::white);
     const struct {
         QImage bild;
         std::vector<std::pair<QPoint, QColor>> punkte;
@@ -197,14 +195,12 @@ TEST(Listenschrift, StilUndFarbeAlsText) {
         const char* gelesen; // nullptr: only written
         bool fett, kursiv, unter, durch;
         const char* geschrieben;
-    } faelle[] = {
-        {"fsBold", true, false, false, false, "fsBold"},
-        {"FSBOLD + FSITALIC", true, true, false, false, "fsBold + fsItalic"},
-        {"fsItalic", false, true, false, false, "fsItalic"},
-        {"fsUnderline", false, false, true, false, "fsUnderline"},
-        {"fsStrikeout", false, false, false, true, "fsStrikeout"},
-        {nullptr, true, true, true, true, ""},
-    };
+    } faelle[] = {{"fsBold", true, false, false, false, "fsBold"},
+                  {"FSBOLD + FSITALIC", true, true, false, false, "fsBold + fsItalic"},
+                  {"fsItalic", false, true, false, false, "fsItalic"},
+                  {"fsUnderline", false, false, true, false, "fsUnderline"},
+                  {"fsStrikeout", false, false, false, true, "fsStrikeout"},
+                  {nullptr, true, true, true, true, ""}};
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.geschrieben);
         if (f.gelesen) {

@@ -131,9 +131,18 @@ TEST(PngFarbtypen, JedeArtWirdDeckendUeberWeiss) {
     }
 }
 
+// A light logo keeps its alpha (its top left pixel shows it); any other decodes as before.
+void PruefeLogo(const DekodiertesLogo& logo, bool hell, QRgb obenLinks, const QImage& wieVorher) {
+    EXPECT_EQ(logo.hell, hell);
+    if (logo.hell)
+        EXPECT_EQ(logo.bild.pixel(0, 0), obenLinks) << logo.bild.format();
+    else
+        EXPECT_EQ(logo.bild, wieVorher);
+}
+
 // 100 pixels in two rows of 50 (four at a time and two left over): d of (0, 0, 0, a), h of
 // (w, 255, w), the rest red. Light from 20 transparent with 80 % of the rest white, or
-// from 50 with 40 %. A light logo keeps its alpha, any other decodes as before.
+// from 50 with 40 %.
 TEST(PngHelligkeit, HellNurAbDenSchwellen) {
     const std::tuple<int, int, int, int, bool> faelle[] = {
         {19, 81, 0, 255, false},   {20, 80, 0, 255, true},   {20, 63, 0, 255, false}, // 63 / 80 = 78.75 %
@@ -147,12 +156,7 @@ TEST(PngHelligkeit, HellNurAbDenSchwellen) {
             v.zeilen[size_t(i / 50)] += i < d       ? Bytes({0, 0, 0, uchar(a)})
                                         : i < d + h ? Bytes({uchar(w), 255, uchar(w), 255})
                                                     : Bytes({200, 30, 40, 255});
-        const DekodiertesLogo logo = DekodiereLogo(SchreibePng(v));
-        EXPECT_EQ(logo.hell, hell);
-        if (logo.hell)
-            EXPECT_EQ(logo.bild.pixel(0, 0), qRgba(0, 0, 0, a)) << logo.bild.format();
-        else
-            EXPECT_EQ(logo.bild, DekodierePng(SchreibePng(v)));
+        PruefeLogo(DekodiereLogo(SchreibePng(v)), hell, qRgba(0, 0, 0, a), DekodierePng(SchreibePng(v)));
     }
 }
 
@@ -221,12 +225,7 @@ TEST(PngHelligkeit, LogoartenAusDemAlltag) {
         maler.end();
         const QString pfad = dir.filePath(QString::fromUtf8(f.name) + QStringLiteral(".png"));
         ASSERT_TRUE(bild.save(pfad));
-        const DekodiertesLogo logo = LeseLogodatei(pfad);
-        EXPECT_EQ(logo.hell, f.hell);
-        if (logo.hell)
-            EXPECT_EQ(logo.bild.pixel(0, 0), qRgba(0, 0, 0, 0)) << logo.bild.format();
-        else
-            EXPECT_EQ(logo.bild, LesePngDatei(pfad));
+        PruefeLogo(LeseLogodatei(pfad), f.hell, qRgba(0, 0, 0, 0), LesePngDatei(pfad));
     }
 }
 
