@@ -525,7 +525,7 @@ void LeereZwischenspeicher() {
     z.offen.reset();
     z.pakete.clear();
     z.index.clear();
-    z.unbrauchbar = false;
+    z.gelesen = z.unbrauchbar = false;
     const QDir d(ordner);
     for (const QString& name : d.entryList({QLatin1String("*") + QLatin1String(Endung), QLatin1String(Vorsilbe) + u'*',
                                             QLatin1String("*") + QLatin1String(AlteEndung)},

@@ -96,6 +96,7 @@ TEST_F(Zwischenspeicher, GeaendertesUndBeschaedigtes) {
     for (const QByteArray& kaputt : {paket.left(paket.size() / 2), QByteArray(), paketFassung, regeln, pixel}) {
         LeereZwischenspeicher();
         Schreib(ort.datei, kaputt);
+        SchliesseZwischenspeicher(); // read as a program that starts now
         EXPECT_EQ(EintragslogoDerDatei(pfad), richtig);
         SchliesseZwischenspeicher();
         const Zwischenspeicherort neu = FindeImZwischenspeicher(pfad, "eintrag", {60, 40});
