@@ -83,7 +83,7 @@ struct Paket {
     explicit Paket(int fd) : datei(fd) {}
     Deskriptor datei; // open while its entries are in the index, so a pack deleted meanwhile still reads
     std::string pfad;
-    qint64 ende = 0; // end of the entries
+    std::atomic<qint64> ende{0}; // end of the entries; grows under the lock, read outside it
     timespec zeit{};
     std::vector<Verweis> verweise;
     std::atomic<bool> frisch{true}; // used within the hour, so the tidying keeps it
@@ -419,16 +419,17 @@ void Behalte(const QString& ordner, const QByteArray& schluessel, quint64 wert, 
                       {const_cast<char*>(schluessel.constData()), std::size_t(schluessel.size())},
                       {const_cast<uchar*>(bild.constBits()), std::size_t(pixelLaenge)}};
     const qsizetype laenge = Eintragslaenge(schluessel, bild.size());
-    if (::pwritev(paket.datei.fd(), teile, 3, paket.ende) != laenge) {
+    const qint64 versatz = paket.ende;
+    if (::pwritev(paket.datei.fd(), teile, 3, versatz) != laenge) {
         // A full disk: this pack and this folder are given up for the run.
         ::unlink(paket.pfad.c_str());
         z.offen.reset();
         z.unbrauchbar = true;
         return;
     }
-    paket.verweise.push_back({wert, quint64(paket.ende)});
-    z.index[wert] = {z.offen, quint64(paket.ende)};
-    paket.ende += laenge;
+    paket.verweise.push_back({wert, quint64(versatz)});
+    z.index[wert] = {z.offen, quint64(versatz)};
+    paket.ende = versatz + laenge;
     z.seitAufraeumen += laenge;
     if (paket.ende >= Paketgroesse)
         SchliesseOffenes(z);
