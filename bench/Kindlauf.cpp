@@ -39,6 +39,8 @@ Kindlauf StarteUndMiss(const std::vector<std::string>& argumente, const std::vec
     wait4(kind, &status, 0, &nutzung);
     lauf.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     lauf.spitzeMiB = double(nutzung.ru_maxrss) / 1024.0;
+    const auto ms = [](const timeval& t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+    lauf.cpuMs = ms(nutzung.ru_utime) + ms(nutzung.ru_stime);
     lauf.erfolgreich = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return lauf;
 }

@@ -8,6 +8,7 @@
 struct Kindlauf {
     double ms = 0;
     double spitzeMiB = 0;
+    double cpuMs = 0;         // user and system time, which a busy machine changes less than the wall clock's
     bool erfolgreich = false; // exit code 0
     std::string fehlerausgabe;
 };

@@ -38,6 +38,14 @@ double Millisekunden(Uhr::time_point von, Uhr::time_point bis) {
     return std::chrono::duration<double, std::milli>(bis - von).count();
 }
 
+// The process's user and system time: on a busy machine it says more than the wall clock.
+double CpuMillisekunden() {
+    rusage nutzung{};
+    getrusage(RUSAGE_SELF, &nutzung);
+    const auto ms = [](const timeval& t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+    return ms(nutzung.ru_utime) + ms(nutzung.ru_stime);
+}
+
 double SpitzeMiB() {
     rusage nutzung{};
     getrusage(RUSAGE_SELF, &nutzung);
@@ -88,6 +96,7 @@ int main(int argc, char** argv) {
     auto* raster = haupt.findChild<QScrollArea*>(QStringLiteral("ScrollBox1"));
     for (int lauf = 0; lauf < ladevorgaenge; ++lauf) {
         const auto start = Uhr::now();
+        const double cpuStart = CpuMillisekunden();
         if (lauf == 0)
             befehl->trigger();
         else
@@ -96,8 +105,9 @@ int main(int argc, char** argv) {
         raster->viewport()->repaint();
         const auto kacheln = static_cast<Logoraster*>(raster->widget())->Kacheln().size();
         std::printf("Laden und Zeichnen, Lauf %d:    %.0f ms (Ziel: unter 2500 ms, ab Lauf 2 höchstens 300 ms), %lld "
-                    "Kacheln\n",
-                    lauf + 1, Millisekunden(start, Uhr::now()), static_cast<long long>(kacheln));
+                    "Kacheln, CPU-Zeit %.0f ms\n",
+                    lauf + 1, Millisekunden(start, Uhr::now()), static_cast<long long>(kacheln),
+                    CpuMillisekunden() - cpuStart);
     }
     if (const QString bild = qEnvironmentVariable("SENVIO_BILD"); !bild.isEmpty())
         haupt.grab().save(bild);

@@ -53,14 +53,17 @@ TEST_F(Zwischenspeicher, GleicheBitsFuerJedeLogoart) {
         EXPECT_EQ(logo.hell, QByteArray(name) == "hell");
         const QImage eintrag = MacheEintragslogo(logo), kachel = SkaliereKachellogo(logo);
         SetzeZeit(pfad, 5);
-        for (int lauf = 0; lauf < 2; ++lauf) { // made and kept, then read from the cache only
+        // Made and kept, read back from the pack still written, then as another program reads it.
+        for (int lauf = 0; lauf < 3; ++lauf) {
             EXPECT_EQ(EintragslogoDerDatei(pfad), eintrag);
             EXPECT_EQ(MacheKachellogo(pfad), kachel);
             // The same size and time, but no logo: what comes next can only come from the cache.
             Schreib(pfad, QByteArray(QFileInfo(pfad).size(), 'x'));
             SetzeZeit(pfad, 5);
+            if (lauf == 1)
+                SchliesseZwischenspeicher();
         }
-        const auto rechte = QFile::permissions(Zwischenspeicherdatei(pfad, "kachel", {96, 96}));
+        const auto rechte = QFile::permissions(FindeImZwischenspeicher(pfad, "kachel", {96, 96}).datei);
         EXPECT_FALSE((rechte | QFile::permissions(Zwischenspeicherordner())) & 0x0077) << "0600 in 0700";
     }
 }
@@ -80,22 +83,31 @@ TEST_F(Zwischenspeicher, GeaendertesUndBeschaedigtes) {
         EXPECT_EQ(EintragslogoDerDatei(pfad).pixel(30, 20), farbe) << ns;
         EXPECT_EQ(speicher.Hole(pfad).pixel(30, 20), farbe) << ns;
     }
-    const QString datei = Zwischenspeicherdatei(pfad, "eintrag", {60, 40});
-    const QByteArray heil = Lies(datei);
-    QByteArray andereFassung = heil, andereSumme = heil;
-    andereFassung[8] = char(heil[8] + 1);
-    andereSumme[heil.size() - 2] = char(heil[heil.size() - 2] ^ 1);
+    SchliesseZwischenspeicher();
+    const Zwischenspeicherort ort = FindeImZwischenspeicher(pfad, "eintrag", {60, 40});
+    const QByteArray paket = Lies(ort.datei), heil = paket.mid(ort.versatz, ort.laenge);
+    // The pack's format, the entry's rules and one pixel each changed by one.
+    QByteArray paketFassung = paket, regeln = paket, pixel = paket;
+    paketFassung[8] = char(paket[8] + 1);
+    regeln[int(ort.versatz)] = char(paket[int(ort.versatz)] + 1);
+    pixel[int(ort.versatz + ort.laenge - 2)] = char(paket[int(ort.versatz + ort.laenge - 2)] ^ 1);
     const QImage richtig = MacheEintragslogo(LeseLogodatei(pfad));
-    for (const QByteArray& kaputt : {heil.left(heil.size() / 2), QByteArray(), andereFassung, andereSumme}) {
-        Schreib(datei, kaputt);
+    EXPECT_EQ(heil.right(60 * 40 * 4), QByteArray(reinterpret_cast<const char*>(richtig.constBits()), 60 * 40 * 4));
+    for (const QByteArray& kaputt : {paket.left(paket.size() / 2), QByteArray(), paketFassung, regeln, pixel}) {
+        LeereZwischenspeicher();
+        Schreib(ort.datei, kaputt);
+        SchliesseZwischenspeicher(); // read as a program that starts now
         EXPECT_EQ(EintragslogoDerDatei(pfad), richtig);
-        EXPECT_EQ(Lies(datei), heil);
+        SchliesseZwischenspeicher();
+        const Zwischenspeicherort neu = FindeImZwischenspeicher(pfad, "eintrag", {60, 40});
+        EXPECT_NE(neu.datei, ort.datei);
+        EXPECT_EQ(Lies(neu.datei).mid(neu.versatz, neu.laenge), heil) << "written anew";
     }
     qputenv("XDG_CACHE_HOME", (pfad + QStringLiteral("/cache")).toUtf8());
     EXPECT_EQ(EintragslogoDerDatei(pfad), richtig);
 }
 
-// Two programs write the same 200 pictures at once; the cap takes the oldest, emptying all.
+// Two programs write the same 200 pictures at once; the cap takes the packs used longest ago, emptying all.
 TEST_F(Zwischenspeicher, ZweiProgrammeZugleichGrenzeUndLeeren) {
     QStringList pfade;
     for (int i = 0; i < 200; ++i)
@@ -106,19 +118,35 @@ TEST_F(Zwischenspeicher, ZweiProgrammeZugleichGrenzeUndLeeren) {
         if ((kind = fork()) == 0) {
             for (const QString& pfad : pfade)
                 EintragslogoDerDatei(pfad);
+            SchliesseZwischenspeicher(); // what the program's end does, which _exit skips
             _exit(0);
         }
     int status[2] = {-1, -1}; // 0: ended with exit code 0
     EXPECT_TRUE(waitpid(kinder[0], &status[0], 0) > 0 && waitpid(kinder[1], &status[1], 0) > 0);
     EXPECT_EQ(status[0] | status[1], 0);
-    for (const QString& pfad : pfade)
-        EXPECT_EQ(EintragslogoDerDatei(pfad), MacheEintragslogo(LeseLogodatei(pfad))) << pfad.toStdString();
     const QDir ordner(Zwischenspeicherordner());
-    const QString neueste = Zwischenspeicherdatei(pfade[0], "eintrag", {60, 40});
-    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(neueste).constData(), nullptr, 0), 0);
-    RaeumeZwischenspeicherAuf(100 * QFileInfo(neueste).size()); // all 200 are of one size
-    EXPECT_EQ(ordner.entryList(QDir::Files | QDir::Hidden).size(), 75);
-    EXPECT_TRUE(QFileInfo::exists(neueste));
+    EXPECT_TRUE(ordner.entryList({QStringLiteral(".neu-*")}, QDir::Files | QDir::Hidden).isEmpty());
+    for (const QString& pfad : pfade) {
+        EXPECT_FALSE(FindeImZwischenspeicher(pfad, "eintrag", {60, 40}).datei.isEmpty()) << pfad.toStdString();
+        EXPECT_EQ(EintragslogoDerDatei(pfad), MacheEintragslogo(LeseLogodatei(pfad))) << pfad.toStdString();
+    }
+    // Four packs of 50, from old to young; the oldest is used again. With room for two and a half
+    // packs, three go: down to three quarters of the cap. A picture file of the first version goes too.
+    LeereZwischenspeicher();
+    for (int gruppe = 0; gruppe < 4; ++gruppe) {
+        for (int i = 0; i < 50; ++i)
+            EintragslogoDerDatei(pfade[gruppe * 50 + i]);
+        SchliesseZwischenspeicher();
+        SetzeZeit(FindeImZwischenspeicher(pfade[gruppe * 50], "eintrag", {60, 40}).datei, gruppe);
+    }
+    const QString aelteste = FindeImZwischenspeicher(pfade[0], "eintrag", {60, 40}).datei;
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(aelteste).constData(), nullptr, 0), 0);
+    Schreib(ordner.filePath(QStringLiteral("0123.bild")), "alt");
+    RaeumeZwischenspeicherAuf(QFileInfo(aelteste).size() * 5 / 2); // all four are of one size
+    EXPECT_EQ(ordner.entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(aelteste).fileName()});
+    SchliesseZwischenspeicher();
+    EXPECT_FALSE(FindeImZwischenspeicher(pfade[49], "eintrag", {60, 40}).datei.isEmpty());
+    EXPECT_TRUE(FindeImZwischenspeicher(pfade[50], "eintrag", {60, 40}).datei.isEmpty());
     LeereZwischenspeicher();
     EXPECT_TRUE(ordner.isEmpty(QDir::Files | QDir::Hidden));
 }
