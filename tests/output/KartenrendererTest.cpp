@@ -17,7 +17,7 @@ namespace senvio {
 namespace {
 
 constexpr int Breite = 400; // the list view's client width: logos at x = 340 to 399
-const QRgb Weiss = qRgb(255, 255, 255);
+const QRgb Papierweiss = qRgb(255, 255, 255);
 
 // Entry i's logo colour: every channel 40 to 220, distinct for i below 64.
 QRgb Farbe(int i) {
@@ -27,7 +27,7 @@ QRgb Farbe(int i) {
 // The entry whose logo colour sits at (x, y): -1 for white, -2 for anything else.
 int EintragBei(const QImage& bild, int x, int y) {
     const QRgb p = bild.pixel(x, y);
-    if ((p | 0xFF000000u) == Weiss)
+    if ((p | 0xFF000000u) == Papierweiss)
         return -1;
     for (int i = 0; i < 64; ++i) {
         const QRgb f = Farbe(i);
