@@ -72,8 +72,7 @@ void TMainForm::ListeAktualisierenClick() {
     {
         const Sanduhr sanduhr;
         const Importlisten listen = ImportEintraege(*fund, auswahl.GruppenWahl(), auswahl.Optionen());
-        pruefung.emplace(GleicheAb(m_dokument, KanaeleFuer(m_dokument, listen)), m_dokument.Umgebung(),
-                         m_dokument.Quellenhinweis(), this);
+        pruefung.emplace(GleicheAb(m_dokument, listen), m_dokument.Umgebung(), m_dokument.Quellenhinweis(), this);
     }
     if (Dialoge::ZeigeModal(*pruefung) != QDialog::Accepted)
         return;

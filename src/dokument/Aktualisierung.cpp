@@ -278,6 +278,10 @@ const QList<ImportEintrag>& KanaeleFuer(const Listendokument& dokument, const Im
     return istRadioliste ? listen.radio : listen.liste;
 }
 
+Abgleich GleicheAb(const Listendokument& dokument, const Importlisten& listen) {
+    return GleicheAb(dokument, KanaeleFuer(dokument, listen));
+}
+
 Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& abgleich,
                                     const Aktualisierungswahl& wahl) {
     const Aktualisierung plan = PlaneAktualisierung(abgleich, wahl, dokument.Umgebung().platzhalterzaehler);

@@ -87,6 +87,9 @@ Aktualisierung PlaneAktualisierung(const Abgleich& abgleich, const Aktualisierun
 // list when radio goes into a list of its own and this is the radio list (its entries came
 // as radio, or, where it knows nothing of them, it is named "… Radio").
 const QList<ImportEintrag>& KanaeleFuer(const Listendokument& dokument, const Importlisten& listen);
+// The open list matched with the channels of an import it is updated from (KanaeleFuer):
+// the one start of an update for the window and senvio-import.
+Abgleich GleicheAb(const Listendokument& dokument, const Importlisten& listen);
 
 struct Aktualisierungsbericht {
     std::array<int, Abgleicharten> anzahl{};

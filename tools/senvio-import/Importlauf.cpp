@@ -83,11 +83,10 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
     dokument.LadeLetzte(aufruf.liste);
     if (!dokument.Quellenhinweis().isEmpty())
         fehler << "senvio-import: " << dokument.Quellenhinweis() << '\n';
-    const QList<ImportEintrag>& kanaele = KanaeleFuer(dokument, listen);
+    const Abgleich abgleich = GleicheAb(dokument, listen);
     // An update from nothing would take every entry away.
-    if (kanaele.isEmpty())
+    if (abgleich.kanaele.isEmpty())
         throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
-    const Abgleich abgleich = GleicheAb(dokument, kanaele);
     const Aktualisierungsbericht bericht = Aktualisiere(dokument, abgleich, aufruf.wahl);
     aus << Anzahlentext(bericht.anzahl) << '\n';
     if (!bericht.geaendert) {
