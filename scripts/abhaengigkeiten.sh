@@ -6,7 +6,7 @@ set -euo pipefail
 PAKETE=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-translations-l10n zlib1g-dev libdeflate-dev libpng-dev libjpeg62-turbo-dev libpixman-1-dev
-    libxcb1-dev libxcb-ewmh-dev libcups2-dev
+    libxcb1-dev libxcb-ewmh-dev libcups2-dev libsqlite3-dev libarchive-dev
     fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libgmock-dev
     xvfb xdotool qpdf poppler-utils python3-img2pdf

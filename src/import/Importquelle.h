@@ -39,6 +39,8 @@ struct ImportSender {
     // Indexes into ImportFund::gruppen; the channel is taken when any of them is chosen.
     // Usually one; a playlist entry can name several groups ("A;B").
     QList<int> gruppen;
+    // Radio, where the group holds both kinds (a TV's list); else the group tells the kind.
+    bool radio = false;
 };
 
 struct ImportGruppe {
@@ -53,6 +55,9 @@ struct ImportGruppe {
     // Ticked when the choice is shown: false for the other bouquets of a set when single
     // bouquet files were chosen.
     bool vorgewaehlt = true;
+    // A whole list of a TV set, TV and radio in it, numbered from 1 on its own: it is
+    // chosen alone, and the numbers before its first channel are kept free as well.
+    bool eigeneListe = false;
 };
 
 struct ImportFund {

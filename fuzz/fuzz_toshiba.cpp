@@ -1,0 +1,7 @@
+// Feeds any bytes, as a zip or tar, to the reader of Toshiba TV exports (FernsehInvariante.h).
+#include "FernsehInvariante.h"
+#include "import/Toshibaliste.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
+    return senvio::fuzz::PruefeArchivleser(daten, groesse, senvio::IstToshibaArchiv, senvio::LeseToshibaArchiv);
+}

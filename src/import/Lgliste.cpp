@@ -1,0 +1,13 @@
+#include "import/Lgliste.h"
+
+namespace senvio {
+
+bool IstLgListe(QByteArrayView) {
+    return false;
+}
+
+ImportFund LeseLgListe(const QByteArray&, const QString&) {
+    return {};
+}
+
+} // namespace senvio

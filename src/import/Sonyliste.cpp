@@ -1,0 +1,13 @@
+#include "import/Sonyliste.h"
+
+namespace senvio {
+
+bool IstSonyListe(QByteArrayView) {
+    return false;
+}
+
+ImportFund LeseSonyListe(const QByteArray&, const QString&) {
+    return {};
+}
+
+} // namespace senvio

@@ -1,0 +1,1 @@
+// Tests of the dispatch of TV sets' exports.
