@@ -1,8 +1,10 @@
 #include "import/Fernsehliste.h"
 
 #include "import/Piconname.h"
+#include "platform/Fehler.h"
 
 #include <QStringDecoder>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 
@@ -75,6 +77,23 @@ QString DvbText(QByteArrayView bytes) {
         return OhneSteuerzeichen(QString::fromUtf8(BisNull(bytes, false)));
     // Tables of East Asian scripts and reserved ones: the bytes as Latin-1, the best guess.
     return OhneSteuerzeichen(EinzelbyteText(BisNull(bytes, false), 1));
+}
+
+Fehler UnlesbareFernsehliste(const QString& datei, const QString& grund) {
+    return Fehler(QStringLiteral("Die Datei %1 ist keine lesbare Senderliste: %2.").arg(datei, grund));
+}
+
+void PruefeXml(const QXmlStreamReader& xml, const QString& datei) {
+    if (xml.hasError())
+        throw UnlesbareFernsehliste(datei, QStringLiteral("das XML ist nicht wohlgeformt (Zeile %1: %2)")
+                                               .arg(xml.lineNumber())
+                                               .arg(xml.errorString()));
+}
+
+void PruefeXmlTiefe(int ebene, const QString& datei) {
+    if (ebene > TiefsteXmlEbene)
+        throw UnlesbareFernsehliste(datei,
+                                    QStringLiteral("das XML ist tiefer als %1 Ebenen verschachtelt").arg(TiefsteXmlEbene));
 }
 
 QString Satellitenquelle(int zehntelGrad) {

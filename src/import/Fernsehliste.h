@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class QXmlStreamReader;
+
 // What the readers of TV sets' exports share: the kind of a DVB service, DVB texts, the
 // reference of a service, and the find made of a TV's lists. A TV numbers each of its
 // lists (cable, satellite, antenna, favourites) from 1, so each list is one group of the
@@ -29,6 +31,20 @@ QString DvbText(QByteArrayView bytes);
 // The source of a recorder's channel file for a satellite position in tenths of a degree,
 // east positive: 192 → "S19.2E", −50 → "S5.0W".
 QString Satellitenquelle(int zehntelGrad);
+
+// The error of an export that cannot be read: "Die Datei DATEI ist keine lesbare
+// Senderliste: GRUND." (the reason in German, lower case, without full stop).
+class Fehler;
+Fehler UnlesbareFernsehliste(const QString& datei, const QString& grund);
+
+// XML exports nest no deeper than this; a reader counts its depth and stops beyond it.
+inline constexpr int TiefsteXmlEbene = 64;
+
+// Throws UnlesbareFernsehliste when the reader met malformed XML ("das XML ist nicht
+// wohlgeformt (Zeile 12: …)"); to be called once the reading is done.
+void PruefeXml(const QXmlStreamReader& xml, const QString& datei);
+// Throws UnlesbareFernsehliste for XML nested deeper than TiefsteXmlEbene.
+void PruefeXmlTiefe(int ebene, const QString& datei);
 
 // One channel of a TV's list as a reader finds it.
 struct Fernsehkanal {

@@ -1,5 +1,6 @@
 #include "import/Sqlitebild.h"
 
+#include "import/Fernsehliste.h"
 #include "platform/Fehler.h"
 
 #include <sqlite3.h>
@@ -11,7 +12,7 @@ namespace senvio {
 namespace {
 
 Fehler KeineListe(const QString& datei, const QString& grund) {
-    return Fehler(QStringLiteral("Die Datei %1 ist keine lesbare Senderliste: %2.").arg(datei, grund));
+    return UnlesbareFernsehliste(datei, grund);
 }
 
 QString AlsText(const char* utf8) {
