@@ -101,7 +101,7 @@ QString Satellitenquelle(int zehntelGrad) {
     return QStringLiteral("S%1.%2%3")
         .arg(betrag / 10)
         .arg(betrag % 10)
-        .arg(zehntelGrad < 0 ? u'W' : u'E');
+        .arg(QChar(zehntelGrad < 0 ? u'W' : u'E'));
 }
 
 int Fernsehfund::Liste(const QString& name, bool radioAbEins) {

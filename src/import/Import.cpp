@@ -1,6 +1,7 @@
 #include "import/Import.h"
 
 #include "import/Bouquets.h"
+#include "import/Fernseher.h"
 #include "import/Kanaldatei.h"
 #include "import/Referenzliste.h"
 #include "import/Wiedergabeliste.h"
@@ -182,6 +183,9 @@ void WaehleBouquetsVor(Quelle& quelle) {
 
 Quelle LeseQuelle(const QString& pfad, const std::function<void(qint64)>& gelesen) {
     const QFileInfo info(pfad);
+    // A Philips TV's list is a folder of files: any of them, or the folder, stands for it.
+    if (const QString philips = PhilipsOrdner(pfad); !philips.isEmpty())
+        return {pfad, {}, {}, LesePhilipsOrdner(philips), {}};
     if (info.isDir())
         return {pfad, QDir::cleanPath(info.absoluteFilePath()), BouquetWahl::Beide, {}, {}};
     QFile datei;
@@ -197,6 +201,8 @@ Quelle LeseQuelle(const QString& pfad, const std::function<void(qint64)>& gelese
     if (AnfangsZeilen(*bytes, 1).isEmpty())
         throw Fehler(QStringLiteral("Die Datei %1 ist leer.").arg(pfad));
     const QString name = info.fileName();
+    if (std::optional<ImportFund> fernseher = LeseFernsehliste(*bytes, pfad))
+        return {pfad, {}, {}, std::move(*fernseher), {}};
     if (IstBouquetDatei(*bytes))
         return {pfad,
                 QDir::cleanPath(info.absolutePath()),
@@ -228,7 +234,13 @@ const ImportGruppe* GruppeDes(const ImportFund& fund, const ImportSender& sender
 
 bool IstRadio(const ImportFund& fund, const ImportSender& sender) {
     const ImportGruppe* gruppe = GruppeDes(fund, sender);
-    return gruppe && gruppe->radio;
+    return sender.radio || (gruppe && gruppe->radio);
+}
+
+// A TV's list counts from 1: the numbers before its first channel are free ones too.
+bool ZaehltAbEins(const ImportFund& fund, const ImportSender& sender) {
+    const ImportGruppe* gruppe = GruppeDes(fund, sender);
+    return gruppe && gruppe->eigeneListe;
 }
 
 enum class Art { Alle, Fernsehen, Radio };
@@ -239,11 +251,14 @@ enum class Art { Alle, Fernsehen, Radio };
 // between.
 template <typename Tu>
 void FuerJedenGewaehlten(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, Art art, Tu&& tu) {
-    int vorige = 0; // the receiver's number of the channel taken before, 0 for none
+    int vorige = 0;     // the receiver's number of the channel taken before, 0 for none
+    bool erster = true; // before the first channel taken
     for (const ImportSender& sender : fund.sender) {
         if (!IstGewaehlt(sender, gruppeGewaehlt) || (art != Art::Alle && IstRadio(fund, sender) != (art == Art::Radio)))
             continue;
-        const qint64 abstand = vorige > 0 && sender.nummer > 0 ? qint64(sender.nummer) - vorige : 0;
+        const bool abEins = erster && ZaehltAbEins(fund, sender);
+        erster = false;
+        const qint64 abstand = (vorige > 0 || abEins) && sender.nummer > 0 ? qint64(sender.nummer) - vorige : 0;
         tu(sender, abstand > 1 && abstand <= 1000 ? abstand - 1 : 0);
         vorige = sender.nummer;
     }
@@ -344,7 +359,13 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
     // Several files of one bouquet set (all of its folder chosen) stand for the set once,
     // where the first of them stands: TV, radio or both, as the files together say.
     QList<Quelle> quellen;
+    QStringList philipsOrdner; // read once, however many of their files are chosen
     for (const QString& pfad : pfade) {
+        if (const QString philips = PhilipsOrdner(pfad); !philips.isEmpty()) {
+            if (philipsOrdner.contains(philips))
+                continue;
+            philipsOrdner.append(philips);
+        }
         Quelle quelle = LeseQuelle(pfad, gelesen);
         const auto gleicherSatz = std::find_if(quellen.begin(), quellen.end(), [&](const Quelle& q) {
             return !quelle.bouquetOrdner.isEmpty() && q.bouquetOrdner == quelle.bouquetOrdner;
@@ -392,8 +413,9 @@ bool RadioEigeneListeMoeglich(const ImportFund& fund, const QList<bool>& gruppeG
         if (!IstGewaehlt(sender, gruppeGewaehlt))
             continue;
         const ImportGruppe* gruppe = GruppeDes(fund, sender);
-        fernsehen = fernsehen || !gruppe || !gruppe->radio;
-        radio = radio || (gruppe && gruppe->radio && gruppe->eigeneZaehlung);
+        const bool istRadio = IstRadio(fund, sender);
+        fernsehen = fernsehen || !istRadio;
+        radio = radio || (istRadio && gruppe && gruppe->eigeneZaehlung);
         if (fernsehen && radio)
             return true;
     }
@@ -451,6 +473,35 @@ qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, c
             FuerJedenEintrag(fund, gruppeGewaehlt, mitNummern, art,
                              [&](const ImportSender&, qint64 davor) { frei += davor; });
     return frei;
+}
+
+QStringList GruppenUebersicht(const ImportFund& fund) {
+    QList<qsizetype> tv(fund.gruppen.size(), 0), radio(fund.gruppen.size(), 0);
+    for (const ImportSender& sender : fund.sender)
+        for (const int gruppe : sender.gruppen)
+            if (!sender.platzhalter && gruppe >= 0 && gruppe < fund.gruppen.size())
+                ++(IstRadio(fund, sender) ? radio : tv)[gruppe];
+    QStringList zeilen;
+    for (qsizetype i = 0; i < fund.gruppen.size(); ++i)
+        zeilen.append(QStringLiteral("%1: %2 TV, %3 Radio")
+                          .arg(fund.gruppen[i].name.isEmpty() ? QStringLiteral("(ohne Namen)") : fund.gruppen[i].name)
+                          .arg(tv[i])
+                          .arg(radio[i]));
+    return zeilen;
+}
+
+QString GruppenwahlFehler(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {
+    QStringList listen;
+    for (qsizetype i = 0; i < fund.gruppen.size() && i < gruppeGewaehlt.size(); ++i)
+        if (gruppeGewaehlt[i] && fund.gruppen[i].eigeneListe)
+            listen.append(QStringLiteral("„%1“").arg(fund.gruppen[i].name));
+    if (listen.size() < 2)
+        return {};
+    const QString letzte = listen.takeLast();
+    return QStringLiteral("Die Gruppen %1 und %2 sind Listen des Fernsehers, die jede bei 1 beginnen; in einer "
+                          "Senvio-Liste stimmten ihre Nummern nicht mehr mit der Fernbedienung überein. Bitte "
+                          "wählen Sie nur eine davon.")
+        .arg(listen.join(QStringLiteral(", ")), letzte);
 }
 
 QStringList DoppelteSender(const ImportFund& fund, const QList<bool>& gruppeGewaehlt) {

@@ -93,6 +93,13 @@ qint64 FreieNummern(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, c
 // make a list of the choice longer than GroessteListeMitLuecken; empty otherwise.
 QString LueckenHinweis(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen);
 
+// One line per group: "Kabel: 65 TV, 75 Radio" (placeholders not counted).
+QStringList GruppenUebersicht(const ImportFund& fund);
+
+// Why the choice cannot make one list: two lists of a TV that each count from 1 ("Die
+// Gruppen „Kabel“ und „Satellit“ …"); empty when it can.
+QString GruppenwahlFehler(const ImportFund& fund, const QList<bool>& gruppeGewaehlt);
+
 // The names of the chosen channels that are a second or later channel of one service: an
 // earlier chosen channel of the same kind (TV or radio) has the same reference. Names
 // never make two channels one service; placeholders and channels without reference are

@@ -47,13 +47,21 @@ TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget*
     Gruppen->setToolTip(QStringLiteral("Nur die Sender der angekreuzten Gruppen werden übernommen"));
     QTreeWidgetItem* fernsehen = nullptr;
     QTreeWidgetItem* radio = nullptr;
+    QTreeWidgetItem* fernseher = nullptr;
+    const QStringList uebersicht = GruppenUebersicht(fund);
     for (const ImportGruppe& gruppe : fund.gruppen) {
-        QTreeWidgetItem*& abschnitt = gruppe.radio ? radio : fernsehen;
+        const qsizetype index = &gruppe - fund.gruppen.data();
+        // A TV's lists each count from 1: one of them is chosen, so their section ticks none.
+        if (gruppe.eigeneListe && !fernseher) {
+            fernseher = new QTreeWidgetItem(Gruppen, {QStringLiteral("Listen des Fernsehers (eine wählen)")});
+            fernseher->setFlags(Qt::ItemIsEnabled);
+        }
+        QTreeWidgetItem*& abschnitt = gruppe.eigeneListe ? fernseher : gruppe.radio ? radio : fernsehen;
         if (!abschnitt)
             abschnitt = Abschnitt(Gruppen, gruppe.radio ? QStringLiteral("Radio") : QStringLiteral("Fernsehen"));
-        auto* zeile =
-            new QTreeWidgetItem(abschnitt, {gruppe.name.isEmpty() ? QStringLiteral("(ohne Namen)") : gruppe.name,
-                                            QString::number(gruppe.anzahl)});
+        const QString name = gruppe.eigeneListe ? uebersicht[index] : gruppe.name;
+        auto* zeile = new QTreeWidgetItem(
+            abschnitt, {name.isEmpty() ? QStringLiteral("(ohne Namen)") : name, QString::number(gruppe.anzahl)});
         zeile->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         zeile->setCheckState(0, gruppe.vorgewaehlt ? Qt::Checked : Qt::Unchecked);
         zeile->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
@@ -126,7 +134,10 @@ TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget*
 
     // A section ticked or unticked changes every group in it: the total is counted once after all.
     connect(Gruppen, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* zeile, int spalte) {
-        if (spalte != 0 || !zeile->parent() || m_summeFaellig)
+        if (spalte != 0 || !zeile->parent())
+            return;
+        WaehleNurEineListe(zeile);
+        if (m_summeFaellig)
             return;
         m_summeFaellig = true;
         QTimer::singleShot(0, this, &TImportForm::ZeigeSumme);
@@ -144,6 +155,15 @@ QList<bool> TImportForm::GruppenWahl() const {
     for (const QTreeWidgetItem* zeile : m_gruppen)
         wahl.append(zeile->checkState(0) == Qt::Checked);
     return wahl;
+}
+
+void TImportForm::WaehleNurEineListe(QTreeWidgetItem* zeile) {
+    const qsizetype gruppe = m_gruppen.indexOf(zeile);
+    if (gruppe < 0 || !m_fund.gruppen[gruppe].eigeneListe || zeile->checkState(0) != Qt::Checked)
+        return;
+    for (qsizetype i = 0; i < m_gruppen.size(); ++i)
+        if (i != gruppe && m_fund.gruppen[i].eigeneListe && m_gruppen[i]->checkState(0) != Qt::Unchecked)
+            m_gruppen[i]->setCheckState(0, Qt::Unchecked);
 }
 
 void TImportForm::WaehleGruppe(int gruppe, bool gewaehlt) {
@@ -208,8 +228,11 @@ namespace {
 const QString ImportOrdnerSchluessel = QStringLiteral("ImportOrdner");
 
 const QString ImportFilter =
-    QStringLiteral("Senderlisten (*.m3u *.m3u8 *.tv *.radio lamedb lamedb5 *.conf *.txt *.chl)|"
-                   "*.m3u;*.m3u8;*.tv;*.radio;lamedb;lamedb5;*.conf;*.txt;*.chl|"
+    QStringLiteral("Senderlisten (*.m3u *.m3u8 *.tv *.radio lamedb lamedb5 *.conf *.txt *.chl *.zip *.tll *.xml *.db "
+                   "*.bin *.csv *.tar)|"
+                   "*.m3u;*.m3u8;*.tv;*.radio;lamedb;lamedb5;*.conf;*.txt;*.chl;*.zip;*.tll;*.xml;*.db;*.bin;*.csv;*.tar|"
+                   "Senderlisten vom Fernseher (*.zip *.tll *.xml *.db *.bin *.csv *.tar)|"
+                   "*.zip;*.tll;*.xml;*.db;*.bin;*.csv;*.tar|"
                    "Wiedergabelisten (*.m3u *.m3u8)|*.m3u;*.m3u8|"
                    "Bouquets eines Satellitenempfängers (*.tv *.radio lamedb lamedb5)|*.tv;*.radio;lamedb;lamedb5|"
                    "Kanaldateien eines Videorekorders (*.conf)|*.conf|"
@@ -242,8 +265,8 @@ std::optional<ImportFund> WaehleImportquellen(QWidget* eltern, const QString& ei
     const QString ordner = LeseIniWert(einstellungen, EinstellungsAbschnitt, ImportOrdnerSchluessel);
     const QStringList pfade = Dialoge::DateienOeffnen(
         eltern, ordner.isEmpty() || !QFileInfo(ordner).isDir() ? QDir::homePath() : ordner, ImportFilter,
-        QStringLiteral("Senderliste wählen (Wiedergabeliste, channels.conf, Referenzliste oder bei Enigma2 "
-                       "lamedb / bouquets.tv)"));
+        QStringLiteral("Senderliste wählen (vom Fernseher, Wiedergabeliste, channels.conf, Referenzliste oder "
+                       "bei Enigma2 lamedb / bouquets.tv)"));
     if (pfade.isEmpty())
         return std::nullopt;
     SchreibeIniWert(einstellungen, EinstellungsAbschnitt, ImportOrdnerSchluessel,

@@ -52,6 +52,8 @@ private:
     QRadioButton* AnListeAnhaengen = nullptr;
     QPushButton* OkKnopf = nullptr;
     void ZeigeSumme();
+    // A list of a TV ticked unticks the TV's other lists: each counts from 1.
+    void WaehleNurEineListe(QTreeWidgetItem* zeile);
     bool RadiolisteBenannt() const;
 
     const ImportFund& m_fund;

@@ -12,11 +12,16 @@ QString Importanleitung() {
                           "       senvio-import --aktualisieren [--meine-reihenfolge]\n"
                           "                     [--neue ans-ende|weglassen] [--fehlende entfernen|behalten]\n"
                           "                     [weitere Angaben wie oben] LISTE QUELLE…\n"
+                          "       senvio-import --gruppen QUELLE…\n"
                           "\n"
                           "Liest die Senderliste eines Empfängers (M3U-Wiedergabeliste, Bouquets eines\n"
                           "Satellitenempfängers, channels.conf eines Videorekorders, Referenzliste eines\n"
-                          "Senderlisteneditors) und schreibt sie als Senvio-Liste LISTE, nummeriert wie im\n"
+                          "Senderlisteneditors) oder eines Fernsehers (die Datei, die er auf einen USB-Stick\n"
+                          "exportiert) und schreibt sie als Senvio-Liste LISTE, nummeriert wie im\n"
                           "Programm. Ausgegeben werden je Liste die Zahl der Einträge und ihr Pfad.\n"
+                          "\n"
+                          "Mit --gruppen werden nur die Gruppen der Quellen genannt, je Zeile eine mit der\n"
+                          "Zahl ihrer Fernseh- und Radiosender (\"Kabel: 65 TV, 75 Radio\").\n"
                           "\n"
                           "Mit --aktualisieren wird die vorhandene Liste LISTE nach einem neuen Sendersuchlauf\n"
                           "auf den Stand der Quellen gebracht: Namen, Logos und Platzhalter der Einträge\n"
@@ -32,14 +37,17 @@ QString Importanleitung() {
                           "                           es die Liste noch nicht geben\n"
                           "  --gruppe NAME            nur die Sender dieser Gruppe oder dieses Bouquets\n"
                           "                           (mehrfach möglich; Vorgabe: alle, bei einer gewählten\n"
-                          "                           Bouquet-Datei nur dieses Bouquet)\n"
+                          "                           Bouquet-Datei nur dieses Bouquet; beim Fernseher die\n"
+                          "                           Liste mit den meisten Fernsehsendern, und nur eine\n"
+                          "                           seiner Listen, denn jede beginnt bei 1)\n"
+                          "  --gruppen                die Gruppen der Quellen nennen, nichts schreiben\n"
                           "  --mit-doppelten          auch den zweiten und jeden weiteren Eintrag desselben\n"
                           "                           Programms übernehmen (derselbe Dienst des Empfängers oder\n"
                           "                           dieselbe Adresse); ohne diese Angabe wird er weggelassen,\n"
                           "                           seine Nummer bleibt als „(frei)“ erhalten\n"
                           "  --radio-mitnehmen        Radio in derselben Liste; ohne diese Angabe kommt das\n"
-                          "                           Radio eines Satellitenempfängers, der es ab 1 zählt, in\n"
-                          "                           die Liste „LISTE Radio“\n"
+                          "                           Radio eines Empfängers oder Fernsehers, der es ab 1\n"
+                          "                           zählt, in die Liste „LISTE Radio“\n"
                           "  --logos                  den Einträgen die eindeutig gefundenen Logos geben;\n"
                           "                           die Vorschläge zum Prüfen werden je Eintrag genannt\n"
                           "  --aktualisieren          die vorhandene Liste aktualisieren statt zu importieren\n"
@@ -68,15 +76,26 @@ Importaufruf LeseImportaufruf(const QStringList& argumente) {
     const QCommandLineOption radioMitnehmen(QStringLiteral("radio-mitnehmen"));
     const QCommandLineOption logos(QStringLiteral("logos"));
     const QCommandLineOption aktualisieren(QStringLiteral("aktualisieren"));
+    const QCommandLineOption gruppenZeigen(QStringLiteral("gruppen"));
     const QCommandLineOption meineReihenfolge(QStringLiteral("meine-reihenfolge"));
     const QCommandLineOption neue(QStringLiteral("neue"), QString(), QStringLiteral("WAHL"));
     const QCommandLineOption fehlende(QStringLiteral("fehlende"), QString(), QStringLiteral("WAHL"));
     if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-import"),
                             {anhaengen, gruppe, ohneDoppelte, mitDoppelten, radioMitnehmen, logos, aktualisieren,
-                             meineReihenfolge, neue, fehlende},
+                             meineReihenfolge, neue, fehlende, gruppenZeigen},
                             argumente, aufruf))
         return aufruf;
     aufruf.aktualisieren = leser.isSet(aktualisieren);
+    // Naming the groups writes nothing: it takes sources only.
+    if (leser.isSet(gruppenZeigen)) {
+        aufruf.gruppenZeigen = true;
+        aufruf.quellen = leser.positionalArguments();
+        if (aufruf.quellen.isEmpty())
+            aufruf.fehler = QStringLiteral("Es ist keine Quelle angegeben.");
+        else if (aufruf.aktualisieren || leser.isSet(anhaengen) || leser.isSet(gruppe))
+            aufruf.fehler = QStringLiteral("--gruppen nennt nur die Gruppen; es nimmt keine weiteren Angaben.");
+        return aufruf;
+    }
     if (!aufruf.aktualisieren && (leser.isSet(meineReihenfolge) || leser.isSet(neue) || leser.isSet(fehlende))) {
         aufruf.fehler = QStringLiteral("--meine-reihenfolge, --neue und --fehlende gelten nur mit --aktualisieren.");
         return aufruf;

@@ -11,6 +11,7 @@
 //                 [--radio-mitnehmen] [--logos] LISTE QUELLE...
 //   senvio-import --aktualisieren [--meine-reihenfolge] [--neue weglassen|ans-ende]
 //                 [--fehlende behalten|entfernen] [...] LISTE QUELLE...
+//   senvio-import --gruppen QUELLE...
 namespace senvio {
 
 struct Importaufruf : Werkzeugaufruf {
@@ -20,6 +21,7 @@ struct Importaufruf : Werkzeugaufruf {
     bool radioMitnehmen = false; // radio in the same list, also where the receiver numbers it on its own
     bool logos = false;          // attach the logos found without doubt
     bool aktualisieren = false;  // bring the existing list up to date instead of importing
+    bool gruppenZeigen = false;  // only name the groups of the sources with their counts
     Aktualisierungswahl wahl;    // how an update lays the list out
     QString liste;
     QStringList quellen;

@@ -97,9 +97,29 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
     return 0;
 }
 
+// The groups of the sources, one per line with their counts.
+int ZeigeGruppen(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
+    try {
+        QStringList quellen;
+        for (const QString& quelle : aufruf.quellen)
+            quellen << QDir::cleanPath(QDir::current().absoluteFilePath(quelle));
+        const ImportFund fund = LeseImportquellen(quellen);
+        for (const QString& hinweis : fund.hinweise)
+            fehler << "senvio-import: " << hinweis << '\n';
+        for (const QString& zeile : GruppenUebersicht(fund))
+            aus << zeile << '\n';
+        return 0;
+    } catch (const Fehler& f) {
+        fehler << "senvio-import: " << f.meldung() << '\n';
+    }
+    return 1;
+}
+
 } // namespace
 
 int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
+    if (aufruf.gruppenZeigen)
+        return ZeigeGruppen(aufruf, aus, fehler);
     if (aufruf.ohneZwischenspeicher)
         SchalteZwischenspeicherAus();
     const QDir start = QDir::current();
@@ -122,7 +142,12 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
         const ImportOptionen optionen{true, !aufruf.mitDoppelten, !aufruf.radioMitnehmen};
-        const Importlisten listen = ImportEintraege(fund, GruppenWahl(fund, aufruf.gruppen), optionen);
+        const QList<bool> wahl = GruppenWahl(fund, aufruf.gruppen);
+        if (const QString falsch = GruppenwahlFehler(fund, wahl); !falsch.isEmpty()) {
+            fehler << "senvio-import: " << falsch << '\n';
+            return 2;
+        }
+        const Importlisten listen = ImportEintraege(fund, wahl, optionen);
         for (const QString& hinweis : listen.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
         if (aufruf.aktualisieren)
