@@ -32,7 +32,7 @@ for datei in usr/bin/senvio usr/bin/senvio-druck usr/bin/senvio-import usr/bin/p
     usr/share/icons/hicolor/48x48/apps/de.senvio.Senvio.png usr/share/icons/hicolor/128x128/apps/de.senvio.Senvio.png \
     usr/share/icons/hicolor/256x256/apps/de.senvio.Senvio.png usr/share/icons/hicolor/scalable/apps/de.senvio.Senvio.svg \
     usr/share/man/man1/senvio.1.gz usr/share/man/man1/senvio-druck.1.gz \
-    usr/share/man/man1/senvio-import.1.gz usr/share/man/man1/pdf-bilder.1.gz; do
+    usr/share/man/man1/senvio-import.1.gz usr/share/man/man1/pdf-bilder.1.gz usr/share/doc/senvio/copyright; do
     grep -qxF "./$datei" "$tmp/inhalt" || schlecht "$datei fehlt im Paket"
 done
 if grep -v -e '^\./$' -e '^\./usr/' "$tmp/inhalt"; then schlecht "Dateien außerhalb von /usr"; fi
