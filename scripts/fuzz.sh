@@ -8,7 +8,8 @@ sekunden="${1:-15}"
 wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bau="$wurzel/build-fuzz"
 ziele=(fuzz_listendatei fuzz_einstellungen fuzz_sendernamen fuzz_bmp fuzz_png fuzz_wiedergabeliste fuzz_kanaldatei
-    fuzz_referenzliste fuzz_bouquets)
+    fuzz_referenzliste fuzz_bouquets fuzz_samsung fuzz_lg fuzz_philips fuzz_sony fuzz_hisense fuzz_panasonic
+    fuzz_grundig fuzz_toshiba fuzz_tcl fuzz_sharp)
 
 CC=clang-14 CXX=clang++-14 cmake -S "$wurzel" -B "$bau" -DSENVIO_FUZZ=ON -DSENVIO_TESTS=OFF -DSENVIO_BENCH=OFF >/dev/null
 cmake --build "$bau" -j2 --target "${ziele[@]}"
@@ -139,6 +140,58 @@ seeds_referenzliste() {
     local k="$1"
     printf '\xef\xbb\xbfNr;Name;Kennung\r\n3;Welle;Nord;1-1101-28412\r\n1;Das Erste HD;1-1019-10301\r\n2;Zwei;\r\n' >"$k/sender.txt"
     printf '2;Arte\n1;S\xfc\x64west\n0;Null\n' >"$k/liste.chl"
+}
+
+# TV sets' exports: the real ones the tests read, an LG list cut to its first channels, and
+# a TCL tar made here (there is no real one at hand).
+fernseher="$wurzel/tests/import/fernseher"
+seeds_samsung() { cp "$fernseher/samsung/"*.zip "$1/"; }
+seeds_toshiba() { cp "$fernseher/toshiba/"*.zip "$1/"; }
+seeds_hisense() { cp "$fernseher/hisense/channel.db" "$1/"; }
+seeds_panasonic() { cp "$fernseher/panasonic/svl-cable.db" "$1/"; }
+seeds_grundig() { cp "$fernseher/grundig/dvbc_config.xml" "$1/"; }
+seeds_sony() { cp "$fernseher/sony/android_sdb-cable.xml" "$1/"; }
+seeds_sharp() { cp "$fernseher/sharp/DVBS_Program5.csv" "$1/"; }
+# The first byte picks the file of the folder (fuzz_philips.cpp): 1 = channellib/DVBC.xml, 2 = DVBT.xml, 5 = Favorite.xml.
+seeds_philips() {
+    local k="$1" liste="$fernseher/philips/ChannelMap_100/ChannelList"
+    { printf '\x02'; cat "$liste/channellib/DVBT.xml"; } >"$k/dvbt.bin"
+    { printf '\x05'; head -c 4000 "$liste/Favorite.xml"; } >"$k/favoriten.bin"
+}
+seeds_lg() {
+    python3 - "$fernseher/lg/GlobalClone00002.TLL" "$1/kurz.tll" <<'PY'
+import re, sys
+text = open(sys.argv[1], encoding="utf-8").read()
+# Keep the first 12 items of every list.
+def kuerzen(m):
+    items = re.findall(r"<ITEM>.*?</ITEM>", m.group(2), re.S)
+    return m.group(1) + "".join(items[:12]) + m.group(3)
+text = re.sub(r"(<(?:ATV|DTV)>)(.*?)(</(?:ATV|DTV)>)", kuerzen, text, flags=re.S)
+open(sys.argv[2], "w", encoding="utf-8").write(text)
+PY
+}
+seeds_tcl() {
+    python3 - "$1" <<'PY'
+import io, sqlite3, sys, tarfile, tempfile, os
+pfad = os.path.join(tempfile.mkdtemp(), "DtvData.db")
+db = sqlite3.connect(pfad)
+db.executescript('''
+CREATE TABLE ProgramInfoTbl(u32Index INTEGER, ProgNum INTEGER, ServiceName TEXT, ShortServiceName TEXT,
+    ServiceID INTEGER, EditFlag INTEGER, u16MuxTblID INTEGER, u8DtvRoute INTEGER);
+CREATE TABLE AtrributeTbl(u32Index INTEGER, RealServiceType INTEGER, IsDelete INTEGER, IsSkipped INTEGER,
+    IsFavor INTEGER, VisibleFlag INTEGER);
+CREATE TABLE MuxInfoTbl(u16MuxTblID INTEGER, OriginalNetworkId INTEGER, TransportStreamId INTEGER, Freq INTEGER);
+CREATE TABLE CurCIOPSerType(u8DtvRoute INTEGER, RouteName TEXT);
+INSERT INTO CurCIOPSerType VALUES (1, 'dvbc');
+INSERT INTO MuxInfoTbl VALUES (1, 1, 1051, 330000);
+INSERT INTO ProgramInfoTbl VALUES (1, 1, 'Das Erste HD  ', '', 10301, 0, 1, 1), (2, 2, 'ZDF HD', '', 11110, 0, 1, 1),
+    (3, 3, 'Bayern 1', '', 28400, 16, 1, 1);
+INSERT INTO AtrributeTbl VALUES (1, 25, 0, 0, 0, 1), (2, 25, 0, 0, 0, 1), (3, 2, 1, 0, 0, 1);
+''')
+db.commit(); db.close()
+with tarfile.open(os.path.join(sys.argv[1], "tcl.tar"), "w", format=tarfile.USTAR_FORMAT) as tar:
+    tar.add(pfad, arcname="database/userdata/DtvData.db")
+PY
 }
 
 # Runs one target; what it prints goes to build-fuzz/logs/<target>.ausgabe.
