@@ -141,19 +141,17 @@ ImportFund LeseGrundigListe(const QByteArray& bytes, const QString& datei) {
     QByteArray rohName;
     std::array<int, Favoritenlisten> plaetze{};
 
+    int liste = -1; // of the open service
     const auto nimmAuf = [&] {
         const QString roh = DvbText(rohName).trimmed();
         kanal.name = roh.isEmpty() ? attributName.trimmed() : roh;
-        int& liste = listen[empfang->liste];
-        if (liste == 0)
-            liste = fund.Liste(empfang->liste, false) + 1;
         for (int f = 0; f < Favoritenlisten; ++f) {
             if (plaetze[f] > 0) {
                 favoriten[f].append(kanal);
                 favoriten[f].last().nummer = plaetze[f];
             }
         }
-        fund.NimmAuf(liste - 1, std::move(kanal));
+        fund.NimmAuf(liste, std::move(kanal));
     };
 
     while (!xml.atEnd()) {
@@ -193,6 +191,10 @@ ImportFund LeseGrundigListe(const QByteArray& bytes, const QString& datei) {
             tsid = Zahl(attribute, QLatin1String("tsid"));
         } else if (name == QLatin1String("service") && !imDienst) {
             imDienst = true;
+            int& index = listen[empfang->liste];
+            if (index == 0)
+                index = fund.Liste(empfang->liste, false) + 1;
+            liste = index - 1;
             kanal = Fernsehkanal{};
             kanal.nummer = int(Zahl(attribute, QLatin1String("num")));
             kanal.geloescht = Zahl(attribute, QLatin1String("del")) == 1;
@@ -203,9 +205,9 @@ ImportFund LeseGrundigListe(const QByteArray& bytes, const QString& datei) {
                 plaetze[f] = int(Zahl(attribute, QLatin1String(favoritenfelder[f])));
             if (analog) {
                 // Analog channels hold numbers of the list; the frequency tells them apart.
-                const QStringView frequenz = attribute.value(QLatin1String("frq"));
-                if (!frequenz.isEmpty())
-                    kanal.referenz = QStringLiteral("A-%1-%2").arg(empfang->quelle, frequenz);
+                const qint64 frequenz = Zahl(attribute, QLatin1String("frq"));
+                if (frequenz > 0)
+                    kanal.referenz = QStringLiteral("A-%1-%2").arg(empfang->quelle).arg(frequenz);
                 continue;
             }
             const qint64 typ = Zahl(attribute, QLatin1String("typ"));

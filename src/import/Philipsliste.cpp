@@ -71,7 +71,7 @@ QString PhilipsText(QStringView wert, int version) {
 // The source of a satellite by the position its name ends with ("TURKSAT 42E",
 // "ASTRA1 19.2°E"); "S" without one.
 QString SatellitAusName(const QString& name) {
-    static const QRegularExpression position(QStringLiteral("(\\d{1,3})(?:[.,](\\d))?\\s*°?\\s*([EeWwOo])$"));
+    static const QRegularExpression position(QStringLiteral("(\\d{1,3})(?:[.,](\\d))?\\s?°?\\s?([EeWwOo])$"));
     const QRegularExpressionMatch treffer = position.match(name.trimmed());
     if (!treffer.hasMatch())
         return QStringLiteral("S");
