@@ -83,9 +83,10 @@ QHash<qint64, QString> LeseAnalogreferenzen(const Sqlitebild& db, const QString&
             continue;
         db.Frage(QStringLiteral("SELECT tsl_rec_id, freq FROM %1").arg(tabelle), [&](const Sqlitezeile& z) {
             const qint64 hertz = z.Zahl(1);
-            referenzen.insert(z.Zahl(0), hertz > 0 ? QStringLiteral("A-%1-%2").arg(QLatin1String(quelle),
-                                                                                   QString::number(double(hertz) / 1e6))
-                                                   : QString());
+            referenzen.insert(z.Zahl(0),
+                              hertz > 0 ? QStringLiteral("A-%1-%2").arg(QLatin1String(quelle),
+                                                                        QString::number(double(hertz) / 1e6, 'g', 12))
+                                        : QString());
         });
     }
     return referenzen;
