@@ -169,7 +169,7 @@ TEST(FernsehArchiv, MitgliederUndGrenzen) {
 }
 
 // A database written by SQLite into a file and read back whole.
-QByteArray Datenbank(const char* sql, bool wal = false) {
+QByteArray WalDatenbank(const char* sql, bool wal = false) {
     QTemporaryDir ordner;
     const QByteArray pfad = QFile::encodeName(ordner.filePath(u"t.db"_s));
     sqlite3* db = nullptr;
@@ -183,7 +183,7 @@ QByteArray Datenbank(const char* sql, bool wal = false) {
 
 TEST(FernsehDatenbank, AusDemSpeicherNurLesend) {
     const QByteArray bytes =
-        Datenbank("CREATE TABLE SRV(srvId INTEGER, major INTEGER, srvName TEXT);"
+        WalDatenbank("CREATE TABLE SRV(srvId INTEGER, major INTEGER, srvName TEXT);"
                   "INSERT INTO SRV VALUES (1, 3, 'WDR Köln HD'), (2, 1, NULL);", true);
     ASSERT_EQ(quint8(bytes[18]), 2); // written in write-ahead mode, as Samsung's are
     const Sqlitebild db(bytes, u"/stick/dvbc"_s);
@@ -232,7 +232,7 @@ TEST(FernsehFormate, NochNichtLesbareExporteWerdenBenannt) {
     // A zip or a database of no TV: the format is unknown, as for any other file.
     const QString zip = ordner.filePath(u"fotos.zip"_s), db = ordner.filePath(u"adressen.db"_s);
     test::Schreib(zip, Archiv({{"bild.jpg", "\xFF\xD8"}}));
-    test::Schreib(db, Datenbank("CREATE TABLE adresse(name TEXT);"));
+    test::Schreib(db, WalDatenbank("CREATE TABLE adresse(name TEXT);"));
     for (const QString& pfad : {zip, db})
         EXPECT_EQ(test::Meldung([&] { LeseImportquellen({pfad}); }),
                   u"Das Format der Datei "_s + pfad + u" ist unbekannt."_s);

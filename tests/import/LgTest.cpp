@@ -26,7 +26,7 @@ QStringList Inhalt(const ImportFund& f) {
     return inhalt;
 }
 
-ImportFund Lies(const QString& datei) {
+ImportFund LiesLg(const QString& datei) {
     return LeseLgListe(test::Lies(SENVIO_FERNSEHER "/lg/"_L1 + datei), datei);
 }
 
@@ -36,7 +36,7 @@ using namespace lgtest;
 
 TEST(LgListe, GlobalCloneDesBeispiels) {
     EXPECT_TRUE(IstLgListe(test::Lies(SENVIO_FERNSEHER "/lg/GlobalClone00002.TLL").first(4000)));
-    const ImportFund f = Lies(u"GlobalClone00002.TLL"_s);
+    const ImportFund f = LiesLg(u"GlobalClone00002.TLL"_s);
     const QStringList k = Inhalt(f);
     EXPECT_EQ(k.mid(0, 5),
               QStringList({u"Kabel 369/113"_s, u"Satellit 1001/162"_s, u"Kabel 1 ORF eins HD <C-1537-5-5001>"_s,
@@ -55,7 +55,7 @@ TEST(LgListe, GlobalCloneDesBeispiels) {
 }
 
 TEST(LgListe, HandgeschriebeneListen) {
-    const ImportFund a = Lies(u"handgemacht.TLL"_s);
+    const ImportFund a = LiesLg(u"handgemacht.TLL"_s);
     EXPECT_EQ(Inhalt(a),
               QStringList({u"Satellit 1/1"_s, u"Analog 1/0"_s, u"Favoriten 2 1/1"_s, u"Satellit 1 RTL <S5.0W-1-9-7>"_s,
                            u"Satellit R 1 Ö1 <>"_s, u"Analog 3 K 05 <A-C-175250>"_s,
@@ -63,7 +63,7 @@ TEST(LgListe, HandgeschriebeneListen) {
     EXPECT_EQ(a.hinweise,
               QStringList(u"1 Sender einer unbekannten Empfangsart (sourceIndex „9“) sind nicht übernommen."_s));
     EXPECT_TRUE(IstLgListe(test::Lies(SENVIO_FERNSEHER "/lg/webos5.TLL")));
-    EXPECT_EQ(Inhalt(Lies(u"webos5.TLL"_s)),
+    EXPECT_EQ(Inhalt(LiesLg(u"webos5.TLL"_s)),
               QStringList({u"Kabel 1/0"_s, u"Satellit 0/1"_s, u"Kabel 1 Das Erste HD <C-1-1051-28106>"_s,
                            u"Satellit R 2 Ö3 <S-1-2-5>"_s}));
 }

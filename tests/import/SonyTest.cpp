@@ -26,7 +26,7 @@ QStringList Inhalt(const ImportFund& f) {
     return inhalt;
 }
 
-ImportFund Lies(const QString& datei) {
+ImportFund LiesSony(const QString& datei) {
     return LeseSonyListe(test::Lies(SENVIO_FERNSEHER "/sony/"_L1 + datei), datei);
 }
 
@@ -36,7 +36,7 @@ using namespace sonytest;
 
 TEST(SonyListe, SdbDesBeispiels) {
     EXPECT_TRUE(IstSonyListe(test::Lies(SENVIO_FERNSEHER "/sony/android_sdb-cable.xml").first(2000)));
-    const ImportFund f = Lies(u"android_sdb-cable.xml"_s);
+    const ImportFund f = LiesSony(u"android_sdb-cable.xml"_s);
     const QStringList k = Inhalt(f);
     EXPECT_EQ(k.mid(0, 6), QStringList({u"Kabel 314/112"_s, u"Satellit 1036/173"_s, u"Satellit (bevorzugt) 1046/173"_s,
                                         u"Kabel 1 ORF eins HD <C-1537-5-5001>"_s,
@@ -55,7 +55,7 @@ TEST(SonyListe, SdbDesBeispiels) {
 
 TEST(SonyListe, HandgeschriebeneListen) {
     // Antenna: radio 2 between TV 1 and 5 in one numbering; 3 deleted, 4 data.
-    EXPECT_EQ(Inhalt(Lies(u"handgemacht-sdb.xml"_s)),
+    EXPECT_EQ(Inhalt(LiesSony(u"handgemacht-sdb.xml"_s)),
               QStringList({u"Antenne 2/1"_s, u"Favoriten 2 1/1"_s, u"Antenne 1 Das Erste <T-8468-3-11>"_s,
                            u"Antenne R 2 NDR 2 <T-8468-3-12>"_s, u"Antenne 5 A&E <T-8468-3-15>"_s,
                            u"Favoriten 2 R 1 NDR 2 <T-8468-3-12>"_s, u"Favoriten 2 2 A&E <T-8468-3-15>"_s}));
