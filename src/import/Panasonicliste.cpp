@@ -8,7 +8,6 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <array>
 #include <optional>
 
 // svl.db is a SQLite file scrambled byte by byte and closed by a checksum; svl.bin holds
@@ -20,32 +19,12 @@ namespace {
 const QByteArrayView Verwuerfelt("\x50\xCB\x7D\xA0", 4);
 const QByteArrayView Psdb("PSDB");
 
-// CRC-32/MPEG-2: polynomial 0x04C11DB7, start 0xFFFFFFFF, bits not reflected, no final XOR
-// (zlib's crc32 is the reflected variant, Qt has none).
-quint32 Crc32Mpeg2(QByteArrayView bytes) {
-    static const auto tafel = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 i = 0; i < 256; ++i) {
-            quint32 crc = i << 24;
-            for (int bit = 0; bit < 8; ++bit)
-                crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
-            t[i] = crc;
-        }
-        return t;
-    }();
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char b : bytes)
-        crc = (crc << 8) ^ tafel[((crc >> 24) ^ quint8(b)) & 0xFF];
-    return crc;
-}
-
 // Every byte but the checksum is XORed with the high byte of a key that starts at 0x0388
-// for each block of 256 bytes and grows by the scrambled byte plus 0x96A3.
+// for each block of 256 bytes and grows by the scrambled byte plus 0x96A3. The checksum
+// (CRC-32/MPEG-2) is not checked: the database behind it is, by SQLite as it is read.
 QByteArray Entwuerfle(QByteArrayView bytes, const QString& datei) {
     if (bytes.size() < 4 + 16)
         throw UnlesbareFernsehliste(datei, QStringLiteral("sie ist zu kurz"));
-    if (Crc32Mpeg2(bytes) != 0)
-        throw UnlesbareFernsehliste(datei, QStringLiteral("ihre Prüfsumme stimmt nicht (die Datei ist beschädigt)"));
     QByteArray klar(bytes.size() - 4, Qt::Uninitialized);
     quint16 schluessel = 0x0388;
     for (qsizetype i = 0; i < klar.size(); ++i) {
