@@ -150,7 +150,7 @@ ImportSender AlsImportSender(const Fernsehkanal& kanal, int gruppe) {
 ImportFund Fernsehfund::Fund() && {
     ImportFund fund;
     fund.hinweise = m_hinweise;
-    int meisteTv = -1;
+    std::pair<int, int> meisteTv{-1, -1}; // TV channels shown, TV channels
     for (Kanalliste& liste : m_listen) {
         if (liste.kanaele.isEmpty())
             continue;
@@ -168,12 +168,13 @@ ImportFund Fernsehfund::Fund() && {
         g.eigeneListe = true;
         g.vorgewaehlt = false;
         fund.gruppen.append(g);
-        int tv = 0;
+        std::pair<int, int> tv{0, 0};
         for (const Fernsehkanal& kanal : liste.kanaele) {
-            tv += kanal.art == Dienstart::Fernsehen ? 1 : 0;
+            tv.first += kanal.art == Dienstart::Fernsehen && !kanal.versteckt ? 1 : 0;
+            tv.second += kanal.art == Dienstart::Fernsehen ? 1 : 0;
             fund.sender.append(AlsImportSender(kanal, gruppe));
         }
-        if (meisteTv < 0 || tv > meisteTv) {
+        if (tv > meisteTv) {
             for (ImportGruppe& andere : fund.gruppen)
                 andere.vorgewaehlt = false;
             fund.gruppen[gruppe].vorgewaehlt = true;

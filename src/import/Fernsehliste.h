@@ -67,6 +67,8 @@ struct Fernsehkanal {
     QStringList logoSchluessel;
     // Marked deleted by the TV: left out. Channels the TV only hides or skips are kept.
     bool geloescht = false;
+    // Hidden by the TV (it keeps its number): a list of hidden channels is not the one in use.
+    bool versteckt = false;
 };
 
 // Collects the lists of one TV export and makes the import's find of them.
@@ -84,7 +86,8 @@ public:
     // whole list of its own (ImportGruppe::eigeneListe); its channels by number (where radio
     // counts from 1, TV first, then radio; equal numbers in the order taken). Data services,
     // deleted channels and channels without number are left out. The list with the most TV
-    // channels is ticked (the first of equal ones).
+    // channels is ticked (the first of equal ones), counting first those the TV does not hide:
+    // a list whose every channel is hidden is not the one the TV is used with.
     ImportFund Fund() &&;
 
 private:

@@ -41,6 +41,7 @@ struct Eintrag {
     qint64 satellit = -1; // usSatelliteHandle: the index of the satellite in SatelliteDB
     QString frequenz;
     bool geloescht = false;
+    bool versteckt = false;
     qint64 favorit[Favoritenlisten] = {}; // position in favourites list A … H; KeinFavorit: none
 };
 
@@ -98,6 +99,7 @@ Eintrag AusItem(const QHash<QString, QString>& item, bool analog) {
     e.satellit = Zahl(item.value(u"usSatelliteHandle"_s));
     e.frequenz = item.value(u"frequency"_s).trimmed();
     e.geloescht = Zahl(item.value(u"isDeleted"_s), 0) != 0;
+    e.versteckt = Zahl(item.value(u"isInvisable"_s), 0) != 0; // sic
     const bool mapAttr = Zahl(item.value(u"mapType"_s)) == 1;
     const qint64 attr = Zahl(item.value(u"mapAttr"_s), 0);
     for (int i = 0; i < Favoritenlisten; ++i) {
@@ -135,6 +137,7 @@ Eintrag AusJson(const QJsonObject& o) {
     if (e.frequenz == u"0")
         e.frequenz.clear();
     e.geloescht = Wahr(o.value(u"deleted"_s));
+    e.versteckt = Wahr(o.value(u"Invisible"_s));
     std::fill(std::begin(e.favorit), std::end(e.favorit), KeinFavorit);
     return e;
 }
@@ -162,6 +165,7 @@ Fernsehkanal AlsKanal(const Eintrag& e, const QHash<QString, QHash<QString, QStr
         k.art = Dienstart::Daten;
     k.name = e.name;
     k.geloescht = e.geloescht;
+    k.versteckt = e.versteckt;
     if (e.empfang == Analog) {
         if (!e.frequenz.isEmpty())
             k.referenz = (e.quelltext == u"2" || e.quelltext.contains(u"CABLE"_s) ? u"A-C-"_s : u"A-T-"_s) + e.frequenz;

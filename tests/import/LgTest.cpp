@@ -41,7 +41,8 @@ TEST(LgListe, GlobalCloneDesBeispiels) {
     EXPECT_EQ(k.mid(0, 5),
               QStringList({u"Kabel 369/113"_s, u"Satellit 1001/162"_s, u"Kabel 1 ORF eins HD <C-1537-5-5001>"_s,
                            u"Kabel 2 ORF 2 Wien HD <C-1537-5-5002>"_s, u"Kabel 3 ATV <C-1537-3-3008>"_s}));
-    EXPECT_TRUE(f.gruppen[0].eigeneZaehlung && f.gruppen[1].vorgewaehlt && !f.gruppen[0].vorgewaehlt);
+    // Every satellite channel is hidden: the cable list, the one in use, is ticked.
+    EXPECT_TRUE(f.gruppen[0].eigeneZaehlung && f.gruppen[0].vorgewaehlt && !f.gruppen[1].vorgewaehlt);
     // 56 is a gap; 57 is named only in hexVchName (vchName " ").
     EXPECT_EQ(k.mid(56, 2),
               QStringList({u"Kabel 55 ORF 2 Tirol <C-1537-4-4008>"_s, u"Kabel 57 ORF 2 EUROPA <C-1537-2-2010>"_s}));
