@@ -258,3 +258,44 @@ TEST(ImportProgramm, GrosseQuellenUndZuWenigSpeicher) {
               std::pair(1, QByteArray("senvio-import: Nicht genug Speicher; die Arbeit wurde abgebrochen.\n")));
 #endif
 }
+
+// A Grundig TV's export: its lists named, one of them taken (two refused), radio in one
+// numbering with TV, and the update after the next export: the same file changes nothing,
+// two channels the user swapped on the TV get each other's numbers.
+TEST(ImportProgramm, SenderlisteVomFernseher) {
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"Senvio-Listen"_s)));
+    const QByteArray export1 = Lies(QStringLiteral(SENVIO_FERNSEHER "/grundig/dvbc_config.xml"));
+    QByteArray export2 = export1;
+    export2.replace("num=\"1\" sid=\"11110\"", "num=\"2\" sid=\"11110\"")
+        .replace("num=\"2\" sid=\"11100\"", "num=\"1\" sid=\"11100\"");
+    ASSERT_NE(export2, export1);
+    Schreib(wurzel.filePath(u"dvbc_config.xml"_s), export1);
+    const auto starte = [&](const QStringList& argumente) {
+        return StarteProgramm(QStringLiteral(SENVIO_IMPORT_PROGRAMM), argumente, wurzel.path());
+    };
+    EXPECT_EQ(starte({u"--gruppen"_s, u"dvbc_config.xml"_s}),
+              (Programmlauf{0, u"Kabel: 346 TV, 104 Radio\nFavoriten 1: 0 TV, 3 Radio\n"_s, {}}));
+    const Programmlauf zwei = starte({u"--gruppe"_s, u"kabel"_s, u"--gruppe"_s, u"Favoriten 1"_s, u"TV"_s,
+                                      u"dvbc_config.xml"_s});
+    EXPECT_EQ(zwei.rueckgabe, 2);
+    EXPECT_TRUE(zwei.fehler.contains(u"„Kabel“ und „Favoriten 1“ sind Listen des Fernsehers"_s))
+        << zwei.fehler.toStdString();
+    const QString tv = wurzel.filePath(u"Senvio-Listen/TV.lis"_s);
+    EXPECT_FALSE(QFile::exists(tv));
+    ASSERT_EQ(starte({u"TV"_s, u"dvbc_config.xml"_s}).aus, u"450 Einträge importiert: "_s + tv + u'\n');
+    const QByteArray liste = Lies(tv);
+    EXPECT_TRUE(liste.startsWith("    1   = ZDF HD #png#Ohne Logo1.png\r\n    2   = Das Erste HD #png#Ohne Logo2.png\r\n"));
+    EXPECT_TRUE(liste.contains("  140 = SWR Fernsehen RP #")); // the deleted "Das Erste" of 140 is left out
+    EXPECT_TRUE(liste.contains("  139 = WDR K\xF6ln #"));
+
+    EXPECT_EQ(starte({u"--aktualisieren"_s, u"TV"_s, u"dvbc_config.xml"_s}).aus,
+              u"Unverändert: 450, Neue Nummer: 0, Umbenannt: 0, Neu: 0, Nicht mehr empfangbar: 0\n"
+              u"Die Liste ist auf dem Stand der Quellen; sie bleibt, wie sie ist: "_s + tv + u'\n');
+    EXPECT_EQ(Lies(tv), liste);
+    Schreib(wurzel.filePath(u"dvbc_config.xml"_s), export2);
+    EXPECT_EQ(starte({u"--aktualisieren"_s, u"TV"_s, u"dvbc_config.xml"_s}).aus,
+              u"Unverändert: 448, Neue Nummer: 2, Umbenannt: 0, Neu: 0, Nicht mehr empfangbar: 0\n"
+              u"Geändert: Karte 1\nAktualisiert: "_s + tv + u'\n');
+    EXPECT_TRUE(Lies(tv).startsWith("    1   = Das Erste HD #png#Ohne Logo2.png\r\n    2   = ZDF HD #png#Ohne Logo1.png\r\n"));
+}
