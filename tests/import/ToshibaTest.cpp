@@ -1,1 +1,68 @@
 // Tests of the Toshiba reader.
+#include "import/Toshibaliste.h"
+#include "platform/Fehler.h"
+
+#include "TestDateien.h"
+#include "Testdatenbank.h"
+
+namespace senvio::test::toshiba {
+
+// Satellite 338 TV / 172 radio, each from 1 without gaps, all on ASTRA 19.2°E; the one analog
+// preset in the TV list ("VCR") has number 0 and is left out.
+TEST(ToshibaListe, EchteListeSatellit) {
+    const QList<Archivteil> teile =
+        LeseArchiv(Lies(SENVIO_FERNSEHER "/toshiba/Toshiba-SL863G.zip"), QStringLiteral("Toshiba.zip"));
+    ASSERT_TRUE(IstToshibaArchiv(teile));
+    const ImportFund fund = LeseToshibaArchiv(teile, QStringLiteral("Toshiba.zip"));
+    EXPECT_EQ(Gruppenzahlen(fund), (QMap<QString, QString>{{"Satellit", "338/172"}}));
+    ASSERT_EQ(fund.gruppen.size(), 1);
+    EXPECT_TRUE(fund.gruppen[0].eigeneZaehlung);
+    const QStringList sat = Kanaele(fund, QStringLiteral("Satellit"), true);
+    ASSERT_EQ(sat.size(), 510);
+    EXPECT_EQ(sat.mid(0, 3), (QStringList{"1 Das Erste HD alt S19.2E-1-1011-11100", "2 ZDF HD S19.2E-1-1011-11110",
+                                          "3 RTL Television S19.2E-1-1089-12003"}));
+    EXPECT_EQ(sat[151], "152 Bayerisches FS Süd S19.2E-1-1101-28107");
+    EXPECT_EQ(sat.mid(337, 2),
+              (QStringList{"338 Informatiekanaal S19.2E-53-1119-12826", "R1 RADIOS ESP S19.2E-1-1058-30104"}));
+    EXPECT_EQ(sat.last(), "R172 VRT Radio2 S19.2E-53-1119-12779");
+}
+
+// Antenna (told by its network ids) and satellite (west), analog, favourites A, a label
+// with emphasis codes, one in Latin-1, a data service.
+TEST(ToshibaListe, HandgemachteFaelle) {
+    const QString spalten = QStringLiteral("(channel_number, channel_label, list_bits, onid, tsid, sid, sat_id);");
+    const QByteArray chmgt = Testdatenbank(
+        "CREATE TABLE EuroDTVChanList" + spalten + "CREATE TABLE EuroSATChanList" + spalten +
+        "CREATE TABLE EuroATVChanList(channel_number, channel_label, list_bits, frequency);"
+        "INSERT INTO EuroDTVChanList VALUES(2,'\u0086RTL\u0087 Television',1114112,8468,1,10,0),"
+        "(1,CAST(x'53FC64' AS TEXT),1114112,8468,1,11,0),(1,'Ö3',1179648,8468,1,12,0),(3,'EPG',0,8468,1,13,0);"
+        "INSERT INTO EuroSATChanList VALUES(1,'TVE',65536,1,1,5,2);"
+        "INSERT INTO EuroATVChanList VALUES(5,'VCR',65536,783250000),(6,'',34,0);");
+    const QByteArray sys =
+        Testdatenbank("CREATE TABLE satellite(satellite_id, satellite_name, orbital_position, west_east_flag);"
+                      "INSERT INTO satellite VALUES(2,'HISPASAT',300,0),(2,'HISPASAT',300,0);");
+    const QList<Archivteil> teile = {{"chmgt_type001/chmgt.db", chmgt}, {"dvb_type001/dvbSysData.db", sys}};
+    const ImportFund fund = LeseToshibaArchiv(teile, QStringLiteral("t.zip"));
+    EXPECT_EQ(
+        Gruppenzahlen(fund),
+        (QMap<QString, QString>{{"Antenne", "2/1"}, {"Satellit", "1/0"}, {"Analog", "1/0"}, {"Favoriten 1", "2/1"}}));
+    const QStringList erwartet[] = {
+        {"1 Süd T-8468-1-11", "2 RTL Television T-8468-1-10", "R1 Ö3 T-8468-1-12"},
+        {"1 TVE S30.0W-1-1-5"},
+        {"5 VCR A-783250000"},
+        {"1 Süd T-8468-1-11", "2 RTL Television T-8468-1-10", "R3 Ö3 T-8468-1-12"},
+    };
+    for (qsizetype g = 0; g < fund.gruppen.size(); ++g)
+        EXPECT_EQ(Kanaele(fund, fund.gruppen[g].name, true), erwartet[g]) << fund.gruppen[g].name.toStdString();
+
+    try {
+        LeseToshibaArchiv({{"chmgt.db", Testdatenbank("CREATE TABLE EuroSATChanList(channel_number);")}},
+                          QStringLiteral("kaputt.zip"));
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const Fehler& f) {
+        EXPECT_TRUE(f.meldung().contains("kaputt.zip/chmgt.db")) << f.meldung().toStdString();
+        EXPECT_TRUE(f.meldung().contains("„channel_label“")) << f.meldung().toStdString();
+    }
+}
+
+} // namespace senvio::test::toshiba
