@@ -66,4 +66,12 @@ inline QStringList Kanaele(const ImportFund& fund, const QString& gruppe, bool r
     return kanaele;
 }
 
+// Each group's channels as Kanaele gives them with references.
+inline QMap<QString, QStringList> AlleKanaele(const ImportFund& fund) {
+    QMap<QString, QStringList> kanaele;
+    for (const ImportGruppe& g : fund.gruppen)
+        kanaele.insert(g.name, Kanaele(fund, g.name, true));
+    return kanaele;
+}
+
 } // namespace senvio::test
