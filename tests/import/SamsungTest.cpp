@@ -2,31 +2,24 @@
 #include "import/Samsungliste.h"
 
 #include "Fehlermeldung.h"
-#include "TestDateien.h"
 #include "Testdatenbank.h"
 
 namespace senvio::test::samsung {
 
-// Cable 65 TV / 75 radio in one numbering, 6 data services at 10000+ left out; IP 4000–4002
+// Cable 65 TV / 75 radio in one numbering 1–140, 6 data services at 10000+ left out; IP 4000–4002
 // and 5000–5011, each number on four rows of which three are eliminated.
 TEST(SamsungListe, EchteListeKabelUndIp) {
-    const QList<Archivteil> teile = LeseArchiv(Lies(SENVIO_FERNSEHER "/samsung/Channel_list_T-KTMDEUC-1132.6.zip"),
-                                               QStringLiteral("Channel_list.zip"));
+    const auto teile = LeseArchiv(Lies(SENVIO_FERNSEHER "/samsung/Channel_list_T-KTMDEUC-1132.6.zip"), "c.zip");
     ASSERT_TRUE(IstSamsungArchiv(teile));
-    const ImportFund fund = LeseSamsungArchiv(teile, QStringLiteral("Channel_list.zip"));
-    EXPECT_EQ(Gruppenzahlen(fund), (QMap<QString, QString>{{"Kabel", "65/75"}, {"IP", "15/0"}}));
-    ASSERT_EQ(fund.gruppen.size(), 2);
-    EXPECT_TRUE(fund.gruppen[0].vorgewaehlt);
-    EXPECT_FALSE(fund.gruppen[0].eigeneZaehlung);
-    const QStringList kabel = Kanaele(fund, QStringLiteral("Kabel"), true);
-    ASSERT_EQ(kabel.size(), 140);
-    EXPECT_EQ(kabel.mid(0, 3), (QStringList{"1 Das Erste HD C-41985-1051-11100", "2 ZDF HD C-102-1079-11110",
-                                            "3 WDR Köln HD C-9999-111-11155"}));
-    EXPECT_EQ(kabel.mid(64, 2), (QStringList{"65 ZEE.ONE C-9999-211-20125", "R66 1LIVE C-41985-1101-28475"}));
-    const QStringList ip = Kanaele(fund, QStringLiteral("IP"), true);
-    ASSERT_EQ(ip.size(), 15);
-    EXPECT_EQ(ip.mid(0, 4), (QStringList{"4000 Neuheiten I-DEAH4905009A", "4001 Family I-DEAH4905010A",
-                                         "4002 Filme in UHD I-DEAH4905008A", "5000 Motorvision I-DEAH3904004A"}));
+    const ImportFund fund = LeseSamsungArchiv(teile, QStringLiteral("c.zip"));
+    const auto listen = Listen(fund);
+    EXPECT_EQ(Zahlen(listen), (QMap<QString, QString>{{"Kabel", "65/75"}, {"IP", "15/0"}}));
+    EXPECT_TRUE(fund.gruppen.value(0).vorgewaehlt && !fund.gruppen.value(0).eigeneZaehlung);
+    EXPECT_EQ(listen["Kabel"].mid(0, 3), (QStringList{"1 Das Erste HD C-41985-1051-11100", "2 ZDF HD C-102-1079-11110",
+                                                      "3 WDR Köln HD C-9999-111-11155"}));
+    EXPECT_EQ(listen["Kabel"].mid(64, 2), (QStringList{"65 ZEE.ONE C-9999-211-20125", "R66 1LIVE C-41985-1101-28475"}));
+    EXPECT_EQ(listen["IP"].mid(2, 2),
+              (QStringList{"4002 Filme in UHD I-DEAH4905008A", "5000 Motorvision I-DEAH3904004A"}));
 }
 
 // A satellite database with every case (and two rows of one number of format 1352), the
@@ -64,7 +57,7 @@ TEST(SamsungListe, HandgemachteFaelle) {
     ASSERT_TRUE(IstSamsungArchiv(teile));
     EXPECT_FALSE(IstSamsungArchiv({{"sat", sat}, {"metadata.xml", "<x/>"}}));
     const ImportFund fund = LeseSamsungArchiv(teile, QStringLiteral("liste.zip"));
-    EXPECT_EQ(AlleKanaele(fund),
+    EXPECT_EQ(Listen(fund),
               (QMap<QString, QStringList>{
                   {"Satellit",
                    {"1 ZDF S19.2E-1-1079-28006", "R2 Ö1 S0.8W-1-1079-100", "4 Dü S19.2E-1-1079-104",
@@ -72,7 +65,7 @@ TEST(SamsungListe, HandgemachteFaelle) {
                   {"IP", {"5000 Bon Gusto http://x/live.m3u8", "5001 Ohne I-2"}},
                   {"Favoriten 2", {"1 Dü S19.2E-1-1079-104", "R2 Ö1 S0.8W-1-1079-100", "3 ZDF S19.2E-1-1079-28006"}},
               }));
-    EXPECT_EQ(fund.sender[4].logoSchluessel.value(0), "Bon Gusto");
+    EXPECT_EQ(fund.sender.value(4).logoSchluessel.value(0), "Bon Gusto");
     EXPECT_EQ(Meldung([] {
                   LeseSamsungArchiv(
                       {{"dvbc", Testdatenbank("CREATE TABLE CHNL(chId); CREATE TABLE SRV(srvId, chId);")}},

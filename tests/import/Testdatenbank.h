@@ -1,77 +1,77 @@
 #pragma once
 
-// SQLite databases written by hand for the tests of TV readers: made by SQLite in a
-// temporary folder and read back as bytes.
+// SQLite databases and tar files written by hand for the tests of TV readers, and the lists of a TV's find
+// in a form to compare.
 #include "import/Importquelle.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QMap>
-#include <QString>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <gtest/gtest.h>
+#include <archive.h>
+#include <archive_entry.h>
 #include <sqlite3.h>
+
+#include "TestDateien.h"
 
 namespace senvio::test {
 
-// The database that `sql` (statements separated by ";") makes; empty when SQLite refuses it.
+// The database that `sql` (statements separated by ";") makes, written by SQLite and read back.
 inline QByteArray Testdatenbank(const QString& sql) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("test.db"));
     sqlite3* db = nullptr;
     char* fehler = nullptr;
-    const bool gut = sqlite3_open(QFile::encodeName(pfad).constData(), &db) == SQLITE_OK &&
-                     sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &fehler) == SQLITE_OK;
-    EXPECT_TRUE(gut) << (fehler ? fehler : "");
+    sqlite3_open(QFile::encodeName(pfad).constData(), &db);
+    EXPECT_EQ(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &fehler), SQLITE_OK) << fehler;
     sqlite3_free(fehler);
     sqlite3_close(db);
-    QFile datei(pfad);
-    return gut && datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+    return Lies(pfad);
+}
+
+// A tar holding the bytes as one file, written by libarchive.
+inline QByteArray Tar(const char* pfad, const QByteArray& inhalt) {
+    QByteArray tar(inhalt.size() + 8192, '\0');
+    size_t groesse = 0;
+    archive* a = archive_write_new();
+    archive_entry* e = archive_entry_new();
+    archive_write_set_format_ustar(a);
+    archive_write_open_memory(a, tar.data(), size_t(tar.size()), &groesse);
+    archive_entry_copy_pathname(e, pfad);
+    archive_entry_set_filetype(e, AE_IFREG);
+    archive_entry_set_size(e, inhalt.size());
+    archive_write_header(a, e);
+    archive_write_data(a, inhalt.constData(), size_t(inhalt.size()));
+    archive_entry_free(e);
+    archive_write_free(a); // closes it
+    return tar.first(qsizetype(groesse));
 }
 
 // A SQL blob literal of the text in UTF-16BE: x'00410042'.
 inline QString Utf16beLiteral(const QString& text) {
-    QStringEncoder utf16be(QStringEncoder::Utf16BE);
-    return QStringLiteral("x'%1'").arg(QString::fromLatin1(QByteArray(utf16be.encode(text)).toHex()));
+    return QStringLiteral("x'%1'").arg(
+        QString::fromLatin1(QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(text)).toHex()));
 }
 
-// Per group of a TV's find: "TV/radio" counts ("Kabel" → "65/75").
-inline QMap<QString, QString> Gruppenzahlen(const ImportFund& fund) {
+// Each group's channels in the find's order as "number name reference", radio marked "R"
+// ("R66 1LIVE C-41985-1101-28475").
+inline QMap<QString, QStringList> Listen(const ImportFund& fund) {
+    QMap<QString, QStringList> listen;
+    for (const ImportSender& s : fund.sender)
+        for (const int g : s.gruppen)
+            listen[fund.gruppen.value(g).name].append(
+                QStringLiteral("%1%2 %3 %4").arg(s.radio ? "R" : "").arg(s.nummer).arg(s.name, s.referenz));
+    return listen;
+}
+
+// "TV/radio" counts of each list.
+inline QMap<QString, QString> Zahlen(const QMap<QString, QStringList>& listen) {
     QMap<QString, QString> zahlen;
-    for (qsizetype g = 0; g < fund.gruppen.size(); ++g) {
-        int tv = 0, radio = 0;
-        for (const ImportSender& s : fund.sender)
-            if (s.gruppen.contains(int(g)))
-                (s.radio ? radio : tv) += 1;
-        zahlen.insert(fund.gruppen[g].name, QStringLiteral("%1/%2").arg(tv).arg(radio));
+    for (auto it = listen.cbegin(); it != listen.cend(); ++it) {
+        const auto radio = std::count_if(it->cbegin(), it->cend(), [](const QString& k) { return k.startsWith(u'R'); });
+        zahlen.insert(it.key(), QStringLiteral("%1/%2").arg(it->size() - radio).arg(radio));
     }
     return zahlen;
-}
-
-// The channels of a group in the find's order as "number name" or, with `referenz`,
-// "number name referenz" ("3 WDR Köln HD C-41985-111-11155"); radio marked "R".
-inline QStringList Kanaele(const ImportFund& fund, const QString& gruppe, bool referenz = false) {
-    QStringList kanaele;
-    const int g = int(std::find_if(fund.gruppen.begin(), fund.gruppen.end(),
-                                   [&](const ImportGruppe& x) { return x.name == gruppe; }) -
-                      fund.gruppen.begin());
-    for (const ImportSender& s : fund.sender)
-        if (s.gruppen.contains(g))
-            kanaele.append(QStringLiteral("%1%2 %3%4")
-                               .arg(s.radio ? QStringLiteral("R") : QString())
-                               .arg(s.nummer)
-                               .arg(s.name, referenz ? u' ' + s.referenz : QString()));
-    return kanaele;
-}
-
-// Each group's channels as Kanaele gives them with references.
-inline QMap<QString, QStringList> AlleKanaele(const ImportFund& fund) {
-    QMap<QString, QStringList> kanaele;
-    for (const ImportGruppe& g : fund.gruppen)
-        kanaele.insert(g.name, Kanaele(fund, g.name, true));
-    return kanaele;
 }
 
 } // namespace senvio::test
