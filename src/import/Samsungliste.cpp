@@ -169,7 +169,8 @@ Dienst LiesDienst(const Sqlitezeile& z, const QHash<qint64, int>& satelliten) {
     case AnalogAntenne:
     case AnalogKabel:
         if (frequenz > 0)
-            k.referenz = (chType == AnalogKabel ? QStringLiteral("A-C-") : QStringLiteral("A-T-")) + QString::number(frequenz);
+            k.referenz =
+                (chType == AnalogKabel ? QStringLiteral("A-C-") : QStringLiteral("A-T-")) + QString::number(frequenz);
         break;
     default:
         break;
@@ -307,7 +308,7 @@ ImportFund LeseSamsungArchiv(const QList<Archivteil>& teile, const QString& date
                              })->first;
         const int liste = fund.Liste(QStringLiteral("Favoriten %1").arg(it.key()), false);
         for (auto& [pos, kanal] : *it) {
-            kanal.nummer = Nummer(erste == 0 ? pos + 1 : pos);
+            kanal.nummer = Nummer(erste == 0 && pos < std::numeric_limits<int>::max() ? pos + 1 : pos);
             fund.NimmAuf(liste, kanal);
         }
     }
