@@ -12,8 +12,8 @@ TEST(SamsungListe, EchteListeKabelUndIp) {
     const auto teile = LeseArchiv(Lies(SENVIO_FERNSEHER "/samsung/Channel_list_T-KTMDEUC-1132.6.zip"), "c.zip");
     ASSERT_TRUE(IstSamsungArchiv(teile));
     const ImportFund fund = LeseSamsungArchiv(teile, QStringLiteral("c.zip"));
-    const auto listen = Listen(fund);
-    EXPECT_EQ(Zahlen(listen), (QMap<QString, QString>{{"Kabel", "65/75"}, {"IP", "15/0"}}));
+    const auto listen = KanaeleJeListe(fund);
+    EXPECT_EQ(ZahlenJeListe(listen), (QMap<QString, QString>{{"Kabel", "65/75"}, {"IP", "15/0"}}));
     EXPECT_TRUE(fund.gruppen.value(0).vorgewaehlt && !fund.gruppen.value(0).eigeneZaehlung);
     EXPECT_EQ(listen["Kabel"].mid(0, 3), (QStringList{"1 Das Erste HD C-41985-1051-11100", "2 ZDF HD C-102-1079-11110",
                                                       "3 WDR Köln HD C-9999-111-11155"}));
@@ -57,7 +57,7 @@ TEST(SamsungListe, HandgemachteFaelle) {
     ASSERT_TRUE(IstSamsungArchiv(teile));
     EXPECT_FALSE(IstSamsungArchiv({{"sat", sat}, {"metadata.xml", "<x/>"}}));
     const ImportFund fund = LeseSamsungArchiv(teile, QStringLiteral("liste.zip"));
-    EXPECT_EQ(Listen(fund),
+    EXPECT_EQ(KanaeleJeListe(fund),
               (QMap<QString, QStringList>{
                   {"Satellit",
                    {"1 ZDF S19.2E-1-1079-28006", "R2 Ö1 S0.8W-1-1079-100", "4 Dü S19.2E-1-1079-104",

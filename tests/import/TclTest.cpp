@@ -24,7 +24,7 @@ TEST(TclListe, HandgemachtesTar) {
     ASSERT_TRUE(IstTclArchiv(teile));
     EXPECT_FALSE(IstTclArchiv({{"database/satellite.db", dtv}}));
     const ImportFund fund = LeseTclArchiv(teile, QStringLiteral("tcl.tar"));
-    EXPECT_EQ(Listen(fund),
+    EXPECT_EQ(KanaeleJeListe(fund),
               (QMap<QString, QStringList>{
                   {"Kabel",
                    {"1 Das Erste HD C-1-1051-28106", "2 Zürich C-1-1051-28107", "R3 Bayern 3 C-1-1051-28400",

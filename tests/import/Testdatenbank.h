@@ -55,7 +55,7 @@ inline QString Utf16beLiteral(const QString& text) {
 
 // Each group's channels in the find's order as "number name reference", radio marked "R"
 // ("R66 1LIVE C-41985-1101-28475").
-inline QMap<QString, QStringList> Listen(const ImportFund& fund) {
+inline QMap<QString, QStringList> KanaeleJeListe(const ImportFund& fund) {
     QMap<QString, QStringList> listen;
     for (const ImportSender& s : fund.sender)
         for (const int g : s.gruppen)
@@ -65,7 +65,7 @@ inline QMap<QString, QStringList> Listen(const ImportFund& fund) {
 }
 
 // "TV/radio" counts of each list.
-inline QMap<QString, QString> Zahlen(const QMap<QString, QStringList>& listen) {
+inline QMap<QString, QString> ZahlenJeListe(const QMap<QString, QStringList>& listen) {
     QMap<QString, QString> zahlen;
     for (auto it = listen.cbegin(); it != listen.cend(); ++it) {
         const auto radio = std::count_if(it->cbegin(), it->cend(), [](const QString& k) { return k.startsWith(u'R'); });

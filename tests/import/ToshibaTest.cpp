@@ -12,8 +12,8 @@ TEST(ToshibaListe, EchteListeSatellit) {
     const auto teile = LeseArchiv(Lies(SENVIO_FERNSEHER "/toshiba/Toshiba-SL863G.zip"), QStringLiteral("t.zip"));
     ASSERT_TRUE(IstToshibaArchiv(teile));
     const ImportFund fund = LeseToshibaArchiv(teile, QStringLiteral("t.zip"));
-    const auto sat = Listen(fund)["Satellit"];
-    EXPECT_EQ(Zahlen(Listen(fund)), (QMap<QString, QString>{{"Satellit", "338/172"}}));
+    const auto sat = KanaeleJeListe(fund)["Satellit"];
+    EXPECT_EQ(ZahlenJeListe(KanaeleJeListe(fund)), (QMap<QString, QString>{{"Satellit", "338/172"}}));
     EXPECT_TRUE(fund.gruppen.value(0).eigeneZaehlung);
     EXPECT_EQ(sat.mid(0, 3), (QStringList{"1 Das Erste HD alt S19.2E-1-1011-11100", "2 ZDF HD S19.2E-1-1011-11110",
                                           "3 RTL Television S19.2E-1-1089-12003"}));
@@ -37,7 +37,7 @@ TEST(ToshibaListe, HandgemachteFaelle) {
         Testdatenbank("CREATE TABLE satellite(satellite_id, satellite_name, orbital_position, west_east_flag);"
                       "INSERT INTO satellite VALUES(2,'HISPASAT',300,0),(2,'HISPASAT',300,0);");
     const ImportFund fund = LeseToshibaArchiv({{"a/chmgt.db", chmgt}, {"b/dvbSysData.db", sys}}, "t.zip");
-    EXPECT_EQ(Listen(fund),
+    EXPECT_EQ(KanaeleJeListe(fund),
               (QMap<QString, QStringList>{
                   {"Antenne", {"1 Süd T-8468-1-11", "2 RTL Television T-8468-1-10", "R1 Ö3 T-8468-1-12"}},
                   {"Satellit", {"1 TVE S30.0W-1-1-5"}},
