@@ -1,0 +1,77 @@
+#pragma once
+
+// SQLite databases and tar files written by hand for the tests of TV readers, and the lists of a TV's find
+// in a form to compare.
+#include "import/Importquelle.h"
+
+#include <QMap>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <archive.h>
+#include <archive_entry.h>
+#include <sqlite3.h>
+
+#include "TestDateien.h"
+
+namespace senvio::test {
+
+// The database that `sql` (statements separated by ";") makes, written by SQLite and read back.
+inline QByteArray Testdatenbank(const QString& sql) {
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("test.db"));
+    sqlite3* db = nullptr;
+    char* fehler = nullptr;
+    sqlite3_open(QFile::encodeName(pfad).constData(), &db);
+    EXPECT_EQ(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &fehler), SQLITE_OK) << fehler;
+    sqlite3_free(fehler);
+    sqlite3_close(db);
+    return Lies(pfad);
+}
+
+// A tar holding the bytes as one file, written by libarchive.
+inline QByteArray Tar(const char* pfad, const QByteArray& inhalt) {
+    QByteArray tar(inhalt.size() + 8192, '\0');
+    size_t groesse = 0;
+    archive* a = archive_write_new();
+    archive_entry* e = archive_entry_new();
+    archive_write_set_format_ustar(a);
+    archive_write_open_memory(a, tar.data(), size_t(tar.size()), &groesse);
+    archive_entry_copy_pathname(e, pfad);
+    archive_entry_set_filetype(e, AE_IFREG);
+    archive_entry_set_size(e, inhalt.size());
+    archive_write_header(a, e);
+    archive_write_data(a, inhalt.constData(), size_t(inhalt.size()));
+    archive_entry_free(e);
+    archive_write_free(a); // closes it
+    return tar.first(qsizetype(groesse));
+}
+
+// A SQL blob literal of the text in UTF-16BE: x'00410042'.
+inline QString Utf16beLiteral(const QString& text) {
+    return QStringLiteral("x'%1'").arg(
+        QString::fromLatin1(QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(text)).toHex()));
+}
+
+// Each group's channels in the find's order as "number name reference", radio marked "R"
+// ("R66 1LIVE C-41985-1101-28475").
+inline QMap<QString, QStringList> KanaeleJeListe(const ImportFund& fund) {
+    QMap<QString, QStringList> listen;
+    for (const ImportSender& s : fund.sender)
+        for (const int g : s.gruppen)
+            listen[fund.gruppen.value(g).name].append(
+                QStringLiteral("%1%2 %3 %4").arg(s.radio ? "R" : "").arg(s.nummer).arg(s.name, s.referenz));
+    return listen;
+}
+
+// "TV/radio" counts of each list.
+inline QMap<QString, QString> ZahlenJeListe(const QMap<QString, QStringList>& listen) {
+    QMap<QString, QString> zahlen;
+    for (auto it = listen.cbegin(); it != listen.cend(); ++it) {
+        const auto radio = std::count_if(it->cbegin(), it->cend(), [](const QString& k) { return k.startsWith(u'R'); });
+        zahlen.insert(it.key(), QStringLiteral("%1/%2").arg(it->size() - radio).arg(radio));
+    }
+    return zahlen;
+}
+
+} // namespace senvio::test
