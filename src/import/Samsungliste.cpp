@@ -58,13 +58,6 @@ QString SamsungText(QByteArrayView bytes) {
     return text;
 }
 
-// Satellitenquelle as it is meant: its .arg(char16_t) writes the letter's code ("S19.269").
-QString Satellitenort(int zehntelGrad) {
-    const int betrag = std::abs(zehntelGrad);
-    return QStringLiteral("S%1.%2").arg(betrag / 10).arg(betrag % 10) +
-           (zehntelGrad < 0 ? QStringLiteral("W") : QStringLiteral("E"));
-}
-
 int Nummer(qint64 zahl) {
     return zahl > 0 && zahl <= std::numeric_limits<int>::max() ? int(zahl) : 0;
 }
@@ -160,7 +153,7 @@ Dienst LiesDienst(const Sqlitezeile& z, const QHash<qint64, int>& satelliten) {
         break;
     case Satellit: {
         const auto pos = satelliten.constFind(z.Zahl(8));
-        k.quelle = pos == satelliten.cend() ? QStringLiteral("S") : Satellitenort(*pos);
+        k.quelle = pos == satelliten.cend() ? QStringLiteral("S") : Satellitenquelle(*pos);
         break;
     }
     case Ip:

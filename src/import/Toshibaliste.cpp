@@ -40,13 +40,6 @@ int Nummer(qint64 zahl) {
     return zahl > 0 && zahl <= std::numeric_limits<int>::max() ? int(zahl) : 0;
 }
 
-// Satellitenquelle as it is meant: its .arg(char16_t) writes the letter's code ("S19.269").
-QString Satellitenort(int zehntelGrad) {
-    const int betrag = std::abs(zehntelGrad);
-    return QStringLiteral("S%1.%2").arg(betrag / 10).arg(betrag % 10) +
-           (zehntelGrad < 0 ? QStringLiteral("W") : QStringLiteral("E"));
-}
-
 // The source of each satellite_id of dvbSysData.db ("S19.2E"; west_east_flag 0 = west).
 QHash<qint64, QString> Satellitenquellen(const QList<Archivteil>& teile, const QString& datei) {
     QHash<qint64, QString> quellen;
@@ -62,7 +55,7 @@ QHash<qint64, QString> Satellitenquellen(const QList<Archivteil>& teile, const Q
              [&](const Sqlitezeile& z) {
                  const int zehntel = int(std::clamp<qint64>(z.Zahl(1), 0, 1800));
                  if (!quellen.contains(z.Zahl(0)))
-                     quellen.insert(z.Zahl(0), Satellitenort(z.Zahl(2) == 0 ? -zehntel : zehntel));
+                     quellen.insert(z.Zahl(0), Satellitenquelle(z.Zahl(2) == 0 ? -zehntel : zehntel));
              });
     return quellen;
 }

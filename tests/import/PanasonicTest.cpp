@@ -3,7 +3,7 @@
 
 #include "Fehlermeldung.h"
 #include "TestDateien.h"
-#include "Testdatenbank_sql.h"
+#include "Testdatenbank.h"
 
 using namespace senvio;
 using namespace senvio::test;

@@ -37,7 +37,7 @@ TEST(SamsungListe, HandgemachteFaelle) {
             sql += QStringLiteral("INSERT INTO SRV VALUES(%1,1079,%2,%3); INSERT INTO SRV_DVB VALUES(%4,1);")
                        .arg(w.mid(0, 6).join(u','), w[6], w[7], w[0]);
         }
-        return Testdatenbank(sql);
+        return Datenbank(sql);
     };
     const QByteArray dvbs = db("CREATE TABLE SRV_EXT_APP(x); INSERT INTO CHNL VALUES(1,7,5,0),(2,7,6,0);"
                                "INSERT INTO SRV_FAV VALUES(6,2,0),(2,2,1),(1,2,2),(4,2,3);",
@@ -45,7 +45,7 @@ TEST(SamsungListe, HandgemachteFaelle) {
                                 "4,1,3,102,Eliminiert,1,1,0", "5,1,-1,103,Gelöscht,1,0,0",
                                 "6,1,4,104,x'E49080EFB080',1,0,0", // "Dü" in three-byte envelopes
                                 "7,1,5,7,Alt,1,0,1", "8,1,5,8,Neu,1,0,3"});
-    const QByteArray sat = Testdatenbank("CREATE TABLE SAT(satId, satName, satDir, satPos); CREATE TABLE "
+    const QByteArray sat = Datenbank("CREATE TABLE SAT(satId, satName, satDir, satPos); CREATE TABLE "
                                          "SAT_TP(tpId, satId); INSERT INTO SAT VALUES(1,'Astra',1,192),(2,'Thor',0,8);"
                                          "INSERT INTO SAT_TP VALUES(5,1),(6,2);");
     const QString json = R"({"default_url":"http://x/live.m3u8","logo_url":"http://x/l/Bon%20Gusto.png"})";
@@ -68,7 +68,7 @@ TEST(SamsungListe, HandgemachteFaelle) {
     EXPECT_EQ(fund.sender.value(4).logoSchluessel.value(0), "Bon Gusto");
     EXPECT_EQ(Meldung([] {
                   LeseSamsungArchiv(
-                      {{"dvbc", Testdatenbank("CREATE TABLE CHNL(chId); CREATE TABLE SRV(srvId, chId);")}},
+                      {{"dvbc", Datenbank("CREATE TABLE CHNL(chId); CREATE TABLE SRV(srvId, chId);")}},
                       QStringLiteral("kaputt.zip"));
               }),
               "Die Datei kaputt.zip/dvbc ist keine lesbare Senderliste: der Tabelle „SRV“ fehlt die Spalte „major“.");

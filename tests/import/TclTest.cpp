@@ -10,7 +10,7 @@ namespace senvio::test::tcl {
 // blanks and NULs; deleted by EditFlag or IsDelete, hidden, without number (65535), data,
 // favourites flag.
 TEST(TclListe, HandgemachtesTar) {
-    const QByteArray dtv = Testdatenbank(
+    const QByteArray dtv = Datenbank(
         "CREATE TABLE ProgramInfoTbl(u32Index, ProgNum, ServiceName, ServiceID, EditFlag, u16MuxTblID, u8DtvRoute);"
         "CREATE TABLE AtrributeTbl(u32Index, RealServiceType, IsDelete); CREATE TABLE CurCIOPSerType(u8DtvRoute, "
         "RouteName); CREATE TABLE MuxInfoTbl(u16MuxTblID, OriginalNetworkId, TransportStreamId);"
@@ -35,7 +35,7 @@ TEST(TclListe, HandgemachtesTar) {
               }));
     EXPECT_TRUE(!fund.gruppen.value(0).eigeneZaehlung && fund.gruppen.value(1).eigeneZaehlung);
     EXPECT_EQ(Meldung([] {
-                  LeseTclArchiv({{"DtvData.db", Testdatenbank("CREATE TABLE ProgramInfoTbl(u32Index);")}},
+                  LeseTclArchiv({{"DtvData.db", Datenbank("CREATE TABLE ProgramInfoTbl(u32Index);")}},
                                 QStringLiteral("kaputt.tar"));
               }),
               "Die Datei kaputt.tar/DtvData.db ist keine lesbare Senderliste: der Tabelle „ProgramInfoTbl“ fehlt "

@@ -1,12 +1,11 @@
 #pragma once
 
-// SQLite databases and tar files written by hand for the tests of TV readers, and the lists of a TV's find
-// in a form to compare.
+// SQLite databases and tar files made by hand for the tests of TV readers, and the lists of a TV's find in
+// forms to compare.
 #include "import/Importquelle.h"
 
 #include <QMap>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <archive.h>
 #include <archive_entry.h>
@@ -16,17 +15,17 @@
 
 namespace senvio::test {
 
-// The database that `sql` (statements separated by ";") makes, written by SQLite and read back.
-inline QByteArray Testdatenbank(const QString& sql) {
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("test.db"));
+// The database that `sql` (statements separated by ";") makes, built in memory.
+inline QByteArray Datenbank(const QString& sql) {
     sqlite3* db = nullptr;
-    char* fehler = nullptr;
-    sqlite3_open(QFile::encodeName(pfad).constData(), &db);
-    EXPECT_EQ(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &fehler), SQLITE_OK) << fehler;
-    sqlite3_free(fehler);
+    sqlite3_open(":memory:", &db);
+    EXPECT_EQ(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_int64 groesse = 0;
+    unsigned char* bild = sqlite3_serialize(db, "main", &groesse, 0);
+    const QByteArray bytes(reinterpret_cast<const char*>(bild), qsizetype(groesse));
+    sqlite3_free(bild);
     sqlite3_close(db);
-    return Lies(pfad);
+    return bytes;
 }
 
 // A tar holding the bytes as one file, written by libarchive.
@@ -72,6 +71,29 @@ inline QMap<QString, QString> ZahlenJeListe(const QMap<QString, QStringList>& li
         zahlen.insert(it.key(), QStringLiteral("%1/%2").arg(it->size() - radio).arg(radio));
     }
     return zahlen;
+}
+
+// The lists as "Name TV/Radio", "*" before the ticked one.
+inline QStringList Listen(const ImportFund& fund) {
+    QStringList listen;
+    for (int g = 0; g < fund.gruppen.size(); ++g) {
+        int anzahl[2] = {0, 0};
+        for (const ImportSender& s : fund.sender)
+            anzahl[s.radio] += s.gruppen.contains(g) ? 1 : 0;
+        listen << QStringLiteral("%1%2 %3/%4")
+                      .arg(fund.gruppen[g].vorgewaehlt ? QStringLiteral("*") : QString(), fund.gruppen[g].name)
+                      .arg(anzahl[0])
+                      .arg(anzahl[1]);
+    }
+    return listen;
+}
+
+// A list's channel by number as "Name Referenz"; "?" for none.
+inline QString Kanal(const ImportFund& fund, const QString& liste, int nummer, bool radio = false) {
+    for (const ImportSender& s : fund.sender)
+        if (s.nummer == nummer && s.radio == radio && fund.gruppen.value(s.gruppen.value(0)).name == liste)
+            return (s.name + u' ' + s.referenz).trimmed();
+    return QStringLiteral("?");
 }
 
 } // namespace senvio::test

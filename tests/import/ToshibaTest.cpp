@@ -26,7 +26,7 @@ TEST(ToshibaListe, EchteListeSatellit) {
 // with emphasis codes, one in Latin-1, a data service.
 TEST(ToshibaListe, HandgemachteFaelle) {
     const QString spalten = QStringLiteral("(channel_number, channel_label, list_bits, onid, tsid, sid, sat_id);");
-    const QByteArray chmgt = Testdatenbank(
+    const QByteArray chmgt = Datenbank(
         "CREATE TABLE EuroDTVChanList" + spalten + "CREATE TABLE EuroSATChanList" + spalten +
         "CREATE TABLE EuroATVChanList(channel_number, channel_label, list_bits, frequency);"
         "INSERT INTO EuroDTVChanList VALUES(2,'\u0086RTL\u0087 Television',1114112,8468,1,10,0),"
@@ -34,7 +34,7 @@ TEST(ToshibaListe, HandgemachteFaelle) {
         "INSERT INTO EuroSATChanList VALUES(1,'TVE',65536,1,1,5,2);"
         "INSERT INTO EuroATVChanList VALUES(5,'VCR',65536,783250000),(6,'',34,0);");
     const QByteArray sys =
-        Testdatenbank("CREATE TABLE satellite(satellite_id, satellite_name, orbital_position, west_east_flag);"
+        Datenbank("CREATE TABLE satellite(satellite_id, satellite_name, orbital_position, west_east_flag);"
                       "INSERT INTO satellite VALUES(2,'HISPASAT',300,0),(2,'HISPASAT',300,0);");
     const ImportFund fund = LeseToshibaArchiv({{"a/chmgt.db", chmgt}, {"b/dvbSysData.db", sys}}, "t.zip");
     EXPECT_EQ(KanaeleJeListe(fund),
@@ -45,7 +45,7 @@ TEST(ToshibaListe, HandgemachteFaelle) {
                   {"Favoriten 1", {"1 Süd T-8468-1-11", "2 RTL Television T-8468-1-10", "R3 Ö3 T-8468-1-12"}},
               }));
     EXPECT_EQ(Meldung([] {
-                  LeseToshibaArchiv({{"chmgt.db", Testdatenbank("CREATE TABLE EuroSATChanList(channel_number);")}},
+                  LeseToshibaArchiv({{"chmgt.db", Datenbank("CREATE TABLE EuroSATChanList(channel_number);")}},
                                     QStringLiteral("kaputt.zip"));
               }),
               "Die Datei kaputt.zip/chmgt.db ist keine lesbare Senderliste: der Tabelle „EuroSATChanList“ fehlt die "
