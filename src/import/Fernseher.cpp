@@ -40,15 +40,16 @@ void PruefeBinaereFormate(const QByteArray& bytes, const QString& pfad) {
         throw NochNichtLesbar(pfad, QStringLiteral("eine Senderliste eines Samsung-Fernsehers der Jahre 2009 bis 2014 "
                                                    "(.scm)"));
     if (endung == u"tll" && !bytes.trimmed().startsWith('<'))
-        throw NochNichtLesbar(pfad, QStringLiteral("eine Senderliste eines LG-Fernsehers mit NetCast (binäre .TLL-Datei)"));
+        throw NochNichtLesbar(pfad,
+                              QStringLiteral("eine Senderliste eines LG-Fernsehers mit NetCast (binäre .TLL-Datei)"));
     if (endung == u"dbm")
         throw NochNichtLesbar(pfad, QStringLiteral("eine Senderliste eines TechniSat-Geräts (.DBM)"));
     const QString ordner = info.absoluteDir().dirName().toLower();
     if (name.startsWith(u"CM_", Qt::CaseInsensitive) || endung == u"dat" ||
         (ordner == u"channellib" && name.endsWith(u"Table", Qt::CaseInsensitive)))
         if (!IstSqlite(bytes) && !bytes.trimmed().startsWith('<'))
-            throw NochNichtLesbar(pfad,
-                                  QStringLiteral("ein Teil einer Senderliste eines Philips-Fernsehers im Format „Repair“"));
+            throw NochNichtLesbar(
+                pfad, QStringLiteral("ein Teil einer Senderliste eines Philips-Fernsehers im Format „Repair“"));
 }
 
 std::optional<ImportFund> LeseArchivliste(const QByteArray& bytes, const QString& pfad) {
@@ -63,13 +64,15 @@ std::optional<ImportFund> LeseArchivliste(const QByteArray& bytes, const QString
     if (std::any_of(teile.begin(), teile.end(), [](const Archivteil& t) {
             return QStringView(t.name).sliced(t.name.lastIndexOf(u'/') + 1).startsWith(u"map-", Qt::CaseInsensitive);
         }))
-        throw NochNichtLesbar(pfad, QStringLiteral("eine Senderliste eines Samsung-Fernsehers der Jahre 2009 bis 2014"));
+        throw NochNichtLesbar(pfad,
+                              QStringLiteral("eine Senderliste eines Samsung-Fernsehers der Jahre 2009 bis 2014"));
     return std::nullopt;
 }
 
 // A folder that holds a Philips TV's list.
 bool IstPhilipsListenordner(const QDir& ordner) {
-    return ordner.exists(QStringLiteral("chanLst.bin")) || QFileInfo(ordner.filePath(QStringLiteral("channellib"))).isDir() ||
+    return ordner.exists(QStringLiteral("chanLst.bin")) ||
+           QFileInfo(ordner.filePath(QStringLiteral("channellib"))).isDir() ||
            QFileInfo(ordner.filePath(QStringLiteral("s2channellib"))).isDir();
 }
 

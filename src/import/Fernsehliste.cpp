@@ -3,6 +3,7 @@
 #include "import/Piconname.h"
 #include "platform/Fehler.h"
 
+#include <QSet>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
@@ -46,9 +47,16 @@ QByteArrayView BisNull(QByteArrayView bytes, bool zweiByte) {
 
 Dienstart DvbDienstart(qint64 serviceType) {
     switch (serviceType) {
-    case 0x01: case 0x11: case 0x16: case 0x19: case 0x1F: case 0x9F: case 0xD3:
+    case 0x01:
+    case 0x11:
+    case 0x16:
+    case 0x19:
+    case 0x1F:
+    case 0x9F:
+    case 0xD3:
         return Dienstart::Fernsehen;
-    case 0x02: case 0x0A:
+    case 0x02:
+    case 0x0A:
         return Dienstart::Radio;
     default:
         return Dienstart::Daten;
@@ -92,22 +100,29 @@ void PruefeXml(const QXmlStreamReader& xml, const QString& datei) {
 
 void PruefeXmlTiefe(int ebene, const QString& datei) {
     if (ebene > TiefsteXmlEbene)
-        throw UnlesbareFernsehliste(datei,
-                                    QStringLiteral("das XML ist tiefer als %1 Ebenen verschachtelt").arg(TiefsteXmlEbene));
+        throw UnlesbareFernsehliste(
+            datei, QStringLiteral("das XML ist tiefer als %1 Ebenen verschachtelt").arg(TiefsteXmlEbene));
 }
 
 QString Satellitenquelle(int zehntelGrad) {
     const int betrag = std::abs(zehntelGrad);
-    return QStringLiteral("S%1.%2%3")
-        .arg(betrag / 10)
-        .arg(betrag % 10)
-        .arg(QChar(zehntelGrad < 0 ? u'W' : u'E'));
+    return QStringLiteral("S%1.%2%3").arg(betrag / 10).arg(betrag % 10).arg(QChar(zehntelGrad < 0 ? u'W' : u'E'));
+}
+
+bool RadioZaehltAbEins(const QList<Fernsehkanal>& kanaele) {
+    QSet<int> tv;
+    for (const Fernsehkanal& k : kanaele)
+        if (k.art == Dienstart::Fernsehen && !k.geloescht && k.nummer > 0)
+            tv.insert(k.nummer);
+    return std::any_of(kanaele.begin(), kanaele.end(), [&](const Fernsehkanal& k) {
+        return k.art == Dienstart::Radio && !k.geloescht && tv.contains(k.nummer);
+    });
 }
 
 int Fernsehfund::Liste(const QString& name, bool radioAbEins) {
     QString eindeutig = name;
-    for (int n = 2; std::any_of(m_listen.begin(), m_listen.end(), [&](const Kanalliste& l) { return l.name == eindeutig; });
-         ++n)
+    for (int n = 2;
+         std::any_of(m_listen.begin(), m_listen.end(), [&](const Kanalliste& l) { return l.name == eindeutig; }); ++n)
         eindeutig = QStringLiteral("%1 (%2)").arg(name).arg(n);
     m_listen.append({eindeutig, radioAbEins, {}});
     return int(m_listen.size() - 1);
@@ -133,7 +148,8 @@ ImportSender AlsImportSender(const Fernsehkanal& kanal, int gruppe) {
     sender.referenz = kanal.referenz;
     sender.logoSchluessel = kanal.logoSchluessel;
     if (sender.referenz.isEmpty() && !kanal.quelle.isEmpty() && kanal.onid >= 0 && kanal.tsid >= 0 && kanal.sid >= 0) {
-        sender.referenz = QStringLiteral("%1-%2-%3-%4").arg(kanal.quelle).arg(kanal.onid).arg(kanal.tsid).arg(kanal.sid);
+        sender.referenz =
+            QStringLiteral("%1-%2-%3-%4").arg(kanal.quelle).arg(kanal.onid).arg(kanal.tsid).arg(kanal.sid);
         const QString sid = QString::number(kanal.sid), onid = QString::number(kanal.onid),
                       tsid = QString::number(kanal.tsid);
         sender.logoSchluessel += PiconNamenDesKanals(kanal.quelle, sid, onid, tsid,

@@ -71,6 +71,10 @@ struct Fernsehkanal {
     bool versteckt = false;
 };
 
+// True where a TV and a radio channel hold the same number: the list counts radio from 1,
+// for a file that does not say so itself.
+bool RadioZaehltAbEins(const QList<Fernsehkanal>& kanaele);
+
 // Collects the lists of one TV export and makes the import's find of them.
 class Fernsehfund {
 public:

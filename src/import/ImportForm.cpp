@@ -227,17 +227,17 @@ namespace {
 // The folder of the last import: the next one starts there.
 const QString ImportOrdnerSchluessel = QStringLiteral("ImportOrdner");
 
-const QString ImportFilter =
-    QStringLiteral("Senderlisten (*.m3u *.m3u8 *.tv *.radio lamedb lamedb5 *.conf *.txt *.chl *.zip *.tll *.xml *.db "
-                   "*.bin *.csv *.tar)|"
-                   "*.m3u;*.m3u8;*.tv;*.radio;lamedb;lamedb5;*.conf;*.txt;*.chl;*.zip;*.tll;*.xml;*.db;*.bin;*.csv;*.tar|"
-                   "Senderlisten vom Fernseher (*.zip *.tll *.xml *.db *.bin *.csv *.tar)|"
-                   "*.zip;*.tll;*.xml;*.db;*.bin;*.csv;*.tar|"
-                   "Wiedergabelisten (*.m3u *.m3u8)|*.m3u;*.m3u8|"
-                   "Bouquets eines Satellitenempfängers (*.tv *.radio lamedb lamedb5)|*.tv;*.radio;lamedb;lamedb5|"
-                   "Kanaldateien eines Videorekorders (*.conf)|*.conf|"
-                   "Referenzlisten eines Senderlisteneditors (*.txt *.chl)|*.txt;*.chl|"
-                   "Alle Dateien (*.*)|*.*");
+const QString ImportFilter = QStringLiteral(
+    "Senderlisten (*.m3u *.m3u8 *.tv *.radio lamedb lamedb5 *.conf *.txt *.chl *.zip *.tll *.xml *.db "
+    "*.bin *.csv *.tar)|"
+    "*.m3u;*.m3u8;*.tv;*.radio;lamedb;lamedb5;*.conf;*.txt;*.chl;*.zip;*.tll;*.xml;*.db;*.bin;*.csv;*.tar|"
+    "Senderlisten vom Fernseher (*.zip *.tll *.xml *.db *.bin *.csv *.tar)|"
+    "*.zip;*.tll;*.xml;*.db;*.bin;*.csv;*.tar|"
+    "Wiedergabelisten (*.m3u *.m3u8)|*.m3u;*.m3u8|"
+    "Bouquets eines Satellitenempfängers (*.tv *.radio lamedb lamedb5)|*.tv;*.radio;lamedb;lamedb5|"
+    "Kanaldateien eines Videorekorders (*.conf)|*.conf|"
+    "Referenzlisten eines Senderlisteneditors (*.txt *.chl)|*.txt;*.chl|"
+    "Alle Dateien (*.*)|*.*");
 
 // The progress bar while the files are read, hidden again also when reading ends in an error.
 class Fortschrittsanzeige {

@@ -11,9 +11,12 @@
 namespace senvio {
 
 // The files of the folder a reader looks at, by their path below it.
-inline const QStringList Philipsdateinamen{QStringLiteral("chanLst.bin"), QStringLiteral("channellib/DVBC.xml"),
-                                           QStringLiteral("channellib/DVBT.xml"), QStringLiteral("s2channellib/DVBS.xml"),
-                                           QStringLiteral("s2channellib/DVBSall.xml"), QStringLiteral("Favorite.xml")};
+inline const QStringList Philipsdateinamen{QStringLiteral("chanLst.bin"),
+                                           QStringLiteral("channellib/DVBC.xml"),
+                                           QStringLiteral("channellib/DVBT.xml"),
+                                           QStringLiteral("s2channellib/DVBS.xml"),
+                                           QStringLiteral("s2channellib/DVBSall.xml"),
+                                           QStringLiteral("Favorite.xml")};
 
 // The lists of the files present (by their names in Philipsdateinamen); `ordner` names
 // the folder in messages.

@@ -55,17 +55,6 @@ struct Liste {
     QList<QList<qint64>> favoriten; // per channel: its place in favourites list 1 … 8, 0 none
 };
 
-// Radio counted from 1 beside TV: some radio number is a TV number as well.
-bool RadioAbEins(const QList<Fernsehkanal>& kanaele) {
-    QSet<int> tv;
-    for (const Fernsehkanal& k : kanaele)
-        if (k.art == Dienstart::Fernsehen && !k.geloescht && k.nummer > 0)
-            tv.insert(k.nummer);
-    return std::any_of(kanaele.begin(), kanaele.end(), [&](const Fernsehkanal& k) {
-        return k.art == Dienstart::Radio && !k.geloescht && tv.contains(k.nummer);
-    });
-}
-
 ImportFund Fund(QList<Liste> listen) {
     std::stable_sort(listen.begin(), listen.end(), [](const Liste& a, const Liste& b) { return a.rang < b.rang; });
     Fernsehfund fund;
@@ -75,7 +64,7 @@ ImportFund Fund(QList<Liste> listen) {
     };
     QList<Favorit> favoriten[Favoritenlisten];
     for (const Liste& liste : std::as_const(listen)) {
-        const int index = fund.Liste(liste.name, RadioAbEins(liste.kanaele));
+        const int index = fund.Liste(liste.name, RadioZaehltAbEins(liste.kanaele));
         for (qsizetype i = 0; i < liste.kanaele.size(); ++i) {
             const Fernsehkanal& kanal = liste.kanaele[i];
             fund.NimmAuf(index, kanal);

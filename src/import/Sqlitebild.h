@@ -24,8 +24,8 @@ bool IstSqlite(QByteArrayView anfang);
 class Sqlitezeile {
 public:
     explicit Sqlitezeile(sqlite3_stmt* abfrage) : m_abfrage(abfrage) {}
-    bool IstLeer(int spalte) const; // NULL
-    qint64 Zahl(int spalte) const;  // as SQLite converts the value to an integer
+    bool IstLeer(int spalte) const;     // NULL
+    qint64 Zahl(int spalte) const;      // as SQLite converts the value to an integer
     QByteArray Bytes(int spalte) const; // a blob's or a text's bytes as stored
     QString Text(int spalte) const;     // a text as UTF-8 (invalid bytes become U+FFFD)
 

@@ -5,7 +5,6 @@
 #include "platform/Fehler.h"
 
 #include <QMap>
-#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -50,17 +49,6 @@ Route RouteNamens(const QString& name) {
     if (klein.startsWith(u"dvbt"))
         return {QStringLiteral("Antenne"), QStringLiteral("T"), {}, {}};
     return {name.trimmed().isEmpty() ? QStringLiteral("Liste") : name.trimmed(), QString(), {}, {}};
-}
-
-// Where a TV and a radio channel hold the same number, the list counts radio from 1.
-bool RadioAbEins(const QList<Fernsehkanal>& kanaele) {
-    QSet<int> tv;
-    for (const Fernsehkanal& k : kanaele)
-        if (k.art == Dienstart::Fernsehen && !k.geloescht && k.nummer > 0)
-            tv.insert(k.nummer);
-    return std::any_of(kanaele.begin(), kanaele.end(), [&](const Fernsehkanal& k) {
-        return k.art == Dienstart::Radio && !k.geloescht && tv.contains(k.nummer);
-    });
 }
 
 } // namespace
@@ -124,7 +112,7 @@ ImportFund LeseTclArchiv(const QList<Archivteil>& teile, const QString& datei) {
     Fernsehfund fund;
     QList<Fernsehkanal> favoriten;
     for (Route& route : routen) {
-        const int liste = fund.Liste(route.liste, RadioAbEins(route.kanaele));
+        const int liste = fund.Liste(route.liste, RadioZaehltAbEins(route.kanaele));
         for (Fernsehkanal& k : route.kanaele)
             fund.NimmAuf(liste, std::move(k));
         // The favourites list shows TV, then radio, each in the order of the TV's numbers.

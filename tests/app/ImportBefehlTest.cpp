@@ -262,5 +262,41 @@ TEST_F(Importbefehl, ListeAktualisierenBehaeltDieArbeitDesNutzers) {
     EXPECT_FALSE(druckmenue().first);
 }
 
+// A TV's export: its lists offered as a choice of one, the cable list with the most TV
+// channels ticked; ticking another unticks it. Taken, the cable list keeps the numbers of the
+// remote, radio among them, a free number as "(frei)".
+TEST_F(Importbefehl, ListeDesFernsehersWirdAlleinGewaehlt) {
+    Schreib(Pfad(u"dvbc_config.xml"_s),
+            "<?xml version='1.0'?><CONFIG Source='Cable'><Digital type='DVBC'><channels><network onid='1'>"
+            "<mux tsid='1079' onid='1'><service name='ZDF HD' num='1' typ='1' sid='11110' f1='0'/>"
+            "<service name='Bayern 1' num='2' typ='2' sid='28400' f1='1'/>"
+            "<service name='rbb Berlin HD' num='4' typ='1' sid='10351'/></mux></network></channels></Digital>"
+            "</CONFIG>");
+    StarteMitAstra();
+    Dialoge::SetzeNaechstenDateinamen(Pfad(u"dvbc_config.xml"_s));
+    Dialoge::SetzeNaechstenDialog([this](QDialog& d) {
+        auto& dialog = dynamic_cast<TImportForm&>(d);
+        dialog.SetzeAnhaengen(false);
+        QTreeWidgetItem* listen = Teil<QTreeWidget>(dialog, "Gruppen")->topLevelItem(0);
+        m_gezeigt << listen->text(0);
+        for (int i = 0; i < listen->childCount(); ++i)
+            m_gezeigt << listen->child(i)->text(0) + (listen->child(i)->checkState(0) == Qt::Checked ? u" ✓"_s : u""_s);
+        dialog.WaehleGruppe(1, true);
+        m_gezeigt << (dialog.GruppenWahl() == QList<bool>{false, true} ? u"nur Favoriten"_s : u"beide"_s);
+        dialog.WaehleGruppe(0, true);
+        m_gezeigt << Teil<QLabel>(dialog, "Summe")->text() << Teil<QCheckBox>(dialog, "NummernBehalten")->text();
+        Teil<QPushButton>(dialog, "OkKnopf")->click();
+        return dialog.result();
+    });
+    NameDialogMitOk(u"Fernseher"_s);
+    Befehl("Senderlisteimportieren1");
+    EXPECT_EQ(m_gezeigt,
+              (QStringList{u"Listen des Fernsehers (eine wählen)"_s, u"Kabel: 2 TV, 1 Radio ✓"_s,
+                           u"Favoriten 1: 0 TV, 1 Radio"_s, u"nur Favoriten"_s, u"Gewählt: 3 von 4 Sendern"_s,
+                           u"Nummern des Empfängers beibehalten (eine freie Nummer als „(frei)“)"_s}));
+    ErwarteListe(u"Fernseher"_s, 4);
+    EXPECT_EQ(Lies(Liste(u"Fernseher.lis"_s)).count("(frei)"), 1);
+}
+
 } // namespace
 } // namespace senvio::test

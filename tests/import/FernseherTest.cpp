@@ -1,8 +1,8 @@
 // What the readers of TV sets' exports share: DVB texts and kinds, the find of a TV's lists
 // and what an import makes of it, the zip, tar and SQLite layers and their limits, and how
 // exports of families Senvio cannot read yet are told apart.
-#include "import/Archiv.h"
 #include "import/Fernseher.h"
+#include "import/Archiv.h"
 #include "import/Fernsehliste.h"
 #include "import/Import.h"
 #include "import/Sqlitebild.h"
@@ -26,11 +26,16 @@ TEST(FernsehText, DvbTexteUndDienstarten) {
         QByteArray roh;
         QString text;
     } faelle[] = {
-        {"\x05WDR K\xF6ln HD", u"WDR Köln HD"_s},                 // ISO 8859-9, as LG writes German names
-        {"\x05\x86RTL\x87 Television", u"RTL Television"_s},        // emphasis codes dropped
-        {"BAR\xC7" "A TV", u"BARÇA TV"_s},                         // no table byte: Latin-1
-        {"\x05\xDDSTANBUL", u"İSTANBUL"_s},                         // a letter 8859-9 has and Latin-1 not
-        {QByteArray("\x10\x00\x02P\xF8" "emysl", 10), u"Přemysl"_s}, // 8859-2 by its number
+        {"\x05WDR K\xF6ln HD", u"WDR Köln HD"_s},            // ISO 8859-9, as LG writes German names
+        {"\x05\x86RTL\x87 Television", u"RTL Television"_s}, // emphasis codes dropped
+        {"BAR\xC7"
+         "A TV",
+         u"BARÇA TV"_s},                    // no table byte: Latin-1
+        {"\x05\xDDSTANBUL", u"İSTANBUL"_s}, // a letter 8859-9 has and Latin-1 not
+        {QByteArray("\x10\x00\x02P\xF8"
+                    "emysl",
+                    10),
+         u"Přemysl"_s},                                             // 8859-2 by its number
         {"\x15\x44opool \xC3\xBC", u"Dopool ü"_s},                  // UTF-8
         {QByteArray("\x11\x00S\x00\xDF\x00\x00\x00X", 9), u"Sß"_s}, // UTF-16BE to its NUL
         {QByteArray("ZDF\0neo", 7), u"ZDF"_s},
@@ -70,10 +75,11 @@ ImportFund Beispielfund() {
     fund.Liste(u"Favoriten 1"_s, false);
     const int sat2 = fund.Liste(u"Satellit"_s, false);
     using enum Dienstart;
-    for (const Fernsehkanal& k : {Kanal(3, Fernsehen, u"ZDF HD"_s, 11110), Kanal(1, Radio, u"Bayern 1"_s, 28400),
-                                  Kanal(1, Fernsehen, u"  Das Erste HD "_s, 10301), Kanal(6, Fernsehen, u"\u0086RTL\u0087"_s),
-                                  Kanal(2, Fernsehen, u"Gelöscht"_s, 5, true), Kanal(4, Daten, u"Update"_s, 7),
-                                  Kanal(0, Fernsehen, u"Ohne Nummer"_s), Kanal(3, Radio, u"....."_s)})
+    for (const Fernsehkanal& k :
+         {Kanal(3, Fernsehen, u"ZDF HD"_s, 11110), Kanal(1, Radio, u"Bayern 1"_s, 28400),
+          Kanal(1, Fernsehen, u"  Das Erste HD "_s, 10301), Kanal(6, Fernsehen, u"\u0086RTL\u0087"_s),
+          Kanal(2, Fernsehen, u"Gelöscht"_s, 5, true), Kanal(4, Daten, u"Update"_s, 7),
+          Kanal(0, Fernsehen, u"Ohne Nummer"_s), Kanal(3, Radio, u"....."_s)})
         fund.NimmAuf(kabel, k);
     fund.NimmAuf(sat, Kanal(4000, Fernsehen, u"Web 1"_s));
     fund.NimmAuf(sat2, Kanal(1, Radio, u"Nur Radio"_s));
@@ -83,8 +89,8 @@ ImportFund Beispielfund() {
 TEST(FernsehFund, ListenNummernUndWasDieImportListeDarausMacht) {
     const ImportFund fund = Beispielfund();
     ASSERT_EQ(fund.gruppen.size(), 3); // the empty favourites are dropped
-    EXPECT_EQ(GruppenUebersicht(fund), (QStringList{u"Kabel: 3 TV, 2 Radio"_s, u"Satellit: 1 TV, 0 Radio"_s,
-                                                     u"Satellit (2): 0 TV, 1 Radio"_s}));
+    EXPECT_EQ(GruppenUebersicht(fund),
+              (QStringList{u"Kabel: 3 TV, 2 Radio"_s, u"Satellit: 1 TV, 0 Radio"_s, u"Satellit (2): 0 TV, 1 Radio"_s}));
     EXPECT_EQ(VorgewaehlteGruppen(fund), (QList<bool>{true, false, false}));
     EXPECT_TRUE(fund.gruppen[0].eigeneListe && fund.gruppen[0].eigeneZaehlung && !fund.gruppen[1].eigeneZaehlung);
     QStringList kabel;
@@ -160,7 +166,8 @@ TEST(FernsehArchiv, MitgliederUndGrenzen) {
         {Archiv({{"../../etc/passwd", "x"}}), u"die Datei „../../etc/passwd“ darin zeigt aus dem Archiv hinaus"_s},
         {Archiv({{"/etc/passwd", "x"}}, false), u"die Datei „/etc/passwd“ darin zeigt aus dem Archiv hinaus"_s},
         {Archiv(viele), u"es enthält mehr als 1000 Dateien"_s},
-        {Archiv({{"a", QByteArray(40 << 20, 'a')}, {"b", QByteArray(25 << 20, 'b')}}), u"sein Inhalt ist größer als 64 MiB"_s},
+        {Archiv({{"a", QByteArray(40 << 20, 'a')}, {"b", QByteArray(25 << 20, 'b')}}),
+         u"sein Inhalt ist größer als 64 MiB"_s},
         {zip.first(zip.size() / 2), u"die Datei „Favoriten.txt“ darin ist beschädigt"_s},
     };
     for (const auto& fall : schlechte)
@@ -182,9 +189,9 @@ QByteArray WalDatenbank(const char* sql, bool wal = false) {
 }
 
 TEST(FernsehDatenbank, AusDemSpeicherNurLesend) {
-    const QByteArray bytes =
-        WalDatenbank("CREATE TABLE SRV(srvId INTEGER, major INTEGER, srvName TEXT);"
-                  "INSERT INTO SRV VALUES (1, 3, 'WDR Köln HD'), (2, 1, NULL);", true);
+    const QByteArray bytes = WalDatenbank("CREATE TABLE SRV(srvId INTEGER, major INTEGER, srvName TEXT);"
+                                          "INSERT INTO SRV VALUES (1, 3, 'WDR Köln HD'), (2, 1, NULL);",
+                                          true);
     ASSERT_EQ(quint8(bytes[18]), 2); // written in write-ahead mode, as Samsung's are
     const Sqlitebild db(bytes, u"/stick/dvbc"_s);
     EXPECT_EQ(db.Tabellen(), QStringList{u"SRV"_s});
@@ -197,15 +204,19 @@ TEST(FernsehDatenbank, AusDemSpeicherNurLesend) {
     EXPECT_EQ(zeilen, (QStringList{u"1=NULL"_s, u"3=WDR Köln HD"_s}));
 
     const QString kopf = u"Die Datei /stick/dvbc ist keine lesbare Senderliste: "_s;
-    EXPECT_EQ(test::Meldung([&] { db.PruefeSpalten(u"SRV"_s, {u"major"_s, u"elim"_s}); }),
+    EXPECT_EQ(test::Meldung([&] {
+                  db.PruefeSpalten(u"SRV"_s, {u"major"_s, u"elim"_s});
+              }),
               kopf + u"der Tabelle „SRV“ fehlt die Spalte „elim“."_s);
     EXPECT_EQ(test::Meldung([&] { db.PruefeSpalten(u"CHNL"_s, {}); }), kopf + u"es fehlt die Tabelle „CHNL“."_s);
     EXPECT_EQ(test::Meldung([&] { Sqlitebild(QByteArray(600, 'x'), u"/stick/dvbc"_s); }),
               kopf + u"sie ist keine SQLite-Datenbank."_s);
     QByteArray kaputt = bytes;
     kaputt.replace(100, kaputt.size() - 200, QByteArray(kaputt.size() - 200, '\xAB'));
-    EXPECT_TRUE(test::Meldung([&] { Sqlitebild k(kaputt, u"/stick/dvbc"_s); k.Frage(u"SELECT * FROM SRV"_s, [](auto&) {}); })
-                    .startsWith(kopf));
+    EXPECT_TRUE(test::Meldung([&] {
+                    Sqlitebild k(kaputt, u"/stick/dvbc"_s);
+                    k.Frage(u"SELECT * FROM SRV"_s, [](auto&) {});
+                }).startsWith(kopf));
 }
 
 TEST(FernsehFormate, NochNichtLesbareExporteWerdenBenannt) {

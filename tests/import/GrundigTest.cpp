@@ -2,35 +2,15 @@
 #include "import/Grundigliste.h"
 #include "platform/Fehler.h"
 
+#include "Fernsehtest.h"
 #include "TestDateien.h"
 
 using namespace senvio;
 
-namespace {
-
-// "Name (TV/Radio)" per group, then "Gruppe:Nummer Name <Referenz>" per channel (" R" for radio).
-QStringList GrundigKurz(const ImportFund& f) {
-    QStringList kurz;
-    for (int g = 0; g < f.gruppen.size(); ++g) {
-        int zahl[2] = {0, 0};
-        for (const ImportSender& s : f.sender)
-            zahl[s.radio] += s.gruppen == QList<int>{g};
-        kurz << QStringLiteral("%1 (%2/%3)").arg(f.gruppen[g].name).arg(zahl[0]).arg(zahl[1]);
-    }
-    for (const ImportSender& s : f.sender)
-        kurz << QStringLiteral("%1:%2 %3 <%4>%5")
-                    .arg(s.gruppen.value(0))
-                    .arg(s.nummer)
-                    .arg(s.name, s.referenz, s.radio ? " R" : "");
-    return kurz;
-}
-
-} // namespace
-
 TEST(GrundigListe, Muster) {
     const QByteArray bytes = test::Lies(SENVIO_FERNSEHER "/grundig/dvbc_config.xml");
     EXPECT_TRUE(IstGrundigListe(QByteArrayView(bytes).first(400)));
-    const QStringList k = GrundigKurz(LeseGrundigListe(bytes, "dvbc_config.xml"));
+    const QStringList k = test::Kurzinhalt(LeseGrundigListe(bytes, "dvbc_config.xml"));
     // 32 analog channels among the TV; "Das Erste" at 140 is deleted, the data services at 451–458 left out.
     EXPECT_EQ(k.mid(0, 5).join(" | "), "Kabel (346/104) | Favoriten 1 (0/3) | 0:1 ZDF HD <C-1-1079-11110> | "
                                        "0:2 Das Erste HD <C-1-1051-11100> | 0:3 rbb Berlin HD <C-1-1079-10351>");
@@ -57,7 +37,7 @@ TEST(GrundigListe, Handgemacht) {
         "<service name='ARD ' num='5' frq='4205'/></channels></Analog></CONFIG>";
     EXPECT_TRUE(IstGrundigListe(dvbt));
     EXPECT_FALSE(IstGrundigListe("<CONFIG><Settings/></CONFIG>"));
-    EXPECT_EQ(GrundigKurz(LeseGrundigListe(dvbt, "dvbt_config.xml")).join(" | "),
+    EXPECT_EQ(test::Kurzinhalt(LeseGrundigListe(dvbt, "dvbt_config.xml")).join(" | "),
               "Antenne (2/1) | Favoriten 2 (1/1) | 0:1 ĞB <T-8468-515-7> | 0:2 R&B <T-8468-515-8> R | "
               "0:5 ARD <A-T-4205> | 1:1 R&B <T-8468-515-8> R | 1:2 ĞB <T-8468-515-7>");
     try {

@@ -2,8 +2,8 @@
 #include "import/Hisenseliste.h"
 
 #include "Fehlermeldung.h"
+#include "Fernsehtest.h"
 #include "TestDateien.h"
-#include "Testdatenbank.h"
 
 using namespace senvio;
 using namespace senvio::test;

@@ -2,29 +2,13 @@
 #include "import/Lgliste.h"
 #include "platform/Fehler.h"
 
+#include "Fernsehtest.h"
 #include "TestDateien.h"
 
 using namespace senvio;
 using namespace Qt::StringLiterals;
 
 namespace lgtest {
-
-// Each group as "Name TV/Radio", then each channel as "Gruppe[ R] Nummer Name <Referenz>".
-QStringList Inhalt(const ImportFund& f) {
-    QStringList inhalt;
-    for (int g = 0; g < f.gruppen.size(); ++g) {
-        int tv = 0, radio = 0;
-        for (const ImportSender& s : f.sender)
-            if (s.gruppen.value(0) == g)
-                ++(s.radio ? radio : tv);
-        inhalt << u"%1 %2/%3"_s.arg(f.gruppen[g].name).arg(tv).arg(radio);
-    }
-    for (const ImportSender& s : f.sender)
-        inhalt << u"%1%2 %3 %4 <%5>"_s.arg(f.gruppen[s.gruppen.value(0)].name, s.radio ? u" R"_s : u""_s)
-                      .arg(s.nummer)
-                      .arg(s.name, s.referenz);
-    return inhalt;
-}
 
 ImportFund LiesLg(const QString& datei) {
     return LeseLgListe(test::Lies(SENVIO_FERNSEHER "/lg/"_L1 + datei), datei);
@@ -37,7 +21,7 @@ using namespace lgtest;
 TEST(LgListe, GlobalCloneDesBeispiels) {
     EXPECT_TRUE(IstLgListe(test::Lies(SENVIO_FERNSEHER "/lg/GlobalClone00002.TLL").first(4000)));
     const ImportFund f = LiesLg(u"GlobalClone00002.TLL"_s);
-    const QStringList k = Inhalt(f);
+    const QStringList k = test::Inhalt(f);
     EXPECT_EQ(k.mid(0, 5),
               QStringList({u"Kabel 369/113"_s, u"Satellit 1001/162"_s, u"Kabel 1 ORF eins HD <C-1537-5-5001>"_s,
                            u"Kabel 2 ORF 2 Wien HD <C-1537-5-5002>"_s, u"Kabel 3 ATV <C-1537-3-3008>"_s}));
@@ -57,14 +41,14 @@ TEST(LgListe, GlobalCloneDesBeispiels) {
 
 TEST(LgListe, HandgeschriebeneListen) {
     const ImportFund a = LiesLg(u"handgemacht.TLL"_s);
-    EXPECT_EQ(Inhalt(a),
+    EXPECT_EQ(test::Inhalt(a),
               QStringList({u"Satellit 1/1"_s, u"Analog 1/0"_s, u"Favoriten 2 1/1"_s, u"Satellit 1 RTL <S5.0W-1-9-7>"_s,
                            u"Satellit R 1 Ö1 <>"_s, u"Analog 3 K 05 <A-C-175250>"_s,
                            u"Favoriten 2 1 RTL <S5.0W-1-9-7>"_s, u"Favoriten 2 R 2 Ö1 <>"_s}));
     EXPECT_EQ(a.hinweise,
               QStringList(u"1 Sender einer unbekannten Empfangsart (sourceIndex „9“) sind nicht übernommen."_s));
     EXPECT_TRUE(IstLgListe(test::Lies(SENVIO_FERNSEHER "/lg/webos5.TLL")));
-    EXPECT_EQ(Inhalt(LiesLg(u"webos5.TLL"_s)),
+    EXPECT_EQ(test::Inhalt(LiesLg(u"webos5.TLL"_s)),
               QStringList({u"Kabel 1/0"_s, u"Satellit 0/1"_s, u"Kabel 1 Das Erste HD <C-1-1051-28106>"_s,
                            u"Satellit R 2 Ö3 <S-1-2-5>"_s}));
 }

@@ -2,8 +2,8 @@
 #include "import/Panasonicliste.h"
 
 #include "Fehlermeldung.h"
+#include "Fernsehtest.h"
 #include "TestDateien.h"
-#include "Testdatenbank.h"
 
 using namespace senvio;
 using namespace senvio::test;
@@ -21,8 +21,9 @@ TEST(PanasonicListe, LiestSvlDb) {
                            "BR Fernsehen Süd HD C-1-1011-11100", "BN MUSIC C-222-30000-2", "OE1 C-333-1118-13121",
                            "Testkanal 7542 C-333-10900-911"}));
     // Cut short on the stick: SQLite finds the pages missing.
-    EXPECT_TRUE(Meldung([&] { LesePanasonicListe(bytes.first(5000), QStringLiteral("/stick/svl.db")); })
-                    .startsWith("Die Datei /stick/svl.db ist keine lesbare Senderliste: "));
+    EXPECT_TRUE(Meldung([&] {
+                    LesePanasonicListe(bytes.first(5000), QStringLiteral("/stick/svl.db"));
+                }).startsWith("Die Datei /stick/svl.db ist keine lesbare Senderliste: "));
 }
 
 TEST(PanasonicListe, LiestSvlBin) {

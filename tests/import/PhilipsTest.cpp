@@ -2,30 +2,10 @@
 #include "import/Philipsliste.h"
 #include "platform/Fehler.h"
 
+#include "Fernsehtest.h"
 #include "TestDateien.h"
 
 using namespace senvio;
-
-namespace {
-
-// "Name (TV/Radio)" per group, then "Gruppe:Nummer Name <Referenz>" per channel (" R" for radio).
-QStringList PhilipsKurz(const ImportFund& f) {
-    QStringList kurz;
-    for (int g = 0; g < f.gruppen.size(); ++g) {
-        int zahl[2] = {0, 0};
-        for (const ImportSender& s : f.sender)
-            zahl[s.radio] += s.gruppen == QList<int>{g};
-        kurz << QStringLiteral("%1 (%2/%3)").arg(f.gruppen[g].name).arg(zahl[0]).arg(zahl[1]);
-    }
-    for (const ImportSender& s : f.sender)
-        kurz << QStringLiteral("%1:%2 %3 <%4>%5")
-                    .arg(s.gruppen.value(0))
-                    .arg(s.nummer)
-                    .arg(s.name, s.referenz, s.radio ? " R" : "");
-    return kurz;
-}
-
-} // namespace
 
 TEST(PhilipsListe, Muster) {
     const QString ordner = SENVIO_FERNSEHER "/philips/ChannelMap_100/ChannelList";
@@ -33,7 +13,7 @@ TEST(PhilipsListe, Muster) {
     for (const QString& name : Philipsdateinamen)
         dateien.insert(name, test::Lies(ordner + '/' + name));
     const ImportFund f = LesePhilipsListe(dateien, ordner);
-    const QStringList k = PhilipsKurz(f);
+    const QStringList k = test::Kurzinhalt(f);
     EXPECT_EQ(k.mid(0, 6),
               QStringList({"Kabel (358/101)", "Satellit (350/152)", "Antenne (46/0)", "0:1 Das Erste <C-1-1101-1>",
                            "0:2 ZDF <C-1-1079-2>", "0:3 SAT.1 <C-1-1107-3>"}));
@@ -75,7 +55,7 @@ TEST(PhilipsListe, NamenArtenFavoriten) {
                                               "/stick/ChannelList");
         const bool neu = version >= 120;
         EXPECT_EQ(
-            PhilipsKurz(f).join(" | "),
+            test::Kurzinhalt(f).join(" | "),
             QStringLiteral("Kabel (%1/1) | Mei (1/1) | 0:1 AÄ <C-1-2-1> | 0:2 Tİ <C-1-2-2> R | 0:3 %2 <C-1-2-3> | "
                            "0:4 A <C-1-2-4> | 0:5 Пр <C-1-2-5>%3 | 1:1 Tİ <C-1-2-2> R | 1:3 AÄ <C-1-2-1>")
                 .arg(neu ? 5 : 4)

@@ -2,7 +2,7 @@
 #include "import/Samsungliste.h"
 
 #include "Fehlermeldung.h"
-#include "Testdatenbank.h"
+#include "Fernsehtest.h"
 
 namespace senvio::test::samsung {
 
@@ -46,8 +46,8 @@ TEST(SamsungListe, HandgemachteFaelle) {
                                 "6,1,4,104,x'E49080EFB080',1,0,0", // "Dü" in three-byte envelopes
                                 "7,1,5,7,Alt,1,0,1", "8,1,5,8,Neu,1,0,3"});
     const QByteArray sat = Datenbank("CREATE TABLE SAT(satId, satName, satDir, satPos); CREATE TABLE "
-                                         "SAT_TP(tpId, satId); INSERT INTO SAT VALUES(1,'Astra',1,192),(2,'Thor',0,8);"
-                                         "INSERT INTO SAT_TP VALUES(5,1),(6,2);");
+                                     "SAT_TP(tpId, satId); INSERT INTO SAT VALUES(1,'Astra',1,192),(2,'Thor',0,8);"
+                                     "INSERT INTO SAT_TP VALUES(5,1),(6,2);");
     const QString json = R"({"default_url":"http://x/live.m3u8","logo_url":"http://x/l/Bon%20Gusto.png"})";
     const QByteArray ipsrv = db("CREATE TABLE SRV_IP(srvId, jsonMeta); INSERT INTO CHNL VALUES(1,9,0,0);"
                                 "INSERT INTO SRV_IP VALUES(1,CAST(" +
@@ -67,9 +67,8 @@ TEST(SamsungListe, HandgemachteFaelle) {
               }));
     EXPECT_EQ(fund.sender.value(4).logoSchluessel.value(0), "Bon Gusto");
     EXPECT_EQ(Meldung([] {
-                  LeseSamsungArchiv(
-                      {{"dvbc", Datenbank("CREATE TABLE CHNL(chId); CREATE TABLE SRV(srvId, chId);")}},
-                      QStringLiteral("kaputt.zip"));
+                  LeseSamsungArchiv({{"dvbc", Datenbank("CREATE TABLE CHNL(chId); CREATE TABLE SRV(srvId, chId);")}},
+                                    QStringLiteral("kaputt.zip"));
               }),
               "Die Datei kaputt.zip/dvbc ist keine lesbare Senderliste: der Tabelle „SRV“ fehlt die Spalte „major“.");
 }

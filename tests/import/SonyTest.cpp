@@ -2,29 +2,13 @@
 #include "import/Sonyliste.h"
 #include "platform/Fehler.h"
 
+#include "Fernsehtest.h"
 #include "TestDateien.h"
 
 using namespace senvio;
 using namespace Qt::StringLiterals;
 
 namespace sonytest {
-
-// Each group as "Name TV/Radio", then each channel as "Gruppe[ R] Nummer Name <Referenz>".
-QStringList Inhalt(const ImportFund& f) {
-    QStringList inhalt;
-    for (int g = 0; g < f.gruppen.size(); ++g) {
-        int tv = 0, radio = 0;
-        for (const ImportSender& s : f.sender)
-            if (s.gruppen.value(0) == g)
-                ++(s.radio ? radio : tv);
-        inhalt << u"%1 %2/%3"_s.arg(f.gruppen[g].name).arg(tv).arg(radio);
-    }
-    for (const ImportSender& s : f.sender)
-        inhalt << u"%1%2 %3 %4 <%5>"_s.arg(f.gruppen[s.gruppen.value(0)].name, s.radio ? u" R"_s : u""_s)
-                      .arg(s.nummer)
-                      .arg(s.name, s.referenz);
-    return inhalt;
-}
 
 ImportFund LiesSony(const QString& datei) {
     return LeseSonyListe(test::Lies(SENVIO_FERNSEHER "/sony/"_L1 + datei), datei);
@@ -37,7 +21,7 @@ using namespace sonytest;
 TEST(SonyListe, SdbDesBeispiels) {
     EXPECT_TRUE(IstSonyListe(test::Lies(SENVIO_FERNSEHER "/sony/android_sdb-cable.xml").first(2000)));
     const ImportFund f = LiesSony(u"android_sdb-cable.xml"_s);
-    const QStringList k = Inhalt(f);
+    const QStringList k = test::Inhalt(f);
     EXPECT_EQ(k.mid(0, 6), QStringList({u"Kabel 314/112"_s, u"Satellit 1036/173"_s, u"Satellit (bevorzugt) 1046/173"_s,
                                         u"Kabel 1 ORF eins HD <C-1537-5-5001>"_s,
                                         u"Kabel 2 ORF 2 Wien HD <C-1537-5-5002>"_s, u"Kabel 3 ATV <C-1537-3-3008>"_s}));
@@ -55,14 +39,14 @@ TEST(SonyListe, SdbDesBeispiels) {
 
 TEST(SonyListe, HandgeschriebeneListen) {
     // Antenna: radio 2 between TV 1 and 5 in one numbering; 3 deleted, 4 data.
-    EXPECT_EQ(Inhalt(LiesSony(u"handgemacht-sdb.xml"_s)),
+    EXPECT_EQ(test::Inhalt(LiesSony(u"handgemacht-sdb.xml"_s)),
               QStringList({u"Antenne 2/1"_s, u"Favoriten 2 1/1"_s, u"Antenne 1 Das Erste <T-8468-3-11>"_s,
                            u"Antenne R 2 NDR 2 <T-8468-3-12>"_s, u"Antenne 5 A&E <T-8468-3-15>"_s,
                            u"Favoriten 2 R 1 NDR 2 <T-8468-3-12>"_s, u"Favoriten 2 2 A&E <T-8468-3-15>"_s}));
     const QByteArray mediatek = test::Lies(SENVIO_FERNSEHER "/sony/handgemacht-mediatek.xml");
     EXPECT_TRUE(IstSonyListe(mediatek));
     const ImportFund m = LeseSonyListe(mediatek, u"sdb.xml"_s);
-    EXPECT_EQ(Inhalt(m),
+    EXPECT_EQ(test::Inhalt(m),
               QStringList({u"Kabel 1/1"_s, u"Satellit 1/1"_s, u"Kabel 1 ZDF HD <service://SERVICE_LIST_CABLE/2/1>"_s,
                            u"Kabel R 1 Bayern 1 <service://SERVICE_LIST_CABLE/2/2>"_s,
                            u"Satellit 1 ORF2 HD <service://SERVICE_LIST_SATELLITE/3/8>"_s,

@@ -2,7 +2,7 @@
 #include "import/Tclliste.h"
 
 #include "Fehlermeldung.h"
-#include "Testdatenbank.h"
+#include "Fernsehtest.h"
 
 namespace senvio::test::tcl {
 

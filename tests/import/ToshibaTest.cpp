@@ -2,7 +2,7 @@
 #include "import/Toshibaliste.h"
 
 #include "Fehlermeldung.h"
-#include "Testdatenbank.h"
+#include "Fernsehtest.h"
 
 namespace senvio::test::toshiba {
 
@@ -35,7 +35,7 @@ TEST(ToshibaListe, HandgemachteFaelle) {
         "INSERT INTO EuroATVChanList VALUES(5,'VCR',65536,783250000),(6,'',34,0);");
     const QByteArray sys =
         Datenbank("CREATE TABLE satellite(satellite_id, satellite_name, orbital_position, west_east_flag);"
-                      "INSERT INTO satellite VALUES(2,'HISPASAT',300,0),(2,'HISPASAT',300,0);");
+                  "INSERT INTO satellite VALUES(2,'HISPASAT',300,0),(2,'HISPASAT',300,0);");
     const ImportFund fund = LeseToshibaArchiv({{"a/chmgt.db", chmgt}, {"b/dvbSysData.db", sys}}, "t.zip");
     EXPECT_EQ(KanaeleJeListe(fund),
               (QMap<QString, QStringList>{

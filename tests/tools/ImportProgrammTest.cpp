@@ -276,8 +276,8 @@ TEST(ImportProgramm, SenderlisteVomFernseher) {
     };
     EXPECT_EQ(starte({u"--gruppen"_s, u"dvbc_config.xml"_s}),
               (Programmlauf{0, u"Kabel: 346 TV, 104 Radio\nFavoriten 1: 0 TV, 3 Radio\n"_s, {}}));
-    const Programmlauf zwei = starte({u"--gruppe"_s, u"kabel"_s, u"--gruppe"_s, u"Favoriten 1"_s, u"TV"_s,
-                                      u"dvbc_config.xml"_s});
+    const Programmlauf zwei =
+        starte({u"--gruppe"_s, u"kabel"_s, u"--gruppe"_s, u"Favoriten 1"_s, u"TV"_s, u"dvbc_config.xml"_s});
     EXPECT_EQ(zwei.rueckgabe, 2);
     EXPECT_TRUE(zwei.fehler.contains(u"„Kabel“ und „Favoriten 1“ sind Listen des Fernsehers"_s))
         << zwei.fehler.toStdString();
@@ -285,17 +285,21 @@ TEST(ImportProgramm, SenderlisteVomFernseher) {
     EXPECT_FALSE(QFile::exists(tv));
     ASSERT_EQ(starte({u"TV"_s, u"dvbc_config.xml"_s}).aus, u"450 Einträge importiert: "_s + tv + u'\n');
     const QByteArray liste = Lies(tv);
-    EXPECT_TRUE(liste.startsWith("    1   = ZDF HD #png#Ohne Logo1.png\r\n    2   = Das Erste HD #png#Ohne Logo2.png\r\n"));
+    EXPECT_TRUE(
+        liste.startsWith("    1   = ZDF HD #png#Ohne Logo1.png\r\n    2   = Das Erste HD #png#Ohne Logo2.png\r\n"));
     EXPECT_TRUE(liste.contains("  140 = SWR Fernsehen RP #")); // the deleted "Das Erste" of 140 is left out
     EXPECT_TRUE(liste.contains("  139 = WDR K\xF6ln #"));
 
     EXPECT_EQ(starte({u"--aktualisieren"_s, u"TV"_s, u"dvbc_config.xml"_s}).aus,
               u"Unverändert: 450, Neue Nummer: 0, Umbenannt: 0, Neu: 0, Nicht mehr empfangbar: 0\n"
-              u"Die Liste ist auf dem Stand der Quellen; sie bleibt, wie sie ist: "_s + tv + u'\n');
+              u"Die Liste ist auf dem Stand der Quellen; sie bleibt, wie sie ist: "_s +
+                  tv + u'\n');
     EXPECT_EQ(Lies(tv), liste);
     Schreib(wurzel.filePath(u"dvbc_config.xml"_s), export2);
     EXPECT_EQ(starte({u"--aktualisieren"_s, u"TV"_s, u"dvbc_config.xml"_s}).aus,
               u"Unverändert: 448, Neue Nummer: 2, Umbenannt: 0, Neu: 0, Nicht mehr empfangbar: 0\n"
-              u"Geändert: Karte 1\nAktualisiert: "_s + tv + u'\n');
-    EXPECT_TRUE(Lies(tv).startsWith("    1   = Das Erste HD #png#Ohne Logo2.png\r\n    2   = ZDF HD #png#Ohne Logo1.png\r\n"));
+              u"Geändert: Karte 1\nAktualisiert: "_s +
+                  tv + u'\n');
+    EXPECT_TRUE(
+        Lies(tv).startsWith("    1   = Das Erste HD #png#Ohne Logo2.png\r\n    2   = ZDF HD #png#Ohne Logo1.png\r\n"));
 }

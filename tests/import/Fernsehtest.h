@@ -96,4 +96,39 @@ inline QString Kanal(const ImportFund& fund, const QString& liste, int nummer, b
     return QStringLiteral("?");
 }
 
+// Each group as "Name TV/Radio", then each channel as "Gruppe[ R] Nummer Name <Referenz>".
+inline QStringList Inhalt(const ImportFund& f) {
+    QStringList inhalt;
+    for (int g = 0; g < f.gruppen.size(); ++g) {
+        int tv = 0, radio = 0;
+        for (const ImportSender& s : f.sender)
+            if (s.gruppen.value(0) == g)
+                ++(s.radio ? radio : tv);
+        inhalt << QStringLiteral("%1 %2/%3").arg(f.gruppen[g].name).arg(tv).arg(radio);
+    }
+    for (const ImportSender& s : f.sender)
+        inhalt << QStringLiteral("%1%2 %3 %4 <%5>")
+                      .arg(f.gruppen[s.gruppen.value(0)].name, s.radio ? QStringLiteral(" R") : QString())
+                      .arg(s.nummer)
+                      .arg(s.name, s.referenz);
+    return inhalt;
+}
+
+// "Name (TV/Radio)" per group, then "Gruppe:Nummer Name <Referenz>" per channel (" R" for radio).
+inline QStringList Kurzinhalt(const ImportFund& f) {
+    QStringList kurz;
+    for (int g = 0; g < f.gruppen.size(); ++g) {
+        int zahl[2] = {0, 0};
+        for (const ImportSender& s : f.sender)
+            zahl[s.radio] += s.gruppen == QList<int>{g};
+        kurz << QStringLiteral("%1 (%2/%3)").arg(f.gruppen[g].name).arg(zahl[0]).arg(zahl[1]);
+    }
+    for (const ImportSender& s : f.sender)
+        kurz << QStringLiteral("%1:%2 %3 <%4>%5")
+                    .arg(s.gruppen.value(0))
+                    .arg(s.nummer)
+                    .arg(s.name, s.referenz, s.radio ? " R" : "");
+    return kurz;
+}
+
 } // namespace senvio::test
