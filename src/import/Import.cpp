@@ -253,13 +253,17 @@ template <typename Tu>
 void FuerJedenGewaehlten(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, Art art, Tu&& tu) {
     int vorige = 0;     // the receiver's number of the channel taken before, 0 for none
     bool erster = true; // before the first channel taken
+    bool luecken = true; // false once the list cannot carry the numbers of the remote
     for (const ImportSender& sender : fund.sender) {
         if (!IstGewaehlt(sender, gruppeGewaehlt) || (art != Art::Alle && IstRadio(fund, sender) != (art == Art::Radio)))
             continue;
         const bool abEins = erster && ZaehltAbEins(fund, sender);
         erster = false;
         const qint64 abstand = (vorige > 0 || abEins) && sender.nummer > 0 ? qint64(sender.nummer) - vorige : 0;
-        tu(sender, abstand > 1 && abstand <= 1000 ? abstand - 1 : 0);
+        // A TV's list that starts far above 1 (IP channels from 4000) starts at 1 on the card
+        // all the same: free numbers later in it would only add empty cards.
+        luecken = luecken && !(abEins && abstand > 1000);
+        tu(sender, luecken && abstand > 1 && abstand <= 1000 ? abstand - 1 : 0);
         vorige = sender.nummer;
     }
 }

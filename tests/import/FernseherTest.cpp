@@ -82,6 +82,7 @@ ImportFund Beispielfund() {
           Kanal(0, Fernsehen, u"Ohne Nummer"_s), Kanal(3, Radio, u"....."_s)})
         fund.NimmAuf(kabel, k);
     fund.NimmAuf(sat, Kanal(4000, Fernsehen, u"Web 1"_s));
+    fund.NimmAuf(sat, Kanal(4003, Fernsehen, u"Web 2"_s));
     fund.NimmAuf(sat2, Kanal(1, Radio, u"Nur Radio"_s));
     return std::move(fund).Fund();
 }
@@ -90,7 +91,7 @@ TEST(FernsehFund, ListenNummernUndWasDieImportListeDarausMacht) {
     const ImportFund fund = Beispielfund();
     ASSERT_EQ(fund.gruppen.size(), 3); // the empty favourites are dropped
     EXPECT_EQ(GruppenUebersicht(fund),
-              (QStringList{u"Kabel: 3 TV, 2 Radio"_s, u"Satellit: 1 TV, 0 Radio"_s, u"Satellit (2): 0 TV, 1 Radio"_s}));
+              (QStringList{u"Kabel: 3 TV, 2 Radio"_s, u"Satellit: 2 TV, 0 Radio"_s, u"Satellit (2): 0 TV, 1 Radio"_s}));
     EXPECT_EQ(VorgewaehlteGruppen(fund), (QList<bool>{true, false, false}));
     EXPECT_TRUE(fund.gruppen[0].eigeneListe && fund.gruppen[0].eigeneZaehlung && !fund.gruppen[1].eigeneZaehlung);
     QStringList kabel;
@@ -111,8 +112,9 @@ TEST(FernsehFund, ListenNummernUndWasDieImportListeDarausMacht) {
         radio << e.name;
     EXPECT_EQ(namen, (QStringList{u"Das Erste HD"_s, u"(frei)"_s, u"ZDF HD"_s, u"(frei)"_s, u"(frei)"_s, u"RTL"_s}));
     EXPECT_EQ(radio, (QStringList{u"Bayern 1"_s, u"(frei)"_s, u"(ohne Name)"_s}));
-    // 4000 is no gap to fill before the first channel.
-    EXPECT_EQ(ImportEintraege(fund, {false, true, false}).liste.size(), 1);
+    // 4000 is no gap to fill before the first channel; and then the list cannot carry the
+    // remote's numbers anyway: no gap after it is filled either.
+    EXPECT_EQ(ImportEintraege(fund, {false, true, false}).liste.size(), 2);
     EXPECT_EQ(ImportEintraege(fund, {true, false, false}, {true, true, false}).liste.size(), 9);
 
     EXPECT_TRUE(GruppenwahlFehler(fund, {true, false, false}).isEmpty());
