@@ -77,7 +77,8 @@ QHash<qint64, int> LesePositionen(const Sqlitebild& db, const QString& tsl) {
 QHash<qint64, QString> LeseAnalogreferenzen(const Sqlitebild& db, const QString& tsl) {
     QHash<qint64, QString> referenzen;
     const std::pair<const char*, const char*> arten[] = {{"cab", "C"}, {"ter", "T"}, {"sat", "S"}};
-    for (const auto& [art, quelle] : arten) {
+    for (const auto& [art, quelleDerArt] : arten) {
+        const char* quelle = quelleDerArt; // a lambda cannot take a structured binding
         const QString tabelle = tsl + QStringLiteral("_data_%1_ana").arg(QLatin1String(art));
         if (!db.HatSpalten(tabelle, {QStringLiteral("tsl_rec_id"), QStringLiteral("freq")}))
             continue;
@@ -230,8 +231,8 @@ ImportFund LeseServicelist(const Sqlitebild& db, const Loeweschema& s) {
     const bool tuner = dvb && db.HatSpalten(QStringLiteral("Tuner"),
                                             {QStringLiteral("TunerId"), QStringLiteral("Oid"), QStringLiteral("Tid")});
     QHash<qint64, QString> tunerQuelle;
-    for (const auto& [tabelle, quelle] : {std::pair{"DvbCTuner", "C"}, {"DvbTTuner", "T"}, {"DvbSTuner", "S"}})
-        if (db.HatSpalten(QLatin1String(tabelle), {QStringLiteral("TunerId")}))
+    for (const auto& [tabelle, quelleDesTuners] : {std::pair{"DvbCTuner", "C"}, {"DvbTTuner", "T"}, {"DvbSTuner", "S"}})
+        if (const char* quelle = quelleDesTuners; db.HatSpalten(QLatin1String(tabelle), {QStringLiteral("TunerId")}))
             db.Frage(QStringLiteral("SELECT TunerId FROM %1").arg(QLatin1String(tabelle)),
                      [&](const Sqlitezeile& z) { tunerQuelle.insert(z.Zahl(0), QLatin1String(quelle)); });
     QHash<qint64, int> satellitDesDienstes;
