@@ -1,6 +1,7 @@
-// Printing the list as sleeve cards and saving it as one picture.
-#include "app/MainForm.h"
+#include "app/Druckbefehle.h"
 
+#include "app/Bildbefehle.h"
+#include "app/Hauptfenster.h"
 #include "dokument/Ausgabeablauf.h"
 #include "output/DruckwahlForm.h"
 #include "platform/Dialoge.h"
@@ -10,9 +11,6 @@
 #include "view/Listenansicht.h"
 
 #include <QAction>
-#include <QDir>
-#include <QItemSelectionModel>
-#include <QLabel>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -21,62 +19,35 @@
 namespace senvio {
 
 namespace {
-
-// The cards look as the list shows: its font, colours and client width. The selection
-// goes first, so that no entry is drawn highlighted and none is selected after the run.
-QString GibAusWieAngezeigt(Listenansicht& ansicht, Listendokument& dokument, Ausgabeart art,
-                           const std::function<void()>& vorDemPdf = {}, bool nurGeaenderte = false) {
-    ansicht.selectionModel()->clear();
-    return GibAus(dokument, art, {ansicht.font(), ansicht.Schriftfarbe()}, ansicht.Standardbreite(),
-                  ansicht.palette().color(QPalette::Base), vorDemPdf, nurGeaenderte);
-}
-
+const QString NichtsGedruckt = QStringLiteral("Die Liste ist leer. Es wurde nichts gedruckt.");
 } // namespace
 
-void TMainForm::DruckeListe(Ausgabeart art) {
+void Druckbefehle::DruckeListe(Ausgabeart art) {
     QString pdf;
     {
         Sanduhr sanduhr;
         // A viewer still showing the old PDF is asked to close before the file is replaced.
         const QString viewertitel = m_dokument.Name() + QStringLiteral(".pdf - Adobe Reader");
         pdf = GibAusWieAngezeigt(
-            *Listbox1, m_dokument, art,
+            m_fenster.Ansicht(), m_dokument, art,
             [&viewertitel] {
                 if (const Fensterkennung fenster = findfenster(viewertitel))
                     SchliesseFenster(fenster);
             },
             NurGeaenderte());
     }
-    ZeigeAusgabe(pdf, QStringLiteral("Die Liste ist leer. Es wurde nichts gedruckt."));
-}
-
-void TMainForm::SpeichereListeAlsBild(Ausgabeart art) {
-    QString bild;
-    {
-        Sanduhr sanduhr;
-        bild = GibAusWieAngezeigt(*Listbox1, m_dokument, art);
-    }
-    ZeigeAusgabe(bild, QStringLiteral("Die Liste ist leer. Es wurde kein Bild gespeichert."));
-}
-
-// The status line names the file written, so the user finds it even when no viewer shows it.
-void TMainForm::ZeigeAusgabe(const QString& datei, const QString& leer) {
-    if (datei.isEmpty()) {
-        Dialoge::Information(this, leer);
-        return;
-    }
-    m_statusText->setText(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(datei));
-    ZeigeMitDemDesktop(datei);
+    ZeigeAusgabe(m_fenster, pdf, NichtsGedruckt);
 }
 
 // The layout and start card first, then the system's print dialog or the preview; the
 // sheets are drawn at the printer's resolution, with progress and "Abbrechen" per sheet.
-void TMainForm::DruckeDirekt(bool vorschau) {
+void Druckbefehle::DruckeDirekt(bool vorschau) {
+    QWidget* eltern = m_fenster.Eltern();
     if (m_dokument.Liste().Anzahl() == 0) {
-        Dialoge::Information(this, QStringLiteral("Die Liste ist leer. Es wurde nichts gedruckt."));
+        Dialoge::Information(eltern, NichtsGedruckt);
         return;
     }
-    TDruckwahlForm wahl(m_blattwahl, this);
+    TDruckwahlForm wahl(m_blattwahl, eltern);
     if (Dialoge::ZeigeModal(wahl) != QDialog::Accepted)
         return;
     m_blattwahl = wahl.Wahl();
@@ -90,15 +61,16 @@ void TMainForm::DruckeDirekt(bool vorschau) {
         std::function<bool(int)> fortschritt;
         const auto weiter = [&](int blatt, int blaetter) {
             if (!fortschritt)
-                fortschritt = Dialoge::Fortschritt(this, QStringLiteral("Die Karten werden gedruckt..."), blaetter);
+                fortschritt = Dialoge::Fortschritt(eltern, QStringLiteral("Die Karten werden gedruckt..."), blaetter);
             if (fortschritt(blatt))
                 return true;
             geraet->abort(); // nothing of a cancelled print reaches the printer
             return false;
         };
+        const Listenansicht& ansicht = m_fenster.Ansicht();
         FuehreAus([&] {
-            DruckeBlaetter(m_dokument, *geraet, m_blattwahl, AktuelleListenschrift(), Listbox1->viewport()->width(),
-                           Listbox1->palette().color(QPalette::Base), weiter, nurGeaenderte);
+            DruckeBlaetter(m_dokument, *geraet, m_blattwahl, m_fenster.AktuelleListenschrift(),
+                           ansicht.viewport()->width(), ansicht.palette().color(QPalette::Base), weiter, nurGeaenderte);
         });
         if (vorschau && gedruckt) {
             m_dokument.VergissGedrucktenStand();
@@ -106,18 +78,18 @@ void TMainForm::DruckeDirekt(bool vorschau) {
         }
     };
     if (vorschau) {
-        QPrintPreviewDialog dialog(&drucker, this);
-        connect(&dialog, &QPrintPreviewDialog::paintRequested, this, zeichne);
+        QPrintPreviewDialog dialog(&drucker, eltern);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, zeichne);
         Dialoge::ZeigeModal(dialog);
     } else {
-        QPrintDialog dialog(&drucker, this);
+        QPrintDialog dialog(&drucker, eltern);
         if (Dialoge::ZeigeModal(dialog) == QDialog::Accepted)
             zeichne(&drucker);
     }
 }
 
-void TMainForm::ZeigeNurGeaenderte() {
-    QAction* nur = Aktion("NurGeaenderteKarten1");
+void Druckbefehle::ZeigeNurGeaenderte() {
+    QAction* nur = m_nurGeaenderte;
     const bool wartet = !m_dokument.GeaenderteKarten().isEmpty();
     if (wartet && !nur->isVisible())
         nur->setChecked(true);
@@ -128,8 +100,8 @@ void TMainForm::ZeigeNurGeaenderte() {
     menue.at(menue.indexOf(nur) - 1)->setVisible(wartet);
 }
 
-bool TMainForm::NurGeaenderte() const {
-    return Aktion("NurGeaenderteKarten1")->isChecked() && !m_dokument.GeaenderteKarten().isEmpty();
+bool Druckbefehle::NurGeaenderte() const {
+    return m_nurGeaenderte->isChecked() && !m_dokument.GeaenderteKarten().isEmpty();
 }
 
 } // namespace senvio

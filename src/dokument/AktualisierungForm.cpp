@@ -1,4 +1,4 @@
-#include "app/AktualisierungForm.h"
+#include "dokument/AktualisierungForm.h"
 
 #include "list/Zeilenformat.h"
 #include "platform/Knopfzeile.h"
