@@ -70,9 +70,9 @@ output @@ src/output/Kartenbilder.cpp @@         y += eintrag.height(); @@      
 output @@ src/output/Kartenbilder.cpp @@ constexpr int SchnittY = 638; @@ constexpr int SchnittY = 637;
 output @@ src/output/Bildschreiber.cpp @@     if (hoehe > grenze) { @@     if (hoehe > grenze + 1) {
 output @@ src/output/Bildschreiber.cpp @@ streifen.width() != z.breite || streifen.height() > z.hoehe - z.geschrieben) { @@ streifen.width() != z.breite) {
-output @@ src/output/Druckauftrag.cpp @@         if (i < seiten) { @@         if (i <= seiten) {
-output @@ src/output/Druckauftrag.cpp @@             name.toUpper().contains(QStringLiteral("DINA4_"))) { @@             true) {
-output @@ src/output/Druckauftrag.cpp @@     pdf.PageHeight = 1122; @@     pdf.PageHeight = 1123;
+output @@ src/output/Seitenpdf.cpp @@         if (i < seiten) { @@         if (i <= seiten) {
+output @@ src/output/Seitenpdf.cpp @@             name.toUpper().contains(QStringLiteral("DINA4_"))) { @@             true) {
+output @@ src/output/Seitenpdf.cpp @@     pdf.PageHeight = 1122; @@     pdf.PageHeight = 1123;
 pdf @@ src/pdf/TmachPDF.cpp @@ std::int64_t(PageHeight) - Y1, " m"); @@ std::int64_t(PageHeight) - Y1 + 1, " m");
 pdf @@ src/pdf/TmachPDF.cpp @@     Zeile(m_seiteninhalt, "/F", int(Font.Index) + 1, " ", Font.Size, " Tf"); @@     Zeile(m_seiteninhalt, "/F", int(Font.Index), " ", Font.Size, " Tf");
 pdf @@ src/pdf/TmachPDFSchluss.cpp @@     Zeile(m_ausgabe, "0 ", katalog + 1); @@     Zeile(m_ausgabe, "0 ", katalog);
@@ -82,14 +82,14 @@ pdf @@ src/pdf/BmpDatei.cpp @@     a.vonUnten = k.hoehe > 0; @@     a.vonUnten =
 pdf @@ src/pdf/BmpDatei.cpp @@     if (k.bits != 24 && k.bits != 32) { @@     if (k.bits != 24 && k.bits != 32 && k.bits != 16) {
 pdf @@ src/pdf/BmpDatei.cpp @@     if (a.anfang < k.kopfEnde || ende > dateigroesse) { @@     if (a.anfang < k.kopfEnde) {
 pdf @@ src/pdf/BmpDatei.cpp @@         k.kopfEnde += 12; // the three colour masks follow the header @@         k.kopfEnde += 0;
-app @@ src/app/MainFormBearbeiten.cpp @@     if (i < 0 || !Dialoge::Bestaetigung(this, LoeschFrage(m_dokument.Liste().Zeile(i)))) @@     if (i < 0)
-app @@ src/app/MainFormBearbeiten.cpp @@ .arg(std::min(doppel->eintrag, doppel->anderer) + 1) @@ .arg(std::min(doppel->eintrag, doppel->anderer))
-app @@ src/app/MainFormBearbeiten.cpp @@         a.Waehle(AuswahlNachLoeschen(i)); @@         a.Waehle(i);
+app @@ src/app/Bearbeitenbefehle.cpp @@     if (i < 0 || !Dialoge::Bestaetigung(m_fenster.Eltern(), LoeschFrage(m_dokument.Liste().Zeile(i)))) @@     if (i < 0)
+app @@ src/app/Bearbeitenbefehle.cpp @@ .arg(std::min(doppel->eintrag, doppel->anderer) + 1) @@ .arg(std::min(doppel->eintrag, doppel->anderer))
+app @@ src/app/Bearbeitenbefehle.cpp @@         a.Waehle(AuswahlNachLoeschen(i)); @@         a.Waehle(i);
 app @@ src/logos/Logowahl.cpp @@         leiste->setValue(leiste->value() + 540); @@         leiste->setValue(leiste->value() + 541);
 app @@ src/logos/Logowahl.cpp @@     leiste->setValue(leiste->value() - 136 * rasten); @@     leiste->setValue(leiste->value() - 135 * rasten);
 app @@ src/app/NachrichtenFilter.cpp @@     const int taste = rasten > 0 ? Qt::Key_Up : Qt::Key_Down; @@     const int taste = rasten < 0 ? Qt::Key_Up : Qt::Key_Down;
 app @@ src/app/MainFormAufbau.cpp @@ zurueck ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, aktion, @@ &QUndoStack::canUndoChanged, aktion,
-app @@ src/app/MainFormListen.cpp @@     if (datei.absoluteDir() != QDir(listenOrdner) || !datei.fileName() @@     if (!datei.fileName()
+app @@ src/app/Dateibefehle.cpp @@     if (datei.absoluteDir() != QDir(listenOrdner) || !datei.fileName() @@     if (!datei.fileName()
 dokument @@ src/dokument/Listendokument.cpp @@     if (schritt.speichern == Speichern::Sofort && aenderer.m_geaendert) @@     if (schritt.speichern == Speichern::Sofort)
 dokument @@ src/dokument/Listendokument.cpp @@     m_dokument.m_herkunft.move(von, nach); @@     (void)von, (void)nach;
 dokument @@ src/dokument/Listendokument.cpp @@ { return herkunftVorher[i] == m_herkunft[j]; } @@ { return true; }

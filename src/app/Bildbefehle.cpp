@@ -2,7 +2,7 @@
 
 #include "app/Desktopanzeige.h"
 #include "app/Hauptfenster.h"
-#include "dokument/Ausgabeablauf.h"
+#include "dokument/Dokumentdruck.h"
 #include "platform/Dialoge.h"
 #include "platform/Sanduhr.h"
 #include "view/Listenansicht.h"

@@ -2,7 +2,7 @@
 
 #include "app/Bildbefehle.h"
 #include "app/Hauptfenster.h"
-#include "dokument/Ausgabeablauf.h"
+#include "dokument/Dokumentdruck.h"
 #include "output/DruckwahlForm.h"
 #include "platform/Dialoge.h"
 #include "platform/Fehlerbox.h"
@@ -52,8 +52,6 @@ void Druckbefehle::DruckeDirekt(bool vorschau) {
         return;
     m_blattwahl = wahl.Wahl();
     const bool nurGeaenderte = NurGeaenderte();
-    // A preview is no print: the changed cards still wait afterwards.
-    const std::optional<QStringList> gedruckt = m_dokument.GedruckterStand();
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(m_dokument.Name());
     RichteDruckerEin(drucker);
@@ -70,12 +68,9 @@ void Druckbefehle::DruckeDirekt(bool vorschau) {
         const Listenansicht& ansicht = m_fenster.Ansicht();
         FuehreAus([&] {
             DruckeBlaetter(m_dokument, *geraet, m_blattwahl, m_fenster.AktuelleListenschrift(),
-                           ansicht.viewport()->width(), ansicht.palette().color(QPalette::Base), weiter, nurGeaenderte);
+                           ansicht.viewport()->width(), ansicht.palette().color(QPalette::Base), weiter, nurGeaenderte,
+                           vorschau);
         });
-        if (vorschau && gedruckt) {
-            m_dokument.VergissGedrucktenStand();
-            m_dokument.MerkeGedrucktenStand(*gedruckt);
-        }
     };
     if (vorschau) {
         QPrintPreviewDialog dialog(&drucker, eltern);

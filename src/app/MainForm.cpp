@@ -93,9 +93,7 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
     m_logowahl->WaehleGruppe(LeseIniGanzzahl(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("Auswahl")));
     for (int k = 0; k < AnzahlPlatzhalterbilder; ++k)
         m_fenster.textliste.SetzePlatzhalterbild(k, QPixmap::fromImage(Platzhalterbild(k)));
-    m_dokument.Umgebung().platzhalterzaehler = 0;
     LadeLetzteListe();
-    m_dokument.NummeriereNeu();
     SetzeListenschrift(LeseListenschrift(m_ordner.einstellungen, AktuelleListenschrift()), true);
     Listbox1->WaehleZeile(0);
     if (Panel2->isVisible() && Listbox1->isVisible())
@@ -108,14 +106,14 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
 // saved at exit: the next start tries the list again.
 void TMainForm::LadeLetzteListe() {
     try {
-        m_dokument.LadeLetzte(LeseIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName")));
+        m_dokument.Starte(LeseIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName")));
     } catch (const std::exception& fehler) {
         ZeigeUnbehandeltenFehler(fehler);
     }
 }
 
 void TMainForm::FormDestroy(bool ohneBox) {
-    m_dokument.Verlauf().clear();
+    m_dokument.VergissVerlauf();
     SichereAlles(ohneBox);
     // Qt closes the windows as the program ends: no second save, no question then.
     m_befehle->datei.ErledigeListe();

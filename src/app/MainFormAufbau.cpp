@@ -73,7 +73,8 @@ void TMainForm::resizeEvent(QResizeEvent* ereignis) {
 }
 
 void TMainForm::BaueListenPanelAuf() {
-    Listbox1 = Benannt(new Listenansicht(m_dokument.Modell(), m_dokument.Umgebung(), Panel2), "Listbox1");
+    const Listendokument::Anzeige anzeige = m_dokument.FuerAnsicht();
+    Listbox1 = Benannt(new Listenansicht(anzeige.modell, anzeige.umgebung, Panel2), "Listbox1");
     Listbox1->move(14, 47);
     Listbox1->SetzeStandardgroesse();
     m_dokument.SetzeAuswahlbindung(
@@ -234,7 +235,7 @@ void TMainForm::VerbindeBefehle() {
         // Written at once, not only at the end: after a crash the next start finds this list.
         SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName"), m_dokument.Name());
     });
-    QUndoStack& verlauf = m_dokument.Verlauf();
+    const QUndoStack& verlauf = m_dokument.Verlauf();
     for (const auto& [name, wort] : {std::pair{"Rueckgaengig1", QStringLiteral("Rückgängig")},
                                      std::pair{"Wiederholen1", QStringLiteral("Wiederholen")}}) {
         QAction* aktion = Aktion(name);

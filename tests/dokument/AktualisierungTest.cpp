@@ -198,8 +198,9 @@ TEST(Aktualisierung, WahlenUndListenOhneWissen) {
         const Aktualisierung plan =
             PlaneAktualisierung(GleicheAb(liste, neu), f.wahl, liste.Umgebung().platzhalterzaehler);
         EXPECT_EQ(plan.anzahl, f.anzahl);
-        liste.Aendere({u"Plan"_s},
-                      [&](Listenaenderung& a) { a.Aendere([&](SenderListe& l) { l.SetzeZeilen(plan.zeilen); }); });
+        liste.Aendere({u"Plan"_s}, [&](Listenaenderung& a) {
+            a.AendereZeilen([&](SenderListe& l) { l.SetzeZeilen(plan.zeilen); });
+        });
         EXPECT_EQ(Karte2(liste), f.nachher.split(u','));
     }
 }

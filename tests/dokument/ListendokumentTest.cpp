@@ -40,7 +40,7 @@ protected:
             for (int i = 0; i < 3; ++i)
                 a.SetzeHerkunft(i, {u"ref%1"_s.arg(i), {}, {}, false});
         });
-        m_dokument.Verlauf().clear();
+        m_dokument.VergissVerlauf();
     }
     QStringList Herkunft() const {
         QStringList referenzen;
@@ -123,7 +123,7 @@ TEST_F(Dokument, JedeAenderungEinSchrittGespeichertUndNummeriertWieVerlangt) {
         EXPECT_TRUE(m_dokument.Wiederhole());
         EXPECT_EQ(Herkunft(), fall.herkunft);
         m_dokument.Rueckgaengig();
-        m_dokument.Verlauf().clear();
+        m_dokument.VergissVerlauf();
     }
 }
 
@@ -131,7 +131,7 @@ TEST_F(Dokument, JedeAenderungEinSchrittGespeichertUndNummeriertWieVerlangt) {
 // their own through a change on the whole list and its undo.
 TEST_F(Dokument, HerkunftBleibtBeimEintragAuchBeiGleichemNamen) {
     m_dokument.Aendere({u"Umbenennen"_s}, [](Listenaenderung& a) {
-        a.Aendere([](SenderListe& liste) {
+        a.AendereZeilen([](SenderListe& liste) {
             liste.Ersetze(2, u"    3   = A #png#Ohne Logo1.png"_s); // now twice "A"
             liste.HaengeAn(u"    4   = E #png#Ohne Logo1.png"_s);
         });

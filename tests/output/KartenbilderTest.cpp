@@ -1,7 +1,7 @@
 // Cards and pages composed from bitmaps: card counts, the five modes' arrangements
 // (turned cards included), page sizes and the dotted cut lines, worked out by hand.
 #include "output/Kartenbilder.h"
-#include "output/Ausgabelauf.h"
+#include "output/Kartendateien.h"
 
 #include <QImage>
 #include <QPainter>

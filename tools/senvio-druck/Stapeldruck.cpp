@@ -1,7 +1,7 @@
-#include "Drucklauf.h"
+#include "Stapeldruck.h"
 
 #include "basis/Dateimeldung.h"
-#include "dokument/Ausgabeablauf.h"
+#include "dokument/Dokumentdruck.h"
 #include "list/Listendatei.h"
 #include "platform/Drucker.h"
 #include "platform/Fehler.h"
