@@ -83,7 +83,7 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
-    // The list font of the list view and the measuring field, and at 10 points of the
+    // The list font of the list view and the header of the picked logo, and at 10 points of the
     // controls that follow it; the name field only at start-up.
     void SetzeListenschrift(const Listenschrift& liste, bool auchNamensfeld);
     void SchreibeEinstellungen();

@@ -148,14 +148,6 @@ QImage SetzeKarteZusammen(const std::vector<QImage>& eintraege) {
     return karte;
 }
 
-QImage SetzeNebeneinander(const QImage& a, const QImage& b) {
-    return Male(Neben(Einzeln(a), Einzeln(b)));
-}
-
-QImage SetzeUntereinander(const QImage& a, const QImage& b, int abstand) {
-    return Male(Unter(Einzeln(a), Einzeln(b), abstand));
-}
-
 void DreheRechts(QImage& bild) {
     if (bild.isNull())
         return;
