@@ -65,10 +65,11 @@ void Druckbefehle::DruckeDirekt(bool vorschau) {
             geraet->abort(); // nothing of a cancelled print reaches the printer
             return false;
         };
+        // As wide as the PDF and picture runs draw the entries: a wider window prints the same cards.
         const Listenansicht& ansicht = m_fenster.Ansicht();
         FuehreAus([&] {
             DruckeBlaetter(m_dokument, *geraet, m_blattwahl, m_fenster.AktuelleListenschrift(),
-                           ansicht.viewport()->width(), ansicht.palette().color(QPalette::Base), weiter, nurGeaenderte,
+                           ansicht.Standardbreite(), ansicht.palette().color(QPalette::Base), weiter, nurGeaenderte,
                            vorschau);
         });
     };
