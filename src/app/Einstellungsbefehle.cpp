@@ -4,7 +4,7 @@
 #include "app/Hauptfenster.h"
 #include "platform/Dialoge.h"
 #include "platform/Ordner.h"
-#include "view/Logozwischenspeicher.h"
+#include "zwischenspeicher/Logozwischenspeicher.h"
 
 namespace senvio {
 

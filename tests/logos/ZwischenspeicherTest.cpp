@@ -3,6 +3,7 @@
 #include "logos/Kachellogos.h"
 #include "view/Eintrag.h"
 #include "view/Logospeicher.h"
+#include "zwischenspeicher/Zwischenspeichernaht.h"
 
 #include "TestDateien.h"
 
@@ -14,6 +15,8 @@
 
 namespace senvio::test {
 namespace {
+
+using namespace senvio::testnaht;
 
 class Zwischenspeicher : public ::testing::Test {
 protected:

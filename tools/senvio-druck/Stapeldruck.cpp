@@ -8,7 +8,7 @@
 #include "platform/Ordner.h"
 #include "view/Listenbreite.h"
 #include "view/Listenschrift.h"
-#include "view/Logozwischenspeicher.h"
+#include "zwischenspeicher/Logozwischenspeicher.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -6,7 +6,7 @@
 #include "list/Listendatei.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
-#include "view/Logozwischenspeicher.h"
+#include "zwischenspeicher/Logozwischenspeicher.h"
 
 #include <QDir>
 #include <QFileInfo>
