@@ -6,7 +6,8 @@
 #
 #   scripts/mutanten.sh [--bereich BEREICH]... [--liste]
 #
-# BEREICH is list, view, logos, output, pdf, app, import or nebenlauf (several allowed; default all).
+# BEREICH is list, view, logos, output, pdf, app, import, nebenlauf, dokument, ablauf (the import, logo and
+# print flows the window and the tools share) or zwischenspeicher (several allowed; default all).
 # --liste prints the faults without building, and those whose text is not found once. Beside a
 # caught fault stand the test cases that failed, or that a test hung or crashed. The build
 # directory is MUTANTEN_BAU (default build/), configured as by the test command.
@@ -23,11 +24,13 @@ declare -A TESTS=(
     [output]="bild_pdf_tests karten_tests"
     [pdf]="pdf_tests"
     [app]="app_tests"
-    [dokument]="dokument_tests"
+    [dokument]="dokument_tests dokument_widgets_tests"
+    [ablauf]="dokument_tests import_programm_tests druck_tests app_tests"
+    [zwischenspeicher]="logos_tests"
     [import]="import_tests"
     [nebenlauf]="nebenlauf_tests"
 )
-BEREICHE=(list view logos output pdf app import nebenlauf dokument)
+BEREICHE=(list view logos output pdf app import nebenlauf dokument ablauf zwischenspeicher)
 # A fault that makes a test hang is caught when this many seconds are up; the background
 # helper's tests take well under a second, the window's many minutes.
 declare -A GRENZE=([nebenlauf]=60)
@@ -123,6 +126,31 @@ nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@         m_gemeldet.wait(gesperrt
 nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@         m_gemeldet.notify_all(); // a worker may begin the next job @@ // weggelassen
 nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@                 m_fehler = fehler; @@                 (void)0;
 nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@             m_halt = true; @@ // weggelassen
+dokument @@ src/dokument/Aktualisierung.cpp @@ (wahl.neue == NeueSender::Einzeln && zeile.aufnehmen); @@ wahl.neue == NeueSender::Einzeln;
+dokument @@ src/dokument/Aktualisierung.cpp @@                 neueZeile(FreierEintrag, {}); @@                 {}
+dokument @@ src/dokument/Aktualisierung.cpp @@             ++(h.radio ? radio : tv); @@             ++(h.radio ? tv : radio);
+dokument @@ src/dokument/Aktualisierung.cpp @@ radio + tv > 0 ? radio > tv : @@ radio + tv > 0 ? radio >= tv :
+dokument @@ src/dokument/Listendokument.cpp @@     if (ganz && zweck == Ausgabezweck::Druck) @@     if (ganz)
+dokument @@ src/dokument/Listendokument.cpp @@ m_umgebung.platzhalterzaehler, !karten.isEmpty()}; @@ m_umgebung.platzhalterzaehler, false};
+dokument @@ src/dokument/Listendokument.cpp @@ nurGeaenderte ? GeaenderteKarten() : QList<int>(); @@ QList<int>();
+dokument @@ src/dokument/Listendokument.cpp @@     if (ganz && zweck == Ausgabezweck::Druck) @@     if (zweck == Ausgabezweck::Druck)
+dokument @@ src/list/Listensperre.cpp @@         if (gehalten.contains(datei)) @@         if (false)
+dokument @@ src/list/Listensperre.cpp @@         if (sperre->error() == QLockFile::LockFailedError) @@         if (false)
+dokument @@ src/list/Listensperre.cpp @@     gehalten.insert(datei); @@     (void)datei;
+dokument @@ src/list/Listensperre.cpp @@     m_sperre = std::move(sperre); @@     sperre->unlock();
+ablauf @@ src/dokument/Importablauf.cpp @@ {eintraege[i].referenz, eintraege[i].logoSchluessel, @@ {QString(), eintraege[i].logoSchluessel,
+ablauf @@ src/dokument/Importablauf.cpp @@     const int erste = int(dokument.Liste().Anzahl()); @@     const int erste = 0;
+ablauf @@ src/dokument/Importablauf.cpp @@     if (anhaengen) @@     if (!anhaengen)
+ablauf @@ src/dokument/Importablauf.cpp @@         HaengeImportAn(radio, listen.radio, speichern); @@         HaengeImportAn(liste, listen.radio, speichern);
+ablauf @@ src/dokument/Logoablauf.cpp @@ if (!IstPlatzhalterpfad(teile.logoPfad) && heute.vorhanden) @@ if (heute.vorhanden)
+ablauf @@ src/dokument/Logoablauf.cpp @@ suchen.append({teile.name, dokument.Herkunft(zeile).logoSchluessel}); @@ suchen.append({teile.name, {}});
+ablauf @@ src/dokument/Logoablauf.cpp @@         if (e.automatisch) @@         if (true)
+ablauf @@ src/dokument/Logoablauf.cpp @@ {eingeschrieben.size(), KopiereLogos(eingeschrieben, senderLogos)}; @@ {eingeschrieben.size(), {}};
+zwischenspeicher @@ src/zwischenspeicher/Bildschluessel.cpp @@ '\n' + QByteArray::number(s.geaendertNs) + '\n' + @@ '\n' + '\n' +
+zwischenspeicher @@ src/zwischenspeicher/Paketformat.cpp @@         kopf.pruefsumme != Pruefsumme(schluessel.constData(), schluessel.size(), bild.constBits(), pixelLaenge)) @@         false)
+zwischenspeicher @@ src/zwischenspeicher/Ordnerpflege.cpp @@         if (!zuViel || summe <= grenze * 3 / 4) @@         if (!zuViel || summe <= grenze)
+zwischenspeicher @@ src/zwischenspeicher/Zwischenspeicherzustand.cpp @@ (::mkdir(z.ordnerName.c_str(), 0700) != 0 @@ (::mkdir(z.ordnerName.c_str(), 0755) != 0
+zwischenspeicher @@ src/zwischenspeicher/Ordnerpflege.cpp @@             else if (kaputt) // packs are whole once in place: this one was damaged later @@             else if (false)
 ENDE
 
 bereiche=()
