@@ -14,11 +14,12 @@ namespace senvio {
 // The main window's commands, one class per menu, made together once its controls stand.
 // A new command goes into one of these classes, or a class of its own here.
 struct Befehle {
-    Befehle(Hauptfenster& f, Listendokument& d, const ProgrammOrdner& o, const Nebenfenster& n, Logowahl& logowahl,
-            Anhangkopf& kopf, QProgressBar& fortschritt)
-        : datei(f, d, o, n.nameEingabe, kopf), bearbeiten(f, d, o, n.bearbeiten, n.textliste, logowahl), druck(f, d),
-          bild(f, d), einstellung(f, o), logos(f, d, o, logowahl, kopf),
-          import(f, d, o, fortschritt, datei, logos, druck) {}
+    Befehle(Hauptfenster& fenster, Listendokument& dokument, const ProgrammOrdner& ordner, const Nebenfenster& neben,
+            Logowahl& logowahl, Anhangkopf& kopf, QProgressBar& fortschritt)
+        : datei(fenster, dokument, ordner, neben.nameEingabe, kopf),
+          bearbeiten(fenster, dokument, ordner, neben.bearbeiten, neben.textliste, logowahl), druck(fenster, dokument),
+          bild(fenster, dokument), einstellung(fenster, ordner), logos(fenster, dokument, ordner, logowahl, kopf),
+          importe(fenster, dokument, ordner, fortschritt, datei, logos, druck) {}
 
     Dateibefehle datei;
     Bearbeitenbefehle bearbeiten;
@@ -26,7 +27,7 @@ struct Befehle {
     Bildbefehle bild;
     Einstellungsbefehle einstellung;
     Logobefehle logos;
-    Importbefehle import;
+    Importbefehle importe;
 };
 
 } // namespace senvio

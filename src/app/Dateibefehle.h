@@ -37,7 +37,6 @@ public:
     // nobody may be there to close an error box, so a failure goes to standard error.
     void SichereListe(bool ohneBox);
     // Closing the window has saved the list, or the user chose to end without it.
-    bool ListeErledigt() const { return m_listeErledigt; }
     void ErledigeListe() { m_listeErledigt = true; }
     // Before a save over a list file another program changed since: the user decides.
     bool FrageVorDemUeberschreiben(const QString& name);

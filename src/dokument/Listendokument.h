@@ -86,7 +86,6 @@ public:
     ~Listendokument() override;
 
     const ProgrammOrdner& Ordner() const { return m_ordner; }
-    const Listenmodell& Modell() const { return m_modell; }
     const SenderListe& Liste() const { return m_modell.Liste(); }
     // The program folder and the placeholder counter; they change only through the document.
     const Eintragsumgebung& Umgebung() const { return m_umgebung; }
