@@ -8,7 +8,7 @@
 
 #include "Benchlogos.h"
 #include "Kindlauf.h"
-#include "app/AktualisierungForm.h"
+#include "dokument/AktualisierungForm.h"
 #include "app/Fehlerbehandlung.h"
 #include "list/Doppelte.h"
 #include "list/Zeilenformat.h"

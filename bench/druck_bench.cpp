@@ -21,9 +21,9 @@
 
 #include "list/Listendatei.h"
 #include "list/Nummerierung.h"
-#include "output/Ausgabelauf.h"
+#include "output/Kartendateien.h"
 #include "output/Bildschreiber.h"
-#include "output/Druckauftrag.h"
+#include "output/Seitenpdf.h"
 #include "view/Listenbreite.h"
 #include "view/Listenschrift.h"
 

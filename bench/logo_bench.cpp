@@ -15,7 +15,7 @@
 #include "logos/Logoraster.h"
 #include "platform/Dialoge.h"
 #include "view/Eintrag.h"
-#include "view/Logozwischenspeicher.h"
+#include "zwischenspeicher/Logozwischenspeicher.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -6,7 +6,8 @@
 #
 #   scripts/mutanten.sh [--bereich BEREICH]... [--liste]
 #
-# BEREICH is list, view, logos, output, pdf, app, import or nebenlauf (several allowed; default all).
+# BEREICH is list, view, logos, output, pdf, app, import, nebenlauf, dokument, ablauf (the import, logo and
+# print flows the window and the tools share) or zwischenspeicher (several allowed; default all).
 # --liste prints the faults without building, and those whose text is not found once. Beside a
 # caught fault stand the test cases that failed, or that a test hung or crashed. The build
 # directory is MUTANTEN_BAU (default build/), configured as by the test command.
@@ -23,11 +24,13 @@ declare -A TESTS=(
     [output]="bild_pdf_tests karten_tests"
     [pdf]="pdf_tests"
     [app]="app_tests"
-    [dokument]="dokument_tests"
+    [dokument]="dokument_tests dokument_widgets_tests"
+    [ablauf]="dokument_tests import_programm_tests druck_tests app_tests"
+    [zwischenspeicher]="logos_tests"
     [import]="import_tests"
     [nebenlauf]="nebenlauf_tests"
 )
-BEREICHE=(list view logos output pdf app import nebenlauf dokument)
+BEREICHE=(list view logos output pdf app import nebenlauf dokument ablauf zwischenspeicher)
 # A fault that makes a test hang is caught when this many seconds are up; the background
 # helper's tests take well under a second, the window's many minutes.
 declare -A GRENZE=([nebenlauf]=60)
@@ -70,9 +73,9 @@ output @@ src/output/Kartenbilder.cpp @@         y += eintrag.height(); @@      
 output @@ src/output/Kartenbilder.cpp @@ constexpr int SchnittY = 638; @@ constexpr int SchnittY = 637;
 output @@ src/output/Bildschreiber.cpp @@     if (hoehe > grenze) { @@     if (hoehe > grenze + 1) {
 output @@ src/output/Bildschreiber.cpp @@ streifen.width() != z.breite || streifen.height() > z.hoehe - z.geschrieben) { @@ streifen.width() != z.breite) {
-output @@ src/output/Druckauftrag.cpp @@         if (i < seiten) { @@         if (i <= seiten) {
-output @@ src/output/Druckauftrag.cpp @@             name.toUpper().contains(QStringLiteral("DINA4_"))) { @@             true) {
-output @@ src/output/Druckauftrag.cpp @@     pdf.PageHeight = 1122; @@     pdf.PageHeight = 1123;
+output @@ src/output/Seitenpdf.cpp @@         if (i < seiten) { @@         if (i <= seiten) {
+output @@ src/output/Seitenpdf.cpp @@             name.toUpper().contains(QStringLiteral("DINA4_"))) { @@             true) {
+output @@ src/output/Seitenpdf.cpp @@     pdf.PageHeight = 1122; @@     pdf.PageHeight = 1123;
 pdf @@ src/pdf/TmachPDF.cpp @@ std::int64_t(PageHeight) - Y1, " m"); @@ std::int64_t(PageHeight) - Y1 + 1, " m");
 pdf @@ src/pdf/TmachPDF.cpp @@     Zeile(m_seiteninhalt, "/F", int(Font.Index) + 1, " ", Font.Size, " Tf"); @@     Zeile(m_seiteninhalt, "/F", int(Font.Index), " ", Font.Size, " Tf");
 pdf @@ src/pdf/TmachPDFSchluss.cpp @@     Zeile(m_ausgabe, "0 ", katalog + 1); @@     Zeile(m_ausgabe, "0 ", katalog);
@@ -82,14 +85,14 @@ pdf @@ src/pdf/BmpDatei.cpp @@     a.vonUnten = k.hoehe > 0; @@     a.vonUnten =
 pdf @@ src/pdf/BmpDatei.cpp @@     if (k.bits != 24 && k.bits != 32) { @@     if (k.bits != 24 && k.bits != 32 && k.bits != 16) {
 pdf @@ src/pdf/BmpDatei.cpp @@     if (a.anfang < k.kopfEnde || ende > dateigroesse) { @@     if (a.anfang < k.kopfEnde) {
 pdf @@ src/pdf/BmpDatei.cpp @@         k.kopfEnde += 12; // the three colour masks follow the header @@         k.kopfEnde += 0;
-app @@ src/app/MainFormBearbeiten.cpp @@     if (i < 0 || !Dialoge::Bestaetigung(this, LoeschFrage(m_dokument.Liste().Zeile(i)))) @@     if (i < 0)
-app @@ src/app/MainFormBearbeiten.cpp @@ .arg(std::min(doppel->eintrag, doppel->anderer) + 1) @@ .arg(std::min(doppel->eintrag, doppel->anderer))
-app @@ src/app/MainFormBearbeiten.cpp @@         a.Waehle(AuswahlNachLoeschen(i)); @@         a.Waehle(i);
+app @@ src/app/Bearbeitenbefehle.cpp @@     if (i < 0 || !Dialoge::Bestaetigung(m_fenster.Eltern(), LoeschFrage(m_dokument.Liste().Zeile(i)))) @@     if (i < 0)
+app @@ src/app/Bearbeitenbefehle.cpp @@ .arg(std::min(doppel->eintrag, doppel->anderer) + 1) @@ .arg(std::min(doppel->eintrag, doppel->anderer))
+app @@ src/app/Bearbeitenbefehle.cpp @@         a.Waehle(AuswahlNachLoeschen(i)); @@         a.Waehle(i);
 app @@ src/logos/Logowahl.cpp @@         leiste->setValue(leiste->value() + 540); @@         leiste->setValue(leiste->value() + 541);
 app @@ src/logos/Logowahl.cpp @@     leiste->setValue(leiste->value() - 136 * rasten); @@     leiste->setValue(leiste->value() - 135 * rasten);
 app @@ src/app/NachrichtenFilter.cpp @@     const int taste = rasten > 0 ? Qt::Key_Up : Qt::Key_Down; @@     const int taste = rasten < 0 ? Qt::Key_Up : Qt::Key_Down;
 app @@ src/app/MainFormAufbau.cpp @@ zurueck ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, aktion, @@ &QUndoStack::canUndoChanged, aktion,
-app @@ src/app/MainFormListen.cpp @@     if (datei.absoluteDir() != QDir(listenOrdner) || !datei.fileName() @@     if (!datei.fileName()
+app @@ src/app/Dateibefehle.cpp @@     if (datei.absoluteDir() != QDir(listenOrdner) || !datei.fileName() @@     if (!datei.fileName()
 dokument @@ src/dokument/Listendokument.cpp @@     if (schritt.speichern == Speichern::Sofort && aenderer.m_geaendert) @@     if (schritt.speichern == Speichern::Sofort)
 dokument @@ src/dokument/Listendokument.cpp @@     m_dokument.m_herkunft.move(von, nach); @@     (void)von, (void)nach;
 dokument @@ src/dokument/Listendokument.cpp @@ { return herkunftVorher[i] == m_herkunft[j]; } @@ { return true; }
@@ -123,6 +126,31 @@ nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@         m_gemeldet.wait(gesperrt
 nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@         m_gemeldet.notify_all(); // a worker may begin the next job @@ // weggelassen
 nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@                 m_fehler = fehler; @@                 (void)0;
 nebenlauf @@ src/nebenlauf/GeordneteArbeit.h @@             m_halt = true; @@ // weggelassen
+dokument @@ src/dokument/Aktualisierung.cpp @@ (wahl.neue == NeueSender::Einzeln && zeile.aufnehmen); @@ wahl.neue == NeueSender::Einzeln;
+dokument @@ src/dokument/Aktualisierung.cpp @@                 neueZeile(FreierEintrag, {}); @@                 {}
+dokument @@ src/dokument/Aktualisierung.cpp @@             ++(h.radio ? radio : tv); @@             ++(h.radio ? tv : radio);
+dokument @@ src/dokument/Aktualisierung.cpp @@ radio + tv > 0 ? radio > tv : @@ radio + tv > 0 ? radio >= tv :
+dokument @@ src/dokument/Listendokument.cpp @@     if (ganz && zweck == Ausgabezweck::Druck) @@     if (ganz)
+dokument @@ src/dokument/Listendokument.cpp @@ m_umgebung.platzhalterzaehler, !karten.isEmpty()}; @@ m_umgebung.platzhalterzaehler, false};
+dokument @@ src/dokument/Listendokument.cpp @@ nurGeaenderte ? GeaenderteKarten() : QList<int>(); @@ QList<int>();
+dokument @@ src/dokument/Listendokument.cpp @@     if (ganz && zweck == Ausgabezweck::Druck) @@     if (zweck == Ausgabezweck::Druck)
+dokument @@ src/list/Listensperre.cpp @@         if (gehalten.contains(datei)) @@         if (false)
+dokument @@ src/list/Listensperre.cpp @@         if (sperre->error() == QLockFile::LockFailedError) @@         if (false)
+dokument @@ src/list/Listensperre.cpp @@     gehalten.insert(datei); @@     (void)datei;
+dokument @@ src/list/Listensperre.cpp @@     m_sperre = std::move(sperre); @@     sperre->unlock();
+ablauf @@ src/dokument/Importablauf.cpp @@ {eintraege[i].referenz, eintraege[i].logoSchluessel, @@ {QString(), eintraege[i].logoSchluessel,
+ablauf @@ src/dokument/Importablauf.cpp @@     const int erste = int(dokument.Liste().Anzahl()); @@     const int erste = 0;
+ablauf @@ src/dokument/Importablauf.cpp @@     if (anhaengen) @@     if (!anhaengen)
+ablauf @@ src/dokument/Importablauf.cpp @@         HaengeImportAn(radio, listen.radio, speichern); @@         HaengeImportAn(liste, listen.radio, speichern);
+ablauf @@ src/dokument/Logoablauf.cpp @@ if (!IstPlatzhalterpfad(teile.logoPfad) && heute.vorhanden) @@ if (heute.vorhanden)
+ablauf @@ src/dokument/Logoablauf.cpp @@ suchen.append({teile.name, dokument.Herkunft(zeile).logoSchluessel}); @@ suchen.append({teile.name, {}});
+ablauf @@ src/dokument/Logoablauf.cpp @@         if (e.automatisch) @@         if (true)
+ablauf @@ src/dokument/Logoablauf.cpp @@ {eingeschrieben.size(), KopiereLogos(eingeschrieben, senderLogos)}; @@ {eingeschrieben.size(), {}};
+zwischenspeicher @@ src/zwischenspeicher/Bildschluessel.cpp @@ '\n' + QByteArray::number(s.geaendertNs) + '\n' + @@ '\n' + '\n' +
+zwischenspeicher @@ src/zwischenspeicher/Paketformat.cpp @@         kopf.pruefsumme != Pruefsumme(schluessel.constData(), schluessel.size(), bild.constBits(), pixelLaenge)) @@         false)
+zwischenspeicher @@ src/zwischenspeicher/Ordnerpflege.cpp @@         if (!zuViel || summe <= grenze * 3 / 4) @@         if (!zuViel || summe <= grenze)
+zwischenspeicher @@ src/zwischenspeicher/Zwischenspeicherzustand.cpp @@ (::mkdir(z.ordnerName.c_str(), 0700) != 0 @@ (::mkdir(z.ordnerName.c_str(), 0755) != 0
+zwischenspeicher @@ src/zwischenspeicher/Ordnerpflege.cpp @@             else if (kaputt) // packs are whole once in place: this one was damaged later @@             else if (false)
 ENDE
 
 bereiche=()

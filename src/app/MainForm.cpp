@@ -1,8 +1,8 @@
 // Start-up, first paint, exit and the modes of the main window.
 #include "app/MainForm.h"
 
-#include "app/NachrichtenFilter.h"
-#include "basis/Dateimeldung.h"
+#include "app/Befehle.h"
+#include "app/Desktopanzeige.h"
 #include "list/Listendatei.h"
 #include "list/Nummerierung.h"
 #include "list/TextlistenForm.h"
@@ -11,21 +11,17 @@
 #include "platform/AtomareDatei.h"
 #include "platform/Dialoge.h"
 #include "platform/Einstellungen.h"
-#include "platform/Fehler.h"
 #include "platform/Fehlerbox.h"
-#include "platform/Startordner.h"
 #include "view/Listenansicht.h"
 #include "view/Platzhalter.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
-#include <QTextStream>
 #include <QTimer>
 
 namespace senvio {
@@ -34,13 +30,11 @@ namespace {
 const QString TitelAnfang = QStringLiteral("Senvio-Liste 2.0");
 } // namespace
 
-TMainForm::TMainForm(const ProgrammOrdner& ordner, const Nebenfenster& fenster, NachrichtenFilter& filter)
+TMainForm::TMainForm(const ProgrammOrdner& ordner, const Nebenfenster& fenster)
     : m_ordner(ordner), m_fenster(fenster), m_dokument(ordner) {
     BaueFensterAuf();
     VerbindeBefehle();
     FormCreate();
-    if (!m_programmEndet)
-        filter.Bediene(*this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -56,7 +50,8 @@ void TMainForm::FormCreate() {
         Dialoge::Warnung(nullptr, warnung);
     for (const QString& ordner : {m_ordner.programm, m_ordner.listen, m_ordner.senderLogos})
         RaeumeSchreibresteAuf(ordner);
-    m_dokument.SetzeUeberschreibfrage([this](const QString& name) { return FrageVorDemUeberschreiben(name); });
+    m_dokument.SetzeUeberschreibfrage(
+        [this](const QString& name) { return m_befehle->datei.FrageVorDemUeberschreiben(name); });
     m_logowahl->LeseGruppen();
     connect(Listbox1->model(), &QAbstractItemModel::modelReset, this, &TMainForm::FormPaint);
     connect(Listbox1->model(), &QAbstractItemModel::rowsInserted, this, &TMainForm::FormPaint);
@@ -75,7 +70,7 @@ void TMainForm::showEvent(QShowEvent* ereignis) {
 // The main window is the program: closing it ends the message loop even while the
 // station picker or the large preview is still open.
 void TMainForm::closeEvent(QCloseEvent* ereignis) {
-    if (!SichereListeZumEnde()) {
+    if (!m_programmEndet && m_dokument.Vollstaendig() && !m_befehle->datei.SichereListeZumEnde()) {
         ereignis->ignore();
         return;
     }
@@ -98,9 +93,7 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
     m_logowahl->WaehleGruppe(LeseIniGanzzahl(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("Auswahl")));
     for (int k = 0; k < AnzahlPlatzhalterbilder; ++k)
         m_fenster.textliste.SetzePlatzhalterbild(k, QPixmap::fromImage(Platzhalterbild(k)));
-    m_dokument.Umgebung().platzhalterzaehler = 0;
     LadeLetzteListe();
-    m_dokument.NummeriereNeu();
     SetzeListenschrift(LeseListenschrift(m_ordner.einstellungen, AktuelleListenschrift()), true);
     Listbox1->WaehleZeile(0);
     if (Panel2->isVisible() && Listbox1->isVisible())
@@ -113,17 +106,17 @@ void TMainForm::ErsteAnzeigeInitialisieren() {
 // saved at exit: the next start tries the list again.
 void TMainForm::LadeLetzteListe() {
     try {
-        m_dokument.LadeLetzte(LeseIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName")));
+        m_dokument.Starte(LeseIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName")));
     } catch (const std::exception& fehler) {
         ZeigeUnbehandeltenFehler(fehler);
     }
 }
 
 void TMainForm::FormDestroy(bool ohneBox) {
-    m_dokument.Verlauf().clear();
+    m_dokument.VergissVerlauf();
     SichereAlles(ohneBox);
     // Qt closes the windows as the program ends: no second save, no question then.
-    m_listeErledigt = true;
+    m_befehle->datei.ErledigeListe();
 }
 
 void TMainForm::SichereAlles(bool ohneBox) {
@@ -131,23 +124,7 @@ void TMainForm::SichereAlles(bool ohneBox) {
     // memory is not the last list: saving it would empty or cut that list's file.
     if (m_programmEndet || !m_dokument.Vollstaendig())
         return;
-    if (!m_listeErledigt && !ohneBox) {
-        FuehreAus([this] { m_dokument.Speichere(); });
-    } else if (!m_listeErledigt) {
-        // Nobody is there to answer: a list file another program changed stays as it wrote it.
-        m_dokument.SetzeUeberschreibfrage([](const QString& name) {
-            QTextStream(stderr) << "senvio: Die Liste „" << name
-                                << "“ wurde von einem anderen Programm geändert und wird nicht überschrieben.\n";
-            return false;
-        });
-        try {
-            m_dokument.Speichere();
-        } catch (...) {
-            QTextStream(stderr) << "senvio: " << QString::fromStdString(MeldungDerAusnahme(std::current_exception()))
-                                << '\n';
-        }
-        m_dokument.SetzeUeberschreibfrage([this](const QString& name) { return FrageVorDemUeberschreiben(name); });
-    }
+    m_befehle->datei.SichereListe(ohneBox);
     SchreibeEinstellungen();
 }
 
@@ -155,48 +132,6 @@ void TMainForm::SchreibeEinstellungen() {
     SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("Auswahl"),
                     QString::number(m_logowahl->Gruppe()));
     SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName"), m_dokument.Name());
-}
-
-bool TMainForm::SichereListeZumEnde() {
-    if (m_programmEndet || !m_dokument.Vollstaendig() || m_listeErledigt)
-        return true;
-    try {
-        m_dokument.Speichere();
-        m_listeErledigt = true;
-        return true;
-    } catch (const std::exception&) {
-    }
-    // A list that cannot be written where it lives (a read-only folder, a full disk)
-    // goes elsewhere, or is given up only when the user says so.
-    const QString frage = QStringLiteral("Die Liste „%1“ konnte nicht gespeichert werden. Möchten Sie sie an einem "
-                                         "anderen Ort speichern?")
-                              .arg(m_dokument.Name());
-    for (;;) {
-        switch (Dialoge::Wahl(this, QStringLiteral("Warnung"), frage,
-                              {QStringLiteral("Speichern unter..."), QStringLiteral("Ohne Speichern beenden"),
-                               QStringLiteral("Abbrechen")})) {
-        case 0: {
-            bool geschrieben = false;
-            FuehreAus([&] { geschrieben = Speichernunter1Click(); });
-            if (!geschrieben)
-                continue;
-            break;
-        }
-        case 1:
-            break;
-        default:
-            return false;
-        }
-        m_listeErledigt = true;
-        return true;
-    }
-}
-
-bool TMainForm::FrageVorDemUeberschreiben(const QString& name) {
-    return Dialoge::Bestaetigung(this, QStringLiteral("Die Liste „%1“ wurde von einem anderen Programm geändert, seit "
-                                                      "sie hier geöffnet oder gespeichert wurde. Möchten Sie sie mit "
-                                                      "dem Stand in diesem Fenster überschreiben?")
-                                           .arg(name));
 }
 
 QString TMainForm::Statuszeile() const {
@@ -220,8 +155,14 @@ bool TMainForm::IstLogoModus() const {
     return m_logowahl->isVisibleTo(this);
 }
 
+void TMainForm::MeldeStatus(const QString& text) {
+    m_statusText->setText(text);
+}
+
 // List mode: the list panel shows, the grid, the group list and the back button do not.
-void TMainForm::ZeigeListenmodus() {
+void TMainForm::ZeigeListenmodus(Suche suche) {
+    if (suche == Suche::Endet)
+        Aktion("Suchen1")->setEnabled(false);
     m_logowahl->hide();
     Panel2->show();
     ZeigeListenStatus();
@@ -237,8 +178,7 @@ void TMainForm::ZeigeLogomodus() {
 }
 
 void TMainForm::ZeigeAnhangmodus() {
-    Aktion("Suchen1")->setEnabled(false);
-    ZeigeListenmodus();
+    ZeigeListenmodus(Suche::Endet);
 }
 
 void TMainForm::FokussiereListe() {
@@ -249,44 +189,16 @@ bool TMainForm::IstListenansicht(const QWidget* widget) const {
     return widget == Listbox1;
 }
 
-void TMainForm::Beenden1Click() {
-    close();
+void TMainForm::DreheRaster(int winkel) {
+    m_logowahl->Rad(winkel);
 }
 
-void TMainForm::HilfeClick() {
-    // Without a copy in the program folder the one that came with the program serves.
-    QString hilfe = m_ordner.hilfe;
-    if (!QFileInfo::exists(hilfe))
-        hilfe = MitgelieferteHilfe(QCoreApplication::applicationDirPath(), QStringLiteral(SENVIO_HILFE_INSTALLIERT));
-    ZeigeMitDemDesktop(hilfe.isEmpty() ? QStringLiteral(SENVIO_HILFE_INSTALLIERT) : hilfe);
+void TMainForm::ScrolleRaster(int taste) {
+    m_logowahl->Scrolle(taste);
 }
 
-// The desktop's file manager shows the folder. The logo library is made when the user
-// asks for it, so there is a place to put logos.
-void TMainForm::OeffneOrdner(const QString& ordner) {
-    const QString pfad = QDir::cleanPath(ordner);
-    if (!QFileInfo(pfad).isDir() && !QDir().mkpath(pfad)) {
-        Dialoge::Warnung(this, QStringLiteral("Kann das Verzeichnis ") + pfad + QStringLiteral(" nicht anlegen!"));
-        return;
-    }
-    ZeigeMitDemDesktop(pfad);
-}
-
-void TMainForm::ZeigeMitDemDesktop(const QString& pfad) {
-    if (Dialoge::OeffneDokument(pfad))
-        return;
-    const QFileInfo ziel(pfad);
-    const QString text = QStringLiteral("„%1“\n\nEs wurde kein Programm gefunden, das %2 anzeigen kann.")
-                             .arg(QDir::toNativeSeparators(pfad),
-                                  ziel.isDir() ? QStringLiteral("diesen Ordner") : QStringLiteral("diese Datei"));
-    // A file manager may be there when a viewer is not; without xdg-open nothing opens.
-    if (ziel.isDir() || !Dialoge::KannOeffnen()) {
-        Dialoge::Information(this, text);
-        return;
-    }
-    if (Dialoge::Wahl(this, QStringLiteral("Information"), text,
-                      {QStringLiteral("Ordner öffnen"), QStringLiteral("OK")}) == 0)
-        ZeigeMitDemDesktop(ziel.absolutePath());
+void TMainForm::ZeigeHilfe() {
+    m_befehle->einstellung.HilfeClick();
 }
 
 } // namespace senvio

@@ -1,8 +1,10 @@
 // The main window's controls and menus, at their fixed places.
 #include "app/MainForm.h"
 
+#include "app/Befehle.h"
 #include "app/Fensterteile.h"
 #include "list/BearbeitenForm.h"
+#include "list/NameEingabe.h"
 #include "list/TextlistenForm.h"
 #include "logos/Anhangkopf.h"
 #include "logos/Logowahl.h"
@@ -11,7 +13,6 @@
 #include "platform/Einstellungen.h"
 #include "platform/Fehlerbox.h"
 #include "view/Listenansicht.h"
-#include "view/Logozwischenspeicher.h"
 
 #include <QAction>
 #include <QFrame>
@@ -53,6 +54,7 @@ void TMainForm::BaueFensterAuf() {
     Panel2->setGeometry(10, 14, 509, 575);
     BaueListenPanelAuf();
 
+    m_befehle = std::make_unique<Befehle>(*this, m_dokument, m_ordner, m_fenster, *m_logowahl, *m_kopf, *ProgressBar1);
     BaueMenuesAuf();
     // The standard size is the smallest; what the window has beyond it goes to the list and the grid.
     setMinimumSize(sizeHint());
@@ -71,7 +73,8 @@ void TMainForm::resizeEvent(QResizeEvent* ereignis) {
 }
 
 void TMainForm::BaueListenPanelAuf() {
-    Listbox1 = Benannt(new Listenansicht(m_dokument.Modell(), m_dokument.Umgebung(), Panel2), "Listbox1");
+    const Listendokument::Anzeige anzeige = m_dokument.FuerAnsicht();
+    Listbox1 = Benannt(new Listenansicht(anzeige.modell, anzeige.umgebung, Panel2), "Listbox1");
     Listbox1->move(14, 47);
     Listbox1->SetzeStandardgroesse();
     m_dokument.SetzeAuswahlbindung(
@@ -99,9 +102,7 @@ void TMainForm::BaueMenuesAuf() {
     QMenu* drucken = leiste->addMenu(QStringLiteral("Drucken"));
     QMenu* bild = leiste->addMenu(QStringLiteral("Liste speichern als Bild"));
     QMenu* einstellung = leiste->addMenu(QStringLiteral("Einstellung"));
-    const auto art = [this](void (TMainForm::*ausgabe)(Ausgabeart), Ausgabeart a) {
-        return [this, ausgabe, a] { (this->*ausgabe)(a); };
-    };
+    Befehle* b = m_befehle.get();
     struct Befehlszeile {
         QWidget* menue;
         const char* name;
@@ -109,56 +110,57 @@ void TMainForm::BaueMenuesAuf() {
         std::function<void()> befehl;
     };
     const Befehlszeile tabelle[] = {
-        {datei, "Neu1", QStringLiteral("Neu"), [this] { Neu1Click(); }},
-        {datei, "ffnen1", QStringLiteral("Öffnen"), [this] { ffnen1Click(); }},
+        {datei, "Neu1", QStringLiteral("Neu"), [b] { b->datei.Neu1Click(); }},
+        {datei, "ffnen1", QStringLiteral("Öffnen"), [b] { b->datei.ffnen1Click(); }},
         {datei, "Senderlisteimportieren1", QStringLiteral("Senderliste importieren..."),
-         [this] { SenderlisteImportierenClick(); }},
-        {datei, "ListeAktualisieren1", QStringLiteral("Liste aktualisieren..."), [this] { ListeAktualisierenClick(); }},
-        {datei, "Speichernunter1", QStringLiteral("Speichern unter..."), [this] { Speichernunter1Click(); }},
-        {datei, "Drucken1", QStringLiteral("Drucken..."), [this] { DruckeDirekt(false); }},
-        {datei, "Druckvorschau1", QStringLiteral("Druckvorschau..."), [this] { DruckeDirekt(true); }},
+         [b] { b->importe.SenderlisteImportierenClick(); }},
+        {datei, "ListeAktualisieren1", QStringLiteral("Liste aktualisieren..."),
+         [b] { b->importe.ListeAktualisierenClick(); }},
+        {datei, "Speichernunter1", QStringLiteral("Speichern unter..."), [b] { b->datei.Speichernunter1Click(); }},
+        {datei, "Drucken1", QStringLiteral("Drucken..."), [b] { b->druck.DruckeDirekt(false); }},
+        {datei, "Druckvorschau1", QStringLiteral("Druckvorschau..."), [b] { b->druck.DruckeDirekt(true); }},
         {datei, nullptr, QStringLiteral(" "), {}},
-        {datei, "Beenden1", QStringLiteral("Beenden"), [this] { Beenden1Click(); }},
-        {bearbeiten, "Rueckgaengig1", QStringLiteral("Rückgängig"), [this] { RueckgaengigClick(); }},
-        {bearbeiten, "Wiederholen1", QStringLiteral("Wiederholen"), [this] { WiederholenClick(); }},
+        {datei, "Beenden1", QStringLiteral("Beenden"), [b] { b->datei.Beenden1Click(); }},
+        {bearbeiten, "Rueckgaengig1", QStringLiteral("Rückgängig"), [b] { b->bearbeiten.RueckgaengigClick(); }},
+        {bearbeiten, "Wiederholen1", QStringLiteral("Wiederholen"), [b] { b->bearbeiten.WiederholenClick(); }},
         {bearbeiten, "-", {}, {}},
-        {bearbeiten, "Eintragbearbeiten1", QStringLiteral("Eintrag bearbeiten"), [this] { Eintragbearbeiten1Click(); }},
+        {bearbeiten, "Eintragbearbeiten1", QStringLiteral("Eintrag bearbeiten"),
+         [b] { b->bearbeiten.Eintragbearbeiten1Click(); }},
         {bearbeiten, "NeuerTexteintrageinfuegen1", QStringLiteral("Neuer Texteintrag einfügen"),
-         [this] { NeuerTexteintrageinfuegenClick(); }},
+         [b] { b->bearbeiten.NeuerTexteintrageinfuegenClick(); }},
         {bearbeiten, "SenderlogoanaktuellenEintrageinfuegen1",
          QStringLiteral("Senderlogo an aktuellen Eintrag einfügen"),
-         [this] { SenderlogoanaktuellenEintrageinfuegen1Click(); }},
+         [b] { b->logos.SenderlogoanaktuellenEintrageinfuegen1Click(); }},
         {bearbeiten, "Logosautomatischzuordnen1", QStringLiteral("Logos automatisch zuordnen..."),
-         [this] { LogosautomatischzuordnenClick(); }},
+         [b] { b->logos.LogosautomatischzuordnenClick(); }},
         {bearbeiten, "DoppelteEintraegesuchen1", QStringLiteral("Doppelte Einträge suchen"),
-         [this] { DoppelteEintraegesuchenClick(); }},
+         [b] { b->bearbeiten.DoppelteEintraegesuchenClick(); }},
         {bearbeiten, "DoppelteEintraegeentfernen1", QStringLiteral("Doppelte Einträge entfernen..."),
-         [this] { DoppelteEintraegeentfernenClick(); }},
+         [b] { b->bearbeiten.DoppelteEintraegeentfernenClick(); }},
         {bearbeiten, nullptr, QString(4, QLatin1Char(' ')), {}},
-        {bearbeiten, "Eintraglschen1", QStringLiteral("Eintrag löschen"), [this] { Eintraglschen1Click(); }},
+        {bearbeiten, "Eintraglschen1", QStringLiteral("Eintrag löschen"), [b] { b->bearbeiten.Eintraglschen1Click(); }},
         {drucken, "DruckenOben1", QStringLiteral("für DIN A6 Klarsicht Einfachhülle oben geheftet"),
-         art(&TMainForm::DruckeListe, Ausgabeart::ObenGeheftet)},
+         [b] { b->druck.DruckeListe(Ausgabeart::ObenGeheftet); }},
         {drucken, "DruckenLinks1", QStringLiteral("für DIN A6 Klarsicht Einfachhülle links geheftet"),
-         art(&TMainForm::DruckeListe, Ausgabeart::LinksGeheftet)},
+         [b] { b->druck.DruckeListe(Ausgabeart::LinksGeheftet); }},
         {drucken, "DruckenDoppel1", QStringLiteral("für DIN A6 Klarsicht Doppelhüllen"),
-         art(&TMainForm::DruckeListe, Ausgabeart::Doppelhuellen)},
+         [b] { b->druck.DruckeListe(Ausgabeart::Doppelhuellen); }},
         {drucken, "-", {}, {}},
         // A tick, read by the print commands.
         {drucken, "NurGeaenderteKarten1", QStringLiteral("Nur geänderte Karten drucken"), [] {}},
         {bild, "JPEGDatei1", QStringLiteral("JPEG-Datei"),
-         art(&TMainForm::SpeichereListeAlsBild, Ausgabeart::BildJpeg)},
-        {bild, "PNGDatei1", QStringLiteral("PNG-Datei"), art(&TMainForm::SpeichereListeAlsBild, Ausgabeart::BildPng)},
-        {einstellung, "Schriftart1", QStringLiteral("Schriftart"), [this] { Schriftart1Click(); }},
+         [b] { b->bild.SpeichereListeAlsBild(Ausgabeart::BildJpeg); }},
+        {bild, "PNGDatei1", QStringLiteral("PNG-Datei"), [b] { b->bild.SpeichereListeAlsBild(Ausgabeart::BildPng); }},
+        {einstellung, "Schriftart1", QStringLiteral("Schriftart"), [b] { b->einstellung.Schriftart1Click(); }},
         {einstellung, "LogoOrdneroeffnen1", QStringLiteral("Logo-Ordner öffnen"),
-         [this] { OeffneOrdner(m_ordner.logoWurzel); }},
+         [b] { b->einstellung.LogoOrdneroeffnen1Click(); }},
         {einstellung, "ListenOrdneroeffnen1", QStringLiteral("Listen-Ordner öffnen"),
-         [this] { OeffneOrdner(m_ordner.listen); }},
-        // The memory copies of the list view see it at their next draw.
+         [b] { b->einstellung.ListenOrdneroeffnen1Click(); }},
         {einstellung, "Zwischenspeicherleeren1", QStringLiteral("Zwischenspeicher leeren"),
-         [] { LeereZwischenspeicher(); }},
-        {leiste, "Suchen1", QStringLiteral("Suchen"), [this] { Suchen1Click(); }},
+         [b] { b->einstellung.Zwischenspeicherleeren1Click(); }},
+        {leiste, "Suchen1", QStringLiteral("Suchen"), [b] { b->logos.Suchen1Click(); }},
         {leiste, nullptr, QString(16, QLatin1Char(' ')), {}},
-        {leiste, "Hilfe1", QStringLiteral("[ ? ]"), [this] { HilfeClick(); }},
+        {leiste, "Hilfe1", QStringLiteral("[ ? ]"), [b] { b->einstellung.HilfeClick(); }},
     };
     for (const Befehlszeile& zeile : tabelle) {
         if (zeile.name && qstrcmp(zeile.name, "-") == 0) {
@@ -183,9 +185,10 @@ void TMainForm::BaueMenuesAuf() {
         Aktion(verlauf)->setShortcutContext(Qt::ApplicationShortcut);
     Aktion("Suchen1")->setEnabled(false);
     Aktion("NurGeaenderteKarten1")->setCheckable(true);
-    ZeigeNurGeaenderte();
+    b->druck.BindeNurGeaenderte(*Aktion("NurGeaenderteKarten1"));
+    b->druck.ZeigeNurGeaenderte();
     // An undo or a print since the update may have ended the waiting.
-    connect(drucken, &QMenu::aboutToShow, this, [this] { ZeigeNurGeaenderte(); });
+    connect(drucken, &QMenu::aboutToShow, this, [b] { b->druck.ZeigeNurGeaenderte(); });
     // Delete in the window, Backspace on the list: the menu command, its question included.
     Aktion("Eintraglschen1")->setShortcut(QKeySequence::Delete);
     connect(new QShortcut(QKeySequence(Qt::Key_Backspace), Listbox1, nullptr, nullptr, Qt::WidgetShortcut),
@@ -203,23 +206,25 @@ void TMainForm::BaueMenuesAuf() {
 // What the window hears from its parts: the list view's requests, the picker's picks,
 // the document's renumbering and switching, the history's state for the two menu items.
 void TMainForm::VerbindeBefehle() {
+    Befehle* b = m_befehle.get();
     connect(Listbox1, &Listenansicht::VerschiebenGewuenscht, this,
-            [this](int von, int nach) { FuehreAus([=, this] { VerschiebeEintrag(von, nach); }); });
+            [b](int von, int nach) { FuehreAus([=] { b->bearbeiten.VerschiebeEintrag(von, nach); }); });
     connect(Listbox1, &Listenansicht::KontextmenueGewuenscht, this, [this](const QPoint& global) {
         if (Listbox1->AktuelleZeile() >= 0 && m_dokument.Liste().Anzahl() > 0)
             PopupMenu1->popup(global + QPoint(10, 10));
     });
     connect(&m_fenster.textliste, &TTextlistenForm::Einfuegen, this,
-            [this] { FuehreAus([this] { FuegeTexteintragEin(); }); });
-    connect(m_logowahl, &Logowahl::Gewaehlt, this, &TMainForm::LogoGewaehlt);
-    connect(m_logowahl, &Logowahl::Zurueck, this, [this] { FuehreAus([this] { ZurueckButtonClick(); }); });
+            [b] { FuehreAus([b] { b->bearbeiten.FuegeTexteintragEin(); }); });
+    connect(m_logowahl, &Logowahl::Gewaehlt, this,
+            [b](const QString& pfad, const QImage& logo) { b->logos.LogoGewaehlt(pfad, logo); });
+    connect(m_logowahl, &Logowahl::Zurueck, this, [b] { FuehreAus([b] { b->logos.ZurueckButtonClick(); }); });
     connect(m_logowahl, &Logowahl::Meldung, this, [this](const QString& text, bool sofort) {
         m_statusText->setText(text);
         if (sofort)
             m_statusText->repaint();
     });
-    connect(m_logowahl, &Logowahl::KlickGewuenscht, this, &TMainForm::KlickeAufKachel);
-    connect(m_kopf, &Anhangkopf::Einfuegen, this, [this] { FuehreAus([this] { EinfuegenBtnClick(); }); });
+    connect(m_logowahl, &Logowahl::KlickGewuenscht, this, [b](const QPoint& ziel) { b->logos.KlickeAufKachel(ziel); });
+    connect(m_kopf, &Anhangkopf::Einfuegen, this, [b] { FuehreAus([b] { b->logos.EinfuegenBtnClick(); }); });
     connect(&m_dokument, &Listendokument::Nummeriert, this, [this] {
         // Also when no number changed: the placeholders are drawn again as after every command.
         Listbox1->viewport()->update();
@@ -230,7 +235,7 @@ void TMainForm::VerbindeBefehle() {
         // Written at once, not only at the end: after a crash the next start finds this list.
         SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("ListenName"), m_dokument.Name());
     });
-    QUndoStack& verlauf = m_dokument.Verlauf();
+    const QUndoStack& verlauf = m_dokument.Verlauf();
     for (const auto& [name, wort] : {std::pair{"Rueckgaengig1", QStringLiteral("Rückgängig")},
                                      std::pair{"Wiederholen1", QStringLiteral("Wiederholen")}}) {
         QAction* aktion = Aktion(name);
@@ -244,17 +249,6 @@ void TMainForm::VerbindeBefehle() {
                     aktion->setText(schritt.isEmpty() ? wort : wort + QStringLiteral(": ") + schritt);
                 });
     }
-}
-
-// The list font on the list view and on the controls that follow it.
-void TMainForm::Schriftart1Click() {
-    // The dialog opens at the list font: "OK" without a change keeps it as it is.
-    const Listenschrift jetzt = AktuelleListenschrift();
-    const std::optional<Schriftwahl> wahl = Dialoge::Schrift(this, {jetzt.schrift, jetzt.farbe});
-    if (!wahl)
-        return;
-    SetzeListenschrift({wahl->schrift, wahl->farbe}, false);
-    SchreibeListenschrift(m_ordner.einstellungen, AktuelleListenschrift());
 }
 
 Listenschrift TMainForm::AktuelleListenschrift() const {

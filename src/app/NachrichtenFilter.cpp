@@ -1,11 +1,9 @@
 #include "app/NachrichtenFilter.h"
 
-#include "app/MainForm.h"
 #include "list/BearbeitenForm.h"
 #include "list/NameEingabe.h"
 #include "list/TextlistenForm.h"
 #include "logos/GrossImageForm.h"
-#include "logos/Logowahl.h"
 #include "logos/SuchForm.h"
 
 #include <QApplication>
@@ -38,7 +36,7 @@ bool NachrichtenFilter::Pruefe(QObject* empfaenger, QEvent* ereignis) {
 bool NachrichtenFilter::IstEigenesFenster(const QWidget* fenster) const {
     const Nebenfenster& f = m_fenster;
     for (const QWidget* eigenes :
-         {static_cast<const QWidget*>(m_haupt), static_cast<const QWidget*>(&f.nameEingabe),
+         {m_haupt->Fensterwidget(), static_cast<const QWidget*>(&f.nameEingabe),
           static_cast<const QWidget*>(&f.bearbeiten), static_cast<const QWidget*>(&f.textliste),
           static_cast<const QWidget*>(&f.grossBild), static_cast<const QWidget*>(&f.suche)})
         if (fenster == eigenes)
@@ -50,9 +48,9 @@ bool NachrichtenFilter::Mausrad(QObject* empfaenger, QEvent* ereignis) {
     const auto* rad = static_cast<QWheelEvent*>(ereignis);
     if (m_haupt->IstLogoModus()) {
         // The grid scrolls for the wheel over the main window; other windows keep theirs.
-        if (static_cast<QWidget*>(empfaenger)->window() != m_haupt)
+        if (static_cast<QWidget*>(empfaenger)->window() != m_haupt->Fensterwidget())
             return false;
-        m_haupt->Logoauswahl().Rad(rad->angleDelta().y());
+        m_haupt->DreheRaster(rad->angleDelta().y());
         return true;
     }
     if (!m_haupt->IstListenModus())
@@ -83,13 +81,13 @@ bool NachrichtenFilter::Taste(QEvent* ereignis, const QWidget* fenster) {
     const int taste = static_cast<QKeyEvent*>(ereignis)->key();
     if (m_haupt->IstLogoModus()) {
         // The edit dialog and the station picker keep their keys while the logos show.
-        if (fenster != m_haupt)
+        if (fenster != m_haupt->Fensterwidget())
             return false;
-        m_haupt->Logoauswahl().Scrolle(taste);
+        m_haupt->ScrolleRaster(taste);
         return true;
     }
     if (taste == Qt::Key_F1)
-        m_haupt->HilfeClick();
+        m_haupt->ZeigeHilfe();
     return false;
 }
 

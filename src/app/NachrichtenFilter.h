@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Filterziel.h"
 #include "app/Nebenfenster.h"
 #include "platform/Radrasten.h"
 
@@ -9,8 +10,6 @@ class QWidget;
 
 namespace senvio {
 
-class TMainForm;
-
 // Sees every event for the program's own windows before it is delivered: the mouse
 // wheel moves the list's selection like the arrow keys, one row per notch, and with
 // Ctrl the selected entry like Ctrl+Up and Ctrl+Down (over the shown logo grid it
@@ -19,8 +18,8 @@ class TMainForm;
 class NachrichtenFilter {
 public:
     explicit NachrichtenFilter(const Nebenfenster& fenster);
-    // The main window; it hands itself over in its constructor, before the filter is installed.
-    void Bediene(TMainForm& haupt) { m_haupt = &haupt; }
+    // The main window, handed over before the filter is installed.
+    void Bediene(Filterziel& haupt) { m_haupt = &haupt; }
     // True when the event is dropped.
     bool Pruefe(QObject* empfaenger, QEvent* ereignis);
 
@@ -31,7 +30,7 @@ private:
     bool Taste(QEvent* ereignis, const QWidget* fenster);
 
     Nebenfenster m_fenster;
-    TMainForm* m_haupt = nullptr;
+    Filterziel* m_haupt = nullptr;
     Radrasten m_listenRad;
 };
 

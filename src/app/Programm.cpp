@@ -12,10 +12,10 @@ namespace senvio {
 
 Programm::Programm(const ProgrammOrdner& ordner)
     : nameEingabe(ordner.listen), filter({nameEingabe, bearbeiten, textliste, grossBild, suche}),
-      haupt(std::make_unique<TMainForm>(ordner, Nebenfenster{nameEingabe, bearbeiten, textliste, grossBild, suche},
-                                        filter)) {
+      haupt(std::make_unique<TMainForm>(ordner, Nebenfenster{nameEingabe, bearbeiten, textliste, grossBild, suche})) {
     if (haupt->ProgrammEndet())
         return;
+    filter.Bediene(*haupt);
     SenvioAnwendung::SetzeNachrichtenFilter([this](QObject* o, QEvent* e) { return filter.Pruefe(o, e); });
     // The desktop session ends (a logout): the list and the settings are saved as at
     // "Beenden", before the session manager may end the process.

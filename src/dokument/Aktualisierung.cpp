@@ -1,5 +1,6 @@
 #include "dokument/Aktualisierung.h"
 
+#include "dokument/Folgefinder.h"
 #include "list/Bearbeitung.h"
 #include "list/Doppelte.h"
 #include "list/Nummerierung.h"
@@ -14,43 +15,6 @@ namespace {
 bool IstFrei(const QString& name) {
     return name.trimmed() == FreierEintrag;
 }
-
-// The channels of each key, in scan order: the first one not yet taken per key, and from
-// each channel the next one of its key.
-class Kanalfinder {
-public:
-    explicit Kanalfinder(qsizetype kanaele) : m_naechster(kanaele, -1) { m_erster.reserve(kanaele); }
-    // Called from the last channel to the first.
-    void StelleVoran(const QString& schluessel, qsizetype kanal) {
-        if (schluessel.isEmpty())
-            return;
-        qsizetype& erster = m_erster[schluessel];
-        m_naechster[kanal] = erster - 1;
-        erster = kanal + 1;
-    }
-    // The first channel of the key not yet taken, and takes it; -1 when none is left.
-    qsizetype Nimm(const QString& schluessel, QList<bool>& vergeben) {
-        if (schluessel.isEmpty())
-            return -1;
-        const auto it = m_erster.find(schluessel);
-        if (it == m_erster.end())
-            return -1;
-        qsizetype kanal = it.value() - 1;
-        while (kanal >= 0 && vergeben[kanal])
-            kanal = m_naechster[kanal];
-        if (kanal < 0) {
-            it.value() = 0;
-            return -1;
-        }
-        vergeben[kanal] = true;
-        it.value() = m_naechster[kanal] + 1;
-        return kanal;
-    }
-
-private:
-    QHash<QString, qsizetype> m_erster; // channel + 1; 0: none left
-    QList<qsizetype> m_naechster;
-};
 
 // Station names are only compared within one kind; "R" and "T" keep the kinds apart.
 QString MitArt(const QString& schluessel, bool radio) {
@@ -94,18 +58,23 @@ Abgleich GleicheAb(const QStringList& zeilen, const QList<Eintragsherkunft>& her
     abgleich.herkunft.resize(zeilen.size());
     const auto herkunftVon = [&](qsizetype i) -> const Eintragsherkunft& { return abgleich.herkunft[i]; };
 
-    Kanalfinder nachReferenz(kanaele.size()), nachName(kanaele.size()), nachNameJederArt(kanaele.size());
+    Folgefinder nachReferenz, nachName, nachNameJederArt;
     QList<bool> vergeben(kanaele.size(), false);
-    for (qsizetype k = kanaele.size() - 1; k >= 0; --k) {
+    for (qsizetype k = 0; k < kanaele.size(); ++k) {
         const ImportEintrag& kanal = kanaele[k];
         if (IstFrei(kanal.name)) {
             vergeben[k] = true;
             continue;
         }
+        // A channel without service or name is found by neither.
+        const auto lege = [k](Folgefinder& finder, const QString& schluessel) {
+            if (!schluessel.isEmpty())
+                finder.Lege(schluessel, k);
+        };
         const QString schluessel = Senderschluessel(kanal.name);
-        nachReferenz.StelleVoran(kanal.referenz, k);
-        nachName.StelleVoran(MitArt(schluessel, kanal.radio), k);
-        nachNameJederArt.StelleVoran(schluessel, k);
+        lege(nachReferenz, kanal.referenz);
+        lege(nachName, MitArt(schluessel, kanal.radio));
+        lege(nachNameJederArt, schluessel);
     }
 
     QList<qsizetype> gefunden(zeilen.size(), -1);
@@ -294,12 +263,12 @@ Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& ab
     if (herkunftGleich)
         return bericht;
     dokument.Aendere({QStringLiteral("Liste aktualisieren"), Speichern::Spaeter, true}, [&](Listenaenderung& a) {
-        a.Aendere([&](SenderListe& liste) { liste.SetzeZeilen(plan.zeilen); });
+        a.AendereZeilen([&](SenderListe& liste) { liste.SetzeZeilen(plan.zeilen); });
         for (qsizetype i = 0; i < plan.herkunft.size(); ++i)
             a.SetzeHerkunft(int(i), plan.herkunft[i]);
         a.Platzhalterzaehler() = plan.platzhalterzaehler;
+        a.MerkeGedrucktenStand();
     });
-    dokument.MerkeGedrucktenStand(vorher);
     dokument.Speichere();
     bericht.geaendert = true;
     bericht.geaenderteKarten = dokument.GeaenderteKarten();

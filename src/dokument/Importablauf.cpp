@@ -12,7 +12,8 @@ int HaengeImportAn(Listendokument& dokument, const QList<ImportEintrag>& eintrae
         namen.reserve(eintraege.size());
         for (const ImportEintrag& eintrag : eintraege)
             namen.append(eintrag.name);
-        aenderung.Aendere([&](SenderListe& liste) { HaengeNamenAn(liste, namen, aenderung.Platzhalterzaehler()); });
+        aenderung.AendereZeilen(
+            [&](SenderListe& liste) { HaengeNamenAn(liste, namen, aenderung.Platzhalterzaehler()); });
         for (qsizetype i = 0; i < eintraege.size() && erste + i < aenderung.Liste().Anzahl(); ++i)
             aenderung.SetzeHerkunft(int(erste + i), {eintraege[i].referenz, eintraege[i].logoSchluessel,
                                                      eintraege[i].name, eintraege[i].radio});

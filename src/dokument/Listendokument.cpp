@@ -78,8 +78,8 @@ void Listenaenderung::Verschiebe(int von, int nach) {
     m_geaendert = true;
 }
 
-void Listenaenderung::Aendere(const std::function<void(SenderListe&)>& aenderung) {
-    const Listenmodell::Wechsel wechsel = m_dokument.m_modell.Aendere(aenderung);
+void Listenaenderung::AendereZeilen(const std::function<void(SenderListe&)>& aenderung) {
+    const Listenmodell::Wechsel wechsel = m_dokument.m_modell.SchreibeUm(aenderung);
     QList<Eintragsherkunft>& herkunft = m_dokument.m_herkunft;
     if (wechsel.hin > wechsel.weg)
         herkunft.insert(wechsel.ab + wechsel.weg, wechsel.hin - wechsel.weg, Eintragsherkunft{});
@@ -94,6 +94,11 @@ void Listenaenderung::SetzeHerkunft(int zeile, Eintragsherkunft herkunft) {
 
 void Listenaenderung::Waehle(int zeile) {
     m_dokument.m_auswahl.setze(zeile);
+}
+
+void Listenaenderung::MerkeGedrucktenStand() {
+    if (!m_dokument.m_gedruckt)
+        m_dokument.m_gedruckt = m_vorher;
 }
 
 Listendokument::Listendokument(const ProgrammOrdner& ordner, QObject* eltern)
@@ -173,6 +178,17 @@ void Listendokument::LadeLetzte(const QString& name) {
         Wechsle(Wechselart::Start, name, datei, {}, {});
 }
 
+void Listendokument::Starte(const QString& name) {
+    m_umgebung.platzhalterzaehler = 0;
+    try {
+        LadeLetzte(name);
+    } catch (...) {
+        NummeriereNeu();
+        throw;
+    }
+    NummeriereNeu();
+}
+
 // The state is taken before reading: a change made while the file is read is then noticed.
 void Listendokument::Lade(const QString& datei, const QString& name) {
     const Dateistand stand = LiesDateistand(datei);
@@ -195,7 +211,7 @@ void Listendokument::Aendere(const Schritt& schritt, const std::function<void(Li
     const QStringList vorher = Liste().Zeilen();
     const QList<Eintragsherkunft> herkunftVorher = m_herkunft;
     const int auswahlVorher = Auswahl();
-    Listenaenderung aenderer(*this);
+    Listenaenderung aenderer(*this, vorher);
     try {
         aenderung(aenderer);
     } catch (...) {
@@ -229,7 +245,7 @@ void Listendokument::NimmSchrittAuf(const QString& name, const QStringList& vorh
 void Listendokument::WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts,
                                     const QList<Eintragsherkunft>& herkunft, int auswahl) {
     bool passt = true;
-    m_modell.Aendere([&](SenderListe& liste) { passt = WendeAn(liste, wechsel, vorwaerts); });
+    m_modell.SchreibeUm([&](SenderListe& liste) { passt = WendeAn(liste, wechsel, vorwaerts); });
     if (passt) {
         const qsizetype weg = (vorwaerts ? wechsel.vorher : wechsel.nachher).size();
         m_herkunft = m_herkunft.first(wechsel.ab) + herkunft + m_herkunft.sliced(wechsel.ab + weg);
@@ -276,13 +292,8 @@ void Listendokument::SpeichereUnter(const QString& pfad) {
         m_stand = LiesDateistand(pfad);
 }
 
-void Listendokument::MerkeGedrucktenStand(const QStringList& zeilen) {
-    if (!m_gedruckt)
-        m_gedruckt = zeilen;
-}
-
-void Listendokument::VergissGedrucktenStand() {
-    m_gedruckt.reset();
+void Listendokument::VergissVerlauf() {
+    m_verlauf.clear();
 }
 
 QList<int> Listendokument::GeaenderteKarten() const {
@@ -294,6 +305,32 @@ QList<int> Listendokument::GeaenderteKarten() const {
         if (jetzt.mid(ab, EintraegeJeKarte) != m_gedruckt->mid(ab, EintraegeJeKarte))
             karten.append(int(ab / EintraegeJeKarte) + 1);
     return karten;
+}
+
+bool Listendokument::ZeichneAusgabe(
+    Ausgabezweck zweck, bool nurGeaenderte,
+    const std::function<bool(const SenderListe& linien, Eintragsumgebung& umgebung)>& zeichne) {
+    const QList<int> karten = nurGeaenderte ? GeaenderteKarten() : QList<int>();
+    // The lines keep their numbers, so each card comes out as it stands in the whole list.
+    SenderListe teil;
+    for (const int karte : karten)
+        for (const QString& zeile : Liste().Zeilen().mid((karte - 1) * EintraegeJeKarte, EintraegeJeKarte))
+            teil.HaengeAn(zeile);
+    // Set back also when drawing ends in an error.
+    struct Zaehlerstand {
+        int& zaehler;
+        const int vorher;
+        const bool zuruecksetzen;
+        ~Zaehlerstand() {
+            if (zuruecksetzen)
+                zaehler = vorher;
+        }
+    } stand{m_umgebung.platzhalterzaehler, m_umgebung.platzhalterzaehler, !karten.isEmpty()};
+    const bool ganz = zeichne(karten.isEmpty() ? Liste() : teil, m_umgebung);
+    // The cards are on paper now: none waits to be printed any more.
+    if (ganz && zweck == Ausgabezweck::Druck)
+        m_gedruckt.reset();
+    return ganz;
 }
 
 bool Listendokument::Rueckgaengig() {

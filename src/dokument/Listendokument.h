@@ -47,6 +47,10 @@ struct Auswahlbindung {
 class Listendokument;
 struct Zeilenwechsel;
 
+// What a print or picture run of the document is for: a print ends the waiting of the cards
+// an update changed, a picture and a preview do not.
+enum class Ausgabezweck { Bild, Druck, Vorschau };
+
 // What a change may do to the list; each operation keeps the entries' import knowledge
 // with the entries.
 class Listenaenderung {
@@ -59,15 +63,19 @@ public:
     void Verschiebe(int von, int nach);
     // A change on the lines as a whole: unchanged lines keep their knowledge, and within
     // the changed stretch the first lines keep theirs by place; lines added get none.
-    void Aendere(const std::function<void(SenderListe&)>& aenderung);
+    void AendereZeilen(const std::function<void(SenderListe&)>& aenderung);
     void SetzeHerkunft(int zeile, Eintragsherkunft herkunft);
     // The row selected once the change is done.
     void Waehle(int zeile);
+    // The lines as they were before this change are what the printed cards show, unless an
+    // earlier stand still waits to be printed (GeaenderteKarten compares with it).
+    void MerkeGedrucktenStand();
 
 private:
     friend class Listendokument;
-    explicit Listenaenderung(Listendokument& dokument) : m_dokument(dokument) {}
+    Listenaenderung(Listendokument& dokument, const QStringList& vorher) : m_dokument(dokument), m_vorher(vorher) {}
     Listendokument& m_dokument;
+    const QStringList& m_vorher;
     bool m_geaendert = false;
 };
 
@@ -78,17 +86,23 @@ public:
     ~Listendokument() override;
 
     const ProgrammOrdner& Ordner() const { return m_ordner; }
-    Listenmodell& Modell() { return m_modell; }
     const SenderListe& Liste() const { return m_modell.Liste(); }
-    // The program folder and the placeholder counter, which drawing reads and advances.
-    Eintragsumgebung& Umgebung() { return m_umgebung; }
+    // The program folder and the placeholder counter; they change only through the document.
     const Eintragsumgebung& Umgebung() const { return m_umgebung; }
+    // For the one view that shows the list: the rows, and the drawing state, whose placeholder
+    // counter advances as entries are drawn. The view changes nothing else through them.
+    struct Anzeige {
+        QAbstractItemModel& modell;
+        Eintragsumgebung& umgebung;
+    };
+    Anzeige FuerAnsicht() { return {m_modell, m_umgebung}; }
     const QString& Name() const { return m_name; }
     // The list's file: the one of the lists folder it was opened from, else by its name.
     QString Datei() const;
     // The list in memory is the whole list of its name; only then may the end save it.
     bool Vollstaendig() const { return m_vollstaendig; }
-    QUndoStack& Verlauf() { return m_verlauf; }
+    const QUndoStack& Verlauf() const { return m_verlauf; }
+    void VergissVerlauf();
     const Eintragsherkunft& Herkunft(qsizetype zeile) const;
     void SetzeAuswahlbindung(Auswahlbindung bindung);
 
@@ -101,6 +115,9 @@ public:
     // Without a name: the standard list, which takes in the nameless list file of
     // earlier versions when it has none of its own yet. No list keeps an empty name.
     void LadeLetzte(const QString& name);
+    // The start of the window: the placeholder counter from 0, the last list (LadeLetzte), the
+    // lines renumbered; renumbered also when reading failed, whose error follows.
+    void Starte(const QString& name);
     // A list file read as at start-up (senvio-druck); throws when it cannot be read.
     void Lade(const QString& datei, const QString& name);
     // A chosen file; `eigeneDatei` is the file to save to, empty: found by the name.
@@ -121,14 +138,15 @@ public:
     void SetzeUeberschreibfrage(std::function<bool(const QString& name)> frage);
     // Why the import knowledge beside the list was not used when it was read; empty when it was.
     const QString& Quellenhinweis() const { return m_quellenhinweis; }
-    // The lines as the cards printed last show them, taken before an update changes the
-    // list (an earlier one stays until the next print); GeaenderteKarten compares with them.
-    void MerkeGedrucktenStand(const QStringList& zeilen);
-    void VergissGedrucktenStand();
-    const std::optional<QStringList>& GedruckterStand() const { return m_gedruckt; }
-    // The cards (numbered from 1, in list order) whose entries differ from the printed ones;
-    // empty when none do or no update is waiting to be printed.
+    // The cards (numbered from 1, in list order) whose entries differ from the printed ones
+    // (Listenaenderung::MerkeGedrucktenStand); empty when none do or none waits to be printed.
     QList<int> GeaenderteKarten() const;
+    // A print or picture run: `zeichne` draws `linien` with the drawing state, whose placeholder
+    // counter advances as the entries are drawn. `linien` is the list, or with `nurGeaenderte`
+    // only the lines of the cards an update changed (all when none waits), and drawing such a
+    // part leaves the counter as it was. A print that `zeichne` reports whole ends the waiting.
+    bool ZeichneAusgabe(Ausgabezweck zweck, bool nurGeaenderte,
+                        const std::function<bool(const SenderListe& linien, Eintragsumgebung& umgebung)>& zeichne);
     // A copy under another file; the list's name and file stay.
     void SpeichereUnter(const QString& pfad);
     // Takes the last step back or makes it again, renumbers and saves; false when there

@@ -85,7 +85,7 @@ Logouebernahme UebernimmLogos(Listendokument& dokument, const QList<Logozuweisun
                               Speichern speichern) {
     QList<Logozuweisung> eingeschrieben;
     dokument.Aendere({schritt, speichern, true}, [&](Listenaenderung& aenderung) {
-        aenderung.Aendere([&](SenderListe& liste) { eingeschrieben = SchreibeLogosEin(liste, zuweisungen); });
+        aenderung.AendereZeilen([&](SenderListe& liste) { eingeschrieben = SchreibeLogosEin(liste, zuweisungen); });
     });
     if (eingeschrieben.isEmpty())
         return {};
@@ -94,8 +94,8 @@ Logouebernahme UebernimmLogos(Listendokument& dokument, const QList<Logozuweisun
     return {eingeschrieben.size(), KopiereLogos(eingeschrieben, senderLogos)};
 }
 
-Logozuordnung OrdneLogosZu(Listendokument& dokument, const Logobestand& bestand, int von, Speichern speichern) {
-    Logozuordnung ergebnis;
+Logobericht OrdneLogosZu(Listendokument& dokument, const Logobestand& bestand, int von, Speichern speichern) {
+    Logobericht ergebnis;
     QList<Logozuweisung> eindeutig;
     for (const Pruefeintrag& fund : FindeLogos(dokument, bestand, von, int(dokument.Liste().Anzahl()))) {
         const Logoentscheidung& e = fund.entscheidung;

@@ -30,11 +30,11 @@ Logouebernahme UebernimmLogos(Listendokument& dokument, const QList<Logozuweisun
 // Without review: the finds decided without doubt attached (one step "Logos automatisch
 // zuordnen"), a line per entry left with proposals ("Vorschläge für „NAME“: datei.png
 // (Gruppe), …", in rank order) and the notes for the user.
-struct Logozuordnung {
+struct Logobericht {
     Logouebernahme uebernahme;
     QStringList vorschlaege;
     QStringList hinweise;
 };
-Logozuordnung OrdneLogosZu(Listendokument& dokument, const Logobestand& bestand, int von, Speichern speichern);
+Logobericht OrdneLogosZu(Listendokument& dokument, const Logobestand& bestand, int von, Speichern speichern);
 
 } // namespace senvio

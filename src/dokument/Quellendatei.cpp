@@ -1,12 +1,12 @@
 #include "dokument/Quellendatei.h"
 
+#include "dokument/Folgefinder.h"
 #include "list/Zeilenformat.h"
 #include "platform/Fehler.h"
 #include "platform/GanzeDatei.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -78,29 +78,23 @@ GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
     }
     dateizeilen.removeFirst();
     // The file's entries by name, in order; each is taken once.
-    QHash<QString, QList<qsizetype>> nachName;
+    Folgefinder nachName;
     QList<QStringList> eintraege;
     for (const QString& zeile : dateizeilen) {
         QStringList felder = zeile.split(u'\t');
         if (felder.size() < 4)
             continue;
-        nachName[felder[0]].append(eintraege.size());
+        nachName.Lege(felder[0], eintraege.size());
         eintraege.append(std::move(felder));
     }
     QList<bool> genommen(eintraege.size(), false);
-    QHash<QString, qsizetype> weiter; // per name, the candidates before this one are taken
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         const QString name = NameDer(zeilen[i]);
         qsizetype k = -1;
-        if (i < eintraege.size() && eintraege[i][0] == name && !genommen[i]) {
+        if (i < eintraege.size() && eintraege[i][0] == name && !genommen[i])
             k = i;
-        } else if (const auto kandidaten = nachName.constFind(name); kandidaten != nachName.cend()) {
-            qsizetype& n = weiter[name];
-            while (n < kandidaten->size() && genommen[kandidaten->at(n)])
-                ++n;
-            if (n < kandidaten->size())
-                k = kandidaten->at(n);
-        }
+        else
+            k = nachName.Nimm(name, genommen);
         if (k < 0)
             continue;
         genommen[k] = true;

@@ -49,13 +49,9 @@ Anhangkopf::Anhangkopf(QWidget* eltern) : QWidget(eltern) {
     Image324 = Benannt(new QLabel(this), "Image324");
     Image324->setGeometry(430, 2, LogoBreite, LogoHoehe);
 
-    // Never shown: the picked logo's name, the measuring field and work pictures.
+    // Never shown: the picked logo's name.
     TntEdit1 = Benannt(new QLineEdit(this), "TntEdit1");
     TntEdit1->setToolTip(QStringLiteral("Den Namen können Sie hier ändern."));
-    tempTntEdit = Benannt(new QLineEdit(this), "tempTntEdit");
-    tempTntEdit->hide();
-    for (const char* name : {"Image1", "Image3", "Image321", "Image323"})
-        Benannt(new QLabel(this), name)->hide();
     Verberge();
 
     connect(EinfuegenBtn, &QPushButton::clicked, this, &Anhangkopf::Einfuegen);
@@ -96,7 +92,6 @@ void Anhangkopf::RueckeVorschau(bool mitLeiste) {
 }
 
 void Anhangkopf::SetzeListenschrift(const Listenschrift& liste, bool auchNamensfeld) {
-    SetzeSchriftUndFarbe(*tempTntEdit, liste.schrift, liste.farbe);
     if (auchNamensfeld)
         SetzeSchriftUndFarbe(*TntEdit1, liste.schrift, liste.farbe);
     // The file-name label keeps its own style.

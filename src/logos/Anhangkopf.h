@@ -29,8 +29,7 @@ public:
     const QString& Pfad() const { return m_pfad; }
     // The preview moves left while the list shows its scroll bar.
     void RueckeVorschau(bool mitLeiste);
-    // The list font for the measuring field, the name field (at start-up only) and, at
-    // 10 points, the file name.
+    // The list font for the name field (at start-up only) and, at 10 points, the file name.
     void SetzeListenschrift(const Listenschrift& liste, bool auchNamensfeld);
 
 signals:
@@ -43,7 +42,6 @@ private:
     QPushButton* EinfuegenBtn;
     QLabel* Image324;
     QLineEdit* TntEdit1;
-    QLineEdit* tempTntEdit;
     QString m_pfad;
 };
 

@@ -3,7 +3,7 @@
 #include "logos/Kachelbild.h"
 #include "logos/Kachelgeometrie.h"
 #include "nebenlauf/GeordneteArbeit.h"
-#include "view/Logozwischenspeicher.h"
+#include "zwischenspeicher/Logozwischenspeicher.h"
 #include "view/PngBild.h"
 
 namespace senvio {

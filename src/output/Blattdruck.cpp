@@ -41,15 +41,15 @@ QTransform Kartentransformation(QSizeF pixelJeMm, const Kartenplatz& platz, QSiz
     return t;
 }
 
-// The cut lines of the layout's page picture, dotted, across the whole sheet.
+// The cut lines of the layout, dotted, across the whole sheet.
 void ZeichneSchnittlinien(QPainter& maler, QSizeF pixelJeMm, Ausgabeart art) {
-    const QColor blau(0, 0, 255), rot(255, 0, 0);
-    const QColor waagrecht = art == Ausgabeart::LinksGeheftet ? rot : blau;
-    const QColor senkrecht = art == Ausgabeart::ObenGeheftet ? rot : blau;
+    const Blattaufteilung* aufteilung = AufteilungFuer(art);
+    if (!aufteilung)
+        return;
     maler.setWorldTransform(QTransform::fromScale(pixelJeMm.width(), pixelJeMm.height()));
-    maler.setPen(QPen(waagrecht, SchnittlinieMm, Qt::DotLine, Qt::FlatCap));
+    maler.setPen(QPen(aufteilung->waagrecht, SchnittlinieMm, Qt::DotLine, Qt::FlatCap));
     maler.drawLine(QLineF(0, KarteHoeheMm, 2 * KarteBreiteMm, KarteHoeheMm));
-    maler.setPen(QPen(senkrecht, SchnittlinieMm, Qt::DotLine, Qt::FlatCap));
+    maler.setPen(QPen(aufteilung->senkrecht, SchnittlinieMm, Qt::DotLine, Qt::FlatCap));
     maler.drawLine(QLineF(KarteBreiteMm, 0, KarteBreiteMm, 2 * KarteHoeheMm + 1));
 }
 
@@ -106,22 +106,6 @@ private:
 };
 
 } // namespace
-
-Kartenplatz PlatzDerKarte(Ausgabeart art, int platz, int hoechster) {
-    const int k = std::clamp(platz, 1, 4) - 1;
-    switch (art) {
-    case Ausgabeart::ObenGeheftet: // (C1 | C3) / (C2 | C4)
-        return {k / 2, k % 2, false};
-    case Ausgabeart::LinksGeheftet: // (C1 | C2) / (C3 | C4)
-        return {k % 2, k / 2, false};
-    default:
-        break;
-    }
-    // (C4 | C1) / (R(C3) | R(C2)); with fewer cards (B0 | C1) / (C2 | C3).
-    static constexpr Kartenplatz voll[] = {{1, 0, false}, {1, 1, true}, {0, 1, true}, {0, 0, false}};
-    static constexpr Kartenplatz teil[] = {{1, 0, false}, {0, 1, false}, {1, 1, false}, {0, 0, false}};
-    return hoechster >= 4 ? voll[k] : teil[k];
-}
 
 int AnzahlBlaetter(int eintraege, int startKarte) {
     const int karten = AnzahlKartenDerListe(eintraege);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/Blattaufteilung.h"
 #include "output/Kartenrenderer.h"
 
 #include <QString>
@@ -20,16 +21,6 @@ struct Blattwahl {
     int startKarte = 1;                         // 1–4: the places before it on the first sheet are used
     bool schnittlinien = true;
 };
-
-// Where card place k (1–4) of a sheet lies: column and row of the 2 × 2 grid, and whether the
-// card stands upside down. `hoechster` is the highest place the sheet uses: double sleeves
-// turn their lower row only for four cards.
-struct Kartenplatz {
-    int spalte = 0;
-    int zeile = 0;
-    bool gedreht = false;
-};
-Kartenplatz PlatzDerKarte(Ausgabeart art, int platz, int hoechster);
 
 // The sheets a list of n entries takes from start card on; 0 for an empty list.
 int AnzahlBlaetter(int eintraege, int startKarte);

@@ -1,5 +1,7 @@
 #include "output/Kartenbilder.h"
 
+#include "output/Blattaufteilung.h"
+
 #include <QPainter>
 #include <QPen>
 
@@ -9,9 +11,6 @@
 namespace senvio {
 
 namespace {
-
-const QColor Blau(0, 0, 255);
-const QColor Rot(255, 0, 0);
 
 // Where the cut lines run: through the middle of the gaps of a full page.
 constexpr int SchnittY = 638;
@@ -92,16 +91,25 @@ Anordnung Gedreht(const QImage& karte) {
     return Einzeln(bild);
 }
 
-Anordnung Doppelhuellen(const std::array<QImage, KartenJeSeite>& karten) {
-    const auto c = [&karten](int k) { return Einzeln(karten[size_t(k - 1)]); };
-    const Anordnung leer = Einzeln(WeissesBild(KartenBreite, KartenHoehe));
-    if (!karten[3].isNull())
-        return Unter(Neben(c(4), c(1)), Neben(Gedreht(karten[2]), Gedreht(karten[1])), Kartenabstand);
-    if (!karten[2].isNull())
-        return Unter(Neben(leer, c(1)), Neben(c(2), c(3)), Kartenabstand);
-    if (!karten[1].isNull())
-        return Unter(Neben(leer, c(1)), c(2), Kartenabstand);
-    return Neben(leer, c(1));
+// The cards at their places of the layout, row by row. A free place left of a card keeps its
+// room as a white card; the lower row comes from as many cards on as the layout says.
+Anordnung NachAufteilung(const Blattaufteilung& aufteilung, const std::array<QImage, KartenJeSeite>& karten) {
+    int anzahl = KartenJeSeite;
+    while (anzahl > 0 && karten[size_t(anzahl - 1)].isNull())
+        --anzahl;
+    const std::array<Kartenplatz, 4>& plaetze = anzahl >= KartenJeSeite ? aufteilung.voll : aufteilung.teil;
+    Anordnung zellen[2][2];
+    for (int k = 0; k < anzahl; ++k) {
+        const Kartenplatz& platz = plaetze[size_t(k)];
+        zellen[platz.zeile][platz.spalte] = platz.gedreht ? Gedreht(karten[size_t(k)]) : Einzeln(karten[size_t(k)]);
+    }
+    for (auto& reihe : zellen)
+        if (reihe[0].teile.empty() && !reihe[1].teile.empty())
+            reihe[0] = Einzeln(WeissesBild(KartenBreite, KartenHoehe));
+    const Anordnung oben = Neben(zellen[0][0], zellen[0][1]);
+    if (anzahl < aufteilung.untereReiheAb)
+        return oben;
+    return Unter(oben, Neben(zellen[1][0], zellen[1][1]), Kartenabstand);
 }
 
 // Dotted, 1 pixel wide, at the places of a full page whatever the picture's size.
@@ -148,14 +156,6 @@ QImage SetzeKarteZusammen(const std::vector<QImage>& eintraege) {
     return karte;
 }
 
-QImage SetzeNebeneinander(const QImage& a, const QImage& b) {
-    return Male(Neben(Einzeln(a), Einzeln(b)));
-}
-
-QImage SetzeUntereinander(const QImage& a, const QImage& b, int abstand) {
-    return Male(Unter(Einzeln(a), Einzeln(b), abstand));
-}
-
 void DreheRechts(QImage& bild) {
     if (bild.isNull())
         return;
@@ -178,27 +178,14 @@ void DreheRechts(QImage& bild) {
 }
 
 QImage SetzeSeiteZusammen(Ausgabeart art, const std::array<QImage, KartenJeSeite>& karten) {
-    const auto c = [&karten](int k) { return Einzeln(karten[size_t(k - 1)]); };
-    QImage seite;
-    switch (art) {
-    case Ausgabeart::ObenGeheftet:
-        seite = Male(Unter(Neben(c(1), c(3)), Neben(c(2), c(4)), Kartenabstand));
-        ZeichneSchnittlinien(seite, Blau, Rot);
-        break;
-    case Ausgabeart::LinksGeheftet:
-        seite = Male(Unter(Neben(c(1), c(2)), Neben(c(3), c(4)), Kartenabstand));
-        ZeichneSchnittlinien(seite, Rot, Blau);
-        break;
-    case Ausgabeart::Doppelhuellen:
-        seite = Male(Doppelhuellen(karten));
-        ZeichneSchnittlinien(seite, Blau, Blau);
-        break;
-    case Ausgabeart::BildJpeg:
-    case Ausgabeart::BildPng:
-        seite = Male(Unter(Unter(Unter(c(1), c(2), 0), c(3), 0), c(4), 0));
-        break;
+    if (const Blattaufteilung* aufteilung = AufteilungFuer(art)) {
+        QImage seite = Male(NachAufteilung(*aufteilung, karten));
+        ZeichneSchnittlinien(seite, aufteilung->waagrecht, aufteilung->senkrecht);
+        return seite;
     }
-    return seite;
+    // The picture modes stack the cards.
+    const auto c = [&karten](int k) { return Einzeln(karten[size_t(k - 1)]); };
+    return Male(Unter(Unter(Unter(c(1), c(2), 0), c(3), 0), c(4), 0));
 }
 
 } // namespace senvio

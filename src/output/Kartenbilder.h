@@ -29,10 +29,6 @@ int AnzahlSeiten(int n);
 // 478 and cut or filled to exactly 634 rows. Width = the first bitmap's width.
 QImage SetzeKarteZusammen(const std::vector<QImage>& eintraege);
 
-// a at (0, 0), b at (W(a) + 10, 0); as high as a, so a taller b is cut off.
-QImage SetzeNebeneinander(const QImage& a, const QImage& b);
-// a at (0, 0), b at (0, H(a) + abstand); as wide as a, so a wider b is cut off.
-QImage SetzeUntereinander(const QImage& a, const QImage& b, int abstand);
 // Turns the picture by 90° clockwise in place.
 void DreheRechts(QImage& bild);
 

@@ -226,9 +226,6 @@ void Dialoge::SetzeSkriptbetrieb(bool an) {
     skript().an = an;
 }
 
-bool Dialoge::Skriptbetrieb() {
-    return skript().an;
-}
 void Dialoge::SetzeNaechsteAntwort(bool ja) {
     skript().antworten.push_back(ja);
 }

@@ -62,7 +62,6 @@ public:
 
     // --- script mode for tests ---
     static void SetzeSkriptbetrieb(bool an);
-    static bool Skriptbetrieb();
     static void SetzeNaechsteAntwort(bool ja);
     // The index of the button the next Wahl box answers with; without one, its last.
     static void SetzeNaechsteWahl(int knopf);

@@ -2,7 +2,7 @@
 
 #include "list/Zeilenformat.h"
 #include "view/Logobild.h"
-#include "view/Logozwischenspeicher.h"
+#include "zwischenspeicher/Logozwischenspeicher.h"
 #include "view/Platzhalter.h"
 #include "view/PngBild.h"
 

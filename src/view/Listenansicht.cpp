@@ -37,7 +37,7 @@ void EintragDelegate::paint(QPainter* maler, const QStyleOptionViewItem& option,
     ZeichneEintrag(*maler, option.rect, index.data().toString(), m_umgebung, option.font, grund, text);
 }
 
-Listenansicht::Listenansicht(Listenmodell& modell, Eintragsumgebung& umgebung, QWidget* eltern)
+Listenansicht::Listenansicht(QAbstractItemModel& modell, Eintragsumgebung& umgebung, QWidget* eltern)
     : QListView(eltern), m_delegate(umgebung) {
     setModel(&modell);
     connect(&modell, &QAbstractItemModel::modelReset, this, [this] { m_delegate.VergissLogos(); });

@@ -32,7 +32,7 @@ private:
 class Listenansicht : public QListView {
     Q_OBJECT
 public:
-    Listenansicht(Listenmodell& modell, Eintragsumgebung& umgebung, QWidget* eltern = nullptr);
+    Listenansicht(QAbstractItemModel& modell, Eintragsumgebung& umgebung, QWidget* eltern = nullptr);
     int AktuelleZeile() const;
     void WaehleZeile(int zeile);
     QColor Schriftfarbe() const;

@@ -63,7 +63,7 @@ void Listenmodell::Leere() {
     endResetModel();
 }
 
-Listenmodell::Wechsel Listenmodell::Aendere(const std::function<void(SenderListe&)>& aenderung) {
+Listenmodell::Wechsel Listenmodell::SchreibeUm(const std::function<void(SenderListe&)>& aenderung) {
     SenderListe neu = m_liste;
     aenderung(neu);
     const QStringList& alt = m_liste.Zeilen();
@@ -95,7 +95,7 @@ Listenmodell::Wechsel Listenmodell::Aendere(const std::function<void(SenderListe
 }
 
 void Listenmodell::NummeriereNeu() {
-    Aendere([](SenderListe& liste) { KorrigiereDieNummern(liste); });
+    SchreibeUm([](SenderListe& liste) { KorrigiereDieNummern(liste); });
 }
 
 void Listenmodell::Speichere(const QString& pfad) {

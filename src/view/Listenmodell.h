@@ -10,7 +10,7 @@ namespace senvio {
 
 // The open list and the one way to change its lines: every change goes through here and
 // the views learn of exactly the rows it touched, so row i is always line i. Readers get
-// the list const; code that works on a SenderListe of its own runs through Aendere.
+// the list const; code that works on a SenderListe of its own runs through SchreibeUm.
 class Listenmodell : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -38,7 +38,7 @@ public:
         int weg = 0;
         int hin = 0;
     };
-    Wechsel Aendere(const std::function<void(SenderListe&)>& aenderung);
+    Wechsel SchreibeUm(const std::function<void(SenderListe&)>& aenderung);
     // The lines renumbered by KorrigiereDieNummern; only the rows whose prefix changed are touched.
     void NummeriereNeu();
     // Writes the list file; a save that worked sets the list's Unicode flag (SchreibeListendatei).

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Dateistand.h"
-#include "view/Logozwischenspeicher.h"
+#include "zwischenspeicher/Logozwischenspeicher.h"
 
 #include <QHash>
 #include <QImage>

@@ -57,8 +57,8 @@ TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
     const std::size_t daten = pdf.find("stream\r\n") + 8;
     const std::string inhalt = Entpacke(std::string_view(pdf).substr(daten, pdf.find("endstream", daten) - daten));
     EXPECT_TRUE(inhalt.starts_with(Zeilen({"0.75 0 0 0.75 0 0 cm", "q", "794 0 0 1116 0 0 cm", "/Im1 Do"})))
-        << inhalt.substr(0, 60) << " (PDF von " << pdf.size() << " Bytes; Meldungen: "
-        << Meldungen().join(u" | "_s).toStdString() << ")";
+        << inhalt.substr(0, 60) << " (PDF von " << pdf.size()
+        << " Bytes; Meldungen: " << Meldungen().join(u" | "_s).toStdString() << ")";
 }
 
 TEST_F(Ausgabe, KarteNichtSchreibbar) {
@@ -125,4 +125,28 @@ TEST_F(Ausgabe, DirektDruckenUndVorschau) {
 
     drucken(1, 2);
     EXPECT_TRUE(StarteProgramm(u"pdfinfo"_s, {pdf}).aus.contains(u"Pages:           1\n"_s));
+}
+
+TEST_F(Ausgabe, DirektdruckWieBeiStandardgroesseDesFensters) {
+    TMainForm& haupt = StarteMit(ListeMit(20), u"Liste"_s);
+    // The words of the printed sheets and where they stand.
+    const auto drucke = [&](const QString& pdf) {
+        Dialoge::SetzeNaechstenDialog([](QDialog&) { return int(QDialog::Accepted); });
+        Dialoge::SetzeNaechstenDialog([&](QDialog& dialog) {
+            static_cast<QPrintDialog&>(dialog).printer()->setOutputFileName(pdf);
+            return int(QDialog::Accepted);
+        });
+        Befehl("Drucken1");
+        QStringList woerter;
+        for (const QString& zeile : StarteProgramm(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s}).aus.split(u'\n'))
+            if (zeile.contains(u"<word"_s))
+                woerter << zeile;
+        return woerter;
+    };
+    const QStringList standard = drucke(Pfad(u"standard.pdf"_s));
+    EXPECT_GT(standard.size(), 20);
+    haupt.resize(haupt.size() + QSize(300, 0));
+    QApplication::processEvents();
+    ASSERT_GT(Ansicht().viewport()->width(), Ansicht().Standardbreite());
+    EXPECT_EQ(drucke(Pfad(u"breit.pdf"_s)), standard);
 }

@@ -22,7 +22,7 @@ protected:
             Teil<QCheckBox>(dialog, "LogoEntfernenCheckBox")->setChecked(entfernen);
             return antwort;
         });
-        Haupt().Dokument().Umgebung().platzhalterzaehler = zaehler;
+        SetzeZaehler(zaehler);
         Befehl("Eintragbearbeiten1");
         return *gezeigt;
     }
@@ -80,7 +80,7 @@ TEST_F(Bearbeiten, DreiNamenNachPlatzhalterDreiUndDerVorlaeufigePraefix) {
     OeffneWaehler(u"Sender.txt"_s, "Arte\r\n 3sat \r\n");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Waehler()));
 
-    haupt.Dokument().Umgebung().platzhalterzaehler = 3;
+    SetzeZaehler(3);
     Dialoge::SetzeNaechsteAntwort(false); // "Arte" stands in the list already: "Nein", then "Ja"
     Namen()->setCurrentRow(0);
     Einfuegen();

@@ -67,7 +67,7 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     Schreib(Pfad(u"e2/userbouquet.alle.tv"_s), Alle);
     Schreib(Pfad(u"e2/userbouquet.radio.radio"_s), Radio);
     Schreib(Liste(u"Astra Radio.lis"_s), "    1   = Antenne #png#Ohne Logo2.png\r\n");
-    haupt.Dokument().Umgebung().platzhalterzaehler = 2;
+    SetzeZaehler(2);
     Dialoge::SetzeNaechsteDateien({Pfad(u"e2/bouquets.tv"_s), Pfad(u"e2/bouquets.radio"_s)});
     ImportDialog(true);
     Befehl("Senderlisteimportieren1");
@@ -103,7 +103,7 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
 TEST_F(Importbefehl, NeueListeAusEinerGruppeZweierDateien) {
     TMainForm& haupt = StarteMitQuellen();
     QApplication::processEvents(); // drawn now: drawing sets the placeholder counter
-    haupt.Dokument().Umgebung().platzhalterzaehler = 0;
+    SetzeZaehler(0);
     Dialoge::SetzeNaechsteDateien({Pfad(u"a.m3u"_s), Pfad(u"radio.m3u"_s)});
     ImportDialog(false, {0});
     NameDialogMitOk(u"Kabel"_s);

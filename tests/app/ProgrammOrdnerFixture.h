@@ -86,6 +86,11 @@ protected:
         m_programm.reset();
     }
     TMainForm& Haupt() { return m_programm->Haupt(); }
+    // The placeholder counter, set as a command sets it: in a change of the document.
+    void SetzeZaehler(int zaehler) {
+        Haupt().Dokument().Aendere({{}, Speichern::Spaeter, false},
+                                   [=](Listenaenderung& a) { a.Platzhalterzaehler() = zaehler; });
+    }
 
     // A control of the main window, or of another window, by its name.
     template <typename T = QWidget> T* Teil(const char* name) { return Teil<T>(Haupt(), name); }

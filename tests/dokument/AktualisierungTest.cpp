@@ -198,8 +198,57 @@ TEST(Aktualisierung, WahlenUndListenOhneWissen) {
         const Aktualisierung plan =
             PlaneAktualisierung(GleicheAb(liste, neu), f.wahl, liste.Umgebung().platzhalterzaehler);
         EXPECT_EQ(plan.anzahl, f.anzahl);
-        liste.Aendere({u"Plan"_s},
-                      [&](Listenaenderung& a) { a.Aendere([&](SenderListe& l) { l.SetzeZeilen(plan.zeilen); }); });
+        liste.Aendere({u"Plan"_s}, [&](Listenaenderung& a) {
+            a.AendereZeilen([&](SenderListe& l) { l.SetzeZeilen(plan.zeilen); });
+        });
         EXPECT_EQ(Karte2(liste), f.nachher.split(u','));
     }
 }
+
+namespace {
+
+// The channels an update takes: the list's own kind, told by what its entries know of their
+// sources ("R" radio, "T" TV, "r" radio known by the source's name alone, "-" nothing), by
+// its name where they know nothing, and always the TV list when the import has no radio apart.
+TEST(Aktualisierung, KanaeleFuerDieArtDerListe) {
+    const struct Fall {
+        const char* was;
+        QString name;
+        QString eintraege;
+        bool radioApart;
+        bool radioErwartet;
+    } faelle[] = {
+        {"ohne Radio für sich", u"Kabel Radio"_s, u"RRR"_s, false, false},
+        {"mehr Radio", u"Kabel"_s, u"RRT"_s, true, true},
+        {"mehr TV", u"Kabel Radio"_s, u"RTT"_s, true, false},
+        {"gleich viele", u"Kabel"_s, u"RT"_s, true, false},
+        {"nur der Name der Quelle", u"Kabel"_s, u"r--"_s, true, true},
+        {"Einträge ohne Wissen zählen nicht", u"Kabel"_s, u"R---"_s, true, true},
+        {"ohne Wissen, Radio im Namen", u"Kabel Radio"_s, u"---"_s, true, true},
+        {"ohne Wissen, kein Radio im Namen", u"Kabel"_s, u"---"_s, true, false},
+        {"leer, Radio im Namen", u"Kabel Radio"_s, QString(), true, true},
+    };
+    QTemporaryDir wurzel;
+    const ProgrammOrdner ordner(wurzel.path());
+    Importlisten listen;
+    listen.liste = {{u"Das Erste"_s, {}, u"1"_s, false}};
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.was);
+        listen.radio =
+            fall.radioApart ? QList<ImportEintrag>{{u"Bayern 1"_s, {}, u"2"_s, true}} : QList<ImportEintrag>();
+        Listendokument dokument(ordner);
+        dokument.BeginneNeu(fall.name);
+        dokument.Aendere({}, [&](Listenaenderung& a) {
+            for (int i = 0; i < fall.eintraege.size(); ++i) {
+                const QChar art = fall.eintraege[i];
+                a.HaengeAn(u"    %1   = Sender %1 #png#"_s.arg(i + 1));
+                if (art != u'-')
+                    a.SetzeHerkunft(
+                        i, {art == u'r' ? QString() : u"ref%1"_s.arg(i), {}, u"Sender"_s, art.toUpper() == u'R'});
+            }
+        });
+        EXPECT_EQ(&KanaeleFuer(dokument, listen), fall.radioErwartet ? &listen.radio : &listen.liste);
+    }
+}
+
+} // namespace

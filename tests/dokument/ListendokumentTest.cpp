@@ -40,7 +40,7 @@ protected:
             for (int i = 0; i < 3; ++i)
                 a.SetzeHerkunft(i, {u"ref%1"_s.arg(i), {}, {}, false});
         });
-        m_dokument.Verlauf().clear();
+        m_dokument.VergissVerlauf();
     }
     QStringList Herkunft() const {
         QStringList referenzen;
@@ -123,7 +123,7 @@ TEST_F(Dokument, JedeAenderungEinSchrittGespeichertUndNummeriertWieVerlangt) {
         EXPECT_TRUE(m_dokument.Wiederhole());
         EXPECT_EQ(Herkunft(), fall.herkunft);
         m_dokument.Rueckgaengig();
-        m_dokument.Verlauf().clear();
+        m_dokument.VergissVerlauf();
     }
 }
 
@@ -131,7 +131,7 @@ TEST_F(Dokument, JedeAenderungEinSchrittGespeichertUndNummeriertWieVerlangt) {
 // their own through a change on the whole list and its undo.
 TEST_F(Dokument, HerkunftBleibtBeimEintragAuchBeiGleichemNamen) {
     m_dokument.Aendere({u"Umbenennen"_s}, [](Listenaenderung& a) {
-        a.Aendere([](SenderListe& liste) {
+        a.AendereZeilen([](SenderListe& liste) {
             liste.Ersetze(2, u"    3   = A #png#Ohne Logo1.png"_s); // now twice "A"
             liste.HaengeAn(u"    4   = E #png#Ohne Logo1.png"_s);
         });
@@ -188,6 +188,8 @@ TEST_F(Dokument, FremdeAenderungenWerdenNichtUnbemerktUeberschrieben) {
     }
     andererLauf.unlock();
     const Listensperre eigene(m_dokument.Datei(), 0);
+    QLockFile zweiterLauf(m_ordner.path() + u"/Senvio-Listen/.Astra.lis.lock"_s);
+    EXPECT_FALSE(zweiterLauf.tryLock(0)) << "Die eigene Sperre hält einen anderen Lauf nicht ab";
     haengeAn("ABCDEFGH");
     EXPECT_EQ(Gespeichert(m_dokument), Zeilen("ABCDEFGH"));
     EXPECT_EQ(fragen.size(), 2);
@@ -229,6 +231,53 @@ TEST_F(Dokument, HerkunftBleibtBeiDerListeUndFolgtDenNamen) {
     });
     m_dokument.Speichere();
     EXPECT_FALSE(QFileInfo::exists(quellen));
+}
+
+// A print or picture run: the lines drawn, where the placeholder counter stands afterwards,
+// and whether the cards an update changed still wait to be printed.
+TEST_F(Dokument, AusgabeZeichnetDieGeaendertenKartenUndSetztDenZaehlerZurueck) {
+    // Twenty entries on two cards; an update changed the seventeenth, on card 2.
+    m_dokument.Aendere({u"Liste"_s}, [](Listenaenderung& a) {
+        a.AendereZeilen([](SenderListe& l) { l.SetzeZeilen(Zeilen("ABCDEFGHIJKLMNOPQRST")); });
+    });
+    m_dokument.Aendere({u"Aktualisieren"_s}, [](Listenaenderung& a) {
+        a.Ersetze(16, u"   17   = Q2 #png#Ohne Logo1.png"_s);
+        a.MerkeGedrucktenStand();
+    });
+    ASSERT_EQ(m_dokument.GeaenderteKarten(), QList<int>{2});
+    const struct Fall {
+        const char* was;
+        Ausgabezweck zweck;
+        bool nurGeaenderte;
+        bool ganz;
+        qsizetype linien;
+        int zaehlerDanach;
+        bool wartetDanach;
+    } faelle[] = {
+        {"Bild der ganzen Liste", Ausgabezweck::Bild, false, true, 20, 9, true},
+        {"Vorschau der geänderten Karte", Ausgabezweck::Vorschau, true, true, 5, 5, true},
+        {"abgebrochener Druck", Ausgabezweck::Druck, true, false, 5, 5, true},
+        {"Druck der geänderten Karte", Ausgabezweck::Druck, true, true, 5, 5, false},
+        {"nichts wartet mehr: die ganze Liste", Ausgabezweck::Druck, true, true, 20, 9, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        m_dokument.Aendere({{}, Speichern::Spaeter, false}, [](Listenaenderung& a) { a.Platzhalterzaehler() = 5; });
+        QStringList gezeichnet;
+        const bool ganz =
+            m_dokument.ZeichneAusgabe(f.zweck, f.nurGeaenderte, [&](const SenderListe& linien, Eintragsumgebung& u) {
+                gezeichnet = linien.Zeilen();
+                u.platzhalterzaehler += 4; // as drawing four placeholders advances it
+                return f.ganz;
+            });
+        EXPECT_EQ(ganz, f.ganz);
+        ASSERT_EQ(gezeichnet.size(), f.linien);
+        // A card keeps the numbers it has in the whole list.
+        EXPECT_TRUE(gezeichnet.first().contains(f.linien == 5 ? u"16   = P "_s : u"1   = A "_s))
+            << gezeichnet.first().toStdString();
+        EXPECT_EQ(m_dokument.Umgebung().platzhalterzaehler, f.zaehlerDanach);
+        EXPECT_EQ(!m_dokument.GeaenderteKarten().isEmpty(), f.wartetDanach);
+    }
 }
 
 } // namespace

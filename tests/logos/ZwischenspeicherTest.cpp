@@ -3,6 +3,7 @@
 #include "logos/Kachellogos.h"
 #include "view/Eintrag.h"
 #include "view/Logospeicher.h"
+#include "zwischenspeicher/Zwischenspeichernaht.h"
 
 #include "TestDateien.h"
 
@@ -14,6 +15,8 @@
 
 namespace senvio::test {
 namespace {
+
+using namespace senvio::testnaht;
 
 class Zwischenspeicher : public ::testing::Test {
 protected:
@@ -93,11 +96,14 @@ TEST_F(Zwischenspeicher, GeaendertesUndBeschaedigtes) {
     pixel[int(ort.versatz + ort.laenge - 2)] = char(paket[int(ort.versatz + ort.laenge - 2)] ^ 1);
     const QImage richtig = MacheEintragslogo(LeseLogodatei(pfad));
     EXPECT_EQ(heil.right(60 * 40 * 4), QByteArray(reinterpret_cast<const char*>(richtig.constBits()), 60 * 40 * 4));
-    for (const QByteArray& kaputt : {paket.left(paket.size() / 2), QByteArray(), paketFassung, regeln, pixel}) {
+    // The first three damage the pack itself, which goes once read; the last two one entry.
+    const QByteArray beschaedigt[] = {paket.left(paket.size() / 2), QByteArray(), paketFassung, regeln, pixel};
+    for (const QByteArray& kaputt : beschaedigt) {
         LeereZwischenspeicher();
         Schreib(ort.datei, kaputt);
         SchliesseZwischenspeicher(); // read as a program that starts now
         EXPECT_EQ(EintragslogoDerDatei(pfad), richtig);
+        EXPECT_EQ(QFileInfo::exists(ort.datei), &kaputt >= &beschaedigt[3]);
         SchliesseZwischenspeicher();
         const Zwischenspeicherort neu = FindeImZwischenspeicher(pfad, "eintrag", {60, 40});
         EXPECT_NE(neu.datei, ort.datei);

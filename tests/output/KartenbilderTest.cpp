@@ -1,7 +1,8 @@
 // Cards and pages composed from bitmaps: card counts, the five modes' arrangements
 // (turned cards included), page sizes and the dotted cut lines, worked out by hand.
 #include "output/Kartenbilder.h"
-#include "output/Ausgabelauf.h"
+#include "output/Blattaufteilung.h"
+#include "output/Kartendateien.h"
 
 #include <QImage>
 #include <QPainter>
@@ -178,4 +179,27 @@ TEST(Kartenbilder, SchnittlinienGepunktetInDenFarbenDesModus) {
 }
 
 } // namespace
+TEST(Kartenbilder, SeitenbildUndDirektdruckLesenEineTabelle) {
+    using A = Ausgabeart;
+    Blattaufteilung& oben = testnaht::AufteilungZumAendern(A::ObenGeheftet);
+    const struct Zurueck {
+        Blattaufteilung& tabelle;
+        const Blattaufteilung alt;
+        ~Zurueck() { tabelle = alt; }
+    } zurueck{oben, oben};
+    // Cards 1 and 4 trade places, card 4 turned; the cut between the rows turns red.
+    std::swap(oben.voll[0], oben.voll[3]);
+    oben.voll[0].gedreht = true;
+    oben.waagrecht = Rot;
+
+    const QImage seite = SetzeSeiteZusammen(A::ObenGeheftet, Karten(4));
+    EXPECT_EQ(Plaetze(seite), "4 3 2 1R");
+    PruefeGepunktet(seite, true, 638, Rot, 483);
+    const Kartenplatz direkt[] = {PlatzDerKarte(A::ObenGeheftet, 1, 4), PlatzDerKarte(A::ObenGeheftet, 4, 4)};
+    EXPECT_EQ(direkt[0], (Kartenplatz{1, 1, true}));
+    EXPECT_EQ(direkt[1], (Kartenplatz{0, 0, false}));
+    // The other layouts keep theirs.
+    EXPECT_EQ(Plaetze(SetzeSeiteZusammen(A::LinksGeheftet, Karten(4))), "1 2 3 4");
+}
+
 } // namespace senvio

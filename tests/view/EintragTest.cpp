@@ -238,13 +238,13 @@ TEST(Listenmodell, JedeAenderungMeldetGenauIhreZeilen) {
         {[](M& m) { m.Verschiebe(3, 1); }, Zeilen("ADBC"), {"verschoben 3 1"}},
         {[](M& m) { m.SetzeAlle({}); }, {}, {"neu"}},
         // B C became X: one row changed, one removed; then two rows after D.
-        {[](M& m) { m.Aendere([](SenderListe& l) { l.SetzeZeilen(Zeilen("AXD")); }); },
+        {[](M& m) { m.SchreibeUm([](SenderListe& l) { l.SetzeZeilen(Zeilen("AXD")); }); },
          Zeilen("AXD"),
          {"entfernt 2 2", "geändert 1 1"}},
-        {[](M& m) { m.Aendere([](SenderListe& l) { l.SetzeZeilen(Zeilen("ABCDEF")); }); },
+        {[](M& m) { m.SchreibeUm([](SenderListe& l) { l.SetzeZeilen(Zeilen("ABCDEF")); }); },
          Zeilen("ABCDEF"),
          {"eingefügt 4 5"}},
-        {[](M& m) { m.Aendere([](SenderListe&) {}); }, Zeilen("ABCD"), {}},
+        {[](M& m) { m.SchreibeUm([](SenderListe&) {}); }, Zeilen("ABCD"), {}},
         // Renumbering touches only C and D.
         {[](M& m) {
              m.Loesche(1);

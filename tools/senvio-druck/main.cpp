@@ -1,7 +1,7 @@
 // senvio-druck: prints Senvio lists without the window, with the code of the menu
 // commands, and prints the path of every file it wrote.
 #include "Druckaufruf.h"
-#include "Drucklauf.h"
+#include "Stapeldruck.h"
 
 #include "platform/QtTexte.h"
 

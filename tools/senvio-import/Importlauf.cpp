@@ -6,7 +6,7 @@
 #include "list/Listendatei.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
-#include "view/Logozwischenspeicher.h"
+#include "zwischenspeicher/Logozwischenspeicher.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -176,9 +176,9 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         std::optional<Logobestand> bestand;
         if (aufruf.logos)
             bestand.emplace(LeseLogobestand(ordner.logoWurzel, ordner.senderLogos));
-        QList<Logozuordnung> logos;
+        QList<Logobericht> logos;
         for (const auto& [dokument, von] : ziele)
-            logos.append(bestand ? OrdneLogosZu(*dokument, *bestand, int(von), Speichern::Spaeter) : Logozuordnung());
+            logos.append(bestand ? OrdneLogosZu(*dokument, *bestand, int(von), Speichern::Spaeter) : Logobericht());
         QStringList fehlschlaege;
         for (qsizetype i = 0; i < ziele.size(); ++i) {
             Listendokument& dokument = *ziele[i].first;

@@ -1,4 +1,4 @@
-#include "output/Druckauftrag.h"
+#include "output/Seitenpdf.h"
 #include "pdf/Bildvorlauf.h"
 #include "pdf/BmpDatei.h"
 
@@ -25,7 +25,7 @@ std::string Mal(int n, const std::string& pixel) {
     return bytes;
 }
 
-class DruckauftragTest : public PdfOrdnerTest {
+class SeitenpdfTest : public PdfOrdnerTest {
 protected:
     void SetUp() override {
         PdfOrdnerTest::SetUp();
@@ -43,7 +43,7 @@ protected:
     PdfAuftrag m_auftrag;
 };
 
-TEST_F(DruckauftragTest, ZaehltNurDateienMitDina4UndPassenderEndung) {
+TEST_F(SeitenpdfTest, ZaehltNurDateienMitDina4UndPassenderEndung) {
     for (const char* name : {"DINA4_1.bmp", "dina4_2.BMP", "BildNr1_1.bmp", "DINA4_x.txt", "DINA4_9"})
         SchreibDatei(Temp(name), "x");
     fs::create_directory(Temp("DINA4_3.bmp"));
@@ -55,7 +55,7 @@ TEST_F(DruckauftragTest, ZaehltNurDateienMitDina4UndPassenderEndung) {
 // dots per inch, 966 × 1278 pixels placed 794 × 1116 from the top-left corner 6 units below
 // the top edge; the credit line in Windows-1252 with its brackets escaped at x = 4 and
 // x = 794 / 2 + 4, baseline 1122 − 6; the rule at 1122 − 7.
-TEST_F(DruckauftragTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
+TEST_F(SeitenpdfTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
     SchreibeSeite(1, Mal(966 * 1278, {0, 0, char(200), 0}), 966, 1278); // blue, green, red, unused
     SchreibeSeite(2, Mal(966 * 1278, {char(200), 0, 0, 0}), 966, 1278);
     ErstelleDiePDF(m_auftrag);
@@ -86,7 +86,7 @@ TEST_F(DruckauftragTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
     EXPECT_EQ(Entpacke(PdfDatei(Pdf(), 1).Stream(2)), "0.75 0 0 0.75 0 0 cm\r\n");
 }
 
-TEST_F(DruckauftragTest, FehlerLassenDieAltePdfGanz) {
+TEST_F(SeitenpdfTest, FehlerLassenDieAltePdfGanz) {
     SchreibDatei(Pdf(), "alte PDF");
     SchreibeSeite(1, Mal(8, {1, 2, 3, 0}), 4, 2);
     SchreibDatei(Temp("dina4_2.BMP"), "x"); // counted, but DINA4_2.bmp is missing
@@ -104,7 +104,7 @@ TEST_F(DruckauftragTest, FehlerLassenDieAltePdfGanz) {
 
 // Memory runs out for the second page picture (libdeflate's allocator is the seam), when the first
 // is already staged. Nothing is left: no PDF, no half-written one beside it, no staging file.
-TEST_F(DruckauftragTest, SeitenbildOhneSpeicherHinterlaesstKeineDatei) {
+TEST_F(SeitenpdfTest, SeitenbildOhneSpeicherHinterlaesstKeineDatei) {
     for (int seite = 1; seite <= 3; ++seite)
         SchreibeSeite(seite, Mal(40 * 30, {1, 2, 3, 0}), 40, 30);
     static std::thread::id hauptfaden;

@@ -1,4 +1,4 @@
-#include "app/AktualisierungForm.h"
+#include "dokument/AktualisierungForm.h"
 
 #include "list/Zeilenformat.h"
 #include "platform/Knopfzeile.h"
@@ -182,12 +182,13 @@ void TAktualisierungForm::ZeigePlan() {
         }
         jeArt[int(stand.art)].append(zeile);
     }
-    // Only between these two does a row change its section, with the numbers.
-    for (const Abgleichart art : {Abgleichart::Unveraendert, Abgleichart::NeueNummer}) {
-        QTreeWidgetItem* abschnitt = m_abschnitte[int(art)];
-        abschnitt->takeChildren();
-        abschnitt->addChildren(jeArt[int(art)]);
-    }
+    // Only between these two does a row change its section, with the numbers. Both are emptied
+    // before either is filled: a row still under the other section would not be taken.
+    const Abgleichart wechselnde[] = {Abgleichart::Unveraendert, Abgleichart::NeueNummer};
+    for (const Abgleichart art : wechselnde)
+        m_abschnitte[int(art)]->takeChildren();
+    for (const Abgleichart art : wechselnde)
+        m_abschnitte[int(art)]->addChildren(jeArt[int(art)]);
     for (const Abgleichart art : {Abgleichart::Umbenannt, Abgleichart::Neu, Abgleichart::Fehlend})
         if (m_abschnitte[int(art)]->childCount() == 0)
             m_abschnitte[int(art)]->addChildren(jeArt[int(art)]);

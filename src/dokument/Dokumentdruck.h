@@ -22,10 +22,12 @@ QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& sc
 
 // Direct printing of the open list, drawn onto a printer the caller has set to A4 in full
 // page, or into a PDF file (written atomically). `weiter(blatt, blaetter)` is asked before
-// each sheet; false ends the print, and DruckeBlaetter returns false.
+// each sheet; false ends the print, and DruckeBlaetter returns false. A preview is no
+// print: the changed cards still wait afterwards.
 bool DruckeBlaetter(Listendokument& dokument, QPagedPaintDevice& drucker, const Blattwahl& wahl,
                     const Listenschrift& schrift, int eintragsBreite, const QColor& grund,
-                    const std::function<bool(int, int)>& weiter = {}, bool nurGeaenderte = false);
+                    const std::function<bool(int, int)>& weiter = {}, bool nurGeaenderte = false,
+                    bool vorschau = false);
 void DruckeBlaetterInDatei(Listendokument& dokument, const QString& pdfDatei, const Blattwahl& wahl,
                            const Listenschrift& schrift, int eintragsBreite, const QColor& grund,
                            bool nurGeaenderte = false);

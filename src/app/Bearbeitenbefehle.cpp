@@ -1,7 +1,7 @@
-// Editing, inserting, deleting and moving entries: what the user is asked, and the
-// change handed to the list.
-#include "app/MainForm.h"
+#include "app/Bearbeitenbefehle.h"
 
+#include "app/Hauptfenster.h"
+#include "dokument/Listendokument.h"
 #include "list/BearbeitenForm.h"
 #include "list/Bearbeitung.h"
 #include "list/Doppelte.h"
@@ -14,29 +14,44 @@
 #include "view/Eintrag.h"
 #include "view/Listenansicht.h"
 
-#include <QLabel>
-
 namespace senvio {
 
 namespace {
 const QString TextFilter = QStringLiteral("Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*");
+const QString KeinDoppel = QStringLiteral("In der Liste steht kein Sender mehr als einmal.");
 } // namespace
 
-void TMainForm::Eintragbearbeiten1Click() {
-    const int i = Listbox1->AktuelleZeile();
+Bearbeitenbefehle::Bearbeitenbefehle(Hauptfenster& fenster, Listendokument& dokument, const ProgrammOrdner& ordner,
+                                     TbearbeitenForm& bearbeiten, TTextlistenForm& textliste, Logowahl& logowahl)
+    : m_fenster(fenster), m_dokument(dokument), m_ordner(ordner), m_bearbeiten(bearbeiten), m_textliste(textliste),
+      m_logowahl(logowahl) {}
+
+// Taking a step back or making it again renumbers and saves as any change does; the
+// grid keeps its own status line.
+void Bearbeitenbefehle::RueckgaengigClick() {
+    if (m_dokument.Rueckgaengig() && m_fenster.IstLogoModus())
+        m_fenster.MeldeStatus(m_logowahl.Status());
+}
+
+void Bearbeitenbefehle::WiederholenClick() {
+    if (m_dokument.Wiederhole() && m_fenster.IstLogoModus())
+        m_fenster.MeldeStatus(m_logowahl.Status());
+}
+
+void Bearbeitenbefehle::Eintragbearbeiten1Click() {
+    const int i = m_fenster.Ansicht().AktuelleZeile();
     if (i < 0)
         return;
     const std::optional<QString> name = NameZumBearbeiten(m_dokument.Liste().Zeile(i));
     if (!name)
         return;
-    TbearbeitenForm& dialog = m_fenster.bearbeiten;
-    dialog.SetzeName(*name);
-    if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
+    m_bearbeiten.SetzeName(*name);
+    if (Dialoge::ZeigeModal(m_bearbeiten) != QDialog::Accepted)
         return;
     m_dokument.Aendere({QStringLiteral("Eintrag bearbeiten"), Speichern::Sofort, false}, [&](Listenaenderung& a) {
         int zaehler = a.Platzhalterzaehler();
         const std::optional<QString> neu =
-            BearbeiteteZeile(a.Liste().Zeile(i), dialog.Name(), dialog.LogoEntfernen(), zaehler);
+            BearbeiteteZeile(a.Liste().Zeile(i), m_bearbeiten.Name(), m_bearbeiten.LogoEntfernen(), zaehler);
         if (!neu)
             return;
         a.Platzhalterzaehler() = zaehler;
@@ -44,45 +59,43 @@ void TMainForm::Eintragbearbeiten1Click() {
     });
 }
 
-void TMainForm::NeuerTexteintrageinfuegenClick() {
-    TTextlistenForm& waehler = m_fenster.textliste;
+void Bearbeitenbefehle::NeuerTexteintrageinfuegenClick() {
     // Shown or minimised: back to the front with the names it holds.
-    if (waehler.isVisible()) {
-        waehler.showNormal();
-        waehler.raise();
-        waehler.activateWindow();
+    if (m_textliste.isVisible()) {
+        m_textliste.showNormal();
+        m_textliste.raise();
+        m_textliste.activateWindow();
         return;
     }
-    const QString datei = Dialoge::DateiOeffnen(this, m_ordner.listen, TextFilter);
+    const QString datei = Dialoge::DateiOeffnen(m_fenster.Eltern(), m_ordner.listen, TextFilter);
     if (datei.isEmpty())
         return;
-    waehler.LadeNamen(LeseSendernamen(datei));
-    waehler.show();
+    m_textliste.LadeNamen(LeseSendernamen(datei));
+    m_textliste.show();
 }
 
-void TMainForm::FuegeTexteintragEin() {
-    const std::optional<QString> name = m_fenster.textliste.GewaehlterName();
+void Bearbeitenbefehle::FuegeTexteintragEin() {
+    const std::optional<QString> name = m_textliste.GewaehlterName();
     if (!name)
         return;
     const SenderListe& liste = m_dokument.Liste();
     if (const std::optional<qsizetype> gleich = FindeGleichenSender(liste.Zeilen(), *name);
-        gleich &&
-        !Dialoge::Bestaetigung(&m_fenster.textliste,
-                               QStringLiteral("„%1“ steht schon unter Nr. %2 in der Liste. Trotzdem einfügen?")
-                                   .arg(ZerlegeZeile(liste.Zeile(*gleich)).name.trimmed())
-                                   .arg(*gleich + 1)))
+        gleich && !Dialoge::Bestaetigung(
+                      &m_textliste, QStringLiteral("„%1“ steht schon unter Nr. %2 in der Liste. Trotzdem einfügen?")
+                                        .arg(ZerlegeZeile(liste.Zeile(*gleich)).name.trimmed())
+                                        .arg(*gleich + 1)))
         return;
     // Stored with the interim prefix; the renumbering reaches the file with the next save.
     m_dokument.Aendere({QStringLiteral("Eintrag einfügen"), Speichern::Sofort, true}, [&](Listenaenderung& a) {
         a.HaengeAn(NeueTextzeile(*name, a.Liste().Anzahl() + 1, a.Platzhalterzaehler()));
         a.Waehle(int(a.Liste().Anzahl()) - 1);
     });
-    Listbox1->setFocus();
+    m_fenster.Ansicht().setFocus();
 }
 
-void TMainForm::Eintraglschen1Click() {
-    const int i = Listbox1->AktuelleZeile();
-    if (i < 0 || !Dialoge::Bestaetigung(this, LoeschFrage(m_dokument.Liste().Zeile(i))))
+void Bearbeitenbefehle::Eintraglschen1Click() {
+    const int i = m_fenster.Ansicht().AktuelleZeile();
+    if (i < 0 || !Dialoge::Bestaetigung(m_fenster.Eltern(), LoeschFrage(m_dokument.Liste().Zeile(i))))
         return;
     // Only in memory: the next save or the end of the program writes it.
     m_dokument.Aendere({QStringLiteral("Eintrag löschen"), Speichern::Spaeter, true}, [&](Listenaenderung& a) {
@@ -91,7 +104,7 @@ void TMainForm::Eintraglschen1Click() {
     });
 }
 
-void TMainForm::VerschiebeEintrag(int von, int nach) {
+void Bearbeitenbefehle::VerschiebeEintrag(int von, int nach) {
     const qsizetype anzahl = m_dokument.Liste().Anzahl();
     if (von < 0 || nach < 0 || von >= anzahl || nach >= anzahl)
         return;
@@ -101,29 +114,30 @@ void TMainForm::VerschiebeEintrag(int von, int nach) {
     });
 }
 
-void TMainForm::DoppelteEintraegesuchenClick() {
-    if (IstLogoModus())
-        ZeigeListenmodus();
-    const std::optional<Doppel> doppel = NaechstesDoppel(m_dokument.Liste().Zeilen(), Listbox1->AktuelleZeile());
+void Bearbeitenbefehle::DoppelteEintraegesuchenClick() {
+    if (m_fenster.IstLogoModus())
+        m_fenster.ZeigeListenmodus();
+    Listenansicht& ansicht = m_fenster.Ansicht();
+    const std::optional<Doppel> doppel = NaechstesDoppel(m_dokument.Liste().Zeilen(), ansicht.AktuelleZeile());
     if (!doppel) {
-        Dialoge::Information(this, QStringLiteral("In der Liste steht kein Sender mehr als einmal."));
+        Dialoge::Information(m_fenster.Eltern(), KeinDoppel);
         return;
     }
-    Listbox1->WaehleZeile(int(doppel->eintrag));
-    Listbox1->setFocus();
-    m_statusText->setText(QStringLiteral("Nr. %1 und Nr. %2 sind derselbe Sender.")
+    ansicht.WaehleZeile(int(doppel->eintrag));
+    ansicht.setFocus();
+    m_fenster.MeldeStatus(QStringLiteral("Nr. %1 und Nr. %2 sind derselbe Sender.")
                               .arg(std::min(doppel->eintrag, doppel->anderer) + 1)
                               .arg(std::max(doppel->eintrag, doppel->anderer) + 1));
 }
 
 // Every later copy at once, after a doubled import; the first entry of each station stays.
-void TMainForm::DoppelteEintraegeentfernenClick() {
-    if (IstLogoModus())
-        ZeigeListenmodus();
+void Bearbeitenbefehle::DoppelteEintraegeentfernenClick() {
+    if (m_fenster.IstLogoModus())
+        m_fenster.ZeigeListenmodus();
     const QStringList zeilen = m_dokument.Liste().Zeilen();
     const QList<Doppel> kopien = SpaetereKopien(zeilen);
     if (kopien.isEmpty()) {
-        Dialoge::Information(this, QStringLiteral("In der Liste steht kein Sender mehr als einmal."));
+        Dialoge::Information(m_fenster.Eltern(), KeinDoppel);
         return;
     }
     // A copy of the drawing state: the table's logos leave the list's placeholder counter alone.
@@ -132,7 +146,7 @@ void TMainForm::DoppelteEintraegeentfernenClick() {
     for (const Doppel& kopie : kopien)
         tabelle.append({int(kopie.eintrag) + 1, ZerlegeZeile(zeilen[kopie.eintrag]).name.trimmed(),
                         Eintragslogo(zeilen[kopie.eintrag], umgebung), int(kopie.anderer) + 1});
-    TDoppelteForm dialog(tabelle, this);
+    TDoppelteForm dialog(tabelle, m_fenster.Eltern());
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
     const QList<int> weg = dialog.Angekreuzt();
@@ -145,7 +159,7 @@ void TMainForm::DoppelteEintraegeentfernenClick() {
                                a.Loesche(int(kopien[weg[i]].eintrag));
                            a.Waehle(int(kopien[weg.first()].anderer));
                        });
-    Listbox1->setFocus();
+    m_fenster.Ansicht().setFocus();
 }
 
 } // namespace senvio

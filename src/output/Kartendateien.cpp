@@ -1,8 +1,8 @@
-#include "output/Ausgabelauf.h"
+#include "output/Kartendateien.h"
 
 #include "output/Bildschreiber.h"
-#include "output/Druckauftrag.h"
 #include "output/Kartenbilder.h"
+#include "output/Seitenpdf.h"
 #include "pdf/Bildvorlauf.h"
 #include "platform/Fehler.h"
 

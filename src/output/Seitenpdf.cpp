@@ -1,4 +1,4 @@
-#include "output/Druckauftrag.h"
+#include "output/Seitenpdf.h"
 
 #include "output/Kartenrenderer.h"
 

@@ -32,25 +32,8 @@ QImage VorbereitetesLogo(const QString& datei, const char* art, QSize groesse,
 QString Zwischenspeicherordner();
 void SchalteZwischenspeicherAus();
 
-// Where the picture lies in the cache: the pack file (its temporary name while this program
-// still writes it) and the entry's bytes in it; an empty file when it is not there.
-struct Zwischenspeicherort {
-    QString datei;
-    qint64 versatz = 0;
-    qint64 laenge = 0;
-};
-Zwischenspeicherort FindeImZwischenspeicher(const QString& datei, const char* art, QSize groesse);
-
-// Closes the pack this program writes, so other programs read its pictures, and forgets
-// what it knew of the folder. The end of the program does the same on its own.
-void SchliesseZwischenspeicher();
-
 // Deletes the folder's pictures and tells the copies kept in memory (Zwischenspeicherstand).
 void LeereZwischenspeicher();
 quint64 Zwischenspeicherstand();
-
-// Deletes the packs used longest ago until the folder holds at most three quarters of
-// `grenze`, when it holds more; leftovers of interrupted writes go as well.
-void RaeumeZwischenspeicherAuf(qint64 grenze = ZwischenspeicherGrenze);
 
 } // namespace senvio

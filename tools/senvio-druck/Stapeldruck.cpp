@@ -1,14 +1,14 @@
-#include "Drucklauf.h"
+#include "Stapeldruck.h"
 
 #include "basis/Dateimeldung.h"
-#include "dokument/Ausgabeablauf.h"
+#include "dokument/Dokumentdruck.h"
 #include "list/Listendatei.h"
 #include "platform/Drucker.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
 #include "view/Listenbreite.h"
 #include "view/Listenschrift.h"
-#include "view/Logozwischenspeicher.h"
+#include "zwischenspeicher/Logozwischenspeicher.h"
 
 #include <QDir>
 #include <QGuiApplication>

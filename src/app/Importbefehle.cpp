@@ -1,0 +1,95 @@
+#include "app/Importbefehle.h"
+
+#include "app/Dateibefehle.h"
+#include "app/Druckbefehle.h"
+#include "app/Hauptfenster.h"
+#include "app/Logobefehle.h"
+#include "dokument/Aktualisierung.h"
+#include "dokument/AktualisierungForm.h"
+#include "dokument/Importablauf.h"
+#include "import/ImportForm.h"
+#include "list/Listendatei.h"
+#include "platform/Dialoge.h"
+#include "platform/Sanduhr.h"
+#include "view/Listenansicht.h"
+
+namespace senvio {
+
+Importbefehle::Importbefehle(Hauptfenster& fenster, Listendokument& dokument, const ProgrammOrdner& ordner,
+                             QProgressBar& fortschritt, Dateibefehle& datei, Logobefehle& logos, Druckbefehle& druck)
+    : m_fenster(fenster), m_dokument(dokument), m_ordner(ordner), m_fortschritt(fortschritt), m_datei(datei),
+      m_logos(logos), m_druck(druck) {}
+
+void Importbefehle::SenderlisteImportierenClick() {
+    QWidget* eltern = m_fenster.Eltern();
+    const std::optional<ImportFund> fund = WaehleImportquellen(eltern, m_ordner.einstellungen, m_fortschritt);
+    if (!fund)
+        return;
+    TImportForm dialog(*fund, m_dokument.Name(), eltern);
+    if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
+        return;
+    const Importlisten listen = ImportEintraege(*fund, dialog.GruppenWahl(), dialog.Optionen());
+    if (listen.liste.isEmpty())
+        return;
+    const bool anhaengen = dialog.Anhaengen();
+    // A new radio list follows the rule of a new list: one of that name is overwritten
+    // only when the user says so, and then before anything else changes.
+    const auto radiolisteErlaubt = [&](const QString& name) {
+        const QString radio = RadiolistenName(name);
+        return listen.radio.isEmpty() || PruefeListennamen(radio, m_ordner.listen) != NamensPruefung::Vorhanden ||
+               Dialoge::Bestaetigung(eltern, UeberschreibFrage(radio));
+    };
+    if (!anhaengen && !m_datei.BeginneNeueListe(radiolisteErlaubt))
+        return;
+
+    const Sanduhr sanduhr;
+    if (m_fenster.IstLogoModus())
+        m_fenster.ZeigeListenmodus();
+    Listendokument radio(m_ordner);
+    const int ersteNeue = Importiere(m_dokument, radio, listen, anhaengen, Speichern::Sofort);
+    m_fenster.Ansicht().setFocus();
+    if (!listen.radio.isEmpty())
+        Dialoge::Information(eltern, QStringLiteral("Die Radiosender stehen mit den Nummern Ihres Empfängers in der "
+                                                    "Liste „%1“ (%2 Einträge). Sie öffnen sie mit „Datei“ › "
+                                                    "„Öffnen...“.")
+                                         .arg(radio.Name())
+                                         .arg(listen.radio.size()));
+    m_logos.PruefeLogos(ersteNeue, int(m_dokument.Liste().Anzahl()), true);
+}
+
+void Importbefehle::ListeAktualisierenClick() {
+    QWidget* eltern = m_fenster.Eltern();
+    if (m_dokument.Liste().Anzahl() == 0) {
+        Dialoge::Information(eltern, QStringLiteral("Die Liste ist leer. Es gibt nichts zu aktualisieren; holen Sie "
+                                                    "die Sender mit „Datei“ › „Senderliste importieren...“."));
+        return;
+    }
+    const std::optional<ImportFund> fund = WaehleImportquellen(eltern, m_ordner.einstellungen, m_fortschritt);
+    if (!fund)
+        return;
+    TImportForm auswahl(*fund, m_dokument.Name(), eltern, TImportForm::Zweck::Aktualisieren);
+    if (Dialoge::ZeigeModal(auswahl) != QDialog::Accepted)
+        return;
+    std::optional<TAktualisierungForm> pruefung;
+    {
+        const Sanduhr sanduhr;
+        const Importlisten listen = ImportEintraege(*fund, auswahl.GruppenWahl(), auswahl.Optionen());
+        pruefung.emplace(GleicheAb(m_dokument, listen), m_dokument.Umgebung(), m_dokument.Quellenhinweis(), eltern);
+    }
+    if (Dialoge::ZeigeModal(*pruefung) != QDialog::Accepted)
+        return;
+    if (m_fenster.IstLogoModus())
+        m_fenster.ZeigeListenmodus();
+    const Aktualisierungsbericht bericht = Aktualisiere(m_dokument, pruefung->Ergebnis(), pruefung->Wahl());
+    m_fenster.Ansicht().setFocus();
+    if (!bericht.geaendert) {
+        Dialoge::Information(eltern,
+                             QStringLiteral("Die Liste ist auf dem Stand der Quellen. Es wurde nichts geändert."));
+        return;
+    }
+    m_druck.ZeigeNurGeaenderte();
+    // The cards to reprint first: the counts may not fit the line.
+    m_fenster.MeldeStatus(KartenText(bericht.geaenderteKarten) + QStringLiteral(" — ") + Anzahlentext(bericht.anzahl));
+}
+
+} // namespace senvio
