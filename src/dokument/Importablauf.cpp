@@ -7,18 +7,20 @@ namespace senvio {
 
 int HaengeImportAn(Listendokument& dokument, const QList<ImportEintrag>& eintraege, Speichern speichern) {
     const int erste = int(dokument.Liste().Anzahl());
-    dokument.Aendere({QStringLiteral("Senderliste importieren"), speichern, true}, [&](Listenaenderung& aenderung) {
-        QStringList namen;
-        namen.reserve(eintraege.size());
-        for (const ImportEintrag& eintrag : eintraege)
-            namen.append(eintrag.name);
-        aenderung.AendereZeilen(
-            [&](SenderListe& liste) { HaengeNamenAn(liste, namen, aenderung.Platzhalterzaehler()); });
-        for (qsizetype i = 0; i < eintraege.size() && erste + i < aenderung.Liste().Anzahl(); ++i)
-            aenderung.SetzeHerkunft(int(erste + i), {eintraege[i].referenz, eintraege[i].logoSchluessel,
-                                                     eintraege[i].name, eintraege[i].radio});
-        aenderung.Waehle(erste);
-    });
+    // Into an empty list the import is no step of the history: there is nothing to go back to.
+    dokument.Aendere(
+        {QStringLiteral("Senderliste importieren"), speichern, true, erste > 0}, [&](Listenaenderung& aenderung) {
+            QStringList namen;
+            namen.reserve(eintraege.size());
+            for (const ImportEintrag& eintrag : eintraege)
+                namen.append(eintrag.name);
+            aenderung.AendereZeilen(
+                [&](SenderListe& liste) { HaengeNamenAn(liste, namen, aenderung.Platzhalterzaehler()); });
+            for (qsizetype i = 0; i < eintraege.size() && erste + i < aenderung.Liste().Anzahl(); ++i)
+                aenderung.SetzeHerkunft(int(erste + i), {eintraege[i].referenz, eintraege[i].logoSchluessel,
+                                                         eintraege[i].name, eintraege[i].radio});
+            aenderung.Waehle(erste);
+        });
     return erste;
 }
 

@@ -215,10 +215,12 @@ void Listendokument::Aendere(const Schritt& schritt, const std::function<void(Li
     try {
         aenderung(aenderer);
     } catch (...) {
-        NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher);
+        if (schritt.imVerlauf)
+            NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher);
         throw;
     }
-    NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher);
+    if (schritt.imVerlauf)
+        NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher);
     if (schritt.speichern == Speichern::Sofort && aenderer.m_geaendert)
         Speichere();
     if (schritt.nummerieren)

@@ -30,11 +30,15 @@ enum class Speichern {
 };
 
 // A command's change of the list: the step's name in the history ("Rückgängig: <name>"),
-// whether the file is written at once, whether the lines are renumbered afterwards.
+// whether the file is written at once, whether the lines are renumbered afterwards, whether
+// it is a step of the history at all.
 struct Schritt {
     QString name;
     Speichern speichern = Speichern::Spaeter;
     bool nummerieren = true;
+    // False where there is nothing to go back to (an import into an empty list): the step
+    // would only keep every line once more.
+    bool imVerlauf = true;
 };
 
 // How the document reaches the selection of the view that shows it; without a view the

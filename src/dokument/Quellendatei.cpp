@@ -18,17 +18,26 @@ namespace {
 const QString Kopf = QStringLiteral("Senvio-Quellen 1");
 constexpr qint64 GroessteQuellendatei = qint64(64) * 1024 * 1024;
 
-// A field holds no tab and no line end: they separate fields and lines.
-QString Feld(const QString& text) {
-    QString feld = text;
-    for (QChar& z : feld)
-        if (z == u'\t' || z == u'\r' || z == u'\n')
-            z = u' ';
-    return feld;
+// Appends a field, a tab before it unless it is the line's first: a field holds no tab and
+// no line end, they separate fields and lines. Written straight into the file's text, so
+// that the file of a list costs little more than the list.
+void HaengeFeldAn(QString& text, QStringView feld, bool erstes = false) {
+    if (!erstes)
+        text += u'\t';
+    const auto trenner = [](QChar z) { return z == u'\t' || z == u'\r' || z == u'\n'; };
+    if (std::none_of(feld.begin(), feld.end(), trenner)) {
+        text += feld;
+        return;
+    }
+    for (const QChar z : feld)
+        text += trenner(z) ? QChar(u' ') : z;
 }
 
-QString NameDer(const QString& zeile) {
-    return ZerlegeZeile(zeile).name;
+// The name of a list line, as ZerlegeZeile gives it, without copying it.
+QStringView NameDer(const QString& zeile) {
+    const qsizetype trenner = zeile.indexOf(Trenner);
+    const qsizetype anfang = PraefixLaenge(zeile);
+    return QStringView(zeile).mid(anfang, (trenner >= 0 ? trenner : zeile.size()) - anfang);
 }
 
 } // namespace
@@ -45,13 +54,17 @@ void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QLis
         return;
     }
     QString text = Kopf + u'\n';
+    text.reserve(zeilen.size() * 80);
+    const Eintragsherkunft keine;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const Eintragsherkunft h = i < herkunft.size() ? herkunft[i] : Eintragsherkunft();
-        QStringList felder{Feld(NameDer(zeilen[i])), h.radio ? QStringLiteral("Radio") : QStringLiteral("TV"),
-                           Feld(h.referenz), Feld(h.quellname)};
+        const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
+        HaengeFeldAn(text, NameDer(zeilen[i]), true);
+        HaengeFeldAn(text, h.radio ? u"Radio" : u"TV");
+        HaengeFeldAn(text, h.referenz);
+        HaengeFeldAn(text, h.quellname);
         for (const QString& schluessel : h.logoSchluessel)
-            felder << Feld(schluessel);
-        text += felder.join(u'\t') + u'\n';
+            HaengeFeldAn(text, schluessel);
+        text += u'\n';
     }
     if (!SchreibeGanzeDatei(datei, text.toUtf8()))
         throw DateiFehler::NichtErstellt(datei);
@@ -89,7 +102,7 @@ GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
     }
     QList<bool> genommen(eintraege.size(), false);
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const QString name = NameDer(zeilen[i]);
+        const QString name = NameDer(zeilen[i]).toString();
         qsizetype k = -1;
         if (i < eintraege.size() && eintraege[i][0] == name && !genommen[i])
             k = i;

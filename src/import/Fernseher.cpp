@@ -52,6 +52,15 @@ void PruefeBinaereFormate(const QByteArray& bytes, const QString& pfad) {
                 pfad, QStringLiteral("ein Teil einer Senderliste eines Philips-Fernsehers im Format „Repair“"));
 }
 
+// After a byte-order mark and white space, the first character is "<".
+bool IstXmlAnfang(QByteArrayView anfang) {
+    if (anfang.startsWith("\xEF\xBB\xBF"))
+        anfang = anfang.sliced(3);
+    const auto zeichen = std::find_if(anfang.begin(), anfang.end(),
+                                      [](char z) { return z != ' ' && z != '\t' && z != '\r' && z != '\n'; });
+    return zeichen != anfang.end() && *zeichen == '<';
+}
+
 std::optional<ImportFund> LeseArchivliste(const QByteArray& bytes, const QString& pfad) {
     const QList<Archivteil> teile = LeseArchiv(bytes, pfad);
     if (IstSamsungArchiv(teile))
@@ -95,12 +104,18 @@ std::optional<ImportFund> LeseFernsehliste(const QByteArray& bytes, const QStrin
     }
     if (IstPanasonicListe(bytes))
         return LesePanasonicListe(bytes, pfad);
-    if (IstLgListe(bytes))
-        return LeseLgListe(bytes, pfad);
-    if (IstSonyListe(bytes))
-        return LeseSonyListe(bytes, pfad);
-    if (IstGrundigListe(bytes))
-        return LeseGrundigListe(bytes, pfad);
+    // The XML readers know their files by the root element: the start of the file is enough,
+    // and a file that does not start with "<" is none of theirs (a playlist of 100,000 entries
+    // is not parsed three times to learn that).
+    const QByteArrayView anfang = QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 64 * 1024));
+    if (IstXmlAnfang(anfang)) {
+        if (IstLgListe(anfang))
+            return LeseLgListe(bytes, pfad);
+        if (IstSonyListe(anfang))
+            return LeseSonyListe(bytes, pfad);
+        if (IstGrundigListe(anfang))
+            return LeseGrundigListe(bytes, pfad);
+    }
     if (IstSharpListe(bytes))
         return LeseSharpListe(bytes, pfad);
     PruefeBinaereFormate(bytes, pfad);

@@ -313,6 +313,9 @@ void FuerJedenEintrag(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
 // The receiver's numbers are kept in a list of this kind only while the free numbers
 // leave it at most GroessteListeMitLuecken entries: counted, not filled.
 bool LueckenPassen(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, ImportOptionen optionen, Art art) {
+    // Without a receiver's number (a plain playlist) there is no gap: nothing to count.
+    if (std::none_of(fund.sender.begin(), fund.sender.end(), [](const ImportSender& s) { return s.nummer > 0; }))
+        return true;
     optionen.nummernBehalten = true;
     qint64 eintraege = 0, frei = 0;
     FuerJedenEintrag(fund, gruppeGewaehlt, optionen, art, [&](const ImportSender&, qint64 davor) {
@@ -449,14 +452,16 @@ Importlisten ImportEintraege(const ImportFund& fund, const QList<bool>& gruppeGe
                              const ImportOptionen& optionen) {
     const std::vector<Art> arten = Listenarten(fund, gruppeGewaehlt, optionen);
     Importlisten listen;
+    bool passen = true;
     for (const Art art : arten) {
         ImportOptionen diese = optionen;
-        diese.nummernBehalten = optionen.nummernBehalten && LueckenPassen(fund, gruppeGewaehlt, optionen, art);
+        const bool passt = !optionen.nummernBehalten || LueckenPassen(fund, gruppeGewaehlt, optionen, art);
+        diese.nummernBehalten = optionen.nummernBehalten && passt;
+        passen = passen && passt;
         (art == Art::Radio ? listen.radio : listen.liste) = Eintraege(fund, gruppeGewaehlt, diese, art);
     }
-    if (optionen.nummernBehalten)
-        if (const QString hinweis = LueckenHinweis(fund, gruppeGewaehlt, optionen); !hinweis.isEmpty())
-            listen.hinweise.append(hinweis);
+    if (!passen)
+        listen.hinweise.append(LueckenHinweis(fund, gruppeGewaehlt, optionen));
     return listen;
 }
 

@@ -1,5 +1,7 @@
 #include "dokument/Listendokument.h"
 
+#include "dokument/Importablauf.h"
+
 #include "list/Listendatei.h"
 #include "platform/Fehler.h"
 
@@ -278,6 +280,23 @@ TEST_F(Dokument, AusgabeZeichnetDieGeaendertenKartenUndSetztDenZaehlerZurueck) {
         EXPECT_EQ(m_dokument.Umgebung().platzhalterzaehler, f.zaehlerDanach);
         EXPECT_EQ(!m_dokument.GeaenderteKarten().isEmpty(), f.wartetDanach);
     }
+}
+
+// An import into an empty list is no step of the history (there is nothing to go back to);
+// appended to a list it is one, and taking it back leaves the list as it was.
+TEST_F(Dokument, ImportInEineLeereListeIstKeinSchritt) {
+    Listendokument neu{ProgrammOrdner(m_ordner.path())};
+    neu.BeginneNeu(u"Kabel"_s);
+    const QList<ImportEintrag> zwei{{u"ZDF HD"_s, {}, u"C-1-1079-11110"_s, false}, {u"Bayern 1"_s, {}, {}, true}};
+    EXPECT_EQ(HaengeImportAn(neu, zwei, Speichern::Spaeter), 0);
+    EXPECT_EQ(neu.Verlauf().count(), 0);
+    EXPECT_EQ(neu.Liste().Anzahl(), 2);
+    EXPECT_EQ(HaengeImportAn(m_dokument, zwei, Speichern::Spaeter), 3);
+    EXPECT_EQ(m_dokument.Verlauf().count(), 1);
+    EXPECT_EQ(m_dokument.Liste().Zeile(4), u"    5   = Bayern 1 #png#Ohne Logo2.png"_s);
+    EXPECT_EQ(m_dokument.Herkunft(3).referenz, u"C-1-1079-11110"_s);
+    EXPECT_TRUE(m_dokument.Rueckgaengig());
+    EXPECT_EQ(m_dokument.Liste().Zeilen(), Zeilen("ABC"));
 }
 
 } // namespace
