@@ -1,5 +1,6 @@
 #include "import/ImportForm.h"
 
+#include "import/Fernseher.h"
 #include "import/Import.h"
 #include "platform/Dialoge.h"
 #include "platform/Einstellungen.h"
@@ -266,7 +267,9 @@ std::optional<ImportFund> WaehleImportquellen(QWidget* eltern, const QString& ei
     const QStringList pfade = Dialoge::DateienOeffnen(
         eltern, ordner.isEmpty() || !QFileInfo(ordner).isDir() ? QDir::homePath() : ordner, ImportFilter,
         QStringLiteral("Senderliste wählen (vom Fernseher, Wiedergabeliste, channels.conf, Referenzliste oder "
-                       "bei Enigma2 lamedb / bouquets.tv)"));
+                       "bei Enigma2 lamedb / bouquets.tv)"),
+        // A Philips TV's folder "ChannelMap_…" or "ChannelList" is taken as it is opened.
+        [](const QString& ordner) { return !PhilipsOrdner(ordner).isEmpty(); });
     if (pfade.isEmpty())
         return std::nullopt;
     SchreibeIniWert(einstellungen, EinstellungsAbschnitt, ImportOrdnerSchluessel,

@@ -138,8 +138,8 @@ QString Dialoge::DateiOeffnen(QWidget* eltern, const QString& ordner, const QStr
     return dialog.selectedFiles().first();
 }
 
-QStringList Dialoge::DateienOeffnen(QWidget* eltern, const QString& ordner, const QString& filter,
-                                    const QString& titel) {
+QStringList Dialoge::DateienOeffnen(QWidget* eltern, const QString& ordner, const QString& filter, const QString& titel,
+                                    const std::function<bool(const QString&)>& ordnerGenuegt) {
     skript().ordner = ordner;
     skript().name.clear();
     if (skript().an) {
@@ -152,9 +152,17 @@ QStringList Dialoge::DateienOeffnen(QWidget* eltern, const QString& ordner, cons
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     SetzeFilter(dialog, filter);
+    QString genuegt;
+    if (ordnerGenuegt)
+        QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&](const QString& betreten) {
+            if (genuegt.isEmpty() && ordnerGenuegt(betreten)) {
+                genuegt = betreten;
+                static_cast<QDialog&>(dialog).done(QDialog::Accepted); // without checking a file name
+            }
+        });
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles();
+    return genuegt.isEmpty() ? dialog.selectedFiles() : QStringList{genuegt};
 }
 
 QString Dialoge::DateiSpeichern(QWidget* eltern, const QString& ordner, const QString& dateiname,

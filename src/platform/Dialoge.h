@@ -38,9 +38,12 @@ public:
     // The file dialogs return the chosen path, or an empty text when cancelled.
     // Filters are given as "Beschreibung (*.x)|*.x|…" pairs; the first is selected.
     static QString DateiOeffnen(QWidget* eltern, const QString& ordner, const QString& filter);
-    // Several files may be chosen; empty when cancelled. The title says what to choose.
+    // Several files may be chosen; empty when cancelled. The title says what to choose. A
+    // folder the user opens for which `ordnerGenuegt` is true is the choice itself (a folder
+    // that stands for one file, as a TV's export of several files does).
     static QStringList DateienOeffnen(QWidget* eltern, const QString& ordner, const QString& filter,
-                                      const QString& titel = {});
+                                      const QString& titel = {},
+                                      const std::function<bool(const QString&)>& ordnerGenuegt = {});
     static QString DateiSpeichern(QWidget* eltern, const QString& ordner, const QString& dateiname,
                                   const QString& filter);
 

@@ -251,4 +251,20 @@ TEST(FernsehFormate, NochNichtLesbareExporteWerdenBenannt) {
                   u"Das Format der Datei "_s + pfad + u" ist unbekannt."_s);
 }
 
+// A Philips TV's list is a folder: the folder, its parent "ChannelMap_…" or any file in it
+// stands for it, and several of its files chosen together are read once.
+TEST(FernsehFormate, PhilipsOrdnerAusJederSeinerDateien) {
+    const QString karte = SENVIO_FERNSEHER "/philips/ChannelMap_100"_L1, liste = karte + u"/ChannelList"_s;
+    const QStringList gruppen{u"Kabel: 358 TV, 101 Radio"_s, u"Satellit: 350 TV, 152 Radio"_s,
+                              u"Antenne: 46 TV, 0 Radio"_s};
+    for (const QStringList& pfade :
+         {QStringList{karte}, QStringList{liste}, QStringList{liste + u"/channellib/DVBT.xml"_s},
+          QStringList{liste + u"/chanLst.bin"_s, liste + u"/Favorite.xml"_s, liste + u"/s2channellib/DVBS.xml"_s}}) {
+        EXPECT_EQ(PhilipsOrdner(pfade.first()), QDir::cleanPath(liste)) << pfade.first().toStdString();
+        EXPECT_EQ(GruppenUebersicht(LeseImportquellen(pfade)), gruppen) << pfade.first().toStdString();
+    }
+    EXPECT_TRUE(PhilipsOrdner(SENVIO_FERNSEHER "/philips"_L1).isEmpty());
+    EXPECT_TRUE(PhilipsOrdner(SENVIO_FERNSEHER "/grundig/dvbc_config.xml"_L1).isEmpty());
+}
+
 } // namespace
