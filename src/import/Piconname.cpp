@@ -145,7 +145,8 @@ QString LogoBasisname(QStringView tvgLogo) {
             return {}; // a server alone names no file
     }
     name = name.sliced(std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\')) + 1);
-    QString basis = adresse ? QUrl::fromPercentEncoding(name.toUtf8()) : name.toString();
+    // Most addresses hold no escape: decoding them would only copy them twice.
+    QString basis = adresse && name.contains(u'%') ? QUrl::fromPercentEncoding(name.toUtf8()) : name.toString();
     const qsizetype punkt = basis.lastIndexOf(u'.');
     if (punkt >= 0)
         basis.truncate(punkt);
