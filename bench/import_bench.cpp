@@ -8,7 +8,9 @@
 
 #include "Kindlauf.h"
 #include "dokument/Importablauf.h"
+#include "dokument/Quellendatei.h"
 #include "list/Bearbeitung.h"
+#include "list/Listendatei.h"
 #include "list/SenderListe.h"
 
 #include <QDir>
@@ -88,35 +90,61 @@ QString LegeBouquetsAn(const QString& ordner, int anzahl, bool spaeter = false) 
     return ziel + QStringLiteral("bouquets.tv");
 }
 
-// Reading the file and making the lines of a new list, as the window does.
-double ImportiereHier(const QString& quelle) {
-    const auto start = std::chrono::steady_clock::now();
+double MsSeit(std::chrono::steady_clock::time_point& start) {
+    const auto jetzt = std::chrono::steady_clock::now();
+    const double ms = std::chrono::duration<double, std::milli>(jetzt - start).count();
+    start = jetzt;
+    return ms;
+}
+
+// The parts of an import in this process: reading the file, making the lines of a new list
+// (as the window does), writing the list file and writing its sources file.
+struct Teile {
+    double lesen = 0, zeilen = 0, liste = 0, quellen = 0;
+    double Import() const { return lesen + zeilen; }
+};
+
+Teile ImportiereHier(const QString& quelle, const QString& ordner) {
+    Teile t;
+    auto start = std::chrono::steady_clock::now();
     const senvio::ImportFund fund = senvio::LeseImportquellen({quelle});
+    t.lesen = MsSeit(start);
     senvio::Listendokument liste(senvio::ProgrammOrdner(QDir::tempPath()));
     liste.BeginneNeu(QStringLiteral("Bank"));
     senvio::HaengeImportAn(liste, senvio::ImportEintraege(fund, QList<bool>(fund.gruppen.size(), true)).liste,
                            senvio::Speichern::Spaeter);
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    t.zeilen = MsSeit(start);
+    senvio::SenderListe zeilen;
+    zeilen.SetzeZeilen(liste.Liste().Zeilen());
+    senvio::SchreibeListendatei(ordner + QStringLiteral("/teile.lis"), zeilen);
+    t.liste = MsSeit(start);
+    QList<senvio::Eintragsherkunft> herkunft;
+    for (qsizetype i = 0; i < liste.Liste().Anzahl(); ++i)
+        herkunft.append(liste.Herkunft(i));
+    start = std::chrono::steady_clock::now();
+    senvio::SchreibeQuellen(ordner + QStringLiteral("/teile.quellen"), liste.Liste().Zeilen(), herkunft);
+    t.quellen = MsSeit(start);
+    return t;
 }
 
 // The same in a child of this process, so that neither the heap of this process nor
 // the memory of one case counts in another.
-double ImportiereImKind(const QString& quelle) {
+Teile ImportiereImKind(const QString& quelle, const QString& ordner) {
     int rohr[2];
     if (pipe(rohr) != 0)
         std::exit(1);
     if (fork() == 0) {
-        const double ms = ImportiereHier(quelle);
-        (void)!write(rohr[1], &ms, sizeof ms);
+        const Teile t = ImportiereHier(quelle, ordner);
+        (void)!write(rohr[1], &t, sizeof t);
         _exit(0);
     }
     close(rohr[1]);
-    double ms = 0;
-    if (read(rohr[0], &ms, sizeof ms) != sizeof ms)
+    Teile t;
+    if (read(rohr[0], &t, sizeof t) != sizeof t)
         std::exit(1);
     close(rohr[0]);
     wait(nullptr);
-    return ms;
+    return t;
 }
 
 } // namespace
@@ -138,15 +166,23 @@ int main(int argc, char** argv) {
         {"Bouquets", 10000, LegeBouquetsAn(ordner, 10000)},
         {"Bouquets", 20000, LegeBouquetsAn(ordner, 20000)},
     };
-    std::printf("Import hier (Lesen und Zeilen) und senvio-import als ganzer Prozess, Mediane aus %d Läufen\n", laeufe);
-    std::printf("%-9s %8s %10s %13s %11s\n", "Quelle", "Sender", "Import ms", "Prozess ms", "Spitze MiB");
+    std::printf("Import hier (Lesen und Zeilen) mit seinen Teilen und senvio-import als ganzer Prozess, Mediane aus %d "
+                "Läufen\n",
+                laeufe);
+    std::printf("%-9s %8s %10s %7s %7s %7s %8s %11s %11s\n", "Quelle", "Sender", "Import ms", "Lesen", "Zeilen",
+                "Liste", "Quellen", "Prozess ms", "Spitze MiB");
     int liste = 0;
     bool schnell = true;
     for (const Fall& fall : faelle) {
-        std::vector<double> zeiten, hier;
+        std::vector<double> zeiten, hier, lesen, zeilen, listen, quellen;
         double spitze = 0;
         for (int lauf = 0; lauf < laeufe; ++lauf) {
-            hier.push_back(ImportiereImKind(fall.quelle));
+            const Teile t = ImportiereImKind(fall.quelle, ordner);
+            hier.push_back(t.Import());
+            lesen.push_back(t.lesen);
+            zeilen.push_back(t.zeilen);
+            listen.push_back(t.liste);
+            quellen.push_back(t.quellen);
             const Kindlauf k = StarteUndMiss({SENVIO_IMPORT_PROGRAMM, "--programmordner", ordner.toStdString(),
                                               "Bench" + std::to_string(++liste), fall.quelle.toStdString()});
             if (!k.erfolgreich) {
@@ -156,7 +192,8 @@ int main(int argc, char** argv) {
             zeiten.push_back(k.ms);
             spitze = std::max(spitze, k.spitzeMiB);
         }
-        std::printf("%-9s %8d %10.0f %13.0f %11.1f\n", fall.art, fall.anzahl, Median(hier), Median(zeiten), spitze);
+        std::printf("%-9s %8d %10.0f %7.0f %7.0f %7.0f %8.0f %11.0f %11.1f\n", fall.art, fall.anzahl, Median(hier),
+                    Median(lesen), Median(zeilen), Median(listen), Median(quellen), Median(zeiten), spitze);
         schnell = schnell && Median(hier) < 300;
     }
     std::printf("Ziel: jede Quelle unter 300 ms importiert: %s\n", schnell ? "erreicht" : "VERFEHLT");
