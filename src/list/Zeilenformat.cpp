@@ -15,8 +15,10 @@ qsizetype PraefixLaenge(const QString& zeile) {
     if (gleich < 0) {
         return 0;
     }
-    const qsizetype trenner = zeile.indexOf(Trenner);
-    return (trenner < 0 || gleich + 2 <= trenner) ? gleich + 2 : 0;
+    // Only a separator that starts before the name counts: it lies within the line's start,
+    // so the rest of a long line is not searched (every renumbering asks this of every line).
+    const QStringView anfang = QStringView(zeile).first(std::min(zeile.size(), gleich + 1 + Trenner.size()));
+    return anfang.indexOf(Trenner) < 0 ? gleich + 2 : 0;
 }
 
 ZeilenTeile ZerlegeZeile(const QString& zeile) {
