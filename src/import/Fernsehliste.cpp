@@ -8,6 +8,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <limits>
 
 namespace senvio {
 
@@ -102,6 +103,16 @@ void PruefeXmlTiefe(int ebene, const QString& datei) {
     if (ebene > TiefsteXmlEbene)
         throw UnlesbareFernsehliste(
             datei, QStringLiteral("das XML ist tiefer als %1 Ebenen verschachtelt").arg(TiefsteXmlEbene));
+}
+
+qint64 TextZahl(QStringView text, qint64 sonst) {
+    bool ok = false;
+    const qint64 zahl = text.trimmed().toLongLong(&ok);
+    return ok ? zahl : sonst;
+}
+
+int Kanalnummer(qint64 zahl) {
+    return zahl > 0 && zahl <= std::numeric_limits<int>::max() ? int(zahl) : 0;
 }
 
 QString Satellitenquelle(int zehntelGrad) {

@@ -28,6 +28,12 @@ Dienstart DvbDienstart(qint64 serviceType);
 // otherwise) are dropped; the text ends at the first NUL byte (NUL pair in UTF-16).
 QString DvbText(QByteArrayView bytes);
 
+// A whole number as a file writes it (blanks around it allowed); `sonst` for anything else.
+qint64 TextZahl(QStringView text, qint64 sonst = -1);
+
+// A channel's number as the remote shows it: 0 (none) for a number that is no positive int.
+int Kanalnummer(qint64 zahl);
+
 // The source of a recorder's channel file for a satellite position in tenths of a degree,
 // east positive: 192 → "S19.2E", −50 → "S5.0W".
 QString Satellitenquelle(int zehntelGrad);

@@ -181,10 +181,11 @@ void WaehleBouquetsVor(Quelle& quelle) {
                        "alle Bouquets sind gewählt."));
 }
 
-Quelle LeseQuelle(const QString& pfad, const std::function<void(qint64)>& gelesen) {
+// `philips`: the folder of a Philips TV's list the path stands for (PhilipsOrdner), or empty.
+Quelle LeseQuelle(const QString& pfad, const QString& philips, const std::function<void(qint64)>& gelesen) {
     const QFileInfo info(pfad);
     // A Philips TV's list is a folder of files: any of them, or the folder, stands for it.
-    if (const QString philips = PhilipsOrdner(pfad); !philips.isEmpty())
+    if (!philips.isEmpty())
         return {pfad, {}, {}, LesePhilipsOrdner(philips), {}};
     if (info.isDir())
         return {pfad, QDir::cleanPath(info.absoluteFilePath()), BouquetWahl::Beide, {}, {}};
@@ -368,12 +369,13 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
     QList<Quelle> quellen;
     QStringList philipsOrdner; // read once, however many of their files are chosen
     for (const QString& pfad : pfade) {
-        if (const QString philips = PhilipsOrdner(pfad); !philips.isEmpty()) {
+        const QString philips = PhilipsOrdner(pfad);
+        if (!philips.isEmpty()) {
             if (philipsOrdner.contains(philips))
                 continue;
             philipsOrdner.append(philips);
         }
-        Quelle quelle = LeseQuelle(pfad, gelesen);
+        Quelle quelle = LeseQuelle(pfad, philips, gelesen);
         const auto gleicherSatz = std::find_if(quellen.begin(), quellen.end(), [&](const Quelle& q) {
             return !quelle.bouquetOrdner.isEmpty() && q.bouquetOrdner == quelle.bouquetOrdner;
         });

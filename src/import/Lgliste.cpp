@@ -45,24 +45,18 @@ struct Eintrag {
     qint64 favorit[Favoritenlisten] = {}; // position in favourites list A … H; KeinFavorit: none
 };
 
-qint64 Zahl(const QString& text, qint64 sonst = -1) {
-    bool ok = false;
-    const qint64 zahl = text.trimmed().toLongLong(&ok);
-    return ok ? zahl : sonst;
-}
-
 qint64 JsonZahl(const QJsonValue& wert, qint64 sonst = -1) {
     if (wert.isDouble())
         return wert.toInteger(sonst);
     if (wert.isBool())
         return wert.toBool() ? 1 : 0;
-    return Zahl(wert.toString(), sonst);
+    return TextZahl(wert.toString(), sonst);
 }
 
 bool Wahr(const QJsonValue& wert) {
-    return wert.isString()
-               ? wert.toString().trimmed().compare(u"true", Qt::CaseInsensitive) == 0 || Zahl(wert.toString(), 0) != 0
-               : JsonZahl(wert, 0) != 0;
+    return wert.isString() ? wert.toString().trimmed().compare(u"true", Qt::CaseInsensitive) == 0 ||
+                                 TextZahl(wert.toString(), 0) != 0
+                           : JsonZahl(wert, 0) != 0;
 }
 
 QString OhneSteuerzeichen(QString text) {
@@ -72,38 +66,38 @@ QString OhneSteuerzeichen(QString text) {
 
 // The satellite at index idxN of <SatRecordInfo>: Angle and AnglePrec (tenths), DirEastWest 1 east.
 int Position(const QHash<QString, QString>& satellit) {
-    const qint64 zehntel = Zahl(satellit.value(u"Angle"_s), 0) * 10 + Zahl(satellit.value(u"AnglePrec"_s), 0);
+    const qint64 zehntel = TextZahl(satellit.value(u"Angle"_s), 0) * 10 + TextZahl(satellit.value(u"AnglePrec"_s), 0);
     const int betrag = int(std::clamp<qint64>(zehntel, 0, 1800));
-    return Zahl(satellit.value(u"DirEastWest"_s), 1) == 1 ? betrag : -betrag;
+    return TextZahl(satellit.value(u"DirEastWest"_s), 1) == 1 ? betrag : -betrag;
 }
 
 Eintrag AusItem(const QHash<QString, QString>& item, bool analog) {
     Eintrag e;
     e.quelltext = item.value(u"sourceIndex"_s).trimmed();
-    const qint64 quelle = Zahl(e.quelltext);
+    const qint64 quelle = TextZahl(e.quelltext);
     // 1 DVB-T, 3 DVB-C (the Austrian sample, network 43168), 7 DVB-S; 2 analog cable.
     e.empfang = analog                       ? Analog
                 : quelle == 1                ? Antenne
                 : quelle == 2 || quelle == 3 ? Kabel
                 : quelle == 7                ? Satellit
                                              : Unbekannt;
-    e.nummer = Zahl(item.value(u"prNum"_s));
-    e.dienst = Zahl(item.value(u"serviceType"_s));
+    e.nummer = TextZahl(item.value(u"prNum"_s));
+    e.dienst = TextZahl(item.value(u"serviceType"_s));
     const QString hex = item.value(u"hexVchName"_s).trimmed();
     e.name = hex.isEmpty() ? OhneSteuerzeichen(item.value(u"vchName"_s)) : DvbText(QByteArray::fromHex(hex.toLatin1()));
-    e.onid = Zahl(item.value(u"original_network_id"_s));
-    e.tsid = Zahl(item.value(u"transport_id"_s));
-    e.sid = Zahl(item.value(u"service_id"_s));
+    e.onid = TextZahl(item.value(u"original_network_id"_s));
+    e.tsid = TextZahl(item.value(u"transport_id"_s));
+    e.sid = TextZahl(item.value(u"service_id"_s));
     if (e.sid < 0)
-        e.sid = Zahl(item.value(u"programNo"_s));
-    e.satellit = Zahl(item.value(u"usSatelliteHandle"_s));
+        e.sid = TextZahl(item.value(u"programNo"_s));
+    e.satellit = TextZahl(item.value(u"usSatelliteHandle"_s));
     e.frequenz = item.value(u"frequency"_s).trimmed();
-    e.geloescht = Zahl(item.value(u"isDeleted"_s), 0) != 0;
-    e.versteckt = Zahl(item.value(u"isInvisable"_s), 0) != 0; // sic
-    const bool mapAttr = Zahl(item.value(u"mapType"_s)) == 1;
-    const qint64 attr = Zahl(item.value(u"mapAttr"_s), 0);
+    e.geloescht = TextZahl(item.value(u"isDeleted"_s), 0) != 0;
+    e.versteckt = TextZahl(item.value(u"isInvisable"_s), 0) != 0; // sic
+    const bool mapAttr = TextZahl(item.value(u"mapType"_s)) == 1;
+    const qint64 attr = TextZahl(item.value(u"mapAttr"_s), 0);
     for (int i = 0; i < Favoritenlisten; ++i) {
-        const qint64 idx = Zahl(item.value(u"favoriteIdx"_s + QChar(u'A' + i)), KeinFavorit);
+        const qint64 idx = TextZahl(item.value(u"favoriteIdx"_s + QChar(u'A' + i)), KeinFavorit);
         e.favorit[i] = idx >= 0 && idx < KeinFavorit ? idx
                        : mapAttr && (attr >> i & 1)  ? KeinFavorit - 1 // in the list, place unknown
                                                      : KeinFavorit;

@@ -58,10 +58,6 @@ QString SamsungText(QByteArrayView bytes) {
     return text;
 }
 
-int Nummer(qint64 zahl) {
-    return zahl > 0 && zahl <= std::numeric_limits<int>::max() ? int(zahl) : 0;
-}
-
 // The satellite positions of the transponders (SAT_TP.tpId → tenths of a degree, east
 // positive) from the member "sat".
 QHash<qint64, int> SatellitenDerTransponder(const Sqlitebild& sat) {
@@ -137,7 +133,7 @@ Dienst LiesDienst(const Sqlitezeile& z, const QHash<qint64, int>& satelliten) {
     d.srvId = z.Zahl(0);
     d.recState = z.Zahl(12);
     Fernsehkanal& k = d.kanal;
-    k.nummer = Nummer(z.Zahl(1));
+    k.nummer = Kanalnummer(z.Zahl(1));
     k.name = SamsungText(z.Bytes(2));
     const qint64 chType = z.Zahl(7);
     d.liste = Listenname(chType);
@@ -301,7 +297,7 @@ ImportFund LeseSamsungArchiv(const QList<Archivteil>& teile, const QString& date
                              })->first;
         const int liste = fund.Liste(QStringLiteral("Favoriten %1").arg(it.key()), false);
         for (auto& [pos, kanal] : *it) {
-            kanal.nummer = Nummer(erste == 0 && pos < std::numeric_limits<int>::max() ? pos + 1 : pos);
+            kanal.nummer = Kanalnummer(erste == 0 && pos < std::numeric_limits<int>::max() ? pos + 1 : pos);
             fund.NimmAuf(liste, kanal);
         }
     }

@@ -42,9 +42,7 @@ Dienstart ArtDesDienstes(QStringView typ) {
 
 // A non-negative integer, -1 for anything else.
 qint64 Zahl(QStringView text) {
-    bool ok = false;
-    const qint64 zahl = text.trimmed().toLongLong(&ok);
-    return ok && zahl >= 0 ? zahl : -1;
+    return std::max<qint64>(TextZahl(text), -1);
 }
 
 struct Kopf {

@@ -21,12 +21,6 @@ namespace {
 
 constexpr int Favoritenlisten = 8;
 
-qint64 Zahl(QStringView text, qint64 sonst = -1) {
-    bool ok = false;
-    const qint64 zahl = text.trimmed().toLongLong(&ok);
-    return ok ? zahl : sonst;
-}
-
 // The values of a column: its text without the line ends that belong to the tags, one per line.
 QStringList Werte(const QString& text) {
     QStringView werte = text;
@@ -117,7 +111,7 @@ Liste AndroidListe(const QString& element, const Spalten& s) {
     QHash<QString, int> positionen; // satellite record → position in tenths of a degree
     const QStringList& satIds = Spalte(s, u"SATL_REC/ui2_satl_rec_id"_s);
     for (qsizetype i = 0; i < satIds.size(); ++i) {
-        const qint64 position = Zahl(Spalte(s, u"SATL_REC/i2_orb_pos"_s).value(i), 10000);
+        const qint64 position = TextZahl(Spalte(s, u"SATL_REC/i2_orb_pos"_s).value(i), 10000);
         if (position >= -1800 && position <= 1800)
             positionen.insert(satIds[i].trimmed(), int(position));
     }
@@ -128,20 +122,20 @@ Liste AndroidListe(const QString& element, const Spalten& s) {
     for (qsizetype i = 0; i < nummern.size(); ++i) {
         auto wert = [&](const QString& pfad) { return Spalte(s, pfad).value(i); };
         Fernsehkanal k;
-        const qint64 no = Zahl(nummern[i]);
+        const qint64 no = TextZahl(nummern[i]);
         k.nummer = no < 0 ? 0 : int(std::min<qint64>(no >> 18, 1 << 30));
         k.art = (no & 7) == 1 ? Dienstart::Fernsehen : (no & 7) == 2 ? Dienstart::Radio : Dienstart::Daten;
-        const qint64 dienst = Zahl(wert(u"Service/dvb_info/ui1_sdt_service_type"_s));
+        const qint64 dienst = TextZahl(wert(u"Service/dvb_info/ui1_sdt_service_type"_s));
         if (dienst >= 0 && DvbDienstart(dienst) == Dienstart::Daten)
             k.art = Dienstart::Daten;
         k.name = wert(u"Service/Name"_s);
         // Deleted: the mask without 0x200, or b_deleted_by_user 0 (sic).
-        const qint64 maske = Zahl(wert(u"Service/ui4_nw_mask"_s));
-        k.geloescht = (maske >= 0 && !(maske & 0x200)) || Zahl(wert(u"Service/b_deleted_by_user"_s)) == 0;
+        const qint64 maske = TextZahl(wert(u"Service/ui4_nw_mask"_s));
+        k.geloescht = (maske >= 0 && !(maske & 0x200)) || TextZahl(wert(u"Service/b_deleted_by_user"_s)) == 0;
         const qsizetype mux = multiplex.value(wert(u"Service/MuxID"_s).trimmed(), -1);
-        k.onid = mux < 0 ? -1 : Zahl(Spalte(s, u"TS_Descr/Onid"_s).value(mux));
-        k.tsid = mux < 0 ? -1 : Zahl(Spalte(s, u"TS_Descr/Tsid"_s).value(mux));
-        k.sid = Zahl(wert(u"Service/ui2_prog_id"_s));
+        k.onid = mux < 0 ? -1 : TextZahl(Spalte(s, u"TS_Descr/Onid"_s).value(mux));
+        k.tsid = mux < 0 ? -1 : TextZahl(Spalte(s, u"TS_Descr/Tsid"_s).value(mux));
+        k.sid = TextZahl(wert(u"Service/ui2_prog_id"_s));
         k.quelle = quelle;
         if (satellit) {
             const QString satId = mux < 0 ? QString() : Spalte(s, u"Multiplex/ui2_satl_rec_id"_s).value(mux).trimmed();
@@ -152,7 +146,7 @@ Liste AndroidListe(const QString& element, const Spalten& s) {
         QList<qint64> favoriten;
         for (const QString& platz : wert(u"Service/aui1_custom_data"_s).split(u' ', Qt::SkipEmptyParts))
             if (favoriten.size() < Favoritenlisten)
-                favoriten.append(Zahl(platz, 0));
+                favoriten.append(TextZahl(platz, 0));
         liste.kanaele.append(std::move(k));
         liste.favoriten.append(favoriten);
     }
@@ -176,8 +170,8 @@ Liste MediatekListe(QStringView typ) {
 // A service_info: its fields as attributes or as child elements. record_id is the reference.
 Fernsehkanal MediatekKanal(const QHash<QString, QString>& felder) {
     Fernsehkanal k;
-    k.nummer = int(std::clamp<qint64>(Zahl(felder.value(u"major_channel_number"_s)), 0, 1 << 30));
-    const qint64 dienst = Zahl(felder.value(u"sdt_service_type"_s));
+    k.nummer = int(std::clamp<qint64>(TextZahl(felder.value(u"major_channel_number"_s)), 0, 1 << 30));
+    const qint64 dienst = TextZahl(felder.value(u"sdt_service_type"_s));
     k.art = dienst < 0 ? Dienstart::Fernsehen : DvbDienstart(dienst);
     k.name = felder.value(u"service_name"_s);
     k.referenz = felder.value(u"record_id"_s).trimmed();

@@ -36,10 +36,6 @@ QString Beschriftung(QByteArrayView bytes) {
     return text;
 }
 
-int Nummer(qint64 zahl) {
-    return zahl > 0 && zahl <= std::numeric_limits<int>::max() ? int(zahl) : 0;
-}
-
 // The source of each satellite_id of dvbSysData.db ("S19.2E"; west_east_flag 0 = west).
 QHash<qint64, QString> Satellitenquellen(const QList<Archivteil>& teile, const QString& datei) {
     QHash<qint64, QString> quellen;
@@ -83,7 +79,7 @@ void LiesDigitaleListe(const Sqlitebild& db, const QString& tabelle, const QHash
             .arg(satSpalte ? QStringLiteral("sat_id") : QStringLiteral("NULL"), tabelle),
         [&](const Sqlitezeile& z) {
             Fernsehkanal k;
-            k.nummer = Nummer(z.Zahl(0));
+            k.nummer = Kanalnummer(z.Zahl(0));
             k.name = Beschriftung(z.Bytes(1));
             const qint64 bits = z.Zahl(2);
             k.art = bits & RadioBit ? Dienstart::Radio : bits & FernsehBit ? Dienstart::Fernsehen : Dienstart::Daten;
@@ -115,7 +111,7 @@ void LiesAnalogeListe(const Sqlitebild& db, Fernsehfund& fund) {
                  .arg(frequenz ? QStringLiteral("frequency") : QStringLiteral("0")),
              [&](const Sqlitezeile& z) {
                  Fernsehkanal k;
-                 k.nummer = Nummer(z.Zahl(0));
+                 k.nummer = Kanalnummer(z.Zahl(0));
                  k.name = Beschriftung(z.Bytes(1));
                  k.art = z.Zahl(2) & FernsehBit ? Dienstart::Fernsehen : Dienstart::Daten;
                  if (z.Zahl(3) > 0)

@@ -97,13 +97,18 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
     return 0;
 }
 
+// The sources as given, from the folder the tool was started in.
+QStringList Quellpfade(const Importaufruf& aufruf, const QDir& start) {
+    QStringList quellen;
+    for (const QString& quelle : aufruf.quellen)
+        quellen << QDir::cleanPath(start.absoluteFilePath(quelle));
+    return quellen;
+}
+
 // The groups of the sources, one per line with their counts.
 int ZeigeGruppen(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
     try {
-        QStringList quellen;
-        for (const QString& quelle : aufruf.quellen)
-            quellen << QDir::cleanPath(QDir::current().absoluteFilePath(quelle));
-        const ImportFund fund = LeseImportquellen(quellen);
+        const ImportFund fund = LeseImportquellen(Quellpfade(aufruf, QDir::current()));
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
         for (const QString& zeile : GruppenUebersicht(fund))
@@ -135,10 +140,7 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         return 1;
     }
     try {
-        QStringList quellen;
-        for (const QString& quelle : aufruf.quellen)
-            quellen << QDir::cleanPath(start.absoluteFilePath(quelle));
-        const ImportFund fund = LeseImportquellen(quellen);
+        const ImportFund fund = LeseImportquellen(Quellpfade(aufruf, start));
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
         const ImportOptionen optionen{true, !aufruf.mitDoppelten, !aufruf.radioMitnehmen};
