@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 
@@ -18,24 +19,22 @@ namespace {
 const QString Kopf = QStringLiteral("Senvio-Quellen 1");
 constexpr qint64 GroessteQuellendatei = qint64(64) * 1024 * 1024;
 
-// Appends a field, a tab before it unless it is the line's first: a field holds no tab and
-// no line end, they separate fields and lines. Written straight into the file's text, so
-// that the file of a list costs little more than the list.
-void HaengeFeldAn(QString& text, QStringView feld, bool erstes = false) {
+// Writes a field as UTF-8, a tab before it unless it is the line's first: a field holds no
+// tab and no line end, they separate fields and lines. Written straight into the file's
+// bytes, so that the file of a list costs little more than the list.
+char* SchreibeFeld(char* ziel, QStringEncoder& utf8, QStringView feld, bool erstes = false) {
     if (!erstes)
-        text += u'\t';
-    const auto trenner = [](QChar z) { return z == u'\t' || z == u'\r' || z == u'\n'; };
-    if (std::none_of(feld.begin(), feld.end(), trenner)) {
-        text += feld;
-        return;
-    }
-    for (const QChar z : feld)
-        text += trenner(z) ? QChar(u' ') : z;
+        *ziel++ = '\t';
+    char* const ende = utf8.appendToBuffer(ziel, feld);
+    // In UTF-8 these bytes stand only for themselves, never inside another character.
+    std::replace_if(
+        ziel, ende, [](char b) { return b == '\t' || b == '\r' || b == '\n'; }, ' ');
+    return ende;
 }
 
 // The name of a list line, as ZerlegeZeile gives it, without copying it.
 QStringView NameDer(const QString& zeile) {
-    const qsizetype trenner = zeile.indexOf(Trenner);
+    const qsizetype trenner = FindeTrenner(zeile);
     const qsizetype anfang = PraefixLaenge(zeile);
     return QStringView(zeile).mid(anfang, (trenner >= 0 ? trenner : zeile.size()) - anfang);
 }
@@ -53,20 +52,31 @@ void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QLis
         QFile::remove(datei);
         return;
     }
-    QString text = Kopf + u'\n';
-    text.reserve(zeilen.size() * 80);
+    // A UTF-16 unit gives at most three bytes; every line has four separators and its end.
     const Eintragsherkunft keine;
+    qsizetype hoechstens = Kopf.size() + 1;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
-        HaengeFeldAn(text, NameDer(zeilen[i]), true);
-        HaengeFeldAn(text, h.radio ? u"Radio" : u"TV");
-        HaengeFeldAn(text, h.referenz);
-        HaengeFeldAn(text, h.quellname);
+        hoechstens += zeilen[i].size() + 5 + h.referenz.size() + h.quellname.size() + 5;
         for (const QString& schluessel : h.logoSchluessel)
-            HaengeFeldAn(text, schluessel);
-        text += u'\n';
+            hoechstens += schluessel.size() + 1;
     }
-    if (!SchreibeGanzeDatei(datei, text.toUtf8()))
+    QByteArray bytes(3 * hoechstens, Qt::Uninitialized);
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    char* ziel = SchreibeFeld(bytes.data(), utf8, Kopf, true);
+    *ziel++ = '\n';
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
+        ziel = SchreibeFeld(ziel, utf8, NameDer(zeilen[i]), true);
+        ziel = SchreibeFeld(ziel, utf8, h.radio ? u"Radio" : u"TV");
+        ziel = SchreibeFeld(ziel, utf8, h.referenz);
+        ziel = SchreibeFeld(ziel, utf8, h.quellname);
+        for (const QString& schluessel : h.logoSchluessel)
+            ziel = SchreibeFeld(ziel, utf8, schluessel);
+        *ziel++ = '\n';
+    }
+    bytes.truncate(ziel - bytes.constData());
+    if (!SchreibeGanzeDatei(datei, bytes))
         throw DateiFehler::NichtErstellt(datei);
 }
 

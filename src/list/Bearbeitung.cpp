@@ -40,8 +40,16 @@ QString NeueTextzeile(const QString& name, qsizetype nummer, int& platzhalterzae
 }
 
 void HaengeNamenAn(SenderListe& liste, const QStringList& namen, int& platzhalterzaehler) {
-    for (const QString& name : namen)
-        liste.HaengeAn(NeueTextzeile(name, liste.Anzahl() + 1, platzhalterzaehler));
+    // The lines NeueTextzeile would make, with the prefix the renumbering gives them made
+    // at once: an import appends a hundred thousand lines, each is built only once.
+    const QString platzhalter[] = {Platzhalterpfad(1), Platzhalterpfad(2), Platzhalterpfad(3), Platzhalterpfad(4)};
+    for (const QString& name : namen) {
+        platzhalterzaehler = NaechsterPlatzhalter(platzhalterzaehler);
+        liste.HaengeAn(
+            BaueNummerierteZeile(liste.Anzahl() + 1, MacheEinzeilig(name), platzhalter[platzhalterzaehler - 1]));
+        if (platzhalterzaehler == 4)
+            platzhalterzaehler = 0;
+    }
     KorrigiereDieNummern(liste);
 }
 

@@ -7,13 +7,9 @@ namespace senvio {
 void KorrigiereDieNummern(SenderListe& liste) {
     for (qsizetype i = 0; i < liste.Anzahl(); ++i) {
         const QString& zeile = liste.Zeile(i);
-        const QStringView rest = QStringView(zeile).mid(PraefixLaenge(zeile));
-        QString neu = Praefix(i + 1);
-        if (neu.size() + rest.size() == zeile.size() && zeile.startsWith(neu)) {
-            continue; // already right: keep the shared data
-        }
-        neu.append(rest);
-        liste.Ersetze(i, neu);
+        if (HatPraefix(zeile, i + 1))
+            continue; // already right: keep the shared data, and make no string to find it out
+        liste.Ersetze(i, Praefix(i + 1).append(QStringView(zeile).mid(PraefixLaenge(zeile))));
     }
 }
 

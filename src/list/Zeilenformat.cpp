@@ -10,20 +10,81 @@
 
 namespace senvio {
 
-qsizetype PraefixLaenge(const QString& zeile) {
-    const qsizetype gleich = zeile.indexOf(QStringLiteral("= "));
-    if (gleich < 0) {
+qsizetype FindeTrenner(QStringView zeile) {
+    // A plain loop: Qt's search of one character costs more to call than to run on a line.
+    const char16_t* z = zeile.utf16();
+    for (qsizetype i = 1; i + 4 < zeile.size(); ++i) {
+        if (z[i] == u'#' && z[i - 1] == u' ' && z[i + 1] == u'p' && z[i + 2] == u'n' && z[i + 3] == u'g' &&
+            z[i + 4] == u'#')
+            return i - 1;
+    }
+    return -1;
+}
+
+qsizetype PraefixLaenge(QStringView zeile) {
+    const char16_t* z = zeile.utf16();
+    qsizetype gleich = 0;
+    while (gleich + 1 < zeile.size() && !(z[gleich] == u'=' && z[gleich + 1] == u' '))
+        ++gleich;
+    if (gleich + 1 >= zeile.size()) {
         return 0;
     }
     // Only a separator that starts before the name counts: it lies within the line's start,
     // so the rest of a long line is not searched (every renumbering asks this of every line).
-    const QStringView anfang = QStringView(zeile).first(std::min(zeile.size(), gleich + 1 + Trenner.size()));
-    return anfang.indexOf(Trenner) < 0 ? gleich + 2 : 0;
+    const qsizetype trenner = FindeTrenner(zeile.first(std::min(zeile.size(), gleich + 1 + Trenner.size())));
+    return trenner < 0 ? gleich + 2 : 0;
+}
+
+namespace {
+
+// The prefix of entry n into a buffer of at least 32 characters; its length.
+qsizetype SchreibePraefix(qsizetype n, char16_t* ziel) {
+    char ziffern[24];
+    int stellen = 0;
+    for (qsizetype k = n < 0 ? -n : n; stellen == 0 || k > 0; k /= 10)
+        ziffern[stellen++] = char('0' + k % 10);
+    if (n < 0)
+        ziffern[stellen++] = '-';
+    // Numbers below 10 and below 100 are padded so that the "=" of the first hundred align.
+    const qsizetype vorne = n < 10 ? 4 : 2;
+    const qsizetype hinten = n < 100 ? 3 : 1;
+    qsizetype l = 0;
+    for (qsizetype i = 0; i < vorne; ++i)
+        ziel[l++] = u' ';
+    while (stellen > 0)
+        ziel[l++] = char16_t(ziffern[--stellen]);
+    for (qsizetype i = 0; i < hinten; ++i)
+        ziel[l++] = u' ';
+    ziel[l++] = u'=';
+    ziel[l++] = u' ';
+    return l;
+}
+
+} // namespace
+
+bool HatPraefix(QStringView zeile, qsizetype n) {
+    char16_t praefix[32];
+    const qsizetype laenge = SchreibePraefix(n, praefix);
+    if (zeile.size() < laenge || !std::equal(praefix, praefix + laenge, zeile.utf16()))
+        return false;
+    // The prefix holds no other "= " and no "#": its length is PraefixLaenge's unless a
+    // separator starts at its last blank (the line then has no prefix at all).
+    return !zeile.sliced(laenge).startsWith(TrennerOhneBlank);
+}
+
+QString BaueNummerierteZeile(qsizetype n, QStringView name, QStringView logoPfad) {
+    char16_t praefix[32];
+    const qsizetype laenge = SchreibePraefix(n, praefix);
+    QString zeile(laenge + name.size() + Trenner.size() + logoPfad.size(), Qt::Uninitialized);
+    char16_t* ziel = reinterpret_cast<char16_t*>(zeile.data());
+    for (const QStringView teil : {QStringView(praefix, laenge), name, QStringView(Trenner), logoPfad})
+        ziel = std::copy(teil.utf16(), teil.utf16() + teil.size(), ziel);
+    return zeile;
 }
 
 ZeilenTeile ZerlegeZeile(const QString& zeile) {
     ZeilenTeile t;
-    const qsizetype trenner = zeile.indexOf(Trenner);
+    const qsizetype trenner = FindeTrenner(zeile);
     t.hatTrenner = trenner >= 0;
     t.kopf = t.hatTrenner ? zeile.left(trenner + 1) : zeile;
     t.logoPfad = t.hatTrenner ? zeile.mid(trenner + Trenner.size()) : QString();
@@ -73,14 +134,8 @@ QString OhneRandBlanks(const QString& text) {
 }
 
 QString Praefix(qsizetype n) {
-    const QString zahl = QString::number(n);
-    if (n < 10) {
-        return u"    " % zahl % u"   = ";
-    }
-    if (n < 100) {
-        return u"  " % zahl % u"   = ";
-    }
-    return u"  " % zahl % u" = ";
+    char16_t praefix[32];
+    return QStringView(praefix, SchreibePraefix(n, praefix)).toString();
 }
 
 QString VorlaeufigerPraefix(qsizetype n) {
@@ -92,7 +147,7 @@ QString BaueZeile(const QString& praefix, const QString& name, const QString& lo
 }
 
 QString MitNeuemLogo(const QString& zeile, const QString& logoPfad) {
-    const qsizetype trenner = zeile.indexOf(Trenner);
+    const qsizetype trenner = FindeTrenner(zeile);
     return (trenner >= 0 ? zeile.left(trenner) : zeile) + Trenner + logoPfad;
 }
 

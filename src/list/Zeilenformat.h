@@ -20,7 +20,15 @@ struct ZeilenTeile {
 // The length of the line's prefix: up to and including the first "= ", when that
 // lies wholly before the separator; 0 otherwise. A "= " inside the logo path never
 // makes a prefix, so renumbering cannot cut into the separator or the path.
-qsizetype PraefixLaenge(const QString& zeile);
+qsizetype PraefixLaenge(QStringView zeile);
+
+// Where the line's first separator " #png#" starts, or -1. Every renumbering and every
+// save asks this of every line: it looks only at the '#' characters, not at every position.
+qsizetype FindeTrenner(QStringView zeile);
+
+// Whether the line already starts with the prefix of entry n and that prefix is the
+// one PraefixLaenge finds: the renumbering then keeps the line as it is.
+bool HatPraefix(QStringView zeile, qsizetype n);
 
 // Takes a line apart. A line without separator counts as a name without logo:
 // its head is the whole line and its logo path is empty.
@@ -32,6 +40,8 @@ QString Praefix(qsizetype n);
 QString VorlaeufigerPraefix(qsizetype n);
 
 QString BaueZeile(const QString& praefix, const QString& name, const QString& logoPfad);
+// The line of entry n with its prefix as the renumbering writes it, made in one piece.
+QString BaueNummerierteZeile(qsizetype n, QStringView name, QStringView logoPfad);
 
 // Text made fit to stand in one line, as every command that puts text into a line
 // does first: each character the list reader takes for a line end or the end of the

@@ -205,11 +205,11 @@ TEST_F(Dokument, HerkunftBleibtBeiDerListeUndFolgtDenNamen) {
     m_dokument.Aendere({u"Import"_s}, [&](Listenaenderung& a) {
         a.SetzeHerkunft(0, erste);
         a.SetzeHerkunft(1, {});
-        a.SetzeHerkunft(2, {u"http://r/1"_s, {}, u"NDR 90,3\tNord"_s, true});
+        a.SetzeHerkunft(2, {u"http://r/1"_s, {}, u"NDR 90,3\tNörd 😀"_s, true});
     });
     m_dokument.Speichere();
     const QString quellen = m_ordner.path() + u"/Senvio-Listen/Astra.quellen"_s;
-    const Eintragsherkunft ndr{u"http://r/1"_s, {}, u"NDR 90,3 Nord"_s, true};
+    const Eintragsherkunft ndr{u"http://r/1"_s, {}, u"NDR 90,3 Nörd 😀"_s, true};
     const auto geladen = [&] {
         Listendokument dokument{ProgrammOrdner(m_ordner.path())};
         dokument.LadeLetzte(u"Astra"_s);

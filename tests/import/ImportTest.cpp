@@ -286,6 +286,7 @@ TEST(Leser, PiconnamenUndLogonamen) {
         {'l', "C:\\Logos\\Sat 1#2.png", "Sat 1#2"},
         {'l', "https://x.example", ""},
         {'l', "data:image/png;base64,iVB/Rw==", ""},
+        {'l', "DATA:image/png;base64,iVB/Rw==", ""},
     };
     for (const auto& f : faelle) {
         const QString ein = QString::fromUtf8(f.ein);

@@ -45,6 +45,27 @@ TEST(Zeilenformat, PraefixeZeilenUndNeuesLogo) {
     EXPECT_EQ(MitNeuemLogo(u"    2   = Text"_s, u"c.png"_s), u"    2   = Text #png#c.png"_s);
 }
 
+// A line made with its final prefix at once is the line the renumbering would give it.
+TEST(Zeilenformat, NummerierteZeileUndIhrPraefix) {
+    const std::tuple<qsizetype, QString> faelle[] = {
+        {1, u"    1   = ZDF #png#Ohne Logo1.png"_s}, {9, u"    9   = ZDF #png#Ohne Logo1.png"_s},
+        {10, u"  10   = ZDF #png#Ohne Logo1.png"_s}, {99, u"  99   = ZDF #png#Ohne Logo1.png"_s},
+        {100, u"  100 = ZDF #png#Ohne Logo1.png"_s}, {12345, u"  12345 = ZDF #png#Ohne Logo1.png"_s},
+    };
+    for (const auto& [n, zeile] : faelle) {
+        EXPECT_EQ(BaueNummerierteZeile(n, u"ZDF", u"Ohne Logo1.png"), zeile);
+        EXPECT_EQ(Praefix(n), zeile.first(zeile.indexOf(u"ZDF")));
+        EXPECT_TRUE(HatPraefix(zeile, n));
+        EXPECT_FALSE(HatPraefix(zeile, n + 1));
+        EXPECT_EQ(FindeTrenner(zeile), zeile.indexOf(u" #png#"));
+    }
+    // The separator takes the prefix's last blank: that line has no prefix to keep.
+    EXPECT_FALSE(HatPraefix(u"    8   = #png#x", 8));
+    EXPECT_EQ(PraefixLaenge(u"    8   = #png#x"), 0);
+    EXPECT_EQ(FindeTrenner(u"#png# #png# #png#"), 5);
+    EXPECT_EQ(FindeTrenner(u"A #pn"), -1);
+}
+
 TEST(Zeilenformat, PlatzhalterNummerInJederSchreibweise) {
     const std::tuple<QString, int, bool> faelle[] = {
         {u"Ohne Logo1.png"_s, 1, true},   {u"OHNE LOGO4.PNG"_s, 4, true}, {u"ohne logo3 ohne logo1"_s, 3, true},
