@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace senvio {
@@ -14,6 +15,15 @@ constexpr std::array<char16_t, 32> Oberhalb7F = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+
+// Whether every character is ASCII: an OR over all of them, which the compiler vectorises.
+// Nearly every line of a list is ASCII, and lists are encoded on every save.
+bool IstAscii(QStringView text) {
+    char16_t alle = 0;
+    for (const QChar z : text)
+        alle |= z.unicode();
+    return alle < 0x80;
+}
 
 // The byte for a character, or -1 when the code page has none.
 int ByteFuer(char16_t zeichen) {
@@ -41,6 +51,10 @@ QString VonWindows1252(const char* daten, qsizetype laenge) {
 }
 
 qsizetype KodiereWindows1252(QStringView text, char* ziel) {
+    if (IstAscii(text)) {
+        std::transform(text.begin(), text.end(), ziel, [](QChar z) { return char(z.unicode()); });
+        return text.size();
+    }
     qsizetype n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t z = text[i].unicode();
@@ -67,6 +81,8 @@ QByteArray NachWindows1252(const QString& text) {
 }
 
 bool PasstInWindows1252(const QString& text) {
+    if (IstAscii(text))
+        return true;
     for (const QChar z : text) {
         if (ByteFuer(z.unicode()) < 0) {
             return false;
