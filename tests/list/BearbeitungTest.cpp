@@ -95,3 +95,36 @@ TEST(Bearbeitung, SenderschluesselOhneSchreibweiseUndQualitaetswort) {
               (QStringList{
                   u"daserste"_s, u"arte"_s, u"zdf"_s, u"3sathd"_s, u"hd"_s, u"muenchentv"_s, u"muenchentv"_s, {}, {}}));
 }
+
+// Only the same service (of the same kind) or the same name is surely a copy; names that only
+// share a station key, also through the name the source gave, and a radio station named as a
+// television station are only alike.
+TEST(Bearbeitung, SpaetereKopienSicherNurBeiGleichemDienstOderNamen) {
+    const QStringList namen = u"Das Erste HD,RTL HD,RTL UHD,ATV HD,a.tv HD,ARD,das erste  hd,Das Erste,BR24,BR24,"
+                              u"(frei),(frei),Erstes,ZDF,ZDF"_s.split(u',');
+    const auto tv = [](const QString& ref, const QString& quelle = {}) {
+        return Dienstkennung{ref, quelle, false, true};
+    };
+    const QList<Dienstkennung> dienste{tv(u"1:0:19:283D"_s),
+                                       tv(u"1:0:19:2EE3"_s),
+                                       tv(u"1:0:1F:302F"_s),
+                                       tv(u"1:0:19:33C"_s),
+                                       tv(u"C:1:2"_s),
+                                       tv(u"1:0:19:283D"_s),
+                                       {},
+                                       tv(u"1:0:1:6DCA"_s),
+                                       tv(u"1:0:19:A1"_s),
+                                       {u"1:0:2:A2"_s, {}, true, true},
+                                       {},
+                                       {},
+                                       tv(u"1:0:19:99"_s, u"Das Erste HD"_s),
+                                       tv(u"1:0:19:2B66"_s),
+                                       {u"1:0:2:2B66"_s, {}, true, true}};
+    QStringList zeilen, kopien;
+    for (const QString& name : namen)
+        zeilen << u"    1   = "_s + name + u" #png#"_s;
+    for (const Kopie& k : SpaetereKopien(zeilen, dienste))
+        kopien << u"%1>%2%3"_s.arg(k.eintrag + 1).arg(k.erster + 1).arg(k.sicher ? u"" : u"?");
+    EXPECT_EQ(kopien,
+              (QStringList{u"3>2?"_s, u"5>4?"_s, u"6>1"_s, u"7>1"_s, u"8>1?"_s, u"10>9?"_s, u"13>1?"_s, u"15>14?"_s}));
+}

@@ -1,13 +1,17 @@
 // The keys a station's name is looked up by, and what the matching decides in a small logo library.
 #include "logos/Logozuordnung.h"
 #include "list/Logoschluessel.h"
+#include "logos/LogozuordnungForm.h"
 
 #include "TestDateien.h"
 
 #include <QBuffer>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace senvio::test {
@@ -84,7 +88,9 @@ protected:
     }
     // "= file (reason)" for an automatic decision, "? a | b (reason)" for proposals.
     static QString Ergebnis(const Logobestand& b, const QString& name, const QStringList& importSchluessel = {}) {
-        const Logoentscheidung e = EntscheideLogo(b, {name, importSchluessel});
+        return Ergebnis(b, EntscheideLogo(b, {name, importSchluessel}));
+    }
+    static QString Ergebnis(const Logobestand& b, const Logoentscheidung& e) {
         QStringList namen;
         for (const Logovorschlag& v : e.vorschlaege)
             namen << Name(b, v.datei);
@@ -170,6 +176,76 @@ TEST_F(Bibliothek, RegionalprogrammeUndBeschaedigteDateien) {
         EXPECT_EQ(Ergebnis(b, name, importSchluessel), erwartet) << name.toStdString();
     // srhd, Kabel Eins and the picon; zdfinfo.png was nobody's candidate.
     EXPECT_EQ(b.Beschaedigte(), 3);
+    EXPECT_EQ(Beschaedigtenhinweis(b), "3 Logodateien sind beschädigt und wurden übergangen: srhd.png (ARD), Kabel "
+                                       "Eins.png (Deutschland), 1_0_1_EF10_421_1_C00000_0_0_0.png (Picons).");
+}
+
+// A name two stations of the list share only proposes; radio is not offered by its first word
+// or a similar name what a television entry of the list takes (one outside the part sought
+// too), its exact name still counts.
+TEST_F(Bibliothek, GeteilteNamenUndRadioInDerListe) {
+    const Logobestand b = Lege({"Regional/atv.png", "ARD/ndr.png", "ARD/ndrhd.png", "ARD/ndrkultur.png", "ARD/mdr.png",
+                                "ARD/br.png", "ARD/daserste.png", "Kaputt/k1.png=leer", "Kaputt/k2.png=leer"});
+    const std::pair<Logoanfrage, QString> faelle[] = {
+        {{"ATV HD", {}}, "? Regional/atv.png (gleicher Name)"},
+        {{"a.tv HD", {}}, "? Regional/atv.png (gleicher Name)"},
+        {{"Das Erste", {}}, "= ARD/daserste.png (gleicher Name)"},
+        {{"Das Erste HD", {}}, "= ARD/daserste.png (gleicher Name)"},
+        {{"NDR FS HH HD", {}}, "? ARD/ndrhd.png | ARD/ndr.png (gleicher Anfang)"},
+        {{"MDR S-Anhalt HD", {}, false, -1, false}, ""},
+        {{"NDR 90,3", {}, true}, ""},
+        {{"NDR Kultur", {}, true}, "= ARD/ndrkultur.png (gleicher Name)"},
+        {{"MDR JUMP", {}, true}, ""},
+        {{"BR-KLASSIK", {}, true}, "? ARD/br.png (gleicher Anfang)"},
+    };
+    QList<Logoanfrage> suchen;
+    for (const auto& [anfrage, erwartet] : faelle)
+        suchen << anfrage;
+    const QList<Logoentscheidung> entscheidungen = EntscheideLogos(b, suchen);
+    for (qsizetype i = 0; i < suchen.size(); ++i)
+        EXPECT_EQ(Ergebnis(b, entscheidungen[i]), faelle[i].second) << suchen[i].name.toStdString();
+    // The note names the broken files, ten at most.
+    EXPECT_TRUE(Beschaedigtenhinweis(b).isEmpty());
+    const Logobestand viele = Lege({"Kaputt/k3.png=leer", "Kaputt/k4.png=leer", "Kaputt/k5.png=leer",
+                                    "Kaputt/k6.png=leer", "Kaputt/k7.png=leer", "Kaputt/k8.png=leer",
+                                    "Kaputt/k9.png=leer", "Kaputt/kx.png=leer", "Kaputt/ky.png=leer"});
+    for (int d = 0; d < viele.Dateien().size(); ++d)
+        viele.Lesbar(d);
+    EXPECT_EQ(Beschaedigtenhinweis(viele),
+              "11 Logodateien sind beschädigt und wurden übergangen: k1.png (Kaputt), k2.png (Kaputt), k3.png "
+              "(Kaputt), k4.png (Kaputt), k5.png (Kaputt), k6.png (Kaputt), k7.png (Kaputt), k8.png (Kaputt), k9.png "
+              "(Kaputt), kx.png (Kaputt) … und 1 weitere.");
+}
+
+// A review of 90 rows: at least 15 whole rows in a window maximised on 1280 × 1024, a filter by
+// reason, and the rows shown unticked at once while the hidden ones keep their ticks.
+TEST_F(Bibliothek, LangePruefungNachGrundGefiltert) {
+    const Logobestand b = Lege({"ARD/daserste.png", "ARD/ndr.png"});
+    QList<Pruefeintrag> eintraege;
+    for (int i = 0; i < 90; ++i) {
+        const bool sicher = i % 3 == 0;
+        const Logovorschlag vorschlag{sicher ? 0 : 1, sicher ? Logogrund::GleicherName : Logogrund::AehnlicherName};
+        eintraege.append({i, "NDR", "Nr. " + QString::number(i + 1), {}, {}, {sicher, {vorschlag}}});
+    }
+    TLogozuordnungForm dialog(b, eintraege);
+    dialog.resize(1280, 940);
+    dialog.show();
+    auto* tabelle = dialog.findChild<QTableWidget*>("Tabelle");
+    const auto sichtbar = [&](bool ganz) {
+        int n = 0;
+        for (int z = 0; z < tabelle->rowCount(); ++z)
+            n += !tabelle->isRowHidden(z) &&
+                 (!ganz || tabelle->viewport()->rect().contains(tabelle->visualItemRect(tabelle->item(z, 0))));
+        return n;
+    };
+    EXPECT_GE(sichtbar(true), 15);
+    dialog.Waehle(1, true);
+    dialog.findChild<QComboBox*>("Grundwahl")->setCurrentText("ähnlicher Name");
+    EXPECT_EQ(sichtbar(false), 60);
+    EXPECT_EQ(dialog.Gewaehlt().size(), 31);
+    dialog.findChild<QPushButton*>("Abwaehlen")->click();
+    EXPECT_EQ(dialog.Gewaehlt().size(), 30);
+    EXPECT_EQ(dialog.Gewaehlt().first().zeile, 0);
 }
 
 } // namespace
