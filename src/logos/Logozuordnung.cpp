@@ -426,8 +426,8 @@ bool Umstritten(const Logobestand::Index& index, const QStringList& regel, const
 
 // A file a television entry takes, or one of the same bytes.
 bool NimmtDasFernsehen(const Logobestand& bestand, const Listenwissen& wissen, int datei) {
-    return std::any_of(wissen.fernsehen.begin(), wissen.fernsehen.end(),
-                       [&](int d) { return bestand.GleicherInhalt(d, datei); });
+    return wissen.fernsehen.contains(datei) || std::any_of(wissen.fernsehen.begin(), wissen.fernsehen.end(),
+                                                           [&](int d) { return bestand.GleicherInhalt(d, datei); });
 }
 
 Logoentscheidung EntscheideMitWissen(const Logobestand& bestand, const Logoanfrage& suche, const Listenwissen& wissen) {

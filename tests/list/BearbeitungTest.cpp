@@ -100,29 +100,17 @@ TEST(Bearbeitung, SenderschluesselOhneSchreibweiseUndQualitaetswort) {
 // share a station key, also through the name the source gave, and a radio station named as a
 // television station are only alike.
 TEST(Bearbeitung, SpaetereKopienSicherNurBeiGleichemDienstOderNamen) {
-    const QStringList namen = u"Das Erste HD,RTL HD,RTL UHD,ATV HD,a.tv HD,ARD,das erste  hd,Das Erste,BR24,BR24,"
-                              u"(frei),(frei),Erstes,ZDF,ZDF"_s.split(u',');
-    const auto tv = [](const QString& ref, const QString& quelle = {}) {
-        return Dienstkennung{ref, quelle, false, true};
-    };
-    const QList<Dienstkennung> dienste{tv(u"1:0:19:283D"_s),
-                                       tv(u"1:0:19:2EE3"_s),
-                                       tv(u"1:0:1F:302F"_s),
-                                       tv(u"1:0:19:33C"_s),
-                                       tv(u"C:1:2"_s),
-                                       tv(u"1:0:19:283D"_s),
-                                       {},
-                                       tv(u"1:0:1:6DCA"_s),
-                                       tv(u"1:0:19:A1"_s),
-                                       {u"1:0:2:A2"_s, {}, true, true},
-                                       {},
-                                       {},
-                                       tv(u"1:0:19:99"_s, u"Das Erste HD"_s),
-                                       tv(u"1:0:19:2B66"_s),
-                                       {u"1:0:2:2B66"_s, {}, true, true}};
+    // name | kind and reference (none: typed by hand) | the name the source gave
+    const QStringList eintraege = u"Das Erste HD|T283D;RTL HD|T2EE3;RTL UHD|T302F;ATV HD|T33C;a.tv HD|TC12;ARD|T283D;"
+                                  u"das erste  hd;Das Erste|T6DCA;BR24|TA1;BR24|RA2;(frei);(frei);"
+                                  u"Erstes|T99|Das Erste HD;ZDF|T2B66;ZDF|R2B66"_s.split(u';');
     QStringList zeilen, kopien;
-    for (const QString& name : namen)
-        zeilen << u"    1   = "_s + name + u" #png#"_s;
+    QList<Dienstkennung> dienste;
+    for (const QString& eintrag : eintraege) {
+        const QStringList feld = eintrag.split(u'|');
+        zeilen << u"    1   = "_s + feld[0] + u" #png#"_s;
+        dienste.append({feld.value(1).mid(1), feld.value(2), feld.value(1).startsWith(u'R'), feld.size() > 1});
+    }
     for (const Kopie& k : SpaetereKopien(zeilen, dienste))
         kopien << u"%1>%2%3"_s.arg(k.eintrag + 1).arg(k.erster + 1).arg(k.sicher ? u"" : u"?");
     EXPECT_EQ(kopien,

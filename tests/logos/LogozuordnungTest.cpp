@@ -176,8 +176,6 @@ TEST_F(Bibliothek, RegionalprogrammeUndBeschaedigteDateien) {
         EXPECT_EQ(Ergebnis(b, name, importSchluessel), erwartet) << name.toStdString();
     // srhd, Kabel Eins and the picon; zdfinfo.png was nobody's candidate.
     EXPECT_EQ(b.Beschaedigte(), 3);
-    EXPECT_EQ(Beschaedigtenhinweis(b), "3 Logodateien sind beschädigt und wurden übergangen: srhd.png (ARD), Kabel "
-                                       "Eins.png (Deutschland), 1_0_1_EF10_421_1_C00000_0_0_0.png (Picons).");
 }
 
 // A name two stations of the list share only proposes; radio is not offered by its first word
@@ -186,29 +184,23 @@ TEST_F(Bibliothek, RegionalprogrammeUndBeschaedigteDateien) {
 TEST_F(Bibliothek, GeteilteNamenUndRadioInDerListe) {
     const Logobestand b = Lege({"Regional/atv.png", "ARD/ndr.png", "ARD/ndrhd.png", "ARD/ndrkultur.png", "ARD/mdr.png",
                                 "ARD/br.png", "ARD/daserste.png", "Kaputt/k1.png=leer", "Kaputt/k2.png=leer"});
-    const std::pair<Logoanfrage, QString> faelle[] = {
-        {{"ATV HD", {}}, "? Regional/atv.png (gleicher Name)"},
-        {{"a.tv HD", {}}, "? Regional/atv.png (gleicher Name)"},
-        {{"Das Erste", {}}, "= ARD/daserste.png (gleicher Name)"},
-        {{"Das Erste HD", {}}, "= ARD/daserste.png (gleicher Name)"},
-        {{"NDR FS HH HD", {}}, "? ARD/ndrhd.png | ARD/ndr.png (gleicher Anfang)"},
-        {{"MDR S-Anhalt HD", {}, false, -1, false}, ""},
-        {{"NDR 90,3", {}, true}, ""},
-        {{"NDR Kultur", {}, true}, "= ARD/ndrkultur.png (gleicher Name)"},
-        {{"MDR JUMP", {}, true}, ""},
-        {{"BR-KLASSIK", {}, true}, "? ARD/br.png (gleicher Anfang)"},
-    };
-    QList<Logoanfrage> suchen;
-    for (const auto& [anfrage, erwartet] : faelle)
-        suchen << anfrage;
+    const QList<Logoanfrage> suchen{{"ATV HD", {}},         {"a.tv HD", {}},
+                                    {"Das Erste", {}},      {"Das Erste HD", {}},
+                                    {"NDR FS HH HD", {}},   {"MDR S-Anhalt HD", {}, false, -1, false},
+                                    {"NDR 90,3", {}, true}, {"NDR Kultur", {}, true},
+                                    {"MDR JUMP", {}, true}, {"BR-KLASSIK", {}, true}};
+    const QStringList erwartet = QString("? Regional/atv.png (gleicher Name);? Regional/atv.png (gleicher Name);"
+                                         "= ARD/daserste.png (gleicher Name);= ARD/daserste.png (gleicher Name);"
+                                         "? ARD/ndrhd.png | ARD/ndr.png (gleicher Anfang);;;"
+                                         "= ARD/ndrkultur.png (gleicher Name);;? ARD/br.png (gleicher Anfang)")
+                                     .split(';');
     const QList<Logoentscheidung> entscheidungen = EntscheideLogos(b, suchen);
     for (qsizetype i = 0; i < suchen.size(); ++i)
-        EXPECT_EQ(Ergebnis(b, entscheidungen[i]), faelle[i].second) << suchen[i].name.toStdString();
+        EXPECT_EQ(Ergebnis(b, entscheidungen[i]), erwartet[i]) << suchen[i].name.toStdString();
     // The note names the broken files, ten at most.
-    EXPECT_TRUE(Beschaedigtenhinweis(b).isEmpty());
-    const Logobestand viele = Lege({"Kaputt/k3.png=leer", "Kaputt/k4.png=leer", "Kaputt/k5.png=leer",
-                                    "Kaputt/k6.png=leer", "Kaputt/k7.png=leer", "Kaputt/k8.png=leer",
-                                    "Kaputt/k9.png=leer", "Kaputt/kx.png=leer", "Kaputt/ky.png=leer"});
+    for (const char c : QByteArray("3456789xy"))
+        Schreib(Wurzel() + "Kaputt/k" + c + ".png", {});
+    const Logobestand viele = Lege({});
     for (int d = 0; d < viele.Dateien().size(); ++d)
         viele.Lesbar(d);
     EXPECT_EQ(Beschaedigtenhinweis(viele),
@@ -223,29 +215,24 @@ TEST_F(Bibliothek, LangePruefungNachGrundGefiltert) {
     const Logobestand b = Lege({"ARD/daserste.png", "ARD/ndr.png"});
     QList<Pruefeintrag> eintraege;
     for (int i = 0; i < 90; ++i) {
-        const bool sicher = i % 3 == 0;
-        const Logovorschlag vorschlag{sicher ? 0 : 1, sicher ? Logogrund::GleicherName : Logogrund::AehnlicherName};
-        eintraege.append({i, "NDR", "Nr. " + QString::number(i + 1), {}, {}, {sicher, {vorschlag}}});
+        const Logovorschlag vorschlag{i % 3 ? 1 : 0, i % 3 ? Logogrund::AehnlicherName : Logogrund::GleicherName};
+        eintraege.append({i, "NDR", "Nr. " + QString::number(i + 1), {}, {}, {i % 3 == 0, {vorschlag}}});
     }
     TLogozuordnungForm dialog(b, eintraege);
     dialog.resize(1280, 940);
     dialog.show();
     auto* tabelle = dialog.findChild<QTableWidget*>("Tabelle");
-    const auto sichtbar = [&](bool ganz) {
-        int n = 0;
-        for (int z = 0; z < tabelle->rowCount(); ++z)
-            n += !tabelle->isRowHidden(z) &&
-                 (!ganz || tabelle->viewport()->rect().contains(tabelle->visualItemRect(tabelle->item(z, 0))));
-        return n;
-    };
-    EXPECT_GE(sichtbar(true), 15);
+    int ganz = 0, gezeigt = 0;
+    for (int z = 0; z < tabelle->rowCount(); ++z)
+        ganz += tabelle->viewport()->rect().contains(tabelle->visualItemRect(tabelle->item(z, 0)));
     dialog.Waehle(1, true);
     dialog.findChild<QComboBox*>("Grundwahl")->setCurrentText("ähnlicher Name");
-    EXPECT_EQ(sichtbar(false), 60);
-    EXPECT_EQ(dialog.Gewaehlt().size(), 31);
+    for (int z = 0; z < tabelle->rowCount(); ++z)
+        gezeigt += !tabelle->isRowHidden(z);
     dialog.findChild<QPushButton*>("Abwaehlen")->click();
-    EXPECT_EQ(dialog.Gewaehlt().size(), 30);
-    EXPECT_EQ(dialog.Gewaehlt().first().zeile, 0);
+    EXPECT_GE(ganz, 15);
+    EXPECT_EQ(gezeigt, 60);
+    EXPECT_EQ(dialog.Gewaehlt().size(), 30); // the 30 of the same name and none of the similar ones
 }
 
 } // namespace
