@@ -81,6 +81,7 @@ TDoppelteForm::TDoppelteForm(const QList<Kopiezeile>& kopien, QWidget* eltern) :
     }
     Tabelle->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     Tabelle->setColumnWidth(2, 68);
+    Tabelle->resizeColumnToContents(3);
     spalte->addWidget(Tabelle);
     const Knopfzeile knoepfe = BaueKnopfzeile(*this, QStringLiteral("Entfernen"));
     knoepfe.ok->setObjectName(QStringLiteral("Entfernen"));
