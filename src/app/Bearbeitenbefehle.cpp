@@ -131,11 +131,18 @@ void Bearbeitenbefehle::DoppelteEintraegesuchenClick() {
 }
 
 // Every later copy at once, after a doubled import; the first entry of each station stays.
+// Only the same service or the same name is ticked: entries whose names are only alike
+// ("RTL HD" and "RTL UHD", "ATV HD" and "a.tv HD") are offered unticked.
 void Bearbeitenbefehle::DoppelteEintraegeentfernenClick() {
     if (m_fenster.IstLogoModus())
         m_fenster.ZeigeListenmodus();
     const QStringList zeilen = m_dokument.Liste().Zeilen();
-    const QList<Doppel> kopien = SpaetereKopien(zeilen);
+    QList<Dienstkennung> dienste;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const Eintragsherkunft& herkunft = m_dokument.Herkunft(i);
+        dienste.append({herkunft.referenz, herkunft.quellname, herkunft.radio, herkunft != Eintragsherkunft()});
+    }
+    const QList<Kopie> kopien = SpaetereKopien(zeilen, dienste);
     if (kopien.isEmpty()) {
         Dialoge::Information(m_fenster.Eltern(), KeinDoppel);
         return;
@@ -143,9 +150,9 @@ void Bearbeitenbefehle::DoppelteEintraegeentfernenClick() {
     // A copy of the drawing state: the table's logos leave the list's placeholder counter alone.
     Eintragsumgebung umgebung = m_dokument.Umgebung();
     QList<Kopiezeile> tabelle;
-    for (const Doppel& kopie : kopien)
+    for (const Kopie& kopie : kopien)
         tabelle.append({int(kopie.eintrag) + 1, ZerlegeZeile(zeilen[kopie.eintrag]).name.trimmed(),
-                        Eintragslogo(zeilen[kopie.eintrag], umgebung), int(kopie.anderer) + 1});
+                        Eintragslogo(zeilen[kopie.eintrag], umgebung), int(kopie.erster) + 1, kopie.sicher});
     TDoppelteForm dialog(tabelle, m_fenster.Eltern());
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
@@ -157,7 +164,8 @@ void Bearbeitenbefehle::DoppelteEintraegeentfernenClick() {
                        [&](Listenaenderung& a) {
                            for (qsizetype i = weg.size() - 1; i >= 0; --i)
                                a.Loesche(int(kopien[weg[i]].eintrag));
-                           a.Waehle(int(kopien[weg.first()].anderer));
+                           // The earliest ticked goes; the entry it copies is before it and stays.
+                           a.Waehle(int(kopien[weg.first()].erster));
                        });
     m_fenster.Ansicht().setFocus();
 }

@@ -88,7 +88,7 @@ void Logobefehle::PruefeLogos(int von, int bis, bool nachImport) {
         if (!nachImport)
             Dialoge::Information(eltern, QStringLiteral("Für keinen Eintrag der Liste wurde ein passendes Logo "
                                                         "gefunden. %1")
-                                             .arg(Beschaedigtenhinweis(bestand->Beschaedigte()))
+                                             .arg(Beschaedigtenhinweis(*bestand))
                                              .trimmed());
         return;
     }

@@ -32,9 +32,13 @@ QString Vorschlagszeile(const Logobestand& bestand, const QString& name, const Q
 
 QList<Pruefeintrag> FindeLogos(const Listendokument& dokument, const Logobestand& bestand, int von, int bis) {
     const SenderListe& liste = dokument.Liste();
+    QHash<QString, int> dateiIndex;
+    for (int i = 0; i < bestand.Dateien().size(); ++i)
+        dateiIndex.insert(QDir::cleanPath(bestand.Dateien()[i].pfad), i);
+    // Every entry of the list is asked about: the others tell which names and files are shared.
     QList<Pruefeintrag> funde;
     QList<Logoanfrage> suchen;
-    for (int zeile = von; zeile < bis; ++zeile)
+    for (int zeile = 0; zeile < liste.Anzahl(); ++zeile)
         // A line without logo part takes no logo.
         if (const ZeilenTeile teile = ZerlegeZeile(liste.Zeile(zeile)); teile.hatTrenner) {
             Pruefeintrag fund;
@@ -47,19 +51,21 @@ QList<Pruefeintrag> FindeLogos(const Listendokument& dokument, const Logobestand
             const AufgeloestesLogo heute = LoeseLogopfadAuf(teile.logoPfad, dokument.Ordner().programm);
             if (!IstPlatzhalterpfad(teile.logoPfad) && heute.vorhanden)
                 fund.bisherDatei = heute.datei;
-            suchen.append({teile.name, dokument.Herkunft(zeile).logoSchluessel});
+            const Eintragsherkunft& herkunft = dokument.Herkunft(zeile);
+            suchen.append({teile.name, herkunft.logoSchluessel, herkunft.radio,
+                           fund.bisherDatei.isEmpty() ? -1 : dateiIndex.value(QDir::cleanPath(fund.bisherDatei), -1),
+                           zeile >= von && zeile < bis});
             funde.append(std::move(fund));
         }
     const QList<Logoentscheidung> entscheidungen = EntscheideLogos(bestand, suchen);
-    QHash<QString, int> dateiIndex;
-    for (int i = 0; i < bestand.Dateien().size(); ++i)
-        dateiIndex.insert(QDir::cleanPath(bestand.Dateien()[i].pfad), i);
     QList<Pruefeintrag> mitVorschlag;
     for (qsizetype i = 0; i < funde.size(); ++i) {
+        if (!suchen[i].gesucht)
+            continue;
         Pruefeintrag& fund = funde[i];
         fund.entscheidung = entscheidungen[i];
         if (!fund.bisherDatei.isEmpty())
-            OhneHeutigesLogo(fund.entscheidung, bestand, dateiIndex.value(QDir::cleanPath(fund.bisherDatei), -1));
+            OhneHeutigesLogo(fund.entscheidung, bestand, suchen[i].eigeneDatei);
         if (!fund.entscheidung.vorschlaege.isEmpty())
             mitVorschlag.append(std::move(fund));
     }
@@ -104,7 +110,7 @@ Logobericht OrdneLogosZu(Listendokument& dokument, const Logobestand& bestand, i
         else
             ergebnis.vorschlaege.append(Vorschlagszeile(bestand, fund.name, e.vorschlaege));
     }
-    if (const QString hinweis = Beschaedigtenhinweis(bestand.Beschaedigte()); !hinweis.isEmpty())
+    if (const QString hinweis = Beschaedigtenhinweis(bestand); !hinweis.isEmpty())
         ergebnis.hinweise.append(hinweis);
     ergebnis.uebernahme = UebernimmLogos(dokument, eindeutig, QStringLiteral("Logos automatisch zuordnen"), speichern);
     return ergebnis;

@@ -9,8 +9,9 @@
 namespace senvio {
 
 // The finds for the rows von to bis (exclusive) that can take a logo, by name and by what
-// an import knew of each entry; only rows with proposals, in list order. The entry's own
-// logo file (or one of the same bytes) is never proposed.
+// an import knew of each entry, the other entries of the list counting as EntscheideLogos
+// says; only rows with proposals, in list order. The entry's own logo file (or one of the
+// same bytes) is never proposed.
 QList<Pruefeintrag> FindeLogos(const Listendokument& dokument, const Logobestand& bestand, int von, int bis);
 
 // The pictures the entries without a logo file of their own show today (their placeholders),

@@ -5,6 +5,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace senvio {
 
 namespace {
@@ -75,17 +77,66 @@ std::optional<Doppel> NaechstesDoppel(const QStringList& zeilen, qsizetype aktue
     return std::nullopt;
 }
 
-QList<Doppel> SpaetereKopien(const QStringList& zeilen) {
+namespace {
+
+// The name with letter case and blanks not counted.
+QString Namensform(const QString& name) {
+    QString form;
+    for (const QChar c : name.normalized(QString::NormalizationForm_C).toCaseFolded())
+        if (!c.isSpace())
+            form += c;
+    return form;
+}
+
+// The first entry of the same service or the same name, -1 for none. An entry of unknown
+// kind may be the same as one of either kind; a radio station named as a television
+// station is not the same.
+qsizetype ErsterGleicher(const QHash<QString, qsizetype>& erster, const QString& dienst, const QString& form,
+                         QChar art) {
+    if (const auto gleich = erster.constFind(dienst); !dienst.isEmpty() && gleich != erster.cend())
+        return *gleich;
+    qsizetype gefunden = -1;
+    for (const QChar andere : {QChar(u'T'), QChar(u'R'), QChar(u'?')})
+        if (art == u'?' || andere == art || andere == u'?')
+            if (const auto gleich = erster.constFind(andere + form); gleich != erster.cend())
+                gefunden = gefunden < 0 ? *gleich : std::min(gefunden, *gleich);
+    return gefunden;
+}
+
+} // namespace
+
+QList<Kopie> SpaetereKopien(const QStringList& zeilen, const QList<Dienstkennung>& dienste) {
+    // Services ("D" + kind + reference) and names (kind + form) with the first entry of
+    // their station, and station keys with the first entry that bore them.
     QHash<QString, qsizetype> erster;
-    QList<Doppel> kopien;
+    QHash<QString, qsizetype> ersterSchluessel;
+    QList<Kopie> kopien;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const QString schluessel = SchluesselDerZeile(zeilen[i]);
+        const QString name = ZerlegeZeile(zeilen[i]).name.trimmed();
+        const QString schluessel = Senderschluessel(name);
         if (schluessel.isEmpty())
             continue;
-        if (const auto stelle = erster.constFind(schluessel); stelle != erster.cend())
-            kopien.append({i, *stelle});
-        else
-            erster.insert(schluessel, i);
+        const Dienstkennung kennung = dienste.value(i);
+        const QChar art = !kennung.bekannt ? u'?' : kennung.radio ? u'R' : u'T';
+        const QString dienst = kennung.referenz.isEmpty() ? QString() : QStringLiteral("D") + art + kennung.referenz;
+        const QString form = Namensform(name);
+        const QStringList schluesselDesEintrags{schluessel, Senderschluessel(kennung.quellname)};
+        Kopie kopie{i, ErsterGleicher(erster, dienst, form, art), true};
+        if (kopie.erster < 0) {
+            kopie.sicher = false;
+            for (const QString& s : schluesselDesEintrags)
+                if (const qsizetype j = ersterSchluessel.value(s, -1); !s.isEmpty() && j >= 0)
+                    kopie.erster = kopie.erster < 0 ? j : std::min(kopie.erster, j);
+        }
+        if (kopie.erster >= 0)
+            kopien.append(kopie);
+        const qsizetype station = kopie.sicher ? kopie.erster : i;
+        if (!dienst.isEmpty())
+            erster.insert(dienst, erster.value(dienst, station));
+        erster.insert(art + form, erster.value(art + form, station));
+        for (const QString& s : schluesselDesEintrags)
+            if (!s.isEmpty())
+                ersterSchluessel.insert(s, ersterSchluessel.value(s, station));
     }
     return kopien;
 }

@@ -33,8 +33,26 @@ struct Doppel {
 // going on from the first; nothing when no station stands twice.
 std::optional<Doppel> NaechstesDoppel(const QStringList& zeilen, qsizetype aktuell);
 
-// Every entry whose station stood in the list before it, in list order, each with the
-// first entry of its station: what removing the copies removes, the first of each kept.
-QList<Doppel> SpaetereKopien(const QStringList& zeilen);
+// What an import knew of an entry that tells services apart; nothing for one typed by hand.
+struct Dienstkennung {
+    QString referenz;  // the service in its source
+    QString quellname; // the name the source gave it
+    bool radio = false;
+    bool bekannt = false; // an import knew the entry, so `radio` holds
+};
+
+// A later entry of a station and the first entry of that station. Sure when both are the
+// same service (the same reference, of the same kind) or bear the same name (letter case
+// and blanks not counted); else their names, or the names their source gave them, only
+// share a station key ("Das Erste" and "Das Erste HD", "RTL HD" and "RTL UHD").
+struct Kopie {
+    qsizetype eintrag = -1;
+    qsizetype erster = -1;
+    bool sicher = false;
+};
+// Every such entry in list order; `dienste` goes index for index with the lines. The first
+// entry of each station is kept, and so is every entry that is not surely a copy: a later
+// copy of it refers to it.
+QList<Kopie> SpaetereKopien(const QStringList& zeilen, const QList<Dienstkennung>& dienste);
 
 } // namespace senvio

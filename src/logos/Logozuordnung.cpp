@@ -14,6 +14,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -184,6 +185,15 @@ bool Logobestand::Lesbar(int datei) const {
 int Logobestand::Beschaedigte() const {
     QMutexLocker halt(&m_index->sperre);
     return m_index->beschaedigte;
+}
+
+QList<int> Logobestand::BeschaedigteDateien() const {
+    QMutexLocker halt(&m_index->sperre);
+    QList<int> dateien;
+    for (int d = 0; d < int(m_index->inhalte.size()); ++d)
+        if (m_index->inhalte[d].bild == Bildbefund::Beschaedigt)
+            dateien.append(d);
+    return dateien;
 }
 
 namespace {
@@ -390,7 +400,37 @@ private:
 
 } // namespace
 
-Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logoanfrage& suche) {
+namespace {
+
+// What the other entries of the list tell about an entry's finds.
+struct Listenwissen {
+    QSet<QString> umstritten; // name keys that entries of different names share
+    QSet<int> fernsehen;      // files that television entries take
+};
+
+// The name as the list tells stations apart: letter case, blanks and a last quality word do
+// not count, punctuation does ("a.tv HD" is not "ATV").
+QString Grundname(const QString& name) {
+    static const QRegularExpression leer(QStringLiteral("\\s+"));
+    QStringList woerter = name.split(leer, Qt::SkipEmptyParts);
+    if (woerter.size() > 1 && IstQualitaetsendung(KlassischerSchluessel(woerter.last())))
+        woerter.removeLast();
+    return woerter.join(QString()).normalized(QString::NormalizationForm_C).toCaseFolded();
+}
+
+bool Umstritten(const Logobestand::Index& index, const QStringList& regel, const Listenwissen& wissen) {
+    return std::any_of(regel.begin(), regel.end(), [&](const QString& key) {
+        return wissen.umstritten.contains(key) && index.nummerDes.contains(key);
+    });
+}
+
+// A file a television entry takes, or one of the same bytes.
+bool NimmtDasFernsehen(const Logobestand& bestand, const Listenwissen& wissen, int datei) {
+    return wissen.fernsehen.contains(datei) || std::any_of(wissen.fernsehen.begin(), wissen.fernsehen.end(),
+                                                           [&](int d) { return bestand.GleicherInhalt(d, datei); });
+}
+
+Logoentscheidung EntscheideMitWissen(const Logobestand& bestand, const Logoanfrage& suche, const Listenwissen& wissen) {
     const Logobestand::Index& index = bestand.Suchindex();
     for (const QString& importSchluessel : suche.importSchluessel) {
         if (importSchluessel.isEmpty())
@@ -403,8 +443,12 @@ Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logoanfrage& s
     const Namensschluessel schluessel = SchluesselDesNamens(suche.name);
     for (const QStringList& regel : schluessel.regel) {
         const std::vector<int> dateien = Lesbare(bestand, Gefunden(index, regel));
-        if (!dateien.empty())
-            return Entscheide(bestand, dateien, Logogrund::GleicherName);
+        if (dateien.empty())
+            continue;
+        // A name two stations of the list share cannot tell which of them the file shows.
+        if (Umstritten(index, regel, wissen))
+            return {false, Verschiedene(bestand, Kandidaten(dateien, Logogrund::GleicherName))};
+        return Entscheide(bestand, dateien, Logogrund::GleicherName);
     }
     // Only proposals from here: the broadcaster's logo before the similar names.
     std::vector<Logovorschlag> kandidaten = Kandidaten(GleicherAnfang(index, suche.name), Logogrund::GleicherAnfang);
@@ -414,17 +458,75 @@ Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logoanfrage& s
             aehnlich.Suche(key);
     for (const Logovorschlag& kandidat : Kandidaten(aehnlich.Rangfolge(), Logogrund::AehnlicherName))
         kandidaten.push_back(kandidat);
+    // "NDR 90,3" is not offered the television's ndr.png.
+    if (suche.radio)
+        std::erase_if(kandidaten, [&](const Logovorschlag& k) { return NimmtDasFernsehen(bestand, wissen, k.datei); });
     return {false, Verschiedene(bestand, kandidaten)};
 }
 
-QList<Logoentscheidung> EntscheideLogos(const Logobestand& bestand, const QList<Logoanfrage>& suchen) {
+// Every name key of entries whose names differ.
+QSet<QString> UmstritteneSchluessel(const QList<Logoanfrage>& suchen) {
+    QHash<QString, QString> ersterName;
+    QSet<QString> umstritten;
+    for (const Logoanfrage& suche : suchen) {
+        const QString grundname = Grundname(suche.name);
+        if (grundname.isEmpty())
+            continue;
+        for (const QStringList& regel : SchluesselDesNamens(suche.name).regel)
+            for (const QString& key : regel) {
+                const auto name = ersterName.constFind(key);
+                if (name == ersterName.cend())
+                    ersterName.insert(key, grundname);
+                else if (*name != grundname)
+                    umstritten.insert(key);
+            }
+    }
+    return umstritten;
+}
+
+// The decisions of the entries chosen, on every core; empty for the others.
+void EntscheideAlle(const Logobestand& bestand, const QList<Logoanfrage>& suchen, const Listenwissen& wissen,
+                    const std::function<bool(const Logoanfrage&)>& diese, QList<Logoentscheidung>& entscheidungen) {
     GeordneteArbeit<Logoentscheidung> arbeit(Kerne());
-    for (const Logoanfrage& suche : suchen)
-        arbeit.Gib([&bestand, &suche] { return EntscheideLogo(bestand, suche); });
-    QList<Logoentscheidung> entscheidungen;
-    entscheidungen.reserve(suchen.size());
+    QList<qsizetype> gegeben;
     for (qsizetype i = 0; i < suchen.size(); ++i)
-        entscheidungen.append(arbeit.Naechstes());
+        if (diese(suchen[i])) {
+            arbeit.Gib([&bestand, &wissen, &suche = suchen[i]] { return EntscheideMitWissen(bestand, suche, wissen); });
+            gegeben.append(i);
+        }
+    for (const qsizetype i : std::as_const(gegeben))
+        entscheidungen[i] = arbeit.Naechstes();
+}
+
+} // namespace
+
+Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logoanfrage& suche) {
+    return EntscheideMitWissen(bestand, suche, Listenwissen());
+}
+
+QList<Logoentscheidung> EntscheideLogos(const Logobestand& bestand, const QList<Logoanfrage>& suchen) {
+    Listenwissen wissen;
+    wissen.umstritten = UmstritteneSchluessel(suchen);
+    const bool radioGesucht =
+        std::any_of(suchen.begin(), suchen.end(), [](const Logoanfrage& s) { return s.radio && s.gesucht; });
+    QList<Logoentscheidung> entscheidungen(suchen.size());
+    // Television first: what it takes, radio is not offered by the weak rules.
+    EntscheideAlle(
+        bestand, suchen, wissen, [&](const Logoanfrage& s) { return !s.radio && (s.gesucht || radioGesucht); },
+        entscheidungen);
+    if (!radioGesucht)
+        return entscheidungen;
+    for (qsizetype i = 0; i < suchen.size(); ++i)
+        if (!suchen[i].radio) {
+            if (suchen[i].eigeneDatei >= 0)
+                wissen.fernsehen.insert(suchen[i].eigeneDatei);
+            for (const Logovorschlag& v : std::as_const(entscheidungen[i].vorschlaege))
+                wissen.fernsehen.insert(v.datei);
+            if (!suchen[i].gesucht)
+                entscheidungen[i] = {};
+        }
+    EntscheideAlle(
+        bestand, suchen, wissen, [](const Logoanfrage& s) { return s.radio && s.gesucht; }, entscheidungen);
     return entscheidungen;
 }
 
@@ -442,11 +544,24 @@ QString Grundtext(Logogrund grund) {
     return QStringLiteral("ähnlicher Name");
 }
 
-QString Beschaedigtenhinweis(int anzahl) {
-    if (anzahl <= 0)
+QString Beschaedigtenhinweis(const Logobestand& bestand) {
+    const QList<int> dateien = bestand.BeschaedigteDateien();
+    if (dateien.isEmpty())
         return {};
-    return anzahl == 1 ? QStringLiteral("1 Logodatei ist beschädigt und wurde übergangen.")
-                       : QStringLiteral("%1 Logodateien sind beschädigt und wurden übergangen.").arg(anzahl);
+    constexpr qsizetype Genannt = 10;
+    QStringList namen;
+    for (const int d : dateien.first(std::min(dateien.size(), Genannt))) {
+        const Logodatei& datei = bestand.Dateien().at(d);
+        const QString name = QFileInfo(datei.pfad).fileName();
+        namen << (datei.gruppe.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, datei.gruppe));
+    }
+    if (dateien.size() > Genannt)
+        namen.last() += QStringLiteral(" … und %1 weitere").arg(dateien.size() - Genannt);
+    const QString liste = namen.join(QStringLiteral(", "));
+    return dateien.size() == 1 ? QStringLiteral("1 Logodatei ist beschädigt und wurde übergangen: %1.").arg(liste)
+                               : QStringLiteral("%1 Logodateien sind beschädigt und wurden übergangen: %2.")
+                                     .arg(dateien.size())
+                                     .arg(liste);
 }
 
 Logobestand LeseLogobestand(const QString& logoWurzel, const QString& senderLogos) {

@@ -34,6 +34,8 @@ public:
     // How many files Lesbar has found broken so far. The matching decodes only the files
     // a rule found for an entry, so after deciding a list these are the files passed over.
     int Beschaedigte() const;
+    // Those files, in the stock's order.
+    QList<int> BeschaedigteDateien() const;
 
     struct Index; // the lookups, built once in the constructor
     const Index& Suchindex() const { return *m_index; }
@@ -52,9 +54,9 @@ enum class Logogrund { Importdatei, GleicherName, GleicherAnfang, AehnlicherName
 // "aus der Importdatei", "gleicher Name", "gleicher Anfang", "ähnlicher Name".
 QString Grundtext(Logogrund grund);
 
-// "3 Logodateien sind beschädigt und wurden übergangen." (one: "1 Logodatei ist …
-// wurde …"); empty for none.
-QString Beschaedigtenhinweis(int anzahl);
+// "3 Logodateien sind beschädigt und wurden übergangen: a.png (ARD), b.png, c.png." (one:
+// "1 Logodatei ist … wurde …"), naming the first 10 and then "… und n weitere"; empty for none.
+QString Beschaedigtenhinweis(const Logobestand& bestand);
 
 struct Logovorschlag {
     int datei = -1; // index into Logobestand::Dateien()
@@ -74,12 +76,20 @@ struct Logoentscheidung {
 struct Logoanfrage {
     QString name;                 // the entry's name as it stands in the list
     QStringList importSchluessel; // keys an import brought (playlist logo name, picon names), strongest first
+    bool radio = false;           // the import knew the entry as radio
+    int eigeneDatei = -1;         // the entry's own logo file in the stock, -1 for none
+    // False for an entry of the list outside the part being decided: it only counts for the others.
+    bool gesucht = true;
 };
 
+// The decision for one entry on its own.
 Logoentscheidung EntscheideLogo(const Logobestand& bestand, const Logoanfrage& suche);
 
-// The decisions for many entries, in their order, made on every core: the candidate files
-// they decode are what takes the time.
+// The decisions for the entries of one list, in their order (empty for those not sought),
+// made on every core: the candidate files they decode are what takes the time. The list as
+// a whole counts twice: a name key that entries of different names share ("ATV HD" and
+// "a.tv HD") only proposes, and for an entry known to be radio the first word and similar
+// names propose no file a television entry of the list takes (its own logo or a find of it).
 QList<Logoentscheidung> EntscheideLogos(const Logobestand& bestand, const QList<Logoanfrage>& suchen);
 
 // An entry of the list with what the matching found for it, as the review shows it.

@@ -6,8 +6,11 @@
 #include "view/Eintrag.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QProgressBar>
@@ -35,6 +38,7 @@ QTableWidgetItem* Zelle(const QString& text = {}) {
 TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefeintrag> eintraege, QWidget* eltern)
     : QDialog(eltern), m_bestand(bestand), m_eintraege(std::move(eintraege)) {
     setWindowTitle(QStringLiteral("Logos automatisch zuordnen"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(720, 600);
 
     Tabelle = new QTableWidget(this);
@@ -44,10 +48,13 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
                                         QStringLiteral("Grund")});
     Tabelle->verticalHeader()->hide();
     Tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Tabelle->verticalHeader()->setDefaultSectionSize(100);
+    // Rows low enough that a maximised window on a 1280 × 1024 screen shows at least 15; the
+    // pictures are fitted into the icon size.
+    Tabelle->verticalHeader()->setDefaultSectionSize(46);
+    Tabelle->setIconSize(QSize(64, 40));
     Tabelle->horizontalHeader()->setSectionResizeMode(SpalteEintrag, QHeaderView::Stretch);
     Tabelle->setColumnWidth(SpalteBisher, 70);
-    Tabelle->setColumnWidth(SpalteVorschlag, 104);
+    Tabelle->setColumnWidth(SpalteVorschlag, 72);
     Tabelle->setColumnWidth(SpalteLogo, 180);
     Tabelle->setColumnWidth(SpalteGrund, 120);
     Tabelle->setSelectionMode(QAbstractItemView::NoSelection);
@@ -55,8 +62,15 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
     Tabelle->setToolTip(QStringLiteral("Ein Klick auf einen Vorschlag hakt ihn an oder ab"));
 
     Summe = new QLabel(this);
-    Hinweise = new QLabel(Beschaedigtenhinweis(m_bestand.Beschaedigte()), this);
+    Hinweise = new QLabel(Beschaedigtenhinweis(m_bestand), this);
+    Hinweise->setWordWrap(true);
     Hinweise->setVisible(!Hinweise->text().isEmpty());
+    Grundwahl = new QComboBox(this);
+    Grundwahl->addItem(QStringLiteral("Alle Gründe"), -1);
+    for (const Logogrund grund :
+         {Logogrund::Importdatei, Logogrund::GleicherName, Logogrund::GleicherAnfang, Logogrund::AehnlicherName})
+        Grundwahl->addItem(Grundtext(grund), int(grund));
+    Abwaehlen = new QPushButton(QStringLiteral("Alle sichtbaren abwählen"), this);
     Ersetzen = new QCheckBox(this);
     Fortschritt = new QProgressBar(this);
     Fortschritt->setTextVisible(false);
@@ -69,12 +83,21 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
     Summe->setObjectName(QStringLiteral("Summe"));
     Hinweise->setObjectName(QStringLiteral("Hinweise"));
     Ersetzen->setObjectName(QStringLiteral("Ersetzen"));
+    Grundwahl->setObjectName(QStringLiteral("Grundwahl"));
+    Abwaehlen->setObjectName(QStringLiteral("Abwaehlen"));
     Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
     Uebernehmen->setObjectName(QStringLiteral("Uebernehmen"));
     Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
 
     auto* spalte = new QVBoxLayout(this);
-    spalte->addWidget(new QLabel(QStringLiteral("Angehakte Logos werden den Einträgen zugeordnet:"), this));
+    auto* kopf = new QHBoxLayout;
+    kopf->addWidget(new QLabel(QStringLiteral("Angehakte Logos werden den Einträgen zugeordnet:"), this), 1);
+    auto* grundText = new QLabel(QStringLiteral("&Grund:"), this);
+    grundText->setBuddy(Grundwahl);
+    kopf->addWidget(grundText);
+    kopf->addWidget(Grundwahl);
+    kopf->addWidget(Abwaehlen);
+    spalte->addLayout(kopf);
     spalte->addWidget(Tabelle, 1);
     spalte->addWidget(Fortschritt);
     spalte->addWidget(Ersetzen);
@@ -87,6 +110,8 @@ TLogozuordnungForm::TLogozuordnungForm(const Logobestand& bestand, QList<Pruefei
         Waehle(zeile, Tabelle->item(zeile, SpalteEintrag)->checkState() != Qt::Checked);
     });
     connect(Ersetzen, &QCheckBox::toggled, this, [this] { ZeigeAuswahl(); });
+    connect(Grundwahl, &QComboBox::currentIndexChanged, this, [this] { ZeigeAuswahl(); });
+    connect(Abwaehlen, &QPushButton::clicked, this, &TLogozuordnungForm::WaehleSichtbareAb);
     connect(Uebernehmen, &QPushButton::clicked, this, &QDialog::accept);
     ZeigeAuswahl();
     LadeBilder();
@@ -120,10 +145,22 @@ void TLogozuordnungForm::BaueTabelleAuf() {
     Ersetzen->setVisible(mitLogo > 0);
 }
 
+bool TLogozuordnungForm::Zugelassen(int zeile) const {
+    return Ersetzen->isChecked() || m_eintraege[m_zeilen[zeile].eintrag].bisherDatei.isEmpty();
+}
+
+// The filter only shows and hides: what is ticked under another reason stays ticked.
 void TLogozuordnungForm::ZeigeAuswahl() {
+    const int grund = Grundwahl->currentData().toInt();
     for (int zeile = 0; zeile < m_zeilen.size(); ++zeile)
-        Tabelle->setRowHidden(zeile,
-                              !Ersetzen->isChecked() && !m_eintraege[m_zeilen[zeile].eintrag].bisherDatei.isEmpty());
+        Tabelle->setRowHidden(zeile, !Zugelassen(zeile) || (grund >= 0 && int(m_zeilen[zeile].grund) != grund));
+    ZeigeSumme();
+}
+
+void TLogozuordnungForm::WaehleSichtbareAb() {
+    for (int zeile = 0; zeile < m_zeilen.size(); ++zeile)
+        if (!Tabelle->isRowHidden(zeile))
+            Tabelle->item(zeile, SpalteEintrag)->setCheckState(Qt::Unchecked);
     ZeigeSumme();
 }
 
@@ -140,7 +177,7 @@ void TLogozuordnungForm::Waehle(int zeile, bool an) {
 QList<Logozuweisung> TLogozuordnungForm::Gewaehlt() const {
     QList<Logozuweisung> gewaehlt;
     for (int zeile = 0; zeile < m_zeilen.size(); ++zeile)
-        if (!Tabelle->isRowHidden(zeile) && Tabelle->item(zeile, SpalteEintrag)->checkState() == Qt::Checked)
+        if (Zugelassen(zeile) && Tabelle->item(zeile, SpalteEintrag)->checkState() == Qt::Checked)
             gewaehlt.append(
                 {m_eintraege[m_zeilen[zeile].eintrag].zeile, m_bestand.Dateien().at(m_zeilen[zeile].datei).pfad});
     return gewaehlt;
@@ -149,7 +186,7 @@ QList<Logozuweisung> TLogozuordnungForm::Gewaehlt() const {
 void TLogozuordnungForm::ZeigeSumme() {
     QSet<int> automatisch, vorschlaege;
     for (int zeile = 0; zeile < m_zeilen.size(); ++zeile) {
-        if (Tabelle->isRowHidden(zeile))
+        if (!Zugelassen(zeile))
             continue;
         const int e = m_zeilen[zeile].eintrag;
         (m_eintraege[e].entscheidung.automatisch ? automatisch : vorschlaege).insert(e);
@@ -220,7 +257,7 @@ void TLogozuordnungForm::SetzeBisher(int eintrag, const QImage& bild) {
 void TLogozuordnungForm::ZeigeBild(int spalte, const QPixmap& bild, const std::function<bool(const Zeile&)>& fuer) {
     for (int zeile = 0; zeile < m_zeilen.size(); ++zeile)
         if (fuer(m_zeilen[zeile]))
-            Tabelle->item(zeile, spalte)->setData(Qt::DecorationRole, bild);
+            Tabelle->item(zeile, spalte)->setData(Qt::DecorationRole, QIcon(bild));
     --m_offen;
     Fortschritt->setValue(Fortschritt->value() + 1);
     Fortschritt->setVisible(m_offen > 0);

@@ -11,6 +11,7 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPixmap;
 class QProgressBar;
@@ -21,9 +22,10 @@ namespace senvio {
 
 // The review of the automatic logos: a row per proposal with the entry, its picture
 // today, the proposed tile, its group and why it was found. Logos found without doubt
-// are ticked, proposals not; a click on a proposal ticks it (one per entry). The tiles
-// load in the background while the dialog is open. A note says how many logo files the
-// matching passed over as broken.
+// are ticked, proposals not; a click on a proposal ticks it (one per entry). A long review
+// is shown by reason, and the rows shown can be unticked at once. The tiles load in the
+// background while the dialog is open. A note names the logo files the matching passed
+// over as broken.
 class TLogozuordnungForm : public QDialog {
     Q_OBJECT
 public:
@@ -34,6 +36,8 @@ public:
     QList<Logozuweisung> Gewaehlt() const;
     // Ticks or unticks the proposal of a row, as a click does.
     void Waehle(int zeile, bool an);
+    // "Alle sichtbaren abwählen": the rows the filter shows lose their ticks.
+    void WaehleSichtbareAb();
     bool KachelnGeladen() const { return m_offen == 0; }
 
 private:
@@ -41,6 +45,8 @@ private:
     QLabel* Summe = nullptr;
     QLabel* Hinweise = nullptr;
     QCheckBox* Ersetzen = nullptr;
+    QComboBox* Grundwahl = nullptr;
+    QPushButton* Abwaehlen = nullptr;
     QProgressBar* Fortschritt = nullptr;
     QPushButton* Uebernehmen = nullptr;
     QPushButton* Abbrechen = nullptr;
@@ -50,6 +56,8 @@ private:
         Logogrund grund;
     };
     void BaueTabelleAuf();
+    // The row may be taken: its entry has no logo, or logos are to be replaced.
+    bool Zugelassen(int zeile) const;
     void ZeigeAuswahl();
     void ZeigeSumme();
     void LadeBilder();

@@ -233,7 +233,7 @@ TEST_F(Logoauswahl, AutomatischeLogosNachDerPruefung) {
                                     u"- Nr. 4  Phoenixx | phoenix.png\nARD | ähnlicher Name"_s,
                                     u"Eindeutig gefunden: 1   Mit Vorschlägen: 2   Angehakt: 2"_s,
                                     u"Auch Einträge mit Logo neu zuordnen (1)"_s,
-                                    u"1 Logodatei ist beschädigt und wurde übergangen."_s}));
+                                    u"1 Logodatei ist beschädigt und wurde übergangen: Das Erste HD.png (ARD)."_s}));
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)),
               QStringList({LogoZeile(1, u"Das Erste HD"_s, u"daserstehd.png"_s), LogoZeile(2, u"ZDF"_s, u"ZDF.png"_s),
                            LogoZeile(3, u"Arte"_s, u"arte.png"_s), u"    4   = Phoenixx #png#Ohne Logo4.png\r\n"_s})

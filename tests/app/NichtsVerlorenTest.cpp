@@ -2,6 +2,7 @@
 // a word, a window that does not help. On the real main window.
 #include "ProgrammOrdnerFixture.h"
 
+#include "dokument/Quellendatei.h"
 #include "list/DoppelteForm.h"
 
 namespace senvio::test {
@@ -123,26 +124,33 @@ TEST_F(NichtsVerloren, EntfUndRuecktasteLoeschenLeereListeErklaertSich) {
     EXPECT_EQ(haupt.Statuszeile(), u"Liste: „Astra“"_s);
 }
 
-// The later copies in one table, all ticked; the ticked ones go as one step of the history,
+// The same service (from the list's sources) or the same name is ticked, a name only alike is
+// offered unticked under "Vielleicht gleich"; the ticked ones go as one step of the history,
 // saved with the next save as a deletion is.
 TEST_F(NichtsVerloren, DoppelteEintraegeEntfernen) {
     const QByteArray liste = "    1   = ARD #png#\r\n    2   = ZDF #png#\r\n    3   = ARD HD #png#\r\n"
-                             "    4   = zdf #png#\r\n    5   = Das Erste #png#\r\n    6   = ard #png#\r\n";
+                             "    4   = zdf #png#\r\n    5   = Das Erste #png#\r\n    6   = a rd #png#\r\n";
+    LegeStandardOrdnerAn();
+    const QString ard = u"1:0:19:283D:3FB:1:C00000:0:0:0:"_s;
+    SchreibeQuellen(QuellendateiZu(Liste(u"Astra.lis"_s)),
+                    QString::fromLatin1(liste).split(u"\r\n"_s, Qt::SkipEmptyParts),
+                    {{ard, {}, u"Das Erste"_s}, {}, {u"1:0:19:2B66:3F3:1:C00000:0:0:0:"_s, {}, {}}, {}, {ard, {}, {}}});
     TMainForm& haupt = StarteMit(liste);
     QStringList tabelle;
     Dialoge::SetzeNaechstenDialog([&](QDialog& dialog) {
         const auto* kopien = dialog.findChild<QTableWidget*>(u"Kopien"_s);
         for (int i = 0; i < kopien->rowCount(); ++i)
-            tabelle << kopien->item(i, 0)->text() + u' ' + kopien->item(i, 1)->text() + u' ' +
-                           kopien->item(i, 3)->text() + u' ' + QString::number(kopien->item(i, 0)->checkState());
+            for (int spalte : {0, 1, 3, 4})
+                tabelle << (spalte < 4 && kopien->item(i, spalte) ? kopien->item(i, spalte)->text()
+                                                                  : QString::number(kopien->item(i, 0)->checkState()));
         static_cast<TDoppelteForm&>(dialog).SetzeKreuz(1, false);
         return int(QDialog::Accepted);
     });
     Befehl("DoppelteEintraegeentfernen1");
-    EXPECT_EQ(tabelle, (QStringList{u"3 ARD HD gleich wie Nr. 1 2"_s, u"4 zdf gleich wie Nr. 2 2"_s,
-                                    u"6 ard gleich wie Nr. 1 2"_s}));
+    EXPECT_EQ(tabelle.join(u' '), u"4 zdf gleich wie Nr. 2 2 5 Das Erste gleich wie Nr. 1 2 6 a rd gleich wie Nr. 1 2 "
+                                  "Vielleicht gleich 0 0 0 3 ARD HD ähnlich wie Nr. 1 0"_s);
     EXPECT_EQ(haupt.Liste().Zeilen(), (QStringList{u"    1   = ARD #png#"_s, u"    2   = ZDF #png#"_s,
-                                                   u"    3   = zdf #png#"_s, u"    4   = Das Erste #png#"_s}));
+                                                   u"    3   = ARD HD #png#"_s, u"    4   = zdf #png#"_s}));
     EXPECT_EQ(Lies(Liste(u"Astra.lis"_s)), liste);
     Befehl("Rueckgaengig1");
     EXPECT_EQ(haupt.Liste().Anzahl(), 6);

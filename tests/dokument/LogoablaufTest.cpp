@@ -49,4 +49,24 @@ TEST(Logoablauf, PlatzhalterIstKeinEigenesLogo) {
     }
 }
 
+// Radio the import knew is not offered the television's logo by its first word, also when the
+// television entry stands before the rows sought (an import appended); an entry of unknown kind is.
+TEST(Logoablauf, RadioNichtMitDemLogoDesFernsehens) {
+    QTemporaryDir wurzel;
+    const ProgrammOrdner ordner(wurzel.path());
+    QImage blau(800, 450, QImage::Format_ARGB32);
+    blau.fill(Qt::blue);
+    ASSERT_TRUE(QDir().mkpath(ordner.logoWurzel + u"ARD"_s) && blau.save(ordner.logoWurzel + u"ARD/ndr.png"_s));
+    Listendokument dokument(ordner);
+    dokument.BeginneNeu(u"Liste"_s);
+    dokument.Aendere({}, [](Listenaenderung& a) {
+        for (const QString& name : {u"NDR FS NDS HD"_s, u"NDR 90,3"_s, u"NDR Info"_s})
+            a.HaengeAn(u"    1   = "_s + name + u" #png#"_s);
+        a.SetzeHerkunft(1, {u"1:0:2:6F:3F4:1:C00000:0:0:0:"_s, {}, u"NDR 90,3"_s, true});
+    });
+    const QList<Pruefeintrag> funde = FindeLogos(dokument, LeseLogobestand(ordner.logoWurzel, {}), 1, 3);
+    ASSERT_EQ(funde.size(), 1);
+    EXPECT_EQ(funde[0].name, u"NDR Info"_s);
+}
+
 } // namespace

@@ -95,3 +95,24 @@ TEST(Bearbeitung, SenderschluesselOhneSchreibweiseUndQualitaetswort) {
               (QStringList{
                   u"daserste"_s, u"arte"_s, u"zdf"_s, u"3sathd"_s, u"hd"_s, u"muenchentv"_s, u"muenchentv"_s, {}, {}}));
 }
+
+// Only the same service (of the same kind) or the same name is surely a copy; names that only
+// share a station key, also through the name the source gave, and a radio station named as a
+// television station are only alike.
+TEST(Bearbeitung, SpaetereKopienSicherNurBeiGleichemDienstOderNamen) {
+    // name | kind and reference (none: typed by hand) | the name the source gave
+    const QStringList eintraege = u"Das Erste HD|T283D;RTL HD|T2EE3;RTL UHD|T302F;ATV HD|T33C;a.tv HD|TC12;ARD|T283D;"
+                                  u"das erste  hd;Das Erste|T6DCA;BR24|TA1;BR24|RA2;(frei);(frei);"
+                                  u"Erstes|T99|Das Erste HD;ZDF|T2B66;ZDF|R2B66"_s.split(u';');
+    QStringList zeilen, kopien;
+    QList<Dienstkennung> dienste;
+    for (const QString& eintrag : eintraege) {
+        const QStringList feld = eintrag.split(u'|');
+        zeilen << u"    1   = "_s + feld[0] + u" #png#"_s;
+        dienste.append({feld.value(1).mid(1), feld.value(2), feld.value(1).startsWith(u'R'), feld.size() > 1});
+    }
+    for (const Kopie& k : SpaetereKopien(zeilen, dienste))
+        kopien << u"%1>%2%3"_s.arg(k.eintrag + 1).arg(k.erster + 1).arg(k.sicher ? u"" : u"?");
+    EXPECT_EQ(kopien,
+              (QStringList{u"3>2?"_s, u"5>4?"_s, u"6>1"_s, u"7>1"_s, u"8>1?"_s, u"10>9?"_s, u"13>1?"_s, u"15>14?"_s}));
+}

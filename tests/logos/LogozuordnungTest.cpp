@@ -1,13 +1,17 @@
 // The keys a station's name is looked up by, and what the matching decides in a small logo library.
 #include "logos/Logozuordnung.h"
 #include "list/Logoschluessel.h"
+#include "logos/LogozuordnungForm.h"
 
 #include "TestDateien.h"
 
 #include <QBuffer>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace senvio::test {
@@ -84,7 +88,9 @@ protected:
     }
     // "= file (reason)" for an automatic decision, "? a | b (reason)" for proposals.
     static QString Ergebnis(const Logobestand& b, const QString& name, const QStringList& importSchluessel = {}) {
-        const Logoentscheidung e = EntscheideLogo(b, {name, importSchluessel});
+        return Ergebnis(b, EntscheideLogo(b, {name, importSchluessel}));
+    }
+    static QString Ergebnis(const Logobestand& b, const Logoentscheidung& e) {
         QStringList namen;
         for (const Logovorschlag& v : e.vorschlaege)
             namen << Name(b, v.datei);
@@ -170,6 +176,63 @@ TEST_F(Bibliothek, RegionalprogrammeUndBeschaedigteDateien) {
         EXPECT_EQ(Ergebnis(b, name, importSchluessel), erwartet) << name.toStdString();
     // srhd, Kabel Eins and the picon; zdfinfo.png was nobody's candidate.
     EXPECT_EQ(b.Beschaedigte(), 3);
+}
+
+// A name two stations of the list share only proposes; radio is not offered by its first word
+// or a similar name what a television entry of the list takes (one outside the part sought
+// too), its exact name still counts.
+TEST_F(Bibliothek, GeteilteNamenUndRadioInDerListe) {
+    const Logobestand b = Lege({"Regional/atv.png", "ARD/ndr.png", "ARD/ndrhd.png", "ARD/ndrkultur.png", "ARD/mdr.png",
+                                "ARD/br.png", "ARD/daserste.png", "Kaputt/k1.png=leer", "Kaputt/k2.png=leer"});
+    const QList<Logoanfrage> suchen{{"ATV HD", {}},         {"a.tv HD", {}},
+                                    {"Das Erste", {}},      {"Das Erste HD", {}},
+                                    {"NDR FS HH HD", {}},   {"MDR S-Anhalt HD", {}, false, -1, false},
+                                    {"NDR 90,3", {}, true}, {"NDR Kultur", {}, true},
+                                    {"MDR JUMP", {}, true}, {"BR-KLASSIK", {}, true}};
+    const QStringList erwartet = QString("? Regional/atv.png (gleicher Name);? Regional/atv.png (gleicher Name);"
+                                         "= ARD/daserste.png (gleicher Name);= ARD/daserste.png (gleicher Name);"
+                                         "? ARD/ndrhd.png | ARD/ndr.png (gleicher Anfang);;;"
+                                         "= ARD/ndrkultur.png (gleicher Name);;? ARD/br.png (gleicher Anfang)")
+                                     .split(';');
+    const QList<Logoentscheidung> entscheidungen = EntscheideLogos(b, suchen);
+    for (qsizetype i = 0; i < suchen.size(); ++i)
+        EXPECT_EQ(Ergebnis(b, entscheidungen[i]), erwartet[i]) << suchen[i].name.toStdString();
+    // The note names the broken files, ten at most.
+    for (const char c : QByteArray("3456789xy"))
+        Schreib(Wurzel() + "Kaputt/k" + c + ".png", {});
+    const Logobestand viele = Lege({});
+    for (int d = 0; d < viele.Dateien().size(); ++d)
+        viele.Lesbar(d);
+    EXPECT_EQ(Beschaedigtenhinweis(viele),
+              "11 Logodateien sind beschädigt und wurden übergangen: k1.png (Kaputt), k2.png (Kaputt), k3.png "
+              "(Kaputt), k4.png (Kaputt), k5.png (Kaputt), k6.png (Kaputt), k7.png (Kaputt), k8.png (Kaputt), k9.png "
+              "(Kaputt), kx.png (Kaputt) … und 1 weitere.");
+}
+
+// A review of 90 rows: at least 15 whole rows in a window maximised on 1280 × 1024, a filter by
+// reason, and the rows shown unticked at once while the hidden ones keep their ticks.
+TEST_F(Bibliothek, LangePruefungNachGrundGefiltert) {
+    const Logobestand b = Lege({"ARD/daserste.png", "ARD/ndr.png"});
+    QList<Pruefeintrag> eintraege;
+    for (int i = 0; i < 90; ++i) {
+        const Logovorschlag vorschlag{i % 3 ? 1 : 0, i % 3 ? Logogrund::AehnlicherName : Logogrund::GleicherName};
+        eintraege.append({i, "NDR", "Nr. " + QString::number(i + 1), {}, {}, {i % 3 == 0, {vorschlag}}});
+    }
+    TLogozuordnungForm dialog(b, eintraege);
+    dialog.resize(1280, 940);
+    dialog.show();
+    auto* tabelle = dialog.findChild<QTableWidget*>("Tabelle");
+    int ganz = 0, gezeigt = 0;
+    for (int z = 0; z < tabelle->rowCount(); ++z)
+        ganz += tabelle->viewport()->rect().contains(tabelle->visualItemRect(tabelle->item(z, 0)));
+    dialog.Waehle(1, true);
+    dialog.findChild<QComboBox*>("Grundwahl")->setCurrentText("ähnlicher Name");
+    for (int z = 0; z < tabelle->rowCount(); ++z)
+        gezeigt += !tabelle->isRowHidden(z);
+    dialog.findChild<QPushButton*>("Abwaehlen")->click();
+    EXPECT_GE(ganz, 15);
+    EXPECT_EQ(gezeigt, 60);
+    EXPECT_EQ(dialog.Gewaehlt().size(), 30); // the 30 of the same name and none of the similar ones
 }
 
 } // namespace

@@ -93,7 +93,7 @@ TEST(ImportProgramm, LogosDieEindeutigSindWerdenZugeordnet) {
                             u"\nLogos zugeordnet: 1, Einträge mit Vorschlägen zum Prüfen: 2\n"
                             u"Vorschläge für „ZDF“: ZDF.png (Andere), zdf.png (ARD)\n"
                             u"Vorschläge für „BR Süd HD“: brhd.png (ARD)\n"_s);
-    EXPECT_EQ(lauf.fehler, u"senvio-import: 1 Logodatei ist beschädigt und wurde übergangen.\n"_s);
+    EXPECT_EQ(lauf.fehler, u"senvio-import: 1 Logodatei ist beschädigt und wurde übergangen: welle.png (ARD).\n"_s);
     EXPECT_EQ(Lies(wurzel.filePath(u"Senvio-Listen/Kabel.lis"_s)),
               "    1   = Das Erste HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\Eins Logo.png\r\n"
               "    2   = ZDF #png#Ohne Logo2.png\r\n    3   = Welle #png#Ohne Logo3.png\r\n"
