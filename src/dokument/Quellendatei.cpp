@@ -16,6 +16,10 @@ namespace senvio {
 namespace {
 
 const QString Kopf = QStringLiteral("Senvio-Quellen 1");
+// The first field of the lines of the choice.
+const QString QuelleWort = QStringLiteral("Quelle");
+const QString GruppeWort = QStringLiteral("Gruppe");
+const QString BouquetsWort = QStringLiteral("Bouquets");
 constexpr qint64 GroessteQuellendatei = qint64(64) * 1024 * 1024;
 
 // Appends a field, a tab before it unless it is the line's first: a field holds no tab and
@@ -47,13 +51,44 @@ QString QuellendateiZu(const QString& listendatei) {
     return (lis ? listendatei.chopped(4) : listendatei) + QStringLiteral(".quellen");
 }
 
-void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft) {
-    if (std::all_of(herkunft.begin(), herkunft.end(),
-                    [](const Eintragsherkunft& h) { return h == Eintragsherkunft(); })) {
+QString QuellenwahlZeilen(const Quellenwahl& wahl) {
+    QString text;
+    for (const QString& quelle : wahl.quellen) {
+        HaengeFeldAn(text, QuelleWort, true);
+        HaengeFeldAn(text, quelle);
+        text += u'\n';
+    }
+    for (const GemerkteGruppe& gruppe : wahl.gruppen) {
+        HaengeFeldAn(text, GruppeWort, true);
+        HaengeFeldAn(text, gruppe.radio ? u"Radio" : u"TV");
+        HaengeFeldAn(text, gruppe.name);
+        text += u'\n';
+    }
+    if (wahl.bouquetAbEins)
+        text += BouquetsWort + QStringLiteral("\tab 1\n");
+    return text;
+}
+
+bool LeseQuellenwahlZeile(const QStringList& felder, Quellenwahl& wahl) {
+    if (felder.size() == 2 && felder[0] == QuelleWort)
+        wahl.quellen.append(felder[1]);
+    else if (felder.size() == 3 && felder[0] == GruppeWort)
+        wahl.gruppen.append({felder[2], felder[1] == u"Radio"});
+    else if (felder.size() == 2 && felder[0] == BouquetsWort)
+        wahl.bouquetAbEins = felder[1] == u"ab 1";
+    else
+        return false;
+    return true;
+}
+
+void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft,
+                     const Quellenwahl& wahl) {
+    if (wahl == Quellenwahl() && std::all_of(herkunft.begin(), herkunft.end(),
+                                             [](const Eintragsherkunft& h) { return h == Eintragsherkunft(); })) {
         QFile::remove(datei);
         return;
     }
-    QString text = Kopf + u'\n';
+    QString text = Kopf + u'\n' + QuellenwahlZeilen(wahl);
     text.reserve(zeilen.size() * 80);
     const Eintragsherkunft keine;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
@@ -95,8 +130,10 @@ GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
     QList<QStringList> eintraege;
     for (const QString& zeile : dateizeilen) {
         QStringList felder = zeile.split(u'\t');
-        if (felder.size() < 4)
+        if (felder.size() < 4) {
+            LeseQuellenwahlZeile(felder, gelesen.wahl);
             continue;
+        }
         nachName.Lege(felder[0], eintraege.size());
         eintraege.append(std::move(felder));
     }
