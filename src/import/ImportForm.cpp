@@ -88,14 +88,13 @@ TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget*
     Weggelassen->setIndent(20);
     RadioEigeneListe = new QCheckBox(this);
     RadioEigeneListe->setChecked(true);
-    BouquetAbEins = new QCheckBox(QStringLiteral("Jedes Bouquet beginnt bei 1"), this);
-    BouquetAbEins->setToolTip(
-        QStringLiteral("Nur wenn Ihr Empfänger so eingestellt ist: Sonst zählt er die Nummern über alle Bouquets "
-                       "weiter"));
-    BouquetAbEins->setVisible(HatBouquets(fund));
     RadioEigeneListe->setToolTip(
         QStringLiteral("Ihr Empfänger zählt die Radiosender für sich ab 1. In einer eigenen Liste tragen sie "
                        "dieselben Nummern wie auf der Fernbedienung"));
+    BouquetAbEins = new QCheckBox(QStringLiteral("Jedes Bouquet beginnt bei 1"), this);
+    BouquetAbEins->setToolTip(QStringLiteral("Nur anhaken, wenn Ihr Empfänger so eingestellt ist. Sonst zählt er die "
+                                             "Nummern über alle Bouquets hinweg weiter"));
+    BouquetAbEins->setVisible(HatBouquets(fund));
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(new QLabel(QStringLiteral("Gefundene Gruppen:"), this));
