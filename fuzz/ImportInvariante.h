@@ -41,6 +41,9 @@ inline void PruefeFund(const ImportFund& fund) {
 
 inline void PruefeZeilen(const ImportFund& fund) {
     const Importlisten listen = ImportEintraege(fund, VorgewaehlteGruppen(fund));
+    // The dialog's count of entries is that of the entries made.
+    const Eintragszahl zahl = ZaehleEintraege(fund, VorgewaehlteGruppen(fund), {});
+    Pruefe(zahl.liste == listen.liste.size() && zahl.radio == listen.radio.size(), "Zahl der Einträge stimmt nicht");
     qsizetype n = 0;
     for (const QList<ImportEintrag>* liste : {&listen.liste, &listen.radio}) {
         Pruefe(liste->size() <= std::max<qsizetype>(GroessteListeMitLuecken, fund.sender.size()), "Zu viele Einträge");

@@ -13,6 +13,8 @@
 #include "platform/Sanduhr.h"
 #include "view/Listenansicht.h"
 
+#include <QFileInfo>
+
 namespace senvio {
 
 Importbefehle::Importbefehle(Hauptfenster& fenster, Listendokument& dokument, const ProgrammOrdner& ordner,
@@ -46,7 +48,8 @@ void Importbefehle::SenderlisteImportierenClick() {
     if (m_fenster.IstLogoModus())
         m_fenster.ZeigeListenmodus();
     Listendokument radio(m_ordner);
-    const int ersteNeue = Importiere(m_dokument, radio, listen, anhaengen, Speichern::Sofort);
+    const int ersteNeue = Importiere(m_dokument, radio, listen, anhaengen, Speichern::Sofort,
+                                     WahlDesImports(*fund, dialog.GruppenWahl(), dialog.Optionen()));
     m_fenster.Ansicht().setFocus();
     if (!listen.radio.isEmpty())
         Dialoge::Information(eltern, QStringLiteral("Die Radiosender stehen mit den Nummern Ihres Empfängers in der "
@@ -64,10 +67,19 @@ void Importbefehle::ListeAktualisierenClick() {
                                                     "die Sender mit „Datei“ › „Senderliste importieren...“."));
         return;
     }
-    const std::optional<ImportFund> fund = WaehleImportquellen(eltern, m_ordner.einstellungen, m_fortschritt);
+    // The choice of the last import or update: its folder, its groups, its numbering.
+    const Quellenwahl gemerkt = m_dokument.GemerkteQuellen();
+    const QFileInfo ersteQuelle(gemerkt.quellen.value(0));
+    const QString startordner = gemerkt.quellen.isEmpty() ? QString()
+                                : ersteQuelle.isDir()     ? ersteQuelle.filePath()
+                                                          : ersteQuelle.path();
+    std::optional<ImportFund> fund = WaehleImportquellen(eltern, m_ordner.einstellungen, m_fortschritt, startordner);
     if (!fund)
         return;
+    if (const QStringList fehlend = WaehleGemerkteGruppen(*fund, gemerkt); !fehlend.isEmpty())
+        Dialoge::Information(eltern, FehlendeGruppenText(fehlend));
     TImportForm auswahl(*fund, m_dokument.Name(), eltern, TImportForm::Zweck::Aktualisieren);
+    auswahl.SetzeBouquetAbEins(gemerkt.bouquetAbEins);
     if (Dialoge::ZeigeModal(auswahl) != QDialog::Accepted)
         return;
     std::optional<TAktualisierungForm> pruefung;
@@ -78,9 +90,15 @@ void Importbefehle::ListeAktualisierenClick() {
     }
     if (Dialoge::ZeigeModal(*pruefung) != QDialog::Accepted)
         return;
+    // A scan of the wrong source would replace the list: asked before, not found out after.
+    if (const Aenderungsumfang umfang = UmfangDerAktualisierung(pruefung->Ergebnis(), pruefung->Wahl());
+        umfang.gross && !Dialoge::Bestaetigung(eltern, UmfangText(umfang) + QStringLiteral(" Trotzdem aktualisieren?")))
+        return;
     if (m_fenster.IstLogoModus())
         m_fenster.ZeigeListenmodus();
-    const Aktualisierungsbericht bericht = Aktualisiere(m_dokument, pruefung->Ergebnis(), pruefung->Wahl());
+    const Aktualisierungsbericht bericht =
+        Aktualisiere(m_dokument, pruefung->Ergebnis(), pruefung->Wahl(),
+                     WahlDesImports(*fund, auswahl.GruppenWahl(), auswahl.Optionen()));
     m_fenster.Ansicht().setFocus();
     if (!bericht.geaendert) {
         Dialoge::Information(eltern,

@@ -20,8 +20,10 @@ public:
                   QProgressBar& fortschritt, Dateibefehle& datei, Logobefehle& logos, Druckbefehle& druck);
 
     void SenderlisteImportierenClick();
-    // The sources chosen as for an import, but without the choice of new list or appending:
-    // their channels are matched with the open list, and what the review leaves is one step.
+    // The sources chosen as for an import, but without the choice of new list or appending,
+    // starting from the folder and the groups the list remembers: their channels are matched
+    // with the open list, and what the review leaves is one step, asked again when it would
+    // take away more than half of the list or add more than it holds.
     void ListeAktualisierenClick();
 
 private:

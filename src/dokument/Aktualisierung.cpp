@@ -8,6 +8,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace senvio {
 
 namespace {
@@ -251,8 +253,8 @@ Abgleich GleicheAb(const Listendokument& dokument, const Importlisten& listen) {
     return GleicheAb(dokument, KanaeleFuer(dokument, listen));
 }
 
-Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& abgleich,
-                                    const Aktualisierungswahl& wahl) {
+Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& abgleich, const Aktualisierungswahl& wahl,
+                                    const Quellenwahl& quellen) {
     const Aktualisierung plan = PlaneAktualisierung(abgleich, wahl, dokument.Umgebung().platzhalterzaehler);
     Aktualisierungsbericht bericht;
     bericht.anzahl = plan.anzahl;
@@ -262,6 +264,10 @@ Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& ab
         herkunftGleich = plan.herkunft[i] == dokument.Herkunft(i);
     if (herkunftGleich)
         return bericht;
+    // The way back, should the new scan have been the wrong one.
+    dokument.SichereVorigenStand();
+    if (quellen != Quellenwahl())
+        dokument.MerkeQuellen(quellen);
     dokument.Aendere({QStringLiteral("Liste aktualisieren"), Speichern::Spaeter, true}, [&](Listenaenderung& a) {
         a.AendereZeilen([&](SenderListe& liste) { liste.SetzeZeilen(plan.zeilen); });
         for (qsizetype i = 0; i < plan.herkunft.size(); ++i)
@@ -273,6 +279,55 @@ Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& ab
     bericht.geaendert = true;
     bericht.geaenderteKarten = dokument.GeaenderteKarten();
     return bericht;
+}
+
+QStringList WaehleGemerkteGruppen(ImportFund& fund, const Quellenwahl& quellen) {
+    const auto gleich = [](const ImportGruppe& gruppe, const GemerkteGruppe& g) {
+        return gruppe.radio == g.radio && gruppe.name.compare(g.name, Qt::CaseInsensitive) == 0;
+    };
+    const auto gemerkt = [&](const ImportGruppe& gruppe) {
+        return std::any_of(quellen.gruppen.begin(), quellen.gruppen.end(),
+                           [&](const GemerkteGruppe& g) { return gleich(gruppe, g); });
+    };
+    // Another source altogether (a playlist's group is its file name): its own choice stands.
+    if (std::none_of(fund.gruppen.begin(), fund.gruppen.end(), gemerkt))
+        return {};
+    for (ImportGruppe& gruppe : fund.gruppen)
+        gruppe.vorgewaehlt = gemerkt(gruppe);
+    QStringList fehlend;
+    for (const GemerkteGruppe& g : quellen.gruppen)
+        if (std::none_of(fund.gruppen.begin(), fund.gruppen.end(),
+                         [&](const ImportGruppe& gruppe) { return gleich(gruppe, g); }))
+            fehlend.append(g.name);
+    return fehlend;
+}
+
+QString FehlendeGruppenText(const QStringList& namen) {
+    QStringList genannt;
+    for (const QString& name : namen)
+        genannt.append(QStringLiteral("„%1“").arg(name));
+    return (namen.size() == 1 ? QStringLiteral("Die Gruppe %1, aus der die Liste stammt, fehlt in den gewählten "
+                                               "Quellen.")
+                              : QStringLiteral("Die Gruppen %1, aus denen die Liste stammt, fehlen in den "
+                                               "gewählten Quellen."))
+        .arg(genannt.join(QStringLiteral(", ")));
+}
+
+Aenderungsumfang UmfangDerAktualisierung(const Abgleich& abgleich, const Aktualisierungswahl& wahl) {
+    const Aktualisierung plan = PlaneAktualisierung(abgleich, wahl, 0);
+    Aenderungsumfang umfang;
+    for (qsizetype s = 0; s < abgleich.sender.size(); ++s) {
+        const bool vorher = abgleich.sender[s].eintrag >= 0, nachher = plan.stand[s].nummerNachher > 0;
+        umfang.bisher += vorher ? 1 : 0;
+        umfang.hinzu += !vorher && nachher ? 1 : 0;
+        umfang.weg += vorher && !nachher ? 1 : 0;
+    }
+    umfang.gross = 2 * umfang.weg > umfang.bisher || umfang.hinzu > umfang.bisher;
+    return umfang;
+}
+
+QString UmfangText(const Aenderungsumfang& umfang) {
+    return QStringLiteral("%1 Sender kommen hinzu, %2 fallen weg.").arg(umfang.hinzu).arg(umfang.weg);
 }
 
 QString Anzahlentext(const std::array<int, Abgleicharten>& anzahl) {

@@ -98,10 +98,31 @@ struct Aktualisierungsbericht {
 };
 
 // The update as one step "Liste aktualisieren", written at once when anything changed;
-// unchanged, nothing is recorded or written. The cards that changed are remembered for
-// printing only those (Listendokument::GeaenderteKarten).
-Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& abgleich,
-                                    const Aktualisierungswahl& wahl);
+// unchanged, nothing is recorded or written. Before it writes, the list as it was is kept
+// (Listendokument::SichereVorigenStand), and the list remembers `quellen` when given. The
+// cards that changed are remembered for printing only those (Listendokument::GeaenderteKarten).
+Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& abgleich, const Aktualisierungswahl& wahl,
+                                    const Quellenwahl& quellen = {});
+
+// Ticks the groups of the find the list remembers (by name and kind, in any letter case) and
+// no others; returns the names of those the find lacks. When the find has none of them (another
+// source, or none remembered), it stays as it is.
+QStringList WaehleGemerkteGruppen(ImportFund& fund, const Quellenwahl& quellen);
+// "Die Gruppe „Sky Cinema“, aus der die Liste stammt, fehlt in den gewählten Quellen."
+QString FehlendeGruppenText(const QStringList& namen);
+
+// How much an update would change: channels added and entries taken away under the choices,
+// and the stations the list holds ("(frei)" not counted). Large when more than half of them
+// go or more come than there are.
+struct Aenderungsumfang {
+    int hinzu = 0;
+    int weg = 0;
+    int bisher = 0;
+    bool gross = false;
+};
+Aenderungsumfang UmfangDerAktualisierung(const Abgleich& abgleich, const Aktualisierungswahl& wahl);
+// "1735 Sender kommen hinzu, 3 fallen weg."
+QString UmfangText(const Aenderungsumfang& umfang);
 
 // "Unverändert: 40, Neue Nummer: 3, Umbenannt: 2, Neu: 1, Nicht mehr empfangbar: 1".
 QString Anzahlentext(const std::array<int, Abgleicharten>& anzahl);

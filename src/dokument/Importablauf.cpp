@@ -5,8 +5,36 @@
 
 namespace senvio {
 
-int HaengeImportAn(Listendokument& dokument, const QList<ImportEintrag>& eintraege, Speichern speichern) {
+namespace {
+
+// The sources and groups of both, each once, in the order of first use.
+Quellenwahl Vereinigt(Quellenwahl bisher, const Quellenwahl& neu) {
+    for (const QString& quelle : neu.quellen)
+        if (!bisher.quellen.contains(quelle))
+            bisher.quellen.append(quelle);
+    for (const GemerkteGruppe& gruppe : neu.gruppen)
+        if (!bisher.gruppen.contains(gruppe))
+            bisher.gruppen.append(gruppe);
+    bisher.bouquetAbEins = bisher.bouquetAbEins || neu.bouquetAbEins;
+    return bisher;
+}
+
+} // namespace
+
+Quellenwahl WahlDesImports(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen) {
+    Quellenwahl wahl{fund.quellen, {}, optionen.bouquetAbEins && HatBouquets(fund)};
+    for (qsizetype i = 0; i < fund.gruppen.size() && i < gruppeGewaehlt.size(); ++i)
+        if (const GemerkteGruppe gruppe{fund.gruppen[i].name, fund.gruppen[i].radio};
+            gruppeGewaehlt[i] && !wahl.gruppen.contains(gruppe))
+            wahl.gruppen.append(gruppe);
+    return wahl;
+}
+
+int HaengeImportAn(Listendokument& dokument, const QList<ImportEintrag>& eintraege, Speichern speichern,
+                   const Quellenwahl& wahl) {
     const int erste = int(dokument.Liste().Anzahl());
+    if (wahl != Quellenwahl())
+        dokument.MerkeQuellen(erste > 0 ? Vereinigt(dokument.GemerkteQuellen(), wahl) : wahl);
     // Into an empty list the import is no step of the history: there is nothing to go back to.
     dokument.Aendere(
         {QStringLiteral("Senderliste importieren"), speichern, true, erste > 0}, [&](Listenaenderung& aenderung) {
@@ -32,7 +60,7 @@ void OeffneImportziel(Listendokument& dokument, const QString& name, bool anhaen
 }
 
 int Importiere(Listendokument& liste, Listendokument& radio, const Importlisten& listen, bool anhaengen,
-               Speichern speichern) {
+               Speichern speichern, const Quellenwahl& wahl) {
     // The radio list is read and written back here: no other program may change it between.
     Listensperre sperre;
     if (!listen.radio.isEmpty()) {
@@ -40,9 +68,9 @@ int Importiere(Listendokument& liste, Listendokument& radio, const Importlisten&
         sperre = Listensperre(FindeListendatei(radio.Ordner().listen, name));
         OeffneImportziel(radio, name, anhaengen);
     }
-    const int erste = HaengeImportAn(liste, listen.liste, speichern);
+    const int erste = HaengeImportAn(liste, listen.liste, speichern, wahl);
     if (!listen.radio.isEmpty())
-        HaengeImportAn(radio, listen.radio, speichern);
+        HaengeImportAn(radio, listen.radio, speichern, wahl);
     return erste;
 }
 

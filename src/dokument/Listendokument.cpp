@@ -152,6 +152,7 @@ void Listendokument::Wechsle(Wechselart art, QString name, QString datei, Sender
     m_herkunft = quellen.herkunft.size() == liste.Anzahl() ? std::move(quellen.herkunft)
                                                            : QList<Eintragsherkunft>(liste.Anzahl());
     m_quellenhinweis = quellen.hinweis;
+    m_quellenwahl = std::move(quellen.wahl);
     m_gedruckt.reset();
     m_modell.SetzeAlle(std::move(liste));
     m_name = name;
@@ -280,7 +281,7 @@ void Listendokument::Speichere() {
     }
     m_modell.Speichere(datei);
     m_stand = LiesDateistand(datei);
-    SchreibeQuellen(QuellendateiZu(datei), Liste().Zeilen(), m_herkunft);
+    SchreibeQuellen(QuellendateiZu(datei), Liste().Zeilen(), m_herkunft, m_quellenwahl);
 }
 
 void Listendokument::SetzeUeberschreibfrage(std::function<bool(const QString&)> frage) {
@@ -289,9 +290,20 @@ void Listendokument::SetzeUeberschreibfrage(std::function<bool(const QString&)> 
 
 void Listendokument::SpeichereUnter(const QString& pfad) {
     m_modell.Speichere(pfad);
-    SchreibeQuellen(QuellendateiZu(pfad), Liste().Zeilen(), m_herkunft);
+    SchreibeQuellen(QuellendateiZu(pfad), Liste().Zeilen(), m_herkunft, m_quellenwahl);
     if (QFileInfo(pfad) == QFileInfo(Datei()))
         m_stand = LiesDateistand(pfad);
+}
+
+void Listendokument::MerkeQuellen(Quellenwahl wahl) {
+    m_quellenwahl = std::move(wahl);
+}
+
+void Listendokument::SichereVorigenStand() {
+    const QString datei = Datei();
+    const QString vorher = QStringLiteral(".vorher");
+    m_modell.Speichere(datei + vorher);
+    SchreibeQuellen(QuellendateiZu(datei) + vorher, Liste().Zeilen(), m_herkunft, m_quellenwahl);
 }
 
 void Listendokument::VergissVerlauf() {

@@ -142,6 +142,13 @@ public:
     void SetzeUeberschreibfrage(std::function<bool(const QString& name)> frage);
     // Why the import knowledge beside the list was not used when it was read; empty when it was.
     const QString& Quellenhinweis() const { return m_quellenhinweis; }
+    // Where the list came from as a whole; written with the list's next save.
+    const Quellenwahl& GemerkteQuellen() const { return m_quellenwahl; }
+    void MerkeQuellen(Quellenwahl wahl);
+    // The list and its import knowledge as they are now, kept as "NAME.lis.vorher" and
+    // "NAME.quellen.vorher" beside the list file (one generation; no knowledge removes the
+    // older copy of it). Throws DateiFehler when they cannot be written.
+    void SichereVorigenStand();
     // The cards (numbered from 1, in list order) whose entries differ from the printed ones
     // (Listenaenderung::MerkeGedrucktenStand); empty when none do or none waits to be printed.
     QList<int> GeaenderteKarten() const;
@@ -183,6 +190,7 @@ private:
     // Index for index with the lines.
     QList<Eintragsherkunft> m_herkunft;
     QString m_quellenhinweis;
+    Quellenwahl m_quellenwahl;
     std::optional<QStringList> m_gedruckt;
     QString m_name;
     QString m_datei;

@@ -17,6 +17,10 @@ namespace senvio {
 namespace {
 
 const QString Kopf = QStringLiteral("Senvio-Quellen 1");
+// The first field of the lines of the choice.
+const QString QuelleWort = QStringLiteral("Quelle");
+const QString GruppeWort = QStringLiteral("Gruppe");
+const QString BouquetsWort = QStringLiteral("Bouquets");
 constexpr qint64 GroessteQuellendatei = qint64(64) * 1024 * 1024;
 
 // Writes a field as UTF-8, a tab before it unless it is the line's first: a field holds no
@@ -30,6 +34,14 @@ char* SchreibeFeld(char* ziel, QStringEncoder& utf8, QStringView feld, bool erst
     std::replace_if(
         ziel, ende, [](char b) { return b == '\t' || b == '\r' || b == '\n'; }, ' ');
     return ende;
+}
+
+// The same into a text, for the few lines of the choice.
+void HaengeFeldAn(QString& text, QStringView feld, bool erstes = false) {
+    if (!erstes)
+        text += u'\t';
+    for (const QChar z : feld)
+        text += z == u'\t' || z == u'\r' || z == u'\n' ? QChar(u' ') : z;
 }
 
 // The name of a list line, as ZerlegeZeile gives it, without copying it.
@@ -46,15 +58,47 @@ QString QuellendateiZu(const QString& listendatei) {
     return (lis ? listendatei.chopped(4) : listendatei) + QStringLiteral(".quellen");
 }
 
-void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft) {
-    if (std::all_of(herkunft.begin(), herkunft.end(),
-                    [](const Eintragsherkunft& h) { return h == Eintragsherkunft(); })) {
+QString QuellenwahlZeilen(const Quellenwahl& wahl) {
+    QString text;
+    for (const QString& quelle : wahl.quellen) {
+        HaengeFeldAn(text, QuelleWort, true);
+        HaengeFeldAn(text, quelle);
+        text += u'\n';
+    }
+    for (const GemerkteGruppe& gruppe : wahl.gruppen) {
+        HaengeFeldAn(text, GruppeWort, true);
+        HaengeFeldAn(text, gruppe.radio ? u"Radio" : u"TV");
+        HaengeFeldAn(text, gruppe.name);
+        text += u'\n';
+    }
+    if (wahl.bouquetAbEins)
+        text += BouquetsWort + QStringLiteral("\tab 1\n");
+    return text;
+}
+
+bool LeseQuellenwahlZeile(const QStringList& felder, Quellenwahl& wahl) {
+    if (felder.size() == 2 && felder[0] == QuelleWort)
+        wahl.quellen.append(felder[1]);
+    else if (felder.size() == 3 && felder[0] == GruppeWort)
+        wahl.gruppen.append({felder[2], felder[1] == u"Radio"});
+    else if (felder.size() == 2 && felder[0] == BouquetsWort)
+        wahl.bouquetAbEins = felder[1] == u"ab 1";
+    else
+        return false;
+    return true;
+}
+
+void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft,
+                     const Quellenwahl& wahl) {
+    if (wahl == Quellenwahl() && std::all_of(herkunft.begin(), herkunft.end(),
+                                             [](const Eintragsherkunft& h) { return h == Eintragsherkunft(); })) {
         QFile::remove(datei);
         return;
     }
+    const QByteArray kopf = (Kopf + u'\n' + QuellenwahlZeilen(wahl)).toUtf8();
     // A UTF-16 unit gives at most three bytes; every line has four separators and its end.
     const Eintragsherkunft keine;
-    qsizetype hoechstens = Kopf.size() + 1;
+    qsizetype hoechstens = kopf.size();
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
         hoechstens += zeilen[i].size() + 5 + h.referenz.size() + h.quellname.size() + 5;
@@ -63,8 +107,7 @@ void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QLis
     }
     QByteArray bytes(3 * hoechstens, Qt::Uninitialized);
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    char* ziel = SchreibeFeld(bytes.data(), utf8, Kopf, true);
-    *ziel++ = '\n';
+    char* ziel = std::copy(kopf.begin(), kopf.end(), bytes.data());
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
         ziel = SchreibeFeld(ziel, utf8, NameDer(zeilen[i]), true);
@@ -105,8 +148,10 @@ GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
     QList<QStringList> eintraege;
     for (const QString& zeile : dateizeilen) {
         QStringList felder = zeile.split(u'\t');
-        if (felder.size() < 4)
+        if (felder.size() < 4) {
+            LeseQuellenwahlZeile(felder, gelesen.wahl);
             continue;
+        }
         nachName.Lege(felder[0], eintraege.size());
         eintraege.append(std::move(felder));
     }

@@ -20,16 +20,39 @@ struct Eintragsherkunft {
     bool operator==(const Eintragsherkunft&) const = default;
 };
 
+// Where the list came from as a whole: the files and folders of its import or last update, the
+// groups chosen of them and how the receiver numbers its bouquets, so that the next update
+// starts from the same choice.
+struct GemerkteGruppe {
+    QString name;
+    bool radio = false;
+    bool operator==(const GemerkteGruppe&) const = default;
+};
+struct Quellenwahl {
+    QStringList quellen; // absolute paths
+    QList<GemerkteGruppe> gruppen;
+    bool bouquetAbEins = false;
+    bool operator==(const Quellenwahl&) const = default;
+};
+
 // "NAME.quellen" beside "NAME.lis" (in any letter case of the ending).
 QString QuellendateiZu(const QString& listendatei);
 
-// Writes the knowledge of the list's lines atomically; with no knowledge at all, an old file
-// is removed instead. Throws DateiFehler when it cannot be written.
-void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft);
+// The lines of the file that hold the choice, after its first line: "Quelle", "Gruppe" and
+// "Bouquets" with at most three fields, which earlier versions pass over as no entry.
+QString QuellenwahlZeilen(const Quellenwahl& wahl);
+// Takes a line of QuellenwahlZeilen into `wahl`; false for any other line.
+bool LeseQuellenwahlZeile(const QStringList& felder, Quellenwahl& wahl);
+
+// Writes the knowledge of the list's lines and the choice atomically; with no knowledge at all,
+// an old file is removed instead. Throws DateiFehler when it cannot be written.
+void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft,
+                     const Quellenwahl& wahl = {});
 
 struct GeleseneQuellen {
     QList<Eintragsherkunft> herkunft; // index for index with the lines
     QString hinweis;                  // why a file that is there was not used
+    Quellenwahl wahl;
 };
 
 // The knowledge of the lines from the file. The file is never trusted blindly: each line of

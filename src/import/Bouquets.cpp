@@ -246,6 +246,7 @@ public:
                 continue;
             const QString name = ImportName(bouquet->name);
             m_fund.gruppen.append({name.isEmpty() ? ImportName(*unter) : name, radio, 0, *unter, true});
+            m_nummerImBouquet = 0;
             NimmEintraege(*bouquet, int(m_fund.gruppen.size() - 1), 1);
         }
     }
@@ -308,6 +309,7 @@ private:
             }
             // The receiver counts every channel and numbered marker by its place.
             s.nummer = ++m_nummer;
+            s.nummerImBouquet = ++m_nummerImBouquet;
             NimmAuf(m_fund, std::move(s));
         }
     }
@@ -416,7 +418,8 @@ private:
 
     const BouquetDateizugriff& m_lies;
     ImportFund m_fund;
-    int m_nummer = 0; // of the last channel taken
+    int m_nummer = 0;          // of the last channel taken
+    int m_nummerImBouquet = 0; // the same, counted from the start of its bouquet
     QSet<QString> m_besucht;
     QSet<QString> m_gemeldet;
     QHash<QString, QString> m_alternativen;

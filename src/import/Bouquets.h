@@ -38,7 +38,9 @@ BouquetWahl BouquetWahlDerDatei(const QString& dateiname);
 // file and for a broadcast service its name in "lamedb", or in "lamedb5" when
 // "lamedb" holds no services; empty when none is found. `nummer` is the number the
 // receiver shows: channels and numbered markers counted by their place, TV and radio
-// each from 1. Each group names its file and counts on its own (eigeneZaehlung).
+// each from 1, every bouquet before counted in "bouquets.tv" / "bouquets.radio" order
+// whether it is chosen or not; `nummerImBouquet` the same counted from each bouquet's
+// start. Each group names its file and counts on its own (eigeneZaehlung).
 ImportFund LeseBouquets(BouquetWahl wahl, const BouquetDateizugriff& lies);
 
 } // namespace senvio

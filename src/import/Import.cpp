@@ -163,10 +163,30 @@ struct Quelle {
     QStringList bouquets;
 };
 
+// The bouquet a receiver fills with its last channel search: all it found, not a choice.
+bool IstSuchlaufBouquet(const ImportGruppe& gruppe) {
+    const auto ohneLeerzeichen = [](QString text) { return text.remove(u' ').toCaseFolded(); };
+    return ohneLeerzeichen(gruppe.name) == u"lastscanned" || gruppe.datei.contains(u"lastscanned", Qt::CaseInsensitive);
+}
+
+// A set chosen whole: every bouquet but the scan bouquet and those of a whole satellite, as
+// long as any is left.
+void WaehleGanzenSatzVor(ImportFund& fund) {
+    const auto abwaehlen = [](const ImportGruppe& g) {
+        return IstSuchlaufBouquet(g) || g.anzahl > GroessteVorgewaehlteGruppe;
+    };
+    if (std::all_of(fund.gruppen.begin(), fund.gruppen.end(), abwaehlen))
+        return;
+    for (ImportGruppe& gruppe : fund.gruppen)
+        gruppe.vorgewaehlt = !abwaehlen(gruppe);
+}
+
 // Ticks only the chosen single bouquets of a set; all when none of its groups is one.
 void WaehleBouquetsVor(Quelle& quelle) {
-    if (quelle.bouquets.isEmpty())
+    if (quelle.bouquets.isEmpty()) {
+        WaehleGanzenSatzVor(quelle.fund);
         return;
+    }
     bool eines = false;
     for (ImportGruppe& gruppe : quelle.fund.gruppen) {
         gruppe.vorgewaehlt = quelle.bouquets.contains(gruppe.datei, Qt::CaseInsensitive);
@@ -238,10 +258,16 @@ bool IstRadio(const ImportFund& fund, const ImportSender& sender) {
     return sender.radio || (gruppe && gruppe->radio);
 }
 
-// A TV's list counts from 1: the numbers before its first channel are free ones too.
+// A TV's list counts from 1, and so does a bouquet set: the numbers before its first channel
+// are free ones too.
 bool ZaehltAbEins(const ImportFund& fund, const ImportSender& sender) {
     const ImportGruppe* gruppe = GruppeDes(fund, sender);
-    return gruppe && gruppe->eigeneListe;
+    return gruppe && (gruppe->eigeneListe || !gruppe->datei.isEmpty());
+}
+
+// The receiver's number of the channel: with each bouquet counted from 1, its number in its bouquet.
+int NummerDes(const ImportSender& sender, bool bouquetAbEins) {
+    return bouquetAbEins && sender.nummerImBouquet > 0 ? sender.nummerImBouquet : sender.nummer;
 }
 
 enum class Art { Alle, Fernsehen, Radio };
@@ -251,21 +277,23 @@ enum class Art { Alle, Fernsehen, Radio };
 // both carry the receiver's number and it lies 2 to 1000 above the other, the numbers
 // between.
 template <typename Tu>
-void FuerJedenGewaehlten(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, Art art, Tu&& tu) {
-    int vorige = 0;     // the receiver's number of the channel taken before, 0 for none
-    bool erster = true; // before the first channel taken
+void FuerJedenGewaehlten(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, Art art, Tu&& tu,
+                         bool bouquetAbEins = false) {
+    int vorige = 0;      // the receiver's number of the channel taken before, 0 for none
+    bool erster = true;  // before the first channel taken
     bool luecken = true; // false once the list cannot carry the numbers of the remote
     for (const ImportSender& sender : fund.sender) {
         if (!IstGewaehlt(sender, gruppeGewaehlt) || (art != Art::Alle && IstRadio(fund, sender) != (art == Art::Radio)))
             continue;
         const bool abEins = erster && ZaehltAbEins(fund, sender);
         erster = false;
-        const qint64 abstand = (vorige > 0 || abEins) && sender.nummer > 0 ? qint64(sender.nummer) - vorige : 0;
+        const int nummer = NummerDes(sender, bouquetAbEins);
+        const qint64 abstand = (vorige > 0 || abEins) && nummer > 0 ? qint64(nummer) - vorige : 0;
         // A TV's list that starts far above 1 (IP channels from 4000) starts at 1 on the card
         // all the same: free numbers later in it would only add empty cards.
         luecken = luecken && !(abEins && abstand > 1000);
         tu(sender, luecken && abstand > 1 && abstand <= 1000 ? abstand - 1 : 0);
-        vorige = sender.nummer;
+        vorige = nummer;
     }
 }
 
@@ -300,15 +328,18 @@ void FuerJedenEintrag(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
                       Art art, Tu&& tu) {
     Doppelsuche doppelte(fund);
     qint64 frei = 0;
-    FuerJedenGewaehlten(fund, gruppeGewaehlt, art, [&](const ImportSender& sender, qint64 luecke) {
-        frei += optionen.nummernBehalten ? luecke : 0;
-        if (optionen.doppelteWeglassen && doppelte.IstDoppelt(sender)) {
-            frei += optionen.nummernBehalten && sender.nummer > 0 ? 1 : 0;
-            return;
-        }
-        tu(sender, frei);
-        frei = 0;
-    });
+    FuerJedenGewaehlten(
+        fund, gruppeGewaehlt, art,
+        [&](const ImportSender& sender, qint64 luecke) {
+            frei += optionen.nummernBehalten ? luecke : 0;
+            if (optionen.doppelteWeglassen && doppelte.IstDoppelt(sender)) {
+                frei += optionen.nummernBehalten && sender.nummer > 0 ? 1 : 0;
+                return;
+            }
+            tu(sender, frei);
+            frei = 0;
+        },
+        optionen.bouquetAbEins);
 }
 
 // The receiver's numbers are kept in a list of this kind only while the free numbers
@@ -392,6 +423,8 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
             gleicherSatz->bouquets += quelle.bouquets;
     }
     ImportFund fund;
+    for (const QString& pfad : pfade)
+        fund.quellen.append(QDir::cleanPath(QFileInfo(pfad).absoluteFilePath()));
     for (Quelle& quelle : quellen) {
         if (!quelle.bouquetOrdner.isEmpty()) {
             quelle.fund = LeseBouquets(quelle.wahl, BouquetDateienIn(quelle.bouquetOrdner));
@@ -435,6 +468,11 @@ QString RadiolistenName(const QString& listenName) {
     return listenName + QStringLiteral(" Radio");
 }
 
+bool HatBouquets(const ImportFund& fund) {
+    return std::any_of(fund.sender.begin(), fund.sender.end(),
+                       [](const ImportSender& s) { return s.nummerImBouquet > 0; });
+}
+
 QList<bool> VorgewaehlteGruppen(const ImportFund& fund) {
     QList<bool> wahl;
     for (const ImportGruppe& gruppe : fund.gruppen)
@@ -448,6 +486,19 @@ std::vector<Art> Listenarten(const ImportFund& fund, const QList<bool>& gruppeGe
     if (optionen.radioEigeneListe && RadioEigeneListeMoeglich(fund, gruppeGewaehlt))
         return {Art::Fernsehen, Art::Radio};
     return {Art::Alle};
+}
+
+Eintragszahl ZaehleEintraege(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
+                             const ImportOptionen& optionen) {
+    Eintragszahl zahl;
+    for (const Art art : Listenarten(fund, gruppeGewaehlt, optionen)) {
+        ImportOptionen diese = optionen;
+        diese.nummernBehalten = optionen.nummernBehalten && LueckenPassen(fund, gruppeGewaehlt, optionen, art);
+        qint64& anzahl = art == Art::Radio ? zahl.radio : zahl.liste;
+        FuerJedenEintrag(fund, gruppeGewaehlt, diese, art,
+                         [&](const ImportSender&, qint64 frei) { anzahl += 1 + frei; });
+    }
+    return zahl;
 }
 
 Importlisten ImportEintraege(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,

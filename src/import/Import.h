@@ -19,9 +19,12 @@ using Importfortschritt = std::function<void(qint64 gelesen, qint64 gesamt)>;
 // the other (the group indexes of later files moved up accordingly). The format is taken
 // from the content: a file of a bouquet set (its siblings are read from its folder; a
 // folder stands for the whole set), an M3U playlist, a recorder channel file, a
-// reference list. Throws Fehler with a German message for a file that cannot be read
-// (DateiFehler), is no regular file (a FIFO is never opened), is too large, has an unknown
-// format or holds no channel (with the notes of its reading on lines of their own).
+// reference list. The find names the paths read (ImportFund::quellen). Of a set chosen
+// whole (the folder, "bouquets.tv", the database), the scan bouquet ("Last Scanned") and
+// bouquets of more than GroessteVorgewaehlteGruppe channels start unticked. Throws Fehler
+// with a German message for a file that cannot be read (DateiFehler), is no regular file
+// (a FIFO is never opened), is too large, has an unknown format or holds no channel (with
+// the notes of its reading on lines of their own).
 ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& fortschritt = {});
 
 // Reads the files of a bouquet set in this folder by bare name: the name as it stands
@@ -49,6 +52,8 @@ struct ImportOptionen {
     bool doppelteWeglassen = true;
     // Radio goes into a list of its own where the receiver numbers it on its own.
     bool radioEigeneListe = true;
+    // The receiver counts each bouquet from 1 instead of numbering on across its bouquets.
+    bool bouquetAbEins = false;
 };
 
 // What an import adds: the entries of the list, and those of the radio list when radio
@@ -68,8 +73,10 @@ inline constexpr qint64 GroessteListeMitLuecken = 10000;
 // name holds no letter or digit "(ohne Name)". To keep the receiver's numbers, the
 // numbers it leaves free are filled with "(frei)" as well: where two channels taken one
 // after the other both carry the receiver's number and the second lies 2 to 1000 above
-// the first, the numbers between. Left out, a copy (see DoppelteSender) leaves its number
-// free in the same way. A list that would grow beyond GroessteListeMitLuecken that way is
+// the first, the numbers between; the same from 1 before the first channel of a TV's list
+// or of a bouquet set (every bouquet before it counted, or with ImportOptionen::bouquetAbEins
+// its own bouquet). Left out, a copy (see DoppelteSender) leaves its number free in the
+// same way. A list that would grow beyond GroessteListeMitLuecken that way is
 // numbered without gaps, and the note of LueckenHinweis says so. With radio in a list of
 // its own (RadioEigeneListeMoeglich), the radio channels go there, numbered among themselves.
 Importlisten ImportEintraege(const ImportFund& fund, const QList<bool>& gruppeGewaehlt,
@@ -80,6 +87,20 @@ bool RadioEigeneListeMoeglich(const ImportFund& fund, const QList<bool>& gruppeG
 
 // The name of the list radio goes into: "NAME Radio".
 QString RadiolistenName(const QString& listenName);
+
+// Bouquets larger than this (a whole satellite) start unticked when a set is chosen whole.
+inline constexpr int GroessteVorgewaehlteGruppe = 1000;
+
+// True when the find holds a receiver's bouquets, whose numbering may start each at 1.
+bool HatBouquets(const ImportFund& fund);
+
+// How many entries the choice gives in the list and, with radio apart, in the radio list:
+// the entries ImportEintraege makes, counted.
+struct Eintragszahl {
+    qint64 liste = 0;
+    qint64 radio = 0;
+};
+Eintragszahl ZaehleEintraege(const ImportFund& fund, const QList<bool>& gruppeGewaehlt, const ImportOptionen& optionen);
 
 // The groups ticked when the choice is shown (ImportGruppe::vorgewaehlt).
 QList<bool> VorgewaehlteGruppen(const ImportFund& fund);

@@ -91,6 +91,10 @@ TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget*
     RadioEigeneListe->setToolTip(
         QStringLiteral("Ihr Empfänger zählt die Radiosender für sich ab 1. In einer eigenen Liste tragen sie "
                        "dieselben Nummern wie auf der Fernbedienung"));
+    BouquetAbEins = new QCheckBox(QStringLiteral("Jedes Bouquet beginnt bei 1"), this);
+    BouquetAbEins->setToolTip(QStringLiteral("Nur anhaken, wenn Ihr Empfänger so eingestellt ist. Sonst zählt er die "
+                                             "Nummern über alle Bouquets hinweg weiter"));
+    BouquetAbEins->setVisible(HatBouquets(fund));
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(new QLabel(QStringLiteral("Gefundene Gruppen:"), this));
@@ -98,6 +102,7 @@ TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget*
     spalte->addWidget(Summe);
     spalte->addWidget(NummernBehalten);
     spalte->addWidget(Luecken);
+    spalte->addWidget(BouquetAbEins);
     spalte->addWidget(OhneDoppelte);
     spalte->addWidget(Weggelassen);
     spalte->addWidget(RadioEigeneListe);
@@ -127,6 +132,7 @@ TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget*
     OhneDoppelte->setObjectName(QStringLiteral("OhneDoppelte"));
     Weggelassen->setObjectName(QStringLiteral("Weggelassen"));
     RadioEigeneListe->setObjectName(QStringLiteral("RadioEigeneListe"));
+    BouquetAbEins->setObjectName(QStringLiteral("BouquetAbEins"));
     NeueListe->setObjectName(QStringLiteral("NeueListe"));
     AnListeAnhaengen->setObjectName(QStringLiteral("AnListeAnhaengen"));
     OkKnopf->setObjectName(QStringLiteral("OkKnopf"));
@@ -148,6 +154,7 @@ TImportForm::TImportForm(const ImportFund& fund, QString aktuelleListe, QWidget*
     // Radio apart is numbered apart: the free numbers change.
     connect(RadioEigeneListe, &QCheckBox::toggled, this, &TImportForm::ZeigeSumme);
     connect(AnListeAnhaengen, &QRadioButton::toggled, this, &TImportForm::ZeigeSumme);
+    connect(BouquetAbEins, &QCheckBox::toggled, this, &TImportForm::ZeigeSumme);
     ZeigeSumme();
 }
 
@@ -175,7 +182,11 @@ void TImportForm::WaehleGruppe(int gruppe, bool gewaehlt) {
 ImportOptionen TImportForm::Optionen() const {
     // A box not shown changes nothing: it stays ticked.
     return {NummernBehalten->isChecked(), OhneDoppelte->isChecked(),
-            RadioEigeneListe->isChecked() && RadiolisteBenannt()};
+            RadioEigeneListe->isChecked() && RadiolisteBenannt(), BouquetAbEins->isChecked()};
+}
+
+void TImportForm::SetzeBouquetAbEins(bool abEins) {
+    BouquetAbEins->setChecked(abEins);
 }
 
 bool TImportForm::RadiolisteBenannt() const {
@@ -195,7 +206,16 @@ void TImportForm::ZeigeSumme() {
     m_summeFaellig = false;
     const QList<bool> wahl = GruppenWahl();
     const qsizetype gewaehlt = GewaehlteSender(m_fund, wahl);
-    Summe->setText(QStringLiteral("Gewählt: %1 von %2 Sendern").arg(gewaehlt).arg(m_fund.sender.size()));
+    // What the list will hold: "(frei)" entries and copies left out change it.
+    const Eintragszahl eintraege = ZaehleEintraege(m_fund, wahl, Optionen());
+    QString summe = QStringLiteral("Gewählt: %1 von %2 Sendern, das ergibt %3")
+                        .arg(gewaehlt)
+                        .arg(m_fund.sender.size())
+                        .arg(eintraege.liste == 1 ? QStringLiteral("einen Eintrag")
+                                                  : QStringLiteral("%1 Einträge").arg(eintraege.liste));
+    if (eintraege.radio > 0)
+        summe += QStringLiteral(" und %1 in der Radioliste").arg(eintraege.radio);
+    Summe->setText(summe);
     const QStringList doppelt = DoppelteSender(m_fund, wahl);
     OhneDoppelte->setText(
         QStringLiteral("Doppelte Sender weglassen (%1 doppelt)")
@@ -260,10 +280,12 @@ private:
 
 } // namespace
 
-std::optional<ImportFund> WaehleImportquellen(QWidget* eltern, const QString& einstellungen,
-                                              QProgressBar& fortschritt) {
+std::optional<ImportFund> WaehleImportquellen(QWidget* eltern, const QString& einstellungen, QProgressBar& fortschritt,
+                                              const QString& startordner) {
     // A bouquet file chosen stands for its set; "lamedb" for the whole set, TV and radio.
-    const QString ordner = LeseIniWert(einstellungen, EinstellungsAbschnitt, ImportOrdnerSchluessel);
+    const QString ordner = QFileInfo(startordner).isDir()
+                               ? startordner
+                               : LeseIniWert(einstellungen, EinstellungsAbschnitt, ImportOrdnerSchluessel);
     const QStringList pfade = Dialoge::DateienOeffnen(
         eltern, ordner.isEmpty() || !QFileInfo(ordner).isDir() ? QDir::homePath() : ordner, ImportFilter,
         QStringLiteral("Senderliste wählen (vom Fernseher, Wiedergabeliste, channels.conf, Referenzliste oder "

@@ -18,7 +18,7 @@ namespace senvio {
 
 // Shows what was found in the chosen files: every group in the source's order with its
 // channel count, TV and radio apart, each with a tick box (ticked as the find says), the
-// total of the channels chosen, whether the numbers the receiver leaves free are kept,
+// total of the channels chosen and of the entries they give, whether the numbers the receiver leaves free are kept,
 // whether later channels of one service are left out (and which), whether radio gets a
 // list of its own, the readers' notes, and whether the channels make a new list or are
 // appended to the current one.
@@ -39,6 +39,8 @@ public:
     ImportOptionen Optionen() const;
     bool Anhaengen() const;
     void SetzeAnhaengen(bool anhaengen);
+    // "Jedes Bouquet beginnt bei 1", as a list remembers it from its import.
+    void SetzeBouquetAbEins(bool abEins);
 
 private:
     QTreeWidget* Gruppen = nullptr;
@@ -48,6 +50,7 @@ private:
     QCheckBox* OhneDoppelte = nullptr;     // shown only when the choice holds a service twice
     QLabel* Weggelassen = nullptr;         // the copies left out
     QCheckBox* RadioEigeneListe = nullptr; // shown only when the receiver numbers the chosen radio on its own
+    QCheckBox* BouquetAbEins = nullptr;    // shown only for a receiver's bouquets
     QRadioButton* NeueListe = nullptr;
     QRadioButton* AnListeAnhaengen = nullptr;
     QPushButton* OkKnopf = nullptr;
@@ -63,8 +66,9 @@ private:
 };
 
 // The import's choice of files: the file dialog, starting in the folder of the last
-// import (settings key "ImportOrdner"), and the chosen files read with the progress bar
-// running; nothing when the dialog was cancelled.
-std::optional<ImportFund> WaehleImportquellen(QWidget* eltern, const QString& einstellungen, QProgressBar& fortschritt);
+// import (settings key "ImportOrdner") or in `startordner` when it is given and there, and
+// the chosen files read with the progress bar running; nothing when the dialog was cancelled.
+std::optional<ImportFund> WaehleImportquellen(QWidget* eltern, const QString& einstellungen, QProgressBar& fortschritt,
+                                              const QString& startordner = {});
 
 } // namespace senvio

@@ -41,6 +41,9 @@ struct ImportSender {
     QList<int> gruppen;
     // Radio, where the group holds both kinds (a TV's list); else the group tells the kind.
     bool radio = false;
+    // The number on a receiver set to count each bouquet from 1; 0 where the source has no
+    // bouquets.
+    int nummerImBouquet = 0;
 };
 
 struct ImportGruppe {
@@ -64,6 +67,7 @@ struct ImportFund {
     QList<ImportGruppe> gruppen; // in the source's order
     QList<ImportSender> sender;  // in the receiver's order
     QStringList hinweise;        // German notes for the user (a missing sub-bouquet skipped)
+    QStringList quellen;         // the files and folders read, absolute, in the order given
 };
 
 // The text of a file: a UTF-8 byte-order mark skipped; UTF-8 when the bytes are

@@ -72,7 +72,8 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     ImportDialog(true);
     Befehl("Senderlisteimportieren1");
     EXPECT_EQ(m_gezeigt,
-              (QStringList{u"Fernsehen"_s, u"Radio"_s, u"Gewählt: 7 von 7 Sendern"_s,
+              (QStringList{u"Fernsehen"_s, u"Radio"_s,
+                           u"Gewählt: 7 von 7 Sendern, das ergibt 4 Einträge und 3 in der Radioliste"_s,
                            u"Nummern des Empfängers beibehalten (eine freie Nummer als „(frei)“)"_s,
                            u"Doppelte Sender weglassen (ein Sender doppelt)"_s,
                            u"Radio als eigene Liste „Astra Radio“"_s, u"Weggelassen werden: Das Erste HD"_s}));
@@ -97,7 +98,9 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
     ImportDialog(true);
     Befehl("Senderlisteimportieren1");
     EXPECT_EQ(Dialoge::LetzterDateidialogOrdner(), Pfad(u"e2"_s));
-    EXPECT_EQ(m_gezeigt, (QStringList{u"Fernsehen"_s, u"Gewählt: 2 von 4 Sendern"_s}));
+    // Its channels keep the receiver's numbers 3 and 4.
+    EXPECT_EQ(m_gezeigt, (QStringList{u"Fernsehen"_s, u"Gewählt: 2 von 4 Sendern, das ergibt 4 Einträge"_s,
+                                      u"Nummern des Empfängers beibehalten (2 freie Nummern als „(frei)“)"_s}));
 }
 
 TEST_F(Importbefehl, NeueListeAusEinerGruppeZweierDateien) {
@@ -108,7 +111,8 @@ TEST_F(Importbefehl, NeueListeAusEinerGruppeZweierDateien) {
     ImportDialog(false, {0});
     NameDialogMitOk(u"Kabel"_s);
     Befehl("Senderlisteimportieren1");
-    EXPECT_EQ(m_gezeigt, (QStringList{u"Fernsehen"_s, u"Radio"_s, u"Gewählt: 1 von 3 Sendern"_s}));
+    EXPECT_EQ(m_gezeigt,
+              (QStringList{u"Fernsehen"_s, u"Radio"_s, u"Gewählt: 1 von 3 Sendern, das ergibt einen Eintrag"_s}));
     EXPECT_EQ(haupt.Liste().Zeilen(), QStringList{u"    1   = Welle Ж #png#Ohne Logo1.png"_s});
     EXPECT_EQ(haupt.ListenName(), u"Kabel"_s);
 }
@@ -262,6 +266,34 @@ TEST_F(Importbefehl, ListeAktualisierenBehaeltDieArbeitDesNutzers) {
     EXPECT_FALSE(druckmenue().first);
 }
 
+// The update starts in the folder the list came from with its groups ticked, names a group
+// that is gone, and asks before it adds more than the list holds.
+TEST_F(Importbefehl, AktualisierenAusDerGemerktenQuelle) {
+    Schreib(Pfad(u"e2/bouquets.tv"_s), Verweise({"userbouquet.fav.tv", "userbouquet.alle.tv"}));
+    Schreib(Pfad(u"e2/userbouquet.fav.tv"_s),
+            Favoriten + "#SERVICE 1:0:19:2B7A:3F3:1:C00000:0:0:0:\n#DESCRIPTION ZDF HD\n");
+    Schreib(Pfad(u"e2/userbouquet.alle.tv"_s), Alle);
+    LegeStandardOrdnerAn();
+    Schreib(Liste(u"Sat.quellen"_s), "Senvio-Quellen 1\nQuelle\t" + Pfad(u"e2"_s).toUtf8() +
+                                         "\nGruppe\tTV\tFavoriten\nGruppe\tTV\tSport\n"
+                                         "Das Erste HD\tTV\t1:283D:3FB:1:C00000\tDas Erste HD\n");
+    StarteMit("    1   = Das Erste HD #png#Ohne Logo1.png\r\n", u"Sat"_s);
+    Dialoge::SetzeNaechsteDateien({Pfad(u"e2/bouquets.tv"_s)});
+    ImportDialog(true);
+    Dialoge::SetzeNaechstenDialog([](QDialog& d) {
+        Teil<QPushButton>(d, "Uebernehmen")->click();
+        return d.result();
+    });
+    Dialoge::SetzeNaechsteAntwort(false);
+    Befehl("ListeAktualisieren1");
+    EXPECT_EQ(Dialoge::LetzterDateidialogOrdner(), Pfad(u"e2"_s));
+    EXPECT_EQ(m_gezeigt, (QStringList{u"Fernsehen"_s, u"Gewählt: 3 von 5 Sendern, das ergibt 3 Einträge"_s}));
+    EXPECT_EQ(Meldungen(),
+              (QStringList{u"Information: Die Gruppe „Sport“, aus der die Liste stammt, fehlt in den "
+                           u"gewählten Quellen."_s,
+                           u"Bestätigung: 2 Sender kommen hinzu, 0 fallen weg. Trotzdem aktualisieren?"_s}));
+}
+
 // A TV's export: its lists offered as a choice of one, the cable list with the most TV
 // channels ticked; ticking another unticks it. Taken, the cable list keeps the numbers of the
 // remote, radio among them, a free number as "(frei)".
@@ -290,10 +322,10 @@ TEST_F(Importbefehl, ListeDesFernsehersWirdAlleinGewaehlt) {
     });
     NameDialogMitOk(u"Fernseher"_s);
     Befehl("Senderlisteimportieren1");
-    EXPECT_EQ(m_gezeigt,
-              (QStringList{u"Listen des Fernsehers (eine wählen)"_s, u"Kabel: 2 TV, 1 Radio ✓"_s,
-                           u"Favoriten 1: 0 TV, 1 Radio"_s, u"nur Favoriten"_s, u"Gewählt: 3 von 4 Sendern"_s,
-                           u"Nummern des Empfängers beibehalten (eine freie Nummer als „(frei)“)"_s}));
+    EXPECT_EQ(m_gezeigt, (QStringList{u"Listen des Fernsehers (eine wählen)"_s, u"Kabel: 2 TV, 1 Radio ✓"_s,
+                                      u"Favoriten 1: 0 TV, 1 Radio"_s, u"nur Favoriten"_s,
+                                      u"Gewählt: 3 von 4 Sendern, das ergibt 4 Einträge"_s,
+                                      u"Nummern des Empfängers beibehalten (eine freie Nummer als „(frei)“)"_s}));
     ErwarteListe(u"Fernseher"_s, 4);
     EXPECT_EQ(Lies(Liste(u"Fernseher.lis"_s)).count("(frei)"), 1);
 }

@@ -252,3 +252,23 @@ TEST(Aktualisierung, KanaeleFuerDieArtDerListe) {
 }
 
 } // namespace
+
+// What an update would add and take away, under the choices: of 4 stations ZDF stays and 5
+// news channels come, so 3 go and 5 come, both too many for the list.
+TEST(Aktualisierung, UmfangDerAenderung) {
+    QTemporaryDir wurzel;
+    Listendokument liste{ProgrammOrdner(wurzel.path())};
+    QList<ImportEintrag> alt{{u"Das Erste HD"_s, {}, u"1:283D:3FB:1:C00000"_s, false}, {u"(frei)"_s, {}, {}, false}};
+    for (const char* name : {"ZDF HD", "3sat HD", "arte HD"})
+        alt.append({QString::fromLatin1(name), {}, QString::fromLatin1(name), false});
+    HaengeImportAn(liste, alt, Speichern::Spaeter);
+    QList<ImportEintrag> scan{alt[2]};
+    for (const char* name : {"n-tv", "WELT", "euronews", "CNN", "BBC World"})
+        scan.append({QString::fromLatin1(name), {}, QString::fromLatin1(name), false});
+    const Abgleich abgleich = GleicheAb(liste, scan);
+    const Aenderungsumfang umfang = UmfangDerAktualisierung(abgleich, {});
+    EXPECT_EQ(std::tuple(umfang.hinzu, umfang.weg, umfang.bisher, umfang.gross), std::tuple(5, 3, 4, true));
+    const Aenderungsumfang sanft =
+        UmfangDerAktualisierung(abgleich, {Reihenfolge::Empfaenger, NeueSender::Weglassen, FehlendeSender::Behalten});
+    EXPECT_EQ(std::tuple(sanft.hinzu, sanft.weg, sanft.gross), std::tuple(0, 0, false));
+}

@@ -477,3 +477,49 @@ TEST(Import, BouquetOrdnerLiestNurNormaleDateienDarin) {
             u"userbouquet.gross.tv kann nicht geöffnet werden (zu groß)"_s + b.arg(u"gross"_s) + u'\n' + d +
             u"lamedb ist keine normale Datei.\nDie Datei „bouquets.radio“ fehlt, die Radiobouquets werden übersprungen."_s);
 }
+
+// An Enigma2 folder as a receiver writes it: nine bouquets in "bouquets.tv" order, numbers
+// running on across them (markers by their flags), a whole satellite and the scan bouquet.
+TEST(Import, EmpfaengernummernUeberAlleBouquets) {
+    QTemporaryDir ordner;
+    QByteArray verweise;
+    auto bouquet = [&, sid = 0](const QByteArray& datei, const QByteArray& name, const QByteArray& vorne,
+                                int sender) mutable {
+        verweise += Verweis(datei.constData());
+        QByteArray text = "#NAME " + name + "\n" + vorne;
+        for (int i = 1; i <= sender; ++i)
+            text += "#SERVICE 1:0:19:" + QByteArray::number(++sid, 16) + ":3FB:1:C00000:0:0:0:\n#DESCRIPTION " + name +
+                    ' ' + QByteArray::number(i) + '\n';
+        test::Schreib(ordner.filePath(QString::fromLatin1(datei)), text);
+    };
+    const auto dienst = [](const char* sid, const char* name) {
+        return "#SERVICE 1:0:19:" + QByteArray(sid) + ":441:1:C00000:0:0:0:\n#DESCRIPTION " + name + '\n';
+    };
+    bouquet("userbouquet.favourites.tv", "Favoriten",
+            "#SERVICE 1:64:0:0:0:0:0:0:0:0::Öffentlich\n" + dienst("A1", "Das Erste HD") + dienst("A2", "ZDF HD") +
+                "#SERVICE 1:832:D:0:0:0:0:0:0:0:\n",
+            1);
+    bouquet("userbouquet.hdplus.tv", "HD+", "#SERVICE 1:320:0:0:0:0:0:0:0:0::HD+\n", 316);
+    bouquet("userbouquet.regional.tv", "Regional",
+            dienst("B1", "NDR FS NDS HD") + "#SERVICE 1:64:0:0:0:0:0:0:0:0::Bayern\n" +
+                dienst("B2", "BR Fernsehen Süd HD"),
+            0);
+    for (const QByteArray klein : {"kinder", "sport", "musik", "nachrichten"})
+        bouquet("userbouquet." + klein + ".tv", klein, {}, 2);
+    bouquet("userbouquet.astra.tv", "Astra 19.2", {}, 1001);
+    bouquet("userbouquet.LastScanned.tv", "Last Scanned", {}, 1200);
+    test::Schreib(ordner.filePath(u"bouquets.tv"_s), verweise);
+
+    // The whole set: a satellite and the scan bouquet unticked. Favoriten takes 4 numbers (its spacer
+    // one), HD+ 317 (its numbered marker one): Regional has 322 and 323, the small ones 324 to 331.
+    const ImportFund satz = LeseImportquellen({ordner.filePath(u"bouquets.tv"_s)});
+    EXPECT_EQ(VorgewaehlteGruppen(satz), (QList<bool>{true, true, true, true, true, true, true, false, false}));
+    EXPECT_EQ(ZaehleEintraege(satz, VorgewaehlteGruppen(satz), {}).liste, 331);
+
+    // Regional alone keeps 322 and 323; numbered per bouquet it starts at 1.
+    const ImportFund regional = LeseImportquellen({ordner.filePath(u"userbouquet.regional.tv"_s)});
+    const QStringList erwartet = QStringList(321, u"(frei)"_s) << u"NDR FS NDS HD"_s << u"BR Fernsehen Süd HD"_s;
+    EXPECT_EQ(Namen(ImportEintraege(regional, VorgewaehlteGruppen(regional)).liste), erwartet);
+    const ImportOptionen abEins{true, true, true, true};
+    EXPECT_EQ(Namen(ImportEintraege(regional, VorgewaehlteGruppen(regional), abEins).liste), erwartet.mid(321));
+}

@@ -30,7 +30,9 @@ TEST(ImportProgramm, SchreibtDieListeNurWennAllesGelingt) {
     EXPECT_EQ(Lies(kabel), neu);
     // Beside the list, what the import knew: name, kind, address, the source's name.
     EXPECT_EQ(Lies(wurzel.filePath(u"P/Senvio-Listen/Kabel.quellen"_s)),
-              "Senvio-Quellen 1\nS\xC3\xBC\x64 1\tTV\thttp://a\tS\xC3\xBC\x64 1\nWelle\tTV\thttp://b\tWelle\n");
+              "Senvio-Quellen 1\nQuelle\t" + QFile::encodeName(wurzel.filePath(u"k.m3u"_s)) +
+                  "\nGruppe\tTV\tSport\nGruppe\tTV\tMusik\n"
+                  "S\xC3\xBC\x64 1\tTV\thttp://a\tS\xC3\xBC\x64 1\nWelle\tTV\thttp://b\tWelle\n");
     EXPECT_EQ(starte(p + QStringList{u"Kabel"_s, u"k.m3u"_s}),
               (Programmlauf{1, {}, u"senvio-import: Die Liste Kabel gibt es schon.\n"_s}));
     // One group of the file read twice appended once, numbered on; the placeholders go on
@@ -220,6 +222,50 @@ TEST(ImportProgramm, AktualisierenNachNeuemSuchlauf) {
     for (const auto& [argumente, rueckgabe] : faelle)
         EXPECT_EQ(starte(argumente).rueckgabe, rueckgabe) << argumente.join(u' ').toStdString();
     EXPECT_EQ(Lies(kabel), nachher);
+}
+
+// An update without sources and groups takes those of the import; one that would replace the
+// list is refused without --trotzdem, and the list before it is kept beside it.
+TEST(ImportProgramm, AktualisierenMitGemerkterWahl) {
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"Senvio-Listen"_s)) && QDir().mkpath(wurzel.filePath(u"e2"_s)));
+    const auto suchlauf = [&](int anzahl) {
+        QByteArray fav = "#NAME Favoriten\n";
+        for (int i = 1; i <= anzahl; ++i)
+            fav += "#SERVICE 1:0:19:" + QByteArray::number(0x2840 + i, 16) + ":3FB:1:C00000:0:0:0:\n#DESCRIPTION ARD " +
+                   QByteArray::number(i) + "\n";
+        Schreib(wurzel.filePath(u"e2/userbouquet.fav.tv"_s), fav);
+    };
+    Schreib(wurzel.filePath(u"e2/userbouquet.sport.tv"_s),
+            "#NAME Sport\n#SERVICE 1:0:19:3A:441:1:C00000:0:0:0:\n#DESCRIPTION Sport1 HD\n"
+            "#SERVICE 1:0:19:3B:441:1:C00000:0:0:0:\n#DESCRIPTION Eurosport 1 HD\n");
+    Schreib(wurzel.filePath(u"e2/bouquets.tv"_s),
+            "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"userbouquet.fav.tv\" ORDER BY bouquet\n"
+            "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"userbouquet.sport.tv\" ORDER BY bouquet\n");
+    const auto starte = [&](const QStringList& argumente) {
+        return StarteProgramm(QStringLiteral(SENVIO_IMPORT_PROGRAMM), argumente, wurzel.path());
+    };
+    const QString astra = wurzel.filePath(u"Senvio-Listen/Astra"_s);
+    suchlauf(3);
+    ASSERT_EQ(starte({u"--gruppe"_s, u"favoriten"_s, u"Astra"_s, u"e2"_s}).rueckgabe, 0);
+    // One channel more in the favourites; Sport, not chosen at the import, stays out.
+    suchlauf(4);
+    EXPECT_EQ(starte({u"--aktualisieren"_s, u"Astra"_s}).aus,
+              u"Unverändert: 3, Neue Nummer: 0, Umbenannt: 0, Neu: 1, Nicht mehr empfangbar: 0\n"
+              u"Geändert: Karte 1\nAktualisiert: "_s +
+                  astra + u".lis\n"_s);
+    const QByteArray vier = Lies(astra + u".lis"_s), vierQuellen = Lies(astra + u".quellen"_s);
+    // Sport alone instead of 4 favourites: 2 come, all 4 go.
+    QStringList nurSport{u"--aktualisieren"_s, u"--gruppe"_s, u"Sport"_s, u"Astra"_s, u"e2"_s};
+    const Programmlauf abgelehnt = starte(nurSport); // its first line: "bouquets.radio" is missing
+    EXPECT_EQ(std::pair(abgelehnt.rueckgabe, abgelehnt.fehler.section(u'\n', 1)),
+              std::pair(1, u"senvio-import: 2 Sender kommen hinzu, 4 fallen weg. Die Liste hat 4 Sender; sie wird "
+                           u"nur mit --trotzdem aktualisiert.\n"_s));
+    EXPECT_EQ(Lies(astra + u".lis"_s), vier);
+    EXPECT_EQ(starte(nurSport << u"--trotzdem"_s).rueckgabe, 0);
+    EXPECT_EQ(std::tuple(Lies(astra + u".lis.vorher"_s), Lies(astra + u".quellen.vorher"_s)),
+              std::tuple(vier, vierQuellen));
+    EXPECT_TRUE(Lies(astra + u".lis"_s).contains("\n    5   = Sport1 HD #png#")); // after the 4 favourites
 }
 
 // 25 groups 1000 numbers apart: 20 named, no gaps kept (with a note); no memory, in German.

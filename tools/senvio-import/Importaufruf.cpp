@@ -7,11 +7,11 @@ namespace senvio {
 QString Importanleitung() {
     return QStringLiteral("Aufruf: senvio-import [--programmordner ORDNER | --benutzerordner] [--anhaengen]\n"
                           "                     [--gruppe NAME]…\n"
-                          "                     [--mit-doppelten] [--radio-mitnehmen] [--logos]\n"
-                          "                     [--ohne-zwischenspeicher] LISTE QUELLE…\n"
+                          "                     [--mit-doppelten] [--radio-mitnehmen] [--bouquet-ab-1]\n"
+                          "                     [--logos] [--ohne-zwischenspeicher] LISTE QUELLE…\n"
                           "       senvio-import --aktualisieren [--meine-reihenfolge]\n"
                           "                     [--neue ans-ende|weglassen] [--fehlende entfernen|behalten]\n"
-                          "                     [weitere Angaben wie oben] LISTE QUELLE…\n"
+                          "                     [--trotzdem] [weitere Angaben wie oben] LISTE [QUELLE…]\n"
                           "       senvio-import --gruppen QUELLE…\n"
                           "\n"
                           "Liest die Senderliste eines Empfängers (M3U-Wiedergabeliste, Bouquets eines\n"
@@ -27,6 +27,9 @@ QString Importanleitung() {
                           "auf den Stand der Quellen gebracht: Namen, Logos und Platzhalter der Einträge\n"
                           "bleiben erhalten. Ausgegeben werden die Zahlen der unveränderten, neu nummerierten,\n"
                           "umbenannten, neuen und nicht mehr empfangbaren Sender und die geänderten Karten.\n"
+                          "Ohne QUELLE werden die Quellen des letzten Imports oder der letzten Aktualisierung\n"
+                          "gelesen, ohne --gruppe ihre Gruppen. Die Liste vor der Aktualisierung bleibt als\n"
+                          "LISTE.lis.vorher (mit LISTE.quellen.vorher) erhalten.\n"
                           "\n"
                           "  --programmordner ORDNER  der Programmordner mit \"Senvio-Listen\" (Vorgabe: das\n"
                           "                           Arbeitsverzeichnis, oder ~/Senvio, wenn dort\n"
@@ -48,6 +51,8 @@ QString Importanleitung() {
                           "  --radio-mitnehmen        Radio in derselben Liste; ohne diese Angabe kommt das\n"
                           "                           Radio eines Empfängers oder Fernsehers, der es ab 1\n"
                           "                           zählt, in die Liste „LISTE Radio“\n"
+                          "  --bouquet-ab-1           der Empfänger beginnt jedes Bouquet bei 1; ohne diese\n"
+                          "                           Angabe zählt er über alle Bouquets weiter\n"
                           "  --logos                  den Einträgen die eindeutig gefundenen Logos geben;\n"
                           "                           die Vorschläge zum Prüfen werden je Eintrag genannt\n"
                           "  --aktualisieren          die vorhandene Liste aktualisieren statt zu importieren\n"
@@ -58,11 +63,17 @@ QString Importanleitung() {
                           "  --fehlende entfernen|behalten\n"
                           "                           nicht mehr empfangbare Sender entfernen (Vorgabe) oder\n"
                           "                           behalten\n"
+                          "  --trotzdem               auch aktualisieren, wenn mehr als die Hälfte der Sender\n"
+                          "                           wegfiele oder mehr hinzukämen, als die Liste hat\n"
                           "  --ohne-zwischenspeicher  die Logos aus den Dateien neu berechnen, ohne die\n"
                           "                           vorbereiteten Bilder im Zwischenspeicher\n"
                           "  LISTE                    der Name der Liste im Ordner \"Senvio-Listen\", ohne .lis\n"
                           "  QUELLE                   eine Datei oder ein Bouquet-Ordner; mehrere werden in der\n"
-                          "                           angegebenen Reihenfolge gelesen\n");
+                          "                           angegebenen Reihenfolge gelesen\n"
+                          "\n"
+                          "Ohne --gruppe sind bei einem ganzen Bouquet-Ordner (oder bouquets.tv, lamedb) das\n"
+                          "Suchlauf-Bouquet \"Last Scanned\" und Bouquets mit mehr als 1000 Sendern nicht\n"
+                          "gewählt.\n");
 }
 
 Importaufruf LeseImportaufruf(const QStringList& argumente) {
@@ -80,9 +91,11 @@ Importaufruf LeseImportaufruf(const QStringList& argumente) {
     const QCommandLineOption meineReihenfolge(QStringLiteral("meine-reihenfolge"));
     const QCommandLineOption neue(QStringLiteral("neue"), QString(), QStringLiteral("WAHL"));
     const QCommandLineOption fehlende(QStringLiteral("fehlende"), QString(), QStringLiteral("WAHL"));
+    const QCommandLineOption bouquetAbEins(QStringLiteral("bouquet-ab-1"));
+    const QCommandLineOption trotzdem(QStringLiteral("trotzdem"));
     if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-import"),
                             {anhaengen, gruppe, ohneDoppelte, mitDoppelten, radioMitnehmen, logos, aktualisieren,
-                             meineReihenfolge, neue, fehlende, gruppenZeigen},
+                             meineReihenfolge, neue, fehlende, gruppenZeigen, bouquetAbEins, trotzdem},
                             argumente, aufruf))
         return aufruf;
     aufruf.aktualisieren = leser.isSet(aktualisieren);
@@ -96,8 +109,10 @@ Importaufruf LeseImportaufruf(const QStringList& argumente) {
             aufruf.fehler = QStringLiteral("--gruppen nennt nur die Gruppen; es nimmt keine weiteren Angaben.");
         return aufruf;
     }
-    if (!aufruf.aktualisieren && (leser.isSet(meineReihenfolge) || leser.isSet(neue) || leser.isSet(fehlende))) {
-        aufruf.fehler = QStringLiteral("--meine-reihenfolge, --neue und --fehlende gelten nur mit --aktualisieren.");
+    if (!aufruf.aktualisieren &&
+        (leser.isSet(meineReihenfolge) || leser.isSet(neue) || leser.isSet(fehlende) || leser.isSet(trotzdem))) {
+        aufruf.fehler =
+            QStringLiteral("--meine-reihenfolge, --neue, --fehlende und --trotzdem gelten nur mit --aktualisieren.");
         return aufruf;
     }
     if (aufruf.aktualisieren && leser.isSet(anhaengen)) {
@@ -130,8 +145,10 @@ Importaufruf LeseImportaufruf(const QStringList& argumente) {
     aufruf.radioMitnehmen = leser.isSet(radioMitnehmen);
     aufruf.logos = leser.isSet(logos);
     aufruf.gruppen = leser.values(gruppe);
+    aufruf.bouquetAbEins = leser.isSet(bouquetAbEins);
+    aufruf.trotzdem = leser.isSet(trotzdem);
     QStringList rest = leser.positionalArguments();
-    if (rest.size() < 2) {
+    if (rest.size() < (aufruf.aktualisieren ? 1 : 2)) {
         aufruf.fehler = rest.isEmpty() ? QStringLiteral("Es ist keine Liste angegeben.")
                                        : QStringLiteral("Es ist keine Quelle angegeben.");
         return aufruf;

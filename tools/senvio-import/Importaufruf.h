@@ -10,7 +10,7 @@
 //   senvio-import [--programmordner ORDNER] [--anhaengen] [--gruppe NAME]... [--mit-doppelten]
 //                 [--radio-mitnehmen] [--logos] LISTE QUELLE...
 //   senvio-import --aktualisieren [--meine-reihenfolge] [--neue weglassen|ans-ende]
-//                 [--fehlende behalten|entfernen] [...] LISTE QUELLE...
+//                 [--fehlende behalten|entfernen] [--trotzdem] [...] LISTE [QUELLE...]
 //   senvio-import --gruppen QUELLE...
 namespace senvio {
 
@@ -22,9 +22,11 @@ struct Importaufruf : Werkzeugaufruf {
     bool logos = false;          // attach the logos found without doubt
     bool aktualisieren = false;  // bring the existing list up to date instead of importing
     bool gruppenZeigen = false;  // only name the groups of the sources with their counts
+    bool bouquetAbEins = false;  // the receiver counts each bouquet from 1
+    bool trotzdem = false;       // an update that changes the list wholesale is made all the same
     Aktualisierungswahl wahl;    // how an update lays the list out
     QString liste;
-    QStringList quellen;
+    QStringList quellen; // an update without sources takes those the list remembers
 };
 
 // Reads the arguments (without the program name).

@@ -73,9 +73,33 @@ int PruefeZiel(const QString& name, const ProgrammOrdner& ordner, bool anhaengen
     return 0;
 }
 
-// The update of an existing list: read, matched and written under the list's lock.
-int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, const Importlisten& listen,
-                      QTextStream& aus, QTextStream& fehler) {
+// The sources as given, from the folder the tool was started in.
+QStringList Quellpfade(const Importaufruf& aufruf, const QDir& start) {
+    QStringList quellen;
+    for (const QString& quelle : aufruf.quellen)
+        quellen << QDir::cleanPath(start.absoluteFilePath(quelle));
+    return quellen;
+}
+
+// The channels of the chosen groups of a find, the notes of making them told; nothing after a choice of two
+// TV lists, which `rueckgabe` then tells.
+std::optional<Importlisten> ImportlistenDerWahl(const ImportFund& fund, const QList<bool>& wahl,
+                                                const ImportOptionen& optionen, QTextStream& fehler, int& rueckgabe) {
+    if (const QString falsch = GruppenwahlFehler(fund, wahl); !falsch.isEmpty()) {
+        fehler << "senvio-import: " << falsch << '\n';
+        rueckgabe = 2;
+        return std::nullopt;
+    }
+    Importlisten listen = ImportEintraege(fund, wahl, optionen);
+    for (const QString& hinweis : listen.hinweise)
+        fehler << "senvio-import: " << hinweis << '\n';
+    return listen;
+}
+
+// The update of an existing list: read, matched and written under the list's lock, from the
+// sources and groups it remembers where the call names none.
+int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, const QDir& start, QTextStream& aus,
+                      QTextStream& fehler) {
     const Listensperre sperre(FindeListendatei(ordner.listen, aufruf.liste));
     if (const int rueckgabe = PruefeZiel(aufruf.liste, ordner, true, fehler, true))
         return rueckgabe;
@@ -83,11 +107,36 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
     dokument.LadeLetzte(aufruf.liste);
     if (!dokument.Quellenhinweis().isEmpty())
         fehler << "senvio-import: " << dokument.Quellenhinweis() << '\n';
-    const Abgleich abgleich = GleicheAb(dokument, listen);
+    const Quellenwahl gemerkt = dokument.GemerkteQuellen();
+    const QStringList pfade = aufruf.quellen.isEmpty() ? gemerkt.quellen : Quellpfade(aufruf, start);
+    if (pfade.isEmpty())
+        throw Fehler(QStringLiteral("Bei der Liste %1 ist keine Quelle vermerkt; bitte geben Sie die Quelle an.")
+                         .arg(aufruf.liste));
+    ImportFund fund = LeseImportquellen(pfade);
+    for (const QString& hinweis : fund.hinweise)
+        fehler << "senvio-import: " << hinweis << '\n';
+    if (aufruf.gruppen.isEmpty())
+        if (const QStringList fehlend = WaehleGemerkteGruppen(fund, gemerkt); !fehlend.isEmpty())
+            fehler << "senvio-import: " << FehlendeGruppenText(fehlend) << '\n';
+    const QList<bool> wahl = GruppenWahl(fund, aufruf.gruppen);
+    const ImportOptionen optionen{true, !aufruf.mitDoppelten, !aufruf.radioMitnehmen,
+                                  aufruf.bouquetAbEins || gemerkt.bouquetAbEins};
+    int rueckgabe = 0;
+    const std::optional<Importlisten> listen = ImportlistenDerWahl(fund, wahl, optionen, fehler, rueckgabe);
+    if (!listen)
+        return rueckgabe;
+    const Abgleich abgleich = GleicheAb(dokument, *listen);
     // An update from nothing would take every entry away.
     if (abgleich.kanaele.isEmpty())
         throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
-    const Aktualisierungsbericht bericht = Aktualisiere(dokument, abgleich, aufruf.wahl);
+    if (const Aenderungsumfang umfang = UmfangDerAktualisierung(abgleich, aufruf.wahl);
+        umfang.gross && !aufruf.trotzdem) {
+        fehler << "senvio-import: " << UmfangText(umfang) << " Die Liste hat " << umfang.bisher
+               << " Sender; sie wird nur mit --trotzdem aktualisiert.\n";
+        return 1;
+    }
+    const Aktualisierungsbericht bericht =
+        Aktualisiere(dokument, abgleich, aufruf.wahl, WahlDesImports(fund, wahl, optionen));
     aus << Anzahlentext(bericht.anzahl) << '\n';
     if (!bericht.geaendert) {
         aus << "Die Liste ist auf dem Stand der Quellen; sie bleibt, wie sie ist: " << dokument.Datei() << '\n';
@@ -95,14 +144,6 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
     }
     aus << KartenText(bericht.geaenderteKarten) << '\n' << "Aktualisiert: " << dokument.Datei() << '\n';
     return 0;
-}
-
-// The sources as given, from the folder the tool was started in.
-QStringList Quellpfade(const Importaufruf& aufruf, const QDir& start) {
-    QStringList quellen;
-    for (const QString& quelle : aufruf.quellen)
-        quellen << QDir::cleanPath(start.absoluteFilePath(quelle));
-    return quellen;
 }
 
 // The groups of the sources, one per line with their counts.
@@ -140,20 +181,18 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         return 1;
     }
     try {
+        if (aufruf.aktualisieren)
+            return AktualisiereListe(aufruf, ordner, start, aus, fehler);
         const ImportFund fund = LeseImportquellen(Quellpfade(aufruf, start));
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
-        const ImportOptionen optionen{true, !aufruf.mitDoppelten, !aufruf.radioMitnehmen};
+        const ImportOptionen optionen{true, !aufruf.mitDoppelten, !aufruf.radioMitnehmen, aufruf.bouquetAbEins};
         const QList<bool> wahl = GruppenWahl(fund, aufruf.gruppen);
-        if (const QString falsch = GruppenwahlFehler(fund, wahl); !falsch.isEmpty()) {
-            fehler << "senvio-import: " << falsch << '\n';
-            return 2;
-        }
-        const Importlisten listen = ImportEintraege(fund, wahl, optionen);
-        for (const QString& hinweis : listen.hinweise)
-            fehler << "senvio-import: " << hinweis << '\n';
-        if (aufruf.aktualisieren)
-            return AktualisiereListe(aufruf, ordner, listen, aus, fehler);
+        int rueckgabe = 0;
+        const std::optional<Importlisten> gelesen = ImportlistenDerWahl(fund, wahl, optionen, fehler, rueckgabe);
+        if (!gelesen)
+            return rueckgabe;
+        const Importlisten& listen = *gelesen;
         if (listen.liste.isEmpty())
             throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
         // Every list is made before any is written: an error leaves every list as it was. No
@@ -171,7 +210,8 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         Listendokument liste(ordner);
         Listendokument radio(ordner);
         OeffneImportziel(liste, aufruf.liste, aufruf.anhaengen);
-        const int erste = Importiere(liste, radio, listen, aufruf.anhaengen, Speichern::Spaeter);
+        const int erste = Importiere(liste, radio, listen, aufruf.anhaengen, Speichern::Spaeter,
+                                     WahlDesImports(fund, wahl, optionen));
         QList<std::pair<Listendokument*, qsizetype>> ziele{{&liste, erste}};
         if (!listen.radio.isEmpty())
             ziele.append({&radio, radio.Liste().Anzahl() - listen.radio.size()});
