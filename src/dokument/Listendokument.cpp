@@ -1,5 +1,6 @@
 #include "dokument/Listendokument.h"
 
+#include "dokument/Druckstand.h"
 #include "list/Listendatei.h"
 #include "list/Platzhalterzaehler.h"
 #include "list/Zeilenwechsel.h"
@@ -131,7 +132,7 @@ int Listendokument::Auswahl() const {
 }
 
 void Listendokument::Wechsle(Wechselart art, QString name, QString datei, SenderListe liste, Dateistand stand,
-                             GeleseneQuellen quellen) {
+                             GeleseneQuellen quellen, std::optional<QStringList> gedruckt) {
     if (name.isEmpty()) {
         name = StandardListenname;
         datei.clear();
@@ -152,7 +153,7 @@ void Listendokument::Wechsle(Wechselart art, QString name, QString datei, Sender
     m_herkunft = quellen.herkunft.size() == liste.Anzahl() ? std::move(quellen.herkunft)
                                                            : QList<Eintragsherkunft>(liste.Anzahl());
     m_quellenhinweis = quellen.hinweis;
-    m_gedruckt.reset();
+    m_gedruckt = std::move(gedruckt);
     m_modell.SetzeAlle(std::move(liste));
     m_name = name;
     m_datei = datei;
@@ -195,7 +196,8 @@ void Listendokument::Lade(const QString& datei, const QString& name) {
     SenderListe gelesen;
     LeseListendatei(datei, gelesen);
     GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(datei), gelesen.Zeilen());
-    Wechsle(Wechselart::Start, name, datei, std::move(gelesen), stand, std::move(quellen));
+    Wechsle(Wechselart::Start, name, datei, std::move(gelesen), stand, std::move(quellen),
+            LeseDruckstand(DruckstandZu(datei)));
 }
 
 void Listendokument::Oeffne(const QString& gewaehlt, const QString& name, const QString& eigeneDatei) {
@@ -204,7 +206,8 @@ void Listendokument::Oeffne(const QString& gewaehlt, const QString& name, const 
     SenderListe gelesen;
     LeseListendatei(gewaehlt, gelesen);
     GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(gewaehlt), gelesen.Zeilen());
-    Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen), stand, std::move(quellen));
+    Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen), stand, std::move(quellen),
+            LeseDruckstand(DruckstandZu(gewaehlt)));
 }
 
 void Listendokument::Aendere(const Schritt& schritt, const std::function<void(Listenaenderung&)>& aenderung) {
@@ -281,6 +284,13 @@ void Listendokument::Speichere() {
     m_modell.Speichere(datei);
     m_stand = LiesDateistand(datei);
     SchreibeQuellen(QuellendateiZu(datei), Liste().Zeilen(), m_herkunft);
+    SchreibeDruckstand(DruckstandZu(datei), m_gedruckt);
+}
+
+void Listendokument::SpeichereVorDemWechsel() {
+    if (Liste().Anzahl() == 0 && !QFileInfo::exists(Datei()))
+        return;
+    Speichere();
 }
 
 void Listendokument::SetzeUeberschreibfrage(std::function<bool(const QString&)> frage) {
@@ -331,8 +341,13 @@ bool Listendokument::ZeichneAusgabe(
     const bool ganz = zeichne(karten.isEmpty() ? Liste() : teil, m_umgebung);
     // The cards are on paper now: none waits to be printed any more.
     if (ganz && zweck == Ausgabezweck::Druck)
-        m_gedruckt.reset();
+        BeendeWarten();
     return ganz;
+}
+
+void Listendokument::BeendeWarten() {
+    m_gedruckt.reset();
+    SchreibeDruckstand(DruckstandZu(Datei()), std::nullopt);
 }
 
 bool Listendokument::Rueckgaengig() {
