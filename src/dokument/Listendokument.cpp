@@ -284,7 +284,8 @@ void Listendokument::Speichere() {
     m_modell.Speichere(datei);
     m_stand = LiesDateistand(datei);
     SchreibeQuellen(QuellendateiZu(datei), Liste().Zeilen(), m_herkunft);
-    SchreibeDruckstand(DruckstandZu(datei), m_gedruckt);
+    // Kept while cards wait; an update taken back leaves none waiting, but may be made again.
+    SchreibeDruckstand(DruckstandZu(datei), GeaenderteKarten().isEmpty() ? std::nullopt : m_gedruckt);
 }
 
 void Listendokument::SpeichereVorDemWechsel() {

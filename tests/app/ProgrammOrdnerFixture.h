@@ -139,7 +139,7 @@ protected:
         Dialoge::SetzeNaechstenDialog([=, this](QDialog& d) {
             auto& dialog = static_cast<TNameEingabeForm&>(d);
             EXPECT_EQ(dialog.windowTitle(), u"Neue Liste"_s);
-            EXPECT_LE((dialog.frameGeometry().center() - Haupt().frameGeometry().center()).manhattanLength(), 2);
+            EXPECT_LE((dialog.frameGeometry().center() - Haupt().frameGeometry().center()).manhattanLength(), 8);
             dialog.setResult(-1);
             dialog.SetzeName(name);
             dialog.BitBtn1Click();
