@@ -3,11 +3,18 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QList>
 #include <QProcess>
 
 #include <memory>
 
 namespace senvio {
+
+namespace {
+// The openers still running, kept on purpose when the program ends (never destroyed, so a leak
+// checker sees them held).
+QList<QProcess*>* const Laufende = new QList<QProcess*>;
+} // namespace
 
 QProcess* StarteOeffner(const QString& programm, const QString& pfad, std::function<void()> gescheitert) {
     // Without a parent: deleting a QProcess would kill the opener and with it a viewer it waits for.
@@ -23,6 +30,7 @@ QProcess* StarteOeffner(const QString& programm, const QString& pfad, std::funct
         if (!erfolg && *melde && uhr->elapsed() <= OeffnerFristMs)
             QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(*melde), Qt::QueuedConnection);
         *melde = nullptr; // reported once
+        Laufende->removeOne(oeffner);
         oeffner->deleteLater();
     };
     QObject::connect(oeffner, &QProcess::finished, oeffner, [ende](int code, QProcess::ExitStatus status) {
@@ -32,6 +40,7 @@ QProcess* StarteOeffner(const QString& programm, const QString& pfad, std::funct
         if (fehler == QProcess::FailedToStart)
             ende(false);
     });
+    Laufende->append(oeffner);
     uhr->start();
     oeffner->start();
     return oeffner;

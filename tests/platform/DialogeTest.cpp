@@ -30,6 +30,7 @@ TEST(Oeffner, MeldetEinScheiternEinmal) {
         while (oeffner && oeffner->state() != QProcess::NotRunning)
             oeffner->waitForFinished(-1);
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(gemeldet, erwartet) << programm;
     }
 }
