@@ -8,6 +8,7 @@
 #include "platform/Dialoge.h"
 #include "platform/Fehler.h"
 #include "platform/Fehlerbox.h"
+#include "platform/Fensterrahmen.h"
 #include "view/Listenansicht.h"
 
 #include <QDir>
@@ -46,11 +47,12 @@ void Dateibefehle::Neu1Click() {
 }
 
 bool Dateibefehle::BeginneNeueListe(const std::function<bool(const QString& name)>& einverstanden) {
+    StelleUeber(m_nameEingabe, *m_fenster.Eltern());
     if (Dialoge::ZeigeModal(m_nameEingabe) != QDialog::Accepted)
         return false;
     if (einverstanden && !einverstanden(m_nameEingabe.Name()))
         return false;
-    m_dokument.Speichere();
+    m_dokument.SpeichereVorDemWechsel();
     // Of the header only the attach button and the preview go.
     m_kopf.VerbergeAnhang();
     m_fenster.ZeigeListenmodus(Hauptfenster::Suche::Endet);
@@ -63,7 +65,7 @@ bool Dateibefehle::BeginneNeueListe(const std::function<bool(const QString& name
 void Dateibefehle::ffnen1Click() {
     m_kopf.Verberge();
     m_fenster.ZeigeListenmodus(Hauptfenster::Suche::Endet);
-    m_dokument.Speichere();
+    m_dokument.SpeichereVorDemWechsel();
 
     const QString gewaehlt = Dialoge::DateiOeffnen(m_fenster.Eltern(), m_ordner.listen, ListenFilter);
     if (!gewaehlt.isEmpty() && QFileInfo::exists(gewaehlt)) {

@@ -7,16 +7,29 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 
 namespace senvio {
 
+namespace {
+QString KeinProgrammText(const QString& pfad) {
+    return QStringLiteral("„%1“\n\nEs wurde kein Programm gefunden, das %2 anzeigen kann.")
+        .arg(QDir::toNativeSeparators(pfad),
+             QFileInfo(pfad).isDir() ? QStringLiteral("diesen Ordner") : QStringLiteral("diese Datei"));
+}
+} // namespace
+
 void ZeigeMitDemDesktop(QWidget* eltern, const QString& pfad) {
-    if (Dialoge::OeffneDokument(pfad))
+    // An opener that fails after its start has nothing behind it: as without one, only the box.
+    const QPointer<QWidget> fenster(eltern);
+    const auto gescheitert = [fenster, ohneFenster = eltern == nullptr, pfad] {
+        if (fenster || ohneFenster)
+            Dialoge::Information(fenster, KeinProgrammText(pfad));
+    };
+    if (Dialoge::OeffneDokument(pfad, gescheitert))
         return;
     const QFileInfo ziel(pfad);
-    const QString text = QStringLiteral("„%1“\n\nEs wurde kein Programm gefunden, das %2 anzeigen kann.")
-                             .arg(QDir::toNativeSeparators(pfad),
-                                  ziel.isDir() ? QStringLiteral("diesen Ordner") : QStringLiteral("diese Datei"));
+    const QString text = KeinProgrammText(pfad);
     // A file manager may be there when a viewer is not; without xdg-open nothing opens.
     if (ziel.isDir() || !Dialoge::KannOeffnen()) {
         Dialoge::Information(eltern, text);

@@ -11,6 +11,7 @@
 #include "view/Listenansicht.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -47,11 +48,18 @@ void Druckbefehle::DruckeDirekt(bool vorschau) {
         Dialoge::Information(eltern, NichtsGedruckt);
         return;
     }
-    TDruckwahlForm wahl(m_blattwahl, eltern);
+    // The start card is asked each time: a partly used sheet is the exception.
+    Blattwahl start = m_blattwahl;
+    start.startKarte = 1;
+    TDruckwahlForm wahl(start, eltern, m_dokument.GeaenderteKarten());
     if (Dialoge::ZeigeModal(wahl) != QDialog::Accepted)
         return;
     m_blattwahl = wahl.Wahl();
-    const bool nurGeaenderte = NurGeaenderte();
+    if (wahl.NurGeaenderteAbgewaehlt())
+        m_dokument.BeendeWarten();
+    const bool nurGeaenderte = wahl.NurGeaenderte();
+    Ausgabezweck zweck = vorschau ? Ausgabezweck::Vorschau : Ausgabezweck::Druck;
+    bool ganz = false;
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(m_dokument.Name());
     RichteDruckerEin(drucker);
@@ -68,9 +76,9 @@ void Druckbefehle::DruckeDirekt(bool vorschau) {
         // As wide as the PDF and picture runs draw the entries: a wider window prints the same cards.
         const Listenansicht& ansicht = m_fenster.Ansicht();
         FuehreAus([&] {
-            DruckeBlaetter(m_dokument, *geraet, m_blattwahl, m_fenster.AktuelleListenschrift(),
-                           ansicht.Standardbreite(), ansicht.palette().color(QPalette::Base), weiter, nurGeaenderte,
-                           vorschau);
+            ganz = DruckeBlaetter(m_dokument, *geraet, m_blattwahl, m_fenster.AktuelleListenschrift(),
+                                  ansicht.Standardbreite(), ansicht.palette().color(QPalette::Base), weiter,
+                                  nurGeaenderte, zweck);
         });
     };
     if (vorschau) {
@@ -79,9 +87,24 @@ void Druckbefehle::DruckeDirekt(bool vorschau) {
         Dialoge::ZeigeModal(dialog);
     } else {
         QPrintDialog dialog(&drucker, eltern);
-        if (Dialoge::ZeigeModal(dialog) == QDialog::Accepted)
-            zeichne(&drucker);
+        if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
+            return;
+        // The system's dialog may print into a file: no paper yet, and the status line names it.
+        const QString datei = drucker.outputFileName();
+        if (!datei.isEmpty())
+            zweck = Ausgabezweck::Druckdatei;
+        zeichne(&drucker);
+        if (ganz && !datei.isEmpty())
+            m_fenster.MeldeStatus(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(datei));
     }
+}
+
+void Druckbefehle::BindeNurGeaenderte(QAction& nurGeaenderte) {
+    m_nurGeaenderte = &nurGeaenderte;
+    QObject::connect(&nurGeaenderte, &QAction::triggered, &nurGeaenderte, [this](bool an) {
+        if (!an)
+            m_dokument.BeendeWarten();
+    });
 }
 
 void Druckbefehle::ZeigeNurGeaenderte() {

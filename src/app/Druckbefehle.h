@@ -12,13 +12,14 @@ class Listendokument;
 
 // The menu "Drucken" and "Drucken..." and "Druckvorschau..." of "Datei": the cards as a PDF
 // beside the list, or straight to a printer of the system; after an update only the cards
-// it changed, when the user leaves that ticked.
+// it changed, when the user leaves that ticked, until they are printed on paper.
 class Druckbefehle {
 public:
     Druckbefehle(Hauptfenster& fenster, Listendokument& dokument) : m_fenster(fenster), m_dokument(dokument) {}
 
-    // The menu item "Nur geänderte Karten drucken", a tick the print commands read.
-    void BindeNurGeaenderte(QAction& nurGeaenderte) { m_nurGeaenderte = &nurGeaenderte; }
+    // The menu item "Nur geänderte Karten drucken", a tick the print commands read; unticked,
+    // the changed cards no longer wait.
+    void BindeNurGeaenderte(QAction& nurGeaenderte);
 
     void DruckeListe(Ausgabeart art);
     // "Drucken..." and "Druckvorschau...": straight to a printer of the system.

@@ -11,7 +11,7 @@ QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& sc
     const Ausgabeziel ziel = ZielFuer(dokument.Ordner(), dokument.Name());
     const bool druck = IstDruckmodus(art);
     QString datei;
-    dokument.ZeichneAusgabe(druck ? Ausgabezweck::Druck : Ausgabezweck::Bild, druck && nurGeaenderte,
+    dokument.ZeichneAusgabe(druck ? Ausgabezweck::Druckdatei : Ausgabezweck::Bild, druck && nurGeaenderte,
                             [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
                                 const Kartenauftrag auftrag = AuftragFuerListe(linien, umgebung, dokument.Ordner(), art,
                                                                                schrift, eintragsBreite, grund);
@@ -23,20 +23,17 @@ QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& sc
 
 bool DruckeBlaetter(Listendokument& dokument, QPagedPaintDevice& drucker, const Blattwahl& wahl,
                     const Listenschrift& schrift, int eintragsBreite, const QColor& grund,
-                    const std::function<bool(int, int)>& weiter, bool nurGeaenderte, bool vorschau) {
-    return dokument.ZeichneAusgabe(vorschau ? Ausgabezweck::Vorschau : Ausgabezweck::Druck, nurGeaenderte,
-                                   [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
-                                       return ZeichneBlaetter(drucker,
-                                                              AuftragFuerListe(linien, umgebung, dokument.Ordner(),
-                                                                               wahl.art, schrift, eintragsBreite,
-                                                                               grund),
-                                                              wahl, weiter);
-                                   });
+                    const std::function<bool(int, int)>& weiter, bool nurGeaenderte, Ausgabezweck zweck) {
+    return dokument.ZeichneAusgabe(zweck, nurGeaenderte, [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
+        return ZeichneBlaetter(
+            drucker, AuftragFuerListe(linien, umgebung, dokument.Ordner(), wahl.art, schrift, eintragsBreite, grund),
+            wahl, weiter);
+    });
 }
 
 void DruckeBlaetterInDatei(Listendokument& dokument, const QString& pdfDatei, const Blattwahl& wahl,
                            const Listenschrift& schrift, int eintragsBreite, const QColor& grund, bool nurGeaenderte) {
-    dokument.ZeichneAusgabe(Ausgabezweck::Druck, nurGeaenderte,
+    dokument.ZeichneAusgabe(Ausgabezweck::Druckdatei, nurGeaenderte,
                             [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
                                 SchreibeBlattPdf(AuftragFuerListe(linien, umgebung, dokument.Ordner(), wahl.art,
                                                                   schrift, eintragsBreite, grund),

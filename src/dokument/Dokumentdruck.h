@@ -16,18 +16,19 @@ namespace senvio {
 // Writes the PDF (print modes; `vorDemPdf` runs just before it is written) or the picture
 // and returns its path; empty for an empty list, which writes nothing. With `nurGeaenderte`
 // a print holds only the cards an update changed since the last print (all when none
-// waits). Every print ends the waiting.
+// waits). The PDF is a print into a file: the changed cards still wait afterwards.
 QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& schrift, int eintragsBreite,
                const QColor& grund, const std::function<void()>& vorDemPdf = {}, bool nurGeaenderte = false);
 
 // Direct printing of the open list, drawn onto a printer the caller has set to A4 in full
 // page, or into a PDF file (written atomically). `weiter(blatt, blaetter)` is asked before
-// each sheet; false ends the print, and DruckeBlaetter returns false. A preview is no
-// print: the changed cards still wait afterwards.
+// each sheet; false ends the print, and DruckeBlaetter returns false. Only a print on
+// paper (`zweck` Druck) ends the waiting of the changed cards; one into a file (Druckdatei,
+// as DruckeBlaetterInDatei always is) and a preview keep it.
 bool DruckeBlaetter(Listendokument& dokument, QPagedPaintDevice& drucker, const Blattwahl& wahl,
                     const Listenschrift& schrift, int eintragsBreite, const QColor& grund,
                     const std::function<bool(int, int)>& weiter = {}, bool nurGeaenderte = false,
-                    bool vorschau = false);
+                    Ausgabezweck zweck = Ausgabezweck::Druck);
 void DruckeBlaetterInDatei(Listendokument& dokument, const QString& pdfDatei, const Blattwahl& wahl,
                            const Listenschrift& schrift, int eintragsBreite, const QColor& grund,
                            bool nurGeaenderte = false);

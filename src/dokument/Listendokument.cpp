@@ -1,5 +1,6 @@
 #include "dokument/Listendokument.h"
 
+#include "dokument/Druckstand.h"
 #include "list/Listendatei.h"
 #include "list/Platzhalterzaehler.h"
 #include "list/Zeilenwechsel.h"
@@ -131,7 +132,7 @@ int Listendokument::Auswahl() const {
 }
 
 void Listendokument::Wechsle(Wechselart art, QString name, QString datei, SenderListe liste, Dateistand stand,
-                             GeleseneQuellen quellen) {
+                             GeleseneQuellen quellen, std::optional<QStringList> gedruckt) {
     if (name.isEmpty()) {
         name = StandardListenname;
         datei.clear();
@@ -153,7 +154,7 @@ void Listendokument::Wechsle(Wechselart art, QString name, QString datei, Sender
                                                            : QList<Eintragsherkunft>(liste.Anzahl());
     m_quellenhinweis = quellen.hinweis;
     m_quellenwahl = std::move(quellen.wahl);
-    m_gedruckt.reset();
+    m_gedruckt = std::move(gedruckt);
     m_modell.SetzeAlle(std::move(liste));
     m_name = name;
     m_datei = datei;
@@ -196,7 +197,8 @@ void Listendokument::Lade(const QString& datei, const QString& name) {
     SenderListe gelesen;
     LeseListendatei(datei, gelesen);
     GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(datei), gelesen.Zeilen());
-    Wechsle(Wechselart::Start, name, datei, std::move(gelesen), stand, std::move(quellen));
+    Wechsle(Wechselart::Start, name, datei, std::move(gelesen), stand, std::move(quellen),
+            LeseDruckstand(DruckstandZu(datei)));
 }
 
 void Listendokument::Oeffne(const QString& gewaehlt, const QString& name, const QString& eigeneDatei) {
@@ -205,7 +207,8 @@ void Listendokument::Oeffne(const QString& gewaehlt, const QString& name, const 
     SenderListe gelesen;
     LeseListendatei(gewaehlt, gelesen);
     GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(gewaehlt), gelesen.Zeilen());
-    Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen), stand, std::move(quellen));
+    Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen), stand, std::move(quellen),
+            LeseDruckstand(DruckstandZu(gewaehlt)));
 }
 
 void Listendokument::Aendere(const Schritt& schritt, const std::function<void(Listenaenderung&)>& aenderung) {
@@ -282,6 +285,14 @@ void Listendokument::Speichere() {
     m_modell.Speichere(datei);
     m_stand = LiesDateistand(datei);
     SchreibeQuellen(QuellendateiZu(datei), Liste().Zeilen(), m_herkunft, m_quellenwahl);
+    // Kept while cards wait; an update taken back leaves none waiting, but may be made again.
+    SchreibeDruckstand(DruckstandZu(datei), GeaenderteKarten().isEmpty() ? std::nullopt : m_gedruckt);
+}
+
+void Listendokument::SpeichereVorDemWechsel() {
+    if (Liste().Anzahl() == 0 && !QFileInfo::exists(Datei()))
+        return;
+    Speichere();
 }
 
 void Listendokument::SetzeUeberschreibfrage(std::function<bool(const QString&)> frage) {
@@ -343,8 +354,13 @@ bool Listendokument::ZeichneAusgabe(
     const bool ganz = zeichne(karten.isEmpty() ? Liste() : teil, m_umgebung);
     // The cards are on paper now: none waits to be printed any more.
     if (ganz && zweck == Ausgabezweck::Druck)
-        m_gedruckt.reset();
+        BeendeWarten();
     return ganz;
+}
+
+void Listendokument::BeendeWarten() {
+    m_gedruckt.reset();
+    SchreibeDruckstand(DruckstandZu(Datei()), std::nullopt);
 }
 
 bool Listendokument::Rueckgaengig() {

@@ -51,9 +51,9 @@ struct Auswahlbindung {
 class Listendokument;
 struct Zeilenwechsel;
 
-// What a print or picture run of the document is for: a print ends the waiting of the cards
-// an update changed, a picture and a preview do not.
-enum class Ausgabezweck { Bild, Druck, Vorschau };
+// What a print or picture run of the document is for: a print on paper ends the waiting of
+// the cards an update changed; a print into a file, a picture and a preview do not.
+enum class Ausgabezweck { Bild, Druck, Druckdatei, Vorschau };
 
 // What a change may do to the list; each operation keeps the entries' import knowledge
 // with the entries.
@@ -72,7 +72,8 @@ public:
     // The row selected once the change is done.
     void Waehle(int zeile);
     // The lines as they were before this change are what the printed cards show, unless an
-    // earlier stand still waits to be printed (GeaenderteKarten compares with it).
+    // earlier stand still waits to be printed (GeaenderteKarten compares with it). The next
+    // save keeps that stand beside the list (Druckstand.h).
     void MerkeGedrucktenStand();
 
 private:
@@ -139,6 +140,9 @@ public:
     // this document read or wrote it, the question (set by the window) decides; without one
     // the file is written, as a tool holds the lock from reading on.
     void Speichere();
+    // The save before another list becomes the open one: an empty list that has no file yet
+    // leaves none behind.
+    void SpeichereVorDemWechsel();
     void SetzeUeberschreibfrage(std::function<bool(const QString& name)> frage);
     // Why the import knowledge beside the list was not used when it was read; empty when it was.
     const QString& Quellenhinweis() const { return m_quellenhinweis; }
@@ -152,10 +156,14 @@ public:
     // The cards (numbered from 1, in list order) whose entries differ from the printed ones
     // (Listenaenderung::MerkeGedrucktenStand); empty when none do or none waits to be printed.
     QList<int> GeaenderteKarten() const;
+    // No card waits to be printed any more: the user said so, or they went to a printer by
+    // another way than ZeichneAusgabe. The stand kept beside the list goes.
+    void BeendeWarten();
     // A print or picture run: `zeichne` draws `linien` with the drawing state, whose placeholder
     // counter advances as the entries are drawn. `linien` is the list, or with `nurGeaenderte`
     // only the lines of the cards an update changed (all when none waits), and drawing such a
-    // part leaves the counter as it was. A print that `zeichne` reports whole ends the waiting.
+    // part leaves the counter as it was. A print on paper that `zeichne` reports whole ends the
+    // waiting.
     bool ZeichneAusgabe(Ausgabezweck zweck, bool nurGeaenderte,
                         const std::function<bool(const SenderListe& linien, Eintragsumgebung& umgebung)>& zeichne);
     // A copy under another file; the list's name and file stay.
@@ -176,7 +184,7 @@ private:
     friend class Listenschritt;
     enum class Wechselart { Neu, Start, Geoeffnet };
     void Wechsle(Wechselart art, QString name, QString datei, SenderListe liste, Dateistand stand,
-                 GeleseneQuellen quellen = {});
+                 GeleseneQuellen quellen = {}, std::optional<QStringList> gedruckt = std::nullopt);
     void NimmSchrittAuf(const QString& name, const QStringList& vorher, const QList<Eintragsherkunft>& herkunftVorher,
                         int auswahlVorher);
     void WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts, const QList<Eintragsherkunft>& herkunft,

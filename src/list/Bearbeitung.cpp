@@ -54,8 +54,12 @@ void HaengeNamenAn(SenderListe& liste, const QStringList& namen, int& platzhalte
 }
 
 QString LoeschFrage(const QString& zeile) {
-    return QStringLiteral("Möchten Sie den Eintrag: \"") + ZerlegeZeile(zeile).kopf +
-           QStringLiteral("\" wirklich löschen?");
+    // As the card shows it, "25 = RTL Crime HD": without the blanks that align the numbers.
+    const ZeilenTeile teile = ZerlegeZeile(zeile);
+    const QString name = OhneRandBlanks(teile.name);
+    const QString nummer = OhneRandBlanks(teile.praefix.left(teile.praefix.lastIndexOf(u'=')));
+    const QString eintrag = teile.praefix.isEmpty() ? name : nummer + QStringLiteral(" = ") + name;
+    return QStringLiteral("Möchten Sie den Eintrag „%1“ wirklich löschen?").arg(eintrag);
 }
 
 int AuswahlNachLoeschen(int geloescht) {

@@ -14,10 +14,8 @@ namespace senvio {
 
 TNameEingabeForm::TNameEingabeForm(QString listenOrdner, QWidget* eltern)
     : QDialog(eltern), m_listenOrdner(std::move(listenOrdner)) {
-    // No caption: for an empty title Qt would show the application's name, a blank shows nothing.
-    setWindowTitle(QStringLiteral(" "));
+    setWindowTitle(QStringLiteral("Neue Liste"));
     SetzeAussengroesse(*this, {372, 157}, true);
-    move(285, 125);
     auto* text = new QLabel(QStringLiteral("Geben Sie einen Namen für die neue Senvio-Liste ein:"), this);
     QFont schrift(QStringLiteral("Arial Unicode MS"));
     schrift.setPixelSize(13);

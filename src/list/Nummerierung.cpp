@@ -17,8 +17,8 @@ QString ListenStatuszeile(qsizetype anzahl, const QString& listenName) {
     // An empty list's count says nothing; its name says which list the first entry goes to.
     if (anzahl == 0 && !listenName.isEmpty())
         return QStringLiteral("Liste: „%1“").arg(listenName);
-    return QStringLiteral("      ") + QString::number(anzahl) + QStringLiteral("  Eintragung(en) in der Liste: \"") +
-           listenName + u'"';
+    return QStringLiteral("      ") + QString::number(anzahl) + QStringLiteral("  Eintragung(en) in der Liste: „") +
+           listenName + QStringLiteral("“");
 }
 
 } // namespace senvio

@@ -10,7 +10,7 @@ namespace senvio {
 void KorrigiereDieNummern(SenderListe& liste);
 
 // The status line: 6 blanks, the count, "  Eintragung(en) in der Liste: " and the
-// list name in double quotation marks; for an empty list with a name "Liste: „NAME“".
+// list name in German quotation marks („NAME“); for an empty list with a name "Liste: „NAME“".
 QString ListenStatuszeile(qsizetype anzahl, const QString& listenName);
 
 } // namespace senvio

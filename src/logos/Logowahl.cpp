@@ -139,8 +139,8 @@ int Logowahl::RasterHoehe(int anzahl, int spalten) const {
 void Logowahl::GruppeGewechselt() {
     m_suche.Leere();
     const QString gruppe = ComboBox1->currentText();
-    emit Meldung(QString(56, QLatin1Char(' ')) + QStringLiteral("Sender Logos werden aus Ordner \"..\\") + gruppe +
-                     QStringLiteral("\"geladen."),
+    emit Meldung(QString(56, QLatin1Char(' ')) + QStringLiteral("Sender Logos werden aus Ordner „..\\") + gruppe +
+                     QStringLiteral("“ geladen."),
                  true);
     m_ordner = m_logoWurzel + gruppe;
     LadeDieBilder();

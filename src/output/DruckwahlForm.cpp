@@ -15,9 +15,20 @@ namespace {
 
 constexpr Ausgabeart Arten[3] = {Ausgabeart::ObenGeheftet, Ausgabeart::LinksGeheftet, Ausgabeart::Doppelhuellen};
 
+// "Nur geänderte Karten drucken (Karten 2, 5)", "(Karte 3)" for one.
+QString NurGeaenderteText(const QList<int>& karten) {
+    QStringList nummern;
+    for (const int karte : karten)
+        nummern << QString::number(karte);
+    return QStringLiteral("Nur geänderte Karten drucken (%1 %2)")
+        .arg(karten.size() == 1 ? QStringLiteral("Karte") : QStringLiteral("Karten"),
+             nummern.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
-TDruckwahlForm::TDruckwahlForm(const Blattwahl& start, QWidget* eltern) : QDialog(eltern) {
+TDruckwahlForm::TDruckwahlForm(const Blattwahl& start, QWidget* eltern, const QList<int>& geaenderteKarten)
+    : QDialog(eltern) {
     setWindowTitle(QStringLiteral("Drucken"));
     auto* spalte = new QVBoxLayout(this);
     const QString texte[3] = {QStringLiteral("für DIN A6 Klarsicht Einfachhülle oben geheftet"),
@@ -41,6 +52,12 @@ TDruckwahlForm::TDruckwahlForm(const Blattwahl& start, QWidget* eltern) : QDialo
     m_schnittlinien->setObjectName(QStringLiteral("Schnittlinien"));
     m_schnittlinien->setChecked(start.schnittlinien);
     spalte->addWidget(m_schnittlinien);
+    if (!geaenderteKarten.isEmpty()) {
+        m_nurGeaenderte = new QCheckBox(NurGeaenderteText(geaenderteKarten), this);
+        m_nurGeaenderte->setObjectName(QStringLiteral("NurGeaenderte"));
+        m_nurGeaenderte->setChecked(true);
+        spalte->addWidget(m_nurGeaenderte);
+    }
     const Knopfzeile knoepfe = BaueKnopfzeile(*this);
     connect(knoepfe.ok, &QPushButton::clicked, this, &QDialog::accept);
     spalte->addLayout(knoepfe.zeile);
@@ -54,6 +71,14 @@ Blattwahl TDruckwahlForm::Wahl() const {
     wahl.startKarte = m_startKarte->value();
     wahl.schnittlinien = m_schnittlinien->isChecked();
     return wahl;
+}
+
+bool TDruckwahlForm::NurGeaenderte() const {
+    return m_nurGeaenderte && m_nurGeaenderte->isChecked();
+}
+
+bool TDruckwahlForm::NurGeaenderteAbgewaehlt() const {
+    return m_nurGeaenderte && !m_nurGeaenderte->isChecked();
 }
 
 void RichteDruckerEin(QPrinter& drucker) {

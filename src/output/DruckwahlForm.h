@@ -11,19 +11,26 @@ class QSpinBox;
 
 // What "Datei" › "Drucken..." and "Druckvorschau..." ask before the system's print
 // dialog: the layout (those of the "Drucken" menu), the card to begin with on a partly
-// used sheet, and whether the cut lines are printed.
+// used sheet, whether the cut lines are printed, and while the cards an update changed
+// wait to be printed, whether only those are.
 namespace senvio {
 
 class TDruckwahlForm : public QDialog {
     Q_OBJECT
 public:
-    TDruckwahlForm(const Blattwahl& start, QWidget* eltern);
+    // `geaenderteKarten`: the cards waiting to be printed (numbered from 1); none, no tick box.
+    TDruckwahlForm(const Blattwahl& start, QWidget* eltern, const QList<int>& geaenderteKarten = {});
     Blattwahl Wahl() const;
+    // Ticked "Nur geänderte Karten drucken"; false when it is not offered.
+    bool NurGeaenderte() const;
+    // Offered and unticked: the user no longer wants those cards apart.
+    bool NurGeaenderteAbgewaehlt() const;
 
 private:
     QRadioButton* m_art[3];
     QSpinBox* m_startKarte;
     QCheckBox* m_schnittlinien;
+    QCheckBox* m_nurGeaenderte = nullptr;
 };
 
 // A4 upright, full page, no margins: the cards are placed from the paper's corner.

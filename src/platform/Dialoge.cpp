@@ -1,6 +1,8 @@
 #include "platform/Dialoge.h"
 
-#include <QDesktopServices>
+#include "platform/Oeffner.h"
+
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -8,7 +10,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QUrl>
 
 #include <algorithm>
 #include <deque>
@@ -24,6 +25,7 @@ struct Skript {
     std::deque<int> wahlen;
     bool oeffnenGelingt = true;
     bool kannOeffnen = true;
+    bool oeffnerScheitert = false;
     std::deque<QString> dateinamen;
     std::deque<QStringList> dateilisten;
     std::deque<std::function<int(QDialog&)>> dialoge;
@@ -200,18 +202,33 @@ std::optional<Schriftwahl> Dialoge::Schrift(QWidget* eltern, const Schriftwahl& 
     return dialog.Auswahl();
 }
 
-bool Dialoge::OeffneDokument(const QString& pfad) {
+namespace {
+QString Oeffnerprogramm() {
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+}
+} // namespace
+
+bool Dialoge::OeffneDokument(const QString& pfad, std::function<void()> gescheitert) {
     skript().dokumente.append(pfad);
-    if (skript().an)
-        return skript().oeffnenGelingt;
-    // Without xdg-open Qt still answers true on some desktops and nothing appears.
-    return KannOeffnen() && QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+    if (skript().an) {
+        if (!skript().oeffnenGelingt)
+            return false;
+        if (skript().oeffnerScheitert && gescheitert)
+            QMetaObject::invokeMethod(qApp, std::move(gescheitert), Qt::QueuedConnection);
+        return true;
+    }
+    // xdg-open itself, not QDesktopServices: only its exit code tells that nothing opened the file.
+    const QString programm = Oeffnerprogramm();
+    if (programm.isEmpty())
+        return false;
+    StarteOeffner(programm, pfad, std::move(gescheitert));
+    return true;
 }
 
 bool Dialoge::KannOeffnen() {
     if (skript().an)
         return skript().kannOeffnen;
-    return !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
+    return !Oeffnerprogramm().isEmpty();
 }
 
 std::function<bool(int)> Dialoge::Fortschritt(QWidget* eltern, const QString& text, int schritte) {
@@ -243,6 +260,9 @@ void Dialoge::SetzeNaechsteWahl(int knopf) {
 void Dialoge::SetzeOeffnenGelingt(bool gelingt, bool kannOeffnen) {
     skript().oeffnenGelingt = gelingt;
     skript().kannOeffnen = kannOeffnen;
+}
+void Dialoge::SetzeOeffnerScheitert(bool scheitert) {
+    skript().oeffnerScheitert = scheitert;
 }
 void Dialoge::SetzeNaechstenDateinamen(const QString& pfad) {
     skript().dateinamen.push_back(pfad);

@@ -54,8 +54,10 @@ public:
     static std::optional<Schriftwahl> Schrift(QWidget* eltern, const Schriftwahl& start);
 
     // Asks the desktop to open a document or a folder with its own application; false
-    // when no program for it was found (xdg-open missing, or it refused the file).
-    static bool OeffneDokument(const QString& pfad);
+    // when no program for it was found (xdg-open missing, or it refused the file). When
+    // the opener starts but then fails (no viewer behind xdg-open), `gescheitert` runs
+    // later, from the event loop.
+    static bool OeffneDokument(const QString& pfad, std::function<void()> gescheitert = {});
     // Whether the desktop has a way to open anything at all.
     static bool KannOeffnen();
 
@@ -70,6 +72,9 @@ public:
     static void SetzeNaechsteWahl(int knopf);
     // Whether the desktop opens what it is asked to (recorded either way); from now on.
     static void SetzeOeffnenGelingt(bool gelingt, bool kannOeffnen = true);
+    // The opener starts, then ends with an error: what OeffneDokument was told to do then
+    // runs from the event loop; from now on.
+    static void SetzeOeffnerScheitert(bool scheitert);
     // An empty name stands for "Abbrechen".
     static void SetzeNaechstenDateinamen(const QString& pfad);
     // For the next dialog that opens several files; without it, that dialog takes the

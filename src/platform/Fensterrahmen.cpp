@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace senvio {
 
@@ -74,6 +75,15 @@ private:
 
 void SetzeAussengroesse(QWidget& fenster, QSize aussen, bool fest) {
     new Rahmenwaechter(fenster, aussen, fest);
+}
+
+void StelleUeber(QWidget& dialog, QWidget& fenster) {
+    QRect ziel(QPoint(), dialog.frameGeometry().size());
+    ziel.moveCenter(fenster.window()->frameGeometry().center());
+    dialog.move(ziel.topLeft());
+    dialog.winId(); // the native window, to tie it to the main window's
+    if (QWindow* eigenes = dialog.windowHandle())
+        eigenes->setTransientParent(fenster.window()->windowHandle());
 }
 
 QPoint MitteDesSchirms(QSize aussen) {

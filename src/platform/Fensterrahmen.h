@@ -14,6 +14,10 @@ namespace senvio {
 // at the outer size and is the user's to resize afterwards. Once per window.
 void SetzeAussengroesse(QWidget& fenster, QSize aussen, bool fest);
 
+// Centres a dialog made without a parent over the window and ties it to that window for the
+// window manager, so it opens above it and stays there, wherever the window was moved.
+void StelleUeber(QWidget& dialog, QWidget& fenster);
+
 // Where a window of that outer size stands centred on the primary screen's free area.
 QPoint MitteDesSchirms(QSize aussen);
 

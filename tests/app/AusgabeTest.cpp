@@ -80,8 +80,8 @@ TEST_F(Ausgabe, KarteNichtSchreibbar) {
 }
 
 // "Drucken...": the choices first, then the system's print dialog, here printing into a PDF file. 61 entries are five
-// cards; from card 4 the first sheet takes only card 1 (entries 1 to 15), the second the rest. The preview offers the
-// choices as last taken and draws the same two sheets; "Abbrechen" after the first sheet prints no second one.
+// cards; from card 4 the first sheet takes only card 1 (entries 1 to 15), the second the rest. The preview asks for the
+// start card again from 1 and draws two sheets; "Abbrechen" after the first sheet prints no second one.
 TEST_F(Ausgabe, DirektDruckenUndVorschau) {
     StarteMit(ListeMit(61), u"Liste"_s);
     const QString pdf = Pfad(u"direkt.pdf"_s);
@@ -120,8 +120,8 @@ TEST_F(Ausgabe, DirektDruckenUndVorschau) {
         return int(QDialog::Accepted);
     });
     Befehl("Druckvorschau1");
-    EXPECT_EQ(startKarte, 4);
-    EXPECT_EQ(seiten, 2);
+    EXPECT_EQ(startKarte, 1);
+    EXPECT_EQ(seiten, 2); // 61 entries, five cards
 
     drucken(1, 2);
     EXPECT_TRUE(StarteProgramm(u"pdfinfo"_s, {pdf}).aus.contains(u"Pages:           1\n"_s));

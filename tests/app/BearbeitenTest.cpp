@@ -125,8 +125,7 @@ TEST_F(Bearbeiten, LoeschenDesFuenftenUndDesErstenEintrags) {
         Befehl("Eintraglschen1");
     };
     loesche(4, true);
-    EXPECT_EQ(Meldungen(),
-              QStringList{u"Bestätigung: Möchten Sie den Eintrag: \"    5   = Phoenix \" wirklich löschen?"_s});
+    EXPECT_EQ(Meldungen(), QStringList{u"Bestätigung: Möchten Sie den Eintrag „5 = Phoenix“ wirklich löschen?"_s});
     EXPECT_EQ(Ansicht().AktuelleZeile(), 3);
     EXPECT_EQ(Lies(Datei()), fuenf); // the file learns of it with the next save
     Befehl("Rueckgaengig1");         // which taking it back is, with Phoenix selected again

@@ -36,9 +36,9 @@ TEST_F(DruckViewer, DruckSchliesstDenViewerDerListe) {
     EXPECT_EQ(verwalter.HoleAnfragen(), Anfragen{});
 }
 
-// For an empty title Qt would show the program's name.
-TEST_F(DruckViewer, NamensdialogOhneTitel) {
+// The window manager shows what the name dialog asks for.
+TEST_F(DruckViewer, NamensdialogMitTitel) {
     LegeStandardOrdnerAn();
     const WId dialog = Starte().Fenster().nameEingabe.winId();
-    EXPECT_EQ(TestFensterverwalter(false).Titel(xcb_window_t(dialog)), " ");
+    EXPECT_EQ(TestFensterverwalter(false).Titel(xcb_window_t(dialog)), "Neue Liste");
 }

@@ -103,8 +103,11 @@ TEST_F(Importbefehl, AngehaengtMitDenNummernDesEmpfaengers) {
                                       u"Nummern des Empfängers beibehalten (2 freie Nummern als „(frei)“)"_s}));
 }
 
+// From an empty list that has no file yet, which stays without one.
 TEST_F(Importbefehl, NeueListeAusEinerGruppeZweierDateien) {
     TMainForm& haupt = StarteMitQuellen();
+    NameDialogMitOk(u"Leer"_s);
+    Befehl("Neu1");
     QApplication::processEvents(); // drawn now: drawing sets the placeholder counter
     SetzeZaehler(0);
     Dialoge::SetzeNaechsteDateien({Pfad(u"a.m3u"_s), Pfad(u"radio.m3u"_s)});
@@ -115,6 +118,7 @@ TEST_F(Importbefehl, NeueListeAusEinerGruppeZweierDateien) {
               (QStringList{u"Fernsehen"_s, u"Radio"_s, u"Gewählt: 1 von 3 Sendern, das ergibt einen Eintrag"_s}));
     EXPECT_EQ(haupt.Liste().Zeilen(), QStringList{u"    1   = Welle Ж #png#Ohne Logo1.png"_s});
     EXPECT_EQ(haupt.ListenName(), u"Kabel"_s);
+    EXPECT_FALSE(QFileInfo::exists(Liste(u"Leer.lis"_s)));
 }
 
 TEST_F(Importbefehl, FehlerUndAbbruchLassenJedeListeWieSieWar) {
@@ -252,10 +256,16 @@ TEST_F(Importbefehl, ListeAktualisierenBehaeltDieArbeitDesNutzers) {
     Befehl("Rueckgaengig1");
     EXPECT_EQ(std::tuple(haupt.Liste().Zeilen(), Lies(Liste(u"Kabel.lis"_s)), druckmenue().first),
               std::tuple(vorher, datei, false));
-    // Made again, card 2 waits; "Drucken..." prints it alone, and then none waits.
+    // Made again, card 2 waits; "Drucken..." offers it ticked and prints it alone. Into a file it
+    // still waits, and the status line names the file; unticked, it waits no more.
     Befehl("Wiederholen1");
     EXPECT_EQ(druckmenue(), std::pair(true, true));
-    Dialoge::SetzeNaechstenDialog([](QDialog&) { return int(QDialog::Accepted); });
+    QString angeboten;
+    Dialoge::SetzeNaechstenDialog([&](QDialog& wahl) {
+        const auto* nur = wahl.findChild<QCheckBox*>(u"NurGeaenderte"_s);
+        angeboten = nur->text() + (nur->isChecked() ? u" ✓"_s : u""_s);
+        return int(QDialog::Accepted);
+    });
     Dialoge::SetzeNaechstenDialog([&](QDialog& dialog) {
         static_cast<QPrintDialog&>(dialog).printer()->setOutputFileName(Pfad(u"karten.pdf"_s));
         return int(QDialog::Accepted);
@@ -263,6 +273,14 @@ TEST_F(Importbefehl, ListeAktualisierenBehaeltDieArbeitDesNutzers) {
     Befehl("Drucken1");
     const QString text = StarteProgramm(u"pdftotext"_s, {Pfad(u"karten.pdf"_s), u"-"_s}).aus;
     EXPECT_TRUE(text.contains(u"18 = ServusTV HD"_s) && !text.contains(u"Das Erste"_s)) << text.toStdString();
+    EXPECT_EQ(
+        std::tuple(angeboten, haupt.Statuszeile(), druckmenue().first),
+        std::tuple(u"Nur geänderte Karten drucken (Karte 2) ✓"_s, u"Gespeichert: "_s + Pfad(u"karten.pdf"_s), true));
+    Dialoge::SetzeNaechstenDialog([](QDialog& wahl) {
+        wahl.findChild<QCheckBox*>(u"NurGeaenderte"_s)->setChecked(false);
+        return int(QDialog::Accepted);
+    });
+    Befehl("Drucken1"); // the system's print dialog cancelled
     EXPECT_FALSE(druckmenue().first);
 }
 

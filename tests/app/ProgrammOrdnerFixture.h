@@ -124,7 +124,7 @@ protected:
     static QString Status(qsizetype anzahl, const QString& name) {
         if (anzahl == 0 && !name.isEmpty())
             return u"Liste: „%1“"_s.arg(name);
-        return u"      %1  Eintragung(en) in der Liste: \"%2\""_s.arg(anzahl).arg(name);
+        return u"      %1  Eintragung(en) in der Liste: „%2“"_s.arg(anzahl).arg(name);
     }
     // The message boxes shown so far, as "title: text".
     static QStringList Meldungen() {
@@ -133,10 +133,13 @@ protected:
             meldungen << meldung.titel + u": "_s + meldung.text;
         return meldungen;
     }
-    // The name dialog answers with this name and presses "OK"; notes how it closed.
-    static void NameDialogMitOk(const QString& name, int* ergebnis = nullptr) {
-        Dialoge::SetzeNaechstenDialog([=](QDialog& d) {
+    // The name dialog, titled and centred over the main window, answers with this name and
+    // presses "OK"; notes how it closed.
+    void NameDialogMitOk(const QString& name, int* ergebnis = nullptr) {
+        Dialoge::SetzeNaechstenDialog([=, this](QDialog& d) {
             auto& dialog = static_cast<TNameEingabeForm&>(d);
+            EXPECT_EQ(dialog.windowTitle(), u"Neue Liste"_s);
+            EXPECT_LE((dialog.frameGeometry().center() - Haupt().frameGeometry().center()).manhattanLength(), 8);
             dialog.setResult(-1);
             dialog.SetzeName(name);
             dialog.BitBtn1Click();

@@ -247,6 +247,14 @@ TEST_F(Dokument, AusgabeZeichnetDieGeaendertenKartenUndSetztDenZaehlerZurueck) {
         a.MerkeGedrucktenStand();
     });
     ASSERT_EQ(m_dokument.GeaenderteKarten(), QList<int>{2});
+    // Saved, the printed stand goes with the list into a later session (and to senvio-druck).
+    m_dokument.Speichere();
+    const auto wartetNachLaden = [&] {
+        Listendokument spaeter{ProgrammOrdner(m_ordner.path())};
+        spaeter.LadeLetzte(u"Astra"_s);
+        return spaeter.GeaenderteKarten();
+    };
+    EXPECT_EQ(wartetNachLaden(), QList<int>{2});
     const struct Fall {
         const char* was;
         Ausgabezweck zweck;
@@ -259,6 +267,7 @@ TEST_F(Dokument, AusgabeZeichnetDieGeaendertenKartenUndSetztDenZaehlerZurueck) {
         {"Bild der ganzen Liste", Ausgabezweck::Bild, false, true, 20, 9, true},
         {"Vorschau der geänderten Karte", Ausgabezweck::Vorschau, true, true, 5, 5, true},
         {"abgebrochener Druck", Ausgabezweck::Druck, true, false, 5, 5, true},
+        {"Druck in eine Datei", Ausgabezweck::Druckdatei, true, true, 5, 5, true},
         {"Druck der geänderten Karte", Ausgabezweck::Druck, true, true, 5, 5, false},
         {"nichts wartet mehr: die ganze Liste", Ausgabezweck::Druck, true, true, 20, 9, false},
     };
@@ -280,6 +289,7 @@ TEST_F(Dokument, AusgabeZeichnetDieGeaendertenKartenUndSetztDenZaehlerZurueck) {
         EXPECT_EQ(m_dokument.Umgebung().platzhalterzaehler, f.zaehlerDanach);
         EXPECT_EQ(!m_dokument.GeaenderteKarten().isEmpty(), f.wartetDanach);
     }
+    EXPECT_EQ(wartetNachLaden(), QList<int>{});
 }
 
 // An import into an empty list is no step of the history (there is nothing to go back to);

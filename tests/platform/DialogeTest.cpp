@@ -1,11 +1,14 @@
 // The dialogs seam: file filters as Qt takes them, the font dialog, Qt's own texts in German.
 #include "platform/Dialoge.h"
 #include "TestDateien.h"
+#include "platform/Oeffner.h"
 #include "platform/QtTexte.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QPointer>
+#include <QProcess>
 #include <QSpinBox>
 
 namespace senvio {
@@ -15,6 +18,21 @@ TEST(Dialoge, FilterPaareWerdenZuQtFilternUndSternPunktSternZuAllenDateien) {
     EXPECT_EQ(QtFilter(QStringLiteral("Listendateien (*.lis)|*.lis|Alle Dateien (*.*)|*.*")),
               (QStringList{QStringLiteral("Listendateien (*.lis)"), QStringLiteral("Alle Dateien (*)")}));
     EXPECT_EQ(QtFilter(QStringLiteral("ohne Muster")), QStringList());
+}
+
+// The opener's exit code decides: 0 has shown the file, any other code or no program at all
+// is reported once, from the event loop. "false" stands for xdg-open without a viewer.
+TEST(Oeffner, MeldetEinScheiternEinmal) {
+    for (const auto& [programm, erwartet] : {std::pair("false", 1), std::pair("true", 0), std::pair("/nicht/da", 1)}) {
+        int gemeldet = 0;
+        const QPointer<QProcess> oeffner(
+            StarteOeffner(QString::fromLatin1(programm), QStringLiteral("Meine Astra Liste.pdf"), [&] { ++gemeldet; }));
+        while (oeffner && oeffner->state() != QProcess::NotRunning)
+            oeffner->waitForFinished(-1);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(gemeldet, erwartet) << programm;
+    }
 }
 
 auto Merkmale(const Schriftwahl& w) {

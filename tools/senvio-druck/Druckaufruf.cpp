@@ -25,7 +25,8 @@ QString Druckanleitung() {
     return QStringLiteral(
         "Aufruf: senvio-druck [--programmordner ORDNER | --benutzerordner]\n"
         "                    [--modus oben|links|doppel|jpeg|png] [--ohne-zwischenspeicher]\n"
-        "                    [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N] LISTE…\n"
+        "                    [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N]\n"
+        "                    [--nur-geaenderte] LISTE…\n"
         "\n"
         "Druckt Senvio-Listen ohne Fenster, wie die Befehle der Menüs \"Drucken\" und\n"
         "\"Liste speichern als Bild\" und \"Datei\" › \"Drucken...\", und gibt den Pfad jeder\n"
@@ -47,6 +48,8 @@ QString Druckanleitung() {
         "                           105 × 148 mm, Namen als Text (eine Liste)\n"
         "  --drucker NAME           druckt ebenso direkt auf den CUPS-Drucker NAME\n"
         "  --start-karte N          beim direkten Druck: das erste Blatt ab Karte N (1 bis 4)\n"
+        "  --nur-geaenderte         nur die Karten, die sich seit dem letzten Druck auf Papier\n"
+        "                           durch \"Liste aktualisieren\" geändert haben (ohne solche: alle)\n"
         "  LISTE                    der Name einer Liste im Ordner \"Senvio-Listen\" oder der\n"
         "                           Pfad einer .lis-Datei\n"
         "\n"
@@ -62,6 +65,8 @@ QString PruefeDirektdruck(const QCommandLineParser& leser, const QCommandLineOpt
         return QStringLiteral("--druckdatei und --drucker schließen einander aus.");
     if (direkt && !IstDruckmodus(aufruf.art))
         return QStringLiteral("Direkt gedruckt werden nur die Modi oben, links und doppel.");
+    if (aufruf.nurGeaenderte && !IstDruckmodus(aufruf.art))
+        return QStringLiteral("--nur-geaenderte gilt nur für die Modi oben, links und doppel.");
     if (!aufruf.druckdatei.isEmpty() && aufruf.listen.size() > 1)
         return QStringLiteral("Mit --druckdatei ist genau eine Liste anzugeben.");
     if (!leser.isSet(start))
@@ -84,8 +89,9 @@ Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
     const QCommandLineOption druckdatei(QStringLiteral("druckdatei"), QString(), QStringLiteral("DATEI"));
     const QCommandLineOption drucker(QStringLiteral("drucker"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption start(QStringLiteral("start-karte"), QString(), QStringLiteral("N"));
-    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-druck"), {modus, druckdatei, drucker, start}, argumente,
-                            aufruf))
+    const QCommandLineOption nurGeaenderte(QStringLiteral("nur-geaenderte"));
+    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-druck"), {modus, druckdatei, drucker, start, nurGeaenderte},
+                            argumente, aufruf))
         return aufruf;
     if (leser.isSet(modus)) {
         const QString wert = leser.value(modus);
@@ -105,6 +111,7 @@ Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
     aufruf.listen = leser.positionalArguments();
     aufruf.druckdatei = leser.value(druckdatei);
     aufruf.drucker = leser.value(drucker);
+    aufruf.nurGeaenderte = leser.isSet(nurGeaenderte);
     if (aufruf.listen.isEmpty())
         aufruf.fehler = QStringLiteral("Es ist keine Liste angegeben.");
     else

@@ -9,7 +9,7 @@
 
 // The command line of senvio-druck:
 //   senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png]
-//                [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N] LISTE…
+//                [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N] [--nur-geaenderte] LISTE…
 namespace senvio {
 
 struct Druckaufruf : Werkzeugaufruf {
@@ -19,6 +19,8 @@ struct Druckaufruf : Werkzeugaufruf {
     QString druckdatei;
     QString drucker;
     int startKarte = 1;
+    // Only the cards an update changed since they were last printed on paper.
+    bool nurGeaenderte = false;
 };
 
 // Reads the arguments (without the program name).

@@ -23,8 +23,9 @@ namespace {
 // One list, as the main window would print it right after opening it: read, numbered,
 // in the list font of the settings, every entry as wide as the window's list view of
 // standard size shows it with these rows. Returns the file written; empty for the picture
-// of an empty list, and for a print on a printer.
-QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, const Druckaufruf& aufruf, QTextStream& aus) {
+// of an empty list, and for a print on a printer, which alone ends the waiting of changed cards.
+QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, const Druckaufruf& aufruf, QTextStream& aus,
+                    QTextStream& fehler) {
     Listendokument dokument(ordner);
     dokument.Lade(datei, ListennameVon(datei));
     dokument.NummeriereNeu();
@@ -32,14 +33,18 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, const Dr
     // Offscreen, the window has Qt's Fusion style, whose scroll bar grows with the screen's dots per inch.
     const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
     const int breite = Listenbreite(int(dokument.Liste().Anzahl()), FusionListenstil(dpi));
+    const bool nurGeaenderte = aufruf.nurGeaenderte && !dokument.GeaenderteKarten().isEmpty();
+    if (aufruf.nurGeaenderte && !nurGeaenderte && dokument.Liste().Anzahl() > 0)
+        fehler << "senvio-druck: In der Liste " << datei
+               << " wartet keine geänderte Karte auf den Druck; gedruckt wird die ganze Liste.\n";
     if (aufruf.druckdatei.isEmpty() && aufruf.drucker.isEmpty())
-        return GibAus(dokument, aufruf.art, schrift, breite, Listengrund);
+        return GibAus(dokument, aufruf.art, schrift, breite, Listengrund, {}, nurGeaenderte);
 
     if (dokument.Liste().Anzahl() == 0)
         throw Fehler(QStringLiteral("Die Liste %1 ist leer; es wurde nichts gedruckt.").arg(datei));
     const Blattwahl wahl{aufruf.art, aufruf.startKarte, true};
     if (!aufruf.druckdatei.isEmpty()) {
-        DruckeBlaetterInDatei(dokument, aufruf.druckdatei, wahl, schrift, breite, Listengrund);
+        DruckeBlaetterInDatei(dokument, aufruf.druckdatei, wahl, schrift, breite, Listengrund, nurGeaenderte);
         return aufruf.druckdatei;
     }
     // CUPS takes a PDF; it has its own copy once it has taken the job.
@@ -47,8 +52,9 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, const Dr
     if (!zwischen.isValid())
         throw DateiFehler::NichtErstellt(zwischen.path());
     const QString pdf = zwischen.filePath(QStringLiteral("druck.pdf"));
-    DruckeBlaetterInDatei(dokument, pdf, wahl, schrift, breite, Listengrund);
+    DruckeBlaetterInDatei(dokument, pdf, wahl, schrift, breite, Listengrund, nurGeaenderte);
     const int auftrag = GibAnDrucker(aufruf.drucker, pdf, dokument.Name());
+    dokument.BeendeWarten();
     aus << "Drucker " << aufruf.drucker << ": Auftrag " << auftrag << " (" << datei << ")\n";
     return {};
 }
@@ -97,7 +103,7 @@ int DruckeListen(const Druckaufruf& aufruf, QTextStream& aus, QTextStream& fehle
     int ergebnis = 0;
     for (const QString& datei : dateien) {
         try {
-            const QString geschrieben = DruckeListe(datei, ordner, direkt, aus);
+            const QString geschrieben = DruckeListe(datei, ordner, direkt, aus, fehler);
             if (geschrieben.isEmpty() && direkt.drucker.isEmpty())
                 fehler << "senvio-druck: Die Liste " << datei << " ist leer; es wurde nichts geschrieben.\n";
             else if (!geschrieben.isEmpty())
