@@ -124,7 +124,7 @@ void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QLis
 }
 
 GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
-    GeleseneQuellen gelesen{QList<Eintragsherkunft>(zeilen.size()), {}};
+    GeleseneQuellen gelesen{QList<Eintragsherkunft>(zeilen.size()), {}, {}};
     QFile f(datei);
     if (!f.exists())
         return gelesen;
