@@ -4,6 +4,7 @@
 #include "app/Hauptfenster.h"
 #include "dokument/Dokumentdruck.h"
 #include "output/DruckwahlForm.h"
+#include "output/RueckseiteForm.h"
 #include "platform/Dialoge.h"
 #include "platform/Fehlerbox.h"
 #include "platform/Fenster.h"
@@ -47,7 +48,8 @@ void Druckbefehle::DruckeDirekt(bool vorschau) {
         Dialoge::Information(eltern, NichtsGedruckt);
         return;
     }
-    TDruckwahlForm wahl(m_blattwahl, eltern);
+    TDruckwahlForm wahl(m_blattwahl, eltern,
+                        [&] { FuehreAus([&] { BearbeiteRueckseite(&wahl, m_dokument.Datei()); }); });
     if (Dialoge::ZeigeModal(wahl) != QDialog::Accepted)
         return;
     m_blattwahl = wahl.Wahl();

@@ -1,8 +1,31 @@
 #include "dokument/Dokumentdruck.h"
 
 #include "output/Kartendateien.h"
+#include "output/Rueckseite.h"
 
 namespace senvio {
+
+namespace {
+
+// The direct print's order; the large print also takes the list's name, the short names and
+// the back side beside the list. Its cards hold fewer entries than the others, so it always
+// prints the whole list.
+Kartenauftrag Direktauftrag(Listendokument& dokument, const SenderListe& linien, Eintragsumgebung& umgebung,
+                            const Blattwahl& wahl, const Listenschrift& schrift, int eintragsBreite,
+                            const QColor& grund) {
+    Kartenauftrag auftrag =
+        AuftragFuerListe(linien, umgebung, dokument.Ordner(), wahl.art, schrift, eintragsBreite, grund);
+    if (wahl.art != Ausgabeart::Grossdruck)
+        return auftrag;
+    auftrag.listenname = dokument.Name();
+    for (qsizetype i = 0; i < linien.Anzahl(); ++i)
+        auftrag.kurznamen << dokument.Herkunft(i).kurzname;
+    if (wahl.rueckseite)
+        auftrag.rueckseite = LeseRueckseite(RueckseitendateiZu(dokument.Datei()));
+    return auftrag;
+}
+
+} // namespace
 
 QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& schrift, int eintragsBreite,
                const QColor& grund, const std::function<void()>& vorDemPdf, bool nurGeaenderte) {
@@ -24,25 +47,23 @@ QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& sc
 bool DruckeBlaetter(Listendokument& dokument, QPagedPaintDevice& drucker, const Blattwahl& wahl,
                     const Listenschrift& schrift, int eintragsBreite, const QColor& grund,
                     const std::function<bool(int, int)>& weiter, bool nurGeaenderte, bool vorschau) {
-    return dokument.ZeichneAusgabe(vorschau ? Ausgabezweck::Vorschau : Ausgabezweck::Druck, nurGeaenderte,
-                                   [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
-                                       return ZeichneBlaetter(drucker,
-                                                              AuftragFuerListe(linien, umgebung, dokument.Ordner(),
-                                                                               wahl.art, schrift, eintragsBreite,
-                                                                               grund),
-                                                              wahl, weiter);
-                                   });
+    const bool teil = nurGeaenderte && wahl.art != Ausgabeart::Grossdruck;
+    return dokument.ZeichneAusgabe(
+        vorschau ? Ausgabezweck::Vorschau : Ausgabezweck::Druck, teil,
+        [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
+            return ZeichneBlaetter(
+                drucker, Direktauftrag(dokument, linien, umgebung, wahl, schrift, eintragsBreite, grund), wahl, weiter);
+        });
 }
 
 void DruckeBlaetterInDatei(Listendokument& dokument, const QString& pdfDatei, const Blattwahl& wahl,
                            const Listenschrift& schrift, int eintragsBreite, const QColor& grund, bool nurGeaenderte) {
-    dokument.ZeichneAusgabe(Ausgabezweck::Druck, nurGeaenderte,
-                            [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
-                                SchreibeBlattPdf(AuftragFuerListe(linien, umgebung, dokument.Ordner(), wahl.art,
-                                                                  schrift, eintragsBreite, grund),
-                                                 wahl, pdfDatei);
-                                return true;
-                            });
+    const bool teil = nurGeaenderte && wahl.art != Ausgabeart::Grossdruck;
+    dokument.ZeichneAusgabe(Ausgabezweck::Druck, teil, [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
+        SchreibeBlattPdf(Direktauftrag(dokument, linien, umgebung, wahl, schrift, eintragsBreite, grund), wahl,
+                         pdfDatei);
+        return true;
+    });
 }
 
 } // namespace senvio

@@ -16,6 +16,7 @@ namespace senvio {
 namespace {
 
 const QString Kopf = QStringLiteral("Senvio-Quellen 1");
+const QString Kurznamenfeld = QStringLiteral("Kurzname");
 constexpr qint64 GroessteQuellendatei = qint64(64) * 1024 * 1024;
 
 // Appends a field, a tab before it unless it is the line's first: a field holds no tab and
@@ -65,6 +66,11 @@ void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QLis
         for (const QString& schluessel : h.logoSchluessel)
             HaengeFeldAn(text, schluessel);
         text += u'\n';
+        if (!h.kurzname.isEmpty()) {
+            HaengeFeldAn(text, Kurznamenfeld, true);
+            HaengeFeldAn(text, h.kurzname);
+            text += u'\n';
+        }
     }
     if (!SchreibeGanzeDatei(datei, text.toUtf8()))
         throw DateiFehler::NichtErstellt(datei);
@@ -93,10 +99,14 @@ GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
     // The file's entries by name, in order; each is taken once.
     Folgefinder nachName;
     QList<QStringList> eintraege;
+    QStringList kurznamen;
     for (const QString& zeile : dateizeilen) {
         QStringList felder = zeile.split(u'\t');
+        if (felder.size() == 2 && felder[0] == Kurznamenfeld && !eintraege.isEmpty())
+            kurznamen.last() = felder[1];
         if (felder.size() < 4)
             continue;
+        kurznamen.append(QString());
         nachName.Lege(felder[0], eintraege.size());
         eintraege.append(std::move(felder));
     }
@@ -112,7 +122,7 @@ GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
             continue;
         genommen[k] = true;
         const QStringList& felder = eintraege[k];
-        gelesen.herkunft[i] = {felder[2], felder.mid(4), felder[3], felder[1] == u"Radio"};
+        gelesen.herkunft[i] = {felder[2], felder.mid(4), felder[3], felder[1] == u"Radio", kurznamen[k]};
     }
     return gelesen;
 }

@@ -4,24 +4,28 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QPrinter;
 class QRadioButton;
 class QSpinBox;
 
 // What "Datei" › "Drucken..." and "Druckvorschau..." ask before the system's print
-// dialog: the layout (those of the "Drucken" menu), the card to begin with on a partly
-// used sheet, and whether the cut lines are printed.
+// dialog: the layout (those of the "Drucken" menu, or the large print with its back side),
+// the card to begin with on a partly used sheet, and whether the cut lines are printed.
 namespace senvio {
 
 class TDruckwahlForm : public QDialog {
     Q_OBJECT
 public:
-    TDruckwahlForm(const Blattwahl& start, QWidget* eltern);
+    // `rueckseiteBearbeiten` is what the button "Rückseite..." does.
+    TDruckwahlForm(const Blattwahl& start, QWidget* eltern, std::function<void()> rueckseiteBearbeiten = {});
     Blattwahl Wahl() const;
 
 private:
-    QRadioButton* m_art[3];
+    QRadioButton* m_art[4];
+    QCheckBox* m_rueckseite;
     QSpinBox* m_startKarte;
     QCheckBox* m_schnittlinien;
 };

@@ -11,10 +11,11 @@ namespace senvio {
 
 namespace {
 
-constexpr std::array<std::pair<const char*, Ausgabeart>, 5> Modi{{
+constexpr std::array<std::pair<const char*, Ausgabeart>, 6> Modi{{
     {"oben", Ausgabeart::ObenGeheftet},
     {"links", Ausgabeart::LinksGeheftet},
     {"doppel", Ausgabeart::Doppelhuellen},
+    {"gross", Ausgabeart::Grossdruck},
     {"jpeg", Ausgabeart::BildJpeg},
     {"png", Ausgabeart::BildPng},
 }};
@@ -24,8 +25,9 @@ constexpr std::array<std::pair<const char*, Ausgabeart>, 5> Modi{{
 QString Druckanleitung() {
     return QStringLiteral(
         "Aufruf: senvio-druck [--programmordner ORDNER | --benutzerordner]\n"
-        "                    [--modus oben|links|doppel|jpeg|png] [--ohne-zwischenspeicher]\n"
-        "                    [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N] LISTE…\n"
+        "                    [--modus oben|links|doppel|gross|jpeg|png] [--ohne-zwischenspeicher]\n"
+        "                    [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N]\n"
+        "                    [--rueckseite] LISTE…\n"
         "\n"
         "Druckt Senvio-Listen ohne Fenster, wie die Befehle der Menüs \"Drucken\" und\n"
         "\"Liste speichern als Bild\" und \"Datei\" › \"Drucken...\", und gibt den Pfad jeder\n"
@@ -39,6 +41,8 @@ QString Druckanleitung() {
         "  --modus oben             für DIN A6 Klarsicht Einfachhülle oben geheftet (PDF)\n"
         "  --modus links            für DIN A6 Klarsicht Einfachhülle links geheftet (PDF)\n"
         "  --modus doppel           für DIN A6 Klarsicht Doppelhüllen (PDF, die Vorgabe)\n"
+        "  --modus gross            Großdruck, 10 Sender je Karte (nur mit --druckdatei oder\n"
+        "                           --drucker)\n"
         "  --modus jpeg             als JPEG-Datei\n"
         "  --modus png              als PNG-Datei\n"
         "  --ohne-zwischenspeicher  die Logos aus den Dateien neu berechnen, ohne die\n"
@@ -47,6 +51,8 @@ QString Druckanleitung() {
         "                           105 × 148 mm, Namen als Text (eine Liste)\n"
         "  --drucker NAME           druckt ebenso direkt auf den CUPS-Drucker NAME\n"
         "  --start-karte N          beim direkten Druck: das erste Blatt ab Karte N (1 bis 4)\n"
+        "  --rueckseite             beim Großdruck: hinter jedes Blatt die Rückseiten \"So geht's\"\n"
+        "                           der Liste, für den beidseitigen Druck an der langen Kante\n"
         "  LISTE                    der Name einer Liste im Ordner \"Senvio-Listen\" oder der\n"
         "                           Pfad einer .lis-Datei\n"
         "\n"
@@ -60,8 +66,12 @@ QString PruefeDirektdruck(const QCommandLineParser& leser, const QCommandLineOpt
     const bool direkt = !aufruf.druckdatei.isEmpty() || !aufruf.drucker.isEmpty();
     if (!aufruf.druckdatei.isEmpty() && !aufruf.drucker.isEmpty())
         return QStringLiteral("--druckdatei und --drucker schließen einander aus.");
-    if (direkt && !IstDruckmodus(aufruf.art))
-        return QStringLiteral("Direkt gedruckt werden nur die Modi oben, links und doppel.");
+    if (direkt && !IstDirektdruckmodus(aufruf.art))
+        return QStringLiteral("Direkt gedruckt werden nur die Modi oben, links, doppel und gross.");
+    if (!direkt && aufruf.art == Ausgabeart::Grossdruck)
+        return QStringLiteral("Der Großdruck wird nur direkt gedruckt: mit --druckdatei oder --drucker.");
+    if (aufruf.rueckseite && aufruf.art != Ausgabeart::Grossdruck)
+        return QStringLiteral("--rueckseite gilt nur mit --modus gross.");
     if (!aufruf.druckdatei.isEmpty() && aufruf.listen.size() > 1)
         return QStringLiteral("Mit --druckdatei ist genau eine Liste anzugeben.");
     if (!leser.isSet(start))
@@ -84,8 +94,9 @@ Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
     const QCommandLineOption druckdatei(QStringLiteral("druckdatei"), QString(), QStringLiteral("DATEI"));
     const QCommandLineOption drucker(QStringLiteral("drucker"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption start(QStringLiteral("start-karte"), QString(), QStringLiteral("N"));
-    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-druck"), {modus, druckdatei, drucker, start}, argumente,
-                            aufruf))
+    const QCommandLineOption rueckseite(QStringLiteral("rueckseite"));
+    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-druck"), {modus, druckdatei, drucker, start, rueckseite},
+                            argumente, aufruf))
         return aufruf;
     if (leser.isSet(modus)) {
         const QString wert = leser.value(modus);
@@ -98,13 +109,15 @@ Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
         }
         if (!bekannt) {
             aufruf.fehler =
-                QStringLiteral("Unbekannter Modus \"%1\": erlaubt sind oben, links, doppel, jpeg und png.").arg(wert);
+                QStringLiteral("Unbekannter Modus \"%1\": erlaubt sind oben, links, doppel, gross, jpeg und png.")
+                    .arg(wert);
             return aufruf;
         }
     }
     aufruf.listen = leser.positionalArguments();
     aufruf.druckdatei = leser.value(druckdatei);
     aufruf.drucker = leser.value(drucker);
+    aufruf.rueckseite = leser.isSet(rueckseite);
     if (aufruf.listen.isEmpty())
         aufruf.fehler = QStringLiteral("Es ist keine Liste angegeben.");
     else

@@ -8,8 +8,8 @@
 #include <QStringList>
 
 // The command line of senvio-druck:
-//   senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png]
-//                [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N] LISTE…
+//   senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|gross|jpeg|png]
+//                [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N] [--rueckseite] LISTE…
 namespace senvio {
 
 struct Druckaufruf : Werkzeugaufruf {
@@ -19,6 +19,7 @@ struct Druckaufruf : Werkzeugaufruf {
     QString druckdatei;
     QString drucker;
     int startKarte = 1;
+    bool rueckseite = false; // large print: the back side behind each card
 };
 
 // Reads the arguments (without the program name).
