@@ -166,6 +166,8 @@ TEST_F(DruckProgramm, FalscherAufruf) {
           {QStringList{u"--drucker"_s, u"Gibtsnicht"_s, u"Kurz"_s}, u"Den Drucker \"Gibtsnicht\" gibt es nicht."_s},
           {QStringList{u"--start-karte"_s, u"5"_s, u"--druckdatei"_s, u"k.pdf"_s, u"Kurz"_s}, u"Startkarte \"5\""_s},
           {QStringList{u"--modus"_s, u"png"_s, u"--druckdatei"_s, u"k.pdf"_s, u"Kurz"_s}, u"nur die Modi"_s},
+          {QStringList{u"--modus"_s, u"gross"_s, u"Kurz"_s}, u"nur direkt gedruckt"_s},
+          {QStringList{u"--rueckseite"_s, u"--druckdatei"_s, u"k.pdf"_s, u"Kurz"_s}, u"nur mit --modus gross"_s},
           {QStringList{u"--programmordner"_s, m_wurzel.path(), u"Kurz"_s}, u"nicht vorhanden"_s}}) {
         const Programmlauf lauf = StarteDruck(argumente, m_programm);
         EXPECT_NE(lauf.rueckgabe, 0);
