@@ -25,6 +25,11 @@ Kartenauftrag Direktauftrag(Listendokument& dokument, const SenderListe& linien,
     return auftrag;
 }
 
+// The large print is another set of cards: the changed cards of the sleeves still wait after it.
+Ausgabezweck ZweckDesDrucks(const Blattwahl& wahl) {
+    return wahl.art == Ausgabeart::Grossdruck ? Ausgabezweck::Bild : Ausgabezweck::Druck;
+}
+
 } // namespace
 
 QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& schrift, int eintragsBreite,
@@ -49,7 +54,7 @@ bool DruckeBlaetter(Listendokument& dokument, QPagedPaintDevice& drucker, const 
                     const std::function<bool(int, int)>& weiter, bool nurGeaenderte, bool vorschau) {
     const bool teil = nurGeaenderte && wahl.art != Ausgabeart::Grossdruck;
     return dokument.ZeichneAusgabe(
-        vorschau ? Ausgabezweck::Vorschau : Ausgabezweck::Druck, teil,
+        vorschau ? Ausgabezweck::Vorschau : ZweckDesDrucks(wahl), teil,
         [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
             return ZeichneBlaetter(
                 drucker, Direktauftrag(dokument, linien, umgebung, wahl, schrift, eintragsBreite, grund), wahl, weiter);
@@ -59,7 +64,7 @@ bool DruckeBlaetter(Listendokument& dokument, QPagedPaintDevice& drucker, const 
 void DruckeBlaetterInDatei(Listendokument& dokument, const QString& pdfDatei, const Blattwahl& wahl,
                            const Listenschrift& schrift, int eintragsBreite, const QColor& grund, bool nurGeaenderte) {
     const bool teil = nurGeaenderte && wahl.art != Ausgabeart::Grossdruck;
-    dokument.ZeichneAusgabe(Ausgabezweck::Druck, teil, [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
+    dokument.ZeichneAusgabe(ZweckDesDrucks(wahl), teil, [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
         SchreibeBlattPdf(Direktauftrag(dokument, linien, umgebung, wahl, schrift, eintragsBreite, grund), wahl,
                          pdfDatei);
         return true;

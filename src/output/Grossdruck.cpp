@@ -165,7 +165,8 @@ public:
 private:
     void ZeichneKopf(QPainter& maler, const Grosskarte& karte) const {
         const QFontMetricsF masse(m_kopf);
-        const QString bereich = Nummer(karte.erster) + QStringLiteral("–") + Nummer(karte.erster + karte.anzahl - 1);
+        const QString erste = Nummer(karte.erster), letzte = Nummer(karte.erster + karte.anzahl - 1);
+        const QString bereich = erste == letzte ? erste : erste + QStringLiteral("–") + letzte;
         const double bereichBreite = masse.horizontalAdvance(bereich);
         const QString name =
             masse.elidedText(m_auftrag.listenname, Qt::ElideRight, InnenBreite - bereichBreite - 2 * Spaltenabstand);
@@ -227,7 +228,8 @@ QString KuerzeFuerGrossdruck(const QString& text, const QFont& schrift, double b
         return text;
     // Today's rule for shortened names: cut from the end, "…" marks what is missing.
     const QString auslassung = QStringLiteral("…");
-    QString kurz = text;
+    // No line of large print holds 100 characters; the rest need not be measured one by one.
+    QString kurz = text.left(100);
     while (!kurz.isEmpty() && masse.horizontalAdvance(kurz.trimmed() + auslassung) > breite)
         kurz.chop(1);
     return kurz.trimmed() + auslassung;
