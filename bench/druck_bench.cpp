@@ -70,8 +70,10 @@ struct Dreifach {
         const std::string o = ordner.toStdString();
         for (int art = 0; art < 3; ++art) {
             std::vector<std::string> aufruf = mehr;
+            // From a string, not a literal: g++ 12 takes the literal's copy for one out of bounds.
+            static const std::string ohne = "--ohne-zwischenspeicher";
             if (art == 0)
-                aufruf.push_back("--ohne-zwischenspeicher");
+                aufruf.push_back(ohne);
             if (art == 1)
                 QDir(ordner + QStringLiteral("cache")).removeRecursively();
             const Kindlauf lauf = MissProzess(o, modus, "Bench", aufruf);
