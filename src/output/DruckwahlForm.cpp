@@ -76,7 +76,8 @@ Blattwahl TDruckwahlForm::Wahl() const {
     for (int i = 0; i < 4; ++i)
         if (m_art[i]->isChecked())
             wahl.art = Arten[i];
-    wahl.rueckseite = wahl.art == Ausgabeart::Grossdruck && m_rueckseite->isChecked();
+    // Kept as ticked; only the large print reads it.
+    wahl.rueckseite = m_rueckseite->isChecked();
     wahl.startKarte = m_startKarte->value();
     wahl.schnittlinien = m_schnittlinien->isChecked();
     return wahl;

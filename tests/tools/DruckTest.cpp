@@ -318,43 +318,20 @@ double GrossPunkt(const GrossWort& wort) {
 // 18 pt or more, every number in 22 pt or more, whole or on two lines, shortened only where it
 // needs more than two lines of the 61.2 mm beside a number of two digits and the logo.
 TEST_F(DruckProgramm, GrossdruckMitRueckseite) {
-    QStringList namen{u"Das Erste HD"_s, u"ZDF HD"_s,    u"3sat HD"_s,    u"arte HD"_s, u"KiKA HD"_s,
-                      u"ONE HD"_s,       u"ZDFneo HD"_s, u"phoenix HD"_s, u"Il1 TV"_s,  u"WDR HD Köln"_s};
-    const QStringList lang{u"Bayerisches Fernsehen Süd HD"_s,
-                           u"Bayerisches Fernsehen Nord HD"_s,
-                           u"MDR Sachsen-Anhalt HD"_s,
-                           u"NDR Fernsehen Mecklenburg-Vorpommern HD"_s,
-                           u"NDR Fernsehen Schleswig-Holstein HD"_s,
-                           u"NDR Fernsehen Niedersachsen HD"_s,
-                           u"SWR Fernsehen Baden-Württemberg HD"_s,
-                           u"SWR Fernsehen Rheinland-Pfalz HD"_s,
-                           u"Deutsches Musik Fernsehen"_s,
-                           u"Deutschlandfunk Kultur"_s,
-                           u"WDR 2 Rhein und Ruhr"_s,
-                           u"Welt der Wunder TV"_s,
-                           u"Bayern 1 Oberbayern und Südbayern"_s,
-                           u"hr-fernsehen HD"_s,
-                           u"Radio Bremen TV"_s,
-                           u"SR Fernsehen HD"_s,
-                           u"tagesschau24 HD"_s,
-                           u"rbb Brandenburg HD"_s,
-                           u"MDR Thüringen HD"_s,
-                           u"NDR Fernsehen Hamburg HD"_s,
-                           u"ARD-alpha HD"_s,
-                           u"Bibel TV HD"_s,
-                           u"Sachsen Fernsehen"_s,
-                           u"RTL Nord Hamburg"_s,
-                           u"SAT.1 Bayern HD"_s,
-                           u"Comedy Central Deutschland"_s,
-                           u"ProSieben MAXX HD"_s,
-                           u"Kabel Eins Doku"_s,
-                           u"Deutsches Haus Radio"_s,
-                           u"NDR 1 Niedersachsen Hannover"_s};
+    const QStringList namen =
+        u"Das Erste HD;ZDF HD;3sat HD;arte HD;KiKA HD;ONE HD;ZDFneo HD;phoenix HD;Il1 TV;WDR HD Köln;"
+        u"Bayerisches Fernsehen Süd HD;Bayerisches Fernsehen Nord HD;MDR Sachsen-Anhalt HD;"
+        u"NDR Fernsehen Mecklenburg-Vorpommern HD;NDR Fernsehen Schleswig-Holstein HD;NDR Fernsehen Niedersachsen HD;"
+        u"SWR Fernsehen Baden-Württemberg HD;SWR Fernsehen Rheinland-Pfalz HD;Deutsches Musik Fernsehen;"
+        u"Deutschlandfunk Kultur;WDR 2 Rhein und Ruhr;Welt der Wunder TV;Bayern 1 Oberbayern und Südbayern;"
+        u"hr-fernsehen HD;Radio Bremen TV;SR Fernsehen HD;tagesschau24 HD;rbb Brandenburg HD;MDR Thüringen HD;"
+        u"NDR Fernsehen Hamburg HD;ARD-alpha HD;Bibel TV HD;Sachsen Fernsehen;RTL Nord Hamburg;SAT.1 Bayern HD;"
+        u"Comedy Central Deutschland;ProSieben MAXX HD;Kabel Eins Doku;Deutsches Haus Radio;"
+        u"NDR 1 Niedersachsen Hannover"_s.split(u';');
     // Beyond two lines: the first line, then the second shortened with "…".
     const QStringList gekuerzt{u"NDR Fernsehen Mecklenburg-Vorpommern HD"_s, u"NDR Fernsehen Schleswig-Holstein HD"_s,
                                u"SWR Fernsehen Baden-Württemberg HD"_s, u"Bayern 1 Oberbayern und Südbayern"_s,
                                u"NDR 1 Niedersachsen Hannover"_s};
-    namen += lang;
     QImage logo(800, 450, QImage::Format_ARGB32); // white on a transparent ground: set on the plate
     logo.fill(Qt::transparent);
     QPainter(&logo).fillRect(200, 100, 400, 250, Qt::white);
