@@ -30,8 +30,8 @@ constexpr double Spaltenabstand = 40;
 // "Bayerisches Fernsehen Süd HD" its room beside a number of two digits.
 constexpr double LogoBreiteZp = 360;
 constexpr double LogoHoeheZp = 240;
-constexpr double ZeilenLuft = 90;
-constexpr double Linienstaerke = 8;
+constexpr double ZeilenLuft = 90;   // above and below the name lines of a row that grows, together
+constexpr double Linienstaerke = 8; // the header's rule
 
 // The number of an entry as its prefix gives it ("  12   = "), else its place in the list.
 QString NummerDer(const QString& zeile, int position) {
