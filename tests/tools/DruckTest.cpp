@@ -316,7 +316,7 @@ double GrossPunkt(const GrossWort& wort) {
 // Large print with its back side into a PDF, on names of a real list: the 30 longest among them.
 // Card 1 holds ten rows of short names; its back stands mirrored behind it. Every name is set in
 // 18 pt or more, every number in 22 pt or more, whole or on two lines, shortened only where it
-// needs more than two lines of the 61.2 mm beside a number of two digits and the logo.
+// needs more than two lines of the 70.7 mm beside a number of two digits and the logo.
 TEST_F(DruckProgramm, GrossdruckMitRueckseite) {
     const QStringList namen =
         u"Das Erste HD;ZDF HD;3sat HD;arte HD;KiKA HD;ONE HD;ZDFneo HD;phoenix HD;Il1 TV;WDR HD Köln;"
