@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
                             i % 7 == 6 ? Platzhalterpfad(1 + i % 4)
                                        : QStringLiteral("ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\") +
                                              BenchLogoName(1 + i % 100));
-        herkunft.append({referenz, {}, name, false});
+        herkunft.append({referenz, {}, name, false, {}});
         if (i % 40 == 39)
             kanaele.append({FreierEintrag, {}, {}, false});
         else

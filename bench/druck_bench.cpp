@@ -10,8 +10,9 @@
 // process is timed three ways: without the logo cache (--ohne-zwischenspeicher), with
 // an empty cache (the first print) and with the cache that run left (every print after
 // it), with its CPU time beside; the stages run with the filled cache. Prints figures
-// only. Then the direct print into a PDF file (--druckdatei) in the three print modes,
-// the same three ways, with its peak memory.
+// only. Then the direct print into a PDF file (--druckdatei) in the three print modes and in
+// large print with its back sides (--modus gross --rueckseite), the same three ways, with its
+// peak memory.
 //
 //   druck-bench [Anzahl Einträge] [Läufe je Modus] [Ordner]
 //   With a folder, the program folder is made there and kept, e.g. for a profiler.
@@ -69,8 +70,10 @@ struct Dreifach {
         const std::string o = ordner.toStdString();
         for (int art = 0; art < 3; ++art) {
             std::vector<std::string> aufruf = mehr;
+            // From a string, not a literal: g++ 12 takes the literal's copy for one out of bounds.
+            static const std::string ohne = "--ohne-zwischenspeicher";
             if (art == 0)
-                aufruf.push_back("--ohne-zwischenspeicher");
+                aufruf.push_back(ohne);
             if (art == 1)
                 QDir(ordner + QStringLiteral("cache")).removeRecursively();
             const Kindlauf lauf = MissProzess(o, modus, "Bench", aufruf);
@@ -218,18 +221,21 @@ int main(int argc, char** argv) {
                 "Modus", "ohne", "leer", "gefüllt", "CPU ohne", "leer", "gefüllt", "Spitze MiB", "Datei KiB");
     const std::string direkt = ordner.toStdString() + "direkt.pdf";
     bool direktSchnell = true;
-    for (const auto& [modus, art] : modi) {
-        if (!IstDruckmodus(art))
-            continue;
+    const std::pair<const char*, std::vector<std::string>> direktModi[] = {
+        {"oben", {}}, {"links", {}}, {"doppel", {}}, {"gross", {"--rueckseite"}}};
+    for (const auto& [modus, mehr] : direktModi) {
+        std::vector<std::string> aufruf = mehr;
+        aufruf.insert(aufruf.end(), {"--druckdatei", direkt});
         Dreifach drei;
         for (int lauf = 0; lauf < laeufe; ++lauf)
-            drei.Miss(ordner, modus, {"--druckdatei", direkt});
+            drei.Miss(ordner, modus, aufruf);
         std::printf("%-7s %s %6.0f/%4.0f/%4.0f %12lld\n", modus, drei.Zeiten().c_str(), drei.spitzeMiB[0],
                     drei.spitzeMiB[1], drei.spitzeMiB[2], QFileInfo(QString::fromStdString(direkt)).size() / 1024);
         for (const std::vector<double>& ms : drei.ms)
             direktSchnell = direktSchnell && Median(ms) < 3000;
     }
-    std::printf("Ziel: %d Einträge direkt gedruckt in jedem Druckmodus unter 3 s (ganzer Prozess): %s\n", eintraege,
-                direktSchnell ? "erreicht" : "VERFEHLT");
+    std::printf("Ziel: %d Einträge direkt gedruckt in jedem Druckmodus und im Großdruck mit Rückseiten unter 3 s "
+                "(ganzer Prozess): %s\n",
+                eintraege, direktSchnell ? "erreicht" : "VERFEHLT");
     return 0;
 }

@@ -46,9 +46,14 @@ void Bearbeitenbefehle::Eintragbearbeiten1Click() {
     if (!name)
         return;
     m_bearbeiten.SetzeName(*name);
+    m_bearbeiten.SetzeKurzname(m_dokument.Herkunft(i).kurzname);
     if (Dialoge::ZeigeModal(m_bearbeiten) != QDialog::Accepted)
         return;
     m_dokument.Aendere({QStringLiteral("Eintrag bearbeiten"), Speichern::Sofort, false}, [&](Listenaenderung& a) {
+        // The short name is kept beside the list, with the entry's other knowledge.
+        Eintragsherkunft herkunft = m_dokument.Herkunft(i);
+        herkunft.kurzname = m_bearbeiten.Kurzname();
+        a.SetzeHerkunft(i, herkunft);
         int zaehler = a.Platzhalterzaehler();
         const std::optional<QString> neu =
             BearbeiteteZeile(a.Liste().Zeile(i), m_bearbeiten.Name(), m_bearbeiten.LogoEntfernen(), zaehler);

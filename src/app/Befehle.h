@@ -18,7 +18,8 @@ struct Befehle {
             Logowahl& logowahl, Anhangkopf& kopf, QProgressBar& fortschritt)
         : datei(fenster, dokument, ordner, neben.nameEingabe, kopf),
           bearbeiten(fenster, dokument, ordner, neben.bearbeiten, neben.textliste, logowahl), druck(fenster, dokument),
-          bild(fenster, dokument), einstellung(fenster, ordner), logos(fenster, dokument, ordner, logowahl, kopf),
+          bild(fenster, dokument), einstellung(fenster, ordner, dokument),
+          logos(fenster, dokument, ordner, logowahl, kopf),
           importe(fenster, dokument, ordner, fortschritt, datei, logos, druck) {}
 
     Dateibefehle datei;

@@ -4,6 +4,7 @@
 #include "app/Hauptfenster.h"
 #include "dokument/Dokumentdruck.h"
 #include "output/DruckwahlForm.h"
+#include "output/RueckseiteForm.h"
 #include "platform/Dialoge.h"
 #include "platform/Fehlerbox.h"
 #include "platform/Fenster.h"
@@ -51,7 +52,8 @@ void Druckbefehle::DruckeDirekt(bool vorschau) {
     // The start card is asked each time: a partly used sheet is the exception.
     Blattwahl start = m_blattwahl;
     start.startKarte = 1;
-    TDruckwahlForm wahl(start, eltern, m_dokument.GeaenderteKarten());
+    TDruckwahlForm wahl(start, eltern, m_dokument.GeaenderteKarten(),
+                        [&] { FuehreAus([&] { BearbeiteRueckseite(&wahl, m_dokument.Datei()); }); });
     if (Dialoge::ZeigeModal(wahl) != QDialog::Accepted)
         return;
     m_blattwahl = wahl.Wahl();

@@ -2,6 +2,8 @@
 
 #include "app/Desktopanzeige.h"
 #include "app/Hauptfenster.h"
+#include "dokument/Listendokument.h"
+#include "output/RueckseiteForm.h"
 #include "platform/Dialoge.h"
 #include "platform/Ordner.h"
 #include "zwischenspeicher/Logozwischenspeicher.h"
@@ -17,6 +19,10 @@ void Einstellungsbefehle::Schriftart1Click() {
         return;
     m_fenster.SetzeListenschrift({wahl->schrift, wahl->farbe});
     SchreibeListenschrift(m_ordner.einstellungen, m_fenster.AktuelleListenschrift());
+}
+
+void Einstellungsbefehle::Rueckseite1Click() {
+    BearbeiteRueckseite(m_fenster.Eltern(), m_dokument.Datei());
 }
 
 void Einstellungsbefehle::LogoOrdneroeffnen1Click() {

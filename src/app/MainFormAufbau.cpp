@@ -152,6 +152,7 @@ void TMainForm::BaueMenuesAuf() {
          [b] { b->bild.SpeichereListeAlsBild(Ausgabeart::BildJpeg); }},
         {bild, "PNGDatei1", QStringLiteral("PNG-Datei"), [b] { b->bild.SpeichereListeAlsBild(Ausgabeart::BildPng); }},
         {einstellung, "Schriftart1", QStringLiteral("Schriftart"), [b] { b->einstellung.Schriftart1Click(); }},
+        {einstellung, "Rueckseite1", QStringLiteral("Rückseite..."), [b] { b->einstellung.Rueckseite1Click(); }},
         {einstellung, "LogoOrdneroeffnen1", QStringLiteral("Logo-Ordner öffnen"),
          [b] { b->einstellung.LogoOrdneroeffnen1Click(); }},
         {einstellung, "ListenOrdneroeffnen1", QStringLiteral("Listen-Ordner öffnen"),

@@ -33,7 +33,7 @@ bool KenntQuelle(const Eintragsherkunft& herkunft) {
 }
 
 Eintragsherkunft HerkunftVon(const ImportEintrag& kanal) {
-    return {kanal.referenz, kanal.logoSchluessel, kanal.name, kanal.radio};
+    return {kanal.referenz, kanal.logoSchluessel, kanal.name, kanal.radio, {}};
 }
 
 } // namespace
@@ -164,7 +164,9 @@ Aktualisierung PlaneAktualisierung(const Abgleich& abgleich, const Aktualisierun
         Eintragsherkunft herkunft = abgleich.herkunft[zeile.eintrag];
         if (zeile.kanal >= 0) {
             const ImportEintrag& kanal = abgleich.kanaele[zeile.kanal];
+            // The user's short name stays with the entry.
             herkunft = HerkunftVon(kanal);
+            herkunft.kurzname = abgleich.herkunft[zeile.eintrag].kurzname;
             const ZeilenTeile teile = ZerlegeZeile(text);
             if (zeile.umbenannt && zeile.namenUebernehmen && teile.hatTrenner)
                 text = BaueZeile(teile.praefix, MacheEinzeilig(kanal.name), teile.logoPfad);

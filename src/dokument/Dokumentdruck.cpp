@@ -1,8 +1,36 @@
 #include "dokument/Dokumentdruck.h"
 
 #include "output/Kartendateien.h"
+#include "output/Rueckseite.h"
 
 namespace senvio {
+
+namespace {
+
+// The direct print's order; the large print also takes the list's name, the short names and
+// the back side beside the list. Its cards hold fewer entries than the others, so it always
+// prints the whole list.
+Kartenauftrag Direktauftrag(Listendokument& dokument, const SenderListe& linien, Eintragsumgebung& umgebung,
+                            const Blattwahl& wahl, const Listenschrift& schrift, int eintragsBreite,
+                            const QColor& grund) {
+    Kartenauftrag auftrag =
+        AuftragFuerListe(linien, umgebung, dokument.Ordner(), wahl.art, schrift, eintragsBreite, grund);
+    if (wahl.art != Ausgabeart::Grossdruck)
+        return auftrag;
+    auftrag.listenname = dokument.Name();
+    for (qsizetype i = 0; i < linien.Anzahl(); ++i)
+        auftrag.kurznamen << dokument.Herkunft(i).kurzname;
+    if (wahl.rueckseite)
+        auftrag.rueckseite = LeseRueckseite(RueckseitendateiZu(dokument.Datei()));
+    return auftrag;
+}
+
+// The large print is another set of cards: the changed cards of the sleeves still wait after it.
+Ausgabezweck ZweckDesDrucks(const Blattwahl& wahl, Ausgabezweck zweck) {
+    return wahl.art == Ausgabeart::Grossdruck ? Ausgabezweck::Bild : zweck;
+}
+
+} // namespace
 
 QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& schrift, int eintragsBreite,
                const QColor& grund, const std::function<void()>& vorDemPdf, bool nurGeaenderte) {
@@ -24,19 +52,21 @@ QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& sc
 bool DruckeBlaetter(Listendokument& dokument, QPagedPaintDevice& drucker, const Blattwahl& wahl,
                     const Listenschrift& schrift, int eintragsBreite, const QColor& grund,
                     const std::function<bool(int, int)>& weiter, bool nurGeaenderte, Ausgabezweck zweck) {
-    return dokument.ZeichneAusgabe(zweck, nurGeaenderte, [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
-        return ZeichneBlaetter(
-            drucker, AuftragFuerListe(linien, umgebung, dokument.Ordner(), wahl.art, schrift, eintragsBreite, grund),
-            wahl, weiter);
-    });
+    const bool teil = nurGeaenderte && wahl.art != Ausgabeart::Grossdruck;
+    return dokument.ZeichneAusgabe(
+        ZweckDesDrucks(wahl, zweck), teil, [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
+            return ZeichneBlaetter(
+                drucker, Direktauftrag(dokument, linien, umgebung, wahl, schrift, eintragsBreite, grund), wahl, weiter);
+        });
 }
 
 void DruckeBlaetterInDatei(Listendokument& dokument, const QString& pdfDatei, const Blattwahl& wahl,
                            const Listenschrift& schrift, int eintragsBreite, const QColor& grund, bool nurGeaenderte) {
-    dokument.ZeichneAusgabe(Ausgabezweck::Druckdatei, nurGeaenderte,
+    const bool teil = nurGeaenderte && wahl.art != Ausgabeart::Grossdruck;
+    dokument.ZeichneAusgabe(ZweckDesDrucks(wahl, Ausgabezweck::Druckdatei), teil,
                             [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
-                                SchreibeBlattPdf(AuftragFuerListe(linien, umgebung, dokument.Ordner(), wahl.art,
-                                                                  schrift, eintragsBreite, grund),
+                                SchreibeBlattPdf(Direktauftrag(dokument, linien, umgebung, wahl, schrift,
+                                                               eintragsBreite, grund),
                                                  wahl, pdfDatei);
                                 return true;
                             });

@@ -45,8 +45,9 @@ int HaengeImportAn(Listendokument& dokument, const QList<ImportEintrag>& eintrae
             aenderung.AendereZeilen(
                 [&](SenderListe& liste) { HaengeNamenAn(liste, namen, aenderung.Platzhalterzaehler()); });
             for (qsizetype i = 0; i < eintraege.size() && erste + i < aenderung.Liste().Anzahl(); ++i)
-                aenderung.SetzeHerkunft(int(erste + i), {eintraege[i].referenz, eintraege[i].logoSchluessel,
-                                                         eintraege[i].name, eintraege[i].radio});
+                aenderung.SetzeHerkunft(
+                    int(erste + i),
+                    {eintraege[i].referenz, eintraege[i].logoSchluessel, eintraege[i].name, eintraege[i].radio, {}});
             aenderung.Waehle(erste);
         });
     return erste;

@@ -90,6 +90,8 @@ void Listenaenderung::AendereZeilen(const std::function<void(SenderListe&)>& aen
 }
 
 void Listenaenderung::SetzeHerkunft(int zeile, Eintragsherkunft herkunft) {
+    // Knowledge the user gave (a short name) is saved like a change of the line.
+    m_geaendert = m_geaendert || !(m_dokument.m_herkunft[zeile] == herkunft);
     m_dokument.m_herkunft[zeile] = std::move(herkunft);
 }
 

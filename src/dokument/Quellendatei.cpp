@@ -21,6 +21,8 @@ const QString Kopf = QStringLiteral("Senvio-Quellen 1");
 const QString QuelleWort = QStringLiteral("Quelle");
 const QString GruppeWort = QStringLiteral("Gruppe");
 const QString BouquetsWort = QStringLiteral("Bouquets");
+// The first field of the line of an entry's short name, right after the entry's line.
+const QString Kurznamenfeld = QStringLiteral("Kurzname");
 constexpr qint64 GroessteQuellendatei = qint64(64) * 1024 * 1024;
 
 // Writes a field as UTF-8, a tab before it unless it is the line's first: a field holds no
@@ -104,6 +106,7 @@ void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QLis
         hoechstens += zeilen[i].size() + 5 + h.referenz.size() + h.quellname.size() + 5;
         for (const QString& schluessel : h.logoSchluessel)
             hoechstens += schluessel.size() + 1;
+        hoechstens += Kurznamenfeld.size() + h.kurzname.size() + 2;
     }
     QByteArray bytes(3 * hoechstens, Qt::Uninitialized);
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
@@ -117,6 +120,11 @@ void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QLis
         for (const QString& schluessel : h.logoSchluessel)
             ziel = SchreibeFeld(ziel, utf8, schluessel);
         *ziel++ = '\n';
+        if (!h.kurzname.isEmpty()) {
+            ziel = SchreibeFeld(ziel, utf8, Kurznamenfeld, true);
+            ziel = SchreibeFeld(ziel, utf8, h.kurzname);
+            *ziel++ = '\n';
+        }
     }
     bytes.truncate(ziel - bytes.constData());
     if (!SchreibeGanzeDatei(datei, bytes))
@@ -146,12 +154,16 @@ GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
     // The file's entries by name, in order; each is taken once.
     Folgefinder nachName;
     QList<QStringList> eintraege;
+    QStringList kurznamen;
     for (const QString& zeile : dateizeilen) {
         QStringList felder = zeile.split(u'\t');
+        if (felder.size() == 2 && felder[0] == Kurznamenfeld && !eintraege.isEmpty())
+            kurznamen.last() = felder[1];
         if (felder.size() < 4) {
             LeseQuellenwahlZeile(felder, gelesen.wahl);
             continue;
         }
+        kurznamen.append(QString());
         nachName.Lege(felder[0], eintraege.size());
         eintraege.append(std::move(felder));
     }
@@ -167,7 +179,7 @@ GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
             continue;
         genommen[k] = true;
         const QStringList& felder = eintraege[k];
-        gelesen.herkunft[i] = {felder[2], felder.mid(4), felder[3], felder[1] == u"Radio"};
+        gelesen.herkunft[i] = {felder[2], felder.mid(4), felder[3], felder[1] == u"Radio", kurznamen[k]};
     }
     return gelesen;
 }

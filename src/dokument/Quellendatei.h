@@ -6,7 +6,9 @@
 
 // What an import knew of each entry, kept beside the list in "NAME.quellen" (UTF-8, a line
 // per entry), so that a list can be brought up to date after a new scan in a later session.
-// Programs that read list files never look at it.
+// Programs that read list files never look at it. An entry's short name for print follows its
+// line as a line of two fields ("Kurzname", the text), which earlier versions skip: an
+// entry's line has at least four fields.
 namespace senvio {
 
 // What an import knew of an entry: the service in its source, its kind, the name the source
@@ -17,6 +19,8 @@ struct Eintragsherkunft {
     QStringList logoSchluessel;
     QString quellname;
     bool radio = false;
+    // The user's short name for print ("Kurzname"), empty when the name is printed as it is.
+    QString kurzname;
     bool operator==(const Eintragsherkunft&) const = default;
 };
 

@@ -20,6 +20,8 @@ struct Aufteilungen {
                            Blau,
                            Blau,
                            2};
+    // Large print: (C1 | C2) / (C3 | C4), each card cut out on its own.
+    Blattaufteilung gross{{{{0, 0}, {1, 0}, {0, 1}, {1, 1}}}, {{{0, 0}, {1, 0}, {0, 1}, {1, 1}}}, Rot, Rot, 0};
 };
 
 Aufteilungen& Tabelle() {
@@ -35,6 +37,8 @@ Blattaufteilung* Suche(Ausgabeart art) {
         return &Tabelle().links;
     case Ausgabeart::Doppelhuellen:
         return &Tabelle().doppel;
+    case Ausgabeart::Grossdruck:
+        return &Tabelle().gross;
     case Ausgabeart::BildJpeg:
     case Ausgabeart::BildPng:
         break;

@@ -1,5 +1,6 @@
 #include "output/Blattdruck.h"
 
+#include "output/Grossdruck.h"
 #include "output/Kartenbilder.h"
 #include "platform/AtomareDatei.h"
 #include "platform/Fehler.h"
@@ -39,18 +40,6 @@ QTransform Kartentransformation(QSizeF pixelJeMm, const Kartenplatz& platz, QSiz
     t.translate((KarteBreiteMm - karte.width() * mass) / 2, (KarteHoeheMm - karte.height() * mass) / 2);
     t.scale(mass, mass);
     return t;
-}
-
-// The cut lines of the layout, dotted, across the whole sheet.
-void ZeichneSchnittlinien(QPainter& maler, QSizeF pixelJeMm, Ausgabeart art) {
-    const Blattaufteilung* aufteilung = AufteilungFuer(art);
-    if (!aufteilung)
-        return;
-    maler.setWorldTransform(QTransform::fromScale(pixelJeMm.width(), pixelJeMm.height()));
-    maler.setPen(QPen(aufteilung->waagrecht, SchnittlinieMm, Qt::DotLine, Qt::FlatCap));
-    maler.drawLine(QLineF(0, KarteHoeheMm, 2 * KarteBreiteMm, KarteHoeheMm));
-    maler.setPen(QPen(aufteilung->senkrecht, SchnittlinieMm, Qt::DotLine, Qt::FlatCap));
-    maler.drawLine(QLineF(KarteBreiteMm, 0, KarteBreiteMm, 2 * KarteHoeheMm + 1));
 }
 
 // One sheet's cards, in the order of the list; `position` follows the entry being drawn
@@ -107,6 +96,17 @@ private:
 
 } // namespace
 
+void ZeichneSchnittlinien(QPainter& maler, QSizeF pixelJeMm, Ausgabeart art) {
+    const Blattaufteilung* aufteilung = AufteilungFuer(art);
+    if (!aufteilung)
+        return;
+    maler.setWorldTransform(QTransform::fromScale(pixelJeMm.width(), pixelJeMm.height()));
+    maler.setPen(QPen(aufteilung->waagrecht, SchnittlinieMm, Qt::DotLine, Qt::FlatCap));
+    maler.drawLine(QLineF(0, KarteHoeheMm, 2 * KarteBreiteMm, KarteHoeheMm));
+    maler.setPen(QPen(aufteilung->senkrecht, SchnittlinieMm, Qt::DotLine, Qt::FlatCap));
+    maler.drawLine(QLineF(KarteBreiteMm, 0, KarteBreiteMm, 2 * KarteHoeheMm + 1));
+}
+
 int AnzahlBlaetter(int eintraege, int startKarte) {
     const int karten = AnzahlKartenDerListe(eintraege);
     return karten == 0 ? 0 : (std::clamp(startKarte, 1, 4) - 1 + karten + 3) / 4;
@@ -120,6 +120,8 @@ bool ZeichneBlaetter(QPagedPaintDevice& geraet, const Kartenauftrag& auftrag, co
                      const std::function<bool(int, int)>& weiter) {
     Blattwahl wahl = eingabe;
     wahl.startKarte = std::clamp(wahl.startKarte, 1, 4);
+    if (wahl.art == Ausgabeart::Grossdruck)
+        return ZeichneGrossdruck(geraet, auftrag, wahl, weiter);
     QPainter maler;
     if (!maler.begin(&geraet))
         throw Fehler(QStringLiteral("Der Druck kann nicht beginnen."));

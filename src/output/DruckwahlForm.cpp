@@ -4,7 +4,9 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -13,7 +15,8 @@ namespace senvio {
 
 namespace {
 
-constexpr Ausgabeart Arten[3] = {Ausgabeart::ObenGeheftet, Ausgabeart::LinksGeheftet, Ausgabeart::Doppelhuellen};
+constexpr Ausgabeart Arten[4] = {Ausgabeart::ObenGeheftet, Ausgabeart::LinksGeheftet, Ausgabeart::Doppelhuellen,
+                                 Ausgabeart::Grossdruck};
 
 // "Nur geänderte Karten drucken (Karten 2, 5)", "(Karte 3)" for one.
 QString NurGeaenderteText(const QList<int>& karten) {
@@ -27,20 +30,42 @@ QString NurGeaenderteText(const QList<int>& karten) {
 
 } // namespace
 
-TDruckwahlForm::TDruckwahlForm(const Blattwahl& start, QWidget* eltern, const QList<int>& geaenderteKarten)
+TDruckwahlForm::TDruckwahlForm(const Blattwahl& start, QWidget* eltern, const QList<int>& geaenderteKarten,
+                               std::function<void()> rueckseiteBearbeiten)
     : QDialog(eltern) {
     setWindowTitle(QStringLiteral("Drucken"));
     auto* spalte = new QVBoxLayout(this);
-    const QString texte[3] = {QStringLiteral("für DIN A6 Klarsicht Einfachhülle oben geheftet"),
+    const QString texte[4] = {QStringLiteral("für DIN A6 Klarsicht Einfachhülle oben geheftet"),
                               QStringLiteral("für DIN A6 Klarsicht Einfachhülle links geheftet"),
-                              QStringLiteral("für DIN A6 Klarsicht Doppelhüllen")};
-    const char* namen[3] = {"ObenGeheftet", "LinksGeheftet", "Doppelhuellen"};
-    for (int i = 0; i < 3; ++i) {
+                              QStringLiteral("für DIN A6 Klarsicht Doppelhüllen"),
+                              QStringLiteral("Großdruck (10 Sender je Karte)")};
+    const char* namen[4] = {"ObenGeheftet", "LinksGeheftet", "Doppelhuellen", "Grossdruck"};
+    for (int i = 0; i < 4; ++i) {
         m_art[i] = new QRadioButton(texte[i], this);
         m_art[i]->setObjectName(QLatin1String(namen[i]));
         m_art[i]->setChecked(Arten[i] == start.art);
         spalte->addWidget(m_art[i]);
     }
+    // The back side belongs to the large print: offered with it only.
+    auto* rueckseite = new QHBoxLayout;
+    m_rueckseite = new QCheckBox(QStringLiteral("Rückseite drucken"), this);
+    m_rueckseite->setObjectName(QStringLiteral("Rueckseite"));
+    m_rueckseite->setChecked(start.rueckseite);
+    rueckseite->addSpacing(20);
+    rueckseite->addWidget(m_rueckseite);
+    auto* bearbeiten = new QPushButton(QStringLiteral("Rückseite..."), this);
+    bearbeiten->setObjectName(QStringLiteral("RueckseiteBearbeiten"));
+    bearbeiten->setVisible(bool(rueckseiteBearbeiten));
+    connect(bearbeiten, &QPushButton::clicked, this, [rueckseiteBearbeiten] { rueckseiteBearbeiten(); });
+    rueckseite->addWidget(bearbeiten);
+    rueckseite->addStretch();
+    spalte->addLayout(rueckseite);
+    const auto folge = [this, bearbeiten] {
+        m_rueckseite->setEnabled(m_art[3]->isChecked());
+        bearbeiten->setEnabled(m_art[3]->isChecked());
+    };
+    connect(m_art[3], &QRadioButton::toggled, this, folge);
+    folge();
     auto* felder = new QFormLayout;
     m_startKarte = new QSpinBox(this);
     m_startKarte->setObjectName(QStringLiteral("StartKarte"));
@@ -65,9 +90,11 @@ TDruckwahlForm::TDruckwahlForm(const Blattwahl& start, QWidget* eltern, const QL
 
 Blattwahl TDruckwahlForm::Wahl() const {
     Blattwahl wahl;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         if (m_art[i]->isChecked())
             wahl.art = Arten[i];
+    // Kept as ticked; only the large print reads it.
+    wahl.rueckseite = m_rueckseite->isChecked();
     wahl.startKarte = m_startKarte->value();
     wahl.schnittlinien = m_schnittlinien->isChecked();
     return wahl;

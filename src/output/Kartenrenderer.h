@@ -3,6 +3,7 @@
 #include "list/SenderListe.h"
 #include "output/Ausgabeart.h"
 #include "output/Logovorbereitung.h"
+#include "output/Rueckseite.h"
 #include "view/Eintrag.h"
 
 #include <QColor>
@@ -33,6 +34,11 @@ struct Kartenauftrag {
     // Print modes, optional: told each page's number once its page file is written, pages
     // in ascending order (the print job starts the page's PDF picture then).
     std::function<void(int)> seiteGeschrieben;
+    // The large print: the list's name for the header, each entry's short name for print
+    // (index for index with the lines, empty: the name), the back side's lines.
+    QString listenname;
+    QStringList kurznamen;
+    QList<Rueckseitenzeile> rueckseite;
 };
 
 // The existing logo files of positions von to bis (exclusive), resolved as the drawing

@@ -127,6 +127,47 @@ TEST_F(Ausgabe, DirektDruckenUndVorschau) {
     EXPECT_TRUE(StarteProgramm(u"pdfinfo"_s, {pdf}).aus.contains(u"Pages:           1\n"_s));
 }
 
+// Large print through the window: a short name given in "Eintrag bearbeiten", the back side from the preset of a
+// brand in "Einstellung" › "Rückseite...", then "Drucken..." with "Großdruck" and "Rückseite drucken": one sheet of
+// two cards (entries 1 to 10, 11 and 12) and its back sheet.
+TEST_F(Ausgabe, GrossdruckMitKurznameUndRueckseite) {
+    StarteMit(ListeMit(12), u"Liste"_s);
+    Ansicht().WaehleZeile(1);
+    Dialoge::SetzeNaechstenDialog([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(u"KurznameEdit"_s)->setText(u"Zweites Deutsches"_s);
+        return int(QDialog::Accepted);
+    });
+    Befehl("Eintragbearbeiten1");
+    Dialoge::SetzeNaechstenDialog([](QDialog& dialog) {
+        dialog.findChild<QComboBox*>(u"Vorlage"_s)->setCurrentText(u"Samsung"_s);
+        dialog.findChild<QPushButton*>(u"VorlageUebernehmen"_s)->click();
+        dialog.findChild<QLineEdit*>(u"Wirkung7"_s)->setText(u"Anna 0171 2345678"_s);
+        return int(QDialog::Accepted);
+    });
+    Befehl("Rueckseite1");
+    const QString pdf = Pfad(u"gross.pdf"_s);
+    Dialoge::SetzeNaechstenDialog([](QDialog& wahl) {
+        wahl.findChild<QRadioButton*>(u"Grossdruck"_s)->setChecked(true);
+        wahl.findChild<QCheckBox*>(u"Rueckseite"_s)->setChecked(true);
+        return int(QDialog::Accepted);
+    });
+    Dialoge::SetzeNaechstenDialog([&](QDialog& dialog) {
+        static_cast<QPrintDialog&>(dialog).printer()->setOutputFileName(pdf);
+        return int(QDialog::Accepted);
+    });
+    Befehl("Drucken1");
+    EXPECT_TRUE(Dialoge::Meldungen().isEmpty());
+    const auto text = [&](int seite) {
+        const QString s = QString::number(seite);
+        return StarteProgramm(u"pdftotext"_s, {u"-f"_s, s, u"-l"_s, s, pdf, u"-"_s}).aus.simplified();
+    };
+    EXPECT_TRUE(StarteProgramm(u"pdfinfo"_s, {pdf}).aus.contains(u"Pages:           2\n"_s));
+    EXPECT_TRUE(text(1).contains(u"Liste 1–10"_s) && text(1).contains(u"11–12"_s)) << text(1).toStdString();
+    EXPECT_TRUE(text(1).contains(u"Zweites Deutsches"_s) && !text(1).contains(u" B "_s)) << text(1).toStdString();
+    EXPECT_EQ(text(2).count(u"Kein Bild / Kein Signal: Taste SOURCE, dann „TV“"_s), 2) << text(2).toStdString();
+    EXPECT_EQ(text(2).count(u"Hilfe: Anna 0171 2345678"_s), 2);
+}
+
 TEST_F(Ausgabe, DirektdruckWieBeiStandardgroesseDesFensters) {
     TMainForm& haupt = StarteMit(ListeMit(20), u"Liste"_s);
     // The words of the printed sheets and where they stand.

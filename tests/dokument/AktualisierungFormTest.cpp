@@ -15,7 +15,7 @@ namespace {
 // The list A, B; the new scan A, N1, B, N2, each known by its service.
 Abgleich ListeUndSuchlauf() {
     const QStringList zeilen{u"    1   = A #png#"_s, u"    2   = B #png#"_s};
-    const QList<Eintragsherkunft> herkunft{{u"a"_s, {}, u"A"_s, false}, {u"b"_s, {}, u"B"_s, false}};
+    const QList<Eintragsherkunft> herkunft{{u"a"_s, {}, u"A"_s, false, {}}, {u"b"_s, {}, u"B"_s, false, {}}};
     const QList<ImportEintrag> kanaele{{u"A"_s, {}, u"a"_s, false},
                                        {u"N1"_s, {}, u"n1"_s, false},
                                        {u"B"_s, {}, u"b"_s, false},

@@ -244,7 +244,7 @@ TEST(Aktualisierung, KanaeleFuerDieArtDerListe) {
                 a.HaengeAn(u"    %1   = Sender %1 #png#"_s.arg(i + 1));
                 if (art != u'-')
                     a.SetzeHerkunft(
-                        i, {art == u'r' ? QString() : u"ref%1"_s.arg(i), {}, u"Sender"_s, art.toUpper() == u'R'});
+                        i, {art == u'r' ? QString() : u"ref%1"_s.arg(i), {}, u"Sender"_s, art.toUpper() == u'R', {}});
             }
         });
         EXPECT_EQ(&KanaeleFuer(dokument, listen), fall.radioErwartet ? &listen.radio : &listen.liste);

@@ -40,7 +40,7 @@ protected:
             for (const QString& zeile : Zeilen("ABC"))
                 a.HaengeAn(zeile);
             for (int i = 0; i < 3; ++i)
-                a.SetzeHerkunft(i, {u"ref%1"_s.arg(i), {}, {}, false});
+                a.SetzeHerkunft(i, {u"ref%1"_s.arg(i), {}, {}, false, {}});
         });
         m_dokument.VergissVerlauf();
     }
@@ -201,15 +201,15 @@ TEST_F(Dokument, FremdeAenderungenWerdenNichtUnbemerktUeberschrieben) {
 // elsewhere gets each entry's knowledge by its name; a file that is not ours is not used.
 TEST_F(Dokument, HerkunftBleibtBeiDerListeUndFolgtDenNamen) {
     const Eintragsherkunft erste{
-        u"1:0:19:283D:3FB:1:C00000:0:0:0:"_s, {u"daserste"_s, u"ard"_s}, u"Das Erste HD"_s, false};
+        u"1:0:19:283D:3FB:1:C00000:0:0:0:"_s, {u"daserste"_s, u"ard"_s}, u"Das Erste HD"_s, false, {}};
     m_dokument.Aendere({u"Import"_s}, [&](Listenaenderung& a) {
         a.SetzeHerkunft(0, erste);
         a.SetzeHerkunft(1, {});
-        a.SetzeHerkunft(2, {u"http://r/1"_s, {}, u"NDR 90,3\tNörd 😀"_s, true});
+        a.SetzeHerkunft(2, {u"http://r/1"_s, {}, u"NDR 90,3\tNörd 😀"_s, true, {}});
     });
     m_dokument.Speichere();
     const QString quellen = m_ordner.path() + u"/Senvio-Listen/Astra.quellen"_s;
-    const Eintragsherkunft ndr{u"http://r/1"_s, {}, u"NDR 90,3 Nörd 😀"_s, true};
+    const Eintragsherkunft ndr{u"http://r/1"_s, {}, u"NDR 90,3 Nörd 😀"_s, true, {}};
     const auto geladen = [&] {
         Listendokument dokument{ProgrammOrdner(m_ordner.path())};
         dokument.LadeLetzte(u"Astra"_s);
@@ -233,6 +233,24 @@ TEST_F(Dokument, HerkunftBleibtBeiDerListeUndFolgtDenNamen) {
     });
     m_dokument.Speichere();
     EXPECT_FALSE(QFileInfo::exists(quellen));
+}
+
+// A short name for print alone is a change that is saved and taken back; it follows its entry's
+// line in the sources file as a line of two fields, which earlier versions skip.
+TEST_F(Dokument, KurznameWirdGespeichertUndFolgtSeinemEintrag) {
+    m_dokument.Aendere({u"Eintrag bearbeiten"_s, Speichern::Sofort, false}, [](Listenaenderung& a) {
+        a.SetzeHerkunft(1, {u"ref1"_s, {}, {}, false, u"BR Süd"_s});
+    });
+    const QString quellen = m_ordner.path() + u"/Senvio-Listen/Astra.quellen"_s;
+    EXPECT_EQ(test::Lies(quellen), "Senvio-Quellen 1\nA\tTV\tref0\t\nB\tTV\tref1\t\nKurzname\tBR S\xc3\xbc"
+                                   "d\nC\tTV\tref2\t\n");
+    m_dokument.Aendere({u"Verschieben"_s, Speichern::Sofort}, [](Listenaenderung& a) { a.Verschiebe(1, 0); });
+    Listendokument geladen{ProgrammOrdner(m_ordner.path())};
+    geladen.LadeLetzte(u"Astra"_s);
+    EXPECT_EQ(std::pair(geladen.Herkunft(0).kurzname, geladen.Herkunft(1).kurzname), std::pair(u"BR Süd"_s, QString()));
+    m_dokument.Rueckgaengig();
+    m_dokument.Rueckgaengig();
+    EXPECT_EQ(m_dokument.Herkunft(1).kurzname, QString());
 }
 
 // A print or picture run: the lines drawn, where the placeholder counter stands afterwards,

@@ -4,11 +4,15 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include "TestDateien.h"
 #include "pdf/PdfPruefung.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <tuple>
 #include <vector>
 
 using namespace senvio::test;
@@ -163,6 +167,8 @@ TEST_F(DruckProgramm, FalscherAufruf) {
           {QStringList{u"--start-karte"_s, u"5"_s, u"--druckdatei"_s, u"k.pdf"_s, u"Kurz"_s}, u"Startkarte \"5\""_s},
           {QStringList{u"--modus"_s, u"png"_s, u"--druckdatei"_s, u"k.pdf"_s, u"Kurz"_s}, u"nur die Modi"_s},
           {QStringList{u"--modus"_s, u"png"_s, u"--nur-geaenderte"_s, u"Kurz"_s}, u"gilt nur für die Modi"_s},
+          {QStringList{u"--modus"_s, u"gross"_s, u"Kurz"_s}, u"nur direkt gedruckt"_s},
+          {QStringList{u"--rueckseite"_s, u"--druckdatei"_s, u"k.pdf"_s, u"Kurz"_s}, u"nur mit --modus gross"_s},
           {QStringList{u"--programmordner"_s, m_wurzel.path(), u"Kurz"_s}, u"nicht vorhanden"_s}}) {
         const Programmlauf lauf = StarteDruck(argumente, m_programm);
         EXPECT_NE(lauf.rueckgabe, 0);
@@ -298,4 +304,157 @@ TEST_F(DruckProgramm, DirektdruckJedeAnordnungUndStartkarte) {
             }
         }
     }
+}
+
+namespace {
+
+// A word of `pdftotext -bbox-layout`: its page (from 1), its box in millimetres, its text.
+struct GrossWort {
+    int seite;
+    QRectF mm;
+    QString text;
+};
+std::vector<GrossWort> GrossWoerter(const QString& pdf) {
+    const QString xml = StarteProgramm(u"pdftotext"_s, {u"-bbox-layout"_s, pdf, u"-"_s}).aus;
+    std::vector<GrossWort> woerter;
+    int seite = 0;
+    const double mm = 25.4 / 72;
+    for (QXmlStreamReader leser(xml); !leser.atEnd();) {
+        if (leser.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto a = [&](const char* name) { return leser.attributes().value(QLatin1String(name)).toDouble() * mm; };
+        if (leser.name() == u"page")
+            ++seite;
+        else if (leser.name() == u"word")
+            woerter.push_back(
+                {seite, QRectF(QPointF(a("xMin"), a("yMin")), QPointF(a("xMax"), a("yMax"))), leser.readElementText()});
+    }
+    return woerter;
+}
+
+// The type size of a word of DejaVu Sans: its box runs from the ascent 0.928 to the descent
+// 0.236 of the size.
+double GrossPunkt(const GrossWort& wort) {
+    return wort.mm.height() / 1.164 * 72 / 25.4;
+}
+
+} // namespace
+
+// Large print with its back side into a PDF, on names of a real list: the 30 longest among them.
+// Card 1 holds ten rows of short names; its back stands mirrored behind it. Every name is set in
+// 18 pt or more, every number in 22 pt or more, whole or on two lines, shortened only where it
+// needs more than two lines of the 70.7 mm beside a number of two digits and the logo.
+TEST_F(DruckProgramm, GrossdruckMitRueckseite) {
+    const QStringList namen =
+        u"Das Erste HD;ZDF HD;3sat HD;arte HD;KiKA HD;ONE HD;ZDFneo HD;phoenix HD;Il1 TV;WDR HD Köln;"
+        u"Bayerisches Fernsehen Süd HD;Bayerisches Fernsehen Nord HD;MDR Sachsen-Anhalt HD;"
+        u"NDR Fernsehen Mecklenburg-Vorpommern HD;NDR Fernsehen Schleswig-Holstein HD;NDR Fernsehen Niedersachsen HD;"
+        u"SWR Fernsehen Baden-Württemberg HD;SWR Fernsehen Rheinland-Pfalz HD;Deutsches Musik Fernsehen;"
+        u"Deutschlandfunk Kultur;WDR 2 Rhein und Ruhr;Welt der Wunder TV;Bayern 1 Oberbayern und Südbayern;"
+        u"hr-fernsehen HD;Radio Bremen TV;SR Fernsehen HD;tagesschau24 HD;rbb Brandenburg HD;MDR Thüringen HD;"
+        u"NDR Fernsehen Hamburg HD;ARD-alpha HD;Bibel TV HD;Sachsen Fernsehen;RTL Nord Hamburg;SAT.1 Bayern HD;"
+        u"Comedy Central Deutschland;ProSieben MAXX HD;Kabel Eins Doku;Deutsches Haus Radio;"
+        u"NDR 1 Niedersachsen Hannover"_s.split(u';');
+    // Beyond two lines: the first line, then the second shortened with "…".
+    const QStringList gekuerzt{u"NDR Fernsehen Mecklenburg-Vorpommern HD"_s, u"NDR Fernsehen Schleswig-Holstein HD"_s,
+                               u"SWR Fernsehen Baden-Württemberg HD"_s, u"Bayern 1 Oberbayern und Südbayern"_s,
+                               u"NDR 1 Niedersachsen Hannover"_s};
+    QImage logo(800, 450, QImage::Format_ARGB32); // white on a transparent ground: set on the plate
+    logo.fill(Qt::transparent);
+    QPainter(&logo).fillRect(200, 100, 400, 250, Qt::white);
+    ASSERT_TRUE(logo.save(m_listen + u"Sender-Logos/hell.png"_s));
+    QByteArray liste;
+    for (const QString& name : namen)
+        liste += name.toLatin1() +
+                 (name == u"arte HD" ? " #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\hell.png" : "") +
+                 "\r\n";
+    Schreib(m_listen + u"Groß.lis"_s, liste);
+    Schreib(m_listen + u"Groß.rueckseite"_s,
+            "Senvio-Rückseite 1\nKein Bild\tTaste SOURCE, dann „TV“\nHilfe\tAnna 0171 2345678\n");
+    const QString pdf = m_wurzel.filePath(u"gross.pdf"_s);
+    const Programmlauf lauf = StarteDruck({u"--programmordner"_s, m_programm, u"--modus"_s, u"gross"_s,
+                                           u"--rueckseite"_s, u"--druckdatei"_s, pdf, u"Groß"_s},
+                                          m_programm);
+    ASSERT_EQ(lauf.rueckgabe, 0) << lauf.fehler.toStdString();
+    const std::vector<GrossWort> woerter = GrossWoerter(pdf);
+
+    // Rows by their numbers; a word belongs to the row whose number's middle is nearest, on its card.
+    const auto karteVon = [](const GrossWort& w) {
+        return std::tuple(w.seite, int(w.mm.left() / 105), int(w.mm.top() / 148));
+    };
+    const auto zeilenbereich = [](const GrossWort& w) { return w.seite % 2 == 1 && std::fmod(w.mm.top(), 148) > 12; };
+    std::vector<const GrossWort*> nummern(size_t(namen.size()), nullptr);
+    for (const GrossWort& w : woerter) {
+        const QPointF ecke(std::get<1>(karteVon(w)) * 105, std::get<2>(karteVon(w)) * 148);
+        EXPECT_TRUE(QRectF(ecke + QPointF(3.9, 3.9), QSizeF(97.2, 140.2)).contains(w.mm)) << w.text.toStdString();
+        if (zeilenbereich(w) && w.mm.left() - ecke.x() < 14 && w.text.toInt() > 0 && w.text.toInt() <= namen.size())
+            nummern[size_t(w.text.toInt() - 1)] = &w;
+    }
+    ASSERT_EQ(std::count(nummern.begin(), nummern.end(), nullptr), 0);
+    std::vector<std::vector<const GrossWort*>> zeilen(nummern.size());
+    for (const GrossWort& w : woerter) {
+        if (!zeilenbereich(w) || std::find(nummern.begin(), nummern.end(), &w) != nummern.end())
+            continue;
+        const auto abstand = [&](const GrossWort* n) {
+            return karteVon(*n) != karteVon(w) ? 1e9 : std::abs(n->mm.center().y() - w.mm.center().y());
+        };
+        zeilen[size_t(std::min_element(nummern.begin(), nummern.end(),
+                                       [&](auto* a, auto* b) { return abstand(a) < abstand(b); }) -
+                      nummern.begin())]
+            .push_back(&w);
+    }
+    for (auto& zeile : zeilen)
+        std::sort(zeile.begin(), zeile.end(), [](auto* a, auto* b) {
+            return std::pair(qRound(a->mm.top()), a->mm.left()) < std::pair(qRound(b->mm.top()), b->mm.left());
+        });
+    EXPECT_EQ(
+        std::count_if(nummern.begin(), nummern.end(), [&](auto* n) { return karteVon(*n) == karteVon(*nummern[0]); }),
+        10);
+    double unten = 0;
+    for (size_t i = 0; i < nummern.size(); ++i) {
+        const QString& name = namen[qsizetype(i)];
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_GE(GrossPunkt(*nummern[i]), 21.9);
+        QRectF flaeche = nummern[i]->mm;
+        QString text;
+        for (const GrossWort* w : zeilen[i]) {
+            EXPECT_GE(GrossPunkt(*w), 17.9);
+            flaeche |= w->mm;
+            text += (text.isEmpty() || text.endsWith(u'-') ? u""_s : u" "_s) + w->text;
+        }
+        if (gekuerzt.contains(name)) {
+            EXPECT_TRUE(text.endsWith(u"…"_s) && text.startsWith(name.section(u' ', 0, 1))) << text.toStdString();
+        } else {
+            EXPECT_EQ(text, name);
+        }
+        // Rows of one card never touch.
+        if (i > 0 && karteVon(*nummern[i]) == karteVon(*nummern[i - 1])) {
+            EXPECT_GT(flaeche.top(), unten + 0.5);
+        }
+        unten = flaeche.bottom();
+    }
+    const auto& sued = zeilen[10];
+    ASSERT_EQ(sued.size(), 4u);
+    EXPECT_EQ(sued[0]->text, u"Bayerisches"_s);
+    EXPECT_GT(sued[1]->mm.center().y(), sued[0]->mm.bottom()); // "Fernsehen Süd HD" on the second line
+
+    // The back of card 1 (left on the front) stands right on the back sheet, 4 mm in; the front's
+    // header begins at the same height.
+    const auto so = std::find_if(woerter.begin(), woerter.end(), [](const GrossWort& w) {
+        return w.seite == 2 && w.text == u"So" && w.mm.left() > 105 && w.mm.top() < 148;
+    });
+    ASSERT_NE(so, woerter.end());
+    EXPECT_NEAR(so->mm.left(), 105 + 4, 0.5);
+    EXPECT_NEAR(so->mm.top(), 4, 0.5);
+    QString rueckseite;
+    for (const GrossWort& w : woerter)
+        if (w.seite == 2 && w.mm.left() > 105 && w.mm.top() < 148)
+            rueckseite += w.text + u' ';
+    EXPECT_EQ(rueckseite, u"So geht's Kein Bild: Taste SOURCE, dann „TV“ Hilfe: Anna 0171 2345678 "_s);
+    // The light logo of "arte HD" on its plate, at the right edge of its row.
+    const Blatt blatt = Gerendert(pdf, 1, 100);
+    const QRectF arte = nummern[3]->mm;
+    const QRect feld(QPoint(qRound(88.5 / 0.254), qRound((arte.center().y() - 4) / 0.254)),
+                     QPoint(qRound(100.8 / 0.254), qRound((arte.center().y() + 4) / 0.254)));
+    EXPECT_GT(Zaehle(blatt.bild, feld, Platte), 400);
 }

@@ -96,7 +96,8 @@ TEST(Hilfedokument, GueltigVollstaendigUndInDenRaendern) {
                         "für DIN A6 Klarsicht Doppelhüllen;Liste speichern als Bild;JPEG-Datei;PNG-Datei;"
                         "Einstellung;Schriftart;Logo-Ordner öffnen;Listen-Ordner öffnen;--benutzerordner;"
                         "Suchen;[ ? ];F1;Abbruch einf.;<-----;Strg;senvio-druck;--programmordner;"
-                        "--modus oben|links|doppel|jpeg|png;Senvio-Listen;TV und Radio Sender Logos;"
+                        "--modus oben|links|doppel|gross|jpeg|png;--rueckseite;Großdruck und "
+                        "Rückseite;Rückseite...;Senvio-Listen;TV und Radio Sender Logos;"
                         "senvio.ini;Senvio-Hilfe.pdf;Drucken...;Druckvorschau...;Richtig drucken;"
                         "Tatsächliche Größe;--druckdatei;--drucker;--start-karte")
              .split(u';'))

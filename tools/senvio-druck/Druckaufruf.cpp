@@ -11,10 +11,11 @@ namespace senvio {
 
 namespace {
 
-constexpr std::array<std::pair<const char*, Ausgabeart>, 5> Modi{{
+constexpr std::array<std::pair<const char*, Ausgabeart>, 6> Modi{{
     {"oben", Ausgabeart::ObenGeheftet},
     {"links", Ausgabeart::LinksGeheftet},
     {"doppel", Ausgabeart::Doppelhuellen},
+    {"gross", Ausgabeart::Grossdruck},
     {"jpeg", Ausgabeart::BildJpeg},
     {"png", Ausgabeart::BildPng},
 }};
@@ -24,9 +25,9 @@ constexpr std::array<std::pair<const char*, Ausgabeart>, 5> Modi{{
 QString Druckanleitung() {
     return QStringLiteral(
         "Aufruf: senvio-druck [--programmordner ORDNER | --benutzerordner]\n"
-        "                    [--modus oben|links|doppel|jpeg|png] [--ohne-zwischenspeicher]\n"
+        "                    [--modus oben|links|doppel|gross|jpeg|png] [--ohne-zwischenspeicher]\n"
         "                    [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N]\n"
-        "                    [--nur-geaenderte] LISTE…\n"
+        "                    [--nur-geaenderte] [--rueckseite] LISTE…\n"
         "\n"
         "Druckt Senvio-Listen ohne Fenster, wie die Befehle der Menüs \"Drucken\" und\n"
         "\"Liste speichern als Bild\" und \"Datei\" › \"Drucken...\", und gibt den Pfad jeder\n"
@@ -40,6 +41,8 @@ QString Druckanleitung() {
         "  --modus oben             für DIN A6 Klarsicht Einfachhülle oben geheftet (PDF)\n"
         "  --modus links            für DIN A6 Klarsicht Einfachhülle links geheftet (PDF)\n"
         "  --modus doppel           für DIN A6 Klarsicht Doppelhüllen (PDF, die Vorgabe)\n"
+        "  --modus gross            Großdruck, 10 Sender je Karte (nur mit --druckdatei oder\n"
+        "                           --drucker)\n"
         "  --modus jpeg             als JPEG-Datei\n"
         "  --modus png              als PNG-Datei\n"
         "  --ohne-zwischenspeicher  die Logos aus den Dateien neu berechnen, ohne die\n"
@@ -50,6 +53,8 @@ QString Druckanleitung() {
         "  --start-karte N          beim direkten Druck: das erste Blatt ab Karte N (1 bis 4)\n"
         "  --nur-geaenderte         nur die Karten, die sich seit dem letzten Druck auf Papier\n"
         "                           durch \"Liste aktualisieren\" geändert haben (ohne solche: alle)\n"
+        "  --rueckseite             beim Großdruck: hinter jedes Blatt die Rückseiten \"So geht's\"\n"
+        "                           der Liste, für den beidseitigen Druck an der langen Kante\n"
         "  LISTE                    der Name einer Liste im Ordner \"Senvio-Listen\" oder der\n"
         "                           Pfad einer .lis-Datei\n"
         "\n"
@@ -63,8 +68,12 @@ QString PruefeDirektdruck(const QCommandLineParser& leser, const QCommandLineOpt
     const bool direkt = !aufruf.druckdatei.isEmpty() || !aufruf.drucker.isEmpty();
     if (!aufruf.druckdatei.isEmpty() && !aufruf.drucker.isEmpty())
         return QStringLiteral("--druckdatei und --drucker schließen einander aus.");
-    if (direkt && !IstDruckmodus(aufruf.art))
-        return QStringLiteral("Direkt gedruckt werden nur die Modi oben, links und doppel.");
+    if (direkt && !IstDirektdruckmodus(aufruf.art))
+        return QStringLiteral("Direkt gedruckt werden nur die Modi oben, links, doppel und gross.");
+    if (!direkt && aufruf.art == Ausgabeart::Grossdruck)
+        return QStringLiteral("Der Großdruck wird nur direkt gedruckt: mit --druckdatei oder --drucker.");
+    if (aufruf.rueckseite && aufruf.art != Ausgabeart::Grossdruck)
+        return QStringLiteral("--rueckseite gilt nur mit --modus gross.");
     if (aufruf.nurGeaenderte && !IstDruckmodus(aufruf.art))
         return QStringLiteral("--nur-geaenderte gilt nur für die Modi oben, links und doppel.");
     if (!aufruf.druckdatei.isEmpty() && aufruf.listen.size() > 1)
@@ -90,7 +99,9 @@ Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
     const QCommandLineOption drucker(QStringLiteral("drucker"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption start(QStringLiteral("start-karte"), QString(), QStringLiteral("N"));
     const QCommandLineOption nurGeaenderte(QStringLiteral("nur-geaenderte"));
-    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-druck"), {modus, druckdatei, drucker, start, nurGeaenderte},
+    const QCommandLineOption rueckseite(QStringLiteral("rueckseite"));
+    if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-druck"),
+                            {modus, druckdatei, drucker, start, nurGeaenderte, rueckseite},
                             argumente, aufruf))
         return aufruf;
     if (leser.isSet(modus)) {
@@ -104,7 +115,8 @@ Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
         }
         if (!bekannt) {
             aufruf.fehler =
-                QStringLiteral("Unbekannter Modus \"%1\": erlaubt sind oben, links, doppel, jpeg und png.").arg(wert);
+                QStringLiteral("Unbekannter Modus \"%1\": erlaubt sind oben, links, doppel, gross, jpeg und png.")
+                    .arg(wert);
             return aufruf;
         }
     }
@@ -112,6 +124,7 @@ Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
     aufruf.druckdatei = leser.value(druckdatei);
     aufruf.drucker = leser.value(drucker);
     aufruf.nurGeaenderte = leser.isSet(nurGeaenderte);
+    aufruf.rueckseite = leser.isSet(rueckseite);
     if (aufruf.listen.isEmpty())
         aufruf.fehler = QStringLiteral("Es ist keine Liste angegeben.");
     else

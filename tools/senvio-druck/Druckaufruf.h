@@ -8,8 +8,9 @@
 #include <QStringList>
 
 // The command line of senvio-druck:
-//   senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|jpeg|png]
-//                [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N] [--nur-geaenderte] LISTE…
+//   senvio-druck [--programmordner ORDNER] [--modus oben|links|doppel|gross|jpeg|png]
+//                [--druckdatei DATEI.pdf | --drucker NAME] [--start-karte N] [--nur-geaenderte]
+//                [--rueckseite] LISTE…
 namespace senvio {
 
 struct Druckaufruf : Werkzeugaufruf {
@@ -21,6 +22,7 @@ struct Druckaufruf : Werkzeugaufruf {
     int startKarte = 1;
     // Only the cards an update changed since they were last printed on paper.
     bool nurGeaenderte = false;
+    bool rueckseite = false; // large print: the back side behind each card
 };
 
 // Reads the arguments (without the program name).

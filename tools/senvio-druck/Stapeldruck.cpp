@@ -42,7 +42,7 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, const Dr
 
     if (dokument.Liste().Anzahl() == 0)
         throw Fehler(QStringLiteral("Die Liste %1 ist leer; es wurde nichts gedruckt.").arg(datei));
-    const Blattwahl wahl{aufruf.art, aufruf.startKarte, true};
+    const Blattwahl wahl{aufruf.art, aufruf.startKarte, true, aufruf.rueckseite};
     if (!aufruf.druckdatei.isEmpty()) {
         DruckeBlaetterInDatei(dokument, aufruf.druckdatei, wahl, schrift, breite, Listengrund, nurGeaenderte);
         return aufruf.druckdatei;
