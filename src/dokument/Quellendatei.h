@@ -20,7 +20,7 @@ struct Eintragsherkunft {
     QString quellname;
     bool radio = false;
     // The user's short name for print ("Kurzname"), empty when the name is printed as it is.
-    QString kurzname;
+    QString kurzname = {};
     bool operator==(const Eintragsherkunft&) const = default;
 };
 
