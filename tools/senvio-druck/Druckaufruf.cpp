@@ -105,7 +105,11 @@ Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
     aufruf.listen = leser.positionalArguments();
     aufruf.druckdatei = leser.value(druckdatei);
     aufruf.drucker = leser.value(drucker);
-    if (aufruf.listen.isEmpty())
+    if (leser.isSet(druckdatei) && aufruf.druckdatei.isEmpty())
+        aufruf.fehler = QStringLiteral("Der Pfad nach --druckdatei ist leer.");
+    else if (leser.isSet(drucker) && aufruf.drucker.isEmpty())
+        aufruf.fehler = QStringLiteral("Der Name nach --drucker ist leer.");
+    else if (aufruf.listen.isEmpty())
         aufruf.fehler = QStringLiteral("Es ist keine Liste angegeben.");
     else
         aufruf.fehler = PruefeDirektdruck(leser, start, aufruf);
