@@ -60,8 +60,7 @@ TEST_F(StartUndEnde, ErsterStartUndAuswahlJenseitsDerGruppen) {
     EXPECT_EQ(LeseIniGanzzahl(Pfad(u"senvio.ini"_s), u"Einstellung"_s, u"Auswahl"_s), -1);
 }
 
-// The card and page pictures an earlier run left in the temporary folder are gone after the start; other files
-// and subfolders stay.
+// An earlier run's card and page pictures in the temporary folder go at the start; other files and folders stay.
 TEST_F(StartUndEnde, LetzteListeWirdGeladenUndNeuNummeriertDieDateiErstBeimEnde) {
     LegeAn(u"Senvio-Listen/Temp/Unterordner"_s);
     Schreib(Pfad(u"Senvio-Listen/Temp/Unterordner/BildNr1_1.bmp"_s), "BM");

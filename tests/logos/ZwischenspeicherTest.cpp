@@ -50,7 +50,6 @@ TEST_F(Zwischenspeicher, GleicheBitsFuerJedeLogoart) {
         {"breit", {1000, 100}, QImage::Format_ARGB32, Qt::transparent, Qt::red},
     };
     for (const auto& [name, groesse, format, grund, farbe] : arten) {
-        SCOPED_TRACE(name);
         const QString pfad = Logo(QLatin1String(name), groesse, format, grund, farbe);
         const DekodiertesLogo logo = LeseLogodatei(pfad);
         EXPECT_EQ(logo.hell, QByteArray(name) == "hell");
@@ -158,34 +157,29 @@ TEST_F(Zwischenspeicher, ZweiProgrammeZugleichGrenzeUndLeeren) {
 
 // A logo replaced by one of the same size and time; then what others left in the folder: a FIFO and a
 // 48-byte pack of the cache's naming whose footer's counts wrap, a pack others may write, files of other names,
-// the pack of a writer killed before it closed it, a writer still alive.
+// the pack of a writer killed before it closed it, a writer still alive; cache folders not the user's alone.
 TEST_F(Zwischenspeicher, TrautNurSichSelbst) {
     const QByteArray rot = Lies(Logo("rot", {800, 450}, QImage::Format_ARGB32, Qt::red, Qt::red)),
                      blau = Lies(Logo("blau", {800, 450}, QImage::Format_ARGB32, Qt::blue, Qt::blue));
     const QString pfad = m_ordner.filePath(QStringLiteral("ZDF HD.png")), neu = pfad + QStringLiteral(".neu");
-    const int groesse = int(std::max(rot.size(), blau.size()));
-    Schreib(pfad, rot.leftJustified(groesse, '\0'));
-    SetzeZeit(pfad, 7);
-    EXPECT_EQ(EintragslogoDerDatei(pfad).pixel(30, 20), qRgb(255, 0, 0));
-    Schreib(neu, blau.leftJustified(groesse, '\0'));
-    SetzeZeit(neu, 7);
-    ASSERT_EQ(std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData()), 0);
+    for (const auto& [bytes, farbe] : {std::pair{rot, qRgb(255, 0, 0)}, {blau, qRgb(0, 0, 255)}}) {
+        Schreib(neu, bytes.leftJustified(int(std::max(rot.size(), blau.size())), '\0'));
+        SetzeZeit(neu, 7);
+        ASSERT_EQ(std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData()), 0);
+        SchliesseZwischenspeicher();
+        EXPECT_EQ(EintragslogoDerDatei(pfad).pixel(30, 20), farbe);
+    }
     SchliesseZwischenspeicher();
-    EXPECT_EQ(EintragslogoDerDatei(pfad).pixel(30, 20), qRgb(0, 0, 255));
-    SchliesseZwischenspeicher();
-
     const QDir ordner(Zwischenspeicherordner());
     const QString eigenes = FindeImZwischenspeicher(pfad, "eintrag", {60, 40}).datei;
     QByteArray falle("SenvioLP\2\0\0\0\0\0\0\0SenvioLI\2\0\0\0\xff\xff\xff\xff", 32);
     falle += QByteArray("\x20\0\0\0\xf0\xff\xff\xff", 8) + QByteArray(8, '\0'); // 16 − 0xffffffff × 16, wrapped
     Schreib(ordner.filePath(QStringLiteral("6b171ddc-970683392-1489-14.paket")), falle);
     ASSERT_EQ(mkfifo(QFile::encodeName(ordner.filePath(QStringLiteral("6b171ddc-970683392-1489-15.paket"))), 0600), 0);
-    const pid_t tot = fork();
-    if (tot == 0)
+    if (const pid_t kind = fork(); kind == 0)
         _exit(0);
-    ASSERT_EQ(waitpid(tot, nullptr, 0), tot);
-    const QStringList fremde{QStringLiteral("notiz.paket"), QStringLiteral("0123.bild"), QStringLiteral(".neu-x"),
-                             QStringLiteral(".neu-1-Lebt01")};
+    const pid_t tot = wait(nullptr);
+    const QStringList fremde = QStringLiteral("notiz.paket 0123.bild .neu-x .neu-1-Lebt01").split(u' ');
     for (const QString& name : fremde + QStringList{QStringLiteral(".neu-%1-TotAb1").arg(tot)})
         Schreib(ordner.filePath(name), "fremd");
     for (int lauf = 0; lauf < 2; ++lauf) { // then the pack's rights let others write
@@ -195,35 +189,25 @@ TEST_F(Zwischenspeicher, TrautNurSichSelbst) {
         ASSERT_EQ(chmod(QFile::encodeName(eigenes).constData(), 0646), 0);
         SchliesseZwischenspeicher();
     }
-    // What stays: the others' files, the FIFO, the red logo's pack, the blue one's that others may write and its new one.
+    // Staying: the others' files, the FIFO, the red logo's pack, the blue one's and its new one.
     const QStringList da = ordner.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(da.size(), fremde.size() + 4) << da.join(u' ').toStdString();
     for (const QString& name :
          fremde + QStringList{QStringLiteral("6b171ddc-970683392-1489-15.paket"), QFileInfo(eigenes).fileName()})
         EXPECT_TRUE(da.contains(name)) << name.toStdString();
-    EXPECT_EQ(da.size(), fremde.size() + 4) << da.join(u' ').toStdString();
-}
-
-// A cache folder that others may write, or that is a link, is not used at all; one of ours open to reading is closed.
-TEST_F(Zwischenspeicher, OrdnerNurDesBenutzers) {
-    const QString pfad = Logo(QStringLiteral("ARD.png"), {800, 450}, QImage::Format_ARGB32, Qt::transparent, Qt::red);
-    const QString woanders = m_ordner.filePath(QStringLiteral("woanders"));
-    ASSERT_TRUE(QDir().mkpath(woanders));
+    // Cache folders others may write, or links, are not used; one of ours open to reading is closed.
     for (const auto& [name, rechte, benutzt] :
          {std::tuple{"offen", 0777, false}, {"lesbar", 0755, true}, {"link", 0, false}}) {
-        SCOPED_TRACE(name);
         const QString basis = m_ordner.filePath(QLatin1String(name)), ordner = basis + QStringLiteral("/senvio");
-        ASSERT_TRUE(QDir().mkpath(basis));
         if (rechte)
             ASSERT_TRUE(QDir().mkpath(ordner) && chmod(QFile::encodeName(ordner).constData(), mode_t(rechte)) == 0);
         else
-            ASSERT_TRUE(QFile::link(woanders, ordner));
+            ASSERT_TRUE(QDir().mkpath(basis) && QFile::link(basis, ordner));
         qputenv("XDG_CACHE_HOME", basis.toUtf8());
         EintragslogoDerDatei(pfad);
         SchliesseZwischenspeicher();
-        EXPECT_EQ(QDir(ordner).entryList(QDir::Files).size(), benutzt ? 1 : 0);
-        struct stat s {};
-        EXPECT_TRUE(rechte == 0 || (stat(QFile::encodeName(ordner).constData(), &s) == 0 &&
-                                    int(s.st_mode & 0777) == (benutzt ? 0700 : rechte)));
+        EXPECT_EQ(QDir(ordner).entryList(QDir::Files).size(), benutzt ? 1 : 0) << name;
+        EXPECT_EQ(bool(QFile::permissions(ordner) & 0x0077), !benutzt) << name << ": 0700 when used, else as it was";
     }
 }
 
