@@ -70,9 +70,9 @@ void LiesOrdner(Zustand& z) {
     if (DIR* ordner = ::opendir(z.ordnerName.c_str())) {
         while (const dirent* eintrag = ::readdir(ordner)) {
             const std::string name = eintrag->d_name;
-            struct stat s {};
+            struct stat datei {};
             if (pid_t schreiber = 0;
-                IstNeuesPaket(name, schreiber) && SchreiberTot(schreiber) && IstDatei(ordner, name.c_str(), s))
+                IstNeuesPaket(name, schreiber) && SchreiberTot(schreiber) && IstDatei(ordner, name.c_str(), datei))
                 ::unlinkat(::dirfd(ordner), name.c_str(), 0);
             if (!IstPaketname(name))
                 continue;
