@@ -8,6 +8,7 @@
 #include "list/TextlistenForm.h"
 #include "logos/Anhangkopf.h"
 #include "logos/Logowahl.h"
+#include "output/Kartendateien.h"
 #include "platform/AtomareDatei.h"
 #include "platform/Dialoge.h"
 #include "platform/Einstellungen.h"
@@ -89,7 +90,7 @@ void TMainForm::FormPaint() {
 
 void TMainForm::ErsteAnzeigeInitialisieren() {
     m_ersteAnzeige = false;
-    LoescheDateien(m_ordner.temp + QStringLiteral("/*.*"));
+    LeereTempOrdner(m_ordner.temp); // a link elsewhere is refused by the print, not emptied
     m_logowahl->WaehleGruppe(LeseIniGanzzahl(m_ordner.einstellungen, EinstellungsAbschnitt, QStringLiteral("Auswahl")));
     for (int k = 0; k < AnzahlPlatzhalterbilder; ++k)
         m_fenster.textliste.SetzePlatzhalterbild(k, QPixmap::fromImage(Platzhalterbild(k)));

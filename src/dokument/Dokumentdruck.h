@@ -20,11 +20,18 @@ namespace senvio {
 QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& schrift, int eintragsBreite,
                const QColor& grund, const std::function<void()>& vorDemPdf = {}, bool nurGeaenderte = false);
 
+// A direct print's PDF file may replace a PDF (or an empty file), never anything else: not
+// the list itself, not the settings, no other file, and nothing that is not a plain file or a
+// link to one (a folder, a FIFO, a device). Throws Fehler with the reason.
+void PruefeDruckdatei(const Listendokument& dokument, const QString& pdfDatei);
+
 // Direct printing of the open list, drawn onto a printer the caller has set to A4 in full
 // page, or into a PDF file (written atomically). `weiter(blatt, blaetter)` is asked before
 // each sheet; false ends the print, and DruckeBlaetter returns false. Only a print on
 // paper (`zweck` Druck) ends the waiting of the changed cards; one into a file (Druckdatei,
 // as DruckeBlaetterInDatei always is) and a preview keep it.
+// DruckeBlaetterInDatei checks the file first (PruefeDruckdatei) and removes the temporary
+// files of runs killed a minute ago or more beside it.
 bool DruckeBlaetter(Listendokument& dokument, QPagedPaintDevice& drucker, const Blattwahl& wahl,
                     const Listenschrift& schrift, int eintragsBreite, const QColor& grund,
                     const std::function<bool(int, int)>& weiter = {}, bool nurGeaenderte = false,

@@ -6,18 +6,30 @@
 #include "pdf/Bildvorlauf.h"
 #include "platform/Fehler.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QStorageInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace senvio {
 
 namespace {
 
-// Every run starts from an empty temporary folder: the page stage reads card files
-// back by name, and a leftover of an earlier run would be taken for a current card.
+// Every run starts from a temporary folder without pictures: the page stage reads card
+// files back by name, and a leftover of an earlier run would be taken for a current card.
+// A folder elsewhere that "Temp" links to is not ours to write into or to empty.
 void LeereTempOrdner(const Kartenauftrag& auftrag) {
-    LoescheDateien(auftrag.tempOrdner + QStringLiteral("/*.*"));
+    if (!senvio::LeereTempOrdner(auftrag.tempOrdner))
+        throw Fehler(QStringLiteral("Der Ordner %1 ist eine Verknüpfung auf einen anderen Ordner. Senvio legt seine "
+                                    "Seitenbilder nur in einem eigenen Ordner ab: Bitte die Verknüpfung durch einen "
+                                    "Ordner ersetzen.")
+                         .arg(auftrag.tempOrdner));
 }
 
 int AnzahlEintraege(const Kartenauftrag& auftrag) {
@@ -42,7 +54,7 @@ template <typename Lauf> auto RaeumtAufWennScheitert(const Kartenauftrag& auftra
     try {
         return lauf();
     } catch (...) {
-        LeereTempOrdner(auftrag);
+        senvio::LeereTempOrdner(auftrag.tempOrdner);
         throw;
     }
 }
@@ -61,6 +73,31 @@ Kartenauftrag AuftragFuerListe(const SenderListe& liste, Eintragsumgebung& umgeb
     auftrag.tempOrdner = ordner.temp;
     auftrag.art = art;
     return auftrag;
+}
+
+bool LeereTempOrdner(const QString& tempOrdner) {
+    const int fd = ::open(QFile::encodeName(tempOrdner).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat verweis {};
+    if (fd < 0) // missing or no folder: nothing to empty; a link is not followed
+        return ::lstat(QFile::encodeName(tempOrdner).constData(), &verweis) != 0 || !S_ISLNK(verweis.st_mode);
+    DIR* ordner = ::fdopendir(fd);
+    if (!ordner) {
+        ::close(fd);
+        return true;
+    }
+    static const QRegularExpression unsere(QStringLiteral("^(BildNr[0-9]+_[0-9]+|DINA4_[0-9]+)\\.bmp$"));
+    // Collected first: the listing is not changed under readdir.
+    std::vector<QByteArray> weg;
+    while (const dirent* eintrag = ::readdir(ordner)) {
+        struct stat s {};
+        if (unsere.match(QFile::decodeName(eintrag->d_name)).hasMatch() &&
+            ::fstatat(fd, eintrag->d_name, &s, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(s.st_mode))
+            weg.emplace_back(eintrag->d_name);
+    }
+    for (const QByteArray& name : weg)
+        ::unlinkat(fd, name.constData(), 0); // a link of our name goes itself, never what it points to
+    ::closedir(ordner);
+    return true;
 }
 
 qint64 Platzbedarf(int eintraege, int eintragsBreite) {
@@ -107,8 +144,11 @@ QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::functi
 
         // At 96 dots per inch a page picture fills the A4 page: a screen's own resolution
         // (120 or 144 where the desktop raises it without scaling) would shrink the cards.
-        const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, 96, 96, &vorlauf};
+        const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, 96, 96, &vorlauf,
+                             vorlauf.Anzahl()};
         ErstelleDiePDF(pdf);
+        // The PDF holds every page now: its pictures would only fill the disk.
+        LeereTempOrdner(auftrag);
         return pdf.pdfDatei;
     });
 }
@@ -133,6 +173,7 @@ QString SpeichereBild(Kartenauftrag auftrag, const Ausgabeziel& ziel) {
         auftrag.schreibeBild = [&schreiber](const QImage& seite) { schreiber.SchreibeStreifen(seite); };
         ErstelleAlleBitmaps(auftrag);
         schreiber.Schliesse();
+        LeereTempOrdner(auftrag);
         return datei;
     });
 }

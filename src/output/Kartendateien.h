@@ -41,11 +41,16 @@ qint64 Platzbedarf(int eintraege, int eintragsBreite);
 // when it fits.
 QString Platzmangel(int seiten, qint64 bedarf, qint64 frei);
 
+// Removes from the temporary folder the card and page pictures a run writes there, known by
+// their names, and nothing else: no subfolder, no other file, nothing through a link. False
+// when the folder is a link (to a folder elsewhere), which is left as it is.
+bool LeereTempOrdner(const QString& tempOrdner);
+
 // A print mode: renders every page and writes the PDF; `vorDemPdf` runs just before
 // the PDF is written (the main window closes a viewer of the old file there).
 // Returns the PDF's path. Both runs are refused (Fehler) before anything is drawn when
-// the disk has not room enough (Platzmangel); a run that fails leaves the temporary
-// folder empty.
+// the disk has not room enough (Platzmangel) or the temporary folder is a link; a run
+// leaves no pictures in the temporary folder, whether it fails or the PDF is complete.
 QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::function<void()>& vorDemPdf = {});
 
 // A picture mode: all pages' cards stacked in one picture. Returns its path, or an

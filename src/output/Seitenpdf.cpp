@@ -2,6 +2,8 @@
 
 #include "output/Kartenrenderer.h"
 
+#include "basis/Zwischendateien.h"
+
 #include "pdf/Bildvorlauf.h"
 #include "pdf/BmpDatei.h"
 #include "pdf/Komprimierung.h"
@@ -56,7 +58,8 @@ void SchreibePdf(TmachPDF& pdf, const PdfAuftrag& auftrag) {
     pdf.BeginDoc();
 
     const std::string kredit = NachWindows1252(Kreditzeile(auftrag.listenName)).toStdString();
-    const int seiten = ZaehleDateien(auftrag.tempOrdner, QStringLiteral("*.bmp"));
+    const int seiten =
+        auftrag.seiten >= 0 ? auftrag.seiten : ZaehleDateien(auftrag.tempOrdner, QStringLiteral("*.bmp"));
     // The pictures not given yet are read and compressed now, on every core, a few ahead.
     std::optional<Bildvorlauf> eigener;
     Bildvorlauf& bilder =
@@ -75,6 +78,7 @@ void SchreibePdf(TmachPDF& pdf, const PdfAuftrag& auftrag) {
 // A run that ends early leaves no staged pictures in the working folder.
 void RaeumeZwischendateienAuf() {
     for (int i = 1; std::remove(TmachPDF::Zwischendatei(i).c_str()) == 0; ++i) {
+        VergissZwischendatei(TmachPDF::Zwischendatei(i));
     }
 }
 

@@ -27,6 +27,8 @@ struct PdfAuftrag {
     // Optional: the page pictures from "DINA4_1.bmp" on, already given to be read and
     // compressed while the pages were rendered (compressed, as the PDF is).
     Bildvorlauf* vorlauf = nullptr;
+    // The number of pages when the caller knows it; otherwise counted by ZaehleDateien.
+    int seiten = -1;
 };
 
 // The page picture file's name as the PDF writer and the BMP reader take it.

@@ -2,6 +2,7 @@
 
 #include "PdfFehler.h"
 #include "basis/Deskriptor.h"
+#include "basis/Zwischendateien.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -29,8 +30,13 @@ int ErstelleNeueDatei(const std::string& pfad, std::string& name) {
     const std::string stamm = ordner + ".~senvio-" + std::to_string(::getpid()) + '-';
     for (int versuch = 0; versuch < 100; ++versuch) {
         name = stamm + std::to_string(versuch);
+        MerkeZwischendatei(name); // before it exists: a signal may come
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
+        const int fehlernummer = errno;
+        if (fd < 0) {
+            VergissZwischendatei(name);
+        }
+        if (fd >= 0 || fehlernummer != EEXIST) {
             return fd;
         }
     }
@@ -62,8 +68,10 @@ void SchreibeDateiAtomar(const std::string& pfad, std::initializer_list<std::str
                              SchreibeTeile(datei.fd(), teile) && ::fsync(datei.fd()) == 0 && datei.Schliesse();
     if (!geschrieben || ::rename(neu.c_str(), pfad.c_str()) != 0) {
         ::unlink(neu.c_str());
+        VergissZwischendatei(neu);
         throw PdfDateiFehler::NichtErstellt(pfad);
     }
+    VergissZwischendatei(neu);
 }
 
 void HaengeDateiAn(const std::string& pfad, std::string& ziel, std::size_t hoechstens) {

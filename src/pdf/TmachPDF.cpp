@@ -5,6 +5,7 @@
 #include "PdfDateien.h"
 #include "PdfFehler.h"
 #include "PdfText.h"
+#include "basis/Zwischendateien.h"
 
 #include <cstdio>
 #include <ctime>
@@ -164,6 +165,7 @@ void TmachPDF::DrawImage(int X, int Y, const VorbereitetesBild& Bild, double Dpi
     const int nummer = int(m_bilder.size()) + 1;
     const std::string kopf = Bildkopf(Bild.Breite, Bild.Hoehe, nummer, Bild.Daten.size(), Bild.Komprimiert);
     const std::string name = Zwischendatei(nummer);
+    MerkeZwischendatei(name);
     SchreibeDatei(name, {kopf, Bild.Daten});
     m_bilder.push_back({name, kopf.size() + Bild.Daten.size(), Pruefsumme({kopf, Bild.Daten})});
 
@@ -186,6 +188,7 @@ void TmachPDF::EndDoc() {
     }
     for (const Gestaut& bild : m_bilder) {
         std::remove(bild.name.c_str());
+        VergissZwischendatei(bild.name);
     }
     Verwirf();
 }

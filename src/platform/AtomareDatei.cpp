@@ -1,5 +1,7 @@
 #include "AtomareDatei.h"
 
+#include "basis/Zwischendateien.h"
+
 #include <QDateTime>
 #include <QDir>
 
@@ -29,8 +31,10 @@ void AtomareDatei::Verwirf() {
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
-    if (!m_temporaer.isEmpty())
+    if (!m_temporaer.isEmpty()) {
         ::unlink(QFile::encodeName(m_temporaer).constData());
+        VergissZwischendatei(QFile::encodeName(m_temporaer).toStdString());
+    }
     m_temporaer.clear();
     errno = fehlernummer;
 }
@@ -42,8 +46,12 @@ bool AtomareDatei::Oeffne() {
     static std::atomic<int> zaehler = 0;
     for (int versuch = 0; versuch < 100 && m_fd < 0; ++versuch) {
         m_temporaer = stamm + QString::number(zaehler++);
+        MerkeZwischendatei(QFile::encodeName(m_temporaer).toStdString()); // before it exists: a signal may come
         m_fd = ::open(QFile::encodeName(m_temporaer).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (m_fd < 0 && errno != EEXIST)
+        const int fehlernummer = errno;
+        if (m_fd < 0)
+            VergissZwischendatei(QFile::encodeName(m_temporaer).toStdString());
+        if (m_fd < 0 && fehlernummer != EEXIST)
             break;
     }
     if (m_fd < 0) {
@@ -74,6 +82,7 @@ bool AtomareDatei::Uebernimm() {
         Verwirf();
         return false;
     }
+    VergissZwischendatei(QFile::encodeName(m_temporaer).toStdString());
     m_temporaer.clear();
     return true;
 }

@@ -15,8 +15,10 @@ QByteArray SchluesselVon(const QString& echt, const char* art, QSize groesse) {
     const Dateistand s = LiesDateistand(echt);
     if (!s.normaleDatei)
         return {};
+    // A file replaced by another of the same size and time has another inode or change time.
     return echt.toUtf8() + '\n' + QByteArray::number(s.groesse) + '\n' + QByteArray::number(s.geaendertNs) + '\n' +
-           art + '\n' + QByteArray::number(groesse.width()) + 'x' + QByteArray::number(groesse.height()) + '\n' +
+           QByteArray::number(s.inode) + '\n' + QByteArray::number(s.statusNs) + '\n' + art + '\n' +
+           QByteArray::number(groesse.width()) + 'x' + QByteArray::number(groesse.height()) + '\n' +
            QByteArray::number(Logoregeln);
 }
 

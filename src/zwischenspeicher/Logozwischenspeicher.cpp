@@ -29,6 +29,26 @@ void SchalteZwischenspeicherAus() {
     ausgeschaltet = true;
 }
 
+namespace {
+
+// The cache only costs time: whatever goes wrong in it (memory for a damaged index above all)
+// leaves the picture to be made from the file.
+QImage AusDemZwischenspeicher(const QString& ordner, const QByteArray& schluessel, quint64 wert, QSize groesse) {
+    try {
+        if (const std::optional<Ort> ort = Finde(ordner, wert)) {
+            if (QImage bild = LiesEintrag(*ort, schluessel, groesse); !bild.isNull()) {
+                ++DerZustand().treffer;
+                return bild;
+            }
+            Vergiss(ordner, wert); // damaged: made anew and stored again
+        }
+    } catch (...) {
+    }
+    return {};
+}
+
+} // namespace
+
 QImage VorbereitetesLogo(const QString& datei, const char* art, QSize groesse,
                          const std::function<QImage(const QString&)>& mache) {
     const QString ordner = Zwischenspeicherordner();
@@ -37,16 +57,16 @@ QImage VorbereitetesLogo(const QString& datei, const char* art, QSize groesse,
     if (schluessel.isEmpty())
         return mache(datei);
     const quint64 wert = Schluesselwert(schluessel);
-    if (const std::optional<Ort> ort = Finde(ordner, wert)) {
-        if (QImage bild = LiesEintrag(*ort, schluessel, groesse); !bild.isNull())
-            return bild;
-        Vergiss(ordner, wert); // damaged: made anew and stored again
-    }
+    if (QImage bild = AusDemZwischenspeicher(ordner, schluessel, wert, groesse); !bild.isNull())
+        return bild;
     QImage bild = mache(datei);
     // A file changed while it was read is kept under no key.
-    if (bild.format() == QImage::Format_RGB32 && bild.size() == groesse &&
-        bild.bytesPerLine() == qsizetype(groesse.width()) * 4 && SchluesselVon(echt, art, groesse) == schluessel)
-        Behalte(ordner, schluessel, wert, bild);
+    try {
+        if (bild.format() == QImage::Format_RGB32 && bild.size() == groesse &&
+            bild.bytesPerLine() == qsizetype(groesse.width()) * 4 && SchluesselVon(echt, art, groesse) == schluessel)
+            Behalte(ordner, schluessel, wert, bild);
+    } catch (...) {
+    }
     return bild;
 }
 
@@ -64,12 +84,14 @@ void LeereZwischenspeicher() {
     z.pakete.clear();
     z.index.clear();
     z.gelesen = z.unbrauchbar = false;
+    if (z.aus)
+        return;
     const QDir d(ordner);
-    for (const QString& name :
-         d.entryList({QLatin1String("*") + QLatin1String(Paketendung), QLatin1String(Paketvorsilbe) + u'*',
-                      QLatin1String("*") + QLatin1String(AltePaketendung)},
-                     QDir::Files | QDir::Hidden | QDir::System))
-        QFile::remove(d.filePath(name));
+    for (const QString& name : d.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        const std::string bytes = QFile::encodeName(name).toStdString();
+        if (pid_t schreiber = 0; IstPaketname(bytes) || IstNeuesPaket(bytes, schreiber) || IstAlterBildname(bytes))
+            QFile::remove(d.filePath(name));
+    }
 }
 
 quint64 Zwischenspeicherstand() {

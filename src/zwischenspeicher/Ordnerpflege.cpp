@@ -3,6 +3,9 @@
 #include "zwischenspeicher/Zwischenspeicherzustand.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -14,7 +17,33 @@ namespace senvio {
 namespace {
 // A pack another program has not written to for this long was left by a crash.
 constexpr int VerwaistNachSekunden = 600;
+
+bool IstDatei(DIR* ordner, const char* name, struct stat& s) {
+    return ::fstatat(::dirfd(ordner), name, &s, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(s.st_mode);
+}
+
+// A pack being written whose writer is gone: a kill, a crash, a power cut.
+bool SchreiberTot(pid_t schreiber) {
+    return schreiber > 0 && schreiber != ::getpid() && ::kill(schreiber, 0) != 0 && errno == ESRCH;
+}
+
 } // namespace
+
+bool OrdnerGehoertUns(const Zustand& z) {
+    struct stat s {};
+    if (::lstat(z.ordnerName.c_str(), &s) != 0)
+        return errno == ENOENT; // else it cannot be made either: that only costs time
+    if (S_ISDIR(s.st_mode) && s.st_uid == ::geteuid() && !(s.st_mode & 022)) {
+        if (s.st_mode & 077)
+            ::chmod(z.ordnerName.c_str(), 0700);
+        return true;
+    }
+    std::fprintf(stderr,
+                 "senvio: Der Zwischenspeicher %s ist kein eigener Ordner dieses Benutzers oder für andere "
+                 "beschreibbar; er wird in diesem Lauf nicht benutzt.\n",
+                 z.ordnerName.c_str());
+    return false;
+}
 
 void BaueIndex(Zustand& z) {
     std::vector<std::shared_ptr<Paket>> reihe;
@@ -33,14 +62,19 @@ void BaueIndex(Zustand& z) {
 void LiesOrdner(Zustand& z) {
     z.gelesen = true;
     z.geprueft = std::chrono::steady_clock::now();
+    if (z.aus)
+        return;
     struct stat s {};
     z.ordnerZeit = ::stat(z.ordnerName.c_str(), &s) == 0 ? s.st_mtim : timespec{};
     std::map<std::string, std::shared_ptr<Paket>> da;
     if (DIR* ordner = ::opendir(z.ordnerName.c_str())) {
         while (const dirent* eintrag = ::readdir(ordner)) {
             const std::string name = eintrag->d_name;
-            if (name.size() <= sizeof Paketendung - 1 || name.front() == '.' ||
-                name.compare(name.size() - (sizeof Paketendung - 1), std::string::npos, Paketendung) != 0)
+            struct stat datei {};
+            if (pid_t schreiber = 0;
+                IstNeuesPaket(name, schreiber) && SchreiberTot(schreiber) && IstDatei(ordner, name.c_str(), datei))
+                ::unlinkat(::dirfd(ordner), name.c_str(), 0);
+            if (!IstPaketname(name))
                 continue;
             if (const auto bekannt = z.pakete.find(name); bekannt != z.pakete.end())
                 da.emplace(name, bekannt->second);
@@ -68,6 +102,8 @@ void PruefeOrdner(Zustand& z) {
 
 void Raeume(Zustand& z, qint64 grenze) {
     z.seitAufraeumen = 0;
+    if (z.aus)
+        return;
     struct Datei {
         std::string name;
         timespec zeit;
@@ -82,20 +118,17 @@ void Raeume(Zustand& z, qint64 grenze) {
     while (const dirent* eintrag = ::readdir(ordner)) {
         const std::string name = eintrag->d_name;
         struct stat s {};
-        if (::fstatat(::dirfd(ordner), name.c_str(), &s, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(s.st_mode))
+        if (!IstDatei(ordner, name.c_str(), s))
             continue;
-        const auto endetMit = [&name](const char* endung) {
-            const std::size_t n = std::strlen(endung);
-            return name.size() > n && name.compare(name.size() - n, n, endung) == 0;
-        };
-        const bool alt = endetMit(AltePaketendung);
-        const bool verwaist = name.rfind(Paketvorsilbe, 0) == 0 && name != eigenes &&
-                              std::time(nullptr) - s.st_mtim.tv_sec > VerwaistNachSekunden;
-        if (alt || verwaist)
+        pid_t schreiber = 0;
+        const bool neu = IstNeuesPaket(name, schreiber);
+        const bool verwaist = neu && name != eigenes &&
+                              (SchreiberTot(schreiber) || std::time(nullptr) - s.st_mtim.tv_sec > VerwaistNachSekunden);
+        if (IstAlterBildname(name) || verwaist)
             ::unlinkat(::dirfd(ordner), name.c_str(), 0);
-        else if (endetMit(Paketendung) || name.rfind(Paketvorsilbe, 0) == 0) {
+        else if (neu || IstPaketname(name)) {
             summe += qint64(s.st_size);
-            if (endetMit(Paketendung) && name.front() != '.')
+            if (!neu)
                 pakete.push_back({name, s.st_mtim, qint64(s.st_size)});
         }
     }

@@ -8,9 +8,14 @@ namespace senvio {
 
 struct Zustand;
 
+// True when the folder may be used: missing (it is made 0700), or a folder (not a link) of
+// this user that no one else may write, tightened to 0700. Otherwise the cache stays off for
+// the run, with a note on standard error.
+bool OrdnerGehoertUns(const Zustand& z);
 // The packs in order, the newest last, so that a picture written again wins over an older copy.
 void BaueIndex(Zustand& z);
-// Takes in the packs that came and drops those that went.
+// Takes in the packs that came and drops those that went; removes the packs being written by
+// processes that ended without closing them.
 void LiesOrdner(Zustand& z);
 // On a miss: packs other programs wrote meanwhile, looked for at most once a second.
 void PruefeOrdner(Zustand& z);

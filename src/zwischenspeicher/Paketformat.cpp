@@ -4,6 +4,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -56,27 +58,93 @@ bool Frueher(const timespec& a, const timespec& b) {
     return a.tv_sec != b.tv_sec ? a.tv_sec < b.tv_sec : a.tv_nsec < b.tv_nsec;
 }
 
+namespace {
+
+bool NurZiffern(std::string_view text, bool hexadezimal, std::size_t hoechstens = 20) {
+    if (text.empty() || text.size() > hoechstens)
+        return false;
+    for (const char c : text)
+        if (!((c >= '0' && c <= '9') || (hexadezimal && c >= 'a' && c <= 'f')))
+            return false;
+    return true;
+}
+
+// Cuts `text` at the next "-": the part before it, and `text` keeps the rest.
+std::string_view Teil(std::string_view& text) {
+    const std::size_t strich = text.find('-');
+    const std::string_view teil = text.substr(0, strich);
+    text = strich == std::string_view::npos ? std::string_view() : text.substr(strich + 1);
+    return teil;
+}
+
+bool EndetMit(std::string_view& name, std::string_view endung) {
+    if (name.size() <= endung.size() || name.substr(name.size() - endung.size()) != endung)
+        return false;
+    name.remove_suffix(endung.size());
+    return true;
+}
+
+// The six letters and digits mkostemp puts in place of "XXXXXX".
+bool IstZufallsteil(std::string_view text) {
+    return text.size() == 6 && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+           });
+}
+
+} // namespace
+
+bool IstPaketname(std::string_view name) {
+    if (!EndetMit(name, Paketendung))
+        return false;
+    const std::string_view sekunden = Teil(name), nano = Teil(name), prozess = Teil(name);
+    return NurZiffern(sekunden, true, 16) && nano.size() == 9 && NurZiffern(nano, false) &&
+           NurZiffern(prozess, false, 10) && NurZiffern(name, false, 10);
+}
+
+bool IstAlterBildname(std::string_view name) {
+    return EndetMit(name, AltePaketendung) && name.size() == 40 && NurZiffern(name, true, 40);
+}
+
+bool IstNeuesPaket(std::string_view name, pid_t& schreiber) {
+    schreiber = 0;
+    if (name.substr(0, sizeof Paketvorsilbe - 1) != Paketvorsilbe)
+        return false;
+    name.remove_prefix(sizeof Paketvorsilbe - 1);
+    if (IstZufallsteil(name))
+        return true;
+    const std::string_view prozess = Teil(name);
+    if (!NurZiffern(prozess, false, 9) || !IstZufallsteil(name))
+        return false;
+    schreiber = pid_t(std::stol(std::string(prozess)));
+    return true;
+}
+
 std::shared_ptr<Paket> OeffnePaket(const std::string& pfad, bool& kaputt) {
-    auto paket = std::make_shared<Paket>(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
+    auto paket = std::make_shared<Paket>(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
     struct stat s {};
     Paketkopf kopf{};
     Paketfuss fuss{};
     const int fd = paket->datei.fd();
-    if (fd < 0 || ::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode))
+    if (fd < 0 || ::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode) || s.st_uid != ::geteuid() || (s.st_mode & 022))
         return {};
     kaputt = true;
-    if (s.st_size < off_t(sizeof kopf + sizeof fuss) || !LiesAlles(fd, &kopf, sizeof kopf, 0) ||
+    // Every count is checked against the file's size by subtraction, so nothing wraps.
+    const quint64 groesse = quint64(s.st_size);
+    if (groesse < sizeof kopf + sizeof fuss || !LiesAlles(fd, &kopf, sizeof kopf, 0) ||
         !LiesAlles(fd, &fuss, sizeof fuss, s.st_size - off_t(sizeof fuss)) ||
         std::memcmp(kopf.magie, Paketmagie, sizeof Paketmagie) != 0 || kopf.format != Dateiformat ||
         std::memcmp(fuss.magie, Indexmagie, sizeof Indexmagie) != 0 || fuss.format != Dateiformat ||
-        fuss.indexVersatz < sizeof kopf ||
-        fuss.indexVersatz + quint64(fuss.anzahl) * sizeof(Verweis) + sizeof fuss != quint64(s.st_size))
+        fuss.indexVersatz < sizeof kopf || fuss.indexVersatz > groesse - sizeof fuss ||
+        quint64(fuss.anzahl) * sizeof(Verweis) != groesse - sizeof fuss - fuss.indexVersatz)
         return {};
     paket->verweise.resize(fuss.anzahl);
     const qsizetype indexLaenge = qsizetype(fuss.anzahl) * qsizetype(sizeof(Verweis));
     if (!LiesAlles(fd, paket->verweise.data(), std::size_t(indexLaenge), off_t(fuss.indexVersatz)) ||
         Pruefsumme(paket->verweise.data(), indexLaenge) != fuss.pruefsumme)
         return {};
+    for (const Verweis& v : paket->verweise)
+        if (v.versatz < sizeof kopf || v.versatz >= fuss.indexVersatz)
+            return {};
     kaputt = false;
     paket->pfad = pfad;
     paket->ende = qint64(fuss.indexVersatz);
@@ -86,7 +154,7 @@ std::shared_ptr<Paket> OeffnePaket(const std::string& pfad, bool& kaputt) {
 }
 
 std::shared_ptr<Paket> BeginnePaketdatei(const std::string& ordner, bool& fehlt) {
-    std::string vorlage = ordner + '/' + Paketvorsilbe + "XXXXXX";
+    std::string vorlage = ordner + '/' + Paketvorsilbe + std::to_string(::getpid()) + "-XXXXXX";
     const int fd = ::mkostemp(vorlage.data(), O_CLOEXEC);
     fehlt = fd < 0 && errno == ENOENT;
     if (fd < 0)

@@ -9,6 +9,8 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <sys/types.h>
 #include <vector>
 
 // The cache's files. The pictures lie in packs: a pack is written by one program, under a
@@ -46,8 +48,18 @@ struct Ort {
 
 bool Frueher(const timespec& a, const timespec& b);
 
+// The names the cache gives its files; nothing of another name is ever removed. A finished
+// pack is "SECONDS-NANOSECONDS-PID-N.paket" (the seconds in hexadecimal), a pack being written
+// ".neu-PID-XXXXXX" (".neu-XXXXXX" before the writer was named), a picture of the first
+// version 40 hexadecimal digits and ".bild".
+bool IstPaketname(std::string_view name);
+bool IstAlterBildname(std::string_view name);
+// A pack being written; `schreiber` is its writer's process, 0 where the name does not tell.
+bool IstNeuesPaket(std::string_view name, pid_t& schreiber);
+
 // A finished pack whose header, footer and index check out; its entries are checked as
-// they are read. `kaputt` tells one that was read and did not check out.
+// they are read. `kaputt` tells one that was read and did not check out. Anything but a plain
+// file of this user that no one else may write is left unread (never waited for: a FIFO).
 std::shared_ptr<Paket> OeffnePaket(const std::string& pfad, bool& kaputt);
 
 // A new pack under a temporary name in the folder, its header written; nullptr when the

@@ -39,4 +39,8 @@ void RaeumeZwischenspeicherAuf(qint64 grenze) {
     Raeume(Bereit(z, ordner), grenze);
 }
 
+quint64 Zwischenspeichertreffer() {
+    return DerZustand().treffer;
+}
+
 } // namespace senvio::testnaht

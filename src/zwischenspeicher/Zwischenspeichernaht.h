@@ -23,4 +23,7 @@ void SchliesseZwischenspeicher();
 // `grenze`, when it holds more; leftovers of interrupted writes go as well.
 void RaeumeZwischenspeicherAuf(qint64 grenze);
 
+// How many pictures were read from the cache since the program started.
+quint64 Zwischenspeichertreffer();
+
 } // namespace senvio::testnaht

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +20,9 @@ bool BeginnePaket(Zustand& z) {
     std::shared_ptr<Paket> paket = BeginnePaketdatei(z.ordnerName, fehlt);
     if (!paket && fehlt) {
         if (!QDir().mkpath(QFileInfo(z.ordner).path()) || (::mkdir(z.ordnerName.c_str(), 0700) != 0 && errno != EEXIST))
+            return false;
+        z.aus = !OrdnerGehoertUns(z); // someone else may have made it in between
+        if (z.aus)
             return false;
         paket = BeginnePaketdatei(z.ordnerName, fehlt);
     }
@@ -63,6 +67,7 @@ Zustand& Bereit(Zustand& z, const QString& ordner) {
         z.seitAufraeumen = ZwischenspeicherGrenze;
         z.ordner = ordner;
         z.ordnerName = QFile::encodeName(ordner).toStdString();
+        z.aus = !OrdnerGehoertUns(z);
     }
     if (z.offen && z.besitzer != ::getpid())
         z.offen.reset(); // the parent's, after fork()
@@ -75,6 +80,8 @@ std::optional<Ort> Finde(const QString& ordner, quint64 wert) {
     Zustand& z = DerZustand();
     const std::lock_guard<std::mutex> halte(z.sperre);
     Bereit(z, ordner);
+    if (z.aus)
+        return std::nullopt;
     auto gefunden = z.index.find(wert);
     if (gefunden == z.index.end()) {
         PruefeOrdner(z);
@@ -97,7 +104,7 @@ void Behalte(const QString& ordner, const QByteArray& schluessel, quint64 wert, 
     Zustand& z = DerZustand();
     const std::lock_guard<std::mutex> halte(z.sperre);
     Bereit(z, ordner);
-    if (z.unbrauchbar || z.index.count(wert))
+    if (z.aus || z.unbrauchbar || z.index.count(wert))
         return;
     if (!z.offen && !BeginnePaket(z)) {
         z.unbrauchbar = true;

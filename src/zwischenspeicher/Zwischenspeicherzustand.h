@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <chrono>
 #include <map>
 #include <mutex>
@@ -21,6 +22,7 @@ struct Zustand {
     std::string ordnerName;
     bool gelesen = false;
     bool unbrauchbar = false;                             // a pack could not be written: not tried again in this folder
+    bool aus = false;                                     // the folder is not ours alone: not used in this run
     std::map<std::string, std::shared_ptr<Paket>> pakete; // the finished ones, by file name
     std::unordered_map<quint64, Ort> index;
     std::shared_ptr<Paket> offen; // the pack this program writes
@@ -28,6 +30,7 @@ struct Zustand {
     timespec ordnerZeit{};
     std::chrono::steady_clock::time_point geprueft;
     qint64 seitAufraeumen = ZwischenspeicherGrenze;
+    std::atomic<quint64> treffer{0}; // pictures read from the cache
     ~Zustand();
 };
 

@@ -60,14 +60,17 @@ TEST_F(StartUndEnde, ErsterStartUndAuswahlJenseitsDerGruppen) {
     EXPECT_EQ(LeseIniGanzzahl(Pfad(u"senvio.ini"_s), u"Einstellung"_s, u"Auswahl"_s), -1);
 }
 
-// Leftovers in the temporary folder, files and folders, are gone after the start.
+// An earlier run's card and page pictures in the temporary folder go at the start; other files and folders stay.
 TEST_F(StartUndEnde, LetzteListeWirdGeladenUndNeuNummeriertDieDateiErstBeimEnde) {
     LegeAn(u"Senvio-Listen/Temp/Unterordner"_s);
     Schreib(Pfad(u"Senvio-Listen/Temp/Unterordner/BildNr1_1.bmp"_s), "BM");
     Schreib(Pfad(u"Senvio-Listen/Temp/ohne Punkt"_s), "x");
+    Schreib(Pfad(u"Senvio-Listen/Temp/BildNr12_3.bmp"_s), "BM");
+    Schreib(Pfad(u"Senvio-Listen/Temp/DINA4_3.bmp"_s), "BM");
     const QByteArray alt = "  3   = ZDF #png#zdf.png\r\n2= Arte #png#Ohne Logo2.png\r\n";
     TMainForm& haupt = StarteMit(alt);
-    EXPECT_TRUE(Baum(Pfad(u"Senvio-Listen/Temp"_s)).isEmpty());
+    EXPECT_EQ(Baum(Pfad(u"Senvio-Listen/Temp"_s)).keys(),
+              QStringList({u"Unterordner"_s, u"Unterordner/BildNr1_1.bmp"_s, u"ohne Punkt"_s}));
     ErwarteListe(u"Astra"_s, 2);
     const QByteArray neu = "    1   = ZDF #png#zdf.png\r\n    2   = Arte #png#Ohne Logo2.png\r\n";
     EXPECT_EQ(haupt.Liste().Zeilen().join(u"\r\n"_s) + u"\r\n"_s, QString::fromLatin1(neu));

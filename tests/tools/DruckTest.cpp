@@ -9,10 +9,16 @@
 #include "TestDateien.h"
 #include "pdf/PdfPruefung.h"
 
+#include "platform/Drucker.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 #include <vector>
 
 using namespace senvio::test;
@@ -163,7 +169,6 @@ TEST_F(DruckProgramm, FalscherAufruf) {
     for (const auto& [argumente, text] :
          {std::pair{QStringList{u"--modus"_s, u"quer"_s, u"Kurz"_s}, u"Unbekannter Modus \"quer\""_s},
           {QStringList{}, u"keine Liste"_s},
-          {QStringList{u"--drucker"_s, u"Gibtsnicht"_s, u"Kurz"_s}, u"Den Drucker \"Gibtsnicht\" gibt es nicht."_s},
           {QStringList{u"--start-karte"_s, u"5"_s, u"--druckdatei"_s, u"k.pdf"_s, u"Kurz"_s}, u"Startkarte \"5\""_s},
           {QStringList{u"--modus"_s, u"png"_s, u"--druckdatei"_s, u"k.pdf"_s, u"Kurz"_s}, u"nur die Modi"_s},
           {QStringList{u"--modus"_s, u"png"_s, u"--nur-geaenderte"_s, u"Kurz"_s}, u"gilt nur für die Modi"_s},
@@ -457,4 +462,98 @@ TEST_F(DruckProgramm, GrossdruckMitRueckseite) {
     const QRect feld(QPoint(qRound(88.5 / 0.254), qRound((arte.center().y() - 4) / 0.254)),
                      QPoint(qRound(100.8 / 0.254), qRound((arte.center().y() + 4) / 0.254)));
     EXPECT_GT(Zaehle(blatt.bild, feld, Platte), 400);
+}
+
+// "Temp" is emptied of the run's pictures only, and of none left when the PDF is complete; a "Temp" that
+// links to a folder elsewhere is refused, and that folder is left as it was.
+TEST_F(DruckProgramm, TempNurEigeneBilder) {
+    const QString temp = m_listen + u"Temp"_s;
+    Schreib(temp + u"/Notiz.txt"_s, "Einkauf");
+    Schreib(temp + u"/Fotos/Urlaub.jpg"_s, "Bild");
+    const auto fremd = Baum(temp);
+    Schreib(temp + u"/DINA4_9.bmp"_s, "alt");
+    for (const QString& modus : {u"doppel"_s, u"png"_s}) {
+        EXPECT_EQ(StarteDruck({u"--modus"_s, modus, u"Liste"_s}, m_programm).rueckgabe, 0);
+        EXPECT_EQ(Baum(temp), fremd) << modus.toStdString();
+    }
+    PdfDatei((m_listen + u"Liste.pdf"_s).toStdString(), 2);
+    const QString woanders = m_wurzel.filePath(u"Bilder"_s);
+    Schreib(woanders + u"/DINA4_1.bmp"_s, "Scan");
+    Schreib(woanders + u"/Urlaub.jpg"_s, "Bild");
+    ASSERT_TRUE(QDir(temp).removeRecursively() && QFile::link(woanders, temp));
+    const Programmlauf lauf = StarteDruck({u"--modus"_s, u"png"_s, u"Kurz"_s}, m_programm);
+    EXPECT_EQ(lauf.rueckgabe, 1);
+    EXPECT_TRUE(lauf.fehler.contains(u"ist eine Verknüpfung"_s)) << lauf.fehler.toStdString();
+    EXPECT_EQ(Baum(woanders).keys(), QStringList({u"DINA4_1.bmp"_s, u"Urlaub.jpg"_s}));
+}
+
+// The direct print's file replaces a PDF only; a run's leftovers beside it go once a minute old, a stopped run's at
+// once.
+TEST_F(DruckProgramm, DruckdateiNurPdf) {
+    const QString arbeit = m_wurzel.filePath(u"arbeit/"_s);
+    Schreib(m_programm + u"senvio.ini"_s, "[Senvio]\r\nListenName=Kurz\r\n");
+    Schreib(arbeit + u"notiz.txt"_s, "Nicht überschreiben");
+    Schreib(arbeit + u"alt.pdf"_s, "%PDF-1.4 alt");
+    ASSERT_TRUE(QDir().mkpath(arbeit + u"ordner.pdf"_s));
+    ASSERT_EQ(mkfifo(QFile::encodeName(m_wurzel.filePath(u"rohr.pdf"_s)).constData(), 0600), 0);
+    Schreib(arbeit + u".~senvio-4242-0"_s, "alt");
+    Schreib(arbeit + u".~senvio-4242-1"_s, "frisch");
+    StarteProgramm(u"touch"_s, {u"-d"_s, u"-2 min"_s, arbeit + u".~senvio-4242-0"_s});
+    ASSERT_TRUE(QDir().mkpath(m_listen + u"Temp"_s));
+    const auto vorher = Baum(m_programm), arbeitVorher = Baum(arbeit);
+    for (const auto& [argumente, rueckgabe, text] :
+         {std::tuple{QStringList{u"--druckdatei"_s, u""_s}, 2, u"Der Pfad nach --druckdatei ist leer."_s},
+          {QStringList{u"--drucker"_s, u""_s}, 2, u"Der Name nach --drucker ist leer."_s},
+          {QStringList{u"--druckdatei"_s, m_listen + u"Kurz.lis"_s}, 1, u"ist die Liste selbst"_s},
+          {QStringList{u"--druckdatei"_s, u"../Programm/senvio.ini"_s}, 1, u"ist die Einstellungsdatei"_s},
+          {QStringList{u"--druckdatei"_s, u"notiz.txt"_s}, 1, u"ist keine PDF-Datei"_s},
+          {QStringList{u"--druckdatei"_s, u"ordner.pdf"_s}, 1, u"ist keine Datei"_s},
+          {QStringList{u"--druckdatei"_s, u"../rohr.pdf"_s}, 1, u"ist keine Datei"_s}}) {
+        const Programmlauf lauf =
+            StarteDruck(QStringList{u"--programmordner"_s, m_programm} + argumente + QStringList{u"Kurz"_s}, arbeit);
+        EXPECT_EQ(lauf.rueckgabe, rueckgabe) << text.toStdString();
+        EXPECT_TRUE(lauf.fehler.contains(text)) << lauf.fehler.toStdString();
+    }
+    EXPECT_EQ(Baum(m_programm), vorher);
+    EXPECT_EQ(Baum(arbeit), arbeitVorher);
+    StarteDruck({u"--programmordner"_s, m_programm, u"--druckdatei"_s, u"alt.pdf"_s, u"Kurz"_s}, arbeit);
+    EXPECT_TRUE(StarteProgramm(u"pdfinfo"_s, {arbeit + u"alt.pdf"_s}).aus.contains(u"Pages:           1\n"_s));
+    EXPECT_FALSE(QFileInfo::exists(arbeit + u".~senvio-4242-0"_s));
+    EXPECT_TRUE(QFileInfo::exists(arbeit + u".~senvio-4242-1"_s));
+    // SIGTERM while the direct print draws: the half-written file goes with the program.
+    Schreib(m_listen + u"Lang.lis"_s, Liste(6000));
+    QProcess druck;
+    druck.setWorkingDirectory(arbeit);
+    druck.start(QStringLiteral(SENVIO_DRUCK_PROGRAMM),
+                {u"--programmordner"_s, m_programm, u"--druckdatei"_s, u"lang.pdf"_s, u"Lang"_s});
+    const auto halb = [&] { return QDir(arbeit).entryList({u".~senvio-*"_s}, QDir::Files | QDir::Hidden); };
+    while (halb().size() < 2 && !druck.waitForFinished(20)) {
+    }
+    ASSERT_EQ(druck.state(), QProcess::Running) << "ended before it was stopped";
+    ::kill(pid_t(druck.processId()), SIGTERM);
+    EXPECT_TRUE(druck.waitForFinished(-1) && druck.exitStatus() == QProcess::CrashExit);
+    EXPECT_EQ(halb(), QStringList{u".~senvio-4242-1"_s});
+    EXPECT_FALSE(QFileInfo::exists(arbeit + u"lang.pdf"_s));
+}
+
+// A print service that takes the connection and never answers, and none at all; a printer that is not there.
+TEST_F(DruckProgramm, DruckdienstAntwortetNicht) {
+    const int stumm = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+    socklen_t laenge = sizeof a;
+    ASSERT_TRUE(!bind(stumm, reinterpret_cast<sockaddr*>(&a), laenge) && !listen(stumm, 4) &&
+                !getsockname(stumm, reinterpret_cast<sockaddr*>(&a), &laenge));
+    for (const auto& [port, text] : {std::pair{ntohs(a.sin_port), u"Der Druckdienst (CUPS) antwortet nicht."_s},
+                                     {1, u"Der Druckdienst (CUPS) ist nicht erreichbar."_s}}) { // nothing listens on 1
+        qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(port));
+        const Programmlauf lauf = StarteDruck({u"--drucker"_s, u"Büro"_s, u"Kurz"_s}, m_programm);
+        EXPECT_EQ(std::pair(lauf.rueckgabe, lauf.fehler.section(u'\n', -2)),
+                  std::pair(1, u"senvio-druck: "_s + text + u'\n'));
+    }
+    qunsetenv("CUPS_SERVER");
+    close(stumm);
+    EXPECT_EQ(senvio::Druckerfehlt(u"Büro"_s, {u"Küche"_s, u"Wohnzimmer"_s}),
+              u"Den Drucker \"Büro\" gibt es nicht. Eingerichtet sind: Küche, Wohnzimmer."_s);
+    EXPECT_EQ(senvio::Druckerfehlt(u"Büro"_s, {}),
+              u"Den Drucker \"Büro\" gibt es nicht. Es ist kein Drucker eingerichtet."_s);
 }

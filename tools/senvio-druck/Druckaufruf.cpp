@@ -125,7 +125,11 @@ Druckaufruf LeseDruckaufruf(const QStringList& argumente) {
     aufruf.drucker = leser.value(drucker);
     aufruf.nurGeaenderte = leser.isSet(nurGeaenderte);
     aufruf.rueckseite = leser.isSet(rueckseite);
-    if (aufruf.listen.isEmpty())
+    if (leser.isSet(druckdatei) && aufruf.druckdatei.isEmpty())
+        aufruf.fehler = QStringLiteral("Der Pfad nach --druckdatei ist leer.");
+    else if (leser.isSet(drucker) && aufruf.drucker.isEmpty())
+        aufruf.fehler = QStringLiteral("Der Name nach --drucker ist leer.");
+    else if (aufruf.listen.isEmpty())
         aufruf.fehler = QStringLiteral("Es ist keine Liste angegeben.");
     else
         aufruf.fehler = PruefeDirektdruck(leser, start, aufruf);

@@ -1,6 +1,7 @@
 #include "Stapeldruck.h"
 
 #include "basis/Dateimeldung.h"
+#include "basis/Zwischendateien.h"
 #include "dokument/Dokumentdruck.h"
 #include "list/Listendatei.h"
 #include "platform/Drucker.h"
@@ -11,6 +12,7 @@
 #include "zwischenspeicher/Logozwischenspeicher.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -52,6 +54,9 @@ QString DruckeListe(const QString& datei, const ProgrammOrdner& ordner, const Dr
     if (!zwischen.isValid())
         throw DateiFehler::NichtErstellt(zwischen.path());
     const QString pdf = zwischen.filePath(QStringLiteral("druck.pdf"));
+    // A stop by a signal takes the folder along (files first, then the empty folder).
+    const GemerkteZwischendatei ordnerWeg(QFile::encodeName(zwischen.path()).toStdString()),
+        dateiWeg(QFile::encodeName(pdf).toStdString());
     DruckeBlaetterInDatei(dokument, pdf, wahl, schrift, breite, Listengrund, nurGeaenderte);
     const int auftrag = GibAnDrucker(aufruf.drucker, pdf, dokument.Name());
     dokument.BeendeWarten();

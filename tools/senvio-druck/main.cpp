@@ -3,6 +3,7 @@
 #include "Druckaufruf.h"
 #include "Stapeldruck.h"
 
+#include "basis/Zwischendateien.h"
 #include "platform/QtTexte.h"
 
 #include <QGuiApplication>
@@ -10,6 +11,8 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    // A print stopped by SIGTERM or Ctrl+C takes its temporary files along.
+    senvio::RaeumeBeimEndeAuf();
     // Fonts and the screen's resolution need a window system; the offscreen one needs no
     // display, so the program runs on a server as well.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
