@@ -82,6 +82,8 @@ void Importbefehle::ListeAktualisierenClick() {
         m_fenster.ZeigeListenmodus();
     const Aktualisierungsbericht bericht = Aktualisiere(m_dokument, pruefung->Ergebnis(), pruefung->Wahl());
     m_fenster.Ansicht().setFocus();
+    if (!bericht.hinweis.isEmpty())
+        Dialoge::Information(eltern, bericht.hinweis);
     if (!bericht.geaendert) {
         Dialoge::Information(eltern,
                              QStringLiteral("Die Liste ist auf dem Stand der Quellen. Es wurde nichts geändert."));

@@ -158,6 +158,7 @@ void Listendokument::Wechsle(Wechselart art, QString name, QString datei, Sender
     m_datei = datei;
     m_stand = stand;
     m_vollstaendig = true;
+    m_ungespeichert = false;
     emit Gewechselt();
 }
 
@@ -193,8 +194,9 @@ void Listendokument::Starte(const QString& name) {
 void Listendokument::Lade(const QString& datei, const QString& name) {
     const Dateistand stand = LiesDateistand(datei);
     SenderListe gelesen;
-    LeseListendatei(datei, gelesen);
-    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(datei), gelesen.Zeilen());
+    qint64 groesse = -1;
+    LeseListendatei(datei, gelesen, &groesse);
+    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(datei), gelesen.Zeilen(), groesse);
     Wechsle(Wechselart::Start, name, datei, std::move(gelesen), stand, std::move(quellen));
 }
 
@@ -202,8 +204,9 @@ void Listendokument::Oeffne(const QString& gewaehlt, const QString& name, const 
     const Dateistand stand =
         LiesDateistand(eigeneDatei.isEmpty() ? FindeListendatei(m_ordner.listen, name) : eigeneDatei);
     SenderListe gelesen;
-    LeseListendatei(gewaehlt, gelesen);
-    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(gewaehlt), gelesen.Zeilen());
+    qint64 groesse = -1;
+    LeseListendatei(gewaehlt, gelesen, &groesse);
+    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(gewaehlt), gelesen.Zeilen(), groesse);
     Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen), stand, std::move(quellen));
 }
 
@@ -221,6 +224,7 @@ void Listendokument::Aendere(const Schritt& schritt, const std::function<void(Li
     }
     if (schritt.imVerlauf)
         NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher);
+    m_ungespeichert = m_ungespeichert || aenderer.m_geaendert;
     if (schritt.speichern == Speichern::Sofort && aenderer.m_geaendert)
         Speichere();
     if (schritt.nummerieren)
@@ -247,6 +251,7 @@ void Listendokument::NimmSchrittAuf(const QString& name, const QStringList& vorh
 void Listendokument::WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts,
                                     const QList<Eintragsherkunft>& herkunft, int auswahl) {
     bool passt = true;
+    m_ungespeichert = true;
     m_modell.SchreibeUm([&](SenderListe& liste) { passt = WendeAn(liste, wechsel, vorwaerts); });
     if (passt) {
         const qsizetype weg = (vorwaerts ? wechsel.vorher : wechsel.nachher).size();
@@ -278,20 +283,28 @@ void Listendokument::Speichere() {
             return;
         sperre.emplace(datei);
     }
-    m_modell.Speichere(datei);
+    m_modell.Speichere([&](const SenderListe& liste) { return SchreibeListeMitQuellen(datei, liste, m_herkunft); });
     m_stand = LiesDateistand(datei);
-    SchreibeQuellen(QuellendateiZu(datei), Liste().Zeilen(), m_herkunft);
+    m_ungespeichert = false;
 }
 
 void Listendokument::SetzeUeberschreibfrage(std::function<bool(const QString&)> frage) {
     m_ueberschreibfrage = std::move(frage);
 }
 
+QString Listendokument::SichereFensterstand() {
+    const QString daneben = Datei() + QStringLiteral(".fenster");
+    SenderListe kopie = Liste();
+    SchreibeListendatei(daneben, kopie);
+    return daneben;
+}
+
 void Listendokument::SpeichereUnter(const QString& pfad) {
-    m_modell.Speichere(pfad);
-    SchreibeQuellen(QuellendateiZu(pfad), Liste().Zeilen(), m_herkunft);
-    if (QFileInfo(pfad) == QFileInfo(Datei()))
+    m_modell.Speichere([&](const SenderListe& liste) { return SchreibeListeMitQuellen(pfad, liste, m_herkunft); });
+    if (QFileInfo(pfad) == QFileInfo(Datei())) {
         m_stand = LiesDateistand(pfad);
+        m_ungespeichert = false;
+    }
 }
 
 void Listendokument::VergissVerlauf() {

@@ -1,7 +1,9 @@
 #include "dokument/Quellendatei.h"
 
 #include "dokument/Folgefinder.h"
+#include "list/Listendatei.h"
 #include "list/Zeilenformat.h"
+#include "platform/AtomareDatei.h"
 #include "platform/Fehler.h"
 #include "platform/GanzeDatei.h"
 
@@ -10,12 +12,21 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <optional>
+
+#include <cstdio>
 
 namespace senvio {
 
 namespace {
 
 const QString Kopf = QStringLiteral("Senvio-Quellen 1");
+// Lines of fewer than four fields, which older versions pass over: the size and line count
+// of the list the file was written with, and a check sum of each of its lines.
+const QString Abdruckkopf = QStringLiteral("Zur Liste");
+const QString Pruefkopf = QStringLiteral("Zeilenpruefung");
+// The sources file of a list whose rename has not happened yet.
+const QString Wartend = QStringLiteral(".neu");
 constexpr qint64 GroessteQuellendatei = qint64(64) * 1024 * 1024;
 
 // Appends a field, a tab before it unless it is the line's first: a field holds no tab and
@@ -40,21 +51,36 @@ QStringView NameDer(const QString& zeile) {
     return QStringView(zeile).mid(anfang, (trenner >= 0 ? trenner : zeile.size()) - anfang);
 }
 
-} // namespace
-
-QString QuellendateiZu(const QString& listendatei) {
-    const bool lis = listendatei.endsWith(QStringLiteral(".lis"), Qt::CaseInsensitive);
-    return (lis ? listendatei.chopped(4) : listendatei) + QStringLiteral(".quellen");
+// FNV-1a over the line after its number: renumbering does not change it, another logo does.
+quint32 Zeilenpruefsumme(const QString& zeile) {
+    quint32 summe = 2166136261u;
+    for (const QChar z : QStringView(zeile).mid(PraefixLaenge(zeile)))
+        summe = (summe ^ z.unicode()) * 16777619u;
+    return summe;
 }
 
-void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft) {
-    if (std::all_of(herkunft.begin(), herkunft.end(),
-                    [](const Eintragsherkunft& h) { return h == Eintragsherkunft(); })) {
-        QFile::remove(datei);
-        return;
-    }
+QString Abdruck(qint64 groesse, qsizetype anzahl) {
+    return QStringLiteral("%1 %2").arg(groesse).arg(anzahl);
+}
+
+bool KenntEtwas(const QList<Eintragsherkunft>& herkunft) {
+    return std::any_of(herkunft.begin(), herkunft.end(),
+                       [](const Eintragsherkunft& h) { return h != Eintragsherkunft(); });
+}
+
+// The file's text; with the list's size, the lines that check it follow the head.
+QByteArray QuellenText(const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft, qint64 listengroesse) {
     QString text = Kopf + u'\n';
-    text.reserve(zeilen.size() * 80);
+    text.reserve(zeilen.size() * 90);
+    if (listengroesse >= 0 && KenntEtwas(herkunft)) {
+        text += Abdruckkopf + u'\t' + Abdruck(listengroesse, zeilen.size()) + u'\n' + Pruefkopf + u'\t';
+        for (qsizetype i = 0; i < zeilen.size(); ++i)
+            text += (i ? QStringLiteral(" ") : QString()) + QString::number(Zeilenpruefsumme(zeilen[i]), 16);
+        text += u'\n';
+    } else if (listengroesse >= 0) {
+        // Nothing known: the file only says so, and is removed once its list is in place.
+        return (text + Abdruckkopf + u'\t' + Abdruck(listengroesse, zeilen.size()) + u'\n').toUtf8();
+    }
     const Eintragsherkunft keine;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
@@ -66,52 +92,150 @@ void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QLis
             HaengeFeldAn(text, schluessel);
         text += u'\n';
     }
-    if (!SchreibeGanzeDatei(datei, text.toUtf8()))
+    return text.toUtf8();
+}
+
+// The lines of a file of ours, without its head; nothing when it is not one.
+std::optional<QStringList> LiesQuellenzeilen(const QString& datei) {
+    QFile f(datei);
+    if (!QFileInfo(datei).isFile() || f.size() > GroessteQuellendatei || !f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString text = utf8(f.readAll());
+    QStringList zeilen = text.split(u'\n');
+    if (utf8.hasError() || f.error() != QFileDevice::NoError || zeilen.value(0) != Kopf)
+        return std::nullopt;
+    zeilen.removeFirst();
+    return zeilen;
+}
+
+QString AbdruckIn(const QStringList& zeilen) {
+    for (const QString& zeile : zeilen)
+        if (zeile.startsWith(Abdruckkopf + u'\t'))
+            return zeile.mid(Abdruckkopf.size() + 1);
+    return {};
+}
+
+// Puts a waiting sources file in place: renamed over the old one, or with nothing known,
+// both removed.
+void VollendeQuellen(const QString& datei) {
+    const QString wartend = datei + Wartend;
+    const std::optional<QStringList> zeilen = LiesQuellenzeilen(wartend);
+    const bool eintraege =
+        zeilen && std::any_of(zeilen->begin(), zeilen->end(), [](const QString& z) { return z.count(u'\t') >= 3; });
+    if (eintraege) {
+        ::rename(QFile::encodeName(wartend).constData(), QFile::encodeName(datei).constData());
+        return;
+    }
+    QFile::remove(datei);
+    QFile::remove(wartend);
+}
+
+} // namespace
+
+QString QuellendateiZu(const QString& listendatei) {
+    const bool lis = listendatei.endsWith(QStringLiteral(".lis"), Qt::CaseInsensitive);
+    return (lis ? listendatei.chopped(4) : listendatei) + QStringLiteral(".quellen");
+}
+
+void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft) {
+    if (!KenntEtwas(herkunft)) {
+        QFile::remove(datei);
+        return;
+    }
+    if (!SchreibeGanzeDatei(datei, QuellenText(zeilen, herkunft, -1)))
         throw DateiFehler::NichtErstellt(datei);
 }
 
-GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
+bool SchreibeListeMitQuellen(const QString& listendatei, const SenderListe& liste,
+                             const QList<Eintragsherkunft>& herkunft) {
+    const bool unicode = BrauchtUnicode(liste);
+    const QByteArray bytes = KodiereListe(liste.Zeilen(), unicode);
+    const QString quellen = QuellendateiZu(listendatei);
+    const QString wartend = quellen + Wartend;
+    RaeumeSchreibresteAuf(QFileInfo(listendatei).absolutePath());
+    // Left by a kill before its list was renamed: the list it was written for never came.
+    QFile::remove(wartend);
+    AtomareDatei neueListe(listendatei);
+    if (!neueListe.Oeffne() || neueListe.Geraet().write(bytes) != bytes.size() || !neueListe.Sichere())
+        throw DateiFehler::NichtErstellt(listendatei);
+    if (KenntEtwas(herkunft) || QFileInfo(quellen).exists() || QFileInfo(quellen).isSymLink()) {
+        AtomareDatei seite(wartend);
+        const QByteArray text = QuellenText(liste.Zeilen(), herkunft, bytes.size());
+        if (!seite.Oeffne() || seite.Geraet().write(text) != text.size() || !seite.Uebernimm())
+            throw DateiFehler::NichtErstellt(quellen);
+    }
+    if (!neueListe.Uebernimm()) {
+        const int fehlernummer = errno;
+        QFile::remove(wartend);
+        throw DateiFehler::NichtErstellt(listendatei, fehlernummer);
+    }
+    if (QFileInfo::exists(wartend))
+        VollendeQuellen(quellen);
+    return unicode;
+}
+
+GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen, qint64 listengroesse) {
     GeleseneQuellen gelesen{QList<Eintragsherkunft>(zeilen.size()), {}};
-    QFile f(datei);
-    if (!f.exists())
+    // A file a kill left waiting is taken in once its list is the one it was written for.
+    if (const auto wartend = LiesQuellenzeilen(datei + Wartend);
+        wartend && listengroesse >= 0 && AbdruckIn(*wartend) == Abdruck(listengroesse, zeilen.size()))
+        VollendeQuellen(datei);
+    if (!QFile::exists(datei))
         return gelesen;
-    const QString unbrauchbar =
-        QStringLiteral("Die Datei %1 passt nicht zu Senvio; die Herkunft der Einträge wird nicht verwendet.")
-            .arg(datei);
-    if (!QFileInfo(datei).isFile() || f.size() > GroessteQuellendatei || !f.open(QIODevice::ReadOnly)) {
-        gelesen.hinweis = unbrauchbar;
-        return gelesen;
-    }
-    QStringDecoder utf8(QStringConverter::Utf8);
-    const QString text = utf8(f.readAll());
-    QStringList dateizeilen = text.split(u'\n');
-    if (utf8.hasError() || dateizeilen.value(0) != Kopf) {
-        gelesen.hinweis = unbrauchbar;
+    std::optional<QStringList> dateizeilen = LiesQuellenzeilen(datei);
+    const QString abdruck = dateizeilen ? AbdruckIn(*dateizeilen) : QString();
+    if (!dateizeilen ||
+        (!abdruck.isEmpty() && listengroesse >= 0 && abdruck != Abdruck(listengroesse, zeilen.size()))) {
+        gelesen.hinweis =
+            QStringLiteral("Die Datei %1 passt nicht zu Senvio; die Herkunft der Einträge wird nicht verwendet.")
+                .arg(datei);
         return gelesen;
     }
-    dateizeilen.removeFirst();
-    // The file's entries by name, in order; each is taken once.
+    // The file's entries by name and by name and check sum, in order; each is taken once.
     Folgefinder nachName;
+    Folgefinder nachInhalt;
     QList<QStringList> eintraege;
-    for (const QString& zeile : dateizeilen) {
+    QStringList pruefsummen;
+    for (const QString& zeile : *dateizeilen) {
         QStringList felder = zeile.split(u'\t');
-        if (felder.size() < 4)
+        if (felder.size() < 4) {
+            if (felder[0] == Pruefkopf)
+                pruefsummen = felder.value(1).split(u' ');
             continue;
+        }
         nachName.Lege(felder[0], eintraege.size());
         eintraege.append(std::move(felder));
     }
+    const bool mitPruefsummen = pruefsummen.size() == eintraege.size();
+    const auto inhalt = [](const QString& name, const QString& summe) { return name + u'\t' + summe; };
+    if (mitPruefsummen)
+        for (qsizetype k = 0; k < eintraege.size(); ++k)
+            nachInhalt.Lege(inhalt(eintraege[k][0], pruefsummen[k]), k);
     QList<bool> genommen(eintraege.size(), false);
-    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+    QList<qsizetype> gefunden(zeilen.size(), -1);
+    const auto nimm = [&](qsizetype i, bool nachSumme) {
         const QString name = NameDer(zeilen[i]).toString();
-        qsizetype k = -1;
-        if (i < eintraege.size() && eintraege[i][0] == name && !genommen[i])
-            k = i;
-        else
-            k = nachName.Nimm(name, genommen);
-        if (k < 0)
+        const QString summe = nachSumme ? QString::number(Zeilenpruefsumme(zeilen[i]), 16) : QString();
+        if (i < eintraege.size() && !genommen[i] && eintraege[i][0] == name &&
+            (!nachSumme || pruefsummen[i] == summe)) {
+            genommen[i] = true;
+            gefunden[i] = i;
+        } else {
+            gefunden[i] = nachSumme ? nachInhalt.Nimm(inhalt(name, summe), genommen) : nachName.Nimm(name, genommen);
+        }
+    };
+    // Lines as they were written first, so two of one name that another program swapped
+    // keep their own; then lines whose text changed, by their name.
+    for (qsizetype i = 0; mitPruefsummen && i < zeilen.size(); ++i)
+        nimm(i, true);
+    for (qsizetype i = 0; i < zeilen.size(); ++i)
+        if (gefunden[i] < 0)
+            nimm(i, false);
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        if (gefunden[i] < 0)
             continue;
-        genommen[k] = true;
-        const QStringList& felder = eintraege[k];
+        const QStringList& felder = eintraege[gefunden[i]];
         gelesen.herkunft[i] = {felder[2], felder.mid(4), felder[3], felder[1] == u"Radio"};
     }
     return gelesen;

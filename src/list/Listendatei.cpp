@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
 namespace senvio {
 
 namespace {
@@ -146,11 +148,13 @@ bool BrauchtUnicode(const SenderListe& liste) {
     return false;
 }
 
-void LeseListendatei(const QString& pfad, SenderListe& liste) {
+void LeseListendatei(const QString& pfad, SenderListe& liste, qint64* groesse) {
     // Only a plain file: a pipe or a device could feed bytes without end.
     const QFileInfo info(pfad);
     QFile datei(pfad);
-    if (!info.isFile() || info.size() > GroessteListendatei || !datei.open(QIODevice::ReadOnly)) {
+    if (info.isFile() && info.size() > GroessteListendatei)
+        throw DateiFehler::NichtGeoeffnet(pfad, EFBIG);
+    if (!info.isFile() || !datei.open(QIODevice::ReadOnly)) {
         throw DateiFehler::NichtGeoeffnet(pfad);
     }
     const QByteArray bytes = datei.readAll();
@@ -158,6 +162,8 @@ void LeseListendatei(const QString& pfad, SenderListe& liste) {
         throw DateiFehler::NichtGeoeffnet(pfad);
     }
     GeleseneListe gelesen = DekodiereListe(bytes);
+    if (groesse)
+        *groesse = bytes.size();
     liste.SetzeZeilen(std::move(gelesen.zeilen));
     liste.SetzeUnicode(gelesen.unicode);
 }

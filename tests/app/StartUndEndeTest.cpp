@@ -2,8 +2,10 @@
 #include "ProgrammOrdnerFixture.h"
 
 #include "platform/Einstellungen.h"
+#include "platform/Fehlerbox.h"
 
 #include <new>
+#include <stdexcept>
 #include <utility>
 
 // The linker routes the main window's reads of a list file through here (see
@@ -123,6 +125,11 @@ TEST_F(StartUndEnde, UnbehandelterFehlerEinesBefehlsZeigtDieFehlerboxUndDasProgr
               QStringList{u"Senvio-Liste: Datei "_s + Liste(u"Astra.lis"_s) + u" kann nicht erstellt werden."_s});
     ErwarteListe(u"Astra"_s, 1);
     EXPECT_TRUE(haupt.isVisible());
+    // A library's own exception is shown in German, never with its English text.
+    Dialoge::LeereProtokoll();
+    FuehreAus([] { throw std::out_of_range("vector::_M_range_check: __n (which is 7) >= this->size()"); });
+    FuehreAus([] { throw std::range_error("wstring_convert::from_bytes"); });
+    EXPECT_EQ(Meldungen(), QStringList(2, u"Senvio-Liste: Unerwarteter Fehler; die Arbeit wurde abgebrochen."_s));
 }
 
 // The command line chooses the program folder; HOME is the temporary folder.

@@ -88,6 +88,8 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
     if (abgleich.kanaele.isEmpty())
         throw Fehler(QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
     const Aktualisierungsbericht bericht = Aktualisiere(dokument, abgleich, aufruf.wahl);
+    if (!bericht.hinweis.isEmpty())
+        fehler << "senvio-import: " << bericht.hinweis << '\n';
     aus << Anzahlentext(bericht.anzahl) << '\n';
     if (!bericht.geaendert) {
         aus << "Die Liste ist auf dem Stand der Quellen; sie bleibt, wie sie ist: " << dokument.Datei() << '\n';
