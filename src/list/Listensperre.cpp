@@ -113,7 +113,7 @@ Listensperre::Listensperre(const QString& listendatei, int wartezeitMs) {
         if (sperre->error() != QLockFile::LockFailedError && !QFileInfo(sperrdatei).isDir())
             return;
         const Sperrbefund befund = PruefeSperrdatei(sperrdatei);
-        if (befund.lage == Sperrlage::Fort || (befund.lage == Sperrlage::Verwaist && NimmSperreUeber(sperrdatei)))
+        if (befund.lage == Sperrlage::Verwaist && NimmSperreUeber(sperrdatei))
             continue;
         // A folder where nothing can be removed gets no lock at all: its save reports the folder.
         if (befund.lage == Sperrlage::Verwaist && !QFileInfo(info.absolutePath()).isWritable())
