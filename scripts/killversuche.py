@@ -1,7 +1,9 @@
-#!/usr/bin/env python3
-"""Kills senvio-import --anhaengen, senvio-import --aktualisieren and the window's save with
-SIGKILL at random moments and checks after every kill: the list is the old or the new one,
-never torn; its sources file belongs to it (or waits beside it, complete, for the next read);
+#!/ usr / bin / env python3
+""
+    "Kills senvio-import --anhaengen, senvio-import --aktualisieren and the window's save with
+    SIGKILL at random moments and checks after every kill : the list is the old or
+                                                            the new one,
+    never torn; its sources file belongs to it (or waits beside it, complete, for the next read);
 after the next run no temporary file is left.
 
     killversuche.py BUILD [VERSUCHE_JE_ART]   (BUILD: the build folder, default 300/300/200)
@@ -47,7 +49,10 @@ def pruefe(vorher, erlaubt):
     daten, zeilen = lies_liste()
     heil = (not daten or daten.endswith(b"\r\n")) and all(zeile.match(z) for z in zeilen)
     version = "alt" if daten == vorher else ("neu" if len(zeilen) in erlaubt else "zerrissen")
-    abdruck = f"{len(daten)} {len(zeilen)}"
+    summe = 2166136261
+    for b in daten:
+        summe = ((summe ^ b) * 16777619) & 0xFFFFFFFF
+    abdruck = f"{len(daten)} {len(zeilen)} {summe:x}"
 
     def passt(datei):
         try:
@@ -124,7 +129,7 @@ for (art, befehl, erlaubt), versuche in zip(arten, anzahl):
             fehler += 1
     ergebnis[art] = (versuche, getoetet, zaehler)
 
-# The next run reads the pair (a sidecar waiting is taken in) and clears what kills left.
+#The next run reads the pair(a sidecar waiting is taken in) and clears what kills left.
 time.sleep(1)
 subprocess.run(werkzeug + ["--aktualisieren", "Kill", a], stdout=subprocess.DEVNULL, check=False)
 schluss = pruefe(lies_liste()[0], {3000})

@@ -194,9 +194,9 @@ void Listendokument::Starte(const QString& name) {
 void Listendokument::Lade(const QString& datei, const QString& name) {
     const Dateistand stand = LiesDateistand(datei);
     SenderListe gelesen;
-    qint64 groesse = -1;
-    LeseListendatei(datei, gelesen, &groesse);
-    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(datei), gelesen.Zeilen(), groesse);
+    QByteArray bytes;
+    LeseListendatei(datei, gelesen, &bytes);
+    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(datei), gelesen.Zeilen(), &bytes);
     Wechsle(Wechselart::Start, name, datei, std::move(gelesen), stand, std::move(quellen));
 }
 
@@ -204,9 +204,9 @@ void Listendokument::Oeffne(const QString& gewaehlt, const QString& name, const 
     const Dateistand stand =
         LiesDateistand(eigeneDatei.isEmpty() ? FindeListendatei(m_ordner.listen, name) : eigeneDatei);
     SenderListe gelesen;
-    qint64 groesse = -1;
-    LeseListendatei(gewaehlt, gelesen, &groesse);
-    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(gewaehlt), gelesen.Zeilen(), groesse);
+    QByteArray bytes;
+    LeseListendatei(gewaehlt, gelesen, &bytes);
+    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(gewaehlt), gelesen.Zeilen(), &bytes);
     Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen), stand, std::move(quellen));
 }
 

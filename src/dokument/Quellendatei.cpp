@@ -59,8 +59,18 @@ quint32 Zeilenpruefsumme(const QString& zeile) {
     return summe;
 }
 
-QString Abdruck(qint64 groesse, qsizetype anzahl) {
-    return QStringLiteral("%1 %2").arg(groesse).arg(anzahl);
+// The list a sources file was written with: its size in bytes, its line count and the FNV-1a
+// sum of its bytes. Size and count decide whether the file is used; the sum whether a file a
+// kill left waiting belongs to this very list.
+QString Abdruck(QByteArrayView bytes, qsizetype anzahl) {
+    quint32 summe = 2166136261u;
+    for (const char b : bytes)
+        summe = (summe ^ quint8(b)) * 16777619u;
+    return QStringLiteral("%1 %2 %3").arg(bytes.size()).arg(anzahl).arg(summe, 0, 16);
+}
+
+QString OhneSumme(const QString& abdruck) {
+    return abdruck.section(u' ', 0, 1);
 }
 
 bool KenntEtwas(const QList<Eintragsherkunft>& herkunft) {
@@ -69,17 +79,17 @@ bool KenntEtwas(const QList<Eintragsherkunft>& herkunft) {
 }
 
 // The file's text; with the list's size, the lines that check it follow the head.
-QByteArray QuellenText(const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft, qint64 listengroesse) {
+QByteArray QuellenText(const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft, const QByteArray* liste) {
     QString text = Kopf + u'\n';
     text.reserve(zeilen.size() * 90);
-    if (listengroesse >= 0 && KenntEtwas(herkunft)) {
-        text += Abdruckkopf + u'\t' + Abdruck(listengroesse, zeilen.size()) + u'\n' + Pruefkopf + u'\t';
+    if (liste && KenntEtwas(herkunft)) {
+        text += Abdruckkopf + u'\t' + Abdruck(*liste, zeilen.size()) + u'\n' + Pruefkopf + u'\t';
         for (qsizetype i = 0; i < zeilen.size(); ++i)
             text += (i ? QStringLiteral(" ") : QString()) + QString::number(Zeilenpruefsumme(zeilen[i]), 16);
         text += u'\n';
-    } else if (listengroesse >= 0) {
+    } else if (liste) {
         // Nothing known: the file only says so, and is removed once its list is in place.
-        return (text + Abdruckkopf + u'\t' + Abdruck(listengroesse, zeilen.size()) + u'\n').toUtf8();
+        return (text + Abdruckkopf + u'\t' + Abdruck(*liste, zeilen.size()) + u'\n').toUtf8();
     }
     const Eintragsherkunft keine;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
@@ -143,7 +153,7 @@ void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QLis
         QFile::remove(datei);
         return;
     }
-    if (!SchreibeGanzeDatei(datei, QuellenText(zeilen, herkunft, -1)))
+    if (!SchreibeGanzeDatei(datei, QuellenText(zeilen, herkunft, nullptr)))
         throw DateiFehler::NichtErstellt(datei);
 }
 
@@ -161,7 +171,7 @@ bool SchreibeListeMitQuellen(const QString& listendatei, const SenderListe& list
         throw DateiFehler::NichtErstellt(listendatei);
     if (KenntEtwas(herkunft) || QFileInfo(quellen).exists() || QFileInfo(quellen).isSymLink()) {
         AtomareDatei seite(wartend);
-        const QByteArray text = QuellenText(liste.Zeilen(), herkunft, bytes.size());
+        const QByteArray text = QuellenText(liste.Zeilen(), herkunft, &bytes);
         if (!seite.Oeffne() || seite.Geraet().write(text) != text.size() || !seite.Uebernimm())
             throw DateiFehler::NichtErstellt(quellen);
     }
@@ -175,18 +185,18 @@ bool SchreibeListeMitQuellen(const QString& listendatei, const SenderListe& list
     return unicode;
 }
 
-GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen, qint64 listengroesse) {
+GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen, const QByteArray* listenbytes) {
     GeleseneQuellen gelesen{QList<Eintragsherkunft>(zeilen.size()), {}};
     // A file a kill left waiting is taken in once its list is the one it was written for.
     if (const auto wartend = LiesQuellenzeilen(datei + Wartend);
-        wartend && listengroesse >= 0 && AbdruckIn(*wartend) == Abdruck(listengroesse, zeilen.size()))
+        wartend && listenbytes && AbdruckIn(*wartend) == Abdruck(*listenbytes, zeilen.size()))
         VollendeQuellen(datei);
     if (!QFile::exists(datei))
         return gelesen;
     std::optional<QStringList> dateizeilen = LiesQuellenzeilen(datei);
     const QString abdruck = dateizeilen ? AbdruckIn(*dateizeilen) : QString();
     if (!dateizeilen ||
-        (!abdruck.isEmpty() && listengroesse >= 0 && abdruck != Abdruck(listengroesse, zeilen.size()))) {
+        (!abdruck.isEmpty() && listenbytes && OhneSumme(abdruck) != OhneSumme(Abdruck(*listenbytes, zeilen.size())))) {
         gelesen.hinweis =
             QStringLiteral("Die Datei %1 passt nicht zu Senvio; die Herkunft der Einträge wird nicht verwendet.")
                 .arg(datei);

@@ -47,8 +47,8 @@ struct GeleseneQuellen {
 // it belongs to the list line of the same name and check sum, at the same place when it is
 // there, else the first one not yet taken; a line whose text changed gets the knowledge of
 // its name the same way. A missing file gives nothing; one that cannot be read, is not ours
-// or was written for a list of another size (`listengroesse` in bytes, when known) gives
-// nothing and a note.
-GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen, qint64 listengroesse = -1);
+// or was written for a list of another size or line count (`listenbytes`, the list file's
+// bytes, when known) gives nothing and a note.
+GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen, const QByteArray* listenbytes = nullptr);
 
 } // namespace senvio

@@ -148,7 +148,7 @@ bool BrauchtUnicode(const SenderListe& liste) {
     return false;
 }
 
-void LeseListendatei(const QString& pfad, SenderListe& liste, qint64* groesse) {
+void LeseListendatei(const QString& pfad, SenderListe& liste, QByteArray* dateibytes) {
     // Only a plain file: a pipe or a device could feed bytes without end.
     const QFileInfo info(pfad);
     QFile datei(pfad);
@@ -161,9 +161,9 @@ void LeseListendatei(const QString& pfad, SenderListe& liste, qint64* groesse) {
     if (datei.error() != QFileDevice::NoError) {
         throw DateiFehler::NichtGeoeffnet(pfad);
     }
+    if (dateibytes)
+        *dateibytes = bytes;
     GeleseneListe gelesen = DekodiereListe(bytes);
-    if (groesse)
-        *groesse = bytes.size();
     liste.SetzeZeilen(std::move(gelesen.zeilen));
     liste.SetzeUnicode(gelesen.unicode);
 }

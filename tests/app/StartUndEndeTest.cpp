@@ -11,12 +11,15 @@
 // The linker routes the main window's reads of a list file through here (see
 // CMakeLists.txt), so that a test can make the next one fail as if memory ran out.
 static bool naechstesLesenScheitert = false;
-extern "C" void __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(const QString&, senvio::SenderListe&);
-extern "C" void __wrap__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(const QString& pfad,
-                                                                                senvio::SenderListe& liste) {
+extern "C" void __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeEP10QByteArray(const QString&,
+                                                                                             senvio::SenderListe&,
+                                                                                             QByteArray*);
+extern "C" void __wrap__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeEP10QByteArray(const QString& pfad,
+                                                                                             senvio::SenderListe& liste,
+                                                                                             QByteArray* bytes) {
     if (std::exchange(naechstesLesenScheitert, false))
         throw std::bad_alloc();
-    __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(pfad, liste);
+    __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeEP10QByteArray(pfad, liste, bytes);
 }
 
 namespace senvio::test {
@@ -99,7 +102,7 @@ TEST_F(StartUndEnde, UnlesbareLetzteListeMeldetSichUndBleibtUnberuehrt) {
     const QString kaputt = Liste(u"Kaputt.lis"_s);
     for (const auto& [name, meldung] :
          {std::pair(u"Kaputt"_s, u"Datei "_s + kaputt + u" kann nicht geöffnet werden."_s),
-          std::pair(u"Astra"_s, u"std::bad_alloc."_s)}) {
+          std::pair(u"Astra"_s, u"Nicht genug Speicher; die Arbeit wurde abgebrochen."_s)}) {
         const QByteArray ini = "[Einstellung]\nListenName=" + name.toUtf8() + "\n";
         Schreib(Pfad(u"senvio.ini"_s), ini);
         naechstesLesenScheitert = name == u"Astra"_s;
