@@ -1,9 +1,7 @@
-#!/ usr / bin / env python3
-""
-    "Kills senvio-import --anhaengen, senvio-import --aktualisieren and the window's save with
-    SIGKILL at random moments and checks after every kill : the list is the old or
-                                                            the new one,
-    never torn; its sources file belongs to it (or waits beside it, complete, for the next read);
+#!/usr/bin/env python3
+"""Kills senvio-import --anhaengen, senvio-import --aktualisieren and the window's save with
+SIGKILL at random moments and checks after every kill: the list is the old or the new one,
+never torn; its sources file belongs to it (or waits beside it, complete, for the next read);
 after the next run no temporary file is left.
 
     killversuche.py BUILD [VERSUCHE_JE_ART]   (BUILD: the build folder, default 300/300/200)
@@ -68,10 +66,6 @@ def pruefe(vorher, erlaubt):
     return (version if heil else "zerrissen"), seite
 
 
-def reste():
-    return sorted(n for n in os.listdir(listen) if n.startswith(".~senvio-"))
-
-
 def versuch(befehl, dauer, umgebung=None, vorlauf=0.0):
     prozess = subprocess.Popen(befehl, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=umgebung)
     if vorlauf:
@@ -113,7 +107,14 @@ arten = [
 beginn = time.monotonic()
 for (art, befehl, erlaubt), versuche in zip(arten, anzahl):
     if art == "Fenster":
-        dauer, vorlauf = 0.3, 1.5
+        # The window's end after SIGTERM (its save) is what a kill is to hit.
+        vorlauf = 2.0
+        prozess = subprocess.Popen(befehl(0), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=offscreen)
+        time.sleep(vorlauf)
+        anfang = time.monotonic()
+        prozess.send_signal(signal.SIGTERM)
+        prozess.wait()
+        dauer = (time.monotonic() - anfang) * 1.2
     else:
         dauer, vorlauf = dauer_von(befehl(0)) * 1.2, 0.0
     zaehler = {}
@@ -129,11 +130,11 @@ for (art, befehl, erlaubt), versuche in zip(arten, anzahl):
             fehler += 1
     ergebnis[art] = (versuche, getoetet, zaehler)
 
-#The next run reads the pair(a sidecar waiting is taken in) and clears what kills left.
+# The next run reads the pair (a sidecar waiting is taken in) and clears what kills left.
 time.sleep(1)
 subprocess.run(werkzeug + ["--aktualisieren", "Kill", a], stdout=subprocess.DEVNULL, check=False)
 schluss = pruefe(lies_liste()[0], {3000})
-uebrig = reste() + [n for n in os.listdir(listen) if n not in ("Kill.lis", "Kill.quellen")]
+uebrig = [n for n in os.listdir(listen) if os.path.isfile(os.path.join(listen, n)) and n not in ("Kill.lis", "Kill.quellen")]
 for art, (versuche, getoetet, zaehler) in ergebnis.items():
     teile = ", ".join(f"{v}/{s}: {n}" for (v, s), n in sorted(zaehler.items()))
     print(f"{art}: {versuche} Versuche, {getoetet} mit kill -9 beendet; Liste/Quellen: {teile}")
