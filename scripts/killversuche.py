@@ -106,17 +106,24 @@ arten = [
 ]
 beginn = time.monotonic()
 for (art, befehl, erlaubt), versuche in zip(arten, anzahl):
-    if art == "Fenster":
-        # The window's end after SIGTERM (its save) is what a kill is to hit.
-        vorlauf = 2.0
-        prozess = subprocess.Popen(befehl(0), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=offscreen)
-        time.sleep(vorlauf)
-        anfang = time.monotonic()
-        prozess.send_signal(signal.SIGTERM)
-        prozess.wait()
+    if art == "Fenster" and versuche:
+        # The window's end after SIGTERM (its save) is what a kill is to hit: SIGTERM comes once
+        # the window has set up its handler, which a clean exit (0) shows.
+        vorlauf = 0.5
+        while True:
+            prozess = subprocess.Popen(befehl(0), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=offscreen)
+            time.sleep(vorlauf)
+            anfang = time.monotonic()
+            prozess.send_signal(signal.SIGTERM)
+            if prozess.wait() == 0 or vorlauf > 20:
+                break
+            vorlauf *= 1.5
+        vorlauf *= 1.5
         dauer = (time.monotonic() - anfang) * 1.2
-    else:
+    elif versuche:
         dauer, vorlauf = dauer_von(befehl(0)) * 1.2, 0.0
+    else:
+        continue
     zaehler = {}
     getoetet = 0
     for i in range(versuche):
