@@ -6,6 +6,7 @@
 #include "list/NameEingabe.h"
 #include "logos/Anhangkopf.h"
 #include "platform/Dialoge.h"
+#include "platform/Einstellungen.h"
 #include "platform/Fehler.h"
 #include "platform/Fehlerbox.h"
 #include "platform/Fensterrahmen.h"
@@ -30,6 +31,9 @@ QString ListennameAusDatei(const QString& pfad) {
 
 // A list file of the lists folder stays the list's file, whatever the case of its ".lis";
 // a file from elsewhere, or one without ".lis", is taken into the lists folder by its name.
+// The settings key that names a window's version an end wrote beside its list.
+const QString Fensterstandschluessel = QStringLiteral("Fensterstand");
+
 QString EigeneListendatei(const QString& gewaehlt, const QString& listenOrdner) {
     const QFileInfo datei(gewaehlt);
     if (datei.absoluteDir() != QDir(listenOrdner) || !datei.fileName().endsWith(u".lis", Qt::CaseInsensitive))
@@ -162,6 +166,29 @@ void Dateibefehle::SichereListe(bool ohneBox) {
                             << '\n';
     }
     m_dokument.SetzeUeberschreibfrage([this](const QString& name) { return FrageVorDemUeberschreiben(name); });
+    if (!m_dokument.Ungespeichert())
+        return;
+    try {
+        const QString daneben = m_dokument.SichereFensterstand();
+        QTextStream(stderr) << "senvio: Der Stand dieses Fensters wurde in „" << daneben << "“ gespeichert.\n";
+        SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, Fensterstandschluessel, daneben);
+    } catch (...) {
+        QTextStream(stderr) << "senvio: " << QString::fromStdString(MeldungDerAusnahme(std::current_exception()))
+                            << '\n';
+    }
+}
+
+void Dateibefehle::MeldeFensterstand() {
+    const QString daneben = LeseIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, Fensterstandschluessel);
+    if (daneben.isEmpty())
+        return;
+    SchreibeIniWert(m_ordner.einstellungen, EinstellungsAbschnitt, Fensterstandschluessel, QString());
+    if (QFileInfo::exists(daneben))
+        Dialoge::Information(m_fenster.Eltern(),
+                             QStringLiteral("Beim letzten Ende konnte eine Änderung nicht in die Liste geschrieben "
+                                            "werden. Der Stand des Fensters liegt in der Datei „%1“; Sie können "
+                                            "ihn mit „Öffnen“ laden.")
+                                 .arg(daneben));
 }
 
 bool Dateibefehle::FrageVorDemUeberschreiben(const QString& name) {

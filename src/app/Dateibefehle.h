@@ -34,8 +34,12 @@ public:
     // after the save failed.
     bool SichereListeZumEnde();
     // The list saved without ending (the session asks so, the program ends); `ohneBox`:
-    // nobody may be there to close an error box, so a failure goes to standard error.
+    // nobody may be there to close an error box, so a failure goes to standard error, and a
+    // change the list file cannot take (locked, changed by another program, not writable)
+    // is written beside it as "NAME.lis.fenster", which the next start names.
     void SichereListe(bool ohneBox);
+    // At the start: the window's version an end could not save, named once.
+    void MeldeFensterstand();
     // Closing the window has saved the list, or the user chose to end without it.
     void ErledigeListe() { m_listeErledigt = true; }
     // Before a save over a list file another program changed since: the user decides.

@@ -100,6 +100,8 @@ void Importbefehle::ListeAktualisierenClick() {
         Aktualisiere(m_dokument, pruefung->Ergebnis(), pruefung->Wahl(),
                      WahlDesImports(*fund, auswahl.GruppenWahl(), auswahl.Optionen()));
     m_fenster.Ansicht().setFocus();
+    if (!bericht.hinweis.isEmpty())
+        Dialoge::Information(eltern, bericht.hinweis);
     if (!bericht.geaendert) {
         Dialoge::Information(eltern,
                              QStringLiteral("Die Liste ist auf dem Stand der Quellen. Es wurde nichts geändert."));

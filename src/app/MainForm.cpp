@@ -111,6 +111,7 @@ void TMainForm::LadeLetzteListe() {
     } catch (const std::exception& fehler) {
         ZeigeUnbehandeltenFehler(fehler);
     }
+    m_befehle->datei.MeldeFensterstand();
 }
 
 void TMainForm::FormDestroy(bool ohneBox) {

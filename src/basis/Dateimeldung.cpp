@@ -40,17 +40,21 @@ std::string DateiMeldung(DateiFehlerArt art, std::string_view pfad, int fehlernu
     return meldung;
 }
 
+std::string MeldungDer(const std::exception& fehler) {
+    if (dynamic_cast<const Meldungsfehler*>(&fehler))
+        return fehler.what();
+    if (dynamic_cast<const std::bad_alloc*>(&fehler) || dynamic_cast<const std::length_error*>(&fehler))
+        return "Nicht genug Speicher; die Arbeit wurde abgebrochen.";
+    if (dynamic_cast<const std::system_error*>(&fehler))
+        return "Unerwarteter Fehler des Systems; die Arbeit wurde abgebrochen.";
+    return "Unerwarteter Fehler; die Arbeit wurde abgebrochen.";
+}
+
 std::string MeldungDerAusnahme(std::exception_ptr ausnahme) {
     try {
         std::rethrow_exception(ausnahme);
-    } catch (const std::bad_alloc&) {
-        return "Nicht genug Speicher; die Arbeit wurde abgebrochen.";
-    } catch (const std::length_error&) {
-        return "Nicht genug Speicher; die Arbeit wurde abgebrochen.";
-    } catch (const std::system_error&) {
-        return "Unerwarteter Fehler des Systems; die Arbeit wurde abgebrochen.";
-    } catch (const std::runtime_error& f) {
-        return f.what();
+    } catch (const std::exception& f) {
+        return MeldungDer(f);
     } catch (...) {
         return "Unerwarteter Fehler; die Arbeit wurde abgebrochen.";
     }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <exception>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -19,10 +20,18 @@ enum class DateiFehlerArt { NichtErstellt, NichtGeoeffnet };
 // the message is to be made right after the call that failed.
 std::string DateiMeldung(DateiFehlerArt art, std::string_view pfad, int fehlernummer = errno);
 
-// For a tool's main: the German message of an exception that ends it. Our errors derive
-// from std::runtime_error and carry a German what() (UTF-8); the standard library's own
-// get a German message instead of their English one: "Nicht genug Speicher …" for
+// Our errors: what() is a German message for the user (UTF-8). Any other exception, a
+// std::runtime_error of a library included, is never shown with its own (English) text.
+class Meldungsfehler : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The German message of an exception: a Meldungsfehler's own; "Nicht genug Speicher …" for
 // bad_alloc and length_error, a general one for system_error and anything else.
+std::string MeldungDer(const std::exception& fehler);
+
+// For a tool's main: the German message of an exception that ends it (MeldungDer).
 std::string MeldungDerAusnahme(std::exception_ptr ausnahme);
 
 } // namespace senvio

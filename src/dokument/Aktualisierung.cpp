@@ -147,6 +147,7 @@ Aktualisierung PlaneAktualisierung(const Abgleich& abgleich, const Aktualisierun
         return wahl.neue == NeueSender::AnsEnde || (wahl.neue == NeueSender::Einzeln && zeile.aufnehmen);
     };
 
+    const int zaehlerAnfang = platzhalterzaehler;
     int& zaehler = platzhalterzaehler;
     SenderListe liste;
     const auto neueZeile = [&](const QString& name, Eintragsherkunft herkunft) {
@@ -179,24 +180,42 @@ Aktualisierung PlaneAktualisierung(const Abgleich& abgleich, const Aktualisierun
     };
 
     if (wahl.reihenfolge == Reihenfolge::Empfaenger) {
-        for (qsizetype k = 0; k < abgleich.kanaele.size(); ++k) {
-            const qsizetype s = senderDesKanals[k];
-            if (s >= 0 && (abgleich.sender[s].eintrag >= 0 || aufgenommen(abgleich.sender[s]))) {
-                setze(s);
-            } else if (const qsizetype p = liste.Anzahl();
-                       p < abgleich.zeilen.size() && IstFrei(ZerlegeZeile(abgleich.zeilen[p]).name)) {
-                // A number free before and now keeps its line, placeholder and all.
-                liste.HaengeAn(abgleich.zeilen[p]);
-                plan.herkunft.append(abgleich.herkunft[p]);
-            } else {
-                neueZeile(FreierEintrag, {});
+        // The numbers the receiver leaves free are kept as an import keeps them: a list that
+        // would grow beyond GroessteListeMitLuecken that way is laid out again without them.
+        const auto lege = [&](bool mitLuecken) {
+            liste = SenderListe();
+            plan.herkunft.clear();
+            zaehler = zaehlerAnfang;
+            qsizetype luecken = 0;
+            for (qsizetype k = 0; k < abgleich.kanaele.size(); ++k) {
+                const qsizetype s = senderDesKanals[k];
+                if (s >= 0 && (abgleich.sender[s].eintrag >= 0 || aufgenommen(abgleich.sender[s]))) {
+                    setze(s);
+                } else if (!mitLuecken) {
+                    continue;
+                } else if (const qsizetype p = liste.Anzahl();
+                           p < abgleich.zeilen.size() && IstFrei(ZerlegeZeile(abgleich.zeilen[p]).name)) {
+                    // A number free before and now keeps its line, placeholder and all.
+                    liste.HaengeAn(abgleich.zeilen[p]);
+                    plan.herkunft.append(abgleich.herkunft[p]);
+                } else {
+                    neueZeile(FreierEintrag, {});
+                    ++luecken;
+                }
             }
-        }
-        // Numbers after the last channel taken keep nothing free.
-        while (liste.Anzahl() > 0 && plan.herkunft.last() == Eintragsherkunft() &&
-               IstFrei(ZerlegeZeile(liste.Zeile(liste.Anzahl() - 1)).name)) {
-            liste.Loesche(liste.Anzahl() - 1);
-            plan.herkunft.removeLast();
+            // Numbers after the last channel taken keep nothing free.
+            while (liste.Anzahl() > 0 && plan.herkunft.last() == Eintragsherkunft() &&
+                   IstFrei(ZerlegeZeile(liste.Zeile(liste.Anzahl() - 1)).name)) {
+                liste.Loesche(liste.Anzahl() - 1);
+                plan.herkunft.removeLast();
+                --luecken;
+            }
+            return luecken > 0 && liste.Anzahl() > GroessteListeMitLuecken;
+        };
+        if (lege(true)) {
+            lege(false);
+            plan.hinweis = QStringLiteral(
+                "Die Nummern des Empfängers haben zu große Lücken; die Liste wird ohne Lücken nummeriert.");
         }
         for (qsizetype i = 0; i < abgleich.zeilen.size(); ++i)
             if (const qsizetype s = senderDesEintrags[i]; s >= 0 && fehlendBehalten(s))
@@ -260,6 +279,7 @@ Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& ab
     const Aktualisierung plan = PlaneAktualisierung(abgleich, wahl, dokument.Umgebung().platzhalterzaehler);
     Aktualisierungsbericht bericht;
     bericht.anzahl = plan.anzahl;
+    bericht.hinweis = plan.hinweis;
     const QStringList vorher = dokument.Liste().Zeilen();
     bool herkunftGleich = plan.zeilen == vorher;
     for (qsizetype i = 0; herkunftGleich && i < plan.herkunft.size(); ++i)
@@ -342,11 +362,26 @@ QString Anzahlentext(const std::array<int, Abgleicharten>& anzahl) {
 QString KartenText(const QList<int>& karten) {
     if (karten.isEmpty())
         return QStringLiteral("Keine Karte hat sich geändert.");
-    QStringList nummern;
-    for (const int karte : karten)
-        nummern << QString::number(karte);
-    return (karten.size() == 1 ? QStringLiteral("Geändert: Karte ") : QStringLiteral("Geändert: Karten ")) +
-           nummern.join(QStringLiteral(", "));
+    // Runs of three and more cards as ranges; after twenty items the rest is only counted.
+    constexpr int MeisteTeile = 20;
+    QStringList teile;
+    qsizetype i = 0;
+    for (; i < karten.size() && teile.size() < MeisteTeile; ++i) {
+        qsizetype bis = i;
+        while (bis + 1 < karten.size() && karten[bis + 1] == karten[bis] + 1)
+            ++bis;
+        if (bis - i >= 2) {
+            teile << QStringLiteral("%1–%2").arg(karten[i]).arg(karten[bis]);
+            i = bis;
+        } else {
+            teile << QString::number(karten[i]);
+        }
+    }
+    QString text = (karten.size() == 1 ? QStringLiteral("Geändert: Karte ") : QStringLiteral("Geändert: Karten ")) +
+                   teile.join(QStringLiteral(", "));
+    if (i < karten.size())
+        text += QStringLiteral(" … und %1 weitere").arg(karten.size() - i);
+    return text;
 }
 
 } // namespace senvio

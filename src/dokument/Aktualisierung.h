@@ -75,12 +75,14 @@ struct Aktualisierung {
     QList<Abgleichstand> stand; // index for index with Abgleich::sender
     std::array<int, Abgleicharten> anzahl{};
     int platzhalterzaehler = 0; // after the placeholders of the new entries
+    QString hinweis;            // the numbers were not kept: why
 };
 
 // Lays the list out: in the receiver's order every channel of the scan at its number (a new
 // channel left out leaves "(frei)" there, so the numbers stay those of the remote; none
-// after the last channel taken), missing entries kept go to the end; in the user's order the entries stay in place and
-// the new channels taken follow. A new entry gets the next placeholder, as an import gives it.
+// after the last channel taken; none at all when keeping them would make the list longer than
+// GroessteListeMitLuecken, with a note), missing entries kept go to the end; in the user's order the entries stay in
+// place and the new channels taken follow. A new entry gets the next placeholder, as an import gives it.
 Aktualisierung PlaneAktualisierung(const Abgleich& abgleich, const Aktualisierungswahl& wahl, int platzhalterzaehler);
 
 // The channels of an import the open list is brought up to date with: those of the radio
@@ -95,6 +97,7 @@ struct Aktualisierungsbericht {
     std::array<int, Abgleicharten> anzahl{};
     QList<int> geaenderteKarten;
     bool geaendert = false; // a step was recorded and the list written
+    QString hinweis;        // as Aktualisierung::hinweis
 };
 
 // The update as one step "Liste aktualisieren", written at once when anything changed;
@@ -126,7 +129,8 @@ QString UmfangText(const Aenderungsumfang& umfang);
 
 // "Unverändert: 40, Neue Nummer: 3, Umbenannt: 2, Neu: 1, Nicht mehr empfangbar: 1".
 QString Anzahlentext(const std::array<int, Abgleicharten>& anzahl);
-// "Geändert: Karten 2, 5", "Geändert: Karte 2", "Keine Karte hat sich geändert."
+// "Geändert: Karten 2, 5", "Geändert: Karte 2", "Keine Karte hat sich geändert."; runs of
+// three and more as ranges ("Karten 1–3, 7, 12–40"), after twenty items "… und n weitere".
 QString KartenText(const QList<int>& karten);
 
 } // namespace senvio

@@ -162,6 +162,7 @@ void Listendokument::Wechsle(Wechselart art, QString name, QString datei, Sender
     m_datei = datei;
     m_stand = stand;
     m_vollstaendig = true;
+    m_ungespeichert = false;
     emit Gewechselt();
 }
 
@@ -197,8 +198,9 @@ void Listendokument::Starte(const QString& name) {
 void Listendokument::Lade(const QString& datei, const QString& name) {
     const Dateistand stand = LiesDateistand(datei);
     SenderListe gelesen;
-    LeseListendatei(datei, gelesen);
-    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(datei), gelesen.Zeilen());
+    QByteArray bytes;
+    LeseListendatei(datei, gelesen, &bytes);
+    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(datei), gelesen.Zeilen(), &bytes);
     Wechsle(Wechselart::Start, name, datei, std::move(gelesen), stand, std::move(quellen),
             LeseDruckstand(DruckstandZu(datei)));
 }
@@ -207,8 +209,9 @@ void Listendokument::Oeffne(const QString& gewaehlt, const QString& name, const 
     const Dateistand stand =
         LiesDateistand(eigeneDatei.isEmpty() ? FindeListendatei(m_ordner.listen, name) : eigeneDatei);
     SenderListe gelesen;
-    LeseListendatei(gewaehlt, gelesen);
-    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(gewaehlt), gelesen.Zeilen());
+    QByteArray bytes;
+    LeseListendatei(gewaehlt, gelesen, &bytes);
+    GeleseneQuellen quellen = LeseQuellen(QuellendateiZu(gewaehlt), gelesen.Zeilen(), &bytes);
     Wechsle(Wechselart::Geoeffnet, name, eigeneDatei, std::move(gelesen), stand, std::move(quellen),
             LeseDruckstand(DruckstandZu(gewaehlt)));
 }
@@ -227,6 +230,7 @@ void Listendokument::Aendere(const Schritt& schritt, const std::function<void(Li
     }
     if (schritt.imVerlauf)
         NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher);
+    m_ungespeichert = m_ungespeichert || aenderer.m_geaendert;
     if (schritt.speichern == Speichern::Sofort && aenderer.m_geaendert)
         Speichere();
     if (schritt.nummerieren)
@@ -253,6 +257,7 @@ void Listendokument::NimmSchrittAuf(const QString& name, const QStringList& vorh
 void Listendokument::WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts,
                                     const QList<Eintragsherkunft>& herkunft, int auswahl) {
     bool passt = true;
+    m_ungespeichert = true;
     m_modell.SchreibeUm([&](SenderListe& liste) { passt = WendeAn(liste, wechsel, vorwaerts); });
     if (passt) {
         const qsizetype weg = (vorwaerts ? wechsel.vorher : wechsel.nachher).size();
@@ -284,9 +289,10 @@ void Listendokument::Speichere() {
             return;
         sperre.emplace(datei);
     }
-    m_modell.Speichere(datei);
+    m_modell.Speichere(
+        [&](const SenderListe& liste) { return SchreibeListeMitQuellen(datei, liste, m_herkunft, m_quellenwahl); });
     m_stand = LiesDateistand(datei);
-    SchreibeQuellen(QuellendateiZu(datei), Liste().Zeilen(), m_herkunft, m_quellenwahl);
+    m_ungespeichert = false;
     // Kept while cards wait; an update taken back leaves none waiting, but may be made again.
     SchreibeDruckstand(DruckstandZu(datei), GeaenderteKarten().isEmpty() ? std::nullopt : m_gedruckt);
 }
@@ -301,11 +307,20 @@ void Listendokument::SetzeUeberschreibfrage(std::function<bool(const QString&)> 
     m_ueberschreibfrage = std::move(frage);
 }
 
+QString Listendokument::SichereFensterstand() {
+    const QString daneben = Datei() + QStringLiteral(".fenster");
+    SenderListe kopie = Liste();
+    SchreibeListendatei(daneben, kopie);
+    return daneben;
+}
+
 void Listendokument::SpeichereUnter(const QString& pfad) {
-    m_modell.Speichere(pfad);
-    SchreibeQuellen(QuellendateiZu(pfad), Liste().Zeilen(), m_herkunft, m_quellenwahl);
-    if (QFileInfo(pfad) == QFileInfo(Datei()))
+    m_modell.Speichere(
+        [&](const SenderListe& liste) { return SchreibeListeMitQuellen(pfad, liste, m_herkunft, m_quellenwahl); });
+    if (QFileInfo(pfad) == QFileInfo(Datei())) {
         m_stand = LiesDateistand(pfad);
+        m_ungespeichert = false;
+    }
 }
 
 void Listendokument::MerkeQuellen(Quellenwahl wahl) {

@@ -144,6 +144,11 @@ public:
     // leaves none behind.
     void SpeichereVorDemWechsel();
     void SetzeUeberschreibfrage(std::function<bool(const QString& name)> frage);
+    // The lines changed since the list file was last read or written.
+    bool Ungespeichert() const { return m_ungespeichert; }
+    // Writes the lines beside the list file as "NAME.lis.fenster", for an end that could not
+    // write them into it; returns that file. Throws DateiFehler.
+    QString SichereFensterstand();
     // Why the import knowledge beside the list was not used when it was read; empty when it was.
     const QString& Quellenhinweis() const { return m_quellenhinweis; }
     // Where the list came from as a whole; written with the list's next save.
@@ -206,6 +211,7 @@ private:
     Dateistand m_stand;
     std::function<bool(const QString&)> m_ueberschreibfrage;
     bool m_vollstaendig = false;
+    bool m_ungespeichert = false;
     QUndoStack m_verlauf;
     Auswahlbindung m_auswahl;
     int m_eigeneAuswahl = -1;

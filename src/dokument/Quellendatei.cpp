@@ -1,7 +1,9 @@
 #include "dokument/Quellendatei.h"
 
 #include "dokument/Folgefinder.h"
+#include "list/Listendatei.h"
 #include "list/Zeilenformat.h"
+#include "platform/AtomareDatei.h"
 #include "platform/Fehler.h"
 #include "platform/GanzeDatei.h"
 
@@ -11,6 +13,9 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <optional>
+
+#include <cstdio>
 
 namespace senvio {
 
@@ -23,6 +28,12 @@ const QString GruppeWort = QStringLiteral("Gruppe");
 const QString BouquetsWort = QStringLiteral("Bouquets");
 // The first field of the line of an entry's short name, right after the entry's line.
 const QString Kurznamenfeld = QStringLiteral("Kurzname");
+// Lines of fewer than four fields, which older versions pass over: the size and line count
+// of the list the file was written with, and a check sum of each of its lines.
+const QString Abdruckkopf = QStringLiteral("Zur Liste");
+const QString Pruefkopf = QStringLiteral("Zeilenpruefung");
+// The sources file of a list whose rename has not happened yet.
+const QString Wartend = QStringLiteral(".neu");
 constexpr qint64 GroessteQuellendatei = qint64(64) * 1024 * 1024;
 
 // Writes a field as UTF-8, a tab before it unless it is the line's first: a field holds no
@@ -51,6 +62,139 @@ QStringView NameDer(const QString& zeile) {
     const qsizetype trenner = FindeTrenner(zeile);
     const qsizetype anfang = PraefixLaenge(zeile);
     return QStringView(zeile).mid(anfang, (trenner >= 0 ? trenner : zeile.size()) - anfang);
+}
+
+// FNV-1a over the line after its number: renumbering does not change it, another logo does.
+quint32 Zeilenpruefsumme(const QString& zeile) {
+    quint32 summe = 2166136261u;
+    for (const QChar z : QStringView(zeile).mid(PraefixLaenge(zeile)))
+        summe = (summe ^ z.unicode()) * 16777619u;
+    return summe;
+}
+
+// The list a sources file was written with: its size in bytes, its line count and the FNV-1a
+// sum of its bytes. Size and count decide whether the file is used; the sum whether a file a
+// kill left waiting belongs to this very list.
+QString Abdruck(QByteArrayView bytes, qsizetype anzahl) {
+    quint32 summe = 2166136261u;
+    for (const char b : bytes)
+        summe = (summe ^ quint8(b)) * 16777619u;
+    return QStringLiteral("%1 %2 %3").arg(bytes.size()).arg(anzahl).arg(summe, 0, 16);
+}
+
+QString OhneSumme(const QString& abdruck) {
+    return abdruck.section(u' ', 0, 1);
+}
+
+bool KenntEtwas(const QList<Eintragsherkunft>& herkunft, const Quellenwahl& wahl) {
+    return wahl != Quellenwahl() || std::any_of(herkunft.begin(), herkunft.end(),
+                                                [](const Eintragsherkunft& h) { return h != Eintragsherkunft(); });
+}
+
+// Appends the hexadecimal digits of a check sum.
+char* SchreibeHex(char* ziel, quint32 zahl) {
+    char ziffern[8];
+    int n = 0;
+    do {
+        ziffern[n++] = "0123456789abcdef"[zahl & 15];
+        zahl >>= 4;
+    } while (zahl);
+    while (n)
+        *ziel++ = ziffern[--n];
+    return ziel;
+}
+
+// The file's text as UTF-8: its head, with the list's bytes the lines that check it, the
+// choice of the import, then a line for each entry (and one for its short name). Written
+// straight into the bytes, so that the file of a list costs little more than the list.
+QByteArray QuellenText(const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft, const Quellenwahl& wahl,
+                       const QByteArray* liste) {
+    const bool bekannt = KenntEtwas(herkunft, wahl);
+    QString kopf = Kopf + u'\n';
+    if (liste)
+        kopf += Abdruckkopf + u'\t' + Abdruck(*liste, zeilen.size()) + u'\n';
+    if (!bekannt) // the file only says so, and is removed once its list is in place
+        return kopf.toUtf8();
+    const QByteArray kopfbytes = kopf.toUtf8();
+    const QByteArray wahlbytes = QuellenwahlZeilen(wahl).toUtf8();
+    // A UTF-16 unit gives at most three bytes; every line has four separators and its end.
+    const Eintragsherkunft keine;
+    qsizetype hoechstens = kopfbytes.size() + Pruefkopf.size() + 2 + wahlbytes.size();
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
+        hoechstens += 3 + zeilen[i].size() + 5 + h.referenz.size() + h.quellname.size() + 5;
+        for (const QString& schluessel : h.logoSchluessel)
+            hoechstens += schluessel.size() + 1;
+        hoechstens += Kurznamenfeld.size() + h.kurzname.size() + 2;
+    }
+    QByteArray bytes(3 * hoechstens + 9 * zeilen.size(), Qt::Uninitialized);
+    char* ziel = std::copy(kopfbytes.begin(), kopfbytes.end(), bytes.data());
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    if (liste) {
+        ziel = SchreibeFeld(ziel, utf8, Pruefkopf, true);
+        *ziel++ = '\t';
+        for (qsizetype i = 0; i < zeilen.size(); ++i) {
+            if (i)
+                *ziel++ = ' ';
+            ziel = SchreibeHex(ziel, Zeilenpruefsumme(zeilen[i]));
+        }
+        *ziel++ = '\n';
+    }
+    ziel = std::copy(wahlbytes.begin(), wahlbytes.end(), ziel);
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
+        ziel = SchreibeFeld(ziel, utf8, NameDer(zeilen[i]), true);
+        ziel = SchreibeFeld(ziel, utf8, h.radio ? u"Radio" : u"TV");
+        ziel = SchreibeFeld(ziel, utf8, h.referenz);
+        ziel = SchreibeFeld(ziel, utf8, h.quellname);
+        for (const QString& schluessel : h.logoSchluessel)
+            ziel = SchreibeFeld(ziel, utf8, schluessel);
+        *ziel++ = '\n';
+        if (!h.kurzname.isEmpty()) {
+            ziel = SchreibeFeld(ziel, utf8, Kurznamenfeld, true);
+            ziel = SchreibeFeld(ziel, utf8, h.kurzname);
+            *ziel++ = '\n';
+        }
+    }
+    bytes.truncate(ziel - bytes.constData());
+    return bytes;
+}
+
+// The lines of a file of ours, without its head; nothing when it is not one.
+std::optional<QStringList> LiesQuellenzeilen(const QString& datei) {
+    QFile f(datei);
+    if (!QFileInfo(datei).isFile() || f.size() > GroessteQuellendatei || !f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString text = utf8(f.readAll());
+    QStringList zeilen = text.split(u'\n');
+    if (utf8.hasError() || f.error() != QFileDevice::NoError || zeilen.value(0) != Kopf)
+        return std::nullopt;
+    zeilen.removeFirst();
+    return zeilen;
+}
+
+QString AbdruckIn(const QStringList& zeilen) {
+    for (const QString& zeile : zeilen)
+        if (zeile.startsWith(Abdruckkopf + u'\t'))
+            return zeile.mid(Abdruckkopf.size() + 1);
+    return {};
+}
+
+// Puts a waiting sources file in place: renamed over the old one, or with nothing known,
+// both removed.
+void VollendeQuellen(const QString& datei) {
+    const QString wartend = datei + Wartend;
+    const std::optional<QStringList> zeilen = LiesQuellenzeilen(wartend);
+    const bool eintraege = zeilen && std::any_of(zeilen->begin(), zeilen->end(), [](const QString& z) {
+        return !z.isEmpty() && !z.startsWith(Abdruckkopf + u'\t');
+    });
+    if (eintraege) {
+        ::rename(QFile::encodeName(wartend).constData(), QFile::encodeName(datei).constData());
+        return;
+    }
+    QFile::remove(datei);
+    QFile::remove(wartend);
 }
 
 } // namespace
@@ -92,94 +236,110 @@ bool LeseQuellenwahlZeile(const QStringList& felder, Quellenwahl& wahl) {
 
 void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft,
                      const Quellenwahl& wahl) {
-    if (wahl == Quellenwahl() && std::all_of(herkunft.begin(), herkunft.end(),
-                                             [](const Eintragsherkunft& h) { return h == Eintragsherkunft(); })) {
+    if (!KenntEtwas(herkunft, wahl)) {
         QFile::remove(datei);
         return;
     }
-    const QByteArray kopf = (Kopf + u'\n' + QuellenwahlZeilen(wahl)).toUtf8();
-    // A UTF-16 unit gives at most three bytes; every line has four separators and its end.
-    const Eintragsherkunft keine;
-    qsizetype hoechstens = kopf.size();
-    for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
-        hoechstens += zeilen[i].size() + 5 + h.referenz.size() + h.quellname.size() + 5;
-        for (const QString& schluessel : h.logoSchluessel)
-            hoechstens += schluessel.size() + 1;
-        hoechstens += Kurznamenfeld.size() + h.kurzname.size() + 2;
-    }
-    QByteArray bytes(3 * hoechstens, Qt::Uninitialized);
-    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    char* ziel = std::copy(kopf.begin(), kopf.end(), bytes.data());
-    for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
-        ziel = SchreibeFeld(ziel, utf8, NameDer(zeilen[i]), true);
-        ziel = SchreibeFeld(ziel, utf8, h.radio ? u"Radio" : u"TV");
-        ziel = SchreibeFeld(ziel, utf8, h.referenz);
-        ziel = SchreibeFeld(ziel, utf8, h.quellname);
-        for (const QString& schluessel : h.logoSchluessel)
-            ziel = SchreibeFeld(ziel, utf8, schluessel);
-        *ziel++ = '\n';
-        if (!h.kurzname.isEmpty()) {
-            ziel = SchreibeFeld(ziel, utf8, Kurznamenfeld, true);
-            ziel = SchreibeFeld(ziel, utf8, h.kurzname);
-            *ziel++ = '\n';
-        }
-    }
-    bytes.truncate(ziel - bytes.constData());
-    if (!SchreibeGanzeDatei(datei, bytes))
+    if (!SchreibeGanzeDatei(datei, QuellenText(zeilen, herkunft, wahl, nullptr)))
         throw DateiFehler::NichtErstellt(datei);
 }
 
-GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen) {
+bool SchreibeListeMitQuellen(const QString& listendatei, const SenderListe& liste,
+                             const QList<Eintragsherkunft>& herkunft, const Quellenwahl& wahl) {
+    const bool unicode = BrauchtUnicode(liste);
+    const QByteArray bytes = KodiereListe(liste.Zeilen(), unicode);
+    const QString quellen = QuellendateiZu(listendatei);
+    const QString wartend = quellen + Wartend;
+    RaeumeSchreibresteAuf(QFileInfo(listendatei).absolutePath());
+    // Left by a kill before its list was renamed: the list it was written for never came.
+    QFile::remove(wartend);
+    AtomareDatei neueListe(listendatei);
+    if (!neueListe.Oeffne() || neueListe.Geraet().write(bytes) != bytes.size() || !neueListe.Sichere())
+        throw DateiFehler::NichtErstellt(listendatei);
+    if (KenntEtwas(herkunft, wahl) || QFileInfo(quellen).exists() || QFileInfo(quellen).isSymLink()) {
+        AtomareDatei seite(wartend);
+        const QByteArray text = QuellenText(liste.Zeilen(), herkunft, wahl, &bytes);
+        if (!seite.Oeffne() || seite.Geraet().write(text) != text.size() || !seite.Uebernimm())
+            throw DateiFehler::NichtErstellt(quellen);
+    }
+    if (!neueListe.Uebernimm()) {
+        const int fehlernummer = errno;
+        QFile::remove(wartend);
+        throw DateiFehler::NichtErstellt(listendatei, fehlernummer);
+    }
+    if (QFileInfo::exists(wartend))
+        VollendeQuellen(quellen);
+    return unicode;
+}
+
+GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen, const QByteArray* listenbytes) {
     GeleseneQuellen gelesen{QList<Eintragsherkunft>(zeilen.size()), {}, {}};
-    QFile f(datei);
-    if (!f.exists())
+    // A file a kill left waiting is taken in once its list is the one it was written for.
+    if (const auto wartend = LiesQuellenzeilen(datei + Wartend);
+        wartend && listenbytes && AbdruckIn(*wartend) == Abdruck(*listenbytes, zeilen.size()))
+        VollendeQuellen(datei);
+    if (!QFile::exists(datei))
         return gelesen;
-    const QString unbrauchbar =
-        QStringLiteral("Die Datei %1 passt nicht zu Senvio; die Herkunft der Einträge wird nicht verwendet.")
-            .arg(datei);
-    if (!QFileInfo(datei).isFile() || f.size() > GroessteQuellendatei || !f.open(QIODevice::ReadOnly)) {
-        gelesen.hinweis = unbrauchbar;
-        return gelesen;
-    }
-    QStringDecoder utf8(QStringConverter::Utf8);
-    const QString text = utf8(f.readAll());
-    QStringList dateizeilen = text.split(u'\n');
-    if (utf8.hasError() || dateizeilen.value(0) != Kopf) {
-        gelesen.hinweis = unbrauchbar;
+    std::optional<QStringList> dateizeilen = LiesQuellenzeilen(datei);
+    const QString abdruck = dateizeilen ? AbdruckIn(*dateizeilen) : QString();
+    if (!dateizeilen ||
+        (!abdruck.isEmpty() && listenbytes && OhneSumme(abdruck) != OhneSumme(Abdruck(*listenbytes, zeilen.size())))) {
+        gelesen.hinweis =
+            QStringLiteral("Die Datei %1 passt nicht zu Senvio; die Herkunft der Einträge wird nicht verwendet.")
+                .arg(datei);
         return gelesen;
     }
-    dateizeilen.removeFirst();
-    // The file's entries by name, in order; each is taken once.
+    // The file's entries by name and by name and check sum, in order; each is taken once.
     Folgefinder nachName;
+    Folgefinder nachInhalt;
     QList<QStringList> eintraege;
+    QStringList pruefsummen;
     QStringList kurznamen;
-    for (const QString& zeile : dateizeilen) {
+    for (const QString& zeile : *dateizeilen) {
         QStringList felder = zeile.split(u'\t');
         if (felder.size() == 2 && felder[0] == Kurznamenfeld && !eintraege.isEmpty())
             kurznamen.last() = felder[1];
         if (felder.size() < 4) {
-            LeseQuellenwahlZeile(felder, gelesen.wahl);
+            if (felder[0] == Pruefkopf)
+                pruefsummen = felder.value(1).split(u' ');
+            else
+                LeseQuellenwahlZeile(felder, gelesen.wahl);
             continue;
         }
         kurznamen.append(QString());
         nachName.Lege(felder[0], eintraege.size());
         eintraege.append(std::move(felder));
     }
+    const bool mitPruefsummen = pruefsummen.size() == eintraege.size();
+    const auto inhalt = [](const QString& name, const QString& summe) { return name + u'\t' + summe; };
+    if (mitPruefsummen)
+        for (qsizetype k = 0; k < eintraege.size(); ++k)
+            nachInhalt.Lege(inhalt(eintraege[k][0], pruefsummen[k]), k);
     QList<bool> genommen(eintraege.size(), false);
-    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+    QList<qsizetype> gefunden(zeilen.size(), -1);
+    const auto nimm = [&](qsizetype i, bool nachSumme) {
         const QString name = NameDer(zeilen[i]).toString();
-        qsizetype k = -1;
-        if (i < eintraege.size() && eintraege[i][0] == name && !genommen[i])
-            k = i;
-        else
-            k = nachName.Nimm(name, genommen);
-        if (k < 0)
+        const QString summe = nachSumme ? QString::number(Zeilenpruefsumme(zeilen[i]), 16) : QString();
+        if (i < eintraege.size() && !genommen[i] && eintraege[i][0] == name &&
+            (!nachSumme || pruefsummen[i] == summe)) {
+            genommen[i] = true;
+            gefunden[i] = i;
+        } else {
+            gefunden[i] = nachSumme ? nachInhalt.Nimm(inhalt(name, summe), genommen) : nachName.Nimm(name, genommen);
+        }
+    };
+    // Lines as they were written first, so two of one name that another program swapped
+    // keep their own; then lines whose text changed, by their name.
+    for (qsizetype i = 0; mitPruefsummen && i < zeilen.size(); ++i)
+        nimm(i, true);
+    for (qsizetype i = 0; i < zeilen.size(); ++i)
+        if (gefunden[i] < 0)
+            nimm(i, false);
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        if (gefunden[i] < 0)
             continue;
-        genommen[k] = true;
-        const QStringList& felder = eintraege[k];
-        gelesen.herkunft[i] = {felder[2], felder.mid(4), felder[3], felder[1] == u"Radio", kurznamen[k]};
+        const QStringList& felder = eintraege[gefunden[i]];
+        gelesen.herkunft[i] = {felder[2], felder.mid(4), felder[3], felder[1] == u"Radio", kurznamen[gefunden[i]]};
     }
     return gelesen;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "list/SenderListe.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -53,6 +55,15 @@ bool LeseQuellenwahlZeile(const QStringList& felder, Quellenwahl& wahl);
 void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft,
                      const Quellenwahl& wahl = {});
 
+// Writes the list file and its "NAME.quellen" as one unit: both are written whole before
+// either replaces its old file, and the sources file records the size and line count of its
+// list and a check sum of each line. A kill between the two renames leaves the new sources
+// file waiting beside the list as "NAME.quellen.neu", taken in by the next read of the list.
+// Throws DateiFehler when either cannot be written; both files stay as they were then.
+// Returns whether the list was written as UTF-16.
+bool SchreibeListeMitQuellen(const QString& listendatei, const SenderListe& liste,
+                             const QList<Eintragsherkunft>& herkunft, const Quellenwahl& wahl = {});
+
 struct GeleseneQuellen {
     QList<Eintragsherkunft> herkunft; // index for index with the lines
     QString hinweis;                  // why a file that is there was not used
@@ -60,9 +71,11 @@ struct GeleseneQuellen {
 };
 
 // The knowledge of the lines from the file. The file is never trusted blindly: each line of
-// it belongs to the list line of the same name, at the same place when it is there, else the
-// first one of that name not yet taken. A missing file gives nothing; one that cannot be read
-// or is not ours gives nothing and a note.
-GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen);
+// it belongs to the list line of the same name and check sum, at the same place when it is
+// there, else the first one not yet taken; a line whose text changed gets the knowledge of
+// its name the same way. A missing file gives nothing; one that cannot be read, is not ours
+// or was written for a list of another size or line count (`listenbytes`, the list file's
+// bytes, when known) gives nothing and a note.
+GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen, const QByteArray* listenbytes = nullptr);
 
 } // namespace senvio

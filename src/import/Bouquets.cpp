@@ -239,6 +239,9 @@ public:
         }
         const Bouquetdatei d = ZerlegeBouquet(*inhalt.bytes, datei, m_fund.hinweise);
         m_nummer = 0; // TV and radio are numbered each from 1
+        for (const Bouquetdatei::Eintrag& e : d.eintraege)
+            if (const std::optional<QString> unter = GenannteDatei(e.referenz))
+                m_oben.insert(*unter);
         for (const Bouquetdatei::Eintrag& e : d.eintraege) {
             const std::optional<QString> unter = GenannteDatei(e.referenz);
             const std::optional<Bouquetdatei> bouquet = unter ? Besuche(*unter, 1) : std::nullopt;
@@ -264,9 +267,18 @@ private:
             m_gemeldet.insert(datei);
             return std::nullopt;
         }
-        m_besucht.insert(datei);
+        // Too deep here, the bouquet is not taken as read: bouquets.tv may still name it itself.
         if (tiefe > MaxTiefe) {
-            m_fund.hinweise.append(Hinweis("Das Bouquet „%1“ ist zu tief verschachtelt und wird übersprungen.", datei));
+            if (!m_oben.contains(datei) && !m_zuTief.contains(datei))
+                m_fund.hinweise.append(
+                    Hinweis("Das Bouquet „%1“ ist zu tief verschachtelt und wird übersprungen.", datei));
+            m_zuTief.insert(datei);
+            return std::nullopt;
+        }
+        m_besucht.insert(datei);
+        if (!datei.isEmpty() && !IstDateiname(datei)) {
+            m_fund.hinweise.append(
+                Hinweis("Das Bouquet „%1“ zeigt aus dem Ordner hinaus und wird übersprungen.", datei));
             return std::nullopt;
         }
         const Bouquetinhalt inhalt = IstDateiname(datei) ? m_lies(datei) : Bouquetinhalt();
@@ -422,6 +434,9 @@ private:
     int m_nummerImBouquet = 0; // the same, counted from the start of its bouquet
     QSet<QString> m_besucht;
     QSet<QString> m_gemeldet;
+    // The bouquets the top file names (read at that depth), and those met too deep.
+    QSet<QString> m_oben;
+    QSet<QString> m_zuTief;
     QHash<QString, QString> m_alternativen;
     QString m_datenbankText; // the views below point into it
     QHash<Dienstschluessel, QStringView> m_datenbank;

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
@@ -201,6 +202,20 @@ void WaehleBouquetsVor(Quelle& quelle) {
                        "alle Bouquets sind gewählt."));
 }
 
+// A playlist saved by an editor as UTF-16, or with its byte-order mark doubled: read as UTF-8.
+QByteArray OhneByteReihenfolge(const QByteArray& bytes) {
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xFF\xFE") || rest.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(rest.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        return OhneByteReihenfolge(QString(utf16.decode(rest.sliced(2))).toUtf8());
+    }
+    if (!rest.startsWith("\xEF\xBB\xBF"))
+        return bytes;
+    while (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    return rest.toByteArray();
+}
+
 // `philips`: the folder of a Philips TV's list the path stands for (PhilipsOrdner), or empty.
 Quelle LeseQuelle(const QString& pfad, const QString& philips, const std::function<void(qint64)>& gelesen) {
     const QFileInfo info(pfad);
@@ -230,8 +245,8 @@ Quelle LeseQuelle(const QString& pfad, const QString& philips, const std::functi
                 BouquetWahlDerDatei(name),
                 {},
                 IstEinzelnesBouquet(name) ? QStringList{name} : QStringList()};
-    if (IstWiedergabeliste(*bytes))
-        return {pfad, {}, {}, LeseWiedergabeliste(*bytes, name), {}};
+    if (const QByteArray utf8 = OhneByteReihenfolge(*bytes); IstWiedergabeliste(utf8))
+        return {pfad, {}, {}, LeseWiedergabeliste(utf8, name), {}};
     if (IstKanaldatei(*bytes))
         return {pfad, {}, {}, LeseKanaldatei(*bytes, name), {}};
     if (IstReferenzliste(*bytes))
@@ -440,6 +455,13 @@ ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& 
                              .join(u'\n'));
         HaengeFundAn(fund, std::move(quelle.fund));
     }
+    if (const auto lange = std::count_if(fund.sender.begin(), fund.sender.end(),
+                                         [](const ImportSender& s) { return GekuerzterName(s.name); }))
+        fund.hinweise.append(lange == 1
+                                 ? QStringLiteral("Ein Sendername war länger als 1.000 Zeichen und wurde gekürzt.")
+                                 : QStringLiteral("%1 Sendernamen waren länger als 1.000 Zeichen und wurden "
+                                                  "gekürzt.")
+                                       .arg(lange));
     return fund;
 }
 

@@ -49,8 +49,16 @@ QString ImportText(QByteArrayView bytes, const QString& datei, QStringList* hinw
     return gemischt;
 }
 
+bool GekuerzterName(const QString& name) {
+    return name.size() == MeisteNamenszeichen && name.endsWith(u'…');
+}
+
 QString ImportName(QStringView roh) {
     roh = roh.trimmed();
+    if (roh.size() > MeisteNamenszeichen) {
+        QString gekuerzt = ImportName(roh.first(MeisteNamenszeichen - 1));
+        return gekuerzt.size() == MeisteNamenszeichen - 1 ? gekuerzt + u'…' : gekuerzt;
+    }
     // Most names need no more than that: taken over in one piece.
     const bool glatt = std::none_of(roh.begin(), roh.end(), [](QChar z) {
         const char16_t c = z.unicode();

@@ -95,8 +95,11 @@ template <typename Tu> void FuerJedeZeile(QStringView text, Tu&& tu) {
 
 // A name as the readers hand it on: broadcast emphasis codes (U+0086, U+0087) removed,
 // white space at both ends cut, made single-line (MacheEinzeilig, which also makes a
-// list line's separator in it harmless).
+// list line's separator in it harmless). A name longer than MeisteNamenszeichen is cut
+// and ends with "…" (GekuerzterName), so that a hostile source costs no memory.
 QString ImportName(QStringView roh);
+inline constexpr qsizetype MeisteNamenszeichen = 1000;
+bool GekuerzterName(const QString& name);
 
 // A plain positive integer ("12", not "+12", "1.0" or "0"); 0 for anything else.
 int PositiveZahl(QStringView text);

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
 namespace senvio {
 
 namespace {
@@ -146,17 +148,21 @@ bool BrauchtUnicode(const SenderListe& liste) {
     return false;
 }
 
-void LeseListendatei(const QString& pfad, SenderListe& liste) {
+void LeseListendatei(const QString& pfad, SenderListe& liste, QByteArray* dateibytes) {
     // Only a plain file: a pipe or a device could feed bytes without end.
     const QFileInfo info(pfad);
     QFile datei(pfad);
-    if (!info.isFile() || info.size() > GroessteListendatei || !datei.open(QIODevice::ReadOnly)) {
+    if (info.isFile() && info.size() > GroessteListendatei)
+        throw DateiFehler::NichtGeoeffnet(pfad, EFBIG);
+    if (!info.isFile() || !datei.open(QIODevice::ReadOnly)) {
         throw DateiFehler::NichtGeoeffnet(pfad);
     }
     const QByteArray bytes = datei.readAll();
     if (datei.error() != QFileDevice::NoError) {
         throw DateiFehler::NichtGeoeffnet(pfad);
     }
+    if (dateibytes)
+        *dateibytes = bytes;
     GeleseneListe gelesen = DekodiereListe(bytes);
     liste.SetzeZeilen(std::move(gelesen.zeilen));
     liste.SetzeUnicode(gelesen.unicode);

@@ -29,8 +29,8 @@ bool BrauchtUnicode(const SenderListe& liste);
 
 // Reads a list file into the list, replacing its lines and setting its Unicode
 // flag. Throws DateiFehler ("kann nicht geöffnet werden") and leaves the list
-// unchanged when the file cannot be read.
-void LeseListendatei(const QString& pfad, SenderListe& liste);
+// unchanged when the file cannot be read. `bytes`, when given, receives the file's bytes.
+void LeseListendatei(const QString& pfad, SenderListe& liste, QByteArray* bytes = nullptr);
 
 // Writes the list file atomically: a temporary file in the same folder is renamed
 // over the old one, so a failure or a crash leaves the old file whole; what an earlier

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Dateimeldung.h"
+
 // BMP files: the reader takes uncompressed 24- and 32-bit pictures, bottom-up or
 // top-down, and survives any bytes; the writer writes 32-bit bottom-up pictures.
 #include "BildPixel.h"
@@ -14,9 +16,9 @@
 namespace senvio {
 
 // A BMP file that cannot be read; what() is a German message in UTF-8 naming the file.
-class BmpFehler : public std::runtime_error {
+class BmpFehler : public Meldungsfehler {
 public:
-    using std::runtime_error::runtime_error;
+    using Meldungsfehler::Meldungsfehler;
 };
 
 struct BmpBild {

@@ -16,8 +16,7 @@ struct KompressorFrei {
 
 } // namespace
 
-KomprimierFehler::KomprimierFehler()
-    : std::runtime_error("Zu wenig Arbeitsspeicher, um die PDF-Datei zu komprimieren") {}
+KomprimierFehler::KomprimierFehler() : Meldungsfehler("Zu wenig Arbeitsspeicher, um die PDF-Datei zu komprimieren") {}
 
 // A compressor is made for each stream: it costs little next to a page picture, and
 // streams compressed on several threads need one each anyway.

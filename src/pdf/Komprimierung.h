@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Dateimeldung.h"
+
 // zlib streams (two-byte header, deflate data, Adler-32) for the PDF's Flate filter,
 // made by libdeflate at level 6, the default level of zlib: the same format and about
 // the same size, in about half the time. Tests make the compressor's memory run out
@@ -11,7 +13,7 @@
 namespace senvio::pdf {
 
 // The compressor could not get its memory; what() is a German message in UTF-8.
-class KomprimierFehler : public std::runtime_error {
+class KomprimierFehler : public Meldungsfehler {
 public:
     KomprimierFehler();
 };

@@ -3,6 +3,6 @@
 namespace senvio {
 
 PdfDateiFehler::PdfDateiFehler(Art art, const std::string& pfad)
-    : std::runtime_error(DateiMeldung(art, pfad)), m_art(art), m_pfad(pfad) {}
+    : Meldungsfehler(DateiMeldung(art, pfad)), m_art(art), m_pfad(pfad) {}
 
 } // namespace senvio

@@ -9,7 +9,7 @@ namespace senvio {
 
 // A file the PDF writer cannot create or read back. what() is the file layer's German
 // message in UTF-8 (DateiMeldung), so a caller can show it as it stands.
-class PdfDateiFehler : public std::runtime_error {
+class PdfDateiFehler : public Meldungsfehler {
 public:
     using Art = DateiFehlerArt;
 

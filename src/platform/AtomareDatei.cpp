@@ -8,6 +8,8 @@
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +18,16 @@ namespace senvio {
 namespace {
 
 const QString Vorsilbe = QStringLiteral(".~senvio-");
+
+// Whether the program named in a temporary file's name may still be writing it: a file of a
+// program that has ended (a kill) is left over at once, not only after a minute.
+bool SchreiberLebt(const QString& name) {
+    bool zahl = false;
+    const qint64 pid = name.mid(Vorsilbe.size()).section(u'-', 0, 0).toLongLong(&zahl);
+    if (!zahl || pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+        return true;
+    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+}
 
 } // namespace
 
@@ -36,6 +48,7 @@ void AtomareDatei::Verwirf() {
         VergissZwischendatei(QFile::encodeName(m_temporaer).toStdString());
     }
     m_temporaer.clear();
+    m_gesichert = false;
     errno = fehlernummer;
 }
 
@@ -68,7 +81,9 @@ bool AtomareDatei::Oeffne() {
     return true;
 }
 
-bool AtomareDatei::Uebernimm() {
+bool AtomareDatei::Sichere() {
+    if (m_gesichert)
+        return true;
     // The buffer's last bytes are written here, so a full disk is noticed before the rename.
     if (m_fd < 0 || !m_datei.flush() || m_datei.error() != QFileDevice::NoError) {
         Verwirf();
@@ -77,13 +92,24 @@ bool AtomareDatei::Uebernimm() {
     m_datei.close();
     const int fd = std::exchange(m_fd, -1);
     const bool synchron = ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !synchron ||
-        ::rename(QFile::encodeName(m_temporaer).constData(), QFile::encodeName(m_ziel).constData()) != 0) {
+    if (::close(fd) != 0 || !synchron) {
+        Verwirf();
+        return false;
+    }
+    m_gesichert = true;
+    return true;
+}
+
+bool AtomareDatei::Uebernimm() {
+    if (!Sichere())
+        return false;
+    if (::rename(QFile::encodeName(m_temporaer).constData(), QFile::encodeName(m_ziel).constData()) != 0) {
         Verwirf();
         return false;
     }
     VergissZwischendatei(QFile::encodeName(m_temporaer).toStdString());
     m_temporaer.clear();
+    m_gesichert = false;
     return true;
 }
 
@@ -92,7 +118,7 @@ void RaeumeSchreibresteAuf(const QString& ordner) {
     const QFileInfoList reste =
         QDir(ordner).entryInfoList({Vorsilbe + u'*'}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& rest : reste)
-        if (rest.isFile() && rest.lastModified().toUTC() < grenze)
+        if (rest.isFile() && (rest.lastModified().toUTC() < grenze || !SchreiberLebt(rest.fileName())))
             QFile::remove(rest.absoluteFilePath());
 }
 

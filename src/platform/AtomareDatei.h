@@ -22,8 +22,12 @@ public:
     bool Oeffne();
     // The temporary file, buffered.
     QFile& Geraet() { return m_datei; }
-    // Writes the rest of the buffer, syncs the file to the disk and renames it over the
-    // target. False (errno set) when any write failed; the temporary file is gone then.
+    // Writes the rest of the buffer and syncs the file to the disk, without renaming it: a
+    // file that must be replaced together with another is first made whole, then both are
+    // renamed. False (errno set) when any write failed; the temporary file is gone then.
+    bool Sichere();
+    // Sichere, then renames the file over the target. False (errno set) when any step failed;
+    // the temporary file is gone then.
     bool Uebernimm();
 
 private:
@@ -32,6 +36,7 @@ private:
     QString m_ziel;
     QString m_temporaer;
     int m_fd = -1;
+    bool m_gesichert = false;
     QFile m_datei;
 };
 

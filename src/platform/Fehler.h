@@ -9,7 +9,7 @@ namespace senvio {
 
 // An error that ends the running command; its German text is shown by the
 // application's error box. what() gives the same text in UTF-8.
-class Fehler : public std::runtime_error {
+class Fehler : public Meldungsfehler {
 public:
     explicit Fehler(const QString& meldung);
     const QString& meldung() const noexcept { return m_meldung; }

@@ -9,7 +9,8 @@ namespace senvio {
 
 void ZeigeUnbehandeltenFehler(const std::exception& fehler) {
     const auto* eigener = dynamic_cast<const Fehler*>(&fehler);
-    QString text = eigener ? eigener->meldung() : QString::fromUtf8(fehler.what());
+    // Another library's exception has an English text: the box says what it means instead.
+    QString text = eigener ? eigener->meldung() : QString::fromStdString(MeldungDer(fehler));
     if (!text.endsWith(QLatin1Char('.')))
         text += QLatin1Char('.');
     Dialoge::Fehler(QApplication::activeWindow(), AnwendungsTitel, text);

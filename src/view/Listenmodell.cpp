@@ -98,8 +98,8 @@ void Listenmodell::NummeriereNeu() {
     SchreibeUm([](SenderListe& liste) { KorrigiereDieNummern(liste); });
 }
 
-void Listenmodell::Speichere(const QString& pfad) {
-    SchreibeListendatei(pfad, m_liste);
+void Listenmodell::Speichere(const std::function<bool(const SenderListe&)>& schreibe) {
+    m_liste.SetzeUnicode(schreibe(m_liste));
 }
 
 } // namespace senvio

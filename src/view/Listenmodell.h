@@ -41,8 +41,9 @@ public:
     Wechsel SchreibeUm(const std::function<void(SenderListe&)>& aenderung);
     // The lines renumbered by KorrigiereDieNummern; only the rows whose prefix changed are touched.
     void NummeriereNeu();
-    // Writes the list file; a save that worked sets the list's Unicode flag (SchreibeListendatei).
-    void Speichere(const QString& pfad);
+    // Writes the list through `schreibe`, which answers whether it wrote UTF-16: a save that
+    // worked sets the list's Unicode flag so (as SchreibeListendatei does).
+    void Speichere(const std::function<bool(const SenderListe&)>& schreibe);
 
 private:
     SenderListe m_liste;

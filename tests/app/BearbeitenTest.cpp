@@ -73,6 +73,14 @@ TEST_F(Bearbeiten, EintragDreiBearbeitenUndDerPlatzhalterzaehler) {
     haupt.SichereAlles(true);
     EXPECT_EQ(Lies(Datei()), "    1   = KiKA #png#Ohne Logo1.png\r\n");
     EXPECT_EQ(Meldungen().size(), 1);
+    // The window's version is kept beside the list, and the next start names it once.
+    const QString daneben = Datei() + u".fenster"_s;
+    EXPECT_EQ(Lies(daneben), (haupt.Liste().Zeilen().join(u"\r\n"_s) + u"\r\n"_s).toLatin1());
+    Dialoge::LeereProtokoll();
+    Starte();
+    EXPECT_EQ(Meldungen(), QStringList{u"Information: Beim letzten Ende konnte eine Änderung nicht in die Liste "
+                                       u"geschrieben werden. Der Stand des Fensters liegt in der Datei „"_s +
+                                       daneben + u"“; Sie können ihn mit „Öffnen“ laden."_s});
 }
 
 TEST_F(Bearbeiten, DreiNamenNachPlatzhalterDreiUndDerVorlaeufigePraefix) {

@@ -2,19 +2,24 @@
 #include "ProgrammOrdnerFixture.h"
 
 #include "platform/Einstellungen.h"
+#include "platform/Fehlerbox.h"
 
 #include <new>
+#include <stdexcept>
 #include <utility>
 
 // The linker routes the main window's reads of a list file through here (see
 // CMakeLists.txt), so that a test can make the next one fail as if memory ran out.
 static bool naechstesLesenScheitert = false;
-extern "C" void __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(const QString&, senvio::SenderListe&);
-extern "C" void __wrap__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(const QString& pfad,
-                                                                                senvio::SenderListe& liste) {
+extern "C" void __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeEP10QByteArray(const QString&,
+                                                                                             senvio::SenderListe&,
+                                                                                             QByteArray*);
+extern "C" void __wrap__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeEP10QByteArray(const QString& pfad,
+                                                                                             senvio::SenderListe& liste,
+                                                                                             QByteArray* bytes) {
     if (std::exchange(naechstesLesenScheitert, false))
         throw std::bad_alloc();
-    __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeE(pfad, liste);
+    __real__ZN6senvio15LeseListendateiERK7QStringRNS_11SenderListeEP10QByteArray(pfad, liste, bytes);
 }
 
 namespace senvio::test {
@@ -100,7 +105,7 @@ TEST_F(StartUndEnde, UnlesbareLetzteListeMeldetSichUndBleibtUnberuehrt) {
     const QString kaputt = Liste(u"Kaputt.lis"_s);
     for (const auto& [name, meldung] :
          {std::pair(u"Kaputt"_s, u"Datei "_s + kaputt + u" kann nicht geöffnet werden."_s),
-          std::pair(u"Astra"_s, u"std::bad_alloc."_s)}) {
+          std::pair(u"Astra"_s, u"Nicht genug Speicher; die Arbeit wurde abgebrochen."_s)}) {
         const QByteArray ini = "[Einstellung]\nListenName=" + name.toUtf8() + "\n";
         Schreib(Pfad(u"senvio.ini"_s), ini);
         naechstesLesenScheitert = name == u"Astra"_s;
@@ -126,6 +131,11 @@ TEST_F(StartUndEnde, UnbehandelterFehlerEinesBefehlsZeigtDieFehlerboxUndDasProgr
               QStringList{u"Senvio-Liste: Datei "_s + Liste(u"Astra.lis"_s) + u" kann nicht erstellt werden."_s});
     ErwarteListe(u"Astra"_s, 1);
     EXPECT_TRUE(haupt.isVisible());
+    // A library's own exception is shown in German, never with its English text.
+    Dialoge::LeereProtokoll();
+    FuehreAus([] { throw std::out_of_range("vector::_M_range_check: __n (which is 7) >= this->size()"); });
+    FuehreAus([] { throw std::range_error("wstring_convert::from_bytes"); });
+    EXPECT_EQ(Meldungen(), QStringList(2, u"Senvio-Liste: Unerwarteter Fehler; die Arbeit wurde abgebrochen."_s));
 }
 
 // The command line chooses the program folder; HOME is the temporary folder.

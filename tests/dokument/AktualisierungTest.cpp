@@ -272,3 +272,34 @@ TEST(Aktualisierung, UmfangDerAenderung) {
         UmfangDerAktualisierung(abgleich, {Reihenfolge::Empfaenger, NeueSender::Weglassen, FehlendeSender::Behalten});
     EXPECT_EQ(std::tuple(sanft.hinzu, sanft.weg, sanft.gross), std::tuple(0, 0, false));
 }
+
+// A scan of 10,001 channels whose last is the list's only entry: in the receiver's order the
+// 10,000 numbers before it would each become "(frei)". The list keeps the import's limit.
+TEST(Aktualisierung, LueckenBleibenInDerGrenzeDesImports) {
+    QList<ImportEintrag> kanaele;
+    for (int i = 1; i <= 10000; ++i)
+        kanaele.append({u"Sender %1"_s.arg(i), {}, u"1:0:1:%1:3FB:1:C00000:0:0:0:"_s.arg(i, 0, 16), false});
+    kanaele.append({u"Bayerisches Fernsehen Süd HD"_s, {}, u"1:0:19:2855:3FB:1:C00000:0:0:0:"_s, false});
+    const QStringList zeilen{u"    1   = Bayerisches Fernsehen Süd HD #png#br.png"_s};
+    const Aktualisierung plan = PlaneAktualisierung(GleicheAb(zeilen, QList<Eintragsherkunft>(1), kanaele),
+                                                    {Reihenfolge::Empfaenger, NeueSender::Weglassen}, 0);
+    EXPECT_EQ(plan.zeilen, zeilen);
+    EXPECT_EQ(plan.hinweis,
+              u"Die Nummern des Empfängers haben zu große Lücken; die Liste wird ohne Lücken nummeriert."_s);
+}
+
+TEST(Aktualisierung, GeaenderteKartenAlsBereiche) {
+    QList<int> viele{1, 2, 3, 7, 9, 10, 12};
+    for (int karte = 14; karte <= 80; karte += 2)
+        viele << karte;
+    const std::pair<QList<int>, QString> faelle[] = {
+        {{4}, u"Geändert: Karte 4"_s},
+        {{2, 5, 6}, u"Geändert: Karten 2, 5, 6"_s},
+        {{1, 2, 3, 7, 12, 13, 14, 15}, u"Geändert: Karten 1–3, 7, 12–15"_s},
+        // Five items for the seven cards before 14, then 15 of the 34 even cards 14…80: 19 are left.
+        {viele, u"Geändert: Karten 1–3, 7, 9, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32, 34, 36, 38, 40, 42 … "
+                u"und 19 weitere"_s},
+    };
+    for (const auto& [karten, text] : faelle)
+        EXPECT_EQ(KartenText(karten), text);
+}

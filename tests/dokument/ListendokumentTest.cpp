@@ -7,6 +7,7 @@
 
 #include "TestDateien.h"
 
+#include <QDateTime>
 #include <QLockFile>
 #include <QTemporaryDir>
 
@@ -186,7 +187,8 @@ TEST_F(Dokument, FremdeAenderungenWerdenNichtUnbemerktUeberschrieben) {
         const Listensperre sperre(m_dokument.Datei(), 100);
         ADD_FAILURE() << "Die Sperre eines anderen Laufs wurde übergangen";
     } catch (const Fehler& f) {
-        EXPECT_EQ(f.meldung(), u"Die Liste Astra wird gerade von einem anderen Programm geändert."_s);
+        EXPECT_EQ(f.meldung(), u"Die Liste Astra wird gerade von einem anderen Programm geändert (Sperrdatei "_s +
+                                   m_ordner.path() + u"/Senvio-Listen/.Astra.lis.lock)."_s);
     }
     andererLauf.unlock();
     const Listensperre eigene(m_dokument.Datei(), 0);
@@ -197,8 +199,53 @@ TEST_F(Dokument, FremdeAenderungenWerdenNichtUnbemerktUeberschrieben) {
     EXPECT_EQ(fragen.size(), 2);
 }
 
-// What an import knew is kept beside the list from one session to the next. A list changed
-// elsewhere gets each entry's knowledge by its name; a file that is not ours is not used.
+// A lock nobody can hold any more is taken over; one that may be held names its lock file.
+TEST_F(Dokument, SperreOhneHalterWirdUebernommen) {
+    const QString sperrdatei = m_ordner.path() + u"/Senvio-Listen/.Astra.lis.lock"_s;
+    const QString fremd = u"Die Liste Astra ist von einem Programm auf dem Rechner „wohnzimmer-pc“ gesperrt. Wenn "
+                          u"dort niemand mehr an der Liste arbeitet, löschen Sie bitte die Sperrdatei "_s +
+                          sperrdatei + u"."_s;
+    const struct Fall {
+        const char* inhalt; // nullptr: a folder
+        bool mitDatei;      // the folder holds a file
+        int alterS;
+        QString meldung; // empty: taken over
+    } faelle[] = {
+        {"", false, 10, {}},
+        {"\xff\xfe<html>", false, 10, {}},
+        {nullptr, false, 0, {}},
+        {nullptr, true, 0,
+         u"Die Liste Astra kann nicht gesperrt werden: An Stelle der Sperrdatei steht der Ordner "_s + sperrdatei +
+             u". Bitte löschen Sie ihn."_s},
+        {"4242\nsenvio-import\nwohnzimmer-pc\n", false, 10, fremd},
+        {"4242\nsenvio-import\nwohnzimmer-pc\n", false, 600, {}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << (f.inhalt ? f.inhalt : "Ordner") << ' ' << f.alterS);
+        if (f.inhalt) {
+            QFile datei(sperrdatei);
+            ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+            datei.write(f.inhalt);
+            datei.flush();
+            datei.setFileTime(QDateTime::currentDateTime().addSecs(-f.alterS), QFileDevice::FileModificationTime);
+        } else {
+            ASSERT_TRUE(QDir().mkpath(sperrdatei + (f.mitDatei ? u"/notiz.txt"_s : QString())));
+        }
+        QString meldung;
+        try {
+            const Listensperre sperre(m_dokument.Datei(), 200);
+        } catch (const Fehler& fehler) {
+            meldung = fehler.meldung();
+        }
+        EXPECT_EQ(meldung, f.meldung);
+        EXPECT_EQ(QFileInfo::exists(sperrdatei), !f.meldung.isEmpty());
+        QDir(sperrdatei).removeRecursively();
+        QFile::remove(sperrdatei);
+    }
+}
+
+// What an import knew is kept beside the list from one session to the next. A file that is
+// not ours, or was written for another list, is not used.
 TEST_F(Dokument, HerkunftBleibtBeiDerListeUndFolgtDenNamen) {
     const Eintragsherkunft erste{
         u"1:0:19:283D:3FB:1:C00000:0:0:0:"_s, {u"daserste"_s, u"ard"_s}, u"Das Erste HD"_s, false, {}};
@@ -219,14 +266,18 @@ TEST_F(Dokument, HerkunftBleibtBeiDerListeUndFolgtDenNamen) {
         return std::pair(herkunft, dokument.Quellenhinweis());
     };
     EXPECT_EQ(geladen(), std::pair((QList<Eintragsherkunft>{erste, {}, ndr}), QString()));
+    const auto nichtVerwendet = [&](qsizetype n) {
+        return std::pair(QList<Eintragsherkunft>(n), u"Die Datei "_s + quellen +
+                                                         u" passt nicht zu Senvio; die Herkunft der Einträge "
+                                                         u"wird nicht verwendet."_s);
+    };
+    // A list of another size than the one the file was written with: the file is not used.
     SenderListe anderswo;
     anderswo.SetzeZeilen(Zeilen("CXAA"));
     SchreibeListendatei(m_dokument.Datei(), anderswo);
-    EXPECT_EQ(geladen(), std::pair((QList<Eintragsherkunft>{ndr, {}, erste, {}}), QString()));
+    EXPECT_EQ(geladen(), nichtVerwendet(4));
     test::Schreib(quellen, "Senvio-Quellen 1\nA\tTV\t\xff\n");
-    EXPECT_EQ(geladen(), std::pair(QList<Eintragsherkunft>(4), u"Die Datei "_s + quellen +
-                                                                   u" passt nicht zu Senvio; die Herkunft der Einträge "
-                                                                   u"wird nicht verwendet."_s));
+    EXPECT_EQ(geladen(), nichtVerwendet(4));
     m_dokument.Aendere({u"Von Hand"_s}, [](Listenaenderung& a) {
         for (int i = 0; i < 3; ++i)
             a.SetzeHerkunft(i, {});
@@ -242,8 +293,11 @@ TEST_F(Dokument, KurznameWirdGespeichertUndFolgtSeinemEintrag) {
         a.SetzeHerkunft(1, {u"ref1"_s, {}, {}, false, u"BR Süd"_s});
     });
     const QString quellen = m_ordner.path() + u"/Senvio-Listen/Astra.quellen"_s;
-    EXPECT_EQ(test::Lies(quellen), "Senvio-Quellen 1\nA\tTV\tref0\t\nB\tTV\tref1\t\nKurzname\tBR S\xc3\xbc"
-                                   "d\nC\tTV\tref2\t\n");
+    // Without the lines that tie the file to its list (their own test checks them).
+    const QByteArray text = test::Lies(quellen);
+    EXPECT_EQ(text.left(17) + text.mid(text.indexOf("\nA\t") + 1),
+              "Senvio-Quellen 1\nA\tTV\tref0\t\nB\tTV\tref1\t\nKurzname\tBR S\xc3\xbc"
+              "d\nC\tTV\tref2\t\n");
     m_dokument.Aendere({u"Verschieben"_s, Speichern::Sofort}, [](Listenaenderung& a) { a.Verschiebe(1, 0); });
     Listendokument geladen{ProgrammOrdner(m_ordner.path())};
     geladen.LadeLetzte(u"Astra"_s);
@@ -251,6 +305,50 @@ TEST_F(Dokument, KurznameWirdGespeichertUndFolgtSeinemEintrag) {
     m_dokument.Rueckgaengig();
     m_dokument.Rueckgaengig();
     EXPECT_EQ(m_dokument.Herkunft(1).kurzname, QString());
+}
+
+// The list and its sources file are written as one: a sidecar that cannot be written leaves
+// both as they were, a kill between the two renames is made good by the next read, and two
+// entries of one name that another program swapped keep their own services.
+TEST_F(Dokument, ListeUndQuellenSindEinPaar) {
+    const QString sat = u"1:0:19:2B66:3F3:1:C00000:0:0:0:"_s, kabel = u"1:0:1:6D66:437:1:FFFF0000:0:0:0:"_s;
+    const QString listen = m_ordner.path() + u"/Senvio-Listen/"_s;
+    m_dokument.Aendere({u"Import"_s}, [&](Listenaenderung& a) {
+        a.Ersetze(0, u"    1   = ZDF HD #png#zdf.png"_s);
+        a.Ersetze(2, u"    3   = ZDF HD #png#zdf-kabel.png"_s);
+        a.SetzeHerkunft(0, {sat, {}, u"ZDF HD"_s, false});
+        a.SetzeHerkunft(2, {kabel, {}, u"ZDF HD"_s, false});
+    });
+    m_dokument.Speichere();
+    SenderListe getauscht;
+    getauscht.SetzeZeilen(
+        {u"    1   = ZDF HD #png#zdf-kabel.png"_s, Zeilen("AB")[1], u"    3   = ZDF HD #png#zdf.png"_s});
+    SchreibeListendatei(m_dokument.Datei(), getauscht);
+    const auto referenzen = [&] {
+        Listendokument dokument{ProgrammOrdner(m_ordner.path())};
+        dokument.LadeLetzte(u"Astra"_s);
+        QStringList r;
+        for (int i = 0; i < dokument.Liste().Anzahl(); ++i)
+            r << dokument.Herkunft(i).referenz;
+        return r + QStringList{dokument.Quellenhinweis()};
+    };
+    EXPECT_EQ(referenzen(), (QStringList{kabel, u"ref1"_s, sat, {}}));
+
+    ASSERT_TRUE(QDir().mkpath(listen + u"Astra.quellen.neu/belegt"_s));
+    m_dokument.Aendere({u"Umbenennen"_s},
+                       [](Listenaenderung& a) { a.Ersetze(1, u"    2   = 3sat HD #png#3sat.png"_s); });
+    EXPECT_THROW(m_dokument.Speichere(), DateiFehler);
+    EXPECT_EQ(Gespeichert(m_dokument), getauscht.Zeilen());
+    EXPECT_EQ(QDir(listen).entryList(QDir::Files | QDir::Hidden), (QStringList{u"Astra.lis"_s, u"Astra.quellen"_s}));
+    ASSERT_TRUE(QDir(listen + u"Astra.quellen.neu"_s).removeRecursively());
+
+    // A kill after the list was renamed: the old sidecar beside the new list, the new one waiting.
+    const QByteArray alt = test::Lies(listen + u"Astra.quellen"_s);
+    m_dokument.Speichere();
+    ASSERT_TRUE(QFile::rename(listen + u"Astra.quellen"_s, listen + u"Astra.quellen.neu"_s));
+    test::Schreib(listen + u"Astra.quellen"_s, alt);
+    EXPECT_EQ(referenzen(), (QStringList{sat, u"ref1"_s, kabel, {}}));
+    EXPECT_FALSE(QFileInfo::exists(listen + u"Astra.quellen.neu"_s));
 }
 
 // A print or picture run: the lines drawn, where the placeholder counter stands afterwards,

@@ -8,6 +8,7 @@
 #include "import/Wiedergabeliste.h"
 
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -161,7 +162,7 @@ TEST(Bouquets, SchleifenUndFehlendeDateien) {
               (QStringList{u"Das Bouquet „bouquets.tv“ ist mehrfach genannt und wird nur einmal gelesen."_s,
                            u"Das Bouquet „userbouquet.a.tv“ ist mehrfach genannt und wird nur einmal gelesen."_s,
                            u"Das Bouquet „userbouquet.b.tv“ ist mehrfach genannt und wird nur einmal gelesen."_s,
-                           u"Das Bouquet „../lamedb“ fehlt und wird übersprungen."_s,
+                           u"Das Bouquet „../lamedb“ zeigt aus dem Ordner hinaus und wird übersprungen."_s,
                            u"Die Datei „bouquets.radio“ fehlt, die Radiobouquets werden übersprungen."_s}));
 }
 
@@ -175,6 +176,12 @@ TEST(Bouquets, VerschachtelungIstBegrenzt) {
     EXPECT_EQ(KurzeListe(f).join(u' '), u"userbouquet.0.tv/8 K0@0 K1@0 K2@0 K3@0 K4@0 K5@0 K6@0 K7@0"_s);
     EXPECT_EQ(f.hinweise,
               QStringList{u"Das Bouquet „userbouquet.8.tv“ ist zu tief verschachtelt und wird übersprungen."_s});
+    // Named by bouquets.tv as well: read there, as a group of its own.
+    dateien[u"bouquets.tv"_s] += Verweis("userbouquet.8.tv");
+    const ImportFund oben = Lies(dateien, BouquetWahl::Fernsehen);
+    EXPECT_EQ(KurzeListe(oben).join(u' '), u"userbouquet.0.tv/8 userbouquet.8.tv/2 K0@0 K1@0 K2@0 K3@0 K4@0 K5@0 "
+                                           u"K6@0 K7@0 K8@1 K9@1"_s);
+    EXPECT_EQ(oben.hinweise, QStringList{u"Das Bouquet „userbouquet.10.tv“ fehlt und wird übersprungen."_s});
 }
 
 TEST(Bouquets, ErkennungUndWahl) {
@@ -447,6 +454,25 @@ TEST(Import, DateienDieNichtGelesenWerden) {
     EXPECT_EQ(VorgewaehlteGruppen(satz), (QList<bool>{true, true}));
     EXPECT_EQ(Namen(ImportEintraege(satz, {true, true}).liste), (QStringList{u"Eins"_s, u"Zwei"_s}));
     EXPECT_EQ(lies(u"../"_s + QFileInfo(ordner.path()).fileName() + u"/bouquets.radio"_s).bytes, std::nullopt);
+}
+
+// Playlists an editor saved as UTF-16 or with two byte-order marks are read; a name of
+// thousands of characters is cut, with a note.
+TEST(Import, WiedergabelistenInJederKodierungUndMitRiesennamen) {
+    QTemporaryDir ordner;
+    const QString text = u"#EXTM3U\r\n#EXTINF:-1 tvg-name=\"BR\",BR Fernsehen Süd HD\r\nhttp://br/1\r\n"_s;
+    QStringEncoder utf16(QStringConverter::Utf16LE);
+    test::Schreib(ordner.filePath(u"a.m3u"_s), "\xFF\xFE" + QByteArray(utf16(text)));
+    test::Schreib(ordner.filePath(u"b.m3u"_s), "\xEF\xBB\xBF\xEF\xBB\xBF" + text.toUtf8());
+    test::Schreib(ordner.filePath(u"c.m3u"_s), "#EXTM3U\n#EXTINF:-1," + QByteArray(1500, 'A') + "\nhttp://x/2\n");
+    for (const char* datei : {"a.m3u", "b.m3u"}) {
+        const ImportFund fund = LeseImportquellen({ordner.filePath(QString::fromLatin1(datei))});
+        EXPECT_EQ(fund.sender.value(0).name, u"BR Fernsehen Süd HD"_s) << datei;
+        EXPECT_EQ(fund.hinweise, QStringList()) << datei;
+    }
+    const ImportFund lang = LeseImportquellen({ordner.filePath(u"c.m3u"_s)});
+    EXPECT_EQ(lang.sender.value(0).name, QString(999, u'A') + u'…');
+    EXPECT_EQ(lang.hinweise, QStringList{u"Ein Sendername war länger als 1.000 Zeichen und wurde gekürzt."_s});
 }
 
 // FIFOs, a link out of the folder, a bouquet too large: refused or skipped with the reason.

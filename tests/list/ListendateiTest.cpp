@@ -77,6 +77,10 @@ TEST_F(Listendatei, FehlerLassenListeUndDateiStehen) {
     for (const QString& name : {u"fehlt.lis"_s, u"rohr.lis"_s})
         EXPECT_EQ(Meldung([&] { LeseListendatei(Pfad(name), l); }),
                   u"Datei: Datei "_s + Pfad(name) + u" kann nicht geöffnet werden"_s);
+    QFile riesig(Pfad(u"riesig.lis"_s)); // sparse: takes no disk space
+    ASSERT_TRUE(riesig.open(QIODevice::WriteOnly) && riesig.resize(qint64(512) * 1024 * 1024 + 1));
+    EXPECT_EQ(Meldung([&] { LeseListendatei(Pfad(u"riesig.lis"_s), l); }),
+              u"Datei: Datei "_s + Pfad(u"riesig.lis"_s) + u" kann nicht geöffnet werden (zu groß)"_s);
     EXPECT_EQ(l.Zeilen(), QStringList{u"Ж"_s});
     EXPECT_TRUE(l.IstUnicode());
     l.SetzeUnicode(false);

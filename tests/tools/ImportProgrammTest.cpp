@@ -28,9 +28,12 @@ TEST(ImportProgramm, SchreibtDieListeNurWennAllesGelingt) {
     EXPECT_EQ(Baum(wurzel.filePath(u"P"_s)).keys(),
               (QStringList{u"Senvio-Listen"_s, u"Senvio-Listen/Kabel.lis"_s, u"Senvio-Listen/Kabel.quellen"_s}));
     EXPECT_EQ(Lies(kabel), neu);
-    // Beside the list, what the import knew: name, kind, address, the source's name.
+    // Beside the list, what the import knew: name, kind, address, the source's name; before it
+    // the list's size, line count and FNV-1a sum, and that of each line after its number, then
+    // the sources and groups chosen.
     EXPECT_EQ(Lies(wurzel.filePath(u"P/Senvio-Listen/Kabel.quellen"_s)),
-              "Senvio-Quellen 1\nQuelle\t" + QFile::encodeName(wurzel.filePath(u"k.m3u"_s)) +
+              "Senvio-Quellen 1\nZur Liste\t74 2 cc12dcca\nZeilenpruefung\te406225 90abd871\nQuelle\t" +
+                  QFile::encodeName(wurzel.filePath(u"k.m3u"_s)) +
                   "\nGruppe\tTV\tSport\nGruppe\tTV\tMusik\n"
                   "S\xC3\xBC\x64 1\tTV\thttp://a\tS\xC3\xBC\x64 1\nWelle\tTV\thttp://b\tWelle\n");
     EXPECT_EQ(starte(p + QStringList{u"Kabel"_s, u"k.m3u"_s}),

@@ -137,6 +137,8 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
     }
     const Aktualisierungsbericht bericht =
         Aktualisiere(dokument, abgleich, aufruf.wahl, WahlDesImports(fund, wahl, optionen));
+    if (!bericht.hinweis.isEmpty())
+        fehler << "senvio-import: " << bericht.hinweis << '\n';
     aus << Anzahlentext(bericht.anzahl) << '\n';
     if (!bericht.geaendert) {
         aus << "Die Liste ist auf dem Stand der Quellen; sie bleibt, wie sie ist: " << dokument.Datei() << '\n';
