@@ -330,7 +330,8 @@ void Listendokument::MerkeQuellen(Quellenwahl wahl) {
 void Listendokument::SichereVorigenStand() {
     const QString datei = Datei();
     const QString vorher = QStringLiteral(".vorher");
-    m_modell.Speichere(datei + vorher);
+    SenderListe kopie = Liste();
+    SchreibeListendatei(datei + vorher, kopie);
     SchreibeQuellen(QuellendateiZu(datei) + vorher, Liste().Zeilen(), m_herkunft, m_quellenwahl);
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace senvio {
 
@@ -143,7 +144,8 @@ QString LogoBasisname(QStringView tvgLogo) {
     const bool adresse = std::find(z, z + n, u'\\') == z + n && !(n >= 2 && z[1] == u':' && name[0].isLetter());
     if (adresse) {
         n = std::find_if(z, z + n, [](char16_t c) { return c == u'?' || c == u'#'; }) - z;
-        const char16_t* const schema = std::search(z, z + n, u"://", u"://" + 3);
+        constexpr std::u16string_view trenner = u"://";
+        const char16_t* const schema = std::search(z, z + n, trenner.begin(), trenner.end());
         if (schema != z + n && std::find(schema + 3, z + n, u'/') == z + n)
             return {}; // a server alone names no file
     }
