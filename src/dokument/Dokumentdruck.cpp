@@ -13,6 +13,7 @@ QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& sc
     QString datei;
     dokument.ZeichneAusgabe(druck ? Ausgabezweck::Druck : Ausgabezweck::Bild, druck && nurGeaenderte,
                             [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
+                                StelleNamenBereit(umgebung, dokument.Liste().Zeilen(), schrift.schrift);
                                 const Kartenauftrag auftrag = AuftragFuerListe(linien, umgebung, dokument.Ordner(), art,
                                                                                schrift, eintragsBreite, grund);
                                 datei = druck ? Drucke(auftrag, ziel, vorDemPdf) : SpeichereBild(auftrag, ziel);
@@ -26,6 +27,7 @@ bool DruckeBlaetter(Listendokument& dokument, QPagedPaintDevice& drucker, const 
                     const std::function<bool(int, int)>& weiter, bool nurGeaenderte, bool vorschau) {
     return dokument.ZeichneAusgabe(vorschau ? Ausgabezweck::Vorschau : Ausgabezweck::Druck, nurGeaenderte,
                                    [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
+                                       StelleNamenBereit(umgebung, dokument.Liste().Zeilen(), schrift.schrift);
                                        return ZeichneBlaetter(drucker,
                                                               AuftragFuerListe(linien, umgebung, dokument.Ordner(),
                                                                                wahl.art, schrift, eintragsBreite,
@@ -38,6 +40,7 @@ void DruckeBlaetterInDatei(Listendokument& dokument, const QString& pdfDatei, co
                            const Listenschrift& schrift, int eintragsBreite, const QColor& grund, bool nurGeaenderte) {
     dokument.ZeichneAusgabe(Ausgabezweck::Druck, nurGeaenderte,
                             [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
+                                StelleNamenBereit(umgebung, dokument.Liste().Zeilen(), schrift.schrift);
                                 SchreibeBlattPdf(AuftragFuerListe(linien, umgebung, dokument.Ordner(), wahl.art,
                                                                   schrift, eintragsBreite, grund),
                                                  wahl, pdfDatei);
