@@ -55,13 +55,11 @@ TEST_F(SeitenpdfTest, ZaehltNurDateienMitDina4UndPassenderEndung) {
     EXPECT_EQ(ZaehleDateien(m_auftrag.tempOrdner, "*.txt"), 1);
 }
 
-// Each page: A4 paper, its 794 × 1122 units put on it at 0.75 points each; the picture, 966 ×
-// 1278 pixels, 6 units below the top edge, scaled so that its cut lines (column 483, row 638)
-// print at 105 and 148 mm: 105 mm = 396.8504 units over 483.5 pixels, × 966 = 792.880; the
-// paper's top lies 842 / 0.75 − 1122 = 0.6667 units above the units' top, so 148 mm =
-// 559.3701 − 0.6667 − 6 = 552.7035 units over 638.5 pixels, × 1278 = 1106.272, and
-// 1122 − 6 − 1106.272 = 9.728 below; the credit line in Windows-1252 with its brackets escaped at x = 4 and
-// x = 794 / 2 + 4, baseline 1122 − 6; the rule at 1122 − 7.
+// Each page: A4 paper, its 794 × 1122 units at 0.75 points each; the 966 × 1278 picture 6 units
+// down, its cut lines (column 483, row 638) at 105 and 148 mm: 396.8504 units / 483.5 × 966 =
+// 792.880 across; the paper's top 842 / 0.75 − 1122 = 0.6667 units above the units', so
+// (559.3701 − 0.6667 − 6) / 638.5 × 1278 = 1106.272 down, 1122 − 6 − 1106.272 = 9.728 below; the
+// credit line in Windows-1252, brackets escaped, at x = 4 and 794 / 2 + 4, baseline 1122 − 6; the rule at 1122 − 7.
 TEST_F(SeitenpdfTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
     SchreibeSeite(1, Mal(966 * 1278, {0, 0, char(200), 0}), 966, 1278); // blue, green, red, unused
     SchreibeSeite(2, Mal(966 * 1278, {char(200), 0, 0, 0}), 966, 1278);
@@ -102,10 +100,8 @@ TEST_F(SeitenpdfTest, SchnittlinienBei105Und148MillimeternInJederAufteilung) {
         for (int anzahl = 1; anzahl <= 4; ++anzahl) {
             SCOPED_TRACE(std::to_string(int(art)) + " mit " + std::to_string(anzahl));
             std::array<QImage, KartenJeSeite> karten;
-            for (int k = 0; k < anzahl; ++k) {
-                karten[size_t(k)] = QImage(KartenBreite, KartenHoehe, QImage::Format_RGB32);
-                karten[size_t(k)].fill(Qt::white);
-            }
+            for (int k = 0; k < anzahl; ++k)
+                (karten[size_t(k)] = QImage(KartenBreite, KartenHoehe, QImage::Format_RGB32)).fill(Qt::white);
             const QImage seite = SetzeSeiteZusammen(art, karten);
             // The dotted lines have a dot in every three pixels.
             const auto farbig = [&seite](int x, int y) { return qRed(seite.pixel(x, y)) != qBlue(seite.pixel(x, y)); };

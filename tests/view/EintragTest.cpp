@@ -101,27 +101,20 @@ TEST_F(Eintrag, TextIstDerKopfOderDieGanzeZeileTabBisZumNaechstenStopp) {
 // A satellite list of 1,891 entries as a receiver names them: numbered channels, regional
 // variants, radio, long names of a web list, and names that stand twice.
 QStringList SatellitenNamenFuerTest() {
-    QStringList namen{u"Das Erste HD"_s,        u"ZDF HD"_s,
-                      u"BR Fernsehen Süd HD"_s, u"BR Fernsehen Nord HD"_s,
-                      u"SWR BW HD"_s,           u"SWR RP HD"_s,
-                      u"MDR Sachsen HD"_s,      u"MDR S-Anhalt HD"_s,
-                      u"MDR Thüringen HD"_s,    u"NDR FS HH HD"_s,
-                      u"NDR FS MV HD"_s,        u"NDR FS NDS HD"_s,
-                      u"Radio TEDDY"_s,         u"Radio TEDDY TEDDY CLASSIX"_s,
-                      u"Das Erste HD"_s,        u"ZDF HD"_s};
+    QStringList namen = u"Das Erste HD;ZDF HD;BR Fernsehen Süd HD;BR Fernsehen Nord HD;SWR BW HD;SWR RP HD;"
+                        u"MDR Sachsen HD;MDR S-Anhalt HD;MDR Thüringen HD;NDR FS HH HD;NDR FS MV HD;NDR FS NDS HD;"
+                        u"Radio TEDDY;Radio TEDDY TEDDY CLASSIX;Das Erste HD;ZDF HD"_s.split(u';');
     for (int i = 1; i <= 9; ++i)
         namen << u"Sky Sport Bundesliga %1 HD"_s.arg(i) << u"DE: Sky Sport Bundesliga %1 HD (Event)"_s.arg(i);
     for (const char* art : {"TEDDY CLASSIX", "TEDDY POP", "TEDDY HÖRSPIEL", "TEDDY KINDERLIEDER"})
         namen << u"Radio TEDDY %1 [Webradio, 128 kbit/s, Deutschland]"_s.arg(QString::fromUtf8(art));
-    const char* sender[] = {"Bayern",          "Antenne",     "Teleshopping",  "Regionalfernsehen",
-                            "Deutschlandfunk", "Sport",       "Klassik Radio", "Schlager",
-                            "Heimatkanal",     "Nachrichten", "Kinderkanal",   "Doku"};
-    const char* gegend[] = {"Oberbayern",          "Schwaben",    "Süd-Württemberg",
-                            "Nordrhein-Westfalen", "Franken",     "Mecklenburg-Vorpommern",
-                            "Sachsen-Anhalt",      "Ostfriesland"};
+    const QStringList sender = u"Bayern;Antenne;Teleshopping;Regionalfernsehen;Deutschlandfunk;Sport;Klassik Radio;"
+                               u"Schlager;Heimatkanal;Nachrichten;Kinderkanal;Doku"_s.split(u';');
+    const QStringList gegend = u"Oberbayern;Schwaben;Süd-Württemberg;Nordrhein-Westfalen;Franken;"
+                               u"Mecklenburg-Vorpommern;Sachsen-Anhalt;Ostfriesland"_s.split(u';');
     const char* bild[] = {"", " HD", " UHD"};
     for (int i = 0; namen.size() < 1891; ++i)
-        namen << u"%1 %2 %3%4"_s.arg(QString::fromUtf8(sender[i % 12]), QString::fromUtf8(gegend[(i / 12) % 8]))
+        namen << u"%1 %2 %3%4"_s.arg(sender[i % 12], gegend[(i / 12) % 8])
                      .arg(i / 96 + 1)
                      .arg(QLatin1String(bild[i % 3]));
     return namen;
