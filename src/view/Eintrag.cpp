@@ -26,7 +26,7 @@ QString Eintragstext(const QString& zeile, const QFont& schrift) {
 
 void StelleNamenBereit(Eintragsumgebung& umgebung, const QStringList& zeilen, const QFont& schrift) {
     if (!umgebung.namen || !umgebung.namen->GiltFuer(zeilen, schrift, Kopfbreite))
-        umgebung.namen = std::make_shared<const Namenswahl>(zeilen, schrift, Kopfbreite);
+        umgebung.namen = std::make_shared<const Namenswahl>(zeilen, schrift, Kopfbreite, umgebung.namen.get());
 }
 
 void SetzePlatzhalterzaehler(const QString& logoPfad, int& zaehler) {

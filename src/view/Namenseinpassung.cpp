@@ -6,6 +6,7 @@
 #include <QRawFont>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace senvio {
@@ -207,26 +208,44 @@ Einpassvorgabe VorgabeFuer(const ZeilenTeile& teile, const Namensvorgabe& vorgab
             vorgabe.kopfBis};
 }
 
-// Says from the font's advances, without laying the text out, that a head surely fits;
-// texts with tabs or with letters the font lacks are left to the measuring.
+// Says from the font's advances, without laying the text out, that a head surely fits. The
+// advances of the Latin letters are looked up once; texts with tabs or other letters are
+// left to the measuring.
 class Schaetzung {
 public:
-    Schaetzung(const QFont& schrift, int breite) : m_roh(QRawFont::fromFont(schrift)), m_breite(breite) {}
-    bool PasstSicher(const QString& text) const {
-        if (!m_roh.isValid() || text.contains(u'\t'))
-            return false;
-        const QList<quint32> zeichen = m_roh.glyphIndexesForString(text);
-        if (zeichen.contains(0u))
-            return false;
-        qreal summe = 0;
-        for (const QPointF& vorschub : m_roh.advancesForGlyphIndexes(zeichen))
-            summe += vorschub.x();
+    Schaetzung(const QFont& schrift, int breite) : m_breite(breite) {
+        m_vorschub.fill(-1);
+        const QRawFont roh = QRawFont::fromFont(schrift);
+        if (!roh.isValid())
+            return;
+        QString zeichen;
+        for (char16_t z = u' '; z < Bereich; ++z)
+            zeichen.append(QChar(z));
+        const QList<quint32> glyphen = roh.glyphIndexesForString(zeichen);
+        const QList<QPointF> vorschuebe = roh.advancesForGlyphIndexes(glyphen);
+        for (qsizetype i = 0; i < glyphen.size() && i < vorschuebe.size(); ++i)
+            if (glyphen[i] != 0)
+                m_vorschub[size_t(u' ' + i)] = float(vorschuebe[i].x());
+    }
+    // The sum of the advances; -1 when a letter is not looked up.
+    double Breite(QStringView text) const {
+        double summe = 0;
+        for (const QChar z : text) {
+            if (z.unicode() >= Bereich || m_vorschub[z.unicode()] < 0)
+                return -1;
+            summe += m_vorschub[z.unicode()];
+        }
+        return summe;
+    }
+    bool PasstSicher(QStringView text) const {
         // Hinting may round every advance up, a synthetic bold widen it.
-        return summe + 4 + zeichen.size() <= m_breite;
+        const double summe = Breite(text);
+        return summe >= 0 && summe + 4 + double(text.size()) <= m_breite;
     }
 
 private:
-    QRawFont m_roh;
+    static constexpr char16_t Bereich = 0x250;
+    std::array<float, Bereich> m_vorschub;
     int m_breite;
 };
 
@@ -245,10 +264,33 @@ qsizetype EndeDesUnterschieds(const QString& name, const QSet<QString>& andere) 
     return gleich;
 }
 
+// A name fitted after a prefix as wide as one fitted before comes out the same: the lines of
+// a name that stands several times, and every line after renumbering (digits are equally
+// wide), are fitted once.
+EingepassterName PasseGemerktEin(const ZeilenTeile& teile, const Namensvorgabe& wie, const QFont& schrift, int breite,
+                                 const Schaetzung& schaetzung, QHash<QString, EingepassterName>& gemerkt) {
+    const Einpassvorgabe vorgabe = VorgabeFuer(teile, wie);
+    const double vorsatz = schaetzung.Breite(vorgabe.vorsatz);
+    const QChar trenner(u'\x1f');
+    const QString schluessel = (vorsatz >= 0 ? QString::number(vorsatz) : vorgabe.vorsatz) + trenner + teile.name +
+                               trenner + vorgabe.nachsatz + trenner + QString::number(wie.mehrEndwoerter) + trenner +
+                               QString::number(wie.kopfBis);
+    auto it = gemerkt.find(schluessel);
+    if (it == gemerkt.end())
+        it = gemerkt.insert(schluessel, PasseNamenEin(teile.name, schrift, breite, vorgabe));
+    EingepassterName kopf = *it;
+    kopf.text = vorgabe.vorsatz + kopf.name + vorgabe.nachsatz;
+    return kopf;
+}
+
 } // namespace
 
-Namenswahl::Namenswahl(const QStringList& zeilen, const QFont& schrift, int breite)
+Namenswahl::Namenswahl(const QStringList& zeilen, const QFont& schrift, int breite, const Namenswahl* vorige)
     : m_zeilen(zeilen), m_schrift(schrift), m_breite(breite) {
+    // What the choice before this one fitted, unless it grew far beyond the list.
+    if (vorige && vorige->FuerSchrift(schrift, breite) &&
+        vorige->m_gemerkt.size() < 4 * std::max<qsizetype>(zeilen.size(), 1000))
+        m_gemerkt = vorige->m_gemerkt;
     const Schaetzung schaetzung(schrift, breite);
     // The lines of every shortened name.
     struct Gekuerzt {
@@ -257,12 +299,12 @@ Namenswahl::Namenswahl(const QStringList& zeilen, const QFont& schrift, int brei
     };
     QHash<QString, QList<Gekuerzt>> gekuerzt;
     for (const QString& zeile : zeilen) {
-        if (m_koepfe.contains(zeile))
+        const qsizetype trenner = zeile.indexOf(Trenner);
+        if (schaetzung.PasstSicher(trenner < 0 ? QStringView(zeile) : QStringView(zeile).first(trenner + 1)) ||
+            m_koepfe.contains(zeile))
             continue;
         ZeilenTeile teile = ZerlegeZeile(zeile);
-        if (schaetzung.PasstSicher(teile.kopf))
-            continue;
-        EingepassterName kopf = PasseNamenEin(teile.name, schrift, breite, VorgabeFuer(teile, {}));
+        EingepassterName kopf = PasseGemerktEin(teile, {}, schrift, breite, schaetzung, m_gemerkt);
         if (!kopf.gekuerzt && kopf.schrift == schrift)
             continue;
         if (kopf.gekuerzt)
@@ -294,15 +336,15 @@ Namenswahl::Namenswahl(const QStringList& zeilen, const QFont& schrift, int brei
                 // A word more of the end; where that changes nothing, the start up to the difference.
                 Namensvorgabe versuch = vorgaben.value(name);
                 ++versuch.mehrEndwoerter;
-                if (PasseNamenEin(name, schrift, breite, VorgabeFuer(erste, versuch)).name == bisher) {
+                if (PasseGemerktEin(erste, versuch, schrift, breite, schaetzung, m_gemerkt).name == bisher) {
                     versuch = vorgaben.value(name);
                     versuch.kopfBis = EndeDesUnterschieds(name, gleiche);
-                    if (PasseNamenEin(name, schrift, breite, VorgabeFuer(erste, versuch)).name == bisher)
+                    if (PasseGemerktEin(erste, versuch, schrift, breite, schaetzung, m_gemerkt).name == bisher)
                         continue;
                 }
                 vorgaben.insert(name, versuch);
                 for (const Gekuerzt& g : *lang)
-                    m_koepfe.insert(g.zeile, PasseNamenEin(name, schrift, breite, VorgabeFuer(g.teile, versuch)));
+                    m_koepfe.insert(g.zeile, PasseGemerktEin(g.teile, versuch, schrift, breite, schaetzung, m_gemerkt));
                 geaendert = true;
             }
         }

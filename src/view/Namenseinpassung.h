@@ -57,7 +57,8 @@ EingepassterName PasseNamenEin(const QString& name, const QFont& schrift, int br
 // few milliseconds) and kept while the list and font stay; the drawing then only looks a line up.
 class Namenswahl {
 public:
-    Namenswahl(const QStringList& zeilen, const QFont& schrift, int breite);
+    // `vorige`, the choice made before for this font and width, lends the names it fitted.
+    Namenswahl(const QStringList& zeilen, const QFont& schrift, int breite, const Namenswahl* vorige = nullptr);
 
     // Made for exactly these lines (or a list holding every one of them), font and width.
     bool GiltFuer(const QStringList& zeilen, const QFont& schrift, int breite) const;
@@ -71,7 +72,8 @@ private:
     QFont m_schrift;
     int m_breite;
     QHash<QString, EingepassterName> m_koepfe;
-    mutable QSet<QString> m_menge; // made when a part of the list is asked about
+    QHash<QString, EingepassterName> m_gemerkt; // by prefix width, name and how much of it stays
+    mutable QSet<QString> m_menge;              // made when a part of the list is asked about
 };
 
 // The head of a line (ZerlegeZeile's kopf) fitted into `breite` pixels: its prefix and the
