@@ -21,6 +21,7 @@ namespace {
 Kartenauftrag Direktauftrag(Listendokument& dokument, const SenderListe& linien, Eintragsumgebung& umgebung,
                             const Blattwahl& wahl, const Listenschrift& schrift, int eintragsBreite,
                             const QColor& grund) {
+    StelleNamenBereit(umgebung, dokument.Liste().Zeilen(), schrift.schrift);
     Kartenauftrag auftrag =
         AuftragFuerListe(linien, umgebung, dokument.Ordner(), wahl.art, schrift, eintragsBreite, grund);
     if (wahl.art != Ausgabeart::Grossdruck)
@@ -88,6 +89,7 @@ QString GibAus(Listendokument& dokument, Ausgabeart art, const Listenschrift& sc
     QString datei;
     dokument.ZeichneAusgabe(druck ? Ausgabezweck::Druckdatei : Ausgabezweck::Bild, druck && nurGeaenderte,
                             [&](const SenderListe& linien, Eintragsumgebung& umgebung) {
+                                StelleNamenBereit(umgebung, dokument.Liste().Zeilen(), schrift.schrift);
                                 const Kartenauftrag auftrag = AuftragFuerListe(linien, umgebung, dokument.Ordner(), art,
                                                                                schrift, eintragsBreite, grund);
                                 datei = druck ? Drucke(auftrag, ziel, vorDemPdf) : SpeichereBild(auftrag, ziel);

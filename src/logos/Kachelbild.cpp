@@ -14,6 +14,10 @@ namespace senvio {
 namespace {
 
 const QSize Arbeitsflaeche(311, 324);
+// The frame lies on tile rows and columns 1 and 95; the logo keeps 3 of 96 tile pixels clear
+// of each edge, so that the frame covers none of a wide or tall logo: 10 of the box's 311
+// columns and 11 of its 324 rows (3 × 324 / 96 = 10.1 rounded up).
+const QRect Logoflaeche(10, 11, 311 - 2 * 10, 324 - 2 * 11);
 
 // Inverts a one-pixel frame under a black pen in not-xor mode: every pixel once,
 // so the corners are inverted like the sides.
@@ -68,8 +72,8 @@ QImage PasseBildEin(const QImage& bild, QSize kasten) {
 QImage SkaliereKachellogo(const DekodiertesLogo& logo) {
     if (logo.bild.isNull())
         return {};
-    return SkaliereLogoImKasten(logo, Arbeitsflaeche, EingepassterBereich(logo.bild.size(), Arbeitsflaeche),
-                                QSize(KachelGroesse, KachelGroesse));
+    const QRect bereich = EingepassterBereich(logo.bild.size(), Logoflaeche.size()).translated(Logoflaeche.topLeft());
+    return SkaliereLogoImKasten(logo, Arbeitsflaeche, bereich, QSize(KachelGroesse, KachelGroesse));
 }
 
 QImage ErstelleKachelbild(const QImage& kachellogo) {

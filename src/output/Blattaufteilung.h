@@ -10,6 +10,10 @@
 // line has which colour. The page pictures and the direct print both read this one table.
 namespace senvio {
 
+// A card is DIN A6: on a printed sheet the cut lines stand this far from its top-left corner.
+constexpr double KarteBreiteMm = 105;
+constexpr double KarteHoeheMm = 148;
+
 // A card's place: column and row of the 2 × 2 grid, and whether it stands upside down.
 struct Kartenplatz {
     int spalte = 0;

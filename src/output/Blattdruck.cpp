@@ -16,8 +16,6 @@ namespace senvio {
 
 namespace {
 
-constexpr double KarteBreiteMm = 105; // DIN A6
-constexpr double KarteHoeheMm = 148;
 constexpr double SchnittlinieMm = 0.3;
 // Logos of a PDF file: sharp on paper, and a few megabytes for a long list.
 constexpr int PdfDpi = 300;
@@ -122,6 +120,7 @@ bool ZeichneBlaetter(QPagedPaintDevice& geraet, const Kartenauftrag& auftrag, co
     wahl.startKarte = std::clamp(wahl.startKarte, 1, 4);
     if (wahl.art == Ausgabeart::Grossdruck)
         return ZeichneGrossdruck(geraet, auftrag, wahl, weiter);
+    StelleNamenBereit(*auftrag.umgebung, auftrag.liste->Zeilen(), auftrag.schrift);
     QPainter maler;
     if (!maler.begin(&geraet))
         throw Fehler(QStringLiteral("Der Druck kann nicht beginnen."));

@@ -12,9 +12,6 @@ namespace senvio {
 
 namespace {
 
-// Where the cut lines run: through the middle of the gaps of a full page.
-constexpr int SchnittY = 638;
-constexpr int SchnittX = 483;
 constexpr int VolleSeiteBreite = 2 * KartenBreite + Kartenabstand;
 constexpr int VolleSeiteHoehe = 2 * KartenHoehe + Kartenabstand;
 

@@ -18,6 +18,10 @@ constexpr int EintraegeJeSeite = EintraegeJeKarte * KartenJeSeite;
 constexpr int KartenBreite = 478; // at least
 constexpr int KartenHoehe = 634;  // exactly
 constexpr int Kartenabstand = 10;
+// The one-pixel column and row of the page pictures' cut lines: through the middle of the
+// gaps of a full page.
+constexpr int SchnittX = 483;
+constexpr int SchnittY = 638;
 
 // The number of cards K that every page of a list of n entries gets: 4 from 60
 // entries on, 3 for exactly 45, otherwise n / 15 + 1.

@@ -142,9 +142,7 @@ QString Drucke(Kartenauftrag auftrag, const Ausgabeziel& ziel, const std::functi
         if (vorDemPdf)
             vorDemPdf();
 
-        // At 96 dots per inch a page picture fills the A4 page: a screen's own resolution
-        // (120 or 144 where the desktop raises it without scaling) would shrink the cards.
-        const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, 96, 96, &vorlauf,
+        const PdfAuftrag pdf{auftrag.tempOrdner, Ausgabedatei(ziel, auftrag.art), ziel.listenName, &vorlauf,
                              vorlauf.Anzahl()};
         ErstelleDiePDF(pdf);
         // The PDF holds every page now: its pictures would only fill the disk.

@@ -138,6 +138,7 @@ void SchreibeSeite(const Kartenauftrag& auftrag, int seite, const std::vector<QI
 } // namespace
 
 void ErstelleDieBitmaps(const Kartenauftrag& auftrag, int seite) {
+    StelleNamenBereit(*auftrag.umgebung, auftrag.liste->Zeilen(), auftrag.schrift);
     const int erste = (seite - 1) * EintraegeJeSeite;
     std::vector<QImage> karten;
     {
@@ -149,6 +150,7 @@ void ErstelleDieBitmaps(const Kartenauftrag& auftrag, int seite) {
 }
 
 void ErstelleAlleBitmaps(const Kartenauftrag& auftrag) {
+    StelleNamenBereit(*auftrag.umgebung, auftrag.liste->Zeilen(), auftrag.schrift);
     // Two pages ahead keep the workers busy while a page is composed and written.
     Logovorbereitung logos(Logoauftraege(auftrag, 0, int(auftrag.liste->Anzahl())), 2 * EintraegeJeSeite);
     // The pages' files are written on a thread of their own, one page after the other,

@@ -1,5 +1,7 @@
 #include "output/Seitenpdf.h"
 
+#include "output/Blattaufteilung.h"
+#include "output/Kartenbilder.h"
 #include "output/Kartenrenderer.h"
 
 #include "basis/Zwischendateien.h"
@@ -32,11 +34,20 @@ std::string Dateiname(const QString& pfad) {
     return QFile::encodeName(pfad).toStdString();
 }
 
-// One A4 page: the page picture 6 units below the top edge, the credit line over
-// each half of the page and a rule below them.
-void ZeichneSeite(TmachPDF& pdf, const TmachPDF::VorbereitetesBild& bild, const std::string& kredit,
-                  const PdfAuftrag& auftrag) {
-    pdf.DrawImage(0, 6, bild, auftrag.dpiX, auftrag.dpiY);
+// The page picture's top edge lies this many units below the page's, under the credit line.
+constexpr double BildOben = 6;
+
+// One A4 page: the page picture 6 units below the top edge, placed so that printed at actual
+// size the middle of its cut lines stands 105 mm from the sheet's left edge and 148 mm from
+// its top edge; across and down scale on their own, as a page picture's cards are not quite
+// A6's shape. The credit line over each half of the page and a rule below them.
+void ZeichneSeite(TmachPDF& pdf, const TmachPDF::VorbereitetesBild& bild, const std::string& kredit) {
+    const double einheitenJeMm = 72 / 25.4 / pdf.PunkteJeEinheit;
+    // The paper may be a little taller than the page units reach: the units start at its bottom.
+    const double randOben = pdf.Blatthoehe / pdf.PunkteJeEinheit - pdf.PageHeight;
+    const double quer = KarteBreiteMm * einheitenJeMm / (SchnittX + 0.5);
+    const double hoch = (KarteHoeheMm * einheitenJeMm - randOben - BildOben) / (SchnittY + 0.5);
+    pdf.DrawImage(0.0, BildOben, bild.Breite * quer, bild.Hoehe * hoch, bild);
     pdf.Font.Index = 1; // Helvetica-Bold
     pdf.Font.Size = 6;
     pdf.TextOut(4, 6, kredit);
@@ -67,7 +78,7 @@ void SchreibePdf(TmachPDF& pdf, const PdfAuftrag& auftrag) {
     for (int i = bilder.Anzahl() + 1; i <= seiten; ++i)
         bilder.Nimm(Seitenbildname(auftrag.tempOrdner, i));
     for (int i = 1; i <= seiten; ++i) {
-        ZeichneSeite(pdf, bilder.Naechstes(), kredit, auftrag);
+        ZeichneSeite(pdf, bilder.Naechstes(), kredit);
         if (i < seiten) {
             pdf.NewPage();
         }

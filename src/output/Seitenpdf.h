@@ -6,7 +6,8 @@
 
 // The PDF of a print: one A4 page per page picture of the temporary folder, under
 // the credit line and a rule. The page is drawn in 794 × 1122 units (A4 at 96 units per
-// inch) and put on A4 paper of 595 × 842 points.
+// inch) and put on A4 paper of 595 × 842 points; the page picture is placed so that its cut
+// lines print at 105 and 148 mm.
 namespace senvio {
 
 class Bildvorlauf;
@@ -22,8 +23,6 @@ struct PdfAuftrag {
     QString tempOrdner; // no trailing "/"
     QString pdfDatei;
     QString listenName;
-    double dpiX = 96; // the page pictures' dots per inch: 96 makes the cards DIN A6
-    double dpiY = 96;
     // Optional: the page pictures from "DINA4_1.bmp" on, already given to be read and
     // compressed while the pages were rendered (compressed, as the PDF is).
     Bildvorlauf* vorlauf = nullptr;

@@ -7,6 +7,7 @@
 #include "PdfText.h"
 #include "basis/Zwischendateien.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <stdexcept>
@@ -159,19 +160,38 @@ void TmachPDF::DrawImage(int X, int Y, const BildPixel& Bild, double DpiX, doubl
 }
 
 // The picture is staged first; only when that worked does it join the document.
-void TmachPDF::DrawImage(int X, int Y, const VorbereitetesBild& Bild, double DpiX, double DpiY) {
-    PruefeOffen("DrawImage");
-    const Platzierung groesse = PlatziereBild(Bild.Breite, Bild.Hoehe, PageWidth, PageHeight, DpiX, DpiY);
+int TmachPDF::StaueBild(const VorbereitetesBild& Bild) {
     const int nummer = int(m_bilder.size()) + 1;
     const std::string kopf = Bildkopf(Bild.Breite, Bild.Hoehe, nummer, Bild.Daten.size(), Bild.Komprimiert);
     const std::string name = Zwischendatei(nummer);
     MerkeZwischendatei(name);
     SchreibeDatei(name, {kopf, Bild.Daten});
     m_bilder.push_back({name, kopf.size() + Bild.Daten.size(), Pruefsumme({kopf, Bild.Daten})});
+    return nummer;
+}
 
+void TmachPDF::DrawImage(int X, int Y, const VorbereitetesBild& Bild, double DpiX, double DpiY) {
+    PruefeOffen("DrawImage");
+    const Platzierung groesse = PlatziereBild(Bild.Breite, Bild.Hoehe, PageWidth, PageHeight, DpiX, DpiY);
+    const int nummer = StaueBild(Bild);
     Zeile(m_seiteninhalt, "q");
     Zeile(m_seiteninhalt, groesse.breite, " 0 0 ", groesse.hoehe, " ", X, " ",
           std::int64_t(PageHeight) - Y - groesse.hoehe, " cm");
+    Zeile(m_seiteninhalt, "/Im", nummer, " Do");
+    Zeile(m_seiteninhalt, "Q");
+}
+
+void TmachPDF::DrawImage(double X, double Y, double Breite, double Hoehe, const VorbereitetesBild& Bild) {
+    PruefeOffen("DrawImage");
+    const auto endlich = [](double x) { return std::isfinite(x) && std::fabs(x) < 1e9; };
+    if (!(Breite > 0) || !(Hoehe > 0) || !endlich(X) || !endlich(Y) || !endlich(Breite) || !endlich(Hoehe)) {
+        throw std::invalid_argument("DrawImage: Bildgröße passt nicht auf die Seite");
+    }
+    const int nummer = StaueBild(Bild);
+    // Thousandths of a unit are far below what a printer shows; "+ 0.0" makes -0 a plain 0.
+    const auto zahl = [](double x) { return Dezimal{std::round(x * 1000) / 1000 + 0.0}; };
+    Zeile(m_seiteninhalt, "q");
+    Zeile(m_seiteninhalt, zahl(Breite), " 0 0 ", zahl(Hoehe), " ", zahl(X), " ", zahl(PageHeight - Y - Hoehe), " cm");
     Zeile(m_seiteninhalt, "/Im", nummer, " Do");
     Zeile(m_seiteninhalt, "Q");
 }

@@ -75,6 +75,10 @@ public:
     // pixels are used up; its memory stays with it for the next picture to be read into.
     static VorbereitetesBild BereiteBildVor(BmpBild& Bild, bool Compress);
     void DrawImage(int X, int Y, const VorbereitetesBild& Bild, double DpiX, double DpiY);
+    // The picture with its top-left corner at (X, Y), stretched to Breite × Hoehe page units,
+    // each given to a thousandth. Throws std::invalid_argument for a size that is not positive
+    // or does not fit the page numbers.
+    void DrawImage(double X, double Y, double Breite, double Hoehe, const VorbereitetesBild& Bild);
 
     // The name of picture i's staging file.
     static std::string Zwischendatei(int i);
@@ -87,6 +91,8 @@ private:
     };
 
     void PruefeOffen(const char* operation) const;
+    // Stages the picture and returns its number.
+    int StaueBild(const VorbereitetesBild& Bild);
     void BeginneInhalt();
     void BeendeInhalt();
     void HaengeObjektAn();

@@ -2,11 +2,10 @@
 
 #include "list/Zeilenformat.h"
 #include "view/Logobild.h"
-#include "zwischenspeicher/Logozwischenspeicher.h"
 #include "view/Platzhalter.h"
 #include "view/PngBild.h"
+#include "zwischenspeicher/Logozwischenspeicher.h"
 
-#include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextOption>
@@ -17,34 +16,17 @@
 
 namespace senvio {
 
-int TabAbstand(const QFont& schrift) {
-    return 5 * QFontMetrics(schrift).averageCharWidth();
-}
-
 int TextBreite(const QFont& schrift, const QString& text) {
-    const QFontMetrics masse(schrift);
-    return masse.size(Qt::TextSingleLine | Qt::TextExpandTabs, text, TabAbstand(schrift)).width() + 8;
+    return Zeilenbreite(schrift, text) + 8;
 }
 
 QString Eintragstext(const QString& zeile, const QFont& schrift) {
-    QString text = ZerlegeZeile(zeile).kopf;
-    if (TextBreite(schrift, text) <= MaxTextBreite)
-        return text;
-    // Cut from the end until it fits with "…"; a guess from the average width saves most
-    // of the measuring on very long lines, the loop makes the result exact.
-    const int durchschnitt = std::max(1, QFontMetrics(schrift).averageCharWidth());
-    const qsizetype grob = std::max<qsizetype>(1, 4 * (MaxTextBreite / durchschnitt));
-    if (text.size() > grob) {
-        const QString kurz = text.left(grob);
-        if (TextBreite(schrift, kurz) > MaxTextBreite)
-            text = kurz;
-    }
-    // The sign that something is missing only drawn, never stored: it would not survive
-    // the list file's code page.
-    const QString auslassung = QStringLiteral("…");
-    while (!text.isEmpty() && TextBreite(schrift, text + auslassung) > MaxTextBreite)
-        text.chop(1);
-    return text + auslassung;
+    return PasseKopfEin(zeile, schrift, Kopfbreite).text;
+}
+
+void StelleNamenBereit(Eintragsumgebung& umgebung, const QStringList& zeilen, const QFont& schrift) {
+    if (!umgebung.namen || !umgebung.namen->GiltFuer(zeilen, schrift, Kopfbreite))
+        umgebung.namen = std::make_shared<const Namenswahl>(zeilen, schrift, Kopfbreite, umgebung.namen.get());
 }
 
 void SetzePlatzhalterzaehler(const QString& logoPfad, int& zaehler) {
@@ -138,13 +120,14 @@ void ZeichneEintrag(QPainter& maler, const QRect& rechteck, const QString& zeile
 
     QRect textfeld = rechteck;
     textfeld.setTop(rechteck.top() + LogoHoehe / 4);
+    const EingepassterName kopf = PasseKopfEin(zeile, schrift, Kopfbreite, umgebung.namen.get());
     QTextOption option(Qt::AlignLeft | Qt::AlignTop);
     option.setWrapMode(QTextOption::NoWrap);
-    option.setTabStopDistance(TabAbstand(schrift));
+    option.setTabStopDistance(TabAbstand(kopf.schrift));
     maler.setClipRect(textfeld);
-    maler.setFont(SchriftFuerGeraet(schrift, maler));
+    maler.setFont(SchriftFuerGeraet(kopf.schrift, maler));
     maler.setPen(textfarbe);
-    maler.drawText(QRectF(textfeld), Eintragstext(zeile, schrift), option);
+    maler.drawText(QRectF(textfeld), kopf.text, option);
     maler.restore();
 }
 

@@ -6,9 +6,11 @@
 #include <QRect>
 #include <QString>
 
+#include "view/Namenseinpassung.h"
 #include "view/PngBild.h"
 
 #include <functional>
+#include <memory>
 
 class QPainter;
 
@@ -20,8 +22,9 @@ namespace senvio {
 constexpr int LogoBreite = 60;
 constexpr int LogoHoehe = 40;
 constexpr int ZeilenHoehe = LogoHoehe + 1;
-// TextBreite above this is shortened: the drawn text is at most 392 pixels wide.
+// TextBreite above this is narrowed or shortened: the drawn text is at most 392 pixels wide.
 constexpr int MaxTextBreite = 400;
+constexpr int Kopfbreite = MaxTextBreite - 8;
 
 // The item logo of a logo file, made ahead of the drawing; a null picture when it has
 // none for the file (the logo is then made as usual).
@@ -34,16 +37,22 @@ struct Eintragsumgebung {
     QString programmOrdner;
     int platzhalterzaehler = 0;
     Logovorrat vorrat; // empty: every logo is decoded and scaled as it is drawn
+    // The shortened names of the list being drawn (StelleNamenBereit); empty, or made for
+    // another font: each head is fitted on its own.
+    std::shared_ptr<const Namenswahl> namen = nullptr;
 };
 
 // Width of the text in the font, tabs expanded, plus 8.
 int TextBreite(const QFont& schrift, const QString& text);
-int TabAbstand(const QFont& schrift);
 
-// The text drawn for an entry: its head (prefix, name, one blank), or the whole line
-// when it has no separator. One wider than 400 (TextBreite) is shortened from the end
-// until it fits with "…" after it, which marks it as shortened.
+// The text drawn for an entry on its own: its head (prefix, name, one blank), or the whole
+// line when it has no separator, fitted into 392 pixels by PasseKopfEin.
 QString Eintragstext(const QString& zeile, const QFont& schrift);
+
+// Makes the umgebung's name choice fit these lines (the whole list, or lines of it) in the
+// font: kept when it already does, made anew otherwise. Every way of drawing a list calls
+// this before its entries, so screen, cards, pictures and print shorten alike.
+void StelleNamenBereit(Eintragsumgebung& umgebung, const QStringList& zeilen, const QFont& schrift);
 
 // Sets the placeholder counter from a logo path: the path's placeholder number, 0
 // for a path that is no placeholder, unchanged for "ohne logo" without a digit.
@@ -67,7 +76,8 @@ QImage EintragslogoDerDatei(const QString& datei, QSize ziel = {LogoBreite, Logo
 QSize GeraeteLogogroesse(const QPainter& maler);
 
 // Draws one entry into the rectangle: fills it with the ground, copies the logo to
-// its right edge, and writes the text 10 pixels down in the font and text colour. On a
+// its right edge, and writes the head 10 pixels down in the font and text colour, fitted as
+// the umgebung's name choice or PasseKopfEin has it. On a
 // device of another resolution (a printer under a scaled painter) the text is set as on
 // the list's own pictures and the logo made at the device's pixels.
 void ZeichneEintrag(QPainter& maler, const QRect& rechteck, const QString& zeile, Eintragsumgebung& umgebung,

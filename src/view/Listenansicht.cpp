@@ -34,6 +34,9 @@ void EintragDelegate::paint(QPainter* maler, const QStyleOptionViewItem& option,
         Logovorrat vorher;
         ~Geliehen() { umgebung.vorrat = std::move(vorher); }
     } geliehen{m_umgebung, std::exchange(m_umgebung.vorrat, [this](const QString& d) { return m_logos.Hole(d); })};
+    // The names are shortened with the whole list in view, so that no two look alike.
+    if (const auto* modell = qobject_cast<const Listenmodell*>(index.model()))
+        StelleNamenBereit(m_umgebung, modell->Liste().Zeilen(), option.font);
     ZeichneEintrag(*maler, option.rect, index.data().toString(), m_umgebung, option.font, grund, text);
 }
 

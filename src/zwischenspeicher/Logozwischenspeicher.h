@@ -16,7 +16,7 @@ namespace senvio {
 
 // The version of the rules that prepare a logo picture (fitting, the plate, the
 // scaling). Bump it whenever one of them changes: older pictures are then never read.
-inline constexpr quint32 Logoregeln = 1;
+inline constexpr quint32 Logoregeln = 2;
 
 // Cap of the folder: beyond it the pictures used longest ago go first.
 inline constexpr qint64 ZwischenspeicherGrenze = qint64(64) << 20;

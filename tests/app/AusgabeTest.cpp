@@ -43,8 +43,8 @@ TEST_F(Ausgabe, LeereListe) {
                                         u"Information: Die Liste ist leer. Es wurde nichts gedruckt."_s}));
 }
 
-// 60 entries make a 966 × 1278 page picture, placed 794 × 1116 below the top strip: the A4 page as at 96 dots per inch
-// (put on A4 paper at 0.75 points a unit),
+// 60 entries make a 966 × 1278 page picture, placed 792.88 × 1106.272 units below the top strip, so that its cut
+// lines print at 105 and 148 mm (worked out in SeitenpdfTest; put on A4 paper at 0.75 points a unit),
 // also on a screen of more (ctest runs this again with the font DPI at 120 and no scaling).
 TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
     if (const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI")) {
@@ -56,7 +56,7 @@ TEST_F(Ausgabe, DruckseiteFuelltDasBlattAufJedemSchirm) {
     const std::string pdf = Lies(Pfad(u"Senvio-Listen/Liste.pdf"_s)).toStdString();
     const std::size_t daten = pdf.find("stream\r\n") + 8;
     const std::string inhalt = Entpacke(std::string_view(pdf).substr(daten, pdf.find("endstream", daten) - daten));
-    EXPECT_TRUE(inhalt.starts_with(Zeilen({"0.75 0 0 0.75 0 0 cm", "q", "794 0 0 1116 0 0 cm", "/Im1 Do"})))
+    EXPECT_TRUE(inhalt.starts_with(Zeilen({"0.75 0 0 0.75 0 0 cm", "q", "792.88 0 0 1106.272 0 9.728 cm", "/Im1 Do"})))
         << inhalt.substr(0, 60) << " (PDF von " << pdf.size()
         << " Bytes; Meldungen: " << Meldungen().join(u" | "_s).toStdString() << ")";
 }

@@ -9,6 +9,7 @@
 
 #include <QPainter>
 #include <QTemporaryDir>
+#include <algorithm>
 
 namespace senvio::test {
 namespace {
@@ -49,14 +50,34 @@ TEST(Kachelbild, EinpassenRundetUndZentriert) {
 TEST(Kachelbild, LogoMitUmkehrendemRahmen) {
     const QImage kachel = ErstelleKachelbild(SkaliereKachellogo({Einfarbig(200, 100, Qt::red)}));
     ASSERT_EQ(kachel.size(), QSize(96, 96));
-    // Rows 84 to 239 of 324 are red: 24.9 to 71.1 of 96.
+    // Fitted into 291 × 302 from (10, 11): 291 × 146, rows 89 to 234 of 324, 26.4 to 72.6 of 96.
     EXPECT_EQ((std::vector{kachel.pixelColor(48, 48), kachel.pixelColor(48, 10), kachel.pixelColor(48, 85)}),
               (std::vector<QColor>{Qt::red, Qt::white, Qt::white}));
-    // The frame inverts: black over white, cyan over red; row and column 0 stay.
-    for (const QPoint punkt : {QPoint(1, 1), QPoint(95, 95), QPoint(48, 1), QPoint(1, 10)})
+    // The frame inverts what lies beneath: white all round; row and column 0 stay.
+    for (const QPoint punkt : {QPoint(1, 1), QPoint(95, 95), QPoint(48, 1), QPoint(1, 10), QPoint(1, 48)})
         EXPECT_EQ(kachel.pixelColor(punkt), QColor(Qt::black)) << punkt.x() << "," << punkt.y();
-    EXPECT_EQ((std::vector{kachel.pixelColor(1, 48), kachel.pixelColor(0, 0), kachel.pixelColor(0, 48)}),
-              (std::vector<QColor>{Qt::cyan, Qt::white, Qt::red}));
+    EXPECT_EQ(kachel.pixelColor(0, 0), QColor(Qt::white));
+}
+
+// Logos of 800 × 450 and 450 × 800 with a transparent ground and a red bar from edge to edge
+// through their middle: the bar ends inside the frame. The wide one fills columns 10 to 300
+// of 311 (3.1 to 92.9 of 96) at row 48, the tall one rows 11 to 312 of 324 (3.3 to 92.4) at
+// column 48; beneath the frame lies white.
+TEST(Kachelbild, BreiteUndHoheLogosGanzImRahmen) {
+    for (const bool breit : {true, false}) {
+        QImage logo(breit ? 800 : 450, breit ? 450 : 800, QImage::Format_ARGB32);
+        logo.fill(Qt::transparent);
+        QPainter(&logo).fillRect(breit ? QRect(0, 200, 800, 50) : QRect(200, 0, 50, 800), Qt::red);
+        const QImage kachel = ErstelleKachelbild(SkaliereKachellogo({logo}));
+        const auto punkt = [&](int entlang, int quer) {
+            return kachel.pixelColor(breit ? QPoint(entlang, quer) : QPoint(quer, entlang));
+        };
+        const auto rot = [](QColor farbe) { return farbe.red() > 200 && farbe.green() < 60; };
+        EXPECT_TRUE(rot(punkt(4, 48)) && rot(punkt(48, 48)) && rot(punkt(91, 48))) << breit;
+        // The filter's ringing leaves a level or two.
+        const auto grau = [](QColor farbe) { return std::max({farbe.red(), farbe.green(), farbe.blue()}); };
+        EXPECT_TRUE(grau(punkt(0, 48)) >= 252 && grau(punkt(1, 48)) <= 3 && grau(punkt(95, 48)) <= 3) << breit;
+    }
 }
 
 TEST(Kachelbild, FehlendeUndKaputteDateiZeigenFehler) {

@@ -1,10 +1,14 @@
 #include "output/Seitenpdf.h"
+#include "output/Kartenbilder.h"
 #include "pdf/Bildvorlauf.h"
 #include "pdf/BmpDatei.h"
 
 #include "Fehlermeldung.h"
 
 #include "pdf/PdfPruefung.h"
+
+#include <QImage>
+#include <QRegularExpression>
 
 #include <libdeflate.h>
 
@@ -51,10 +55,11 @@ TEST_F(SeitenpdfTest, ZaehltNurDateienMitDina4UndPassenderEndung) {
     EXPECT_EQ(ZaehleDateien(m_auftrag.tempOrdner, "*.txt"), 1);
 }
 
-// Each page: A4 paper, its 794 × 1122 units put on it at 0.75 points each; the picture at 96
-// dots per inch, 966 × 1278 pixels placed 794 × 1116 from the top-left corner 6 units below
-// the top edge; the credit line in Windows-1252 with its brackets escaped at x = 4 and
-// x = 794 / 2 + 4, baseline 1122 − 6; the rule at 1122 − 7.
+// Each page: A4 paper, its 794 × 1122 units at 0.75 points each; the 966 × 1278 picture 6 units
+// down, its cut lines (column 483, row 638) at 105 and 148 mm: 396.8504 units / 483.5 × 966 =
+// 792.880 across; the paper's top 842 / 0.75 − 1122 = 0.6667 units above the units', so
+// (559.3701 − 0.6667 − 6) / 638.5 × 1278 = 1106.272 down, 1122 − 6 − 1106.272 = 9.728 below; the
+// credit line in Windows-1252, brackets escaped, at x = 4 and 794 / 2 + 4, baseline 1122 − 6; the rule at 1122 − 7.
 TEST_F(SeitenpdfTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
     SchreibeSeite(1, Mal(966 * 1278, {0, 0, char(200), 0}), 966, 1278); // blue, green, red, unused
     SchreibeSeite(2, Mal(966 * 1278, {char(200), 0, 0, 0}), 966, 1278);
@@ -65,9 +70,9 @@ TEST_F(SeitenpdfTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
                                "che \\(Kabel\\)) Tj";
     for (int seite = 1; seite <= 2; ++seite)
         EXPECT_EQ(Entpacke(pdf.Stream(2 * seite)),
-                  Zeilen({"0.75 0 0 0.75 0 0 cm", "q", "794 0 0 1116 0 0 cm", "/Im" + std::to_string(seite) + " Do",
-                          "Q", "BT", "/F2 6 Tf", "4 1116 Td", kredit, "ET", "BT", "/F2 6 Tf", "401 1116 Td", kredit,
-                          "ET", "1 w", "0 1115 m", "794 1115 l", "S"}))
+                  Zeilen({"0.75 0 0 0.75 0 0 cm", "q", "792.88 0 0 1106.272 0 9.728 cm",
+                          "/Im" + std::to_string(seite) + " Do", "Q", "BT", "/F2 6 Tf", "4 1116 Td", kredit, "ET", "BT",
+                          "/F2 6 Tf", "401 1116 Td", kredit, "ET", "1 w", "0 1115 m", "794 1115 l", "S"}))
             << "Seite " << seite;
     // Pictures 1 and 2 are objects 23 and 24, in page order, as red, green, blue bytes.
     EXPECT_TRUE(Entpacke(pdf.Stream(23)) == Mal(966 * 1278, {char(200), 0, 0}));
@@ -84,6 +89,43 @@ TEST_F(SeitenpdfTest, JedeSeiteTraegtBildKreditzeileUndLinie) {
     fs::remove(Temp("DINA4_1.bmp"));
     ErstelleDiePDF(m_auftrag);
     EXPECT_EQ(Entpacke(PdfDatei(Pdf(), 1).Stream(2)), "0.75 0 0 0.75 0 0 cm\r\n");
+}
+
+// Printed at 100 %, the middle of each cut line stands 105 mm from the sheet's left and 148 mm
+// from its top edge, for every layout and number of cards: the lines are found in the page
+// picture by their colour, their place on paper follows from the picture's matrix.
+TEST_F(SeitenpdfTest, SchnittlinienBei105Und148MillimeternInJederAufteilung) {
+    const QRegularExpression matrix(QStringLiteral(R"(\nq\r\n([\d.]+) 0 0 ([\d.]+) ([\d.]+) ([\d.]+) cm)"));
+    for (const Ausgabeart art : {Ausgabeart::ObenGeheftet, Ausgabeart::LinksGeheftet, Ausgabeart::Doppelhuellen})
+        for (int anzahl = 1; anzahl <= 4; ++anzahl) {
+            SCOPED_TRACE(std::to_string(int(art)) + " mit " + std::to_string(anzahl));
+            std::array<QImage, KartenJeSeite> karten;
+            for (int k = 0; k < anzahl; ++k)
+                (karten[size_t(k)] = QImage(KartenBreite, KartenHoehe, QImage::Format_RGB32)).fill(Qt::white);
+            const QImage seite = SetzeSeiteZusammen(art, karten);
+            // The dotted lines have a dot in every three pixels.
+            const auto farbig = [&seite](int x, int y) { return qRed(seite.pixel(x, y)) != qBlue(seite.pixel(x, y)); };
+            int spalte = -1, reihe = -1;
+            for (int x = 0; x < seite.width() && spalte < 0; ++x)
+                spalte = farbig(x, 0) || farbig(x, 1) || farbig(x, 2) ? x : -1;
+            for (int y = 0; y < seite.height() && reihe < 0; ++y)
+                reihe = farbig(0, y) || farbig(1, y) || farbig(2, y) ? y : -1;
+            ASSERT_GE(spalte, 0);
+            SchreibeSeite(1, std::string(reinterpret_cast<const char*>(seite.constBits()), seite.sizeInBytes()),
+                          seite.width(), seite.height());
+            ErstelleDiePDF(m_auftrag);
+            const auto m = matrix.match(QString::fromLatin1(Entpacke(PdfDatei(Pdf(), 1).Stream(2))));
+            ASSERT_TRUE(m.hasMatch());
+            const double a = m.captured(1).toDouble(), d = m.captured(2).toDouble();
+            const double e = m.captured(3).toDouble(), f = m.captured(4).toDouble();
+            const double mmJePunkt = 25.4 / 72;
+            EXPECT_NEAR((e + a * (spalte + 0.5) / seite.width()) * 0.75 * mmJePunkt, 105, 0.3);
+            // A sheet of one row has no line across.
+            if (reihe >= 0)
+                EXPECT_NEAR((842 - 0.75 * (f + d * (1 - (reihe + 0.5) / seite.height()))) * mmJePunkt, 148, 0.3);
+            else
+                EXPECT_TRUE(art == Ausgabeart::Doppelhuellen && anzahl == 1);
+        }
 }
 
 TEST_F(SeitenpdfTest, FehlerLassenDieAltePdfGanz) {

@@ -102,6 +102,13 @@ TEST(Hilfedokument, GueltigVollstaendigUndInDenRaendern) {
                         "Tatsächliche Größe;--druckdatei;--drucker;--start-karte")
              .split(u';'))
         EXPECT_TRUE(text.contains(befehl)) << befehl.toStdString();
+    // One advice on the size in every section: "An Seite anpassen" only as what not to choose.
+    const QRegularExpression anpassen(u"(\\S+) „An Seite anpassen“"_s);
+    int abgeraten = 0;
+    for (auto it = anpassen.globalMatch(text); it.hasNext(); ++abgeraten)
+        EXPECT_THAT(it.next().captured(1).toStdString(), AnyOf("nicht", "nie"));
+    EXPECT_EQ(abgeraten, 2);
+    EXPECT_TRUE(text.contains(u"Gestochen scharfe Karten druckt „Datei“ › „Drucken...“"_s));
 
     // Margins 62 points left and right; half a point for rounding.
     const QString boxen = StarteProgramm(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s}).aus;

@@ -6,6 +6,7 @@
 #include "view/Listenmodell.h"
 #include "view/Listenschrift.h"
 #include "view/Logobild.h"
+#include "view/Namenseinpassung.h"
 #include "view/Platzhalter.h"
 
 #include <QFontMetrics>
@@ -78,21 +79,91 @@ TEST_F(Eintrag, LogoAusDemProgrammordnerAnDerRechtenKanteTextZehnPixelTiefer) {
     EXPECT_NEAR(Tinte(bild).top(), 10 + masse.ascent() + masse.tightBoundingRect(u"    1   = ARD "_s).top(), 1);
 }
 
-// The text is the head, at most 392 pixels wide, and a shortened one ends with "…"; lines
-// without the separator are drawn whole, with no logo and the counter as it was.
+// The text is the head, at most 392 pixels wide; one too wide is narrowed, then loses its middle
+// ("…"), never its start; lines without the separator are drawn whole, with no logo and the counter
+// as it was.
 TEST_F(Eintrag, TextIstDerKopfOderDieGanzeZeileTabBisZumNaechstenStopp) {
     EXPECT_EQ(Eintragstext(u"    1   = ARD #png#x"_s, Listenschrift()), u"    1   = ARD "_s);
     const QString zeile = u"    1   = "_s + QString(80, QLatin1Char('W')) + rotesLogo;
-    const QString text = Eintragstext(zeile, Listenschrift());
-    ASSERT_TRUE(text.endsWith(u"W…"_s) && zeile.startsWith(text.chopped(1)));
-    EXPECT_LE(TextBreite(Listenschrift(), text), 400);
-    EXPECT_GT(TextBreite(Listenschrift(), text.chopped(1) + u"W…"_s), 400);
+    const EingepassterName kopf = PasseKopfEin(zeile, Listenschrift(), MaxTextBreite - 8);
+    EXPECT_TRUE(kopf.text.startsWith(u"    1   = WWW"_s) && kopf.text.endsWith(u"W "_s)) << kopf.text.toStdString();
+    EXPECT_EQ(kopf.text.count(u"…"_s), 1);
+    EXPECT_LE(TextBreite(kopf.schrift, kopf.text), 400);
+    EXPECT_EQ(kopf.schrift.stretch(), 70); // 80 % of the condensed face's 87
     const int abstand = 5 * QFontMetrics(Listenschrift()).averageCharWidth();
     EXPECT_EQ(TextBreite(Listenschrift(), u"\t"_s), abstand + 8);
     umgebung.platzhalterzaehler = 3;
     EXPECT_EQ(Tinte(Zeichne(u"\tI"_s)).left() - Tinte(Zeichne(u"I"_s)).left(), abstand);
     EXPECT_EQ(umgebung.platzhalterzaehler, 3);
     EXPECT_TRUE(Eintragslogo(u"Nur Text"_s, umgebung).isNull());
+}
+
+// A satellite list of 1,891 entries as a receiver names them: numbered channels, regional
+// variants, radio, long names of a web list, and names that stand twice.
+QStringList SatellitenNamenFuerTest() {
+    QStringList namen = u"Das Erste HD;ZDF HD;BR Fernsehen Süd HD;BR Fernsehen Nord HD;SWR BW HD;SWR RP HD;"
+                        u"MDR Sachsen HD;MDR S-Anhalt HD;MDR Thüringen HD;NDR FS HH HD;NDR FS MV HD;NDR FS NDS HD;"
+                        u"Radio TEDDY;Radio TEDDY TEDDY CLASSIX;Das Erste HD;ZDF HD"_s.split(u';');
+    for (int i = 1; i <= 9; ++i)
+        namen << u"Sky Sport Bundesliga %1 HD"_s.arg(i) << u"DE: Sky Sport Bundesliga %1 HD (Event)"_s.arg(i);
+    for (const char* art : {"TEDDY CLASSIX", "TEDDY POP", "TEDDY HÖRSPIEL", "TEDDY KINDERLIEDER"})
+        namen << u"Radio TEDDY %1 [Webradio, 128 kbit/s, Deutschland]"_s.arg(QString::fromUtf8(art));
+    const QStringList sender = u"Bayern;Antenne;Teleshopping;Regionalfernsehen;Deutschlandfunk;Sport;Klassik Radio;"
+                               u"Schlager;Heimatkanal;Nachrichten;Kinderkanal;Doku"_s.split(u';');
+    const QStringList gegend = u"Oberbayern;Schwaben;Süd-Württemberg;Nordrhein-Westfalen;Franken;"
+                               u"Mecklenburg-Vorpommern;Sachsen-Anhalt;Ostfriesland"_s.split(u';');
+    const char* bild[] = {"", " HD", " UHD"};
+    for (int i = 0; namen.size() < 1891; ++i)
+        namen << u"%1 %2 %3%4"_s.arg(sender[i % 12], gegend[(i / 12) % 8])
+                     .arg(i / 96 + 1)
+                     .arg(QLatin1String(bild[i % 3]));
+    return namen;
+}
+
+// Over the whole list no two different names come out alike; a name that fits is drawn as it
+// is, one a little too long only narrowed, a longer one keeps its start and its distinguishing end.
+TEST(Namenseinpassung, GekuerzteNamenBleibenUnterscheidbar) {
+    const QStringList namen = SatellitenNamenFuerTest();
+    QStringList zeilen;
+    for (qsizetype i = 0; i < namen.size(); ++i)
+        zeilen << BaueZeile(Praefix(i + 1), namen[i], u"Ohne Logo1.png"_s);
+    const QFont schrift = Listenschrift();
+    const Namenswahl wahl(zeilen, schrift, 392);
+    QHash<QString, QSet<QString>> gezeigt;
+    int gekuerzt = 0;
+    for (const QString& zeile : zeilen) {
+        const ZeilenTeile teile = ZerlegeZeile(zeile);
+        const EingepassterName kopf = PasseKopfEin(zeile, schrift, 392, &wahl);
+        SCOPED_TRACE(zeile.toStdString());
+        EXPECT_LE(Zeilenbreite(kopf.schrift, kopf.text), 392);
+        EXPECT_GE(kopf.schrift.stretch() == 0 ? 87 : kopf.schrift.stretch(), 70);
+        if (Zeilenbreite(schrift, teile.kopf) <= 392) {
+            EXPECT_TRUE(kopf.text == teile.kopf && kopf.schrift == schrift);
+        } else if (!kopf.gekuerzt) {
+            EXPECT_EQ(kopf.text, teile.kopf);
+        } else {
+            const QStringList teil = kopf.name.split(u"…"_s);
+            ++gekuerzt;
+            EXPECT_TRUE(teil.size() == 2 && !teil[0].isEmpty() && teile.name.startsWith(teil[0]) &&
+                        teile.name.endsWith(teil[1]));
+        }
+        gezeigt[kopf.name].insert(teile.name);
+    }
+    for (auto it = gezeigt.cbegin(); it != gezeigt.cend(); ++it)
+        EXPECT_EQ(it->size(), 1) << it.key().toStdString();
+    EXPECT_GT(gekuerzt, 300);
+    // Worked out by hand: the nine web names differ only in their number, which stays with the
+    // quality word; "Sky Sport Bundesliga 1 HD" fits narrowed; the web radios differ in a word
+    // too far from the end, so the start reaches into it.
+    const std::tuple<int, QString, QString> faelle[] = {{17, u"Sky Sport Bundesliga 1 HD"_s, u""_s},
+                                                        {18, u"DE: Sky Sport"_s, u"… 1 HD (Event)"_s},
+                                                        {34, u"DE: Sky Sport"_s, u"… 9 HD (Event)"_s},
+                                                        {37, u"Radio TEDDY TEDDY H"_s, u"…"_s}};
+    for (const auto& [zeile, anfang, ende] : faelle) {
+        const EingepassterName kopf = PasseKopfEin(zeilen[zeile - 1], schrift, 392, &wahl);
+        EXPECT_TRUE(kopf.name.startsWith(anfang) && kopf.name.endsWith(ende)) << kopf.name.toStdString();
+        EXPECT_LT(kopf.schrift.stretch(), 87);
+    }
 }
 
 // The counter picks the placeholder picture, made as every logo is.
