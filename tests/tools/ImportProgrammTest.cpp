@@ -5,6 +5,10 @@
 #include <sys/resource.h>
 
 #include "TestDateien.h"
+#include "Testbox.h"
+
+#include <QCoreApplication>
+#include <optional>
 
 using namespace senvio::test;
 using namespace Qt::StringLiterals;
@@ -302,4 +306,44 @@ TEST(ImportProgramm, SenderlisteVomFernseher) {
                   tv + u'\n');
     EXPECT_TRUE(
         Lies(tv).startsWith("    1   = Das Erste HD #png#Ohne Logo2.png\r\n    2   = ZDF HD #png#Ohne Logo1.png\r\n"));
+}
+
+TEST(ImportProgramm, VomReceiverWieVonDerPlatte) {
+    // The test box's thread needs an application object; the tool runs as a process of its own.
+    int argc = 1;
+    char name[] = "import_programm_tests";
+    char* argv[] = {name, nullptr};
+    std::optional<QCoreApplication> anwendung;
+    if (!QCoreApplication::instance())
+        anwendung.emplace(argc, argv);
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"P/Senvio-Listen"_s)));
+    const QMap<QString, QByteArray> satz = Bouquetsatz();
+    for (auto d = satz.begin(); d != satz.end(); ++d)
+        Schreib(wurzel.filePath(u"enigma2/"_s + d.key()), d.value());
+    Testbox box;
+    ServiereBouquetsatz(box);
+    box.VerlangeAnmeldung("root", "dreambox");
+    const auto starte = [&](const QStringList& argumente) {
+        return StarteProgramm(QStringLiteral(SENVIO_IMPORT_PROGRAMM),
+                              QStringList{u"--programmordner"_s, u"P"_s} + argumente, wurzel.path());
+    };
+    const QString listen = wurzel.filePath(u"P/Senvio-Listen/"_s);
+    ASSERT_EQ(starte({u"Platte"_s, u"enigma2"_s}).rueckgabe, 0);
+    qputenv("SENVIO_PASSWORT", "falsch");
+    const QStringList receiver{u"--receiver"_s, box.Adresse(), u"--benutzer"_s, u"root"_s, u"Box"_s};
+    EXPECT_EQ(starte(receiver), (Programmlauf{1, {}, u"senvio-import: Benutzername oder Passwort falsch.\n"_s}));
+    EXPECT_FALSE(QFile::exists(listen + u"Box.lis"_s));
+    qputenv("SENVIO_PASSWORT", "dreambox");
+    EXPECT_EQ(starte(receiver), (Programmlauf{0,
+                                              u"4 Einträge importiert: "_s + listen +
+                                                  u"Box.lis\n1 Eintrag importiert: "_s + listen + u"Box Radio.lis\n"_s,
+                                              {}}));
+    qunsetenv("SENVIO_PASSWORT");
+    EXPECT_TRUE(Lies(listen + u"Box.lis"_s).startsWith("    1   = Das Erste HD #png#Ohne Logo1.png\r\n"));
+    EXPECT_EQ(Lies(listen + u"Box.lis"_s), Lies(listen + u"Platte.lis"_s));
+    EXPECT_EQ(Lies(listen + u"Box Radio.lis"_s), Lies(listen + u"Platte Radio.lis"_s));
+    EXPECT_EQ(Lies(listen + u"Box.quellen"_s), Lies(listen + u"Platte.quellen"_s));
+    for (const QString& host : box.Hosts())
+        EXPECT_EQ(host, box.Adresse());
 }

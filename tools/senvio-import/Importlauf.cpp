@@ -12,8 +12,13 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <termios.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <iostream>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace senvio {
@@ -105,10 +110,49 @@ QStringList Quellpfade(const Importaufruf& aufruf, const QDir& start) {
     return quellen;
 }
 
+// The password for the box: SENVIO_PASSWORT, else asked on the terminal without echo;
+// never taken from the command line, where every user of the machine could read it.
+QString Passwort(const Importaufruf& aufruf, QTextStream& fehler) {
+    if (aufruf.benutzer.isEmpty())
+        return {};
+    if (qEnvironmentVariableIsSet("SENVIO_PASSWORT"))
+        return qEnvironmentVariable("SENVIO_PASSWORT");
+    termios vorher{};
+    if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &vorher) != 0)
+        throw Fehler(QStringLiteral("Für den Benutzer %1 fehlt das Passwort: setzen Sie die Umgebungsvariable "
+                                    "SENVIO_PASSWORT, oder rufen Sie senvio-import im Terminal auf.")
+                         .arg(aufruf.benutzer));
+    fehler << "Passwort für " << aufruf.benutzer << ": " << Qt::flush;
+    termios still = vorher;
+    still.c_lflag &= ~tcflag_t(ECHO);
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &still);
+    std::string zeile;
+    std::getline(std::cin, zeile);
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &vorher);
+    fehler << '\n' << Qt::flush;
+    return QString::fromStdString(zeile);
+}
+
+// What the call reads: the files as given, from the folder the tool was started in, or the
+// channel list of the box.
+ImportFund LeseQuellen(const Importaufruf& aufruf, const QDir& start, QTextStream& fehler) {
+    if (aufruf.receiver.isEmpty())
+        return LeseImportquellen(Quellpfade(aufruf, start));
+    const Empfangsziel ziel{aufruf.receiver, aufruf.art, aufruf.benutzer, Passwort(aufruf, fehler)};
+    try {
+        return HoleSenderliste(ziel).fund;
+    } catch (const Abruffehler& f) {
+        if (f.grund() != Abrufgrund::AnmeldungNoetig)
+            throw;
+        throw Fehler(f.meldung() + QStringLiteral(" Geben Sie den Benutzernamen mit --benutzer NAME an; das "
+                                                  "Passwort kommt aus SENVIO_PASSWORT oder wird abgefragt."));
+    }
+}
+
 // The groups of the sources, one per line with their counts.
 int ZeigeGruppen(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
     try {
-        const ImportFund fund = LeseImportquellen(Quellpfade(aufruf, QDir::current()));
+        const ImportFund fund = LeseQuellen(aufruf, QDir::current(), fehler);
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
         for (const QString& zeile : GruppenUebersicht(fund))
@@ -140,7 +184,7 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         return 1;
     }
     try {
-        const ImportFund fund = LeseImportquellen(Quellpfade(aufruf, start));
+        const ImportFund fund = LeseQuellen(aufruf, start, fehler);
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
         const ImportOptionen optionen{true, !aufruf.mitDoppelten, !aufruf.radioMitnehmen};
