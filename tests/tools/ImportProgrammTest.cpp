@@ -7,6 +7,7 @@
 #include "TestDateien.h"
 #include "Testbox.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <optional>
 
@@ -324,6 +325,13 @@ TEST(ImportProgramm, VomReceiverWieVonDerPlatte) {
     Testbox box;
     ServiereBouquetsatz(box);
     box.VerlangeAnmeldung("root", "dreambox");
+    QImage picon(800, 450, QImage::Format_ARGB32);
+    picon.fill(Qt::transparent);
+    picon.setPixelColor(400, 225, QColor(0, 40, 120));
+    QByteArray png;
+    QBuffer puffer(&png);
+    picon.save(&puffer, "PNG");
+    box.Setze(u"/picon/1_0_19_283D_3FB_1_C00000_0_0_0.png"_s, png);
     const auto starte = [&](const QStringList& argumente) {
         return StarteProgramm(QStringLiteral(SENVIO_IMPORT_PROGRAMM),
                               QStringList{u"--programmordner"_s, u"P"_s} + argumente, wurzel.path());
@@ -337,11 +345,16 @@ TEST(ImportProgramm, VomReceiverWieVonDerPlatte) {
     qputenv("SENVIO_PASSWORT", "dreambox");
     EXPECT_EQ(starte(receiver), (Programmlauf{0,
                                               u"4 Einträge importiert: "_s + listen +
-                                                  u"Box.lis\n1 Eintrag importiert: "_s + listen + u"Box Radio.lis\n"_s,
+                                                  u"Box.lis\nLogos vom Receiver: 1\n1 Eintrag importiert: "_s + listen +
+                                                  u"Box Radio.lis\nLogos vom Receiver: 0\n"_s,
                                               {}}));
     qunsetenv("SENVIO_PASSWORT");
-    EXPECT_TRUE(Lies(listen + u"Box.lis"_s).startsWith("    1   = Das Erste HD #png#Ohne Logo1.png\r\n"));
-    EXPECT_EQ(Lies(listen + u"Box.lis"_s), Lies(listen + u"Platte.lis"_s));
+    // The logo of the service itself, in the group "Vom Receiver"; the other lines as from the files.
+    const QByteArray eigenesLogo =
+        "    1   = Das Erste HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\Das Erste HD.png\r\n";
+    const QByteArray platte = Lies(listen + u"Platte.lis"_s);
+    EXPECT_EQ(Lies(listen + u"Box.lis"_s), eigenesLogo + platte.mid(platte.indexOf('\n') + 1));
+    EXPECT_EQ(Lies(wurzel.filePath(u"P/TV und Radio Sender Logos/Vom Receiver/Das Erste HD.png"_s)), png);
     EXPECT_EQ(Lies(listen + u"Box Radio.lis"_s), Lies(listen + u"Platte Radio.lis"_s));
     EXPECT_EQ(Lies(listen + u"Box.quellen"_s), Lies(listen + u"Platte.quellen"_s));
     for (const QString& host : box.Hosts())

@@ -1,6 +1,7 @@
 #include "Importlauf.h"
 
 #include "dokument/Aktualisierung.h"
+#include "dokument/Empfangslogos.h"
 #include "dokument/Importablauf.h"
 #include "dokument/Logoablauf.h"
 #include "list/Listendatei.h"
@@ -133,14 +134,25 @@ QString Passwort(const Importaufruf& aufruf, QTextStream& fehler) {
     return QString::fromStdString(zeile);
 }
 
+// The box asked, and what it gave: its logos are fetched from it after the import.
+struct Empfang {
+    Empfangsziel ziel;
+    Empfangsfund fund;
+};
+
 // What the call reads: the files as given, from the folder the tool was started in, or the
-// channel list of the box.
-ImportFund LeseQuellen(const Importaufruf& aufruf, const QDir& start, QTextStream& fehler) {
+// channel list of the box (kept in `empfang`).
+ImportFund LeseQuellen(const Importaufruf& aufruf, const QDir& start, QTextStream& fehler,
+                       std::optional<Empfang>* empfang = nullptr) {
     if (aufruf.receiver.isEmpty())
         return LeseImportquellen(Quellpfade(aufruf, start));
     const Empfangsziel ziel{aufruf.receiver, aufruf.art, aufruf.benutzer, Passwort(aufruf, fehler)};
     try {
-        return HoleSenderliste(ziel).fund;
+        Empfangsfund fund = HoleSenderliste(ziel);
+        if (!empfang)
+            return fund.fund;
+        empfang->emplace(Empfang{ziel, std::move(fund)});
+        return (*empfang)->fund.fund;
     } catch (const Abruffehler& f) {
         if (f.grund() != Abrufgrund::AnmeldungNoetig)
             throw;
@@ -184,7 +196,8 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         return 1;
     }
     try {
-        const ImportFund fund = LeseQuellen(aufruf, start, fehler);
+        std::optional<Empfang> empfang;
+        const ImportFund fund = LeseQuellen(aufruf, start, fehler, &empfang);
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
         const ImportOptionen optionen{true, !aufruf.mitDoppelten, !aufruf.radioMitnehmen};
@@ -225,6 +238,21 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         QList<Logobericht> logos;
         for (const auto& [dokument, von] : ziele)
             logos.append(bestand ? OrdneLogosZu(*dokument, *bestand, int(von), Speichern::Spaeter) : Logobericht());
+        // The box's own logos of the imported services, all fetched before any is written.
+        QList<QHash<QString, QByteArray>> empfangslogos;
+        for (const auto& [dokument, von] : ziele)
+            empfangslogos.append(
+                empfang ? HoleLogos(empfang->ziel, empfang->fund,
+                                    ReferenzenDerZeilen(*dokument, int(von), int(dokument->Liste().Anzahl())))
+                        : QHash<QString, QByteArray>());
+        QList<qsizetype> vomReceiver;
+        for (qsizetype i = 0; i < ziele.size() && empfang; ++i) {
+            Listendokument& dokument = *ziele[i].first;
+            const Logouebernahme uebernahme = LegeEmpfangslogosAn(
+                dokument, int(ziele[i].second), int(dokument.Liste().Anzahl()), empfangslogos[i], Speichern::Spaeter);
+            vomReceiver.append(uebernahme.angehaengt);
+            logos[i].uebernahme.fehlschlaege += uebernahme.fehlschlaege;
+        }
         QStringList fehlschlaege;
         for (qsizetype i = 0; i < ziele.size(); ++i) {
             Listendokument& dokument = *ziele[i].first;
@@ -232,6 +260,9 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
             const qsizetype anzahl = dokument.Liste().Anzahl() - ziele[i].second;
             aus << anzahl << (anzahl == 1 ? " Eintrag importiert: " : " Einträge importiert: ") << dokument.Datei()
                 << '\n';
+            if (empfang)
+                aus << "Logos vom Receiver: " << vomReceiver[i] << '\n';
+            fehlschlaege += logos[i].uebernahme.fehlschlaege;
             if (!aufruf.logos)
                 continue;
             aus << "Logos zugeordnet: " << logos[i].uebernahme.angehaengt
@@ -240,7 +271,6 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
                 aus << zeile << '\n';
             for (const QString& hinweis : logos[i].hinweise)
                 fehler << "senvio-import: " << hinweis << '\n';
-            fehlschlaege += logos[i].uebernahme.fehlschlaege;
         }
         for (const QString& meldung : fehlschlaege)
             fehler << "senvio-import: " << meldung << '\n';
