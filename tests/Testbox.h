@@ -3,8 +3,11 @@
 // A box on the home network as the tests need it: an HTTP server on 127.0.0.1 in a thread of
 // its own (so that a tool run as a process can ask it while the test waits), serving recorded
 // answers by path, with Basic login, silent and stalling answers, and a record of every request.
+#include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
+#include <QImage>
 #include <QMap>
 #include <QMutex>
 #include <QStringList>
@@ -27,6 +30,11 @@ public:
     };
 
     Testbox() {
+        // The server's thread needs an application object: a test program without one gets it here.
+        static int argc = 1;
+        static char* argv[] = {const_cast<char*>("tests"), nullptr};
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv);
         m_faden.start();
         m_kontext->moveToThread(&m_faden);
         QMetaObject::invokeMethod(
@@ -61,14 +69,14 @@ public:
         const QMutexLocker sperre(&m_sperre);
         m_anmeldung = "Basic " + (benutzer + ':' + passwort).toBase64();
     }
-    // The paths asked for, in order, and the hosts named in the requests.
+    // The paths asked for with the login, in order, and the requests that named another host than this.
     QStringList Anfragen() const {
         const QMutexLocker sperre(&m_sperre);
         return m_anfragen;
     }
-    QStringList Hosts() const {
+    int FremdeHosts() const {
         const QMutexLocker sperre(&m_sperre);
-        return m_hosts;
+        return m_fremdeHosts;
     }
     QString Adresse() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
 
@@ -82,45 +90,30 @@ private:
         const QList<QByteArray> zeilen = puffer.first(ende).split('\n');
         puffer.clear();
         const QString pfad = QUrl::fromPercentEncoding(zeilen[0].split(' ').value(1));
-        QByteArray host, anmeldung;
-        for (const QByteArray& zeile : zeilen) {
-            const QByteArray z = zeile.trimmed();
-            if (z.toLower().startsWith("host:"))
-                host = z.mid(5).trimmed();
-            if (z.toLower().startsWith("authorization:"))
-                anmeldung = z.mid(14).trimmed();
-        }
+        const auto kopf = [&](const QByteArray& name) {
+            for (const QByteArray& zeile : zeilen)
+                if (zeile.startsWith(name))
+                    return zeile.mid(name.size()).trimmed();
+            return QByteArray();
+        };
         const QMutexLocker sperre(&m_sperre);
-        m_anfragen << pfad;
-        m_hosts << QString::fromLatin1(host);
+        m_fremdeHosts += kopf("Host:") != Adresse().toLatin1();
         Antwort antwort = m_antworten.value(pfad, Antwort{404, "nicht da", {}, {}, -1});
-        if (!m_anmeldung.isEmpty() && anmeldung != m_anmeldung)
+        if (!m_anmeldung.isEmpty() && kopf("Authorization:") != m_anmeldung)
             antwort = {401, "<html>Anmeldung</html>", "WWW-Authenticate: Basic realm=\"Box\"\r\n", {}, -1};
+        else
+            m_anfragen << pfad;
         if (antwort.verhalten == Verhalten::Still)
             return;
         const bool stockt = antwort.verhalten == Verhalten::Stockt;
         s->write(
-            "HTTP/1.1 " + QByteArray::number(antwort.status) + ' ' + Grund(antwort.status) + "\r\nContent-Length: " +
+            "HTTP/1.1 " + QByteArray::number(antwort.status) +
+            (antwort.status == 500 ? " Internal Server Error" : " -") + "\r\nContent-Length: " +
             QByteArray::number(antwort.laenge >= 0 ? antwort.laenge : antwort.inhalt.size() + (stockt ? 1000 : 0)) +
             "\r\nConnection: close\r\n" + antwort.kopf + "\r\n" + antwort.inhalt);
         if (!stockt)
             s->disconnectFromHost();
     }
-    static QByteArray Grund(int status) {
-        switch (status) {
-        case 200:
-            return "OK";
-        case 302:
-            return "Found";
-        case 401:
-            return "Unauthorized";
-        case 404:
-            return "Not Found";
-        default:
-            return "Internal Server Error";
-        }
-    }
-
     QThread m_faden;
     QObject* m_kontext = new QObject;
     QTcpServer* m_server = nullptr;
@@ -128,7 +121,8 @@ private:
     mutable QMutex m_sperre;
     QHash<QString, Antwort> m_antworten;
     QByteArray m_anmeldung;
-    QStringList m_anfragen, m_hosts;
+    QStringList m_anfragen;
+    int m_fremdeHosts = 0;
     QHash<QTcpSocket*, QByteArray> m_puffer;
 };
 
@@ -158,6 +152,16 @@ inline QMap<QString, QByteArray> Bouquetsatz() {
                                    "006f:00c00000:000d:0085:25:0\nBR Fernsehen S\xC3\xBC\x64 HD\np:ARD\n"
                                    "6e0d:00c00000:0445:0001:2:0\nBayern 1\np:ARD\nend\n"},
     };
+}
+
+// A picon as boxes keep them: 800 × 450, transparent around the logo.
+inline QByteArray TestPicon() {
+    QImage bild(800, 450, QImage::Format_ARGB32);
+    bild.fill(Qt::transparent);
+    QByteArray png;
+    QBuffer puffer(&png);
+    bild.save(&puffer, "PNG");
+    return png;
 }
 
 // The same set served as the box's file download gives it.

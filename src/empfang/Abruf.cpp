@@ -105,7 +105,10 @@ std::optional<QByteArray> Abruf::HoleFallsDa(const QString& pfad) {
 }
 
 std::optional<QByteArray> Abruf::HoleAdresse(const QUrl& adresse) {
-    const QUrl ziel = m_basis.resolved(adresse);
+    // A relative address is below the base's path ("imagecache/7" of a tvheadend under "/tvh").
+    QUrl ordner = m_basis;
+    ordner.setPath(m_basis.path() + u'/');
+    const QUrl ziel = ordner.resolved(adresse);
     if (!ziel.isValid() || !GleicheGegenstelle(ziel, m_basis))
         return std::nullopt;
     bool fehlt = false;

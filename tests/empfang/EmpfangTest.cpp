@@ -56,40 +56,30 @@ TEST(Empfang, Enigma2GibtDieListeWieDieDateienAufDerPlatte) {
     schnittstelle.Setze(u"/file?file=/etc/enigma2/bouquets.tv"_s, {403, "verboten", {}, {}, -1});
     const QByteArray tv = R"x("1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"userbouquet.favourites.tv\" ORDER BY bouquet")x";
     schnittstelle.Setze(u"/api/bouquets"_s, R"x({"bouquets": [[)x" + tv + R"x(, "Favoriten (TV)"]]})x");
-    schnittstelle.Setze(u"/api/bouquets?stype=radio"_s,
-                        R"x({"bouquets": [["1:7:2:0:0:0:0:0:0:0:FROM BOUQUET \"userbouquet.favourites.radio\" )x"
-                        R"x(ORDER BY bouquet", "Favoriten (Radio)"]]})x");
     schnittstelle.Setze(
         QString::fromUtf8("/api/getservices?sRef=" + tv.mid(1).chopped(1).replace("\\", "")),
         R"x({"services": [{"servicereference": "1:0:19:283D:3FB:1:C00000:0:0:0:", "servicename": )x"
         R"x("Das Erste HD", "pos": 1}, {"servicereference": "1:0:19:2B66:3F3:1:C00000:0:0:0:", )x"
         R"x("servicename": "ZDF HD"}, {"servicereference": "1:832:D:0:0:0:0:0:0:0:", "servicename": ""},)x"
         R"x({"servicereference": "1:0:19:6F:D:85:C00000:0:0:0:", "servicename": "BR Fernsehen Süd HD"}]})x");
-    schnittstelle.Setze(
-        u"/api/getservices?sRef=1:7:2:0:0:0:0:0:0:0:FROM BOUQUET \"userbouquet.favourites.radio\" "
-        "ORDER BY bouquet"_s,
-        R"x({"services": [{"servicereference": "1:0:2:6E0D:445:1:C00000:0:0:0:", "servicename": "Bayern 1"}]})x");
     for (Testbox* box : {&dateien, &schnittstelle}) {
         const Empfangsfund e = HoleSenderliste({box->Adresse(), Empfaengerart::Enigma2, u"root"_s, u"dreambox"_s});
         const Importlisten listen = ImportEintraege(e.fund, VorgewaehlteGruppen(e.fund));
         EXPECT_EQ(listen.liste, erwartet.liste);
-        EXPECT_EQ(listen.radio, erwartet.radio);
+        // The interface of this box names no radio bouquets: its radio is skipped.
+        EXPECT_EQ(listen.radio, box == &dateien ? erwartet.radio : QList<ImportEintrag>());
     }
 
     // Picons only for the channels taken into the list; each name of the service tried in turn.
     dateien.Setze(u"/picon/1_0_1_283D_3FB_1_C00000_0_0_0.png"_s, PngKopf + "Das Erste");
     dateien.Setze(u"/picon/1_0_19_6F_D_85_C00000_0_0_0.png"_s, "<html>kein Bild</html>");
     const Empfangsziel ziel{dateien.Adresse(), Empfaengerart::Enigma2, u"root"_s, u"dreambox"_s};
-    const qsizetype vorher = dateien.Anfragen().size();
-    const QHash<QString, QByteArray> logos =
-        HoleLogos(ziel, HoleSenderliste(ziel), {u"1:283D:3FB:1:C00000"_s, u"1:6F:D:85:C00000"_s});
-    EXPECT_EQ(logos.keys(), QStringList{u"1:283D:3FB:1:C00000"_s});
-    QStringList picons = dateien.Anfragen().mid(vorher);
-    picons.removeIf([](const QString& p) { return !p.startsWith(u"/picon/"_s); });
-    picons.removeDuplicates();
-    EXPECT_EQ(picons, (QStringList{
-                          u"/picon/1_0_19_283D_3FB_1_C00000_0_0_0.png"_s, u"/picon/1_0_1_283D_3FB_1_C00000_0_0_0.png"_s,
-                          u"/picon/1_0_19_6F_D_85_C00000_0_0_0.png"_s, u"/picon/1_0_1_6F_D_85_C00000_0_0_0.png"_s}));
+    EXPECT_EQ(HoleLogos(ziel, HoleSenderliste(ziel), {u"1:283D:3FB:1:C00000"_s, u"1:6F:D:85:C00000"_s}).keys(),
+              QStringList{u"1:283D:3FB:1:C00000"_s});
+    EXPECT_EQ(
+        dateien.Anfragen().filter(u"/picon/"_s),
+        (QStringList{u"/picon/1_0_19_283D_3FB_1_C00000_0_0_0.png"_s, u"/picon/1_0_1_283D_3FB_1_C00000_0_0_0.png"_s,
+                     u"/picon/1_0_19_6F_D_85_C00000_0_0_0.png"_s, u"/picon/1_0_1_6F_D_85_C00000_0_0_0.png"_s}));
 }
 
 TEST(Empfang, RouterUndTvheadend) {
@@ -119,9 +109,7 @@ TEST(Empfang, RouterUndTvheadend) {
               QStringList{u"tvheadend:a1"_s});
     netz.hosts.removeDuplicates();
     EXPECT_EQ(netz.hosts, QStringList{u"127.0.0.1"_s});
-    for (const Testbox* box : {&router, &tvheadend})
-        for (const QString& host : box->Hosts())
-            EXPECT_EQ(host, box->Adresse());
+    EXPECT_EQ(router.FremdeHosts() + tvheadend.FremdeHosts(), 0);
 }
 
 TEST(Empfang, JederFehlerMitSeinerMeldung) {
@@ -179,6 +167,12 @@ TEST(Empfang, JederFehlerMitSeinerMeldung) {
          {},
          {},
          u"Unter %1 antwortet weder ein Enigma2-Receiver noch ein Kabel-Router noch ein tvheadend-Server. Wählen Sie die Art des Geräts, dann nennt Senvio den genauen Fehler."_s},
+        {Empfaengerart::Router,
+         {},
+         {},
+         {},
+         {},
+         u"%1 lehnt die Verbindung ab. Stimmen Adresse und Port, und ist der Receiver eingeschaltet?"_s},
         // Once the real wait: a box that takes the connection and says nothing.
         {Empfaengerart::Router, tvhd, {200, {}, {}, Testbox::Verhalten::Still, -1}, {}, {}, u"Keine Antwort von %1."_s},
     };
@@ -189,36 +183,24 @@ TEST(Empfang, JederFehlerMitSeinerMeldung) {
             box.VerlangeAnmeldung("root", "dreambox");
         }
         box.Setze(fall.pfad, fall.antwort);
-        Empfangsziel ziel{box.Adresse(), fall.art, fall.benutzer, fall.passwort};
+        // Nobody listens on port 1.
+        const QString adresse = fall.meldung.contains(u"lehnt"_s) ? u"127.0.0.1:1"_s : box.Adresse();
+        Empfangsziel ziel{adresse, fall.art, fall.benutzer, fall.passwort};
         ziel.wartezeit = fall.meldung.startsWith(u"Keine"_s) ? 5000 : 300;
         AufzeichnendesNetz netz;
         try {
             HoleSenderliste(ziel, {}, &netz);
             ADD_FAILURE() << fall.meldung.toStdString();
         } catch (const Abruffehler& f) {
-            EXPECT_EQ(f.meldung(), QString(fall.meldung).replace(u"%1"_s, box.Adresse()));
+            EXPECT_EQ(f.meldung(), QString(fall.meldung).replace(u"%1"_s, adresse));
         }
         EXPECT_EQ(netz.hosts.filter(u"127.0.0.1"_s).size(), netz.hosts.size());
-    }
-    // A port nobody listens on.
-    QTcpServer frei;
-    frei.listen(QHostAddress::LocalHost);
-    const QString adresse = u"127.0.0.1:%1"_s.arg(frei.serverPort());
-    frei.close();
-    try {
-        HoleSenderliste({adresse, Empfaengerart::Router, {}, {}});
-        ADD_FAILURE();
-    } catch (const Abruffehler& f) {
-        EXPECT_EQ(f.meldung(), adresse + u" lehnt die Verbindung ab. Stimmen Adresse und Port, und ist der Receiver "
-                                         "eingeschaltet?"_s);
     }
 }
 
 TEST(Empfang, AdressenWieEingegeben) {
-    EXPECT_EQ(LeseEmpfaengeradresse(u" vuplus "_s, 80).toString(), u"http://vuplus:80"_s);
-    EXPECT_EQ(LeseEmpfaengeradresse(u"dreambox:8080/"_s, 80).toString(), u"http://dreambox:8080"_s);
+    EXPECT_EQ(LeseEmpfaengeradresse(u" dreambox:8080/"_s, 80).toString(), u"http://dreambox:8080"_s);
     EXPECT_EQ(LeseEmpfaengeradresse(u"HTTPS://[fd00::5]/tvh/"_s, 9981).toString(), u"https://[fd00::5]/tvh"_s);
-    EXPECT_EQ(Gegenstelle(LeseEmpfaengeradresse(u"server"_s, 9981)), u"server:9981"_s);
-    for (const QString& falsch : {u""_s, u"ftp://box"_s, u"root:pw@box"_s, u"http://"_s})
+    for (const QString& falsch : {u""_s, u"ftp://box"_s, u"root:pw@box"_s})
         EXPECT_THROW(LeseEmpfaengeradresse(falsch, 80), Abruffehler) << falsch.toStdString();
 }

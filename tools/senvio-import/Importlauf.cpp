@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -111,6 +112,16 @@ QStringList Quellpfade(const Importaufruf& aufruf, const QDir& start) {
     return quellen;
 }
 
+// The terminal as it was before the password prompt: Ctrl+C during the prompt must not leave
+// it without echo.
+termios terminalVorher{};
+
+void StelleTerminalWiederHer(int signal) {
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &terminalVorher);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
 // The password for the box: SENVIO_PASSWORT, else asked on the terminal without echo;
 // never taken from the command line, where every user of the machine could read it.
 QString Passwort(const Importaufruf& aufruf, QTextStream& fehler) {
@@ -118,7 +129,7 @@ QString Passwort(const Importaufruf& aufruf, QTextStream& fehler) {
         return {};
     if (qEnvironmentVariableIsSet("SENVIO_PASSWORT"))
         return qEnvironmentVariable("SENVIO_PASSWORT");
-    termios vorher{};
+    termios& vorher = terminalVorher;
     if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &vorher) != 0)
         throw Fehler(QStringLiteral("Für den Benutzer %1 fehlt das Passwort: setzen Sie die Umgebungsvariable "
                                     "SENVIO_PASSWORT, oder rufen Sie senvio-import im Terminal auf.")
@@ -126,10 +137,14 @@ QString Passwort(const Importaufruf& aufruf, QTextStream& fehler) {
     fehler << "Passwort für " << aufruf.benutzer << ": " << Qt::flush;
     termios still = vorher;
     still.c_lflag &= ~tcflag_t(ECHO);
+    const auto unterbrechung = std::signal(SIGINT, StelleTerminalWiederHer);
+    const auto ende = std::signal(SIGTERM, StelleTerminalWiederHer);
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &still);
     std::string zeile;
     std::getline(std::cin, zeile);
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &vorher);
+    std::signal(SIGINT, unterbrechung);
+    std::signal(SIGTERM, ende);
     fehler << '\n' << Qt::flush;
     return QString::fromStdString(zeile);
 }
