@@ -36,6 +36,8 @@ TReceiverForm::TReceiverForm(QWidget* eltern) : QDialog(eltern) {
     Hinweis->setVisible(false);
     Adresse = new QLineEdit(this);
     Adresse->setPlaceholderText(QStringLiteral("z. B. 192.168.178.20 oder vuplus:8080"));
+    // Room for an address with port and the placeholder without cutting it.
+    Adresse->setMinimumWidth(Adresse->fontMetrics().horizontalAdvance(Adresse->placeholderText()) + 24);
     Art = new QComboBox(this);
     for (const Empfaengerart art : Arten)
         Art->addItem(Artname(art));
