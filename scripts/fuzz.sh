@@ -9,7 +9,7 @@ wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bau="$wurzel/build-fuzz"
 ziele=(fuzz_listendatei fuzz_einstellungen fuzz_sendernamen fuzz_bmp fuzz_png fuzz_wiedergabeliste fuzz_kanaldatei
     fuzz_referenzliste fuzz_bouquets fuzz_samsung fuzz_lg fuzz_philips fuzz_sony fuzz_hisense fuzz_panasonic
-    fuzz_grundig fuzz_toshiba fuzz_tcl fuzz_sharp)
+    fuzz_grundig fuzz_toshiba fuzz_tcl fuzz_sharp fuzz_empfangsantwort)
 
 CC=clang-14 CXX=clang++-14 cmake -S "$wurzel" -B "$bau" -DSENVIO_FUZZ=ON -DSENVIO_TESTS=OFF -DSENVIO_BENCH=OFF >/dev/null
 cmake --build "$bau" -j2 --target "${ziele[@]}"
@@ -192,6 +192,14 @@ db.commit(); db.close()
 with tarfile.open(os.path.join(sys.argv[1], "tcl.tar"), "w", format=tarfile.USTAR_FORMAT) as tar:
     tar.add(pfad, arcname="database/userdata/DtvData.db")
 PY
+}
+
+# The first byte picks the answer (fuzz_empfangsantwort.cpp): 0 Enigma2 bouquets, 1 its services, 2 tvheadend's grid.
+seeds_empfangsantwort() {
+    local k="$1"
+    printf '\x00{"bouquets": [["1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \\"userbouquet.favourites.tv\\" ORDER BY bouquet", "Favoriten (TV)"], ["x", 1]]}' >"$k/bouquets.json"
+    printf '\x01{"services": [{"servicereference": "1:0:19:283D:3FB:1:C00000:0:0:0:", "servicename": "Das Erste HD", "pos": 1}, {"servicereference": "1:832:D:0:0:0:0:0:0:0:", "servicename": ""}, {"servicereference": "1:64:0:0:0:0:0:0:0:0::Regional", "servicename": "Regional\\n\\u0086S\\u00fcd\\u0087"}]}' >"$k/dienste.json"
+    printf '\x02{"entries": [{"uuid": "a1", "name": "ZDF HD", "number": 2, "icon_public_url": "imagecache/7"}, {"uuid": "b2", "name": "Das Erste HD", "number": 1e9, "enabled": false}, {"name": 5}], "total": 3}' >"$k/kanaele.json"
 }
 
 # Runs one target; what it prints goes to build-fuzz/logs/<target>.ausgabe.

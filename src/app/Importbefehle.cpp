@@ -6,7 +6,9 @@
 #include "app/Logobefehle.h"
 #include "dokument/Aktualisierung.h"
 #include "dokument/AktualisierungForm.h"
+#include "dokument/Empfangslogos.h"
 #include "dokument/Importablauf.h"
+#include "empfang/ReceiverForm.h"
 #include "import/ImportForm.h"
 #include "list/Listendatei.h"
 #include "platform/Dialoge.h"
@@ -23,15 +25,40 @@ Importbefehle::Importbefehle(Hauptfenster& fenster, Listendokument& dokument, co
       m_logos(logos), m_druck(druck) {}
 
 void Importbefehle::SenderlisteImportierenClick() {
+    const std::optional<ImportFund> fund =
+        WaehleImportquellen(m_fenster.Eltern(), m_ordner.einstellungen, m_fortschritt);
+    if (fund)
+        ImportiereFund(*fund, {});
+}
+
+void Importbefehle::VomReceiverHolenClick() {
     QWidget* eltern = m_fenster.Eltern();
-    const std::optional<ImportFund> fund = WaehleImportquellen(eltern, m_ordner.einstellungen, m_fortschritt);
-    if (!fund)
+    const std::optional<Receiverabruf> abruf = HoleVomReceiver(eltern, m_ordner.einstellungen);
+    if (!abruf)
         return;
-    TImportForm dialog(*fund, m_dokument.Name(), eltern);
+    ImportiereFund(abruf->fund.fund, [&](const Importlisten& listen) {
+        QStringList referenzen;
+        for (const QList<ImportEintrag>* eintraege : {&listen.liste, &listen.radio})
+            for (const ImportEintrag& eintrag : *eintraege)
+                if (!eintrag.referenz.isEmpty())
+                    referenzen << eintrag.referenz;
+        referenzen.removeDuplicates();
+        return HoleReceiverlogos(eltern, *abruf, referenzen);
+    });
+}
+
+void Importbefehle::ImportiereFund(const ImportFund& fund, const Logoholer& holeLogos) {
+    QWidget* eltern = m_fenster.Eltern();
+    TImportForm dialog(fund, m_dokument.Name(), eltern);
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
         return;
-    const Importlisten listen = ImportEintraege(*fund, dialog.GruppenWahl(), dialog.Optionen());
+    const Importlisten listen = ImportEintraege(fund, dialog.GruppenWahl(), dialog.Optionen());
     if (listen.liste.isEmpty())
+        return;
+    // Fetched before anything changes: cancelling leaves every list as it was.
+    const std::optional<QHash<QString, QByteArray>> logos =
+        holeLogos ? holeLogos(listen) : std::optional<QHash<QString, QByteArray>>(QHash<QString, QByteArray>());
+    if (!logos)
         return;
     const bool anhaengen = dialog.Anhaengen();
     // A new radio list follows the rule of a new list: one of that name is overwritten
@@ -50,6 +77,19 @@ void Importbefehle::SenderlisteImportierenClick() {
     Listendokument radio(m_ordner);
     const int ersteNeue = Importiere(m_dokument, radio, listen, anhaengen, Speichern::Sofort,
                                      WahlDesImports(*fund, dialog.GruppenWahl(), dialog.Optionen()));
+    if (!logos->isEmpty()) {
+        QStringList fehlschlaege =
+            LegeEmpfangslogosAn(m_dokument, ersteNeue, int(m_dokument.Liste().Anzahl()), *logos, Speichern::Sofort)
+                .fehlschlaege;
+        if (!listen.radio.isEmpty()) {
+            const int anzahl = int(radio.Liste().Anzahl());
+            fehlschlaege +=
+                LegeEmpfangslogosAn(radio, anzahl - int(listen.radio.size()), anzahl, *logos, Speichern::Sofort)
+                    .fehlschlaege;
+        }
+        if (!fehlschlaege.isEmpty())
+            Dialoge::Warnung(eltern, fehlschlaege.join(u'\n'));
+    }
     m_fenster.Ansicht().setFocus();
     if (!listen.radio.isEmpty())
         Dialoge::Information(eltern, QStringLiteral("Die Radiosender stehen mit den Nummern Ihres Empfängers in der "

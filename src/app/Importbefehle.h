@@ -1,5 +1,12 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
 class QProgressBar;
 
 namespace senvio {
@@ -9,6 +16,8 @@ class Druckbefehle;
 class Hauptfenster;
 class Listendokument;
 class Logobefehle;
+struct ImportFund;
+struct Importlisten;
 struct ProgrammOrdner;
 
 // "Senderliste importieren..." and "Liste aktualisieren..." of the menu "Datei": a receiver's
@@ -25,8 +34,17 @@ public:
     // with the open list, and what the review leaves is one step, asked again when it would
     // take away more than half of the list or add more than it holds.
     void ListeAktualisierenClick();
+    // "Vom Receiver holen...": the channel list fetched from the box, then the import dialog
+    // as for files; the box's logos of the imported services attached to them.
+    void VomReceiverHolenClick();
 
 private:
+    // The logos of the chosen entries by the reference of their service; nothing when the
+    // user cancelled, which leaves every list as it was.
+    using Logoholer = std::function<std::optional<QHash<QString, QByteArray>>(const Importlisten& listen)>;
+    // The import dialog for the find, and the chosen channels a new list or appended.
+    void ImportiereFund(const ImportFund& fund, const Logoholer& holeLogos);
+
     Hauptfenster& m_fenster;
     Listendokument& m_dokument;
     const ProgrammOrdner& m_ordner;

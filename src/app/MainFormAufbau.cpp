@@ -114,6 +114,8 @@ void TMainForm::BaueMenuesAuf() {
         {datei, "ffnen1", QStringLiteral("Öffnen"), [b] { b->datei.ffnen1Click(); }},
         {datei, "Senderlisteimportieren1", QStringLiteral("Senderliste importieren..."),
          [b] { b->importe.SenderlisteImportierenClick(); }},
+        {datei, "VomReceiverHolen1", QStringLiteral("Vom Receiver holen..."),
+         [b] { b->importe.VomReceiverHolenClick(); }},
         {datei, "ListeAktualisieren1", QStringLiteral("Liste aktualisieren..."),
          [b] { b->importe.ListeAktualisierenClick(); }},
         {datei, "Speichernunter1", QStringLiteral("Speichern unter..."), [b] { b->datei.Speichernunter1Click(); }},

@@ -139,18 +139,6 @@ private:
     std::optional<QHash<QString, QString>> m_namen; // case-folded name to the name in the folder
 };
 
-// The group indexes of the second find moved behind those of the first.
-void HaengeFundAn(ImportFund& ziel, ImportFund&& fund) {
-    const int versatz = int(ziel.gruppen.size());
-    ziel.gruppen.append(std::move(fund.gruppen));
-    ziel.hinweise.append(std::move(fund.hinweise));
-    ziel.sender.reserve(ziel.sender.size() + fund.sender.size());
-    for (ImportSender& sender : fund.sender) {
-        for (int& gruppe : sender.gruppen)
-            gruppe += versatz;
-        ziel.sender.append(std::move(sender));
-    }
-}
 
 // One chosen file or folder: read by its reader, or, for a bouquet set, only the set's
 // folder and which bouquets it stands for: the set is read once for all its files.
@@ -395,6 +383,18 @@ QList<ImportEintrag> Eintraege(const ImportFund& fund, const QList<bool>& gruppe
 }
 
 } // namespace
+
+void HaengeFundAn(ImportFund& ziel, ImportFund&& fund) {
+    const int versatz = int(ziel.gruppen.size());
+    ziel.gruppen.append(std::move(fund.gruppen));
+    ziel.hinweise.append(std::move(fund.hinweise));
+    ziel.sender.reserve(ziel.sender.size() + fund.sender.size());
+    for (ImportSender& sender : fund.sender) {
+        for (int& gruppe : sender.gruppen)
+            gruppe += versatz;
+        ziel.sender.append(std::move(sender));
+    }
+}
 
 BouquetDateizugriff BouquetDateienIn(const QString& ordner) {
     return [satz = std::make_shared<Bouquetordner>(ordner)](const QString& dateiname) { return satz->Lies(dateiname); };

@@ -27,6 +27,9 @@ using Importfortschritt = std::function<void(qint64 gelesen, qint64 gesamt)>;
 // the notes of its reading on lines of their own).
 ImportFund LeseImportquellen(const QStringList& pfade, const Importfortschritt& fortschritt = {});
 
+// Appends the second find to the first, its group indexes moved behind those of the first.
+void HaengeFundAn(ImportFund& ziel, ImportFund&& fund);
+
 // Reads the files of a bouquet set in this folder by bare name: the name as it stands
 // first, else a file whose name differs only in letter case (the folder listed once).
 // Names with a folder in them are not read; a file that is no regular file, over the

@@ -231,14 +231,14 @@ bool Dialoge::KannOeffnen() {
     return !Oeffnerprogramm().isEmpty();
 }
 
-std::function<bool(int)> Dialoge::Fortschritt(QWidget* eltern, const QString& text, int schritte) {
+std::function<bool(int)> Dialoge::Fortschritt(QWidget* eltern, const QString& text, int schritte, int verzoegerung) {
     if (skript().an) {
         const int abbruch = Naechstes(skript().abbrueche).value_or(0);
         return [abbruch](int schritt) { return abbruch <= 0 || schritt < abbruch; };
     }
     auto dialog = std::make_shared<QProgressDialog>(text, QStringLiteral("Abbrechen"), 0, schritte, eltern);
     dialog->setWindowModality(Qt::WindowModal);
-    dialog->setMinimumDuration(0);
+    dialog->setMinimumDuration(verzoegerung);
     // A modal progress dialog handles the events while the value is set, "Abbrechen" too.
     return [dialog](int schritt) {
         dialog->setValue(schritt - 1);

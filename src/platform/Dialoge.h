@@ -62,8 +62,10 @@ public:
     static bool KannOeffnen();
 
     // A progress dialog with "Abbrechen" over `schritte` steps, open as long as the function
-    // lives: it shows step i (from 1) and answers false once the user has cancelled.
-    static std::function<bool(int)> Fortschritt(QWidget* eltern, const QString& text, int schritte);
+    // lives: it shows step i (from 1) and answers false once the user has cancelled. It
+    // appears only after `verzoegerung` milliseconds; 0 steps make it a busy indicator.
+    static std::function<bool(int)> Fortschritt(QWidget* eltern, const QString& text, int schritte,
+                                                int verzoegerung = 0);
 
     // --- script mode for tests ---
     static void SetzeSkriptbetrieb(bool an);

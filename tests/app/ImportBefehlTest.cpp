@@ -1,8 +1,11 @@
 // "Senderliste importieren..." on the real main window: appended, as a new list, and failing.
 #include "ProgrammOrdnerFixture.h"
+#include "Testbox.h"
 #include "import/ImportForm.h"
 #include "logos/LogozuordnungForm.h"
 
+#include <QBuffer>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
@@ -349,4 +352,38 @@ TEST_F(Importbefehl, ListeDesFernsehersWirdAlleinGewaehlt) {
 }
 
 } // namespace
+} // namespace senvio::test
+
+namespace senvio::test {
+
+// "Vom Receiver holen...": the box asks for a login in the same dialog, then the import dialog
+// as for files; the picon of the service goes with it, and nothing of the login is stored.
+TEST_F(Importbefehl, VomReceiverMitAnmeldungUndLogo) {
+    StarteMitQuellen();
+    Testbox box;
+    ServiereBouquetsatz(box);
+    box.VerlangeAnmeldung("root", "dreambox");
+    const QByteArray png = TestPicon();
+    box.Setze(u"/picon/1_0_19_283D_3FB_1_C00000_0_0_0.png"_s, png);
+    QStringList hinweise;
+    for (const QString& passwort : {QString(), u"dreambox"_s})
+        Dialoge::SetzeNaechstenDialog([&, passwort](QDialog& dialog) {
+            hinweise << Teil<QLabel>(dialog, "Hinweis")->text();
+            Teil<QLineEdit>(dialog, "Adresse")->setText(box.Adresse());
+            Teil<QLineEdit>(dialog, "Benutzer")->setText(u"root"_s);
+            Teil<QLineEdit>(dialog, "Passwort")->setText(passwort);
+            Teil<QPushButton>(dialog, "OkKnopf")->click();
+            return dialog.result();
+        });
+    ImportDialog(true);
+    Befehl("VomReceiverHolen1");
+    EXPECT_EQ(hinweise, (QStringList{QString(), u"Benutzername oder Passwort falsch."_s}));
+    EXPECT_TRUE(Lies(Liste(u"Astra.lis"_s))
+                    .startsWith(astra + "    3   = Das Erste HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\"
+                                        "Das Erste HD.png\r\n    4   = ZDF HD #png#"));
+    const QByteArray ini = Lies(Pfad(u"senvio.ini"_s));
+    EXPECT_TRUE(ini.contains("ReceiverAdresse=" + box.Adresse().toUtf8() + '\n')) << ini.toStdString();
+    EXPECT_TRUE(ini.contains("ReceiverArt=automatisch\n") && !ini.contains("dreambox") && !ini.contains("root"));
+}
+
 } // namespace senvio::test

@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 
 #include "TestDateien.h"
+#include "Testbox.h"
 
 using namespace senvio::test;
 using namespace Qt::StringLiterals;
@@ -351,4 +352,43 @@ TEST(ImportProgramm, SenderlisteVomFernseher) {
                   tv + u'\n');
     EXPECT_TRUE(
         Lies(tv).startsWith("    1   = Das Erste HD #png#Ohne Logo2.png\r\n    2   = ZDF HD #png#Ohne Logo1.png\r\n"));
+}
+
+TEST(ImportProgramm, VomReceiverWieVonDerPlatte) {
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(QDir().mkpath(wurzel.filePath(u"P/Senvio-Listen"_s)));
+    const QMap<QString, QByteArray> satz = Bouquetsatz();
+    for (auto d = satz.begin(); d != satz.end(); ++d)
+        Schreib(wurzel.filePath(u"enigma2/"_s + d.key()), d.value());
+    Testbox box;
+    ServiereBouquetsatz(box);
+    box.VerlangeAnmeldung("root", "dreambox");
+    const QByteArray png = TestPicon();
+    box.Setze(u"/picon/1_0_19_283D_3FB_1_C00000_0_0_0.png"_s, png);
+    const auto starte = [&](const QStringList& argumente) {
+        return StarteProgramm(QStringLiteral(SENVIO_IMPORT_PROGRAMM),
+                              QStringList{u"--programmordner"_s, u"P"_s} + argumente, wurzel.path());
+    };
+    const QString listen = wurzel.filePath(u"P/Senvio-Listen/"_s);
+    ASSERT_EQ(starte({u"Platte"_s, u"enigma2"_s}).rueckgabe, 0);
+    qputenv("SENVIO_PASSWORT", "falsch");
+    const QStringList receiver{u"--receiver"_s, box.Adresse(), u"--benutzer"_s, u"root"_s, u"Box"_s};
+    EXPECT_EQ(starte(receiver), (Programmlauf{1, {}, u"senvio-import: Benutzername oder Passwort falsch.\n"_s}));
+    EXPECT_FALSE(QFile::exists(listen + u"Box.lis"_s));
+    qputenv("SENVIO_PASSWORT", "dreambox");
+    EXPECT_EQ(starte(receiver), (Programmlauf{0,
+                                              u"4 Einträge importiert: "_s + listen +
+                                                  u"Box.lis\nLogos vom Receiver: 1\n1 Eintrag importiert: "_s + listen +
+                                                  u"Box Radio.lis\nLogos vom Receiver: 0\n"_s,
+                                              {}}));
+    qunsetenv("SENVIO_PASSWORT");
+    // The logo of the service itself, in the group "Vom Receiver"; the other lines as from the files.
+    const QByteArray eigenesLogo =
+        "    1   = Das Erste HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\Das Erste HD.png\r\n";
+    const QByteArray platte = Lies(listen + u"Platte.lis"_s);
+    EXPECT_EQ(Lies(listen + u"Box.lis"_s), eigenesLogo + platte.mid(platte.indexOf('\n') + 1));
+    EXPECT_EQ(Lies(wurzel.filePath(u"P/TV und Radio Sender Logos/Vom Receiver/Das Erste HD.png"_s)), png);
+    EXPECT_EQ(Lies(listen + u"Box Radio.lis"_s), Lies(listen + u"Platte Radio.lis"_s));
+    EXPECT_EQ(Lies(listen + u"Box.quellen"_s), Lies(listen + u"Platte.quellen"_s));
+    EXPECT_EQ(box.FremdeHosts(), 0);
 }

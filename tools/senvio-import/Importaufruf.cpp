@@ -12,7 +12,10 @@ QString Importanleitung() {
                           "       senvio-import --aktualisieren [--meine-reihenfolge]\n"
                           "                     [--neue ans-ende|weglassen] [--fehlende entfernen|behalten]\n"
                           "                     [--trotzdem] [weitere Angaben wie oben] LISTE [QUELLE…]\n"
+                          "       senvio-import [Angaben wie oben] --receiver ADRESSE\n"
+                          "                     [--art enigma2|router|tvheadend] [--benutzer NAME] LISTE\n"
                           "       senvio-import --gruppen QUELLE…\n"
+                          "       senvio-import --gruppen --receiver ADRESSE [--art …] [--benutzer NAME]\n"
                           "\n"
                           "Liest die Senderliste eines Empfängers (M3U-Wiedergabeliste, Bouquets eines\n"
                           "Satellitenempfängers, channels.conf eines Videorekorders, Referenzliste eines\n"
@@ -67,6 +70,14 @@ QString Importanleitung() {
                           "                           wegfiele oder mehr hinzukämen, als die Liste hat\n"
                           "  --ohne-zwischenspeicher  die Logos aus den Dateien neu berechnen, ohne die\n"
                           "                           vorbereiteten Bilder im Zwischenspeicher\n"
+                          "  --receiver ADRESSE       die Senderliste über das Heimnetz vom Receiver holen\n"
+                          "                           (Name oder IP-Adresse, wahlweise mit :PORT oder\n"
+                          "                           https://) statt aus Dateien; die Logos des Receivers\n"
+                          "                           kommen in die Logogruppe „Vom Receiver“\n"
+                          "  --art ART                enigma2 (Web-Oberfläche, Port 80), router (Kabel-Router\n"
+                          "                           mit DVB-C) oder tvheadend (Port 9981); Vorgabe: erkennen\n"
+                          "  --benutzer NAME          der Benutzername am Receiver; das Passwort kommt aus der\n"
+                          "                           Umgebungsvariablen SENVIO_PASSWORT oder wird abgefragt\n"
                           "  LISTE                    der Name der Liste im Ordner \"Senvio-Listen\", ohne .lis\n"
                           "  QUELLE                   eine Datei oder ein Bouquet-Ordner; mehrere werden in der\n"
                           "                           angegebenen Reihenfolge gelesen\n"
@@ -93,17 +104,46 @@ Importaufruf LeseImportaufruf(const QStringList& argumente) {
     const QCommandLineOption fehlende(QStringLiteral("fehlende"), QString(), QStringLiteral("WAHL"));
     const QCommandLineOption bouquetAbEins(QStringLiteral("bouquet-ab-1"));
     const QCommandLineOption trotzdem(QStringLiteral("trotzdem"));
+    const QCommandLineOption receiver(QStringLiteral("receiver"), QString(), QStringLiteral("ADRESSE"));
+    const QCommandLineOption art(QStringLiteral("art"), QString(), QStringLiteral("ART"));
+    const QCommandLineOption benutzer(QStringLiteral("benutzer"), QString(), QStringLiteral("NAME"));
     if (!LeseWerkzeugaufruf(leser, QStringLiteral("senvio-import"),
                             {anhaengen, gruppe, ohneDoppelte, mitDoppelten, radioMitnehmen, logos, aktualisieren,
-                             meineReihenfolge, neue, fehlende, gruppenZeigen, bouquetAbEins, trotzdem},
+                             meineReihenfolge, neue, fehlende, gruppenZeigen, bouquetAbEins, trotzdem, receiver, art,
+                             benutzer},
                             argumente, aufruf))
         return aufruf;
     aufruf.aktualisieren = leser.isSet(aktualisieren);
+    aufruf.receiver = leser.value(receiver);
+    aufruf.benutzer = leser.value(benutzer);
+    if (leser.isSet(receiver) && aufruf.receiver.trimmed().isEmpty()) {
+        aufruf.fehler = QStringLiteral("--receiver erwartet die Adresse des Receivers.");
+        return aufruf;
+    }
+    if (aufruf.receiver.isEmpty() && (leser.isSet(art) || leser.isSet(benutzer))) {
+        aufruf.fehler = QStringLiteral("--art und --benutzer gelten nur mit --receiver.");
+        return aufruf;
+    }
+    if (leser.isSet(art)) {
+        const std::optional<Empfaengerart> gewaehlt = LeseEmpfaengerart(leser.value(art));
+        if (!gewaehlt) {
+            aufruf.fehler = QStringLiteral("--art erwartet „enigma2“, „router“ oder „tvheadend“, nicht „%1“.")
+                                .arg(leser.value(art));
+            return aufruf;
+        }
+        aufruf.art = *gewaehlt;
+    }
+    if (!aufruf.receiver.isEmpty() && aufruf.aktualisieren) {
+        aufruf.fehler = QStringLiteral("--receiver gilt für einen Import; eine Liste aktualisieren Sie aus Dateien.");
+        return aufruf;
+    }
     // Naming the groups writes nothing: it takes sources only.
     if (leser.isSet(gruppenZeigen)) {
         aufruf.gruppenZeigen = true;
         aufruf.quellen = leser.positionalArguments();
-        if (aufruf.quellen.isEmpty())
+        if (!aufruf.receiver.isEmpty() && !aufruf.quellen.isEmpty())
+            aufruf.fehler = QStringLiteral("Mit --receiver werden keine Dateien gelesen.");
+        else if (aufruf.quellen.isEmpty() && aufruf.receiver.isEmpty())
             aufruf.fehler = QStringLiteral("Es ist keine Quelle angegeben.");
         else if (aufruf.aktualisieren || leser.isSet(anhaengen) || leser.isSet(gruppe))
             aufruf.fehler = QStringLiteral("--gruppen nennt nur die Gruppen; es nimmt keine weiteren Angaben.");
@@ -148,6 +188,14 @@ Importaufruf LeseImportaufruf(const QStringList& argumente) {
     aufruf.bouquetAbEins = leser.isSet(bouquetAbEins);
     aufruf.trotzdem = leser.isSet(trotzdem);
     QStringList rest = leser.positionalArguments();
+    if (!aufruf.receiver.isEmpty()) {
+        if (rest.size() != 1)
+            aufruf.fehler = rest.isEmpty() ? QStringLiteral("Es ist keine Liste angegeben.")
+                                           : QStringLiteral("Mit --receiver werden keine Dateien gelesen.");
+        else
+            aufruf.liste = rest.first();
+        return aufruf;
+    }
     if (rest.size() < (aufruf.aktualisieren ? 1 : 2)) {
         aufruf.fehler = rest.isEmpty() ? QStringLiteral("Es ist keine Liste angegeben.")
                                        : QStringLiteral("Es ist keine Quelle angegeben.");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dokument/Aktualisierung.h"
+#include "empfang/Empfaenger.h"
 #include "platform/Werkzeugaufruf.h"
 
 #include <QString>
@@ -11,6 +12,7 @@
 //                 [--radio-mitnehmen] [--logos] LISTE QUELLE...
 //   senvio-import --aktualisieren [--meine-reihenfolge] [--neue weglassen|ans-ende]
 //                 [--fehlende behalten|entfernen] [--trotzdem] [...] LISTE [QUELLE...]
+//   senvio-import [...] --receiver ADRESSE [--art enigma2|router|tvheadend] [--benutzer NAME] LISTE
 //   senvio-import --gruppen QUELLE...
 namespace senvio {
 
@@ -27,6 +29,10 @@ struct Importaufruf : Werkzeugaufruf {
     Aktualisierungswahl wahl;    // how an update lays the list out
     QString liste;
     QStringList quellen; // an update without sources takes those the list remembers
+    // The box on the home network the channel list is fetched from instead of files.
+    QString receiver;
+    Empfaengerart art = Empfaengerart::Automatisch;
+    QString benutzer;
 };
 
 // Reads the arguments (without the program name).

@@ -1,6 +1,7 @@
 #include "Importlauf.h"
 
 #include "dokument/Aktualisierung.h"
+#include "dokument/Empfangslogos.h"
 #include "dokument/Importablauf.h"
 #include "dokument/Logoablauf.h"
 #include "list/Listendatei.h"
@@ -12,8 +13,14 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <termios.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
+#include <iostream>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace senvio {
@@ -148,10 +155,74 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
     return 0;
 }
 
+// The terminal as it was before the password prompt: Ctrl+C during the prompt must not leave
+// it without echo.
+termios terminalVorher{};
+
+void StelleTerminalWiederHer(int signal) {
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &terminalVorher);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+// The password for the box: SENVIO_PASSWORT, else asked on the terminal without echo;
+// never taken from the command line, where every user of the machine could read it.
+QString Passwort(const Importaufruf& aufruf, QTextStream& fehler) {
+    if (aufruf.benutzer.isEmpty())
+        return {};
+    if (qEnvironmentVariableIsSet("SENVIO_PASSWORT"))
+        return qEnvironmentVariable("SENVIO_PASSWORT");
+    termios& vorher = terminalVorher;
+    if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &vorher) != 0)
+        throw Fehler(QStringLiteral("Für den Benutzer %1 fehlt das Passwort: setzen Sie die Umgebungsvariable "
+                                    "SENVIO_PASSWORT, oder rufen Sie senvio-import im Terminal auf.")
+                         .arg(aufruf.benutzer));
+    fehler << "Passwort für " << aufruf.benutzer << ": " << Qt::flush;
+    termios still = vorher;
+    still.c_lflag &= ~tcflag_t(ECHO);
+    const auto unterbrechung = std::signal(SIGINT, StelleTerminalWiederHer);
+    const auto ende = std::signal(SIGTERM, StelleTerminalWiederHer);
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &still);
+    std::string zeile;
+    std::getline(std::cin, zeile);
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &vorher);
+    std::signal(SIGINT, unterbrechung);
+    std::signal(SIGTERM, ende);
+    fehler << '\n' << Qt::flush;
+    return QString::fromStdString(zeile);
+}
+
+// The box asked, and what it gave: its logos are fetched from it after the import.
+struct Empfang {
+    Empfangsziel ziel;
+    Empfangsfund fund;
+};
+
+// What the call reads: the files as given, from the folder the tool was started in, or the
+// channel list of the box (kept in `empfang`).
+ImportFund LeseQuellen(const Importaufruf& aufruf, const QDir& start, QTextStream& fehler,
+                       std::optional<Empfang>* empfang = nullptr) {
+    if (aufruf.receiver.isEmpty())
+        return LeseImportquellen(Quellpfade(aufruf, start));
+    const Empfangsziel ziel{aufruf.receiver, aufruf.art, aufruf.benutzer, Passwort(aufruf, fehler)};
+    try {
+        Empfangsfund fund = HoleSenderliste(ziel);
+        if (!empfang)
+            return fund.fund;
+        empfang->emplace(Empfang{ziel, std::move(fund)});
+        return (*empfang)->fund.fund;
+    } catch (const Abruffehler& f) {
+        if (f.grund() != Abrufgrund::AnmeldungNoetig)
+            throw;
+        throw Fehler(f.meldung() + QStringLiteral(" Geben Sie den Benutzernamen mit --benutzer NAME an; das "
+                                                  "Passwort kommt aus SENVIO_PASSWORT oder wird abgefragt."));
+    }
+}
+
 // The groups of the sources, one per line with their counts.
 int ZeigeGruppen(const Importaufruf& aufruf, QTextStream& aus, QTextStream& fehler) {
     try {
-        const ImportFund fund = LeseImportquellen(Quellpfade(aufruf, QDir::current()));
+        const ImportFund fund = LeseQuellen(aufruf, QDir::current(), fehler);
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
         for (const QString& zeile : GruppenUebersicht(fund))
@@ -185,7 +256,8 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
     try {
         if (aufruf.aktualisieren)
             return AktualisiereListe(aufruf, ordner, start, aus, fehler);
-        const ImportFund fund = LeseImportquellen(Quellpfade(aufruf, start));
+        std::optional<Empfang> empfang;
+        const ImportFund fund = LeseQuellen(aufruf, start, fehler, &empfang);
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
         const ImportOptionen optionen{true, !aufruf.mitDoppelten, !aufruf.radioMitnehmen, aufruf.bouquetAbEins};
@@ -223,6 +295,21 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         QList<Logobericht> logos;
         for (const auto& [dokument, von] : ziele)
             logos.append(bestand ? OrdneLogosZu(*dokument, *bestand, int(von), Speichern::Spaeter) : Logobericht());
+        // The box's own logos of the imported services, all fetched before any is written.
+        QList<QHash<QString, QByteArray>> empfangslogos;
+        for (const auto& [dokument, von] : ziele)
+            empfangslogos.append(
+                empfang ? HoleLogos(empfang->ziel, empfang->fund,
+                                    ReferenzenDerZeilen(*dokument, int(von), int(dokument->Liste().Anzahl())))
+                        : QHash<QString, QByteArray>());
+        QList<qsizetype> vomReceiver;
+        for (qsizetype i = 0; i < ziele.size() && empfang; ++i) {
+            Listendokument& dokument = *ziele[i].first;
+            const Logouebernahme uebernahme = LegeEmpfangslogosAn(
+                dokument, int(ziele[i].second), int(dokument.Liste().Anzahl()), empfangslogos[i], Speichern::Spaeter);
+            vomReceiver.append(uebernahme.angehaengt);
+            logos[i].uebernahme.fehlschlaege += uebernahme.fehlschlaege;
+        }
         QStringList fehlschlaege;
         for (qsizetype i = 0; i < ziele.size(); ++i) {
             Listendokument& dokument = *ziele[i].first;
@@ -230,6 +317,9 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
             const qsizetype anzahl = dokument.Liste().Anzahl() - ziele[i].second;
             aus << anzahl << (anzahl == 1 ? " Eintrag importiert: " : " Einträge importiert: ") << dokument.Datei()
                 << '\n';
+            if (empfang)
+                aus << "Logos vom Receiver: " << vomReceiver[i] << '\n';
+            fehlschlaege += logos[i].uebernahme.fehlschlaege;
             if (!aufruf.logos)
                 continue;
             aus << "Logos zugeordnet: " << logos[i].uebernahme.angehaengt
@@ -238,7 +328,6 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
                 aus << zeile << '\n';
             for (const QString& hinweis : logos[i].hinweise)
                 fehler << "senvio-import: " << hinweis << '\n';
-            fehlschlaege += logos[i].uebernahme.fehlschlaege;
         }
         for (const QString& meldung : fehlschlaege)
             fehler << "senvio-import: " << meldung << '\n';
