@@ -76,7 +76,7 @@ void Importbefehle::ImportiereFund(const ImportFund& fund, const Logoholer& hole
         m_fenster.ZeigeListenmodus();
     Listendokument radio(m_ordner);
     const int ersteNeue = Importiere(m_dokument, radio, listen, anhaengen, Speichern::Sofort,
-                                     WahlDesImports(*fund, dialog.GruppenWahl(), dialog.Optionen()));
+                                     WahlDesImports(fund, dialog.GruppenWahl(), dialog.Optionen()));
     if (!logos->isEmpty()) {
         QStringList fehlschlaege =
             LegeEmpfangslogosAn(m_dokument, ersteNeue, int(m_dokument.Liste().Anzahl()), *logos, Speichern::Sofort)
