@@ -332,7 +332,9 @@ void Listendokument::SichereVorigenStand() {
     const QString vorher = QStringLiteral(".vorher");
     SenderListe kopie = Liste();
     SchreibeListendatei(datei + vorher, kopie);
-    SchreibeQuellen(QuellendateiZu(datei) + vorher, Liste().Zeilen(), m_herkunft, m_quellenwahl);
+    // Tied to the copy of the list, so that the pair, renamed back, is taken as one.
+    const QByteArray bytes = KodiereListe(kopie.Zeilen(), kopie.IstUnicode());
+    SchreibeQuellen(QuellendateiZu(datei) + vorher, Liste().Zeilen(), m_herkunft, m_quellenwahl, &bytes);
 }
 
 void Listendokument::VergissVerlauf() {

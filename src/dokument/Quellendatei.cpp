@@ -235,12 +235,12 @@ bool LeseQuellenwahlZeile(const QStringList& felder, Quellenwahl& wahl) {
 }
 
 void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft,
-                     const Quellenwahl& wahl) {
+                     const Quellenwahl& wahl, const QByteArray* listenbytes) {
     if (!KenntEtwas(herkunft, wahl)) {
         QFile::remove(datei);
         return;
     }
-    if (!SchreibeGanzeDatei(datei, QuellenText(zeilen, herkunft, wahl, nullptr)))
+    if (!SchreibeGanzeDatei(datei, QuellenText(zeilen, herkunft, wahl, listenbytes)))
         throw DateiFehler::NichtErstellt(datei);
 }
 

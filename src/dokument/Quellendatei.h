@@ -53,7 +53,7 @@ bool LeseQuellenwahlZeile(const QStringList& felder, Quellenwahl& wahl);
 // Writes the knowledge of the list's lines and the choice atomically; with no knowledge at all,
 // an old file is removed instead. Throws DateiFehler when it cannot be written.
 void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft,
-                     const Quellenwahl& wahl = {});
+                     const Quellenwahl& wahl = {}, const QByteArray* listenbytes = nullptr);
 
 // Writes the list file and its "NAME.quellen" as one unit: both are written whole before
 // either replaces its old file, and the sources file records the size and line count of its

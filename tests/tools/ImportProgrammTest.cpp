@@ -389,6 +389,13 @@ TEST(ImportProgramm, VomReceiverWieVonDerPlatte) {
     EXPECT_EQ(Lies(listen + u"Box.lis"_s), eigenesLogo + platte.mid(platte.indexOf('\n') + 1));
     EXPECT_EQ(Lies(wurzel.filePath(u"P/TV und Radio Sender Logos/Vom Receiver/Das Erste HD.png"_s)), png);
     EXPECT_EQ(Lies(listen + u"Box Radio.lis"_s), Lies(listen + u"Platte Radio.lis"_s));
-    EXPECT_EQ(Lies(listen + u"Box.quellen"_s), Lies(listen + u"Platte.quellen"_s));
+    // The entries' knowledge as from the files (the lines that tie each file to its list and its
+    // sources differ with the logo and the source).
+    const auto eintraege = [](const QByteArray& text) {
+        QByteArrayList zeilen = text.split('\n');
+        zeilen.removeIf([](const QByteArray& z) { return z.count('\t') < 3; });
+        return zeilen;
+    };
+    EXPECT_EQ(eintraege(Lies(listen + u"Box.quellen"_s)), eintraege(Lies(listen + u"Platte.quellen"_s)));
     EXPECT_EQ(box.FremdeHosts(), 0);
 }
