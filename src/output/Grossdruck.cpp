@@ -1,5 +1,7 @@
 #include "output/Grossdruck.h"
 
+#include "view/Namenseinpassung.h"
+
 #include "list/Zeilenformat.h"
 #include "output/Logovorbereitung.h"
 #include "platform/Fehler.h"
@@ -223,16 +225,24 @@ QFont Grossschrift(double punkt, bool fett) {
 }
 
 QString KuerzeFuerGrossdruck(const QString& text, const QFont& schrift, double breite) {
+    // The rule for shortened names (the start and the distinguishing end kept, the middle left
+    // out), without narrowing the type: large print keeps its letters as wide as they are.
+    Einpassvorgabe vorgabe;
+    vorgabe.mindestBreiteProzent = 100;
+    const QString gekuerzt = PasseNamenEin(text, schrift, int(breite), vorgabe).text;
+    // A second line is narrow for a long start: where the rule had to cut into the last word,
+    // the start gives way instead ("Niedersa… Hannover"), so that the end stays whole.
+    const QString ende = text.section(u' ', -1);
+    if (gekuerzt.endsWith(ende))
+        return gekuerzt;
     const QFontMetricsF masse(schrift);
-    if (masse.horizontalAdvance(text) <= breite)
-        return text;
-    // Today's rule for shortened names: cut from the end, "…" marks what is missing.
-    const QString auslassung = QStringLiteral("…");
-    // No line of large print holds 100 characters; the rest need not be measured one by one.
-    QString kurz = text.left(100);
-    while (!kurz.isEmpty() && masse.horizontalAdvance(kurz.trimmed() + auslassung) > breite)
-        kurz.chop(1);
-    return kurz.trimmed() + auslassung;
+    const QString mitte = QStringLiteral("… ") + ende;
+    if (masse.horizontalAdvance(mitte) > breite)
+        return gekuerzt;
+    qsizetype anfang = text.size() - ende.size();
+    while (anfang > 0 && masse.horizontalAdvance(text.left(anfang).trimmed() + mitte) > breite)
+        --anfang;
+    return text.left(anfang).trimmed() + mitte;
 }
 
 QStringList Grossdruckzeilen(const QString& name, const QFont& schrift, double breite) {

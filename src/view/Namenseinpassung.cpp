@@ -181,7 +181,7 @@ EingepassterName PasseNamenEin(const QString& name, const QFont& schrift, int br
         return {ganz, name, schrift, false};
     // Narrowed as little as needed: the linear guess, then one step at a time.
     const int eigen = EigeneDehnung(schrift);
-    const int schmalste = (eigen * MindestBreiteProzent + 99) / 100;
+    const int schmalste = (eigen * std::clamp(vorgabe.mindestBreiteProzent, 1, 100) + 99) / 100;
     int dehnung = std::clamp(eigen * breite / std::max(1, voll) + 1, schmalste, std::max(schmalste, eigen - 1));
     for (;; --dehnung) {
         const QFont schmal = Gedehnt(schrift, dehnung);

@@ -28,6 +28,9 @@ struct Einpassvorgabe {
     QString nachsatz;       // drawn after it, never shortened
     int mehrEndwoerter = 0; // words kept at the end beyond its distinguishing end
     qsizetype kopfBis = 0;  // the start keeps at least this many characters, where they fit
+    // How far the type may be narrowed, in percent of its width; 100 keeps the letters as they
+    // are (large print) and goes straight to leaving out the middle.
+    int mindestBreiteProzent = MindestBreiteProzent;
 };
 
 // Tabs stop every five average character widths of the font.
