@@ -181,15 +181,17 @@ QString AbdruckIn(const QStringList& zeilen) {
     return {};
 }
 
-// Puts a waiting sources file in place: renamed over the old one, or with nothing known,
-// both removed.
-void VollendeQuellen(const QString& datei) {
+// Puts a waiting sources file in place: renamed over the old one, or when it knows nothing,
+// both removed. Whether it knows anything is read from it unless the writer says so.
+void VollendeQuellen(const QString& datei, std::optional<bool> mitWissen = std::nullopt) {
     const QString wartend = datei + Wartend;
-    const std::optional<QStringList> zeilen = LiesQuellenzeilen(wartend);
-    const bool eintraege = zeilen && std::any_of(zeilen->begin(), zeilen->end(), [](const QString& z) {
-        return !z.isEmpty() && !z.startsWith(Abdruckkopf + u'\t');
-    });
-    if (eintraege) {
+    if (!mitWissen) {
+        const std::optional<QStringList> zeilen = LiesQuellenzeilen(wartend);
+        mitWissen = zeilen && std::any_of(zeilen->begin(), zeilen->end(), [](const QString& z) {
+                        return !z.isEmpty() && !z.startsWith(Abdruckkopf + u'\t');
+                    });
+    }
+    if (*mitWissen) {
         ::rename(QFile::encodeName(wartend).constData(), QFile::encodeName(datei).constData());
         return;
     }
@@ -268,7 +270,7 @@ bool SchreibeListeMitQuellen(const QString& listendatei, const SenderListe& list
         throw DateiFehler::NichtErstellt(listendatei, fehlernummer);
     }
     if (QFileInfo::exists(wartend))
-        VollendeQuellen(quellen);
+        VollendeQuellen(quellen, KenntEtwas(herkunft, wahl));
     return unicode;
 }
 
