@@ -121,8 +121,10 @@ Teile ImportiereHier(const QString& quelle, const QString& ordner) {
     QList<senvio::Eintragsherkunft> herkunft;
     for (qsizetype i = 0; i < liste.Liste().Anzahl(); ++i)
         herkunft.append(liste.Herkunft(i));
+    // With the list's bytes, as a save writes it: the lines that tie it to its list included.
+    const QByteArray bytes = senvio::KodiereListe(zeilen.Zeilen(), zeilen.IstUnicode());
     start = std::chrono::steady_clock::now();
-    senvio::SchreibeQuellen(ordner + QStringLiteral("/teile.quellen"), liste.Liste().Zeilen(), herkunft);
+    senvio::SchreibeQuellen(ordner + QStringLiteral("/teile.quellen"), liste.Liste().Zeilen(), herkunft, {}, &bytes);
     t.quellen = MsSeit(start);
     return t;
 }
