@@ -53,7 +53,7 @@ TEST(Hilfesatz, BreitenUmbruchUndZeichensatz) {
 TEST(Hilfesatz, AuszeichnungWirdZuBloecken) {
     const auto bloecke = LeseHilfequelle("% Bemerkung\n# Titel\nErste Zeile\nzweite Zeile.  \r\n\n## Über\n"
                                          "- Punkt eins\n  geht weiter\n- Punkt zwei\n| senvio-druck --modus png\n"
-                                         "[Bild links]\n[Seitenumbruch]\n### Ende");
+                                         "[Bild links]\n[Bild grossdruck]\n[Seitenumbruch]\n### Ende");
     std::vector<std::pair<Blockart, std::string>> gelesen;
     for (const Block& b : bloecke)
         gelesen.emplace_back(b.art, b.text);
@@ -65,6 +65,7 @@ TEST(Hilfesatz, AuszeichnungWirdZuBloecken) {
                            {Blockart::Punkt, "Punkt zwei"},
                            {Blockart::Befehlszeile, "senvio-druck --modus png"},
                            {Blockart::Huellenbild, ""},
+                           {Blockart::Grossdruckbild, ""},
                            {Blockart::Seitenumbruch, ""},
                            {Blockart::Unterabschnitt, "Ende"},
                        }));
@@ -89,17 +90,18 @@ TEST(Hilfedokument, GueltigVollstaendigUndInDenRaendern) {
 
     const QString text = StarteProgramm(u"pdftotext"_s, {pdf, u"-"_s}).aus.simplified();
     for (const QString& befehl :
-         QStringLiteral("Datei;Neu;Öffnen;Speichern unter...;Beenden;Bearbeiten;Eintrag bearbeiten;"
-                        "Neuer Texteintrag einfügen;Senderlogo an aktuellen Eintrag einfügen;"
-                        "Eintrag löschen;Drucken;für DIN A6 Klarsicht Einfachhülle oben geheftet;"
-                        "für DIN A6 Klarsicht Einfachhülle links geheftet;"
-                        "für DIN A6 Klarsicht Doppelhüllen;Liste speichern als Bild;JPEG-Datei;PNG-Datei;"
-                        "Einstellung;Schriftart;Logo-Ordner öffnen;Listen-Ordner öffnen;--benutzerordner;"
-                        "Suchen;[ ? ];F1;Abbruch einf.;<-----;Strg;senvio-druck;--programmordner;"
-                        "--modus oben|links|doppel|gross|jpeg|png;--rueckseite;Großdruck und "
-                        "Rückseite;Rückseite...;Senvio-Listen;TV und Radio Sender Logos;"
-                        "senvio.ini;Senvio-Hilfe.pdf;Drucken...;Druckvorschau...;Richtig drucken;"
-                        "Tatsächliche Größe;--druckdatei;--drucker;--start-karte")
+         QStringLiteral(
+             "Datei;Neu;Öffnen;Speichern unter...;Beenden;Bearbeiten;Eintrag bearbeiten;"
+             "Neuer Texteintrag einfügen;Senderlogo an aktuellen Eintrag einfügen;"
+             "Eintrag löschen;Drucken;für DIN A6 Klarsicht Einfachhülle oben geheftet;"
+             "für DIN A6 Klarsicht Einfachhülle links geheftet;"
+             "für DIN A6 Klarsicht Doppelhüllen;Liste speichern als Bild;JPEG-Datei;PNG-Datei;"
+             "Einstellung;Schriftart;Logo-Ordner öffnen;Listen-Ordner öffnen;--benutzerordner;"
+             "Suchen;[ ? ];F1;Abbruch einf.;<-----;Strg;senvio-druck;--programmordner;"
+             "--modus oben|links|doppel|gross|jpeg|png;--rueckseite;Großdruck und "
+             "Rückseite;Rückseite...;Senvio-Listen;TV und Radio Sender Logos;"
+             "senvio.ini;Senvio-Hilfe.pdf;Drucken...;Druckvorschau...;Richtig drucken;"
+             "Tatsächliche Größe;--druckdatei;--drucker;--start-karte;ihre Rückseite „So geht's“;tagesschau24 HD")
              .split(u';'))
         EXPECT_TRUE(text.contains(befehl)) << befehl.toStdString();
     // One advice on the size in every section: "An Seite anpassen" only as what not to choose.

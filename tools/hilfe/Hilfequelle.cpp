@@ -29,6 +29,9 @@ Block Anweisung(std::string_view zeile, int nummer) {
     if (zeile == "[Bild doppel]") {
         return {Blockart::Huellenbild, {}, Huelle::Doppelhuellen};
     }
+    if (zeile == "[Bild grossdruck]") {
+        return {Blockart::Grossdruckbild, {}};
+    }
     if (zeile == "[Seitenumbruch]") {
         return {Blockart::Seitenumbruch, {}};
     }

@@ -14,6 +14,7 @@
 //   - Punkt             a bullet
 //   | Befehl            a line of a command, in a typewriter font, as it stands
 //   [Bild oben]         the sketch of a sleeve layout: oben, links or doppel
+//   [Bild grossdruck]   the sketch of a large-print card and its back side
 //   [Seitenumbruch]     the next block starts on a new page
 //   % Bemerkung         a comment, left out
 //
@@ -21,7 +22,17 @@
 // a paragraph; an empty line ends both.
 namespace senvio::hilfe {
 
-enum class Blockart { Titel, Abschnitt, Unterabschnitt, Absatz, Punkt, Befehlszeile, Huellenbild, Seitenumbruch };
+enum class Blockart {
+    Titel,
+    Abschnitt,
+    Unterabschnitt,
+    Absatz,
+    Punkt,
+    Befehlszeile,
+    Huellenbild,
+    Grossdruckbild,
+    Seitenumbruch
+};
 
 struct Block {
     Blockart art;

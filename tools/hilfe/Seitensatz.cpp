@@ -1,5 +1,6 @@
 #include "Seitensatz.h"
 
+#include "Grossdruckbild.h"
 #include "Schriftmasse.h"
 #include "Umbruch.h"
 #include "pdf/TmachPDF.h"
@@ -68,6 +69,11 @@ public:
                 Platz(HuellenbildHoehe);
                 ZeichneHuellenbild(m_pdf, b.huelle, RandLinks, m_y);
                 m_y += HuellenbildHoehe;
+            } else if (b.art == Blockart::Grossdruckbild) {
+                m_letzte = b.art;
+                Platz(GrossdruckbildHoehe);
+                ZeichneGrossdruckbild(m_pdf, RandLinks, m_y);
+                m_y += GrossdruckbildHoehe;
             } else {
                 SetzeText(b, i + 1 < bloecke.size() && IstUeberschrift(b.art));
             }
