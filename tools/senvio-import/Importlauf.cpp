@@ -146,11 +146,16 @@ struct Empfang {
     Empfangsfund fund;
 };
 
-// What the call reads: the files as given, from the folder the tool was started in, or the
-// channel list of the box (kept in `empfang`).
-// The box of the call: the address, kind and user name given.
+// The box by its address, kind and user name; the password is asked for when it is fetched.
+Empfangsziel Ziel(const QString& adresse, Empfaengerart art, const QString& benutzer) {
+    Empfangsziel ziel;
+    ziel.adresse = adresse;
+    ziel.art = art;
+    ziel.benutzer = benutzer;
+    return ziel;
+}
 Empfangsziel ZielDesAufrufs(const Importaufruf& aufruf) {
-    return {aufruf.receiver, aufruf.art, aufruf.benutzer};
+    return Ziel(aufruf.receiver, aufruf.art, aufruf.benutzer);
 }
 
 // The channel list of the box, the password asked for first; kept in `empfang`.
@@ -170,6 +175,8 @@ ImportFund HoleVomEmpfaenger(Empfangsziel ziel, QTextStream& fehler, std::option
     }
 }
 
+// What the call reads: the files as given, from the folder the tool was started in, or the
+// channel list of the box (kept in `empfang`).
 ImportFund LeseQuellen(const Importaufruf& aufruf, const QDir& start, QTextStream& fehler,
                        std::optional<Empfang>* empfang = nullptr) {
     if (aufruf.receiver.isEmpty())
@@ -203,9 +210,9 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
     if (!aufruf.receiver.isEmpty())
         fund = HoleVomEmpfaenger(ZielDesAufrufs(aufruf), fehler, &empfang);
     else if (aufruf.quellen.isEmpty() && !gemerkt.receiver.adresse.isEmpty())
-        fund = HoleVomEmpfaenger({gemerkt.receiver.adresse,
-                                  LeseEmpfaengerart(gemerkt.receiver.art).value_or(Empfaengerart::Automatisch),
-                                  gemerkt.receiver.benutzer},
+        fund = HoleVomEmpfaenger(Ziel(gemerkt.receiver.adresse,
+                                      LeseEmpfaengerart(gemerkt.receiver.art).value_or(Empfaengerart::Automatisch),
+                                      gemerkt.receiver.benutzer),
                                  fehler, &empfang);
     else {
         const QStringList pfade = aufruf.quellen.isEmpty() ? gemerkt.quellen : Quellpfade(aufruf, start);
