@@ -147,8 +147,12 @@ void Importbefehle::ListeAktualisierenClick() {
     auswahl.SetzeBouquetAbEins(gemerkt.bouquetAbEins);
     if (Dialoge::ZeigeModal(auswahl) != QDialog::Accepted)
         return;
-    PruefeUndAktualisiere(ImportEintraege(*fund, auswahl.GruppenWahl(), auswahl.Optionen()),
-                          WahlDesImports(*fund, auswahl.GruppenWahl(), auswahl.Optionen()));
+    Importlisten listen;
+    {
+        const Sanduhr sanduhr;
+        listen = ImportEintraege(*fund, auswahl.GruppenWahl(), auswahl.Optionen());
+    }
+    PruefeUndAktualisiere(listen, WahlDesImports(*fund, auswahl.GruppenWahl(), auswahl.Optionen()));
 }
 
 void Importbefehle::AktualisiereVomReceiver(const Quellenwahl& gemerkt) {
