@@ -36,18 +36,32 @@ void Importbefehle::VomReceiverHolenClick() {
     const std::optional<Receiverabruf> abruf = HoleVomReceiver(eltern, m_ordner.einstellungen);
     if (!abruf)
         return;
-    ImportiereFund(abruf->fund.fund, [&](const Importlisten& listen) {
-        QStringList referenzen;
-        for (const QList<ImportEintrag>* eintraege : {&listen.liste, &listen.radio})
-            for (const ImportEintrag& eintrag : *eintraege)
-                if (!eintrag.referenz.isEmpty())
-                    referenzen << eintrag.referenz;
-        referenzen.removeDuplicates();
-        return HoleReceiverlogos(eltern, *abruf, referenzen);
-    });
+    ImportiereFund(
+        abruf->fund.fund,
+        [&](const Importlisten& listen) {
+            QStringList referenzen;
+            for (const QList<ImportEintrag>* eintraege : {&listen.liste, &listen.radio})
+                for (const ImportEintrag& eintrag : *eintraege)
+                    if (!eintrag.referenz.isEmpty())
+                        referenzen << eintrag.referenz;
+            referenzen.removeDuplicates();
+            return HoleReceiverlogos(eltern, *abruf, referenzen);
+        },
+        &*abruf);
 }
 
-void Importbefehle::ImportiereFund(const ImportFund& fund, const Logoholer& holeLogos) {
+namespace {
+
+// The list remembers the box by the address typed and the kind that answered.
+Quellenwahl MitReceiver(Quellenwahl wahl, const Receiverabruf* abruf) {
+    if (abruf)
+        wahl.receiver = {abruf->ziel.adresse, Artkennung(abruf->fund.art), abruf->ziel.benutzer};
+    return wahl;
+}
+
+} // namespace
+
+void Importbefehle::ImportiereFund(const ImportFund& fund, const Logoholer& holeLogos, const Receiverabruf* abruf) {
     QWidget* eltern = m_fenster.Eltern();
     TImportForm dialog(fund, m_dokument.Name(), eltern);
     if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
@@ -76,7 +90,7 @@ void Importbefehle::ImportiereFund(const ImportFund& fund, const Logoholer& hole
         m_fenster.ZeigeListenmodus();
     Listendokument radio(m_ordner);
     const int ersteNeue = Importiere(m_dokument, radio, listen, anhaengen, Speichern::Sofort,
-                                     WahlDesImports(fund, dialog.GruppenWahl(), dialog.Optionen()));
+                                     MitReceiver(WahlDesImports(fund, dialog.GruppenWahl(), dialog.Optionen()), abruf));
     if (!logos->isEmpty()) {
         QStringList fehlschlaege =
             LegeEmpfangslogosAn(m_dokument, ersteNeue, int(m_dokument.Liste().Anzahl()), *logos, Speichern::Sofort)
@@ -109,6 +123,17 @@ void Importbefehle::ListeAktualisierenClick() {
     }
     // The choice of the last import or update: its folder, its groups, its numbering.
     const Quellenwahl gemerkt = m_dokument.GemerkteQuellen();
+    if (!gemerkt.receiver.adresse.isEmpty()) {
+        const int quelle = Dialoge::Wahl(
+            eltern, QStringLiteral("Liste aktualisieren"),
+            QStringLiteral("Die Liste wurde vom Receiver %1 geholt. Woher soll der neue Stand kommen?")
+                .arg(gemerkt.receiver.adresse),
+            {QStringLiteral("Vom Receiver"), QStringLiteral("Aus Dateien..."), QStringLiteral("Abbrechen")});
+        if (quelle == 0)
+            AktualisiereVomReceiver(gemerkt);
+        if (quelle != 1)
+            return;
+    }
     const QFileInfo ersteQuelle(gemerkt.quellen.value(0));
     const QString startordner = gemerkt.quellen.isEmpty() ? QString()
                                 : ersteQuelle.isDir()     ? ersteQuelle.filePath()
@@ -122,10 +147,51 @@ void Importbefehle::ListeAktualisierenClick() {
     auswahl.SetzeBouquetAbEins(gemerkt.bouquetAbEins);
     if (Dialoge::ZeigeModal(auswahl) != QDialog::Accepted)
         return;
+    Importlisten listen;
+    {
+        const Sanduhr sanduhr;
+        listen = ImportEintraege(*fund, auswahl.GruppenWahl(), auswahl.Optionen());
+    }
+    PruefeUndAktualisiere(listen, WahlDesImports(*fund, auswahl.GruppenWahl(), auswahl.Optionen()));
+}
+
+void Importbefehle::AktualisiereVomReceiver(const Quellenwahl& gemerkt) {
+    QWidget* eltern = m_fenster.Eltern();
+    Empfangsziel ziel;
+    ziel.adresse = gemerkt.receiver.adresse;
+    ziel.art = LeseEmpfaengerart(gemerkt.receiver.art).value_or(Empfaengerart::Automatisch);
+    ziel.benutzer = gemerkt.receiver.benutzer;
+    std::optional<Receiverabruf> abruf = HoleVomReceiver(eltern, m_ordner.einstellungen, ziel);
+    if (!abruf)
+        return;
+    // The groups and the numbering of the last import or update, without asking again.
+    if (const QStringList fehlend = WaehleGemerkteGruppen(abruf->fund.fund, gemerkt); !fehlend.isEmpty())
+        Dialoge::Information(eltern, FehlendeGruppenText(fehlend));
+    ImportOptionen optionen;
+    optionen.bouquetAbEins = gemerkt.bouquetAbEins;
+    const QList<bool> wahl = VorgewaehlteGruppen(abruf->fund.fund);
+    if (const QString falsch = GruppenwahlFehler(abruf->fund.fund, wahl); !falsch.isEmpty()) {
+        Dialoge::Warnung(eltern, falsch);
+        return;
+    }
+    Importlisten listen;
+    {
+        const Sanduhr sanduhr;
+        listen = ImportEintraege(abruf->fund.fund, wahl, optionen);
+    }
+    // An update from nothing would take every entry away.
+    if (KanaeleFuer(m_dokument, listen).isEmpty()) {
+        Dialoge::Information(eltern, QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
+        return;
+    }
+    PruefeUndAktualisiere(listen, MitReceiver(WahlDesImports(abruf->fund.fund, wahl, optionen), &*abruf));
+}
+
+void Importbefehle::PruefeUndAktualisiere(const Importlisten& listen, const Quellenwahl& quellen) {
+    QWidget* eltern = m_fenster.Eltern();
     std::optional<TAktualisierungForm> pruefung;
     {
         const Sanduhr sanduhr;
-        const Importlisten listen = ImportEintraege(*fund, auswahl.GruppenWahl(), auswahl.Optionen());
         pruefung.emplace(GleicheAb(m_dokument, listen), m_dokument.Umgebung(), m_dokument.Quellenhinweis(), eltern);
     }
     if (Dialoge::ZeigeModal(*pruefung) != QDialog::Accepted)
@@ -136,9 +202,7 @@ void Importbefehle::ListeAktualisierenClick() {
         return;
     if (m_fenster.IstLogoModus())
         m_fenster.ZeigeListenmodus();
-    const Aktualisierungsbericht bericht =
-        Aktualisiere(m_dokument, pruefung->Ergebnis(), pruefung->Wahl(),
-                     WahlDesImports(*fund, auswahl.GruppenWahl(), auswahl.Optionen()));
+    const Aktualisierungsbericht bericht = Aktualisiere(m_dokument, pruefung->Ergebnis(), pruefung->Wahl(), quellen);
     m_fenster.Ansicht().setFocus();
     if (!bericht.hinweis.isEmpty())
         Dialoge::Information(eltern, bericht.hinweis);

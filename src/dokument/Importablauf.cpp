@@ -16,6 +16,9 @@ Quellenwahl Vereinigt(Quellenwahl bisher, const Quellenwahl& neu) {
         if (!bisher.gruppen.contains(gruppe))
             bisher.gruppen.append(gruppe);
     bisher.bouquetAbEins = bisher.bouquetAbEins || neu.bouquetAbEins;
+    // One box is remembered: the one fetched from last.
+    if (!neu.receiver.adresse.isEmpty())
+        bisher.receiver = neu.receiver;
     return bisher;
 }
 

@@ -26,6 +26,8 @@ const QString Kopf = QStringLiteral("Senvio-Quellen 1");
 const QString QuelleWort = QStringLiteral("Quelle");
 const QString GruppeWort = QStringLiteral("Gruppe");
 const QString BouquetsWort = QStringLiteral("Bouquets");
+const QString ReceiverWort = QStringLiteral("Receiver");
+const QString ReceiverbenutzerWort = QStringLiteral("Receiverbenutzer");
 // The first field of the line of an entry's short name, right after the entry's line.
 const QString Kurznamenfeld = QStringLiteral("Kurzname");
 // Lines of fewer than four fields, which older versions pass over: the size and line count
@@ -228,6 +230,17 @@ QString QuellenwahlZeilen(const Quellenwahl& wahl) {
     }
     if (wahl.bouquetAbEins)
         text += BouquetsWort + QStringLiteral("\tab 1\n");
+    if (!wahl.receiver.adresse.isEmpty()) {
+        HaengeFeldAn(text, ReceiverWort, true);
+        HaengeFeldAn(text, wahl.receiver.art);
+        HaengeFeldAn(text, wahl.receiver.adresse);
+        text += u'\n';
+        if (!wahl.receiver.benutzer.isEmpty()) {
+            HaengeFeldAn(text, ReceiverbenutzerWort, true);
+            HaengeFeldAn(text, wahl.receiver.benutzer);
+            text += u'\n';
+        }
+    }
     return text;
 }
 
@@ -238,6 +251,11 @@ bool LeseQuellenwahlZeile(const QStringList& felder, Quellenwahl& wahl) {
         wahl.gruppen.append({felder[2], felder[1] == u"Radio"});
     else if (felder.size() == 2 && felder[0] == BouquetsWort)
         wahl.bouquetAbEins = felder[1] == u"ab 1";
+    else if (felder.size() == 3 && felder[0] == ReceiverWort) {
+        wahl.receiver.art = felder[1];
+        wahl.receiver.adresse = felder[2];
+    } else if (felder.size() == 2 && felder[0] == ReceiverbenutzerWort)
+        wahl.receiver.benutzer = felder[1];
     else
         return false;
     return true;

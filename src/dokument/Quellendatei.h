@@ -34,18 +34,28 @@ struct GemerkteGruppe {
     bool radio = false;
     bool operator==(const GemerkteGruppe&) const = default;
 };
+// The box on the home network a list was fetched from: the address as the user typed it, the
+// kind that answered ("enigma2", "router", "tvheadend") and the user name; never a password.
+struct GemerkterReceiver {
+    QString adresse;
+    QString art;
+    QString benutzer;
+    bool operator==(const GemerkterReceiver&) const = default;
+};
 struct Quellenwahl {
     QStringList quellen; // absolute paths
     QList<GemerkteGruppe> gruppen;
     bool bouquetAbEins = false;
+    GemerkterReceiver receiver = {}; // no address: the list came from files
     bool operator==(const Quellenwahl&) const = default;
 };
 
 // "NAME.quellen" beside "NAME.lis" (in any letter case of the ending).
 QString QuellendateiZu(const QString& listendatei);
 
-// The lines of the file that hold the choice, after its first line: "Quelle", "Gruppe" and
-// "Bouquets" with at most three fields, which earlier versions pass over as no entry.
+// The lines of the file that hold the choice, after its first line: "Quelle", "Gruppe",
+// "Bouquets", "Receiver" (kind, address) and "Receiverbenutzer" with at most three fields,
+// which earlier versions pass over as no entry.
 QString QuellenwahlZeilen(const Quellenwahl& wahl);
 // Takes a line of QuellenwahlZeilen into `wahl`; false for any other line.
 bool LeseQuellenwahlZeile(const QStringList& felder, Quellenwahl& wahl);

@@ -220,6 +220,19 @@ QString Artname(Empfaengerart art) {
     }
 }
 
+QString Artkennung(Empfaengerart art) {
+    switch (art) {
+    case Empfaengerart::Enigma2:
+        return QStringLiteral("enigma2");
+    case Empfaengerart::Router:
+        return QStringLiteral("router");
+    case Empfaengerart::Tvheadend:
+        return QStringLiteral("tvheadend");
+    default:
+        return QStringLiteral("automatisch");
+    }
+}
+
 std::optional<Empfaengerart> LeseEmpfaengerart(const QString& text) {
     const QString art = text.toLower();
     if (art == QLatin1String("enigma2"))

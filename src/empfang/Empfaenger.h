@@ -19,6 +19,8 @@ enum class Empfaengerart { Automatisch, Enigma2, Router, Tvheadend };
 QString Artname(Empfaengerart art);
 // The kind named on the command line: "enigma2", "router", "tvheadend" (any letter case).
 std::optional<Empfaengerart> LeseEmpfaengerart(const QString& text);
+// The kind as LeseEmpfaengerart reads it: "enigma2", "router", "tvheadend", "automatisch".
+QString Artkennung(Empfaengerart art);
 
 struct Empfangsziel {
     QString adresse; // as typed: host or IP, optional port, optional http:// or https://

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace senvio {
 
 namespace {
@@ -19,7 +21,6 @@ const QString AdressSchluessel = QStringLiteral("ReceiverAdresse");
 const QString ArtSchluessel = QStringLiteral("ReceiverArt");
 constexpr Empfaengerart Arten[] = {Empfaengerart::Automatisch, Empfaengerart::Enigma2, Empfaengerart::Router,
                                    Empfaengerart::Tvheadend};
-const char* const Artschluessel[] = {"automatisch", "enigma2", "router", "tvheadend"};
 
 // A fetch with the progress dialog: shown after a second, "Abbrechen" ends the fetch.
 template <typename Tu> auto MitFortschritt(QWidget* eltern, const QString& text, Tu&& tu) {
@@ -96,22 +97,25 @@ void TReceiverForm::ZeigeHinweis(const QString& text) {
     (Benutzer->text().isEmpty() ? Benutzer : Passwort)->setFocus();
 }
 
-std::optional<Receiverabruf> HoleVomReceiver(QWidget* eltern, const QString& einstellungen) {
+std::optional<Receiverabruf> HoleVomReceiver(QWidget* eltern, const QString& einstellungen,
+                                             const std::optional<Empfangsziel>& bekannt) {
     TReceiverForm dialog(eltern);
     Empfangsziel start;
     start.adresse = LeseIniWert(einstellungen, EinstellungsAbschnitt, AdressSchluessel);
     const QString art = LeseIniWert(einstellungen, EinstellungsAbschnitt, ArtSchluessel);
     start.art = LeseEmpfaengerart(art).value_or(Empfaengerart::Automatisch);
-    dialog.SetzeZiel(start);
+    dialog.SetzeZiel(bekannt.value_or(start));
+    // A known box without a login is asked at once; one with a user name needs the password.
+    bool direkt = bekannt && bekannt->benutzer.isEmpty();
+    if (bekannt && !direkt)
+        dialog.ZeigeHinweis(
+            QStringLiteral("Bitte geben Sie das Passwort für %1 am Receiver ein.").arg(bekannt->benutzer));
     for (;;) {
-        if (Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
+        if (!std::exchange(direkt, false) && Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
             return std::nullopt;
         const Empfangsziel ziel = dialog.Ziel();
         SchreibeIniWert(einstellungen, EinstellungsAbschnitt, AdressSchluessel, ziel.adresse);
-        SchreibeIniWert(
-            einstellungen, EinstellungsAbschnitt, ArtSchluessel,
-            QString::fromLatin1(
-                Artschluessel[std::find(std::begin(Arten), std::end(Arten), ziel.art) - std::begin(Arten)]));
+        SchreibeIniWert(einstellungen, EinstellungsAbschnitt, ArtSchluessel, Artkennung(ziel.art));
         try {
             return MitFortschritt(eltern, QStringLiteral("Die Senderliste wird vom Receiver geholt..."),
                                   [&](const Abruffortschritt& fortschritt) {

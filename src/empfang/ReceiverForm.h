@@ -45,7 +45,10 @@ struct Receiverabruf {
 // password), then the list fetched with a progress dialog that appears after a second and
 // can be cancelled. A box that asks for a login, or refuses the one given, brings the
 // dialog back with its message; any other fault is shown. Nothing when cancelled or failed.
-std::optional<Receiverabruf> HoleVomReceiver(QWidget* eltern, const QString& einstellungen);
+// With a `bekannt` box (the one a list came from) the dialog starts with it, and is skipped
+// when the box needs no login.
+std::optional<Receiverabruf> HoleVomReceiver(QWidget* eltern, const QString& einstellungen,
+                                             const std::optional<Empfangsziel>& bekannt = std::nullopt);
 
 // The box's logos of these services, with the same progress dialog; nothing when the user
 // cancelled. A fault is shown, and the import goes on without them.

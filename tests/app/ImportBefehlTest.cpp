@@ -386,4 +386,30 @@ TEST_F(Importbefehl, VomReceiverMitAnmeldungUndLogo) {
     EXPECT_TRUE(ini.contains("ReceiverArt=automatisch\n") && !ini.contains("dreambox") && !ini.contains("root"));
 }
 
+// A list fetched from a box: "Liste aktualisieren..." offers the box, fetches from it without
+// a dialog (it asks for no login) and goes straight into the review of its remembered group.
+TEST_F(Importbefehl, AktualisierenVomReceiver) {
+    Testbox box;
+    ServiereBouquetsatz(box);
+    LegeStandardOrdnerAn();
+    Schreib(Liste(u"Box.quellen"_s), "Senvio-Quellen 1\nGruppe\tTV\tFavoriten (TV)\nReceiver\tenigma2\t" +
+                                         box.Adresse().toUtf8() +
+                                         "\nDas Erste HD\tTV\t1:283D:3FB:1:C00000\tDas Erste HD\n"
+                                         "ZDF HD\tTV\t1:2B66:3F3:1:C00000\tZDF HD\n");
+    TMainForm& haupt =
+        StarteMit("    1   = Das Erste HD #png#Ohne Logo1.png\r\n    2   = ZDF HD #png#Ohne Logo2.png\r\n", u"Box"_s);
+    Dialoge::SetzeNaechsteWahl(0);
+    Dialoge::SetzeNaechstenDialog([&](QDialog& d) {
+        Teil<QPushButton>(d, "Uebernehmen")->click();
+        return d.result();
+    });
+    Befehl("ListeAktualisieren1");
+    EXPECT_EQ(Meldungen(), (QStringList{u"Liste aktualisieren: Die Liste wurde vom Receiver "_s + box.Adresse() +
+                                        u" geholt. Woher soll der neue Stand kommen?"_s}));
+    EXPECT_EQ(haupt.Statuszeile(),
+              u"Geändert: Karte 1 — Unverändert: 2, Neue Nummer: 0, Umbenannt: 0, Neu: 1, Nicht mehr empfangbar: 0"_s);
+    EXPECT_TRUE(Lies(Liste(u"Box.lis"_s)).contains("    4   = BR Fernsehen S\xFC\x64 HD #png#Ohne Logo"));
+    EXPECT_EQ(box.FremdeHosts(), 0);
+}
+
 } // namespace senvio::test

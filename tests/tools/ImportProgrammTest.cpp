@@ -381,7 +381,6 @@ TEST(ImportProgramm, VomReceiverWieVonDerPlatte) {
                                                   u"Box.lis\nLogos vom Receiver: 1\n1 Eintrag importiert: "_s + listen +
                                                   u"Box Radio.lis\nLogos vom Receiver: 0\n"_s,
                                               {}}));
-    qunsetenv("SENVIO_PASSWORT");
     // The logo of the service itself, in the group "Vom Receiver"; the other lines as from the files.
     const QByteArray eigenesLogo =
         "    1   = Das Erste HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\Das Erste HD.png\r\n";
@@ -397,5 +396,32 @@ TEST(ImportProgramm, VomReceiverWieVonDerPlatte) {
         return zeilen;
     };
     EXPECT_EQ(eintraege(Lies(listen + u"Box.quellen"_s)), eintraege(Lies(listen + u"Platte.quellen"_s)));
+    // The box is remembered by its address, its kind and the user, never by the password.
+    const QByteArray gemerkt = Lies(listen + u"Box.quellen"_s);
+    EXPECT_TRUE(gemerkt.contains("\nReceiver\tenigma2\t" + box.Adresse().toUtf8() + "\nReceiverbenutzer\troot\n"));
+    EXPECT_FALSE(gemerkt.contains("dreambox"));
+
+    // A new scan: ZDF HD gone, arte HD at its number, the regional channel now the northern one.
+    QMap<QString, QByteArray> neu = Bouquetsatz();
+    neu[u"userbouquet.favourites.tv"_s].replace("2B66:3F3", "2B7A:3F3");
+    neu[u"lamedb"_s]
+        .replace("2b66:00c00000:03f3:0001:25:0\nZDF HD\np:ZDF", "2b7a:00c00000:03f3:0001:25:0\narte HD\np:ARTE")
+        .replace("S\xC3\xBC\x64 HD", "Nord HD");
+    for (auto d = neu.begin(); d != neu.end(); ++d)
+        box.Setze(u"/file?file=/etc/enigma2/"_s + d.key(), d.value());
+    const Programmlauf aktualisiert = starte({u"--aktualisieren"_s, u"Box"_s});
+    EXPECT_EQ(aktualisiert.aus, u"Unverändert: 1, Neue Nummer: 0, Umbenannt: 1, Neu: 1, Nicht mehr empfangbar: 1\n"
+                                u"Geändert: Karte 1\nAktualisiert: "_s +
+                                    listen + u"Box.lis\n"_s)
+        << aktualisiert.fehler.toStdString();
+    const QByteArray liste = Lies(listen + u"Box.lis"_s);
+    EXPECT_TRUE(liste.startsWith(eigenesLogo + "    2   = arte HD #")) << liste.toStdString();
+    EXPECT_TRUE(liste.contains("    4   = BR Fernsehen Nord HD #"));
+    EXPECT_FALSE(liste.contains("ZDF"));
+    // Named again on the command line, the same box finds nothing new.
+    EXPECT_TRUE(
+        starte({u"--aktualisieren"_s, u"--receiver"_s, box.Adresse(), u"--benutzer"_s, u"root"_s, u"Box"_s})
+            .aus.startsWith(u"Unverändert: 3, Neue Nummer: 0, Umbenannt: 0, Neu: 0, Nicht mehr empfangbar: 0\n"_s));
+    qunsetenv("SENVIO_PASSWORT");
     EXPECT_EQ(box.FremdeHosts(), 0);
 }

@@ -12,7 +12,7 @@ QString Importanleitung() {
                           "       senvio-import --aktualisieren [--meine-reihenfolge]\n"
                           "                     [--neue ans-ende|weglassen] [--fehlende entfernen|behalten]\n"
                           "                     [--trotzdem] [weitere Angaben wie oben] LISTE [QUELLE…]\n"
-                          "       senvio-import [Angaben wie oben] --receiver ADRESSE\n"
+                          "       senvio-import [Angaben wie oben] [--aktualisieren] --receiver ADRESSE\n"
                           "                     [--art enigma2|router|tvheadend] [--benutzer NAME] LISTE\n"
                           "       senvio-import --gruppen QUELLE…\n"
                           "       senvio-import --gruppen --receiver ADRESSE [--art …] [--benutzer NAME]\n"
@@ -31,8 +31,9 @@ QString Importanleitung() {
                           "bleiben erhalten. Ausgegeben werden die Zahlen der unveränderten, neu nummerierten,\n"
                           "umbenannten, neuen und nicht mehr empfangbaren Sender und die geänderten Karten.\n"
                           "Ohne QUELLE werden die Quellen des letzten Imports oder der letzten Aktualisierung\n"
-                          "gelesen, ohne --gruppe ihre Gruppen. Die Liste vor der Aktualisierung bleibt als\n"
-                          "LISTE.lis.vorher (mit LISTE.quellen.vorher) erhalten.\n"
+                          "gelesen, ohne --gruppe ihre Gruppen; bei einer Liste vom Receiver wird die Liste\n"
+                          "wieder von ihm geholt (oder mit --receiver von einem anderen). Die Liste vor der\n"
+                          "Aktualisierung bleibt als LISTE.lis.vorher (mit LISTE.quellen.vorher) erhalten.\n"
                           "\n"
                           "  --programmordner ORDNER  der Programmordner mit \"Senvio-Listen\" (Vorgabe: das\n"
                           "                           Arbeitsverzeichnis, oder ~/Senvio, wenn dort\n"
@@ -132,10 +133,6 @@ Importaufruf LeseImportaufruf(const QStringList& argumente) {
             return aufruf;
         }
         aufruf.art = *gewaehlt;
-    }
-    if (!aufruf.receiver.isEmpty() && aufruf.aktualisieren) {
-        aufruf.fehler = QStringLiteral("--receiver gilt für einen Import; eine Liste aktualisieren Sie aus Dateien.");
-        return aufruf;
     }
     // Naming the groups writes nothing: it takes sources only.
     if (leser.isSet(gruppenZeigen)) {

@@ -103,6 +103,95 @@ std::optional<Importlisten> ImportlistenDerWahl(const ImportFund& fund, const QL
     return listen;
 }
 
+// The terminal as it was before the password prompt: Ctrl+C during the prompt must not leave
+// it without echo.
+termios terminalVorher{};
+
+void StelleTerminalWiederHer(int signal) {
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &terminalVorher);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+// The password for the box: SENVIO_PASSWORT, else asked on the terminal without echo;
+// never taken from the command line, where every user of the machine could read it.
+QString Passwort(const QString& benutzer, QTextStream& fehler) {
+    if (benutzer.isEmpty())
+        return {};
+    if (qEnvironmentVariableIsSet("SENVIO_PASSWORT"))
+        return qEnvironmentVariable("SENVIO_PASSWORT");
+    termios& vorher = terminalVorher;
+    if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &vorher) != 0)
+        throw Fehler(QStringLiteral("Für den Benutzer %1 fehlt das Passwort: setzen Sie die Umgebungsvariable "
+                                    "SENVIO_PASSWORT, oder rufen Sie senvio-import im Terminal auf.")
+                         .arg(benutzer));
+    fehler << "Passwort für " << benutzer << ": " << Qt::flush;
+    termios still = vorher;
+    still.c_lflag &= ~tcflag_t(ECHO);
+    const auto unterbrechung = std::signal(SIGINT, StelleTerminalWiederHer);
+    const auto ende = std::signal(SIGTERM, StelleTerminalWiederHer);
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &still);
+    std::string zeile;
+    std::getline(std::cin, zeile);
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &vorher);
+    std::signal(SIGINT, unterbrechung);
+    std::signal(SIGTERM, ende);
+    fehler << '\n' << Qt::flush;
+    return QString::fromStdString(zeile);
+}
+
+// The box asked, and what it gave: its logos are fetched from it after the import.
+struct Empfang {
+    Empfangsziel ziel;
+    Empfangsfund fund;
+};
+
+// The box by its address, kind and user name; the password is asked for when it is fetched.
+Empfangsziel Ziel(const QString& adresse, Empfaengerart art, const QString& benutzer) {
+    Empfangsziel ziel;
+    ziel.adresse = adresse;
+    ziel.art = art;
+    ziel.benutzer = benutzer;
+    return ziel;
+}
+Empfangsziel ZielDesAufrufs(const Importaufruf& aufruf) {
+    return Ziel(aufruf.receiver, aufruf.art, aufruf.benutzer);
+}
+
+// The channel list of the box, the password asked for first; kept in `empfang`.
+ImportFund HoleVomEmpfaenger(Empfangsziel ziel, QTextStream& fehler, std::optional<Empfang>* empfang) {
+    ziel.passwort = Passwort(ziel.benutzer, fehler);
+    try {
+        Empfangsfund fund = HoleSenderliste(ziel);
+        if (!empfang)
+            return fund.fund;
+        empfang->emplace(Empfang{ziel, std::move(fund)});
+        return (*empfang)->fund.fund;
+    } catch (const Abruffehler& f) {
+        if (f.grund() != Abrufgrund::AnmeldungNoetig)
+            throw;
+        throw Fehler(f.meldung() + QStringLiteral(" Geben Sie den Benutzernamen mit --benutzer NAME an; das "
+                                                  "Passwort kommt aus SENVIO_PASSWORT oder wird abgefragt."));
+    }
+}
+
+// What the call reads: the files as given, from the folder the tool was started in, or the
+// channel list of the box (kept in `empfang`).
+ImportFund LeseQuellen(const Importaufruf& aufruf, const QDir& start, QTextStream& fehler,
+                       std::optional<Empfang>* empfang = nullptr) {
+    if (aufruf.receiver.isEmpty())
+        return LeseImportquellen(Quellpfade(aufruf, start));
+    return HoleVomEmpfaenger(ZielDesAufrufs(aufruf), fehler, empfang);
+}
+
+// What the list remembers of an import or update: with the box it came from, by the address
+// typed and the kind that answered.
+Quellenwahl MitReceiver(Quellenwahl wahl, const std::optional<Empfang>& empfang) {
+    if (empfang)
+        wahl.receiver = {empfang->ziel.adresse, Artkennung(empfang->fund.art), empfang->ziel.benutzer};
+    return wahl;
+}
+
 // The update of an existing list: read, matched and written under the list's lock, from the
 // sources and groups it remembers where the call names none.
 int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, const QDir& start, QTextStream& aus,
@@ -115,11 +204,23 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
     if (!dokument.Quellenhinweis().isEmpty())
         fehler << "senvio-import: " << dokument.Quellenhinweis() << '\n';
     const Quellenwahl gemerkt = dokument.GemerkteQuellen();
-    const QStringList pfade = aufruf.quellen.isEmpty() ? gemerkt.quellen : Quellpfade(aufruf, start);
-    if (pfade.isEmpty())
-        throw Fehler(QStringLiteral("Bei der Liste %1 ist keine Quelle vermerkt; bitte geben Sie die Quelle an.")
-                         .arg(aufruf.liste));
-    ImportFund fund = LeseImportquellen(pfade);
+    // Without sources named, a list fetched from a box is fetched from it again.
+    std::optional<Empfang> empfang;
+    ImportFund fund;
+    if (!aufruf.receiver.isEmpty())
+        fund = HoleVomEmpfaenger(ZielDesAufrufs(aufruf), fehler, &empfang);
+    else if (aufruf.quellen.isEmpty() && !gemerkt.receiver.adresse.isEmpty())
+        fund = HoleVomEmpfaenger(Ziel(gemerkt.receiver.adresse,
+                                      LeseEmpfaengerart(gemerkt.receiver.art).value_or(Empfaengerart::Automatisch),
+                                      gemerkt.receiver.benutzer),
+                                 fehler, &empfang);
+    else {
+        const QStringList pfade = aufruf.quellen.isEmpty() ? gemerkt.quellen : Quellpfade(aufruf, start);
+        if (pfade.isEmpty())
+            throw Fehler(QStringLiteral("Bei der Liste %1 ist keine Quelle vermerkt; bitte geben Sie die Quelle an.")
+                             .arg(aufruf.liste));
+        fund = LeseImportquellen(pfade);
+    }
     for (const QString& hinweis : fund.hinweise)
         fehler << "senvio-import: " << hinweis << '\n';
     if (aufruf.gruppen.isEmpty())
@@ -143,7 +244,7 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
         return 1;
     }
     const Aktualisierungsbericht bericht =
-        Aktualisiere(dokument, abgleich, aufruf.wahl, WahlDesImports(fund, wahl, optionen));
+        Aktualisiere(dokument, abgleich, aufruf.wahl, MitReceiver(WahlDesImports(fund, wahl, optionen), empfang));
     if (!bericht.hinweis.isEmpty())
         fehler << "senvio-import: " << bericht.hinweis << '\n';
     aus << Anzahlentext(bericht.anzahl) << '\n';
@@ -153,70 +254,6 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
     }
     aus << KartenText(bericht.geaenderteKarten) << '\n' << "Aktualisiert: " << dokument.Datei() << '\n';
     return 0;
-}
-
-// The terminal as it was before the password prompt: Ctrl+C during the prompt must not leave
-// it without echo.
-termios terminalVorher{};
-
-void StelleTerminalWiederHer(int signal) {
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &terminalVorher);
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
-// The password for the box: SENVIO_PASSWORT, else asked on the terminal without echo;
-// never taken from the command line, where every user of the machine could read it.
-QString Passwort(const Importaufruf& aufruf, QTextStream& fehler) {
-    if (aufruf.benutzer.isEmpty())
-        return {};
-    if (qEnvironmentVariableIsSet("SENVIO_PASSWORT"))
-        return qEnvironmentVariable("SENVIO_PASSWORT");
-    termios& vorher = terminalVorher;
-    if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &vorher) != 0)
-        throw Fehler(QStringLiteral("Für den Benutzer %1 fehlt das Passwort: setzen Sie die Umgebungsvariable "
-                                    "SENVIO_PASSWORT, oder rufen Sie senvio-import im Terminal auf.")
-                         .arg(aufruf.benutzer));
-    fehler << "Passwort für " << aufruf.benutzer << ": " << Qt::flush;
-    termios still = vorher;
-    still.c_lflag &= ~tcflag_t(ECHO);
-    const auto unterbrechung = std::signal(SIGINT, StelleTerminalWiederHer);
-    const auto ende = std::signal(SIGTERM, StelleTerminalWiederHer);
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &still);
-    std::string zeile;
-    std::getline(std::cin, zeile);
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &vorher);
-    std::signal(SIGINT, unterbrechung);
-    std::signal(SIGTERM, ende);
-    fehler << '\n' << Qt::flush;
-    return QString::fromStdString(zeile);
-}
-
-// The box asked, and what it gave: its logos are fetched from it after the import.
-struct Empfang {
-    Empfangsziel ziel;
-    Empfangsfund fund;
-};
-
-// What the call reads: the files as given, from the folder the tool was started in, or the
-// channel list of the box (kept in `empfang`).
-ImportFund LeseQuellen(const Importaufruf& aufruf, const QDir& start, QTextStream& fehler,
-                       std::optional<Empfang>* empfang = nullptr) {
-    if (aufruf.receiver.isEmpty())
-        return LeseImportquellen(Quellpfade(aufruf, start));
-    const Empfangsziel ziel{aufruf.receiver, aufruf.art, aufruf.benutzer, Passwort(aufruf, fehler)};
-    try {
-        Empfangsfund fund = HoleSenderliste(ziel);
-        if (!empfang)
-            return fund.fund;
-        empfang->emplace(Empfang{ziel, std::move(fund)});
-        return (*empfang)->fund.fund;
-    } catch (const Abruffehler& f) {
-        if (f.grund() != Abrufgrund::AnmeldungNoetig)
-            throw;
-        throw Fehler(f.meldung() + QStringLiteral(" Geben Sie den Benutzernamen mit --benutzer NAME an; das "
-                                                  "Passwort kommt aus SENVIO_PASSWORT oder wird abgefragt."));
-    }
 }
 
 // The groups of the sources, one per line with their counts.
@@ -285,7 +322,7 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         Listendokument radio(ordner);
         OeffneImportziel(liste, aufruf.liste, aufruf.anhaengen);
         const int erste = Importiere(liste, radio, listen, aufruf.anhaengen, Speichern::Spaeter,
-                                     WahlDesImports(fund, wahl, optionen));
+                                     MitReceiver(WahlDesImports(fund, wahl, optionen), empfang));
         QList<std::pair<Listendokument*, qsizetype>> ziele{{&liste, erste}};
         if (!listen.radio.isEmpty())
             ziele.append({&radio, radio.Liste().Anzahl() - listen.radio.size()});
