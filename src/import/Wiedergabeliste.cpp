@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+
 // An entry is "#EXTINF:<duration>[ key=value]*,<display name>", then other "#" lines,
 // then the stream address that ends it. Lines are parsed as views: a playlist of an
 // IPTV provider has a hundred thousand entries.
@@ -108,7 +110,9 @@ Eintrag LeseExtinf(QStringView z) {
         ++i;
         QStringView wert;
         if (i < n && z[i] == u'"') {
-            const qsizetype ende = z.indexOf(u'"', i + 1);
+            const char16_t* const zeichen = z.utf16();
+            const qsizetype gefunden = std::find(zeichen + i + 1, zeichen + n, u'"') - zeichen;
+            const qsizetype ende = gefunden == n ? -1 : gefunden;
             wert = z.sliced(i + 1, (ende < 0 ? n : ende) - i - 1);
             i = ende < 0 ? n : ende + 1;
         } else {
@@ -129,7 +133,7 @@ QList<Eintrag> LeseEintraege(QStringView text) {
         const QStringView z = zeile.trimmed();
         if (z.isEmpty())
             return;
-        if (z.startsWith(u"#EXTINF:", Qt::CaseInsensitive)) {
+        if (z.size() >= 8 && z[0] == u'#' && IstSchluessel(z.first(8), "#extinf:")) {
             eintraege.append(LeseExtinf(z.sliced(8)));
             offen = true;
         } else if (z.startsWith(u'#')) {

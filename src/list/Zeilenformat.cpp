@@ -10,6 +10,24 @@
 
 namespace senvio {
 
+namespace {
+
+// Whether the text starts with "#png#", the separator without its blank.
+bool BeginntMitPng(QStringView text) {
+    return text.size() >= 5 && text[0] == u'#' && text[1] == u'p' && text[2] == u'n' && text[3] == u'g' &&
+           text[4] == u'#';
+}
+
+// Whether "#png#" stands anywhere in the text; a plain loop over its '#' characters.
+bool EnthaeltPng(QStringView text) {
+    for (qsizetype i = 0; i + 4 < text.size(); ++i)
+        if (text[i] == u'#' && BeginntMitPng(text.sliced(i)))
+            return true;
+    return false;
+}
+
+} // namespace
+
 qsizetype FindeTrenner(QStringView zeile) {
     // A plain loop: Qt's search of one character costs more to call than to run on a line.
     const char16_t* z = zeile.utf16();
@@ -69,7 +87,7 @@ bool HatPraefix(QStringView zeile, qsizetype n) {
         return false;
     // The prefix holds no other "= " and no "#": its length is PraefixLaenge's unless a
     // separator starts at its last blank (the line then has no prefix at all).
-    return !zeile.sliced(laenge).startsWith(TrennerOhneBlank);
+    return !BeginntMitPng(zeile.sliced(laenge));
 }
 
 QString BaueNummerierteZeile(qsizetype n, QStringView name, QStringView logoPfad) {
@@ -106,7 +124,7 @@ bool IstZeilenende(char16_t z) {
 QString MacheEinzeilig(const QString& text) {
     // Nearly every name is single-line already: it is only trimmed, its data shared.
     const bool einzeilig = std::none_of(text.cbegin(), text.cend(), [](QChar z) { return IstZeilenende(z.unicode()); });
-    if (einzeilig && !text.contains(TrennerOhneBlank))
+    if (einzeilig && !EnthaeltPng(text))
         return OhneRandBlanks(text);
     QString zeile;
     zeile.reserve(text.size());

@@ -549,3 +549,24 @@ TEST(Import, EmpfaengernummernUeberAlleBouquets) {
     const ImportOptionen abEins{true, true, true, true};
     EXPECT_EQ(Namen(ImportEintraege(regional, VorgewaehlteGruppen(regional), abEins).liste), erwartet.mid(321));
 }
+
+// Lines end at CR LF, CR or LF; a line end at the very end makes no empty line after it.
+TEST(Import, ZeilenEndenAnJedemZeilenende) {
+    const std::pair<QString, QStringList> faelle[] = {
+        {u"a\r\nb\rc\n\nd"_s, {u"a"_s, u"b"_s, u"c"_s, u""_s, u"d"_s}},
+        {u"x\r\r\ny\r"_s, {u"x"_s, u""_s, u"y"_s}},
+        {u"#EXTM3U\n#extinf:-1,Ö1\r\nhttp://o\n"_s, {u"#EXTM3U"_s, u"#extinf:-1,Ö1"_s, u"http://o"_s}},
+    };
+    for (const auto& [text, erwartet] : faelle) {
+        QStringList zeilen;
+        FuerJedeZeile(text, [&](QStringView z) { zeilen << z.toString(); });
+        EXPECT_EQ(zeilen, erwartet);
+    }
+    // The playlist's own words in any case.
+    const ImportFund fund = LeseWiedergabeliste("#EXTM3U\n#extinf:-1 Group-Title=\"Radio\",\xC3\x96"
+                                                "1\r\nhttp://o\n",
+                                                u"k.m3u"_s);
+    ASSERT_EQ(fund.sender.size(), 1);
+    EXPECT_EQ(std::pair(fund.sender[0].name, fund.gruppen[fund.sender[0].gruppen.value(0)].name),
+              std::pair(u"Ö1"_s, u"Radio"_s));
+}
