@@ -6,13 +6,17 @@
 #include "platform/AtomareDatei.h"
 #include "platform/Fehler.h"
 #include "platform/GanzeDatei.h"
+#include "platform/Zeichensatz.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <libdeflate.h>
+
 #include <algorithm>
+#include <bit>
 #include <optional>
 
 #include <cstdio>
@@ -33,7 +37,8 @@ const QString Kurznamenfeld = QStringLiteral("Kurzname");
 // Lines of fewer than four fields, which older versions pass over: the size and line count
 // of the list the file was written with, and a check sum of each of its lines.
 const QString Abdruckkopf = QStringLiteral("Zur Liste");
-const QString Pruefkopf = QStringLiteral("Zeilenpruefung");
+// Older files checked with another sum under "Zeilenpruefung": their lines are found by name.
+const QString Pruefkopf = QStringLiteral("Zeilenpruefung CRC-32");
 // The sources file of a list whose rename has not happened yet.
 const QString Wartend = QStringLiteral(".neu");
 constexpr qint64 GroessteQuellendatei = qint64(64) * 1024 * 1024;
@@ -44,17 +49,14 @@ constexpr qint64 GroessteQuellendatei = qint64(64) * 1024 * 1024;
 char* SchreibeFeld(char* ziel, QStringEncoder& utf8, QStringView feld, bool erstes = false) {
     if (!erstes)
         *ziel++ = '\t';
-    const auto trenner = [](char16_t z) { return z == u'\t' || z == u'\r' || z == u'\n'; };
-    // Nearly every field is ASCII: copied byte for byte in one pass, without the encoder.
-    const char16_t* zeichen = feld.utf16();
-    qsizetype i = 0;
-    for (; i < feld.size() && zeichen[i] < 0x80; ++i)
-        ziel[i] = trenner(zeichen[i]) ? ' ' : char(zeichen[i]);
+    // Nearly every field is printable ASCII, copied as it is; the encoder takes the rest.
+    const qsizetype i = KopiereDruckbaresAscii(feld, ziel);
     if (i == feld.size())
         return ziel + i;
-    char* const ende = utf8.appendToBuffer(ziel, feld);
+    char* const ende = utf8.appendToBuffer(ziel + i, feld.sliced(i));
     // In UTF-8 these bytes stand only for themselves, never inside another character.
-    std::replace_if(ziel, ende, [&](char b) { return trenner(char16_t(b)); }, ' ');
+    std::replace_if(
+        ziel + i, ende, [](char b) { return b == '\t' || b == '\r' || b == '\n'; }, ' ');
     return ende;
 }
 
@@ -73,21 +75,25 @@ QStringView NameDer(const QString& zeile) {
     return QStringView(zeile).mid(anfang, (trenner >= 0 ? trenner : zeile.size()) - anfang);
 }
 
-// FNV-1a over the line after its number: renumbering does not change it, another logo does.
+// The CRC-32 over the line after its number, its characters as UTF-16 little-endian: renumbering
+// does not change it, another logo does.
 quint32 Zeilenpruefsumme(const QString& zeile) {
-    quint32 summe = 2166136261u;
-    for (const QChar z : QStringView(zeile).mid(PraefixLaenge(zeile)))
-        summe = (summe ^ z.unicode()) * 16777619u;
-    return summe;
+    QStringView rest = QStringView(zeile).mid(PraefixLaenge(zeile));
+    QString gewendet;
+    if constexpr (std::endian::native == std::endian::big) {
+        gewendet = rest.toString();
+        for (QChar& z : gewendet)
+            z = QChar(char16_t(z.unicode() << 8 | z.unicode() >> 8));
+        rest = gewendet;
+    }
+    return libdeflate_crc32(0, rest.utf16(), size_t(rest.size()) * 2);
 }
 
-// The list a sources file was written with: its size in bytes, its line count and the FNV-1a
-// sum of its bytes. Size and count decide whether the file is used; the sum whether a file a
+// The list a sources file was written with: its size in bytes, its line count and the CRC-32
+// of its bytes. Size and count decide whether the file is used; the sum whether a file a
 // kill left waiting belongs to this very list.
 QString Abdruck(QByteArrayView bytes, qsizetype anzahl) {
-    quint32 summe = 2166136261u;
-    for (const char b : bytes)
-        summe = (summe ^ quint8(b)) * 16777619u;
+    const quint32 summe = libdeflate_crc32(0, bytes.data(), size_t(bytes.size()));
     return QStringLiteral("%1 %2 %3").arg(bytes.size()).arg(anzahl).arg(summe, 0, 16);
 }
 

@@ -97,7 +97,8 @@ int ImportGruppen::Index(const QString& name, bool radio) {
 }
 
 void NimmAuf(ImportFund& fund, ImportSender sender) {
-    for (const int g : sender.gruppen)
+    // Read without detaching: the indexes are shared with the sender before.
+    for (const int g : std::as_const(sender.gruppen))
         ++fund.gruppen[g].anzahl;
     fund.sender.append(std::move(sender));
 }

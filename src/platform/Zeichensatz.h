@@ -21,6 +21,10 @@ QByteArray NachWindows1252(const QString& text);
 // The same into a buffer of at least text.size() bytes; returns the bytes written.
 qsizetype KodiereWindows1252(QStringView text, char* ziel);
 
+// Copies the text's start, as far as it is printable ASCII (blank to "~"), one byte a
+// character into a buffer of at least text.size() bytes; returns how many it copied.
+qsizetype KopiereDruckbaresAscii(QStringView text, char* ziel);
+
 // True when every character of the text has its own byte in Windows-1252.
 bool PasstInWindows1252(const QString& text);
 

@@ -29,3 +29,27 @@ TEST(Zeichensatz, KodierenUndKleinschreibungDurchDieCodepage) {
     EXPECT_EQ(KleinInWindows1252(u"ÄÖÜŠŽŸ"_s), u"äöüšžÿ"_s);
     EXPECT_EQ(KleinInWindows1252(u"ЖX"_s), u"?x"_s); // "?" before lower-casing
 }
+
+TEST(Zeichensatz, LangeZeilenMitEinemAnderenZeichenAnJederStelle) {
+    // Printable ASCII is taken sixteen characters at a time: one other character before,
+    // on and after such a block's edges is still found and encoded as itself.
+    const struct {
+        char16_t zeichen;
+        char byte;
+        bool passt;
+    } faelle[] = {{u'\t', '\t', true},  {0x7F, '\x7F', true}, {u'ü', '\xFC', true}, {u'€', '\x80', true},
+                  {0x0100, '?', false}, {0x8041, '?', false}, {0xFF21, '?', false}, {0x0020, ' ', true}};
+    const QString grund = u"    1   = Das Erste HD #png#daserste.png"_s; // 40 characters
+    for (const auto& fall : faelle)
+        for (const qsizetype stelle : {0, 15, 16, 17, 31, 32, 39}) {
+            QString zeile = grund;
+            zeile[stelle] = QChar(fall.zeichen);
+            QByteArray erwartet = grund.toLatin1();
+            erwartet[stelle] = fall.byte;
+            EXPECT_EQ(NachWindows1252(zeile), erwartet) << stelle;
+            EXPECT_EQ(PasstInWindows1252(zeile), fall.passt) << stelle;
+            char kopie[40];
+            const bool druckbar = fall.zeichen >= 0x20 && fall.zeichen < 0x7F;
+            EXPECT_EQ(KopiereDruckbaresAscii(zeile, kopie), druckbar ? 40 : stelle) << stelle;
+        }
+}

@@ -30,10 +30,10 @@ TEST(ImportProgramm, SchreibtDieListeNurWennAllesGelingt) {
               (QStringList{u"Senvio-Listen"_s, u"Senvio-Listen/Kabel.lis"_s, u"Senvio-Listen/Kabel.quellen"_s}));
     EXPECT_EQ(Lies(kabel), neu);
     // Beside the list, what the import knew: name, kind, address, the source's name; before it
-    // the list's size, line count and FNV-1a sum, and that of each line after its number, then
-    // the sources and groups chosen.
+    // the list's size, line count and CRC-32, and that of each line after its number (UTF-16LE),
+    // then the sources and groups chosen.
     EXPECT_EQ(Lies(wurzel.filePath(u"P/Senvio-Listen/Kabel.quellen"_s)),
-              "Senvio-Quellen 1\nZur Liste\t74 2 cc12dcca\nZeilenpruefung\te406225 90abd871\nQuelle\t" +
+              "Senvio-Quellen 1\nZur Liste\t74 2 41542361\nZeilenpruefung CRC-32\t76ffedac 92c6e65\nQuelle\t" +
                   QFile::encodeName(wurzel.filePath(u"k.m3u"_s)) +
                   "\nGruppe\tTV\tSport\nGruppe\tTV\tMusik\n"
                   "S\xC3\xBC\x64 1\tTV\thttp://a\tS\xC3\xBC\x64 1\nWelle\tTV\thttp://b\tWelle\n");
