@@ -5,7 +5,6 @@
 #include "list/Zeilenformat.h"
 #include "platform/AtomareDatei.h"
 #include "platform/Fehler.h"
-#include "platform/GanzeDatei.h"
 #include "platform/Zeichensatz.h"
 
 #include <QFile>
@@ -68,25 +67,32 @@ void HaengeFeldAn(QString& text, QStringView feld, bool erstes = false) {
         text += z == u'\t' || z == u'\r' || z == u'\n' ? QChar(u' ') : z;
 }
 
-// The name of a list line, as ZerlegeZeile gives it, without copying it.
-QStringView NameDer(const QString& zeile) {
-    const qsizetype trenner = FindeTrenner(zeile);
+// A list line's name, as ZerlegeZeile gives it, and all after its number, without copying.
+struct Zeilensicht {
+    QStringView name;
+    QStringView nachNummer;
+};
+
+Zeilensicht SichtAuf(const QString& zeile) {
     const qsizetype anfang = PraefixLaenge(zeile);
-    return QStringView(zeile).mid(anfang, (trenner >= 0 ? trenner : zeile.size()) - anfang);
+    // A separator that started before the name would have left the line without a prefix.
+    const qsizetype von = anfang > 0 ? anfang - 1 : 0;
+    const qsizetype trenner = FindeTrenner(QStringView(zeile).sliced(von));
+    const qsizetype ende = trenner >= 0 ? von + trenner : zeile.size();
+    return {QStringView(zeile).sliced(anfang, ende - anfang), QStringView(zeile).sliced(anfang)};
 }
 
 // The CRC-32 over the line after its number, its characters as UTF-16 little-endian: renumbering
 // does not change it, another logo does.
-quint32 Zeilenpruefsumme(const QString& zeile) {
-    QStringView rest = QStringView(zeile).mid(PraefixLaenge(zeile));
+quint32 Zeilenpruefsumme(QStringView nachNummer) {
     QString gewendet;
     if constexpr (std::endian::native == std::endian::big) {
-        gewendet = rest.toString();
+        gewendet = nachNummer.toString();
         for (QChar& z : gewendet)
             z = QChar(char16_t(z.unicode() << 8 | z.unicode() >> 8));
-        rest = gewendet;
+        nachNummer = gewendet;
     }
-    return libdeflate_crc32(0, rest.utf16(), size_t(rest.size()) * 2);
+    return libdeflate_crc32(0, nachNummer.utf16(), size_t(nachNummer.size()) * 2);
 }
 
 // The list a sources file was written with: its size in bytes, its line count and the CRC-32
@@ -119,47 +125,75 @@ char* SchreibeHex(char* ziel, quint32 zahl) {
     return ziel;
 }
 
+// Hands the file's bytes to its device a piece at a time: the file of a large list needs no
+// copy of itself in memory, whose fresh pages would cost more than the writing.
+class Stueckweise {
+public:
+    explicit Stueckweise(QIODevice& geraet) : m_geraet(geraet), m_puffer(256 * 1024, Qt::Uninitialized) {}
+    // Where at least `bytes` more bytes may be written; Bis says where they end.
+    char* Platz(qsizetype bytes) {
+        if (m_fuellung + bytes > m_puffer.size()) {
+            Leere();
+            if (bytes > m_puffer.size())
+                m_puffer.resize(bytes);
+        }
+        return m_puffer.data() + m_fuellung;
+    }
+    void Bis(const char* ende) { m_fuellung = ende - m_puffer.constData(); }
+    void Schreibe(QByteArrayView bytes) { Bis(std::copy(bytes.begin(), bytes.end(), Platz(bytes.size()))); }
+    // False when any write failed.
+    bool Leere() {
+        if (m_fuellung > 0 && m_geraet.write(m_puffer.constData(), m_fuellung) != m_fuellung)
+            m_fehler = true;
+        m_fuellung = 0;
+        return !m_fehler;
+    }
+
+private:
+    QIODevice& m_geraet;
+    QByteArray m_puffer;
+    qsizetype m_fuellung = 0;
+    bool m_fehler = false;
+};
+
 // The file's text as UTF-8: its head, with the list's bytes the lines that check it, the
 // choice of the import, then a line for each entry (and one for its short name). Written
-// straight into the bytes, so that the file of a list costs little more than the list.
-QByteArray QuellenText(const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft, const Quellenwahl& wahl,
-                       const QByteArray* liste) {
-    const bool bekannt = KenntEtwas(herkunft, wahl);
+// straight from the fields, so that the file of a list costs little more than the list.
+// False when the device took not all of it.
+bool SchreibeQuellentext(QIODevice& geraet, const QStringList& zeilen, const QList<Eintragsherkunft>& herkunft,
+                         const Quellenwahl& wahl, const QByteArray* liste) {
+    Stueckweise aus(geraet);
     QString kopf = Kopf + u'\n';
     if (liste)
         kopf += Abdruckkopf + u'\t' + Abdruck(*liste, zeilen.size()) + u'\n';
-    if (!bekannt) // the file only says so, and is removed once its list is in place
-        return kopf.toUtf8();
-    const QByteArray kopfbytes = kopf.toUtf8();
-    const QByteArray wahlbytes = QuellenwahlZeilen(wahl).toUtf8();
-    // A UTF-16 unit gives at most three bytes; every line has four separators and its end.
-    const Eintragsherkunft keine;
-    qsizetype hoechstens = kopfbytes.size() + Pruefkopf.size() + 2 + wahlbytes.size();
-    for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
-        hoechstens += 3 + zeilen[i].size() + 5 + h.referenz.size() + h.quellname.size() + 5;
-        for (const QString& schluessel : h.logoSchluessel)
-            hoechstens += schluessel.size() + 1;
-        hoechstens += Kurznamenfeld.size() + h.kurzname.size() + 2;
-    }
-    QByteArray bytes(3 * hoechstens + 9 * zeilen.size(), Qt::Uninitialized);
-    char* ziel = std::copy(kopfbytes.begin(), kopfbytes.end(), bytes.data());
-    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    aus.Schreibe(kopf.toUtf8());
+    if (!KenntEtwas(herkunft, wahl)) // the file only says so, and is removed once its list is in place
+        return aus.Leere();
+    QList<Zeilensicht> sichten(zeilen.size());
+    std::transform(zeilen.begin(), zeilen.end(), sichten.begin(), SichtAuf);
     if (liste) {
-        ziel = SchreibeFeld(ziel, utf8, Pruefkopf, true);
-        *ziel++ = '\t';
+        aus.Schreibe((Pruefkopf + u'\t').toUtf8());
         for (qsizetype i = 0; i < zeilen.size(); ++i) {
+            char* ziel = aus.Platz(9);
             if (i)
                 *ziel++ = ' ';
-            ziel = SchreibeHex(ziel, Zeilenpruefsumme(zeilen[i]));
+            aus.Bis(SchreibeHex(ziel, Zeilenpruefsumme(sichten[i].nachNummer)));
         }
-        *ziel++ = '\n';
+        aus.Schreibe("\n");
     }
-    ziel = std::copy(wahlbytes.begin(), wahlbytes.end(), ziel);
+    aus.Schreibe(QuellenwahlZeilen(wahl).toUtf8());
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const Eintragsherkunft keine;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         const Eintragsherkunft& h = i < herkunft.size() ? herkunft[i] : keine;
-        ziel = SchreibeFeld(ziel, utf8, NameDer(zeilen[i]), true);
-        ziel = SchreibeFeld(ziel, utf8, h.radio ? u"Radio" : u"TV");
+        // A UTF-16 unit gives at most three bytes; a tab before each field, a line end after.
+        qsizetype zeichen =
+            sichten[i].name.size() + h.referenz.size() + h.quellname.size() + h.kurzname.size() + Kurznamenfeld.size();
+        for (const QString& schluessel : h.logoSchluessel)
+            zeichen += schluessel.size() + 1;
+        char* ziel = aus.Platz(3 * zeichen + 16);
+        ziel = SchreibeFeld(ziel, utf8, sichten[i].name, true);
+        ziel = std::copy_n(h.radio ? "\tRadio" : "\tTV", h.radio ? 6 : 3, ziel);
         ziel = SchreibeFeld(ziel, utf8, h.referenz);
         ziel = SchreibeFeld(ziel, utf8, h.quellname);
         for (const QString& schluessel : h.logoSchluessel)
@@ -170,9 +204,9 @@ QByteArray QuellenText(const QStringList& zeilen, const QList<Eintragsherkunft>&
             ziel = SchreibeFeld(ziel, utf8, h.kurzname);
             *ziel++ = '\n';
         }
+        aus.Bis(ziel);
     }
-    bytes.truncate(ziel - bytes.constData());
-    return bytes;
+    return aus.Leere();
 }
 
 // The lines of a file of ours, without its head; nothing when it is not one.
@@ -273,7 +307,8 @@ void SchreibeQuellen(const QString& datei, const QStringList& zeilen, const QLis
         QFile::remove(datei);
         return;
     }
-    if (!SchreibeGanzeDatei(datei, QuellenText(zeilen, herkunft, wahl, listenbytes)))
+    AtomareDatei neu(datei);
+    if (!neu.Oeffne() || !SchreibeQuellentext(neu.Geraet(), zeilen, herkunft, wahl, listenbytes) || !neu.Uebernimm())
         throw DateiFehler::NichtErstellt(datei);
 }
 
@@ -291,8 +326,8 @@ bool SchreibeListeMitQuellen(const QString& listendatei, const SenderListe& list
         throw DateiFehler::NichtErstellt(listendatei);
     if (KenntEtwas(herkunft, wahl) || QFileInfo(quellen).exists() || QFileInfo(quellen).isSymLink()) {
         AtomareDatei seite(wartend);
-        const QByteArray text = QuellenText(liste.Zeilen(), herkunft, wahl, &bytes);
-        if (!seite.Oeffne() || seite.Geraet().write(text) != text.size() || !seite.Uebernimm())
+        if (!seite.Oeffne() || !SchreibeQuellentext(seite.Geraet(), liste.Zeilen(), herkunft, wahl, &bytes) ||
+            !seite.Uebernimm())
             throw DateiFehler::NichtErstellt(quellen);
     }
     if (!neueListe.Uebernimm()) {
@@ -351,8 +386,9 @@ GeleseneQuellen LeseQuellen(const QString& datei, const QStringList& zeilen, con
     QList<bool> genommen(eintraege.size(), false);
     QList<qsizetype> gefunden(zeilen.size(), -1);
     const auto nimm = [&](qsizetype i, bool nachSumme) {
-        const QString name = NameDer(zeilen[i]).toString();
-        const QString summe = nachSumme ? QString::number(Zeilenpruefsumme(zeilen[i]), 16) : QString();
+        const Zeilensicht sicht = SichtAuf(zeilen[i]);
+        const QString name = sicht.name.toString();
+        const QString summe = nachSumme ? QString::number(Zeilenpruefsumme(sicht.nachNummer), 16) : QString();
         if (i < eintraege.size() && !genommen[i] && eintraege[i][0] == name &&
             (!nachSumme || pruefsummen[i] == summe)) {
             genommen[i] = true;

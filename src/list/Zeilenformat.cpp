@@ -29,22 +29,20 @@ bool EnthaeltPng(QStringView text) {
 } // namespace
 
 qsizetype FindeTrenner(QStringView zeile) {
-    // A plain loop: Qt's search of one character costs more to call than to run on a line.
     const char16_t* z = zeile.utf16();
-    for (qsizetype i = 1; i + 4 < zeile.size(); ++i) {
-        if (z[i] == u'#' && z[i - 1] == u' ' && z[i + 1] == u'p' && z[i + 2] == u'n' && z[i + 3] == u'g' &&
-            z[i + 4] == u'#')
+    for (qsizetype i = FindeZeichen(zeile, u'#', 1); i >= 0 && i + 4 < zeile.size();
+         i = FindeZeichen(zeile, u'#', i + 1))
+        if (z[i - 1] == u' ' && z[i + 1] == u'p' && z[i + 2] == u'n' && z[i + 3] == u'g' && z[i + 4] == u'#')
             return i - 1;
-    }
     return -1;
 }
 
 qsizetype PraefixLaenge(QStringView zeile) {
     const char16_t* z = zeile.utf16();
-    qsizetype gleich = 0;
-    while (gleich + 1 < zeile.size() && !(z[gleich] == u'=' && z[gleich + 1] == u' '))
-        ++gleich;
-    if (gleich + 1 >= zeile.size()) {
+    qsizetype gleich = FindeZeichen(zeile, u'=');
+    while (gleich >= 0 && gleich + 1 < zeile.size() && z[gleich + 1] != u' ')
+        gleich = FindeZeichen(zeile, u'=', gleich + 1);
+    if (gleich < 0 || gleich + 1 >= zeile.size()) {
         return 0;
     }
     // Only a separator that starts before the name counts: it lies within the line's start,

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -42,6 +44,29 @@ template <bool Kopieren> qsizetype DruckbaresAscii(QStringView text, char* ziel)
         if constexpr (Kopieren)
             _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + i), bytes);
     }
+    // Most names and addresses are shorter than sixteen: their rest eight and four at a time.
+    if (i + 8 <= n) {
+        const __m128i acht = _mm_loadu_si128(reinterpret_cast<const __m128i*>(von + i));
+        const __m128i bytes = _mm_packus_epi16(acht, acht);
+        const __m128i gut = _mm_and_si128(_mm_cmpgt_epi8(bytes, unterBlank), _mm_cmplt_epi8(bytes, entf));
+        if ((_mm_movemask_epi8(gut) & 0xFF) == 0xFF) {
+            if constexpr (Kopieren)
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(ziel + i), bytes);
+            i += 8;
+        }
+    }
+    if (i + 4 <= n) {
+        const __m128i vier = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(von + i));
+        const __m128i bytes = _mm_packus_epi16(vier, vier);
+        const __m128i gut = _mm_and_si128(_mm_cmpgt_epi8(bytes, unterBlank), _mm_cmplt_epi8(bytes, entf));
+        if ((_mm_movemask_epi8(gut) & 0xF) == 0xF) {
+            if constexpr (Kopieren) {
+                const int vierBytes = _mm_cvtsi128_si32(bytes);
+                std::memcpy(ziel + i, &vierBytes, 4);
+            }
+            i += 4;
+        }
+    }
 #endif
     for (; i < n && von[i] >= 0x20 && von[i] < 0x7F; ++i)
         if constexpr (Kopieren)
@@ -72,6 +97,24 @@ QString VonWindows1252(const char* daten, qsizetype laenge) {
         ziel[i] = (b >= 0x80 && b < 0xA0) ? Oberhalb7F[b - 0x80] : char16_t(b);
     }
     return text;
+}
+
+qsizetype FindeZeichen(QStringView text, char16_t zeichen, qsizetype von) {
+    const char16_t* z = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = std::max<qsizetype>(von, 0);
+#if defined(__SSE2__)
+    const __m128i gesucht = _mm_set1_epi16(short(zeichen));
+    for (; i + 8 <= n; i += 8) {
+        const __m128i acht = _mm_loadu_si128(reinterpret_cast<const __m128i*>(z + i));
+        if (const int treffer = _mm_movemask_epi8(_mm_cmpeq_epi16(acht, gesucht)))
+            return i + std::countr_zero(unsigned(treffer)) / 2;
+    }
+#endif
+    for (; i < n; ++i)
+        if (z[i] == zeichen)
+            return i;
+    return -1;
 }
 
 qsizetype KopiereDruckbaresAscii(QStringView text, char* ziel) {

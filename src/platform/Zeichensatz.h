@@ -25,6 +25,11 @@ qsizetype KodiereWindows1252(QStringView text, char* ziel);
 // character into a buffer of at least text.size() bytes; returns how many it copied.
 qsizetype KopiereDruckbaresAscii(QStringView text, char* ziel);
 
+// The first place from `von` on that holds the character, or -1. Eight characters at a time:
+// every line of a list is searched for its number and its logo on each renumbering and save,
+// and Qt's search costs more to call than to run on a line.
+qsizetype FindeZeichen(QStringView text, char16_t zeichen, qsizetype von = 0);
+
 // True when every character of the text has its own byte in Windows-1252.
 bool PasstInWindows1252(const QString& text);
 

@@ -31,8 +31,8 @@ TEST(Zeichensatz, KodierenUndKleinschreibungDurchDieCodepage) {
 }
 
 TEST(Zeichensatz, LangeZeilenMitEinemAnderenZeichenAnJederStelle) {
-    // Printable ASCII is taken sixteen characters at a time: one other character before,
-    // on and after such a block's edges is still found and encoded as itself.
+    // Printable ASCII is taken, and a character searched, several characters at a time: one
+    // other character before, on and after such a block's edges is still found and encoded.
     const struct {
         char16_t zeichen;
         char byte;
@@ -41,15 +41,24 @@ TEST(Zeichensatz, LangeZeilenMitEinemAnderenZeichenAnJederStelle) {
                   {0x0100, '?', false}, {0x8041, '?', false}, {0xFF21, '?', false}, {0x0020, ' ', true}};
     const QString grund = u"    1   = Das Erste HD #png#daserste.png"_s; // 40 characters
     for (const auto& fall : faelle)
-        for (const qsizetype stelle : {0, 15, 16, 17, 31, 32, 39}) {
+        for (const qsizetype stelle : {0, 3, 7, 11, 15, 16, 17, 27, 31, 32, 39}) {
             QString zeile = grund;
             zeile[stelle] = QChar(fall.zeichen);
             QByteArray erwartet = grund.toLatin1();
             erwartet[stelle] = fall.byte;
             EXPECT_EQ(NachWindows1252(zeile), erwartet) << stelle;
             EXPECT_EQ(PasstInWindows1252(zeile), fall.passt) << stelle;
-            char kopie[40];
+            if (fall.zeichen != u' ') { // the only one of them the line holds elsewhere
+                EXPECT_EQ(FindeZeichen(zeile, fall.zeichen), stelle);
+                EXPECT_EQ(FindeZeichen(zeile, fall.zeichen, stelle + 1), -1);
+            }
+            // Cut after it at every length: the blocks of sixteen, eight and four and the rest.
             const bool druckbar = fall.zeichen >= 0x20 && fall.zeichen < 0x7F;
-            EXPECT_EQ(KopiereDruckbaresAscii(zeile, kopie), druckbar ? 40 : stelle) << stelle;
+            for (qsizetype laenge = stelle + 1; laenge <= zeile.size(); ++laenge) {
+                char kopie[40];
+                const qsizetype kopiert = KopiereDruckbaresAscii(QStringView(zeile).first(laenge), kopie);
+                EXPECT_EQ(kopiert, druckbar ? laenge : stelle) << stelle << " " << laenge;
+                EXPECT_EQ(QByteArray(kopie, kopiert), erwartet.first(kopiert)) << stelle << " " << laenge;
+            }
         }
 }
