@@ -18,10 +18,10 @@ bool BeginntMitPng(QStringView text) {
            text[4] == u'#';
 }
 
-// Whether "#png#" stands anywhere in the text; a plain loop over its '#' characters.
+// Whether "#png#" stands anywhere in the text.
 bool EnthaeltPng(QStringView text) {
-    for (qsizetype i = 0; i + 4 < text.size(); ++i)
-        if (text[i] == u'#' && BeginntMitPng(text.sliced(i)))
+    for (qsizetype i = FindeZeichen(text, u'#'); i >= 0 && i + 4 < text.size(); i = FindeZeichen(text, u'#', i + 1))
+        if (BeginntMitPng(text.sliced(i)))
             return true;
     return false;
 }
@@ -121,7 +121,8 @@ bool IstZeilenende(char16_t z) {
 
 QString MacheEinzeilig(const QString& text) {
     // Nearly every name is single-line already: it is only trimmed, its data shared.
-    const bool einzeilig = std::none_of(text.cbegin(), text.cend(), [](QChar z) { return IstZeilenende(z.unicode()); });
+    const bool einzeilig = IstDruckbaresAscii(text) ||
+                           std::none_of(text.cbegin(), text.cend(), [](QChar z) { return IstZeilenende(z.unicode()); });
     if (einzeilig && !EnthaeltPng(text))
         return OhneRandBlanks(text);
     QString zeile;

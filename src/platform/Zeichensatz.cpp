@@ -117,6 +117,10 @@ qsizetype FindeZeichen(QStringView text, char16_t zeichen, qsizetype von) {
     return -1;
 }
 
+bool IstDruckbaresAscii(QStringView text) {
+    return DruckbaresAscii<false>(text, nullptr) == text.size();
+}
+
 qsizetype KopiereDruckbaresAscii(QStringView text, char* ziel) {
     return DruckbaresAscii<true>(text, ziel);
 }

@@ -24,6 +24,8 @@ qsizetype KodiereWindows1252(QStringView text, char* ziel);
 // Copies the text's start, as far as it is printable ASCII (blank to "~"), one byte a
 // character into a buffer of at least text.size() bytes; returns how many it copied.
 qsizetype KopiereDruckbaresAscii(QStringView text, char* ziel);
+// True when every character is printable ASCII.
+bool IstDruckbaresAscii(QStringView text);
 
 // The first place from `von` on that holds the character, or -1. Eight characters at a time:
 // every line of a list is searched for its number and its logo on each renumbering and save,
