@@ -19,6 +19,7 @@ if [ "${SENVIO_SCHNELL:-0}" = "1" ]; then
     exit 0
 fi
 
+echo "(bis hier ${SECONDS} s)"
 echo "== Mit AddressSanitizer und UndefinedBehaviorSanitizer =="
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DSENVIO_SANITIZE=ON -DSENVIO_BENCH=OFF >/dev/null
 cmake --build build-san -j"$jobs"
@@ -26,7 +27,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
     ctest --test-dir build-san --output-on-failure -j"$jobs"
 
+echo "(bis hier ${SECONDS} s)"
 echo "== Fuzzing =="
 ./scripts/fuzz.sh "${FUZZ_SEKUNDEN:-6}"
 
-echo "Alle Tests bestanden."
+echo "Alle Tests bestanden (${SECONDS} s)."
