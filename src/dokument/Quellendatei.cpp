@@ -28,6 +28,7 @@ const QString GruppeWort = QStringLiteral("Gruppe");
 const QString BouquetsWort = QStringLiteral("Bouquets");
 const QString ReceiverWort = QStringLiteral("Receiver");
 const QString ReceiverbenutzerWort = QStringLiteral("Receiverbenutzer");
+const QString ReceiverwegWort = QStringLiteral("Receiverweg");
 // The first field of the line of an entry's short name, right after the entry's line.
 const QString Kurznamenfeld = QStringLiteral("Kurzname");
 // Lines of fewer than four fields, which older versions pass over: the size and line count
@@ -238,6 +239,11 @@ QString QuellenwahlZeilen(const Quellenwahl& wahl) {
         if (!wahl.receiver.benutzer.isEmpty()) {
             HaengeFeldAn(text, ReceiverbenutzerWort, true);
             HaengeFeldAn(text, wahl.receiver.benutzer);
+            text += u'\n';
+        }
+        if (!wahl.receiver.weg.isEmpty()) {
+            HaengeFeldAn(text, ReceiverwegWort, true);
+            HaengeFeldAn(text, wahl.receiver.weg);
             text += u'\n';
         }
     }
