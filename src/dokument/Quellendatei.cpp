@@ -262,6 +262,8 @@ bool LeseQuellenwahlZeile(const QStringList& felder, Quellenwahl& wahl) {
         wahl.receiver.adresse = felder[2];
     } else if (felder.size() == 2 && felder[0] == ReceiverbenutzerWort)
         wahl.receiver.benutzer = felder[1];
+    else if (felder.size() == 2 && felder[0] == ReceiverwegWort)
+        wahl.receiver.weg = felder[1];
     else
         return false;
     return true;
