@@ -203,17 +203,22 @@ Empfangsfund HoleTvheadend(Abruf& abruf, const Empfangsziel& ziel) {
                                  rasterZuerst ? Tvheadendweg::Wiedergabeliste : Tvheadendweg::Kanalraster};
     std::optional<QByteArray> erste, zweite;
     std::optional<ImportFund> fund;
+    std::optional<Abruffehler> grund;
     try {
         fund = LeseTvheadend(abruf, wege[0], erste);
     } catch (const Abruffehler& fehler) {
         if (!AndererWegMoeglich(fehler))
             throw;
+        grund = fehler;
     }
     e.weg = wege[0];
     if (!fund) {
         fund = LeseTvheadend(abruf, wege[1], zweite);
         e.weg = wege[1];
     }
+    // The grid's own error says more than a missing playlist.
+    if (!fund && rasterZuerst && grund)
+        throw *grund;
     if (!fund)
         throw Unerwartet(abruf, Empfaengerart::Tvheadend, QStringLiteral("den Kanälen"),
                          erste ? QByteArrayView(*erste) : QByteArrayView(zweite.value_or(QByteArray())));
