@@ -84,6 +84,11 @@ private:
     void Lies(QTcpSocket* s) {
         QByteArray& puffer = m_puffer[s];
         puffer += s->readAll();
+        // A TLS greeting gets what a plain HTTP server answers to it.
+        if (puffer.startsWith('\x16')) {
+            s->write("HTTP/1.1 400 Bad Request\r\nConnection: close\r\n\r\n");
+            return s->disconnectFromHost();
+        }
         const qsizetype ende = puffer.indexOf("\r\n\r\n");
         if (ende < 0)
             return;

@@ -8,6 +8,7 @@
 #include "dokument/AktualisierungForm.h"
 #include "dokument/Empfangslogos.h"
 #include "dokument/Importablauf.h"
+#include "empfang/Empfangsvermerk.h"
 #include "empfang/ReceiverForm.h"
 #include "import/ImportForm.h"
 #include "list/Listendatei.h"
@@ -49,17 +50,6 @@ void Importbefehle::VomReceiverHolenClick() {
         },
         &*abruf);
 }
-
-namespace {
-
-// The list remembers the box by the address typed and the kind that answered.
-Quellenwahl MitReceiver(Quellenwahl wahl, const Receiverabruf* abruf) {
-    if (abruf)
-        wahl.receiver = {abruf->ziel.adresse, Artkennung(abruf->fund.art), abruf->ziel.benutzer};
-    return wahl;
-}
-
-} // namespace
 
 void Importbefehle::ImportiereFund(const ImportFund& fund, const Logoholer& holeLogos, const Receiverabruf* abruf) {
     QWidget* eltern = m_fenster.Eltern();
@@ -157,11 +147,8 @@ void Importbefehle::ListeAktualisierenClick() {
 
 void Importbefehle::AktualisiereVomReceiver(const Quellenwahl& gemerkt) {
     QWidget* eltern = m_fenster.Eltern();
-    Empfangsziel ziel;
-    ziel.adresse = gemerkt.receiver.adresse;
-    ziel.art = LeseEmpfaengerart(gemerkt.receiver.art).value_or(Empfaengerart::Automatisch);
-    ziel.benutzer = gemerkt.receiver.benutzer;
-    std::optional<Receiverabruf> abruf = HoleVomReceiver(eltern, m_ordner.einstellungen, ziel);
+    std::optional<Receiverabruf> abruf =
+        HoleVomReceiver(eltern, m_ordner.einstellungen, ZielDesReceivers(gemerkt.receiver));
     if (!abruf)
         return;
     // The groups and the numbering of the last import or update, without asking again.
@@ -184,10 +171,11 @@ void Importbefehle::AktualisiereVomReceiver(const Quellenwahl& gemerkt) {
         Dialoge::Information(eltern, QStringLiteral("Die gewählten Gruppen enthalten keine Sender."));
         return;
     }
-    PruefeUndAktualisiere(listen, MitReceiver(WahlDesImports(abruf->fund.fund, wahl, optionen), &*abruf));
+    PruefeUndAktualisiere(listen, MitReceiver(WahlDesImports(abruf->fund.fund, wahl, optionen), &*abruf), &*abruf);
 }
 
-void Importbefehle::PruefeUndAktualisiere(const Importlisten& listen, const Quellenwahl& quellen) {
+void Importbefehle::PruefeUndAktualisiere(const Importlisten& listen, const Quellenwahl& quellen,
+                                          const Receiverabruf* abruf) {
     QWidget* eltern = m_fenster.Eltern();
     std::optional<TAktualisierungForm> pruefung;
     {
@@ -200,10 +188,19 @@ void Importbefehle::PruefeUndAktualisiere(const Importlisten& listen, const Quel
     if (const Aenderungsumfang umfang = UmfangDerAktualisierung(pruefung->Ergebnis(), pruefung->Wahl());
         umfang.gross && !Dialoge::Bestaetigung(eltern, UmfangText(umfang) + QStringLiteral(" Trotzdem aktualisieren?")))
         return;
+    // The box's logos of the new channels, fetched before anything changes: cancelling leaves the list as it was.
+    std::optional<QHash<QString, QByteArray>> logos = QHash<QString, QByteArray>();
+    if (const QStringList neue = ReferenzenDerNeuen(pruefung->Ergebnis(), pruefung->Wahl()); abruf && !neue.isEmpty())
+        logos = HoleReceiverlogos(eltern, *abruf, neue);
+    if (!logos)
+        return;
     if (m_fenster.IstLogoModus())
         m_fenster.ZeigeListenmodus();
-    const Aktualisierungsbericht bericht = Aktualisiere(m_dokument, pruefung->Ergebnis(), pruefung->Wahl(), quellen);
+    const Aktualisierungsbericht bericht =
+        Aktualisiere(m_dokument, pruefung->Ergebnis(), pruefung->Wahl(), quellen, *logos);
     m_fenster.Ansicht().setFocus();
+    if (!bericht.empfangslogos.fehlschlaege.isEmpty())
+        Dialoge::Warnung(eltern, bericht.empfangslogos.fehlschlaege.join(u'\n'));
     if (!bericht.hinweis.isEmpty())
         Dialoge::Information(eltern, bericht.hinweis);
     if (!bericht.geaendert) {

@@ -49,7 +49,9 @@ private:
     // The import dialog for the find, and the chosen channels a new list or appended.
     void ImportiereFund(const ImportFund& fund, const Logoholer& holeLogos, const Receiverabruf* abruf = nullptr);
     // The review of the matched channels and the update it leaves, remembering `quellen`.
-    void PruefeUndAktualisiere(const Importlisten& listen, const Quellenwahl& quellen);
+    // `abruf`: the box the channels came from, whose logos the new entries get.
+    void PruefeUndAktualisiere(const Importlisten& listen, const Quellenwahl& quellen,
+                               const Receiverabruf* abruf = nullptr);
     // The update from the box the list was fetched from.
     void AktualisiereVomReceiver(const Quellenwahl& gemerkt);
 

@@ -1,5 +1,6 @@
 #include "dokument/Aktualisierung.h"
 
+#include "dokument/Empfangslogos.h"
 #include "dokument/Folgefinder.h"
 #include "list/Bearbeitung.h"
 #include "list/Doppelte.h"
@@ -13,6 +14,11 @@
 namespace senvio {
 
 namespace {
+
+// A new channel of the review the choices take into the list.
+bool Aufgenommen(const Abgleichzeile& zeile, const Aktualisierungswahl& wahl) {
+    return wahl.neue == NeueSender::AnsEnde || (wahl.neue == NeueSender::Einzeln && zeile.aufnehmen);
+}
 
 bool IstFrei(const QString& name) {
     return name.trimmed() == FreierEintrag;
@@ -143,9 +149,7 @@ Aktualisierung PlaneAktualisierung(const Abgleich& abgleich, const Aktualisierun
         if (zeile.eintrag >= 0)
             plan.stand[s].nummerVorher = int(zeile.eintrag) + 1;
     }
-    const auto aufgenommen = [&](const Abgleichzeile& zeile) {
-        return wahl.neue == NeueSender::AnsEnde || (wahl.neue == NeueSender::Einzeln && zeile.aufnehmen);
-    };
+    const auto aufgenommen = [&](const Abgleichzeile& zeile) { return Aufgenommen(zeile, wahl); };
 
     const int zaehlerAnfang = platzhalterzaehler;
     int& zaehler = platzhalterzaehler;
@@ -275,7 +279,7 @@ Abgleich GleicheAb(const Listendokument& dokument, const Importlisten& listen) {
 }
 
 Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& abgleich, const Aktualisierungswahl& wahl,
-                                    const Quellenwahl& quellen) {
+                                    const Quellenwahl& quellen, const QHash<QString, QByteArray>& empfangslogos) {
     const Aktualisierung plan = PlaneAktualisierung(abgleich, wahl, dokument.Umgebung().platzhalterzaehler);
     Aktualisierungsbericht bericht;
     bericht.anzahl = plan.anzahl;
@@ -299,8 +303,22 @@ Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& ab
     });
     dokument.Speichere();
     bericht.geaendert = true;
+    QList<int> neue;
+    for (const Abgleichstand& stand : plan.stand)
+        if (stand.art == Abgleichart::Neu && stand.nummerNachher > 0)
+            neue.append(stand.nummerNachher - 1);
+    bericht.empfangslogos = LegeEmpfangslogosAn(dokument, neue, empfangslogos, Speichern::Sofort);
     bericht.geaenderteKarten = dokument.GeaenderteKarten();
     return bericht;
+}
+
+QStringList ReferenzenDerNeuen(const Abgleich& abgleich, const Aktualisierungswahl& wahl) {
+    QStringList referenzen;
+    for (const Abgleichzeile& zeile : abgleich.sender)
+        if (zeile.eintrag < 0 && Aufgenommen(zeile, wahl) && !abgleich.kanaele[zeile.kanal].referenz.isEmpty())
+            referenzen << abgleich.kanaele[zeile.kanal].referenz;
+    referenzen.removeDuplicates();
+    return referenzen;
 }
 
 QStringList WaehleGemerkteGruppen(ImportFund& fund, const Quellenwahl& quellen) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dokument/Listendokument.h"
+#include "dokument/Logoablauf.h"
 #include "import/Import.h"
 
 #include <array>
@@ -98,14 +99,22 @@ struct Aktualisierungsbericht {
     QList<int> geaenderteKarten;
     bool geaendert = false; // a step was recorded and the list written
     QString hinweis;        // as Aktualisierung::hinweis
+    Logouebernahme empfangslogos = {};
 };
 
 // The update as one step "Liste aktualisieren", written at once when anything changed;
 // unchanged, nothing is recorded or written. Before it writes, the list as it was is kept
 // (Listendokument::SichereVorigenStand), and the list remembers `quellen` when given. The
 // cards that changed are remembered for printing only those (Listendokument::GeaenderteKarten).
+// The new entries then get the box's logos of their services (`empfangslogos`, PNG bytes by
+// reference) as an import from the box gives them (LegeEmpfangslogosAn), in a step of their own.
 Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& abgleich, const Aktualisierungswahl& wahl,
-                                    const Quellenwahl& quellen = {});
+                                    const Quellenwahl& quellen = {},
+                                    const QHash<QString, QByteArray>& empfangslogos = {});
+
+// The references of the new channels the update takes under the choices: the services whose
+// logos are asked of the box, before anything changes.
+QStringList ReferenzenDerNeuen(const Abgleich& abgleich, const Aktualisierungswahl& wahl);
 
 // Ticks the groups of the find the list remembers (by name and kind, in any letter case) and
 // no others; returns the names of those the find lacks. When the find has none of them (another

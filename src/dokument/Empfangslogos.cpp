@@ -54,6 +54,14 @@ QStringList ReferenzenDerZeilen(const Listendokument& dokument, int von, int bis
 
 Logouebernahme LegeEmpfangslogosAn(Listendokument& dokument, int von, int bis, const QHash<QString, QByteArray>& logos,
                                    Speichern speichern) {
+    QList<int> zeilen;
+    for (int zeile = von; zeile < bis; ++zeile)
+        zeilen.append(zeile);
+    return LegeEmpfangslogosAn(dokument, zeilen, logos, speichern);
+}
+
+Logouebernahme LegeEmpfangslogosAn(Listendokument& dokument, const QList<int>& zeilen,
+                                   const QHash<QString, QByteArray>& logos, Speichern speichern) {
     if (logos.isEmpty())
         return {};
     const QString gruppe = dokument.Ordner().logoWurzel + EmpfangsLogogruppe;
@@ -61,7 +69,7 @@ Logouebernahme LegeEmpfangslogosAn(Listendokument& dokument, int von, int bis, c
         throw DateiFehler::NichtErstellt(gruppe);
     QHash<QString, QString> pfade; // reference to the file written for it
     QList<Logozuweisung> zuweisungen;
-    for (int zeile = von; zeile < bis; ++zeile) {
+    for (const int zeile : zeilen) {
         const QString& referenz = dokument.Herkunft(zeile).referenz;
         const auto bild = logos.constFind(referenz);
         if (referenz.isEmpty() || bild == logos.cend())

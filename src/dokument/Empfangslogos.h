@@ -20,5 +20,8 @@ QStringList ReferenzenDerZeilen(const Listendokument& dokument, int von, int bis
 // von to bis whose entry the import took from that very service; never by name.
 Logouebernahme LegeEmpfangslogosAn(Listendokument& dokument, int von, int bis, const QHash<QString, QByteArray>& logos,
                                    Speichern speichern);
+// The same for the rows given: the new entries of an update.
+Logouebernahme LegeEmpfangslogosAn(Listendokument& dokument, const QList<int>& zeilen,
+                                   const QHash<QString, QByteArray>& logos, Speichern speichern);
 
 } // namespace senvio

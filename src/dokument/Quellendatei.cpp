@@ -31,6 +31,7 @@ const QString GruppeWort = QStringLiteral("Gruppe");
 const QString BouquetsWort = QStringLiteral("Bouquets");
 const QString ReceiverWort = QStringLiteral("Receiver");
 const QString ReceiverbenutzerWort = QStringLiteral("Receiverbenutzer");
+const QString ReceiverwegWort = QStringLiteral("Receiverweg");
 // The first field of the line of an entry's short name, right after the entry's line.
 const QString Kurznamenfeld = QStringLiteral("Kurzname");
 // Lines of fewer than four fields, which older versions pass over: the size and line count
@@ -280,6 +281,11 @@ QString QuellenwahlZeilen(const Quellenwahl& wahl) {
             HaengeFeldAn(text, wahl.receiver.benutzer);
             text += u'\n';
         }
+        if (!wahl.receiver.weg.isEmpty()) {
+            HaengeFeldAn(text, ReceiverwegWort, true);
+            HaengeFeldAn(text, wahl.receiver.weg);
+            text += u'\n';
+        }
     }
     return text;
 }
@@ -296,6 +302,8 @@ bool LeseQuellenwahlZeile(const QStringList& felder, Quellenwahl& wahl) {
         wahl.receiver.adresse = felder[2];
     } else if (felder.size() == 2 && felder[0] == ReceiverbenutzerWort)
         wahl.receiver.benutzer = felder[1];
+    else if (felder.size() == 2 && felder[0] == ReceiverwegWort)
+        wahl.receiver.weg = felder[1];
     else
         return false;
     return true;

@@ -35,11 +35,13 @@ struct GemerkteGruppe {
     bool operator==(const GemerkteGruppe&) const = default;
 };
 // The box on the home network a list was fetched from: the address as the user typed it, the
-// kind that answered ("enigma2", "router", "tvheadend") and the user name; never a password.
+// kind that answered ("enigma2", "router", "tvheadend"), the user name and the way a tvheadend
+// gave the list ("Wiedergabeliste", "Kanalraster"); never a password.
 struct GemerkterReceiver {
     QString adresse;
     QString art;
     QString benutzer;
+    QString weg = {};
     bool operator==(const GemerkterReceiver&) const = default;
 };
 struct Quellenwahl {
@@ -54,7 +56,7 @@ struct Quellenwahl {
 QString QuellendateiZu(const QString& listendatei);
 
 // The lines of the file that hold the choice, after its first line: "Quelle", "Gruppe",
-// "Bouquets", "Receiver" (kind, address) and "Receiverbenutzer" with at most three fields,
+// "Bouquets", "Receiver" (kind, address), "Receiverbenutzer" and "Receiverweg" with at most three fields,
 // which earlier versions pass over as no entry.
 QString QuellenwahlZeilen(const Quellenwahl& wahl);
 // Takes a line of QuellenwahlZeilen into `wahl`; false for any other line.

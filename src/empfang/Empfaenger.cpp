@@ -11,19 +11,36 @@ namespace senvio {
 
 namespace {
 
-int StandardPort(Empfaengerart art) {
-    return art == Empfaengerart::Tvheadend ? 9981 : 80;
-}
+Empfangsfund HoleEnigma2(Abruf& abruf, const Empfangsziel&);
+Empfangsfund HoleRouter(Abruf& abruf, const Empfangsziel&);
+Empfangsfund HoleTvheadend(Abruf& abruf, const Empfangsziel& ziel);
 
-QString Geraet(Empfaengerart art) {
-    switch (art) {
-    case Empfaengerart::Enigma2:
-        return QStringLiteral("ein Enigma2-Receiver");
-    case Empfaengerart::Router:
-        return QStringLiteral("ein Kabel-Router");
-    default:
-        return QStringLiteral("ein tvheadend-Server");
-    }
+// The three kinds of box: what the user sees, what the command line and the list's sources
+// file say, the default port and the way the list is fetched; in the order of detection.
+struct Artbeschreibung {
+    Empfaengerart art;
+    QString name;
+    QString kennung;
+    QString geraet; // in messages
+    int port;
+    Empfangsfund (*hole)(Abruf&, const Empfangsziel&);
+};
+
+const Artbeschreibung Arten[] = {
+    {Empfaengerart::Enigma2, QStringLiteral("Enigma2"), QStringLiteral("enigma2"),
+     QStringLiteral("ein Enigma2-Receiver"), 80, HoleEnigma2},
+    {Empfaengerart::Router, QStringLiteral("Kabel-Router"), QStringLiteral("router"),
+     QStringLiteral("ein Kabel-Router"), 80, HoleRouter},
+    {Empfaengerart::Tvheadend, QStringLiteral("tvheadend"), QStringLiteral("tvheadend"),
+     QStringLiteral("ein tvheadend-Server"), 9981, HoleTvheadend},
+};
+
+// "Automatisch" stands for no box of its own: the last kind answers for it where one must.
+const Artbeschreibung& Beschreibung(Empfaengerart art) {
+    for (const Artbeschreibung& a : Arten)
+        if (a.art == art)
+            return a;
+    return Arten[std::size(Arten) - 1];
 }
 
 // A login page or an error page where a list was asked for.
@@ -44,7 +61,7 @@ Abruffehler Unerwartet(const Abruf& abruf, Empfaengerart art, const QString& was
                     .arg(gegenstelle, was)};
     return {Abrufgrund::Unerwartet, QStringLiteral("Die Antwort von %1 auf die Frage nach %2 ist nicht, was %3 "
                                                    "schickt.")
-                                        .arg(gegenstelle, was, Geraet(art))};
+                                        .arg(gegenstelle, was, Beschreibung(art).geraet)};
 }
 
 QString Kodiert(const QString& text) {
@@ -107,8 +124,8 @@ ImportFund LeseEnigma2Schnittstelle(Abruf& abruf) {
     });
 }
 
-Empfangsfund HoleEnigma2(Abruf& abruf) {
-    Empfangsfund e{{}, Empfaengerart::Enigma2, abruf.Basis(), {}};
+Empfangsfund HoleEnigma2(Abruf& abruf, const Empfangsziel&) {
+    Empfangsfund e{{}, Empfaengerart::Enigma2, abruf.Basis(), {}, {}};
     const auto datei = [&](const QString& name) {
         return abruf.HoleFallsDa(QStringLiteral("/file?file=/etc/enigma2/") + Kodiert(name));
     };
@@ -141,8 +158,8 @@ Empfangsfund HoleEnigma2(Abruf& abruf) {
     return e;
 }
 
-Empfangsfund HoleRouter(Abruf& abruf) {
-    Empfangsfund e{{}, Empfaengerart::Router, abruf.Basis(), {}};
+Empfangsfund HoleRouter(Abruf& abruf, const Empfangsziel&) {
+    Empfangsfund e{{}, Empfaengerart::Router, abruf.Basis(), {}, {}};
     for (const QString& name : {QStringLiteral("tvhd.m3u"), QStringLiteral("tvsd.m3u"), QStringLiteral("radio.m3u")}) {
         const std::optional<QByteArray> liste = abruf.HoleFallsDa(QStringLiteral("/dvb/m3u/") + name);
         if (!liste)
@@ -160,29 +177,52 @@ Empfangsfund HoleRouter(Abruf& abruf) {
     return e;
 }
 
-Empfangsfund HoleTvheadend(Abruf& abruf) {
-    Empfangsfund e{{}, Empfaengerart::Tvheadend, abruf.Basis(), {}};
-    std::optional<QByteArray> liste;
+// The channels by one of tvheadend's ways; nothing where the playlist is not there or not one.
+// `antwort` keeps what the box sent.
+std::optional<ImportFund> LeseTvheadend(Abruf& abruf, Tvheadendweg weg, std::optional<QByteArray>& antwort) {
+    if (weg == Tvheadendweg::Kanalraster) {
+        antwort = abruf.Hole(QStringLiteral("/api/channel/grid?limit=100000"));
+        return LeseTvheadendKanaele(*antwort);
+    }
+    antwort = abruf.HoleFallsDa(QStringLiteral("/playlist/channels.m3u"));
+    if (!antwort || !IstWiedergabeliste(*antwort))
+        return std::nullopt;
+    ImportFund fund = LeseWiedergabeliste(*antwort, QStringLiteral("tvheadend"));
+    // A logged-in playlist gives each address a ticket of its own: the channel is its path.
+    for (ImportSender& s : fund.sender)
+        if (const qsizetype frage = s.referenz.indexOf(u'?'); frage >= 0)
+            s.referenz.truncate(frage);
+    return fund;
+}
+
+Empfangsfund HoleTvheadend(Abruf& abruf, const Empfangsziel& ziel) {
+    Empfangsfund e{{}, Empfaengerart::Tvheadend, abruf.Basis(), {}, {}};
+    // The playlist first, unless the list came by the channel grid before.
+    const bool rasterZuerst = ziel.weg == Tvheadendweg::Kanalraster;
+    const Tvheadendweg wege[] = {rasterZuerst ? Tvheadendweg::Kanalraster : Tvheadendweg::Wiedergabeliste,
+                                 rasterZuerst ? Tvheadendweg::Wiedergabeliste : Tvheadendweg::Kanalraster};
+    std::optional<QByteArray> erste, zweite;
+    std::optional<ImportFund> fund;
+    std::optional<Abruffehler> grund;
     try {
-        liste = abruf.HoleFallsDa(QStringLiteral("/playlist/channels.m3u"));
+        fund = LeseTvheadend(abruf, wege[0], erste);
     } catch (const Abruffehler& fehler) {
         if (!AndererWegMoeglich(fehler))
             throw;
+        grund = fehler;
     }
-    if (liste && IstWiedergabeliste(*liste)) {
-        e.fund = LeseWiedergabeliste(*liste, QStringLiteral("tvheadend"));
-        // A logged-in playlist gives each address a ticket of its own: the channel is its path.
-        for (ImportSender& s : e.fund.sender)
-            if (const qsizetype frage = s.referenz.indexOf(u'?'); frage >= 0)
-                s.referenz.truncate(frage);
-    } else {
-        const QByteArray raster = abruf.Hole(QStringLiteral("/api/channel/grid?limit=100000"));
-        std::optional<ImportFund> fund = LeseTvheadendKanaele(raster);
-        if (!fund)
-            throw Unerwartet(abruf, Empfaengerart::Tvheadend, QStringLiteral("den Kanälen"),
-                             liste ? QByteArrayView(*liste) : QByteArrayView(raster));
-        e.fund = std::move(*fund);
+    e.weg = wege[0];
+    if (!fund) {
+        fund = LeseTvheadend(abruf, wege[1], zweite);
+        e.weg = wege[1];
     }
+    // The grid's own error says more than a missing playlist.
+    if (!fund && rasterZuerst && grund)
+        throw *grund;
+    if (!fund)
+        throw Unerwartet(abruf, Empfaengerart::Tvheadend, QStringLiteral("den Kanälen"),
+                         erste ? QByteArrayView(*erste) : QByteArrayView(zweite.value_or(QByteArray())));
+    e.fund = std::move(*fund);
     PruefeFund(abruf, e.fund);
     for (const ImportSender& s : e.fund.sender)
         if (!s.referenz.isEmpty() && !s.logo.isEmpty())
@@ -192,55 +232,28 @@ Empfangsfund HoleTvheadend(Abruf& abruf) {
 
 Empfangsfund HoleArt(const Empfangsziel& ziel, Empfaengerart art, int wartezeit, const Abruffortschritt& fortschritt,
                      QNetworkAccessManager* netz) {
-    Abruf abruf(LeseEmpfaengeradresse(ziel.adresse, StandardPort(art)), ziel.benutzer, ziel.passwort, netz);
+    const Artbeschreibung& beschreibung = Beschreibung(art);
+    Abruf abruf(LeseEmpfaengeradresse(ziel.adresse, beschreibung.port), ziel.benutzer, ziel.passwort, netz);
     abruf.SetzeWartezeit(wartezeit);
     abruf.SetzeFortschritt(fortschritt);
-    switch (art) {
-    case Empfaengerart::Router:
-        return HoleRouter(abruf);
-    case Empfaengerart::Tvheadend:
-        return HoleTvheadend(abruf);
-    default:
-        return HoleEnigma2(abruf);
-    }
+    return beschreibung.hole(abruf, ziel);
 }
 
 } // namespace
 
 QString Artname(Empfaengerart art) {
-    switch (art) {
-    case Empfaengerart::Enigma2:
-        return QStringLiteral("Enigma2");
-    case Empfaengerart::Router:
-        return QStringLiteral("Kabel-Router");
-    case Empfaengerart::Tvheadend:
-        return QStringLiteral("tvheadend");
-    default:
-        return QStringLiteral("Automatisch erkennen");
-    }
+    return art == Empfaengerart::Automatisch ? QStringLiteral("Automatisch erkennen") : Beschreibung(art).name;
 }
 
 QString Artkennung(Empfaengerart art) {
-    switch (art) {
-    case Empfaengerart::Enigma2:
-        return QStringLiteral("enigma2");
-    case Empfaengerart::Router:
-        return QStringLiteral("router");
-    case Empfaengerart::Tvheadend:
-        return QStringLiteral("tvheadend");
-    default:
-        return QStringLiteral("automatisch");
-    }
+    return art == Empfaengerart::Automatisch ? QStringLiteral("automatisch") : Beschreibung(art).kennung;
 }
 
 std::optional<Empfaengerart> LeseEmpfaengerart(const QString& text) {
     const QString art = text.toLower();
-    if (art == QLatin1String("enigma2"))
-        return Empfaengerart::Enigma2;
-    if (art == QLatin1String("router"))
-        return Empfaengerart::Router;
-    if (art == QLatin1String("tvheadend"))
-        return Empfaengerart::Tvheadend;
+    for (const Artbeschreibung& a : Arten)
+        if (art == a.kennung)
+            return a.art;
     if (art == QLatin1String("automatisch"))
         return Empfaengerart::Automatisch;
     return std::nullopt;
@@ -252,9 +265,9 @@ Empfangsfund HoleSenderliste(const Empfangsziel& ziel, const Abruffortschritt& f
         return HoleArt(ziel, ziel.art, ziel.wartezeit, fortschritt, netz);
     std::optional<Abruffehler> erster;
     bool gleicherGrund = true;
-    for (const Empfaengerart art : {Empfaengerart::Enigma2, Empfaengerart::Router, Empfaengerart::Tvheadend}) {
+    for (const Artbeschreibung& art : Arten) {
         try {
-            return HoleArt(ziel, art, std::min(ziel.wartezeit, ziel.erkennungszeit), fortschritt, netz);
+            return HoleArt(ziel, art.art, std::min(ziel.wartezeit, ziel.erkennungszeit), fortschritt, netz);
         } catch (const Abruffehler& fehler) {
             // The box is found, but wants something of the user.
             if (fehler.grund() == Abrufgrund::AnmeldungNoetig || fehler.grund() == Abrufgrund::AnmeldungFalsch ||

@@ -15,6 +15,10 @@ namespace senvio {
 
 enum class Empfaengerart { Automatisch, Enigma2, Router, Tvheadend };
 
+// How a tvheadend gave its channels: its playlist and its channel grid give a channel
+// other references, so an update asks the way the list came first.
+enum class Tvheadendweg { Unbekannt, Wiedergabeliste, Kanalraster };
+
 // "Enigma2", "Kabel-Router", "tvheadend", "Automatisch erkennen".
 QString Artname(Empfaengerart art);
 // The kind named on the command line: "enigma2", "router", "tvheadend" (any letter case).
@@ -30,15 +34,23 @@ struct Empfangsziel {
     int wartezeit = 5000; // milliseconds without a byte before a request is given up
     // Automatic detection gives each kind at most this long to answer.
     int erkennungszeit = 2000;
+    Tvheadendweg weg = Tvheadendweg::Unbekannt; // asked first; the other where it gives nothing
 };
 
 struct Empfangsfund {
     ImportFund fund;
     Empfaengerart art = Empfaengerart::Automatisch; // the kind that answered
     QUrl basis;                                     // the address used
+    Tvheadendweg weg = Tvheadendweg::Unbekannt;     // a tvheadend's way that gave the list
     // The logo the box offers for a channel, by the channel's reference: its address on
     // the box, or for an Enigma2 the picon names to try in order.
     QHash<QString, QStringList> logos;
+};
+
+// The box asked, and what it gave: its logos are fetched from it after the list.
+struct Receiverabruf {
+    Empfangsziel ziel;
+    Empfangsfund fund;
 };
 
 // Fetches the channel list. "Automatisch" tries Enigma2, then the router, then tvheadend,

@@ -113,7 +113,10 @@ std::optional<Receiverabruf> HoleVomReceiver(QWidget* eltern, const QString& ein
     for (;;) {
         if (!std::exchange(direkt, false) && Dialoge::ZeigeModal(dialog) != QDialog::Accepted)
             return std::nullopt;
-        const Empfangsziel ziel = dialog.Ziel();
+        Empfangsziel ziel = dialog.Ziel();
+        // The box a list came from is asked the way it answered then.
+        if (bekannt && ziel.adresse == bekannt->adresse)
+            ziel.weg = bekannt->weg;
         SchreibeIniWert(einstellungen, EinstellungsAbschnitt, AdressSchluessel, ziel.adresse);
         SchreibeIniWert(einstellungen, EinstellungsAbschnitt, ArtSchluessel, Artkennung(ziel.art));
         try {

@@ -35,12 +35,6 @@ private:
     QPushButton* OkKnopf = nullptr;
 };
 
-// The box asked, and what it gave.
-struct Receiverabruf {
-    Empfangsziel ziel;
-    Empfangsfund fund;
-};
-
 // The dialog, started with the address and kind of the last fetch (senvio.ini; never the
 // password), then the list fetched with a progress dialog that appears after a second and
 // can be cancelled. A box that asks for a login, or refuses the one given, brings the

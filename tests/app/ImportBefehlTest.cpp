@@ -386,6 +386,27 @@ TEST_F(Importbefehl, VomReceiverMitAnmeldungUndLogo) {
     EXPECT_TRUE(ini.contains("ReceiverArt=automatisch\n") && !ini.contains("dreambox") && !ini.contains("root"));
 }
 
+// "Abbrechen" while the picons of a new list come: no list, no sources, no logo group written.
+TEST_F(Importbefehl, VomReceiverAbgebrochen) {
+    StarteMitQuellen();
+    Testbox box;
+    ServiereBouquetsatz(box);
+    box.Setze(u"/picon/1_0_19_283D_3FB_1_C00000_0_0_0.png"_s, TestPicon());
+    const QStringList vorher = QDir(Liste({})).entryList(QDir::Files);
+    Dialoge::SetzeNaechstenDialog([&](QDialog& dialog) {
+        Teil<QLineEdit>(dialog, "Adresse")->setText(box.Adresse());
+        Teil<QPushButton>(dialog, "OkKnopf")->click();
+        return dialog.result();
+    });
+    ImportDialog(false);
+    NameDialogMitOk(u"Box"_s); // were it not cancelled
+    Dialoge::SetzeAbbruchBeiSchritt(0);
+    Dialoge::SetzeAbbruchBeiSchritt(1);
+    Befehl("VomReceiverHolen1");
+    EXPECT_EQ(QDir(Liste({})).entryList(QDir::Files), vorher);
+    EXPECT_FALSE(QFileInfo::exists(Pfad(u"TV und Radio Sender Logos/Vom Receiver"_s)));
+}
+
 // A list fetched from a box: "Liste aktualisieren..." offers the box, fetches from it without
 // a dialog (it asks for no login) and goes straight into the review of its remembered group.
 TEST_F(Importbefehl, AktualisierenVomReceiver) {
@@ -396,6 +417,7 @@ TEST_F(Importbefehl, AktualisierenVomReceiver) {
                                          box.Adresse().toUtf8() +
                                          "\nDas Erste HD\tTV\t1:283D:3FB:1:C00000\tDas Erste HD\n"
                                          "ZDF HD\tTV\t1:2B66:3F3:1:C00000\tZDF HD\n");
+    box.Setze(u"/picon/1_0_19_6F_D_85_C00000_0_0_0.png"_s, TestPicon());
     TMainForm& haupt =
         StarteMit("    1   = Das Erste HD #png#Ohne Logo1.png\r\n    2   = ZDF HD #png#Ohne Logo2.png\r\n", u"Box"_s);
     Dialoge::SetzeNaechsteWahl(0);
@@ -408,7 +430,11 @@ TEST_F(Importbefehl, AktualisierenVomReceiver) {
                                         u" geholt. Woher soll der neue Stand kommen?"_s}));
     EXPECT_EQ(haupt.Statuszeile(),
               u"Geändert: Karte 1 — Unverändert: 2, Neue Nummer: 0, Umbenannt: 0, Neu: 1, Nicht mehr empfangbar: 0"_s);
-    EXPECT_TRUE(Lies(Liste(u"Box.lis"_s)).contains("    4   = BR Fernsehen S\xFC\x64 HD #png#Ohne Logo"));
+    // The new channel gets its picon, the others keep their logos.
+    EXPECT_TRUE(Lies(Liste(u"Box.lis"_s))
+                    .contains("ZDF HD #png#Ohne Logo2.png\r\n    3   = (frei) #png#Ohne Logo3.png\r\n    4   = BR "
+                              "Fernsehen S\xFC\x64 HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\BR "
+                              "Fernsehen S\xFC\x64 HD.png\r\n"));
     EXPECT_EQ(box.FremdeHosts(), 0);
 }
 

@@ -1,5 +1,6 @@
 // Fetching from a box: the three kinds against recorded answers, every fault with its message.
 #include "empfang/Empfaenger.h"
+#include "empfang/Empfangsvermerk.h"
 #include "import/Import.h"
 
 #include <QNetworkAccessManager>
@@ -196,6 +197,40 @@ TEST(Empfang, JederFehlerMitSeinerMeldung) {
         }
         EXPECT_EQ(netz.hosts.filter(u"127.0.0.1"_s).size(), netz.hosts.size());
     }
+}
+
+// tvheadend's playlist: its numbers kept, a logo only for the channels asked for and on the box.
+// The channel grid gives other references: a list that came by it is updated by it first.
+TEST(Empfang, TvheadendsWiedergabelisteUndDerGemerkteWeg) {
+    Testbox box;
+    const QByteArray kanal = "http://" + box.Adresse().toUtf8() + "/stream/channel/", bild = kanal.chopped(15);
+    box.Setze(u"/playlist/channels.m3u"_s,
+              "#EXTM3U\n#EXTINF:-1 tvg-logo=\"" + bild + "imagecache/1\" tvg-chno=\"1\",Das Erste HD\n" + kanal +
+                  "b2?ticket=9F\n#EXTINF:-1 tvg-logo=\"http://192.0.2.7/2.png\" tvg-chno=\"2\",ZDF HD\n" + kanal +
+                  "a1?ticket=9F\n#EXTINF:-1 tvg-logo=\"" + bild + "imagecache/5\" tvg-chno=\"5\",arte HD\n" + kanal +
+                  "c3\n");
+    box.Setze(u"/api/channel/grid?limit=100000"_s, R"x({"entries": [{"uuid": "b2", "name": "Das Erste HD"}]})x");
+    for (const char* n : {"/imagecache/1", "/imagecache/5"})
+        box.Setze(QString::fromLatin1(n), PngKopf + n);
+    Receiverabruf abruf{{box.Adresse(), Empfaengerart::Tvheadend, {}, {}}, {}};
+    abruf.fund = HoleSenderliste(abruf.ziel);
+    EXPECT_EQ(EmpfangNamen(ImportEintraege(abruf.fund.fund, {true}).liste),
+              (QStringList{u"Das Erste HD<"_s + kanal + u"b2>"_s, u"ZDF HD<"_s + kanal + u"a1>"_s, u"(frei)<>"_s,
+                           u"(frei)<>"_s, u"arte HD<"_s + kanal + u"c3>"_s}));
+    EXPECT_EQ(HoleLogos(abruf.ziel, abruf.fund, {kanal + u"b2"_s, kanal + u"a1"_s}).keys(),
+              QStringList{kanal + u"b2"_s});
+    EXPECT_EQ(box.Anfragen(), (QStringList{u"/playlist/channels.m3u"_s, u"/imagecache/1"_s}));
+
+    // Came by the grid: remembered in lines older versions pass over, asked that way again.
+    QTemporaryDir ordner;
+    abruf.fund.weg = Tvheadendweg::Kanalraster;
+    SchreibeQuellen(ordner.filePath(u"Box.quellen"_s), {}, {}, MitReceiver({}, &abruf));
+    EXPECT_EQ(Lies(ordner.filePath(u"Box.quellen"_s)),
+              "Senvio-Quellen 1\nReceiver\ttvheadend\t" + box.Adresse().toUtf8() + "\nReceiverweg\tKanalraster\n");
+    const Quellenwahl gemerkt = LeseQuellen(ordner.filePath(u"Box.quellen"_s), {}).wahl;
+    const Empfangsfund raster = HoleSenderliste(ZielDesReceivers(gemerkt.receiver));
+    EXPECT_EQ(EmpfangNamen(ImportEintraege(raster.fund, {true}).liste), QStringList{u"Das Erste HD<tvheadend:b2>"_s});
+    EXPECT_EQ(box.Anfragen().mid(2), QStringList{u"/api/channel/grid?limit=100000"_s});
 }
 
 TEST(Empfang, AdressenWieEingegeben) {

@@ -409,19 +409,30 @@ TEST(ImportProgramm, VomReceiverWieVonDerPlatte) {
         .replace("S\xC3\xBC\x64 HD", "Nord HD");
     for (auto d = neu.begin(); d != neu.end(); ++d)
         box.Setze(u"/file?file=/etc/enigma2/"_s + d.key(), d.value());
+    box.Setze(u"/picon/1_0_19_2B7A_3F3_1_C00000_0_0_0.png"_s, png);
+    const qsizetype gefragt = box.Anfragen().size();
     const Programmlauf aktualisiert = starte({u"--aktualisieren"_s, u"Box"_s});
     EXPECT_EQ(aktualisiert.aus, u"Unverändert: 1, Neue Nummer: 0, Umbenannt: 1, Neu: 1, Nicht mehr empfangbar: 1\n"
                                 u"Geändert: Karte 1\nAktualisiert: "_s +
-                                    listen + u"Box.lis\n"_s)
+                                    listen + u"Box.lis\nLogos vom Receiver: 1\n"_s)
         << aktualisiert.fehler.toStdString();
+    // The new arte HD gets its picon; only its picon is asked for.
+    EXPECT_EQ(box.Anfragen().mid(gefragt).filter(u"/picon/"_s),
+              QStringList{u"/picon/1_0_19_2B7A_3F3_1_C00000_0_0_0.png"_s});
     const QByteArray liste = Lies(listen + u"Box.lis"_s);
-    EXPECT_TRUE(liste.startsWith(eigenesLogo + "    2   = arte HD #")) << liste.toStdString();
+    EXPECT_TRUE(liste.startsWith(
+        eigenesLogo + "    2   = arte HD #png#ProgrammVerzeichnis\\Senvio-Listen\\Sender-Logos\\arte HD.png\r\n"))
+        << liste.toStdString();
     EXPECT_TRUE(liste.contains("    4   = BR Fernsehen Nord HD #"));
     EXPECT_FALSE(liste.contains("ZDF"));
     // Named again on the command line, the same box finds nothing new.
     EXPECT_TRUE(
         starte({u"--aktualisieren"_s, u"--receiver"_s, box.Adresse(), u"--benutzer"_s, u"root"_s, u"Box"_s})
             .aus.startsWith(u"Unverändert: 3, Neue Nummer: 0, Umbenannt: 0, Neu: 0, Nicht mehr empfangbar: 0\n"_s));
+    // A secure address to a box without TLS: refused, and nothing written.
+    EXPECT_TRUE(starte({u"--receiver"_s, u"https://"_s + box.Adresse(), u"Sicher"_s})
+                    .fehler.startsWith(u"senvio-import: Der sicheren Verbindung zu "_s + box.Adresse()));
+    EXPECT_FALSE(QFile::exists(listen + u"Sicher.lis"_s));
     qunsetenv("SENVIO_PASSWORT");
     EXPECT_EQ(box.FremdeHosts(), 0);
 }

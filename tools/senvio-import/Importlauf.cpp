@@ -4,6 +4,7 @@
 #include "dokument/Empfangslogos.h"
 #include "dokument/Importablauf.h"
 #include "dokument/Logoablauf.h"
+#include "empfang/Empfangsvermerk.h"
 #include "list/Listendatei.h"
 #include "platform/Fehler.h"
 #include "platform/Ordner.h"
@@ -140,32 +141,23 @@ QString Passwort(const QString& benutzer, QTextStream& fehler) {
     return QString::fromStdString(zeile);
 }
 
-// The box asked, and what it gave: its logos are fetched from it after the import.
-struct Empfang {
-    Empfangsziel ziel;
-    Empfangsfund fund;
-};
-
 // The box by its address, kind and user name; the password is asked for when it is fetched.
-Empfangsziel Ziel(const QString& adresse, Empfaengerart art, const QString& benutzer) {
-    Empfangsziel ziel;
-    ziel.adresse = adresse;
-    ziel.art = art;
-    ziel.benutzer = benutzer;
-    return ziel;
-}
 Empfangsziel ZielDesAufrufs(const Importaufruf& aufruf) {
-    return Ziel(aufruf.receiver, aufruf.art, aufruf.benutzer);
+    Empfangsziel ziel;
+    ziel.adresse = aufruf.receiver;
+    ziel.art = aufruf.art;
+    ziel.benutzer = aufruf.benutzer;
+    return ziel;
 }
 
 // The channel list of the box, the password asked for first; kept in `empfang`.
-ImportFund HoleVomEmpfaenger(Empfangsziel ziel, QTextStream& fehler, std::optional<Empfang>* empfang) {
+ImportFund HoleVomEmpfaenger(Empfangsziel ziel, QTextStream& fehler, std::optional<Receiverabruf>* empfang) {
     ziel.passwort = Passwort(ziel.benutzer, fehler);
     try {
         Empfangsfund fund = HoleSenderliste(ziel);
         if (!empfang)
             return fund.fund;
-        empfang->emplace(Empfang{ziel, std::move(fund)});
+        empfang->emplace(Receiverabruf{ziel, std::move(fund)});
         return (*empfang)->fund.fund;
     } catch (const Abruffehler& f) {
         if (f.grund() != Abrufgrund::AnmeldungNoetig)
@@ -178,18 +170,10 @@ ImportFund HoleVomEmpfaenger(Empfangsziel ziel, QTextStream& fehler, std::option
 // What the call reads: the files as given, from the folder the tool was started in, or the
 // channel list of the box (kept in `empfang`).
 ImportFund LeseQuellen(const Importaufruf& aufruf, const QDir& start, QTextStream& fehler,
-                       std::optional<Empfang>* empfang = nullptr) {
+                       std::optional<Receiverabruf>* empfang = nullptr) {
     if (aufruf.receiver.isEmpty())
         return LeseImportquellen(Quellpfade(aufruf, start));
     return HoleVomEmpfaenger(ZielDesAufrufs(aufruf), fehler, empfang);
-}
-
-// What the list remembers of an import or update: with the box it came from, by the address
-// typed and the kind that answered.
-Quellenwahl MitReceiver(Quellenwahl wahl, const std::optional<Empfang>& empfang) {
-    if (empfang)
-        wahl.receiver = {empfang->ziel.adresse, Artkennung(empfang->fund.art), empfang->ziel.benutzer};
-    return wahl;
 }
 
 // The update of an existing list: read, matched and written under the list's lock, from the
@@ -205,15 +189,16 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
         fehler << "senvio-import: " << dokument.Quellenhinweis() << '\n';
     const Quellenwahl gemerkt = dokument.GemerkteQuellen();
     // Without sources named, a list fetched from a box is fetched from it again.
-    std::optional<Empfang> empfang;
+    std::optional<Receiverabruf> empfang;
     ImportFund fund;
-    if (!aufruf.receiver.isEmpty())
-        fund = HoleVomEmpfaenger(ZielDesAufrufs(aufruf), fehler, &empfang);
-    else if (aufruf.quellen.isEmpty() && !gemerkt.receiver.adresse.isEmpty())
-        fund = HoleVomEmpfaenger(Ziel(gemerkt.receiver.adresse,
-                                      LeseEmpfaengerart(gemerkt.receiver.art).value_or(Empfaengerart::Automatisch),
-                                      gemerkt.receiver.benutzer),
-                                 fehler, &empfang);
+    if (!aufruf.receiver.isEmpty()) {
+        Empfangsziel ziel = ZielDesAufrufs(aufruf);
+        // The box the list came from is asked the way it answered then.
+        if (ziel.adresse == gemerkt.receiver.adresse)
+            ziel.weg = ZielDesReceivers(gemerkt.receiver).weg;
+        fund = HoleVomEmpfaenger(ziel, fehler, &empfang);
+    } else if (aufruf.quellen.isEmpty() && !gemerkt.receiver.adresse.isEmpty())
+        fund = HoleVomEmpfaenger(ZielDesReceivers(gemerkt.receiver), fehler, &empfang);
     else {
         const QStringList pfade = aufruf.quellen.isEmpty() ? gemerkt.quellen : Quellpfade(aufruf, start);
         if (pfade.isEmpty())
@@ -243,8 +228,13 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
                << " Sender; sie wird nur mit --trotzdem aktualisiert.\n";
         return 1;
     }
+    // The box's logos of the new channels, all fetched before anything is written.
+    const QHash<QString, QByteArray> logos =
+        empfang ? HoleLogos(empfang->ziel, empfang->fund, ReferenzenDerNeuen(abgleich, aufruf.wahl))
+                : QHash<QString, QByteArray>();
     const Aktualisierungsbericht bericht =
-        Aktualisiere(dokument, abgleich, aufruf.wahl, MitReceiver(WahlDesImports(fund, wahl, optionen), empfang));
+        Aktualisiere(dokument, abgleich, aufruf.wahl,
+                     MitReceiver(WahlDesImports(fund, wahl, optionen), empfang ? &*empfang : nullptr), logos);
     if (!bericht.hinweis.isEmpty())
         fehler << "senvio-import: " << bericht.hinweis << '\n';
     aus << Anzahlentext(bericht.anzahl) << '\n';
@@ -253,7 +243,11 @@ int AktualisiereListe(const Importaufruf& aufruf, const ProgrammOrdner& ordner, 
         return 0;
     }
     aus << KartenText(bericht.geaenderteKarten) << '\n' << "Aktualisiert: " << dokument.Datei() << '\n';
-    return 0;
+    if (empfang)
+        aus << "Logos vom Receiver: " << bericht.empfangslogos.angehaengt << '\n';
+    for (const QString& meldung : bericht.empfangslogos.fehlschlaege)
+        fehler << "senvio-import: " << meldung << '\n';
+    return bericht.empfangslogos.fehlschlaege.isEmpty() ? 0 : 1;
 }
 
 // The groups of the sources, one per line with their counts.
@@ -293,7 +287,7 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
     try {
         if (aufruf.aktualisieren)
             return AktualisiereListe(aufruf, ordner, start, aus, fehler);
-        std::optional<Empfang> empfang;
+        std::optional<Receiverabruf> empfang;
         const ImportFund fund = LeseQuellen(aufruf, start, fehler, &empfang);
         for (const QString& hinweis : fund.hinweise)
             fehler << "senvio-import: " << hinweis << '\n';
@@ -322,7 +316,7 @@ int FuehreImportAus(const Importaufruf& aufruf, QTextStream& aus, QTextStream& f
         Listendokument radio(ordner);
         OeffneImportziel(liste, aufruf.liste, aufruf.anhaengen);
         const int erste = Importiere(liste, radio, listen, aufruf.anhaengen, Speichern::Spaeter,
-                                     MitReceiver(WahlDesImports(fund, wahl, optionen), empfang));
+                                     MitReceiver(WahlDesImports(fund, wahl, optionen), empfang ? &*empfang : nullptr));
         QList<std::pair<Listendokument*, qsizetype>> ziele{{&liste, erste}};
         if (!listen.radio.isEmpty())
             ziele.append({&radio, radio.Liste().Anzahl() - listen.radio.size()});
