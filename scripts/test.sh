@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: the unit and
 # crash tests, the same again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and every fuzz target for a while (FUZZ_SEKUNDEN, default 6 each).
+# and every fuzz target for a while (FUZZ_SEKUNDEN, default 5 each).
 # SENVIO_SCHNELL=1 runs only the plain build's tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,6 +29,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 echo "(bis hier ${SECONDS} s)"
 echo "== Fuzzing =="
-./scripts/fuzz.sh "${FUZZ_SEKUNDEN:-6}"
+./scripts/fuzz.sh "${FUZZ_SEKUNDEN:-5}"
 
 echo "Alle Tests bestanden (${SECONDS} s)."

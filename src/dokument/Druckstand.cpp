@@ -10,7 +10,7 @@
 namespace senvio {
 
 namespace {
-const QString Kopf = QStringLiteral("Senvio-Gedruckt 1");
+const QString Druckstandkopf = QStringLiteral("Senvio-Gedruckt 1");
 constexpr qint64 GroessterDruckstand = qint64(64) * 1024 * 1024;
 } // namespace
 
@@ -26,7 +26,7 @@ void SchreibeDruckstand(const QString& datei, const std::optional<QStringList>& 
         return;
     }
     // A list line holds no line end: the reader of list files splits at each.
-    QString text = Kopf + u'\n';
+    QString text = Druckstandkopf + u'\n';
     for (const QString& zeile : *gedruckt)
         text += zeile + u'\n';
     if (!SchreibeGanzeDatei(datei, text.toUtf8()))
@@ -40,7 +40,7 @@ std::optional<QStringList> LeseDruckstand(const QString& datei) {
     QStringDecoder utf8(QStringConverter::Utf8);
     QStringList zeilen = QString(utf8(f.readAll())).split(u'\n');
     // Written whole or not at all: a file without its last line end is not ours.
-    if (utf8.hasError() || zeilen.size() < 2 || zeilen.first() != Kopf || !zeilen.last().isEmpty())
+    if (utf8.hasError() || zeilen.size() < 2 || zeilen.first() != Druckstandkopf || !zeilen.last().isEmpty())
         return std::nullopt;
     zeilen.removeFirst();
     zeilen.removeLast();
