@@ -292,9 +292,9 @@ Aktualisierungsbericht Aktualisiere(Listendokument& dokument, const Abgleich& ab
         return bericht;
     // The way back, should the new scan have been the wrong one.
     dokument.SichereVorigenStand();
-    if (quellen != Quellenwahl())
-        dokument.MerkeQuellen(quellen);
     dokument.Aendere({QStringLiteral("Liste aktualisieren"), Speichern::Spaeter, true}, [&](Listenaenderung& a) {
+        if (quellen != Quellenwahl())
+            a.MerkeQuellen(quellen);
         a.AendereZeilen([&](SenderListe& liste) { liste.SetzeZeilen(plan.zeilen); });
         for (qsizetype i = 0; i < plan.herkunft.size(); ++i)
             a.SetzeHerkunft(int(i), plan.herkunft[i]);

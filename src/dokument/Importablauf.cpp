@@ -36,11 +36,11 @@ Quellenwahl WahlDesImports(const ImportFund& fund, const QList<bool>& gruppeGewa
 int HaengeImportAn(Listendokument& dokument, const QList<ImportEintrag>& eintraege, Speichern speichern,
                    const Quellenwahl& wahl) {
     const int erste = int(dokument.Liste().Anzahl());
-    if (wahl != Quellenwahl())
-        dokument.MerkeQuellen(erste > 0 ? Vereinigt(dokument.GemerkteQuellen(), wahl) : wahl);
     // Into an empty list the import is no step of the history: there is nothing to go back to.
     dokument.Aendere(
         {QStringLiteral("Senderliste importieren"), speichern, true, erste > 0}, [&](Listenaenderung& aenderung) {
+            if (wahl != Quellenwahl())
+                aenderung.MerkeQuellen(erste > 0 ? Vereinigt(dokument.GemerkteQuellen(), wahl) : wahl);
             QStringList namen;
             namen.reserve(eintraege.size());
             for (const ImportEintrag& eintrag : eintraege)

@@ -18,33 +18,35 @@ const Eintragsherkunft KeineHerkunft;
 } // namespace
 
 // A step holds only the stretch of entries that changed, their import knowledge with
-// them, and the selection before and after.
+// them, the selection and where the list came from before and after.
 class Listenschritt : public QUndoCommand {
 public:
-    Listenschritt(Listendokument& dokument, const QString& name, Zeilenwechsel wechsel,
-                  QList<Eintragsherkunft> herkunftVorher, QList<Eintragsherkunft> herkunftNachher, int auswahlVorher,
-                  int auswahlNachher)
-        : QUndoCommand(name), m_dokument(dokument), m_wechsel(std::move(wechsel)),
-          m_herkunftVorher(std::move(herkunftVorher)), m_herkunftNachher(std::move(herkunftNachher)),
-          m_auswahlVorher(auswahlVorher), m_auswahlNachher(auswahlNachher) {}
+    struct Stand {
+        QList<Eintragsherkunft> herkunft; // of the changed stretch
+        int auswahl;
+        Quellenwahl quellen;
+    };
+    Listenschritt(Listendokument& dokument, const QString& name, Zeilenwechsel wechsel, Stand vorher, Stand nachher)
+        : QUndoCommand(name), m_dokument(dokument), m_wechsel(std::move(wechsel)), m_vorher(std::move(vorher)),
+          m_nachher(std::move(nachher)) {}
 
-    void undo() override { m_dokument.WendeSchrittAn(m_wechsel, false, m_herkunftVorher, m_auswahlVorher); }
+    void undo() override {
+        m_dokument.WendeSchrittAn(m_wechsel, false, m_vorher.herkunft, m_vorher.auswahl, m_vorher.quellen);
+    }
     void redo() override {
         // Pushed after the command made the change: the first call has nothing to do.
         if (m_schonGetan) {
             m_schonGetan = false;
             return;
         }
-        m_dokument.WendeSchrittAn(m_wechsel, true, m_herkunftNachher, m_auswahlNachher);
+        m_dokument.WendeSchrittAn(m_wechsel, true, m_nachher.herkunft, m_nachher.auswahl, m_nachher.quellen);
     }
 
 private:
     Listendokument& m_dokument;
     Zeilenwechsel m_wechsel;
-    QList<Eintragsherkunft> m_herkunftVorher;
-    QList<Eintragsherkunft> m_herkunftNachher;
-    int m_auswahlVorher;
-    int m_auswahlNachher;
+    Stand m_vorher;
+    Stand m_nachher;
     bool m_schonGetan = true;
 };
 
@@ -93,6 +95,11 @@ void Listenaenderung::SetzeHerkunft(int zeile, Eintragsherkunft herkunft) {
     // Knowledge the user gave (a short name) is saved like a change of the line.
     m_geaendert = m_geaendert || !(m_dokument.m_herkunft[zeile] == herkunft);
     m_dokument.m_herkunft[zeile] = std::move(herkunft);
+}
+
+void Listenaenderung::MerkeQuellen(Quellenwahl wahl) {
+    m_geaendert = m_geaendert || wahl != m_dokument.m_quellenwahl;
+    m_dokument.m_quellenwahl = std::move(wahl);
 }
 
 void Listenaenderung::Waehle(int zeile) {
@@ -220,16 +227,17 @@ void Listendokument::Aendere(const Schritt& schritt, const std::function<void(Li
     const QStringList vorher = Liste().Zeilen();
     const QList<Eintragsherkunft> herkunftVorher = m_herkunft;
     const int auswahlVorher = Auswahl();
+    const Quellenwahl quellenVorher = m_quellenwahl;
     Listenaenderung aenderer(*this, vorher);
     try {
         aenderung(aenderer);
     } catch (...) {
         if (schritt.imVerlauf)
-            NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher);
+            NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher, quellenVorher);
         throw;
     }
     if (schritt.imVerlauf)
-        NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher);
+        NimmSchrittAuf(schritt.name, vorher, herkunftVorher, auswahlVorher, quellenVorher);
     m_ungespeichert = m_ungespeichert || aenderer.m_geaendert;
     if (schritt.speichern == Speichern::Sofort && aenderer.m_geaendert)
         Speichere();
@@ -238,16 +246,16 @@ void Listendokument::Aendere(const Schritt& schritt, const std::function<void(Li
 }
 
 void Listendokument::NimmSchrittAuf(const QString& name, const QStringList& vorher,
-                                    const QList<Eintragsherkunft>& herkunftVorher, int auswahlVorher) {
+                                    const QList<Eintragsherkunft>& herkunftVorher, int auswahlVorher,
+                                    const Quellenwahl& quellenVorher) {
     try {
         Zeilenwechsel wechsel = VergleicheZeilen(
             vorher, Liste().Zeilen(), [&](qsizetype i, qsizetype j) { return herkunftVorher[i] == m_herkunft[j]; });
-        if (wechsel.IstLeer())
+        if (wechsel.IstLeer() && quellenVorher == m_quellenwahl)
             return;
-        QList<Eintragsherkunft> alt = herkunftVorher.mid(wechsel.ab, wechsel.vorher.size());
-        QList<Eintragsherkunft> neu = m_herkunft.mid(wechsel.ab, wechsel.nachher.size());
-        m_verlauf.push(new Listenschritt(*this, name, std::move(wechsel), std::move(alt), std::move(neu), auswahlVorher,
-                                         Auswahl()));
+        Listenschritt::Stand alt{herkunftVorher.mid(wechsel.ab, wechsel.vorher.size()), auswahlVorher, quellenVorher};
+        Listenschritt::Stand neu{m_herkunft.mid(wechsel.ab, wechsel.nachher.size()), Auswahl(), m_quellenwahl};
+        m_verlauf.push(new Listenschritt(*this, name, std::move(wechsel), std::move(alt), std::move(neu)));
     } catch (const std::exception&) {
         // Out of memory for the step: the change stands, it only cannot be taken back.
         m_verlauf.clear();
@@ -255,9 +263,10 @@ void Listendokument::NimmSchrittAuf(const QString& name, const QStringList& vorh
 }
 
 void Listendokument::WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts,
-                                    const QList<Eintragsherkunft>& herkunft, int auswahl) {
+                                    const QList<Eintragsherkunft>& herkunft, int auswahl, const Quellenwahl& quellen) {
     bool passt = true;
     m_ungespeichert = true;
+    m_quellenwahl = quellen;
     m_modell.SchreibeUm([&](SenderListe& liste) { passt = WendeAn(liste, wechsel, vorwaerts); });
     if (passt) {
         const qsizetype weg = (vorwaerts ? wechsel.vorher : wechsel.nachher).size();
@@ -321,10 +330,6 @@ void Listendokument::SpeichereUnter(const QString& pfad) {
         m_stand = LiesDateistand(pfad);
         m_ungespeichert = false;
     }
-}
-
-void Listendokument::MerkeQuellen(Quellenwahl wahl) {
-    m_quellenwahl = std::move(wahl);
 }
 
 void Listendokument::SichereVorigenStand() {

@@ -75,6 +75,8 @@ public:
     // earlier stand still waits to be printed (GeaenderteKarten compares with it). The next
     // save keeps that stand beside the list (Druckstand.h).
     void MerkeGedrucktenStand();
+    // Where the list came from as a whole (GemerkteQuellen); taken back with the step.
+    void MerkeQuellen(Quellenwahl wahl);
 
 private:
     friend class Listendokument;
@@ -153,7 +155,6 @@ public:
     const QString& Quellenhinweis() const { return m_quellenhinweis; }
     // Where the list came from as a whole; written with the list's next save.
     const Quellenwahl& GemerkteQuellen() const { return m_quellenwahl; }
-    void MerkeQuellen(Quellenwahl wahl);
     // The list and its import knowledge as they are now, kept as "NAME.lis.vorher" and
     // "NAME.quellen.vorher" beside the list file (one generation; no knowledge removes the
     // older copy of it). Throws DateiFehler when they cannot be written.
@@ -191,9 +192,9 @@ private:
     void Wechsle(Wechselart art, QString name, QString datei, SenderListe liste, Dateistand stand,
                  GeleseneQuellen quellen = {}, std::optional<QStringList> gedruckt = std::nullopt);
     void NimmSchrittAuf(const QString& name, const QStringList& vorher, const QList<Eintragsherkunft>& herkunftVorher,
-                        int auswahlVorher);
+                        int auswahlVorher, const Quellenwahl& quellenVorher);
     void WendeSchrittAn(const Zeilenwechsel& wechsel, bool vorwaerts, const QList<Eintragsherkunft>& herkunft,
-                        int auswahl);
+                        int auswahl, const Quellenwahl& quellen);
     int Auswahl() const;
     bool Schreite(bool vorwaerts);
 

@@ -125,8 +125,12 @@ TEST(Aktualisierung, NeuerSuchlaufInJedemFormat) {
         liste.LadeLetzte(u"Kabel"_s);
         ASSERT_EQ(Karte2(liste), Vorher);
         const QByteArray datei = Lies(liste.Datei());
+        const QByteArray quellendatei = Lies(QuellendateiZu(liste.Datei()));
+        const Quellenwahl quellenVorher = liste.GemerkteQuellen();
+        const Quellenwahl neueQuellen{{neu}, {{u"Kabel"_s, false}}};
 
-        const Aktualisierungsbericht bericht = Aktualisiere(liste, GleicheAb(liste, Importiert(neu).liste), {});
+        const Aktualisierungsbericht bericht =
+            Aktualisiere(liste, GleicheAb(liste, Importiert(neu).liste), {}, neueQuellen);
         EXPECT_EQ(bericht.anzahl, (std::array{19, 3, 2, 1, 1}));
         EXPECT_EQ(bericht.geaenderteKarten, QList<int>{2});
         const QStringList nachher = u"Das Erste HD|daserste.png,ZDF HD|1,SAT.1|3,BR Süd|4,RTL|rtl.png,hr|1,"
@@ -144,13 +148,18 @@ TEST(Aktualisierung, NeuerSuchlaufInJedemFormat) {
         EXPECT_EQ(wieder.Verlauf().count(), 0);
         EXPECT_EQ(Lies(liste.Datei()), geschrieben);
 
-        // One step: taken back, the list, its file and the cards to print are as before.
+        // One step: taken back, the list, its files, the sources it remembers and the cards to
+        // print are as before.
         EXPECT_EQ(liste.Verlauf().undoText(), u"Liste aktualisieren"_s);
+        EXPECT_EQ(liste.GemerkteQuellen(), neueQuellen);
         ASSERT_TRUE(liste.Rueckgaengig());
         EXPECT_EQ(Karte2(liste), Vorher);
         EXPECT_EQ(Lies(liste.Datei()), datei);
+        EXPECT_EQ(Lies(QuellendateiZu(liste.Datei())), quellendatei);
+        EXPECT_EQ(liste.GemerkteQuellen(), quellenVorher);
         EXPECT_TRUE(liste.GeaenderteKarten().isEmpty());
         ASSERT_TRUE(liste.Wiederhole());
+        EXPECT_EQ(liste.GemerkteQuellen(), neueQuellen);
         EXPECT_EQ(Karte2(liste), nachher);
         EXPECT_EQ(liste.GeaenderteKarten(), QList<int>{2});
     }
